@@ -1,0 +1,80 @@
+#include "aprompter.h"
+
+#include <QInputDialog>
+#include <QPushButton>
+
+namespace {
+APrompter* installed = nullptr;
+}
+
+APrompter::~APrompter() = default;
+
+QMessageBox::StandardButton APrompter::message(QMessageBox::Icon icon, const QString& title,
+                                               const QString& text,
+                                               QMessageBox::StandardButtons buttons,
+                                               QMessageBox::StandardButton defaultButton,
+                                               const QString& informativeText)
+{
+    QMessageBox box(icon, title, text, buttons);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    if (!informativeText.isEmpty())
+        box.setInformativeText(informativeText);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+int APrompter::choose(const Choice& choice)
+{
+    QMessageBox box(choice.icon, choice.title, choice.text);
+    if (!choice.informativeText.isEmpty())
+        box.setInformativeText(choice.informativeText);
+    QList<QPushButton*> buttons;
+    for (const QString& label : choice.buttons)
+        buttons << box.addButton(label, QMessageBox::ActionRole);
+    if (choice.defaultIndex >= 0 && choice.defaultIndex < buttons.size())
+        box.setDefaultButton(buttons.at(choice.defaultIndex));
+    if (choice.escapeIndex >= 0 && choice.escapeIndex < buttons.size())
+        box.setEscapeButton(buttons.at(choice.escapeIndex));
+    box.exec();
+    const int index = buttons.indexOf(static_cast<QPushButton*>(box.clickedButton()));
+    return index >= 0 ? index : choice.escapeIndex;
+}
+
+QString APrompter::getText(const QString& title, const QString& label,
+                           QLineEdit::EchoMode mode, const QString& text, bool* ok)
+{
+    return QInputDialog::getText(nullptr, title, label, mode, text, ok);
+}
+
+APrompter* APrompter::instance()
+{
+    static APrompter realDialogs;
+    return installed ? installed : &realDialogs;
+}
+
+void APrompter::setInstance(APrompter* prompter)
+{
+    installed = prompter;
+}
+
+QMessageBox::StandardButton APrompter::warning(const QString& title, const QString& text)
+{
+    return instance()->message(QMessageBox::Warning, title, text);
+}
+
+QMessageBox::StandardButton APrompter::information(const QString& title, const QString& text)
+{
+    return instance()->message(QMessageBox::Information, title, text);
+}
+
+QMessageBox::StandardButton APrompter::critical(const QString& title, const QString& text)
+{
+    return instance()->message(QMessageBox::Critical, title, text);
+}
+
+QMessageBox::StandardButton APrompter::question(const QString& title, const QString& text,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton)
+{
+    return instance()->message(QMessageBox::Question, title, text, buttons, defaultButton);
+}

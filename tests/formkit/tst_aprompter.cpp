@@ -1,0 +1,85 @@
+#include "aprompter.h"
+#include "messagecapture.h"
+#include "modalanswerer.h"
+#include "scriptedprompter.h"
+#include "testmain.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+
+class TestAPrompter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { TestEnv::resetCase(); }
+
+    void isolatedFromUserData()
+    {
+        QVERIFY(QStandardPaths::isTestModeEnabled());
+        QVERIFY(TestEnv::dataDir().startsWith(TestEnv::homeDir()));
+        QSettings settings;
+        QVERIFY(settings.fileName().startsWith(TestEnv::homeDir()));
+        settings.setValue(QStringLiteral("probe"), 1);
+        settings.sync();
+        TestEnv::resetCase();
+        QVERIFY(!QSettings().contains(QStringLiteral("probe")));
+    }
+
+    void scriptedAnswersInOrder()
+    {
+        ScriptedPrompter prompter;
+        prompter.button(QMessageBox::No).choice(QStringLiteral("Second")).text(QStringLiteral("typed"));
+        QCOMPARE(APrompter::question(QStringLiteral("t"), QStringLiteral("Sure?"),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No),
+                 QMessageBox::No);
+        APrompter::Choice choice;
+        choice.buttons = {QStringLiteral("First"), QStringLiteral("Second")};
+        QCOMPARE(APrompter::instance()->choose(choice), 1);
+        bool ok = false;
+        QCOMPARE(APrompter::instance()->getText(QString(), QStringLiteral("Name"), QLineEdit::Normal, QString(), &ok),
+                 QStringLiteral("typed"));
+        QVERIFY(ok);
+        QVERIFY(prompter.allAnswered());
+        QCOMPARE(prompter.asked().first().text, QStringLiteral("Sure?"));
+    }
+
+    void unscriptedQuestionIsReportedNotHung()
+    {
+        ScriptedPrompter prompter;
+        APrompter::warning(QStringLiteral("t"), QStringLiteral("Nobody answers"));
+        QVERIFY(!prompter.allAnswered());
+        QVERIFY(prompter.problems().first().contains(QStringLiteral("Nobody answers")));
+    }
+
+    void realMessageBoxAnswered()
+    {
+        ModalAnswerer answerer;
+        answerer.pressButton(QStringLiteral("Second"));
+        APrompter::Choice choice;
+        choice.title = QStringLiteral("Pensario");
+        choice.text = QStringLiteral("Which one?");
+        choice.buttons = {QStringLiteral("First"), QStringLiteral("Second")};
+        QCOMPARE(APrompter::instance()->choose(choice), 1);
+        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+    }
+
+    void unexpectedRealDialogIsRejected()
+    {
+        ModalAnswerer answerer;
+        QVERIFY(APrompter::question(QStringLiteral("t"), QStringLiteral("Unexpected"),
+                                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+                != QMessageBox::Yes);
+        QCOMPARE(answerer.problems().size(), 1);
+    }
+
+    void capturesWarnings()
+    {
+        MessageCapture capture;
+        qWarning("Error executing query: %s", "x");
+        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Error executing query: x")));
+        QCOMPARE(capture.count(QtCriticalMsg), 0);
+    }
+};
+
+PENSARIO_TEST_MAIN(TestAPrompter)
+#include "tst_aprompter.moc"

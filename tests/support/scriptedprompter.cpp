@@ -1,0 +1,101 @@
+#include "scriptedprompter.h"
+
+ScriptedPrompter::ScriptedPrompter()
+{
+    APrompter::setInstance(this);
+}
+
+ScriptedPrompter::~ScriptedPrompter()
+{
+    APrompter::setInstance(nullptr);
+}
+
+ScriptedPrompter& ScriptedPrompter::button(QMessageBox::StandardButton answer)
+{
+    Answer a;
+    a.kind = QStringLiteral("message");
+    a.button = answer;
+    m_answers.enqueue(a);
+    return *this;
+}
+
+ScriptedPrompter& ScriptedPrompter::choice(const QString& buttonText)
+{
+    Answer a;
+    a.kind = QStringLiteral("choice");
+    a.text = buttonText;
+    m_answers.enqueue(a);
+    return *this;
+}
+
+ScriptedPrompter& ScriptedPrompter::text(const QString& typed)
+{
+    Answer a;
+    a.kind = QStringLiteral("text");
+    a.text = typed;
+    m_answers.enqueue(a);
+    return *this;
+}
+
+ScriptedPrompter& ScriptedPrompter::cancelText()
+{
+    Answer a;
+    a.kind = QStringLiteral("text");
+    a.ok = false;
+    m_answers.enqueue(a);
+    return *this;
+}
+
+QStringList ScriptedPrompter::problems() const
+{
+    QStringList result = m_unanswered;
+    for (const Answer& left : m_answers)
+        result << QStringLiteral("scripted %1 answer never used").arg(left.kind);
+    return result;
+}
+
+bool ScriptedPrompter::takeAnswer(const QString& kind, const Asked& asked, Answer* answer)
+{
+    m_asked << asked;
+    if (m_answers.isEmpty() || m_answers.head().kind != kind) {
+        m_unanswered << QStringLiteral("unanswered %1: %2 %3").arg(kind, asked.text, asked.informativeText);
+        return false;
+    }
+    *answer = m_answers.dequeue();
+    return true;
+}
+
+QMessageBox::StandardButton ScriptedPrompter::message(QMessageBox::Icon, const QString& title,
+                                                      const QString& text,
+                                                      QMessageBox::StandardButtons buttons,
+                                                      QMessageBox::StandardButton,
+                                                      const QString& informativeText)
+{
+    Answer answer;
+    if (!takeAnswer(QStringLiteral("message"), {QStringLiteral("message"), title, text, informativeText, {}}, &answer))
+        return buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::NoButton;
+    return answer.button;
+}
+
+int ScriptedPrompter::choose(const Choice& choice)
+{
+    Answer answer;
+    if (!takeAnswer(QStringLiteral("choice"),
+                    {QStringLiteral("choice"), choice.title, choice.text, choice.informativeText, choice.buttons},
+                    &answer))
+        return choice.escapeIndex;
+    const int index = choice.buttons.indexOf(answer.text);
+    if (index < 0)
+        m_unanswered << QStringLiteral("no button \"%1\" in: %2").arg(answer.text, choice.buttons.join(QStringLiteral(", ")));
+    return index < 0 ? choice.escapeIndex : index;
+}
+
+QString ScriptedPrompter::getText(const QString& title, const QString& label, QLineEdit::EchoMode,
+                                  const QString&, bool* ok)
+{
+    Answer answer;
+    const bool answered = takeAnswer(QStringLiteral("text"), {QStringLiteral("text"), title, label, {}, {}}, &answer);
+    if (ok)
+        *ok = answered && answer.ok;
+    return answered && answer.ok ? answer.text : QString();
+}

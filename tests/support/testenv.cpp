@@ -1,0 +1,54 @@
+#include "testenv.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace {
+QTemporaryDir* home = nullptr;
+}
+
+void TestEnv::initProcess()
+{
+    if (!home) {
+        home = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/pensario-test-XXXXXX"));
+        qputenv("HOME", home->path().toLocal8Bit());
+        qputenv("XDG_DATA_HOME", (home->path() + QStringLiteral("/.local/share")).toLocal8Bit());
+        qputenv("XDG_CONFIG_HOME", (home->path() + QStringLiteral("/.config")).toLocal8Bit());
+        qputenv("XDG_RUNTIME_DIR", home->path().toLocal8Bit());
+    }
+    QStandardPaths::setTestModeEnabled(true);
+    setIdentity();
+}
+
+void TestEnv::setIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Pensario"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Velbrook"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("velbrook.example"));
+}
+
+QString TestEnv::homeDir()
+{
+    return home ? home->path() : QString();
+}
+
+QString TestEnv::dataDir()
+{
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(dir);
+    return dir;
+}
+
+void TestEnv::resetCase()
+{
+    Q_ASSERT_X(home && QStandardPaths::isTestModeEnabled(), "TestEnv::resetCase",
+               "TestEnv::initProcess() was not called");
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+    QSettings settings;
+    settings.clear();
+    settings.sync();
+    dataDir();
+}

@@ -1,0 +1,23 @@
+#ifndef TESTENV_H
+#define TESTENV_H
+
+#include <QString>
+
+// Keeps every test away from the real user's settings and data.
+class TestEnv
+{
+public:
+    // Call once, before the application object: points HOME at a private
+    // temporary folder and switches QStandardPaths to test mode.
+    static void initProcess();
+    // Call from init(): an empty data folder and empty settings for the case.
+    static void resetCase();
+    // The per-user data folder the program sees (created when missing).
+    static QString dataDir();
+    // The private home folder of this test process.
+    static QString homeDir();
+    // Sets the identity the program uses, so QSettings and the data folder match.
+    static void setIdentity();
+};
+
+#endif // TESTENV_H

@@ -1,0 +1,22 @@
+#ifndef TESTMAIN_H
+#define TESTMAIN_H
+
+#include "testenv.h"
+
+#include <QApplication>
+#include <QTest>
+
+// Like QTEST_MAIN, but isolated from the user's settings and data first.
+#define PENSARIO_TEST_MAIN(TestObject)                                  \
+    int main(int argc, char* argv[])                                    \
+    {                                                                   \
+        TestEnv::initProcess();                                         \
+        QApplication app(argc, argv);                                   \
+        TestEnv::setIdentity();                                         \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                        \
+        TestObject tc;                                                  \
+        QTEST_SET_MAIN_SOURCE_PATH                                      \
+        return QTest::qExec(&tc, argc, argv);                           \
+    }
+
+#endif // TESTMAIN_H
