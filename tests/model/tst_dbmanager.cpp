@@ -316,6 +316,10 @@ private slots:
         // on their own they commit
         QVERIFY(dao->lock());
         QVERIFY(!dao->inTransaction());
+        QVERIFY(DBManager::isDBLocked());
+        QVERIFY(DBManager::unlockDB());
+        QVERIFY(!DBManager::isDBLocked());
+        QVERIFY(dao->lock());
         dao->close();
         DaoRawDb raw(daoDbPath(QStringLiteral("database")));
         QCOMPARE(raw.value(QStringLiteral("SELECT value FROM property WHERE key = 'locked'")).toString(), QStringLiteral("true"));
@@ -389,18 +393,6 @@ private slots:
         QVERIFY(!DBManager::restoreLastBackup());
         QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Unable to copy last db backup over the corrupted DB")));
         QCOMPARE(contents(path), before);
-    }
-
-    void lockFlagThroughTheManager()
-    {
-        QVERIFY(!DBManager::isDBLocked());
-        QVERIFY(dao->lock());
-        QVERIFY(DBManager::isDBLocked());
-        QVERIFY(DBManager::unlockDB());
-        QVERIFY(!DBManager::isDBLocked());
-        dao->close();
-        DaoRawDb raw(daoDbPath(QStringLiteral("database")));
-        QCOMPARE(raw.value(QStringLiteral("SELECT value FROM property WHERE key = 'locked'")).toString(), QStringLiteral("false"));
     }
 };
 
