@@ -138,15 +138,6 @@ private slots:
         QVERIFY(capture.contains(QtWarningMsg, "invalid qModelIndex for get an id on AlumnoTableModel "));
     }
 
-    void idSurvivesARefresh()
-    {
-        const int id = model->getId(model->index(0, 0));
-        model->refresh();
-        std::unique_ptr<Alumno> alumno(Alumno::getFromDB(id));
-        QVERIFY(alumno);
-        QCOMPARE(model->data(model->index(rowOf(model, id), 0)).toString(), alumno->nombre());
-    }
-
     // Everything the cells show is read at refresh(), in a fixed number of
     // statements; painting runs none.
     void refreshCostsFixedStatementsAndCellsNone()

@@ -18,56 +18,45 @@ private slots:
     {
         Profesor p;
         QCOMPARE(p.sueldoFijo(), 0.0);
-        QVERIFY(p.fAlta().isNull());
-        p.setNombre(QStringLiteral("Carme"));
-        p.setApellidos(QStringLiteral("Lois"));
-        p.setApodo(QStringLiteral("Mela"));
-        p.setCcc(QStringLiteral("ccc"));
-        p.setDni(QStringLiteral("22222222J"));
-        p.setDireccion(QStringLiteral("Rúa 2"));
-        p.setLocalidad(QStringLiteral("Ourense"));
-        p.setProvincia(QStringLiteral("Ourense"));
-        p.setCp(QStringLiteral("32001"));
-        p.setEmail(QStringLiteral("carme@example.org"));
+        const QStringList textos{"Carme", "Lois", "Mela", "ccc", "22222222J", "Rúa 2", "Ourense",
+                                 "Ourense prov", "32001", "carme@example.org", "Caixa", "Praza"};
+        p.setNombre(textos[0]);
+        p.setApellidos(textos[1]);
+        p.setApodo(textos[2]);
+        p.setCcc(textos[3]);
+        p.setDni(textos[4]);
+        p.setDireccion(textos[5]);
+        p.setLocalidad(textos[6]);
+        p.setProvincia(textos[7]);
+        p.setCp(textos[8]);
+        p.setEmail(textos[9]);
+        p.setBanco(textos[10]);
+        p.setDireccionBanco(textos[11]);
         p.setSueldoFijo(1200.5);
         p.setSueldoPorHora(19.99);
         p.setSueldoPorcentaje(12.5);
         p.setRetencion(15);
-        p.setBanco(QStringLiteral("Caixa"));
-        p.setDireccionBanco(QStringLiteral("Praza"));
         p.setFAlta(QDate(2021, 9, 1));
         p.setTelefonos({{QStringLiteral("casa"), QStringLiteral("988")}, {QStringLiteral("móbil"), QStringLiteral("677")}});
         QVERIFY(p.persist());
-        QVERIFY(p.id() > 0);
 
-        QCOMPARE(count("SELECT sueldofijo FROM profesor WHERE id = ?", {p.id()}), 120050);
-        QCOMPARE(count("SELECT sueldoporhora FROM profesor WHERE id = ?", {p.id()}), 1999);
-        QCOMPARE(count("SELECT descuento FROM profesor WHERE id = ?", {p.id()}), 1500);
-        QCOMPARE(scalar("SELECT sueldoporcentaje FROM profesor WHERE id = ?", {p.id()}).toDouble(), 12.5);
+        // money in cents, the withholding in hundredths, the percentage as held
+        QCOMPARE(scalar("SELECT sueldofijo || '/' || sueldoporhora || '/' || descuento || '/' || sueldoporcentaje "
+                        "FROM profesor WHERE id = ?", {p.id()}).toString(),
+                 QStringLiteral("120050/1999/1500.0/12.5"));
         QVERIFY(scalar("SELECT fbaja FROM profesor WHERE id = ?", {p.id()}).isNull());
 
-        std::unique_ptr<Profesor> loaded(Profesor::getFromDB(p.id()));
-        QVERIFY(loaded);
-        QCOMPARE(loaded->nombre(), QStringLiteral("Carme"));
-        QCOMPARE(loaded->apellidos(), QStringLiteral("Lois"));
-        QCOMPARE(loaded->apodo(), QStringLiteral("Mela"));
-        QCOMPARE(loaded->ccc(), QStringLiteral("ccc"));
-        QCOMPARE(loaded->dni(), QStringLiteral("22222222J"));
-        QCOMPARE(loaded->direccion(), QStringLiteral("Rúa 2"));
-        QCOMPARE(loaded->localidad(), QStringLiteral("Ourense"));
-        QCOMPARE(loaded->provincia(), QStringLiteral("Ourense"));
-        QCOMPARE(loaded->cp(), QStringLiteral("32001"));
-        QCOMPARE(loaded->email(), QStringLiteral("carme@example.org"));
-        QCOMPARE(loaded->sueldoFijo(), 1200.5);
-        QCOMPARE(loaded->sueldoPorHora(), 19.99);
-        QCOMPARE(loaded->sueldoPorcentaje(), 12.5);
-        QCOMPARE(loaded->retencion(), 15.0);
-        QCOMPARE(loaded->banco(), QStringLiteral("Caixa"));
-        QCOMPARE(loaded->direccionBanco(), QStringLiteral("Praza"));
-        QCOMPARE(loaded->fAlta(), QDate(2021, 9, 1));
-        QVERIFY(loaded->fBaja().isNull());
-        QCOMPARE(loaded->telefonosToString(), QStringLiteral("casa: 988; móbil: 677"));
-        QCOMPARE(loaded->nombreCompleto(), QStringLiteral("Mela - Carme Lois"));
+        std::unique_ptr<Profesor> l(Profesor::getFromDB(p.id()));
+        QVERIFY(l);
+        QCOMPARE((QStringList{l->nombre(), l->apellidos(), l->apodo(), l->ccc(), l->dni(), l->direccion(),
+                              l->localidad(), l->provincia(), l->cp(), l->email(), l->banco(), l->direccionBanco()}),
+                 textos);
+        QCOMPARE((QList<double>{l->sueldoFijo(), l->sueldoPorHora(), l->sueldoPorcentaje(), l->retencion()}),
+                 (QList<double>{1200.5, 19.99, 12.5, 15.0}));
+        QCOMPARE(l->fAlta(), QDate(2021, 9, 1));
+        QVERIFY(l->fBaja().isNull());
+        QCOMPARE(l->telefonosToString(), QStringLiteral("casa: 988; móbil: 677"));
+        QCOMPARE(l->nombreCompleto(), QStringLiteral("Mela - Carme Lois"));
         QVERIFY(!Profesor::getFromDB(p.id() + 1));
     }
 
