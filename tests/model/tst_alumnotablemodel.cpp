@@ -2,6 +2,7 @@
 #include "alumno.h"
 #include "alumnotablemodel.h"
 #include "messagecapture.h"
+#include "proxyhelpers.h"
 #include "testmain.h"
 
 #include <QAbstractItemModelTester>
@@ -119,16 +120,20 @@ private slots:
 
     void idsThroughASortingProxy()
     {
-        QSortFilterProxyModel inner;
-        inner.setSourceModel(model);
+        // the pages' own proxy, with one more stacked on it
+        QObject owner;
+        QSortFilterProxyModel* inner = createFilterProxy(model, &owner);
         QSortFilterProxyModel outer;
-        outer.setSourceModel(&inner);
+        outer.setSourceModel(inner);
         outer.sort(1, Qt::DescendingOrder); // surname: Pena Mato before Novo
         QCOMPARE(outer.data(outer.index(0, 1)).toString(), QStringLiteral("Pena Mato"));
         QCOMPARE(model->getId(outer.index(0, 3)), a.luis);
         QCOMPARE(model->getId(outer.index(1, 0)), a.nuevo);
         outer.sort(1, Qt::AscendingOrder);
         QCOMPARE(model->getId(outer.index(0, 0)), a.nuevo);
+        inner->setFilterFixedString(QStringLiteral("981111111")); // Luis's phone
+        QCOMPARE(outer.rowCount(), 1);
+        QCOMPARE(model->getId(outer.index(0, 0)), a.luis);
 
         MessageCapture capture;
         QStandardItemModel other(2, 2);
