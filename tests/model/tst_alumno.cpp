@@ -86,6 +86,9 @@ private slots:
         QCOMPARE(l->telefonosString(), QStringLiteral("casa: 982000000; pai: 622000000"));
         l->setTelefonos(telefonos({{"casa", "1"}}));
         QCOMPARE(l->telefonosString(), QStringLiteral("casa: 1"));
+        // an entry equal to the last one still gets its separator
+        l->setTelefonos(telefonos({{"casa", "1"}, {"pai", "2"}, {"casa", "1"}}));
+        QCOMPARE(l->telefonosString(), QStringLiteral("casa: 1; pai: 2; casa: 1"));
         QVERIFY(!Alumno::getFromDB(alumno.id() + 50));
     }
 
