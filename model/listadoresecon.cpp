@@ -193,6 +193,7 @@ QString ListadoResEcon::toXls()
 
     // The withholdings total is text, "TC1: " and the sum; the prefix stays ASCII
     // because it goes into a formula.
+    //: Do not put utf8 chars in it.
     const QString prefijo = QString::fromLatin1(tr("TC1: ").toLatin1()).replace(QLatin1Char('"'), QLatin1String("\"\""));
     const QString sumaTexto = datos > 0 ? QStringLiteral("SUM(%1)").arg(rango(kPrimeraFila, filaTotales - 1, Retenciones))
                                         : QStringLiteral("0");
