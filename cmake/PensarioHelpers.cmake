@@ -16,7 +16,7 @@ function(pensario_add_layer target)
         ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
     if(NOT sources)
         # a layer that has no code yet still links
-        file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${target}_empty.cpp "")
+        file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${target}_empty.cpp "// no code in this layer yet\n")
         set(sources ${CMAKE_CURRENT_BINARY_DIR}/${target}_empty.cpp)
     endif()
     add_library(${target} STATIC ${sources})
