@@ -26,6 +26,7 @@ private slots:
     void nothingToDoAnswersThreeZeros();
     void failedInsertRollsBackWholeRun();
     void failedRunInsideOpenTransactionKeepsEarlierWork();
+    void refusedCommitKeepsNothing();
 
     void regenerationRebuildsOnlyThisMonthsBills();
     void failedRegenerationAnswersMinusOne();
@@ -233,6 +234,25 @@ void TestReciboGeneracion::failedRunInsideOpenTransactionKeepsEarlierWork()
     QCOMPARE(contar(QStringLiteral("SELECT count(*) FROM alumno WHERE id = ?"), {antes}), 1);
     QCOMPARE(contar(QStringLiteral("SELECT count(*) FROM recibo")), 0);
     QCOMPARE(propiedad(QStringLiteral("siguienterecibo")), QStringLiteral("0"));
+}
+
+void TestReciboGeneracion::refusedCommitKeepsNothing()
+{
+    for (int i = 0; i < 2; ++i)
+        alta(alumno(QStringLiteral("N%1").arg(i), QStringLiteral("S")), turnoMates, QStringLiteral("Mates"),
+             primeroDeMes(), QDate(), 10, 10);
+    // foreign keys checked at commit time, and a bill pointing nowhere: the commit is refused
+    QVERIFY(Dao::getInstance()->execute(QStringLiteral(
+        "CREATE TEMP TRIGGER huerfano AFTER INSERT ON recibo BEGIN "
+        "UPDATE recibo SET idalumno = 999999 WHERE id = new.id; END")));
+    // (the pragma lasts until the next commit, so it goes last)
+    QVERIFY(Dao::getInstance()->execute(QStringLiteral("PRAGMA defer_foreign_keys = ON")));
+    MessageCapture capture;
+    QCOMPARE(Recibo::generarRecibos(0, 0, {}), QList<int>());
+    QVERIFY(!Dao::getInstance()->inTransaction());
+    QCOMPARE(contar(QStringLiteral("SELECT count(*) FROM recibo")), 0);
+    QCOMPARE(propiedad(QStringLiteral("siguienterecibo")), QStringLiteral("0"));
+    QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("The commit was refused")));
 }
 
 void TestReciboGeneracion::regenerationRebuildsOnlyThisMonthsBills()
