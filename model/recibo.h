@@ -19,6 +19,7 @@ class Recibo : public QObject
     Q_OBJECT
 public:
     enum pagadosImpagados { SOLOPAGADOS = 0, SOLOIMPAGADOS = 1, PAGADOS_E_IMPAGADOS = 2 };
+    Q_ENUM(pagadosImpagados)
 
     static const QString TABLE;
     static const QStringList COLUMNS;

@@ -167,7 +167,8 @@ void TestReciboGeneracion::onlyListedStudentsAreBilled()
     alta(ana, turnoMates, QStringLiteral("Mates"), primeroDeMes(), QDate(), 10, 10);
     alta(bea, turnoMates, QStringLiteral("Mates"), primeroDeMes(), QDate(), 10, 10);
     std::unique_ptr<Alumno> b(Alumno::getFromDB(bea));
-    QCOMPARE(Recibo::generarRecibos(0, 0, {b.get()}), (QList<int>{1, 0, 0}));
+    Alumno sinGuardar; // never stored: must not stand for "every student"
+    QCOMPARE(Recibo::generarRecibos(0, 0, {&sinGuardar, b.get()}), (QList<int>{1, 0, 0}));
     QVERIFY(!reciboDe(ana));
     QVERIFY(reciboDe(bea));
 }
@@ -284,6 +285,15 @@ void TestReciboGeneracion::regenerationRebuildsOnlyThisMonthsBills()
     QList<Recibo*> soloPasado{Recibo::getFromDB(pasado)};
     QCOMPARE(Recibo::regenerarRecibos(soloPasado, 0), 0);
     qDeleteAll(soloPasado);
+
+    // the bill of a removed student has no enrolments to be rebuilt from
+    QVERIFY(Alumno::remove(ana));
+    QList<Recibo*> huerfano{Recibo::getFromDB(actual)};
+    QCOMPARE(Recibo::regenerarRecibos(huerfano, 0), 0);
+    qDeleteAll(huerfano);
+    std::unique_ptr<Recibo> h(Recibo::getFromDB(actual));
+    QCOMPARE(h->importe(), 40.0);
+    QCOMPARE(contar(QStringLiteral("SELECT count(*) FROM recibo")), 2);
 }
 
 void TestReciboGeneracion::failedRegenerationAnswersMinusOne()
