@@ -108,7 +108,6 @@ private:
     // row or from the run, never from a query per object.
     Recibo(SinSerie, QObject* parent);
 
-    static QString serieOrFatal();
     static int siguienteGuardadoOrFatal();
     static void renumerarTrasEdicion();
     static void refreshModel();
