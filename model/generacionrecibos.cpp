@@ -14,7 +14,22 @@
 
 namespace {
 const QString SAVEPOINT = QStringLiteral("generacion_recibos");
+
+QString sqlInsert()
+{
+    const QStringList columnas = Recibo::COLUMNS.mid(1);
+    return QStringLiteral("INSERT INTO %1(%2) VALUES (%3);")
+        .arg(Recibo::TABLE, columnas.join(QLatin1Char(',')), Dao::placeholders(columnas.size()));
 }
+
+QString sqlUpdate()
+{
+    QStringList asignaciones;
+    for (const QString& columna : Recibo::COLUMNS.mid(1))
+        asignaciones << columna + QStringLiteral(" = ?");
+    return QStringLiteral("update %1 set %2 WHERE id = ?").arg(Recibo::TABLE, asignaciones.join(QStringLiteral(", ")));
+}
+} // namespace
 
 GeneracionRecibos::GeneracionRecibos(int mes)
 {
@@ -138,7 +153,7 @@ void GeneracionRecibos::cargarNumeracion()
     }
 }
 
-bool GeneracionRecibos::ejecutar(QSqlQuery& query, bool& preparada, const QString& sql,
+bool GeneracionRecibos::ejecutar(QSqlQuery& query, bool& preparada, QString (*sql)(),
                                  const QList<QVariant>& valores)
 {
     // The instance is fetched once per run: every fetch reads the settings.
@@ -147,7 +162,7 @@ bool GeneracionRecibos::ejecutar(QSqlQuery& query, bool& preparada, const QStrin
     Dao* dao = m_dao;
     if (!preparada) {
         query = QSqlQuery(QSqlDatabase::database());
-        if (!dao->prepare(query, sql))
+        if (!dao->prepare(query, sql()))
             return false;
         preparada = true;
     }
@@ -162,11 +177,7 @@ bool GeneracionRecibos::crear(Recibo* recibo)
         ++m_siguiente;
     recibo->m_nrecibo = m_siguiente;
     recibo->m_serie = m_serie;
-    const QStringList columnas = Recibo::COLUMNS.mid(1);
-    if (!ejecutar(m_insert, m_insertPreparada,
-                  QStringLiteral("INSERT INTO %1(%2) VALUES (%3);")
-                      .arg(Recibo::TABLE, columnas.join(QLatin1Char(',')), Dao::placeholders(columnas.size())),
-                  recibo->rowValues()))
+    if (!ejecutar(m_insert, m_insertPreparada, sqlInsert, recibo->rowValues()))
         return false;
     recibo->m_id = m_insert.lastInsertId().toInt();
     // a number is taken only by a stored bill
@@ -189,14 +200,9 @@ bool GeneracionRecibos::sobrescribir(Recibo* recibo, const Recibo* almacenado)
         if (Moneda::aCentimos(recibo->m_importepagado) == Moneda::aCentimos(recibo->m_importe))
             recibo->m_pagado = true;
     }
-    QStringList asignaciones;
-    for (const QString& columna : Recibo::COLUMNS.mid(1))
-        asignaciones << columna + QStringLiteral(" = ?");
     QList<QVariant> valores = recibo->rowValues();
     valores << recibo->m_id;
-    if (!ejecutar(m_update, m_updatePreparada,
-                  QStringLiteral("update %1 set %2 WHERE id = ?").arg(Recibo::TABLE, asignaciones.join(QStringLiteral(", "))),
-                  valores))
+    if (!ejecutar(m_update, m_updatePreparada, sqlUpdate, valores))
         return false;
     m_escrito = true;
     return true;

@@ -55,7 +55,7 @@ public:
 private:
     void cargarNumeracion();
     // One statement prepared per run and executed per bill.
-    bool ejecutar(QSqlQuery& query, bool& preparada, const QString& sql, const QList<QVariant>& valores);
+    bool ejecutar(QSqlQuery& query, bool& preparada, QString (*sql)(), const QList<QVariant>& valores);
 
     QDate m_ini;
     QDate m_fin;
