@@ -2,9 +2,13 @@
 
 #include "atomicwrite.h"
 #include "dao.h"
+#include "informeprofesor.h"
+#include "listadoresecon.h"
 #include "listquery.h"
 #include "moneda.h"
 #include "profesortablemodel.h"
+#include "resumeneconomico.h"
+#include "sueldoprofesor.h"
 #include "valorsql.h"
 
 #include <QDebug>
@@ -57,6 +61,36 @@ QString Profesor::nombreCompleto() const
     if (m_apodo.isEmpty())
         return nombre;
     return m_apodo + QStringLiteral(" - ") + nombre;
+}
+
+Listado* Profesor::listadoAlumnos(const QDate& ini, const QDate& fin) const
+{
+    return InformeProfesor::listadoAlumnos(*this, ini, fin);
+}
+
+Profesor::ParteSueldo Profesor::liquidacionFijo(const QDate& ini, const QDate& fin) const
+{
+    return SueldoProfesor::liquidacionFijo(*this, ini, fin);
+}
+
+Profesor::ParteSueldo Profesor::liquidacionPorHora(const QDate& ini, const QDate& fin) const
+{
+    return SueldoProfesor::liquidacionPorHora(*this, ini, fin);
+}
+
+Profesor::ParteSueldo Profesor::liquidacionPorcentaje(const QDate& ini, const QDate& fin, bool* ok) const
+{
+    return SueldoProfesor::liquidacionPorcentaje(*this, ini, fin, ok);
+}
+
+QList<Listado*> Profesor::liquidacion(const QDate& ini, const QDate& fin, bool* ok) const
+{
+    return SueldoProfesor::liquidacion(*this, ini, fin, ok);
+}
+
+ListadoResEcon* Profesor::resumenEconomico(const QDate& ini, const QDate& fin, bool* ok)
+{
+    return ResumenEconomico::resumenEconomico(ini, fin, ok);
 }
 
 ProfesorTableModel* Profesor::tableModel()

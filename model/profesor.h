@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QVariant>
 
+class Listado;
+class ListadoResEcon;
 class ProfesorTableModel;
 class QSqlQuery;
 
@@ -74,6 +76,29 @@ public:
     QString nombreCompleto() const;
 
     static ProfesorTableModel* tableModel();
+
+    // Reports. A period runs from ini to the day before fin; where a null
+    // date is allowed it means the current month's bound. The caller owns
+    // every listing returned.
+
+    // The students of the shifts this teacher has sessions in. Never null.
+    Listado* listadoAlumnos(const QDate& ini = QDate(), const QDate& fin = QDate()) const;
+
+    // A pay part's listing (null when the part does not apply) and amount.
+    typedef QPair<Listado*, double> ParteSueldo;
+    ParteSueldo liquidacionFijo(const QDate& ini, const QDate& fin) const;
+    ParteSueldo liquidacionPorHora(const QDate& ini, const QDate& fin) const;
+    // *ok turns false when the income of a shift could not be read: the
+    // amount is then incomplete and must not be paid out.
+    ParteSueldo liquidacionPorcentaje(const QDate& ini, const QDate& fin, bool* ok = nullptr) const;
+    // The listings of the parts that apply followed by a "Total" listing;
+    // empty when no part applies. *ok as for the percentage part.
+    QList<Listado*> liquidacion(const QDate& ini = QDate(), const QDate& fin = QDate(), bool* ok = nullptr) const;
+
+    // The academy's account of the period, teacher by teacher. Never null;
+    // *ok turns false when some income could not be read.
+    static ListadoResEcon* resumenEconomico(const QDate& ini = QDate(), const QDate& fin = QDate(),
+                                            bool* ok = nullptr);
 
     // Without phones.
     static Profesor* fromQuery(QSqlQuery& query);

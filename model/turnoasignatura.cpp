@@ -414,6 +414,10 @@ QDate TurnoAsignatura::getFechaSinPlaza(Alta* alta, bool isUpdate) const
     if (isUpdate) {
         qDebug() << "This is an update. getting oldAlta";
         old.reset(Alta::getFromDB(alta->id()));
+        // Only a place held in this shift can be handed over: an enrolment
+        // moved in from another shift needs a free place like a new one.
+        if (old && old->idTurnoAsignatura() != m_id)
+            old.reset();
     }
 
     QList<Alta*> todas = Alta::listAltasPorTurnoAsignatura(m_id, false, QDate(), QDate(), 1);

@@ -17,4 +17,5 @@ CREATE INDEX idx_curso_asignatura_idasignatura ON curso_asignatura (idasignatura
 CREATE INDEX idx_turnocurso_turnoasignatura_idturnocurso ON turnocurso_turnoasignatura (idturnocurso);
 CREATE INDEX idx_profesor_asignatura_idprofesor ON profesor_asignatura (idprofesor, idasignatura);
 CREATE INDEX idx_profesor_asignatura_idasignatura ON profesor_asignatura (idasignatura);
+CREATE INDEX IF NOT EXISTS idx_sesiondeclase_idturnoasignatura_diasemana ON sesiondeclase (idturnoasignatura, diasemana, minutoinicio, minutofin);
 UPDATE property SET value = '16' WHERE key = 'next_db_version';

@@ -134,7 +134,7 @@ private slots:
     {
         academiaDeAbril();
         bool ok = false;
-        std::unique_ptr<ListadoResEcon> r(ResumenEconomico::resumenEconomico(QDate(2024, 4, 1), QDate(2024, 5, 1), &ok));
+        std::unique_ptr<ListadoResEcon> r(Profesor::resumenEconomico(QDate(2024, 4, 1), QDate(2024, 5, 1), &ok));
         QVERIFY(ok);
         QCOMPARE(r->titulo(), QStringLiteral("Economic summary"));
         QCOMPARE(r->subtitulo(), QLocale().toString(QDate(2024, 4, 1), QLocale::ShortFormat) + QStringLiteral(" - ")
@@ -176,7 +176,7 @@ private slots:
     {
         const QDate hoy = QDate::currentDate();
         const QDate primero(hoy.year(), hoy.month(), 1);
-        std::unique_ptr<ListadoResEcon> r(ResumenEconomico::resumenEconomico());
+        std::unique_ptr<ListadoResEcon> r(Profesor::resumenEconomico(QDate(), QDate()));
         QCOMPARE(r->subtitulo(), QLocale().toString(primero, QLocale::ShortFormat) + QStringLiteral(" - ")
                                      + QLocale().toString(primero.addMonths(1), QLocale::ShortFormat));
         QCOMPARE(r->rowCount(), 1);
@@ -192,7 +192,7 @@ private slots:
         academiaDeAbril();
         QVERIFY(exec(QStringLiteral("ALTER TABLE alta RENAME TO alta_oculta")));
         bool ok = true;
-        std::unique_ptr<ListadoResEcon> r(ResumenEconomico::resumenEconomico(QDate(2024, 4, 1), QDate(2024, 5, 1), &ok));
+        std::unique_ptr<ListadoResEcon> r(Profesor::resumenEconomico(QDate(2024, 4, 1), QDate(2024, 5, 1), &ok));
         QVERIFY(!ok);
         QVERIFY(r->lineas().constLast()->valor(1).toDouble() >= 0.0);
     }

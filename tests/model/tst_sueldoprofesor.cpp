@@ -238,7 +238,7 @@ private slots:
         QVERIFY(exec(QStringLiteral("ALTER TABLE alta RENAME TO alta_oculta")));
         MessageCapture capture;
         bool ok = true;
-        Parte parte(SueldoProfesor::liquidacionPorcentaje(*profesora(0, 0, 15), kAbril, kMayo, &ok));
+        Parte parte(profesora(0, 0, 15)->liquidacionPorcentaje(kAbril, kMayo, &ok));
         QVERIFY(!ok);
         QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Error executing query")));
         QVERIFY(parte.listado);
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(parte.importe, 0.0);
 
         bool okLiquidacion = true;
-        QList<Listado*> listados = SueldoProfesor::liquidacion(*profesora(0, 0, 15), kAbril, kMayo, &okLiquidacion);
+        QList<Listado*> listados = profesora(0, 0, 15)->liquidacion(kAbril, kMayo, &okLiquidacion);
         QVERIFY(!okLiquidacion);
         qDeleteAll(listados);
 
@@ -260,7 +260,7 @@ private slots:
     void settlementPartsAndTotal()
     {
         // Fixed 1000.00 for a whole month with 150.00 withheld.
-        QList<Listado*> solo = SueldoProfesor::liquidacion(*profesora(1000, 0, 0), kAbril, kMayo);
+        QList<Listado*> solo = profesora(1000, 0, 0)->liquidacion(kAbril, kMayo);
         QCOMPARE(solo.size(), 2);
         QCOMPARE(solo.at(0)->titulo(), QStringLiteral("Fixed salary"));
         QCOMPARE(solo.at(1)->titulo(), QStringLiteral("Total"));
@@ -271,7 +271,17 @@ private slots:
         QVERIFY(sesion(m_turno, m_aula, m_ana, 1, 9, 90));
         QVERIFY(sesion(m_turno, m_aula, m_ana, 3, 9, 90));
         QVERIFY(alta(alumno(QStringLiteral("Uno"), QStringLiteral("A")), m_turno, QDate(2024, 1, 10), QDate(), 455.0));
-        QList<Listado*> todo = SueldoProfesor::liquidacion(*conRetencion, kAbril, kMayo);
+        // Each part through the teacher's own operations.
+        Parte fijo(conRetencion->liquidacionFijo(kAbril, kMayo));
+        Parte porHora(conRetencion->liquidacionPorHora(kAbril, kMayo));
+        Parte porcentaje(conRetencion->liquidacionPorcentaje(kAbril, kMayo));
+        QCOMPARE(fijo.listado->titulo(), QStringLiteral("Fixed salary"));
+        QCOMPARE(fijo.importe, 1000.0);
+        QCOMPARE(porHora.listado->titulo(), QStringLiteral("Fixed salary an hour"));
+        QCOMPARE(porHora.importe, 135.0);
+        QCOMPARE(porcentaje.listado->titulo(), QStringLiteral("Of salary by percentage"));
+        QCOMPARE(porcentaje.importe, 68.25);
+        QList<Listado*> todo = conRetencion->liquidacion(kAbril, kMayo);
         QCOMPARE(todo.size(), 4);
         QCOMPARE(todo.at(0)->titulo(), QStringLiteral("Fixed salary"));
         QCOMPARE(todo.at(1)->titulo(), QStringLiteral("Fixed salary an hour"));
@@ -289,7 +299,7 @@ private slots:
 
         auto debe = profesora(100, 0, 0);
         debe->setRetencion(150);
-        QList<Listado*> negativo = SueldoProfesor::liquidacion(*debe, kAbril, kMayo);
+        QList<Listado*> negativo = debe->liquidacion(kAbril, kMayo);
         QCOMPARE(negativo.constLast()->lineas().at(0)->valor(2).toDouble(), -50.0);
         qDeleteAll(negativo);
 
@@ -299,7 +309,7 @@ private slots:
     void settlementDefaultsToCurrentMonth()
     {
         const QDate primero(QDate::currentDate().year(), QDate::currentDate().month(), 1);
-        QList<Listado*> mes = SueldoProfesor::liquidacion(*profesora(1000, 0, 0));
+        QList<Listado*> mes = profesora(1000, 0, 0)->liquidacion(QDate(), QDate());
         QCOMPARE(mes.size(), 2);
         QCOMPARE(mes.at(0)->lineas().at(0)->valor(0).toString(),
                  QStringLiteral("1 (%1 - %2)").arg(corta(primero), corta(primero.addMonths(1))));

@@ -236,6 +236,33 @@ private slots:
         QCOMPARE(turno->getFechaSinPlaza(newAlta(t, QDate(2024, 2, 1)).get(), false), QDate(2024, 3, 15));
     }
 
+    void enrolmentMovedIntoAFullShift()
+    {
+        const QList<int> turnos = subjectWithShifts("Yoga", {"Lleno", "Otro"});
+        const int lleno = turnos.at(0), otro = turnos.at(1);
+        sesion(lleno, aula("Dos", 2));
+        sesion(otro, aula("Grande", 20));
+        const int dentro = alta(alumno("A", "Uno"), lleno, QDate(2024, 3, 1), QDate(), 30);
+        alta(alumno("B", "Dos"), lleno, QDate(2024, 3, 1), QDate(), 30);
+        const int fuera = alta(alumno("C", "Tres"), otro, QDate(2024, 1, 1), QDate(), 30);
+
+        // Its place in the other shift is no place in the full one.
+        std::unique_ptr<Alta> movida(Alta::getFromDB(fuera));
+        movida->setIdTurnoAsignatura(lleno);
+        QCOMPARE(movida->update(false), int(Alta::SinPlaza));
+        QCOMPARE(count("SELECT idturnoasignatura FROM alta WHERE id = ?", {fuera}), otro);
+        // Moved in only for February, before the others start, it fits.
+        movida->setFbaja(QDate(2024, 2, 28));
+        QCOMPARE(movida->update(false), int(Alta::Almacenada));
+        QCOMPARE(count("SELECT idturnoasignatura FROM alta WHERE id = ?", {fuera}), lleno);
+
+        // An enrolment already in the full shift keeps its own place.
+        std::unique_ptr<Alta> propia(Alta::getFromDB(dentro));
+        propia->setPrecio(45);
+        QCOMPARE(propia->update(false), int(Alta::Almacenada));
+        QCOMPARE(scalar("SELECT precio FROM alta WHERE id = ?", {dentro}).toDouble(), 45.0);
+    }
+
     void studentsAndIncomeOfAPeriod()
     {
         const int t = subjectWithShifts("Yoga", {"Y"}).first();
