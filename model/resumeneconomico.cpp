@@ -12,12 +12,6 @@
 #include <QHash>
 #include <QLocale>
 
-namespace {
-QString tr(const char* texto)
-{
-    return QCoreApplication::translate("Profesor", texto);
-}
-}
 
 ListadoResEcon* ResumenEconomico::resumenEconomico(const QDate& ini, const QDate& fin, bool* ok)
 {
@@ -27,8 +21,8 @@ ListadoResEcon* ResumenEconomico::resumenEconomico(const QDate& ini, const QDate
     const QDate hasta = fin.isValid() ? fin : ADateHelper::firstDayOfNextMonth();
 
     auto* listado = new ListadoResEcon;
-    listado->setCabeceras({tr("Teacher"), tr("Generated income"), tr("Withholdings"), tr("Ready cash perceived"),
-                           tr("Balance")});
+    listado->setCabeceras({QCoreApplication::translate("Profesor", "Teacher"), QCoreApplication::translate("Profesor", "Generated income"), QCoreApplication::translate("Profesor", "Withholdings"), QCoreApplication::translate("Profesor", "Ready cash perceived"),
+                           QCoreApplication::translate("Profesor", "Balance")});
 
     // Income of each shift read once: a shift shared by several teachers
     // shows in each of their rows but counts once for the academy.
@@ -88,9 +82,9 @@ ListadoResEcon* ResumenEconomico::resumenEconomico(const QDate& ini, const QDate
 
     const QString atributo =
         QStringLiteral("bgcolor=\"#888586\" class=\"ROUNDED\" align=\"center\" style=\"font-style:bold\"");
-    listado->addlinea(new LineaListado({tr("TOTALS"), totalIngresos, totalRetenciones, totalEfectivo, totalBalance},
+    listado->addlinea(new LineaListado({QCoreApplication::translate("Profesor", "TOTALS"), totalIngresos, totalRetenciones, totalEfectivo, totalBalance},
                                        {atributo, atributo, atributo, atributo, atributo}));
-    listado->setTitulo(tr("Economic summary"));
+    listado->setTitulo(QCoreApplication::translate("Profesor", "Economic summary"));
     listado->setSubtitulo(QLocale().toString(desde, QLocale::ShortFormat) + QLatin1String(" - ")
                           + QLocale().toString(hasta, QLocale::ShortFormat));
     return listado;

@@ -17,11 +17,6 @@
 #include <memory>
 
 namespace {
-QString tr(const char* texto)
-{
-    return QCoreApplication::translate("Profesor", texto);
-}
-
 QString etiquetaTurno(TurnoAsignatura* turno)
 {
     return turno->getAsignatura()->nombre() + QLatin1String(" - ") + turno->getNombre();
@@ -96,11 +91,11 @@ SueldoProfesor::Parte SueldoProfesor::liquidacionFijo(const Profesor& profesor, 
     }
 
     auto* listado = new Listado;
-    listado->setCabeceras({tr("Months"), tr("€/month"), tr("€ for teacher")});
+    listado->setCabeceras({QCoreApplication::translate("Profesor", "Months"), QCoreApplication::translate("Profesor", "€/month"), QCoreApplication::translate("Profesor", "€ for teacher")});
     const QString textoMeses = QString::number(meses, 'g', 6) + QLatin1String(" (") + fechaCorta(desde)
                                + QLatin1String(" - ") + fechaCorta(hasta) + QLatin1String(")");
     listado->addlinea(lineaSimple({textoMeses, profesor.sueldoFijo(), importe}));
-    listado->setTitulo(tr("Fixed salary"));
+    listado->setTitulo(QCoreApplication::translate("Profesor", "Fixed salary"));
     return {listado, importe};
 }
 
@@ -113,7 +108,7 @@ SueldoProfesor::Parte SueldoProfesor::liquidacionPorHora(const Profesor& profeso
     recortaPeriodo(profesor, ini, fin, &desde, &hasta);
 
     auto* listado = new Listado;
-    listado->setCabeceras({tr("Subject"), tr("hours"), tr("€/hour"), tr("€ for teacher")});
+    listado->setCabeceras({QCoreApplication::translate("Profesor", "Subject"), QCoreApplication::translate("Profesor", "hours"), QCoreApplication::translate("Profesor", "€/hour"), QCoreApplication::translate("Profesor", "€ for teacher")});
     double totalHoras = 0.0;
     double total = 0.0;
     const Turnos turnos(profesor.id());
@@ -142,7 +137,7 @@ SueldoProfesor::Parte SueldoProfesor::liquidacionPorHora(const Profesor& profeso
         total += importe;
     }
     listado->addlinea(lineaTotales({QStringLiteral("Totales"), totalHoras, profesor.sueldoPorHora(), total}));
-    listado->setTitulo(tr("Fixed salary an hour"));
+    listado->setTitulo(QCoreApplication::translate("Profesor", "Fixed salary an hour"));
     return {listado, total};
 }
 
@@ -162,7 +157,7 @@ SueldoProfesor::Parte SueldoProfesor::liquidacionPorcentaje(const Profesor& prof
 
     const double porcentaje = profesor.sueldoPorcentaje();
     auto* listado = new Listado;
-    listado->setCabeceras({tr("Subject"), tr("Amount raised"), tr("% for teacher"), tr("€ for teacher")});
+    listado->setCabeceras({QCoreApplication::translate("Profesor", "Subject"), QCoreApplication::translate("Profesor", "Amount raised"), QCoreApplication::translate("Profesor", "% for teacher"), QCoreApplication::translate("Profesor", "€ for teacher")});
     double totalIngresos = 0.0;
     const Turnos turnos(profesor.id());
     for (TurnoAsignatura* turno : turnos.lista) {
@@ -181,7 +176,7 @@ SueldoProfesor::Parte SueldoProfesor::liquidacionPorcentaje(const Profesor& prof
     }
     const double importe = ARounder::round(totalIngresos * porcentaje / 100.0, 2);
     listado->addlinea(lineaTotales({QStringLiteral("Totales"), totalIngresos, porcentaje, importe}));
-    listado->setTitulo(tr("Of salary by percentage"));
+    listado->setTitulo(QCoreApplication::translate("Profesor", "Of salary by percentage"));
     return {listado, importe};
 }
 
@@ -204,9 +199,9 @@ QList<Listado*> SueldoProfesor::liquidacion(const Profesor& profesor, const QDat
         return listados;
 
     auto* total = new Listado;
-    total->setCabeceras({tr("Base"), tr("Withholding"), tr("Total received")});
+    total->setCabeceras({QCoreApplication::translate("Profesor", "Base"), QCoreApplication::translate("Profesor", "Withholding"), QCoreApplication::translate("Profesor", "Total received")});
     total->addlinea(lineaTotales({base, profesor.retencion(), base - profesor.retencion()}));
-    total->setTitulo(tr("Total"));
+    total->setTitulo(QCoreApplication::translate("Profesor", "Total"));
     listados << total;
     return listados;
 }

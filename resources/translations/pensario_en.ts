@@ -281,6 +281,90 @@ A name can&apos;t contain &quot;/&quot;, &quot;\&quot;, &quot;..&quot; or &quot;
         <source>Student listing for teacher: %1 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generated income</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withholdings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready cash perceived</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOTALS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Economic summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>€/month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>€ for teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed salary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>€/hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed salary an hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount raised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>% for teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Of salary by percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withholding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ProfesorTableModel</name>
@@ -415,100 +499,6 @@ A name can&apos;t contain &quot;/&quot;, &quot;\&quot;, &quot;..&quot; or &quot;
     </message>
     <message>
         <source>Surname</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ResumenEconomico</name>
-    <message>
-        <source>Teacher</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Generated income</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Withholdings</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ready cash perceived</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Balance</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>TOTALS</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Economic summary</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>SueldoProfesor</name>
-    <message>
-        <source>Months</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>€/month</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>€ for teacher</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fixed salary</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Subject</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>hours</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>€/hour</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fixed salary an hour</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Amount raised</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>% for teacher</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Of salary by percentage</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Base</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Withholding</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total received</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -282,6 +282,90 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
         <source>Student listing for teacher: %1 </source>
         <translation>Listado de alumnos del profesor: %1 </translation>
     </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Profesor</translation>
+    </message>
+    <message>
+        <source>Generated income</source>
+        <translation>Ingresos generados</translation>
+    </message>
+    <message>
+        <source>Withholdings</source>
+        <translation>Retenciones</translation>
+    </message>
+    <message>
+        <source>Ready cash perceived</source>
+        <translation>Efectivo percibido</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>TOTALS</source>
+        <translation>TOTALES</translation>
+    </message>
+    <message>
+        <source>Economic summary</source>
+        <translation>Resumen económico</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Meses</translation>
+    </message>
+    <message>
+        <source>€/month</source>
+        <translation>€/mes</translation>
+    </message>
+    <message>
+        <source>€ for teacher</source>
+        <translation>€ para el profesor</translation>
+    </message>
+    <message>
+        <source>Fixed salary</source>
+        <translation>Sueldo fijo</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>horas</translation>
+    </message>
+    <message>
+        <source>€/hour</source>
+        <translation>€/hora</translation>
+    </message>
+    <message>
+        <source>Fixed salary an hour</source>
+        <translation>Sueldo fijo por hora</translation>
+    </message>
+    <message>
+        <source>Amount raised</source>
+        <translation>Importe recaudado</translation>
+    </message>
+    <message>
+        <source>% for teacher</source>
+        <translation>% para el profesor</translation>
+    </message>
+    <message>
+        <source>Of salary by percentage</source>
+        <translation>Sueldo por porcentaje</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Withholding</source>
+        <translation>Retención</translation>
+    </message>
+    <message>
+        <source>Total received</source>
+        <translation>Total percibido</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
 </context>
 <context>
     <name>ProfesorTableModel</name>
@@ -417,100 +501,6 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
     <message>
         <source>Surname</source>
         <translation>Apellidos</translation>
-    </message>
-</context>
-<context>
-    <name>ResumenEconomico</name>
-    <message>
-        <source>Teacher</source>
-        <translation>Profesor</translation>
-    </message>
-    <message>
-        <source>Generated income</source>
-        <translation>Ingresos generados</translation>
-    </message>
-    <message>
-        <source>Withholdings</source>
-        <translation>Retenciones</translation>
-    </message>
-    <message>
-        <source>Ready cash perceived</source>
-        <translation>Efectivo percibido</translation>
-    </message>
-    <message>
-        <source>Balance</source>
-        <translation>Saldo</translation>
-    </message>
-    <message>
-        <source>TOTALS</source>
-        <translation>TOTALES</translation>
-    </message>
-    <message>
-        <source>Economic summary</source>
-        <translation>Resumen económico</translation>
-    </message>
-</context>
-<context>
-    <name>SueldoProfesor</name>
-    <message>
-        <source>Months</source>
-        <translation>Meses</translation>
-    </message>
-    <message>
-        <source>€/month</source>
-        <translation>€/mes</translation>
-    </message>
-    <message>
-        <source>€ for teacher</source>
-        <translation>€ para el profesor</translation>
-    </message>
-    <message>
-        <source>Fixed salary</source>
-        <translation>Sueldo fijo</translation>
-    </message>
-    <message>
-        <source>Subject</source>
-        <translation>Asignatura</translation>
-    </message>
-    <message>
-        <source>hours</source>
-        <translation>horas</translation>
-    </message>
-    <message>
-        <source>€/hour</source>
-        <translation>€/hora</translation>
-    </message>
-    <message>
-        <source>Fixed salary an hour</source>
-        <translation>Sueldo fijo por hora</translation>
-    </message>
-    <message>
-        <source>Amount raised</source>
-        <translation>Importe recaudado</translation>
-    </message>
-    <message>
-        <source>% for teacher</source>
-        <translation>% para el profesor</translation>
-    </message>
-    <message>
-        <source>Of salary by percentage</source>
-        <translation>Sueldo por porcentaje</translation>
-    </message>
-    <message>
-        <source>Base</source>
-        <translation>Base</translation>
-    </message>
-    <message>
-        <source>Withholding</source>
-        <translation>Retención</translation>
-    </message>
-    <message>
-        <source>Total received</source>
-        <translation>Total percibido</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Total</translation>
     </message>
 </context>
 <context>

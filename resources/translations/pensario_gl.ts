@@ -282,6 +282,90 @@ Un nome non pode conter &quot;/&quot;, &quot;\&quot;, &quot;..&quot; nin &quot;.
         <source>Student listing for teacher: %1 </source>
         <translation>Listaxe de alumnos do profesor: %1 </translation>
     </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Profesor</translation>
+    </message>
+    <message>
+        <source>Generated income</source>
+        <translation>Ingresos xerados</translation>
+    </message>
+    <message>
+        <source>Withholdings</source>
+        <translation>Retencións</translation>
+    </message>
+    <message>
+        <source>Ready cash perceived</source>
+        <translation>Efectivo percibido</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>TOTALS</source>
+        <translation>TOTAIS</translation>
+    </message>
+    <message>
+        <source>Economic summary</source>
+        <translation>Resumo económico</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Meses</translation>
+    </message>
+    <message>
+        <source>€/month</source>
+        <translation>€/mes</translation>
+    </message>
+    <message>
+        <source>€ for teacher</source>
+        <translation>€ para o profesor</translation>
+    </message>
+    <message>
+        <source>Fixed salary</source>
+        <translation>Soldo fixo</translation>
+    </message>
+    <message>
+        <source>hours</source>
+        <translation>horas</translation>
+    </message>
+    <message>
+        <source>€/hour</source>
+        <translation>€/hora</translation>
+    </message>
+    <message>
+        <source>Fixed salary an hour</source>
+        <translation>Soldo fixo por hora</translation>
+    </message>
+    <message>
+        <source>Amount raised</source>
+        <translation>Importe recadado</translation>
+    </message>
+    <message>
+        <source>% for teacher</source>
+        <translation>% para o profesor</translation>
+    </message>
+    <message>
+        <source>Of salary by percentage</source>
+        <translation>Soldo por porcentaxe</translation>
+    </message>
+    <message>
+        <source>Base</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Withholding</source>
+        <translation>Retención</translation>
+    </message>
+    <message>
+        <source>Total received</source>
+        <translation>Total percibido</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
 </context>
 <context>
     <name>ProfesorTableModel</name>
@@ -417,100 +501,6 @@ Un nome non pode conter &quot;/&quot;, &quot;\&quot;, &quot;..&quot; nin &quot;.
     <message>
         <source>Surname</source>
         <translation>Apelidos</translation>
-    </message>
-</context>
-<context>
-    <name>ResumenEconomico</name>
-    <message>
-        <source>Teacher</source>
-        <translation>Profesor</translation>
-    </message>
-    <message>
-        <source>Generated income</source>
-        <translation>Ingresos xerados</translation>
-    </message>
-    <message>
-        <source>Withholdings</source>
-        <translation>Retencións</translation>
-    </message>
-    <message>
-        <source>Ready cash perceived</source>
-        <translation>Efectivo percibido</translation>
-    </message>
-    <message>
-        <source>Balance</source>
-        <translation>Saldo</translation>
-    </message>
-    <message>
-        <source>TOTALS</source>
-        <translation>TOTAIS</translation>
-    </message>
-    <message>
-        <source>Economic summary</source>
-        <translation>Resumo económico</translation>
-    </message>
-</context>
-<context>
-    <name>SueldoProfesor</name>
-    <message>
-        <source>Months</source>
-        <translation>Meses</translation>
-    </message>
-    <message>
-        <source>€/month</source>
-        <translation>€/mes</translation>
-    </message>
-    <message>
-        <source>€ for teacher</source>
-        <translation>€ para o profesor</translation>
-    </message>
-    <message>
-        <source>Fixed salary</source>
-        <translation>Soldo fixo</translation>
-    </message>
-    <message>
-        <source>Subject</source>
-        <translation>Materia</translation>
-    </message>
-    <message>
-        <source>hours</source>
-        <translation>horas</translation>
-    </message>
-    <message>
-        <source>€/hour</source>
-        <translation>€/hora</translation>
-    </message>
-    <message>
-        <source>Fixed salary an hour</source>
-        <translation>Soldo fixo por hora</translation>
-    </message>
-    <message>
-        <source>Amount raised</source>
-        <translation>Importe recadado</translation>
-    </message>
-    <message>
-        <source>% for teacher</source>
-        <translation>% para o profesor</translation>
-    </message>
-    <message>
-        <source>Of salary by percentage</source>
-        <translation>Soldo por porcentaxe</translation>
-    </message>
-    <message>
-        <source>Base</source>
-        <translation>Base</translation>
-    </message>
-    <message>
-        <source>Withholding</source>
-        <translation>Retención</translation>
-    </message>
-    <message>
-        <source>Total received</source>
-        <translation>Total percibido</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Total</translation>
     </message>
 </context>
 <context>
