@@ -1,0 +1,78 @@
+#include "aapplication.h"
+
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTranslator>
+
+static void initLibraryResources()
+{
+    // The library is static: its bundle is only registered when asked for.
+    Q_INIT_RESOURCE(aresources);
+}
+
+AApplication::AApplication(int& argc, char** argv, const QString& applicationName,
+                           const QString& organizationName, const QString& organizationDomain)
+    : QApplication(argc, argv)
+{
+    setApplicationName(applicationName);
+    setOrganizationName(organizationName);
+    setOrganizationDomain(organizationDomain);
+    setQuitOnLastWindowClosed(true);
+
+    {
+        QSettings settings;
+        settings.beginGroup(QStringLiteral("general"));
+        const QString localeName = settings.value(QStringLiteral("locale"), QStringLiteral("default")).toString();
+        if (localeName != QLatin1String("default")) {
+            const QLocale locale(localeName);
+            if (locale.language() != QLocale::C)
+                QLocale::setDefault(locale);
+        }
+    }
+
+    const QString localeName = QLocale().name().toLower();
+    const QString qtTranslations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+
+    auto* appTranslator = new QTranslator(this);
+    const QString appFile = applicationName.toLower() + QLatin1Char('.') + localeName;
+    if (appTranslator->load(appFile, qtTranslations)) {
+        installTranslator(appTranslator);
+        qDebug("Using external app translation file");
+    } else if (appTranslator->load(appFile, QStringLiteral(":/translations"))) {
+        installTranslator(appTranslator);
+    } else {
+        qWarning("Couldn't load app translation file");
+    }
+
+    initLibraryResources();
+
+    auto* libTranslator = new QTranslator(this);
+    if (libTranslator->load(QStringLiteral("formkit"), QStringLiteral(":/translations")))
+        installTranslator(libTranslator);
+    else
+        qWarning("Couldn't load utils translation file");
+
+    auto* qtTranslator = new QTranslator(this);
+    const QString qtFile = QStringLiteral("qt_") + localeName;
+    if (qtTranslator->load(qtFile, QString())) {
+        installTranslator(qtTranslator);
+        qDebug("Using in dir qt translation");
+    } else if (qtTranslator->load(qtFile, qtTranslations)) {
+        installTranslator(qtTranslator);
+        qDebug("Using external qt translation");
+    } else if (qtTranslator->load(qtFile, QStringLiteral(":/translations"))) {
+        installTranslator(qtTranslator);
+    } else {
+        qWarning("Couldn't load Qt translation file");
+    }
+
+    QDir::setSearchPaths(QStringLiteral("icons"),
+                         {QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                              + QStringLiteral("/icons"),
+                          QStringLiteral(":/icons")});
+}
+
+AApplication::~AApplication() = default;

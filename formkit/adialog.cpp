@@ -1,0 +1,71 @@
+#include "adialog.h"
+
+#include <QHideEvent>
+#include <QLineEdit>
+#include <QSettings>
+#include <QShowEvent>
+
+namespace {
+const char* const invalidStyle = "background:#FD6F73;";
+}
+
+ADialog::ADialog(QWidget* parent, Qt::WindowFlags f)
+    : QDialog(parent, f)
+{
+}
+
+ADialog::~ADialog() = default;
+
+bool ADialog::validateLineEdits()
+{
+    bool allValid = true;
+    const QList<QLineEdit*> edits = findChildren<QLineEdit*>();
+    for (QLineEdit* edit : edits) {
+        if (edit->hasAcceptableInput()) {
+            edit->setStyleSheet(QString());
+            continue;
+        }
+        markInvalid(edit);
+        if (allValid)
+            edit->setFocus(Qt::OtherFocusReason);
+        allValid = false;
+    }
+    return allValid;
+}
+
+void ADialog::markInvalid(QWidget* widget)
+{
+    widget->setStyleSheet(QLatin1String(invalidStyle));
+}
+
+void ADialog::storeGeometry()
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("geometry"));
+    settings.setValue(objectName(), saveGeometry());
+}
+
+void ADialog::loadGeometry()
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("geometry"));
+    const QVariant stored = settings.value(objectName());
+    if (!stored.isValid())
+        return;
+    if (!restoreGeometry(stored.toByteArray()))
+        qWarning("%s", qPrintable(QStringLiteral("Couldn't restore \"%1\" geometry!").arg(objectName())));
+}
+
+void ADialog::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        loadGeometry();
+    QDialog::showEvent(event);
+}
+
+void ADialog::hideEvent(QHideEvent* event)
+{
+    if (!event->spontaneous())
+        storeGeometry();
+    QWidget::hideEvent(event);
+}

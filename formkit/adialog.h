@@ -1,0 +1,26 @@
+#ifndef ADIALOG_H
+#define ADIALOG_H
+
+#include <QDialog>
+
+// Dialog base: geometry remembered under the object name, line edits checked
+// in one call with the invalid ones painted.
+class ADialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit ADialog(QWidget* parent = nullptr, Qt::WindowFlags f = Qt::WindowFlags());
+    ~ADialog() override;
+
+    // True when every line edit of the dialog holds acceptable input.
+    bool validateLineEdits();
+    void markInvalid(QWidget* widget);
+    void storeGeometry();
+    void loadGeometry();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+};
+
+#endif // ADIALOG_H

@@ -1,0 +1,223 @@
+#include "atableview.h"
+#include "selectcolumnsdialog.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardItemModel>
+
+namespace {
+const char* const settingsGroup = "ATableView";
+}
+
+ATableView::ATableView(QWidget* parent)
+    : QTableView(parent)
+    , headerMenu(new QMenu(this))
+{
+    QHeaderView* header = horizontalHeader();
+    header->setSectionsMovable(true);
+    setAlternatingRowColors(true);
+    sortByColumn(0, Qt::AscendingOrder);
+
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QWidget::customContextMenuRequested, this, &ATableView::headerContextMenu);
+
+    verticalHeader()->hide();
+
+    auto* all = new QAction(tr("All"), this);
+    connect(all, &QAction::triggered, this, &ATableView::toggleAll);
+    header->addAction(all);
+    auto* none = new QAction(tr("None"), this);
+    connect(none, &QAction::triggered, this, &ATableView::toggleNone);
+    header->addAction(none);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    header->addAction(separator);
+}
+
+ATableView::~ATableView()
+{
+    QSettings settings;
+    settings.beginGroup(QLatin1String(settingsGroup));
+    settings.setValue(objectName(), horizontalHeader()->saveState());
+}
+
+void ATableView::setModel(QAbstractItemModel* newModel)
+{
+    if (QAbstractItemModel* old = model()) {
+        disconnect(old, &QAbstractItemModel::columnsInserted, this, &ATableView::addActionColumn);
+        // The old model's entries leave the header menu; "All", "None" and the separator stay.
+        for (QAction* action : std::as_const(columnActions)) {
+            horizontalHeader()->removeAction(action);
+            action->deleteLater();
+        }
+        columnActions.clear();
+        if (selectColumnsAction) {
+            horizontalHeader()->removeAction(selectColumnsAction);
+            selectColumnsAction->deleteLater();
+            selectColumnsAction = nullptr;
+        }
+    }
+
+    QTableView::setModel(newModel);
+    if (!newModel) {
+        qWarning("Removing model from table.");
+        return;
+    }
+
+    int n = newModel->columnCount();
+    if (n == 0) {
+        connect(newModel, &QAbstractItemModel::columnsInserted, this, &ATableView::addActionColumn);
+        return;
+    }
+
+    QHeaderView* header = horizontalHeader();
+    const QByteArray defaultState = header->saveState();
+    const int sections = header->count();
+    QSettings settings;
+    settings.beginGroup(QLatin1String(settingsGroup));
+    const QByteArray stored = settings.value(objectName(), defaultState).toByteArray();
+    if (!header->restoreState(stored))
+        qWarning("Couldn't restore table state.");
+    if (header->count() != sections) {
+        header->restoreState(defaultState);
+        qDebug("%s", qPrintable(QStringLiteral("Horizontal headers count != saved columns count in table \"%1\"")
+                                    .arg(objectName())));
+    }
+
+    n = newModel->columnCount();
+    addActionColumn(QModelIndex(), 0, n - 1);
+    connect(newModel, &QAbstractItemModel::columnsInserted, this, &ATableView::addActionColumn);
+}
+
+void ATableView::addActionColumn(const QModelIndex& parent, int start, int end)
+{
+    if (parent.isValid() || !model())
+        return;
+    QHeaderView* header = horizontalHeader();
+    if (model()->columnCount() > 10 && !selectColumnsAction) {
+        selectColumnsAction = new QAction(tr("Select columns..."), this);
+        connect(selectColumnsAction, &QAction::triggered, this, &ATableView::advancedColumnSelection);
+        header->addAction(selectColumnsAction);
+    }
+    for (int c = start; c <= end; ++c) {
+        auto* action = new QAction(this);
+        const QVariant title = model()->headerData(c, Qt::Horizontal, Qt::DisplayRole);
+        if (title.isValid()) {
+            action->setText(title.toString());
+        } else {
+            action->setText(QStringLiteral("null"));
+            qWarning("Column without header data.");
+        }
+        action->setCheckable(true);
+        action->setChecked(!header->isSectionHidden(c));
+        header->addAction(action);
+        columnActions.append(action);
+        connect(action, &QAction::toggled, this, &ATableView::changeCol);
+    }
+}
+
+void ATableView::syncColumnActions()
+{
+    for (int i = 0; i < columnActions.size(); ++i)
+        columnActions.at(i)->setChecked(!horizontalHeader()->isSectionHidden(i));
+}
+
+void ATableView::headerContextMenu(const QPoint& point)
+{
+    syncColumnActions();
+    headerMenu->clear();
+    headerMenu->addActions(horizontalHeader()->actions());
+    headerMenu->popup(horizontalHeader()->mapToGlobal(point));
+}
+
+void ATableView::changeCol()
+{
+    auto* action = qobject_cast<QAction*>(sender());
+    if (!action) {
+        qWarning("Slot called, but no action sender.");
+        return;
+    }
+    if (!action->isChecked()) {
+        bool anyChecked = false;
+        for (QAction* other : std::as_const(columnActions))
+            anyChecked = anyChecked || other->isChecked();
+        if (!anyChecked) {
+            // The last visible column cannot be hidden.
+            action->setChecked(true);
+            return;
+        }
+    }
+    const int column = columnActions.indexOf(action);
+    if (column < 0)
+        return;
+    setColumnHidden(column, !action->isChecked());
+}
+
+void ATableView::toggleAll()
+{
+    if (!columnActions.isEmpty()) {
+        for (QAction* action : std::as_const(columnActions))
+            if (!action->isChecked())
+                action->toggle();
+        return;
+    }
+    if (!model())
+        return;
+    for (int c = 0; c < model()->columnCount(); ++c)
+        showColumn(c);
+}
+
+void ATableView::toggleNone()
+{
+    if (!columnActions.isEmpty()) {
+        for (int i = columnActions.size() - 1; i >= 1; --i)
+            if (columnActions.at(i)->isChecked())
+                columnActions.at(i)->toggle();
+        return;
+    }
+    if (!model())
+        return;
+    const int count = model()->columnCount();
+    for (int c = count - 1; c >= 1; --c) {
+        bool otherVisible = false;
+        for (int o = 0; o < count && !otherVisible; ++o)
+            otherVisible = o != c && !isColumnHidden(o);
+        if (!otherVisible)
+            return;
+        hideColumn(c);
+    }
+}
+
+void ATableView::advancedColumnSelection()
+{
+    if (!model())
+        return;
+    auto* dialog = new SelectColumnsDialog(this, Qt::WindowFlags(), tr("Hidden columns"),
+                                           tr("Showing columns"));
+    dialog->setWindowTitle(tr("Select visible columns"));
+    dialog->setAcceptButtonsVisible(true);
+
+    auto* allColumns = new QStandardItemModel(dialog);
+    auto* showing = new QStandardItemModel(dialog);
+    const int count = model()->columnCount();
+    for (int c = 0; c < count; ++c) {
+        const QString title = model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        allColumns->appendRow({new QStandardItem(QString::number(c)), new QStandardItem(title)});
+        if (!isColumnHidden(c))
+            showing->appendRow({new QStandardItem(QString::number(c)), new QStandardItem(title)});
+    }
+    dialog->setModels(showing, allColumns);
+
+    if (dialog->exec() == QDialog::Accepted) {
+        for (int c = 0; c < count; ++c)
+            hideColumn(c);
+        for (int r = 0; r < showing->rowCount(); ++r)
+            showColumn(showing->index(r, 0).data().toString().toInt());
+        if (showing->rowCount() == 0)
+            showColumn(0);
+    }
+    syncColumnActions();
+    delete dialog;
+}

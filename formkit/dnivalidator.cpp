@@ -1,0 +1,50 @@
+#include "dnivalidator.h"
+
+namespace {
+const char letters[] = "TRWAGMYFPDXBNJZSQVHLCKE";
+}
+
+DNIValidator::DNIValidator(bool allowEmpty, QObject* parent)
+    : QValidator(parent)
+    , allowEmpty(allowEmpty)
+{
+}
+
+DNIValidator::DNIValidator(QObject* parent)
+    : DNIValidator(false, parent)
+{
+}
+
+DNIValidator::~DNIValidator() = default;
+
+QValidator::State DNIValidator::validate(QString& input, int& pos) const
+{
+    Q_UNUSED(pos);
+    if (input.isEmpty() && allowEmpty)
+        return Acceptable;
+    if (input.size() != 9)
+        return Intermediate;
+    bool ok = false;
+    const int number = input.left(8).toInt(&ok, 10);
+    // A sign among the digits has no letter: keep the field incomplete.
+    if (!ok || number < 0)
+        return Intermediate;
+    return input.at(8).toLatin1() == letterFor(number).toLatin1() ? Acceptable : Intermediate;
+}
+
+void DNIValidator::fixup(QString& input) const
+{
+    input = input.toUpper();
+    input.remove(QLatin1Char('.'));
+    input.remove(QLatin1Char('-'));
+    input.remove(QLatin1Char(' '));
+    input = input.trimmed();
+}
+
+QChar DNIValidator::letterFor(int number)
+{
+    int index = number % 23;
+    if (index < 0)
+        index += 23;
+    return QLatin1Char(letters[index]);
+}
