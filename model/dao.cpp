@@ -1,0 +1,652 @@
+#include "dao.h"
+
+#include "dbmanager.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlRecord>
+
+#include <sodium.h>
+#include <sqlite3.h>
+
+namespace {
+bool debugFlag = false;
+Dao* instance = nullptr;
+
+QString& scriptFolderRef()
+{
+    static QString folder = QStringLiteral(":/scripts/");
+    return folder;
+}
+
+// Never QSqlDatabase::database() with its default: it would reopen a closed
+// connection (a refused file) or open an in-memory one.
+QSqlDatabase connection()
+{
+    return QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
+}
+
+sqlite3* nativeHandle()
+{
+    const QVariant handle = connection().driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        return *static_cast<sqlite3* const*>(handle.data());
+    return nullptr;
+}
+
+bool sodiumReady()
+{
+    static const bool ready = sodium_init() >= 0;
+    return ready;
+}
+
+QByteArray cutAtZero(const QByteArray& bytes)
+{
+    const int zero = bytes.indexOf('\0');
+    return zero < 0 ? bytes : bytes.left(zero);
+}
+
+QString renderValue(const QVariant& value)
+{
+    if (value.isNull())
+        return QStringLiteral("NULL");
+    if (value.typeId() == QMetaType::QString)
+        return QLatin1Char('\'') + value.toString() + QLatin1Char('\'');
+    return value.toString();
+}
+
+bool isForeignKeyPragma(const QString& piece)
+{
+    static const QRegularExpression pragma(QStringLiteral("^\\s*PRAGMA\\s+foreign_keys\\s*="),
+                                           QRegularExpression::CaseInsensitiveOption);
+    return pragma.match(piece).hasMatch();
+}
+} // namespace
+
+Dao::Dao()
+{
+    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+}
+
+Dao* Dao::getInstance()
+{
+    debugFlag = QSettings().value(QStringLiteral("DaoInDebugMode"), false).toBool();
+    if (!instance)
+        instance = new Dao();
+    return instance;
+}
+
+bool Dao::debugMode()
+{
+    return debugFlag;
+}
+
+QString Dao::placeholders(int count)
+{
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += i == 0 ? QStringLiteral("?") : QStringLiteral(",?");
+    return text;
+}
+
+QVariant Dao::toBindable(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    return value;
+}
+
+void Dao::bindValues(QSqlQuery& query, const QList<QVariant>& values)
+{
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, toBindable(values.at(i)));
+}
+
+QVariant Dao::idOrNull(int id)
+{
+    return id <= 0 ? QVariant(QMetaType(QMetaType::Int)) : QVariant(id);
+}
+
+QSqlQuery Dao::select(const QString& table, const QStringList& columns, const QString& where,
+                      const QString& orderBy, const QList<QVariant>& values)
+{
+    QString sql = QStringLiteral("SELECT %1 FROM %2 ").arg(columns.join(QLatin1Char(',')), table);
+    if (!where.isEmpty())
+        sql += QStringLiteral("WHERE ") + where;
+    if (!orderBy.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + orderBy;
+    QSqlQuery q(connection());
+    prepare(q, sql);
+    if (!values.isEmpty())
+        bindValues(q, values);
+    if (!exec(q))
+        qWarning().noquote() << QStringLiteral("TODO lanzar señal diciendo que algo ha ido mal al ejecutar la query: ")
+                                    + q.lastError().text();
+    return q;
+}
+
+QSqlQuery Dao::select(const QString& table, const QStringList& columns, const QString& where,
+                      const QList<QVariant>& values)
+{
+    return select(table, columns, where, QString(), values);
+}
+
+QVariant Dao::insert(const QString& table, const QStringList& columns, const QList<QVariant>& values)
+{
+    const QString sql = QStringLiteral("INSERT INTO %1(%2) VALUES (%3);")
+                            .arg(table, columns.join(QLatin1Char(',')), placeholders(values.size()));
+    QSqlQuery q(connection());
+    if (!prepare(q, sql))
+        return QVariant(false);
+    bindValues(q, values);
+    if (exec(q))
+        return q.lastInsertId();
+    if (debugFlag)
+        qDebug().noquote() << "Something was wrong doing an insert";
+    return QVariant();
+}
+
+bool Dao::update(const QString& table, const QStringList& columns, const QString& where,
+                 const QList<QVariant>& values)
+{
+    QStringList sets;
+    for (const QString& column : columns)
+        sets << column + QStringLiteral(" = ?");
+    QString sql = QStringLiteral("update %1 set ").arg(table) + sets.join(QStringLiteral(", "));
+    if (!where.isEmpty())
+        sql += QStringLiteral(" WHERE ") + where;
+    QSqlQuery q(connection());
+    if (!prepare(q, sql))
+        return false;
+    bindValues(q, values);
+    return exec(q);
+}
+
+bool Dao::deleteFrom(const QString& table, const QStringList& columns, const QList<QVariant>& values)
+{
+    QStringList conditions;
+    for (const QString& column : columns)
+        conditions << QStringLiteral("%1 = ?").arg(column);
+    const QString sql = QStringLiteral("DELETE FROM %1 WHERE ").arg(table) + conditions.join(QStringLiteral(" AND "));
+    QSqlQuery q(connection());
+    if (!prepare(q, sql))
+        return false;
+    bindValues(q, values);
+    return exec(q);
+}
+
+QSqlQuery Dao::query(const QString& sql, const QList<QVariant>& values)
+{
+    QSqlQuery q(connection());
+    prepare(q, sql);
+    bindValues(q, values);
+    exec(q);
+    return q;
+}
+
+bool Dao::execute(const QString& sql, const QList<QVariant>& values)
+{
+    QSqlQuery q(connection());
+    if (!prepare(q, sql))
+        return false;
+    bindValues(q, values);
+    return exec(q);
+}
+
+bool Dao::prepare(QSqlQuery& query, const QString& sql)
+{
+    if (query.prepare(sql))
+        return true;
+    setLastError(query);
+    logQuery(true, query);
+    return false;
+}
+
+bool Dao::exec(QSqlQuery& query)
+{
+    const bool ok = query.exec();
+    if (!ok) {
+        setLastError(query);
+        // Some failures (a full disk, an I/O error) make SQLite roll back on its own.
+        followConnectionState();
+    }
+    logQuery(!ok, query);
+    return ok;
+}
+
+void Dao::setLastError(const QSqlQuery& query)
+{
+    const QSqlError error = query.lastError();
+    m_lastErrorNumber = error.nativeErrorCode().toInt();
+    m_lastErrorText = error.text();
+}
+
+void Dao::logQuery(bool error, const QSqlQuery& query)
+{
+    if (!error && !debugFlag)
+        return;
+    QString message;
+    if (error) {
+        const QSqlError e = query.lastError();
+        message = QStringLiteral("Error executing query: %1 - %2 \n").arg(e.nativeErrorCode(), e.text());
+    }
+    // The prepared text as given: the driver's own rewrite shows ":0" placeholders.
+    message += QStringLiteral("Executed query was: %1").arg(query.lastQuery());
+    const QVariantList bound = query.boundValues();
+    if (!bound.isEmpty()) {
+        QStringList pairs;
+        for (int i = 0; i < bound.size(); ++i)
+            pairs << QStringLiteral("(%1, %2)").arg(i).arg(m_hideValues ? QStringLiteral("***") : renderValue(bound.at(i)));
+        message += QStringLiteral("\nWith parameters: ") + pairs.join(QStringLiteral(", "));
+    }
+    if (error)
+        qWarning().noquote() << message;
+    else
+        qDebug().noquote() << message;
+}
+
+void Dao::followConnectionState()
+{
+    if (!m_inTransaction)
+        return;
+    sqlite3* handle = nativeHandle();
+    if (handle && sqlite3_get_autocommit(handle)) {
+        m_inTransaction = false;
+        qWarning().noquote() << "The open transaction was rolled back by the database";
+    }
+}
+
+bool Dao::transaction()
+{
+    if (m_inTransaction)
+        return false;
+    if (!connection().transaction())
+        return false;
+    m_inTransaction = true;
+    if (debugFlag)
+        qDebug().noquote() << "Transaction started";
+    return true;
+}
+
+bool Dao::commit()
+{
+    if (!m_inTransaction) {
+        qWarning().noquote() << "A commit operation was called with no transaction available";
+        return false;
+    }
+    QSqlDatabase db = connection();
+    const bool ok = db.commit();
+    sqlite3* handle = nativeHandle();
+    m_inTransaction = handle ? !sqlite3_get_autocommit(handle) : !ok;
+    if (!ok) {
+        m_lastErrorNumber = db.lastError().nativeErrorCode().toInt();
+        m_lastErrorText = db.lastError().text();
+        qWarning().noquote() << "The commit was refused: " + db.lastError().text();
+        return false;
+    }
+    if (debugFlag)
+        qDebug().noquote() << "Commit performed";
+    return true;
+}
+
+bool Dao::rollback()
+{
+    if (!m_inTransaction) {
+        qWarning().noquote() << "A rollback operation was called with no transaction available";
+        return false;
+    }
+    QSqlDatabase db = connection();
+    const bool ok = db.rollback();
+    sqlite3* handle = nativeHandle();
+    m_inTransaction = handle ? !sqlite3_get_autocommit(handle) : !ok;
+    if (!ok) {
+        m_lastErrorNumber = db.lastError().nativeErrorCode().toInt();
+        m_lastErrorText = db.lastError().text();
+        qWarning().noquote() << "The rollback was refused: " + db.lastError().text();
+        return false;
+    }
+    if (debugFlag)
+        qDebug().noquote() << "Rollback performed";
+    return true;
+}
+
+// ---- files ----
+
+void Dao::close()
+{
+    QSqlDatabase db = connection();
+    if (db.isOpen())
+        db.close();
+    m_open = false;
+    m_inTransaction = false;
+}
+
+bool Dao::open(const QString& dbName, bool withExtension)
+{
+    const QString dir = DBManager::dataDir();
+    const QString fileName = dbName.isEmpty()
+                                 ? DBManager::currentDB(true)
+                                 : (withExtension ? dbName : dbName + DBManager::EXTENSION);
+    if (!DBManager::isValidName(fileName)) {
+        qWarning().noquote() << "Refused database name: " + fileName;
+        close();
+        return false;
+    }
+    const QString path = dir + QDir::separator() + fileName;
+    if (!QFile::exists(path) && !DBManager::createDB(fileName, true)) {
+        close();
+        return false;
+    }
+
+    close();
+    QSqlDatabase db = connection();
+    db.setDatabaseName(path);
+    m_open = db.open() && integrityCheck();
+    if (debugFlag)
+        qDebug().noquote() << "Path de la base de datos :" + path;
+    if (!m_open) {
+        qWarning().noquote() << "Unable to open database: " + db.lastError().text();
+        close();
+        return false;
+    }
+    if (!updateDatabase(getDBVersion())) {
+        qWarning().noquote() << "Something was wrong updating database";
+        close();
+        return false;
+    }
+    m_inTransaction = false;
+    return true;
+}
+
+bool Dao::integrityCheck()
+{
+    QSqlQuery q(connection());
+    if (!q.exec(QStringLiteral("PRAGMA integrity_check(10)"))) {
+        setLastError(q);
+        logQuery(true, q);
+        return false;
+    }
+    if (!q.next())
+        return false;
+    const QString first = q.value(0).toString();
+    if (first == QLatin1String("ok"))
+        return true;
+    qWarning().noquote() << first;
+    while (q.next())
+        qWarning().noquote() << q.value(0).toString();
+    return false;
+}
+
+int Dao::getDBVersion()
+{
+    QSqlQuery q(connection());
+    if (!q.exec(QStringLiteral("SELECT value FROM property WHERE key = 'next_db_version'")))
+        return 0;
+    if (q.next())
+        return q.value(0).toInt();
+    if (q.exec(QStringLiteral("SELECT value FROM property WHERE key = 'version'")) && q.next())
+        return q.value(0).toInt();
+    return 0;
+}
+
+void Dao::setScriptFolder(const QString& folder)
+{
+    scriptFolderRef() = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+QString Dao::scriptFolder()
+{
+    return scriptFolderRef();
+}
+
+int Dao::foreignKeyViolations()
+{
+    QSqlQuery q(connection());
+    if (!q.exec(QStringLiteral("PRAGMA foreign_key_check")))
+        return -1;
+    int count = 0;
+    while (q.next())
+        ++count;
+    return count;
+}
+
+// One script: its "PRAGMA foreign_keys" pieces run outside the transaction
+// (SQLite ignores them inside one), the rest inside one transaction that is
+// committed only when no new foreign-key violation appeared.
+bool Dao::runScript(const QString& text)
+{
+    QStringList before;
+    QStringList body;
+    QStringList after;
+    const QStringList pieces = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString& piece : pieces) {
+        if (piece.trimmed().isEmpty())
+            continue;
+        if (isForeignKeyPragma(piece))
+            (body.isEmpty() ? before : after) << piece;
+        else
+            body << piece;
+    }
+    QSqlDatabase db = connection();
+    auto runAll = [this, &db](const QStringList& statements) {
+        for (const QString& statement : statements) {
+            QSqlQuery q(db);
+            if (!prepare(q, statement) || !exec(q))
+                return false;
+        }
+        return true;
+    };
+    auto restoreForeignKeys = [&db]() { QSqlQuery(db).exec(QStringLiteral("PRAGMA foreign_keys = ON;")); };
+
+    if (!runAll(before)) {
+        restoreForeignKeys();
+        return false;
+    }
+    const int violationsBefore = foreignKeyViolations();
+    if (!db.transaction()) {
+        qWarning().noquote() << "Unable to begin the update transaction: " + db.lastError().text();
+        restoreForeignKeys();
+        return false;
+    }
+    bool ok = runAll(body);
+    if (ok) {
+        const int violationsAfter = foreignKeyViolations();
+        if (violationsAfter < 0 || violationsAfter > violationsBefore) {
+            qWarning().noquote() << QStringLiteral("The update leaves %1 rows with broken references").arg(violationsAfter);
+            ok = false;
+        }
+    }
+    if (ok && !db.commit()) {
+        qWarning().noquote() << "Unable to commit the update: " + db.lastError().text();
+        ok = false;
+    }
+    if (!ok) {
+        db.rollback();
+        restoreForeignKeys();
+        return false;
+    }
+    if (!runAll(after)) {
+        restoreForeignKeys();
+        return false;
+    }
+    return true;
+}
+
+bool Dao::updateDatabase(int fromVersion)
+{
+    {
+        QSqlQuery q(connection());
+        if (!q.exec(QStringLiteral("PRAGMA foreign_keys = ON;")))
+            qWarning().noquote() << "Unable to activate foreing_keys";
+    }
+    int n = fromVersion;
+    for (;;) {
+        const QString name = scriptFolder() + QStringLiteral("%1.sql").arg(n);
+        QFile file(name);
+        if (!file.exists()) {
+            if (debugFlag) {
+                if (n == fromVersion)
+                    qDebug().noquote() << QStringLiteral("La base de datos está actualizada, version ") + QString::number(n);
+                else
+                    qDebug().noquote() << QStringLiteral("Base de datos actualizada a= ") + QString::number(n - 1);
+            }
+            return true;
+        }
+        if (!file.open(QIODevice::ReadOnly)) {
+            qWarning().noquote() << tr("Unable to update de database. Unable to open file :/scripts/%1.sql").arg(n);
+            return false;
+        }
+        const QString text = QString::fromUtf8(file.readAll());
+        if (!runScript(text))
+            return false;
+        ++n;
+    }
+}
+
+void Dao::backup(const QString& fileName)
+{
+    QDir dir(DBManager::dataDir());
+    const QStringList leftovers = dir.entryList({QStringLiteral("*.db_*")}, QDir::Files);
+    for (const QString& leftover : leftovers) {
+        if (!dir.remove(leftover))
+            qWarning().noquote() << "Unable to delete " + leftover;
+    }
+    QStringList backups = dir.entryList({QStringLiteral("backup_%1.db.at.*").arg(DBManager::currentDB(false))},
+                                        QDir::Files, QDir::Name);
+    while (backups.size() >= 10) {
+        const QString oldest = backups.takeFirst();
+        if (debugFlag)
+            qDebug().noquote() << "There are more than 10 backups, deleting de last one: " + oldest;
+        if (!dir.remove(oldest)) {
+            qWarning().noquote() << "Error deleting database backups";
+            break;
+        }
+    }
+    const QString target = dir.filePath(QStringLiteral("backup_") + fileName + QStringLiteral(".at.")
+                                        + QDateTime::currentDateTime().toString(QStringLiteral("yy.MM.dd_hh.mm.ss")));
+    if (QFile::copy(dir.filePath(fileName), target))
+        DBManager::restrictToOwner(target);
+}
+
+// ---- password ----
+
+QString Dao::legacyDigest(const QString& password)
+{
+    const QByteArray digest = QCryptographicHash::hash(password.toUtf8(), QCryptographicHash::Sha1);
+    return QString::fromLatin1(cutAtZero(digest));
+}
+
+bool Dao::hasPassword()
+{
+    // An empty stored text accepts no password: it counts as none.
+    QSqlQuery q = query(QStringLiteral("SELECT EXISTS(SELECT value from property where key=? AND value <> '' LIMIT 1)"),
+                        {QStringLiteral("password")});
+    return q.next() && q.value(0).toBool();
+}
+
+bool Dao::setPassword(const QString& password)
+{
+    if (!sodiumReady()) {
+        qWarning().noquote() << "Unable to initialise the password library";
+        return false;
+    }
+    const QByteArray plain = password.toUtf8();
+    char hashed[crypto_pwhash_STRBYTES];
+    if (crypto_pwhash_str(hashed, plain.constData(), static_cast<unsigned long long>(plain.size()),
+                          crypto_pwhash_OPSLIMIT_INTERACTIVE, crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0) {
+        qWarning().noquote() << "Unable to compute the password digest";
+        return false;
+    }
+    m_hideValues = true;
+    const bool ok = execute(QStringLiteral("INSERT OR REPLACE into property (key,value) VALUES (?,?)"),
+                            {QStringLiteral("password"), QString::fromLatin1(hashed)});
+    m_hideValues = false;
+    return ok;
+}
+
+bool Dao::checkPassword(const QString& password)
+{
+    const bool own = transaction();
+    QSqlQuery q = query(QStringLiteral("SELECT value from property where key=?"), {QStringLiteral("password")});
+    const QString stored = q.next() ? q.value(0).toString() : QString();
+    q.finish();
+
+    bool accepted = false;
+    bool upgraded = true;
+    if (stored.startsWith(QLatin1String("$argon2"))) {
+        const QByteArray plain = password.toUtf8();
+        accepted = sodiumReady()
+                   && crypto_pwhash_str_verify(stored.toLatin1().constData(), plain.constData(),
+                                               static_cast<unsigned long long>(plain.size())) == 0;
+    } else if (!stored.isEmpty()) {
+        accepted = cutAtZero(stored.toLatin1()) == legacyDigest(password).toLatin1();
+        if (accepted)
+            upgraded = setPassword(password);
+    }
+    if (own) {
+        if (upgraded)
+            commit();
+        else
+            rollback();
+    }
+    return accepted;
+}
+
+bool Dao::openAndCheckPassword(const QString& password)
+{
+    open(QString(), false);
+    const bool ok = checkPassword(password);
+    if (ok)
+        backup(DBManager::currentDB(true));
+    return ok;
+}
+
+bool Dao::checkPasswordStatic(const QString& password)
+{
+    return getInstance()->checkPassword(password);
+}
+
+bool Dao::setPasswordStatic(const QString& password)
+{
+    return getInstance()->setPassword(password);
+}
+
+// ---- lock flag ----
+
+bool Dao::isLocked()
+{
+    const bool own = transaction();
+    QSqlQuery q = query(QStringLiteral("SELECT value from property where key=?"), {QStringLiteral("locked")});
+    const bool locked = q.next() && q.value(0).toBool();
+    q.finish();
+    if (own)
+        commit();
+    return locked;
+}
+
+bool Dao::setLocked(bool locked)
+{
+    const bool own = transaction();
+    bool ok = execute(QStringLiteral("UPDATE property set value = ? where key=?"), {locked, QStringLiteral("locked")});
+    if (own)
+        ok = ok ? commit() : (rollback(), false);
+    return ok;
+}
+
+bool Dao::lock()
+{
+    return setLocked(true);
+}
+
+bool Dao::unlock()
+{
+    return setLocked(false);
+}

@@ -1,0 +1,101 @@
+#ifndef DAO_H
+#define DAO_H
+
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+// The one door to the academy database: the process's single SQLite
+// connection, the statement builders, one flat transaction, error capture and
+// logging, and the file-level operations (open, integrity, migration, password,
+// lock flag, backups).
+class Dao : public QObject
+{
+    Q_OBJECT
+public:
+    static Dao* getInstance();
+
+    QSqlQuery select(const QString& table, const QStringList& columns, const QString& where,
+                     const QString& orderBy, const QList<QVariant>& values);
+    QSqlQuery select(const QString& table, const QStringList& columns, const QString& where,
+                     const QList<QVariant>& values);
+    // The new id; an invalid QVariant when execution fails, QVariant(false) when
+    // the statement cannot be prepared.
+    QVariant insert(const QString& table, const QStringList& columns, const QList<QVariant>& values);
+    // values: one per column, then the placeholders of where.
+    bool update(const QString& table, const QStringList& columns, const QString& where,
+                const QList<QVariant>& values);
+    bool deleteFrom(const QString& table, const QStringList& columns, const QList<QVariant>& values);
+    QSqlQuery query(const QString& sql, const QList<QVariant>& values = {});
+    bool execute(const QString& sql, const QList<QVariant>& values = {});
+
+    // One level: a second transaction() while one is open answers false, and
+    // the caller then runs inside the open one.
+    bool transaction();
+    bool commit();
+    bool rollback();
+    bool inTransaction() const { return m_inTransaction; }
+
+    bool prepare(QSqlQuery& query, const QString& sql);
+    bool exec(QSqlQuery& query);
+
+    bool isOpen() const { return m_open; }
+    // (number, text) of the last failed prepare or exec.
+    QPair<int, QString> lastError() const { return {m_lastErrorNumber, m_lastErrorText}; }
+
+    static QString placeholders(int count);
+    // Every bound value goes through here: a bool becomes the text 'true' or
+    // 'false', the form stored files hold and queries compare with.
+    static QVariant toBindable(const QVariant& value);
+    static void bindValues(QSqlQuery& query, const QList<QVariant>& values);
+    // Nullable foreign keys: id <= 0 means "none" and is bound as NULL.
+    static QVariant idOrNull(int id);
+
+    // Files. name empty: the current database.
+    bool open(const QString& dbName, bool withExtension);
+    void close();
+    bool integrityCheck();
+    int getDBVersion();
+    bool updateDatabase(int fromVersion);
+    void backup(const QString& fileName);
+
+    bool hasPassword();
+    bool setPassword(const QString& password);
+    bool checkPassword(const QString& password);
+    bool openAndCheckPassword(const QString& password);
+    static bool checkPasswordStatic(const QString& password);
+    static bool setPasswordStatic(const QString& password);
+    // The digest text older files hold under "password".
+    static QString legacyDigest(const QString& password);
+
+    bool isLocked();
+    bool lock();
+    bool unlock();
+
+    // Where the migration looks for "<n>.sql"; ":/scripts/" unless changed.
+    static void setScriptFolder(const QString& folder);
+    static QString scriptFolder();
+
+    static bool debugMode();
+
+private:
+    Dao();
+    void setLastError(const QSqlQuery& query);
+    void logQuery(bool error, const QSqlQuery& query);
+    void followConnectionState();
+    bool setLocked(bool locked);
+    bool runScript(const QString& text);
+    int foreignKeyViolations();
+
+    bool m_open = false;
+    int m_lastErrorNumber = 0;
+    QString m_lastErrorText;
+    bool m_inTransaction = false;
+    bool m_hideValues = false;
+};
+
+#endif // DAO_H

@@ -1,0 +1,42 @@
+#ifndef DBMANAGER_H
+#define DBMANAGER_H
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+// The academy database files in the user's data folder: names, listing,
+// creation from the template, deletion, the current one, restoring the newest
+// backup and the opening with password at start-up.
+class DBManager : public QObject
+{
+    Q_OBJECT
+public:
+    static const QString EXTENSION;
+    static const QString DEFAULT_NAME;
+
+    // Answers of checkPassword.
+    enum LoginResult { Cancelled = 1000, WrongPassword = 1001, Opened = 1002, Corrupted = 1003 };
+
+    static QString dataDir();
+    static QString currentDB(bool withExtension);
+    // False (and nothing stored) for a name refused by isValidName().
+    static bool setCurrentDB(const QString& name);
+    static QStringList listDBs(bool withExtension, bool backups);
+    static bool createDB(const QString& name, bool hasExtension);
+    static bool deleteDB(const QString& name, bool hasExtension);
+    static bool restoreLastBackup();
+    static bool unlockDB();
+    static bool isDBLocked();
+    static int checkPassword(const QString& name, bool ask);
+
+    // A database file name must stay a plain name inside the data folder and
+    // must not look like a leftover ("*.db_*") that backups clean up.
+    static bool isValidName(const QString& fileName);
+    static QString invalidNameText();
+
+    // Owner read and write only: the files hold identity numbers and bank accounts.
+    static bool restrictToOwner(const QString& path);
+};
+
+#endif // DBMANAGER_H

@@ -1,0 +1,11 @@
+CREATE TABLE property (key varchar(30) primary key, value varchar(160));
+CREATE TABLE alumno (id integer primary key autoincrement, nombre varchar(80) not null, apellidos varchar(160) not null, instituto varchar(80), observaciones varchar(320), ccc varchar(23), dni varchar(9) not null, direccion varchar(80) not null, localidad varchar(50), provincia varchar(50), cp varchar(5), email varchar(80), descuento double, banco varchar(80), direccionBanco varchar(80));
+CREATE TABLE telefonoalumno (nombre VARCHAR(50) NOT NULL, telefono VARCHAR(9) NOT NULL, idalumno INTEGER NOT NULL REFERENCES alumno(id), PRIMARY KEY (nombre, telefono));
+CREATE TABLE curso (id integer primary key autoincrement, nombre varchar(50) unique not null, precioorientativo long, descripcion varchar(320));
+CREATE TABLE asignatura (id integer primary key autoincrement, nombre varchar(80) unique not null, precioorientativo long, descripcion varchar(320));
+CREATE TABLE curso_asignatura (idcurso INTEGER NOT NULL REFERENCES curso(id), idasignatura INTEGER NOT NULL REFERENCES asignatura(id), PRIMARY KEY (idcurso, idasignatura));
+CREATE TABLE turnocurso (id integer primary key autoincrement, nombre varchar(50) not null, precioorientativo long, idcurso integer not null references curso(id), UNIQUE (nombre, idcurso));
+CREATE TABLE turnoasignatura (id INTEGER primary key autoincrement, nombre VARCHAR(80) NOT NULL, precioorientativo LONG, sueldoprofesorporalta LONG, idasignatura INTEGER NOT NULL REFERENCES asignatura(id), UNIQUE (nombre, idasignatura));
+CREATE TABLE turnocurso_turnoasignatura (idturnoasignatura integer references turnoasignatura(id), idturnocurso integer not null references turnocurso(id), primary key (idturnoasignatura, idturnocurso));
+CREATE TABLE alta (id INTEGER primary key autoincrement, falta DATE NOT NULL, fbaja DATE, precio LONG NOT NULL, condescuento BOOLEAN, observaciones VARCHAR(320), nombrealumno VARCHAR(80), nombreturnoasignatura VARCHAR(80), idalumno INTEGER REFERENCES alumno(id), idturnoasignatura INTEGER REFERENCES turnoasignatura(id));
+INSERT INTO property (key, value) VALUES ('version', '1');

@@ -1,0 +1,4 @@
+CREATE TABLE profesor (id integer primary key autoincrement, nombre varchar(80) not null, apellidos varchar(160), apodo varchar(40), ccc varchar(23), dni varchar(9), direccion varchar(80), localidad varchar(50), provincia varchar(50), cp varchar(5), email varchar(80), sueldofijo long, sueldoporhora long, sueldoporcentaje double, descuento double, banco varchar(80), direccionBanco varchar(80), falta date not null, fbaja date);
+CREATE TABLE telefonoprofesor (nombre varchar(50) not null, telefono varchar(9) not null, idprofesor integer not null references profesor(id), primary key (nombre, telefono));
+CREATE TABLE profesor_asignatura (idprofesor INTEGER NOT NULL REFERENCES profesor(id) ON DELETE CASCADE, idasignatura INTEGER NOT NULL REFERENCES asignatura(id) ON DELETE CASCADE);
+UPDATE property SET value = '2' WHERE key = 'version';

@@ -1,0 +1,15 @@
+PRAGMA foreign_keys = OFF;
+CREATE TABLE curso_asignatura2 (idcurso INTEGER NOT NULL REFERENCES curso(id), idasignatura INTEGER NOT NULL REFERENCES asignatura(id), PRIMARY KEY (idcurso, idasignatura), CONSTRAINT 'fk_curso_asignatura_curso' FOREIGN KEY (idcurso) REFERENCES curso(id), CONSTRAINT 'fk_curso_asignatura_asignatura' FOREIGN KEY (idasignatura) REFERENCES asignatura(id));
+INSERT INTO curso_asignatura2 SELECT * FROM curso_asignatura;
+DROP TABLE curso_asignatura;
+ALTER TABLE curso_asignatura2 RENAME TO curso_asignatura;
+CREATE TABLE profesor_asignatura2 (idprofesor INTEGER NOT NULL, idasignatura INTEGER NOT NULL, CONSTRAINT 'fk_profesor_asignatura_asignatura' FOREIGN KEY (idasignatura) REFERENCES asignatura(id) ON DELETE CASCADE, CONSTRAINT 'fk_profesor_asignatura_profesor' FOREIGN KEY (idprofesor) REFERENCES profesor(id) ON DELETE CASCADE);
+INSERT INTO profesor_asignatura2 SELECT * FROM profesor_asignatura;
+DROP TABLE profesor_asignatura;
+ALTER TABLE profesor_asignatura2 RENAME TO profesor_asignatura;
+CREATE TABLE turnoasignatura2 (id INTEGER primary key autoincrement, nombre VARCHAR(80) NOT NULL, precioorientativo LONG, sueldoprofesorporalta LONG, idasignatura INTEGER NOT NULL, UNIQUE (nombre, idasignatura), CONSTRAINT 'fk_turnoasignatura_asignatura' FOREIGN KEY (idasignatura) REFERENCES asignatura(id));
+INSERT INTO turnoasignatura2 SELECT * FROM turnoasignatura;
+DROP TABLE turnoasignatura;
+ALTER TABLE turnoasignatura2 RENAME TO turnoasignatura;
+UPDATE property SET value = '14' WHERE key = 'next_db_version';
+PRAGMA foreign_keys = ON;

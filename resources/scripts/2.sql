@@ -1,0 +1,12 @@
+CREATE TABLE recibo (id INTEGER primary key autoincrement, fecha DATE NOT NULL, importe LONG NOT NULL, importepagado LONG NOT NULL, descuento DOUBLE, concepto TEXT NOT NULL, datosalumno VARCHAR(255) NOT NULL, pagado BOOL NOT NULL DEFAULT 'false', automatico BOOL NOT NULL DEFAULT 'true', idalumno INTEGER REFERENCES alumno(id));
+CREATE TABLE aula (id INTEGER primary key autoincrement, nombre TEXT NOT NULL, localizacion TEXT, aforo INTEGER, comentarios TEXT);
+CREATE TABLE sesiondeclase (id INTEGER primary key autoincrement, minutoinicio INTEGER NOT NULL, minutofin INTEGER NOT NULL, diasemana INTEGER NOT NULL, idaula INTEGER NOT NULL REFERENCES aula(id), idprofesor INTEGER REFERENCES profesor(id) ON DELETE SET NULL, idturnoasignatura INTEGER NOT NULL REFERENCES turnoasignatura(id));
+CREATE TABLE telefonoalumno2 (nombre VARCHAR(50) NOT NULL, telefono VARCHAR(9) NOT NULL, idalumno INTEGER NOT NULL REFERENCES alumno(id), PRIMARY KEY (nombre, idalumno));
+INSERT INTO telefonoalumno2 SELECT * FROM telefonoalumno;
+DROP TABLE telefonoalumno;
+ALTER TABLE telefonoalumno2 RENAME TO telefonoalumno;
+CREATE TABLE alta2 (id INTEGER primary key autoincrement, falta DATE NOT NULL, fbaja DATE, precio LONG NOT NULL, condescuento BOOLEAN, observaciones VARCHAR(320), nombrealumno VARCHAR(80), nombreturnoasignatura VARCHAR(80), idalumno INTEGER, idturnoasignatura INTEGER);
+INSERT INTO alta2 SELECT * FROM alta;
+DROP TABLE alta;
+ALTER TABLE alta2 RENAME TO alta;
+UPDATE property SET value = '3' WHERE key = 'version';

@@ -1,0 +1,11 @@
+CREATE TABLE recibo2 (id INTEGER primary key autoincrement, fecha DATE NOT NULL, importe LONG NOT NULL, importepagado LONG NOT NULL, descuento DOUBLE, concepto TEXT NOT NULL, datosalumno VARCHAR(255) NOT NULL, pagado BOOL NOT NULL DEFAULT 'false', automatico BOOL NOT NULL DEFAULT 'true', idalumno INTEGER REFERENCES alumno(id) ON DELETE SET NULL, pagaderoen VARCHAR(60), nrecibo LONG NOT NULL DEFAULT '0');
+INSERT INTO recibo2 SELECT * FROM recibo;
+DROP TABLE recibo;
+ALTER TABLE recibo2 RENAME TO recibo;
+DELETE FROM alta WHERE idalumno IS NULL OR idalumno NOT IN (SELECT id FROM alumno);
+CREATE TABLE alta2 (id INTEGER primary key autoincrement, falta DATE NOT NULL, fbaja DATE, precio LONG NOT NULL, condescuento BOOLEAN, observaciones VARCHAR(320), nombrealumno VARCHAR(80), nombreturnoasignatura VARCHAR(80), idalumno INTEGER REFERENCES alumno(id) ON DELETE CASCADE, idturnoasignatura INTEGER, preciobase LONG NOT NULL DEFAULT 0, nombreasignatura NOT NULL DEFAULT '');
+INSERT INTO alta2 SELECT * FROM alta;
+DROP TABLE alta;
+ALTER TABLE alta2 RENAME TO alta;
+INSERT INTO property (key, value) VALUES ('locked', '0');
+UPDATE property SET value = '10' WHERE key = 'next_db_version';

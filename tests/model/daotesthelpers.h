@@ -1,0 +1,68 @@
+#ifndef DAOTESTHELPERS_H
+#define DAOTESTHELPERS_H
+
+#include "dao.h"
+#include "dbmanager.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+// Plain SQL on a file, past the Dao, to check what it really wrote.
+class DaoRawDb
+{
+public:
+    explicit DaoRawDb(const QString& path)
+        : m_name(QStringLiteral("raw_%1").arg(++counter()))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(path);
+        db.open();
+    }
+    ~DaoRawDb()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
+    // First column of the first row, or an invalid QVariant.
+    QVariant value(const QString& sql) const
+    {
+        QSqlQuery q(db());
+        if (!q.exec(sql) || !q.next())
+            return QVariant();
+        return q.value(0);
+    }
+    bool exec(const QString& sql) const
+    {
+        QSqlQuery q(db());
+        return q.exec(sql);
+    }
+
+private:
+    static int& counter()
+    {
+        static int n = 0;
+        return n;
+    }
+    QString m_name;
+};
+
+inline QString daoDbPath(const QString& name)
+{
+    return QDir(DBManager::dataDir()).filePath(name + QStringLiteral(".db"));
+}
+
+inline void daoSetDebug(bool on)
+{
+    QSettings().setValue(QStringLiteral("DaoInDebugMode"), on);
+    Dao::getInstance();
+}
+
+#endif // DAOTESTHELPERS_H
