@@ -10,6 +10,9 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTimer>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,59 +67,6 @@ void typeInto(QLineEdit* edit, const QString& text)
     // keyClicks() takes Latin-1 only; typed text may carry accents.
     for (const QChar ch : text)
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-
-QStringList classroomNames(ConfigurationDialog& dialog)
-{
-    auto* table = child<QTableWidget>(dialog, "twAulas");
-    QStringList names;
-    for (int row = 0; row < table->rowCount(); ++row)
-        names << (table->item(row, 0) ? table->item(row, 0)->text() : QString());
-    return names;
-}
-
-QStringList storedClassrooms()
-{
-    QStringList names;
-    const QList<Aula*> aulas = Aula::list();
-    for (const Aula* aula : aulas)
-        names << QStringLiteral("%1/%2/%3/%4").arg(aula->nombre()).arg(aula->aforo())
-                     .arg(aula->localizacion(), aula->comentarios());
-    qDeleteAll(aulas);
-    return names;
-}
-
-int rowOf(ConfigurationDialog& dialog, const QString& name)
-{
-    return classroomNames(dialog).indexOf(name);
-}
-
-void selectRows(ConfigurationDialog& dialog, const QList<int>& rows)
-{
-    auto* table = child<QTableWidget>(dialog, "twAulas");
-    table->clearSelection();
-    for (int row : rows)
-        table->selectionModel()->select(table->model()->index(row, 0),
-                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-}
-
-void editCell(QTableWidget* table, int row, int column, const QString& text)
-{
-    const QRect rect = table->visualItemRect(table->item(row, column));
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, rect.center());
-    QWidget* editor = QApplication::focusWidget();
-    QVERIFY(editor && editor != table);
-    if (auto* spin = qobject_cast<QSpinBox*>(editor)) {
-        spin->selectAll();
-        QTest::keyClicks(spin, text);
-    } else {
-        auto* line = qobject_cast<QLineEdit*>(editor);
-        QVERIFY(line);
-        line->selectAll();
-        QTest::keyClicks(line, text);
-    }
-    QTest::keyClick(editor, Qt::Key_Return);
 }
 
 } // namespace
@@ -343,6 +293,60 @@ private slots:
         QVERIFY(answerer.seen().first().contains("There are some sessions outside opening times."));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(setting("hora_apertura").toInt(), 11);
+    }
+
+    void logoChosenScaledAndSavedOnlyOnOk()
+    {
+        const QString picture = TestEnv::homeDir() + "/escudo.png";
+        QImage image(600, 400, QImage::Format_RGB32);
+        image.fill(Qt::darkBlue);
+        QVERIFY(image.save(picture, "PNG"));
+
+        // Picks the file in the file dialog the way a user would.
+        const auto chooseFile = [picture] {
+            auto* timer = new QTimer;
+            timer->setInterval(20);
+            QObject::connect(timer, &QTimer::timeout, [timer, picture] {
+                for (QWidget* top : QApplication::topLevelWidgets()) {
+                    auto* files = qobject_cast<QFileDialog*>(top);
+                    if (!files || !files->isVisible())
+                        continue;
+                    // Typed into the name field, as a user would.
+                    auto* name = files->findChild<QLineEdit*>("fileNameEdit");
+                    if (!name)
+                        return;
+                    name->setText(picture);
+                    if (files->selectedFiles().value(0) != picture)
+                        return;
+                    timer->stop();
+                    timer->deleteLater();
+                    static_cast<QDialog*>(files)->done(QDialog::Accepted);
+                    return;
+                }
+            });
+            timer->start();
+        };
+        QFile::remove(Academia::logoPath());
+        {
+            ConfigurationDialog dialog;
+            dialog.show();
+            chooseFile();
+            QTest::mouseClick(child<QPushButton>(dialog, "pbCambiarLogo"), Qt::LeftButton);
+            QVERIFY(dialog.logoChanged());
+            QCOMPARE(child<QLabel>(dialog, "lblLogo")->pixmap().size(), QSize(300, 200));
+            clickCancel(dialog);
+            QVERIFY(dialog.logoChanged());
+        }
+        QVERIFY(!QFile::exists(Academia::logoPath()));
+        {
+            ConfigurationDialog dialog;
+            dialog.show();
+            chooseFile();
+            QTest::mouseClick(child<QPushButton>(dialog, "pbCambiarLogo"), Qt::LeftButton);
+            clickOk(dialog);
+        }
+        QImage saved(Academia::logoPath(), "PNG");
+        QCOMPARE(saved.size(), QSize(300, 200));
     }
 
     void forcedBillNumber()
