@@ -188,7 +188,7 @@ void ConfigurationDialog::accept()
     if (ui->cbForzar->isChecked())
         Recibo::forzarNumeroRecibo(ui->sbProximoRecibo->value(), QString());
 
-    if (m_logoChanged && ui->lblLogo->pixmap().isNull() == false)
+    if (m_logoChanged)
         ui->lblLogo->pixmap().save(Academia::logoPath(), "PNG");
 
     Recibo::setSerieActual(ui->cbSeries->currentText());

@@ -100,15 +100,6 @@ class TestHelpDialog : public QObject
 private slots:
     void init() { TestEnv::resetCase(); }
 
-    void embeddedManualIsCompiled()
-    {
-        QFile qch(QStringLiteral(":/help/help.qch"));
-        QVERIFY(qch.open(QIODevice::ReadOnly));
-        QVERIFY(qch.size() > 10000);
-        // A help file is an SQLite database.
-        QVERIFY(qch.read(16).startsWith("SQLite format 3"));
-    }
-
     void freshDataFolderGetsTheManualRegisteredAndShown()
     {
         const QString dataDir = TestEnv::dataDir();
@@ -256,18 +247,6 @@ private slots:
                     .isEmpty());
     }
 
-    void geometryIsRemembered()
-    {
-        {
-            HelpDialog dialog;
-            QCOMPARE(dialog.size(), QSize(790, 550));
-            dialog.show();
-            dialog.resize(600, 400);
-            dialog.hide();
-        }
-        HelpDialog again;
-        QCOMPARE(again.size(), QSize(600, 400));
-    }
 };
 
 PENSARIO_TEST_MAIN(TestHelpDialog)

@@ -70,21 +70,6 @@ private slots:
     }
     void cleanup() { Dao::getInstance()->close(); }
 
-    void formAsDesigned()
-    {
-        SelectDBDialog d;
-        QCOMPARE(d.windowTitle(), QStringLiteral("Choose database"));
-        QCOMPARE(d.size(), QSize(700, 418));
-        QCOMPARE(d.windowModality(), Qt::ApplicationModal);
-        QCOMPARE(list(d)->selectionMode(), QAbstractItemView::SingleSelection);
-        QVERIFY(button(d, "pbAddDB")->text().isEmpty());
-        QVERIFY(!button(d, "pbAddDB")->icon().isNull());
-        QVERIFY(!button(d, "pbDeleteDB")->icon().isNull());
-        QCOMPARE(button(d, "pbSeleccionar")->text(), QStringLiteral("Choose database"));
-        auto* box = d.findChild<QDialogButtonBox*>("buttonBox");
-        QCOMPARE(box->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Close);
-    }
-
     void onlyDefaultDatabaseIsListedAsSelected()
     {
         SelectDBDialog d;
