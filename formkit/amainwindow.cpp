@@ -11,16 +11,26 @@
 #include <QShowEvent>
 #include <QStandardPaths>
 
+namespace {
+// The window that answers "about:" links: the one built last.
+AMainWindow* aboutHandler = nullptr;
+}
+
 AMainWindow::AMainWindow(QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
 {
     QDesktopServices::setUrlHandler(QStringLiteral("about"), this, "handleAboutLink");
+    aboutHandler = this;
 }
 
 AMainWindow::~AMainWindow()
 {
     storeGeometry();
     storeStatus();
+    if (aboutHandler == this) {
+        QDesktopServices::unsetUrlHandler(QStringLiteral("about"));
+        aboutHandler = nullptr;
+    }
 }
 
 void AMainWindow::setIconfileNames(const QStringList& names)

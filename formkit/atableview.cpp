@@ -2,6 +2,8 @@
 #include "selectcolumnsdialog.h"
 
 #include <QAction>
+#include <QBitArray>
+#include <QDataStream>
 #include <QHeaderView>
 #include <QMenu>
 #include <QSettings>
@@ -9,7 +11,27 @@
 
 namespace {
 const char* const settingsGroup = "ATableView";
+
+// The number of sections recorded in a QHeaderView::saveState() value, or -1
+// when the bytes are not such a state.
+int savedSectionCount(const QByteArray& state)
+{
+    QDataStream in(state);
+    in.setVersion(QDataStream::Qt_5_0);
+    quint32 marker = 0;
+    int version = -1;
+    in >> marker >> version;
+    if (marker != 0xff || version != 0)
+        return -1;
+    int orientation, order, section, length, count;
+    bool shown;
+    QList<int> visual, logical;
+    QBitArray hidden;
+    QHash<int, int> hiddenSizes;
+    in >> orientation >> order >> section >> shown >> visual >> logical >> hidden >> hiddenSizes >> length >> count;
+    return in.status() == QDataStream::Ok ? count : -1;
 }
+} // namespace
 
 ATableView::ATableView(QWidget* parent)
     : QTableView(parent)
@@ -38,6 +60,8 @@ ATableView::ATableView(QWidget* parent)
 
 ATableView::~ATableView()
 {
+    if (objectName().isEmpty())
+        return; // nothing to key the state on
     QSettings settings;
     settings.beginGroup(QLatin1String(settingsGroup));
     settings.setValue(objectName(), horizontalHeader()->saveState());
@@ -73,14 +97,24 @@ void ATableView::setModel(QAbstractItemModel* newModel)
     }
 
     QHeaderView* header = horizontalHeader();
+    if (objectName().isEmpty()) {
+        // a view without a name has no stored state
+        addActionColumn(QModelIndex(), 0, newModel->columnCount() - 1);
+        connect(newModel, &QAbstractItemModel::columnsInserted, this, &ATableView::addActionColumn);
+        return;
+    }
     const QByteArray defaultState = header->saveState();
     const int sections = header->count();
     QSettings settings;
     settings.beginGroup(QLatin1String(settingsGroup));
     const QByteArray stored = settings.value(objectName(), defaultState).toByteArray();
-    if (!header->restoreState(stored))
+    // The header applies a state saved for another column count only in part,
+    // so the count it was saved with is compared before restoring.
+    const int storedSections = savedSectionCount(stored);
+    const bool otherCount = storedSections >= 0 && storedSections != sections;
+    if (!otherCount && !header->restoreState(stored))
         qWarning("Couldn't restore table state.");
-    if (header->count() != sections) {
+    if (otherCount || header->count() != sections) {
         header->restoreState(defaultState);
         qDebug("%s", qPrintable(QStringLiteral("Horizontal headers count != saved columns count in table \"%1\"")
                                     .arg(objectName())));

@@ -37,8 +37,10 @@ QList<TurnoAsignatura*> Asignatura::turnos()
 {
     if (!m_turnosLoaded) {
         m_turnos = TurnoAsignatura::listByAsignatura(m_id);
-        for (TurnoAsignatura* turno : std::as_const(m_turnos))
+        for (TurnoAsignatura* turno : std::as_const(m_turnos)) {
             turno->setParent(this);
+            turno->setAsignatura(this);
+        }
         m_turnosLoaded = true;
     }
     return m_turnos + m_turnosNuevos;
@@ -91,6 +93,10 @@ void Asignatura::removeTurno(TurnoAsignatura* turno)
 void Asignatura::addProfesor(Profesor* profesor)
 {
     profesores();
+    // An object nobody owns is kept with the subject; QObject deletion makes
+    // this safe even when the caller deletes it first.
+    if (!profesor->parent())
+        profesor->setParent(this);
     m_profesoresNuevos.append(profesor);
     m_profesoresBorrados.removeAll(profesor->id());
 }
@@ -236,9 +242,9 @@ bool Asignatura::persist()
     } else {
         ok = tx.commit();
         if (ok) {
-            // The stored shifts are read back with their new ids.
+            // The stored shifts are read back with their new ids; objects
+            // handed out before stay valid as children of the subject.
             m_turnosNuevos.clear();
-            qDeleteAll(m_turnos);
             m_turnos.clear();
             m_turnosLoaded = false;
         }
@@ -309,7 +315,6 @@ bool Asignatura::update()
         if (ok) {
             m_turnosBorrados.clear();
             m_turnosNuevos.clear();
-            qDeleteAll(m_turnos);
             m_turnos.clear();
             m_turnosLoaded = false;
         }

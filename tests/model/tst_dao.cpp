@@ -161,12 +161,17 @@ private slots:
         QVERIFY(dao->update(QStringLiteral("t"), {QStringLiteral("c")}, QStringLiteral("a = ?"), {true, true}));
         QSqlQuery byBool = dao->select(QStringLiteral("t"), {QStringLiteral("id")}, QStringLiteral("b = ?"), {false});
         QVERIFY(byBool.next());
+        // dates as "yyyy-MM-dd", a null date as NULL
+        QVERIFY(dao->insert(QStringLiteral("t"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
+                            {QStringLiteral("dates"), QDate(2024, 1, 31), QDate()}).isValid());
         dao->close();
 
         DaoRawDb raw(daoDbPath(QStringLiteral("scratch")));
         QCOMPARE(raw.value(QStringLiteral("SELECT typeof(a) || ':' || a FROM t")).toString(), QStringLiteral("text:true"));
         QCOMPARE(raw.value(QStringLiteral("SELECT b FROM t")).toString(), QStringLiteral("false"));
-        QCOMPARE(raw.value(QStringLiteral("SELECT c FROM t")).toString(), QStringLiteral("true"));
+        QCOMPARE(raw.value(QStringLiteral("SELECT c FROM t WHERE id = 1")).toString(), QStringLiteral("true"));
+        QCOMPARE(raw.value(QStringLiteral("SELECT b || '|' || (c IS NULL) FROM t WHERE a = 'dates'")).toString(),
+                 QStringLiteral("2024-01-31|1"));
         QCOMPARE(Dao::toBindable(QVariant(7)), QVariant(7));
     }
 

@@ -140,15 +140,6 @@ private slots:
         QVERIFY(capture.contains(QtDebugMsg, QStringLiteral("Path de la base de datos :") + daoDbPath(QStringLiteral("fresh"))));
     }
 
-    void foreignKeysAreOnAfterOpen()
-    {
-        QVERIFY(dao->open(QStringLiteral("fk"), false));
-        MessageCapture capture;
-        QVERIFY(!dao->insert(QStringLiteral("telefonoalumno"), {"nombre", "telefono", "idalumno"},
-                             {QStringLiteral("casa"), QStringLiteral("1"), 77}).isValid());
-        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("FOREIGN KEY")));
-    }
-
     void level3FileMigratesWithItsRows()
     {
         makeLevel3File(QStringLiteral("old"));

@@ -90,6 +90,11 @@ private slots:
 
         TurnoAsignatura sinId;
         QVERIFY(!sinId.update(true));
+        // A shift without subject is refused by the schema, not stored under subject 0.
+        sinId.setNombre("Huérfano");
+        QVERIFY(!sinId.persist(true));
+        QCOMPARE(sinId.id(), 0);
+        QCOMPARE(count("SELECT count(*) FROM turnoasignatura WHERE nombre = 'Huérfano'"), 0);
         QVERIFY(!TurnoAsignatura::getFromDB(t.id() + 50));
 
         // Same name in the same subject: refused by the schema and rolled back.

@@ -1,0 +1,173 @@
+#include "adialog.h"
+#include "cccvalidator.h"
+#include "messagecapture.h"
+#include "testmain.h"
+
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QSettings>
+#include <QVBoxLayout>
+
+namespace {
+// A dialog like the editing ones: a few line edits, one inside a sub-widget.
+class FormDialog : public ADialog
+{
+public:
+    explicit FormDialog(const QString& name)
+    {
+        setObjectName(name);
+        auto* layout = new QVBoxLayout(this);
+        first = new QLineEdit(this);
+        first->setObjectName(QStringLiteral("first"));
+        first->setValidator(new QIntValidator(1, 99, first));
+        auto* group = new QWidget(this);
+        auto* inner = new QVBoxLayout(group);
+        nested = new QLineEdit(group);
+        nested->setObjectName(QStringLiteral("nested"));
+        nested->setValidator(new CCCValidator(false, nested));
+        inner->addWidget(nested);
+        free = new QLineEdit(this);
+        free->setObjectName(QStringLiteral("free"));
+        layout->addWidget(first);
+        layout->addWidget(group);
+        layout->addWidget(free);
+    }
+    QLineEdit* first;
+    QLineEdit* nested;
+    QLineEdit* free;
+};
+
+QByteArray storedGeometry(const QString& name)
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("geometry"));
+    return settings.value(name).toByteArray();
+}
+} // namespace
+
+class TestADialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { TestEnv::resetCase(); }
+
+    void geometryKeptAcrossTwoRuns()
+    {
+        MessageCapture capture;
+        QRect placed;
+        {
+            FormDialog dialog(QStringLiteral("dlgAlumno"));
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QVERIFY(storedGeometry(QStringLiteral("dlgAlumno")).isEmpty());
+            dialog.setGeometry(120, 140, 431, 287);
+            placed = dialog.geometry();
+            dialog.accept();
+        }
+        QVERIFY(!storedGeometry(QStringLiteral("dlgAlumno")).isEmpty());
+        QVERIFY(!capture.contains(QtWarningMsg, QStringLiteral("Couldn't restore")));
+
+        FormDialog again(QStringLiteral("dlgAlumno"));
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QCOMPARE(again.geometry(), placed);
+
+        // another object name keeps its own entry
+        FormDialog other(QStringLiteral("dlgProfesor"));
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        QVERIFY(other.size() != placed.size());
+        other.reject();
+        QVERIFY(!storedGeometry(QStringLiteral("dlgProfesor")).isEmpty());
+        QVERIFY(storedGeometry(QStringLiteral("dlgProfesor")) != storedGeometry(QStringLiteral("dlgAlumno")));
+    }
+
+    void everyShowReloadsAndEveryHideStores()
+    {
+        FormDialog dialog(QStringLiteral("dlgTwice"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.resize(333, 222);
+        dialog.hide();
+        const QByteArray first = storedGeometry(QStringLiteral("dlgTwice"));
+        QVERIFY(!first.isEmpty());
+        dialog.resize(500, 400);
+        dialog.show();
+        QCOMPARE(dialog.size(), QSize(333, 222));
+        dialog.resize(410, 260);
+        dialog.done(QDialog::Accepted);
+        QVERIFY(storedGeometry(QStringLiteral("dlgTwice")) != first);
+
+        // loadGeometry on its own, as a derived dialog may call it
+        dialog.resize(100, 100);
+        dialog.loadGeometry();
+        QCOMPARE(dialog.size(), QSize(410, 260));
+    }
+
+    void badStoredGeometryWarns()
+    {
+        {
+            QSettings settings;
+            settings.setValue(QStringLiteral("geometry/dlgBroken"), QByteArray("not a geometry"));
+        }
+        MessageCapture capture;
+        FormDialog dialog(QStringLiteral("dlgBroken"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Couldn't restore \"dlgBroken\" geometry!")));
+        dialog.reject();
+        // the broken entry is replaced at the next hide
+        FormDialog again(QStringLiteral("dlgBroken"));
+        capture.clear();
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QVERIFY(!capture.contains(QtWarningMsg, QStringLiteral("Couldn't restore")));
+    }
+
+    void validateMarksEveryInvalidAndFocusesTheFirst()
+    {
+        FormDialog dialog(QStringLiteral("dlgValidate"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.activateWindow();
+        dialog.free->setStyleSheet(QStringLiteral("color: blue;"));
+        dialog.free->setFocus();
+        dialog.first->setText(QStringLiteral("0"));
+        dialog.nested->setText(QStringLiteral("1234"));
+
+        QVERIFY(!dialog.validateLineEdits());
+        const QString invalid = QStringLiteral("background:#FD6F73;");
+        QCOMPARE(dialog.first->styleSheet(), invalid);
+        QCOMPARE(dialog.nested->styleSheet(), invalid);
+        QCOMPARE(dialog.free->styleSheet(), QString()); // its own style sheet goes too
+        QTRY_COMPARE(dialog.focusWidget(), static_cast<QWidget*>(dialog.first));
+
+        dialog.first->setText(QStringLiteral("12"));
+        dialog.free->setFocus();
+        QVERIFY(!dialog.validateLineEdits());
+        QCOMPARE(dialog.first->styleSheet(), QString());
+        QCOMPARE(dialog.nested->styleSheet(), invalid);
+        QTRY_COMPARE(dialog.focusWidget(), static_cast<QWidget*>(dialog.nested));
+
+        dialog.nested->setText(QStringLiteral("1234 5678 06 1234567890"));
+        dialog.nested->setEnabled(false); // disabled fields are checked all the same
+        QVERIFY(dialog.validateLineEdits());
+        QCOMPARE(dialog.nested->styleSheet(), QString());
+    }
+
+    void validateWithoutLineEditsAndMarkInvalid()
+    {
+        ADialog empty;
+        QVERIFY(empty.validateLineEdits());
+        QWidget combo(&empty);
+        combo.setStyleSheet(QStringLiteral("color: red;"));
+        empty.markInvalid(&combo);
+        QCOMPARE(combo.styleSheet(), QStringLiteral("background:#FD6F73;"));
+        // only line edits are cleared by validation
+        QVERIFY(empty.validateLineEdits());
+        QCOMPARE(combo.styleSheet(), QStringLiteral("background:#FD6F73;"));
+    }
+};
+
+PENSARIO_TEST_MAIN(TestADialog)
+#include "tst_adialog.moc"
