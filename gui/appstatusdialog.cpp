@@ -1,0 +1,164 @@
+#include "appstatusdialog.h"
+#include "ui_appstatusdialog.h"
+
+#include "academia.h"
+#include "estadoacademia.h"
+#include "estadoacademiafallo.h"
+
+#include <QSettings>
+#include <QTextCursor>
+
+namespace {
+const char* const lineTemplate = "<span style=\"%1\">%2</span>";
+const char* const summaryTemplate = "<span style=\"color:#00C000;\">%1</span>";
+const char* const warningStyle = "color:#00FFFF;";
+const char* const faultStyle = "color:#FFA858;";
+const char* const inconsistencyStyle = "color:#C00000;";
+} // namespace
+
+AppStatusDialog::AppStatusDialog(int options, QWidget* parent, Qt::WindowFlags f)
+    : ADialog(parent, f), ui(new Ui::ErrorDialog)
+{
+    ui->setupUi(this);
+    m_opcion = NothingShown;
+
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("CONFIGURATION"));
+    m_omitirIgnorados = settings.value(QStringLiteral("omitir_fallos"), false).toBool();
+    settings.endGroup();
+    ui->cbOmitir->setChecked(m_omitirIgnorados);
+
+    connect(ui->btnAccept, &QPushButton::clicked, this, &AppStatusDialog::accept);
+    connect(ui->btnIgnore, &QPushButton::clicked, this, &AppStatusDialog::ignore);
+    connect(ui->btnRevert, &QPushButton::clicked, this, &AppStatusDialog::revert);
+    connect(ui->btnReload, &QPushButton::clicked, this, &AppStatusDialog::reload);
+    connect(ui->cbOmitir, &QCheckBox::toggled, this, &AppStatusDialog::omitirIgnorados);
+
+    ui->cbOmitir->setVisible(options & OmitIgnored);
+    ui->btnReload->setVisible(options & Reload);
+    ui->btnIgnore->setVisible(options & SaveAnyway);
+    ui->btnRevert->setVisible(options & Revert);
+    ui->btnAccept->setVisible(options & FixManually);
+    // Without the check box there is no way to show ignored faults.
+    if (!(options & OmitIgnored))
+        m_omitirIgnorados = true;
+}
+
+AppStatusDialog::~AppStatusDialog()
+{
+    delete ui;
+}
+
+int AppStatusDialog::checkStatus(bool modal)
+{
+    listStatus();
+    ui->btnIgnore->setEnabled(!m_inconsistency);
+    if (modal) {
+        if (m_nothingListed)
+            return 0;
+        return exec();
+    }
+    m_modeless = true;
+    show();
+    return 0;
+}
+
+int AppStatusDialog::getOpcion() const
+{
+    return m_opcion;
+}
+
+void AppStatusDialog::accept()
+{
+    m_opcion = FixByHand;
+    QDialog::accept();
+}
+
+void AppStatusDialog::revert()
+{
+    m_opcion = Reverted;
+    QDialog::accept();
+}
+
+void AppStatusDialog::ignore()
+{
+    m_opcion = Saved;
+    Academia::ignorarAvisos();
+    QDialog::accept();
+}
+
+void AppStatusDialog::reject()
+{
+    accept();
+    if (m_modeless)
+        deleteLater();
+}
+
+void AppStatusDialog::reload()
+{
+    listStatus();
+}
+
+void AppStatusDialog::omitirIgnorados(bool omitir)
+{
+    m_omitirIgnorados = omitir;
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("CONFIGURATION"));
+    settings.setValue(QStringLiteral("omitir_fallos"), omitir);
+    settings.endGroup();
+    listStatus();
+}
+
+void AppStatusDialog::appendLine(const QString& style, const QString& text)
+{
+    ui->tbErrors->append(QString::fromLatin1(lineTemplate).arg(style, text));
+}
+
+void AppStatusDialog::listStatus()
+{
+    m_inconsistency = false;
+    const QList<EstadoAcademia*> results = Academia::comprobarEstado();
+    m_nothingListed = true;
+    ui->tbErrors->clear();
+    int omitted = 0;
+
+    for (EstadoAcademia* result : results) {
+        QString style;
+        switch (result->tipo()) {
+        case 2: {
+            auto* fallo = dynamic_cast<EstadoAcademiaFallo*>(result);
+            if (m_omitirIgnorados && fallo && fallo->isIgnorado()) {
+                ++omitted;
+                continue;
+            }
+            style = QLatin1String(faultStyle);
+            break;
+        }
+        case 3:
+            m_inconsistency = true;
+            style = QLatin1String(inconsistencyStyle);
+            break;
+        case 1:
+            style = QLatin1String(warningStyle);
+            break;
+        default:
+            break;
+        }
+        m_nothingListed = false;
+        appendLine(style, result->descripcion());
+    }
+
+    if (omitted != 0)
+        ui->tbErrors->append(
+            QString::fromLatin1(summaryTemplate).arg(tr("Omitted %n error(s)", nullptr, omitted)));
+    if (results.isEmpty())
+        ui->tbErrors->append(QString::fromLatin1(summaryTemplate).arg(tr("No errors")));
+
+    // Faults stay with the academy services; the other results are ours to release.
+    for (EstadoAcademia* result : results)
+        if (result->tipo() != 2)
+            delete result;
+
+    ui->tbErrors->moveCursor(QTextCursor::Start);
+    ui->tbErrors->setReadOnly(true);
+}

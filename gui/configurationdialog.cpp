@@ -1,0 +1,501 @@
+#include "configurationdialog.h"
+#include "ui_configurationdialog.h"
+
+#include "academia.h"
+#include "aula.h"
+#include "dao.h"
+#include "estadoacademia.h"
+#include "estadoacademiafallo.h"
+#include "recibo.h"
+#include "sesiondeclase.h"
+#include "spinboxdelegate.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLocale>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+
+const char* const configurationGroup = "CONFIGURATION";
+const char* const sessionGroup = "LASTSESSIONSTATUS";
+
+enum ClassroomColumn { NameColumn = 0, CapacityColumn, LocationColumn, DescriptionColumn };
+
+QTime storedTime(QSettings& settings, const char* hourKey, const char* minuteKey, int hour,
+                 int minute)
+{
+    return QTime(settings.value(QLatin1String(hourKey), hour).toInt(),
+                 settings.value(QLatin1String(minuteKey), minute).toInt());
+}
+
+QString cellText(const QTableWidget* table, int row, int column)
+{
+    const QTableWidgetItem* item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+} // namespace
+
+ConfigurationDialog::ConfigurationDialog(QWidget* parent, Qt::WindowFlags f)
+    : ADialog(parent, f), ui(new Ui::ConfigurationDialog)
+{
+    ui->setupUi(this);
+
+    // Classroom table, its capacity editor and its menu.
+    ui->twAulas->setItemDelegateForColumn(CapacityColumn, new spinBoxDelegate(this));
+    ui->twAulas->horizontalHeader()->setSectionsClickable(true);
+    ui->twAulas->horizontalHeader()->setSortIndicatorShown(true);
+    addAction(ui->actionAdd_classroom);
+    addAction(ui->actionDelete_classroom);
+    ui->twAulas->addAction(ui->actionAdd_classroom);
+    ui->twAulas->addAction(ui->actionDelete_classroom);
+    m_classroomMenu = new QMenu(this);
+    m_classroomMenu->addAction(ui->actionAdd_classroom);
+    m_classroomMenu->addAction(ui->actionDelete_classroom);
+    connect(ui->twAulas, &QWidget::customContextMenuRequested, this,
+            &ConfigurationDialog::showContextMenu);
+    connect(ui->twAulas->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &ConfigurationDialog::sortColumn);
+    connect(ui->btnNewAula, &QPushButton::clicked, this, &ConfigurationDialog::addAula);
+    connect(ui->actionAdd_classroom, &QAction::triggered, this, &ConfigurationDialog::addAula);
+    connect(ui->btnDeleteAula, &QPushButton::clicked, this, &ConfigurationDialog::removeAulas);
+    connect(ui->actionDelete_classroom, &QAction::triggered, this,
+            &ConfigurationDialog::removeAulas);
+
+    connect(ui->pbCambiaPass, &QPushButton::clicked, this, &ConfigurationDialog::cambiaPassword);
+    connect(ui->pbCambiarLogo, &QPushButton::clicked, this, &ConfigurationDialog::setLogo);
+    connect(ui->pbNuevaSerie, &QPushButton::clicked, this, &ConfigurationDialog::nuevaSerie);
+    connect(ui->pbEliminarSeriesVacias, &QPushButton::clicked, this,
+            &ConfigurationDialog::eliminarSeriesVacias);
+    connect(ui->sbHoraAperturaSecretaria2, &QDateTimeEdit::dateTimeChanged, this,
+            &ConfigurationDialog::secretariaTime);
+    connect(ui->sbHoraCierreSecretaria2, &QDateTimeEdit::dateTimeChanged, this,
+            &ConfigurationDialog::secretariaTime);
+
+    loadValues();
+}
+
+ConfigurationDialog::~ConfigurationDialog()
+{
+    QSettings settings;
+    settings.beginGroup(QLatin1String(sessionGroup));
+    const QHeaderView* header = ui->twAulas->horizontalHeader();
+    settings.setValue(QStringLiteral("aulas_last_index"), header->sortIndicatorSection());
+    settings.setValue(QStringLiteral("aulas_last_order"), int(header->sortIndicatorOrder()));
+    settings.endGroup();
+    delete ui;
+}
+
+void ConfigurationDialog::loadValues()
+{
+    QSettings settings;
+    settings.beginGroup(QLatin1String(configurationGroup));
+    ui->leDenominacion->setText(settings.value(QStringLiteral("academia_denominacion")).toString());
+    ui->leNombreComercial->setText(settings.value(QStringLiteral("academia_nombre")).toString());
+    ui->leDireccion->setText(settings.value(QStringLiteral("academia_direccion")).toString());
+    ui->leExpedidoEn->setText(settings.value(QStringLiteral("recibo_expedidoEn")).toString());
+    ui->cbMostrarTurno->setChecked(settings.value(QStringLiteral("recibo_mostrarturno"), false).toBool());
+    ui->leMail->setText(settings.value(QStringLiteral("academia_e-mail")).toString());
+    ui->leNIF->setText(settings.value(QStringLiteral("academia_nif")).toString());
+    ui->leTelefono->setText(settings.value(QStringLiteral("academia_telefono")).toString());
+    ui->leWeb->setText(settings.value(QStringLiteral("academia_web")).toString());
+    ui->dtHoraApertura->setTime(storedTime(settings, "hora_apertura", "minuto_apertura", 9, 30));
+    ui->dtHoraCierre->setTime(storedTime(settings, "hora_cierre", "minuto_cierre", 22, 0));
+    ui->sbDiasVencimiento->setValue(settings.value(QStringLiteral("recibo_diasVencimiento"), 0).toInt());
+    ui->sbHoraAperturaSecretaria1->setTime(
+        settings.value(QStringLiteral("secretaria_horaApertura1"), QTime(8, 0)).toTime());
+    ui->sbHoraCierreSecretaria1->setTime(
+        settings.value(QStringLiteral("secretaria_horaCierre1"), QTime(14, 0)).toTime());
+    ui->sbHoraAperturaSecretaria2->setTime(
+        settings.value(QStringLiteral("secretaria_horaApertura2"), QTime(16, 0)).toTime());
+    ui->sbHoraCierreSecretaria2->setTime(
+        settings.value(QStringLiteral("secretaria_horaCierre2"), QTime(20, 0)).toTime());
+    const auto checkState = [](bool on) { return on ? Qt::Checked : Qt::Unchecked; };
+    ui->cobroListWidget->item(0)->setCheckState(
+        checkState(settings.value(QStringLiteral("cobro_mes"), false).toBool()));
+    ui->cobroListWidget->item(1)->setCheckState(
+        checkState(settings.value(QStringLiteral("cobro_hora"), false).toBool()));
+    ui->cobroListWidget->item(2)->setCheckState(
+        checkState(settings.value(QStringLiteral("cobro_porcentaje"), true).toBool()));
+
+    if (settings.value(QStringLiteral("isFirstTime"), true).toBool())
+        Recibo::setSerieActual(QString::number(QDate::currentDate().year()));
+    settings.endGroup();
+
+    ui->sbProximoRecibo->setValue(Recibo::getSiguienteNumeroRecibo());
+    ui->lblLogo->setPixmap(Academia::logo());
+    fillSeriesCombo();
+    fillClassroomTable();
+    restoreClassroomSort();
+}
+
+bool ConfigurationDialog::logoChanged() const
+{
+    return m_logoChanged;
+}
+
+void ConfigurationDialog::fillSeriesCombo()
+{
+    ui->pbEliminarSeriesVacias->setEnabled(!Recibo::getSeries(true).isEmpty());
+    ui->cbSeries->clear();
+    ui->cbSeries->addItems(Recibo::getSeries(false));
+    ui->cbSeries->setCurrentIndex(ui->cbSeries->findText(Recibo::getSerieActual(),
+                                                         Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+void ConfigurationDialog::accept()
+{
+    if (!validateClassrooms())
+        return;
+
+    QSettings settings;
+    settings.beginGroup(QLatin1String(configurationGroup));
+    const QTime oldOpening = storedTime(settings, "hora_apertura", "minuto_apertura", 0, 0);
+    const QTime oldClosing = storedTime(settings, "hora_cierre", "minuto_cierre", 0, 0);
+
+    settings.setValue(QStringLiteral("academia_denominacion"), ui->leDenominacion->text());
+    settings.setValue(QStringLiteral("academia_nombre"), ui->leNombreComercial->text());
+    settings.setValue(QStringLiteral("academia_direccion"), ui->leDireccion->text());
+    settings.setValue(QStringLiteral("recibo_expedidoEn"), ui->leExpedidoEn->text());
+    settings.setValue(QStringLiteral("recibo_mostrarturno"), ui->cbMostrarTurno->isChecked());
+    settings.setValue(QStringLiteral("academia_e-mail"), ui->leMail->text());
+    settings.setValue(QStringLiteral("academia_nif"), ui->leNIF->text());
+    settings.setValue(QStringLiteral("academia_telefono"), ui->leTelefono->text());
+    settings.setValue(QStringLiteral("academia_web"), ui->leWeb->text());
+    settings.setValue(QStringLiteral("hora_apertura"), ui->dtHoraApertura->time().hour());
+    settings.setValue(QStringLiteral("minuto_apertura"), ui->dtHoraApertura->time().minute());
+    settings.setValue(QStringLiteral("hora_cierre"), ui->dtHoraCierre->time().hour());
+    settings.setValue(QStringLiteral("minuto_cierre"), ui->dtHoraCierre->time().minute());
+    settings.setValue(QStringLiteral("recibo_diasVencimiento"), ui->sbDiasVencimiento->value());
+    settings.setValue(QStringLiteral("secretaria_horaApertura1"), ui->sbHoraAperturaSecretaria1->time());
+    settings.setValue(QStringLiteral("secretaria_horaCierre1"), ui->sbHoraCierreSecretaria1->time());
+    settings.setValue(QStringLiteral("secretaria_horaApertura2"), ui->sbHoraAperturaSecretaria2->time());
+    settings.setValue(QStringLiteral("secretaria_horaCierre2"), ui->sbHoraCierreSecretaria2->time());
+    settings.setValue(QStringLiteral("cobro_mes"), ui->cobroListWidget->item(0)->checkState() == Qt::Checked);
+    settings.setValue(QStringLiteral("cobro_hora"), ui->cobroListWidget->item(1)->checkState() == Qt::Checked);
+    settings.setValue(QStringLiteral("cobro_porcentaje"),
+                      ui->cobroListWidget->item(2)->checkState() == Qt::Checked);
+    settings.setValue(QStringLiteral("isFirstTime"), false);
+
+    if (ui->cbForzar->isChecked())
+        Recibo::forzarNumeroRecibo(ui->sbProximoRecibo->value(), QString());
+
+    if (m_logoChanged)
+        ui->lblLogo->pixmap().save(Academia::logoPath(), "PNG");
+
+    Recibo::setSerieActual(ui->cbSeries->currentText());
+
+    const QTime newOpening = storedTime(settings, "hora_apertura", "minuto_apertura", 0, 0);
+    const QTime newClosing = storedTime(settings, "hora_cierre", "minuto_cierre", 0, 0);
+    if (newOpening != oldOpening || newClosing != oldClosing) {
+        const QList<EstadoAcademia*> results = Academia::comprobarEstado();
+        for (EstadoAcademia* result : results) {
+            if (result->tipo() == 2 && static_cast<EstadoAcademiaFallo*>(result)->tipoFallo() == 2) {
+                QMessageBox::warning(this, QApplication::applicationName(),
+                                     tr("There are some sessions outside opening times."),
+                                     QMessageBox::Ok);
+                break;
+            }
+        }
+        // Faults belong to the academy services; the rest are ours.
+        for (EstadoAcademia* result : results)
+            if (result->tipo() != 2)
+                delete result;
+    }
+    settings.endGroup();
+
+    if (!saveAulas())
+        return;
+    emit horarioShouldRefresh();
+    QDialog::accept();
+}
+
+bool ConfigurationDialog::cambiaPassword()
+{
+    bool ok = false;
+    const QString current = QInputDialog::getText(nullptr, tr("Current password"),
+                                                  tr("Current password"), QLineEdit::Password,
+                                                  QString(), &ok);
+    if (!ok)
+        return false;
+    if (!Dao::checkPasswordStatic(current)) {
+        QMessageBox::critical(this, QApplication::applicationName(),
+                              tr("Input password is not right"), QMessageBox::Ok);
+        return false;
+    }
+
+    QString label = tr("Input desired password.");
+    for (;;) {
+        const QString first = QInputDialog::getText(nullptr, tr("New password"), label,
+                                                    QLineEdit::Password, QString(), &ok);
+        if (!ok)
+            return false;
+        const QString second = QInputDialog::getText(nullptr, tr("New password"),
+                                                     tr("Retype password."), QLineEdit::Password,
+                                                     QString(), &ok);
+        if (!ok)
+            return false;
+        if (first != second) {
+            label = tr("Entered passwords don't match.") + QLatin1Char('\n')
+                    + tr("Input a password again");
+            continue;
+        }
+        // An empty password would leave the database open to anyone; start-up refuses it too.
+        if (first.isEmpty()) {
+            label = tr("The password can't be empty.") + QLatin1Char('\n')
+                    + tr("Input a password again");
+            continue;
+        }
+        const bool stored = Dao::setPasswordStatic(first);
+        if (stored)
+            QMessageBox::information(this, QApplication::applicationName(),
+                                     tr("The password has been changed."), QMessageBox::Ok);
+        else
+            QMessageBox::critical(this, QApplication::applicationName(),
+                                  tr("It has been impossible to change the password.") + QLatin1Char('\n')
+                                      + tr("The previous password is still in use."),
+                                  QMessageBox::Ok);
+        return stored;
+    }
+}
+
+void ConfigurationDialog::setLogo()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Select logo"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        tr("Image Files (*.png *.jpg *.bmp)"));
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    const QPixmap picture(path);
+    ui->lblLogo->setPixmap(picture.isNull() ? picture
+                                            : picture.scaled(300, 300, Qt::KeepAspectRatio,
+                                                             Qt::SmoothTransformation));
+    m_logoChanged = true;
+}
+
+void ConfigurationDialog::nuevaSerie()
+{
+    bool ok = false;
+    const QString serie = QInputDialog::getText(this, tr("New series"), tr("New series' name:"),
+                                                QLineEdit::Normal, QString(), &ok);
+    if (ok && !serie.isEmpty())
+        Recibo::setSerieActual(serie);
+    fillSeriesCombo();
+}
+
+void ConfigurationDialog::eliminarSeriesVacias()
+{
+    const QStringList withBills = Recibo::getSeries(true);
+    if (!withBills.isEmpty() && !withBills.contains(Recibo::getSerieActual()))
+        Recibo::setSerieActual(withBills.last());
+    fillSeriesCombo();
+}
+
+void ConfigurationDialog::secretariaTime()
+{
+    const QString style = ui->sbHoraAperturaSecretaria2->time() == ui->sbHoraCierreSecretaria2->time()
+                              ? QStringLiteral("color:grey")
+                              : QString();
+    ui->sbHoraAperturaSecretaria2->setStyleSheet(style);
+    ui->sbHoraCierreSecretaria2->setStyleSheet(style);
+}
+
+// Classrooms
+
+void ConfigurationDialog::fillClassroomTable()
+{
+    const QList<Aula*> aulas = Aula::list();
+    QTableWidget* table = ui->twAulas;
+    table->setRowCount(aulas.size());
+    for (int row = 0; row < aulas.size(); ++row) {
+        const Aula* aula = aulas.at(row);
+        auto* name = new QTableWidgetItem(aula->nombre());
+        name->setData(Qt::UserRole, aula->id());
+        table->setItem(row, NameColumn, name);
+        table->setItem(row, CapacityColumn, new QTableWidgetItem(QString::number(aula->aforo())));
+        table->setItem(row, LocationColumn, new QTableWidgetItem(aula->localizacion()));
+        table->setItem(row, DescriptionColumn, new QTableWidgetItem(aula->comentarios()));
+    }
+    qDeleteAll(aulas);
+}
+
+void ConfigurationDialog::restoreClassroomSort()
+{
+    QSettings settings;
+    settings.beginGroup(QLatin1String(sessionGroup));
+    const int order = settings.value(QStringLiteral("aulas_last_order"), 0).toInt();
+    const int index = settings.value(QStringLiteral("aulas_last_index"), 0).toInt();
+    settings.endGroup();
+    ui->twAulas->horizontalHeader()->setSortIndicator(
+        index, order == 1 ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void ConfigurationDialog::sortColumn(int column)
+{
+    ui->twAulas->sortItems(column, ui->twAulas->horizontalHeader()->sortIndicatorOrder());
+}
+
+void ConfigurationDialog::showContextMenu(const QPoint& point)
+{
+    ui->actionDelete_classroom->setEnabled(!ui->twAulas->selectedItems().isEmpty());
+    m_classroomMenu->popup(ui->twAulas->viewport()->mapToGlobal(point));
+}
+
+void ConfigurationDialog::addAula()
+{
+    QTableWidget* table = ui->twAulas;
+    int n = table->rowCount() + 1;
+    QString name;
+    for (;;) {
+        name = tr("Classroom ") + QString::number(n);
+        bool taken = false;
+        for (int row = 0; row < table->rowCount() && !taken; ++row)
+            taken = cellText(table, row, NameColumn).compare(name, Qt::CaseInsensitive) == 0;
+        if (!taken)
+            break;
+        ++n;
+    }
+    const int row = table->rowCount();
+    table->insertRow(row);
+    auto* nameItem = new QTableWidgetItem(name);
+    nameItem->setData(Qt::UserRole, 0);
+    table->setItem(row, NameColumn, nameItem);
+    table->setItem(row, CapacityColumn, new QTableWidgetItem(QStringLiteral("0")));
+    table->setItem(row, LocationColumn, new QTableWidgetItem(QString()));
+    table->setItem(row, DescriptionColumn, new QTableWidgetItem(QString()));
+}
+
+void ConfigurationDialog::removeAulas()
+{
+    QTableWidget* table = ui->twAulas;
+    const QModelIndexList selectedRows = table->selectionModel()->selectedRows();
+    QList<int> rows;
+    for (const QModelIndex& index : selectedRows)
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end(), std::greater<int>());
+
+    for (int row : rows) {
+        const QTableWidgetItem* nameItem = table->item(row, NameColumn);
+        const int id = nameItem ? nameItem->data(Qt::UserRole).toInt() : 0;
+        if (id == 0) {
+            table->removeRow(row);
+            continue;
+        }
+        const QList<SesionDeClase*> sesiones = SesionDeClase::listByAula(id);
+        if (sesiones.isEmpty()) {
+            m_aulasToDelete.append(id);
+            table->removeRow(row);
+            continue;
+        }
+        Aula* aula = Aula::getFromDB(id);
+        const QString aulaName = aula ? aula->nombre() : nameItem->text();
+        delete aula;
+        QString list = QStringLiteral("<ul>");
+        for (const SesionDeClase* sesion : sesiones)
+            list += tr("<li>%1 at %2:%3</li>")
+                        .arg(QLocale().dayName(sesion->getDiaSemana(), QLocale::LongFormat))
+                        .arg(sesion->getHoraInicio(), 2, 10, QLatin1Char('0'))
+                        .arg(sesion->getMinutoHoraInicio(), 2, 10, QLatin1Char('0'));
+        list += QStringLiteral("</ul>");
+        qDeleteAll(sesiones);
+        QMessageBox::warning(
+            this, QApplication::applicationName(),
+            tr("<html>It is not possible to delete a classroom with sessions. </br>")
+                + tr("Classroom %1, which you are trying to delete, has the following sessions: "
+                     "<br/>%2<br/> Edit them before deleting the classroom.")
+                      .arg(aulaName, list),
+            QMessageBox::Ok);
+    }
+}
+
+bool ConfigurationDialog::validateClassrooms()
+{
+    for (int row = 0; row < ui->twAulas->rowCount(); ++row) {
+        if (!cellText(ui->twAulas, row, NameColumn).isEmpty())
+            continue;
+        const QMessageBox::StandardButton answer = QMessageBox::warning(
+            this, QApplication::applicationName(),
+            tr("There is a nameless classroom") + QLatin1Char('\n')
+                + tr("The classroom won't be saved. Do you want to save other changes or cancel "
+                     "and go back to put it a name?"),
+            QMessageBox::Save | QMessageBox::Cancel);
+        if (answer != QMessageBox::Save)
+            return false;
+    }
+    return true;
+}
+
+bool ConfigurationDialog::saveAulas()
+{
+    // Joins a transaction already open (the timetables keep one while shown)
+    // and then leaves its commit or rollback to whoever opened it.
+    const bool own = Academia::transaction();
+    bool ok = true;
+    QTableWidget* table = ui->twAulas;
+    for (int row = 0; row < table->rowCount() && ok; ++row) {
+        const QString name = cellText(table, row, NameColumn);
+        if (name.isEmpty())
+            continue;
+        const int id = table->item(row, NameColumn)->data(Qt::UserRole).toInt();
+        const int aforo = table->item(row, CapacityColumn)
+                              ? table->item(row, CapacityColumn)->data(Qt::EditRole).toInt()
+                              : 0;
+        const QString localizacion = cellText(table, row, LocationColumn);
+        const QString comentarios = cellText(table, row, DescriptionColumn);
+        if (id != 0) {
+            Aula* aula = Aula::getFromDB(id);
+            if (!aula) {
+                qWarning("Wrong id stored in classroom table!");
+                continue;
+            }
+            aula->setNombre(name);
+            aula->setAforo(aforo);
+            aula->setLocalizacion(localizacion);
+            aula->setComentarios(comentarios);
+            ok = aula->update();
+            delete aula;
+        } else {
+            Aula aula(nullptr);
+            aula.setNombre(name);
+            aula.setAforo(aforo);
+            aula.setLocalizacion(localizacion);
+            aula.setComentarios(comentarios);
+            ok = aula.persist();
+        }
+    }
+    for (int i = 0; i < m_aulasToDelete.size() && ok; ++i) {
+        Aula* aula = Aula::getFromDB(m_aulasToDelete.at(i));
+        if (!aula)
+            continue;
+        ok = aula->remove();
+        delete aula;
+    }
+    if (ok && own)
+        ok = Academia::commit();
+    if (ok)
+        return true;
+
+    if (own) {
+        Academia::rollback();
+    } else {
+        // What was written already stays in the enclosing transaction: show
+        // the table as it now stands so that a second OK doesn't repeat it.
+        m_aulasToDelete.clear();
+        fillClassroomTable();
+    }
+    QMessageBox::critical(this, QApplication::applicationName(),
+                          tr("It has been impossible to save the classrooms.") + QLatin1Char('\n')
+                              + (own ? tr("No classroom has been changed.")
+                                     : tr("The table shows the classrooms as they are now stored.")),
+                          QMessageBox::Ok);
+    return false;
+}

@@ -1,0 +1,30 @@
+#ifndef SELECTDBDIALOG_H
+#define SELECTDBDIALOG_H
+
+#include <QDialog>
+
+namespace Ui {
+class SelectDBDialog;
+}
+
+// Chooses the current academy database, creates new ones and deletes those
+// neither current nor in use. The choice is the current-database setting.
+class SelectDBDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit SelectDBDialog(QWidget* parent = nullptr, Qt::WindowFlags f = Qt::WindowFlags());
+    ~SelectDBDialog() override;
+
+public slots:
+    void addDB();
+    void delDB();
+    void selectDB();
+
+private:
+    void fillList();
+
+    Ui::SelectDBDialog* ui;
+};
+
+#endif // SELECTDBDIALOG_H

@@ -1,0 +1,388 @@
+#include "../model/tst_academiafixture.h"
+
+#include "aula.h"
+#include "configurationdialog.h"
+#include "modalanswerer.h"
+#include "testmain.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+using namespace AcademiaFixture;
+
+namespace {
+
+QTableWidget* table(ConfigurationDialog& dialog)
+{
+    return dialog.findChild<QTableWidget*>("twAulas");
+}
+
+QPushButton* button(ConfigurationDialog& dialog, const char* name)
+{
+    return dialog.findChild<QPushButton*>(name);
+}
+
+void clickOk(ConfigurationDialog& dialog)
+{
+    auto* box = dialog.findChild<QDialogButtonBox*>("buttonBox");
+    QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+}
+
+QStringList rowNames(ConfigurationDialog& dialog)
+{
+    QStringList names;
+    for (int row = 0; row < table(dialog)->rowCount(); ++row)
+        names << table(dialog)->item(row, 0)->text();
+    return names;
+}
+
+// name/capacity/location/description of every stored classroom, by name.
+QStringList stored()
+{
+    QStringList rows;
+    const QList<Aula*> aulas = Aula::list();
+    for (const Aula* aula : aulas)
+        rows << QStringLiteral("%1/%2/%3/%4")
+                    .arg(aula->nombre())
+                    .arg(aula->aforo())
+                    .arg(aula->localizacion(), aula->comentarios());
+    qDeleteAll(aulas);
+    return rows;
+}
+
+void selectRows(ConfigurationDialog& dialog, const QList<int>& rows)
+{
+    QTableWidget* t = table(dialog);
+    t->clearSelection();
+    for (int row : rows)
+        t->selectionModel()->select(t->model()->index(row, 0),
+                                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+// Opens the cell's editor as a user would and types the text into it.
+void editCell(ConfigurationDialog& dialog, int row, int column, const QString& text)
+{
+    QTableWidget* t = table(dialog);
+    t->setCurrentCell(row, column);
+    t->editItem(t->item(row, column));
+    // The delegate's editor is a child of the view's viewport.
+    QWidget* editor = column == 1 ? static_cast<QWidget*>(t->viewport()->findChild<QSpinBox*>())
+                                  : static_cast<QWidget*>(t->viewport()->findChild<QLineEdit*>(
+                                        QString(), Qt::FindDirectChildrenOnly));
+    QVERIFY(editor);
+    if (auto* spin = qobject_cast<QSpinBox*>(editor)) {
+        spin->selectAll();
+        QTest::keyClicks(spin, text);
+    } else {
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        QVERIFY2(line, editor->metaObject()->className());
+        line->selectAll();
+        QTest::keyClicks(line, text);
+    }
+    QTest::keyClick(editor, Qt::Key_Return);
+    // Closed editors go at the next deferred deletion; don't find them again.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class TestConfigurationClassrooms : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QDir::setSearchPaths("icons", {TestEnv::dataDir() + "/icons", ":/icons"});
+    }
+    void init()
+    {
+        QVERIFY(abrirBaseNueva());
+        QSettings().setValue("CONFIGURATION/isFirstTime", false);
+    }
+
+    void loadedInNameOrderWithTheirIds()
+    {
+        aula("Laboratorio", 12);
+        const int big = aula("Aula grande", 40);
+        ConfigurationDialog dialog;
+        QCOMPARE(rowNames(dialog), (QStringList{"Aula grande", "Laboratorio"}));
+        QCOMPARE(table(dialog)->item(0, 0)->data(Qt::UserRole).toInt(), big);
+        QCOMPARE(table(dialog)->item(0, 1)->text(), QStringLiteral("40"));
+    }
+
+    void newNamesSkipTakenOnes()
+    {
+        aula("Classroom 1");
+        aula("classroom 3");
+        ConfigurationDialog dialog;
+        QTest::mouseClick(button(dialog, "btnNewAula"), Qt::LeftButton);
+        QCOMPARE(rowNames(dialog).last(), QStringLiteral("Classroom 4"));
+        QCOMPARE(table(dialog)->item(2, 1)->text(), QStringLiteral("0"));
+        QCOMPARE(table(dialog)->item(2, 0)->data(Qt::UserRole).toInt(), 0);
+        dialog.findChild<QAction*>("actionAdd_classroom")->trigger();
+        QCOMPARE(rowNames(dialog).last(), QStringLiteral("Classroom 5"));
+    }
+
+    void addRenameRemoveAndSave()
+    {
+        const int lab = aula("Laboratorio", 12);
+        aula("Sótano", 8);
+        {
+            ConfigurationDialog dialog;
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            // Rename the laboratory and give it room for 15.
+            editCell(dialog, 0, 0, "Lab 2");
+            editCell(dialog, 0, 1, "15");
+            // A new classroom with its location.
+            QTest::mouseClick(button(dialog, "btnNewAula"), Qt::LeftButton);
+            editCell(dialog, 2, 2, "Planta baja");
+            editCell(dialog, 2, 1, "25");
+            // Remove the basement.
+            selectRows(dialog, {1});
+            QTest::mouseClick(button(dialog, "btnDeleteAula"), Qt::LeftButton);
+            QCOMPARE(rowNames(dialog), (QStringList{"Lab 2", "Classroom 3"}));
+            // Nothing is written before OK.
+            QCOMPARE(stored(), (QStringList{"Laboratorio/12//", "Sótano/8//"}));
+            clickOk(dialog);
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        }
+        QCOMPARE(stored(), (QStringList{"Classroom 3/25/Planta baja/", "Lab 2/15//"}));
+        Aula* renamed = Aula::getFromDB(lab);
+        QVERIFY(renamed);
+        QCOMPARE(renamed->nombre(), QStringLiteral("Lab 2"));
+        delete renamed;
+        QVERIFY(!Dao::getInstance()->inTransaction());
+    }
+
+    void capacityEditorRange()
+    {
+        aula("Aula 1", 10);
+        ConfigurationDialog dialog;
+        dialog.show();
+        table(dialog)->item(0, 1)->setText("muchos");
+        QTableWidget* t = table(dialog);
+        t->editItem(t->item(0, 1));
+        auto* spin = t->viewport()->findChild<QSpinBox*>();
+        QVERIFY(spin);
+        QCOMPARE(spin->minimum(), 0);
+        QCOMPARE(spin->maximum(), 1000);
+        QCOMPARE(spin->value(), 0); // text that is not a number
+        spin->selectAll();
+        QTest::keyClicks(spin, "2000");
+        QTest::keyClick(spin, Qt::Key_Return);
+        QVERIFY(t->item(0, 1)->data(Qt::EditRole).toInt() <= 1000);
+    }
+
+    void classroomWithSessionsIsKept()
+    {
+        const int busy = aula("Aula música", 10);
+        aula("Aula libre", 10);
+        const int other = aula("Aula plástica", 10);
+        const int shift = turno(asignatura("Piano"), "Único");
+        sesion(shift, busy, 1, 600, 660, profesor("Rosa"));
+        sesion(shift, busy, 3, 1005, 1065, profesor("Iago"));
+        sesion(shift, other, 2, 600, 660, profesor("Rosa"));
+
+        ConfigurationDialog dialog;
+        dialog.show();
+        QCOMPARE(rowNames(dialog), (QStringList{"Aula libre", "Aula música", "Aula plástica"}));
+        selectRows(dialog, {0, 1, 2});
+        ModalAnswerer answerer;
+        answerer.pressButton("OK").pressButton("OK");
+        QTest::mouseClick(button(dialog, "btnDeleteAula"), Qt::LeftButton);
+        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        const QStringList seen = answerer.seen();
+        QCOMPARE(seen.size(), 2); // one per classroom with sessions, last row first
+        QVERIFY(seen.at(0).contains("Aula plástica"));
+        QVERIFY(seen.at(1).contains("Aula música"));
+        QVERIFY(seen.at(1).contains("It is not possible to delete a classroom with sessions."));
+        const QString monday = QLocale().dayName(1, QLocale::LongFormat);
+        const QString wednesday = QLocale().dayName(3, QLocale::LongFormat);
+        QVERIFY(seen.at(1).contains(QStringLiteral("<li>%1 at 10:00</li>").arg(monday)));
+        QVERIFY(seen.at(1).contains(QStringLiteral("<li>%1 at 16:45</li>").arg(wednesday)));
+        QCOMPARE(rowNames(dialog), (QStringList{"Aula música", "Aula plástica"}));
+
+        clickOk(dialog);
+        QCOMPARE(stored(), (QStringList{"Aula música/10//", "Aula plástica/10//"}));
+    }
+
+    void cancelLeavesTheDatabaseAlone()
+    {
+        aula("Aula 1", 10);
+        ConfigurationDialog dialog;
+        dialog.show();
+        QTest::mouseClick(button(dialog, "btnNewAula"), Qt::LeftButton);
+        selectRows(dialog, {0});
+        QTest::mouseClick(button(dialog, "btnDeleteAula"), Qt::LeftButton);
+        QCOMPARE(rowNames(dialog), QStringList{"Classroom 2"});
+        auto* box = dialog.findChild<QDialogButtonBox*>("buttonBox");
+        QTest::mouseClick(box->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        QCOMPARE(stored(), QStringList{"Aula 1/10//"});
+    }
+
+    void namelessClassrooms()
+    {
+        aula("Aula 1", 10);
+        {
+            ConfigurationDialog dialog;
+            dialog.show();
+            QTest::mouseClick(button(dialog, "btnNewAula"), Qt::LeftButton);
+            QTest::mouseClick(button(dialog, "btnNewAula"), Qt::LeftButton);
+            table(dialog)->item(1, 0)->setText(QString());
+            table(dialog)->item(2, 0)->setText(QString());
+            table(dialog)->item(0, 0)->setText("Aula A");
+            // Cancel on the second question: the dialog stays, nothing written.
+            ModalAnswerer answerer;
+            answerer.pressButton("Save").pressButton("Cancel");
+            clickOk(dialog);
+            QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+            QVERIFY(answerer.seen().first().contains("There is a nameless classroom"));
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(stored(), QStringList{"Aula 1/10//"});
+            QVERIFY(!QSettings().value("CONFIGURATION/academia_nombre").isValid());
+
+            answerer.pressButton("Save").pressButton("Save");
+            clickOk(dialog);
+            QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        }
+        QCOMPARE(stored(), QStringList{"Aula A/10//"});
+    }
+
+    void sortStateIsRemembered()
+    {
+        aula("B", 30);
+        aula("A", 10);
+        aula("C", 20);
+        {
+            ConfigurationDialog dialog;
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            QHeaderView* header = table(dialog)->horizontalHeader();
+            QCOMPARE(header->sortIndicatorSection(), 0);
+            const int x = header->sectionViewportPosition(1) + header->sectionSize(1) / 2;
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+            QCOMPARE(header->sortIndicatorSection(), 1);
+            QCOMPARE(rowNames(dialog), (QStringList{"A", "C", "B"}));
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+            QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+            QCOMPARE(rowNames(dialog), (QStringList{"B", "C", "A"}));
+            auto* box = dialog.findChild<QDialogButtonBox*>("buttonBox");
+            QTest::mouseClick(box->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        }
+        QCOMPARE(QSettings().value("LASTSESSIONSTATUS/aulas_last_index").toInt(), 1);
+        QCOMPARE(QSettings().value("LASTSESSIONSTATUS/aulas_last_order").toInt(), 1);
+        ConfigurationDialog again;
+        QCOMPARE(again.findChild<QTableWidget*>("twAulas")->horizontalHeader()->sortIndicatorSection(), 1);
+        QCOMPARE(again.findChild<QTableWidget*>("twAulas")->horizontalHeader()->sortIndicatorOrder(),
+                 Qt::DescendingOrder);
+        QCOMPARE(rowNames(again), (QStringList{"A", "B", "C"}));
+    }
+
+    void contextMenuOffersDeleteOnlyForASelection()
+    {
+        aula("Aula 1", 10);
+        ConfigurationDialog dialog;
+        dialog.show();
+        QAction* remove = dialog.findChild<QAction*>("actionDelete_classroom");
+        table(dialog)->clearSelection();
+        dialog.showContextMenu(QPoint(5, 5));
+        auto* menu = dialog.findChild<QMenu*>();
+        QVERIFY(menu && menu->isVisible());
+        QCOMPARE(menu->actions().size(), 2);
+        QVERIFY(!remove->isEnabled());
+        menu->hide();
+        selectRows(dialog, {0});
+        dialog.showContextMenu(QPoint(5, 5));
+        QVERIFY(remove->isEnabled());
+        menu->hide();
+    }
+
+    // The timetables keep a transaction open while they are shown: saving
+    // the classrooms joins it and leaves its end to the timetables.
+    void joinedTransactionIsNotCommitted()
+    {
+        aula("Aula 1", 10);
+        Dao* dao = Dao::getInstance();
+        QVERIFY(dao->transaction());
+        QVERIFY(insertar("asignatura", {"nombre"}, {"Sin guardar"}) > 0);
+        {
+            ConfigurationDialog dialog;
+            dialog.show();
+            QTest::mouseClick(button(dialog, "btnNewAula"), Qt::LeftButton);
+            clickOk(dialog);
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        }
+        QVERIFY(dao->inTransaction());
+        QCOMPARE(stored(), (QStringList{"Aula 1/10//", "Classroom 2/0//"}));
+        QVERIFY(dao->rollback());
+        QCOMPARE(stored(), QStringList{"Aula 1/10//"});
+        QSqlQuery q = dao->query("SELECT count(*) FROM asignatura", {});
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), 0);
+    }
+
+    void failedWriteRollsBackAndTellsTheUser()
+    {
+        aula("Aula 1", 10);
+        QVERIFY(Dao::getInstance()->execute("CREATE TEMP TRIGGER no_aula BEFORE INSERT ON aula "
+                                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        ConfigurationDialog dialog;
+        dialog.show();
+        table(dialog)->item(0, 0)->setText("Aula renombrada");
+        QTest::mouseClick(button(dialog, "btnNewAula"), Qt::LeftButton);
+        ModalAnswerer answerer;
+        answerer.pressButton("OK");
+        clickOk(dialog);
+        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        QVERIFY(answerer.seen().first().contains("It has been impossible to save the classrooms."));
+        // The rename that went through first is undone, and the dialog stays open.
+        QCOMPARE(stored(), QStringList{"Aula 1/10//"});
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(rowNames(dialog), (QStringList{"Aula renombrada", "Classroom 2"}));
+
+        // Once the database takes the writes, the same OK saves everything.
+        QVERIFY(Dao::getInstance()->execute("DROP TRIGGER no_aula"));
+        clickOk(dialog);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(stored(), (QStringList{"Aula renombrada/10//", "Classroom 2/0//"}));
+    }
+
+    void failedWriteInAJoinedTransactionShowsWhatIsStored()
+    {
+        aula("Aula 1", 10);
+        const int kept = aula("Aula 2", 10);
+        Dao* dao = Dao::getInstance();
+        QVERIFY(dao->transaction());
+        QVERIFY(dao->execute("CREATE TEMP TRIGGER no_delete BEFORE DELETE ON aula "
+                             "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        ConfigurationDialog dialog;
+        dialog.show();
+        table(dialog)->item(0, 0)->setText("Aula uno");
+        selectRows(dialog, {1});
+        QTest::mouseClick(button(dialog, "btnDeleteAula"), Qt::LeftButton);
+        ModalAnswerer answerer;
+        answerer.pressButton("OK");
+        clickOk(dialog);
+        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        QVERIFY(answerer.seen().first().contains("The table shows the classrooms as they are now stored."));
+        // Someone else's transaction is neither committed nor rolled back.
+        QVERIFY(dao->inTransaction());
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(rowNames(dialog), (QStringList{"Aula 2", "Aula uno"}));
+        QCOMPARE(table(dialog)->item(0, 0)->data(Qt::UserRole).toInt(), kept);
+        QVERIFY(dao->rollback()); // takes the trigger with it
+    }
+};
+
+PENSARIO_TEST_MAIN(TestConfigurationClassrooms)
+#include "tst_configurationclassrooms.moc"
