@@ -127,6 +127,20 @@
     </message>
 </context>
 <context>
+    <name>AppStatusDialog</name>
+    <message numerus="yes">
+        <source>Omitted %n error(s)</source>
+        <translation>
+            <numerusform>Omitted %n error</numerusform>
+            <numerusform>Omitted %n errors</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Asignatura</name>
     <message>
         <source>Subject couldn&apos;t be removed because it has shifts.</source>
@@ -165,6 +179,377 @@
     </message>
     <message>
         <source>Comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationDialog</name>
+    <message>
+        <source>Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>School data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General school data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address of the school. It will be shown in generated documents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web page of the school. It will be shown in generated documents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone number of the school. It will be shown in generated documents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact e-mail of the school. It will be shown in generated documents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commercial name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Commercial name of the school. It will be shown in generated documents.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firm name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Firm name of the school. It will be shown in generated documents like bills.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NIF/CIF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>NIF/CIF of the school. It will be shown in generated documents like bills.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Office opening hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening hour in the morning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing hour in the morning (or in the afternoon if next two fields are equal)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening hour in the afternoon (if this field is equal to the next one, a non break working time is assumed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing hour in the afternoon (if this field is equal to the previous one, a non break working time is assumed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour from which the school can have classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour until the school can have classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To change the logo (It is used in the generated documents and in the background of the application)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classrooms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classrooms in the school</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classrooms in academy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To add a new classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To delete selected classrooms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billing information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Issued in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place to set the bills issued in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Falling due in (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Days until falling due from the generated bill day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Showing or not the subject shift name in the bills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show subject shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force next bill number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force next bill number. Useful in case there were bill numbers previous the use of this application</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current bill series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create a new bill series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete empty series</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teachers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teachers configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment method</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Payment method for the teachers:&lt;/p&gt;&lt;p&gt; - Month: Teachers can earn a fixed amount of money each month.&lt;/p&gt;&lt;p&gt; - Hour: Teachers can earn a fixed amount of money for each teaching hour they give.&lt;/p&gt;&lt;p&gt; - Percentage: Teachers can earn a percentage of the money their students pay to the school.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Several payment methods can be used at a time.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Database configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a new password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are some sessions outside opening times.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input password is not right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input desired password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retype password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entered passwords don&apos;t match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Input a password again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password can&apos;t be empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password has been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to change the password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The previous password is still in use.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Files (*.png *.jpg *.bmp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New series&apos; name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classroom </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;li&gt;%1 at %2:%3&lt;/li&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;/br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classroom %1, which you are trying to delete, has the following sessions: &lt;br/&gt;%2&lt;br/&gt; Edit them before deleting the classroom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is a nameless classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The classroom won&apos;t be saved. Do you want to save other changes or cancel and go back to put it a name?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to save the classrooms.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No classroom has been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table shows the classrooms as they are now stored.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -228,6 +613,57 @@ A name can&apos;t contain &quot;/&quot;, &quot;\&quot;, &quot;..&quot; or &quot;
     <name>Dao</name>
     <message>
         <source>Unable to update de database. Unable to open file :/scripts/%1.sql</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Errors in academy status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Omit ignored warnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Omit ignored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as is and ignore shown errors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revert to a previous state</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close window and try to fix by hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix manually</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -499,6 +935,54 @@ A name can&apos;t contain &quot;/&quot;, &quot;\&quot;, &quot;..&quot; or &quot;
     </message>
     <message>
         <source>Surname</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SelectDBDialog</name>
+    <message>
+        <source>Choose database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the database to use:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available database. Choose one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create new database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose selected database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New database name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database you are trying to delete is currently selected. Select another and try again to delete the database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database you are trying to delete is currently in use by another instance of the application. It is not possible to delete it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the database %1?
+All its data will be lost.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

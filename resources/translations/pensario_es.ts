@@ -127,6 +127,20 @@
     </message>
 </context>
 <context>
+    <name>AppStatusDialog</name>
+    <message numerus="yes">
+        <source>Omitted %n error(s)</source>
+        <translation>
+            <numerusform>Se ha omitido %n error</numerusform>
+            <numerusform>Se han omitido %n errores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No errors</source>
+        <translation>Sin errores</translation>
+    </message>
+</context>
+<context>
     <name>Asignatura</name>
     <message>
         <source>Subject couldn&apos;t be removed because it has shifts.</source>
@@ -166,6 +180,377 @@
     <message>
         <source>Comments</source>
         <translation>Observaciones</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationDialog</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>School data</source>
+        <translation>Datos de la academia</translation>
+    </message>
+    <message>
+        <source>General school data</source>
+        <translation>Datos generales de la academia</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Address of the school. It will be shown in generated documents.</source>
+        <translation>Dirección de la academia. Se mostrará en los documentos generados.</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Página web</translation>
+    </message>
+    <message>
+        <source>Web page of the school. It will be shown in generated documents.</source>
+        <translation>Página web de la academia. Se mostrará en los documentos generados.</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Phone number of the school. It will be shown in generated documents.</source>
+        <translation>Teléfono de la academia. Se mostrará en los documentos generados.</translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Contact e-mail of the school. It will be shown in generated documents.</source>
+        <translation>Correo electrónico de contacto de la academia. Se mostrará en los documentos generados.</translation>
+    </message>
+    <message>
+        <source>Commercial name</source>
+        <translation>Nombre comercial</translation>
+    </message>
+    <message>
+        <source>Commercial name of the school. It will be shown in generated documents.</source>
+        <translation>Nombre comercial de la academia. Se mostrará en los documentos generados.</translation>
+    </message>
+    <message>
+        <source>Firm name</source>
+        <translation>Razón social</translation>
+    </message>
+    <message>
+        <source>Firm name of the school. It will be shown in generated documents like bills.</source>
+        <translation>Razón social de la academia. Se mostrará en documentos generados como los recibos.</translation>
+    </message>
+    <message>
+        <source>NIF/CIF</source>
+        <translation>NIF/CIF</translation>
+    </message>
+    <message>
+        <source>NIF/CIF of the school. It will be shown in generated documents like bills.</source>
+        <translation>NIF/CIF de la academia. Se mostrará en documentos generados como los recibos.</translation>
+    </message>
+    <message>
+        <source>Office opening hours</source>
+        <translation>Horario de secretaría</translation>
+    </message>
+    <message>
+        <source>Opening hour in the morning</source>
+        <translation>Hora de apertura por la mañana</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Closing hour in the morning (or in the afternoon if next two fields are equal)</source>
+        <translation>Hora de cierre por la mañana (o por la tarde si los dos campos siguientes son iguales)</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>Opening hour in the afternoon (if this field is equal to the next one, a non break working time is assumed)</source>
+        <translation>Hora de apertura por la tarde (si este campo es igual al siguiente, se entiende que el horario es continuo)</translation>
+    </message>
+    <message>
+        <source> - </source>
+        <translation> - </translation>
+    </message>
+    <message>
+        <source>Closing hour in the afternoon (if this field is equal to the previous one, a non break working time is assumed)</source>
+        <translation>Hora de cierre por la tarde (si este campo es igual al anterior, se entiende que el horario es continuo)</translation>
+    </message>
+    <message>
+        <source>Opening hours</source>
+        <translation>Horario de apertura</translation>
+    </message>
+    <message>
+        <source>Hour from which the school can have classes</source>
+        <translation>Hora a partir de la cual la academia puede tener clases</translation>
+    </message>
+    <message>
+        <source>Hour until the school can have classes</source>
+        <translation>Hora hasta la que la academia puede tener clases</translation>
+    </message>
+    <message>
+        <source>To change the logo (It is used in the generated documents and in the background of the application)</source>
+        <translation>Para cambiar el logotipo (se usa en los documentos generados y en el fondo de la aplicación)</translation>
+    </message>
+    <message>
+        <source>Change logo</source>
+        <translation>Cambiar logotipo</translation>
+    </message>
+    <message>
+        <source>Classrooms</source>
+        <translation>Aulas</translation>
+    </message>
+    <message>
+        <source>Classrooms in the school</source>
+        <translation>Aulas de la academia</translation>
+    </message>
+    <message>
+        <source>Classrooms in academy</source>
+        <translation>Aulas de la academia</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Aforo</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Ubicación</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>To add a new classroom</source>
+        <translation>Para añadir un aula nueva</translation>
+    </message>
+    <message>
+        <source>To delete selected classrooms</source>
+        <translation>Para eliminar las aulas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation>Recibos</translation>
+    </message>
+    <message>
+        <source>Billing information</source>
+        <translation>Datos de facturación</translation>
+    </message>
+    <message>
+        <source>Issued in:</source>
+        <translation>Expedido en:</translation>
+    </message>
+    <message>
+        <source>Place to set the bills issued in</source>
+        <translation>Lugar de expedición que figurará en los recibos</translation>
+    </message>
+    <message>
+        <source>Falling due in (days)</source>
+        <translation>Vencimiento (días)</translation>
+    </message>
+    <message>
+        <source>Days until falling due from the generated bill day</source>
+        <translation>Días hasta el vencimiento a partir de la fecha en que se genera el recibo</translation>
+    </message>
+    <message>
+        <source>Showing or not the subject shift name in the bills</source>
+        <translation>Mostrar o no el nombre del turno de la asignatura en los recibos</translation>
+    </message>
+    <message>
+        <source>Show subject shift</source>
+        <translation>Mostrar el turno de la asignatura</translation>
+    </message>
+    <message>
+        <source>Force next bill number</source>
+        <translation>Forzar el número del siguiente recibo</translation>
+    </message>
+    <message>
+        <source>Force next bill number. Useful in case there were bill numbers previous the use of this application</source>
+        <translation>Forzar el número del siguiente recibo. Útil si había números de recibo anteriores al uso de esta aplicación</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Forzar</translation>
+    </message>
+    <message>
+        <source>Current bill series</source>
+        <translation>Serie actual de recibos</translation>
+    </message>
+    <message>
+        <source>Create a new bill series</source>
+        <translation>Crear una serie de recibos nueva</translation>
+    </message>
+    <message>
+        <source>New series</source>
+        <translation>Nueva serie</translation>
+    </message>
+    <message>
+        <source>Delete empty series</source>
+        <translation>Eliminar series vacías</translation>
+    </message>
+    <message>
+        <source>Teachers</source>
+        <translation>Profesores</translation>
+    </message>
+    <message>
+        <source>Teachers configuration</source>
+        <translation>Configuración de los profesores</translation>
+    </message>
+    <message>
+        <source>Payment method</source>
+        <translation>Forma de pago</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Payment method for the teachers:&lt;/p&gt;&lt;p&gt; - Month: Teachers can earn a fixed amount of money each month.&lt;/p&gt;&lt;p&gt; - Hour: Teachers can earn a fixed amount of money for each teaching hour they give.&lt;/p&gt;&lt;p&gt; - Percentage: Teachers can earn a percentage of the money their students pay to the school.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Several payment methods can be used at a time.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Forma de pago de los profesores:&lt;/p&gt;&lt;p&gt; - Mes: los profesores pueden cobrar una cantidad fija cada mes.&lt;/p&gt;&lt;p&gt; - Hora: los profesores pueden cobrar una cantidad fija por cada hora de clase que impartan.&lt;/p&gt;&lt;p&gt; - Porcentaje: los profesores pueden cobrar un porcentaje del dinero que sus alumnos pagan a la academia.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Se pueden usar varias formas de pago a la vez.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Base de datos</translation>
+    </message>
+    <message>
+        <source>Database configuration</source>
+        <translation>Configuración de la base de datos</translation>
+    </message>
+    <message>
+        <source>Choose a new password</source>
+        <translation>Elegir una contraseña nueva</translation>
+    </message>
+    <message>
+        <source>Change password</source>
+        <translation>Cambiar contraseña</translation>
+    </message>
+    <message>
+        <source>Add classroom</source>
+        <translation>Añadir aula</translation>
+    </message>
+    <message>
+        <source>Delete classroom</source>
+        <translation>Eliminar aula</translation>
+    </message>
+    <message>
+        <source>There are some sessions outside opening times.</source>
+        <translation>Hay sesiones fuera del horario de apertura.</translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation>Contraseña actual</translation>
+    </message>
+    <message>
+        <source>Input password is not right</source>
+        <translation>La contraseña introducida no es correcta</translation>
+    </message>
+    <message>
+        <source>Input desired password.</source>
+        <translation>Introduzca la contraseña deseada.</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Nueva contraseña</translation>
+    </message>
+    <message>
+        <source>Retype password.</source>
+        <translation>Vuelva a escribir la contraseña.</translation>
+    </message>
+    <message>
+        <source>Entered passwords don&apos;t match.</source>
+        <translation>Las contraseñas introducidas no coinciden.</translation>
+    </message>
+    <message>
+        <source>Input a password again</source>
+        <translation>Introduzca de nuevo una contraseña</translation>
+    </message>
+    <message>
+        <source>The password can&apos;t be empty.</source>
+        <translation>La contraseña no puede estar vacía.</translation>
+    </message>
+    <message>
+        <source>The password has been changed.</source>
+        <translation>Se ha cambiado la contraseña.</translation>
+    </message>
+    <message>
+        <source>It has been impossible to change the password.</source>
+        <translation>No ha sido posible cambiar la contraseña.</translation>
+    </message>
+    <message>
+        <source>The previous password is still in use.</source>
+        <translation>Se sigue usando la contraseña anterior.</translation>
+    </message>
+    <message>
+        <source>Select logo</source>
+        <translation>Seleccionar logotipo</translation>
+    </message>
+    <message>
+        <source>Image Files (*.png *.jpg *.bmp)</source>
+        <translation>Archivos de imagen (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>New series&apos; name:</source>
+        <translation>Nombre de la nueva serie:</translation>
+    </message>
+    <message>
+        <source>Classroom </source>
+        <translation>Aula </translation>
+    </message>
+    <message>
+        <source>&lt;li&gt;%1 at %2:%3&lt;/li&gt;</source>
+        <translation>&lt;li&gt;%1 a las %2:%3&lt;/li&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;/br&gt;</source>
+        <translation>&lt;html&gt;No se puede eliminar un aula que tiene sesiones. &lt;/br&gt;</translation>
+    </message>
+    <message>
+        <source>Classroom %1, which you are trying to delete, has the following sessions: &lt;br/&gt;%2&lt;br/&gt; Edit them before deleting the classroom.</source>
+        <translation>El aula %1, que intenta eliminar, tiene las siguientes sesiones: &lt;br/&gt;%2&lt;br/&gt; Modifíquelas antes de eliminar el aula.</translation>
+    </message>
+    <message>
+        <source>There is a nameless classroom</source>
+        <translation>Hay un aula sin nombre</translation>
+    </message>
+    <message>
+        <source>The classroom won&apos;t be saved. Do you want to save other changes or cancel and go back to put it a name?</source>
+        <translation>El aula no se guardará. ¿Desea guardar los demás cambios o cancelar y volver para ponerle un nombre?</translation>
+    </message>
+    <message>
+        <source>It has been impossible to save the classrooms.</source>
+        <translation>No ha sido posible guardar las aulas.</translation>
+    </message>
+    <message>
+        <source>No classroom has been changed.</source>
+        <translation>No se ha modificado ninguna aula.</translation>
+    </message>
+    <message>
+        <source>The table shows the classrooms as they are now stored.</source>
+        <translation>La tabla muestra las aulas tal como están guardadas ahora.</translation>
     </message>
 </context>
 <context>
@@ -230,6 +615,57 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
     <message>
         <source>Unable to update de database. Unable to open file :/scripts/%1.sql</source>
         <translation>No se puede actualizar la base de datos. No se puede abrir el archivo :/scripts/%1.sql</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error list</source>
+        <translation>Lista de errores</translation>
+    </message>
+    <message>
+        <source>Errors in academy status</source>
+        <translation>Errores en el estado de la academia</translation>
+    </message>
+    <message>
+        <source>Omit ignored warnings</source>
+        <translation>Omitir los avisos ignorados</translation>
+    </message>
+    <message>
+        <source>Omit ignored</source>
+        <translation>Omitir ignorados</translation>
+    </message>
+    <message>
+        <source>Reload status</source>
+        <translation>Volver a cargar el estado</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Save as is and ignore shown errors</source>
+        <translation>Guardar tal como está e ignorar los errores mostrados</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Guardar de todos modos</translation>
+    </message>
+    <message>
+        <source>Revert to a previous state</source>
+        <translation>Volver a un estado anterior</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Revertir</translation>
+    </message>
+    <message>
+        <source>Close window and try to fix by hand</source>
+        <translation>Cerrar la ventana e intentar corregirlo a mano</translation>
+    </message>
+    <message>
+        <source>Fix manually</source>
+        <translation>Corregir a mano</translation>
     </message>
 </context>
 <context>
@@ -501,6 +937,55 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
     <message>
         <source>Surname</source>
         <translation>Apellidos</translation>
+    </message>
+</context>
+<context>
+    <name>SelectDBDialog</name>
+    <message>
+        <source>Choose database</source>
+        <translation>Elegir base de datos</translation>
+    </message>
+    <message>
+        <source>Choose the database to use:</source>
+        <translation>Elija la base de datos que quiere usar:</translation>
+    </message>
+    <message>
+        <source>Available database. Choose one</source>
+        <translation>Bases de datos disponibles. Elija una</translation>
+    </message>
+    <message>
+        <source>Create new database</source>
+        <translation>Crear una base de datos nueva</translation>
+    </message>
+    <message>
+        <source>Delete database</source>
+        <translation>Eliminar base de datos</translation>
+    </message>
+    <message>
+        <source>Choose selected database</source>
+        <translation>Usar la base de datos seleccionada</translation>
+    </message>
+    <message>
+        <source>New database</source>
+        <translation>Nueva base de datos</translation>
+    </message>
+    <message>
+        <source>New database name:</source>
+        <translation>Nombre de la nueva base de datos:</translation>
+    </message>
+    <message>
+        <source>The database you are trying to delete is currently selected. Select another and try again to delete the database.</source>
+        <translation>La base de datos que intenta eliminar es la que está seleccionada. Seleccione otra y vuelva a intentar eliminarla.</translation>
+    </message>
+    <message>
+        <source>The database you are trying to delete is currently in use by another instance of the application. It is not possible to delete it</source>
+        <translation>La base de datos que intenta eliminar la está usando otra instancia de la aplicación. No es posible eliminarla</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the database %1?
+All its data will be lost.</source>
+        <translation>¿Realmente desea eliminar la base de datos %1?
+Se perderán todos sus datos.</translation>
     </message>
 </context>
 <context>

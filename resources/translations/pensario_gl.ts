@@ -127,6 +127,20 @@
     </message>
 </context>
 <context>
+    <name>AppStatusDialog</name>
+    <message numerus="yes">
+        <source>Omitted %n error(s)</source>
+        <translation>
+            <numerusform>Omitiuse %n erro</numerusform>
+            <numerusform>Omitíronse %n erros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No errors</source>
+        <translation>Sen erros</translation>
+    </message>
+</context>
+<context>
     <name>Asignatura</name>
     <message>
         <source>Subject couldn&apos;t be removed because it has shifts.</source>
@@ -166,6 +180,377 @@
     <message>
         <source>Comments</source>
         <translation>Observacións</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigurationDialog</name>
+    <message>
+        <source>Configuration</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>School data</source>
+        <translation>Datos da academia</translation>
+    </message>
+    <message>
+        <source>General school data</source>
+        <translation>Datos xerais da academia</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Enderezo</translation>
+    </message>
+    <message>
+        <source>Address of the school. It will be shown in generated documents.</source>
+        <translation>Enderezo da academia. Amosarase nos documentos xerados.</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Páxina web</translation>
+    </message>
+    <message>
+        <source>Web page of the school. It will be shown in generated documents.</source>
+        <translation>Páxina web da academia. Amosarase nos documentos xerados.</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Phone number of the school. It will be shown in generated documents.</source>
+        <translation>Teléfono da academia. Amosarase nos documentos xerados.</translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Contact e-mail of the school. It will be shown in generated documents.</source>
+        <translation>Correo electrónico de contacto da academia. Amosarase nos documentos xerados.</translation>
+    </message>
+    <message>
+        <source>Commercial name</source>
+        <translation>Nome comercial</translation>
+    </message>
+    <message>
+        <source>Commercial name of the school. It will be shown in generated documents.</source>
+        <translation>Nome comercial da academia. Amosarase nos documentos xerados.</translation>
+    </message>
+    <message>
+        <source>Firm name</source>
+        <translation>Razón social</translation>
+    </message>
+    <message>
+        <source>Firm name of the school. It will be shown in generated documents like bills.</source>
+        <translation>Razón social da academia. Amosarase en documentos xerados como os recibos.</translation>
+    </message>
+    <message>
+        <source>NIF/CIF</source>
+        <translation>NIF/CIF</translation>
+    </message>
+    <message>
+        <source>NIF/CIF of the school. It will be shown in generated documents like bills.</source>
+        <translation>NIF/CIF da academia. Amosarase en documentos xerados como os recibos.</translation>
+    </message>
+    <message>
+        <source>Office opening hours</source>
+        <translation>Horario da secretaría</translation>
+    </message>
+    <message>
+        <source>Opening hour in the morning</source>
+        <translation>Hora de apertura pola mañá</translation>
+    </message>
+    <message>
+        <source>HH:mm</source>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Closing hour in the morning (or in the afternoon if next two fields are equal)</source>
+        <translation>Hora de peche pola mañá (ou pola tarde se os dous campos seguintes son iguais)</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> e </translation>
+    </message>
+    <message>
+        <source>Opening hour in the afternoon (if this field is equal to the next one, a non break working time is assumed)</source>
+        <translation>Hora de apertura pola tarde (se este campo é igual ao seguinte, enténdese que o horario é continuo)</translation>
+    </message>
+    <message>
+        <source> - </source>
+        <translation> - </translation>
+    </message>
+    <message>
+        <source>Closing hour in the afternoon (if this field is equal to the previous one, a non break working time is assumed)</source>
+        <translation>Hora de peche pola tarde (se este campo é igual ao anterior, enténdese que o horario é continuo)</translation>
+    </message>
+    <message>
+        <source>Opening hours</source>
+        <translation>Horario de apertura</translation>
+    </message>
+    <message>
+        <source>Hour from which the school can have classes</source>
+        <translation>Hora a partir da cal a academia pode ter clases</translation>
+    </message>
+    <message>
+        <source>Hour until the school can have classes</source>
+        <translation>Hora ata a que a academia pode ter clases</translation>
+    </message>
+    <message>
+        <source>To change the logo (It is used in the generated documents and in the background of the application)</source>
+        <translation>Para cambiar o logotipo (úsase nos documentos xerados e no fondo da aplicación)</translation>
+    </message>
+    <message>
+        <source>Change logo</source>
+        <translation>Cambiar logotipo</translation>
+    </message>
+    <message>
+        <source>Classrooms</source>
+        <translation>Aulas</translation>
+    </message>
+    <message>
+        <source>Classrooms in the school</source>
+        <translation>Aulas da academia</translation>
+    </message>
+    <message>
+        <source>Classrooms in academy</source>
+        <translation>Aulas da academia</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Aforo</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Localización</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrición</translation>
+    </message>
+    <message>
+        <source>To add a new classroom</source>
+        <translation>Para engadir unha aula nova</translation>
+    </message>
+    <message>
+        <source>To delete selected classrooms</source>
+        <translation>Para eliminar as aulas seleccionadas</translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation>Recibos</translation>
+    </message>
+    <message>
+        <source>Billing information</source>
+        <translation>Datos de facturación</translation>
+    </message>
+    <message>
+        <source>Issued in:</source>
+        <translation>Expedido en:</translation>
+    </message>
+    <message>
+        <source>Place to set the bills issued in</source>
+        <translation>Lugar de expedición que figurará nos recibos</translation>
+    </message>
+    <message>
+        <source>Falling due in (days)</source>
+        <translation>Vencemento (días)</translation>
+    </message>
+    <message>
+        <source>Days until falling due from the generated bill day</source>
+        <translation>Días ata o vencemento a partir da data en que se xera o recibo</translation>
+    </message>
+    <message>
+        <source>Showing or not the subject shift name in the bills</source>
+        <translation>Amosar ou non o nome da quenda da materia nos recibos</translation>
+    </message>
+    <message>
+        <source>Show subject shift</source>
+        <translation>Amosar a quenda da materia</translation>
+    </message>
+    <message>
+        <source>Force next bill number</source>
+        <translation>Forzar o número do seguinte recibo</translation>
+    </message>
+    <message>
+        <source>Force next bill number. Useful in case there were bill numbers previous the use of this application</source>
+        <translation>Forzar o número do seguinte recibo. Útil se había números de recibo anteriores ao uso desta aplicación</translation>
+    </message>
+    <message>
+        <source>Force</source>
+        <translation>Forzar</translation>
+    </message>
+    <message>
+        <source>Current bill series</source>
+        <translation>Serie actual de recibos</translation>
+    </message>
+    <message>
+        <source>Create a new bill series</source>
+        <translation>Crear unha serie de recibos nova</translation>
+    </message>
+    <message>
+        <source>New series</source>
+        <translation>Nova serie</translation>
+    </message>
+    <message>
+        <source>Delete empty series</source>
+        <translation>Eliminar series baleiras</translation>
+    </message>
+    <message>
+        <source>Teachers</source>
+        <translation>Profesores</translation>
+    </message>
+    <message>
+        <source>Teachers configuration</source>
+        <translation>Configuración dos profesores</translation>
+    </message>
+    <message>
+        <source>Payment method</source>
+        <translation>Forma de pagamento</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Payment method for the teachers:&lt;/p&gt;&lt;p&gt; - Month: Teachers can earn a fixed amount of money each month.&lt;/p&gt;&lt;p&gt; - Hour: Teachers can earn a fixed amount of money for each teaching hour they give.&lt;/p&gt;&lt;p&gt; - Percentage: Teachers can earn a percentage of the money their students pay to the school.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Several payment methods can be used at a time.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Forma de pagamento dos profesores:&lt;/p&gt;&lt;p&gt; - Mes: os profesores poden cobrar unha cantidade fixa cada mes.&lt;/p&gt;&lt;p&gt; - Hora: os profesores poden cobrar unha cantidade fixa por cada hora de clase que impartan.&lt;/p&gt;&lt;p&gt; - Porcentaxe: os profesores poden cobrar unha porcentaxe do diñeiro que os seus alumnos pagan á academia.&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Pódense usar varias formas de pagamento á vez.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Porcentaxe</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Base de datos</translation>
+    </message>
+    <message>
+        <source>Database configuration</source>
+        <translation>Configuración da base de datos</translation>
+    </message>
+    <message>
+        <source>Choose a new password</source>
+        <translation>Escoller un contrasinal novo</translation>
+    </message>
+    <message>
+        <source>Change password</source>
+        <translation>Cambiar contrasinal</translation>
+    </message>
+    <message>
+        <source>Add classroom</source>
+        <translation>Engadir aula</translation>
+    </message>
+    <message>
+        <source>Delete classroom</source>
+        <translation>Eliminar aula</translation>
+    </message>
+    <message>
+        <source>There are some sessions outside opening times.</source>
+        <translation>Hai sesións fóra do horario de apertura.</translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation>Contrasinal actual</translation>
+    </message>
+    <message>
+        <source>Input password is not right</source>
+        <translation>O contrasinal introducido non é correcto</translation>
+    </message>
+    <message>
+        <source>Input desired password.</source>
+        <translation>Introduza o contrasinal desexado.</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Novo contrasinal</translation>
+    </message>
+    <message>
+        <source>Retype password.</source>
+        <translation>Volva escribir o contrasinal.</translation>
+    </message>
+    <message>
+        <source>Entered passwords don&apos;t match.</source>
+        <translation>Os contrasinais introducidos non coinciden.</translation>
+    </message>
+    <message>
+        <source>Input a password again</source>
+        <translation>Introduza de novo un contrasinal</translation>
+    </message>
+    <message>
+        <source>The password can&apos;t be empty.</source>
+        <translation>O contrasinal non pode estar baleiro.</translation>
+    </message>
+    <message>
+        <source>The password has been changed.</source>
+        <translation>Cambiouse o contrasinal.</translation>
+    </message>
+    <message>
+        <source>It has been impossible to change the password.</source>
+        <translation>Non foi posible cambiar o contrasinal.</translation>
+    </message>
+    <message>
+        <source>The previous password is still in use.</source>
+        <translation>Segue en uso o contrasinal anterior.</translation>
+    </message>
+    <message>
+        <source>Select logo</source>
+        <translation>Seleccionar logotipo</translation>
+    </message>
+    <message>
+        <source>Image Files (*.png *.jpg *.bmp)</source>
+        <translation>Ficheiros de imaxe (*.png *.jpg *.bmp)</translation>
+    </message>
+    <message>
+        <source>New series&apos; name:</source>
+        <translation>Nome da nova serie:</translation>
+    </message>
+    <message>
+        <source>Classroom </source>
+        <translation>Aula </translation>
+    </message>
+    <message>
+        <source>&lt;li&gt;%1 at %2:%3&lt;/li&gt;</source>
+        <translation>&lt;li&gt;%1 ás %2:%3&lt;/li&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;/br&gt;</source>
+        <translation>&lt;html&gt;Non se pode eliminar unha aula que ten sesións. &lt;/br&gt;</translation>
+    </message>
+    <message>
+        <source>Classroom %1, which you are trying to delete, has the following sessions: &lt;br/&gt;%2&lt;br/&gt; Edit them before deleting the classroom.</source>
+        <translation>A aula %1, que tenta eliminar, ten as seguintes sesións: &lt;br/&gt;%2&lt;br/&gt; Modifíqueas antes de eliminar a aula.</translation>
+    </message>
+    <message>
+        <source>There is a nameless classroom</source>
+        <translation>Hai unha aula sen nome</translation>
+    </message>
+    <message>
+        <source>The classroom won&apos;t be saved. Do you want to save other changes or cancel and go back to put it a name?</source>
+        <translation>A aula non se gardará. Desexa gardar os demais cambios ou cancelar e volver para poñerlle un nome?</translation>
+    </message>
+    <message>
+        <source>It has been impossible to save the classrooms.</source>
+        <translation>Non foi posible gardar as aulas.</translation>
+    </message>
+    <message>
+        <source>No classroom has been changed.</source>
+        <translation>Non se modificou ningunha aula.</translation>
+    </message>
+    <message>
+        <source>The table shows the classrooms as they are now stored.</source>
+        <translation>A táboa amosa as aulas tal como están gardadas agora.</translation>
     </message>
 </context>
 <context>
@@ -230,6 +615,57 @@ Un nome non pode conter &quot;/&quot;, &quot;\&quot;, &quot;..&quot; nin &quot;.
     <message>
         <source>Unable to update de database. Unable to open file :/scripts/%1.sql</source>
         <translation>Non se pode actualizar a base de datos. Non se pode abrir o ficheiro :/scripts/%1.sql</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorDialog</name>
+    <message>
+        <source>Error list</source>
+        <translation>Lista de erros</translation>
+    </message>
+    <message>
+        <source>Errors in academy status</source>
+        <translation>Erros no estado da academia</translation>
+    </message>
+    <message>
+        <source>Omit ignored warnings</source>
+        <translation>Omitir os avisos ignorados</translation>
+    </message>
+    <message>
+        <source>Omit ignored</source>
+        <translation>Omitir ignorados</translation>
+    </message>
+    <message>
+        <source>Reload status</source>
+        <translation>Volver cargar o estado</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
+    <message>
+        <source>Save as is and ignore shown errors</source>
+        <translation>Gardar tal como está e ignorar os erros amosados</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Gardar de todos os xeitos</translation>
+    </message>
+    <message>
+        <source>Revert to a previous state</source>
+        <translation>Volver a un estado anterior</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Reverter</translation>
+    </message>
+    <message>
+        <source>Close window and try to fix by hand</source>
+        <translation>Pechar a xanela e tentar corrixilo a man</translation>
+    </message>
+    <message>
+        <source>Fix manually</source>
+        <translation>Corrixir a man</translation>
     </message>
 </context>
 <context>
@@ -501,6 +937,55 @@ Un nome non pode conter &quot;/&quot;, &quot;\&quot;, &quot;..&quot; nin &quot;.
     <message>
         <source>Surname</source>
         <translation>Apelidos</translation>
+    </message>
+</context>
+<context>
+    <name>SelectDBDialog</name>
+    <message>
+        <source>Choose database</source>
+        <translation>Escoller base de datos</translation>
+    </message>
+    <message>
+        <source>Choose the database to use:</source>
+        <translation>Escolla a base de datos que quere usar:</translation>
+    </message>
+    <message>
+        <source>Available database. Choose one</source>
+        <translation>Bases de datos dispoñibles. Escolla unha</translation>
+    </message>
+    <message>
+        <source>Create new database</source>
+        <translation>Crear unha base de datos nova</translation>
+    </message>
+    <message>
+        <source>Delete database</source>
+        <translation>Eliminar base de datos</translation>
+    </message>
+    <message>
+        <source>Choose selected database</source>
+        <translation>Usar a base de datos seleccionada</translation>
+    </message>
+    <message>
+        <source>New database</source>
+        <translation>Nova base de datos</translation>
+    </message>
+    <message>
+        <source>New database name:</source>
+        <translation>Nome da nova base de datos:</translation>
+    </message>
+    <message>
+        <source>The database you are trying to delete is currently selected. Select another and try again to delete the database.</source>
+        <translation>A base de datos que tenta eliminar é a que está seleccionada. Seleccione outra e volva tentar eliminala.</translation>
+    </message>
+    <message>
+        <source>The database you are trying to delete is currently in use by another instance of the application. It is not possible to delete it</source>
+        <translation>A base de datos que tenta eliminar está a usala outra instancia da aplicación. Non é posible eliminala</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete the database %1?
+All its data will be lost.</source>
+        <translation>Desexa realmente eliminar a base de datos %1?
+Perderanse todos os seus datos.</translation>
     </message>
 </context>
 <context>
