@@ -7,7 +7,6 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QListView>
-#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardItemModel>
@@ -16,24 +15,16 @@
 #include <functional>
 
 namespace {
-// A model like the list pages' ones; one column may lack its header text.
+// A model like the list pages' ones.
 class ListModel : public QStandardItemModel
 {
 public:
-    ListModel(int rows, int columns, int headerless = -1)
+    ListModel(int rows, int columns)
         : QStandardItemModel(rows, columns)
-        , headerless(headerless)
     {
         for (int c = 0; c < columns; ++c)
             setHeaderData(c, Qt::Horizontal, QStringLiteral("Col %1").arg(c));
     }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation == Qt::Horizontal && section == headerless)
-            return QVariant();
-        return QStandardItemModel::headerData(section, orientation, role);
-    }
-    int headerless;
 };
 
 QStringList headerTexts(ATableView& view)
@@ -113,21 +104,6 @@ private slots:
         QCOMPARE(texts.size(), 15);
         QCOMPARE(texts.at(3), QStringLiteral("Select columns..."));
         QCOMPARE(texts.at(4), QStringLiteral("Col 0"));
-        QVERIFY(eleven.verticalHeader()->isHidden());
-        QVERIFY(eleven.horizontalHeader()->sectionsMovable());
-    }
-
-    void headerlessColumnAndNullModel()
-    {
-        MessageCapture capture;
-        ATableView view;
-        ListModel model(1, 3, 1);
-        view.setModel(&model);
-        QCOMPARE(headerTexts(view).at(4), QStringLiteral("null"));
-        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Column without header data.")));
-        view.setModel(nullptr);
-        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Removing model from table.")));
-        QCOMPARE(headerTexts(view), (QStringList{"All", "None", "|"}));
     }
 
     void lastVisibleColumnStays()
@@ -143,23 +119,8 @@ private slots:
         QCOMPARE(visibleColumns(view), QList<int>{0});
         columnAction(view, "Col 2")->setChecked(true);
         QCOMPARE(visibleColumns(view), (QList<int>{0, 2}));
-    }
-
-    void allAndNone()
-    {
-        ATableView view;
-        ListModel model(1, 4);
-        view.setModel(&model);
-        columnAction(view, "Col 0")->setChecked(false);
-        view.toggleNone();
-        QCOMPARE(visibleColumns(view), QList<int>{1});
-        view.toggleAll();
-        QCOMPARE(visibleColumns(view), (QList<int>{0, 1, 2, 3}));
-        view.toggleNone();
-        QCOMPARE(visibleColumns(view), QList<int>{0});
-        // the header entries do the same
         columnAction(view, "All")->trigger();
-        QCOMPARE(visibleColumns(view).size(), 4);
+        QCOMPARE(visibleColumns(view), (QList<int>{0, 1, 2}));
         columnAction(view, "None")->trigger();
         QCOMPARE(visibleColumns(view), QList<int>{0});
     }
@@ -187,7 +148,6 @@ private slots:
         QCOMPARE(capture.count(QtWarningMsg), 0);
         QVERIFY(view.isColumnHidden(2));
         QVERIFY(!columnAction(view, "Col 2")->isChecked());
-        QVERIFY(columnAction(view, "Col 1")->isChecked());
         QCOMPARE(view.horizontalHeader()->logicalIndex(0), 4);
         QCOMPARE(view.horizontalHeader()->sectionSize(1), width);
         QCOMPARE(view.horizontalHeader()->sortIndicatorSection(), 3);
@@ -218,47 +178,6 @@ private slots:
                                  QStringLiteral("Horizontal headers count != saved columns count in table \"tbvRecibos\"")));
         QCOMPARE(visibleColumns(view), (QList<int>{0, 1, 2, 3, 4, 5}));
         QCOMPARE(view.horizontalHeader()->logicalIndex(0), 0);
-    }
-
-    void unreadableStateWarns()
-    {
-        QSettings().setValue(QStringLiteral("ATableView/tbvBroken"), QByteArray("garbage"));
-        MessageCapture capture;
-        ListModel model(1, 3);
-        ATableView view;
-        view.setObjectName(QStringLiteral("tbvBroken"));
-        view.setModel(&model);
-        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Couldn't restore table state.")));
-        QCOMPARE(visibleColumns(view).size(), 3);
-    }
-
-    void insertedColumnsGetEntries()
-    {
-        QStandardItemModel model;
-        ATableView view;
-        view.setModel(&model);
-        QCOMPARE(headerTexts(view).size(), 3);
-        model.setColumnCount(2);
-        QCOMPARE(headerTexts(view), (QStringList{"All", "None", "|", "1", "2"}));
-        model.insertColumn(2);
-        QCOMPARE(headerTexts(view), (QStringList{"All", "None", "|", "1", "2", "3"}));
-        columnAction(view, "2")->setChecked(false);
-        QVERIFY(view.isColumnHidden(1));
-    }
-
-    void contextMenuFollowsTheHeader()
-    {
-        ATableView view;
-        ListModel model(1, 3);
-        view.setModel(&model);
-        view.hideColumn(1); // hidden behind the actions' back
-        QVERIFY(QMetaObject::invokeMethod(&view, "headerContextMenu", Q_ARG(QPoint, QPoint(5, 5))));
-        auto* menu = view.findChild<QMenu*>();
-        QVERIFY(menu);
-        QCOMPARE(menu->actions(), view.horizontalHeader()->actions());
-        QVERIFY(!columnAction(view, "Col 1")->isChecked());
-        QVERIFY(columnAction(view, "Col 2")->isChecked());
-        menu->close();
     }
 
     void chooserShowsTheChosenColumns()
@@ -298,27 +217,6 @@ private slots:
         });
         QCOMPARE(visibleColumns(view), QList<int>{0});
         QVERIFY(columnAction(view, "Col 0")->isChecked());
-    }
-
-    void chooserCannotHideThePreviousOnlyColumn()
-    {
-        ATableView view;
-        ListModel model(1, 11);
-        view.setModel(&model);
-        view.toggleNone(); // only column 0 left
-        runChooser(view, [](SelectColumnsDialog* dialog) {
-            auto* right = dialog->findChild<QListView*>(QStringLiteral("listSeleccionados"));
-            right->selectAll();
-            dialog->findChild<QPushButton*>(QStringLiteral("btnRemove"))->click();
-            auto* left = dialog->findChild<QListView*>(QStringLiteral("listTodos"));
-            QAbstractItemModel* model = left->model();
-            for (int r = 0; r < model->rowCount(); ++r)
-                if (model->index(r, 1).data().toString() == QLatin1String("Col 5"))
-                    left->selectionModel()->select(model->index(r, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            dialog->findChild<QPushButton*>(QStringLiteral("btnAdd"))->click();
-            pressOk(dialog);
-        });
-        QCOMPARE(visibleColumns(view), (QList<int>{0, 5}));
     }
 
     void chooserCancelledChangesNothing()

@@ -2,8 +2,6 @@
 #include "dnivalidator.h"
 #include "testmain.h"
 
-#include <QLineEdit>
-
 Q_DECLARE_METATYPE(QValidator::State)
 
 class TestValidators : public QObject
@@ -21,23 +19,33 @@ private:
         return state;
     }
 
-private slots:
-    void init() { TestEnv::resetCase(); }
-
-    void cccStates_data()
+    static void stateColumns()
     {
         QTest::addColumn<QString>("input");
         QTest::addColumn<bool>("allowEmpty");
         QTest::addColumn<QValidator::State>("expected");
         QTest::newRow("empty allowed") << "" << true << QValidator::Acceptable;
         QTest::newRow("empty required") << "" << false << QValidator::Intermediate;
-        QTest::newRow("valid, first digit 0") << "1234 5678 06 1234567890" << false << QValidator::Acceptable;
+    }
+
+    static void fixupColumns()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("fixed");
+        QTest::addColumn<QValidator::State>("state");
+    }
+
+private slots:
+    void init() { TestEnv::resetCase(); }
+
+    void cccStates_data()
+    {
+        stateColumns();
+        QTest::newRow("valid") << "1234 5678 06 1234567890" << false << QValidator::Acceptable;
         QTest::newRow("valid, rule for 10") << "0001 0000 15 0000000001" << false << QValidator::Acceptable;
-        QTest::newRow("all zeros") << "0000 0000 00 0000000000" << false << QValidator::Acceptable;
         QTest::newRow("wrong first check digit") << "1234 5678 16 1234567890" << false << QValidator::Intermediate;
         QTest::newRow("wrong second check digit") << "1234 5678 07 1234567890" << false << QValidator::Intermediate;
         QTest::newRow("no blanks") << "12345678061234567890" << false << QValidator::Intermediate;
-        QTest::newRow("hyphen instead of blank") << "1234-5678 06 1234567890" << false << QValidator::Intermediate;
         QTest::newRow("too long") << "1234 5678 06 12345678901" << false << QValidator::Intermediate;
         QTest::newRow("partly typed") << "1234 56" << false << QValidator::Intermediate;
         QTest::newRow("letter in account") << "1234 5678 06 12345678A0" << false << QValidator::Invalid;
@@ -50,23 +58,7 @@ private slots:
         QFETCH(QString, input);
         QFETCH(bool, allowEmpty);
         QFETCH(QValidator::State, expected);
-        CCCValidator validator(allowEmpty, nullptr);
-        QCOMPARE(check(validator, input), expected);
-    }
-
-    void cccDefaultConstructorRequiresInput()
-    {
-        CCCValidator validator;
-        QCOMPARE(check(validator, QString()), QValidator::Intermediate);
-    }
-
-    void cccControlDigits()
-    {
-        QCOMPARE(CCCValidator::controlDigits("1234", "5678", "1234567890"), QStringLiteral("06"));
-        QCOMPARE(CCCValidator::controlDigits("0001", "0000", "0000000001"), QStringLiteral("15"));
-        QCOMPARE(CCCValidator::controlDigits("2100", "0418", "0200051332"), QStringLiteral("45"));
-        QCOMPARE(CCCValidator::controlDigits("2085", "2066", "0300000000"), QStringLiteral("65"));
-        QCOMPARE(CCCValidator::controlDigits("0000", "0000", ""), QStringLiteral("00"));
+        QCOMPARE(check(CCCValidator(allowEmpty, nullptr), input), expected);
     }
 
     void cccLettersNeverAcceptableEvenWhenDigitsMatch()
@@ -81,19 +73,13 @@ private slots:
             const QString code = QStringLiteral("1234 5678 %1 %2").arg(digits, account);
             QCOMPARE(check(CCCValidator(false, nullptr), code), QValidator::Invalid);
         }
-        const QString digits = CCCValidator::controlDigits("12A4", "5678", "1234567890");
-        QVERIFY(check(CCCValidator(false, nullptr), QStringLiteral("12A4 5678 %1 1234567890").arg(digits))
-                != QValidator::Acceptable);
     }
 
     void cccFixup_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("fixed");
-        QTest::addColumn<QValidator::State>("state");
+        fixupColumns();
         QTest::newRow("20 digits") << "12345678061234567890" << "1234 5678 06 1234567890" << QValidator::Acceptable;
-        QTest::newRow("hyphens") << "1234-5678-06-1234567890" << "1234 5678 06 1234567890" << QValidator::Acceptable;
-        QTest::newRow("full stops and hash") << "1234.5678.06#1234567890" << "1234 5678 06 1234567890" << QValidator::Acceptable;
+        QTest::newRow("separators") << "1234.5678-06#1234567890" << "1234 5678 06 1234567890" << QValidator::Acceptable;
         QTest::newRow("odd blanks") << " 12 345678 0612345 67890 " << "1234 5678 06 1234567890" << QValidator::Acceptable;
         QTest::newRow("19 characters") << "1234-5678-06-123456789" << "1234567806123456789" << QValidator::Intermediate;
         QTest::newRow("wrong digits regrouped") << "12345678071234567890" << "1234 5678 07 1234567890" << QValidator::Intermediate;
@@ -111,34 +97,15 @@ private slots:
         QCOMPARE(check(validator, text), state);
     }
 
-    void cccLineEditFixesOnEnter()
-    {
-        QLineEdit edit;
-        edit.setValidator(new CCCValidator(true, &edit));
-        edit.setText(QStringLiteral("1234-5678-06-1234567890"));
-        QVERIFY(!edit.hasAcceptableInput());
-        QTest::keyClick(&edit, Qt::Key_Return);
-        QCOMPARE(edit.text(), QStringLiteral("1234 5678 06 1234567890"));
-        QVERIFY(edit.hasAcceptableInput());
-        edit.clear();
-        QVERIFY(edit.hasAcceptableInput());
-    }
-
     void dniStates_data()
     {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<bool>("allowEmpty");
-        QTest::addColumn<QValidator::State>("expected");
-        QTest::newRow("empty allowed") << "" << true << QValidator::Acceptable;
-        QTest::newRow("empty required") << "" << false << QValidator::Intermediate;
+        stateColumns();
         QTest::newRow("valid Z") << "12345678Z" << false << QValidator::Acceptable;
         QTest::newRow("zeros T") << "00000000T" << false << QValidator::Acceptable;
-        QTest::newRow("valid E") << "00000022E" << false << QValidator::Acceptable;
         QTest::newRow("lower-case letter") << "12345678z" << false << QValidator::Intermediate;
         QTest::newRow("wrong letter") << "12345678A" << false << QValidator::Intermediate;
         QTest::newRow("letter among digits") << "1234567AZ" << false << QValidator::Intermediate;
         QTest::newRow("too short") << "1234567Z" << false << QValidator::Intermediate;
-        QTest::newRow("too long") << "123456789Z" << false << QValidator::Intermediate;
         QTest::newRow("with separators") << "12.345.678-Z" << false << QValidator::Intermediate;
     }
 
@@ -147,69 +114,43 @@ private slots:
         QFETCH(QString, input);
         QFETCH(bool, allowEmpty);
         QFETCH(QValidator::State, expected);
-        DNIValidator validator(allowEmpty, nullptr);
-        QCOMPARE(check(validator, input), expected);
-    }
-
-    void dniLetterTable()
-    {
-        const QString table = QStringLiteral("TRWAGMYFPDXBNJZSQVHLCKE");
-        for (int i = 0; i < 23; ++i) {
-            QCOMPARE(DNIValidator::letterFor(i), table.at(i));
-            QCOMPARE(DNIValidator::letterFor(i + 23 * 1000), table.at(i));
-        }
-        QCOMPARE(DNIValidator::letterFor(12345678), QLatin1Char('Z'));
+        QCOMPARE(check(DNIValidator(allowEmpty, nullptr), input), expected);
     }
 
     void dniNegativeNumberIsIntermediate()
     {
         // A minus sign among the digits must not reach past the letter table.
+        const QString table = QStringLiteral("TRWAGMYFPDXBNJZSQVHLCKE");
         DNIValidator validator(false, nullptr);
         for (const QString& number : {QStringLiteral("-1234567"), QStringLiteral("-0000001"),
-                                      QStringLiteral("-9999999"), QStringLiteral("-0000022")}) {
-            for (const QChar letter : QStringLiteral("TRWAGMYFPDXBNJZSQVHLCKE"))
+                                      QStringLiteral("-0000022")}) {
+            for (const QChar letter : table)
                 QCOMPARE(check(validator, number + letter), QValidator::Intermediate);
         }
-        const QString table = QStringLiteral("TRWAGMYFPDXBNJZSQVHLCKE");
         for (int n : {-1, -22, -23, -1234567})
             QVERIFY(table.contains(DNIValidator::letterFor(n)));
+        for (int i = 0; i < 23; ++i)
+            QCOMPARE(DNIValidator::letterFor(i + 23 * 1000), table.at(i));
     }
 
     void dniFixup_data()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("fixed");
-        QTest::newRow("lower case") << "12345678z" << "12345678Z";
-        QTest::newRow("separators and blanks") << "  12.345.678-z " << "12345678Z";
-        QTest::newRow("tab around") << "\t12345678Z\t" << "12345678Z";
+        fixupColumns();
+        QTest::newRow("lower case") << "12345678z" << "12345678Z" << QValidator::Acceptable;
+        QTest::newRow("separators and blanks") << "  12.345.678-z " << "12345678Z" << QValidator::Acceptable;
+        QTest::newRow("tab around") << "\t12345678Z\t" << "12345678Z" << QValidator::Acceptable;
     }
 
     void dniFixup()
     {
         QFETCH(QString, typed);
         QFETCH(QString, fixed);
+        QFETCH(QValidator::State, state);
         DNIValidator validator;
         QString text = typed;
         validator.fixup(text);
         QCOMPARE(text, fixed);
-        QCOMPARE(check(validator, text), QValidator::Acceptable);
-    }
-
-    void dniLineEditFixesOnFocusLoss()
-    {
-        QWidget window;
-        auto* edit = new QLineEdit(&window);
-        auto* other = new QLineEdit(&window);
-        edit->setValidator(new DNIValidator(false, edit));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        edit->setFocus();
-        QTest::keyClicks(edit, QStringLiteral("12.345.678-z"));
-        QVERIFY(!edit->hasAcceptableInput());
-        QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(edit->text(), QStringLiteral("12345678Z"));
-        QVERIFY(edit->hasAcceptableInput());
-        Q_UNUSED(other);
+        QCOMPARE(check(validator, text), state);
     }
 };
 

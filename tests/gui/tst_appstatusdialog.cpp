@@ -32,12 +32,7 @@ Listing listing(AppStatusDialog& dialog)
         if (block.text().isEmpty())
             continue;
         result.texts << block.text();
-        QString colour;
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            colour = it.fragment().charFormat().foreground().color().name().toUpper();
-            break;
-        }
-        result.colours << colour;
+        result.colours << block.begin().fragment().charFormat().foreground().color().name().toUpper();
     }
     return result;
 }
@@ -92,7 +87,6 @@ private:
         QVERIFY(sesion(t4, r2, 2, 600, 660, p1) > 0);
         // The shift without sessions is the only fault now: ignore it.
         Resultado first{Academia::comprobarEstado()};
-        QCOMPARE(first.fallos(EstadoAcademiaFallo::TurnoSinSesiones).size(), 1);
         Academia::ignorarAvisos();
         QVERIFY(sesion(t4, r2, 3, 600, 660, 0) > 0);
         // A session without teacher only matters when someone attends it.
@@ -123,22 +117,18 @@ private slots:
         QTest::newRow("subject dialog") << 12 << QList<bool>{false, false, true, true, false};
         QTest::newRow("timetables") << 28 << QList<bool>{false, false, true, true, true};
         QTest::newRow("errors menu") << 3 << QList<bool>{true, true, false, false, false};
-        QTest::newRow("all") << 31 << QList<bool>{true, true, true, true, true};
     }
     void maskChoosesTheControls()
     {
         QFETCH(int, mask);
         QFETCH(QList<bool>, shown);
         AppStatusDialog dialog(mask);
-        QCOMPARE(dialog.objectName(), QStringLiteral("ErrorDialog"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Error list"));
         QCOMPARE(!dialog.findChild<QCheckBox*>("cbOmitir")->isHidden(), shown.at(0));
         QCOMPARE(!button(&dialog, "btnReload")->isHidden(), shown.at(1));
         QCOMPARE(!button(&dialog, "btnIgnore")->isHidden(), shown.at(2));
         QCOMPARE(!button(&dialog, "btnRevert")->isHidden(), shown.at(3));
         QCOMPARE(!button(&dialog, "btnAccept")->isHidden(), shown.at(4));
         QCOMPARE(dialog.getOpcion(), 3);
-        QVERIFY(!button(&dialog, "btnReload")->icon().isNull());
     }
 
     void emptyAcademyShowsNothing()
@@ -147,22 +137,16 @@ private slots:
         QCOMPARE(dialog.checkStatus(true), 0);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.getOpcion(), 3);
-        QCOMPARE(listing(dialog).texts, QStringList{"No errors"});
         QCOMPARE(listing(dialog).colours, QStringList{"#00C000"});
-    }
 
-    void onlyIgnoredFaultsAreNotShownWithoutTheCheckBox()
-    {
+        // only ignored faults: nothing shown, whatever the check box says (mask 12 has none)
         turno(asignatura("Latín"), "Único"); // a shift without sessions
         Resultado first{Academia::comprobarEstado()};
         Academia::ignorarAvisos();
-        QSettings().setValue("CONFIGURATION/omitir_fallos", false); // not looked at with mask 12
-
-        AppStatusDialog dialog(12);
-        QCOMPARE(dialog.checkStatus(true), 0);
-        QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.getOpcion(), 3);
-        QCOMPARE(listing(dialog).texts, QStringList{"Omitted 1 error(s)"});
+        QSettings().setValue("CONFIGURATION/omitir_fallos", false);
+        AppStatusDialog ignored(12);
+        QCOMPARE(ignored.checkStatus(true), 0);
+        QCOMPARE(listing(ignored).texts, QStringList{"Omitted 1 error(s)"});
     }
 
     void coloursAndSaveAnywayDisabledByAnInconsistency()
@@ -184,35 +168,12 @@ private slots:
         QCOMPARE(shown.colours.count("#C00000"), 2);
         QCOMPARE(shown.colours.count("#FFA858"), 1);
         QCOMPARE(shown.colours.size(), 4);
-        QCOMPARE(shown.colours.last(), QStringLiteral("#00C000"));
         QCOMPARE(shown.texts.last(), QStringLiteral("Omitted 1 error(s)"));
-        QVERIFY(shown.texts.join('\n').contains("overlapped"));
 
         // Without omitting, the ignored fault is listed in orange like the other.
-        QCheckBox* omit = dialog.findChild<QCheckBox*>("cbOmitir");
-        QVERIFY(omit->isChecked());
-        omit->setChecked(false);
+        dialog.findChild<QCheckBox*>("cbOmitir")->setChecked(false);
         QCOMPARE(QSettings().value("CONFIGURATION/omitir_fallos").toBool(), false);
-        const Listing all = listing(dialog);
-        QCOMPARE(all.colours.count("#C00000"), 2);
-        QCOMPARE(all.colours.count("#FFA858"), 2);
-        QCOMPARE(all.colours.size(), 4);
-
-        // The next dialog starts with the stored state.
-        AppStatusDialog next(3);
-        QVERIFY(!next.findChild<QCheckBox*>("cbOmitir")->isChecked());
-    }
-
-    void reloadSeesNewChanges()
-    {
-        AppStatusDialog dialog(3);
-        QCOMPARE(dialog.checkStatus(false), 0);
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(listing(dialog).texts, QStringList{"No errors"});
-        turno(asignatura("Alemán"), "Único");
-        QTest::mouseClick(button(&dialog, "btnReload"), Qt::LeftButton);
-        QCOMPARE(listing(dialog).colours, QStringList{"#FFA858"});
-        dialog.hide();
+        QCOMPARE(listing(dialog).colours.count("#FFA858"), 2);
     }
 
     void answers_data()
@@ -254,7 +215,6 @@ private slots:
         });
         dialog.checkStatus(true);
         QCOMPARE(dialog.getOpcion(), 1);
-
         Resultado again{Academia::comprobarEstado()};
         QCOMPARE(again.todos.size(), 2);
         for (EstadoAcademia* e : again.todos)
@@ -266,13 +226,16 @@ private slots:
         QCOMPARE(second.getOpcion(), 3);
     }
 
-    void modelessWindowDeletesItselfWhenClosed()
+    void modelessWindowReloadsAndDeletesItself()
     {
-        turno(asignatura("Alemán"), "Único");
         QPointer<AppStatusDialog> dialog = new AppStatusDialog(3);
         QCOMPARE(dialog->checkStatus(false), 0);
         QVERIFY(dialog->isVisible());
         QVERIFY(!dialog->isModal());
+        QCOMPARE(listing(*dialog).texts, QStringList{"No errors"});
+        turno(asignatura("Alemán"), "Único");
+        QTest::mouseClick(button(dialog, "btnReload"), Qt::LeftButton);
+        QCOMPARE(listing(*dialog).colours, QStringList{"#FFA858"});
         dialog->close();
         QTRY_VERIFY(dialog.isNull());
     }
