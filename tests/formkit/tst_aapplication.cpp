@@ -1,17 +1,13 @@
 #include "aapplication.h"
-#include "atableview.h"
 #include "messageoutput.h"
 #include "selectcolumnsdialog.h"
 #include "testenv.h"
 
-#include <QDir>
 #include <QFile>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -129,31 +125,6 @@ private slots:
         QVERIFY2(child.err.startsWith(QStringLiteral("--------Fatal: stopping at step 7\n")), qPrintable(child.err));
     }
 
-    // This process was started with the stored locale es_ES.
-    void storedSpanishLocale()
-    {
-        QCOMPARE(QLocale().name(), QStringLiteral("es_ES"));
-        QCOMPARE(QCoreApplication::organizationDomain(), QStringLiteral("velbrook.example"));
-        ATableView view;
-        QCOMPARE(view.horizontalHeader()->actions().at(0)->text(), QStringLiteral("Todas"));
-        SelectColumnsDialog dialog;
-        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lblFilterSelected"))->text(), QStringLiteral("&Filtro:"));
-        QCOMPARE(QCoreApplication::translate("TestApp", "Good morning"), QStringLiteral("Buenos días"));
-    }
-
-    void iconSearchPathPrefersTheUserFolder()
-    {
-        const QString userIcons = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                                  + QStringLiteral("/icons");
-        QCOMPARE(QDir::searchPaths(QStringLiteral("icons")), (QStringList{userIcons, QStringLiteral(":/icons")}));
-        QVERIFY(QDir().mkpath(userIcons));
-        QFile mine(userIcons + QStringLiteral("/mine.svg"));
-        QVERIFY(mine.open(QIODevice::WriteOnly));
-        mine.close();
-        QVERIFY(QFile::exists(QStringLiteral("icons:mine.svg")));
-        QVERIFY(!QFile::exists(QStringLiteral("icons:other.svg")));
-    }
-
     void localeAndTranslatorChoice_data()
     {
         QTest::addColumn<QByteArray>("stored");
@@ -201,7 +172,6 @@ int main(int argc, char* argv[])
 
     TestEnv::initProcess();
     TestEnv::resetCase();
-    storeLocale("es_ES");
     AApplication app(argc, argv, QStringLiteral("Pensario"), QStringLiteral("Velbrook"),
                      QStringLiteral("velbrook.example"));
     app.setAttribute(Qt::AA_Use96Dpi, true);

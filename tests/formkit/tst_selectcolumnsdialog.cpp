@@ -2,8 +2,6 @@
 #include "selectcolumnsdialog.h"
 #include "testmain.h"
 
-#include <QDialogButtonBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -75,19 +73,6 @@ private slots:
         listSeleccionados = dialog->findChild<QListView*>(QStringLiteral("listSeleccionados"));
     }
     void cleanup() { delete dialog; }
-
-    void captionsAndButtons()
-    {
-        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblPosible"))->text(), QStringLiteral("Hidden"));
-        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblSelected"))->text(), QStringLiteral("Selected"));
-        auto* box = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
-        QVERIFY(box->button(QDialogButtonBox::Ok)->isHidden());
-        QVERIFY(box->button(QDialogButtonBox::Cancel)->isHidden());
-        QVERIFY(!box->button(QDialogButtonBox::Close)->isHidden());
-        dialog->setAcceptButtonsVisible(true);
-        QVERIFY(!box->button(QDialogButtonBox::Ok)->isHidden());
-        QVERIFY(box->button(QDialogButtonBox::Close)->isHidden());
-    }
 
     void hiddenByExactKeyAddedAndRemoved()
     {

@@ -1,19 +1,16 @@
 #include "../model/tst_academiafixture.h"
 
 #include "appstatusdialog.h"
+#include "guitest.h"
 #include "testmain.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QPointer>
-#include <QPushButton>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QTimer>
-
-#include <functional>
 
 using namespace AcademiaFixture;
+using namespace GuiTest;
 
 namespace {
 
@@ -37,28 +34,9 @@ Listing listing(AppStatusDialog& dialog)
     return result;
 }
 
-// Runs the action on the modal status dialog once it is shown.
-void whenShown(std::function<void(AppStatusDialog*)> action)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<AppStatusDialog*>(top);
-            if (dialog && dialog->isVisible()) {
-                timer->stop();
-                timer->deleteLater();
-                action(dialog);
-                return;
-            }
-        }
-    });
-    timer->start();
-}
-
 QPushButton* button(QWidget* dialog, const char* name)
 {
-    return dialog->findChild<QPushButton*>(name);
+    return child<QPushButton>(*dialog, name);
 }
 
 } // namespace
@@ -67,17 +45,15 @@ class TestAppStatusDialog : public QObject
 {
     Q_OBJECT
 private:
-    int t1 = 0, t2 = 0, t3 = 0, t4 = 0;
-
     // A session overlap in one classroom (an inconsistency), a shift without
     // sessions that was already ignored, and a session without teacher.
     void buildAcademy()
     {
         const int subject = asignatura("Inglés");
-        t1 = turno(subject, "Mañana");
-        t2 = turno(subject, "Tarde");
-        t3 = turno(subject, "Noche");
-        t4 = turno(subject, "Sábado");
+        const int t1 = turno(subject, "Mañana");
+        turno(subject, "Tarde");
+        const int t3 = turno(subject, "Noche");
+        const int t4 = turno(subject, "Sábado");
         const int r1 = aula("Aula 1");
         const int r2 = aula("Aula 2");
         const int p1 = profesor("Marta");
@@ -104,10 +80,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        QDir::setSearchPaths("icons", {TestEnv::dataDir() + "/icons", ":/icons"});
-    }
+    void initTestCase() { useIconPaths(); }
     void init() { QVERIFY(abrirBaseNueva()); }
 
     void maskChoosesTheControls_data()
@@ -156,7 +129,7 @@ private slots:
         AppStatusDialog dialog(31);
         bool saveEnabled = true;
         Listing shown;
-        whenShown([&](AppStatusDialog* d) {
+        whenShown<AppStatusDialog>([&](AppStatusDialog* d) {
             saveEnabled = button(d, "btnIgnore")->isEnabled();
             shown = listing(*d);
             QTest::mouseClick(button(d, "btnAccept"), Qt::LeftButton);
@@ -193,7 +166,7 @@ private slots:
         buildFaultsOnly();
 
         AppStatusDialog dialog(28);
-        whenShown([button](AppStatusDialog* d) {
+        whenShown<AppStatusDialog>([button](AppStatusDialog* d) {
             if (button.isEmpty())
                 QTest::keyClick(d, Qt::Key_Escape);
             else
@@ -209,7 +182,7 @@ private slots:
         buildFaultsOnly();
 
         AppStatusDialog dialog(12);
-        whenShown([](AppStatusDialog* d) {
+        whenShown<AppStatusDialog>([](AppStatusDialog* d) {
             QVERIFY(button(d, "btnIgnore")->isEnabled());
             QTest::mouseClick(button(d, "btnIgnore"), Qt::LeftButton);
         });

@@ -2,19 +2,18 @@
 
 #include "aula.h"
 #include "configurationdialog.h"
+#include "guitest.h"
 #include "modalanswerer.h"
 #include "testmain.h"
 
-#include <QDialogButtonBox>
-#include <QDir>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 
 #include <memory>
 
 using namespace AcademiaFixture;
+using namespace GuiTest;
 
 namespace {
 
@@ -23,15 +22,14 @@ QTableWidget* table(ConfigurationDialog& dialog)
     return dialog.findChild<QTableWidget*>("twAulas");
 }
 
-QPushButton* button(ConfigurationDialog& dialog, const char* name)
+void click(ConfigurationDialog& dialog, const char* name)
 {
-    return dialog.findChild<QPushButton*>(name);
+    QTest::mouseClick(child<QPushButton>(dialog, name), Qt::LeftButton);
 }
 
 void clickOk(ConfigurationDialog& dialog)
 {
-    auto* box = dialog.findChild<QDialogButtonBox*>("buttonBox");
-    QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    clickBox(dialog, QDialogButtonBox::Ok);
 }
 
 QStringList rowNames(ConfigurationDialog& dialog)
@@ -73,18 +71,10 @@ void editCell(ConfigurationDialog& dialog, int row, int column, const QString& t
     t->editItem(t->item(row, column));
     // The delegate's editor is a child of the view's viewport.
     QWidget* editor = column == 1 ? static_cast<QWidget*>(t->viewport()->findChild<QSpinBox*>())
-                                  : static_cast<QWidget*>(t->viewport()->findChild<QLineEdit*>(
-                                        QString(), Qt::FindDirectChildrenOnly));
+                                  : t->viewport()->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
     QVERIFY(editor);
-    if (auto* spin = qobject_cast<QSpinBox*>(editor)) {
-        spin->selectAll();
-        QTest::keyClicks(spin, text);
-    } else {
-        auto* line = qobject_cast<QLineEdit*>(editor);
-        QVERIFY2(line, editor->metaObject()->className());
-        line->selectAll();
-        QTest::keyClicks(line, text);
-    }
+    QVERIFY(QMetaObject::invokeMethod(editor, "selectAll"));
+    QTest::keyClicks(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
     // Closed editors go at the next deferred deletion; don't find them again.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -96,10 +86,7 @@ class TestConfigurationClassrooms : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QDir::setSearchPaths("icons", {TestEnv::dataDir() + "/icons", ":/icons"});
-    }
+    void initTestCase() { useIconPaths(); }
     void init()
     {
         QVERIFY(abrirBaseNueva());
@@ -118,12 +105,12 @@ private slots:
             editCell(dialog, 0, 0, "Lab 2");
             editCell(dialog, 0, 1, "15");
             // A new classroom with its location.
-            QTest::mouseClick(button(dialog, "btnNewAula"), Qt::LeftButton);
+            click(dialog, "btnNewAula");
             editCell(dialog, 2, 2, "Planta baja");
             editCell(dialog, 2, 1, "25");
             // Remove the basement.
             selectRows(dialog, {1});
-            QTest::mouseClick(button(dialog, "btnDeleteAula"), Qt::LeftButton);
+            click(dialog, "btnDeleteAula");
             QCOMPARE(rowNames(dialog), (QStringList{"Lab 2", "Classroom 3"}));
             // Nothing is written before OK.
             QCOMPARE(stored(), (QStringList{"Laboratorio/12//", "Sótano/8//"}));
@@ -152,7 +139,7 @@ private slots:
         selectRows(dialog, {0, 1, 2});
         ModalAnswerer answerer;
         answerer.pressButton("OK").pressButton("OK");
-        QTest::mouseClick(button(dialog, "btnDeleteAula"), Qt::LeftButton);
+        click(dialog, "btnDeleteAula");
         QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
         const QStringList seen = answerer.seen();
         QCOMPARE(seen.size(), 2); // one per classroom with sessions, last row first
@@ -178,7 +165,7 @@ private slots:
         {
             ConfigurationDialog dialog;
             dialog.show();
-            QTest::mouseClick(button(dialog, "btnNewAula"), Qt::LeftButton);
+            click(dialog, "btnNewAula");
             clickOk(dialog);
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
         }
@@ -199,7 +186,7 @@ private slots:
         ConfigurationDialog dialog;
         dialog.show();
         table(dialog)->item(0, 0)->setText("Aula renombrada");
-        QTest::mouseClick(button(dialog, "btnNewAula"), Qt::LeftButton);
+        click(dialog, "btnNewAula");
         ModalAnswerer answerer;
         answerer.pressButton("OK");
         clickOk(dialog);
@@ -224,7 +211,7 @@ private slots:
         dialog.show();
         table(dialog)->item(0, 0)->setText("Aula uno");
         selectRows(dialog, {1});
-        QTest::mouseClick(button(dialog, "btnDeleteAula"), Qt::LeftButton);
+        click(dialog, "btnDeleteAula");
         ModalAnswerer answerer;
         answerer.pressButton("OK");
         clickOk(dialog);

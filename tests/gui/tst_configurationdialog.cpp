@@ -1,13 +1,11 @@
 #include "../model/tst_academiafixture.h"
 
 #include "configurationdialog.h"
+#include "guitest.h"
 #include "modalanswerer.h"
-#include "recibo.h"
 #include "testmain.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
-#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,17 +14,9 @@
 #include <QTimeEdit>
 
 using namespace AcademiaFixture;
+using namespace GuiTest;
 
 namespace {
-
-template <typename T>
-T* child(QWidget& dialog, const char* name)
-{
-    T* found = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("missing %s", name);
-    return found;
-}
 
 QVariant setting(const QString& key)
 {
@@ -35,8 +25,7 @@ QVariant setting(const QString& key)
 
 void clickOk(ConfigurationDialog& dialog)
 {
-    auto* box = child<QDialogButtonBox>(dialog, "buttonBox");
-    QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    clickBox(dialog, QDialogButtonBox::Ok);
 }
 
 void toggle(QCheckBox* box)
@@ -60,10 +49,7 @@ class TestConfigurationDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QDir::setSearchPaths("icons", {TestEnv::dataDir() + "/icons", ":/icons"});
-    }
+    void initTestCase() { useIconPaths(); }
     void init() { QVERIFY(abrirBaseNueva()); }
 
     void storedAndReadBack()
@@ -140,23 +126,6 @@ private slots:
         QVERIFY(answerer.seen().first().contains("There are some sessions outside opening times."));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(setting("hora_apertura").toInt(), 11);
-    }
-
-    void forcedBillNumber()
-    {
-        {
-            ConfigurationDialog dialog;
-            dialog.show();
-            child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(2);
-            auto* next = child<QSpinBox>(dialog, "sbProximoRecibo");
-            QVERIFY(!next->isEnabled());
-            toggle(child<QCheckBox>(dialog, "cbForzar"));
-            QVERIFY(next->isEnabled());
-            next->selectAll();
-            QTest::keyClicks(next, "250");
-            clickOk(dialog);
-        }
-        QCOMPARE(Recibo::getSiguienteNumeroRecibo(), 250);
     }
 
     void passwordChange()

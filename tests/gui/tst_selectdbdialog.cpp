@@ -1,18 +1,17 @@
 #include "dao.h"
 #include "dbmanager.h"
+#include "guitest.h"
 #include "modalanswerer.h"
 #include "selectdbdialog.h"
 #include "testmain.h"
 
-#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
+
+using namespace GuiTest;
 
 namespace {
-
 QImage iconImage(const QIcon& icon)
 {
     return icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -22,7 +21,6 @@ bool hasIcon(const QListWidgetItem* item, const char* resource)
 {
     return iconImage(item->icon()) == iconImage(QIcon(QString::fromLatin1(resource)));
 }
-
 } // namespace
 
 class TestSelectDBDialog : public QObject
@@ -30,7 +28,7 @@ class TestSelectDBDialog : public QObject
     Q_OBJECT
 private:
     QListWidget* list(SelectDBDialog& d) { return d.findChild<QListWidget*>("listDatabases"); }
-    QPushButton* button(SelectDBDialog& d, const char* name) { return d.findChild<QPushButton*>(name); }
+    void click(SelectDBDialog& d, const char* name) { QTest::mouseClick(child<QPushButton>(d, name), Qt::LeftButton); }
     QStringList names(SelectDBDialog& d)
     {
         QStringList result;
@@ -43,13 +41,15 @@ private:
         const QList<QListWidgetItem*> found = list(d)->findItems(name, Qt::MatchExactly);
         return found.size() == 1 ? found.first() : nullptr;
     }
-    void selectByClick(SelectDBDialog& d, const QString& name)
+    void selectByClick(SelectDBDialog& d, const QString& name, bool twice = false)
     {
         QListWidgetItem* item = itemNamed(d, name);
         QVERIFY(item);
-        const QRect rect = list(d)->visualItemRect(item);
-        QTest::mouseClick(list(d)->viewport(), Qt::LeftButton, {}, rect.center());
+        const QPoint at = list(d)->visualItemRect(item).center();
+        QTest::mouseClick(list(d)->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(list(d)->selectedItems(), QList<QListWidgetItem*>{item});
+        if (twice)
+            QTest::mouseDClick(list(d)->viewport(), Qt::LeftButton, {}, at);
     }
     bool dbFileExists(const QString& name)
     {
@@ -57,11 +57,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        // As the application object sets it up.
-        QDir::setSearchPaths("icons", {TestEnv::dataDir() + "/icons", ":/icons"});
-    }
+    void initTestCase() { useIconPaths(); }
     void init()
     {
         TestEnv::resetCase();
@@ -78,7 +74,7 @@ private slots:
         {
             ModalAnswerer answerer;
             answerer.typeText("branch2");
-            QTest::mouseClick(button(d, "pbAddDB"), Qt::LeftButton);
+            click(d, "pbAddDB");
             QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
         }
         QVERIFY(dbFileExists("branch2"));
@@ -90,7 +86,7 @@ private slots:
         {
             ModalAnswerer answerer;
             answerer.typeText("branch2").pressButton("OK");
-            QTest::mouseClick(button(d, "pbAddDB"), Qt::LeftButton);
+            click(d, "pbAddDB");
             QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
             QVERIFY(answerer.seen().last().contains("There is already a database with the same name"));
         }
@@ -98,15 +94,13 @@ private slots:
 
         // "Choose database" makes the selected entry current, so does a double click.
         selectByClick(d, "database");
-        QTest::mouseClick(button(d, "pbSeleccionar"), Qt::LeftButton);
+        click(d, "pbSeleccionar");
         QCOMPARE(DBManager::currentDB(false), QStringLiteral("database"));
         QVERIFY(hasIcon(itemNamed(d, "database"), ":/icons/selected.svg"));
-        selectByClick(d, "branch2");
-        QTest::mouseDClick(list(d)->viewport(), Qt::LeftButton, {}, list(d)->visualItemRect(itemNamed(d, "branch2")).center());
+        selectByClick(d, "branch2", true);
         QCOMPARE(DBManager::currentDB(false), QStringLiteral("branch2"));
         QVERIFY(d.isVisible());
-        selectByClick(d, "database");
-        QTest::mouseDClick(list(d)->viewport(), Qt::LeftButton, {}, list(d)->visualItemRect(itemNamed(d, "database")).center());
+        selectByClick(d, "database", true);
         QCOMPARE(DBManager::currentDB(false), QStringLiteral("database"));
 
         // Deleting the non-current one, confirmed.
@@ -114,7 +108,7 @@ private slots:
         {
             ModalAnswerer answerer;
             answerer.pressButton("Yes");
-            QTest::mouseClick(button(d, "pbDeleteDB"), Qt::LeftButton);
+            click(d, "pbDeleteDB");
             QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
             QVERIFY(answerer.seen().first().contains("branch2"));
         }
@@ -137,7 +131,7 @@ private slots:
             selectByClick(d, name);
             ModalAnswerer answerer;
             answerer.pressButton("OK");
-            QTest::mouseClick(button(d, "pbDeleteDB"), Qt::LeftButton);
+            click(d, "pbDeleteDB");
             QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
             QCOMPARE(answerer.seen().size(), 1);
             QVERIFY(answerer.seen().first().contains(reason));
@@ -154,29 +148,16 @@ private slots:
         selectByClick(d, "keep");
 
         // Enter on the question takes its default button, which must keep the file.
-        QString defaultButton;
-        bool sawQuestion = false;
-        QTimer poll;
-        poll.setInterval(20);
-        connect(&poll, &QTimer::timeout, [&] {
-            for (QWidget* top : QApplication::topLevelWidgets()) {
-                auto* box = qobject_cast<QMessageBox*>(top);
-                if (!box || !box->isVisible())
-                    continue;
-                sawQuestion = true;
-                defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
-                QTest::keyClick(box, Qt::Key_Return);
-            }
+        QString defaultButton = QStringLiteral("no question");
+        whenShown<QMessageBox>([&defaultButton](QMessageBox* box) {
+            defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+            QTest::keyClick(box, Qt::Key_Return);
         });
-        poll.start();
-        QTest::mouseClick(button(d, "pbDeleteDB"), Qt::LeftButton);
-        poll.stop();
-        QVERIFY(sawQuestion);
+        click(d, "pbDeleteDB");
         QCOMPARE(defaultButton.remove('&'), QStringLiteral("No"));
         QVERIFY(dbFileExists("keep"));
         QCOMPARE(names(d), (QStringList{"database", "keep"}));
     }
-
 };
 
 PENSARIO_TEST_MAIN(TestSelectDBDialog)
