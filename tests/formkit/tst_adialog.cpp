@@ -80,19 +80,6 @@ private slots:
         QVERIFY(storedGeometry(QStringLiteral("dlgProfesor")) != storedGeometry(QStringLiteral("dlgAlumno")));
     }
 
-    void badStoredGeometryWarns()
-    {
-        {
-            QSettings settings;
-            settings.setValue(QStringLiteral("geometry/dlgBroken"), QByteArray("not a geometry"));
-        }
-        MessageCapture capture;
-        FormDialog dialog(QStringLiteral("dlgBroken"));
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Couldn't restore \"dlgBroken\" geometry!")));
-    }
-
     void validateMarksEveryInvalidAndFocusesTheFirst()
     {
         FormDialog dialog(QStringLiteral("dlgValidate"));

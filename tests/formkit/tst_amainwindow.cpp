@@ -149,25 +149,6 @@ private slots:
         QCOMPARE(folderOpenings(capture, folder), 1);
     }
 
-    void populateKeepsUserIconsAndSkipsMissingOnes()
-    {
-        TestWindow window;
-        window.setIconfileNames({QStringLiteral("alpha.png"), QStringLiteral("ghost.png"), QStringLiteral("beta.png")});
-        const QString folder = AMainWindow::userIconFolder();
-        QVERIFY(QDir().mkpath(folder));
-        {
-            QFile mine(folder + "/beta.png");
-            QVERIFY(mine.open(QIODevice::WriteOnly));
-            mine.write("my own icon");
-        }
-        MessageCapture capture;
-        QVERIFY(QMetaObject::invokeMethod(&window, "populateIcons"));
-        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Non existing embedded icon \"ghost.png\"")));
-        QCOMPARE(readFile(folder + "/beta.png"), QByteArray("my own icon"));
-        QCOMPARE(readFile(folder + "/alpha.png"), readFile(":/icons/alpha.png"));
-        QVERIFY(!QFile::exists(folder + "/ghost.png"));
-    }
-
 };
 
 PENSARIO_TEST_MAIN(TestAMainWindow)

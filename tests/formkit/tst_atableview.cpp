@@ -73,10 +73,6 @@ private:
         QVERIFY(!view.findChild<SelectColumnsDialog*>()); // deleted after use
     }
 
-    static void pressOk(SelectColumnsDialog* dialog)
-    {
-        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    }
 
 private slots:
     void init() { TestEnv::resetCase(); }
@@ -179,24 +175,10 @@ private slots:
                     left->selectionModel()->select(model->index(r, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
             }
             dialog->findChild<QPushButton*>(QStringLiteral("btnAdd"))->click();
-            pressOk(dialog);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         QCOMPARE(visibleColumns(view), (QList<int>{0, 3, 7, 10}));
         QVERIFY(columnAction(view, "Col 10")->isChecked());
-    }
-
-    void chooserWithNothingShowingKeepsColumnZero()
-    {
-        ATableView view;
-        ListModel model(1, 11);
-        view.setModel(&model);
-        runChooser(view, [](SelectColumnsDialog* dialog) {
-            dialog->findChild<QListView*>(QStringLiteral("listSeleccionados"))->selectAll();
-            dialog->findChild<QPushButton*>(QStringLiteral("btnRemove"))->click();
-            pressOk(dialog);
-        });
-        QCOMPARE(visibleColumns(view), QList<int>{0});
-        QVERIFY(columnAction(view, "Col 0")->isChecked());
     }
 
 };

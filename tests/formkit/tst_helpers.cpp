@@ -1,4 +1,3 @@
-#include "acheckboxdelegate.h"
 #include "adatehelper.h"
 #include "arounder.h"
 #include "atextviewerbox.h"
@@ -7,9 +6,6 @@
 #include "testmain.h"
 
 #include <QIdentityProxyModel>
-#include <QImage>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
@@ -17,30 +13,6 @@
 class TestHelpers : public QObject
 {
     Q_OBJECT
-private:
-    static QImage paintCell(const QVariant& value)
-    {
-        QStandardItemModel model(1, 1);
-        model.setData(model.index(0, 0), value);
-        ACheckBoxDelegate delegate;
-        QImage image(60, 30, QImage::Format_ARGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        QStyleOptionViewItem option;
-        option.rect = QRect(0, 0, 60, 30);
-        delegate.paint(&painter, option, model.index(0, 0));
-        return image;
-    }
-
-    static void press(QAbstractItemModel& model, QEvent::Type type, Qt::MouseButton button = Qt::LeftButton)
-    {
-        ACheckBoxDelegate delegate;
-        QMouseEvent event(type, QPointF(5, 5), QPointF(5, 5), button, button, Qt::NoModifier);
-        QStyleOptionViewItem option;
-        option.rect = QRect(0, 0, 60, 30);
-        delegate.editorEvent(&event, &model, option, model.index(0, 0));
-    }
-
 private slots:
     void init() { TestEnv::resetCase(); }
 
@@ -107,23 +79,6 @@ private slots:
         // dynamic sorting follows a change in the data
         source.setData(source.index(0, 0), QStringLiteral("Zoe"));
         QCOMPARE(filter->index(0, 0).data().toString(), QStringLiteral("Zoe"));
-    }
-
-    void checkBoxDelegate()
-    {
-        const QImage unchecked = paintCell(false);
-        QVERIFY(paintCell(true) != unchecked);
-        QCOMPARE(paintCell(7), paintCell(true));
-        QCOMPARE(paintCell(QVariant()), unchecked);
-
-        QStandardItemModel model(1, 1);
-        model.setData(model.index(0, 0), false);
-        press(model, QEvent::MouseButtonPress);
-        QCOMPARE(model.index(0, 0).data(Qt::EditRole), QVariant(true));
-        press(model, QEvent::MouseButtonPress, Qt::RightButton);
-        QCOMPARE(model.index(0, 0).data(Qt::EditRole), QVariant(false));
-        press(model, QEvent::MouseButtonRelease);
-        QCOMPARE(model.index(0, 0).data(Qt::EditRole), QVariant(false));
     }
 
     void textViewer()

@@ -1,4 +1,3 @@
-#include "messagecapture.h"
 #include "selectcolumnsdialog.h"
 #include "testmain.h"
 
@@ -124,18 +123,6 @@ private slots:
         QCOMPARE(selected->index(2, 1).data().toString(), QStringLiteral("Town"));
     }
 
-    void warnings()
-    {
-        addEntry(*selected, QStringLiteral("99"), QStringLiteral("Ghost"));
-        MessageCapture capture;
-        dialog->setModels(selected, available);
-        // sorted by text: Email, Ghost, Surname
-        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("No correnspondence for item in row 1")));
-        QVERIFY(QMetaObject::invokeMethod(dialog, "on_btnAdd_clicked"));
-        QVERIFY(QMetaObject::invokeMethod(dialog, "on_btnRemove_clicked"));
-        QCOMPARE(capture.texts(QtWarningMsg).count(QStringLiteral("No selection.")), 2);
-        QCOMPARE(selected->rowCount(), 3);
-    }
 };
 
 PENSARIO_TEST_MAIN(TestSelectColumnsDialog)

@@ -4,7 +4,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
-#include <QGraphicsScene>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -207,7 +206,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(pdf));
     }
 
-    void placeholdersAndScene()
+    void placeholdersOnEveryPage()
     {
         QString content;
         for (int i = 0; i < 150; ++i)
@@ -225,14 +224,6 @@ private slots:
             QVERIFY2(text.contains(QStringLiteral("%1/%2 again %1 %%pagenum%%").arg(page).arg(pages)), qPrintable(text));
             QVERIFY(text.contains(QStringLiteral("static-footer")));
         }
-
-        // a scene is fitted on one page and never numbered
-        QGraphicsScene scene;
-        scene.addRect(QRectF(0, 0, 1000, 100), QPen(Qt::NoPen), QBrush(Qt::black));
-        PrintUtils scenePrint(QStringLiteral("<p>%%PAGENUM%%</p>"), &scene, QStringLiteral("<p>footer</p>"));
-        const QString scenePdf = printToPdf(scenePrint, QStringLiteral("scene.pdf"));
-        QCOMPARE(pdfPages(scenePdf), 1);
-        QVERIFY(pdfText(scenePdf, 1).contains(QStringLiteral("%%PAGENUM%%")));
     }
 };
 
