@@ -206,25 +206,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(pdf));
     }
 
-    void placeholdersOnEveryPage()
-    {
-        QString content;
-        for (int i = 0; i < 150; ++i)
-            content += QStringLiteral("<p>Paragraph %1</p>").arg(i);
-        QPixmap logo(40, 40);
-        logo.fill(Qt::red);
-        PrintUtils pu(QStringLiteral("<p><img src=\"resources://logo\"/> %%PAGENUM%%/%%PAGECOUNT%% again %%PAGENUM%% "
-                                     "%%pagenum%%</p>"),
-                      content, QStringLiteral("<p>static-footer</p>"), nullptr, {{QStringLiteral("resources://logo"), logo}});
-        const QString pdf = printToPdf(pu, QStringLiteral("placeholders.pdf"));
-        const int pages = pdfPages(pdf);
-        QVERIFY(pages >= 2);
-        for (int page = 1; page <= pages; ++page) {
-            const QString text = pdfText(pdf, page);
-            QVERIFY2(text.contains(QStringLiteral("%1/%2 again %1 %%pagenum%%").arg(page).arg(pages)), qPrintable(text));
-            QVERIFY(text.contains(QStringLiteral("static-footer")));
-        }
-    }
 };
 
 PENSARIO_TEST_MAIN(TestPrintUtils)
