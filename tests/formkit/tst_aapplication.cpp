@@ -30,8 +30,7 @@ void reportApplication()
     out << "all=" << QCoreApplication::translate("ATableView", "All") << '\n';
     out << "app=" << QCoreApplication::translate("TestApp", "Good morning") << '\n';
     out << "qt=" << QCoreApplication::translate("QPlatformTheme", "Cancel") << '\n';
-    SelectColumnsDialog dialog;
-    out << "filter=" << dialog.findChild<QLabel*>(QStringLiteral("lblFilterAvailable"))->text() << '\n';
+    out << "filter=" << SelectColumnsDialog().findChild<QLabel*>(QStringLiteral("lblFilterAvailable"))->text() << '\n';
     out << "name=" << QCoreApplication::applicationName() << '|' << QCoreApplication::organizationName()
         << '|' << QCoreApplication::organizationDomain() << '\n';
 }

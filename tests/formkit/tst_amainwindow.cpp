@@ -97,7 +97,6 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("fragment");
         QTest::newRow("oxygen") << "about:copyright-oxygen" << "Oxygen copyright notice" << "oxygen-icons.org";
-        QTest::newRow("lgpl 3") << "about:license-lgplv3" << "LGPL v3 license" << "GNU LESSER GENERAL PUBLIC LICENSE\n                       Version 3";
         QTest::newRow("gpl 3") << "about:license-gplv3" << "GPL v3 license" << "GNU GENERAL PUBLIC LICENSE\n                       Version 3";
     }
 

@@ -104,30 +104,6 @@ private slots:
         QCOMPARE(cobro->item(2)->checkState(), Qt::Unchecked);
     }
 
-    void changedOpeningHoursWarnOnceAboutSessionsOutside()
-    {
-        configurar("hora_apertura", 9);
-        configurar("minuto_apertura", 30);
-        configurar("hora_cierre", 22);
-        configurar("minuto_cierre", 0);
-        const int shift = turno(asignatura("Piano"), "Único");
-        const int room = aula("Aula 1");
-        sesion(shift, room, 1, 600, 660, profesor("Rosa"));   // 10:00
-        sesion(shift, room, 2, 1200, 1260, profesor("Iago")); // 20:00
-        ConfigurationDialog dialog;
-        dialog.show();
-        child<QTimeEdit>(dialog, "dtHoraApertura")->setTime(QTime(11, 0));
-        child<QTimeEdit>(dialog, "dtHoraCierre")->setTime(QTime(19, 0));
-        ModalAnswerer answerer;
-        answerer.pressButton("OK");
-        clickOk(dialog);
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
-        QCOMPARE(answerer.seen().size(), 1);
-        QVERIFY(answerer.seen().first().contains("There are some sessions outside opening times."));
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(setting("hora_apertura").toInt(), 11);
-    }
-
     void passwordChange()
     {
         QVERIFY(Dao::setPasswordStatic("vella"));
