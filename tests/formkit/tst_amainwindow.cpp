@@ -113,20 +113,6 @@ private slots:
         QVERIFY(!window.findChild<ATextViewerBox*>()); // destroyed on return
     }
 
-    void aboutQtAndUnknownLinks()
-    {
-        TestWindow window;
-        ModalAnswerer answerer;
-        answerer.pressButton(QStringLiteral("OK"));
-        QDesktopServices::openUrl(QUrl(QStringLiteral("about:qt")));
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
-        QVERIFY(answerer.seen().first().contains(QStringLiteral("About Qt")));
-
-        QVERIFY(viewerFor(window, QStringLiteral("about:nothing-here")).isEmpty());
-        QCOMPARE(answerer.seen().size(), 1);
-        QVERIFY(answerer.allAnswered());
-    }
-
     void aboutIconsPopulatesTheFolder()
     {
         TestWindow window;

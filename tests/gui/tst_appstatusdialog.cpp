@@ -110,15 +110,6 @@ private slots:
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.getOpcion(), 3);
         QCOMPARE(listing(dialog).colours, QStringList{"#00C000"});
-
-        // only ignored faults: nothing shown, whatever the check box says (mask 12 has none)
-        turno(asignatura("Latín"), "Único"); // a shift without sessions
-        Resultado first{Academia::comprobarEstado()};
-        Academia::ignorarAvisos();
-        QSettings().setValue("CONFIGURATION/omitir_fallos", false);
-        AppStatusDialog ignored(12);
-        QCOMPARE(ignored.checkStatus(true), 0);
-        QCOMPARE(listing(ignored).texts, QStringList{"Omitted 1 error(s)"});
     }
 
     void coloursAndSaveAnywayDisabledByAnInconsistency()
