@@ -4,26 +4,11 @@
 #include "scriptedprompter.h"
 #include "testmain.h"
 
-#include <QSettings>
-#include <QStandardPaths>
-
 class TestAPrompter : public QObject
 {
     Q_OBJECT
 private slots:
     void init() { TestEnv::resetCase(); }
-
-    void isolatedFromUserData()
-    {
-        QVERIFY(QStandardPaths::isTestModeEnabled());
-        QVERIFY(TestEnv::dataDir().startsWith(TestEnv::homeDir()));
-        QSettings settings;
-        QVERIFY(settings.fileName().startsWith(TestEnv::homeDir()));
-        settings.setValue(QStringLiteral("probe"), 1);
-        settings.sync();
-        TestEnv::resetCase();
-        QVERIFY(!QSettings().contains(QStringLiteral("probe")));
-    }
 
     void scriptedAnswersInOrder()
     {

