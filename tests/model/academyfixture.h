@@ -11,7 +11,6 @@
 #include "testenv.h"
 
 #include <QDate>
-#include <QIdentityProxyModel>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QString>
@@ -42,6 +41,13 @@ inline int count(const QString& sql, const QList<QVariant>& values = {})
 inline bool exec(const QString& sql, const QList<QVariant>& values = {})
 {
     return Dao::getInstance()->execute(sql, values);
+}
+
+// The length of a list of loaded objects, which it deletes.
+template<class T> int sizeOf(const QList<T*>& list)
+{
+    qDeleteAll(list);
+    return int(list.size());
 }
 
 inline int insertId(const QString& table, const QStringList& columns, const QList<QVariant>& values)
@@ -176,15 +182,6 @@ inline bool failOn(const QString& operation, const QString& table)
 inline bool failInserts(const QString& table) { return failOn(QStringLiteral("INSERT"), table); }
 inline bool failUpdates(const QString& table) { return failOn(QStringLiteral("UPDATE"), table); }
 inline bool failDeletes(const QString& table) { return failOn(QStringLiteral("DELETE"), table); }
-
-// Makes indexes of a model that its own index() would refuse (a column past
-// the last one), to reach the model's guard against unknown columns.
-class IndexForger : public QIdentityProxyModel
-{
-public:
-    explicit IndexForger(QAbstractItemModel* source) { setSourceModel(source); }
-    QModelIndex forge(int row, int column) const { return createSourceIndex(row, column, nullptr); }
-};
 
 // A small academy: two classrooms, a teacher, one subject with a morning
 // shift (classroom capacity 2) and an afternoon shift, and three students.

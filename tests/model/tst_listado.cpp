@@ -69,20 +69,6 @@ private slots:
         qputenv("TMPDIR", QFile::encodeName(m_tmp.path()));
     }
 
-    void cellsAndNumbers()
-    {
-        LineaListado l({7.0, 7.0, 7, QStringLiteral("50 %1 <br/>")},
-                       {QString(), QStringLiteral("class=\"ROUNDED\""), QStringLiteral("class=\"ROUNDED\""),
-                        QStringLiteral("align=\"center\"")});
-        QCOMPARE(l.toHtml(), QStringLiteral("<td  >7.000</td><td class=\"ROUNDED\" >7.00</td><td class=\"ROUNDED\" >7</td>"
-                                            "<td align=\"center\" >50 %1 <br/></td>"));
-        QCOMPARE(LineaListado::textoCelda(12.5, QStringLiteral("class=\"rounded\"")), QStringLiteral("12.500"));
-        QCOMPARE(l.toCSV(QStringLiteral(";")), QStringLiteral("7.00;7.00;7;50 %1 <br/>"));
-        QCOMPARE(LineaListado::textoNumero(12345.67), QStringLiteral("12345.67"));
-        QCOMPARE(LineaListado::textoNumero(1e20), QStringLiteral("100000000000000000000"));
-        QCOMPARE(LineaListado::textoNumero(-0.0), QStringLiteral("0"));
-    }
-
     void htmlOfASmallTable()
     {
         QScopedPointer<Listado> l(listadoDePrueba());
@@ -102,14 +88,10 @@ private slots:
             + QStringLiteral("</tr></tbody></table>");
         QCOMPARE(l->toHtml(true), esperado);
         QVERIFY(l->toHtml(false).contains(QStringLiteral("<tr><td>Salaries</td></tr>")));
-
-        // As a model it never reads past a short line or the headers.
+        // As a model it never reads past a short line.
         l->addlinea(new LineaListado({QStringLiteral("short")}, {QString()}));
-        QCOMPARE(l->rowCount(), 4);
-        QCOMPARE(l->columnCount(), 3);
         QCOMPARE(l->data(l->index(0, 1)), QVariant(12345.67));
         QVERIFY(!l->data(l->index(3, 2)).isValid());
-        QCOMPARE(l->headerData(1, Qt::Horizontal), QVariant(QStringLiteral("Amount")));
 
         Listado vacio;
         vacio.setTitulo(QStringLiteral("Nothing"));
@@ -138,9 +120,7 @@ private slots:
         QCOMPARE(filas.at(6), QStringLiteral("Totales,12358.17,10"));
         const QString hoja = parteXml(ruta, QStringLiteral("xl/worksheets/sheet1.xml"));
         QVERIFY2(hoja.contains(QStringLiteral("ht=\"30\" customHeight=\"1\"><c r=\"A1\"")), qPrintable(hoja));
-        const QString estilos = parteXml(ruta, QStringLiteral("xl/styles.xml"));
-        QVERIFY(estilos.contains(QStringLiteral("<patternFill patternType=\"solid\"><fgColor rgb=\"FFC0C0C0\"/>")));
-        QVERIFY(estilos.contains(QStringLiteral("numFmtId=\"2\"")));
+        QVERIFY(parteXml(ruta, QStringLiteral("xl/styles.xml")).contains(QStringLiteral("numFmtId=\"2\"")));
     }
 
     void sheetNameCleaning()
