@@ -148,12 +148,6 @@ private slots:
         QVERIFY(r->lineas().constLast()->valor(1).toDouble() >= 0.0);
     }
 
-    void defaultsToTheCurrentMonth()
-    {
-        const QDate primero(QDate::currentDate().year(), QDate::currentDate().month(), 1);
-        std::unique_ptr<ListadoResEcon> r(ResumenEconomico::resumenEconomico(primero.addDays(3)));
-        QVERIFY(r->subtitulo().endsWith(QLocale().toString(primero.addMonths(1), QLocale::ShortFormat)));
-    }
 };
 
 PENSARIO_TEST_MAIN(TestResEcon)

@@ -122,22 +122,13 @@ private slots:
     {
         QVERIFY(sesion(m_turno, m_aula, m_ana, 1, 9, 60));
         QVERIFY(alta(alumno("Uno", "A"), m_turno, QDate(2024, 1, 10), QDate(), 200.0));
-        const int dos = alta(alumno("Dos", "B"), m_turno, QDate(2024, 4, 30), QDate(), 255.0);
-        QVERIFY(dos);
+        QVERIFY(alta(alumno("Dos", "B"), m_turno, QDate(2024, 4, 30), QDate(), 255.0));
         QVERIFY(alta(alumno("Tres", "C"), m_turno, QDate(2024, 1, 10), kAbril, 99.0)); // withdrawn on the first day
         Parte parte(SueldoProfesor::liquidacionPorcentaje(*profesora(0, 0, 15), kAbril, kMayo));
         QCOMPARE(parte.listado->titulo(), QStringLiteral("Of salary by percentage"));
         QCOMPARE(parte.valor(0, 1).toDouble(), 455.0);
         QCOMPARE(parte.valor(0, 3).toDouble(), 68.25);
         QCOMPARE(parte.importe, 68.25);
-
-        // The total is the rounded share of the summed income, not a sum of shares.
-        QVERIFY(sesion(m_otroTurno, m_aula, m_ana, 2, 9, 60));
-        QVERIFY(exec(QStringLiteral("UPDATE alta SET precio = 10.01")));
-        QVERIFY(exec(QStringLiteral("UPDATE alta SET idturnoasignatura = ? WHERE id = ?"), {m_otroTurno, dos}));
-        Parte redondeo(SueldoProfesor::liquidacionPorcentaje(*profesora(0, 0, 15), kAbril, kMayo));
-        QCOMPARE(redondeo.valor(0, 3).toDouble(), 1.502);
-        QCOMPARE(redondeo.importe, 3.0); // 20.02 x 15 % = 3.003, not 3.004
     }
 
     void percentageOnlyWhileTeaching()
@@ -188,20 +179,12 @@ private slots:
         QCOMPARE(todo.at(1)->titulo(), QStringLiteral("Fixed salary an hour"));
         Listado* total = todo.at(3);
         QCOMPARE(total->titulo(), QStringLiteral("Total"));
-        QCOMPARE(total->cabeceras(), QStringList({"Base", "Withholding", "Total received"}));
         // 1000.00 + 135.00 + 68.25 = 1203.25, less 150.00 withheld.
         QCOMPARE(total->lineas().at(0)->valor(0).toDouble(), 1203.25);
         QCOMPARE(total->lineas().at(0)->valor(1).toDouble(), 150.0);
         QCOMPARE(total->lineas().at(0)->valor(2).toDouble(), 1053.25);
         qDeleteAll(todo);
         QVERIFY(SueldoProfesor::liquidacion(*profesora(0, 0, 0), kAbril, kMayo).isEmpty());
-
-        // Null dates: the current month.
-        const QDate primero(QDate::currentDate().year(), QDate::currentDate().month(), 1);
-        QList<Listado*> mes = profesora(1000, 0, 0)->liquidacion(QDate(), QDate());
-        QCOMPARE(mes.at(0)->lineas().at(0)->valor(0).toString(),
-                 QStringLiteral("1 (%1 - %2)").arg(corta(primero), corta(primero.addMonths(1))));
-        qDeleteAll(mes);
     }
 };
 
