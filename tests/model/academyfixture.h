@@ -32,16 +32,8 @@ inline QVariant scalar(const QString& sql, const QList<QVariant>& values = {})
     QSqlQuery q = Dao::getInstance()->query(sql, values);
     return q.next() ? q.value(0) : QVariant();
 }
-
-inline int count(const QString& sql, const QList<QVariant>& values = {})
-{
-    return scalar(sql, values).toInt();
-}
-
-inline bool exec(const QString& sql, const QList<QVariant>& values = {})
-{
-    return Dao::getInstance()->execute(sql, values);
-}
+inline int count(const QString& sql, const QList<QVariant>& values = {}) { return scalar(sql, values).toInt(); }
+inline bool exec(const QString& sql, const QList<QVariant>& values = {}) { return Dao::getInstance()->execute(sql, values); }
 
 // The length of a list of loaded objects, which it deletes.
 template<class T> int sizeOf(const QList<T*>& list)
@@ -53,6 +45,10 @@ template<class T> int sizeOf(const QList<T*>& list)
 inline int insertId(const QString& table, const QStringList& columns, const QList<QVariant>& values)
 {
     return Dao::getInstance()->insert(table, columns, values).toInt();
+}
+inline bool link(const QString& table, const QString& a, int idA, const QString& b, int idB)
+{
+    return Dao::getInstance()->insert(table, {a, b}, {idA, idB}).isValid();
 }
 
 // Every statement run through the Dao leaves a debug trace while this is on.
@@ -98,14 +94,9 @@ inline int turnoCurso(const QString& nombreCurso, const QString& nombre, const Q
     const int id = insertId(QStringLiteral("turnocurso"), {QStringLiteral("nombre"), QStringLiteral("idcurso")},
                             {nombre, curso(nombreCurso)});
     for (int m : miembros)
-        Dao::getInstance()->insert(QStringLiteral("turnocurso_turnoasignatura"),
-                                   {QStringLiteral("idturnocurso"), QStringLiteral("idturnoasignatura")}, {id, m});
+        link(QStringLiteral("turnocurso_turnoasignatura"), QStringLiteral("idturnocurso"), id,
+             QStringLiteral("idturnoasignatura"), m);
     return id;
-}
-
-inline bool link(const QString& table, const QString& a, int idA, const QString& b, int idB)
-{
-    return Dao::getInstance()->insert(table, {a, b}, {idA, idB}).isValid();
 }
 
 inline int aula(const QString& nombre, int aforo)

@@ -75,8 +75,7 @@ private slots:
         QCOMPARE(count("SELECT count(*) FROM alta"), 2);
     }
 
-    // Reason codes: 4 (already stored) before the capacity check, 5 (no place)
-    // unless forced, also when a withdrawn enrolment is reopened.
+    // Reason codes: 4 (already stored) before the capacity check, 5 (no place) unless forced.
     void reasonCodesOfPersist()
     {
         const int sinSesiones = turno(a.matematicas, QStringLiteral("Sin sesiones"));
@@ -95,14 +94,6 @@ private slots:
         QCOMPARE(tercera->persist(false), int(Alta::SinPlaza));
         QCOMPARE(tercera->id(), 0);
         QCOMPARE(count("SELECT count(*) FROM alta WHERE idturnoasignatura = ?", {a.turnoManana}), 2);
-
-        const int antigua = alta(a.eva, a.turnoManana, QDate(2024, 9, 1), QDate(2024, 9, 10));
-        std::unique_ptr<Alta> reabierta(Alta::getFromDB(antigua));
-        reabierta->setFbaja(QDate());
-        QCOMPARE(reabierta->update(false), int(Alta::SinPlaza));
-        QVERIFY(fbaja(antigua).isValid());
-        QCOMPARE(reabierta->update(true), int(Alta::Almacenada));
-        QVERIFY(fbaja(antigua).isNull());
     }
 
     // Reason codes 3 (withdrawn before starting, checked before the id), 6 (no

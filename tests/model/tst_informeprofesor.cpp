@@ -1,5 +1,4 @@
 #include "academyfixture.h"
-#include "informeprofesor.h"
 #include "linealistado.h"
 #include "listado.h"
 #include "profesor.h"
@@ -65,21 +64,6 @@ private slots:
         QVERIFY(l->lineas().at(3)->atributo(0).contains(QStringLiteral("bgcolor=\"#888586\"")));
     }
 
-    void nullDatesMeanTheCurrentMonth()
-    {
-        Profesor ana(m_ana);
-        std::unique_ptr<Listado> vacio(InformeProfesor::listadoAlumnos(ana));
-        QCOMPARE(vacio->rowCount(), 1);
-        QCOMPARE(fila(*vacio, 0), QStringList({"Totales", "", "0.00"}));
-
-        QVERIFY(sesion(m_mates, m_aula, m_ana, 1, 9));
-        const QDate primero(QDate::currentDate().year(), QDate::currentDate().month(), 1);
-        QVERIFY(alta(alumno("A", "A"), m_mates, primero.addMonths(-1), QDate(), 30, QStringLiteral("Antes")));
-        QVERIFY(alta(alumno("B", "B"), m_mates, primero.addMonths(1), QDate(), 30, QStringLiteral("Despues")));
-        std::unique_ptr<Listado> l(ana.listadoAlumnos(QDate(), QDate()));
-        QCOMPARE(l->rowCount(), 2);
-        QCOMPARE(l->lineas().at(0)->valor(0).toString(), QStringLiteral("Antes"));
-    }
 };
 
 PENSARIO_TEST_MAIN(TestInformeProfesor)

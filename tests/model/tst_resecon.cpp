@@ -44,18 +44,13 @@ QString formula(const QString& sheet, const QString& cell)
     return m.hasMatch() ? m.captured(1) : QStringLiteral("<no formula in %1>").arg(cell);
 }
 
+// Money in cents and the withholding in hundredths, as stored; an old row may have no nickname.
 int guardaProfesor(const QString& apodo, double fijo, double porHora, double porcentaje, double retencion)
 {
     const int id = profesor(apodo.isEmpty() ? QStringLiteral("Carla") : apodo, QStringLiteral("Apellido"));
-    std::unique_ptr<Profesor> p(Profesor::getFromDB(id));
-    p->setSueldoFijo(fijo);
-    p->setSueldoPorHora(porHora);
-    p->setSueldoPorcentaje(porcentaje);
-    p->setRetencion(retencion);
-    if (!p->update())
-        return 0;
-    // Stored teachers get their first name as nickname; an old row may still have none.
-    return apodo.isEmpty() && !exec(QStringLiteral("UPDATE profesor SET apodo = '' WHERE id = ?"), {id}) ? 0 : id;
+    return exec(QStringLiteral("UPDATE profesor SET apodo = ?, sueldofijo = ?, sueldoporhora = ?, sueldoporcentaje = ?, "
+                               "descuento = ? WHERE id = ?"),
+                {apodo, fijo * 100, porHora * 100, porcentaje, retencion * 100, id}) ? id : 0;
 }
 }
 

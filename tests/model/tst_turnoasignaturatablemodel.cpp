@@ -79,17 +79,6 @@ private slots:
         QVERIFY(capture.contains(QtWarningMsg, "invalid qModelIndex for get an id on TurnoAsignaturaTableModel"));
     }
 
-    void removalThroughTheEntityDropsTheRow()
-    {
-        TurnoAsignaturaTableModel* model = TurnoAsignatura::getTableModel();
-        const int yoga = asignatura(QStringLiteral("Yoga"));
-        turno(yoga, QStringLiteral("Y1"));
-        const int y2 = turno(yoga, QStringLiteral("Y2"));
-        model->refresh();
-        QCOMPARE(model->rowCount(), 2);
-        QVERIFY(TurnoAsignatura::remove(y2, true));
-        QCOMPARE(model->rowCount(), 1);
-    }
 };
 
 PENSARIO_TEST_MAIN(TestTurnoAsignaturaTableModel)
