@@ -128,20 +128,6 @@ private slots:
         QCOMPARE(count("SELECT count(*) FROM profesor_asignatura"), 0);
     }
 
-    void failedShiftRollsBackTheSubject()
-    {
-        QVERIFY(failInserts("turnoasignatura"));
-        Asignatura a;
-        a.setNombre(QStringLiteral("Física"));
-        a.addTurno(nuevoTurno(QStringLiteral("M")));
-        QVERIFY(!a.persist());
-        QCOMPARE(a.id(), 0);
-        QCOMPARE(count("SELECT count(*) FROM asignatura"), 0);
-        QVERIFY(!Dao::getInstance()->inTransaction());
-        QVERIFY(exec("DROP TRIGGER fail_INSERT_turnoasignatura"));
-        QVERIFY(a.persist());
-        QCOMPARE(count("SELECT count(*) FROM turnoasignatura WHERE idasignatura = ?", {a.id()}), 1);
-    }
 };
 
 PENSARIO_TEST_MAIN(TestAsignatura)

@@ -99,19 +99,6 @@ private slots:
         QCOMPARE(count("SELECT count(*) FROM curso_asignatura"), 0);
     }
 
-    void failedWritesRollBack()
-    {
-        QVERIFY(failInserts("turnocurso_turnoasignatura"));
-        Curso otro;
-        otro.setNombre("ESO");
-        otro.addAsignatura(Asignatura::getFromDB(mates));
-        otro.addTurnoCurso(courseShift("A", {tMates}));
-        QVERIFY(!otro.persist());
-        QCOMPARE(count("SELECT count(*) FROM curso WHERE nombre = 'ESO'"), 0);
-        QCOMPARE(count("SELECT count(*) FROM curso_asignatura"), 0);
-        QCOMPARE(count("SELECT count(*) FROM turnocurso"), 0);
-        QVERIFY(!Dao::getInstance()->inTransaction());
-    }
 };
 
 PENSARIO_TEST_MAIN(TestCurso)

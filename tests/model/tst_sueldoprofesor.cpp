@@ -76,10 +76,7 @@ private slots:
     void fixedSalaryWholeAndClippedPeriods()
     {
         // Whole 31-day month: one month and the whole salary, not 31/30 of it.
-        Parte entero(SueldoProfesor::liquidacionFijo(*profesora(1000, 0, 0), QDate(2024, 3, 1), kAbril));
-        QCOMPARE(entero.importe, 1000.0);
-        QCOMPARE(entero.listado->titulo(), QStringLiteral("Fixed salary"));
-        QCOMPARE(entero.valor(0, 0).toString(), QStringLiteral("1 (%1 - %2)").arg(corta(QDate(2024, 3, 1)), corta(kAbril)));
+        QCOMPARE(Parte(SueldoProfesor::liquidacionFijo(*profesora(1000, 0, 0), QDate(2024, 3, 1), kAbril)).importe, 1000.0);
         // Signed up on 10 April: 21 days, 0.7 months, 700.00.
         Parte abril(SueldoProfesor::liquidacionFijo(*profesora(1000, 0, 0, QDate(2024, 4, 10)), kAbril, kMayo));
         QCOMPARE(abril.importe, 700.0);
