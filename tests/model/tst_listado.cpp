@@ -3,6 +3,7 @@
 #include "messagecapture.h"
 #include "testmain.h"
 
+#include <QAbstractItemModelTester>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -89,7 +90,9 @@ private slots:
         QCOMPARE(l->toHtml(true), esperado);
         QVERIFY(l->toHtml(false).contains(QStringLiteral("<tr><td>Salaries</td></tr>")));
         // As a model it never reads past a short line.
+        QAbstractItemModelTester tester(l.data(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         l->addlinea(new LineaListado({QStringLiteral("short")}, {QString()}));
+        QCOMPARE(l->rowCount(), 4);
         QCOMPARE(l->data(l->index(0, 1)), QVariant(12345.67));
         QVERIFY(!l->data(l->index(3, 2)).isValid());
 

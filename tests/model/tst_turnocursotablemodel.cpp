@@ -55,11 +55,13 @@ private slots:
     {
         const int bach = curso(QStringLiteral("Bach"));
         QVERIFY(turnoCurso(QStringLiteral("Bach"), QStringLiteral("A"), {}));
-        QList<TurnoCurso*> lista = TurnoCurso::listForModel();
-        QCOMPARE(lista.size(), 1);
-        QCOMPARE(lista.first()->getIdCurso(), bach);
-        QCOMPARE(lista.first()->getCurso()->id(), bach);
-        QCOMPARE(lista.first()->getCurso()->parent(), lista.first());
+        QVERIFY(turnoCurso(QStringLiteral("Bach"), QStringLiteral("B"), {}) != bach); // a shift id that is no course id
+        const QList<TurnoCurso*> lista = TurnoCurso::listForModel();
+        QCOMPARE(lista.size(), 2);
+        for (TurnoCurso* shift : lista) {
+            QCOMPARE(shift->getCurso()->id(), bach);
+            QCOMPARE(shift->getCurso()->parent(), shift);
+        }
         qDeleteAll(lista);
     }
 };
