@@ -5,11 +5,13 @@
 #include "alumno.h"
 #include "aula.h"
 #include "dao.h"
+#include "messagecapture.h"
 #include "moneda.h"
 #include "profesor.h"
 #include "sesiondeclase.h"
 #include "testenv.h"
 
+#include <QAbstractItemModel>
 #include <QDate>
 #include <QSettings>
 #include <QSqlQuery>
@@ -51,19 +53,28 @@ inline bool link(const QString& table, const QString& a, int idA, const QString&
     return Dao::getInstance()->insert(table, {a, b}, {idA, idB}).isValid();
 }
 
-// Every statement run through the Dao leaves a debug trace while this is on.
-inline void setDaoTracing(bool on)
+// The statements run through the Dao while f runs, counted from the debug
+// trace the Dao leaves when its debug flag is on.
+template<class F> int statementsRunBy(F f)
 {
-    QSettings().setValue(QStringLiteral("DaoInDebugMode"), on);
+    QSettings().setValue(QStringLiteral("DaoInDebugMode"), true);
     Dao::getInstance(); // re-reads the flag
-}
-
-inline int statementsTraced(const QStringList& debugMessages)
-{
+    MessageCapture capture;
+    f();
+    QSettings().setValue(QStringLiteral("DaoInDebugMode"), false);
+    Dao::getInstance();
     int n = 0;
-    for (const QString& text : debugMessages)
+    for (const QString& text : capture.texts(QtDebugMsg))
         n += text.contains(QStringLiteral("Executed query was")) ? 1 : 0;
     return n;
+}
+
+// Reads every cell the way a view paints them.
+inline void paintAll(const QAbstractItemModel* model)
+{
+    for (int row = 0; row < model->rowCount(); ++row)
+        for (int column = 0; column < model->columnCount(); ++column)
+            model->data(model->index(row, column));
 }
 
 inline int asignatura(const QString& nombre, double precio = 30.0, int edad = 0)

@@ -76,19 +76,9 @@ private slots:
         for (int i = 0; i < 40; ++i)
             QVERIFY(alumno(QStringLiteral("N%1").arg(i), QStringLiteral("A%1").arg(i),
                            {{QStringLiteral("casa"), QString::number(i)}}));
-        setDaoTracing(true);
-        MessageCapture capture;
-        model->refresh();
-        const int atRefresh = statementsTraced(capture.texts(QtDebugMsg));
-        capture.clear();
-        for (int row = 0; row < model->rowCount(); ++row)
-            for (int column = 0; column < model->columnCount(); ++column)
-                model->data(model->index(row, column));
-        const int atPaint = statementsTraced(capture.texts(QtDebugMsg));
-        setDaoTracing(false);
+        QCOMPARE(statementsRunBy([this] { model->refresh(); }), 2);
         QCOMPARE(model->rowCount(), 42);
-        QCOMPARE(atRefresh, 2);
-        QCOMPARE(atPaint, 0);
+        QCOMPARE(statementsRunBy([this] { paintAll(model); }), 0);
     }
 };
 

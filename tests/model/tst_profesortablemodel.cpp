@@ -51,18 +51,9 @@ private slots:
 
     void refreshRunsTwoStatementsAndCellsNone()
     {
-        setDaoTracing(true);
-        MessageCapture capture;
-        model->refresh();
-        const int atRefresh = statementsTraced(capture.texts(QtDebugMsg));
-        capture.clear();
-        for (int row = 0; row < model->rowCount(); ++row)
-            for (int column = 0; column < model->columnCount(); ++column)
-                model->data(model->index(row, column));
-        const int atPaint = statementsTraced(capture.texts(QtDebugMsg));
-        setDaoTracing(false);
-        QCOMPARE(atRefresh, 2);
-        QCOMPARE(atPaint, 0);
+        QCOMPARE(statementsRunBy([this] { model->refresh(); }), 2);
+        QCOMPARE(model->rowCount(), 2);
+        QCOMPARE(statementsRunBy([this] { paintAll(model); }), 0);
     }
 };
 
