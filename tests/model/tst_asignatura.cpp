@@ -47,8 +47,6 @@ private slots:
         QVERIFY(!a.persist()); // already stored
         QCOMPARE(count("SELECT precioorientativo FROM asignatura WHERE id = ?", {a.id()}), 1999);
         QCOMPARE(count("SELECT sueldoprofesorporalta FROM turnoasignatura WHERE nombre = 'Mañana'"), 28);
-        for (TurnoAsignatura* t : a.turnos())
-            QVERIFY(t->id() > 0);
 
         std::unique_ptr<Asignatura> leida(Asignatura::getFromDB(a.id()));
         QVERIFY(leida);

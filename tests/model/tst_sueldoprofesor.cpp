@@ -81,11 +81,6 @@ private slots:
         Parte abril(SueldoProfesor::liquidacionFijo(*profesora(1000, 0, 0, QDate(2024, 4, 10)), kAbril, kMayo));
         QCOMPARE(abril.importe, 700.0);
         QCOMPARE(abril.valor(0, 0).toString(), QStringLiteral("0.7 (%1 - %2)").arg(corta(QDate(2024, 4, 10)), corta(kMayo)));
-        // Withdrawn before the period: no part at all.
-        Parte antes(SueldoProfesor::liquidacionFijo(*profesora(1000, 0, 0, QDate(2020, 1, 1), QDate(2024, 3, 20)),
-                                                    kAbril, kMayo));
-        QVERIFY(!antes.listado);
-        QCOMPARE(antes.importe, 0.0);
     }
 
     void hourlyCountsOnlyOwnSessions()

@@ -42,31 +42,6 @@ private slots:
         t = turno(yoga, QStringLiteral("Y"));
     }
 
-    void storeLoadUpdate()
-    {
-        TurnoAsignatura nuevo;
-        nuevo.setNombre("Martes");
-        nuevo.setPrecioOrientativo(35.5);
-        nuevo.setSueldoProfesorPorAlta(12.345);
-        nuevo.setIdAsignatura(yoga);
-        QVERIFY(nuevo.persist(true));
-        QCOMPARE(count("SELECT sueldoprofesorporalta FROM turnoasignatura WHERE id = ?", {nuevo.id()}), 1235);
-        std::unique_ptr<TurnoAsignatura> leido(TurnoAsignatura::getFromDB(nuevo.id()));
-        QCOMPARE(leido->getPrecioOrientativo(), 35.5);
-        QCOMPARE(leido->getAsignatura()->nombre(), QStringLiteral("Yoga"));
-        leido->setNombre("Jueves");
-        QVERIFY(leido->update(true));
-        QCOMPARE(scalar("SELECT nombre FROM turnoasignatura WHERE id = ?", {nuevo.id()}).toString(), QStringLiteral("Jueves"));
-
-        // A name taken in the subject: refused by the schema.
-        TurnoAsignatura repetido;
-        repetido.setNombre("Jueves");
-        repetido.setIdAsignatura(yoga);
-        QVERIFY(!repetido.persist(true));
-        QCOMPARE(repetido.id(), 0);
-        QVERIFY(!Dao::getInstance()->inTransaction());
-    }
-
     void listByCourseShift()
     {
         // Members of a course shift come in the order of their subjects.

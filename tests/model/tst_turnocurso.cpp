@@ -60,9 +60,6 @@ private slots:
         QCOMPARE(miembros.size(), 3);
         QCOMPARE(miembros.at(0)->id(), l); // by subject order
         QCOMPARE(miembros.at(2)->id(), f);
-        otraVez->removeTurnoAsignaturaById(m);
-        QVERIFY(otraVez->update(true));
-        QCOMPARE(count("SELECT count(*) FROM turnocurso_turnoasignatura WHERE idturnocurso = ?", {tc.getId()}), 2);
         QCOMPARE(sizeOf(TurnoCurso::listByCurso(bach)), 1);
     }
 
