@@ -5,28 +5,28 @@
 #include "alumno.h"
 #include "aula.h"
 #include "dao.h"
+#include "messagecapture.h"
 #include "moneda.h"
 #include "profesor.h"
 #include "sesiondeclase.h"
 #include "testenv.h"
 
+#include <QAbstractItemModel>
 #include <QDate>
-#include <QIdentityProxyModel>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 
-// A small academy built through the entity classes, on a fresh database per
-// test case. Subjects and shifts are written as plain rows so that the tests
-// of one class do not depend on the others' write paths.
+// Rows for the model tests, one call each, on a fresh database per test case.
+// Subjects, shifts and courses are written as plain rows so that the tests of
+// one class do not depend on the others' write paths.
 namespace academy {
 
-// A fresh, empty data folder and settings, and a new database in it.
-inline bool openFreshDatabase(const QString& name = QStringLiteral("test"))
+inline bool openFreshDatabase()
 {
     TestEnv::resetCase();
-    return Dao::getInstance()->open(name, false);
+    return Dao::getInstance()->open(QStringLiteral("test"), false);
 }
 
 inline QVariant scalar(const QString& sql, const QList<QVariant>& values = {})
@@ -34,42 +34,80 @@ inline QVariant scalar(const QString& sql, const QList<QVariant>& values = {})
     QSqlQuery q = Dao::getInstance()->query(sql, values);
     return q.next() ? q.value(0) : QVariant();
 }
+inline int count(const QString& sql, const QList<QVariant>& values = {}) { return scalar(sql, values).toInt(); }
+inline bool exec(const QString& sql, const QList<QVariant>& values = {}) { return Dao::getInstance()->execute(sql, values); }
 
-inline int count(const QString& sql, const QList<QVariant>& values = {})
+// The length of a list of loaded objects, which it deletes.
+template<class T> int sizeOf(const QList<T*>& list)
 {
-    return scalar(sql, values).toInt();
+    qDeleteAll(list);
+    return int(list.size());
 }
 
-inline bool exec(const QString& sql, const QList<QVariant>& values = {})
+inline int insertId(const QString& table, const QStringList& columns, const QList<QVariant>& values)
 {
-    return Dao::getInstance()->execute(sql, values);
+    return Dao::getInstance()->insert(table, columns, values).toInt();
+}
+inline bool link(const QString& table, const QString& a, int idA, const QString& b, int idB)
+{
+    return Dao::getInstance()->insert(table, {a, b}, {idA, idB}).isValid();
 }
 
-// Every statement run through the Dao leaves a debug trace while this is on.
-inline void setDaoTracing(bool on)
+// The statements run through the Dao while f runs, counted from the debug
+// trace the Dao leaves when its debug flag is on.
+template<class F> int statementsRunBy(F f)
 {
-    QSettings().setValue(QStringLiteral("DaoInDebugMode"), on);
+    QSettings().setValue(QStringLiteral("DaoInDebugMode"), true);
     Dao::getInstance(); // re-reads the flag
+    MessageCapture capture;
+    f();
+    QSettings().setValue(QStringLiteral("DaoInDebugMode"), false);
+    Dao::getInstance();
+    int n = 0;
+    for (const QString& text : capture.texts(QtDebugMsg))
+        n += text.contains(QStringLiteral("Executed query was")) ? 1 : 0;
+    return n;
 }
 
-inline int asignatura(const QString& nombre, double precio = 30.0)
+// Reads every cell the way a view paints them.
+inline void paintAll(const QAbstractItemModel* model)
 {
-    return Dao::getInstance()
-        ->insert(QStringLiteral("asignatura"),
-                 {QStringLiteral("nombre"), QStringLiteral("precioorientativo"),
-                  QStringLiteral("descripcion")},
-                 {nombre, Moneda::aCentimos(precio), QString(nombre + QStringLiteral(" desc"))})
-        .toInt();
+    for (int row = 0; row < model->rowCount(); ++row)
+        for (int column = 0; column < model->columnCount(); ++column)
+            model->data(model->index(row, column));
+}
+
+inline int asignatura(const QString& nombre, double precio = 30.0, int edad = 0)
+{
+    return insertId(QStringLiteral("asignatura"),
+                    {QStringLiteral("nombre"), QStringLiteral("precioorientativo"), QStringLiteral("descripcion"),
+                     QStringLiteral("edad")},
+                    {nombre, Moneda::aCentimos(precio), QString(nombre + QStringLiteral(" desc")), edad});
 }
 
 inline int turno(int idAsignatura, const QString& nombre, double precio = 30.0)
 {
-    return Dao::getInstance()
-        ->insert(QStringLiteral("turnoasignatura"),
-                 {QStringLiteral("nombre"), QStringLiteral("precioorientativo"),
-                  QStringLiteral("sueldoprofesorporalta"), QStringLiteral("idasignatura")},
-                 {nombre, Moneda::aCentimos(precio), 0, idAsignatura})
-        .toInt();
+    return insertId(QStringLiteral("turnoasignatura"),
+                    {QStringLiteral("nombre"), QStringLiteral("precioorientativo"),
+                     QStringLiteral("sueldoprofesorporalta"), QStringLiteral("idasignatura")},
+                    {nombre, Moneda::aCentimos(precio), 0, idAsignatura});
+}
+
+inline int curso(const QString& nombre)
+{
+    const int id = count(QStringLiteral("SELECT id FROM curso WHERE nombre = ?"), {nombre});
+    return id ? id : insertId(QStringLiteral("curso"), {QStringLiteral("nombre")}, {nombre});
+}
+
+// A course shift (its course made when missing) holding the subject shifts.
+inline int turnoCurso(const QString& nombreCurso, const QString& nombre, const QList<int>& miembros)
+{
+    const int id = insertId(QStringLiteral("turnocurso"), {QStringLiteral("nombre"), QStringLiteral("idcurso")},
+                            {nombre, curso(nombreCurso)});
+    for (int m : miembros)
+        link(QStringLiteral("turnocurso_turnoasignatura"), QStringLiteral("idturnocurso"), id,
+             QStringLiteral("idturnoasignatura"), m);
+    return id;
 }
 
 inline int aula(const QString& nombre, int aforo)
@@ -81,6 +119,7 @@ inline int aula(const QString& nombre, int aforo)
     return a.persist() ? a.id() : 0;
 }
 
+// idProfesor 0 is a session without teacher.
 inline int sesion(int idTurno, int idAula, int idProfesor, int dia, int hora, int minutos = 60)
 {
     SesionDeClase s;
@@ -93,7 +132,7 @@ inline int sesion(int idTurno, int idAula, int idProfesor, int dia, int hora, in
     return s.persist() ? s.getId() : 0;
 }
 
-inline int profesor(const QString& nombre, const QString& apellidos,
+inline int profesor(const QString& nombre, const QString& apellidos = QString(),
                     const Profesor::Telefonos& telefonos = {})
 {
     Profesor p;
@@ -105,21 +144,22 @@ inline int profesor(const QString& nombre, const QString& apellidos,
     return p.persist() ? p.id() : 0;
 }
 
-inline int alumno(const QString& nombre, const QString& apellidos,
-                  const Alumno::Telefonos& telefonos = {})
+inline int alumno(const QString& nombre, const QString& apellidos, const Alumno::Telefonos& telefonos = {},
+                  const QString& observaciones = QString())
 {
     Alumno a;
     a.setNombre(nombre);
     a.setApellidos(apellidos);
     a.setDni(QStringLiteral("12345678Z"));
     a.setDireccion(QStringLiteral("Rúa Nova 1"));
+    a.setObservaciones(observaciones);
     a.setTelefonos(telefonos);
     return a.persist() ? a.id() : 0;
 }
 
 // An enrolment written past the capacity check; 0 when it was not stored.
 inline int alta(int idAlumno, int idTurno, const QDate& falta, const QDate& fbaja = QDate(),
-                double precio = 30.0)
+                double precio = 30.0, const QString& nombreAlumno = QString())
 {
     Alta a(idAlumno);
     a.setIdTurnoAsignatura(idTurno);
@@ -127,50 +167,23 @@ inline int alta(int idAlumno, int idTurno, const QDate& falta, const QDate& fbaj
     a.setFbaja(fbaja);
     a.setPrecio(precio);
     a.setPrecioBase(precio);
-    a.setNombreAlumno(QStringLiteral("alumno %1").arg(idAlumno));
+    a.setNombreAlumno(nombreAlumno.isEmpty() ? QStringLiteral("alumno %1").arg(idAlumno) : nombreAlumno);
     a.setNombreTurnoAsignatura(QStringLiteral("turno %1").arg(idTurno));
     a.setNombreAsignatura(QStringLiteral("asignatura"));
     return a.persist(true) == Alta::Almacenada ? a.id() : 0;
 }
 
-// Makes every insert into the table fail inside SQLite until dropped.
-inline bool failInserts(const QString& table)
+// Makes every INSERT, UPDATE or DELETE on the table fail inside SQLite until
+// the trigger "fail_<operation>_<table>" is dropped.
+inline bool failOn(const QString& operation, const QString& table)
 {
-    return exec(QStringLiteral("CREATE TEMP TRIGGER fail_insert_%1 BEFORE INSERT ON %1 "
+    return exec(QStringLiteral("CREATE TEMP TRIGGER fail_%1_%2 BEFORE %1 ON %2 "
                                "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")
-                    .arg(table));
+                    .arg(operation, table));
 }
-
-inline bool failUpdates(const QString& table)
-{
-    return exec(QStringLiteral("CREATE TEMP TRIGGER fail_update_%1 BEFORE UPDATE ON %1 "
-                               "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")
-                    .arg(table));
-}
-
-inline bool failDeletes(const QString& table)
-{
-    return exec(QStringLiteral("CREATE TEMP TRIGGER fail_delete_%1 BEFORE DELETE ON %1 "
-                               "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")
-                    .arg(table));
-}
-
-// Makes indexes of a model that its own index() would refuse (a column past
-// the last one), to reach the model's guard against unknown columns.
-class IndexForger : public QIdentityProxyModel
-{
-public:
-    explicit IndexForger(QAbstractItemModel* source) { setSourceModel(source); }
-    QModelIndex forge(int row, int column) const { return createSourceIndex(row, column, nullptr); }
-};
-
-inline int statementsTraced(const QStringList& debugMessages)
-{
-    int n = 0;
-    for (const QString& text : debugMessages)
-        n += text.contains(QStringLiteral("Executed query was")) ? 1 : 0;
-    return n;
-}
+inline bool failInserts(const QString& table) { return failOn(QStringLiteral("INSERT"), table); }
+inline bool failUpdates(const QString& table) { return failOn(QStringLiteral("UPDATE"), table); }
+inline bool failDeletes(const QString& table) { return failOn(QStringLiteral("DELETE"), table); }
 
 // A small academy: two classrooms, a teacher, one subject with a morning
 // shift (classroom capacity 2) and an afternoon shift, and three students.
