@@ -56,7 +56,6 @@ inline int alumno(const QString& nombre, const QString& apellidos, const QString
     a.setLocalidad(u"Lugo"_s);
     a.setCp(u"27001"_s);
     a.setProvincia(u"Lugo"_s);
-    a.setDescuento(0);
     return a.persist() ? a.id() : 0;
 }
 
@@ -68,7 +67,6 @@ inline int alta(int idAlumno, int idTurno, const QString& asignatura, QDate falt
     a.setPrecioBase(precioBase);
     a.setPrecio(precio);
     a.setConDescuento(precio != precioBase);
-    a.setObservaciones(QString(""));
     a.setNombreAlumno(u"alumno"_s);
     a.setNombreAsignatura(asignatura);
     a.setNombreTurnoAsignatura(u"A"_s);

@@ -98,34 +98,28 @@ struct Resultado
             if (e->tipo() != EstadoAcademia::Fallo)
                 delete e;
     }
-    static EstadoAcademiaInconsistencia* inconsistencia(EstadoAcademia* e)
+    // The findings of type T that pass the test.
+    template<typename T, typename Test> QList<T*> filtrar(int tipo, Test test) const
     {
-        return e->tipo() == EstadoAcademia::Inconsistencia ? static_cast<EstadoAcademiaInconsistencia*>(e) : nullptr;
+        QList<T*> r;
+        for (EstadoAcademia* e : todos)
+            if (e->tipo() == tipo && test(static_cast<T*>(e)))
+                r << static_cast<T*>(e);
+        return r;
     }
     QList<EstadoAcademiaFallo*> fallos(int tipoFallo) const
     {
-        QList<EstadoAcademiaFallo*> r;
-        for (EstadoAcademia* e : todos)
-            if (e->tipo() == EstadoAcademia::Fallo && static_cast<EstadoAcademiaFallo*>(e)->tipoFallo() == tipoFallo)
-                r << static_cast<EstadoAcademiaFallo*>(e);
-        return r;
+        return filtrar<EstadoAcademiaFallo>(EstadoAcademia::Fallo, [=](auto* f) { return f->tipoFallo() == tipoFallo; });
     }
     QList<EstadoAcademiaInconsistenciaSolapamiento*> solapamientos(int tipo) const
     {
-        QList<EstadoAcademiaInconsistenciaSolapamiento*> r;
-        for (EstadoAcademia* e : todos)
-            if (inconsistencia(e) && inconsistencia(e)->esSolapamiento()
-                && static_cast<EstadoAcademiaInconsistenciaSolapamiento*>(e)->tipoSolapamiento() == tipo)
-                r << static_cast<EstadoAcademiaInconsistenciaSolapamiento*>(e);
-        return r;
+        return filtrar<EstadoAcademiaInconsistenciaSolapamiento>(EstadoAcademia::Inconsistencia, [=](auto* s) {
+            return s->esSolapamiento() && s->tipoSolapamiento() == tipo;
+        });
     }
     QList<EstadoAcademiaInconsistencia*> dobles() const
     {
-        QList<EstadoAcademiaInconsistencia*> r;
-        for (EstadoAcademia* e : todos)
-            if (inconsistencia(e) && !inconsistencia(e)->esSolapamiento())
-                r << inconsistencia(e);
-        return r;
+        return filtrar<EstadoAcademiaInconsistencia>(EstadoAcademia::Inconsistencia, [](auto* i) { return !i->esSolapamiento(); });
     }
 };
 

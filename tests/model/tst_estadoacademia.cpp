@@ -23,24 +23,19 @@ private slots:
 
     void mismoFallo()
     {
-        const EstadoAcademiaFalloAforo aforo(3, 1, u"A"_s, 7, 1, 600);
-        const EstadoAcademiaFalloAforo otroExceso(1, 1, u"A"_s, 7, 1, 600);
-        const EstadoAcademiaFalloAforo otraSesion(3, 1, u"A"_s, 8, 1, 600);
+        const EstadoAcademiaFalloAforo aforo(3, 1, u"A"_s, 7, 1, 600), otroExceso(1, 1, u"A"_s, 7, 1, 600),
+            otraSesion(3, 1, u"A"_s, 8, 1, 600);
         const EstadoAcademiaFalloProfe profe7(7, 1, 600, u"A"_s);
         const EstadoAcademiaFalloHorario horario7(7, 1, 600);
-        const EstadoAcademiaFalloTurnoNoAsignado noAsignado(4, u"X"_s, 9, u"C"_s);
-        const EstadoAcademiaFalloTurnoNoAsignado otroCurso(4, u"X"_s, 10, u"C"_s);
-        const EstadoAcademiaFalloAsignaturaDoble doble(11, 5, 2, u"Ana"_s, u"M"_s);
-        const EstadoAcademiaFalloAsignaturaDoble dobleOtraAlta(12, 5, 2, u"Ana"_s, u"M"_s);
-        const EstadoAcademiaFalloAsignaturaDoble dobleOtroAlumno(13, 6, 2, u"Bea"_s, u"M"_s);
-        const EstadoAcademiaFalloAsignaturaDoble sinTurno(11, 5, 0, u"Ana"_s, u"M"_s);
-
+        const EstadoAcademiaFalloTurnoNoAsignado noAsignado(4, u"X"_s, 9, u"C"_s), otroCurso(4, u"X"_s, 10, u"C"_s);
+        const EstadoAcademiaFalloAsignaturaDoble doble(11, 5, 2, u"Ana"_s, u"M"_s), otraAlta(12, 5, 2, u"Ana"_s, u"M"_s),
+            otroAlumno(13, 6, 2, u"Bea"_s, u"M"_s), sinTurno(11, 5, 0, u"Ana"_s, u"M"_s);
         QVERIFY(EstadoAcademiaFallo::mismoFallo(&aforo, &otroExceso));
         QVERIFY(!EstadoAcademiaFallo::mismoFallo(&aforo, &otraSesion));
         QVERIFY(!EstadoAcademiaFallo::mismoFallo(&profe7, &horario7)); // same session, other kind
         QVERIFY(!EstadoAcademiaFallo::mismoFallo(&noAsignado, &otroCurso));
-        QVERIFY(EstadoAcademiaFallo::mismoFallo(&doble, &dobleOtraAlta));
-        QVERIFY(!EstadoAcademiaFallo::mismoFallo(&doble, &dobleOtroAlumno));
+        QVERIFY(EstadoAcademiaFallo::mismoFallo(&doble, &otraAlta));
+        QVERIFY(!EstadoAcademiaFallo::mismoFallo(&doble, &otroAlumno));
         // the subject could not be reached: nothing to compare with
         QVERIFY(!EstadoAcademiaFallo::mismoFallo(&sinTurno, &sinTurno));
         QVERIFY(!EstadoAcademiaFallo::mismoFallo(&doble, nullptr));

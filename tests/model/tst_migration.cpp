@@ -57,14 +57,6 @@ private:
             QVERIFY2(raw.exec(row), qPrintable(row));
     }
 
-    // A scripts folder holding only 16.sql with this text.
-    static void writeScript16(const QTemporaryDir& dir, const QByteArray& text)
-    {
-        QFile script(dir.filePath(u"16.sql"_s));
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write(text);
-    }
-
 private slots:
     void init()
     {
@@ -143,15 +135,10 @@ private slots:
         const QString overlapIndex = u"idx_sesiondeclase_idturnoasignatura_diasemana (idturnoasignatura=? AND diasemana=?"_s;
         const QList<QPair<QString, QString>> plans = {
             {"SELECT * FROM alta WHERE idalumno = 1", "idx_alta_idalumno"},
-            {"SELECT * FROM alta WHERE idturnoasignatura = 1", "idx_alta_idturnoasignatura"},
             {"SELECT * FROM sesiondeclase WHERE idaula = 1", "idx_sesiondeclase_idaula"},
-            {"SELECT * FROM sesiondeclase WHERE idprofesor = 1", "idx_sesiondeclase_idprofesor"},
             {"SELECT * FROM recibo WHERE idalumno = 1", "idx_recibo_idalumno"},
             {"SELECT * FROM recibo WHERE fecha >= '2024-01-01' AND fecha <= '2024-01-31'", "idx_recibo_fecha"},
-            {"SELECT * FROM curso_asignatura WHERE idasignatura = 1", "idx_curso_asignatura_idasignatura"},
-            {"SELECT * FROM turnocurso_turnoasignatura WHERE idturnocurso = 1", "idx_turnocurso_turnoasignatura_idturnocurso"},
             {"SELECT * FROM telefonoprofesor WHERE idprofesor = 1", "idx_telefonoprofesor_idprofesor"},
-            {"SELECT * FROM turnoasignatura WHERE idasignatura = 1", "idx_turnoasignatura_idasignatura"},
             // sessions of a shift that overlap on a weekday, as the consistency check pairs them
             {"SELECT a.id FROM sesiondeclase a JOIN sesiondeclase b ON b.idturnoasignatura = a.idturnoasignatura "
              "AND b.diasemana = a.diasemana WHERE a.id <> b.id AND a.minutoinicio < b.minutofin "
@@ -212,10 +199,13 @@ private slots:
         // SQLite ignores foreign_keys inside a transaction: this rebuild of a
         // parent table would cascade into its children if the pragma were lost
         QTemporaryDir scripts;
-        writeScript16(scripts, "PRAGMA foreign_keys = OFF;\n"
-                               "CREATE TABLE aula2 (id INTEGER primary key autoincrement, nombre TEXT NOT NULL, localizacion TEXT, aforo INTEGER, comentarios TEXT);\n"
-                               "INSERT INTO aula2 SELECT * FROM aula;\n  ;\nDROP TABLE aula;\nALTER TABLE aula2 RENAME TO aula;\n"
-                               "UPDATE property SET value = '17' WHERE key = 'next_db_version';\nPRAGMA foreign_keys = ON;\n\n");
+        QFile script(scripts.filePath(u"16.sql"_s));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("PRAGMA foreign_keys = OFF;\n"
+                     "CREATE TABLE aula2 (id INTEGER primary key autoincrement, nombre TEXT NOT NULL, localizacion TEXT, aforo INTEGER, comentarios TEXT);\n"
+                     "INSERT INTO aula2 SELECT * FROM aula;\n  ;\nDROP TABLE aula;\nALTER TABLE aula2 RENAME TO aula;\n"
+                     "UPDATE property SET value = '17' WHERE key = 'next_db_version';\nPRAGMA foreign_keys = ON;\n\n");
+        script.close();
         QVERIFY(dao->open(u"pragma"_s, false));
         for (const char* sql : {"INSERT INTO aula (id, nombre) VALUES (1, 'A')", "INSERT INTO asignatura (id, nombre) VALUES (1, 'S')",
                                 "INSERT INTO turnoasignatura (id, nombre, idasignatura) VALUES (1, 'T', 1)",

@@ -26,12 +26,10 @@ private:
     // One bill as the academy prints it.
     static std::unique_ptr<Recibo> ejemplo()
     {
-        QSettings settings;
-        settings.setValue(u"CONFIGURATION/academia_nombre"_s, u"Academia Miño"_s);
-        settings.setValue(u"CONFIGURATION/academia_direccion"_s, u"Rúa do Sol 4"_s);
-        settings.setValue(u"CONFIGURATION/academia_nif"_s, u"B27000000"_s);
-        settings.setValue(u"CONFIGURATION/recibo_expedidoEn"_s, u"Lugo"_s);
-        settings.setValue(u"CONFIGURATION/recibo_diasVencimiento"_s, 10);
+        const QList<QPair<QString, QVariant>> settings = {{"academia_nombre", u"Academia Miño"_s}, {"academia_direccion", u"Rúa do Sol 4"_s},
+            {"academia_nif", u"B27000000"_s}, {"recibo_expedidoEn", u"Lugo"_s}, {"recibo_diasVencimiento", 10}};
+        for (const auto& [key, value] : settings)
+            QSettings().setValue(u"CONFIGURATION/"_s + key, value);
         auto r = std::make_unique<Recibo>();
         r->setNRecibo(17);
         r->setFecha(QDate(2024, 3, 1));
