@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const char* const writerVariable = "PENSARIO_DAO_CRASH_WRITER";
 const int committedRows = 200;
@@ -34,20 +36,19 @@ private:
     {
         TestEnv::resetCase();
         Dao* dao = Dao::getInstance();
-        if (!dao->open(QStringLiteral("crash"), false)
-            || !dao->execute(QStringLiteral("CREATE TABLE crashrow (id INTEGER PRIMARY KEY, batch INTEGER, payload BLOB)")))
+        if (!dao->open(u"crash"_s, false) || !dao->execute(u"CREATE TABLE crashrow (id INTEGER PRIMARY KEY, batch INTEGER, payload BLOB)"_s))
             ::_exit(2);
         dao->transaction();
         for (int i = 0; i < committedRows; ++i)
-            dao->execute(QStringLiteral("INSERT INTO crashrow (batch, payload) VALUES (0, randomblob(100))"));
+            dao->execute(u"INSERT INTO crashrow (batch, payload) VALUES (0, randomblob(100))"_s);
         if (!dao->commit())
             ::_exit(3);
         dao->transaction();
         for (int i = 0;; ++i) {
-            if (!dao->execute(QStringLiteral("INSERT INTO crashrow (batch, payload) VALUES (1, randomblob(4000))")))
+            if (!dao->execute(u"INSERT INTO crashrow (batch, payload) VALUES (1, randomblob(4000))"_s))
                 ::_exit(4);
             if (i == 3000) {
-                std::printf("READY\t%s\t%s\n", qPrintable(daoDbPath(QStringLiteral("crash"))), qPrintable(TestEnv::homeDir()));
+                std::printf("READY\t%s\t%s\n", qPrintable(daoDbPath(u"crash"_s)), qPrintable(TestEnv::homeDir()));
                 std::fflush(stdout);
             }
         }
@@ -61,12 +62,11 @@ private slots:
     {
         QProcess writer;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(writerVariable), QStringLiteral("1"));
+        env.insert(QString::fromLatin1(writerVariable), u"1"_s);
         writer.setProcessEnvironment(env);
         writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         writer.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(writer.waitForStarted());
-
         QString line;
         QElapsedTimer timer;
         for (timer.start(); !line.startsWith(QLatin1String("READY")) && timer.elapsed() < 60000;) {
@@ -82,24 +82,20 @@ private slots:
 
         const QStringList parts = line.split(QLatin1Char('\t'));
         QCOMPARE(parts.size(), 3);
-        const QString childDb = parts.at(1);
         // The killed transaction left its journal behind: the file alone is not consistent.
-        QVERIFY(QFile::exists(childDb + QStringLiteral("-journal")));
-
-        const QString db = daoDbPath(QStringLiteral("crash"));
-        QVERIFY(QFile::copy(childDb, db));
-        QVERIFY(QFile::copy(childDb + QStringLiteral("-journal"), db + QStringLiteral("-journal")));
+        const QString db = daoDbPath(u"crash"_s);
+        for (const QString& suffix : {QString(), u"-journal"_s})
+            QVERIFY(QFile::copy(parts.at(1) + suffix, db + suffix));
         QDir(parts.at(2)).removeRecursively();
-        // pages of the killed transaction had reached the file itself
         const qint64 sizeAtKill = QFileInfo(db).size();
 
         Dao* dao = Dao::getInstance();
-        QVERIFY(dao->open(QStringLiteral("crash"), false));
+        QVERIFY(dao->open(u"crash"_s, false));
         QVERIFY(dao->integrityCheck());
-        QCOMPARE(daoValue(QStringLiteral("SELECT count(*) || '/' || sum(batch) FROM crashrow")).toString(),
-                 QStringLiteral("%1/0").arg(committedRows));
-        QVERIFY(!QFile::exists(db + QStringLiteral("-journal")));
+        QCOMPARE(daoValue(u"SELECT count(*) || '/' || sum(batch) FROM crashrow"_s).toString(), u"%1/0"_s.arg(committedRows));
+        QVERIFY(!QFile::exists(db + u"-journal"_s));
         dao->close();
+        // pages of the killed transaction had reached the file itself
         QVERIFY2(QFileInfo(db).size() < sizeAtKill, "the killed transaction never touched the file");
     }
 };

@@ -33,8 +33,8 @@ private:
         }
         QCOMPARE(raw.value(u"SELECT group_concat(key || value) FROM property"_s).toString(), u"version3"_s);
         const QStringList rows = {
-            "INSERT INTO alumno (id, nombre, apellidos, ccc, dni, direccion) VALUES (1, 'Ana', 'Pérez', '2100-0000-00-0000000000', '12345678Z', 'Rúa 1')",
-            "INSERT INTO alumno (id, nombre, apellidos, dni, direccion) VALUES (2, 'Luis', 'Gómez', '87654321X', 'Rúa 2')",
+            "INSERT INTO alumno (id, nombre, apellidos, ccc, dni, direccion) VALUES (1, 'Ana', 'Pérez', '2100-0000-00-0000000000', "
+            "'12345678Z', 'Rúa 1'), (2, 'Luis', 'Gómez', NULL, '87654321X', 'Rúa 2')",
             "INSERT INTO telefonoalumno VALUES ('casa', '981000000', 1)",
             "INSERT INTO asignatura VALUES (1, 'Matemáticas', 2000, 'álgebra')",
             "INSERT INTO curso VALUES (1, 'Primero', 5000, NULL)",
@@ -42,12 +42,11 @@ private:
             "INSERT INTO turnocurso VALUES (1, 'Mañana', 5000, 1)",
             "INSERT INTO turnoasignatura VALUES (1, 'Matemáticas 1ºA', 2000, 500, 1)",
             "INSERT INTO turnocurso_turnoasignatura VALUES (1, 1)",
-            "INSERT INTO alta VALUES (1, '2012-09-01', NULL, 3000, 'true', 'obs', NULL, 'Matemáticas 1ºA', 1, 1)",
-            "INSERT INTO alta VALUES (2, '2012-09-01', '2012-12-31', 2500, 'false', NULL, NULL, 'Matemáticas 1ºA', 2, 1)",
-            "INSERT INTO alta VALUES (3, '2012-09-01', NULL, 2500, 'false', NULL, NULL, 'Matemáticas 1ºA', 99, 1)",
+            "INSERT INTO alta VALUES (1, '2012-09-01', NULL, 3000, 'true', 'obs', NULL, 'Matemáticas 1ºA', 1, 1), "
+            "(2, '2012-09-01', '2012-12-31', 2500, 'false', NULL, NULL, 'Matemáticas 1ºA', 2, 1), "
+            "(3, '2012-09-01', NULL, 2500, 'false', NULL, NULL, 'Matemáticas 1ºA', 99, 1)",
             "INSERT INTO profesor (id, nombre, apellidos, falta) VALUES (1, 'Eva', 'Ríos', '2010-01-01')",
-            "INSERT INTO telefonoprofesor VALUES ('móvil', '600000001', 1)",
-            "INSERT INTO telefonoprofesor VALUES ('móvil', '600000002', 1)",
+            "INSERT INTO telefonoprofesor VALUES ('móvil', '600000001', 1), ('móvil', '600000002', 1)",
             "INSERT INTO profesor_asignatura VALUES (1, 1)",
             "INSERT INTO recibo VALUES (1, '2012-10-01', 3000, 0, 0, 'Octubre', 'Ana Pérez', 'false', 'true', 1)",
             "INSERT INTO aula VALUES (1, 'A1', 'Planta 1', 12, NULL)",
@@ -55,6 +54,17 @@ private:
         };
         for (const QString& row : rows)
             QVERIFY2(raw.exec(row), qPrintable(row));
+    }
+
+    // A file at the current level with a session in a classroom, closed.
+    void seedSession(const QString& name)
+    {
+        QVERIFY(dao->open(name, false));
+        for (const char* sql : {"INSERT INTO aula (id, nombre) VALUES (1, 'A')", "INSERT INTO asignatura (id, nombre) VALUES (1, 'S')",
+                                "INSERT INTO turnoasignatura (id, nombre, idasignatura) VALUES (1, 'T', 1)",
+                                "INSERT INTO sesiondeclase VALUES (1, 600, 660, 1, 1, NULL, 1)"})
+            QVERIFY(dao->execute(QString::fromUtf8(sql)));
+        dao->close();
     }
 
 private slots:
@@ -194,6 +204,23 @@ private slots:
         QCOMPARE(daoValue(u"SELECT count(*) FROM alta"_s).toInt(), 2);
     }
 
+    void scriptBreakingReferencesIsRolledBack()
+    {
+        QTemporaryDir scripts;
+        QFile script(scripts.filePath(u"16.sql"_s));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("PRAGMA foreign_keys = OFF;\nDELETE FROM aula;\nUPDATE property SET value = '17' WHERE key = 'next_db_version';\n"
+                     "PRAGMA foreign_keys = ON;\n");
+        script.close();
+        seedSession(u"broken"_s);
+        Dao::setScriptFolder(scripts.path());
+        MessageCapture capture;
+        QVERIFY(!dao->open(u"broken"_s, false));
+        QVERIFY(capture.contains(QtWarningMsg, u"broken references"_s));
+        QCOMPARE(level(u"broken"_s), 16);
+        QCOMPARE(DaoRawDb(daoDbPath(u"broken"_s)).value(u"SELECT count(*) FROM aula"_s).toInt(), 1);
+    }
+
     void pragmaPiecesRunOutsideTheTransaction()
     {
         // SQLite ignores foreign_keys inside a transaction: this rebuild of a
@@ -206,12 +233,7 @@ private slots:
                      "INSERT INTO aula2 SELECT * FROM aula;\n  ;\nDROP TABLE aula;\nALTER TABLE aula2 RENAME TO aula;\n"
                      "UPDATE property SET value = '17' WHERE key = 'next_db_version';\nPRAGMA foreign_keys = ON;\n\n");
         script.close();
-        QVERIFY(dao->open(u"pragma"_s, false));
-        for (const char* sql : {"INSERT INTO aula (id, nombre) VALUES (1, 'A')", "INSERT INTO asignatura (id, nombre) VALUES (1, 'S')",
-                                "INSERT INTO turnoasignatura (id, nombre, idasignatura) VALUES (1, 'T', 1)",
-                                "INSERT INTO sesiondeclase VALUES (1, 600, 660, 1, 1, NULL, 1)"})
-            QVERIFY(dao->execute(QString::fromUtf8(sql)));
-        dao->close();
+        seedSession(u"pragma"_s);
 
         Dao::setScriptFolder(scripts.path());
         QVERIFY(dao->open(u"pragma"_s, false));

@@ -149,6 +149,41 @@ private slots:
         QCOMPARE(siguiente(), u"8"_s);
     }
 
+    void onlyListedStudentsAreBilled()
+    {
+        conAlta(u"Ana"_s, 10, primeroDeMes());
+        std::unique_ptr<Alumno> bea(Alumno::getFromDB(conAlta(u"Bea"_s, 10, primeroDeMes())));
+        Alumno sinGuardar; // never stored: must not stand for "every student"
+        QCOMPARE(Recibo::generarRecibos(0, 0, {&sinGuardar, bea.get()}), (QList<int>{1, 0, 0}));
+        QCOMPARE(valor(u"SELECT group_concat(idalumno) FROM recibo"_s), QString::number(bea->id()));
+    }
+
+    void failedRunInsideAnOpenTransactionOrRefusedCommitKeepsNothing()
+    {
+        for (int i = 0; i < 3; ++i)
+            conAlta(u"N%1"_s.arg(i), 10, primeroDeMes());
+        QVERIFY(Dao::getInstance()->execute(u"CREATE TEMP TRIGGER falla BEFORE INSERT ON recibo WHEN (SELECT count(*) FROM recibo) >= 2 "
+                                            "BEGIN SELECT RAISE(ABORT, 'injected'); END"_s));
+        MessageCapture capture;
+        QVERIFY(Dao::getInstance()->transaction());
+        const int antes = alumno(u"Antes"_s, u"Del run"_s);
+        QCOMPARE(Recibo::generarRecibos(0, 0, {}), QList<int>());
+        QVERIFY2(Dao::getInstance()->inTransaction(), "the opener still owns its transaction");
+        QVERIFY(Dao::getInstance()->commit());
+        QCOMPARE(contar(u"SELECT count(*) FROM alumno WHERE id = ?"_s, {antes}), 1);
+        QCOMPARE(contar(u"SELECT count(*) FROM recibo"_s), 0);
+
+        // foreign keys checked at commit, and a bill pointing nowhere: the commit is refused
+        QVERIFY(Dao::getInstance()->execute(u"DROP TRIGGER falla"_s));
+        QVERIFY(Dao::getInstance()->execute(u"CREATE TEMP TRIGGER huerfano AFTER INSERT ON recibo BEGIN "
+                                            "UPDATE recibo SET idalumno = 999999 WHERE id = new.id; END"_s));
+        QVERIFY(Dao::getInstance()->execute(u"PRAGMA defer_foreign_keys = ON"_s)); // lasts until the next commit
+        QCOMPARE(Recibo::generarRecibos(0, 0, {}), QList<int>());
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        QCOMPARE(contar(u"SELECT count(*) FROM recibo"_s), 0);
+        QCOMPARE(siguiente(), u"0"_s);
+    }
+
     void regenerationRebuildsOnlyThisMonthsBills()
     {
         const QDate ini = primeroDeMes();

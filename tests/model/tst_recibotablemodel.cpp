@@ -7,9 +7,19 @@
 #include <QAbstractItemModelTester>
 #include <QSettings>
 #include <QSortFilterProxyModel>
+#include <QStandardItemModel>
 #include <QTest>
 
 using namespace ReciboFixture;
+
+namespace {
+// Reaches cells the views never ask for.
+struct ModeloCrudo : ReciboTableModel
+{
+    using ReciboTableModel::ReciboTableModel;
+    QModelIndex crudo(int row, int column) const { return createIndex(row, column); }
+};
+} // namespace
 
 class TestReciboTableModel : public QObject
 {
@@ -27,7 +37,7 @@ private slots:
         QVERIFY(r->update());
         Dao::getInstance()->execute(u"UPDATE recibo SET nombrealumno = 'Ana', apellidosalumno = 'Pena'"_s);
 
-        ReciboTableModel model(QDate(), QDate(), Recibo::PAGADOS_E_IMPAGADOS);
+        ModeloCrudo model(QDate(), QDate(), Recibo::PAGADOS_E_IMPAGADOS);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(model.columnCount(), 10);
         QCOMPARE(model.headerData(0, Qt::Horizontal).toString(), u"Number"_s);
@@ -38,10 +48,16 @@ private slots:
             QCOMPARE(model.data(model.index(0, c)), esperado.at(c));
             QCOMPARE(model.data(model.index(0, c)).typeId(), esperado.at(c).typeId());
         }
-        // ids through a proxy
-        QSortFilterProxyModel proxy;
-        proxy.setSourceModel(&model);
-        QCOMPARE(model.getId(proxy.index(0, 2)), r->id());
+        // ids through nested proxies; rows past the end and other models' indexes answer nothing
+        QSortFilterProxyModel inner, outer;
+        inner.setSourceModel(&model);
+        outer.setSourceModel(&inner);
+        QCOMPARE(model.getId(outer.index(0, 2)), r->id());
+        QVERIFY(!model.data(model.crudo(3, 0)).isValid());
+        QStandardItemModel otro(1, 1);
+        MessageCapture capture;
+        QCOMPARE(model.getId(otro.index(0, 0)), -1);
+        QVERIFY(capture.contains(QtWarningMsg, u"invalid qModelIndex for get an id on ReciboTableModel"_s));
     }
 
     void filtersByRangeAndPaidState()
