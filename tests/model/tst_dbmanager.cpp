@@ -86,23 +86,6 @@ private slots:
         QVERIFY(!QFile::exists(DBManager::dataDir() + u"/../planted.db"_s));
     }
 
-    void tenBackupsAtMost()
-    {
-        QVERIFY(dao->open(QString(), false));
-        for (int i = 1; i <= 10; ++i)
-            touch(u"backup_database.db.at.20.01.%1_10.00.00"_s.arg(i, 2, 10, QLatin1Char('0')));
-        touch(u"backup_other.db.at.20.01.01_10.00.00"_s);
-        daoSetDebug(true);
-        MessageCapture capture;
-        dao->backup(u"database.db"_s);
-        QVERIFY(capture.contains(QtDebugMsg, u"There are more than 10 backups, deleting de last one: backup_database.db.at.20.01.01_10.00.00"_s));
-        const QStringList backups = DBManager::listDBs(true, true);
-        QCOMPARE(backups.size(), 10);
-        QCOMPARE(backups.first(), u"backup_database.db.at.20.01.02_10.00.00"_s);
-        QCOMPARE(contents(dataFile(backups.last())), contents(daoDbPath(u"database"_s)));
-        QVERIFY(QFile::exists(dataFile(u"backup_other.db.at.20.01.01_10.00.00"_s)));
-    }
-
     void createPasswordThenLogInWithoutLoggingIt()
     {
         ScriptedPrompter prompter;
@@ -174,15 +157,27 @@ private slots:
         QCOMPARE(DaoRawDb(daoDbPath(u"database"_s)).value(u"SELECT value FROM property WHERE key = 'locked'"_s).toString(), u"true"_s);
     }
 
-    void corruptedFileIsRefusedAndTheNewestBackupRestoresIt()
+    void tenBackupsAtMostAndTheNewestRestoresACorruptedFile()
     {
         QVERIFY(dao->open(QString(), false));
         QVERIFY(dao->transaction());
         for (int i = 0; i < 300; ++i)
             QVERIFY(dao->insert(u"aula"_s, {"nombre", "comentarios"}, {u"A%1"_s.arg(i), QString(200, QLatin1Char('c'))}).isValid());
         QVERIFY(dao->commit());
-        touch(u"backup_database.db.at.00.01.01_10.00.00"_s); // an older, useless one
-        dao->backup(u"database.db"_s);
+        // ten older, useless ones, and one of another database
+        for (int i = 1; i <= 10; ++i)
+            touch(u"backup_database.db.at.20.01.%1_10.00.00"_s.arg(i, 2, 10, QLatin1Char('0')));
+        touch(u"backup_other.db.at.20.01.01_10.00.00"_s);
+        daoSetDebug(true);
+        {
+            MessageCapture capture;
+            dao->backup(u"database.db"_s);
+            QVERIFY(capture.contains(QtDebugMsg, u"There are more than 10 backups, deleting de last one: backup_database.db.at.20.01.01_10.00.00"_s));
+        }
+        const QStringList backups = DBManager::listDBs(true, true);
+        QCOMPARE(backups.size(), 10);
+        QCOMPARE(backups.first(), u"backup_database.db.at.20.01.02_10.00.00"_s);
+        QVERIFY(QFile::exists(dataFile(u"backup_other.db.at.20.01.01_10.00.00"_s)));
         dao->close();
         const QString path = daoDbPath(u"database"_s);
         {
