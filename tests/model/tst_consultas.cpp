@@ -135,52 +135,48 @@ private slots:
         QVERIFY(!f.first()->isIgnorado());
     }
 
-    void solapamientoDeProfesor()
+    void solapamientoDeSesiones_data()
     {
-        const int otro = turno(asignatura(u"Química"_s), u"Tarde"_s);
-        const int a = sesion(m_turnoMates, m_aula, Lunes, hm(10, 0), hm(11, 0), m_profe);
-        sesion(otro, aula(u"Laboratorio"_s), Lunes, hm(11, 0), hm(12, 0), m_profe);
-        // same hours, other teacher
-        sesion(otro, aula(u"Taller"_s), Lunes, hm(10, 0), hm(11, 0), profesor(u"Rosa"_s));
-        QVERIFY(Resultado{Academia::comprobarEstado()}.solapamientos(Solapa::Profesor).isEmpty());
-
-        const int b = sesion(otro, aula(u"Patio"_s), Lunes, hm(10, 15), hm(10, 45), m_profe);
-        Resultado r{Academia::comprobarEstado()};
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<bool>("mismoTurno");
+        QTest::addColumn<QString>("nombreAula");
+        QTest::addColumn<QString>("profe");
+        QTest::addColumn<QString>("textoA");
+        QTest::addColumn<QString>("textoB");
         // the finding of one session shows the subject of that session and the times of the other
-        QCOMPARE(porSesion(r.solapamientos(Solapa::Profesor)), (QMap<int, QString>{
-            {a, u"Teacher Pedro has session Matemáticas overlapped %1s from 10:15 to 10:45"_s.arg(dia(Lunes))},
-            {b, u"Teacher Pedro has session Química overlapped %1s from 10:00 to 11:00"_s.arg(dia(Lunes))}}));
+        QTest::newRow("teacher") << int(Solapa::Profesor) << false << u"Patio"_s << u"Pedro"_s
+                                 << u"Teacher Pedro has session Matemáticas overlapped %1s from 10:15 to 10:45"_s
+                                 << u"Teacher Pedro has session Química overlapped %1s from 10:00 to 11:00"_s;
+        QTest::newRow("shift") << int(Solapa::TurnoAsignatura) << true << u"Aula 3"_s << u"Xan"_s
+                               << u"Subject Matemáticas is overlapped %1s from 10:15 to 10:45"_s
+                               << u"Subject Matemáticas is overlapped %1s from 10:00 to 11:00"_s;
+        QTest::newRow("classroom") << int(Solapa::Aula) << false << u"Aula 1"_s << u"Eva"_s
+                                   << u"Classroom Aula 1 has session Matemáticas overlapped %1s from 10:15 to 10:45"_s
+                                   << u"Classroom Aula 1 has session Química overlapped %1s from 10:00 to 11:00"_s;
     }
-
-    void solapamientoDeTurno()
+    void solapamientoDeSesiones()
     {
+        QFETCH(int, tipo);
+        QFETCH(bool, mismoTurno);
+        QFETCH(QString, nombreAula);
+        QFETCH(QString, profe);
+        QFETCH(QString, textoA);
+        QFETCH(QString, textoB);
+        const int quimica = turno(asignatura(u"Química"_s), u"Tarde"_s);
         const int a = sesion(m_turnoMates, m_aula, Lunes, hm(10, 0), hm(11, 0), m_profe);
+        // touching in the same classroom with the same teacher; another day; same hours elsewhere in another shift
+        sesion(quimica, m_aula, Lunes, hm(11, 0), hm(12, 0), m_profe);
         sesion(m_turnoMates, m_aula, Martes, hm(10, 0), hm(11, 0), m_profe);
-        sesion(m_turnoMates, m_aula, Lunes, hm(9, 0), hm(10, 0), m_profe);
-        // same hours in another shift of the same subject
         sesion(turno(m_mates, u"Tarde"_s), aula(u"Aula 2"_s), Lunes, hm(10, 0), hm(11, 0), profesor(u"Rosa"_s));
-        QVERIFY(Resultado{Academia::comprobarEstado()}.solapamientos(Solapa::TurnoAsignatura).isEmpty());
+        Resultado casi{Academia::comprobarEstado()};
+        for (int t : {Solapa::Profesor, Solapa::TurnoAsignatura, Solapa::Aula})
+            QVERIFY2(casi.solapamientos(t).isEmpty(), qPrintable(QString::number(t)));
 
-        const int b = sesion(m_turnoMates, aula(u"Aula 3"_s), Lunes, hm(10, 30), hm(11, 30), profesor(u"Xan"_s));
+        const int idAula = nombreAula == u"Aula 1"_s ? m_aula : aula(nombreAula);
+        const int b = sesion(mismoTurno ? m_turnoMates : quimica, idAula, Lunes, hm(10, 15), hm(10, 45),
+                             profe == u"Pedro"_s ? m_profe : profesor(profe));
         Resultado r{Academia::comprobarEstado()};
-        QCOMPARE(porSesion(r.solapamientos(Solapa::TurnoAsignatura)), (QMap<int, QString>{
-            {a, u"Subject Matemáticas is overlapped %1s from 10:30 to 11:30"_s.arg(dia(Lunes))},
-            {b, u"Subject Matemáticas is overlapped %1s from 10:00 to 11:00"_s.arg(dia(Lunes))}}));
-    }
-
-    void solapamientoDeAula()
-    {
-        const int otro = turno(asignatura(u"Química"_s), u"Tarde"_s);
-        const int a = sesion(m_turnoMates, m_aula, Lunes, hm(16, 0), hm(17, 0), m_profe);
-        sesion(otro, m_aula, Lunes, hm(17, 0), hm(18, 0), profesor(u"Rosa"_s));
-        sesion(otro, aula(u"Aula 2"_s), Lunes, hm(16, 0), hm(17, 0), profesor(u"Xan"_s));
-        QVERIFY(Resultado{Academia::comprobarEstado()}.solapamientos(Solapa::Aula).isEmpty());
-
-        const int b = sesion(turno(m_mates, u"Noche"_s), m_aula, Lunes, hm(16, 45), hm(16, 55), profesor(u"Eva"_s));
-        Resultado r{Academia::comprobarEstado()};
-        const QMap<int, QString> s = porSesion(r.solapamientos(Solapa::Aula));
-        QCOMPARE(s.keys(), (QList<int>{a, b}));
-        QCOMPARE(s.value(a), u"Classroom Aula 1 has session Matemáticas overlapped %1s from 16:45 to 16:55"_s.arg(dia(Lunes)));
+        QCOMPARE(porSesion(r.solapamientos(tipo)), (QMap<int, QString>{{a, textoA.arg(dia(Lunes))}, {b, textoB.arg(dia(Lunes))}}));
     }
 
     void turnoSinSesiones()
