@@ -19,7 +19,7 @@ private:
     Dao* dao = nullptr;
 
     static QString dataFile(const QString& fileName) { return QDir(DBManager::dataDir()).filePath(fileName); }
-    static void touch(const QString& fileName) { QFile file(dataFile(fileName)); QVERIFY(file.open(QIODevice::WriteOnly)); }
+    static void touch(const QString& fileName) { QVERIFY(QFile(dataFile(fileName)).open(QIODevice::WriteOnly)); }
     static QByteArray contents(const QString& path)
     {
         QFile file(path);
