@@ -15,8 +15,7 @@
 class DaoRawDb
 {
 public:
-    explicit DaoRawDb(const QString& path)
-        : m_name(QStringLiteral("raw_%1").arg(++counter()))
+    explicit DaoRawDb(const QString& path) : m_name(QStringLiteral("raw_%1").arg(++counter()))
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(path);
@@ -24,10 +23,7 @@ public:
     }
     ~DaoRawDb()
     {
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_name, false);
-            db.close();
-        }
+        QSqlDatabase::database(m_name, false).close();
         QSqlDatabase::removeDatabase(m_name);
     }
     QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
@@ -35,15 +31,9 @@ public:
     QVariant value(const QString& sql) const
     {
         QSqlQuery q(db());
-        if (!q.exec(sql) || !q.next())
-            return QVariant();
-        return q.value(0);
+        return q.exec(sql) && q.next() ? q.value(0) : QVariant();
     }
-    bool exec(const QString& sql) const
-    {
-        QSqlQuery q(db());
-        return q.exec(sql);
-    }
+    bool exec(const QString& sql) const { return QSqlQuery(db()).exec(sql); }
 
 private:
     static int& counter()
@@ -54,15 +44,19 @@ private:
     QString m_name;
 };
 
-inline QString daoDbPath(const QString& name)
-{
-    return QDir(DBManager::dataDir()).filePath(name + QStringLiteral(".db"));
-}
+inline QString daoDbPath(const QString& name) { return QDir(DBManager::dataDir()).filePath(name + QStringLiteral(".db")); }
 
 inline void daoSetDebug(bool on)
 {
     QSettings().setValue(QStringLiteral("DaoInDebugMode"), on);
     Dao::getInstance();
+}
+
+// First column of the first row through the Dao's own connection.
+inline QVariant daoValue(const QString& sql, const QList<QVariant>& values = {})
+{
+    QSqlQuery q = Dao::getInstance()->query(sql, values);
+    return q.next() ? q.value(0) : QVariant();
 }
 
 #endif // DAOTESTHELPERS_H

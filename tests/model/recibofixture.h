@@ -15,59 +15,51 @@
 #include <QString>
 
 namespace ReciboFixture {
+using namespace Qt::StringLiterals;
 
 inline bool abrirBaseNueva()
 {
     TestEnv::resetCase();
     if (Dao::getInstance()->inTransaction())
         Dao::getInstance()->rollback();
-    return Dao::getInstance()->open(QStringLiteral("recibos"), false);
+    return Dao::getInstance()->open(u"recibos"_s, false);
 }
 
-inline QString propiedad(const QString& key)
-{
-    QSqlQuery q = Dao::getInstance()->query(QStringLiteral("SELECT value FROM property WHERE key = ?"), {key});
-    return q.next() ? q.value(0).toString() : QString();
-}
-
-inline int contar(const QString& sql, const QList<QVariant>& values = {})
+// First column of the first row, as text ("" when there is none).
+inline QString valor(const QString& sql, const QList<QVariant>& values = {})
 {
     QSqlQuery q = Dao::getInstance()->query(sql, values);
-    return q.next() ? q.value(0).toInt() : -1;
+    return q.next() ? q.value(0).toString() : QString();
+}
+inline QString siguiente() { return valor(u"SELECT value FROM property WHERE key = 'siguienterecibo'"_s); }
+inline int contar(const QString& sql, const QList<QVariant>& values = {})
+{
+    const QString v = valor(sql, values);
+    return v.isEmpty() ? -1 : v.toInt();
 }
 
-inline int turno(const QString& asignatura, const QString& nombreTurno = QStringLiteral("A"))
+inline int turno(const QString& asignatura, const QString& nombreTurno = u"A"_s)
 {
     Dao* dao = Dao::getInstance();
-    QSqlQuery q = dao->query(QStringLiteral("SELECT id FROM asignatura WHERE nombre = ?"), {asignatura});
-    int idAsignatura = q.next() ? q.value(0).toInt() : 0;
-    if (!idAsignatura)
-        idAsignatura = dao->insert(QStringLiteral("asignatura"), {QStringLiteral("nombre")}, {asignatura}).toInt();
-    return dao->insert(QStringLiteral("turnoasignatura"), {QStringLiteral("nombre"), QStringLiteral("idasignatura")},
-                       {nombreTurno, idAsignatura})
-        .toInt();
+    const int idAsignatura = dao->insert(u"asignatura"_s, {"nombre"}, {asignatura}).toInt();
+    return dao->insert(u"turnoasignatura"_s, {"nombre", "idasignatura"}, {nombreTurno, idAsignatura}).toInt();
 }
 
-inline int alumno(const QString& nombre, const QString& apellidos, const QString& ccc = QString(),
-                  const QString& direccion = QStringLiteral("Rúa Nova 3"),
-                  const QString& localidad = QStringLiteral("Lugo"), const QString& cp = QStringLiteral("27001"),
-                  const QString& provincia = QStringLiteral("Lugo"))
+inline int alumno(const QString& nombre, const QString& apellidos, const QString& ccc = QString())
 {
     Alumno a;
     a.setNombre(nombre);
     a.setApellidos(apellidos);
     a.setCcc(ccc);
-    a.setDni(QStringLiteral("12345678Z"));
-    a.setDireccion(direccion);
-    a.setLocalidad(localidad);
-    a.setCp(cp);
-    a.setProvincia(provincia);
-    a.setDescuento(0);
+    a.setDni(u"12345678Z"_s);
+    a.setDireccion(u"Rúa Nova 3"_s);
+    a.setLocalidad(u"Lugo"_s);
+    a.setCp(u"27001"_s);
+    a.setProvincia(u"Lugo"_s);
     return a.persist() ? a.id() : 0;
 }
 
-inline int alta(int idAlumno, int idTurno, const QString& asignatura, QDate falta, QDate fbaja, double precioBase,
-                double precio, const QString& nombreTurno = QStringLiteral("A"))
+inline int alta(int idAlumno, int idTurno, const QString& asignatura, QDate falta, QDate fbaja, double precioBase, double precio)
 {
     Alta a(idAlumno);
     a.setFalta(falta);
@@ -75,10 +67,9 @@ inline int alta(int idAlumno, int idTurno, const QString& asignatura, QDate falt
     a.setPrecioBase(precioBase);
     a.setPrecio(precio);
     a.setConDescuento(precio != precioBase);
-    a.setObservaciones(QString(""));
-    a.setNombreAlumno(QStringLiteral("alumno"));
+    a.setNombreAlumno(u"alumno"_s);
     a.setNombreAsignatura(asignatura);
-    a.setNombreTurnoAsignatura(nombreTurno);
+    a.setNombreTurnoAsignatura(u"A"_s);
     a.setIdTurnoAsignatura(idTurno);
     return a.persist(true) == 1 ? a.id() : 0;
 }
@@ -89,24 +80,19 @@ inline int recibo(int idAlumno, QDate fecha, double importe, bool automatico = t
     Recibo r(idAlumno);
     r.setFecha(fecha);
     r.setImporte(importe);
-    r.setConcepto(QStringLiteral("Concepto"));
-    r.setDatosAlumno(QStringLiteral("Datos"));
+    r.setConcepto(u"Concepto"_s);
+    r.setDatosAlumno(u"Datos"_s);
     if (pagado > 0)
         r.setImportePagado(pagado);
     if (!r.persist())
         return 0;
-    if (automatico) {
-        // setters mark a bill as edited: put the flag back as generated
-        Dao::getInstance()->execute(QStringLiteral("UPDATE recibo SET automatico = 'true' WHERE id = ?"), {r.id()});
-    }
+    // setters mark a bill as edited: put the flag back as generated
+    if (automatico)
+        Dao::getInstance()->execute(u"UPDATE recibo SET automatico = 'true' WHERE id = ?"_s, {r.id()});
     return r.id();
 }
 
-inline QDate primeroDeMes()
-{
-    const QDate hoy = QDate::currentDate();
-    return QDate(hoy.year(), hoy.month(), 1);
-}
+inline QDate primeroDeMes() { return QDate(QDate::currentDate().year(), QDate::currentDate().month(), 1); }
 
 } // namespace ReciboFixture
 

@@ -18,6 +18,7 @@
 #include <QStringList>
 
 namespace AcademiaFixture {
+using namespace Qt::StringLiterals;
 
 inline bool abrirBaseNueva()
 {
@@ -27,7 +28,7 @@ inline bool abrirBaseNueva()
     // the fault lists are process-wide: start every case with both empty
     Academia::ignorarAvisos();
     Academia::ignorarAvisos();
-    return Dao::getInstance()->open(QStringLiteral("academia"), false);
+    return Dao::getInstance()->open(u"academia"_s, false);
 }
 
 inline int insertar(const QString& tabla, const QStringList& columnas, const QList<QVariant>& valores)
@@ -36,43 +37,27 @@ inline int insertar(const QString& tabla, const QStringList& columnas, const QLi
     return id.isValid() && id.typeId() != QMetaType::Bool ? id.toInt() : -1;
 }
 
-inline int asignatura(const QString& nombre)
-{
-    return insertar(QStringLiteral("asignatura"), {QStringLiteral("nombre")}, {nombre});
-}
-
+inline int asignatura(const QString& nombre) { return insertar(u"asignatura"_s, {"nombre"}, {nombre}); }
 inline int turno(int idAsignatura, const QString& nombre)
 {
-    return insertar(QStringLiteral("turnoasignatura"), {QStringLiteral("nombre"), QStringLiteral("idasignatura")},
-                    {nombre, idAsignatura});
+    return insertar(u"turnoasignatura"_s, {"nombre", "idasignatura"}, {nombre, idAsignatura});
 }
-
-inline int aula(const QString& nombre, int aforo = 20)
-{
-    return insertar(QStringLiteral("aula"), {QStringLiteral("nombre"), QStringLiteral("aforo")}, {nombre, aforo});
-}
-
+inline int aula(const QString& nombre, int aforo = 20) { return insertar(u"aula"_s, {"nombre", "aforo"}, {nombre, aforo}); }
 inline int profesor(const QString& nombre)
 {
-    return insertar(QStringLiteral("profesor"), {QStringLiteral("nombre"), QStringLiteral("falta")},
-                    {nombre, QDate(2020, 9, 1)});
+    return insertar(u"profesor"_s, {"nombre", "falta"}, {nombre, QDate(2020, 9, 1)});
 }
 
 // minutes after midnight; idProfesor 0 = no teacher
 inline int sesion(int idTurno, int idAula, int dia, int inicio, int fin, int idProfesor)
 {
-    return insertar(QStringLiteral("sesiondeclase"),
-                    {QStringLiteral("minutoinicio"), QStringLiteral("minutofin"), QStringLiteral("diasemana"),
-                     QStringLiteral("idaula"), QStringLiteral("idprofesor"), QStringLiteral("idturnoasignatura")},
+    return insertar(u"sesiondeclase"_s, {"minutoinicio", "minutofin", "diasemana", "idaula", "idprofesor", "idturnoasignatura"},
                     {inicio, fin, dia, idAula, Dao::idOrNull(idProfesor), idTurno});
 }
 
 inline int alumno(const QString& nombre)
 {
-    return insertar(QStringLiteral("alumno"),
-                    {QStringLiteral("nombre"), QStringLiteral("apellidos"), QStringLiteral("dni"),
-                     QStringLiteral("direccion")},
-                    {nombre, QStringLiteral("Souto"), QStringLiteral("00000000T"), QStringLiteral("Rúa Nova 1")});
+    return insertar(u"alumno"_s, {"nombre", "apellidos", "dni", "direccion"}, {nombre, u"Souto"_s, u"00000000T"_s, u"Rúa Nova 1"_s});
 }
 
 // The names are the ones the enrolment keeps of its student, subject and shift;
@@ -81,41 +66,26 @@ inline int alta(int idAlumno, int idTurno, const QString& nombreAlumno, const QS
                 const QString& nombreTurno, const QDate& falta = QDate::currentDate().addMonths(-2),
                 const QDate& fbaja = QDate())
 {
-    return insertar(QStringLiteral("alta"),
-                    {QStringLiteral("falta"), QStringLiteral("fbaja"), QStringLiteral("precio"),
-                     QStringLiteral("nombrealumno"), QStringLiteral("nombreturnoasignatura"), QStringLiteral("idalumno"),
-                     QStringLiteral("idturnoasignatura"), QStringLiteral("nombreasignatura")},
+    return insertar(u"alta"_s,
+                    {"falta", "fbaja", "precio", "nombrealumno", "nombreturnoasignatura", "idalumno", "idturnoasignatura", "nombreasignatura"},
                     {falta, fbaja.isValid() ? QVariant(fbaja) : QVariant(), 4000, nombreAlumno, nombreTurno, idAlumno,
                      Dao::idOrNull(idTurno), nombreAsignatura});
 }
 
-inline int curso(const QString& nombre)
-{
-    return insertar(QStringLiteral("curso"), {QStringLiteral("nombre")}, {nombre});
-}
-
+inline int curso(const QString& nombre) { return insertar(u"curso"_s, {"nombre"}, {nombre}); }
 inline bool cursoAsignatura(int idCurso, int idAsignatura)
 {
-    return insertar(QStringLiteral("curso_asignatura"), {QStringLiteral("idcurso"), QStringLiteral("idasignatura")},
-                    {idCurso, idAsignatura})
-           != -1;
+    return insertar(u"curso_asignatura"_s, {"idcurso", "idasignatura"}, {idCurso, idAsignatura}) != -1;
 }
-
 inline int turnoCurso(int idCurso, const QString& nombre, const QList<int>& turnos)
 {
-    const int id = insertar(QStringLiteral("turnocurso"), {QStringLiteral("nombre"), QStringLiteral("idcurso")},
-                            {nombre, idCurso});
+    const int id = insertar(u"turnocurso"_s, {"nombre", "idcurso"}, {nombre, idCurso});
     for (int t : turnos)
-        insertar(QStringLiteral("turnocurso_turnoasignatura"),
-                 {QStringLiteral("idturnoasignatura"), QStringLiteral("idturnocurso")}, {t, id});
+        insertar(u"turnocurso_turnoasignatura"_s, {"idturnoasignatura", "idturnocurso"}, {t, id});
     return id;
 }
 
-inline void configurar(const QString& clave, const QVariant& valor)
-{
-    QSettings s;
-    s.setValue(QStringLiteral("CONFIGURATION/") + clave, valor);
-}
+inline void configurar(const QString& clave, const QVariant& valor) { QSettings().setValue(u"CONFIGURATION/"_s + clave, valor); }
 
 // The check's findings, the faults of one kind or the overlaps of one kind.
 struct Resultado
@@ -128,45 +98,32 @@ struct Resultado
             if (e->tipo() != EstadoAcademia::Fallo)
                 delete e;
     }
-
+    // The findings of type T that pass the test.
+    template<typename T, typename Test> QList<T*> filtrar(int tipo, Test test) const
+    {
+        QList<T*> r;
+        for (EstadoAcademia* e : todos)
+            if (e->tipo() == tipo && test(static_cast<T*>(e)))
+                r << static_cast<T*>(e);
+        return r;
+    }
     QList<EstadoAcademiaFallo*> fallos(int tipoFallo) const
     {
-        QList<EstadoAcademiaFallo*> r;
-        for (EstadoAcademia* e : todos)
-            if (e->tipo() == EstadoAcademia::Fallo && static_cast<EstadoAcademiaFallo*>(e)->tipoFallo() == tipoFallo)
-                r << static_cast<EstadoAcademiaFallo*>(e);
-        return r;
+        return filtrar<EstadoAcademiaFallo>(EstadoAcademia::Fallo, [=](auto* f) { return f->tipoFallo() == tipoFallo; });
     }
-
     QList<EstadoAcademiaInconsistenciaSolapamiento*> solapamientos(int tipo) const
     {
-        QList<EstadoAcademiaInconsistenciaSolapamiento*> r;
-        for (EstadoAcademia* e : todos) {
-            if (e->tipo() != EstadoAcademia::Inconsistencia
-                || !static_cast<EstadoAcademiaInconsistencia*>(e)->esSolapamiento())
-                continue;
-            auto* s = static_cast<EstadoAcademiaInconsistenciaSolapamiento*>(e);
-            if (s->tipoSolapamiento() == tipo)
-                r << s;
-        }
-        return r;
+        return filtrar<EstadoAcademiaInconsistenciaSolapamiento>(EstadoAcademia::Inconsistencia, [=](auto* s) {
+            return s->esSolapamiento() && s->tipoSolapamiento() == tipo;
+        });
     }
-
     QList<EstadoAcademiaInconsistencia*> dobles() const
     {
-        QList<EstadoAcademiaInconsistencia*> r;
-        for (EstadoAcademia* e : todos)
-            if (e->tipo() == EstadoAcademia::Inconsistencia
-                && !static_cast<EstadoAcademiaInconsistencia*>(e)->esSolapamiento())
-                r << static_cast<EstadoAcademiaInconsistencia*>(e);
-        return r;
+        return filtrar<EstadoAcademiaInconsistencia>(EstadoAcademia::Inconsistencia, [](auto* i) { return !i->esSolapamiento(); });
     }
 };
 
-inline QString dia(int d)
-{
-    return EstadoAcademia::nombreDia(d);
-}
+inline QString dia(int d) { return EstadoAcademia::nombreDia(d); }
 
 } // namespace AcademiaFixture
 

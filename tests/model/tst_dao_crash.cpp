@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const char* const writerVariable = "PENSARIO_DAO_CRASH_WRITER";
 const int committedRows = 200;
@@ -34,20 +36,19 @@ private:
     {
         TestEnv::resetCase();
         Dao* dao = Dao::getInstance();
-        if (!dao->open(QStringLiteral("crash"), false)
-            || !dao->execute(QStringLiteral("CREATE TABLE crashrow (id INTEGER PRIMARY KEY, batch INTEGER, payload BLOB)")))
+        if (!dao->open(u"crash"_s, false) || !dao->execute(u"CREATE TABLE crashrow (id INTEGER PRIMARY KEY, batch INTEGER, payload BLOB)"_s))
             ::_exit(2);
         dao->transaction();
         for (int i = 0; i < committedRows; ++i)
-            dao->execute(QStringLiteral("INSERT INTO crashrow (batch, payload) VALUES (0, randomblob(100))"));
+            dao->execute(u"INSERT INTO crashrow (batch, payload) VALUES (0, randomblob(100))"_s);
         if (!dao->commit())
             ::_exit(3);
         dao->transaction();
         for (int i = 0;; ++i) {
-            if (!dao->execute(QStringLiteral("INSERT INTO crashrow (batch, payload) VALUES (1, randomblob(4000))")))
+            if (!dao->execute(u"INSERT INTO crashrow (batch, payload) VALUES (1, randomblob(4000))"_s))
                 ::_exit(4);
             if (i == 3000) {
-                std::printf("READY\t%s\t%s\n", qPrintable(daoDbPath(QStringLiteral("crash"))), qPrintable(TestEnv::homeDir()));
+                std::printf("READY\t%s\t%s\n", qPrintable(daoDbPath(u"crash"_s)), qPrintable(TestEnv::homeDir()));
                 std::fflush(stdout);
             }
         }
@@ -61,21 +62,18 @@ private slots:
     {
         QProcess writer;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QString::fromLatin1(writerVariable), QStringLiteral("1"));
+        env.insert(QString::fromLatin1(writerVariable), u"1"_s);
         writer.setProcessEnvironment(env);
         writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         writer.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(writer.waitForStarted());
-
         QString line;
         QElapsedTimer timer;
-        timer.start();
-        while (!line.startsWith(QLatin1String("READY")) && timer.elapsed() < 60000) {
-            if (!writer.canReadLine() && !writer.waitForReadyRead(1000)) {
-                QVERIFY2(writer.state() == QProcess::Running, "the writer ended on its own");
-                continue;
-            }
-            line = QString::fromLocal8Bit(writer.readLine()).trimmed();
+        for (timer.start(); !line.startsWith(QLatin1String("READY")) && timer.elapsed() < 60000;) {
+            QVERIFY2(writer.canReadLine() || writer.waitForReadyRead(1000) || writer.state() == QProcess::Running,
+                     "the writer ended on its own");
+            if (writer.canReadLine())
+                line = QString::fromLocal8Bit(writer.readLine()).trimmed();
         }
         QVERIFY2(line.startsWith(QLatin1String("READY")), "the writer never got into its transaction");
         writer.kill(); // SIGKILL: no destructor, no rollback
@@ -84,27 +82,20 @@ private slots:
 
         const QStringList parts = line.split(QLatin1Char('\t'));
         QCOMPARE(parts.size(), 3);
-        const QString childDb = parts.at(1);
-        const QString childHome = parts.at(2);
         // The killed transaction left its journal behind: the file alone is not consistent.
-        QVERIFY(QFile::exists(childDb + QStringLiteral("-journal")));
-
-        const QString db = daoDbPath(QStringLiteral("crash"));
-        QVERIFY(QFile::copy(childDb, db));
-        QVERIFY(QFile::copy(childDb + QStringLiteral("-journal"), db + QStringLiteral("-journal")));
-        QDir(childHome).removeRecursively();
-        // pages of the killed transaction had reached the file itself
+        const QString db = daoDbPath(u"crash"_s);
+        for (const QString& suffix : {QString(), u"-journal"_s})
+            QVERIFY(QFile::copy(parts.at(1) + suffix, db + suffix));
+        QDir(parts.at(2)).removeRecursively();
         const qint64 sizeAtKill = QFileInfo(db).size();
 
         Dao* dao = Dao::getInstance();
-        QVERIFY(dao->open(QStringLiteral("crash"), false));
+        QVERIFY(dao->open(u"crash"_s, false));
         QVERIFY(dao->integrityCheck());
-        QSqlQuery q = dao->query(QStringLiteral("SELECT count(*), sum(batch) FROM crashrow"));
-        QVERIFY(q.next());
-        QCOMPARE(q.value(0).toInt(), committedRows);
-        QCOMPARE(q.value(1).toInt(), 0);
-        QVERIFY(!QFile::exists(db + QStringLiteral("-journal")));
+        QCOMPARE(daoValue(u"SELECT count(*) || '/' || sum(batch) FROM crashrow"_s).toString(), u"%1/0"_s.arg(committedRows));
+        QVERIFY(!QFile::exists(db + u"-journal"_s));
         dao->close();
+        // pages of the killed transaction had reached the file itself
         QVERIFY2(QFileInfo(db).size() < sizeAtKill, "the killed transaction never touched the file");
     }
 };
