@@ -1,0 +1,348 @@
+#include "alumno.h"
+
+#include "alta.h"
+#include "alumnotablemodel.h"
+#include "asignaturasalumnotablemodel.h"
+#include "atomicwrite.h"
+#include "dao.h"
+#include "valorsql.h"
+
+#include <QDebug>
+#include <QHash>
+#include <QSqlQuery>
+
+const QString Alumno::TABLE = QStringLiteral("alumno");
+const QStringList Alumno::COLUMNS = {
+    QStringLiteral("id"),        QStringLiteral("nombre"),    QStringLiteral("apellidos"),
+    QStringLiteral("instituto"), QStringLiteral("observaciones"), QStringLiteral("ccc"),
+    QStringLiteral("dni"),       QStringLiteral("direccion"), QStringLiteral("localidad"),
+    QStringLiteral("provincia"), QStringLiteral("cp"),        QStringLiteral("email"),
+    QStringLiteral("descuento"), QStringLiteral("banco"),     QStringLiteral("direccionBanco")};
+
+namespace {
+AlumnoTableModel* sharedModel = nullptr;
+
+const QString telefonoTable = QStringLiteral("telefonoalumno");
+
+// Current students: no enrolment at all, or one not yet withdrawn.
+const char* const actualesSql =
+    "SELECT %1.* FROM %1 left join %2 ON %2.idalumno = %1.id WHERE (%2.id is null OR %2.fbaja is "
+    "null OR julianday(%2.fbaja) > julianday('now')) %3 GROUP BY %1.id %4";
+// Former students: some enrolment, none of them not yet withdrawn.
+const char* const antiguosSql =
+    "SELECT %1.*\tFROM %1       WHERE ( \t\tSELECT count( * )\t\t  FROM %2\t\t  WHERE %2.idalumno = "
+    "%1.id \t    ) \t    > 0 \t    AND\t    ( \t\tSELECT count( * )\t\t  FROM %2\t\t  WHERE "
+    "%2.idalumno = %1.id \t\t\tAND\t\t\t( %2.fbaja IS NULL \t\t\t    OR\t\t\tjulianday( %2.fbaja ) "
+    "> julianday( 'now' )  ) \t    ) \t    = 0 %3\t    GROUP BY %1.id %4";
+
+// LIKE pattern that matches the text literally, with '\' as escape character.
+QString literalLike(QString text)
+{
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    text.replace(QLatin1Char('%'), QLatin1String("\\%"));
+    text.replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return text;
+}
+}
+
+Alumno::Alumno(QObject* parent)
+    : QObject(parent)
+{
+}
+
+Alumno::Alumno(int id, QObject* parent)
+    : QObject(parent)
+    , m_id(id)
+{
+}
+
+QString Alumno::telefonosString() const
+{
+    QStringList entries;
+    for (const auto& telefono : m_telefonos)
+        entries << telefono.first + QStringLiteral(": ") + telefono.second;
+    return entries.join(QStringLiteral("; "));
+}
+
+AlumnoTableModel* Alumno::getModel()
+{
+    if (!sharedModel)
+        sharedModel = new AlumnoTableModel(nullptr);
+    return sharedModel;
+}
+
+void Alumno::refreshModel()
+{
+    if (sharedModel)
+        sharedModel->refresh();
+}
+
+Alumno* Alumno::fromRow(QSqlQuery& query)
+{
+    Alumno* a = new Alumno(query.value(0).toInt());
+    a->m_nombre = query.value(1).toString();
+    a->m_apellidos = query.value(2).toString();
+    a->m_instituto = query.value(3).toString();
+    a->m_observaciones = query.value(4).toString();
+    a->m_ccc = query.value(5).toString();
+    a->m_dni = query.value(6).toString();
+    a->m_direccion = query.value(7).toString();
+    a->m_localidad = query.value(8).toString();
+    a->m_provincia = query.value(9).toString();
+    a->m_cp = query.value(10).toString();
+    a->m_email = query.value(11).toString();
+    a->m_descuento = query.value(12).toDouble();
+    a->m_banco = query.value(13).toString();
+    a->m_direccionBanco = query.value(14).toString();
+    return a;
+}
+
+Alumno* Alumno::fromQuery(QSqlQuery& query)
+{
+    Alumno* alumno = fromRow(query);
+    alumno->loadTelefonos();
+    return alumno;
+}
+
+Alumno* Alumno::getFromDB(int id)
+{
+    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"),
+                                                 QList<QVariant>{id});
+    if (query.size() >= 2) {
+        qWarning().noquote() << "More than one result for a getFromDB execution in " + TABLE
+                                    + "\n the query was: \n" + query.executedQuery();
+        return nullptr;
+    }
+    if (query.next())
+        return fromQuery(query);
+    return nullptr;
+}
+
+QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query, const QString& idsSql,
+                                     const QList<QVariant>& idsValues)
+{
+    QList<Alumno*> result;
+    QHash<int, Alumno*> byId;
+    while (query.next()) {
+        Alumno* alumno = fromRow(query);
+        result.append(alumno);
+        byId.insert(alumno->m_id, alumno);
+    }
+    if (result.isEmpty())
+        return result;
+    // The phones of every listed student in one query, not one per student.
+    const QString sql = QStringLiteral("SELECT idalumno, nombre, telefono FROM %1 WHERE idalumno IN "
+                                       "(SELECT id FROM (%2)) ORDER BY rowid")
+                            .arg(telefonoTable, idsSql);
+    QSqlQuery phones = Dao::getInstance()->query(sql, idsValues);
+    while (phones.next()) {
+        if (Alumno* alumno = byId.value(phones.value(0).toInt()))
+            alumno->m_telefonos.append({phones.value(1).toString(), phones.value(2).toString()});
+    }
+    return result;
+}
+
+QList<Alumno*> Alumno::list(const QString& orden, const QString& filtro)
+{
+    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, filtro, orden, QList<QVariant>());
+    QString ids = QStringLiteral("SELECT id FROM %1").arg(TABLE);
+    if (!filtro.isEmpty())
+        ids += QStringLiteral(" WHERE ") + filtro;
+    return listFromQuery(query, ids, {});
+}
+
+QList<Alumno*> Alumno::list(int modo, const QString& orden, const QString& filtro)
+{
+    const char* sqlTemplate = nullptr;
+    switch (modo) {
+    case Todos: return list(orden, filtro);
+    case Actuales: sqlTemplate = actualesSql; break;
+    case Antiguos: sqlTemplate = antiguosSql; break;
+    default: return {};
+    }
+    // The filter narrows the whole condition, not only its last term.
+    const QString condicion =
+        filtro.isEmpty() ? QString() : QStringLiteral("AND (") + filtro + QLatin1Char(')');
+    const QString orderBy = orden.isEmpty() ? QString() : QStringLiteral("ORDER BY ") + orden;
+    const QString sql = QString::fromLatin1(sqlTemplate)
+                            .arg(TABLE, Alta::TABLE, condicion, orderBy);
+    QSqlQuery query = Dao::getInstance()->query(sql, {});
+    const QString ids = QString::fromLatin1(sqlTemplate).arg(TABLE, Alta::TABLE, condicion, QString());
+    return listFromQuery(query, ids, {});
+}
+
+QStringList Alumno::buscarNombre(const QString& apellidos)
+{
+    // The surnames are matched literally: % and _ typed in them are no wildcards.
+    const QString sql = QStringLiteral("SELECT %1||' '||%2 FROM %3 WHERE upper(trim(%4)) like "
+                                       "upper(trim(?)) ESCAPE '\\'")
+                            .arg(QStringLiteral("nombre"), QStringLiteral("apellidos"), TABLE,
+                                 QStringLiteral("apellidos"));
+    QStringList result;
+    QSqlQuery query = Dao::getInstance()->query(sql, {literalLike(apellidos)});
+    while (query.next())
+        result << query.value(0).toString();
+    return result;
+}
+
+void Alumno::loadTelefonos()
+{
+    m_telefonos.clear();
+    if (m_id < 1) {
+        qWarning() << "No se pueden obtener los teléfonos de un alumno sin id";
+        return;
+    }
+    QSqlQuery query = Dao::getInstance()->select(
+        telefonoTable, {QStringLiteral("nombre"), QStringLiteral("telefono")},
+        QStringLiteral("idalumno = ?"), QStringLiteral("rowid"), {m_id});
+    while (query.next())
+        m_telefonos.append({query.value(0).toString(), query.value(1).toString()});
+}
+
+bool Alumno::borrarTelefonos(int idAlumno)
+{
+    return Dao::getInstance()->deleteFrom(telefonoTable, {QStringLiteral("idalumno")}, {idAlumno});
+}
+
+bool Alumno::saveTelefonos(const Telefonos& telefonos)
+{
+    bool ok = borrarTelefonos(m_id);
+    // Stop at the first failure: the whole write is taken back anyway.
+    for (int i = 0; ok && i < telefonos.size(); ++i) {
+        const QVariant newId = Dao::getInstance()->insert(
+            telefonoTable,
+            {QStringLiteral("nombre"), QStringLiteral("telefono"), QStringLiteral("idalumno")},
+            {ValorSql::texto(telefonos.at(i).first), ValorSql::texto(telefonos.at(i).second),
+             m_id});
+        ok = newId.toLongLong() != 0;
+    }
+    if (!ok)
+        qWarning() << "Hubo un error guardando los teléfonos del alumno " << m_id
+                   << " en la base de datos";
+    return ok;
+}
+
+QList<QVariant> Alumno::fieldValues() const
+{
+    return {ValorSql::texto(m_nombre),   ValorSql::texto(m_apellidos),
+            ValorSql::texto(m_instituto), ValorSql::texto(m_observaciones),
+            ValorSql::texto(m_ccc),      ValorSql::texto(m_dni),
+            ValorSql::texto(m_direccion), ValorSql::texto(m_localidad),
+            ValorSql::texto(m_provincia), ValorSql::texto(m_cp),
+            ValorSql::texto(m_email),    m_descuento,
+            ValorSql::texto(m_banco),    ValorSql::texto(m_direccionBanco)};
+}
+
+bool Alumno::persist()
+{
+    if (m_id >= 1) {
+        qWarning() << "Intentando almacenar como nuevo un alumno que ya tiene id";
+        return false;
+    }
+    AtomicWrite write;
+    m_id = Dao::getInstance()->insert(TABLE, COLUMNS.mid(1), fieldValues()).toInt();
+    if (m_id == 0)
+        return false;
+    if (!saveTelefonos(m_telefonos) || !write.commit()) {
+        write.rollback();
+        m_id = 0; // the row is gone again: a retry stores it anew
+        return false;
+    }
+    refreshModel();
+    return true;
+}
+
+bool Alumno::update()
+{
+    if (m_id < 1) {
+        qWarning() << "tratando de actualizar un alumno sin id";
+        return false;
+    }
+    Dao* dao = Dao::getInstance();
+    AtomicWrite write;
+    QList<QVariant> values;
+    values << m_id << fieldValues() << m_id;
+    const bool ok =
+        dao->update(TABLE, COLUMNS, QStringLiteral("id = ?"), values)
+        && dao->update(Alta::TABLE, {QStringLiteral("nombrealumno")}, QStringLiteral("idalumno = ?"),
+                       {m_apellidos + QStringLiteral(", ") + m_nombre, m_id})
+        && saveTelefonos(m_telefonos) && write.commit();
+    if (!ok) {
+        write.rollback();
+        return false;
+    }
+    refreshModel();
+    return true;
+}
+
+bool Alumno::remove(int id)
+{
+    bool ok;
+    {
+        AtomicWrite write;
+        ok = borrarTelefonos(id)
+             && Dao::getInstance()->deleteFrom(TABLE, {QStringLiteral("id")}, {id})
+             && write.commit();
+        // an uncommitted write is taken back when it goes out of scope
+    }
+    refreshModel();
+    return ok;
+}
+
+QList<Alta*> Alumno::altas() const
+{
+    if (m_id == 0)
+        return {};
+    return Alta::listAltasPorAlumno(m_id);
+}
+
+bool Alumno::darDeBaja(QDate fecha)
+{
+    if (fecha.isNull())
+        fecha = QDate::currentDate();
+    bool todas = true;
+    const QList<Alta*> lista = altas();
+    for (Alta* alta : lista) {
+        if (!alta->fbaja().isNull())
+            continue;
+        if (alta->falta() > fecha) {
+            todas = false; // starts later: it stays open
+            continue;
+        }
+        alta->setFbaja(fecha);
+        // Leaving a shift never exceeds its capacity: no capacity check.
+        if (alta->update(true) != Alta::Almacenada) {
+            qWarning() << "No se pudo dar de baja el alta" << alta->id() << "del alumno" << m_id;
+            todas = false;
+        }
+    }
+    qDeleteAll(lista);
+    return todas;
+}
+
+AsignaturasAlumnoTableModel* Alumno::getAsignaturasModel()
+{
+    if (!m_asignaturasModel)
+        m_asignaturasModel = new AsignaturasAlumnoTableModel(m_id, this);
+    return m_asignaturasModel;
+}
+
+int Alumno::persistAlta(Alta* alta, bool forzar)
+{
+    const int code = alta->persist(forzar);
+    if (code == Alta::Almacenada && m_asignaturasModel)
+        m_asignaturasModel->refresh();
+    if (code == Alta::ErrorBaseDeDatos)
+        qWarning() << "Error persisting subject relation. Unknown error.";
+    return code;
+}
+
+int Alumno::updateAlta(Alta* alta, bool forzar)
+{
+    const int code = alta->update(forzar);
+    if (code == Alta::Almacenada && m_asignaturasModel)
+        m_asignaturasModel->refresh();
+    if (code == Alta::ErrorBaseDeDatos)
+        qWarning() << "Error updating subject relation. Unknown error.";
+    return code;
+}

@@ -1,0 +1,46 @@
+#ifndef LINEALISTADO_H
+#define LINEALISTADO_H
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+// One row of a listing: cell values, each with the HTML attribute string that
+// goes inside its cell tag. An attribute string containing "ROUND" asks for
+// two decimals instead of three.
+class LineaListado : public QObject
+{
+    Q_OBJECT
+public:
+    explicit LineaListado(QObject* parent = nullptr);
+    LineaListado(const QList<QVariant>& valores, const QStringList& atributos, QObject* parent = nullptr);
+
+    void addValor(const QVariant& valor, const QString& atributo);
+    void addValor(int valor, const QString& atributo);
+    void addValor(const QString& valor, const QString& atributo);
+    void addValor(double valor, const QString& atributo);
+
+    int count() const;
+    QVariant valor(int pos) const;
+    QString atributo(int pos) const;
+
+    // The text of a cell as the HTML of a listing shows it.
+    static QString textoCelda(const QVariant& valor, const QString& atributo);
+    // A number as people read it: fixed notation, every significant decimal
+    // kept (12345.67 stays 12345.67, 45.5 stays 45.5, 70 gives 70).
+    static QString textoNumero(double valor);
+
+public slots:
+    QString toHtml();
+    QString toCSV(QString separador);
+    QString toCSV();
+    QString toCSV_XLS();
+
+private:
+    QList<QVariant> m_valores;
+    QStringList m_atributos;
+};
+
+#endif // LINEALISTADO_H

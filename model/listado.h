@@ -1,0 +1,80 @@
+#ifndef LISTADO_H
+#define LISTADO_H
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "linealistado.h"
+
+struct lxw_workbook;
+struct lxw_worksheet;
+struct lxw_format;
+
+// A titled table built row by row by report code, rendered as an HTML
+// fragment or written as a spreadsheet. Also a read-only table model.
+// Changing its contents emits no model notifications: a listing is complete
+// before anything shows it.
+class Listado : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit Listado(QObject* parent = nullptr);
+    Listado(const QStringList& cabeceras, const QStringList& htmlCabeceras,
+            const QList<LineaListado*>& lineas, QObject* parent = nullptr);
+
+    // A sheet name the spreadsheet accepts, made from a title: forbidden
+    // characters become "_", at most 31 characters, never empty.
+    static QString nombreHoja(const QString& titulo);
+    // Where listings write their workbook: "listado.xlsx" in the temporary folder.
+    static QString rutaXlsTemporal();
+
+public slots:
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    virtual QString toHtml(bool conFecha = true);
+    // Writes the workbook to rutaXlsTemporal() and answers that path, or an
+    // empty string when it could not be written.
+    virtual QString toXls();
+
+    void addlinea(LineaListado* linea);
+    QList<LineaListado*> lineas() const;
+    void setLineas(const QList<LineaListado*>& lineas);
+    QStringList cabeceras() const;
+    void setCabeceras(const QStringList& cabeceras);
+    QStringList htmlCabeceras() const;
+    void setHtmlCabeceras(const QStringList& htmlCabeceras);
+    QString titulo() const;
+    void setTitulo(const QString& titulo);
+    QString subtitulo() const;
+    void setSubtitulo(const QString& subtitulo);
+    bool isValid() const;
+
+public:
+    // Same style on the four edges of a cell format.
+    static void setBordes(lxw_format* formato, int estilo);
+
+protected:
+    // Removes an earlier file at ruta and starts a workbook with one sheet named after
+    // the title; false (with a warning) when the old file cannot be removed.
+    bool abreLibro(const QString& ruta, lxw_workbook** libro, lxw_worksheet** hoja) const;
+    // Writes the file; on failure removes what was left and answers false.
+    static bool cierraLibro(lxw_workbook* libro, const QString& ruta);
+    // Rows 0 and 1: title and subtitle with their fonts and row heights.
+    void escribeTitulos(lxw_workbook* libro, lxw_worksheet* hoja) const;
+    static void escribeTexto(lxw_worksheet* hoja, int fila, int columna, const QString& texto,
+                             lxw_format* formato);
+
+private:
+    QList<LineaListado*> m_lineas;
+    QStringList m_cabeceras;
+    QStringList m_htmlCabeceras;
+    QString m_titulo;
+    QString m_subtitulo;
+};
+
+#endif // LISTADO_H

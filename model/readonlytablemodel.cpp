@@ -1,0 +1,37 @@
+#include "readonlytablemodel.h"
+
+#include <QAbstractProxyModel>
+
+ReadOnlyTableModel::ReadOnlyTableModel(const QStringList& titles, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_titles(titles)
+{
+}
+
+int ReadOnlyTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_titles.size();
+}
+
+QVariant ReadOnlyTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0
+        || section >= m_titles.size())
+        return QVariant();
+    return m_titles.at(section);
+}
+
+QModelIndex ReadOnlyTableModel::mapToSourceModel(QModelIndex index)
+{
+    while (const auto* proxy = qobject_cast<const QAbstractProxyModel*>(index.model()))
+        index = proxy->mapToSource(index);
+    return index;
+}
+
+int ReadOnlyTableModel::sourceRow(const QModelIndex& index, int rowCount) const
+{
+    const QModelIndex source = mapToSourceModel(index);
+    if (!source.isValid() || source.model() != this || source.row() >= rowCount)
+        return -1;
+    return source.row();
+}

@@ -1,0 +1,34 @@
+#ifndef READONLYTABLEMODEL_H
+#define READONLYTABLEMODEL_H
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+// What every read-only list model shares: fixed translated column titles, no
+// vertical header, and turning an index (of the model or of any chain of
+// proxies stacked on it) back into a row of the model's own list.
+// Cells are served from memory only: subclasses load everything at refresh().
+class ReadOnlyTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+    // Maps the index down through every proxy model above it.
+    static QModelIndex mapToSourceModel(QModelIndex index);
+
+protected:
+    ReadOnlyTableModel(const QStringList& titles, QObject* parent);
+
+    // The row of this model that the index leads to, or -1 when it leads to
+    // another model, is invalid or lies outside rowCount rows.
+    int sourceRow(const QModelIndex& index, int rowCount) const;
+
+private:
+    QStringList m_titles;
+};
+
+#endif // READONLYTABLEMODEL_H

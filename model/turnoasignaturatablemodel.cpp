@@ -1,0 +1,123 @@
+#include "turnoasignaturatablemodel.h"
+
+#include "asignatura.h"
+#include "dao.h"
+#include "turnoasignatura.h"
+
+#include <QDebug>
+#include <QSet>
+#include <QSqlQuery>
+
+TurnoAsignaturaTableModel::TurnoAsignaturaTableModel(QObject* parent)
+    : ReadOnlyTableModel(titles(), parent)
+{
+    load();
+}
+
+QStringList TurnoAsignaturaTableModel::titles()
+{
+    return {tr("Subject"), tr("Shift"), tr("Description"), tr("Price"), tr("Courses"),
+            tr("Teachers"), tr("Number of students"), tr("Order")};
+}
+
+TurnoAsignaturaTableModel::~TurnoAsignaturaTableModel()
+{
+    qDeleteAll(m_turnos);
+}
+
+void TurnoAsignaturaTableModel::load()
+{
+    m_turnos = TurnoAsignatura::listForModel();
+    Dao* dao = Dao::getInstance();
+
+    QHash<int, QStringList> cursos;
+    QSqlQuery query = dao->query(
+        QStringLiteral("SELECT tt.idturnoasignatura, c.nombre FROM curso c JOIN turnocurso tc ON c.id = "
+                       "tc.idcurso JOIN turnocurso_turnoasignatura tt ON tc.id = tt.idturnocurso"),
+        {});
+    while (query.next())
+        cursos[query.value(0).toInt()].append(query.value(1).toString());
+    for (auto it = cursos.cbegin(); it != cursos.cend(); ++it)
+        m_cursosPorTurno.insert(it.key(), it.value().join(QStringLiteral(", ")));
+
+    // A link stored twice (older files) still names its teacher once.
+    QHash<int, QStringList> profesores;
+    QSet<QPair<int, int>> vistos;
+    query = dao->query(QStringLiteral("SELECT pa.idasignatura, p.id, p.nombre FROM profesor_asignatura pa "
+                                      "JOIN profesor p ON p.id = pa.idprofesor"),
+                       {});
+    while (query.next()) {
+        const QPair<int, int> clave(query.value(0).toInt(), query.value(1).toInt());
+        if (vistos.contains(clave))
+            continue;
+        vistos.insert(clave);
+        profesores[clave.first].append(query.value(2).toString());
+    }
+    for (auto it = profesores.cbegin(); it != profesores.cend(); ++it)
+        m_profesoresPorAsignatura.insert(it.key(), it.value().join(QStringLiteral(", ")));
+
+    // Enrolments active today, counted as TurnoAsignatura::getNumAltas() counts them.
+    query = dao->query(QStringLiteral("SELECT idturnoasignatura, count(*) FROM alta WHERE idturnoasignatura "
+                                      "is not null and idalumno is not null and falta is not null and "
+                                      "julianday(falta) <= julianday('now') and (fbaja is null or "
+                                      "julianday(fbaja) > julianday('now')) GROUP BY idturnoasignatura"),
+                       {});
+    while (query.next())
+        m_altasPorTurno.insert(query.value(0).toInt(), query.value(1).toInt());
+}
+
+void TurnoAsignaturaTableModel::refresh()
+{
+    beginResetModel();
+    qDeleteAll(m_turnos);
+    m_turnos.clear();
+    m_cursosPorTurno.clear();
+    m_profesoresPorAsignatura.clear();
+    m_altasPorTurno.clear();
+    load();
+    endResetModel();
+}
+
+int TurnoAsignaturaTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_turnos.size();
+}
+
+QVariant TurnoAsignaturaTableModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() < 0 || index.row() >= m_turnos.size())
+        return QVariant();
+    TurnoAsignatura* turno = m_turnos.at(index.row());
+    Asignatura* asignatura = turno->getAsignatura();
+    switch (index.column()) {
+    case 0:
+        return asignatura->nombre();
+    case 1:
+        return turno->getNombre();
+    case 2:
+        return asignatura->descripcion();
+    case 3:
+        return turno->getPrecioOrientativo();
+    case 4:
+        return m_cursosPorTurno.value(turno->id());
+    case 5:
+        return m_profesoresPorAsignatura.value(asignatura->id());
+    case 6:
+        return m_altasPorTurno.value(turno->id(), 0);
+    case 7:
+        return asignatura->edad();
+    default:
+        qWarning() << "TurnoAsignaturaTableModel trying to get an unknown column";
+        return QVariant();
+    }
+}
+
+int TurnoAsignaturaTableModel::getId(const QModelIndex& index) const
+{
+    const int row = sourceRow(index, m_turnos.size());
+    if (row < 0) {
+        qWarning() << "invalid qModelIndex for get an id on TurnoAsignaturaTableModel ";
+        return -1;
+    }
+    return m_turnos.at(row)->id();
+}

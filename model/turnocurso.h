@@ -1,0 +1,92 @@
+#ifndef TURNOCURSO_H
+#define TURNOCURSO_H
+
+#include <QDate>
+#include <QList>
+#include <QObject>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+
+class Alta;
+class Alumno;
+class Asignatura;
+class Curso;
+class LineaListado;
+class Listado;
+class TurnoAsignatura;
+class TurnoCursoTableModel;
+
+// One timetable variant of a course: a named group of one subject shift per
+// subject of the course.
+class TurnoCurso : public QObject
+{
+    Q_OBJECT
+public:
+    static const QString TABLE;
+    static const QStringList COLUMNS;
+
+    explicit TurnoCurso(QObject* parent = nullptr);
+    TurnoCurso(int id, QObject* parent);
+
+    int getId() const { return m_id; }
+    int id() const { return m_id; }
+    QString getNombre() const { return m_nombre; }
+    void setNombre(const QString& nombre) { m_nombre = nombre; }
+    double getPrecioOrientativo() const { return m_precioOrientativo; }
+    void setPrecioOrientativo(double precio) { m_precioOrientativo = precio; }
+    int getIdCurso() const { return m_idCurso; }
+    void setIdCurso(int idCurso) { m_idCurso = idCurso; }
+
+    void setCurso(Curso* curso);
+    Curso* getCurso();
+
+    QList<TurnoAsignatura*> getTurnosAsignatura();
+    int getNumTurnosAsignatura();
+    void addTurnoAsignatura(TurnoAsignatura* turno);
+    void removeTurnoAsignatura(TurnoAsignatura* turno);
+    void removeTurnoAsignaturaById(int id);
+    void removeTurnosDeAsignatura(Asignatura* asignatura);
+    void clearTurnosAsignatura();
+
+    static TurnoCursoTableModel* getTableModel();
+    // Reloads the shared model, only when somebody already asked for it.
+    static void refreshTableModel();
+
+    static TurnoCurso* fromQuery(QSqlQuery& query);
+    static TurnoCurso* getFromDB(int id);
+    static QList<TurnoCurso*> listByCurso(int idCurso);
+    // Every course shift, each carrying its course (id, name, description).
+    static QList<TurnoCurso*> listForModel();
+
+    bool storeTurnosAsignatura();
+    bool persist(bool useTransaction = true);
+    bool update(bool useTransaction = true);
+    static bool remove(int id);
+
+    // Student listings: type 0 current students, 1 registrations and
+    // 2 withdrawals in [ini, fin]. A new listing owned by the caller.
+    Listado* listado(bool conImportes, int tipoListado, QDate ini = QDate(), QDate fin = QDate());
+    Listado* listadoAltas(QDate ini, QDate fin);
+    Listado* listadoBajas(QDate ini, QDate fin);
+    static LineaListado* lineaAlumno(Alumno* alumno, const QList<TurnoAsignatura*>& turnos,
+                                     const QList<Alta*>& altas, bool conImportes, bool conFechas);
+    // An amount as the listings show it: every cent kept, no exponent,
+    // no trailing zeros (70, 45.5, 12345.67).
+    static QString importeListado(double importe);
+
+private:
+    friend class Curso;
+    void loadTurnosAsignatura();
+
+    int m_id = 0;
+    QString m_nombre;
+    double m_precioOrientativo = 0;
+    int m_idCurso = 0;
+    Curso* m_curso = nullptr;
+    QList<TurnoAsignatura*> m_turnos;
+    QList<TurnoAsignatura*> m_turnosNuevos;
+    bool m_loaded = false;
+};
+
+#endif // TURNOCURSO_H
