@@ -1,0 +1,556 @@
+#include "academia.h"
+
+#include "dao.h"
+#include "estadoacademiafalloaforo.h"
+#include "estadoacademiafalloasignaturadoble.h"
+#include "estadoacademiafallohorario.h"
+#include "estadoacademiafalloprofe.h"
+#include "estadoacademiafalloturnonoasignado.h"
+#include "estadoacademiafalloturnosinuso.h"
+#include "estadoacademiainconsistencia.h"
+#include "estadoacademiainconsistenciasolapamiento.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QResource>
+#include <QSettings>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTranslator>
+
+namespace {
+
+const char* const kGrupo = "CONFIGURATION";
+
+const char* const kSolapaAlumno = QT_TRANSLATE_NOOP("Academia", "Student %1 has session %5 overlapped %2s from %3:%4 to %6:%7");
+const char* const kSolapaProfe = QT_TRANSLATE_NOOP("Academia", "Teacher %1 has session %5 overlapped %2s from %3:%4 to %6:%7");
+const char* const kSolapaTurno = QT_TRANSLATE_NOOP("Academia", "Subject %1 is overlapped %2s from %3:%4 to %6:%7");
+const char* const kSolapaAula = QT_TRANSLATE_NOOP("Academia", "Classroom %1 has session %5 overlapped %2s from %3:%4 to %6:%7");
+const char* const kDobleAlta = QT_TRANSLATE_NOOP("Academia", "Student %1 has already signed up in subject %2, shift %3");
+const char* const kHorario = QT_TRANSLATE_NOOP("Academia", "The office is open from %1 to %2 %3");
+const char* const kHorarioTarde = QT_TRANSLATE_NOOP("Academia", "and from %1 to %2");
+
+// Faults the two lists own. Released faults are kept alive through two more
+// checks, because pages and dialogs may still hold the result list they came in.
+QList<EstadoAcademiaFallo*> g_actuales;
+QList<EstadoAcademiaFallo*> g_ignorados;
+QList<EstadoAcademiaFallo*> g_retirados;
+QList<EstadoAcademiaFallo*> g_retiradosAntes;
+
+void retirar(QList<EstadoAcademiaFallo*>& lista)
+{
+    g_retirados.append(lista);
+    lista.clear();
+}
+
+// Fills %1..%9 of texto in one pass, so neither the order of the placeholders
+// nor a value that itself contains "%n" changes the result.
+QString rellenar(const QString& texto, const QStringList& valores)
+{
+    static const QRegularExpression marca(QStringLiteral("%([1-9])"));
+    QString resultado;
+    qsizetype desde = 0;
+    auto it = marca.globalMatch(texto);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        const int n = m.captured(1).toInt();
+        if (n > valores.size())
+            continue;
+        resultado += texto.mid(desde, m.capturedStart() - desde);
+        resultado += valores.at(n - 1);
+        desde = m.capturedEnd();
+    }
+    resultado += texto.mid(desde);
+    return resultado;
+}
+
+// Replaces every "delim + name + delim" of plantilla by its value, in one pass.
+QString rellenarPlantilla(const QString& plantilla, const QString& delimitador,
+                          const QList<QPair<QString, QString>>& valores)
+{
+    QStringList nombres;
+    QHash<QString, QString> porNombre;
+    for (const auto& v : valores) {
+        nombres << QRegularExpression::escape(v.first);
+        porNombre.insert(v.first, v.second);
+    }
+    const QString d = QRegularExpression::escape(delimitador);
+    const QRegularExpression marca(d + QStringLiteral("(") + nombres.join(QLatin1Char('|')) + QStringLiteral(")") + d);
+    QString resultado;
+    qsizetype desde = 0;
+    auto it = marca.globalMatch(plantilla);
+    while (it.hasNext()) {
+        const auto m = it.next();
+        resultado += plantilla.mid(desde, m.capturedStart() - desde);
+        resultado += porNombre.value(m.captured(1));
+        desde = m.capturedEnd();
+    }
+    resultado += plantilla.mid(desde);
+    return resultado;
+}
+
+QString leerPlantilla(const QString& fileName)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly)) {
+        qDebug() << "Error opening resource file" << fileName;
+        return QString();
+    }
+    return QString::fromUtf8(f.readAll());
+}
+
+QString configuracion(const char* clave)
+{
+    QSettings s;
+    s.beginGroup(QLatin1String(kGrupo));
+    return s.value(QLatin1String(clave)).toString();
+}
+
+// The hour and minute pairs of the settings, with the defaults the hour
+// getters and the outside-hours query share.
+QPair<int, int> horaMinuto(const char* claveHora, int hora, const char* claveMinuto, int minuto)
+{
+    QSettings s;
+    s.beginGroup(QLatin1String(kGrupo));
+    return {s.value(QLatin1String(claveHora), hora).toInt(), s.value(QLatin1String(claveMinuto), minuto).toInt()};
+}
+
+QPair<int, int> apertura()
+{
+    return horaMinuto("hora_apertura", 9, "minuto_apertura", 30);
+}
+
+QPair<int, int> cierre()
+{
+    return horaMinuto("hora_cierre", 22, "minuto_cierre", 0);
+}
+
+QString consulta(const QString& nombre)
+{
+    return Academia::leerFichero(QStringLiteral(":/consultas/") + nombre);
+}
+
+QList<QVariantList> filas(const QString& sql, int columnas)
+{
+    QList<QVariantList> resultado;
+    QSqlQuery q = Dao::getInstance()->query(sql);
+    while (q.next()) {
+        QVariantList fila;
+        fila.reserve(columnas);
+        for (int i = 0; i < columnas; ++i)
+            fila << q.value(i);
+        resultado << fila;
+    }
+    return resultado;
+}
+
+// Rows of sql keyed by their first column, for the given ids: sql holds "%1"
+// where the id list goes ("... WHERE x.id IN (%1)"). A few queries per kind of
+// finding, however many findings there are.
+QHash<int, QVariantList> porId(const QString& sql, const QList<int>& ids, int columnas)
+{
+    QHash<int, QVariantList> resultado;
+    const int trozo = 500;
+    for (int i = 0; i < ids.size(); i += trozo) {
+        QStringList lista;
+        for (int id : ids.mid(i, trozo))
+            lista << QString::number(id);
+        for (const QVariantList& fila : filas(QString(sql).replace(QLatin1String("%1"), lista.join(QLatin1Char(','))),
+                                              columnas))
+            resultado.insert(fila.at(0).toInt(), fila);
+    }
+    return resultado;
+}
+
+QList<int> columnaInt(const QList<QVariantList>& filas, int columna)
+{
+    QList<int> ids;
+    for (const QVariantList& fila : filas)
+        ids << fila.at(columna).toInt();
+    return ids;
+}
+
+// id -> (id, diasemana, minutoinicio, idaula, nombre del aula)
+QHash<int, QVariantList> sesiones(const QList<int>& ids)
+{
+    return porId(QStringLiteral("SELECT s.id, s.diasemana, s.minutoinicio, u.id, u.nombre FROM sesiondeclase s "
+                                "LEFT JOIN aula u ON u.id = s.idaula WHERE s.id IN (%1)"),
+                 ids, 5);
+}
+
+// id -> (id, nombrealumno, nombreasignatura, nombreturnoasignatura, idalumno, idasignatura del turno)
+QHash<int, QVariantList> altas(const QList<int>& ids)
+{
+    return porId(QStringLiteral("SELECT a.id, a.nombrealumno, a.nombreasignatura, a.nombreturnoasignatura, "
+                                "a.idalumno, t.idasignatura FROM alta a "
+                                "LEFT JOIN turnoasignatura t ON t.id = a.idturnoasignatura WHERE a.id IN (%1)"),
+                 ids, 6);
+}
+
+void solapamientos(QList<EstadoAcademia*>& resultado, const QString& nombre, const char* texto, int tipo)
+{
+    const QString traducido = QCoreApplication::translate("Academia", texto);
+    for (const QVariantList& f : filas(consulta(nombre), 6)) {
+        const int inicio = f.at(2).toInt();
+        const int fin = f.at(3).toInt();
+        const QString mensaje = rellenar(
+            traducido, {f.at(0).toString(), EstadoAcademia::nombreDia(f.at(1).toInt()),
+                        EstadoAcademia::dosDigitos(inicio / 60), EstadoAcademia::dosDigitos(inicio % 60),
+                        f.at(4).toString(), EstadoAcademia::dosDigitos(fin / 60), EstadoAcademia::dosDigitos(fin % 60)});
+        resultado << new EstadoAcademiaInconsistenciaSolapamiento(mensaje, f.at(5).toInt(), tipo);
+    }
+}
+
+void aforo(QList<EstadoAcademia*>& resultado)
+{
+    const QList<QVariantList> f = filas(consulta(QStringLiteral("consulta_aforo_aulas")), 4);
+    const QHash<int, QVariantList> s = sesiones(columnaInt(f, 3));
+    for (const QVariantList& fila : f) {
+        const QVariantList sesion = s.value(fila.at(3).toInt());
+        if (sesion.isEmpty())
+            continue;
+        resultado << new EstadoAcademiaFalloAforo(fila.at(1).toInt() - fila.at(2).toInt(), fila.at(0).toInt(),
+                                                  sesion.at(4).toString(), fila.at(3).toInt(), sesion.at(1).toInt(),
+                                                  sesion.at(2).toInt());
+    }
+}
+
+void sinProfesor(QList<EstadoAcademia*>& resultado)
+{
+    const QList<int> ids = columnaInt(filas(consulta(QStringLiteral("consulta_sesion_sen_profesor")), 1), 0);
+    const QHash<int, QVariantList> s = sesiones(ids);
+    for (int id : ids) {
+        const QVariantList sesion = s.value(id);
+        if (!sesion.isEmpty())
+            resultado << new EstadoAcademiaFalloProfe(id, sesion.at(1).toInt(), sesion.at(2).toInt(),
+                                                      sesion.at(4).toString());
+    }
+}
+
+void turnosSinSesiones(QList<EstadoAcademia*>& resultado)
+{
+    const QList<int> ids = columnaInt(filas(consulta(QStringLiteral("consulta_turnos_sin_sesiones")), 1), 0);
+    const QHash<int, QVariantList> turnos =
+        porId(QStringLiteral("SELECT t.id, t.nombre, a.nombre FROM turnoasignatura t "
+                             "LEFT JOIN asignatura a ON a.id = t.idasignatura WHERE t.id IN (%1)"),
+              ids, 3);
+    for (int id : ids) {
+        const QVariantList t = turnos.value(id);
+        if (!t.isEmpty())
+            resultado << new EstadoAcademiaFalloTurnoSinUso(id, t.at(1).toString(), t.at(2).toString());
+    }
+}
+
+void fueraDeHorario(QList<EstadoAcademia*>& resultado)
+{
+    const auto [horaA, minutoA] = apertura();
+    const auto [horaC, minutoC] = cierre();
+    const QString sql = consulta(QStringLiteral("consulta_fuera_horario"))
+                            .replace(QLatin1String("%1"), QString::number(horaA * 60 + minutoA))
+                            .replace(QLatin1String("%2"), QString::number(horaC * 60 + minutoC));
+    const QList<int> ids = columnaInt(filas(sql, 1), 0);
+    const QHash<int, QVariantList> s = sesiones(ids);
+    for (int id : ids) {
+        const QVariantList sesion = s.value(id);
+        if (!sesion.isEmpty())
+            resultado << new EstadoAcademiaFalloHorario(id, sesion.at(1).toInt(), sesion.at(2).toInt());
+    }
+}
+
+void asignaturasSinTurno(QList<EstadoAcademia*>& resultado)
+{
+    const QList<QVariantList> f = filas(consulta(QStringLiteral("consulta_turnocurso_sin_turnoasignatura")), 2);
+    const QHash<int, QVariantList> asignaturas =
+        porId(QStringLiteral("SELECT id, nombre FROM asignatura WHERE id IN (%1)"), columnaInt(f, 0), 2);
+    const QHash<int, QVariantList> cursos =
+        porId(QStringLiteral("SELECT id, nombre FROM curso WHERE id IN (%1)"), columnaInt(f, 1), 2);
+    for (const QVariantList& fila : f) {
+        const QVariantList a = asignaturas.value(fila.at(0).toInt());
+        const QVariantList c = cursos.value(fila.at(1).toInt());
+        if (!a.isEmpty() && !c.isEmpty())
+            resultado << new EstadoAcademiaFalloTurnoNoAsignado(fila.at(0).toInt(), a.at(1).toString(),
+                                                                fila.at(1).toInt(), c.at(1).toString());
+    }
+}
+
+void dobleAltaTurno(QList<EstadoAcademia*>& resultado)
+{
+    const QList<int> ids = columnaInt(filas(consulta(QStringLiteral("consulta_doble_alta_turno")), 1), 0);
+    const QHash<int, QVariantList> a = altas(ids);
+    const QString texto = QCoreApplication::translate("Academia", kDobleAlta);
+    for (int id : ids) {
+        const QVariantList alta = a.value(id);
+        if (!alta.isEmpty())
+            resultado << new EstadoAcademiaInconsistencia(
+                rellenar(texto, {alta.at(1).toString(), alta.at(2).toString(), alta.at(3).toString()}), false);
+    }
+}
+
+void dobleAltaAsignatura(QList<EstadoAcademia*>& resultado)
+{
+    const QList<int> ids = columnaInt(filas(consulta(QStringLiteral("consulta_doble_alta_asignatura")), 1), 0);
+    const QHash<int, QVariantList> a = altas(ids);
+    for (int id : ids) {
+        const QVariantList alta = a.value(id);
+        if (!alta.isEmpty())
+            resultado << new EstadoAcademiaFalloAsignaturaDoble(id, alta.at(4).toInt(), alta.at(5).toInt(),
+                                                                alta.at(1).toString(), alta.at(2).toString());
+    }
+}
+
+// The office-hours texts of the letter's languages, for when no catalogue
+// carries them (the letters themselves are only written in these languages).
+QString textoIncorporado(QLocale::Language idioma, const char* fuente)
+{
+    const bool tarde = qstrcmp(fuente, kHorarioTarde) == 0;
+    switch (idioma) {
+    case QLocale::Spanish:
+        return tarde ? QStringLiteral("y de %1 a %2") : QStringLiteral("El horario de secretaría es de %1 a %2 %3");
+    case QLocale::Galician:
+        return tarde ? QStringLiteral("e de %1 a %2") : QStringLiteral("O horario da secretaría é de %1 a %2 %3");
+    case QLocale::English:
+        return QString::fromLatin1(fuente);
+    default:
+        return QString();
+    }
+}
+
+} // namespace
+
+bool Academia::transaction()
+{
+    return Dao::getInstance()->transaction();
+}
+
+bool Academia::commit()
+{
+    return Dao::getInstance()->commit();
+}
+
+bool Academia::rollback()
+{
+    return Dao::getInstance()->rollback();
+}
+
+QList<EstadoAcademia*> Academia::comprobarEstado()
+{
+    qDeleteAll(g_retiradosAntes);
+    g_retiradosAntes = g_retirados;
+    g_retirados.clear();
+
+    QList<EstadoAcademia*> resultado;
+    solapamientos(resultado, QStringLiteral("consulta_solapar_alumnos"), kSolapaAlumno,
+                  EstadoAcademiaInconsistenciaSolapamiento::Alumno);
+    aforo(resultado);
+    sinProfesor(resultado);
+    solapamientos(resultado, QStringLiteral("consulta_solapar_profes"), kSolapaProfe,
+                  EstadoAcademiaInconsistenciaSolapamiento::Profesor);
+    solapamientos(resultado, QStringLiteral("consulta_solapar_turno_asignatura"), kSolapaTurno,
+                  EstadoAcademiaInconsistenciaSolapamiento::TurnoAsignatura);
+    turnosSinSesiones(resultado);
+    fueraDeHorario(resultado);
+    solapamientos(resultado, QStringLiteral("consulta_solapar_aula"), kSolapaAula,
+                  EstadoAcademiaInconsistenciaSolapamiento::Aula);
+    asignaturasSinTurno(resultado);
+    dobleAltaTurno(resultado);
+    dobleAltaAsignatura(resultado);
+
+    retirar(g_actuales);
+    for (EstadoAcademia* e : std::as_const(resultado)) {
+        if (e->tipo() != EstadoAcademia::Fallo)
+            continue;
+        auto* fallo = static_cast<EstadoAcademiaFallo*>(e);
+        g_actuales << fallo;
+        for (const EstadoAcademiaFallo* ignorado : std::as_const(g_ignorados)) {
+            if (EstadoAcademiaFallo::mismoFallo(fallo, ignorado)) {
+                fallo->setIgnorado(true);
+                break;
+            }
+        }
+    }
+    return resultado;
+}
+
+void Academia::ignorarAvisos()
+{
+    retirar(g_ignorados);
+    g_ignorados = g_actuales;
+    g_actuales.clear();
+}
+
+void Academia::inicializarEstado()
+{
+    migrarHorarioSecretaria();
+    const QList<EstadoAcademia*> resultado = comprobarEstado();
+    for (EstadoAcademia* e : resultado) {
+        if (e->tipo() != EstadoAcademia::Fallo)
+            delete e;
+    }
+    ignorarAvisos();
+}
+
+QList<EstadoAcademiaFallo*> Academia::avisosActuales()
+{
+    return g_actuales;
+}
+
+QList<EstadoAcademiaFallo*> Academia::avisosIgnorados()
+{
+    return g_ignorados;
+}
+
+QTime Academia::horaApertura()
+{
+    const auto [hora, minuto] = apertura();
+    return QTime(hora, minuto);
+}
+
+QTime Academia::horaCierre()
+{
+    const auto [hora, minuto] = cierre();
+    return QTime(hora, minuto);
+}
+
+QString Academia::nombre()
+{
+    return configuracion("academia_nombre");
+}
+
+QString Academia::reciboExpedidoEn()
+{
+    return configuracion("recibo_expedidoEn");
+}
+
+void Academia::migrarHorarioSecretaria()
+{
+    struct Par {
+        const char* antigua;
+        const char* nueva;
+        const char* aviso;
+    };
+    const Par pares[] = {
+        {"impagos_horaApertura", "secretaria_horaApertura1",
+         "Unable to convert from deprecated impagos_horaApertura to new secretaria_horaApertura1. Leaving empty "
+         "secretaria_horaApertura1"},
+        {"impagos_horaCierre", "secretaria_horaCierre1",
+         "Unable to convert from deprecated impagos_horaCierre to new secretaria_horaCierre1. Leaving empty "
+         "secretaria_horaCierre1"},
+    };
+    QSettings s;
+    for (const Par& par : pares) {
+        if (!s.contains(QLatin1String(par.antigua)))
+            continue;
+        const QString nueva = QLatin1String(kGrupo) + QLatin1Char('/') + QLatin1String(par.nueva);
+        if (!s.contains(nueva)) {
+            const QTime hora = QTime::fromString(s.value(QLatin1String(par.antigua)).toString(), QStringLiteral("hh:mm"));
+            s.setValue(nueva, hora);
+            if (!hora.isValid())
+                qWarning("%s", par.aviso);
+        }
+        s.remove(QLatin1String(par.antigua));
+    }
+}
+
+QString Academia::logoPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QDir::separator() +
+           QStringLiteral("logo");
+}
+
+QPixmap Academia::logo()
+{
+    if (QFile::exists(logoPath())) {
+        const QPixmap propio(logoPath());
+        // an unreadable file must not leave documents without a logo
+        if (!propio.isNull())
+            return propio;
+    }
+    return QPixmap(QStringLiteral(":/icons/logovelbrook.png"));
+}
+
+QString Academia::datosAcademiaHtml()
+{
+    const auto v = [](const char* clave) { return configuracion(clave).toHtmlEscaped(); };
+    return v("academia_direccion") + QStringLiteral(" ") + v("academia_web") + QStringLiteral("<br/>") +
+           v("academia_telefono") + QStringLiteral(" ") + v("academia_e-mail") + QStringLiteral("<br/>") +
+           v("academia_denominacion") + QStringLiteral(" ") + v("academia_nif") + QStringLiteral("<br/>");
+}
+
+QString Academia::cabeceraListado()
+{
+    return leerPlantilla(QStringLiteral(":/html/cabeceraListado.html"))
+        .replace(QLatin1String("%%DATOSACADEMIA%%"), datosAcademiaHtml());
+}
+
+QString Academia::horarioSecretaria(const QLocale& locale)
+{
+    QTranslator traductor;
+    QByteArray datos;
+    bool cargado = false;
+    const QResource recurso(QStringLiteral(":/translations/") + QCoreApplication::applicationName().toLower() +
+                                QStringLiteral(".qm"),
+                            locale);
+    if (recurso.isValid()) {
+        datos = recurso.uncompressedData();
+        cargado = traductor.load(reinterpret_cast<const uchar*>(datos.constData()), int(datos.size()));
+    }
+    if (!cargado && textoIncorporado(locale.language(), kHorario).isEmpty()) {
+        qWarning().noquote() << "Unable to load the translation resource to the locale" << ('"' + locale.name() + '"');
+        return QString();
+    }
+    const auto traducir = [&](const char* fuente) {
+        QString t = cargado ? traductor.translate("Academia", fuente) : QString();
+        if (t.isEmpty())
+            t = textoIncorporado(locale.language(), fuente);
+        return t.isEmpty() ? QString::fromLatin1(fuente) : t;
+    };
+    QSettings s;
+    s.beginGroup(QLatin1String(kGrupo));
+    const auto hora = [&s](const char* clave) {
+        return s.value(QLatin1String(clave)).toTime().toString(QStringLiteral("hh:mm"));
+    };
+    const QTime apertura2 = s.value(QStringLiteral("secretaria_horaApertura2")).toTime();
+    const QTime cierre2 = s.value(QStringLiteral("secretaria_horaCierre2")).toTime();
+    const QString tarde = apertura2 == cierre2 ? QString()
+                                               : rellenar(traducir(kHorarioTarde),
+                                                          {apertura2.toString(QStringLiteral("hh:mm")),
+                                                           cierre2.toString(QStringLiteral("hh:mm"))});
+    return rellenar(traducir(kHorario), {hora("secretaria_horaApertura1"), hora("secretaria_horaCierre1"), tarde});
+}
+
+QString Academia::escritoImpagos(const QString& nombreAlumno, const QString& tablaDeudas, const QLocale& locale,
+                                 const QString& lugar)
+{
+    const QString plantilla = leerPlantilla(locale.language() == QLocale::Galician
+                                                ? QStringLiteral(":/html/pageEscritoImpagos_gl.html")
+                                                : QStringLiteral(":/html/pageEscritoImpagos.html"));
+    const QDate hoy = QDate::currentDate();
+    // tablaDeudas is markup built by the caller; everything else is plain text
+    return rellenarPlantilla(
+        plantilla, QStringLiteral("##"),
+        {{QStringLiteral("nombrealumno"), nombreAlumno.toHtmlEscaped()},
+         {QStringLiteral("tablaDeudas"), tablaDeudas},
+         {QStringLiteral("horariosecreteria"), horarioSecretaria(locale).toHtmlEscaped()},
+         {QStringLiteral("diames"), QString::number(hoy.day())},
+         {QStringLiteral("nombremes"), locale.monthName(hoy.month(), QLocale::LongFormat).toHtmlEscaped()},
+         {QStringLiteral("year"), QString::number(hoy.year())},
+         {QStringLiteral("lugar"), (lugar.isEmpty() ? reciboExpedidoEn() : lugar).toHtmlEscaped()}});
+}
+
+QString Academia::leerFichero(const QString& fileName)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly)) {
+        qWarning().noquote() << "File" << ('"' + fileName + '"') << "not found";
+        return QString();
+    }
+    QString texto;
+    while (!f.atEnd())
+        texto += QString::fromLatin1(f.readLine());
+    return texto;
+}

@@ -1,0 +1,56 @@
+#ifndef ACADEMIA_H
+#define ACADEMIA_H
+
+#include <QList>
+#include <QLocale>
+#include <QObject>
+#include <QPixmap>
+#include <QString>
+#include <QTime>
+
+class EstadoAcademia;
+class EstadoAcademiaFallo;
+
+// What belongs to the academy as a whole: its settings, the one database
+// transaction of the status protocol, the consistency check with its current
+// and ignored faults, and the HTML fragments and letters carrying its data.
+// Never instantiated.
+class Academia : public QObject
+{
+    Q_OBJECT
+public:
+    Academia() = delete;
+
+    static bool transaction();
+    static bool commit();
+    static bool rollback();
+
+    // The consistency check. Faults (tipo 2) stay owned by the current-faults
+    // list; the rest belong to the caller. A result list stays readable until
+    // two further checks have run.
+    static QList<EstadoAcademia*> comprobarEstado();
+    // The faults of the latest check become the ignored ones.
+    static void ignorarAvisos();
+    // Start-up: converts old settings, checks, ignores what is already there.
+    static void inicializarEstado();
+    static QList<EstadoAcademiaFallo*> avisosActuales();
+    static QList<EstadoAcademiaFallo*> avisosIgnorados();
+
+    static QTime horaApertura();
+    static QTime horaCierre();
+    static QString nombre();
+    static QString reciboExpedidoEn();
+    static void migrarHorarioSecretaria();
+
+    static QString logoPath();
+    static QPixmap logo();
+
+    static QString datosAcademiaHtml();
+    static QString cabeceraListado();
+    static QString horarioSecretaria(const QLocale& locale);
+    static QString escritoImpagos(const QString& nombreAlumno, const QString& tablaDeudas, const QLocale& locale,
+                                  const QString& lugar);
+    static QString leerFichero(const QString& fileName);
+};
+
+#endif // ACADEMIA_H

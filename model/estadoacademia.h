@@ -1,0 +1,29 @@
+#ifndef ESTADOACADEMIA_H
+#define ESTADOACADEMIA_H
+
+#include <QString>
+
+// One finding of the academy's consistency check. Findings keep the ids and
+// texts they need, never entity objects, so a finding stays readable after the
+// data it names has changed or gone.
+class EstadoAcademia
+{
+public:
+    enum Tipo { Ok = 0, Aviso = 1, Fallo = 2, Inconsistencia = 3 };
+
+    virtual int tipo() const = 0;
+    virtual QString descripcion() const = 0;
+    virtual ~EstadoAcademia();
+
+    // "09", "30": hours and minutes as printed in the check's texts.
+    static QString dosDigitos(int valor);
+    // Long weekday name (1 Monday .. 7 Sunday) of the system locale.
+    static QString nombreDia(int diaSemana);
+
+protected:
+    EstadoAcademia() = default;
+    EstadoAcademia(const EstadoAcademia&) = default;
+    EstadoAcademia& operator=(const EstadoAcademia&) = default;
+};
+
+#endif // ESTADOACADEMIA_H

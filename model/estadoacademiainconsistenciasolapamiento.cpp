@@ -1,0 +1,17 @@
+#include "estadoacademiainconsistenciasolapamiento.h"
+
+EstadoAcademiaInconsistenciaSolapamiento::EstadoAcademiaInconsistenciaSolapamiento(const QString& mensaje, int id,
+                                                                                   int tipoSolapamiento)
+    : EstadoAcademiaInconsistencia(mensaje, true), m_id(id), m_tipoSolapamiento(tipoSolapamiento)
+{
+}
+
+int EstadoAcademiaInconsistenciaSolapamiento::id() const
+{
+    return m_id;
+}
+
+int EstadoAcademiaInconsistenciaSolapamiento::tipoSolapamiento() const
+{
+    return m_tipoSolapamiento;
+}

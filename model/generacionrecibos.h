@@ -1,0 +1,74 @@
+#ifndef GENERACIONRECIBOS_H
+#define GENERACIONRECIBOS_H
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+#include <memory>
+
+class Alta;
+class DaoTransaction;
+class Recibo;
+
+// One run of the monthly bill generation or regeneration: the month's window,
+// the new bills built from the enrolments, the series numbering kept in memory
+// for the whole run, and the run's transaction. A run is all or nothing: a
+// failed write undoes every write of the run, also inside a transaction the
+// run joined.
+class GeneracionRecibos
+{
+public:
+    // mes 0 is the current month; the year is always the current one.
+    explicit GeneracionRecibos(int mes);
+    ~GeneracionRecibos();
+    GeneracionRecibos(const GeneracionRecibos&) = delete;
+    GeneracionRecibos& operator=(const GeneracionRecibos&) = delete;
+
+    QDate ini() const { return m_ini; }
+    // First day of the next month, excluded.
+    QDate fin() const { return m_fin; }
+    bool enMes(const QDate& fecha) const { return fecha >= m_ini && fecha < m_fin; }
+
+    // Enrolments active in the month (idAlumno 0: every student's).
+    QList<Alta*> altasActivas(int idAlumno) const;
+
+    // One new bill per student of the enrolments, in order of first appearance.
+    void construir(const QList<Alta*>& altas);
+    const QList<int>& alumnos() const { return m_orden; }
+    Recibo* nuevo(int idAlumno) const { return m_nuevos.value(idAlumno); }
+
+    bool empezar();
+    // Stores a new bill under the next free number of the current series.
+    bool crear(Recibo* recibo);
+    // Stores a new bill over a stored one, keeping its id, number, series and
+    // the amount already paid.
+    bool sobrescribir(Recibo* recibo, const Recibo* almacenado);
+    // Writes the numbering and commits; on failure everything is undone.
+    bool terminar();
+    void deshacer();
+
+private:
+    void cargarNumeracion();
+
+    QDate m_ini;
+    QDate m_fin;
+    QList<int> m_orden;
+    QHash<int, Recibo*> m_nuevos;
+
+    std::unique_ptr<DaoTransaction> m_tx;
+    bool m_savepoint = false;
+    bool m_abierta = false;
+
+    bool m_numeracion = false;
+    bool m_escrito = false;
+    QString m_serie;
+    int m_siguiente = 0;
+    int m_siguienteGuardado = 0;
+    int m_maximo = -1;
+    QSet<int> m_usados;
+};
+
+#endif // GENERACIONRECIBOS_H

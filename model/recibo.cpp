@@ -1,0 +1,650 @@
+#include "recibo.h"
+
+#include "academia.h"
+#include "alta.h"
+#include "alumno.h"
+#include "arounder.h"
+#include "dao.h"
+#include "daotransaction.h"
+#include "generacionrecibos.h"
+#include "moneda.h"
+#include "recibotablemodel.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QFile>
+#include <QHash>
+#include <QSet>
+#include <QSettings>
+#include <QSqlError>
+#include <QSqlQuery>
+
+const QString Recibo::TABLE = QStringLiteral("recibo");
+const QStringList Recibo::COLUMNS = {
+    QStringLiteral("id"),          QStringLiteral("nrecibo"),       QStringLiteral("serie"),
+    QStringLiteral("fecha"),       QStringLiteral("importe"),       QStringLiteral("importepagado"),
+    QStringLiteral("descuento"),   QStringLiteral("concepto"),      QStringLiteral("datosalumno"),
+    QStringLiteral("pagado"),      QStringLiteral("automatico"),    QStringLiteral("pagaderoen"),
+    QStringLiteral("idalumno"),    QStringLiteral("nombrealumno"),  QStringLiteral("apellidosalumno")};
+
+const QString Recibo::NRECIBO = QStringLiteral("#nrecibo#");
+const QString Recibo::FEXPEDICION = QStringLiteral("#fexpedicion#");
+const QString Recibo::IMPORTE = QStringLiteral("#importe#");
+const QString Recibo::FVENCIMIENTO = QStringLiteral("#fvencimiento#");
+const QString Recibo::CONCEPTO = QStringLiteral("#concepto#");
+const QString Recibo::PAGADEROEN = QStringLiteral("#pagaderoen#");
+const QString Recibo::DATOSALUMNO = QStringLiteral("#datosalumno#");
+const QString Recibo::CONTENT = QStringLiteral("##content##");
+const QString Recibo::EXPEDIDOEN = QStringLiteral("#expedidoen#");
+const QString Recibo::NOMBREACADEMIA = QStringLiteral("#nombreacademia#");
+const QString Recibo::DATOSACADEMIA = QStringLiteral("%%DATOSACADEMIA%%");
+
+ReciboTableModel* Recibo::s_model = nullptr;
+
+namespace {
+
+QStringList writeColumns()
+{
+    return Recibo::COLUMNS.mid(1);
+}
+
+// Numbering state must never be guessed: a failed read stops the program.
+void fatalLectura(QSqlQuery& query, const char* mensaje)
+{
+    qDebug().noquote() << query.lastError().text() + QStringLiteral("\n\"") + query.lastQuery()
+                              + QStringLiteral("\"");
+    qFatal("%s", mensaje);
+}
+
+} // namespace
+
+Recibo::Recibo(QObject* parent)
+    : QObject(parent)
+    , m_serie(getSerieActual())
+{
+}
+
+Recibo::Recibo(int idAlumno, QObject* parent)
+    : QObject(parent)
+    , m_serie(getSerieActual())
+    , m_idalumno(idAlumno)
+{
+    if (Alumno* alumno = Alumno::getFromDB(idAlumno)) {
+        m_pagaderoen = alumno->ccc();
+        delete alumno;
+    }
+}
+
+Recibo::Recibo(SinSerie, QObject* parent)
+    : QObject(parent)
+{
+}
+
+void Recibo::setNRecibo(int nrecibo)
+{
+    if (nrecibo == m_nrecibo)
+        return;
+    m_nrecibo = nrecibo;
+    m_automatico = false;
+}
+
+void Recibo::setFecha(QDate fecha)
+{
+    if (fecha == m_fecha)
+        return;
+    m_fecha = fecha;
+    m_automatico = false;
+}
+
+void Recibo::setImporte(double importe)
+{
+    if (importe == m_importe)
+        return;
+    m_importe = importe;
+    m_automatico = false;
+}
+
+void Recibo::setImportePagado(double importePagado)
+{
+    if (importePagado == m_importepagado)
+        return;
+    m_importepagado = importePagado;
+    m_automatico = false;
+}
+
+void Recibo::setDescuento(double descuento)
+{
+    if (descuento == m_descuento)
+        return;
+    m_descuento = descuento;
+    m_automatico = false;
+}
+
+void Recibo::setPagado(bool pagado)
+{
+    if (pagado == m_pagado)
+        return;
+    if (pagado)
+        m_importepagado = m_importe;
+    m_pagado = pagado;
+    m_automatico = false;
+}
+
+void Recibo::setPagaderoEn(QString pagaderoEn)
+{
+    if (pagaderoEn == m_pagaderoen)
+        return;
+    m_pagaderoen = pagaderoEn;
+    m_automatico = false;
+}
+
+void Recibo::setDatosAlumno(QString datosAlumno)
+{
+    if (datosAlumno == m_datosalumno)
+        return;
+    m_datosalumno = datosAlumno;
+    m_automatico = false;
+}
+
+void Recibo::setConcepto(QString concepto)
+{
+    if (concepto == m_concepto)
+        return;
+    m_concepto = concepto;
+    m_automatico = false;
+}
+
+double Recibo::importeAlta(Alta* alta)
+{
+    return alta->precioBase() - alta->precio();
+}
+
+ReciboTableModel* Recibo::tableModel()
+{
+    if (!s_model)
+        s_model = new ReciboTableModel(QDate(), QDate(), PAGADOS_E_IMPAGADOS, nullptr);
+    return s_model;
+}
+
+void Recibo::refreshModel()
+{
+    if (s_model)
+        s_model->refresh();
+}
+
+Recibo* Recibo::fromQuery(QSqlQuery& query)
+{
+    auto* r = new Recibo(SinSerie{}, nullptr);
+    r->m_id = query.value(0).toInt();
+    r->m_nrecibo = query.value(1).toInt();
+    r->m_serie = query.value(2).toString();
+    r->m_fecha = query.value(3).toDate();
+    r->m_importe = Moneda::deCentimos(query.value(4));
+    r->m_importepagado = Moneda::deCentimos(query.value(5));
+    r->m_descuento = query.value(6).toDouble();
+    r->m_concepto = query.value(7).toString();
+    r->m_datosalumno = query.value(8).toString();
+    r->m_pagado = query.value(9).toBool();
+    r->m_automatico = query.value(10).toBool();
+    r->m_pagaderoen = query.value(11).toString();
+    r->m_idalumno = query.value(12).toInt();
+    r->m_nombrealumno = query.value(13).toString();
+    r->m_apellidosalumno = query.value(14).toString();
+    return r;
+}
+
+Recibo* Recibo::getFromDB(int id)
+{
+    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
+    if (query.size() >= 2) {
+        qWarning().noquote() << QStringLiteral("More than one result for a getFromDB execution in ")
+                                    + TABLE + QStringLiteral("\n the query was: \n") + query.executedQuery();
+        return nullptr;
+    }
+    if (!query.next())
+        return nullptr;
+    return fromQuery(query);
+}
+
+QList<Recibo*> Recibo::list(Recibo::pagadosImpagados pagados, QDate ini, QDate fin)
+{
+    QString condicion;
+    QList<QVariant> valores;
+    switch (pagados) {
+    case SOLOIMPAGADOS:
+        condicion = QStringLiteral(" pagado == 'false' ");
+        break;
+    case SOLOPAGADOS:
+        condicion = QStringLiteral(" pagado == 'true' ");
+        break;
+    case PAGADOS_E_IMPAGADOS:
+        break;
+    default:
+        qWarning() << "A value distinct from SOLOIMPAGADOS, SOLOPAGADOS or PAGADOS_E_IMPAGADOS passed "
+                      "as first argument to Recibo::list()";
+        break;
+    }
+    if (ini.isValid()) {
+        if (!condicion.isEmpty())
+            condicion += QStringLiteral(" AND ");
+        condicion += QStringLiteral(" fecha >= ?");
+        valores << ini;
+    }
+    if (fin.isValid()) {
+        if (!condicion.isEmpty())
+            condicion += QStringLiteral(" AND ");
+        condicion += QStringLiteral(" fecha < ?");
+        valores << fin;
+    }
+    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, condicion, valores);
+    QList<Recibo*> recibos;
+    while (query.next())
+        recibos << fromQuery(query);
+    return recibos;
+}
+
+bool Recibo::existenRecibosMes(int mes)
+{
+    const QDate hoy = QDate::currentDate();
+    const QDate primero(hoy.year(), mes == 0 ? hoy.month() : mes, 1);
+    const QDate ultimo = primero.addMonths(1).addDays(-1);
+    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("fecha >= ? and fecha <= ?"),
+                                                 {primero, ultimo});
+    return query.next();
+}
+
+bool Recibo::removeList(const QList<int>& ids)
+{
+    if (ids.isEmpty())
+        return true;
+    QStringList texto;
+    texto.reserve(ids.size());
+    for (int id : ids)
+        texto << QString::number(id);
+    const bool ok = Dao::getInstance()->execute(
+        QStringLiteral("DELETE FROM recibo WHERE id IN (") + texto.join(QLatin1Char(',')) + QStringLiteral(")"));
+    if (ok)
+        refreshModel();
+    return ok;
+}
+
+QList<QVariant> Recibo::rowValues() const
+{
+    return {m_nrecibo,
+            m_serie,
+            m_fecha,
+            Moneda::aCentimos(m_importe),
+            Moneda::aCentimos(m_importepagado),
+            ARounder::round(m_descuento, 2),
+            m_concepto,
+            m_datosalumno,
+            m_pagado,
+            m_automatico,
+            m_pagaderoen,
+            // a bill whose student was removed holds NULL, never 0
+            Dao::idOrNull(m_idalumno),
+            m_nombrealumno,
+            m_apellidosalumno};
+}
+
+bool Recibo::insertRow()
+{
+    const QVariant nuevo = Dao::getInstance()->insert(TABLE, writeColumns(), rowValues());
+    m_id = nuevo.isValid() && nuevo.typeId() != QMetaType::Bool ? nuevo.toInt() : 0;
+    return m_id != 0;
+}
+
+bool Recibo::updateRow()
+{
+    QList<QVariant> valores = rowValues();
+    valores << m_id;
+    return Dao::getInstance()->update(TABLE, writeColumns(), QStringLiteral("id = ?"), valores);
+}
+
+bool Recibo::persist()
+{
+    if (m_id != 0) {
+        qWarning() << "Intentando almacenar como nuevo un recibo que ya tiene id";
+        return false;
+    }
+    DaoTransaction tx;
+    m_nrecibo = getSiguienteNumeroRecibo();
+    m_serie = getSerieActual();
+    if (!insertRow())
+        return false; // the number stays free for the next bill
+    incrementarNumeroRecibo();
+    if (!tx.commit()) {
+        m_id = 0;
+        return false;
+    }
+    return true;
+}
+
+bool Recibo::update()
+{
+    if (m_id < 1) {
+        qWarning() << "tratando de actualizar un recibo sin id";
+        return false;
+    }
+    DaoTransaction tx;
+    const bool ok = updateRow();
+    renumerarTrasEdicion();
+    if (!ok || !tx.commit())
+        return false;
+    refreshModel();
+    return true;
+}
+
+// ---- Numbering -------------------------------------------------------------
+
+QString Recibo::getSerieActual()
+{
+    return serieOrFatal();
+}
+
+QString Recibo::serieOrFatal()
+{
+    QSqlQuery query = Dao::getInstance()->query(QStringLiteral("SELECT value FROM property WHERE key = 'serieactual'"));
+    if (!query.next())
+        fatalLectura(query, "No se ha podido dobtener la serie actual");
+    return query.value(0).toString();
+}
+
+int Recibo::siguienteGuardadoOrFatal()
+{
+    QSqlQuery query =
+        Dao::getInstance()->query(QStringLiteral("SELECT value FROM property WHERE key = 'siguienterecibo'"));
+    if (!query.next())
+        fatalLectura(query, "No se ha podido dobtener el siguiente número de recibo");
+    return query.value(0).toInt();
+}
+
+void Recibo::setSerieActual(QString serie)
+{
+    if (!Dao::getInstance()->execute(QStringLiteral("UPDATE property SET value = ? WHERE key = 'serieactual'"),
+                                     {serie}))
+        qFatal("No se ha podido establecer el valor de la serie");
+}
+
+void Recibo::incrementarNumeroRecibo()
+{
+    if (!Dao::getInstance()->execute(
+            QStringLiteral("UPDATE property SET value = CAST((CAST(value as integer) + 1) as text) "
+                           "WHERE key = 'siguienterecibo'")))
+        qFatal("No se ha podido incrementar el valor del número de recibo");
+}
+
+void Recibo::forzarNumeroRecibo(int numero, QString serie)
+{
+    if (!Dao::getInstance()->execute(
+            QStringLiteral("UPDATE property SET value = CAST(? as text) WHERE key = 'siguienterecibo'"), {numero}))
+        qFatal("No se ha podido forzar el valor del número de recibo");
+    if (!serie.isNull() && !serie.trimmed().isEmpty())
+        setSerieActual(serie);
+}
+
+bool Recibo::existeNumeroEnSerie(int numero, QString serie)
+{
+    QSqlQuery query = Dao::getInstance()->query(
+        QStringLiteral("SELECT nrecibo FROM recibo WHERE nrecibo = ? and serie = ?"), {numero, serie});
+    return query.next();
+}
+
+int Recibo::getUltimoNumero()
+{
+    QSqlQuery query = Dao::getInstance()->query(QStringLiteral("SELECT max(nrecibo) FROM recibo WHERE serie = ?"),
+                                                {getSerieActual()});
+    if (!query.next())
+        fatalLectura(query, "No se ha podido dobtener el último número de recibo");
+    return query.value(0).toInt();
+}
+
+int Recibo::getSiguienteNumeroRecibo()
+{
+    int n = siguienteGuardadoOrFatal();
+    while (existeNumeroEnSerie(n, getSerieActual())) {
+        incrementarNumeroRecibo();
+        ++n;
+    }
+    return n;
+}
+
+// A next number set higher by hand survives the edit of a bill; a lower one
+// moves past the series' highest number.
+void Recibo::renumerarTrasEdicion()
+{
+    forzarNumeroRecibo(qMax(siguienteGuardadoOrFatal(), getUltimoNumero() + 1), QString());
+}
+
+QStringList Recibo::getSeries(bool soloConRecibos)
+{
+    QSet<QString> series;
+    QSqlQuery query = Dao::getInstance()->query(QStringLiteral("SELECT distinct(serie) FROM recibo"));
+    while (query.next())
+        series.insert(query.value(0).toString());
+    if (!soloConRecibos)
+        series.insert(getSerieActual());
+    return series.values();
+}
+
+// ---- Monthly generation ----------------------------------------------------
+
+QList<int> Recibo::generarRecibos(int modo, int mes, QList<Alumno*> alumnos)
+{
+    GeneracionRecibos run(mes);
+    if (!run.empezar()) {
+        refreshModel();
+        return {};
+    }
+
+    QList<Alta*> altas;
+    if (alumnos.isEmpty()) {
+        altas = run.altasActivas(0);
+    } else {
+        for (Alumno* alumno : alumnos)
+            if (alumno && alumno->id() > 0)
+                altas += run.altasActivas(alumno->id());
+    }
+
+    QHash<int, Recibo*> almacenados;
+    const QList<Recibo*> delMes = list(PAGADOS_E_IMPAGADOS, run.ini(), run.fin());
+    for (Recibo* r : delMes)
+        almacenados.insert(r->idAlumno(), r);
+
+    run.construir(altas);
+    qDeleteAll(altas);
+
+    int creados = 0;
+    int modificados = 0;
+    int sinCambios = 0;
+    bool ok = true;
+    for (int idAlumno : run.alumnos()) {
+        QCoreApplication::processEvents();
+        Recibo* nuevo = run.nuevo(idAlumno);
+        Recibo* almacenado = almacenados.value(idAlumno);
+        if (!almacenado) {
+            ok = run.crear(nuevo);
+            ++creados;
+        } else if (modo == 0 || (modo == 1 && !almacenado->isAutomatico())) {
+            ++sinCambios;
+        } else {
+            ok = run.sobrescribir(nuevo, almacenado);
+            ++modificados;
+            almacenados.remove(idAlumno);
+        }
+        if (!ok)
+            break;
+    }
+    qDeleteAll(delMes);
+
+    if (!ok) {
+        qWarning() << "Recibo::generarRecibos: a bill could not be written; nothing of the run is kept";
+        run.deshacer();
+        refreshModel();
+        return {};
+    }
+    if (!run.terminar()) {
+        qWarning() << "Recibo::generarRecibos: the bills could not be committed";
+        refreshModel();
+        return {};
+    }
+    refreshModel();
+    return {creados, modificados, sinCambios};
+}
+
+int Recibo::regenerarRecibos(QList<Recibo*> recibos, int mes)
+{
+    GeneracionRecibos run(mes);
+    QHash<int, Recibo*> dados;
+    QList<int> orden;
+    for (Recibo* r : recibos) {
+        // a bill whose student is gone has no enrolments to be rebuilt from
+        if (!r || !run.enMes(r->fecha()) || r->idAlumno() <= 0)
+            continue;
+        if (!dados.contains(r->idAlumno()))
+            orden << r->idAlumno();
+        dados.insert(r->idAlumno(), r);
+    }
+    if (dados.isEmpty())
+        return 0;
+
+    if (!run.empezar()) {
+        refreshModel();
+        return -1;
+    }
+    QList<Alta*> altas;
+    for (int idAlumno : orden)
+        altas += run.altasActivas(idAlumno);
+    run.construir(altas);
+    qDeleteAll(altas);
+
+    int regenerados = 0;
+    for (int idAlumno : run.alumnos()) {
+        QCoreApplication::processEvents();
+        Recibo* dado = dados.value(idAlumno);
+        if (!dado)
+            continue;
+        if (!run.sobrescribir(run.nuevo(idAlumno), dado)) {
+            qWarning() << "Recibo::regenerarRecibos: a bill could not be written; nothing of the run is kept";
+            run.deshacer();
+            refreshModel();
+            return -1;
+        }
+        ++regenerados;
+        dados.remove(idAlumno);
+    }
+    if (!run.terminar()) {
+        qWarning() << "Recibo::regenerarRecibos: the bills could not be committed";
+        refreshModel();
+        return -1;
+    }
+    refreshModel();
+    return regenerados;
+}
+
+// ---- Rendering -------------------------------------------------------------
+
+QString Recibo::lineaConcepto(QString texto, double importe)
+{
+    return texto.leftJustified(70, QLatin1Char('.'), true)
+           + QString::number(Moneda::redondear(importe), 'f', 2).rightJustified(7, QLatin1Char('.'));
+}
+
+void Recibo::addLineaConcepto(QString linea)
+{
+    if (m_concepto.isEmpty())
+        m_concepto = linea;
+    else
+        m_concepto += QStringLiteral("\n") + linea;
+}
+
+QString Recibo::datosAlumno(Alumno* alumno)
+{
+    QString datos = QStringLiteral("");
+    if (!alumno)
+        return datos;
+    if (!alumno->nombre().isEmpty())
+        datos += alumno->nombre();
+    if (!alumno->apellidos().isEmpty()) {
+        if (!datos.isEmpty())
+            datos += QStringLiteral(" ");
+        datos += alumno->apellidos();
+    }
+    datos += QStringLiteral(" \n");
+    if (!alumno->direccion().isEmpty())
+        datos += alumno->direccion();
+    datos += QStringLiteral(" \n");
+    if (!alumno->localidad().isEmpty())
+        datos += alumno->localidad();
+    if (!alumno->cp().isEmpty())
+        datos += QStringLiteral(" ") + alumno->cp();
+    if (!alumno->provincia().isEmpty())
+        datos += QStringLiteral(" (") + alumno->provincia() + QStringLiteral(")");
+    return datos;
+}
+
+QString Recibo::conceptoYaPagadoYDescuento() const
+{
+    qDebug() << "conceptoYaPagadoYDescuento";
+    qDebug() << "_importePagado" << m_importepagado;
+    qDebug() << "_descuento" << m_descuento;
+    QString resultado = m_concepto;
+    if (m_importepagado != 0)
+        resultado += QStringLiteral("\n") + lineaConcepto(tr("Paid"), m_importepagado);
+    if (m_descuento > 0) {
+        resultado += QStringLiteral("\n") + lineaConcepto(tr("Discount"), 0 - m_descuento);
+        qDebug() << "Aplicando linea de descuento";
+    }
+    qDebug() << resultado;
+    return resultado;
+}
+
+QString Recibo::leerPlantilla(const QString& nombre)
+{
+    QFile file(nombre);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qDebug().noquote() << QStringLiteral("Error opening resource file \"") + nombre + QStringLiteral("\"");
+        return QString();
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+namespace {
+// Text typed by people goes into markup escaped, line breaks kept.
+QString enHtml(const QString& texto)
+{
+    return texto.toHtmlEscaped().replace(QStringLiteral("\n"), QStringLiteral("<br/>"));
+}
+} // namespace
+
+QString Recibo::toHtmlPage() const
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("CONFIGURATION"));
+    QString page = leerPlantilla(QStringLiteral(":/html/pageRecibo.html"));
+    page.replace(CONCEPTO, enHtml(conceptoYaPagadoYDescuento()));
+    page.replace(DATOSALUMNO, enHtml(m_datosalumno));
+    page.replace(FEXPEDICION, m_fecha.toString(QStringLiteral("dd/MM/yyyy")));
+    page.replace(NRECIBO, enHtml(m_serie) + QStringLiteral(" - ") + QString::number(m_nrecibo));
+    page.replace(IMPORTE, Moneda::formatear(m_importe));
+    page.replace(PAGADEROEN, enHtml(m_pagaderoen));
+    page.replace(NOMBREACADEMIA, enHtml(Academia::nombre()));
+    const int dias = settings.value(QStringLiteral("recibo_diasVencimiento"), 0).toInt();
+    page.replace(FVENCIMIENTO, m_fecha.addDays(dias).toString(QStringLiteral("dd/MM/yyyy")));
+    page.replace(EXPEDIDOEN, enHtml(settings.value(QStringLiteral("recibo_expedidoEn")).toString()));
+    settings.endGroup();
+    return page;
+}
+
+QString Recibo::toHtmlBody(QString content)
+{
+    QString body = leerPlantilla(QStringLiteral(":/html/body.html"));
+    body.replace(CONTENT, content);
+    body.replace(DATOSACADEMIA, Academia::datosAcademiaHtml());
+    return body;
+}
+
+QString Recibo::toHtml() const
+{
+    return toHtmlBody(toHtmlPage());
+}

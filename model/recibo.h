@@ -1,0 +1,143 @@
+#ifndef RECIBO_H
+#define RECIBO_H
+
+#include <QDate>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class Alta;
+class Alumno;
+class QSqlQuery;
+class ReciboTableModel;
+
+// The monthly bill of one student: one row of table recibo.
+class Recibo : public QObject
+{
+    Q_OBJECT
+public:
+    enum pagadosImpagados { SOLOPAGADOS = 0, SOLOIMPAGADOS = 1, PAGADOS_E_IMPAGADOS = 2 };
+
+    static const QString TABLE;
+    static const QStringList COLUMNS;
+
+    // Template placeholders
+    static const QString NRECIBO;
+    static const QString FEXPEDICION;
+    static const QString IMPORTE;
+    static const QString FVENCIMIENTO;
+    static const QString CONCEPTO;
+    static const QString PAGADEROEN;
+    static const QString DATOSALUMNO;
+    static const QString CONTENT;
+    static const QString EXPEDIDOEN;
+    static const QString NOMBREACADEMIA;
+    static const QString DATOSACADEMIA;
+
+    explicit Recibo(QObject* parent = nullptr);
+    explicit Recibo(int idAlumno, QObject* parent = nullptr);
+
+    int id() const { return m_id; }
+    int nRecibo() const { return m_nrecibo; }
+    QString serie() const { return m_serie; }
+    QDate fecha() const { return m_fecha; }
+    double importe() const { return m_importe; }
+    double importePagado() const { return m_importepagado; }
+    double descuento() const { return m_descuento; }
+    QString concepto() const { return m_concepto; }
+    QString datosAlumno() const { return m_datosalumno; }
+    QString pagaderoEn() const { return m_pagaderoen; }
+    bool isPagado() const { return m_pagado; }
+    bool isAutomatico() const { return m_automatico; }
+    int idAlumno() const { return m_idalumno; }
+    QString nombreAlumno() const { return m_nombrealumno; }
+    QString apellidosAlumno() const { return m_apellidosalumno; }
+
+    // Every setter that changes a value marks the bill as edited by hand.
+    void setNRecibo(int nrecibo);
+    void setFecha(QDate fecha);
+    void setImporte(double importe);
+    void setImportePagado(double importePagado);
+    void setDescuento(double descuento);
+    void setPagado(bool pagado);
+    void setPagaderoEn(QString pagaderoEn);
+    void setDatosAlumno(QString datosAlumno);
+    void setConcepto(QString concepto);
+
+    static double importeAlta(Alta* alta);
+    static ReciboTableModel* tableModel();
+
+    static Recibo* fromQuery(QSqlQuery& query);
+    static Recibo* getFromDB(int id);
+    static QList<Recibo*> list(Recibo::pagadosImpagados pagados, QDate ini, QDate fin);
+    static bool existenRecibosMes(int mes);
+    static bool removeList(const QList<int>& ids);
+
+    bool persist();
+    bool update();
+
+    // Numbering and series
+    static QString getSerieActual();
+    static void setSerieActual(QString serie);
+    static void incrementarNumeroRecibo();
+    static void forzarNumeroRecibo(int numero, QString serie);
+    static bool existeNumeroEnSerie(int numero, QString serie);
+    static int getUltimoNumero();
+    static int getSiguienteNumeroRecibo();
+    static QStringList getSeries(bool soloConRecibos);
+
+    // Monthly generation
+    static QList<int> generarRecibos(int modo, int mes, QList<Alumno*> alumnos);
+    static int regenerarRecibos(QList<Recibo*> recibos, int mes);
+
+    // Rendering
+    static QString lineaConcepto(QString texto, double importe);
+    void addLineaConcepto(QString linea);
+    static QString datosAlumno(Alumno* alumno);
+    QString conceptoYaPagadoYDescuento() const;
+    QString toHtmlPage() const;
+    static QString toHtmlBody(QString content);
+    QString toHtml() const;
+
+private:
+    struct SinSerie {};
+    // Loading and generation build many bills: they get the series from their
+    // row or from the run, never from a query per object.
+    Recibo(SinSerie, QObject* parent);
+
+    static QString serieOrFatal();
+    static int siguienteGuardadoOrFatal();
+    static void renumerarTrasEdicion();
+    static void refreshModel();
+    static QString leerPlantilla(const QString& nombre);
+    static void ventanaMes(int mes, QDate& ini, QDate& fin);
+
+    QList<QVariant> rowValues() const;
+    bool insertRow();
+    bool updateRow();
+    void tomarDe(const Recibo* almacenado);
+
+    int m_id = 0;
+    int m_nrecibo = 0;
+    QString m_serie;
+    QDate m_fecha;
+    double m_importe = 0.0;
+    double m_importepagado = 0.0;
+    double m_descuento = 0.0;
+    QString m_concepto;
+    QString m_datosalumno;
+    QString m_pagaderoen;
+    bool m_pagado = false;
+    bool m_automatico = true;
+    int m_idalumno = 0;
+    QString m_nombrealumno;
+    QString m_apellidosalumno;
+
+    static ReciboTableModel* s_model;
+
+    friend class GeneracionRecibos;
+};
+
+#endif // RECIBO_H
