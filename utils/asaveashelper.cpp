@@ -1,0 +1,369 @@
+#include "asaveashelper.h"
+
+#include "aprompter.h"
+#include "linealistado.h"
+#include "listado.h"
+#include "printutils.h"
+
+#include <QAbstractItemModel>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryFile>
+#include <QTextStream>
+
+#include <xlsxwriter.h>
+
+#include <cstdio>
+
+namespace {
+const char* const kGroup = "listing";
+const char* const kDefaultDir = "defaultDir";
+const char* const kDefaultFilter = "defaultFilter";
+
+struct VisibleTable
+{
+    QList<int> columns;  // logical columns, in the order the view shows them
+    QList<int> rows;     // logical rows, in the order the view shows them
+};
+
+QList<int> visibleSections(const QHeaderView* header)
+{
+    QList<int> sections;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int logical = header->logicalIndex(visual);
+        if (logical >= 0 && !header->isSectionHidden(logical))
+            sections << logical;
+    }
+    return sections;
+}
+
+VisibleTable visibleTable(QTableView* view)
+{
+    return {visibleSections(view->horizontalHeader()), visibleSections(view->verticalHeader())};
+}
+
+// Numbers keep every decimal and never turn into exponents.
+QString displayText(const QVariant& value)
+{
+    if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
+        return LineaListado::textoNumero(value.toDouble());
+    return value.toString();
+}
+
+QString headerText(QTableView* view, int column)
+{
+    return displayText(view->model()->headerData(column, Qt::Horizontal, Qt::DisplayRole));
+}
+
+QString cellText(QTableView* view, int row, int column)
+{
+    QAbstractItemModel* model = view->model();
+    return displayText(model->data(model->index(row, column), Qt::DisplayRole));
+}
+
+QString htmlCell(const QString& text)
+{
+    return text.isEmpty() ? QStringLiteral("&nbsp;") : text.toHtmlEscaped();
+}
+
+// Moves a completed file over the target in one step, so a failure never
+// leaves a half-written target behind.
+bool replaceFile(const QString& written, const QString& target)
+{
+    if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(target).constData()) != 0) {
+        qWarning() << "Couldn't move the written file to" << target;
+        QFile::remove(written);
+        return false;
+    }
+    return true;
+}
+
+// A free file name beside the target, in the same folder so the final rename stays on one disk.
+QString besideTarget(const QString& target)
+{
+    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
+    temporary.setAutoRemove(false);
+    if (!temporary.open()) {
+        qWarning() << "Error opening the file " << target << " in write only mode" << temporary.error()
+                   << temporary.errorString();
+        return QString();
+    }
+    // Only the name is kept: the writer creates the file anew, with the
+    // permissions any new file of the user gets.
+    const QString name = temporary.fileName();
+    temporary.remove();
+    return name;
+}
+
+QString documentsFooter()
+{
+    return ASaveAsHelper::tr("<p align=\"center\">Page %%PAGENUM%% of %%PAGECOUNT%%</p><p>&nbsp;</p>");
+}
+
+const QString kBlankBand = QStringLiteral("<p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p>");
+}
+
+ASaveAsHelper::ASaveAsHelper(QObject* parent)
+    : QObject(parent)
+{
+}
+
+QString ASaveAsHelper::escapeCsv(QString text)
+{
+    return text.replace(QLatin1Char('"'), QLatin1String("\"\""));
+}
+
+QString ASaveAsHelper::proposedPath(const QString& defaultName)
+{
+    QSettings settings;
+    settings.beginGroup(QLatin1String(kGroup));
+    QString folder = settings.value(QLatin1String(kDefaultDir)).toString();
+    if (folder.isEmpty() || !QDir(folder).exists()) {
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty()) {
+            qDebug() << "Using default dir: " << defaultName;
+            return defaultName;
+        }
+        if (!QDir(folder).exists() && !QDir().mkpath(folder)) {
+            qWarning() << "Couldn't create default documents dir:" << folder;
+            folder.clear();
+        }
+    }
+    const QString path = folder.isEmpty() ? defaultName : folder + QLatin1Char('/') + defaultName;
+    qDebug() << "Using default dir: " << path;
+    return path;
+}
+
+QStringList ASaveAsHelper::filters()
+{
+    QStringList list{tr("Excel (*.xlsx)"), tr("Comma separated values (*.csv)"), tr("Web page (*.html)"),
+                     tr("PDF (*.pdf)")};
+    QSettings settings;
+    settings.beginGroup(QLatin1String(kGroup));
+    int last = settings.value(QLatin1String(kDefaultFilter), 0).toInt();
+    if (last < 0 || last >= list.size())
+        last = 0;
+    list.prepend(list.takeAt(last));
+    return list;
+}
+
+ASaveAsHelper::Formato ASaveAsHelper::formatOf(const QString& fileName)
+{
+    const QString lower = fileName.toLower();
+    if (lower.endsWith(QLatin1String(".xlsx")))
+        return Xls;
+    if (lower.endsWith(QLatin1String(".csv")))
+        return Csv;
+    if (lower.endsWith(QLatin1String("html")))
+        return Html;
+    if (lower.endsWith(QLatin1String("pdf")))
+        return Pdf;
+    return FormatoInvalido;
+}
+
+void ASaveAsHelper::saveAs(QWidget* parent, const QString& title, const QString& defaultName, QTableView* view)
+{
+    const QString fileName = QFileDialog::getSaveFileName(parent, tr("Save listing"), proposedPath(defaultName),
+                                                          filters().join(QLatin1String(";;")));
+    if (fileName.isEmpty())
+        return;
+    saveTo(fileName, title, view);
+}
+
+bool ASaveAsHelper::saveTo(const QString& fileName, const QString& title, QTableView* view)
+{
+    QSettings settings;
+    settings.beginGroup(QLatin1String(kGroup));
+    settings.setValue(QLatin1String(kDefaultDir), QFileInfo(fileName).absoluteDir().path());
+    qDebug() << "Writing to" << fileName;
+
+    const Formato formato = formatOf(fileName);
+    bool written = false;
+    switch (formato) {
+    case Xls:
+        written = saveAsXls(fileName, title, view);
+        break;
+    case Csv:
+        written = saveAsCsv(fileName, title, view);
+        break;
+    case Html:
+        written = saveAsHtml(fileName, title, view);
+        break;
+    case Pdf:
+        written = saveAsPdf(fileName, title, view);
+        break;
+    case FormatoInvalido: {
+        const int point = fileName.lastIndexOf(QLatin1Char('.'));
+        APrompter::warning(tr("Format is not valid"), tr("Can't generate listings in selected format: ")
+                                                          + (point < 0 ? fileName : fileName.mid(point)));
+        return false;
+    }
+    }
+    settings.setValue(QLatin1String(kDefaultFilter), int(formato));
+    if (!written) {
+        APrompter::warning(tr("Error creating file"),
+                           tr("<html>An error happened while creating listing file") + QLatin1String("<br/>")
+                               + tr("Check the file's name, you have write permission and enough disk space."));
+    }
+    return written;
+}
+
+QString ASaveAsHelper::tableViewToHtml(const QString& title, QTableView* view)
+{
+    const VisibleTable table = visibleTable(view);
+    QString html = QLatin1String("<html><head><meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\" />"
+                                 "<title>")
+                   + title + QLatin1String("</title></head>")
+                   + QLatin1String("<body style=\"margin-left:56px;margin-right:56px;\"><h1>") + title
+                   + QLatin1String("</h1><p></p>")
+                   + QLatin1String("<table width=\"100%\" border=\"1\" cellspacing=\"-1\" cellpadding=\"4\" "
+                                   "style=\"border-style:solid;border-color:black;margin-top:1px\"><thead><tr>");
+    for (int column : table.columns)
+        html += QLatin1String("<th>") + htmlCell(headerText(view, column)) + QLatin1String("</th>");
+    html += QLatin1String("</tr></thead>");
+    for (int row : table.rows) {
+        html += QLatin1String("<tr>");
+        for (int column : table.columns)
+            html += QLatin1String("<td>") + htmlCell(cellText(view, row, column)) + QLatin1String("</td>");
+        html += QLatin1String("</tr>");
+    }
+    html += QLatin1String("</table></body></html>");
+    return html;
+}
+
+bool ASaveAsHelper::saveAsCsv(const QString& fileName, const QString& title, QTableView* view)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qWarning() << "Error opening the file " << fileName << " in write only mode" << file.error()
+                   << file.errorString();
+        return false;
+    }
+    const VisibleTable table = visibleTable(view);
+    auto quoted = [](const QString& text) { return QLatin1Char('"') + escapeCsv(text) + QLatin1Char('"'); };
+
+    QTextStream out(&file);
+    out.setEncoding(QStringConverter::Utf8);
+    out << quoted(title) << "\n\n";
+    QStringList fields;
+    for (int column : table.columns)
+        fields << quoted(headerText(view, column));
+    out << fields.join(QLatin1Char(',')) << "\n";
+    for (int row : table.rows) {
+        fields.clear();
+        for (int column : table.columns)
+            fields << quoted(cellText(view, row, column));
+        out << fields.join(QLatin1Char(',')) << "\n";
+    }
+    out.flush();
+    if (out.status() != QTextStream::Ok || file.error() != QFileDevice::NoError || !file.commit()) {
+        qWarning() << "Error writting to file." << file.error() << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ASaveAsHelper::saveAsHtml(const QString& fileName, const QString& title, QTableView* view)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qWarning() << "Error opening the file " << fileName << " in write only mode";
+        return false;
+    }
+    QTextStream out(&file);
+    out.setEncoding(QStringConverter::Utf8);
+    out << tableViewToHtml(title, view);
+    out.flush();
+    if (out.status() != QTextStream::Ok || file.error() != QFileDevice::NoError || !file.commit()) {
+        qWarning() << "Error writing html data: " << file.error() << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTableView* view)
+{
+    const QString temporary = besideTarget(fileName);
+    if (temporary.isEmpty())
+        return false;
+
+    lxw_workbook* workbook = workbook_new(QFile::encodeName(temporary).constData());
+    lxw_worksheet* sheet = workbook ? workbook_add_worksheet(workbook, Listado::nombreHoja(title).toUtf8().constData())
+                                    : nullptr;
+    if (!sheet) {
+        if (workbook)
+            workbook_close(workbook);
+        QFile::remove(temporary);
+        qWarning("Error writting excel file");
+        return false;
+    }
+    auto text = [sheet](int row, int column, const QString& value, lxw_format* format) {
+        worksheet_write_string(sheet, static_cast<lxw_row_t>(row), static_cast<lxw_col_t>(column),
+                               value.left(32767).toUtf8().constData(), format);
+    };
+
+    lxw_format* titleFormat = workbook_add_format(workbook);
+    format_set_font_size(titleFormat, 25);
+    text(0, 0, title, titleFormat);
+    worksheet_set_row(sheet, 0, 30, nullptr);
+
+    lxw_format* bold = workbook_add_format(workbook);
+    format_set_bold(bold);
+    const VisibleTable table = visibleTable(view);
+    for (int i = 0; i < table.columns.size(); ++i)
+        text(2, i, headerText(view, table.columns.at(i)), bold);
+    for (int r = 0; r < table.rows.size(); ++r)
+        for (int c = 0; c < table.columns.size(); ++c)
+            text(3 + r, c, cellText(view, table.rows.at(r), table.columns.at(c)), nullptr);
+
+    const lxw_error error = workbook_close(workbook);
+    if (error != LXW_NO_ERROR) {
+        qWarning("Error writting excel file");
+        QFile::remove(temporary);
+        return false;
+    }
+    return replaceFile(temporary, fileName);
+}
+
+bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTableView* view)
+{
+    const QString temporary = besideTarget(fileName);
+    if (temporary.isEmpty())
+        return false;
+    PrintUtils printer(kBlankBand, tableViewToHtml(title, view), documentsFooter());
+    {
+        QPrinter pdf(QPrinter::ScreenResolution);
+        pdf.setOutputFileName(temporary);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        printer.print(&pdf);
+    }  // the PDF is complete once its printer is gone
+
+    QFile check(temporary);
+    if (!check.open(QIODevice::ReadOnly) || !check.read(5).startsWith("%PDF-") || check.size() < 64) {
+        qWarning() << "Error writting the pdf file" << fileName;
+        check.close();
+        QFile::remove(temporary);
+        return false;
+    }
+    check.close();
+    return replaceFile(temporary, fileName);
+}
+
+bool ASaveAsHelper::printTableView(const QString& title, QTableView* view)
+{
+    PrintUtils printer(kBlankBand, tableViewToHtml(title, view), documentsFooter());
+    QPrinter device(QPrinter::ScreenResolution);
+    printer.preview(&device);
+    return true;
+}
