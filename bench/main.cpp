@@ -180,7 +180,10 @@ int main(int argc, char** argv)
                                   QStringLiteral("Runs per measurement; the median is shown."),
                                   QStringLiteral("runs"), QStringLiteral("5"));
     QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("One JSON object per measurement and line."));
-    parser.addOptions({sizeOption, runsOption, jsonOption});
+    QCommandLineOption saveOption(QStringLiteral("save"),
+                                  QStringLiteral("Keep a copy of the generated academy, for EXPLAIN QUERY PLAN and the like."),
+                                  QStringLiteral("file"));
+    parser.addOptions({sizeOption, runsOption, jsonOption, saveOption});
     parser.process(app);
 
     const QString size = parser.value(sizeOption);
@@ -234,6 +237,9 @@ int main(int argc, char** argv)
         err << "the generated file could not be copied\n";
         return 1;
     }
+
+    if (parser.isSet(saveOption) && !copia(pristine, parser.value(saveOption)))
+        err << "the academy could not be saved to " << parser.value(saveOption) << '\n';
 
     const QDate mes = AcademyGenerator::mesActual();
     const QDate hoy = QDate::currentDate();
