@@ -24,10 +24,13 @@ AlumnoTableModel* sharedModel = nullptr;
 
 const QString telefonoTable = QStringLiteral("telefonoalumno");
 
-// Current students: no enrolment at all, or one not yet withdrawn.
+// Current students: no enrolment at all, or one not yet withdrawn. Asked as
+// two lookups per student rather than a join grouped back to students, which
+// carried every column of every enrolment row through the grouping.
 const char* const actualesSql =
-    "SELECT %1.* FROM %1 left join %2 ON %2.idalumno = %1.id WHERE (%2.id is null OR %2.fbaja is "
-    "null OR julianday(%2.fbaja) > julianday('now')) %3 GROUP BY %1.id %4";
+    "SELECT %1.* FROM %1 WHERE (EXISTS (SELECT 1 FROM %2 WHERE %2.idalumno = %1.id AND (%2.fbaja is "
+    "null OR julianday(%2.fbaja) > julianday('now'))) OR NOT EXISTS (SELECT 1 FROM %2 WHERE "
+    "%2.idalumno = %1.id)) %3 %4";
 // Former students: some enrolment, none of them not yet withdrawn.
 const char* const antiguosSql =
     "SELECT %1.*\tFROM %1       WHERE ( \t\tSELECT count( * )\t\t  FROM %2\t\t  WHERE %2.idalumno = "
