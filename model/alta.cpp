@@ -1,6 +1,7 @@
 #include "alta.h"
 
 #include "dao.h"
+#include "listquery.h"
 #include "turnoasignatura.h"
 #include "valorsql.h"
 
@@ -70,7 +71,7 @@ Alta* Alta::getFromDB(int id)
 QList<Alta*> Alta::listWhere(const QString& where, const QList<QVariant>& values, bool* ok)
 {
     QList<Alta*> result;
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, where, values);
+    QSqlQuery query = ListQuery::select(TABLE, COLUMNS, where, QString(), values);
     if (ok)
         *ok = query.isActive();
     while (query.next())

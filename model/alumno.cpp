@@ -5,6 +5,7 @@
 #include "asignaturasalumnotablemodel.h"
 #include "atomicwrite.h"
 #include "dao.h"
+#include "listquery.h"
 #include "valorsql.h"
 
 #include <QDebug>
@@ -137,7 +138,7 @@ QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query, const QString& idsSql,
     const QString sql = QStringLiteral("SELECT idalumno, nombre, telefono FROM %1 WHERE idalumno IN "
                                        "(SELECT id FROM (%2)) ORDER BY rowid")
                             .arg(telefonoTable, idsSql);
-    QSqlQuery phones = Dao::getInstance()->query(sql, idsValues);
+    QSqlQuery phones = ListQuery::run(sql, idsValues);
     while (phones.next()) {
         if (Alumno* alumno = byId.value(phones.value(0).toInt()))
             alumno->m_telefonos.append({phones.value(1).toString(), phones.value(2).toString()});
@@ -147,7 +148,7 @@ QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query, const QString& idsSql,
 
 QList<Alumno*> Alumno::list(const QString& orden, const QString& filtro)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, filtro, orden, QList<QVariant>());
+    QSqlQuery query = ListQuery::select(TABLE, COLUMNS, filtro, orden, {});
     QString ids = QStringLiteral("SELECT id FROM %1").arg(TABLE);
     if (!filtro.isEmpty())
         ids += QStringLiteral(" WHERE ") + filtro;
@@ -169,7 +170,7 @@ QList<Alumno*> Alumno::list(int modo, const QString& orden, const QString& filtr
     const QString orderBy = orden.isEmpty() ? QString() : QStringLiteral("ORDER BY ") + orden;
     const QString sql = QString::fromLatin1(sqlTemplate)
                             .arg(TABLE, Alta::TABLE, condicion, orderBy);
-    QSqlQuery query = Dao::getInstance()->query(sql, {});
+    QSqlQuery query = ListQuery::run(sql);
     const QString ids = QString::fromLatin1(sqlTemplate).arg(TABLE, Alta::TABLE, condicion, QString());
     return listFromQuery(query, ids, {});
 }

@@ -93,6 +93,10 @@ void Asignatura::removeTurno(TurnoAsignatura* turno)
 void Asignatura::addProfesor(Profesor* profesor)
 {
     profesores();
+    // An object nobody owns is kept with the subject; QObject deletion makes
+    // this safe even when the caller deletes it first.
+    if (!profesor->parent())
+        profesor->setParent(this);
     m_profesoresNuevos.append(profesor);
     m_profesoresBorrados.removeAll(profesor->id());
 }

@@ -2,6 +2,7 @@
 
 #include "atomicwrite.h"
 #include "dao.h"
+#include "listquery.h"
 #include "moneda.h"
 #include "profesortablemodel.h"
 #include "valorsql.h"
@@ -118,10 +119,9 @@ Profesor* Profesor::getFromDB(int id)
 
 QList<Profesor*> Profesor::getAll()
 {
-    Dao* dao = Dao::getInstance();
     QList<Profesor*> result;
     QHash<int, Profesor*> byId;
-    QSqlQuery query = dao->select(TABLE, COLUMNS, QString(), QList<QVariant>());
+    QSqlQuery query = ListQuery::select(TABLE, COLUMNS, QString(), QString(), {});
     while (query.next()) {
         Profesor* profesor = fromQuery(query);
         result.append(profesor);
@@ -130,7 +130,7 @@ QList<Profesor*> Profesor::getAll()
     if (result.isEmpty())
         return result;
     // Every teacher is listed, so one query over all phones fills them all.
-    QSqlQuery phones = dao->select(telefonoTable,
+    QSqlQuery phones = ListQuery::select(telefonoTable,
                                    {QStringLiteral("idprofesor"), QStringLiteral("nombre"),
                                     QStringLiteral("telefono")},
                                    QString(), QStringLiteral("rowid"), QList<QVariant>());
@@ -147,7 +147,7 @@ QList<Profesor*> Profesor::getByAsignatura(int idAsignatura)
                                        "pa.idprofesor WHERE pa.idasignatura = ?")
                             .arg(COLUMNS.join(QStringLiteral(", p.")), TABLE, QStringLiteral("id"));
     QList<Profesor*> result;
-    QSqlQuery query = Dao::getInstance()->query(sql, {idAsignatura});
+    QSqlQuery query = ListQuery::run(sql, {idAsignatura});
     while (query.next())
         result.append(fromQuery(query));
     return result;

@@ -1,6 +1,6 @@
 #include "readonlytablemodel.h"
 
-#include <QAbstractProxyModel>
+#include "proxyhelpers.h"
 
 ReadOnlyTableModel::ReadOnlyTableModel(const QStringList& titles, QObject* parent)
     : QAbstractTableModel(parent)
@@ -19,13 +19,6 @@ QVariant ReadOnlyTableModel::headerData(int section, Qt::Orientation orientation
         || section >= m_titles.size())
         return QVariant();
     return m_titles.at(section);
-}
-
-QModelIndex ReadOnlyTableModel::mapToSourceModel(QModelIndex index)
-{
-    while (const auto* proxy = qobject_cast<const QAbstractProxyModel*>(index.model()))
-        index = proxy->mapToSource(index);
-    return index;
 }
 
 int ReadOnlyTableModel::sourceRow(const QModelIndex& index, int rowCount) const

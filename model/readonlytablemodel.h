@@ -17,9 +17,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
-    // Maps the index down through every proxy model above it.
-    static QModelIndex mapToSourceModel(QModelIndex index);
-
 protected:
     ReadOnlyTableModel(const QStringList& titles, QObject* parent);
 

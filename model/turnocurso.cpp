@@ -84,6 +84,8 @@ int TurnoCurso::getNumTurnosAsignatura()
 
 void TurnoCurso::addTurnoAsignatura(TurnoAsignatura* turno)
 {
+    if (!turno->parent())
+        turno->setParent(this);
     m_turnosNuevos.append(turno);
 }
 

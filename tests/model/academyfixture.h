@@ -11,6 +11,7 @@
 #include "testenv.h"
 
 #include <QDate>
+#include <QIdentityProxyModel>
 #include <QSettings>
 #include <QSqlQuery>
 #include <QString>
@@ -152,6 +153,23 @@ inline bool failDeletes(const QString& table)
     return exec(QStringLiteral("CREATE TEMP TRIGGER fail_delete_%1 BEFORE DELETE ON %1 "
                                "BEGIN SELECT RAISE(ABORT, 'injected failure'); END")
                     .arg(table));
+}
+
+// Makes indexes of a model that its own index() would refuse (a column past
+// the last one), to reach the model's guard against unknown columns.
+class IndexForger : public QIdentityProxyModel
+{
+public:
+    explicit IndexForger(QAbstractItemModel* source) { setSourceModel(source); }
+    QModelIndex forge(int row, int column) const { return createSourceIndex(row, column, nullptr); }
+};
+
+inline int statementsTraced(const QStringList& debugMessages)
+{
+    int n = 0;
+    for (const QString& text : debugMessages)
+        n += text.contains(QStringLiteral("Executed query was")) ? 1 : 0;
+    return n;
 }
 
 // A small academy: two classrooms, a teacher, one subject with a morning

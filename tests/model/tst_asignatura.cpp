@@ -168,29 +168,6 @@ private slots:
         QVERIFY(scalar("SELECT idprofesor FROM sesiondeclase WHERE id = ?", {idSesion}).isNull());
     }
 
-    void displayText()
-    {
-        Asignatura a;
-        a.setNombre(QStringLiteral("Solfeo"));
-        QCOMPARE(a.toString(), QStringLiteral("Solfeo"));
-        a.setDescripcion(QStringLiteral("Nivel 1"));
-        QCOMPARE(a.toString(), QStringLiteral("Solfeo: Nivel 1"));
-
-        Asignatura larga;
-        larga.setNombre(QString(130, QLatin1Char('n')));
-        QCOMPARE(larga.toString(), QString(117, QLatin1Char('n')) + QStringLiteral("..."));
-
-        const int ana = profesor(QStringLiteral("Ana"));
-        larga.addProfesor(Profesor::getFromDB(ana));
-        QCOMPARE(larga.toString(), QString(117, QLatin1Char('n')) + QStringLiteral("... (Ana)"));
-        larga.setDescripcion(QString(10, QLatin1Char('d')));
-        const int eva = profesor(QString(60, QLatin1Char('e')));
-        larga.addProfesor(Profesor::getFromDB(eva));
-        const QString texto = larga.toString();
-        QCOMPARE(texto.size(), 160);
-        QVERIFY(texto.endsWith(QStringLiteral("...")));
-    }
-
     void removeSubject()
     {
         Asignatura a;

@@ -149,20 +149,6 @@ private slots:
         QCOMPARE(count("SELECT count(*) FROM turnocurso"), 1);
         QCOMPARE(count("SELECT count(*) FROM turnocurso_turnoasignatura"), 1);
     }
-
-    void failedLinkRollsBackTheShift()
-    {
-        const int bach = course("Bach");
-        const int m = shift("Mates", "M");
-        QVERIFY(failInsertsInto("turnocurso_turnoasignatura"));
-        TurnoCurso tc;
-        tc.setNombre("A");
-        tc.setIdCurso(bach);
-        tc.addTurnoAsignatura(TurnoAsignatura::getFromDB(m));
-        QVERIFY(!tc.persist(true));
-        QCOMPARE(tc.getId(), 0);
-        QCOMPARE(count("SELECT count(*) FROM turnocurso"), 0);
-    }
 };
 
 PENSARIO_TEST_MAIN(TestTurnoCurso)

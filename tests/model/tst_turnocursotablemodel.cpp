@@ -1,7 +1,6 @@
 #include "asignatura.h"
 #include "curso.h"
 #include "dao.h"
-#include "messagecapture.h"
 #include "testmain.h"
 #include "turnoasignatura.h"
 #include "turnocurso.h"
@@ -9,8 +8,6 @@
 #include "turnostesthelpers.h"
 
 #include <QAbstractItemModelTester>
-#include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 
 using namespace turnostest;
 
@@ -79,25 +76,6 @@ private slots:
         QCOMPARE(lista.first()->getCurso()->id(), bach);
         QCOMPARE(lista.first()->getCurso()->parent(), lista.first());
         qDeleteAll(lista);
-    }
-
-    void idsThroughProxies()
-    {
-        const int bach = insertId("curso", {"nombre"}, {QStringLiteral("Bach")});
-        const int a = insertId("turnocurso", {"nombre", "idcurso"}, {QStringLiteral("A"), bach});
-        const int b = insertId("turnocurso", {"nombre", "idcurso"}, {QStringLiteral("B"), bach});
-        TurnoCursoTableModel* model = TurnoCurso::getTableModel();
-        model->refresh();
-        QSortFilterProxyModel proxy;
-        proxy.setSourceModel(model);
-        proxy.sort(1, Qt::DescendingOrder);
-        QCOMPARE(model->getId(proxy.index(0, 0)), b);
-        QCOMPARE(model->getId(proxy.index(1, 0)), a);
-
-        MessageCapture capture;
-        QStandardItemModel otro(1, 1);
-        QCOMPARE(model->getId(otro.index(0, 0)), -1);
-        QVERIFY(capture.contains(QtWarningMsg, "invalid qModelIndex for get an id on TurnoCursoTableModel"));
     }
 };
 

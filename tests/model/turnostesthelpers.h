@@ -65,7 +65,7 @@ inline int alumno(const QString& nombre, const QString& apellidos, const QString
                     {nombre, apellidos, QStringLiteral("00000000T"), QStringLiteral("Rúa 1"), observaciones});
 }
 
-inline int telefono(int idAlumno, const QString& nombre, const QString& numero)
+inline bool telefono(int idAlumno, const QString& nombre, const QString& numero)
 {
     return Dao::getInstance()->insert(QStringLiteral("telefonoalumno"),
                                       {QStringLiteral("nombre"), QStringLiteral("telefono"), QStringLiteral("idalumno")},
