@@ -52,20 +52,20 @@ void retirar(QList<EstadoAcademiaFallo*>& lista)
 // nor a value that itself contains "%n" changes the result.
 QString rellenar(const QString& texto, const QStringList& valores)
 {
-    static const QRegularExpression marca(QStringLiteral("%([1-9])"));
     QString resultado;
-    qsizetype desde = 0;
-    auto it = marca.globalMatch(texto);
-    while (it.hasNext()) {
-        const auto m = it.next();
-        const int n = m.captured(1).toInt();
-        if (n > valores.size())
-            continue;
-        resultado += texto.mid(desde, m.capturedStart() - desde);
-        resultado += valores.at(n - 1);
-        desde = m.capturedEnd();
+    resultado.reserve(texto.size() + 64);
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const QChar c = texto.at(i);
+        if (c == QLatin1Char('%') && i + 1 < texto.size()) {
+            const int n = texto.at(i + 1).digitValue();
+            if (n >= 1 && n <= valores.size()) {
+                resultado += valores.at(n - 1);
+                ++i;
+                continue;
+            }
+        }
+        resultado += c;
     }
-    resultado += texto.mid(desde);
     return resultado;
 }
 

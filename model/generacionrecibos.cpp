@@ -9,11 +9,27 @@
 
 #include <QDebug>
 #include <QSettings>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 
 namespace {
 const QString SAVEPOINT = QStringLiteral("generacion_recibos");
+
+QString sqlInsert()
+{
+    const QStringList columnas = Recibo::COLUMNS.mid(1);
+    return QStringLiteral("INSERT INTO %1(%2) VALUES (%3);")
+        .arg(Recibo::TABLE, columnas.join(QLatin1Char(',')), Dao::placeholders(columnas.size()));
 }
+
+QString sqlUpdate()
+{
+    QStringList asignaciones;
+    for (const QString& columna : Recibo::COLUMNS.mid(1))
+        asignaciones << columna + QStringLiteral(" = ?");
+    return QStringLiteral("update %1 set %2 WHERE id = ?").arg(Recibo::TABLE, asignaciones.join(QStringLiteral(", ")));
+}
+} // namespace
 
 GeneracionRecibos::GeneracionRecibos(int mes)
 {
@@ -50,12 +66,12 @@ void GeneracionRecibos::construir(const QList<Alta*>& altas)
             ids.insert(alta->idAlumno());
     QHash<int, Alumno*> alumnos;
     if (!ids.isEmpty()) {
-        QSqlQuery query = Dao::getInstance()->select(
-            QStringLiteral("alumno"),
-            {QStringLiteral("id"), QStringLiteral("nombre"), QStringLiteral("apellidos"), QStringLiteral("ccc"),
-             QStringLiteral("direccion"), QStringLiteral("localidad"), QStringLiteral("cp"),
-             QStringLiteral("provincia")},
-            QString(), QList<QVariant>());
+        QSqlQuery query(QSqlDatabase::database());
+        query.setForwardOnly(true);
+        Dao* dao = Dao::getInstance();
+        if (dao->prepare(query, QStringLiteral("SELECT id, nombre, apellidos, ccc, direccion, localidad, cp, provincia "
+                                               "FROM alumno")))
+            dao->exec(query);
         while (query.next()) {
             const int id = query.value(0).toInt();
             if (!ids.contains(id))
@@ -140,6 +156,23 @@ void GeneracionRecibos::cargarNumeracion()
         m_usados.insert(query.value(0).toInt());
 }
 
+bool GeneracionRecibos::ejecutar(QSqlQuery& query, bool& preparada, QString (*sql)(),
+                                 const QList<QVariant>& valores)
+{
+    // The instance is fetched once per run: every fetch reads the settings.
+    if (!m_dao)
+        m_dao = Dao::getInstance();
+    Dao* dao = m_dao;
+    if (!preparada) {
+        query = QSqlQuery(QSqlDatabase::database());
+        if (!dao->prepare(query, sql()))
+            return false;
+        preparada = true;
+    }
+    Dao::bindValues(query, valores);
+    return dao->exec(query);
+}
+
 bool GeneracionRecibos::crear(Recibo* recibo)
 {
     cargarNumeracion();
@@ -147,8 +180,10 @@ bool GeneracionRecibos::crear(Recibo* recibo)
         ++m_siguiente;
     recibo->m_nrecibo = m_siguiente;
     recibo->m_serie = m_serie;
-    if (!recibo->insertRow())
+    if (!ejecutar(m_insert, m_insertPreparada, sqlInsert, recibo->rowValues()))
         return false;
+    recibo->m_id = m_insert.lastInsertId().toInt();
+    // a number is taken only by a stored bill
     m_usados.insert(m_siguiente);
     m_maximo = qMax(m_maximo, m_siguiente);
     ++m_siguiente;
@@ -168,7 +203,9 @@ bool GeneracionRecibos::sobrescribir(Recibo* recibo, const Recibo* almacenado)
         if (Moneda::aCentimos(recibo->m_importepagado) == Moneda::aCentimos(recibo->m_importe))
             recibo->m_pagado = true;
     }
-    if (!recibo->updateRow())
+    QList<QVariant> valores = recibo->rowValues();
+    valores << recibo->m_id;
+    if (!ejecutar(m_update, m_updatePreparada, sqlUpdate, valores))
         return false;
     m_escrito = true;
     return true;

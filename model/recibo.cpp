@@ -339,11 +339,6 @@ bool Recibo::update()
 
 QString Recibo::getSerieActual()
 {
-    return serieOrFatal();
-}
-
-QString Recibo::serieOrFatal()
-{
     QSqlQuery query = Dao::getInstance()->query(QStringLiteral("SELECT value FROM property WHERE key = 'serieactual'"));
     if (!query.next())
         fatalLectura(query, "No se ha podido dobtener la serie actual");

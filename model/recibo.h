@@ -19,6 +19,7 @@ class Recibo : public QObject
     Q_OBJECT
 public:
     enum pagadosImpagados { SOLOPAGADOS = 0, SOLOIMPAGADOS = 1, PAGADOS_E_IMPAGADOS = 2 };
+    Q_ENUM(pagadosImpagados)
 
     static const QString TABLE;
     static const QStringList COLUMNS;
@@ -107,7 +108,6 @@ private:
     // row or from the run, never from a query per object.
     Recibo(SinSerie, QObject* parent);
 
-    static QString serieOrFatal();
     static int siguienteGuardadoOrFatal();
     static void renumerarTrasEdicion();
     static void refreshModel();

@@ -75,7 +75,8 @@ inline int alumno(const QString& nombre)
                     {nombre, QStringLiteral("Souto"), QStringLiteral("00000000T"), QStringLiteral("Rúa Nova 1")});
 }
 
-// The names are the ones the enrolment keeps of its student, subject and shift.
+// The names are the ones the enrolment keeps of its student, subject and shift;
+// idTurno 0: the shift has been removed.
 inline int alta(int idAlumno, int idTurno, const QString& nombreAlumno, const QString& nombreAsignatura,
                 const QString& nombreTurno, const QDate& falta = QDate::currentDate().addMonths(-2),
                 const QDate& fbaja = QDate())
@@ -85,7 +86,7 @@ inline int alta(int idAlumno, int idTurno, const QString& nombreAlumno, const QS
                      QStringLiteral("nombrealumno"), QStringLiteral("nombreturnoasignatura"), QStringLiteral("idalumno"),
                      QStringLiteral("idturnoasignatura"), QStringLiteral("nombreasignatura")},
                     {falta, fbaja.isValid() ? QVariant(fbaja) : QVariant(), 4000, nombreAlumno, nombreTurno, idAlumno,
-                     idTurno, nombreAsignatura});
+                     Dao::idOrNull(idTurno), nombreAsignatura});
 }
 
 inline int curso(const QString& nombre)

@@ -378,6 +378,11 @@ private slots:
         alta(alumno(QStringLiteral("Brais")), m_turnoMates, QStringLiteral("Brais"), QStringLiteral("Matemáticas"),
              QStringLiteral("Mañana"));
 
+        // two enrolments left without their (removed) shifts are not one double sign-up
+        const int bea = alumno(QStringLiteral("Bea"));
+        QVERIFY(alta(bea, 0, QStringLiteral("Bea"), QStringLiteral("Física"), QStringLiteral("Tarde")) > 0);
+        QVERIFY(alta(bea, 0, QStringLiteral("Bea"), QStringLiteral("Química"), QStringLiteral("Tarde")) > 0);
+
         Resultado r{Academia::comprobarEstado()};
         QVERIFY(r.dobles().isEmpty());
         QVERIFY(r.fallos(EstadoAcademiaFallo::AsignaturaDoble).isEmpty());

@@ -7,7 +7,9 @@
 #include "estadoacademiafalloprofe.h"
 #include "estadoacademiafalloturnonoasignado.h"
 #include "estadoacademiafalloturnosinuso.h"
+#include "scriptedprompter.h"
 #include "testmain.h"
+#include "turnoasignatura.h"
 #include "tst_academiafixture.h"
 
 #include <QtTest>
@@ -167,6 +169,40 @@ private slots:
         QVERIFY(f.first()->isIgnorado());
         // the ignored fault describes itself with what it kept
         QCOMPARE(Academia::avisosIgnorados().first()->descripcion(), antes);
+        QVERIFY(Academia::rollback());
+    }
+
+    void turnoQuitadoConSuClase()
+    {
+        // the shift goes through its own removal, inside the editor's transaction
+        const int mates = asignatura(QStringLiteral("Matemáticas"));
+        const int manana = turno(mates, QStringLiteral("Mañana"));
+        const int tarde = turno(mates, QStringLiteral("Tarde"));
+        const int ana = alumno(QStringLiteral("Ana"));
+        alta(ana, manana, QStringLiteral("Ana"), QStringLiteral("Matemáticas"), QStringLiteral("Mañana"));
+        alta(ana, tarde, QStringLiteral("Ana"), QStringLiteral("Matemáticas"), QStringLiteral("Tarde"));
+        Academia::inicializarEstado();
+        QCOMPARE(Academia::avisosIgnorados().size(), 3);
+        Resultado antes{Academia::comprobarEstado()};
+        QStringList textos;
+        for (EstadoAcademia* e : std::as_const(antes.todos))
+            textos << e->descripcion();
+
+        ScriptedPrompter prompter;
+        QVERIFY(Academia::transaction());
+        QVERIFY(TurnoAsignatura::remove(tarde, false));
+        // a shift without sessions goes without questions
+        QVERIFY(prompter.allAnswered());
+        Resultado despues{Academia::comprobarEstado()};
+        // only the morning shift without sessions is left, still the ignored one
+        QCOMPARE(despues.todos.size(), 1);
+        QCOMPARE(despues.fallos(EstadoAcademiaFallo::TurnoSinSesiones).size(), 1);
+        QVERIFY(despues.todos.first()->tipo() == EstadoAcademia::Fallo
+                && static_cast<EstadoAcademiaFallo*>(despues.todos.first())->isIgnorado());
+        for (int i = 0; i < antes.todos.size(); ++i)
+            QCOMPARE(antes.todos.at(i)->descripcion(), textos.at(i));
+        for (EstadoAcademiaFallo* f : Academia::avisosIgnorados())
+            QVERIFY(!f->descripcion().isEmpty());
         QVERIFY(Academia::rollback());
     }
 

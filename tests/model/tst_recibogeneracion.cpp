@@ -26,6 +26,7 @@ private slots:
     void nothingToDoAnswersThreeZeros();
     void failedInsertRollsBackWholeRun();
     void failedRunInsideOpenTransactionKeepsEarlierWork();
+    void refusedCommitKeepsNothing();
 
     void regenerationRebuildsOnlyThisMonthsBills();
     void failedRegenerationAnswersMinusOne();
@@ -166,7 +167,8 @@ void TestReciboGeneracion::onlyListedStudentsAreBilled()
     alta(ana, turnoMates, QStringLiteral("Mates"), primeroDeMes(), QDate(), 10, 10);
     alta(bea, turnoMates, QStringLiteral("Mates"), primeroDeMes(), QDate(), 10, 10);
     std::unique_ptr<Alumno> b(Alumno::getFromDB(bea));
-    QCOMPARE(Recibo::generarRecibos(0, 0, {b.get()}), (QList<int>{1, 0, 0}));
+    Alumno sinGuardar; // never stored: must not stand for "every student"
+    QCOMPARE(Recibo::generarRecibos(0, 0, {&sinGuardar, b.get()}), (QList<int>{1, 0, 0}));
     QVERIFY(!reciboDe(ana));
     QVERIFY(reciboDe(bea));
 }
@@ -235,6 +237,25 @@ void TestReciboGeneracion::failedRunInsideOpenTransactionKeepsEarlierWork()
     QCOMPARE(propiedad(QStringLiteral("siguienterecibo")), QStringLiteral("0"));
 }
 
+void TestReciboGeneracion::refusedCommitKeepsNothing()
+{
+    for (int i = 0; i < 2; ++i)
+        alta(alumno(QStringLiteral("N%1").arg(i), QStringLiteral("S")), turnoMates, QStringLiteral("Mates"),
+             primeroDeMes(), QDate(), 10, 10);
+    // foreign keys checked at commit time, and a bill pointing nowhere: the commit is refused
+    QVERIFY(Dao::getInstance()->execute(QStringLiteral(
+        "CREATE TEMP TRIGGER huerfano AFTER INSERT ON recibo BEGIN "
+        "UPDATE recibo SET idalumno = 999999 WHERE id = new.id; END")));
+    // (the pragma lasts until the next commit, so it goes last)
+    QVERIFY(Dao::getInstance()->execute(QStringLiteral("PRAGMA defer_foreign_keys = ON")));
+    MessageCapture capture;
+    QCOMPARE(Recibo::generarRecibos(0, 0, {}), QList<int>());
+    QVERIFY(!Dao::getInstance()->inTransaction());
+    QCOMPARE(contar(QStringLiteral("SELECT count(*) FROM recibo")), 0);
+    QCOMPARE(propiedad(QStringLiteral("siguienterecibo")), QStringLiteral("0"));
+    QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("The commit was refused")));
+}
+
 void TestReciboGeneracion::regenerationRebuildsOnlyThisMonthsBills()
 {
     const QDate ini = primeroDeMes();
@@ -264,6 +285,15 @@ void TestReciboGeneracion::regenerationRebuildsOnlyThisMonthsBills()
     QList<Recibo*> soloPasado{Recibo::getFromDB(pasado)};
     QCOMPARE(Recibo::regenerarRecibos(soloPasado, 0), 0);
     qDeleteAll(soloPasado);
+
+    // the bill of a removed student has no enrolments to be rebuilt from
+    QVERIFY(Alumno::remove(ana));
+    QList<Recibo*> huerfano{Recibo::getFromDB(actual)};
+    QCOMPARE(Recibo::regenerarRecibos(huerfano, 0), 0);
+    qDeleteAll(huerfano);
+    std::unique_ptr<Recibo> h(Recibo::getFromDB(actual));
+    QCOMPARE(h->importe(), 40.0);
+    QCOMPARE(contar(QStringLiteral("SELECT count(*) FROM recibo")), 2);
 }
 
 void TestReciboGeneracion::failedRegenerationAnswersMinusOne()
