@@ -54,7 +54,6 @@ private slots:
     void tituloConYSinFecha();
     void listadoVacio();
     void modeloNoLeeFueraDeRango();
-    void propiedadDeLasLineas();
     void libroConValoresYFormatos();
     void libroDeListadoVacioYTituloInvalido();
     void libroQueNoSePuedeEscribir();
@@ -213,23 +212,6 @@ void TestListado::modeloNoLeeFueraDeRango()
     QVERIFY(!l->headerData(0, Qt::Horizontal, Qt::ToolTipRole).isValid());
     // The longer line still shows all its values in the HTML.
     QVERIFY(l->toHtml().contains(QStringLiteral("<td  >extra</td>")));
-}
-
-void TestListado::propiedadDeLasLineas()
-{
-    QPointer<LineaListado> anadida;
-    auto* externa = new LineaListado({1}, {QString()});
-    {
-        Listado l;
-        anadida = new LineaListado({2}, {QString()});
-        l.addlinea(anadida);
-        QCOMPARE(anadida->parent(), &l);
-        l.setLineas({externa});
-        QCOMPARE(externa->parent(), nullptr);
-        QCOMPARE(l.lineas(), QList<LineaListado*>{externa});
-    }
-    QVERIFY(anadida.isNull());
-    delete externa;
 }
 
 void TestListado::libroConValoresYFormatos()

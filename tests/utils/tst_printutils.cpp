@@ -17,6 +17,7 @@
 #include <QTextFrame>
 #include <QTextTable>
 #include <QTimer>
+#include <QDialog>
 #include <QTextBlock>
 #include <QFileInfo>
 
@@ -124,6 +125,8 @@ private slots:
     void tableWithRowTallerThanAPage();
     void tableStartingNearPageBottomMoves();
     void headRowsAloneBeforeTheBreak();
+    void nestedTableInACell();
+    void cancelledPrintDialogPrintsNothing();
     void headerAndFooterTooBig();
     void placeholdersAndResources();
     void sceneFittedOnOnePage();
@@ -295,6 +298,37 @@ void TestPrintUtils::headRowsAloneBeforeTheBreak()
     QCOMPARE(qobject_cast<QTextTable*>(frames.at(0))->rows(), 1);
     QCOMPARE(qobject_cast<QTextTable*>(frames.at(1))->rows(), 6);
     QCOMPARE(check.cutRows, 0);
+}
+
+void TestPrintUtils::nestedTableInACell()
+{
+    QString html = tableHtml(80);
+    html.replace(QStringLiteral("Row040</td>"),
+                 QStringLiteral("Row040<table border=\"1\"><tr><td>inner</td></tr></table></td>"));
+    QScopedPointer<QTextDocument> doc(paginated(html));
+    MessageCapture capture;
+    PrintUtils::fixTableFrames(doc.data());
+    QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Found a inner frame in a table cell.")));
+    QCOMPARE(checkRows(doc.data()).bodyRows, 80);
+}
+
+void TestPrintUtils::cancelledPrintDialogPrintsNothing()
+{
+    PrintUtils pu(QString(), tableHtml(3), QString());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = m_tmp.filePath(QStringLiteral("cancelled.pdf"));
+    printer.setOutputFileName(pdf);
+    bool shown = false;
+    QTimer::singleShot(200, [&shown] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown = true;
+            dialog->reject();
+        }
+    });
+    pu.printWithDialog(&printer);
+    QVERIFY(shown);
+    QVERIFY(!QFileInfo::exists(pdf));
 }
 
 void TestPrintUtils::headerAndFooterTooBig()
