@@ -167,9 +167,11 @@ bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* err
     c.aulas = int(aulas.size());
 
     // Teachers: the three pay kinds in turn, some with two of them.
-    std::vector<std::unique_ptr<Profesor>> profesores;
+    // The teachers stay ours while subjects link them.
+    QObject propietario;
+    std::vector<Profesor*> profesores;
     for (int i = 0; i < sizes.profesores; ++i) {
-        auto p = std::make_unique<Profesor>();
+        auto* p = new Profesor(&propietario);
         p->setNombre(QString::fromUtf8(kNombres[(i * 7) % countOf(kNombres)]));
         p->setApellidos(QString::fromUtf8(kApellidos[(i * 5) % countOf(kApellidos)]) + QLatin1Char(' ')
                         + QString::fromUtf8(kApellidos[(i * 11 + 3) % countOf(kApellidos)]));
@@ -192,8 +194,12 @@ bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* err
             p->setSueldoPorcentaje(15 + uniform(0, 25));
             break;
         }
-        if (i % 7 == 6)
+        // some are paid in all three ways at once
+        if (i % 7 == 6 || i == sizes.profesores - 1) {
             p->setSueldoFijo(400 + uniform(0, 20) * 10);
+            p->setSueldoPorHora(10 + uniform(0, 10));
+            p->setSueldoPorcentaje(10 + uniform(0, 10));
+        }
         p->setRetencion(uniform(0, 30) * 5);
         p->setFAlta(hoy.addDays(-uniform(400, 2500)));
         // one teacher joined this month: a settlement clipped to part of it
@@ -202,7 +208,7 @@ bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* err
         p->setTelefonos({{QStringLiteral("Mobile"), QStringLiteral("6%1").arg(10000000 + i * 37, 8, 10, QLatin1Char('0'))}});
         if (!p->persist())
             return fail(QStringLiteral("teacher %1 was not stored").arg(i));
-        profesores.push_back(std::move(p));
+        profesores.push_back(p);
     }
     c.profesores = int(profesores.size());
     const int nProfes = int(profesores.size());
@@ -222,9 +228,9 @@ bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* err
         a->setEdad(10 + s % 8);
         const int profe1 = s % nProfes;
         const int profe2 = (s + nProfes / 2) % nProfes;
-        a->addProfesor(profesores[profe1].get());
+        a->addProfesor(profesores[size_t(profe1)]);
         if (profe2 != profe1)
-            a->addProfesor(profesores[profe2].get());
+            a->addProfesor(profesores[size_t(profe2)]);
         const int n = porAsignatura + (s < sobrantes ? 1 : 0);
         for (int k = 0; k < n; ++k) {
             auto* t = new TurnoAsignatura();
