@@ -223,7 +223,7 @@ int main(int argc, char** argv)
     // of the generated file; the plain-SQL generation on another copy.
     BenchReport::Measure& abrir = report.add(QStringLiteral("open database (integrity, migration, backup)"));
     abrir.targetMs = 500;
-    BenchReport::Measure& integridad = report.add(QStringLiteral("  of which integrity check"));
+    BenchReport::Measure& integridad = report.add(QStringLiteral("integrity check (part of opening)"));
     BenchReport::Measure& generacion = report.add(QStringLiteral("monthly bill generation"));
     generacion.targetMs = 1000;
     generacion.targetRatio = 3;
