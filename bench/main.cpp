@@ -12,20 +12,19 @@
 #include "dbmanager.h"
 #include "estadoacademia.h"
 #include "listado.h"
+#include "listadoresecon.h"
 #include "printutils.h"
 #include "profesor.h"
 #include "profesortablemodel.h"
 #include "recibo.h"
 #include "recibotablemodel.h"
 #include "resumeneconomico.h"
-#include "listadoresecon.h"
-#include "sueldoprofesor.h"
 #include "sqlfloor.h"
+#include "sueldoprofesor.h"
 #include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
 #include "turnocursotablemodel.h"
-
 
 #include <QApplication>
 #include <QCommandLineParser>
