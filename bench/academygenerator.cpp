@@ -195,7 +195,7 @@ bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* err
             break;
         }
         // some are paid in all three ways at once
-        if (i % 7 == 6 || i == sizes.profesores - 1) {
+        if (i % 7 == 6 || i == 0) {
             p->setSueldoFijo(400 + uniform(0, 20) * 10);
             p->setSueldoPorHora(10 + uniform(0, 10));
             p->setSueldoPorcentaje(10 + uniform(0, 10));
