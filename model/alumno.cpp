@@ -25,10 +25,13 @@ AlumnoTableModel* sharedModel = nullptr;
 
 const QString telefonoTable = QStringLiteral("telefonoalumno");
 
-// Current students: no enrolment at all, or one not yet withdrawn.
+// Current students: no enrolment at all, or one not yet withdrawn. Asked as
+// two lookups per student rather than a join grouped back to students, which
+// carried every column of every enrolment row through the grouping.
 const char* const actualesSql =
-    "SELECT %1.* FROM %1 left join %2 ON %2.idalumno = %1.id WHERE (%2.id is null OR %2.fbaja is "
-    "null OR julianday(%2.fbaja) > julianday('now')) %3 GROUP BY %1.id %4";
+    "SELECT %1.* FROM %1 WHERE (EXISTS (SELECT 1 FROM %2 WHERE %2.idalumno = %1.id AND (%2.fbaja is "
+    "null OR julianday(%2.fbaja) > julianday('now'))) OR NOT EXISTS (SELECT 1 FROM %2 WHERE "
+    "%2.idalumno = %1.id)) %3 %4";
 // Former students: some enrolment, none of them not yet withdrawn.
 const char* const antiguosSql =
     "SELECT %1.*\tFROM %1       WHERE ( \t\tSELECT count( * )\t\t  FROM %2\t\t  WHERE %2.idalumno = "
@@ -119,8 +122,7 @@ Alumno* Alumno::getFromDB(int id)
     return nullptr;
 }
 
-QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query, const QString& idsSql,
-                                     const QList<QVariant>& idsValues)
+QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query)
 {
     QList<Alumno*> result;
     QHash<int, Alumno*> byId;
@@ -131,11 +133,20 @@ QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query, const QString& idsSql,
     }
     if (result.isEmpty())
         return result;
-    // The phones of every listed student in one query, not one per student.
-    const QString sql = QStringLiteral("SELECT idalumno, nombre, telefono FROM %1 WHERE idalumno IN "
-                                       "(SELECT id FROM (%2)) ORDER BY rowid")
-                            .arg(telefonoTable, idsSql);
-    QSqlQuery phones = ListQuery::run(sql, idsValues);
+    // The phones of every listed student in one query, not one per student,
+    // named by the ids already read rather than by running the student query
+    // again as a subquery. The ids are integers read from the database.
+    QString ids;
+    ids.reserve(int(result.size()) * 6);
+    for (const Alumno* alumno : std::as_const(result)) {
+        if (!ids.isEmpty())
+            ids += QLatin1Char(',');
+        ids += QString::number(alumno->m_id);
+    }
+    const QString sql = QStringLiteral("SELECT idalumno, nombre, telefono FROM %1 WHERE idalumno IN (%2) "
+                                       "ORDER BY rowid")
+                            .arg(telefonoTable, ids);
+    QSqlQuery phones = ListQuery::run(sql);
     while (phones.next()) {
         if (Alumno* alumno = byId.value(phones.value(0).toInt()))
             alumno->m_telefonos.append({phones.value(1).toString(), phones.value(2).toString()});
@@ -146,10 +157,7 @@ QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query, const QString& idsSql,
 QList<Alumno*> Alumno::list(const QString& orden, const QString& filtro)
 {
     QSqlQuery query = ListQuery::select(TABLE, COLUMNS, filtro, orden, {});
-    QString ids = QStringLiteral("SELECT id FROM %1").arg(TABLE);
-    if (!filtro.isEmpty())
-        ids += QStringLiteral(" WHERE ") + filtro;
-    return listFromQuery(query, ids, {});
+    return listFromQuery(query);
 }
 
 QList<Alumno*> Alumno::list(int modo, const QString& orden, const QString& filtro)
@@ -168,8 +176,7 @@ QList<Alumno*> Alumno::list(int modo, const QString& orden, const QString& filtr
     const QString sql = QString::fromLatin1(sqlTemplate)
                             .arg(TABLE, Alta::TABLE, condicion, orderBy);
     QSqlQuery query = ListQuery::run(sql);
-    const QString ids = QString::fromLatin1(sqlTemplate).arg(TABLE, Alta::TABLE, condicion, QString());
-    return listFromQuery(query, ids, {});
+    return listFromQuery(query);
 }
 
 QStringList Alumno::buscarNombre(const QString& apellidos)

@@ -101,8 +101,7 @@ public:
 
 private:
     static Alumno* fromRow(QSqlQuery& query);
-    static QList<Alumno*> listFromQuery(QSqlQuery& query, const QString& idsSql,
-                                        const QList<QVariant>& idsValues);
+    static QList<Alumno*> listFromQuery(QSqlQuery& query);
     bool saveTelefonos(const Telefonos& telefonos);
     static bool borrarTelefonos(int idAlumno);
     QList<QVariant> fieldValues() const;

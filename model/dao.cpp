@@ -2,17 +2,21 @@
 
 #include "dbmanager.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
+
+#include <memory>
 
 #include <sodium.h>
 #include <sqlite3.h>
@@ -63,6 +67,26 @@ QString renderValue(const QVariant& value)
     return value.toString();
 }
 
+// Writes repeat a few statements many times over (a month of bills, an
+// academy's enrolments): their prepared form is kept while the connection
+// stays the same, so SQLite parses each text once.
+struct WriteStatements {
+    sqlite3* handle = nullptr;
+    QHash<QString, QSqlQuery> queries;
+};
+
+WriteStatements& writeStatements()
+{
+    static WriteStatements cache;
+    return cache;
+}
+
+void forgetWriteStatements()
+{
+    writeStatements().queries.clear();
+    writeStatements().handle = nullptr;
+}
+
 bool isForeignKeyPragma(const QString& piece)
 {
     static const QRegularExpression pragma(QStringLiteral("^\\s*PRAGMA\\s+foreign_keys\\s*="),
@@ -76,9 +100,26 @@ Dao::Dao()
     QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
 }
 
+// Every statement asks for the Dao, so the debug setting is read through one
+// long-lived settings object (settings objects of one process share their
+// values) instead of a new one per call; a new identity gets a new object.
+static bool readDebugSetting()
+{
+    static std::unique_ptr<QSettings> settings;
+    static QString identity;
+    const QString current = QCoreApplication::organizationName() + QLatin1Char('\n')
+                            + QCoreApplication::applicationName() + QLatin1Char('\n')
+                            + QCoreApplication::organizationDomain();
+    if (!settings || current != identity) {
+        settings = std::make_unique<QSettings>();
+        identity = current;
+    }
+    return settings->value(QStringLiteral("DaoInDebugMode"), false).toBool();
+}
+
 Dao* Dao::getInstance()
 {
-    debugFlag = QSettings().value(QStringLiteral("DaoInDebugMode"), false).toBool();
+    debugFlag = readDebugSetting();
     if (!instance)
         instance = new Dao();
     return instance;
@@ -124,6 +165,9 @@ QSqlQuery Dao::select(const QString& table, const QStringList& columns, const QS
     if (!orderBy.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + orderBy;
     QSqlQuery q(connection());
+    // Callers only step forward; a forward-only result does not keep a copy
+    // of every row read so far.
+    q.setForwardOnly(true);
     prepare(q, sql);
     if (!values.isEmpty())
         bindValues(q, values);
@@ -143,12 +187,12 @@ QVariant Dao::insert(const QString& table, const QStringList& columns, const QLi
 {
     const QString sql = QStringLiteral("INSERT INTO %1(%2) VALUES (%3);")
                             .arg(table, columns.join(QLatin1Char(',')), placeholders(values.size()));
-    QSqlQuery q(connection());
-    if (!prepare(q, sql))
+    QSqlQuery* q = writeStatement(sql);
+    if (!q)
         return QVariant(false);
-    bindValues(q, values);
-    if (exec(q))
-        return q.lastInsertId();
+    bindValues(*q, values);
+    if (exec(*q))
+        return q->lastInsertId();
     if (debugFlag)
         qDebug().noquote() << "Something was wrong doing an insert";
     return QVariant();
@@ -163,11 +207,32 @@ bool Dao::update(const QString& table, const QStringList& columns, const QString
     QString sql = QStringLiteral("update %1 set ").arg(table) + sets.join(QStringLiteral(", "));
     if (!where.isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
+    QSqlQuery* q = writeStatement(sql);
+    if (!q)
+        return false;
+    bindValues(*q, values);
+    return exec(*q);
+}
+
+QSqlQuery* Dao::writeStatement(const QString& sql)
+{
+    WriteStatements& cache = writeStatements();
+    sqlite3* handle = nativeHandle();
+    if (cache.handle != handle) {
+        cache.queries.clear();
+        cache.handle = handle;
+    }
+    auto found = cache.queries.find(sql);
+    if (found != cache.queries.end())
+        return &found.value();
+    // Statement texts come from the program; the bound keeps a stray caller
+    // from growing the cache without end.
+    if (cache.queries.size() >= 64)
+        cache.queries.clear();
     QSqlQuery q(connection());
     if (!prepare(q, sql))
-        return false;
-    bindValues(q, values);
-    return exec(q);
+        return nullptr;
+    return &cache.queries.insert(sql, q).value();
 }
 
 bool Dao::deleteFrom(const QString& table, const QStringList& columns, const QList<QVariant>& values)
@@ -186,6 +251,7 @@ bool Dao::deleteFrom(const QString& table, const QStringList& columns, const QLi
 QSqlQuery Dao::query(const QString& sql, const QList<QVariant>& values)
 {
     QSqlQuery q(connection());
+    q.setForwardOnly(true);
     prepare(q, sql);
     bindValues(q, values);
     exec(q);
@@ -322,6 +388,7 @@ bool Dao::rollback()
 
 void Dao::close()
 {
+    forgetWriteStatements();
     QSqlDatabase db = connection();
     if (db.isOpen())
         db.close();

@@ -84,6 +84,9 @@ public:
 
 private:
     Dao();
+    // The prepared insert or update for this text, kept for the connection's
+    // life; null when it cannot be prepared.
+    QSqlQuery* writeStatement(const QString& sql);
     void setLastError(const QSqlQuery& query);
     void logQuery(bool error, const QSqlQuery& query);
     void followConnectionState();

@@ -144,13 +144,16 @@ void GeneracionRecibos::cargarNumeracion()
     m_serie = Recibo::getSerieActual();
     m_siguienteGuardado = Recibo::siguienteGuardadoOrFatal();
     m_siguiente = m_siguienteGuardado;
-    QSqlQuery query =
-        Dao::getInstance()->query(QStringLiteral("SELECT nrecibo FROM recibo WHERE serie = ?"), {m_serie});
-    while (query.next()) {
-        const int n = query.value(0).toInt();
-        m_usados.insert(n);
-        m_maximo = qMax(m_maximo, n);
-    }
+    // Numbering only moves up from the stored next number: the numbers below
+    // it (a year of bills) never need to be looked at one by one.
+    QSqlQuery maximo = Dao::getInstance()->query(QStringLiteral("SELECT max(nrecibo) FROM recibo WHERE serie = ?"),
+                                                 {m_serie});
+    if (maximo.next() && !maximo.value(0).isNull())
+        m_maximo = maximo.value(0).toInt();
+    QSqlQuery query = Dao::getInstance()->query(
+        QStringLiteral("SELECT nrecibo FROM recibo WHERE serie = ? AND nrecibo >= ?"), {m_serie, m_siguiente});
+    while (query.next())
+        m_usados.insert(query.value(0).toInt());
 }
 
 bool GeneracionRecibos::ejecutar(QSqlQuery& query, bool& preparada, QString (*sql)(),

@@ -507,9 +507,22 @@ int Recibo::regenerarRecibos(QList<Recibo*> recibos, int mes)
         refreshModel();
         return -1;
     }
+    // Many bills: the month's enrolments of every student in one query, kept
+    // for the given students in their order; one query per student parsed and
+    // ran thousands of statements.
     QList<Alta*> altas;
-    for (int idAlumno : orden)
-        altas += run.altasActivas(idAlumno);
+    if (orden.size() == 1) {
+        altas = run.altasActivas(orden.first());
+    } else {
+        QHash<int, QList<Alta*>> porAlumno;
+        const QList<Alta*> todas = run.altasActivas(0);
+        for (Alta* alta : todas)
+            porAlumno[alta->idAlumno()] << alta;
+        for (int idAlumno : orden)
+            altas += porAlumno.take(idAlumno);
+        for (const QList<Alta*>& resto : std::as_const(porAlumno))
+            qDeleteAll(resto);
+    }
     run.construir(altas);
     qDeleteAll(altas);
 

@@ -1,0 +1,48 @@
+#ifndef BENCHREPORT_H
+#define BENCHREPORT_H
+
+#include <QList>
+#include <QString>
+
+#include <deque>
+
+class QTextStream;
+
+// The measurements of one run: each the median of its samples, with the
+// plain-SQL floor and the target beside it where there is one, printed as a
+// table or as one JSON object per line.
+class BenchReport
+{
+public:
+    struct Measure {
+        QString name;
+        QList<double> samples; // milliseconds
+        QList<double> floorSamples;
+        double targetMs = 0;    // 0: no target
+        double targetRatio = 0; // 0: no target on the ratio to the floor
+        QString detail;         // what the run produced, e.g. "5000 bills"
+        bool sane = true;       // the result was what the academy implies
+        bool skipped = false;   // not available in this build
+    };
+
+    explicit BenchReport(int alumnos);
+
+    // The reference stays valid while further measures are added.
+    Measure& add(const QString& name);
+    const std::deque<Measure>& measures() const { return m_measures; }
+
+    static double median(QList<double> samples);
+    static double ratio(const Measure& m);
+    // True, false, or -1 when the measure has no target.
+    static int targetMet(const Measure& m);
+    bool allSane() const;
+
+    void printTable(QTextStream& out) const;
+    void printJson(QTextStream& out) const;
+
+private:
+    int m_alumnos;
+    std::deque<Measure> m_measures;
+};
+
+#endif // BENCHREPORT_H
