@@ -5,6 +5,7 @@
 #include "asignaturasalumnotablemodel.h"
 #include "atomicwrite.h"
 #include "dao.h"
+#include "filaunica.h"
 #include "listquery.h"
 #include "tablatelefonos.h"
 #include "valorsql.h"
@@ -106,16 +107,8 @@ Alumno* Alumno::fromQuery(QSqlQuery& query)
 
 Alumno* Alumno::getFromDB(int id)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"),
-                                                 QList<QVariant>{id});
-    if (query.size() >= 2) {
-        qWarning().noquote() << "More than one result for a getFromDB execution in " + TABLE
-                                    + "\n the query was: \n" + query.executedQuery();
-        return nullptr;
-    }
-    if (query.next())
-        return fromQuery(query);
-    return nullptr;
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
+    return query.isValid() ? fromQuery(query) : nullptr;
 }
 
 QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query, const QString& idsSql,

@@ -2,6 +2,7 @@
 
 #include "dao.h"
 #include "daotransaction.h"
+#include "filaunica.h"
 #include "moneda.h"
 #include "profesor.h"
 #include "sesiondeclase.h"
@@ -172,15 +173,8 @@ QList<Asignatura*> Asignatura::listPorCurso(int idCurso)
 
 Asignatura* Asignatura::getFromDB(int id)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
-    if (query.size() >= 2) {
-        qWarning() << "More than one result for a getFromDB execution in " + TABLE
-                          + "\n the query was: \n" + query.executedQuery();
-        return nullptr;
-    }
-    if (!query.next())
-        return nullptr;
-    return fromQuery(query);
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
+    return query.isValid() ? fromQuery(query) : nullptr;
 }
 
 bool Asignatura::linkProfesor(int idProfesor)

@@ -3,6 +3,7 @@
 #include "asignatura.h"
 #include "dao.h"
 #include "daotransaction.h"
+#include "filaunica.h"
 #include "moneda.h"
 #include "turnocurso.h"
 
@@ -125,15 +126,8 @@ QList<Curso*> Curso::list()
 
 Curso* Curso::getOne(const QString& condition, const QList<QVariant>& values)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, condition, values);
-    if (query.size() >= 2) {
-        qWarning() << "More than one result for a getFromDB execution in " + TABLE
-                          + "\n the query was: \n" + query.executedQuery();
-        return nullptr;
-    }
-    if (!query.next())
-        return nullptr;
-    return fromQuery(query);
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, condition, values);
+    return query.isValid() ? fromQuery(query) : nullptr;
 }
 
 Curso* Curso::getFromDB(int id)

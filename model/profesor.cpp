@@ -2,6 +2,7 @@
 
 #include "atomicwrite.h"
 #include "dao.h"
+#include "filaunica.h"
 #include "informeprofesor.h"
 #include "listadoresecon.h"
 #include "listquery.h"
@@ -131,14 +132,8 @@ Profesor* Profesor::fromQuery(QSqlQuery& query)
 
 Profesor* Profesor::getFromDB(int id)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"),
-                                                 QList<QVariant>{id});
-    if (query.size() >= 2) {
-        qWarning().noquote() << "More than one result for a getFromDB execution in " + TABLE
-                                    + "\n the query was: \n" + query.executedQuery();
-        return nullptr;
-    }
-    if (!query.next())
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
+    if (!query.isValid())
         return nullptr;
     Profesor* profesor = fromQuery(query);
     profesor->loadTelefonos();

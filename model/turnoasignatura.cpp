@@ -5,6 +5,7 @@
 #include "aprompter.h"
 #include "asignatura.h"
 #include "dao.h"
+#include "filaunica.h"
 #include "daotransaction.h"
 #include "moneda.h"
 #include "sesiondeclase.h"
@@ -103,15 +104,8 @@ QList<TurnoAsignatura*> TurnoAsignatura::listFromQuery(QSqlQuery& query)
 
 TurnoAsignatura* TurnoAsignatura::getFromDB(int id)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
-    if (query.size() >= 2) {
-        qWarning() << "More than one result for a getFromDB execution in " + TABLE
-                          + "\n the query was: \n" + query.executedQuery();
-        return nullptr;
-    }
-    if (!query.next())
-        return nullptr;
-    return fromQuery(query);
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
+    return query.isValid() ? fromQuery(query) : nullptr;
 }
 
 QList<TurnoAsignatura*> TurnoAsignatura::listByAsignatura(int idAsignatura)

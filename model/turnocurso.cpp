@@ -6,6 +6,7 @@
 #include "asignatura.h"
 #include "curso.h"
 #include "dao.h"
+#include "filaunica.h"
 #include "daotransaction.h"
 #include "linealistado.h"
 #include "listado.h"
@@ -147,15 +148,8 @@ TurnoCurso* TurnoCurso::fromQuery(QSqlQuery& query)
 
 TurnoCurso* TurnoCurso::getFromDB(int id)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
-    if (query.size() >= 2) {
-        qWarning() << "More than one result for a getFromDB execution in " + TABLE
-                          + "\n the query was: \n" + query.executedQuery();
-        return nullptr;
-    }
-    if (!query.next())
-        return nullptr;
-    return fromQuery(query);
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
+    return query.isValid() ? fromQuery(query) : nullptr;
 }
 
 QList<TurnoCurso*> TurnoCurso::listByCurso(int idCurso)
