@@ -189,6 +189,15 @@ bool Asignatura::linkProfesor(int idProfesor)
         .isValid();
 }
 
+bool Asignatura::linkProfesores(const QList<Profesor*>& profesores)
+{
+    for (Profesor* profesor : profesores) {
+        if (!linkProfesor(profesor->id()))
+            return false;
+    }
+    return true;
+}
+
 bool Asignatura::persist()
 {
     if (m_id >= 1) {
@@ -209,20 +218,7 @@ bool Asignatura::persist()
             }
         }
     }
-    if (ok) {
-        for (Profesor* profesor : std::as_const(m_profesoresNuevos)) {
-            ok = linkProfesor(profesor->id());
-            if (!ok)
-                break;
-        }
-    }
-    if (ok) {
-        for (Profesor* profesor : std::as_const(m_profesores)) {
-            ok = linkProfesor(profesor->id());
-            if (!ok)
-                break;
-        }
-    }
+    ok = ok && linkProfesores(m_profesoresNuevos) && linkProfesores(m_profesores);
 
     if (!ok) {
         // Rolled back here: nothing of this write is stored, so the objects
@@ -291,11 +287,7 @@ bool Asignatura::update()
             for (TurnoAsignatura* turno : std::as_const(m_turnos))
                 SesionDeClase::desasignarProfesor(turno->id(), idProfesor);
         }
-        for (Profesor* profesor : std::as_const(m_profesoresNuevos)) {
-            ok = linkProfesor(profesor->id());
-            if (!ok)
-                break;
-        }
+        ok = linkProfesores(m_profesoresNuevos);
     }
 
     if (!ok) {

@@ -157,6 +157,16 @@ bool Curso::saveAsignaturas()
     return ok;
 }
 
+bool Curso::persistTurnosNuevos()
+{
+    for (TurnoCurso* turno : std::as_const(m_turnosNuevos)) {
+        turno->setIdCurso(m_id);
+        if (!turno->persist(false))
+            return false;
+    }
+    return true;
+}
+
 bool Curso::persist()
 {
     if (m_id > 0) {
@@ -170,15 +180,7 @@ bool Curso::persist()
                           .toInt();
     m_id = newId;
     bool ok = newId != 0 && saveAsignaturas();
-    if (ok) {
-        for (TurnoCurso* turno : std::as_const(m_turnosNuevos)) {
-            turno->setIdCurso(m_id);
-            if (!turno->persist(false)) {
-                ok = false;
-                break;
-            }
-        }
-    }
+    ok = ok && persistTurnosNuevos();
     if (!ok) {
         if (tx.owns()) {
             tx.rollback();
@@ -212,15 +214,7 @@ bool Curso::update()
     bool ok = Dao::getInstance()->update(TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"),
                                          {m_nombre, Moneda::aCentimos(m_precioOrientativo), m_descripcion, m_id});
     ok = ok && saveAsignaturas();
-    if (ok) {
-        for (TurnoCurso* turno : std::as_const(m_turnosNuevos)) {
-            turno->setIdCurso(m_id);
-            if (!turno->persist(false)) {
-                ok = false;
-                break;
-            }
-        }
-    }
+    ok = ok && persistTurnosNuevos();
     if (ok) {
         for (TurnoCurso* turno : std::as_const(m_turnos)) {
             if (!turno->update(false)) {
