@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 
-// The select behind every getFromDB: a condition that names at most one row.
+// The select behind the entities' getFromDB: a condition that names at most one row.
 class FilaUnica
 {
 public:
