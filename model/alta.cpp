@@ -1,6 +1,7 @@
 #include "alta.h"
 
 #include "dao.h"
+#include "filaunica.h"
 #include "listquery.h"
 #include "turnoasignatura.h"
 #include "valorsql.h"
@@ -56,16 +57,8 @@ Alta* Alta::fromQuery(QSqlQuery& query)
 
 Alta* Alta::getFromDB(int id)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"),
-                                                 QList<QVariant>{id});
-    if (query.size() >= 2) {
-        qWarning().noquote() << "More than one result for a getFromDB execution in " + TABLE
-                                    + "\n the query was: \n" + query.executedQuery();
-        return nullptr;
-    }
-    if (query.next())
-        return fromQuery(query);
-    return nullptr;
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
+    return query.isValid() ? fromQuery(query) : nullptr;
 }
 
 QList<Alta*> Alta::listWhere(const QString& where, const QList<QVariant>& values, bool* ok)

@@ -5,7 +5,9 @@
 #include "asignaturasalumnotablemodel.h"
 #include "atomicwrite.h"
 #include "dao.h"
+#include "filaunica.h"
 #include "listquery.h"
+#include "tablatelefonos.h"
 #include "valorsql.h"
 
 #include <QDebug>
@@ -23,7 +25,8 @@ const QStringList Alumno::COLUMNS = {
 namespace {
 AlumnoTableModel* sharedModel = nullptr;
 
-const QString telefonoTable = QStringLiteral("telefonoalumno");
+const TablaTelefonos telefonoTable(QStringLiteral("telefonoalumno"), QStringLiteral("idalumno"),
+                                   QStringLiteral("alumno"));
 
 // Current students: no enrolment at all, or one not yet withdrawn. Asked as
 // two lookups per student rather than a join grouped back to students, which
@@ -62,10 +65,7 @@ Alumno::Alumno(int id, QObject* parent)
 
 QString Alumno::telefonosString() const
 {
-    QStringList entries;
-    for (const auto& telefono : m_telefonos)
-        entries << telefono.first + QStringLiteral(": ") + telefono.second;
-    return entries.join(QStringLiteral("; "));
+    return TablaTelefonos::texto(m_telefonos);
 }
 
 AlumnoTableModel* Alumno::getModel()
@@ -110,27 +110,15 @@ Alumno* Alumno::fromQuery(QSqlQuery& query)
 
 Alumno* Alumno::getFromDB(int id)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"),
-                                                 QList<QVariant>{id});
-    if (query.size() >= 2) {
-        qWarning().noquote() << "More than one result for a getFromDB execution in " + TABLE
-                                    + "\n the query was: \n" + query.executedQuery();
-        return nullptr;
-    }
-    if (query.next())
-        return fromQuery(query);
-    return nullptr;
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
+    return query.isValid() ? fromQuery(query) : nullptr;
 }
 
 QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query)
 {
     QList<Alumno*> result;
-    QHash<int, Alumno*> byId;
-    while (query.next()) {
-        Alumno* alumno = fromRow(query);
-        result.append(alumno);
-        byId.insert(alumno->m_id, alumno);
-    }
+    while (query.next())
+        result.append(fromRow(query));
     if (result.isEmpty())
         return result;
     // The phones of every listed student in one query, not one per student,
@@ -145,12 +133,11 @@ QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query)
     }
     const QString sql = QStringLiteral("SELECT idalumno, nombre, telefono FROM %1 WHERE idalumno IN (%2) "
                                        "ORDER BY rowid")
-                            .arg(telefonoTable, ids);
+                            .arg(telefonoTable.table(), ids);
     QSqlQuery phones = ListQuery::run(sql);
-    while (phones.next()) {
-        if (Alumno* alumno = byId.value(phones.value(0).toInt()))
-            alumno->m_telefonos.append({phones.value(1).toString(), phones.value(2).toString()});
-    }
+    const QHash<int, Telefonos> porAlumno = TablaTelefonos::porDueno(phones);
+    for (Alumno* alumno : std::as_const(result))
+        alumno->m_telefonos = porAlumno.value(alumno->m_id);
     return result;
 }
 
@@ -195,39 +182,18 @@ QStringList Alumno::buscarNombre(const QString& apellidos)
 
 void Alumno::loadTelefonos()
 {
-    m_telefonos.clear();
-    if (m_id < 1) {
-        qWarning() << "No se pueden obtener los teléfonos de un alumno sin id";
-        return;
-    }
-    QSqlQuery query = Dao::getInstance()->select(
-        telefonoTable, {QStringLiteral("nombre"), QStringLiteral("telefono")},
-        QStringLiteral("idalumno = ?"), QStringLiteral("rowid"), {m_id});
-    while (query.next())
-        m_telefonos.append({query.value(0).toString(), query.value(1).toString()});
+    m_telefonos = telefonoTable.cargar(m_id);
 }
 
 bool Alumno::borrarTelefonos(int idAlumno)
 {
-    return Dao::getInstance()->deleteFrom(telefonoTable, {QStringLiteral("idalumno")}, {idAlumno});
+    return Dao::getInstance()->deleteFrom(telefonoTable.table(), {QStringLiteral("idalumno")},
+                                          {idAlumno});
 }
 
 bool Alumno::saveTelefonos(const Telefonos& telefonos)
 {
-    bool ok = borrarTelefonos(m_id);
-    // Stop at the first failure: the whole write is taken back anyway.
-    for (int i = 0; ok && i < telefonos.size(); ++i) {
-        const QVariant newId = Dao::getInstance()->insert(
-            telefonoTable,
-            {QStringLiteral("nombre"), QStringLiteral("telefono"), QStringLiteral("idalumno")},
-            {ValorSql::texto(telefonos.at(i).first), ValorSql::texto(telefonos.at(i).second),
-             m_id});
-        ok = newId.toLongLong() != 0;
-    }
-    if (!ok)
-        qWarning() << "Hubo un error guardando los teléfonos del alumno " << m_id
-                   << " en la base de datos";
-    return ok;
+    return telefonoTable.escribir(m_id, telefonos, borrarTelefonos(m_id));
 }
 
 QList<QVariant> Alumno::fieldValues() const

@@ -2,6 +2,7 @@
 
 #include "dao.h"
 #include "daotransaction.h"
+#include "filaunica.h"
 #include "moneda.h"
 #include "profesor.h"
 #include "sesiondeclase.h"
@@ -172,15 +173,8 @@ QList<Asignatura*> Asignatura::listPorCurso(int idCurso)
 
 Asignatura* Asignatura::getFromDB(int id)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
-    if (query.size() >= 2) {
-        qWarning() << "More than one result for a getFromDB execution in " + TABLE
-                          + "\n the query was: \n" + query.executedQuery();
-        return nullptr;
-    }
-    if (!query.next())
-        return nullptr;
-    return fromQuery(query);
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
+    return query.isValid() ? fromQuery(query) : nullptr;
 }
 
 bool Asignatura::linkProfesor(int idProfesor)
@@ -193,6 +187,15 @@ bool Asignatura::linkProfesor(int idProfesor)
     return dao->insert(LINK_TABLE, {QStringLiteral("idprofesor"), QStringLiteral("idasignatura")},
                        {Dao::idOrNull(idProfesor), Dao::idOrNull(m_id)})
         .isValid();
+}
+
+bool Asignatura::linkProfesores(const QList<Profesor*>& profesores)
+{
+    for (Profesor* profesor : profesores) {
+        if (!linkProfesor(profesor->id()))
+            return false;
+    }
+    return true;
 }
 
 bool Asignatura::persist()
@@ -215,20 +218,7 @@ bool Asignatura::persist()
             }
         }
     }
-    if (ok) {
-        for (Profesor* profesor : std::as_const(m_profesoresNuevos)) {
-            ok = linkProfesor(profesor->id());
-            if (!ok)
-                break;
-        }
-    }
-    if (ok) {
-        for (Profesor* profesor : std::as_const(m_profesores)) {
-            ok = linkProfesor(profesor->id());
-            if (!ok)
-                break;
-        }
-    }
+    ok = ok && linkProfesores(m_profesoresNuevos) && linkProfesores(m_profesores);
 
     if (!ok) {
         // Rolled back here: nothing of this write is stored, so the objects
@@ -297,11 +287,7 @@ bool Asignatura::update()
             for (TurnoAsignatura* turno : std::as_const(m_turnos))
                 SesionDeClase::desasignarProfesor(turno->id(), idProfesor);
         }
-        for (Profesor* profesor : std::as_const(m_profesoresNuevos)) {
-            ok = linkProfesor(profesor->id());
-            if (!ok)
-                break;
-        }
+        ok = linkProfesores(m_profesoresNuevos);
     }
 
     if (!ok) {

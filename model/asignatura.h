@@ -54,6 +54,8 @@ public:
 
 private:
     bool linkProfesor(int idProfesor);
+    // Stops at the first link that fails.
+    bool linkProfesores(const QList<Profesor*>& profesores);
     static QList<Asignatura*> listFromQuery(QSqlQuery& query);
 
     int m_id = 0;

@@ -3,6 +3,7 @@
 #include "asignatura.h"
 #include "dao.h"
 #include "daotransaction.h"
+#include "filaunica.h"
 #include "moneda.h"
 #include "turnocurso.h"
 
@@ -125,15 +126,8 @@ QList<Curso*> Curso::list()
 
 Curso* Curso::getOne(const QString& condition, const QList<QVariant>& values)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, condition, values);
-    if (query.size() >= 2) {
-        qWarning() << "More than one result for a getFromDB execution in " + TABLE
-                          + "\n the query was: \n" + query.executedQuery();
-        return nullptr;
-    }
-    if (!query.next())
-        return nullptr;
-    return fromQuery(query);
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, condition, values);
+    return query.isValid() ? fromQuery(query) : nullptr;
 }
 
 Curso* Curso::getFromDB(int id)
@@ -163,6 +157,16 @@ bool Curso::saveAsignaturas()
     return ok;
 }
 
+bool Curso::persistTurnosNuevos()
+{
+    for (TurnoCurso* turno : std::as_const(m_turnosNuevos)) {
+        turno->setIdCurso(m_id);
+        if (!turno->persist(false))
+            return false;
+    }
+    return true;
+}
+
 bool Curso::persist()
 {
     if (m_id > 0) {
@@ -176,15 +180,7 @@ bool Curso::persist()
                           .toInt();
     m_id = newId;
     bool ok = newId != 0 && saveAsignaturas();
-    if (ok) {
-        for (TurnoCurso* turno : std::as_const(m_turnosNuevos)) {
-            turno->setIdCurso(m_id);
-            if (!turno->persist(false)) {
-                ok = false;
-                break;
-            }
-        }
-    }
+    ok = ok && persistTurnosNuevos();
     if (!ok) {
         if (tx.owns()) {
             tx.rollback();
@@ -218,15 +214,7 @@ bool Curso::update()
     bool ok = Dao::getInstance()->update(TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"),
                                          {m_nombre, Moneda::aCentimos(m_precioOrientativo), m_descripcion, m_id});
     ok = ok && saveAsignaturas();
-    if (ok) {
-        for (TurnoCurso* turno : std::as_const(m_turnosNuevos)) {
-            turno->setIdCurso(m_id);
-            if (!turno->persist(false)) {
-                ok = false;
-                break;
-            }
-        }
-    }
+    ok = ok && persistTurnosNuevos();
     if (ok) {
         for (TurnoCurso* turno : std::as_const(m_turnos)) {
             if (!turno->update(false)) {

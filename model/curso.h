@@ -50,6 +50,8 @@ public:
     bool remove();
 
 private:
+    // The new shifts, for this course, inside the caller's transaction; stops at the first failure.
+    bool persistTurnosNuevos();
     static Curso* getOne(const QString& condition, const QList<QVariant>& values);
 
     int m_id = 0;

@@ -156,14 +156,21 @@ QVariant Dao::idOrNull(int id)
     return id <= 0 ? QVariant(QMetaType(QMetaType::Int)) : QVariant(id);
 }
 
-QSqlQuery Dao::select(const QString& table, const QStringList& columns, const QString& where,
-                      const QString& orderBy, const QList<QVariant>& values)
+QString Dao::selectSql(const QString& table, const QStringList& columns, const QString& where,
+                       const QString& orderBy)
 {
     QString sql = QStringLiteral("SELECT %1 FROM %2 ").arg(columns.join(QLatin1Char(',')), table);
     if (!where.isEmpty())
         sql += QStringLiteral("WHERE ") + where;
     if (!orderBy.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + orderBy;
+    return sql;
+}
+
+QSqlQuery Dao::select(const QString& table, const QStringList& columns, const QString& where,
+                      const QString& orderBy, const QList<QVariant>& values)
+{
+    const QString sql = selectSql(table, columns, where, orderBy);
     QSqlQuery q(connection());
     // Callers only step forward; a forward-only result does not keep a copy
     // of every row read so far.

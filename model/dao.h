@@ -48,6 +48,9 @@ public:
     QPair<int, QString> lastError() const { return {m_lastErrorNumber, m_lastErrorText}; }
 
     static QString placeholders(int count);
+    // "SELECT cols FROM table WHERE where ORDER BY orderBy", each clause only when given.
+    static QString selectSql(const QString& table, const QStringList& columns, const QString& where,
+                             const QString& orderBy);
     // Every bound value goes through here: a bool becomes the text 'true' or
     // 'false', the form stored files hold and queries compare with.
     static QVariant toBindable(const QVariant& value);

@@ -19,10 +19,5 @@ QSqlQuery ListQuery::run(const QString& sql, const QList<QVariant>& values)
 QSqlQuery ListQuery::select(const QString& table, const QStringList& columns, const QString& where,
                             const QString& orderBy, const QList<QVariant>& values)
 {
-    QString sql = QStringLiteral("SELECT %1 FROM %2 ").arg(columns.join(QLatin1Char(',')), table);
-    if (!where.isEmpty())
-        sql += QStringLiteral("WHERE ") + where;
-    if (!orderBy.isEmpty())
-        sql += QStringLiteral(" ORDER BY ") + orderBy;
-    return run(sql, values);
+    return run(Dao::selectSql(table, columns, where, orderBy), values);
 }

@@ -2,9 +2,11 @@
 
 #include "atomicwrite.h"
 #include "dao.h"
+#include "filaunica.h"
 #include "informeprofesor.h"
 #include "listadoresecon.h"
 #include "listquery.h"
+#include "tablatelefonos.h"
 #include "moneda.h"
 #include "profesortablemodel.h"
 #include "resumeneconomico.h"
@@ -28,15 +30,8 @@ const QStringList Profesor::COLUMNS = {
 namespace {
 ProfesorTableModel* sharedModel = nullptr;
 
-const QString telefonoTable = QStringLiteral("telefonoprofesor");
-
-QString joinTelefonos(const Profesor::Telefonos& telefonos)
-{
-    QStringList entries;
-    for (const auto& telefono : telefonos)
-        entries << telefono.first + QStringLiteral(": ") + telefono.second;
-    return entries.join(QStringLiteral("; "));
-}
+const TablaTelefonos telefonoTable(QStringLiteral("telefonoprofesor"), QStringLiteral("idprofesor"),
+                                   QStringLiteral("profesor"));
 }
 
 Profesor::Profesor(QObject* parent)
@@ -52,7 +47,7 @@ Profesor::Profesor(int id, QObject* parent)
 
 QString Profesor::telefonosToString() const
 {
-    return joinTelefonos(m_telefonos);
+    return TablaTelefonos::texto(m_telefonos);
 }
 
 QString Profesor::nombreCompleto() const
@@ -137,14 +132,8 @@ Profesor* Profesor::fromQuery(QSqlQuery& query)
 
 Profesor* Profesor::getFromDB(int id)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"),
-                                                 QList<QVariant>{id});
-    if (query.size() >= 2) {
-        qWarning().noquote() << "More than one result for a getFromDB execution in " + TABLE
-                                    + "\n the query was: \n" + query.executedQuery();
-        return nullptr;
-    }
-    if (!query.next())
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
+    if (!query.isValid())
         return nullptr;
     Profesor* profesor = fromQuery(query);
     profesor->loadTelefonos();
@@ -154,24 +143,19 @@ Profesor* Profesor::getFromDB(int id)
 QList<Profesor*> Profesor::getAll()
 {
     QList<Profesor*> result;
-    QHash<int, Profesor*> byId;
     QSqlQuery query = ListQuery::select(TABLE, COLUMNS, QString(), QString(), {});
-    while (query.next()) {
-        Profesor* profesor = fromQuery(query);
-        result.append(profesor);
-        byId.insert(profesor->m_id, profesor);
-    }
+    while (query.next())
+        result.append(fromQuery(query));
     if (result.isEmpty())
         return result;
     // Every teacher is listed, so one query over all phones fills them all.
-    QSqlQuery phones = ListQuery::select(telefonoTable,
+    QSqlQuery phones = ListQuery::select(telefonoTable.table(),
                                    {QStringLiteral("idprofesor"), QStringLiteral("nombre"),
                                     QStringLiteral("telefono")},
                                    QString(), QStringLiteral("rowid"), QList<QVariant>());
-    while (phones.next()) {
-        if (Profesor* profesor = byId.value(phones.value(0).toInt()))
-            profesor->m_telefonos.append({phones.value(1).toString(), phones.value(2).toString()});
-    }
+    const QHash<int, Telefonos> porProfesor = TablaTelefonos::porDueno(phones);
+    for (Profesor* profesor : std::as_const(result))
+        profesor->m_telefonos = porProfesor.value(profesor->m_id);
     return result;
 }
 
@@ -189,39 +173,18 @@ QList<Profesor*> Profesor::getByAsignatura(int idAsignatura)
 
 void Profesor::loadTelefonos()
 {
-    m_telefonos.clear();
-    if (m_id < 1) {
-        qWarning() << "No se pueden obtener los teléfonos de un profesor sin id";
-        return;
-    }
-    QSqlQuery query = Dao::getInstance()->select(
-        telefonoTable, {QStringLiteral("nombre"), QStringLiteral("telefono")},
-        QStringLiteral("idprofesor = ?"), QStringLiteral("rowid"), {m_id});
-    while (query.next())
-        m_telefonos.append({query.value(0).toString(), query.value(1).toString()});
+    m_telefonos = telefonoTable.cargar(m_id);
 }
 
 bool Profesor::deleteTelefonos(int idProfesor)
 {
-    return Dao::getInstance()->deleteFrom(telefonoTable, {QStringLiteral("idProfesor")},
+    return Dao::getInstance()->deleteFrom(telefonoTable.table(), {QStringLiteral("idProfesor")},
                                           {idProfesor});
 }
 
 bool Profesor::saveTelefonos(const Telefonos& telefonos)
 {
-    bool ok = deleteTelefonos(m_id);
-    // Stop at the first failure: the whole write is taken back anyway.
-    for (int i = 0; ok && i < telefonos.size(); ++i) {
-        const QVariant newId = Dao::getInstance()->insert(
-            telefonoTable,
-            {QStringLiteral("nombre"), QStringLiteral("telefono"), QStringLiteral("idprofesor")},
-            {ValorSql::texto(telefonos.at(i).first), ValorSql::texto(telefonos.at(i).second), m_id});
-        ok = newId.toLongLong() != 0;
-    }
-    if (!ok)
-        qWarning() << "Hubo un error guardando los teléfonos del profesor " << m_id
-                   << " en la base de datos";
-    return ok;
+    return telefonoTable.escribir(m_id, telefonos, deleteTelefonos(m_id));
 }
 
 QList<QVariant> Profesor::fieldValues() const

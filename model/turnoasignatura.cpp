@@ -5,9 +5,10 @@
 #include "aprompter.h"
 #include "asignatura.h"
 #include "dao.h"
-#include "daotransaction.h"
+#include "filaunica.h"
 #include "moneda.h"
 #include "sesiondeclase.h"
+#include "transaccionopcional.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
 
@@ -18,7 +19,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <optional>
 
 const QString TurnoAsignatura::TABLE = QStringLiteral("turnoasignatura");
 const QStringList TurnoAsignatura::COLUMNS = {QStringLiteral("id"), QStringLiteral("nombre"),
@@ -103,15 +103,8 @@ QList<TurnoAsignatura*> TurnoAsignatura::listFromQuery(QSqlQuery& query)
 
 TurnoAsignatura* TurnoAsignatura::getFromDB(int id)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
-    if (query.size() >= 2) {
-        qWarning() << "More than one result for a getFromDB execution in " + TABLE
-                          + "\n the query was: \n" + query.executedQuery();
-        return nullptr;
-    }
-    if (!query.next())
-        return nullptr;
-    return fromQuery(query);
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
+    return query.isValid() ? fromQuery(query) : nullptr;
 }
 
 QList<TurnoAsignatura*> TurnoAsignatura::listByAsignatura(int idAsignatura)
@@ -216,24 +209,13 @@ bool TurnoAsignatura::persist(bool ownTransaction)
         qWarning() << "Intentando almacenar como nuevo un turnoAsignatura que ya tiene id";
         return false;
     }
-    std::optional<DaoTransaction> tx;
-    if (ownTransaction)
-        tx.emplace();
+    TransaccionOpcional tx(ownTransaction);
     const int newId = Dao::getInstance()->insert(TABLE, columnsWithoutId(), columnValues()).toInt();
-    bool ok = newId != 0;
-    if (ok)
+    if (newId != 0)
         m_id = newId;
-    if (tx && tx->owns()) {
-        if (!ok) {
-            tx->rollback();
-            m_id = 0;
-            return false;
-        }
-        ok = tx->commit();
-        if (!ok)
-            m_id = 0;
-        refreshTableModel();
-    }
+    const bool ok = tx.terminar(newId != 0, refreshTableModel);
+    if (!ok && tx.propia())
+        m_id = 0; // nothing of it is stored: a retry stores it anew
     return ok;
 }
 
@@ -243,21 +225,11 @@ bool TurnoAsignatura::update(bool ownTransaction)
         qWarning() << "Intentando actualizar un turnoAsignatura sin id";
         return false;
     }
-    std::optional<DaoTransaction> tx;
-    if (ownTransaction)
-        tx.emplace();
+    TransaccionOpcional tx(ownTransaction);
     QList<QVariant> values = columnValues();
     values.append(m_id);
-    bool ok = Dao::getInstance()->update(TABLE, columnsWithoutId(), QStringLiteral("id = ?"), values);
-    if (tx && tx->owns()) {
-        if (!ok) {
-            tx->rollback();
-            return false;
-        }
-        ok = tx->commit();
-        refreshTableModel();
-    }
-    return ok;
+    return tx.terminar(Dao::getInstance()->update(TABLE, columnsWithoutId(), QStringLiteral("id = ?"), values),
+                       refreshTableModel);
 }
 
 bool TurnoAsignatura::remove(int id, bool ownTransaction)
@@ -292,9 +264,7 @@ bool TurnoAsignatura::remove(int id, bool ownTransaction)
             return false;
     }
 
-    std::optional<DaoTransaction> tx;
-    if (ownTransaction)
-        tx.emplace();
+    TransaccionOpcional tx(ownTransaction);
 
     bool ok = Alta::darDeBajaAltasTurnoAsignatura(id);
     for (SesionDeClase* sesion : sesiones) {
@@ -321,14 +291,9 @@ bool TurnoAsignatura::remove(int id, bool ownTransaction)
             ok = Asignatura::remove(asignatura->id());
     }
 
-    if (tx && tx->owns()) {
-        if (!ok) {
-            tx->rollback();
-            return false;
-        }
-        ok = tx->commit();
-    }
-    refreshTableModel();
+    ok = tx.terminar(ok, refreshTableModel);
+    if (!tx.propia())
+        refreshTableModel();
     return ok;
 }
 

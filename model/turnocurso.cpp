@@ -6,11 +6,13 @@
 #include "asignatura.h"
 #include "curso.h"
 #include "dao.h"
+#include "filaunica.h"
 #include "daotransaction.h"
 #include "linealistado.h"
 #include "listado.h"
 #include "moneda.h"
 #include "turnoasignatura.h"
+#include "transaccionopcional.h"
 #include "turnocursotablemodel.h"
 
 #include <QCoreApplication>
@@ -19,7 +21,6 @@
 #include <QSet>
 
 #include <memory>
-#include <optional>
 
 const QString TurnoCurso::TABLE = QStringLiteral("turnocurso");
 const QStringList TurnoCurso::COLUMNS = {QStringLiteral("id"), QStringLiteral("nombre"),
@@ -147,15 +148,8 @@ TurnoCurso* TurnoCurso::fromQuery(QSqlQuery& query)
 
 TurnoCurso* TurnoCurso::getFromDB(int id)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
-    if (query.size() >= 2) {
-        qWarning() << "More than one result for a getFromDB execution in " + TABLE
-                          + "\n the query was: \n" + query.executedQuery();
-        return nullptr;
-    }
-    if (!query.next())
-        return nullptr;
-    return fromQuery(query);
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
+    return query.isValid() ? fromQuery(query) : nullptr;
 }
 
 QList<TurnoCurso*> TurnoCurso::listByCurso(int idCurso)
@@ -228,25 +222,14 @@ bool TurnoCurso::persist(bool useTransaction)
         qWarning() << "Intentando almacenar como nuevo un turnoCurso que ya tiene id. id =" << m_id;
         return false;
     }
-    std::optional<DaoTransaction> tx;
-    if (useTransaction)
-        tx.emplace();
+    TransaccionOpcional tx(useTransaction);
     m_id = Dao::getInstance()
                ->insert(TABLE, COLUMNS.mid(1),
                         {m_nombre, Moneda::aCentimos(m_precioOrientativo), Dao::idOrNull(m_idCurso)})
                .toInt();
-    bool ok = m_id != 0 && storeTurnosAsignatura();
-    if (tx && tx->owns()) {
-        if (!ok) {
-            tx->rollback();
-            m_id = 0;
-            return false;
-        }
-        ok = tx->commit();
-        if (!ok)
-            m_id = 0;
-        refreshTableModel();
-    }
+    const bool ok = tx.terminar(m_id != 0 && storeTurnosAsignatura(), refreshTableModel);
+    if (!ok && tx.propia())
+        m_id = 0; // nothing of it is stored: a retry stores it anew
     return ok;
 }
 
@@ -256,27 +239,16 @@ bool TurnoCurso::update(bool useTransaction)
         qWarning() << "Intentando actualizar un turnoCurso sin id";
         return false;
     }
-    std::optional<DaoTransaction> tx;
-    if (useTransaction)
-        tx.emplace();
+    TransaccionOpcional tx(useTransaction);
     bool ok = Dao::getInstance()->update(
         TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"),
         {m_nombre, Moneda::aCentimos(m_precioOrientativo), Dao::idOrNull(m_idCurso), m_id});
-    ok = ok && storeTurnosAsignatura();
-    if (tx && tx->owns()) {
-        if (!ok) {
-            tx->rollback();
-            return false;
-        }
-        ok = tx->commit();
-        refreshTableModel();
-    }
-    return ok;
+    return tx.terminar(ok && storeTurnosAsignatura(), refreshTableModel);
 }
 
 bool TurnoCurso::remove(int id)
 {
-    DaoTransaction tx;
+    TransaccionOpcional tx(true);
     Dao* dao = Dao::getInstance();
     bool ok = dao->deleteFrom(LINK_TABLE, {QStringLiteral("idturnocurso")}, {id});
     std::unique_ptr<TurnoCurso> turno;
@@ -300,16 +272,9 @@ bool TurnoCurso::remove(int id)
     if (ok && hermanos == 1)
         ok = turno->getCurso()->remove();
 
-    if (!tx.owns()) {
+    ok = tx.terminar(ok, refreshTableModel);
+    if (!tx.propia())
         refreshTableModel();
-        return ok;
-    }
-    if (!ok) {
-        tx.rollback();
-        return false;
-    }
-    ok = tx.commit();
-    refreshTableModel();
     return ok;
 }
 

@@ -18,6 +18,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <algorithm>
+
 // Rows for the model tests, one call each, on a fresh database per test case.
 // Subjects, shifts and courses are written as plain rows so that the tests of
 // one class do not depend on the others' write paths.
@@ -42,6 +44,33 @@ template<class T> int sizeOf(const QList<T*>& list)
 {
     qDeleteAll(list);
     return int(list.size());
+}
+
+// The ids of a list of loaded objects, which it deletes; sorted unless the
+// order itself is under test.
+template<class T> QList<int> idsOf(const QList<T*>& list, int (T::*id)() const, bool sorted = true)
+{
+    QList<int> result;
+    for (T* item : list)
+        result << (item->*id)();
+    qDeleteAll(list);
+    if (sorted)
+        std::sort(result.begin(), result.end());
+    return result;
+}
+
+// A phone list from literals: {{"casa", "981000000"}, ...}.
+inline Alumno::Telefonos tels(std::initializer_list<std::pair<const char*, const char*>> list)
+{
+    Alumno::Telefonos result;
+    for (const auto& p : list)
+        result.append({QString::fromUtf8(p.first), QString::fromUtf8(p.second)});
+    return result;
+}
+
+inline QDate fbajaDeAlta(int idAlta)
+{
+    return scalar(QStringLiteral("SELECT fbaja FROM alta WHERE id = ?"), {idAlta}).toDate();
 }
 
 inline int insertId(const QString& table, const QStringList& columns, const QList<QVariant>& values)
@@ -223,6 +252,13 @@ struct Academy
         altaEva = alta(eva, turnoTarde, QDate(2023, 9, 15), QDate(2024, 6, 30));
         return aulaGrande && aulaPequena && profesora && matematicas && turnoManana && turnoTarde
                && sesiones && luis && eva && nuevo && altaLuis && altaEva;
+    }
+
+    // The academy alone in a fresh database: what every test case starts from.
+    bool rebuild()
+    {
+        *this = Academy();
+        return openFreshDatabase() && build();
     }
 };
 

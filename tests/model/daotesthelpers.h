@@ -3,6 +3,7 @@
 
 #include "dao.h"
 #include "dbmanager.h"
+#include "testenv.h"
 
 #include <QDir>
 #include <QSettings>
@@ -50,6 +51,22 @@ inline void daoSetDebug(bool on)
 {
     QSettings().setValue(QStringLiteral("DaoInDebugMode"), on);
     Dao::getInstance();
+}
+
+// A fresh case with the Dao's debug trace off: the Dao to test.
+inline Dao* freshDao()
+{
+    TestEnv::resetCase();
+    Dao* dao = Dao::getInstance();
+    daoSetDebug(false);
+    return dao;
+}
+
+// Closes the database and leaves the debug trace off for the next case.
+inline void closeDao()
+{
+    Dao::getInstance()->close();
+    daoSetDebug(false);
 }
 
 // First column of the first row through the Dao's own connection.

@@ -8,16 +8,6 @@
 using namespace academy;
 
 namespace {
-QList<int> ids(const QList<Alta*>& altas)
-{
-    QList<int> result;
-    for (Alta* a : altas)
-        result << a->id();
-    qDeleteAll(altas);
-    std::sort(result.begin(), result.end());
-    return result;
-}
-
 std::unique_ptr<Alta> nueva(int idAlumno, int idTurno, const QDate& falta, const QDate& fbaja = QDate())
 {
     auto a = std::make_unique<Alta>(idAlumno);
@@ -31,11 +21,6 @@ std::unique_ptr<Alta> nueva(int idAlumno, int idTurno, const QDate& falta, const
     a->setNombreAsignatura(QStringLiteral("Matematicas"));
     return a;
 }
-
-QDate fbaja(int idAlta)
-{
-    return scalar("SELECT fbaja FROM alta WHERE id = ?", {idAlta}).toDate();
-}
 }
 
 class TestAlta : public QObject
@@ -48,9 +33,7 @@ private:
 private slots:
     void init()
     {
-        QVERIFY(openFreshDatabase());
-        a = Academy();
-        QVERIFY(a.build());
+        QVERIFY(a.rebuild());
     }
 
     void storeLoadRemove()
@@ -105,7 +88,7 @@ private slots:
         QCOMPARE(alta->update(true), int(Alta::Almacenada));
         alta->setFbaja(alta->falta().addDays(-1));
         QCOMPARE(alta->update(true), int(Alta::BajaAntesDeAlta));
-        QCOMPARE(fbaja(a.altaLuis), alta->falta());
+        QCOMPARE(fbajaDeAlta(a.altaLuis), alta->falta());
 
         MessageCapture capture;
         auto sinId = nueva(a.luis, a.turnoTarde, QDate(2025, 1, 1));
@@ -146,10 +129,10 @@ private slots:
         const int empiezaElUltimo = alta(a.eva, a.turnoTarde, fin);
         QVERIFY(alta(a.eva, a.turnoTarde, fin.addDays(1)));
 
-        QCOMPARE(ids(Alta::listAltasActivas(ini, fin, 0)), (QList<int>{a.altaLuis, bajaElSegundoDia, empiezaElUltimo}));
-        QCOMPARE(ids(Alta::listAltasActivas(ini, fin, a.eva)), (QList<int>{empiezaElUltimo}));
-        QCOMPARE(ids(Alta::listAltasActivas(ini, ini, 0)), (QList<int>{a.altaLuis, bajaElSegundoDia}));
-        QCOMPARE(ids(Alta::listAltasPorAlumno(a.nuevo)), (QList<int>{bajaElPrimerDia, bajaElSegundoDia}));
+        QCOMPARE(idsOf(Alta::listAltasActivas(ini, fin, 0), &Alta::id), (QList<int>{a.altaLuis, bajaElSegundoDia, empiezaElUltimo}));
+        QCOMPARE(idsOf(Alta::listAltasActivas(ini, fin, a.eva), &Alta::id), (QList<int>{empiezaElUltimo}));
+        QCOMPARE(idsOf(Alta::listAltasActivas(ini, ini, 0), &Alta::id), (QList<int>{a.altaLuis, bajaElSegundoDia}));
+        QCOMPARE(idsOf(Alta::listAltasPorAlumno(a.nuevo), &Alta::id), (QList<int>{bajaElPrimerDia, bajaElSegundoDia}));
     }
 
     // A failed read is told apart from "no enrolments".

@@ -8,31 +8,6 @@
 
 using namespace academy;
 
-namespace {
-QList<int> ids(const QList<Alumno*>& alumnos)
-{
-    QList<int> result;
-    for (Alumno* a : alumnos)
-        result << a->id();
-    qDeleteAll(alumnos);
-    std::sort(result.begin(), result.end());
-    return result;
-}
-
-Alumno::Telefonos tels(std::initializer_list<std::pair<const char*, const char*>> list)
-{
-    Alumno::Telefonos result;
-    for (const auto& p : list)
-        result.append({QString::fromUtf8(p.first), QString::fromUtf8(p.second)});
-    return result;
-}
-
-QDate fbaja(int idAlta)
-{
-    return scalar("SELECT fbaja FROM alta WHERE id = ?", {idAlta}).toDate();
-}
-}
-
 class TestAlumno : public QObject
 {
     Q_OBJECT
@@ -43,9 +18,7 @@ private:
 private slots:
     void init()
     {
-        QVERIFY(openFreshDatabase());
-        a = Academy();
-        QVERIFY(a.build());
+        QVERIFY(a.rebuild());
     }
 
     void storeLoadUpdate()
@@ -86,12 +59,12 @@ private slots:
         const int bajaHoy = alumno(QStringLiteral("Roi"), QStringLiteral("Vila"));
         QVERIFY(alta(bajaHoy, a.turnoTarde, QDate(2024, 1, 1), hoy));
 
-        QCOMPARE(ids(Alumno::list(Alumno::Actuales, QString(), QString())), (QList<int>{a.luis, a.nuevo, bajaManana}));
-        QCOMPARE(ids(Alumno::list(Alumno::Antiguos, QString(), QString())), (QList<int>{a.eva, bajaHoy}));
+        QCOMPARE(idsOf(Alumno::list(Alumno::Actuales, QString(), QString()), &Alumno::id), (QList<int>{a.luis, a.nuevo, bajaManana}));
+        QCOMPARE(idsOf(Alumno::list(Alumno::Antiguos, QString(), QString()), &Alumno::id), (QList<int>{a.eva, bajaHoy}));
         QCOMPARE(sizeOf(Alumno::list(Alumno::Todos, QString(), QString())), 5);
         const QString soloLuis = QStringLiteral("alumno.id = %1").arg(a.luis);
-        QCOMPARE(ids(Alumno::list(Alumno::Actuales, QString(), soloLuis)), (QList<int>{a.luis}));
-        QCOMPARE(ids(Alumno::list(Alumno::Antiguos, QString(), soloLuis)), (QList<int>{}));
+        QCOMPARE(idsOf(Alumno::list(Alumno::Actuales, QString(), soloLuis), &Alumno::id), (QList<int>{a.luis}));
+        QCOMPARE(idsOf(Alumno::list(Alumno::Antiguos, QString(), soloLuis), &Alumno::id), (QList<int>{}));
 
         // Ordered, each with its own phones.
         const QList<Alumno*> ordenados = Alumno::list(Alumno::Actuales, QStringLiteral("apellidos"), QString());
@@ -165,11 +138,11 @@ private slots:
         const int pasada = alta(a.luis, a.turnoTarde, QDate(2020, 1, 1), QDate(2020, 3, 1));
         std::unique_ptr<Alumno> luis(Alumno::getFromDB(a.luis));
         QVERIFY(!luis->darDeBaja(QDate())); // the future one could not be withdrawn
-        QCOMPARE(fbaja(a.altaLuis), hoy);
-        QVERIFY(fbaja(futura).isNull());
-        QCOMPARE(fbaja(pasada), QDate(2020, 3, 1));
+        QCOMPARE(fbajaDeAlta(a.altaLuis), hoy);
+        QVERIFY(fbajaDeAlta(futura).isNull());
+        QCOMPARE(fbajaDeAlta(pasada), QDate(2020, 3, 1));
         QVERIFY(luis->darDeBaja(hoy.addDays(10)));
-        QCOMPARE(fbaja(futura), hoy.addDays(10));
+        QCOMPARE(fbajaDeAlta(futura), hoy.addDays(10));
     }
 
     void withdrawalThatCannotBeWrittenIsReported()
@@ -178,7 +151,7 @@ private slots:
         std::unique_ptr<Alumno> luis(Alumno::getFromDB(a.luis));
         MessageCapture capture;
         QVERIFY(!luis->darDeBaja(QDate::currentDate()));
-        QVERIFY(fbaja(a.altaLuis).isNull());
+        QVERIFY(fbajaDeAlta(a.altaLuis).isNull());
 
         std::unique_ptr<Alta> alta(Alta::getFromDB(a.altaEva));
         QCOMPARE(luis->updateAlta(alta.get(), false), int(Alta::ErrorBaseDeDatos));

@@ -22,9 +22,7 @@ private:
 private slots:
     void init()
     {
-        QVERIFY(openFreshDatabase());
-        a = Academy();
-        QVERIFY(a.build());
+        QVERIFY(a.rebuild());
         model = Alumno::getModel();
         model->modo = 0;
         model->refresh();

@@ -23,9 +23,7 @@ private:
 private slots:
     void init()
     {
-        QVERIFY(openFreshDatabase());
-        a = Academy();
-        QVERIFY(a.build());
+        QVERIFY(a.rebuild());
     }
 
     void enrolmentsOfOneStudent()

@@ -47,17 +47,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        TestEnv::resetCase();
-        dao = Dao::getInstance();
-        daoSetDebug(false);
-    }
-    void cleanup()
-    {
-        dao->close();
-        daoSetDebug(false);
-    }
+    void init() { dao = freshDao(); }
+    void cleanup() { closeDao(); }
 
     void namesThatLeaveTheDataFolderAreRefused()
     {

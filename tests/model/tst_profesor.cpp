@@ -7,16 +7,6 @@
 
 using namespace academy;
 
-namespace {
-Profesor::Telefonos tels(std::initializer_list<std::pair<const char*, const char*>> list)
-{
-    Profesor::Telefonos result;
-    for (const auto& p : list)
-        result.append({QString::fromUtf8(p.first), QString::fromUtf8(p.second)});
-    return result;
-}
-}
-
 class TestProfesor : public QObject
 {
     Q_OBJECT

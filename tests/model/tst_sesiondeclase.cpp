@@ -9,17 +9,6 @@
 
 using namespace academy;
 
-namespace {
-QList<int> ids(const QList<SesionDeClase*>& sesiones)
-{
-    QList<int> result;
-    for (SesionDeClase* s : sesiones)
-        result << s->getId();
-    qDeleteAll(sesiones);
-    return result;
-}
-}
-
 class TestSesionDeClase : public QObject
 {
     Q_OBJECT
@@ -30,9 +19,7 @@ private:
 private slots:
     void init()
     {
-        QVERIFY(openFreshDatabase());
-        a = Academy();
-        QVERIFY(a.build());
+        QVERIFY(a.rebuild());
     }
 
     void storeLoadUpdateRemove()
@@ -64,7 +51,7 @@ private slots:
     {
         const int domingo = sesion(a.turnoTarde, a.aulaGrande, a.profesora, 7, 8);
         const int lunesTemprano = sesion(a.turnoTarde, a.aulaGrande, a.profesora, 1, 8);
-        const QList<int> todas = ids(SesionDeClase::listAll()); // by day, then start
+        const QList<int> todas = idsOf(SesionDeClase::listAll(), &SesionDeClase::getId, false); // by day, then start
         QCOMPARE(todas.size(), 5);
         QCOMPARE(todas.first(), lunesTemprano);
         QCOMPARE(todas.last(), domingo);

@@ -10,40 +10,36 @@ ScriptedPrompter::~ScriptedPrompter()
     APrompter::setInstance(nullptr);
 }
 
-ScriptedPrompter& ScriptedPrompter::button(QMessageBox::StandardButton answer)
+ScriptedPrompter& ScriptedPrompter::script(const QString& kind, const QString& text,
+                                           QMessageBox::StandardButton button, bool ok)
 {
     Answer a;
-    a.kind = QStringLiteral("message");
-    a.button = answer;
+    a.kind = kind;
+    a.text = text;
+    a.button = button;
+    a.ok = ok;
     m_answers.enqueue(a);
     return *this;
+}
+
+ScriptedPrompter& ScriptedPrompter::button(QMessageBox::StandardButton answer)
+{
+    return script(QStringLiteral("message"), QString(), answer);
 }
 
 ScriptedPrompter& ScriptedPrompter::choice(const QString& buttonText)
 {
-    Answer a;
-    a.kind = QStringLiteral("choice");
-    a.text = buttonText;
-    m_answers.enqueue(a);
-    return *this;
+    return script(QStringLiteral("choice"), buttonText);
 }
 
 ScriptedPrompter& ScriptedPrompter::text(const QString& typed)
 {
-    Answer a;
-    a.kind = QStringLiteral("text");
-    a.text = typed;
-    m_answers.enqueue(a);
-    return *this;
+    return script(QStringLiteral("text"), typed);
 }
 
 ScriptedPrompter& ScriptedPrompter::cancelText()
 {
-    Answer a;
-    a.kind = QStringLiteral("text");
-    a.ok = false;
-    m_answers.enqueue(a);
-    return *this;
+    return script(QStringLiteral("text"), QString(), QMessageBox::NoButton, false);
 }
 
 QStringList ScriptedPrompter::problems() const

@@ -57,6 +57,8 @@ private:
         QString text;
         bool ok = true;
     };
+    ScriptedPrompter& script(const QString& kind, const QString& text = QString(),
+                             QMessageBox::StandardButton button = QMessageBox::NoButton, bool ok = true);
     bool takeAnswer(const QString& kind, const Asked& asked, Answer* answer);
 
     QQueue<Answer> m_answers;

@@ -1,0 +1,64 @@
+#include "tablatelefonos.h"
+
+#include "dao.h"
+#include "valorsql.h"
+
+#include <QDebug>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariant>
+
+TablaTelefonos::TablaTelefonos(const QString& table, const QString& idColumn, const QString& dueno)
+    : m_table(table)
+    , m_idColumn(idColumn)
+    , m_dueno(dueno)
+{
+}
+
+TablaTelefonos::Telefonos TablaTelefonos::cargar(int id) const
+{
+    Telefonos telefonos;
+    if (id < 1) {
+        qWarning().noquote() << QStringLiteral("No se pueden obtener los teléfonos de un %1 sin id")
+                                    .arg(m_dueno);
+        return telefonos;
+    }
+    QSqlQuery query = Dao::getInstance()->select(
+        m_table, {QStringLiteral("nombre"), QStringLiteral("telefono")},
+        m_idColumn + QStringLiteral(" = ?"), QStringLiteral("rowid"), {id});
+    while (query.next())
+        telefonos.append({query.value(0).toString(), query.value(1).toString()});
+    return telefonos;
+}
+
+bool TablaTelefonos::escribir(int id, const Telefonos& telefonos, bool borrados) const
+{
+    bool ok = borrados;
+    for (int i = 0; ok && i < telefonos.size(); ++i) {
+        const QVariant newId = Dao::getInstance()->insert(
+            m_table, {QStringLiteral("nombre"), QStringLiteral("telefono"), m_idColumn},
+            {ValorSql::texto(telefonos.at(i).first), ValorSql::texto(telefonos.at(i).second), id});
+        ok = newId.toLongLong() != 0;
+    }
+    if (!ok)
+        qWarning().noquote() << QStringLiteral("Hubo un error guardando los teléfonos del %1 ")
+                                    .arg(m_dueno)
+                             << id << " en la base de datos";
+    return ok;
+}
+
+QHash<int, TablaTelefonos::Telefonos> TablaTelefonos::porDueno(QSqlQuery& rows)
+{
+    QHash<int, Telefonos> result;
+    while (rows.next())
+        result[rows.value(0).toInt()].append({rows.value(1).toString(), rows.value(2).toString()});
+    return result;
+}
+
+QString TablaTelefonos::texto(const Telefonos& telefonos)
+{
+    QStringList entries;
+    for (const auto& telefono : telefonos)
+        entries << telefono.first + QStringLiteral(": ") + telefono.second;
+    return entries.join(QStringLiteral("; "));
+}
