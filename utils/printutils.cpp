@@ -50,6 +50,17 @@ double rowHeight(QTextTable* table, int row, double border, double padding)
     return tallest;
 }
 
+// Changes the table's page-break policy. Setting a table's format lays the
+// whole document out again, so a policy that is already right is left alone.
+void setBreakPolicy(QTextTable* table, QTextFormat::PageBreakFlags policy)
+{
+    QTextTableFormat format = table->format();
+    if (format.pageBreakPolicy() == policy)
+        return;
+    format.setPageBreakPolicy(policy);
+    table->setFormat(format);
+}
+
 // Puts a copy of the whole table right after it and answers the copy.
 QTextTable* duplicateAfter(QTextTable* table)
 {
@@ -304,11 +315,18 @@ void PrintUtils::fixTableFrames(QTextDocument* document)
         }
 
         document->size();  // completes the layout after earlier splits
-        const double top = layout->frameBoundingRect(table).top();
+        const QRectF box = layout->frameBoundingRect(table);
+        const double top = box.top();
         double pageBottom = pageTop + pageHeight;
         while (top > pageBottom) {
             pageTop = pageBottom;
             pageBottom = pageTop + pageHeight;
+        }
+        // A table that ends on the page it starts on needs no split, however
+        // little room it leaves below it.
+        if (box.bottom() <= pageBottom) {
+            ++index;
+            continue;
         }
 
         const QTextTableFormat format = table->format();
@@ -359,9 +377,7 @@ void PrintUtils::fixTableFrames(QTextDocument* document)
         }
 
         if (moveTable) {
-            QTextTableFormat moved = format;
-            moved.setPageBreakPolicy(moved.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
-            table->setFormat(moved);
+            setBreakPolicy(table, format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
             atPageTop.insert(table);
             continue;  // measure the same table again on its new page
         }
@@ -373,15 +389,13 @@ void PrintUtils::fixTableFrames(QTextDocument* document)
         QTextTable* copy = duplicateAfter(table);
         const int rows = table->rows();
         table->removeRows(splitRow, rows - splitRow);
-        QTextTableFormat broken = table->format();
-        broken.setPageBreakPolicy(broken.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysAfter);
-        table->setFormat(broken);
+        setBreakPolicy(table, format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysAfter);
         if (copy) {
             if (splitRow > headRows)
                 copy->removeRows(headRows, splitRow - headRows);
-            QTextTableFormat copyFormat = copy->format();
-            copyFormat.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
-            copy->setFormat(copyFormat);
+            // The rest follows the break on the next page and keeps the
+            // table's own break after it.
+            setBreakPolicy(copy, format.pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
             atPageTop.insert(copy);
         }
         ++index;

@@ -194,6 +194,48 @@ private slots:
         QCOMPARE(doc->pageCount(), 2);
     }
 
+    void tableEndingJustAbovePageBottomStays()
+    {
+        // The table ends on its page, closer to the bottom than a split would
+        // leave free: nothing needs splitting, so it stays where it is and what
+        // follows it goes on on the same page.
+        const QString table = QStringLiteral("<table border=\"1\" cellpadding=\"4\"><tr><td>Only<br/>row</td></tr></table>");
+        QString html;
+        for (int spacer = 700; spacer < 906 && html.isEmpty(); ++spacer) {
+            const QString candidate = QStringLiteral("<p>top</p><p style=\"margin-top:%1px\">spacer</p>").arg(spacer) + table;
+            QScopedPointer<QTextDocument> probe(paginated(candidate));
+            probe->size();
+            const double bottom =
+                probe->documentLayout()->frameBoundingRect(probe->rootFrame()->childFrames().constFirst()).bottom();
+            if (bottom <= 906 && bottom + 8 > 906)
+                html = candidate;
+        }
+        QVERIFY(!html.isEmpty());
+        QScopedPointer<QTextDocument> doc(paginated(html));
+        PrintUtils::fixTableFrames(doc.data());
+        QCOMPARE(doc->rootFrame()->childFrames().size(), 1);
+        auto* stayed = qobject_cast<QTextTable*>(doc->rootFrame()->childFrames().constFirst());
+        QCOMPARE(stayed->format().pageBreakPolicy(), QTextFormat::PageBreak_Auto);
+        QVERIFY(doc->documentLayout()->frameBoundingRect(stayed).bottom() <= 906);
+        QCOMPARE(doc->pageCount(), 1);
+    }
+
+    void splitTableKeepsItsBreakAfter()
+    {
+        // A long table that asks for a page break after it still gets one
+        // after its last piece.
+        QString html = tableHtml(100);
+        html.replace(QStringLiteral("<table "), QStringLiteral("<table style=\"page-break-after:always\" "));
+        QScopedPointer<QTextDocument> doc(paginated(html + QStringLiteral("<p>After</p>")));
+        PrintUtils::fixTableFrames(doc.data());
+        const RowCheck check = checkRows(doc.data());
+        QCOMPARE(check.bodyRows, 100);
+        QVERIFY(check.tables > 1);
+        const QRectF last = doc->documentLayout()->frameBoundingRect(doc->rootFrame()->childFrames().constLast());
+        const double after = doc->documentLayout()->blockBoundingRect(doc->lastBlock()).top();
+        QVERIFY2(int(after / 906) > int(last.bottom() / 906), qPrintable(QStringLiteral("%1 %2").arg(after).arg(last.bottom())));
+    }
+
     void headerAndFooterTooBig()
     {
         QPixmap tall(10, 1050);
