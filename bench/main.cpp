@@ -428,7 +428,7 @@ int main(int argc, char** argv)
         if (parser.isSet(saveOption))
             copia(pdf, parser.value(saveOption) + QStringLiteral(".pdf"));
         m.detail = QStringLiteral("%1 bills, %2 pages, %3 kB").arg(cien.size()).arg(paginas).arg(QFileInfo(pdf).size() / 1024);
-        m.sane = cien.size() == std::min(100, alumnos) && paginas >= cien.size();
+        m.sane = cien.size() == std::min(100, alumnos) && paginas == cien.size();
         qDeleteAll(todos);
     }
 
