@@ -39,3 +39,15 @@ function(pensario_add_tests)
             TIMEOUT 300)
     endforeach()
 endfunction()
+
+# Embeds the files of the current resource folder that match the patterns in
+# target, as the bundle named after the folder, under ":/<folder>/".
+function(pensario_embed_folder target)
+    get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+    set(files)
+    foreach(pattern ${ARGN})
+        file(GLOB found RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${pattern})
+        list(APPEND files ${found})
+    endforeach()
+    qt_add_resources(${target} ${folder} PREFIX /${folder} BASE ${CMAKE_CURRENT_SOURCE_DIR} FILES ${files})
+endfunction()
