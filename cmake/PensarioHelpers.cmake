@@ -51,3 +51,12 @@ function(pensario_embed_folder target)
     endforeach()
     qt_add_resources(${target} ${folder} PREFIX /${folder} BASE ${CMAKE_CURRENT_SOURCE_DIR} FILES ${files})
 endfunction()
+
+# The path of an Oxygen theme file (oxygen-icon-theme), e.g. "48x48/actions/list-add.png".
+function(pensario_oxygen_icon var relative)
+    set(path /usr/share/icons/oxygen/base/${relative})
+    if(NOT EXISTS ${path})
+        message(FATAL_ERROR "Missing ${path}: install oxygen-icon-theme")
+    endif()
+    set(${var} ${path} PARENT_SCOPE)
+endfunction()
