@@ -1,8 +1,8 @@
 #include "adialog.h"
+#include "widgetstate.h"
 
 #include <QHideEvent>
 #include <QLineEdit>
-#include <QSettings>
 #include <QShowEvent>
 
 namespace {
@@ -40,20 +40,13 @@ void ADialog::markInvalid(QWidget* widget)
 
 void ADialog::storeGeometry()
 {
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("geometry"));
-    settings.setValue(objectName(), saveGeometry());
+    storeWidgetState(QStringLiteral("geometry"), objectName(), saveGeometry());
 }
 
 void ADialog::loadGeometry()
 {
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("geometry"));
-    const QVariant stored = settings.value(objectName());
-    if (!stored.isValid())
-        return;
-    if (!restoreGeometry(stored.toByteArray()))
-        qWarning("%s", qPrintable(QStringLiteral("Couldn't restore \"%1\" geometry!").arg(objectName())));
+    loadWidgetState(QStringLiteral("geometry"), objectName(), "geometry",
+                    [this](const QByteArray& state) { return restoreGeometry(state); });
 }
 
 void ADialog::showEvent(QShowEvent* event)

@@ -1,5 +1,6 @@
 #include "amainwindow.h"
 #include "atextviewerbox.h"
+#include "widgetstate.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QShowEvent>
 #include <QStandardPaths>
 
@@ -56,34 +56,24 @@ void AMainWindow::showEvent(QShowEvent* event)
 
 void AMainWindow::loadGeometry()
 {
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("geometry"));
-    const QVariant stored = settings.value(objectName());
-    if (stored.isValid() && !restoreGeometry(stored.toByteArray()))
-        qWarning("%s", qPrintable(QStringLiteral("Couldn't restore \"%1\" geometry!").arg(objectName())));
+    loadWidgetState(QStringLiteral("geometry"), objectName(), "geometry",
+                    [this](const QByteArray& state) { return restoreGeometry(state); });
 }
 
 void AMainWindow::loadStatus()
 {
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("status"));
-    const QVariant stored = settings.value(objectName());
-    if (stored.isValid() && !restoreState(stored.toByteArray(), 0))
-        qWarning("%s", qPrintable(QStringLiteral("Couldn't restore \"%1\" status!").arg(objectName())));
+    loadWidgetState(QStringLiteral("status"), objectName(), "status",
+                    [this](const QByteArray& state) { return restoreState(state, 0); });
 }
 
 void AMainWindow::storeGeometry()
 {
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("geometry"));
-    settings.setValue(objectName(), saveGeometry());
+    storeWidgetState(QStringLiteral("geometry"), objectName(), saveGeometry());
 }
 
 void AMainWindow::storeStatus()
 {
-    QSettings settings;
-    settings.beginGroup(QStringLiteral("status"));
-    settings.setValue(objectName(), saveState(0));
+    storeWidgetState(QStringLiteral("status"), objectName(), saveState(0));
 }
 
 void AMainWindow::handleAboutLink(QUrl url)
