@@ -1,5 +1,6 @@
 #include "atableview.h"
 #include "selectcolumnsdialog.h"
+#include "widgetstate.h"
 
 #include <QAction>
 #include <QBitArray>
@@ -60,11 +61,8 @@ ATableView::ATableView(QWidget* parent)
 
 ATableView::~ATableView()
 {
-    if (objectName().isEmpty())
-        return; // nothing to key the state on
-    QSettings settings;
-    settings.beginGroup(QLatin1String(settingsGroup));
-    settings.setValue(objectName(), horizontalHeader()->saveState());
+    if (!objectName().isEmpty()) // nothing to key the state on otherwise
+        storeWidgetState(QLatin1String(settingsGroup), objectName(), horizontalHeader()->saveState());
 }
 
 void ATableView::setModel(QAbstractItemModel* newModel)
@@ -89,40 +87,34 @@ void ATableView::setModel(QAbstractItemModel* newModel)
         qWarning("Removing model from table.");
         return;
     }
-
-    int n = newModel->columnCount();
-    if (n == 0) {
-        connect(newModel, &QAbstractItemModel::columnsInserted, this, &ATableView::addActionColumn);
-        return;
-    }
-
-    QHeaderView* header = horizontalHeader();
-    if (objectName().isEmpty()) {
-        // a view without a name has no stored state
+    // Without columns there is no state to restore: actions come with the columns.
+    if (newModel->columnCount() > 0) {
+        if (!objectName().isEmpty())
+            restoreHeaderState();
         addActionColumn(QModelIndex(), 0, newModel->columnCount() - 1);
-        connect(newModel, &QAbstractItemModel::columnsInserted, this, &ATableView::addActionColumn);
-        return;
     }
-    const QByteArray defaultState = header->saveState();
-    const int sections = header->count();
+    connect(newModel, &QAbstractItemModel::columnsInserted, this, &ATableView::addActionColumn);
+}
+
+void ATableView::restoreHeaderState()
+{
+    QHeaderView* header = horizontalHeader();
     QSettings settings;
     settings.beginGroup(QLatin1String(settingsGroup));
-    const QByteArray stored = settings.value(objectName(), defaultState).toByteArray();
+    const QVariant stored = settings.value(objectName());
+    if (!stored.isValid())
+        return;
     // The header applies a state saved for another column count only in part,
     // so the count it was saved with is compared before restoring.
-    const int storedSections = savedSectionCount(stored);
-    const bool otherCount = storedSections >= 0 && storedSections != sections;
-    if (!otherCount && !header->restoreState(stored))
-        qWarning("Couldn't restore table state.");
-    if (otherCount || header->count() != sections) {
-        header->restoreState(defaultState);
+    const QByteArray state = stored.toByteArray();
+    const int storedSections = savedSectionCount(state);
+    if (storedSections >= 0 && storedSections != header->count()) {
         qDebug("%s", qPrintable(QStringLiteral("Horizontal headers count != saved columns count in table \"%1\"")
                                     .arg(objectName())));
+        return;
     }
-
-    n = newModel->columnCount();
-    addActionColumn(QModelIndex(), 0, n - 1);
-    connect(newModel, &QAbstractItemModel::columnsInserted, this, &ATableView::addActionColumn);
+    if (!header->restoreState(state))
+        qWarning("Couldn't restore table state.");
 }
 
 void ATableView::addActionColumn(const QModelIndex& parent, int start, int end)
@@ -189,39 +181,20 @@ void ATableView::changeCol()
     setColumnHidden(column, !action->isChecked());
 }
 
+// There is one column action per column of the model, so the actions alone
+// decide; the last visible column is kept by changeCol().
 void ATableView::toggleAll()
 {
-    if (!columnActions.isEmpty()) {
-        for (QAction* action : std::as_const(columnActions))
-            if (!action->isChecked())
-                action->toggle();
-        return;
-    }
-    if (!model())
-        return;
-    for (int c = 0; c < model()->columnCount(); ++c)
-        showColumn(c);
+    for (QAction* action : std::as_const(columnActions))
+        if (!action->isChecked())
+            action->toggle();
 }
 
 void ATableView::toggleNone()
 {
-    if (!columnActions.isEmpty()) {
-        for (int i = columnActions.size() - 1; i >= 1; --i)
-            if (columnActions.at(i)->isChecked())
-                columnActions.at(i)->toggle();
-        return;
-    }
-    if (!model())
-        return;
-    const int count = model()->columnCount();
-    for (int c = count - 1; c >= 1; --c) {
-        bool otherVisible = false;
-        for (int o = 0; o < count && !otherVisible; ++o)
-            otherVisible = o != c && !isColumnHidden(o);
-        if (!otherVisible)
-            return;
-        hideColumn(c);
-    }
+    for (qsizetype i = columnActions.size() - 1; i >= 1; --i)
+        if (columnActions.at(i)->isChecked())
+            columnActions.at(i)->toggle();
 }
 
 void ATableView::advancedColumnSelection()

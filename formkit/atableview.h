@@ -28,6 +28,7 @@ private slots:
     void changeCol();
 
 private:
+    void restoreHeaderState();
     void syncColumnActions();
 
     QList<QAction*> columnActions;
