@@ -1,4 +1,5 @@
 #include "cccvalidator.h"
+#include "digittext.h"
 
 namespace {
 const int weights[] = {1, 2, 4, 8, 5, 10, 9, 7, 3, 6};
@@ -12,14 +13,6 @@ int controlDigit(int sum)
     if (d == 10)
         return 1;
     return d;
-}
-
-bool allDigits(const QString& text)
-{
-    for (const QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
 }
 } // namespace
 
@@ -51,7 +44,7 @@ QValidator::State CCCValidator::validate(QString& input, int& pos) const
     const QString check = input.mid(10, 2);
     const QString account = input.right(10);
     // Digit positions holding anything else can never make a real account.
-    if (!allDigits(bank) || !allDigits(office) || !allDigits(check) || !allDigits(account))
+    if (!isDigitText(bank) || !isDigitText(office) || !isDigitText(check) || !isDigitText(account))
         return Invalid;
     return controlDigits(bank, office, account) == check ? Acceptable : Intermediate;
 }

@@ -1,4 +1,5 @@
 #include "dnivalidator.h"
+#include "digittext.h"
 
 namespace {
 const char letters[] = "TRWAGMYFPDXBNJZSQVHLCKE";
@@ -24,12 +25,11 @@ QValidator::State DNIValidator::validate(QString& input, int& pos) const
         return Acceptable;
     if (input.size() != 9)
         return Intermediate;
-    bool ok = false;
-    const int number = input.left(8).toInt(&ok, 10);
-    // A sign among the digits has no letter: keep the field incomplete.
-    if (!ok || number < 0)
+    // A sign or blank among the digits would still convert: keep the field incomplete.
+    const QStringView digits = QStringView(input).left(8);
+    if (!isDigitText(digits))
         return Intermediate;
-    return input.at(8).toLatin1() == letterFor(number).toLatin1() ? Acceptable : Intermediate;
+    return input.at(8).toLatin1() == letterFor(digits.toInt()).toLatin1() ? Acceptable : Intermediate;
 }
 
 void DNIValidator::fixup(QString& input) const
