@@ -7,12 +7,6 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
-static void initLibraryResources()
-{
-    // The library is static: its bundle is only registered when asked for.
-    Q_INIT_RESOURCE(aresources);
-}
-
 AApplication::AApplication(int& argc, char** argv, const QString& applicationName,
                            const QString& organizationName, const QString& organizationDomain)
     : QApplication(argc, argv)
@@ -46,8 +40,6 @@ AApplication::AApplication(int& argc, char** argv, const QString& applicationNam
     } else {
         qWarning("Couldn't load app translation file");
     }
-
-    initLibraryResources();
 
     auto* libTranslator = new QTranslator(this);
     if (libTranslator->load(QStringLiteral("formkit"), QStringLiteral(":/translations")))
