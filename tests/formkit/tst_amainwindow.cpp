@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
+#include <QSettings>
 #include <QTimer>
 #include <QToolBar>
 
@@ -89,6 +90,23 @@ private slots:
         QCOMPARE(again.geometry(), placed);
         QCOMPARE(again.toolBarArea(again.toolBar), Qt::LeftToolBarArea);
         QVERIFY(!capture.contains(QtWarningMsg, QStringLiteral("Couldn't restore")));
+    }
+
+    void unreadableStoredStateWarnsAndKeepsTheLayout()
+    {
+        {
+            QSettings settings;
+            settings.setValue(QStringLiteral("geometry/MainWindow"), QByteArray("not a geometry"));
+            settings.setValue(QStringLiteral("status/MainWindow"), QByteArray("not a state"));
+        }
+        MessageCapture capture;
+        TestWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(capture.texts(QtWarningMsg).filter(QStringLiteral("Couldn't restore")),
+                 (QStringList{QStringLiteral("Couldn't restore \"MainWindow\" geometry!"),
+                              QStringLiteral("Couldn't restore \"MainWindow\" status!")}));
+        QCOMPARE(window.toolBarArea(window.toolBar), Qt::TopToolBarArea);
     }
 
     void licenceLinks_data()
