@@ -8,7 +8,15 @@
 
 namespace {
 QTemporaryDir* home = nullptr;
+
+void setIdentity()
+{
+    // The application object keeps a name set before it is built.
+    QCoreApplication::setApplicationName(QStringLiteral("Pensario"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Velbrook"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("velbrook.example"));
 }
+} // namespace
 
 void TestEnv::initProcess()
 {
@@ -21,13 +29,6 @@ void TestEnv::initProcess()
     }
     QStandardPaths::setTestModeEnabled(true);
     setIdentity();
-}
-
-void TestEnv::setIdentity()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Pensario"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Velbrook"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("velbrook.example"));
 }
 
 QString TestEnv::homeDir()

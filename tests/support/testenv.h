@@ -8,7 +8,8 @@ class TestEnv
 {
 public:
     // Call once, before the application object: points HOME at a private
-    // temporary folder and switches QStandardPaths to test mode.
+    // temporary folder, switches QStandardPaths to test mode and sets the
+    // identity the program uses, so QSettings and the data folder match.
     static void initProcess();
     // Call from init(): an empty data folder and empty settings for the case.
     static void resetCase();
@@ -16,8 +17,6 @@ public:
     static QString dataDir();
     // The private home folder of this test process.
     static QString homeDir();
-    // Sets the identity the program uses, so QSettings and the data folder match.
-    static void setIdentity();
 };
 
 #endif // TESTENV_H

@@ -12,7 +12,6 @@
     {                                                                   \
         TestEnv::initProcess();                                         \
         QApplication app(argc, argv);                                   \
-        TestEnv::setIdentity();                                         \
         app.setAttribute(Qt::AA_Use96Dpi, true);                        \
         TestObject tc;                                                  \
         QTEST_SET_MAIN_SOURCE_PATH                                      \
