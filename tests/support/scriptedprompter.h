@@ -38,7 +38,7 @@ public:
     QList<Asked> asked() const { return m_asked; }
     int askedCount() const { return m_asked.size(); }
     // Every question received a scripted answer, and no scripted answer is left.
-    bool allAnswered() const { return m_unanswered.isEmpty() && m_answers.isEmpty(); }
+    bool allAnswered() const { return problems().isEmpty(); }
     QStringList problems() const;
 
     QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& title,
