@@ -1,10 +1,10 @@
 #include "aapplication.h"
+#include "amainwindow.h"
 
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTranslator>
 
 AApplication::AApplication(int& argc, char** argv, const QString& applicationName,
@@ -61,10 +61,7 @@ AApplication::AApplication(int& argc, char** argv, const QString& applicationNam
         qWarning("Couldn't load Qt translation file");
     }
 
-    QDir::setSearchPaths(QStringLiteral("icons"),
-                         {QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                              + QStringLiteral("/icons"),
-                          QStringLiteral(":/icons")});
+    QDir::setSearchPaths(QStringLiteral("icons"), {AMainWindow::userIconFolder(), QStringLiteral(":/icons")});
 }
 
 AApplication::~AApplication() = default;

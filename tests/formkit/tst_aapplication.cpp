@@ -1,8 +1,10 @@
 #include "aapplication.h"
+#include "amainwindow.h"
 #include "messageoutput.h"
 #include "selectcolumnsdialog.h"
 #include "testenv.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -31,6 +33,14 @@ void reportApplication()
     out << "app=" << QCoreApplication::translate("TestApp", "Good morning") << '\n';
     out << "qt=" << QCoreApplication::translate("QPlatformTheme", "Cancel") << '\n';
     out << "filter=" << SelectColumnsDialog().findChild<QLabel*>(QStringLiteral("lblFilterAvailable"))->text() << '\n';
+    // the user's icon folder answers the "icons:" prefix
+    QDir().mkpath(AMainWindow::userIconFolder());
+    QFile probe(AMainWindow::userIconFolder() + QStringLiteral("/probe.svg"));
+    if (probe.open(QIODevice::WriteOnly))
+        probe.write("mine");
+    probe.close();
+    QFile viaPrefix(QStringLiteral("icons:probe.svg"));
+    out << "icon=" << (viaPrefix.open(QIODevice::ReadOnly) ? viaPrefix.readAll() : QByteArray("<none>")) << '\n';
     out << "name=" << QCoreApplication::applicationName() << '|' << QCoreApplication::organizationName()
         << '|' << QCoreApplication::organizationDomain() << '\n';
 }
@@ -156,6 +166,7 @@ private slots:
         QCOMPARE(child.value("filter"), filter);
         QCOMPARE(child.value("app"), app);
         QCOMPARE(child.value("name"), QStringLiteral("Pensario|Velbrook|velbrook.example"));
+        QCOMPARE(child.value("icon"), QStringLiteral("mine"));
         if (!qt.isEmpty() && QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qt_es.qm"))
             QCOMPARE(child.value("qt"), qt);
         QCOMPARE(child.err.contains(QStringLiteral("Couldn't load app translation file")), app == QLatin1String("Good morning"));
