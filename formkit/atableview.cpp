@@ -199,15 +199,13 @@ void ATableView::toggleNone()
 
 void ATableView::advancedColumnSelection()
 {
-    if (!model())
-        return;
-    auto* dialog = new SelectColumnsDialog(this, Qt::WindowFlags(), tr("Hidden columns"),
-                                           tr("Showing columns"));
-    dialog->setWindowTitle(tr("Select visible columns"));
-    dialog->setAcceptButtonsVisible(true);
+    // The entry exists only while a model with more than ten columns is set.
+    SelectColumnsDialog dialog(this, Qt::WindowFlags(), tr("Hidden columns"), tr("Showing columns"));
+    dialog.setWindowTitle(tr("Select visible columns"));
+    dialog.setAcceptButtonsVisible(true);
 
-    auto* allColumns = new QStandardItemModel(dialog);
-    auto* showing = new QStandardItemModel(dialog);
+    auto* allColumns = new QStandardItemModel(&dialog);
+    auto* showing = new QStandardItemModel(&dialog);
     const int count = model()->columnCount();
     for (int c = 0; c < count; ++c) {
         const QString title = model()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
@@ -215,9 +213,9 @@ void ATableView::advancedColumnSelection()
         if (!isColumnHidden(c))
             showing->appendRow({new QStandardItem(QString::number(c)), new QStandardItem(title)});
     }
-    dialog->setModels(showing, allColumns);
+    dialog.setModels(showing, allColumns);
 
-    if (dialog->exec() == QDialog::Accepted) {
+    if (dialog.exec() == QDialog::Accepted) {
         for (int c = 0; c < count; ++c)
             hideColumn(c);
         for (int r = 0; r < showing->rowCount(); ++r)
@@ -226,5 +224,4 @@ void ATableView::advancedColumnSelection()
             showColumn(0);
     }
     syncColumnActions();
-    delete dialog;
 }
