@@ -3,8 +3,8 @@
 #include "alta.h"
 #include "alumnotablemodel.h"
 #include "asignaturasalumnotablemodel.h"
-#include "atomicwrite.h"
 #include "dao.h"
+#include "daotransaction.h"
 #include "filaunica.h"
 #include "listquery.h"
 #include "tablatelefonos.h"
@@ -213,7 +213,7 @@ bool Alumno::persist()
         qWarning() << "Intentando almacenar como nuevo un alumno que ya tiene id";
         return false;
     }
-    AtomicWrite write;
+    DaoTransaction write(DaoTransaction::OwnOrSavepoint);
     m_id = Dao::getInstance()->insert(TABLE, COLUMNS.mid(1), fieldValues()).toInt();
     if (m_id == 0)
         return false;
@@ -233,7 +233,7 @@ bool Alumno::update()
         return false;
     }
     Dao* dao = Dao::getInstance();
-    AtomicWrite write;
+    DaoTransaction write(DaoTransaction::OwnOrSavepoint);
     QList<QVariant> values;
     values << m_id << fieldValues() << m_id;
     const bool ok =
@@ -253,7 +253,7 @@ bool Alumno::remove(int id)
 {
     bool ok;
     {
-        AtomicWrite write;
+        DaoTransaction write(DaoTransaction::OwnOrSavepoint);
         ok = borrarTelefonos(id)
              && Dao::getInstance()->deleteFrom(TABLE, {QStringLiteral("id")}, {id})
              && write.commit();

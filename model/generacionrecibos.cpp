@@ -13,8 +13,6 @@
 #include <QSqlQuery>
 
 namespace {
-const QString SAVEPOINT = QStringLiteral("generacion_recibos");
-
 QString sqlInsert()
 {
     const QStringList columnas = Recibo::COLUMNS.mid(1);
@@ -41,8 +39,6 @@ GeneracionRecibos::GeneracionRecibos(int mes)
 GeneracionRecibos::~GeneracionRecibos()
 {
     qDeleteAll(m_nuevos);
-    if (m_abierta)
-        deshacer();
 }
 
 QList<Alta*> GeneracionRecibos::altasActivas(int idAlumno) const
@@ -123,16 +119,12 @@ void GeneracionRecibos::construir(const QList<Alta*>& altas)
 
 bool GeneracionRecibos::empezar()
 {
-    m_tx = std::make_unique<DaoTransaction>();
-    if (!m_tx->owns()) {
-        // Joined: a savepoint lets the run undo its own writes only.
-        m_savepoint = Dao::getInstance()->execute(QStringLiteral("SAVEPOINT ") + SAVEPOINT);
-        if (!m_savepoint) {
-            m_tx.reset();
-            return false;
-        }
+    // Joined: a savepoint lets the run undo its own writes only.
+    m_tx = std::make_unique<DaoTransaction>(DaoTransaction::OwnOrSavepoint);
+    if (!m_tx->canTakeBack()) {
+        m_tx.reset();
+        return false;
     }
-    m_abierta = true;
     return true;
 }
 
@@ -225,32 +217,14 @@ bool GeneracionRecibos::terminar()
             return false;
         }
     }
-    if (m_savepoint && !Dao::getInstance()->execute(QStringLiteral("RELEASE ") + SAVEPOINT)) {
-        deshacer();
-        return false;
-    }
-    m_savepoint = false;
-    if (!m_tx->commit()) {
-        m_tx->rollback();
-        m_abierta = false;
-        m_tx.reset();
-        return false;
-    }
-    m_abierta = false;
+    // A failed commit takes the whole run back.
+    const bool ok = m_tx->commit();
     m_tx.reset();
-    return true;
+    return ok;
 }
 
 void GeneracionRecibos::deshacer()
 {
-    if (!m_abierta)
-        return;
-    if (m_savepoint) {
-        Dao::getInstance()->execute(QStringLiteral("ROLLBACK TO ") + SAVEPOINT);
-        Dao::getInstance()->execute(QStringLiteral("RELEASE ") + SAVEPOINT);
-        m_savepoint = false;
-    }
-    m_tx->rollback();
-    m_abierta = false;
+    // The guard takes back what it holds when it goes.
     m_tx.reset();
 }

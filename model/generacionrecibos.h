@@ -69,8 +69,6 @@ private:
     bool m_updatePreparada = false;
 
     std::unique_ptr<DaoTransaction> m_tx;
-    bool m_savepoint = false;
-    bool m_abierta = false;
 
     bool m_numeracion = false;
     bool m_escrito = false;

@@ -1,7 +1,7 @@
 #include "profesor.h"
 
-#include "atomicwrite.h"
 #include "dao.h"
+#include "daotransaction.h"
 #include "filaunica.h"
 #include "informeprofesor.h"
 #include "listadoresecon.h"
@@ -217,7 +217,7 @@ bool Profesor::persist()
     }
     if (m_apodo.isEmpty())
         m_apodo = m_nombre;
-    AtomicWrite write;
+    DaoTransaction write(DaoTransaction::OwnOrSavepoint);
     m_id = Dao::getInstance()->insert(TABLE, columnas(1, -1), fieldValues()).toInt();
     if (m_id == 0)
         return false;
@@ -238,7 +238,7 @@ bool Profesor::update()
     }
     if (m_apodo.isEmpty())
         m_apodo = m_nombre;
-    AtomicWrite write;
+    DaoTransaction write(DaoTransaction::OwnOrSavepoint);
     QList<QVariant> values;
     values << m_id << fieldValues() << m_id;
     if (!Dao::getInstance()->update(TABLE, COLUMNS, QStringLiteral("id = ?"), values)
@@ -254,7 +254,7 @@ bool Profesor::remove(int id)
 {
     bool ok;
     {
-        AtomicWrite write;
+        DaoTransaction write(DaoTransaction::OwnOrSavepoint);
         ok = deleteTelefonos(id)
              && Dao::getInstance()->deleteFrom(TABLE, {QStringLiteral("id")}, {id})
              && write.commit();
