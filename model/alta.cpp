@@ -2,7 +2,6 @@
 
 #include "dao.h"
 #include "filaunica.h"
-#include "listquery.h"
 #include "turnoasignatura.h"
 #include "valorsql.h"
 
@@ -64,7 +63,7 @@ Alta* Alta::getFromDB(int id)
 QList<Alta*> Alta::listWhere(const QString& where, const QList<QVariant>& values, bool* ok)
 {
     QList<Alta*> result;
-    QSqlQuery query = ListQuery::select(TABLE, COLUMNS, where, QString(), values);
+    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, where, QString(), values);
     if (ok)
         *ok = query.isActive();
     while (query.next())

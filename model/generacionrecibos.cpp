@@ -62,12 +62,8 @@ void GeneracionRecibos::construir(const QList<Alta*>& altas)
             ids.insert(alta->idAlumno());
     QHash<int, Alumno*> alumnos;
     if (!ids.isEmpty()) {
-        QSqlQuery query(QSqlDatabase::database());
-        query.setForwardOnly(true);
-        Dao* dao = Dao::getInstance();
-        if (dao->prepare(query, QStringLiteral("SELECT id, nombre, apellidos, ccc, direccion, localidad, cp, provincia "
-                                               "FROM alumno")))
-            dao->exec(query);
+        QSqlQuery query = Dao::getInstance()->query(
+            QStringLiteral("SELECT id, nombre, apellidos, ccc, direccion, localidad, cp, provincia FROM alumno"));
         while (query.next()) {
             const int id = query.value(0).toInt();
             if (!ids.contains(id))

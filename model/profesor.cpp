@@ -5,7 +5,6 @@
 #include "filaunica.h"
 #include "informeprofesor.h"
 #include "listadoresecon.h"
-#include "listquery.h"
 #include "tablatelefonos.h"
 #include "moneda.h"
 #include "profesortablemodel.h"
@@ -143,16 +142,15 @@ Profesor* Profesor::getFromDB(int id)
 QList<Profesor*> Profesor::getAll()
 {
     QList<Profesor*> result;
-    QSqlQuery query = ListQuery::select(TABLE, COLUMNS, QString(), QString(), {});
+    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QString(), QString(), {});
     while (query.next())
         result.append(fromQuery(query));
     if (result.isEmpty())
         return result;
     // Every teacher is listed, so one query over all phones fills them all.
-    QSqlQuery phones = ListQuery::select(telefonoTable.table(),
-                                   {QStringLiteral("idprofesor"), QStringLiteral("nombre"),
-                                    QStringLiteral("telefono")},
-                                   QString(), QStringLiteral("rowid"), QList<QVariant>());
+    QSqlQuery phones = Dao::getInstance()->select(
+        telefonoTable.table(), {QStringLiteral("idprofesor"), QStringLiteral("nombre"), QStringLiteral("telefono")},
+        QString(), QStringLiteral("rowid"), QList<QVariant>());
     const QHash<int, Telefonos> porProfesor = TablaTelefonos::porDueno(phones);
     for (Profesor* profesor : std::as_const(result))
         profesor->m_telefonos = porProfesor.value(profesor->m_id);
@@ -165,7 +163,7 @@ QList<Profesor*> Profesor::getByAsignatura(int idAsignatura)
                                        "pa.idprofesor WHERE pa.idasignatura = ?")
                             .arg(COLUMNS.join(QStringLiteral(", p.")), TABLE, QStringLiteral("id"));
     QList<Profesor*> result;
-    QSqlQuery query = ListQuery::run(sql, {idAsignatura});
+    QSqlQuery query = Dao::getInstance()->query(sql, {idAsignatura});
     while (query.next())
         result.append(fromQuery(query));
     return result;
