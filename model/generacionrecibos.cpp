@@ -9,25 +9,8 @@
 
 #include <QDebug>
 #include <QSettings>
-#include <QSqlDatabase>
 #include <QSqlQuery>
 
-namespace {
-QString sqlInsert()
-{
-    const QStringList columnas = Recibo::COLUMNS.mid(1);
-    return QStringLiteral("INSERT INTO %1(%2) VALUES (%3);")
-        .arg(Recibo::TABLE, columnas.join(QLatin1Char(',')), Dao::placeholders(columnas.size()));
-}
-
-QString sqlUpdate()
-{
-    QStringList asignaciones;
-    for (const QString& columna : Recibo::COLUMNS.mid(1))
-        asignaciones << columna + QStringLiteral(" = ?");
-    return QStringLiteral("update %1 set %2 WHERE id = ?").arg(Recibo::TABLE, asignaciones.join(QStringLiteral(", ")));
-}
-} // namespace
 
 GeneracionRecibos::GeneracionRecibos(int mes)
 {
@@ -144,23 +127,6 @@ void GeneracionRecibos::cargarNumeracion()
         m_usados.insert(query.value(0).toInt());
 }
 
-bool GeneracionRecibos::ejecutar(QSqlQuery& query, bool& preparada, QString (*sql)(),
-                                 const QList<QVariant>& valores)
-{
-    // The instance is fetched once per run: every fetch reads the settings.
-    if (!m_dao)
-        m_dao = Dao::getInstance();
-    Dao* dao = m_dao;
-    if (!preparada) {
-        query = QSqlQuery(QSqlDatabase::database());
-        if (!dao->prepare(query, sql()))
-            return false;
-        preparada = true;
-    }
-    Dao::bindValues(query, valores);
-    return dao->exec(query);
-}
-
 bool GeneracionRecibos::crear(Recibo* recibo)
 {
     cargarNumeracion();
@@ -168,9 +134,8 @@ bool GeneracionRecibos::crear(Recibo* recibo)
         ++m_siguiente;
     recibo->m_nrecibo = m_siguiente;
     recibo->m_serie = m_serie;
-    if (!ejecutar(m_insert, m_insertPreparada, sqlInsert, recibo->rowValues()))
+    if (!recibo->insertRow())
         return false;
-    recibo->m_id = m_insert.lastInsertId().toInt();
     // a number is taken only by a stored bill
     m_usados.insert(m_siguiente);
     m_maximo = qMax(m_maximo, m_siguiente);
@@ -191,9 +156,7 @@ bool GeneracionRecibos::sobrescribir(Recibo* recibo, const Recibo* almacenado)
         if (Moneda::aCentimos(recibo->m_importepagado) == Moneda::aCentimos(recibo->m_importe))
             recibo->m_pagado = true;
     }
-    QList<QVariant> valores = recibo->rowValues();
-    valores << recibo->m_id;
-    if (!ejecutar(m_update, m_updatePreparada, sqlUpdate, valores))
+    if (!recibo->updateRow())
         return false;
     m_escrito = true;
     return true;
