@@ -203,8 +203,8 @@ QList<QVariant> Profesor::fieldValues() const
             Moneda::aCentimos(m_retencion),
             ValorSql::texto(m_banco),
             ValorSql::texto(m_direccionBanco),
-            ValorSql::fecha(m_fAlta),
-            ValorSql::fecha(m_fBaja)};
+            m_fAlta,
+            m_fBaja};
 }
 
 bool Profesor::persist()
