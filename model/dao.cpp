@@ -676,7 +676,12 @@ bool Dao::checkPassword(const QString& password)
 
 bool Dao::openAndCheckPassword(const QString& password)
 {
-    open(QString(), false);
+    // The password dialogue has just opened, checked and migrated this very
+    // file: opening it again would only repeat the integrity check, which
+    // reads the whole file.
+    const QString path = DBManager::dataDir() + QDir::separator() + DBManager::currentDB(true);
+    if (!m_open || m_inTransaction || connection().databaseName() != path)
+        open(QString(), false);
     const bool ok = checkPassword(password);
     if (ok)
         backup(DBManager::currentDB(true));
