@@ -1,5 +1,6 @@
 #include "dao.h"
 
+#include "daotransaction.h"
 #include "dbmanager.h"
 
 #include <QCoreApplication>
@@ -648,7 +649,7 @@ bool Dao::setPassword(const QString& password)
 
 bool Dao::checkPassword(const QString& password)
 {
-    const bool own = transaction();
+    DaoTransaction tx;
     QSqlQuery q = query(QStringLiteral("SELECT value from property where key=?"), {QStringLiteral("password")});
     const QString stored = q.next() ? q.value(0).toString() : QString();
     q.finish();
@@ -665,12 +666,8 @@ bool Dao::checkPassword(const QString& password)
         if (accepted)
             upgraded = setPassword(password);
     }
-    if (own) {
-        if (upgraded)
-            commit();
-        else
-            rollback();
-    }
+    if (upgraded)
+        tx.commit();
     return accepted;
 }
 
@@ -702,22 +699,19 @@ bool Dao::setPasswordStatic(const QString& password)
 
 bool Dao::isLocked()
 {
-    const bool own = transaction();
+    DaoTransaction tx;
     QSqlQuery q = query(QStringLiteral("SELECT value from property where key=?"), {QStringLiteral("locked")});
     const bool locked = q.next() && q.value(0).toBool();
     q.finish();
-    if (own)
-        commit();
+    tx.commit();
     return locked;
 }
 
 bool Dao::setLocked(bool locked)
 {
-    const bool own = transaction();
-    bool ok = execute(QStringLiteral("UPDATE property set value = ? where key=?"), {locked, QStringLiteral("locked")});
-    if (own)
-        ok = ok ? commit() : (rollback(), false);
-    return ok;
+    DaoTransaction tx;
+    return execute(QStringLiteral("UPDATE property set value = ? where key=?"), {locked, QStringLiteral("locked")})
+           && tx.commit();
 }
 
 bool Dao::lock()
