@@ -88,6 +88,19 @@ void forgetWriteStatements()
     writeStatements().handle = nullptr;
 }
 
+// Every bound value goes through here: a bool becomes the text 'true' or
+// 'false', the form stored files hold and queries compare with.
+void bindValues(QSqlQuery& query, const QList<QVariant>& values)
+{
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant& value = values.at(i);
+        if (value.typeId() == QMetaType::Bool)
+            query.bindValue(i, value.toBool() ? QStringLiteral("true") : QStringLiteral("false"));
+        else
+            query.bindValue(i, value);
+    }
+}
+
 bool isForeignKeyPragma(const QString& piece)
 {
     static const QRegularExpression pragma(QStringLiteral("^\\s*PRAGMA\\s+foreign_keys\\s*="),
@@ -126,11 +139,6 @@ Dao* Dao::getInstance()
     return instance;
 }
 
-bool Dao::debugMode()
-{
-    return debugFlag;
-}
-
 QString Dao::placeholders(int count)
 {
     QString text;
@@ -139,39 +147,19 @@ QString Dao::placeholders(int count)
     return text;
 }
 
-QVariant Dao::toBindable(const QVariant& value)
-{
-    if (value.typeId() == QMetaType::Bool)
-        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    return value;
-}
-
-void Dao::bindValues(QSqlQuery& query, const QList<QVariant>& values)
-{
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, toBindable(values.at(i)));
-}
-
 QVariant Dao::idOrNull(int id)
 {
     return id <= 0 ? QVariant(QMetaType(QMetaType::Int)) : QVariant(id);
 }
 
-QString Dao::selectSql(const QString& table, const QStringList& columns, const QString& where,
-                       const QString& orderBy)
+QSqlQuery Dao::select(const QString& table, const QStringList& columns, const QString& where,
+                      const QString& orderBy, const QList<QVariant>& values)
 {
     QString sql = QStringLiteral("SELECT %1 FROM %2 ").arg(columns.join(QLatin1Char(',')), table);
     if (!where.isEmpty())
         sql += QStringLiteral("WHERE ") + where;
     if (!orderBy.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + orderBy;
-    return sql;
-}
-
-QSqlQuery Dao::select(const QString& table, const QStringList& columns, const QString& where,
-                      const QString& orderBy, const QList<QVariant>& values)
-{
-    const QString sql = selectSql(table, columns, where, orderBy);
     QSqlQuery q(connection());
     // Callers only step forward; a forward-only result does not keep a copy
     // of every row read so far.
