@@ -11,7 +11,6 @@
 #include <QSettings>
 #include <QSqlQuery>
 
-
 GeneracionRecibos::GeneracionRecibos(int mes)
 {
     const QDate hoy = QDate::currentDate();
