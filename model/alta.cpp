@@ -2,7 +2,6 @@
 
 #include "dao.h"
 #include "filaunica.h"
-#include "listquery.h"
 #include "turnoasignatura.h"
 #include "valorsql.h"
 
@@ -64,7 +63,7 @@ Alta* Alta::getFromDB(int id)
 QList<Alta*> Alta::listWhere(const QString& where, const QList<QVariant>& values, bool* ok)
 {
     QList<Alta*> result;
-    QSqlQuery query = ListQuery::select(TABLE, COLUMNS, where, QString(), values);
+    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, where, QString(), values);
     if (ok)
         *ok = query.isActive();
     while (query.next())
@@ -82,7 +81,7 @@ QList<Alta*> Alta::listAltasActivas(QDate ini, QDate fin, int idAlumno, bool* ok
     QString where = QStringLiteral("julianday(%1) <= julianday(?) AND (%2 is null OR julianday(%2) > "
                                    "julianday(?))")
                         .arg(COLUMNS.at(1), COLUMNS.at(2));
-    QList<QVariant> values{ValorSql::fecha(fin), ValorSql::fecha(ini)};
+    QList<QVariant> values{fin, ini};
     if (idAlumno > 0) {
         where += QStringLiteral(" and %1 == ?").arg(COLUMNS.at(10));
         values << idAlumno;
@@ -156,8 +155,8 @@ bool Alta::darDeBajaAltasTurnoAsignatura(int idTurnoAsignatura)
 
 QList<QVariant> Alta::fieldValues() const
 {
-    return {ValorSql::fecha(m_falta),
-            ValorSql::fecha(m_fbaja),
+    return {m_falta,
+            m_fbaja,
             m_precio,
             m_precioBase,
             m_conDescuento,

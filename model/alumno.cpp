@@ -3,10 +3,9 @@
 #include "alta.h"
 #include "alumnotablemodel.h"
 #include "asignaturasalumnotablemodel.h"
-#include "atomicwrite.h"
 #include "dao.h"
+#include "daotransaction.h"
 #include "filaunica.h"
-#include "listquery.h"
 #include "tablatelefonos.h"
 #include "valorsql.h"
 
@@ -134,7 +133,7 @@ QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query)
     const QString sql = QStringLiteral("SELECT idalumno, nombre, telefono FROM %1 WHERE idalumno IN (%2) "
                                        "ORDER BY rowid")
                             .arg(telefonoTable.table(), ids);
-    QSqlQuery phones = ListQuery::run(sql);
+    QSqlQuery phones = Dao::getInstance()->query(sql);
     const QHash<int, Telefonos> porAlumno = TablaTelefonos::porDueno(phones);
     for (Alumno* alumno : std::as_const(result))
         alumno->m_telefonos = porAlumno.value(alumno->m_id);
@@ -143,7 +142,7 @@ QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query)
 
 QList<Alumno*> Alumno::list(const QString& orden, const QString& filtro)
 {
-    QSqlQuery query = ListQuery::select(TABLE, COLUMNS, filtro, orden, {});
+    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, filtro, orden, {});
     return listFromQuery(query);
 }
 
@@ -162,7 +161,7 @@ QList<Alumno*> Alumno::list(int modo, const QString& orden, const QString& filtr
     const QString orderBy = orden.isEmpty() ? QString() : QStringLiteral("ORDER BY ") + orden;
     const QString sql = QString::fromLatin1(sqlTemplate)
                             .arg(TABLE, Alta::TABLE, condicion, orderBy);
-    QSqlQuery query = ListQuery::run(sql);
+    QSqlQuery query = Dao::getInstance()->query(sql);
     return listFromQuery(query);
 }
 
@@ -213,7 +212,7 @@ bool Alumno::persist()
         qWarning() << "Intentando almacenar como nuevo un alumno que ya tiene id";
         return false;
     }
-    AtomicWrite write;
+    DaoTransaction write(DaoTransaction::OwnOrSavepoint);
     m_id = Dao::getInstance()->insert(TABLE, COLUMNS.mid(1), fieldValues()).toInt();
     if (m_id == 0)
         return false;
@@ -233,7 +232,7 @@ bool Alumno::update()
         return false;
     }
     Dao* dao = Dao::getInstance();
-    AtomicWrite write;
+    DaoTransaction write(DaoTransaction::OwnOrSavepoint);
     QList<QVariant> values;
     values << m_id << fieldValues() << m_id;
     const bool ok =
@@ -253,7 +252,7 @@ bool Alumno::remove(int id)
 {
     bool ok;
     {
-        AtomicWrite write;
+        DaoTransaction write(DaoTransaction::OwnOrSavepoint);
         ok = borrarTelefonos(id)
              && Dao::getInstance()->deleteFrom(TABLE, {QStringLiteral("id")}, {id})
              && write.commit();

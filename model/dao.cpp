@@ -1,5 +1,6 @@
 #include "dao.h"
 
+#include "daotransaction.h"
 #include "dbmanager.h"
 
 #include <QCoreApplication>
@@ -87,6 +88,19 @@ void forgetWriteStatements()
     writeStatements().handle = nullptr;
 }
 
+// Every bound value goes through here: a bool becomes the text 'true' or
+// 'false', the form stored files hold and queries compare with.
+void bindValues(QSqlQuery& query, const QList<QVariant>& values)
+{
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant& value = values.at(i);
+        if (value.typeId() == QMetaType::Bool)
+            query.bindValue(i, value.toBool() ? QStringLiteral("true") : QStringLiteral("false"));
+        else
+            query.bindValue(i, value);
+    }
+}
+
 bool isForeignKeyPragma(const QString& piece)
 {
     static const QRegularExpression pragma(QStringLiteral("^\\s*PRAGMA\\s+foreign_keys\\s*="),
@@ -125,11 +139,6 @@ Dao* Dao::getInstance()
     return instance;
 }
 
-bool Dao::debugMode()
-{
-    return debugFlag;
-}
-
 QString Dao::placeholders(int count)
 {
     QString text;
@@ -138,39 +147,19 @@ QString Dao::placeholders(int count)
     return text;
 }
 
-QVariant Dao::toBindable(const QVariant& value)
-{
-    if (value.typeId() == QMetaType::Bool)
-        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    return value;
-}
-
-void Dao::bindValues(QSqlQuery& query, const QList<QVariant>& values)
-{
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, toBindable(values.at(i)));
-}
-
 QVariant Dao::idOrNull(int id)
 {
     return id <= 0 ? QVariant(QMetaType(QMetaType::Int)) : QVariant(id);
 }
 
-QString Dao::selectSql(const QString& table, const QStringList& columns, const QString& where,
-                       const QString& orderBy)
+QSqlQuery Dao::select(const QString& table, const QStringList& columns, const QString& where,
+                      const QString& orderBy, const QList<QVariant>& values)
 {
     QString sql = QStringLiteral("SELECT %1 FROM %2 ").arg(columns.join(QLatin1Char(',')), table);
     if (!where.isEmpty())
         sql += QStringLiteral("WHERE ") + where;
     if (!orderBy.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + orderBy;
-    return sql;
-}
-
-QSqlQuery Dao::select(const QString& table, const QStringList& columns, const QString& where,
-                      const QString& orderBy, const QList<QVariant>& values)
-{
-    const QString sql = selectSql(table, columns, where, orderBy);
     QSqlQuery q(connection());
     // Callers only step forward; a forward-only result does not keep a copy
     // of every row read so far.
@@ -648,7 +637,7 @@ bool Dao::setPassword(const QString& password)
 
 bool Dao::checkPassword(const QString& password)
 {
-    const bool own = transaction();
+    DaoTransaction tx;
     QSqlQuery q = query(QStringLiteral("SELECT value from property where key=?"), {QStringLiteral("password")});
     const QString stored = q.next() ? q.value(0).toString() : QString();
     q.finish();
@@ -665,18 +654,19 @@ bool Dao::checkPassword(const QString& password)
         if (accepted)
             upgraded = setPassword(password);
     }
-    if (own) {
-        if (upgraded)
-            commit();
-        else
-            rollback();
-    }
+    if (upgraded)
+        tx.commit();
     return accepted;
 }
 
 bool Dao::openAndCheckPassword(const QString& password)
 {
-    open(QString(), false);
+    // The password dialogue has just opened, checked and migrated this very
+    // file: opening it again would only repeat the integrity check, which
+    // reads the whole file.
+    const QString path = DBManager::dataDir() + QDir::separator() + DBManager::currentDB(true);
+    if (!m_open || m_inTransaction || connection().databaseName() != path)
+        open(QString(), false);
     const bool ok = checkPassword(password);
     if (ok)
         backup(DBManager::currentDB(true));
@@ -697,22 +687,19 @@ bool Dao::setPasswordStatic(const QString& password)
 
 bool Dao::isLocked()
 {
-    const bool own = transaction();
+    DaoTransaction tx;
     QSqlQuery q = query(QStringLiteral("SELECT value from property where key=?"), {QStringLiteral("locked")});
     const bool locked = q.next() && q.value(0).toBool();
     q.finish();
-    if (own)
-        commit();
+    tx.commit();
     return locked;
 }
 
 bool Dao::setLocked(bool locked)
 {
-    const bool own = transaction();
-    bool ok = execute(QStringLiteral("UPDATE property set value = ? where key=?"), {locked, QStringLiteral("locked")});
-    if (own)
-        ok = ok ? commit() : (rollback(), false);
-    return ok;
+    DaoTransaction tx;
+    return execute(QStringLiteral("UPDATE property set value = ? where key=?"), {locked, QStringLiteral("locked")})
+           && tx.commit();
 }
 
 bool Dao::lock()

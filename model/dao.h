@@ -12,7 +12,8 @@
 // The one door to the academy database: the process's single SQLite
 // connection, the statement builders, one flat transaction, error capture and
 // logging, and the file-level operations (open, integrity, migration, password,
-// lock flag, backups).
+// lock flag, backups). A bound bool is stored as the text 'true' or 'false',
+// the form stored files hold and queries compare with.
 class Dao : public QObject
 {
     Q_OBJECT
@@ -48,13 +49,6 @@ public:
     QPair<int, QString> lastError() const { return {m_lastErrorNumber, m_lastErrorText}; }
 
     static QString placeholders(int count);
-    // "SELECT cols FROM table WHERE where ORDER BY orderBy", each clause only when given.
-    static QString selectSql(const QString& table, const QStringList& columns, const QString& where,
-                             const QString& orderBy);
-    // Every bound value goes through here: a bool becomes the text 'true' or
-    // 'false', the form stored files hold and queries compare with.
-    static QVariant toBindable(const QVariant& value);
-    static void bindValues(QSqlQuery& query, const QList<QVariant>& values);
     // Nullable foreign keys: id <= 0 means "none" and is bound as NULL.
     static QVariant idOrNull(int id);
 
@@ -82,8 +76,6 @@ public:
     // Where the migration looks for "<n>.sql"; ":/scripts/" unless changed.
     static void setScriptFolder(const QString& folder);
     static QString scriptFolder();
-
-    static bool debugMode();
 
 private:
     Dao();

@@ -33,7 +33,7 @@ QString DBManager::dataDir()
 bool DBManager::isValidName(const QString& fileName)
 {
     return !fileName.isEmpty() && !fileName.contains(QLatin1Char('/')) && !fileName.contains(QLatin1Char('\\'))
-           && !fileName.contains(QDir::separator()) && !fileName.contains(QLatin1String(".."))
+           && !fileName.contains(QLatin1String(".."))
            && !fileName.startsWith(QLatin1Char('.')) && !fileName.contains(QLatin1String(".db_"));
 }
 

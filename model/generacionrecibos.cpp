@@ -9,27 +9,7 @@
 
 #include <QDebug>
 #include <QSettings>
-#include <QSqlDatabase>
 #include <QSqlQuery>
-
-namespace {
-const QString SAVEPOINT = QStringLiteral("generacion_recibos");
-
-QString sqlInsert()
-{
-    const QStringList columnas = Recibo::COLUMNS.mid(1);
-    return QStringLiteral("INSERT INTO %1(%2) VALUES (%3);")
-        .arg(Recibo::TABLE, columnas.join(QLatin1Char(',')), Dao::placeholders(columnas.size()));
-}
-
-QString sqlUpdate()
-{
-    QStringList asignaciones;
-    for (const QString& columna : Recibo::COLUMNS.mid(1))
-        asignaciones << columna + QStringLiteral(" = ?");
-    return QStringLiteral("update %1 set %2 WHERE id = ?").arg(Recibo::TABLE, asignaciones.join(QStringLiteral(", ")));
-}
-} // namespace
 
 GeneracionRecibos::GeneracionRecibos(int mes)
 {
@@ -41,8 +21,6 @@ GeneracionRecibos::GeneracionRecibos(int mes)
 GeneracionRecibos::~GeneracionRecibos()
 {
     qDeleteAll(m_nuevos);
-    if (m_abierta)
-        deshacer();
 }
 
 QList<Alta*> GeneracionRecibos::altasActivas(int idAlumno) const
@@ -66,12 +44,8 @@ void GeneracionRecibos::construir(const QList<Alta*>& altas)
             ids.insert(alta->idAlumno());
     QHash<int, Alumno*> alumnos;
     if (!ids.isEmpty()) {
-        QSqlQuery query(QSqlDatabase::database());
-        query.setForwardOnly(true);
-        Dao* dao = Dao::getInstance();
-        if (dao->prepare(query, QStringLiteral("SELECT id, nombre, apellidos, ccc, direccion, localidad, cp, provincia "
-                                               "FROM alumno")))
-            dao->exec(query);
+        QSqlQuery query = Dao::getInstance()->query(
+            QStringLiteral("SELECT id, nombre, apellidos, ccc, direccion, localidad, cp, provincia FROM alumno"));
         while (query.next()) {
             const int id = query.value(0).toInt();
             if (!ids.contains(id))
@@ -123,16 +97,12 @@ void GeneracionRecibos::construir(const QList<Alta*>& altas)
 
 bool GeneracionRecibos::empezar()
 {
-    m_tx = std::make_unique<DaoTransaction>();
-    if (!m_tx->owns()) {
-        // Joined: a savepoint lets the run undo its own writes only.
-        m_savepoint = Dao::getInstance()->execute(QStringLiteral("SAVEPOINT ") + SAVEPOINT);
-        if (!m_savepoint) {
-            m_tx.reset();
-            return false;
-        }
+    // Joined: a savepoint lets the run undo its own writes only.
+    m_tx = std::make_unique<DaoTransaction>(DaoTransaction::OwnOrSavepoint);
+    if (!m_tx->canTakeBack()) {
+        m_tx.reset();
+        return false;
     }
-    m_abierta = true;
     return true;
 }
 
@@ -156,23 +126,6 @@ void GeneracionRecibos::cargarNumeracion()
         m_usados.insert(query.value(0).toInt());
 }
 
-bool GeneracionRecibos::ejecutar(QSqlQuery& query, bool& preparada, QString (*sql)(),
-                                 const QList<QVariant>& valores)
-{
-    // The instance is fetched once per run: every fetch reads the settings.
-    if (!m_dao)
-        m_dao = Dao::getInstance();
-    Dao* dao = m_dao;
-    if (!preparada) {
-        query = QSqlQuery(QSqlDatabase::database());
-        if (!dao->prepare(query, sql()))
-            return false;
-        preparada = true;
-    }
-    Dao::bindValues(query, valores);
-    return dao->exec(query);
-}
-
 bool GeneracionRecibos::crear(Recibo* recibo)
 {
     cargarNumeracion();
@@ -180,9 +133,8 @@ bool GeneracionRecibos::crear(Recibo* recibo)
         ++m_siguiente;
     recibo->m_nrecibo = m_siguiente;
     recibo->m_serie = m_serie;
-    if (!ejecutar(m_insert, m_insertPreparada, sqlInsert, recibo->rowValues()))
+    if (!recibo->insertRow())
         return false;
-    recibo->m_id = m_insert.lastInsertId().toInt();
     // a number is taken only by a stored bill
     m_usados.insert(m_siguiente);
     m_maximo = qMax(m_maximo, m_siguiente);
@@ -203,9 +155,7 @@ bool GeneracionRecibos::sobrescribir(Recibo* recibo, const Recibo* almacenado)
         if (Moneda::aCentimos(recibo->m_importepagado) == Moneda::aCentimos(recibo->m_importe))
             recibo->m_pagado = true;
     }
-    QList<QVariant> valores = recibo->rowValues();
-    valores << recibo->m_id;
-    if (!ejecutar(m_update, m_updatePreparada, sqlUpdate, valores))
+    if (!recibo->updateRow())
         return false;
     m_escrito = true;
     return true;
@@ -225,32 +175,14 @@ bool GeneracionRecibos::terminar()
             return false;
         }
     }
-    if (m_savepoint && !Dao::getInstance()->execute(QStringLiteral("RELEASE ") + SAVEPOINT)) {
-        deshacer();
-        return false;
-    }
-    m_savepoint = false;
-    if (!m_tx->commit()) {
-        m_tx->rollback();
-        m_abierta = false;
-        m_tx.reset();
-        return false;
-    }
-    m_abierta = false;
+    // A failed commit takes the whole run back.
+    const bool ok = m_tx->commit();
     m_tx.reset();
-    return true;
+    return ok;
 }
 
 void GeneracionRecibos::deshacer()
 {
-    if (!m_abierta)
-        return;
-    if (m_savepoint) {
-        Dao::getInstance()->execute(QStringLiteral("ROLLBACK TO ") + SAVEPOINT);
-        Dao::getInstance()->execute(QStringLiteral("RELEASE ") + SAVEPOINT);
-        m_savepoint = false;
-    }
-    m_tx->rollback();
-    m_abierta = false;
+    // The guard takes back what it holds when it goes.
     m_tx.reset();
 }

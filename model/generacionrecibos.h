@@ -5,13 +5,11 @@
 #include <QHash>
 #include <QList>
 #include <QSet>
-#include <QSqlQuery>
 #include <QString>
 
 #include <memory>
 
 class Alta;
-class Dao;
 class DaoTransaction;
 class Recibo;
 
@@ -54,23 +52,13 @@ public:
 
 private:
     void cargarNumeracion();
-    // One statement prepared per run and executed per bill.
-    bool ejecutar(QSqlQuery& query, bool& preparada, QString (*sql)(), const QList<QVariant>& valores);
 
     QDate m_ini;
     QDate m_fin;
     QList<int> m_orden;
     QHash<int, Recibo*> m_nuevos;
 
-    Dao* m_dao = nullptr;
-    QSqlQuery m_insert;
-    QSqlQuery m_update;
-    bool m_insertPreparada = false;
-    bool m_updatePreparada = false;
-
     std::unique_ptr<DaoTransaction> m_tx;
-    bool m_savepoint = false;
-    bool m_abierta = false;
 
     bool m_numeracion = false;
     bool m_escrito = false;

@@ -1,11 +1,10 @@
 #include "profesor.h"
 
-#include "atomicwrite.h"
 #include "dao.h"
+#include "daotransaction.h"
 #include "filaunica.h"
 #include "informeprofesor.h"
 #include "listadoresecon.h"
-#include "listquery.h"
 #include "tablatelefonos.h"
 #include "moneda.h"
 #include "profesortablemodel.h"
@@ -143,16 +142,15 @@ Profesor* Profesor::getFromDB(int id)
 QList<Profesor*> Profesor::getAll()
 {
     QList<Profesor*> result;
-    QSqlQuery query = ListQuery::select(TABLE, COLUMNS, QString(), QString(), {});
+    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QString(), QString(), {});
     while (query.next())
         result.append(fromQuery(query));
     if (result.isEmpty())
         return result;
     // Every teacher is listed, so one query over all phones fills them all.
-    QSqlQuery phones = ListQuery::select(telefonoTable.table(),
-                                   {QStringLiteral("idprofesor"), QStringLiteral("nombre"),
-                                    QStringLiteral("telefono")},
-                                   QString(), QStringLiteral("rowid"), QList<QVariant>());
+    QSqlQuery phones = Dao::getInstance()->select(
+        telefonoTable.table(), {QStringLiteral("idprofesor"), QStringLiteral("nombre"), QStringLiteral("telefono")},
+        QString(), QStringLiteral("rowid"), QList<QVariant>());
     const QHash<int, Telefonos> porProfesor = TablaTelefonos::porDueno(phones);
     for (Profesor* profesor : std::as_const(result))
         profesor->m_telefonos = porProfesor.value(profesor->m_id);
@@ -165,7 +163,7 @@ QList<Profesor*> Profesor::getByAsignatura(int idAsignatura)
                                        "pa.idprofesor WHERE pa.idasignatura = ?")
                             .arg(COLUMNS.join(QStringLiteral(", p.")), TABLE, QStringLiteral("id"));
     QList<Profesor*> result;
-    QSqlQuery query = ListQuery::run(sql, {idAsignatura});
+    QSqlQuery query = Dao::getInstance()->query(sql, {idAsignatura});
     while (query.next())
         result.append(fromQuery(query));
     return result;
@@ -205,8 +203,8 @@ QList<QVariant> Profesor::fieldValues() const
             Moneda::aCentimos(m_retencion),
             ValorSql::texto(m_banco),
             ValorSql::texto(m_direccionBanco),
-            ValorSql::fecha(m_fAlta),
-            ValorSql::fecha(m_fBaja)};
+            m_fAlta,
+            m_fBaja};
 }
 
 bool Profesor::persist()
@@ -217,7 +215,7 @@ bool Profesor::persist()
     }
     if (m_apodo.isEmpty())
         m_apodo = m_nombre;
-    AtomicWrite write;
+    DaoTransaction write(DaoTransaction::OwnOrSavepoint);
     m_id = Dao::getInstance()->insert(TABLE, columnas(1, -1), fieldValues()).toInt();
     if (m_id == 0)
         return false;
@@ -238,7 +236,7 @@ bool Profesor::update()
     }
     if (m_apodo.isEmpty())
         m_apodo = m_nombre;
-    AtomicWrite write;
+    DaoTransaction write(DaoTransaction::OwnOrSavepoint);
     QList<QVariant> values;
     values << m_id << fieldValues() << m_id;
     if (!Dao::getInstance()->update(TABLE, COLUMNS, QStringLiteral("id = ?"), values)
@@ -254,7 +252,7 @@ bool Profesor::remove(int id)
 {
     bool ok;
     {
-        AtomicWrite write;
+        DaoTransaction write(DaoTransaction::OwnOrSavepoint);
         ok = deleteTelefonos(id)
              && Dao::getInstance()->deleteFrom(TABLE, {QStringLiteral("id")}, {id})
              && write.commit();

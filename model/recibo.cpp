@@ -6,6 +6,7 @@
 #include "arounder.h"
 #include "dao.h"
 #include "daotransaction.h"
+#include "filaunica.h"
 #include "generacionrecibos.h"
 #include "moneda.h"
 #include "recibotablemodel.h"
@@ -195,15 +196,8 @@ Recibo* Recibo::fromQuery(QSqlQuery& query)
 
 Recibo* Recibo::getFromDB(int id)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
-    if (query.size() >= 2) {
-        qWarning().noquote() << QStringLiteral("More than one result for a getFromDB execution in ")
-                                    + TABLE + QStringLiteral("\n the query was: \n") + query.executedQuery();
-        return nullptr;
-    }
-    if (!query.next())
-        return nullptr;
-    return fromQuery(query);
+    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
+    return query.isValid() ? fromQuery(query) : nullptr;
 }
 
 QList<Recibo*> Recibo::list(Recibo::pagadosImpagados pagados, QDate ini, QDate fin)

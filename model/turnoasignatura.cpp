@@ -5,10 +5,10 @@
 #include "aprompter.h"
 #include "asignatura.h"
 #include "dao.h"
+#include "daotransaction.h"
 #include "filaunica.h"
 #include "moneda.h"
 #include "sesiondeclase.h"
-#include "transaccionopcional.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
 
@@ -209,13 +209,17 @@ bool TurnoAsignatura::persist(bool ownTransaction)
         qWarning() << "Intentando almacenar como nuevo un turnoAsignatura que ya tiene id";
         return false;
     }
-    TransaccionOpcional tx(ownTransaction);
+    DaoTransaction tx(ownTransaction ? DaoTransaction::OwnOrJoin : DaoTransaction::JoinOnly);
     const int newId = Dao::getInstance()->insert(TABLE, columnsWithoutId(), columnValues()).toInt();
     if (newId != 0)
         m_id = newId;
-    const bool ok = tx.terminar(newId != 0, refreshTableModel);
-    if (!ok && tx.propia())
-        m_id = 0; // nothing of it is stored: a retry stores it anew
+    const bool ok = newId != 0 && tx.commit();
+    if (tx.owns()) {
+        if (ok)
+            refreshTableModel();
+        else
+            m_id = 0; // nothing of it is stored: a retry stores it anew
+    }
     return ok;
 }
 
@@ -225,11 +229,14 @@ bool TurnoAsignatura::update(bool ownTransaction)
         qWarning() << "Intentando actualizar un turnoAsignatura sin id";
         return false;
     }
-    TransaccionOpcional tx(ownTransaction);
+    DaoTransaction tx(ownTransaction ? DaoTransaction::OwnOrJoin : DaoTransaction::JoinOnly);
     QList<QVariant> values = columnValues();
     values.append(m_id);
-    return tx.terminar(Dao::getInstance()->update(TABLE, columnsWithoutId(), QStringLiteral("id = ?"), values),
-                       refreshTableModel);
+    const bool ok = Dao::getInstance()->update(TABLE, columnsWithoutId(), QStringLiteral("id = ?"), values)
+                    && tx.commit();
+    if (ok && tx.owns())
+        refreshTableModel();
+    return ok;
 }
 
 bool TurnoAsignatura::remove(int id, bool ownTransaction)
@@ -264,7 +271,7 @@ bool TurnoAsignatura::remove(int id, bool ownTransaction)
             return false;
     }
 
-    TransaccionOpcional tx(ownTransaction);
+    DaoTransaction tx(ownTransaction ? DaoTransaction::OwnOrJoin : DaoTransaction::JoinOnly);
 
     bool ok = Alta::darDeBajaAltasTurnoAsignatura(id);
     for (SesionDeClase* sesion : sesiones) {
@@ -291,8 +298,8 @@ bool TurnoAsignatura::remove(int id, bool ownTransaction)
             ok = Asignatura::remove(asignatura->id());
     }
 
-    ok = tx.terminar(ok, refreshTableModel);
-    if (!tx.propia())
+    ok = ok && tx.commit();
+    if (ok || !tx.owns())
         refreshTableModel();
     return ok;
 }

@@ -12,7 +12,6 @@
 #include "listado.h"
 #include "moneda.h"
 #include "turnoasignatura.h"
-#include "transaccionopcional.h"
 #include "turnocursotablemodel.h"
 
 #include <QCoreApplication>
@@ -222,14 +221,18 @@ bool TurnoCurso::persist(bool useTransaction)
         qWarning() << "Intentando almacenar como nuevo un turnoCurso que ya tiene id. id =" << m_id;
         return false;
     }
-    TransaccionOpcional tx(useTransaction);
+    DaoTransaction tx(useTransaction ? DaoTransaction::OwnOrJoin : DaoTransaction::JoinOnly);
     m_id = Dao::getInstance()
                ->insert(TABLE, COLUMNS.mid(1),
                         {m_nombre, Moneda::aCentimos(m_precioOrientativo), Dao::idOrNull(m_idCurso)})
                .toInt();
-    const bool ok = tx.terminar(m_id != 0 && storeTurnosAsignatura(), refreshTableModel);
-    if (!ok && tx.propia())
-        m_id = 0; // nothing of it is stored: a retry stores it anew
+    const bool ok = m_id != 0 && storeTurnosAsignatura() && tx.commit();
+    if (tx.owns()) {
+        if (ok)
+            refreshTableModel();
+        else
+            m_id = 0; // nothing of it is stored: a retry stores it anew
+    }
     return ok;
 }
 
@@ -239,16 +242,19 @@ bool TurnoCurso::update(bool useTransaction)
         qWarning() << "Intentando actualizar un turnoCurso sin id";
         return false;
     }
-    TransaccionOpcional tx(useTransaction);
-    bool ok = Dao::getInstance()->update(
-        TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"),
-        {m_nombre, Moneda::aCentimos(m_precioOrientativo), Dao::idOrNull(m_idCurso), m_id});
-    return tx.terminar(ok && storeTurnosAsignatura(), refreshTableModel);
+    DaoTransaction tx(useTransaction ? DaoTransaction::OwnOrJoin : DaoTransaction::JoinOnly);
+    const bool ok = Dao::getInstance()->update(
+                        TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"),
+                        {m_nombre, Moneda::aCentimos(m_precioOrientativo), Dao::idOrNull(m_idCurso), m_id})
+                    && storeTurnosAsignatura() && tx.commit();
+    if (ok && tx.owns())
+        refreshTableModel();
+    return ok;
 }
 
 bool TurnoCurso::remove(int id)
 {
-    TransaccionOpcional tx(true);
+    DaoTransaction tx;
     Dao* dao = Dao::getInstance();
     bool ok = dao->deleteFrom(LINK_TABLE, {QStringLiteral("idturnocurso")}, {id});
     std::unique_ptr<TurnoCurso> turno;
@@ -272,8 +278,8 @@ bool TurnoCurso::remove(int id)
     if (ok && hermanos == 1)
         ok = turno->getCurso()->remove();
 
-    ok = tx.terminar(ok, refreshTableModel);
-    if (!tx.propia())
+    ok = ok && tx.commit();
+    if (ok || !tx.owns())
         refreshTableModel();
     return ok;
 }

@@ -1,6 +1,5 @@
 #include "dao.h"
 #include "daotesthelpers.h"
-#include "daotransaction.h"
 #include "messagecapture.h"
 #include "testmain.h"
 
@@ -106,24 +105,6 @@ private slots:
         QCOMPARE(daoValue(u"SELECT count(*) FROM t"_s).toInt(), 1);
         QVERIFY(!dao->commit());
         QVERIFY(capture.contains(QtWarningMsg, u"A commit operation was called with no transaction available"_s));
-
-        // the guard owns a transaction only when none is open, and rolls back when left uncommitted
-        {
-            DaoTransaction tx;
-            QVERIFY(tx.owns());
-            dao->insert(u"t"_s, {"a"}, {2});
-        }
-        QVERIFY(!dao->inTransaction());
-        QVERIFY(dao->transaction());
-        {
-            DaoTransaction inner;
-            QVERIFY(!inner.owns());
-            dao->insert(u"t"_s, {"a"}, {4});
-            QVERIFY(inner.commit());
-        }
-        QVERIFY(dao->inTransaction());
-        QVERIFY(dao->commit());
-        QCOMPARE(daoValue(u"SELECT group_concat(a) FROM (SELECT a FROM t ORDER BY a)"_s).toString(), u"1,4"_s);
     }
 
     void refusedCommitAnswersFalseAndTheFlagFollows()
@@ -145,15 +126,6 @@ private slots:
         QVERIFY(dao->execute(u"ROLLBACK"_s));
         QVERIFY(!dao->commit());
         QVERIFY(!dao->inTransaction());
-
-        // the guard rolls back what the database refused
-        {
-            DaoTransaction tx;
-            QVERIFY(dao->execute(u"INSERT INTO ch VALUES (9)"_s));
-            QVERIFY(!tx.commit());
-        }
-        QVERIFY(!dao->inTransaction());
-        QCOMPARE(daoValue(u"SELECT count(*) FROM ch"_s).toInt(), 1);
     }
 };
 

@@ -88,6 +88,8 @@ private slots:
         QCOMPARE(prompter.asked().at(1).text, u"You can't enter an empty password. Try again"_s);
         for (const MessageCapture::Message& m : capture.messages())
             QVERIFY2(!m.text.contains(u"S3cret-pass"_s), qPrintable(m.text));
+        // opened (integrity check, migration) once, not again for the check
+        QCOMPARE(capture.texts(QtDebugMsg).filter(u"Path de la base de datos :"_s).size(), 1);
         dao->close();
         QVERIFY(storedPassword().startsWith(u"$argon2id$"_s));
         QVERIFY(DBManager::unlockDB());
