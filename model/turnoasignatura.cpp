@@ -191,7 +191,9 @@ QString TurnoAsignatura::getNombresCursos()
     QStringList nombres;
     while (query.next())
         nombres.append(query.value(0).toString());
-    // Separated, so that two course names never run into one.
+    // Separated, so that two course names never run into one; a course
+    // holding the shift in two of its course shifts is named once.
+    nombres.removeDuplicates();
     m_nombresCursos = nombres.join(QStringLiteral(", "));
     m_nombresCursosLoaded = true;
     return m_nombresCursos;

@@ -37,8 +37,11 @@ void TurnoAsignaturaTableModel::load()
         {});
     while (query.next())
         cursos[query.value(0).toInt()].append(query.value(1).toString());
-    for (auto it = cursos.cbegin(); it != cursos.cend(); ++it)
+    // A course holding the shift in two of its course shifts is named once.
+    for (auto it = cursos.begin(); it != cursos.end(); ++it) {
+        it.value().removeDuplicates();
         m_cursosPorTurno.insert(it.key(), it.value().join(QStringLiteral(", ")));
+    }
 
     // A link stored twice (older files) still names its teacher once.
     QHash<int, QStringList> profesores;
