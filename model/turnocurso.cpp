@@ -278,20 +278,6 @@ bool TurnoCurso::remove(int id)
     return ok;
 }
 
-QString TurnoCurso::importeListado(double importe)
-{
-    QString texto = QString::number(Moneda::redondear(importe), 'f', 2);
-    if (texto.contains(QLatin1Char('.'))) {
-        while (texto.endsWith(QLatin1Char('0')))
-            texto.chop(1);
-        if (texto.endsWith(QLatin1Char('.')))
-            texto.chop(1);
-    }
-    if (texto == QLatin1String("-0"))
-        texto = QStringLiteral("0");
-    return texto;
-}
-
 Listado* TurnoCurso::listadoAltas(QDate ini, QDate fin)
 {
     return listado(true, 1, ini, fin);
@@ -390,7 +376,7 @@ LineaListado* TurnoCurso::lineaAlumno(Alumno* alumno, const QList<TurnoAsignatur
     qint64 totalCentimos = 0;
     for (Alta* alta : std::as_const(suyas))
         totalCentimos += Moneda::aCentimos(alta->precio());
-    linea->addValor(conImportes ? importeListado(Moneda::deCentimos(totalCentimos)) : QString(),
+    linea->addValor(conImportes ? Moneda::formatearListado(Moneda::deCentimos(totalCentimos)) : QString(),
                     QStringLiteral("align=\"center\""));
 
     QStringList telefonos;
@@ -408,7 +394,7 @@ LineaListado* TurnoCurso::lineaAlumno(Alumno* alumno, const QList<TurnoAsignatur
                 entradas = QStringList{QStringLiteral("X")};
                 break;
             }
-            QString entrada = importeListado(alta->precio());
+            QString entrada = Moneda::formatearListado(alta->precio());
             if (conFechas) {
                 entrada += QStringLiteral(" A-") + alta->falta().toString(QStringLiteral("dd.MM.yy"));
                 if (alta->fbaja().isValid())
