@@ -6,6 +6,7 @@
 #include "asignatura.h"
 #include "dao.h"
 #include "filaunica.h"
+#include "modelocompartido.h"
 #include "moneda.h"
 #include "sesiondeclase.h"
 #include "transaccionopcional.h"
@@ -27,7 +28,7 @@ const QStringList TurnoAsignatura::COLUMNS = {QStringLiteral("id"), QStringLiter
                                               QStringLiteral("idasignatura")};
 
 namespace {
-TurnoAsignaturaTableModel* s_tableModel = nullptr;
+ModeloCompartido<TurnoAsignaturaTableModel> s_tableModel;
 
 QStringList columnsWithoutId()
 {
@@ -72,15 +73,12 @@ Asignatura* TurnoAsignatura::getAsignatura()
 
 TurnoAsignaturaTableModel* TurnoAsignatura::getTableModel()
 {
-    if (!s_tableModel)
-        s_tableModel = new TurnoAsignaturaTableModel(nullptr);
-    return s_tableModel;
+    return s_tableModel.get();
 }
 
 void TurnoAsignatura::refreshTableModel()
 {
-    if (s_tableModel)
-        s_tableModel->refresh();
+    s_tableModel.refresh();
 }
 
 TurnoAsignatura* TurnoAsignatura::fromQuery(QSqlQuery& query)

@@ -10,6 +10,7 @@
 #include "daotransaction.h"
 #include "linealistado.h"
 #include "listado.h"
+#include "modelocompartido.h"
 #include "moneda.h"
 #include "turnoasignatura.h"
 #include "transaccionopcional.h"
@@ -27,7 +28,7 @@ const QStringList TurnoCurso::COLUMNS = {QStringLiteral("id"), QStringLiteral("n
                                          QStringLiteral("precioorientativo"), QStringLiteral("idcurso")};
 
 namespace {
-TurnoCursoTableModel* s_tableModel = nullptr;
+ModeloCompartido<TurnoCursoTableModel> s_tableModel;
 const QString LINK_TABLE = QStringLiteral("turnocurso_turnoasignatura");
 } // namespace
 
@@ -126,15 +127,12 @@ void TurnoCurso::clearTurnosAsignatura()
 
 TurnoCursoTableModel* TurnoCurso::getTableModel()
 {
-    if (!s_tableModel)
-        s_tableModel = new TurnoCursoTableModel(nullptr);
-    return s_tableModel;
+    return s_tableModel.get();
 }
 
 void TurnoCurso::refreshTableModel()
 {
-    if (s_tableModel)
-        s_tableModel->refresh();
+    s_tableModel.refresh();
 }
 
 TurnoCurso* TurnoCurso::fromQuery(QSqlQuery& query)
