@@ -57,11 +57,8 @@ Asignatura* TurnoAsignatura::getAsignatura()
 {
     if (m_asignatura)
         return m_asignatura;
-    if (m_idAsignatura < 1)
-        qFatal("Accediendo a la asignatura de un TurnoAsignatura que no tiene asignatura asociada. "
-               "TurnoAsignatura::id()= %d",
-               m_id);
-    Asignatura* asignatura = Asignatura::getFromDB(m_idAsignatura);
+    // A subject that cannot be loaded is as missing as no subject at all.
+    Asignatura* asignatura = m_idAsignatura < 1 ? nullptr : Asignatura::getFromDB(m_idAsignatura);
     if (!asignatura)
         qFatal("Accediendo a la asignatura de un TurnoAsignatura que no tiene asignatura asociada. "
                "TurnoAsignatura::id()= %d",

@@ -53,9 +53,8 @@ Curso* TurnoCurso::getCurso()
 {
     if (m_curso)
         return m_curso;
-    if (m_idCurso == 0)
-        qFatal("Accediendo al curso de un TurnoCurso que no tiene curso asociado. TurnoCurso::id()= %d", m_id);
-    Curso* curso = Curso::getFromDB(m_idCurso);
+    // A course that cannot be loaded is as missing as no course at all.
+    Curso* curso = m_idCurso == 0 ? nullptr : Curso::getFromDB(m_idCurso);
     if (!curso)
         qFatal("Accediendo al curso de un TurnoCurso que no tiene curso asociado. TurnoCurso::id()= %d", m_id);
     curso->setParent(this);
