@@ -389,10 +389,8 @@ QDate TurnoAsignatura::getFechaSinPlaza(Alta* alta, bool isUpdate) const
     if (todas.isEmpty())
         return QDate();
 
+    // Sorted by start date, nulls first: the last one started latest.
     QDate fin = todas.last()->falta();
-    for (Alta* a : todas)
-        if (a->falta().isValid() && (!fin.isValid() || a->falta() > fin))
-            fin = a->falta();
     if (!fin.isValid() || fin <= inicio)
         fin = inicio;
     qDebug() << "There are more altas for this turnoasignatura on the sistem. We check capacity until last "
