@@ -16,7 +16,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QSqlError>
-#include <QSqlRecord>
 
 #include <algorithm>
 #include <memory>

@@ -16,7 +16,6 @@
 #include "transaccionopcional.h"
 #include "turnocursotablemodel.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QLocale>
 #include <QSet>
