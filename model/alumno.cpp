@@ -6,6 +6,7 @@
 #include "dao.h"
 #include "daotransaction.h"
 #include "filaunica.h"
+#include "modelocompartido.h"
 #include "tablatelefonos.h"
 #include "valorsql.h"
 
@@ -22,7 +23,7 @@ const QStringList Alumno::COLUMNS = {
     QStringLiteral("descuento"), QStringLiteral("banco"),     QStringLiteral("direccionBanco")};
 
 namespace {
-AlumnoTableModel* sharedModel = nullptr;
+ModeloCompartido<AlumnoTableModel> sharedModel;
 
 const TablaTelefonos telefonoTable(QStringLiteral("telefonoalumno"), QStringLiteral("idalumno"),
                                    QStringLiteral("alumno"));
@@ -69,15 +70,12 @@ QString Alumno::telefonosString() const
 
 AlumnoTableModel* Alumno::getModel()
 {
-    if (!sharedModel)
-        sharedModel = new AlumnoTableModel(nullptr);
-    return sharedModel;
+    return sharedModel.get();
 }
 
 void Alumno::refreshModel()
 {
-    if (sharedModel)
-        sharedModel->refresh();
+    sharedModel.refresh();
 }
 
 Alumno* Alumno::fromRow(QSqlQuery& query)

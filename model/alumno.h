@@ -97,9 +97,8 @@ public:
     int persistAlta(Alta* alta, bool forzar);
     int updateAlta(Alta* alta, bool forzar);
 
-    void loadTelefonos();
-
 private:
+    void loadTelefonos();
     static Alumno* fromRow(QSqlQuery& query);
     static QList<Alumno*> listFromQuery(QSqlQuery& query);
     bool saveTelefonos(const Telefonos& telefonos);

@@ -17,26 +17,13 @@ QStringList titles()
 }
 
 AlumnoTableModel::AlumnoTableModel(QObject* parent)
-    : ReadOnlyTableModel(titles(), parent)
-    , m_alumnos(Alumno::list(0, QString(), QString()))
+    : EntityTableModel(titles(), parent)
 {
+    replaceRows(Alumno::list(modo, QString(), QString()));
 }
 
-AlumnoTableModel::~AlumnoTableModel()
+QVariant AlumnoTableModel::cell(Alumno* a, const QModelIndex& index) const
 {
-    qDeleteAll(m_alumnos);
-}
-
-int AlumnoTableModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : m_alumnos.size();
-}
-
-QVariant AlumnoTableModel::data(const QModelIndex& index, int role) const
-{
-    if (role != Qt::DisplayRole || index.row() < 0 || index.row() >= m_alumnos.size())
-        return QVariant();
-    const Alumno* a = m_alumnos.at(index.row());
     switch (index.column()) {
     case 0: return a->nombre();
     case 1: return a->apellidos();
@@ -58,17 +45,12 @@ QVariant AlumnoTableModel::data(const QModelIndex& index, int role) const
 void AlumnoTableModel::refresh()
 {
     beginResetModel();
-    qDeleteAll(m_alumnos);
-    m_alumnos = Alumno::list(modo, QString(), QString());
+    replaceRows(Alumno::list(modo, QString(), QString()));
     endResetModel();
 }
 
 int AlumnoTableModel::getId(const QModelIndex& index) const
 {
-    const int row = sourceRow(index, m_alumnos.size());
-    if (row < 0) {
-        qWarning() << "invalid qModelIndex for get an id on AlumnoTableModel ";
-        return -1;
-    }
-    return m_alumnos.at(row)->id();
+    const Alumno* alumno = rowAt(index);
+    return alumno ? alumno->id() : -1;
 }

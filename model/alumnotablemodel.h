@@ -1,23 +1,17 @@
 #ifndef ALUMNOTABLEMODEL_H
 #define ALUMNOTABLEMODEL_H
 
-#include "readonlytablemodel.h"
-
-#include <QList>
+#include "entitytablemodel.h"
 
 class Alumno;
 
 // The students of the students page: current, former or all of them.
-class AlumnoTableModel : public ReadOnlyTableModel
+class AlumnoTableModel : public EntityTableModel<Alumno>
 {
     Q_OBJECT
 
 public:
     explicit AlumnoTableModel(QObject* parent = nullptr);
-    ~AlumnoTableModel() override;
-
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     // Reloads the students of the current mode, phones included.
     void refresh();
@@ -27,8 +21,8 @@ public:
     // 0 current students, 1 former students, 2 all; takes effect at refresh().
     int modo = 0;
 
-private:
-    QList<Alumno*> m_alumnos;
+protected:
+    QVariant cell(Alumno* a, const QModelIndex& index) const override;
 };
 
 #endif // ALUMNOTABLEMODEL_H

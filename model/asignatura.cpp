@@ -198,6 +198,16 @@ bool Asignatura::linkProfesores(const QList<Profesor*>& profesores)
     return true;
 }
 
+bool Asignatura::persistTurnosNuevos()
+{
+    for (TurnoAsignatura* turno : std::as_const(m_turnosNuevos)) {
+        turno->setIdAsignatura(m_id);
+        if (!turno->persist(false))
+            return false;
+    }
+    return true;
+}
+
 bool Asignatura::persist()
 {
     if (m_id >= 1) {
@@ -208,17 +218,9 @@ bool Asignatura::persist()
     const QList<QVariant> values{m_nombre, Moneda::aCentimos(m_precioOrientativo), m_descripcion, m_edad};
     const int newId = Dao::getInstance()->insert(TABLE, COLUMNS.mid(1), values).toInt();
     bool ok = newId != 0;
-    if (ok) {
+    if (ok)
         m_id = newId;
-        for (TurnoAsignatura* turno : std::as_const(m_turnosNuevos)) {
-            turno->setIdAsignatura(m_id);
-            if (!turno->persist(false)) {
-                ok = false;
-                break;
-            }
-        }
-    }
-    ok = ok && linkProfesores(m_profesoresNuevos) && linkProfesores(m_profesores);
+    ok = ok && persistTurnosNuevos() && linkProfesores(m_profesoresNuevos) && linkProfesores(m_profesores);
 
     if (!ok) {
         // Rolled back here: nothing of this write is stored, so the objects
@@ -253,14 +255,7 @@ bool Asignatura::update()
     DaoTransaction tx;
     bool ok = dao->update(TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"),
                           {m_nombre, Moneda::aCentimos(m_precioOrientativo), m_descripcion, m_edad, m_id});
-    if (ok) {
-        for (TurnoAsignatura* turno : std::as_const(m_turnosNuevos)) {
-            if (!turno->persist(false)) {
-                ok = false;
-                break;
-            }
-        }
-    }
+    ok = ok && persistTurnosNuevos();
     if (ok) {
         turnos();
         for (TurnoAsignatura* turno : std::as_const(m_turnos)) {

@@ -53,6 +53,8 @@ public:
     static QString errorString();
 
 private:
+    // The new shifts, for this subject, inside the caller's transaction; stops at the first failure.
+    bool persistTurnosNuevos();
     bool linkProfesor(int idProfesor);
     // Stops at the first link that fails.
     bool linkProfesores(const QList<Profesor*>& profesores);

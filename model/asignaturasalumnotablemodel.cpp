@@ -18,30 +18,25 @@ QStringList titles()
 }
 
 AsignaturasAlumnoTableModel::AsignaturasAlumnoTableModel(int idAlumno, QObject* parent)
-    : ReadOnlyTableModel(titles(), parent)
+    : EntityTableModel(titles(), parent)
     , m_alumno(Alumno::getFromDB(idAlumno))
 {
-    // A student that cannot be loaded simply has no rows.
-    if (m_alumno)
-        m_altas = m_alumno->altas();
+    replaceRows(altas());
 }
 
 AsignaturasAlumnoTableModel::~AsignaturasAlumnoTableModel()
 {
-    qDeleteAll(m_altas);
     delete m_alumno;
 }
 
-int AsignaturasAlumnoTableModel::rowCount(const QModelIndex& parent) const
+QList<Alta*> AsignaturasAlumnoTableModel::altas() const
 {
-    return parent.isValid() ? 0 : m_altas.size();
+    // A student that cannot be loaded simply has no rows.
+    return m_alumno ? m_alumno->altas() : QList<Alta*>();
 }
 
-QVariant AsignaturasAlumnoTableModel::data(const QModelIndex& index, int role) const
+QVariant AsignaturasAlumnoTableModel::cell(Alta* alta, const QModelIndex& index) const
 {
-    if (role != Qt::DisplayRole || index.row() < 0 || index.row() >= m_altas.size())
-        return QVariant();
-    const Alta* alta = m_altas.at(index.row());
     switch (index.column()) {
     case 0: return alta->nombreAsignatura();
     case 1: return alta->nombreTurnoAsignatura();
@@ -58,19 +53,11 @@ QVariant AsignaturasAlumnoTableModel::data(const QModelIndex& index, int role) c
 void AsignaturasAlumnoTableModel::refresh()
 {
     beginResetModel();
-    qDeleteAll(m_altas);
-    m_altas.clear();
-    if (m_alumno)
-        m_altas = m_alumno->altas();
+    replaceRows(altas());
     endResetModel();
 }
 
 Alta* AsignaturasAlumnoTableModel::getId(const QModelIndex& index) const
 {
-    const int row = sourceRow(index, m_altas.size());
-    if (row < 0) {
-        qWarning() << "invalid qModelIndex for get an id on AsignaturasAlumnoTableModel ";
-        return nullptr;
-    }
-    return m_altas.at(row);
+    return rowAt(index);
 }

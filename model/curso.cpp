@@ -88,13 +88,10 @@ void Curso::delTurnoCurso(TurnoCurso* turno)
 {
     if (!turno)
         qFatal("Turno::delTurnoCurso(TurnoCurso* tc) - Passing a null TurnoCurso* to be deleted");
-    if (turno->getId() != 0) {
-        turnos();
-        m_turnosBorrados.append(turno->getId());
-        m_turnos.removeAll(turno);
-    } else {
+    if (turno->getId() != 0)
+        removeTurnoById(turno->getId());
+    else
         m_turnosNuevos.removeAll(turno);
-    }
 }
 
 void Curso::removeTurnoById(int id)

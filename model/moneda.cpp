@@ -39,18 +39,46 @@ double Moneda::redondear(double amount)
     return deCentimos(aCentimos(amount));
 }
 
+namespace {
+// Whole units and cents of an amount's magnitude, rounded as stored; the
+// magnitude is unsigned so the minimum value cannot overflow.
+struct Partes {
+    bool negativo;
+    quint64 unidades;
+    quint64 centimos;
+};
+
+Partes partes(double amount)
+{
+    const qint64 cents = Moneda::aCentimos(amount);
+    const quint64 magnitude = cents < 0 ? quint64(0) - quint64(cents) : quint64(cents);
+    return {cents < 0, magnitude / 100, magnitude % 100};
+}
+} // namespace
+
 QString Moneda::formatear(double amount)
 {
-    const qint64 cents = aCentimos(amount);
-    // Work on the magnitude as unsigned so the minimum value cannot overflow.
-    const quint64 magnitude = cents < 0 ? quint64(0) - quint64(cents) : quint64(cents);
+    const Partes p = partes(amount);
     const QLocale locale;
-    QString text = locale.toString(qulonglong(magnitude / 100));
+    QString text = locale.toString(qulonglong(p.unidades));
     text += locale.decimalPoint();
-    const quint64 rest = magnitude % 100;
-    text += locale.zeroDigit().repeated(rest < 10 ? 1 : 0);
-    text += locale.toString(qulonglong(rest));
-    if (cents < 0)
+    text += locale.zeroDigit().repeated(p.centimos < 10 ? 1 : 0);
+    text += locale.toString(qulonglong(p.centimos));
+    if (p.negativo)
         text.prepend(locale.negativeSign());
+    return text;
+}
+
+QString Moneda::formatearListado(double amount)
+{
+    const Partes p = partes(amount);
+    QString text = QString::number(p.unidades);
+    if (p.centimos != 0) {
+        text += QLatin1Char('.') + QString::number(p.centimos).rightJustified(2, QLatin1Char('0'));
+        if (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+    }
+    if (p.negativo)
+        text.prepend(QLatin1Char('-'));
     return text;
 }

@@ -25,6 +25,9 @@ public:
     // An amount for people: always two decimals, never scientific notation,
     // in the default locale's digits and separators (rounded as stored).
     static QString formatear(double amount);
+    // An amount as listings show it: every cent kept, a '.' before them,
+    // no trailing zeros and no exponent (70, 45.5, 12345.67).
+    static QString formatearListado(double amount);
 };
 
 #endif // MONEDA_H

@@ -5,6 +5,7 @@
 #include "filaunica.h"
 #include "informeprofesor.h"
 #include "listadoresecon.h"
+#include "modelocompartido.h"
 #include "tablatelefonos.h"
 #include "moneda.h"
 #include "profesortablemodel.h"
@@ -27,7 +28,7 @@ const QStringList Profesor::COLUMNS = {
     QStringLiteral("fbaja")};
 
 namespace {
-ProfesorTableModel* sharedModel = nullptr;
+ModeloCompartido<ProfesorTableModel> sharedModel;
 
 const TablaTelefonos telefonoTable(QStringLiteral("telefonoprofesor"), QStringLiteral("idprofesor"),
                                    QStringLiteral("profesor"));
@@ -89,15 +90,12 @@ ListadoResEcon* Profesor::resumenEconomico(const QDate& ini, const QDate& fin, b
 
 ProfesorTableModel* Profesor::tableModel()
 {
-    if (!sharedModel)
-        sharedModel = new ProfesorTableModel(nullptr);
-    return sharedModel;
+    return sharedModel.get();
 }
 
 void Profesor::refreshModel()
 {
-    if (sharedModel)
-        sharedModel->refresh();
+    sharedModel.refresh();
 }
 
 QStringList Profesor::columnas(int pos, int length)

@@ -114,9 +114,8 @@ public:
     bool update();
     static bool remove(int id);
 
-    void loadTelefonos();
-
 private:
+    void loadTelefonos();
     bool saveTelefonos(const Telefonos& telefonos);
     static bool deleteTelefonos(int idProfesor);
     static QStringList columnas(int pos, int length);

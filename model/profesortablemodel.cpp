@@ -18,26 +18,13 @@ QStringList titles()
 }
 
 ProfesorTableModel::ProfesorTableModel(QObject* parent)
-    : ReadOnlyTableModel(titles(), parent)
-    , m_profesores(Profesor::getAll())
+    : EntityTableModel(titles(), parent)
 {
+    replaceRows(Profesor::getAll());
 }
 
-ProfesorTableModel::~ProfesorTableModel()
+QVariant ProfesorTableModel::cell(Profesor* p, const QModelIndex& index) const
 {
-    qDeleteAll(m_profesores);
-}
-
-int ProfesorTableModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : m_profesores.size();
-}
-
-QVariant ProfesorTableModel::data(const QModelIndex& index, int role) const
-{
-    if (role != Qt::DisplayRole || index.row() < 0 || index.row() >= m_profesores.size())
-        return QVariant();
-    const Profesor* p = m_profesores.at(index.row());
     switch (index.column()) {
     case 0: return p->nombre();
     case 1: return p->apellidos();
@@ -61,17 +48,12 @@ QVariant ProfesorTableModel::data(const QModelIndex& index, int role) const
 void ProfesorTableModel::refresh()
 {
     beginResetModel();
-    qDeleteAll(m_profesores);
-    m_profesores = Profesor::getAll();
+    replaceRows(Profesor::getAll());
     endResetModel();
 }
 
 int ProfesorTableModel::getId(const QModelIndex& index) const
 {
-    const int row = sourceRow(index, m_profesores.size());
-    if (row < 0) {
-        qWarning() << "invalid qModelIndex for get an id on ProfesorTableModel ";
-        return -1;
-    }
-    return m_profesores.at(row)->id();
+    const Profesor* profesor = rowAt(index);
+    return profesor ? profesor->id() : -1;
 }

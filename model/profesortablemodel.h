@@ -1,30 +1,24 @@
 #ifndef PROFESORTABLEMODEL_H
 #define PROFESORTABLEMODEL_H
 
-#include "readonlytablemodel.h"
-
-#include <QList>
+#include "entitytablemodel.h"
 
 class Profesor;
 
 // Every teacher, in storage order; former teachers included.
-class ProfesorTableModel : public ReadOnlyTableModel
+class ProfesorTableModel : public EntityTableModel<Profesor>
 {
     Q_OBJECT
 
 public:
     explicit ProfesorTableModel(QObject* parent = nullptr);
-    ~ProfesorTableModel() override;
-
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     void refresh();
     // The teacher's id behind a row, or -1.
     int getId(const QModelIndex& index) const;
 
-private:
-    QList<Profesor*> m_profesores;
+protected:
+    QVariant cell(Profesor* p, const QModelIndex& index) const override;
 };
 
 #endif // PROFESORTABLEMODEL_H

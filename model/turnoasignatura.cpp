@@ -7,6 +7,7 @@
 #include "dao.h"
 #include "daotransaction.h"
 #include "filaunica.h"
+#include "modelocompartido.h"
 #include "moneda.h"
 #include "sesiondeclase.h"
 #include "turnoasignaturatablemodel.h"
@@ -15,7 +16,6 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QSqlError>
-#include <QSqlRecord>
 
 #include <algorithm>
 #include <memory>
@@ -27,7 +27,7 @@ const QStringList TurnoAsignatura::COLUMNS = {QStringLiteral("id"), QStringLiter
                                               QStringLiteral("idasignatura")};
 
 namespace {
-TurnoAsignaturaTableModel* s_tableModel = nullptr;
+ModeloCompartido<TurnoAsignaturaTableModel> s_tableModel;
 
 QStringList columnsWithoutId()
 {
@@ -56,11 +56,8 @@ Asignatura* TurnoAsignatura::getAsignatura()
 {
     if (m_asignatura)
         return m_asignatura;
-    if (m_idAsignatura < 1)
-        qFatal("Accediendo a la asignatura de un TurnoAsignatura que no tiene asignatura asociada. "
-               "TurnoAsignatura::id()= %d",
-               m_id);
-    Asignatura* asignatura = Asignatura::getFromDB(m_idAsignatura);
+    // A subject that cannot be loaded is as missing as no subject at all.
+    Asignatura* asignatura = m_idAsignatura < 1 ? nullptr : Asignatura::getFromDB(m_idAsignatura);
     if (!asignatura)
         qFatal("Accediendo a la asignatura de un TurnoAsignatura que no tiene asignatura asociada. "
                "TurnoAsignatura::id()= %d",
@@ -72,15 +69,12 @@ Asignatura* TurnoAsignatura::getAsignatura()
 
 TurnoAsignaturaTableModel* TurnoAsignatura::getTableModel()
 {
-    if (!s_tableModel)
-        s_tableModel = new TurnoAsignaturaTableModel(nullptr);
-    return s_tableModel;
+    return s_tableModel.get();
 }
 
 void TurnoAsignatura::refreshTableModel()
 {
-    if (s_tableModel)
-        s_tableModel->refresh();
+    s_tableModel.refresh();
 }
 
 TurnoAsignatura* TurnoAsignatura::fromQuery(QSqlQuery& query)
@@ -191,7 +185,9 @@ QString TurnoAsignatura::getNombresCursos()
     QStringList nombres;
     while (query.next())
         nombres.append(query.value(0).toString());
-    // Separated, so that two course names never run into one.
+    // Separated, so that two course names never run into one; a course
+    // holding the shift in two of its course shifts is named once.
+    nombres.removeDuplicates();
     m_nombresCursos = nombres.join(QStringLiteral(", "));
     m_nombresCursosLoaded = true;
     return m_nombresCursos;
@@ -399,10 +395,8 @@ QDate TurnoAsignatura::getFechaSinPlaza(Alta* alta, bool isUpdate) const
     if (todas.isEmpty())
         return QDate();
 
+    // Sorted by start date, nulls first: the last one started latest.
     QDate fin = todas.last()->falta();
-    for (Alta* a : todas)
-        if (a->falta().isValid() && (!fin.isValid() || a->falta() > fin))
-            fin = a->falta();
     if (!fin.isValid() || fin <= inicio)
         fin = inicio;
     qDebug() << "There are more altas for this turnoasignatura on the sistem. We check capacity until last "

@@ -9,7 +9,7 @@
 #include <QSqlQuery>
 
 TurnoAsignaturaTableModel::TurnoAsignaturaTableModel(QObject* parent)
-    : ReadOnlyTableModel(titles(), parent)
+    : EntityTableModel(titles(), parent)
 {
     load();
 }
@@ -20,14 +20,12 @@ QStringList TurnoAsignaturaTableModel::titles()
             tr("Teachers"), tr("Number of students"), tr("Order")};
 }
 
-TurnoAsignaturaTableModel::~TurnoAsignaturaTableModel()
-{
-    qDeleteAll(m_turnos);
-}
-
 void TurnoAsignaturaTableModel::load()
 {
-    m_turnos = TurnoAsignatura::listForModel();
+    replaceRows(TurnoAsignatura::listForModel());
+    m_cursosPorTurno.clear();
+    m_profesoresPorAsignatura.clear();
+    m_altasPorTurno.clear();
     Dao* dao = Dao::getInstance();
 
     QHash<int, QStringList> cursos;
@@ -37,8 +35,11 @@ void TurnoAsignaturaTableModel::load()
         {});
     while (query.next())
         cursos[query.value(0).toInt()].append(query.value(1).toString());
-    for (auto it = cursos.cbegin(); it != cursos.cend(); ++it)
+    // A course holding the shift in two of its course shifts is named once.
+    for (auto it = cursos.begin(); it != cursos.end(); ++it) {
+        it.value().removeDuplicates();
         m_cursosPorTurno.insert(it.key(), it.value().join(QStringLiteral(", ")));
+    }
 
     // A link stored twice (older files) still names its teacher once.
     QHash<int, QStringList> profesores;
@@ -69,25 +70,12 @@ void TurnoAsignaturaTableModel::load()
 void TurnoAsignaturaTableModel::refresh()
 {
     beginResetModel();
-    qDeleteAll(m_turnos);
-    m_turnos.clear();
-    m_cursosPorTurno.clear();
-    m_profesoresPorAsignatura.clear();
-    m_altasPorTurno.clear();
     load();
     endResetModel();
 }
 
-int TurnoAsignaturaTableModel::rowCount(const QModelIndex& parent) const
+QVariant TurnoAsignaturaTableModel::cell(TurnoAsignatura* turno, const QModelIndex& index) const
 {
-    return parent.isValid() ? 0 : m_turnos.size();
-}
-
-QVariant TurnoAsignaturaTableModel::data(const QModelIndex& index, int role) const
-{
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() < 0 || index.row() >= m_turnos.size())
-        return QVariant();
-    TurnoAsignatura* turno = m_turnos.at(index.row());
     Asignatura* asignatura = turno->getAsignatura();
     switch (index.column()) {
     case 0:
@@ -114,10 +102,6 @@ QVariant TurnoAsignaturaTableModel::data(const QModelIndex& index, int role) con
 
 int TurnoAsignaturaTableModel::getId(const QModelIndex& index) const
 {
-    const int row = sourceRow(index, m_turnos.size());
-    if (row < 0) {
-        qWarning() << "invalid qModelIndex for get an id on TurnoAsignaturaTableModel ";
-        return -1;
-    }
-    return m_turnos.at(row)->id();
+    const TurnoAsignatura* turno = rowAt(index);
+    return turno ? turno->id() : -1;
 }

@@ -10,11 +10,11 @@
 #include "daotransaction.h"
 #include "linealistado.h"
 #include "listado.h"
+#include "modelocompartido.h"
 #include "moneda.h"
 #include "turnoasignatura.h"
 #include "turnocursotablemodel.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QLocale>
 #include <QSet>
@@ -26,7 +26,7 @@ const QStringList TurnoCurso::COLUMNS = {QStringLiteral("id"), QStringLiteral("n
                                          QStringLiteral("precioorientativo"), QStringLiteral("idcurso")};
 
 namespace {
-TurnoCursoTableModel* s_tableModel = nullptr;
+ModeloCompartido<TurnoCursoTableModel> s_tableModel;
 const QString LINK_TABLE = QStringLiteral("turnocurso_turnoasignatura");
 } // namespace
 
@@ -51,9 +51,8 @@ Curso* TurnoCurso::getCurso()
 {
     if (m_curso)
         return m_curso;
-    if (m_idCurso == 0)
-        qFatal("Accediendo al curso de un TurnoCurso que no tiene curso asociado. TurnoCurso::id()= %d", m_id);
-    Curso* curso = Curso::getFromDB(m_idCurso);
+    // A course that cannot be loaded is as missing as no course at all.
+    Curso* curso = m_idCurso == 0 ? nullptr : Curso::getFromDB(m_idCurso);
     if (!curso)
         qFatal("Accediendo al curso de un TurnoCurso que no tiene curso asociado. TurnoCurso::id()= %d", m_id);
     curso->setParent(this);
@@ -125,15 +124,12 @@ void TurnoCurso::clearTurnosAsignatura()
 
 TurnoCursoTableModel* TurnoCurso::getTableModel()
 {
-    if (!s_tableModel)
-        s_tableModel = new TurnoCursoTableModel(nullptr);
-    return s_tableModel;
+    return s_tableModel.get();
 }
 
 void TurnoCurso::refreshTableModel()
 {
-    if (s_tableModel)
-        s_tableModel->refresh();
+    s_tableModel.refresh();
 }
 
 TurnoCurso* TurnoCurso::fromQuery(QSqlQuery& query)
@@ -284,20 +280,6 @@ bool TurnoCurso::remove(int id)
     return ok;
 }
 
-QString TurnoCurso::importeListado(double importe)
-{
-    QString texto = QString::number(Moneda::redondear(importe), 'f', 2);
-    if (texto.contains(QLatin1Char('.'))) {
-        while (texto.endsWith(QLatin1Char('0')))
-            texto.chop(1);
-        if (texto.endsWith(QLatin1Char('.')))
-            texto.chop(1);
-    }
-    if (texto == QLatin1String("-0"))
-        texto = QStringLiteral("0");
-    return texto;
-}
-
 Listado* TurnoCurso::listadoAltas(QDate ini, QDate fin)
 {
     return listado(true, 1, ini, fin);
@@ -396,7 +378,7 @@ LineaListado* TurnoCurso::lineaAlumno(Alumno* alumno, const QList<TurnoAsignatur
     qint64 totalCentimos = 0;
     for (Alta* alta : std::as_const(suyas))
         totalCentimos += Moneda::aCentimos(alta->precio());
-    linea->addValor(conImportes ? importeListado(Moneda::deCentimos(totalCentimos)) : QString(),
+    linea->addValor(conImportes ? Moneda::formatearListado(Moneda::deCentimos(totalCentimos)) : QString(),
                     QStringLiteral("align=\"center\""));
 
     QStringList telefonos;
@@ -414,7 +396,7 @@ LineaListado* TurnoCurso::lineaAlumno(Alumno* alumno, const QList<TurnoAsignatur
                 entradas = QStringList{QStringLiteral("X")};
                 break;
             }
-            QString entrada = importeListado(alta->precio());
+            QString entrada = Moneda::formatearListado(alta->precio());
             if (conFechas) {
                 entrada += QStringLiteral(" A-") + alta->falta().toString(QStringLiteral("dd.MM.yy"));
                 if (alta->fbaja().isValid())

@@ -71,9 +71,6 @@ public:
     Listado* listadoBajas(QDate ini, QDate fin);
     static LineaListado* lineaAlumno(Alumno* alumno, const QList<TurnoAsignatura*>& turnos,
                                      const QList<Alta*>& altas, bool conImportes, bool conFechas);
-    // An amount as the listings show it: every cent kept, no exponent,
-    // no trailing zeros (70, 45.5, 12345.67).
-    static QString importeListado(double importe);
 
 private:
     friend class Curso;

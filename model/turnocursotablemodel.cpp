@@ -8,7 +8,7 @@
 #include <QSqlQuery>
 
 TurnoCursoTableModel::TurnoCursoTableModel(QObject* parent)
-    : ReadOnlyTableModel(titles(), parent)
+    : EntityTableModel(titles(), parent)
 {
     load();
 }
@@ -18,14 +18,10 @@ QStringList TurnoCursoTableModel::titles()
     return {tr("Course"), tr("Shift"), tr("Description"), tr("Price"), tr("Number of subjects")};
 }
 
-TurnoCursoTableModel::~TurnoCursoTableModel()
-{
-    qDeleteAll(m_turnos);
-}
-
 void TurnoCursoTableModel::load()
 {
-    m_turnos = TurnoCurso::listForModel();
+    replaceRows(TurnoCurso::listForModel());
+    m_numTurnosAsignatura.clear();
     // Counted as TurnoCurso::getTurnosAsignatura() lists them: members that
     // are stored subject shifts of a stored subject.
     QSqlQuery query = Dao::getInstance()->query(
@@ -40,23 +36,12 @@ void TurnoCursoTableModel::load()
 void TurnoCursoTableModel::refresh()
 {
     beginResetModel();
-    qDeleteAll(m_turnos);
-    m_turnos.clear();
-    m_numTurnosAsignatura.clear();
     load();
     endResetModel();
 }
 
-int TurnoCursoTableModel::rowCount(const QModelIndex& parent) const
+QVariant TurnoCursoTableModel::cell(TurnoCurso* turno, const QModelIndex& index) const
 {
-    return parent.isValid() ? 0 : m_turnos.size();
-}
-
-QVariant TurnoCursoTableModel::data(const QModelIndex& index, int role) const
-{
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() < 0 || index.row() >= m_turnos.size())
-        return QVariant();
-    TurnoCurso* turno = m_turnos.at(index.row());
     switch (index.column()) {
     case 0:
         return turno->getCurso()->nombre();
@@ -76,10 +61,6 @@ QVariant TurnoCursoTableModel::data(const QModelIndex& index, int role) const
 
 int TurnoCursoTableModel::getId(const QModelIndex& index) const
 {
-    const int row = sourceRow(index, m_turnos.size());
-    if (row < 0) {
-        qWarning() << "invalid qModelIndex for get an id on TurnoCursoTableModel ";
-        return -1;
-    }
-    return m_turnos.at(row)->getId();
+    const TurnoCurso* turno = rowAt(index);
+    return turno ? turno->getId() : -1;
 }

@@ -114,12 +114,6 @@ private slots:
                                                "20 A-10.01.24 B-01.06.24", "Beca"}));
         QCOMPARE(fila(*bajas, 1).at(4), QStringLiteral("45.5 A-31.03.24 B-30.06.24"));
     }
-
-    void amountsKeepTheirCents()
-    {
-        QCOMPARE(TurnoCurso::importeListado(1234567.8), QStringLiteral("1234567.8"));
-        QCOMPARE(TurnoCurso::importeListado(0.1 + 0.2), QStringLiteral("0.3"));
-    }
 };
 
 PENSARIO_TEST_MAIN(TestListadoTurnoCurso)

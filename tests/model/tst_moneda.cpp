@@ -47,8 +47,15 @@ private slots:
         QCOMPARE(Moneda::formatear(0.005), QStringLiteral("0.01"));
         QCOMPARE(Moneda::formatear(123456789012.34), QStringLiteral("123456789012.34"));
         QCOMPARE(Moneda::formatear(-0.004), QStringLiteral("0.00"));
+        // Listings keep every cent and drop trailing zeros, in any locale.
+        QCOMPARE(Moneda::formatearListado(1234567.8), QStringLiteral("1234567.8"));
+        QCOMPARE(Moneda::formatearListado(0.1 + 0.2), QStringLiteral("0.3"));
+        QCOMPARE(Moneda::formatearListado(70), QStringLiteral("70"));
+        QCOMPARE(Moneda::formatearListado(-0.05), QStringLiteral("-0.05"));
+        QCOMPARE(Moneda::formatearListado(-0.004), QStringLiteral("0"));
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         QCOMPARE(Moneda::formatear(-1234.5), QStringLiteral("-1234,50"));
+        QCOMPARE(Moneda::formatearListado(-1234.5), QStringLiteral("-1234.5"));
     }
 };
 

@@ -47,6 +47,9 @@ private slots:
         QCOMPARE(model->getId(proxy.index(1, 5)), carla);
         QCOMPARE(proxy.data(proxy.index(0, 12)).toString(), QStringLiteral("casa: 981; móbil: 600"));
         QCOMPARE(proxy.data(proxy.index(0, 10)).toDate(), QDate(2020, 9, 1));
+        // Only the display role and the horizontal titles are served.
+        QVERIFY(!model->data(model->index(0, 0), Qt::EditRole).isValid());
+        QVERIFY(!model->headerData(0, Qt::Vertical).isValid());
     }
 
     void refreshRunsTwoStatementsAndCellsNone()

@@ -49,6 +49,7 @@ private slots:
         const int l1 = turno(asignatura(QStringLiteral("Lengua"), 30, 1), QStringLiteral("L1"));
         const int tc = turnoCurso(QStringLiteral("Bach"), QStringLiteral("A"), {m2, l1});
         turnoCurso(QStringLiteral("ESO"), QStringLiteral("B"), {m2});
+        turnoCurso(QStringLiteral("Bach"), QStringLiteral("C"), {m2}); // Bach is named once
         const QList<TurnoAsignatura*> miembros = TurnoAsignatura::listByTurnoCurso(tc);
         QCOMPARE(miembros.size(), 2);
         QCOMPARE(miembros.at(0)->id(), l1);

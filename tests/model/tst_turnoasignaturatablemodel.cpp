@@ -52,6 +52,7 @@ private slots:
         const int idG1 = count("SELECT id FROM turnoasignatura WHERE nombre = 'G1'");
         turnoCurso(QStringLiteral("Bach"), QStringLiteral("M"), {idG1});
         turnoCurso(QStringLiteral("ESO"), QStringLiteral("M"), {idG1});
+        turnoCurso(QStringLiteral("Bach"), QStringLiteral("T"), {idG1}); // Bach is named once
         const QDate hoy = QDate::currentDate();
         QVERIFY(alta(alumno("a", "a"), idG1, hoy.addDays(-1)));
         QVERIFY(alta(alumno("b", "b"), idG1, hoy.addDays(-10), hoy));             // left today: out

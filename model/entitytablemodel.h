@@ -1,0 +1,61 @@
+#ifndef ENTITYTABLEMODEL_H
+#define ENTITYTABLEMODEL_H
+
+#include "readonlytablemodel.h"
+
+#include <QDebug>
+#include <QList>
+
+// A read-only model whose rows are entity objects it owns: it deletes them
+// when the list is replaced and when it goes. Subclasses give the cells of a
+// row; data() answers only the display role of an existing row.
+template<class T>
+class EntityTableModel : public ReadOnlyTableModel
+{
+public:
+    ~EntityTableModel() override { qDeleteAll(m_rows); }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : int(m_rows.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override
+    {
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rows.size())
+            return QVariant();
+        return cell(m_rows.at(index.row()), index);
+    }
+
+protected:
+    using ReadOnlyTableModel::ReadOnlyTableModel;
+
+    // The value of index's column for the row's object.
+    virtual QVariant cell(T* row, const QModelIndex& index) const = 0;
+
+    // Takes the new rows and deletes the old ones; after construction, only
+    // between beginResetModel() and endResetModel().
+    void replaceRows(const QList<T*>& rows)
+    {
+        qDeleteAll(m_rows);
+        m_rows = rows;
+    }
+
+    // The object behind an index of this model or of any proxy stacked on it;
+    // null, with a warning naming the model, for any other index.
+    T* rowAt(const QModelIndex& index) const
+    {
+        const int row = sourceRow(index, int(m_rows.size()));
+        if (row < 0) {
+            qWarning().noquote() << QStringLiteral("invalid qModelIndex for get an id on %1 ")
+                                        .arg(QLatin1String(metaObject()->className()));
+            return nullptr;
+        }
+        return m_rows.at(row);
+    }
+
+private:
+    QList<T*> m_rows;
+};
+
+#endif // ENTITYTABLEMODEL_H
