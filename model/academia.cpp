@@ -23,6 +23,10 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include <algorithm>
+#include <memory>
+#include <utility>
+
 namespace {
 
 const char* const kGrupo = "CONFIGURATION";
@@ -67,41 +71,6 @@ QString rellenar(const QString& texto, const QStringList& valores)
         resultado += c;
     }
     return resultado;
-}
-
-// Replaces every "delim + name + delim" of plantilla by its value, in one pass.
-QString rellenarPlantilla(const QString& plantilla, const QString& delimitador,
-                          const QList<QPair<QString, QString>>& valores)
-{
-    QStringList nombres;
-    QHash<QString, QString> porNombre;
-    for (const auto& v : valores) {
-        nombres << QRegularExpression::escape(v.first);
-        porNombre.insert(v.first, v.second);
-    }
-    const QString d = QRegularExpression::escape(delimitador);
-    const QRegularExpression marca(d + QStringLiteral("(") + nombres.join(QLatin1Char('|')) + QStringLiteral(")") + d);
-    QString resultado;
-    qsizetype desde = 0;
-    auto it = marca.globalMatch(plantilla);
-    while (it.hasNext()) {
-        const auto m = it.next();
-        resultado += plantilla.mid(desde, m.capturedStart() - desde);
-        resultado += porNombre.value(m.captured(1));
-        desde = m.capturedEnd();
-    }
-    resultado += plantilla.mid(desde);
-    return resultado;
-}
-
-QString leerPlantilla(const QString& fileName)
-{
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly)) {
-        qDebug() << "Error opening resource file" << fileName;
-        return QString();
-    }
-    return QString::fromUtf8(f.readAll());
 }
 
 QString configuracion(const char* clave)
@@ -483,8 +452,8 @@ QString Academia::datosAcademiaHtml()
 
 QString Academia::cabeceraListado()
 {
-    return leerPlantilla(QStringLiteral(":/html/cabeceraListado.html"))
-        .replace(QLatin1String("%%DATOSACADEMIA%%"), datosAcademiaHtml());
+    return rellenarPlantilla(QStringLiteral(":/html/cabeceraListado.html"),
+                             {{QStringLiteral("%%DATOSACADEMIA%%"), datosAcademiaHtml()}});
 }
 
 QString Academia::horarioSecretaria(const QLocale& locale)
@@ -526,20 +495,51 @@ QString Academia::horarioSecretaria(const QLocale& locale)
 QString Academia::escritoImpagos(const QString& nombreAlumno, const QString& tablaDeudas, const QLocale& locale,
                                  const QString& lugar)
 {
-    const QString plantilla = leerPlantilla(locale.language() == QLocale::Galician
-                                                ? QStringLiteral(":/html/pageEscritoImpagos_gl.html")
-                                                : QStringLiteral(":/html/pageEscritoImpagos.html"));
+    const QString plantilla = locale.language() == QLocale::Galician
+                                  ? QStringLiteral(":/html/pageEscritoImpagos_gl.html")
+                                  : QStringLiteral(":/html/pageEscritoImpagos.html");
     const QDate hoy = QDate::currentDate();
     // tablaDeudas is markup built by the caller; everything else is plain text
     return rellenarPlantilla(
-        plantilla, QStringLiteral("##"),
-        {{QStringLiteral("nombrealumno"), nombreAlumno.toHtmlEscaped()},
-         {QStringLiteral("tablaDeudas"), tablaDeudas},
-         {QStringLiteral("horariosecreteria"), horarioSecretaria(locale).toHtmlEscaped()},
-         {QStringLiteral("diames"), QString::number(hoy.day())},
-         {QStringLiteral("nombremes"), locale.monthName(hoy.month(), QLocale::LongFormat).toHtmlEscaped()},
-         {QStringLiteral("year"), QString::number(hoy.year())},
-         {QStringLiteral("lugar"), (lugar.isEmpty() ? reciboExpedidoEn() : lugar).toHtmlEscaped()}});
+        plantilla,
+        {{QStringLiteral("##nombrealumno##"), nombreAlumno.toHtmlEscaped()},
+         {QStringLiteral("##tablaDeudas##"), tablaDeudas},
+         {QStringLiteral("##horariosecreteria##"), horarioSecretaria(locale).toHtmlEscaped()},
+         {QStringLiteral("##diames##"), QString::number(hoy.day())},
+         {QStringLiteral("##nombremes##"), locale.monthName(hoy.month(), QLocale::LongFormat).toHtmlEscaped()},
+         {QStringLiteral("##year##"), QString::number(hoy.year())},
+         {QStringLiteral("##lugar##"), (lugar.isEmpty() ? reciboExpedidoEn() : lugar).toHtmlEscaped()}});
+}
+
+QString Academia::rellenarPlantilla(const QString& fileName, const QList<QPair<QString, QString>>& valores)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly)) {
+        qDebug() << "Error opening resource file" << fileName;
+        return QString();
+    }
+    const QString plantilla = QString::fromUtf8(f.readAll());
+    // Longer tokens first, so that no token is taken for a shorter one it contains.
+    QList<QPair<QString, QString>> porLongitud = valores;
+    std::stable_sort(porLongitud.begin(), porLongitud.end(),
+                     [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+    QStringList tokens;
+    QHash<QString, QString> porToken;
+    for (const auto& [token, valor] : std::as_const(porLongitud)) {
+        tokens << QRegularExpression::escape(token);
+        porToken.insert(token, valor);
+    }
+    const QRegularExpression marca(tokens.join(QLatin1Char('|')));
+    QString resultado;
+    qsizetype desde = 0;
+    for (auto it = marca.globalMatch(plantilla); it.hasNext();) {
+        const auto m = it.next();
+        resultado += QStringView(plantilla).mid(desde, m.capturedStart() - desde);
+        resultado += porToken.value(m.captured());
+        desde = m.capturedEnd();
+    }
+    resultado += QStringView(plantilla).mid(desde);
+    return resultado;
 }
 
 QString Academia::leerFichero(const QString& fileName)

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QLocale>
 #include <QObject>
+#include <QPair>
 #include <QPixmap>
 #include <QString>
 #include <QTime>
@@ -51,6 +52,9 @@ public:
     static QString escritoImpagos(const QString& nombreAlumno, const QString& tablaDeudas, const QLocale& locale,
                                   const QString& lugar);
     static QString leerFichero(const QString& fileName);
+    // A UTF-8 template with every token of valores replaced by its value in
+    // one pass: a value is never searched for tokens, whatever it holds.
+    static QString rellenarPlantilla(const QString& fileName, const QList<QPair<QString, QString>>& valores);
 };
 
 #endif // ACADEMIA_H

@@ -12,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QDebug>
-#include <QFile>
 #include <QHash>
 #include <QSet>
 #include <QSettings>
@@ -607,16 +606,6 @@ QString Recibo::conceptoYaPagadoYDescuento() const
     return resultado;
 }
 
-QString Recibo::leerPlantilla(const QString& nombre)
-{
-    QFile file(nombre);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug().noquote() << QStringLiteral("Error opening resource file \"") + nombre + QStringLiteral("\"");
-        return QString();
-    }
-    return QString::fromUtf8(file.readAll());
-}
-
 namespace {
 // Text typed by people goes into markup escaped, line breaks kept.
 QString enHtml(const QString& texto)
@@ -629,27 +618,27 @@ QString Recibo::toHtmlPage() const
 {
     QSettings settings;
     settings.beginGroup(QStringLiteral("CONFIGURATION"));
-    QString page = leerPlantilla(QStringLiteral(":/html/pageRecibo.html"));
-    page.replace(CONCEPTO, enHtml(conceptoYaPagadoYDescuento()));
-    page.replace(DATOSALUMNO, enHtml(m_datosalumno));
-    page.replace(FEXPEDICION, m_fecha.toString(QStringLiteral("dd/MM/yyyy")));
-    page.replace(NRECIBO, enHtml(m_serie) + QStringLiteral(" - ") + QString::number(m_nrecibo));
-    page.replace(IMPORTE, Moneda::formatear(m_importe));
-    page.replace(PAGADEROEN, enHtml(m_pagaderoen));
-    page.replace(NOMBREACADEMIA, enHtml(Academia::nombre()));
     const int dias = settings.value(QStringLiteral("recibo_diasVencimiento"), 0).toInt();
-    page.replace(FVENCIMIENTO, m_fecha.addDays(dias).toString(QStringLiteral("dd/MM/yyyy")));
-    page.replace(EXPEDIDOEN, enHtml(settings.value(QStringLiteral("recibo_expedidoEn")).toString()));
     settings.endGroup();
-    return page;
+    // The academy block is filled here rather than by the frame, so that no
+    // bill text is ever searched for placeholders.
+    return Academia::rellenarPlantilla(
+        QStringLiteral(":/html/pageRecibo.html"),
+        {{CONCEPTO, enHtml(conceptoYaPagadoYDescuento())},
+         {DATOSALUMNO, enHtml(m_datosalumno)},
+         {FEXPEDICION, m_fecha.toString(QStringLiteral("dd/MM/yyyy"))},
+         {NRECIBO, enHtml(m_serie) + QStringLiteral(" - ") + QString::number(m_nrecibo)},
+         {IMPORTE, Moneda::formatear(m_importe)},
+         {PAGADEROEN, enHtml(m_pagaderoen)},
+         {NOMBREACADEMIA, enHtml(Academia::nombre())},
+         {FVENCIMIENTO, m_fecha.addDays(dias).toString(QStringLiteral("dd/MM/yyyy"))},
+         {EXPEDIDOEN, enHtml(Academia::reciboExpedidoEn())},
+         {DATOSACADEMIA, Academia::datosAcademiaHtml()}});
 }
 
 QString Recibo::toHtmlBody(QString content)
 {
-    QString body = leerPlantilla(QStringLiteral(":/html/body.html"));
-    body.replace(CONTENT, content);
-    body.replace(DATOSACADEMIA, Academia::datosAcademiaHtml());
-    return body;
+    return Academia::rellenarPlantilla(QStringLiteral(":/html/body.html"), {{CONTENT, content}});
 }
 
 QString Recibo::toHtml() const
