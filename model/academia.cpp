@@ -39,17 +39,23 @@ const char* const kDobleAlta = QT_TRANSLATE_NOOP("Academia", "Student %1 has alr
 const char* const kHorario = QT_TRANSLATE_NOOP("Academia", "The office is open from %1 to %2 %3");
 const char* const kHorarioTarde = QT_TRANSLATE_NOOP("Academia", "and from %1 to %2");
 
-// Faults the two lists own. Released faults are kept alive through two more
-// checks, because pages and dialogs may still hold the result list they came in.
-QList<EstadoAcademiaFallo*> g_actuales;
-QList<EstadoAcademiaFallo*> g_ignorados;
-QList<EstadoAcademiaFallo*> g_retirados;
-QList<EstadoAcademiaFallo*> g_retiradosAntes;
+using Fallos = QList<std::shared_ptr<EstadoAcademiaFallo>>;
 
-void retirar(QList<EstadoAcademiaFallo*>& lista)
+// A fault lives while the current or the ignored list holds it, or while it
+// belongs to one of the three latest checks: a result list stays readable
+// while two more checks run (the status dialog checks again while the dialog
+// that opened it still holds its own list).
+Fallos g_actuales;
+Fallos g_ignorados;
+QList<Fallos> g_recientes;
+
+QList<EstadoAcademiaFallo*> punteros(const Fallos& fallos)
 {
-    g_retirados.append(lista);
-    lista.clear();
+    QList<EstadoAcademiaFallo*> lista;
+    lista.reserve(fallos.size());
+    for (const auto& f : fallos)
+        lista << f.get();
+    return lista;
 }
 
 // Fills %1..%9 of texto in one pass, so neither the order of the placeholders
@@ -308,10 +314,6 @@ bool Academia::rollback()
 
 QList<EstadoAcademia*> Academia::comprobarEstado()
 {
-    qDeleteAll(g_retiradosAntes);
-    g_retiradosAntes = g_retirados;
-    g_retirados.clear();
-
     QList<EstadoAcademia*> resultado;
     solapamientos(resultado, QStringLiteral("consulta_solapar_alumnos"), kSolapaAlumno,
                   EstadoAcademiaInconsistenciaSolapamiento::Alumno);
@@ -329,27 +331,29 @@ QList<EstadoAcademia*> Academia::comprobarEstado()
     dobleAltaTurno(resultado);
     dobleAltaAsignatura(resultado);
 
-    retirar(g_actuales);
+    Fallos fallos;
     for (EstadoAcademia* e : std::as_const(resultado)) {
         if (e->tipo() != EstadoAcademia::Fallo)
             continue;
         auto* fallo = static_cast<EstadoAcademiaFallo*>(e);
-        g_actuales << fallo;
-        for (const EstadoAcademiaFallo* ignorado : std::as_const(g_ignorados)) {
-            if (EstadoAcademiaFallo::mismoFallo(fallo, ignorado)) {
+        fallos.append(std::shared_ptr<EstadoAcademiaFallo>(fallo));
+        for (const auto& ignorado : std::as_const(g_ignorados)) {
+            if (EstadoAcademiaFallo::mismoFallo(fallo, ignorado.get())) {
                 fallo->setIgnorado(true);
                 break;
             }
         }
     }
+    g_recientes.append(fallos);
+    if (g_recientes.size() > 3)
+        g_recientes.removeFirst();
+    g_actuales = std::move(fallos);
     return resultado;
 }
 
 void Academia::ignorarAvisos()
 {
-    retirar(g_ignorados);
-    g_ignorados = g_actuales;
-    g_actuales.clear();
+    g_ignorados = std::exchange(g_actuales, {});
 }
 
 void Academia::inicializarEstado()
@@ -365,12 +369,12 @@ void Academia::inicializarEstado()
 
 QList<EstadoAcademiaFallo*> Academia::avisosActuales()
 {
-    return g_actuales;
+    return punteros(g_actuales);
 }
 
 QList<EstadoAcademiaFallo*> Academia::avisosIgnorados()
 {
-    return g_ignorados;
+    return punteros(g_ignorados);
 }
 
 QTime Academia::horaApertura()

@@ -26,9 +26,9 @@ public:
     static bool commit();
     static bool rollback();
 
-    // The consistency check. Faults (tipo 2) stay owned by the current-faults
-    // list; the rest belong to the caller. A result list stays readable until
-    // two further checks have run.
+    // The consistency check. Faults (tipo 2) belong to the academy services,
+    // the rest to the caller. A result list stays readable while two further
+    // checks run.
     static QList<EstadoAcademia*> comprobarEstado();
     // The faults of the latest check become the ignored ones.
     static void ignorarAvisos();
