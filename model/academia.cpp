@@ -23,6 +23,10 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+#include <algorithm>
+#include <memory>
+#include <utility>
+
 namespace {
 
 const char* const kGrupo = "CONFIGURATION";
@@ -35,17 +39,23 @@ const char* const kDobleAlta = QT_TRANSLATE_NOOP("Academia", "Student %1 has alr
 const char* const kHorario = QT_TRANSLATE_NOOP("Academia", "The office is open from %1 to %2 %3");
 const char* const kHorarioTarde = QT_TRANSLATE_NOOP("Academia", "and from %1 to %2");
 
-// Faults the two lists own. Released faults are kept alive through two more
-// checks, because pages and dialogs may still hold the result list they came in.
-QList<EstadoAcademiaFallo*> g_actuales;
-QList<EstadoAcademiaFallo*> g_ignorados;
-QList<EstadoAcademiaFallo*> g_retirados;
-QList<EstadoAcademiaFallo*> g_retiradosAntes;
+using Fallos = QList<std::shared_ptr<EstadoAcademiaFallo>>;
 
-void retirar(QList<EstadoAcademiaFallo*>& lista)
+// A fault lives while the current or the ignored list holds it, or while it
+// belongs to one of the three latest checks: a result list stays readable
+// while two more checks run (the status dialog checks again while the dialog
+// that opened it still holds its own list).
+Fallos g_actuales;
+Fallos g_ignorados;
+QList<Fallos> g_recientes;
+
+QList<EstadoAcademiaFallo*> punteros(const Fallos& fallos)
 {
-    g_retirados.append(lista);
-    lista.clear();
+    QList<EstadoAcademiaFallo*> lista;
+    lista.reserve(fallos.size());
+    for (const auto& f : fallos)
+        lista << f.get();
+    return lista;
 }
 
 // Fills %1..%9 of texto in one pass, so neither the order of the placeholders
@@ -67,41 +77,6 @@ QString rellenar(const QString& texto, const QStringList& valores)
         resultado += c;
     }
     return resultado;
-}
-
-// Replaces every "delim + name + delim" of plantilla by its value, in one pass.
-QString rellenarPlantilla(const QString& plantilla, const QString& delimitador,
-                          const QList<QPair<QString, QString>>& valores)
-{
-    QStringList nombres;
-    QHash<QString, QString> porNombre;
-    for (const auto& v : valores) {
-        nombres << QRegularExpression::escape(v.first);
-        porNombre.insert(v.first, v.second);
-    }
-    const QString d = QRegularExpression::escape(delimitador);
-    const QRegularExpression marca(d + QStringLiteral("(") + nombres.join(QLatin1Char('|')) + QStringLiteral(")") + d);
-    QString resultado;
-    qsizetype desde = 0;
-    auto it = marca.globalMatch(plantilla);
-    while (it.hasNext()) {
-        const auto m = it.next();
-        resultado += plantilla.mid(desde, m.capturedStart() - desde);
-        resultado += porNombre.value(m.captured(1));
-        desde = m.capturedEnd();
-    }
-    resultado += plantilla.mid(desde);
-    return resultado;
-}
-
-QString leerPlantilla(const QString& fileName)
-{
-    QFile f(fileName);
-    if (!f.open(QIODevice::ReadOnly)) {
-        qDebug() << "Error opening resource file" << fileName;
-        return QString();
-    }
-    return QString::fromUtf8(f.readAll());
 }
 
 QString configuracion(const char* clave)
@@ -339,10 +314,6 @@ bool Academia::rollback()
 
 QList<EstadoAcademia*> Academia::comprobarEstado()
 {
-    qDeleteAll(g_retiradosAntes);
-    g_retiradosAntes = g_retirados;
-    g_retirados.clear();
-
     QList<EstadoAcademia*> resultado;
     solapamientos(resultado, QStringLiteral("consulta_solapar_alumnos"), kSolapaAlumno,
                   EstadoAcademiaInconsistenciaSolapamiento::Alumno);
@@ -360,27 +331,29 @@ QList<EstadoAcademia*> Academia::comprobarEstado()
     dobleAltaTurno(resultado);
     dobleAltaAsignatura(resultado);
 
-    retirar(g_actuales);
+    Fallos fallos;
     for (EstadoAcademia* e : std::as_const(resultado)) {
         if (e->tipo() != EstadoAcademia::Fallo)
             continue;
         auto* fallo = static_cast<EstadoAcademiaFallo*>(e);
-        g_actuales << fallo;
-        for (const EstadoAcademiaFallo* ignorado : std::as_const(g_ignorados)) {
-            if (EstadoAcademiaFallo::mismoFallo(fallo, ignorado)) {
+        fallos.append(std::shared_ptr<EstadoAcademiaFallo>(fallo));
+        for (const auto& ignorado : std::as_const(g_ignorados)) {
+            if (EstadoAcademiaFallo::mismoFallo(fallo, ignorado.get())) {
                 fallo->setIgnorado(true);
                 break;
             }
         }
     }
+    g_recientes.append(fallos);
+    if (g_recientes.size() > 3)
+        g_recientes.removeFirst();
+    g_actuales = std::move(fallos);
     return resultado;
 }
 
 void Academia::ignorarAvisos()
 {
-    retirar(g_ignorados);
-    g_ignorados = g_actuales;
-    g_actuales.clear();
+    g_ignorados = std::exchange(g_actuales, {});
 }
 
 void Academia::inicializarEstado()
@@ -396,12 +369,12 @@ void Academia::inicializarEstado()
 
 QList<EstadoAcademiaFallo*> Academia::avisosActuales()
 {
-    return g_actuales;
+    return punteros(g_actuales);
 }
 
 QList<EstadoAcademiaFallo*> Academia::avisosIgnorados()
 {
-    return g_ignorados;
+    return punteros(g_ignorados);
 }
 
 QTime Academia::horaApertura()
@@ -483,8 +456,8 @@ QString Academia::datosAcademiaHtml()
 
 QString Academia::cabeceraListado()
 {
-    return leerPlantilla(QStringLiteral(":/html/cabeceraListado.html"))
-        .replace(QLatin1String("%%DATOSACADEMIA%%"), datosAcademiaHtml());
+    return rellenarPlantilla(QStringLiteral(":/html/cabeceraListado.html"),
+                             {{QStringLiteral("%%DATOSACADEMIA%%"), datosAcademiaHtml()}});
 }
 
 QString Academia::horarioSecretaria(const QLocale& locale)
@@ -526,20 +499,51 @@ QString Academia::horarioSecretaria(const QLocale& locale)
 QString Academia::escritoImpagos(const QString& nombreAlumno, const QString& tablaDeudas, const QLocale& locale,
                                  const QString& lugar)
 {
-    const QString plantilla = leerPlantilla(locale.language() == QLocale::Galician
-                                                ? QStringLiteral(":/html/pageEscritoImpagos_gl.html")
-                                                : QStringLiteral(":/html/pageEscritoImpagos.html"));
+    const QString plantilla = locale.language() == QLocale::Galician
+                                  ? QStringLiteral(":/html/pageEscritoImpagos_gl.html")
+                                  : QStringLiteral(":/html/pageEscritoImpagos.html");
     const QDate hoy = QDate::currentDate();
     // tablaDeudas is markup built by the caller; everything else is plain text
     return rellenarPlantilla(
-        plantilla, QStringLiteral("##"),
-        {{QStringLiteral("nombrealumno"), nombreAlumno.toHtmlEscaped()},
-         {QStringLiteral("tablaDeudas"), tablaDeudas},
-         {QStringLiteral("horariosecreteria"), horarioSecretaria(locale).toHtmlEscaped()},
-         {QStringLiteral("diames"), QString::number(hoy.day())},
-         {QStringLiteral("nombremes"), locale.monthName(hoy.month(), QLocale::LongFormat).toHtmlEscaped()},
-         {QStringLiteral("year"), QString::number(hoy.year())},
-         {QStringLiteral("lugar"), (lugar.isEmpty() ? reciboExpedidoEn() : lugar).toHtmlEscaped()}});
+        plantilla,
+        {{QStringLiteral("##nombrealumno##"), nombreAlumno.toHtmlEscaped()},
+         {QStringLiteral("##tablaDeudas##"), tablaDeudas},
+         {QStringLiteral("##horariosecreteria##"), horarioSecretaria(locale).toHtmlEscaped()},
+         {QStringLiteral("##diames##"), QString::number(hoy.day())},
+         {QStringLiteral("##nombremes##"), locale.monthName(hoy.month(), QLocale::LongFormat).toHtmlEscaped()},
+         {QStringLiteral("##year##"), QString::number(hoy.year())},
+         {QStringLiteral("##lugar##"), (lugar.isEmpty() ? reciboExpedidoEn() : lugar).toHtmlEscaped()}});
+}
+
+QString Academia::rellenarPlantilla(const QString& fileName, const QList<QPair<QString, QString>>& valores)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly)) {
+        qDebug() << "Error opening resource file" << fileName;
+        return QString();
+    }
+    const QString plantilla = QString::fromUtf8(f.readAll());
+    // Longer tokens first, so that no token is taken for a shorter one it contains.
+    QList<QPair<QString, QString>> porLongitud = valores;
+    std::stable_sort(porLongitud.begin(), porLongitud.end(),
+                     [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+    QStringList tokens;
+    QHash<QString, QString> porToken;
+    for (const auto& [token, valor] : std::as_const(porLongitud)) {
+        tokens << QRegularExpression::escape(token);
+        porToken.insert(token, valor);
+    }
+    const QRegularExpression marca(tokens.join(QLatin1Char('|')));
+    QString resultado;
+    qsizetype desde = 0;
+    for (auto it = marca.globalMatch(plantilla); it.hasNext();) {
+        const auto m = it.next();
+        resultado += QStringView(plantilla).mid(desde, m.capturedStart() - desde);
+        resultado += porToken.value(m.captured());
+        desde = m.capturedEnd();
+    }
+    resultado += QStringView(plantilla).mid(desde);
+    return resultado;
 }
 
 QString Academia::leerFichero(const QString& fileName)

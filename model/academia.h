@@ -4,6 +4,7 @@
 #include <QList>
 #include <QLocale>
 #include <QObject>
+#include <QPair>
 #include <QPixmap>
 #include <QString>
 #include <QTime>
@@ -25,9 +26,9 @@ public:
     static bool commit();
     static bool rollback();
 
-    // The consistency check. Faults (tipo 2) stay owned by the current-faults
-    // list; the rest belong to the caller. A result list stays readable until
-    // two further checks have run.
+    // The consistency check. Faults (tipo 2) belong to the academy services,
+    // the rest to the caller. A result list stays readable while two further
+    // checks run.
     static QList<EstadoAcademia*> comprobarEstado();
     // The faults of the latest check become the ignored ones.
     static void ignorarAvisos();
@@ -51,6 +52,9 @@ public:
     static QString escritoImpagos(const QString& nombreAlumno, const QString& tablaDeudas, const QLocale& locale,
                                   const QString& lugar);
     static QString leerFichero(const QString& fileName);
+    // A UTF-8 template with every token of valores replaced by its value in
+    // one pass: a value is never searched for tokens, whatever it holds.
+    static QString rellenarPlantilla(const QString& fileName, const QList<QPair<QString, QString>>& valores);
 };
 
 #endif // ACADEMIA_H

@@ -7,6 +7,7 @@
 #include "moneda.h"
 #include "recibo.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QSettings>
 #include <QSqlQuery>
@@ -23,11 +24,27 @@ GeneracionRecibos::~GeneracionRecibos()
     qDeleteAll(m_nuevos);
 }
 
-QList<Alta*> GeneracionRecibos::altasActivas(int idAlumno) const
+QList<Alta*> GeneracionRecibos::altasActivas(const QList<int>& idsAlumno) const
 {
     // The enrolment listing counts a start on its end date: the month ends on
     // its last day, not on the first day of the next one.
-    return Alta::listAltasActivas(m_ini, m_fin.addDays(-1), idAlumno);
+    const QDate ultimo = m_fin.addDays(-1);
+    if (idsAlumno.size() == 1)
+        return Alta::listAltasActivas(m_ini, ultimo, idsAlumno.first());
+    const QList<Alta*> todas = Alta::listAltasActivas(m_ini, ultimo, 0);
+    if (idsAlumno.isEmpty())
+        return todas;
+    // Several students: every student's enrolments in one query, kept for the
+    // given ones in their order, rather than a query per student.
+    QHash<int, QList<Alta*>> porAlumno;
+    for (Alta* alta : todas)
+        porAlumno[alta->idAlumno()] << alta;
+    QList<Alta*> altas;
+    for (int idAlumno : idsAlumno)
+        altas += porAlumno.take(idAlumno);
+    for (const QList<Alta*>& resto : std::as_const(porAlumno))
+        qDeleteAll(resto);
+    return altas;
 }
 
 void GeneracionRecibos::construir(const QList<Alta*>& altas)
@@ -185,4 +202,113 @@ void GeneracionRecibos::deshacer()
 {
     // The guard takes back what it holds when it goes.
     m_tx.reset();
+}
+
+QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& alumnos)
+{
+    GeneracionRecibos run(mes);
+    if (!run.empezar()) {
+        Recibo::refreshModel();
+        return {};
+    }
+
+    QList<int> ids;
+    for (Alumno* alumno : alumnos)
+        if (alumno && alumno->id() > 0)
+            ids << alumno->id();
+    // a list of students none of whom is stored gives no enrolments, not everyone's
+    const QList<Alta*> altas = alumnos.isEmpty() || !ids.isEmpty() ? run.altasActivas(ids) : QList<Alta*>();
+
+    QHash<int, Recibo*> almacenados;
+    const QList<Recibo*> delMes = Recibo::list(Recibo::PAGADOS_E_IMPAGADOS, run.ini(), run.fin());
+    for (Recibo* r : delMes)
+        almacenados.insert(r->idAlumno(), r);
+
+    run.construir(altas);
+    qDeleteAll(altas);
+
+    int creados = 0;
+    int modificados = 0;
+    int sinCambios = 0;
+    bool ok = true;
+    for (int idAlumno : run.alumnos()) {
+        QCoreApplication::processEvents();
+        Recibo* nuevo = run.nuevo(idAlumno);
+        Recibo* almacenado = almacenados.value(idAlumno);
+        if (!almacenado) {
+            ok = run.crear(nuevo);
+            ++creados;
+        } else if (modo == 0 || (modo == 1 && !almacenado->isAutomatico())) {
+            ++sinCambios;
+        } else {
+            ok = run.sobrescribir(nuevo, almacenado);
+            ++modificados;
+            almacenados.remove(idAlumno);
+        }
+        if (!ok)
+            break;
+    }
+    qDeleteAll(delMes);
+
+    if (!ok) {
+        qWarning() << "Recibo::generarRecibos: a bill could not be written; nothing of the run is kept";
+        run.deshacer();
+        Recibo::refreshModel();
+        return {};
+    }
+    if (!run.terminar()) {
+        qWarning() << "Recibo::generarRecibos: the bills could not be committed";
+        Recibo::refreshModel();
+        return {};
+    }
+    Recibo::refreshModel();
+    return {creados, modificados, sinCambios};
+}
+
+int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes)
+{
+    GeneracionRecibos run(mes);
+    QHash<int, Recibo*> dados;
+    QList<int> orden;
+    for (Recibo* r : recibos) {
+        // a bill whose student is gone has no enrolments to be rebuilt from
+        if (!r || !run.enMes(r->fecha()) || r->idAlumno() <= 0)
+            continue;
+        if (!dados.contains(r->idAlumno()))
+            orden << r->idAlumno();
+        dados.insert(r->idAlumno(), r);
+    }
+    if (dados.isEmpty())
+        return 0;
+
+    if (!run.empezar()) {
+        Recibo::refreshModel();
+        return -1;
+    }
+    const QList<Alta*> altas = run.altasActivas(orden);
+    run.construir(altas);
+    qDeleteAll(altas);
+
+    int regenerados = 0;
+    for (int idAlumno : run.alumnos()) {
+        QCoreApplication::processEvents();
+        Recibo* dado = dados.value(idAlumno);
+        if (!dado)
+            continue;
+        if (!run.sobrescribir(run.nuevo(idAlumno), dado)) {
+            qWarning() << "Recibo::regenerarRecibos: a bill could not be written; nothing of the run is kept";
+            run.deshacer();
+            Recibo::refreshModel();
+            return -1;
+        }
+        ++regenerados;
+        dados.remove(idAlumno);
+    }
+    if (!run.terminar()) {
+        qWarning() << "Recibo::regenerarRecibos: the bills could not be committed";
+        Recibo::refreshModel();
+        return -1;
+    }
+    Recibo::refreshModel();
+    return regenerados;
 }

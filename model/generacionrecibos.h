@@ -10,6 +10,7 @@
 #include <memory>
 
 class Alta;
+class Alumno;
 class DaoTransaction;
 class Recibo;
 
@@ -21,19 +22,26 @@ class Recibo;
 class GeneracionRecibos
 {
 public:
-    // mes 0 is the current month; the year is always the current one.
-    explicit GeneracionRecibos(int mes);
+    // Recibo::generarRecibos and Recibo::regenerarRecibos.
+    static QList<int> generar(int modo, int mes, const QList<Alumno*>& alumnos);
+    static int regenerar(const QList<Recibo*>& recibos, int mes);
+
     ~GeneracionRecibos();
     GeneracionRecibos(const GeneracionRecibos&) = delete;
     GeneracionRecibos& operator=(const GeneracionRecibos&) = delete;
+
+private:
+    // mes 0 is the current month; the year is always the current one.
+    explicit GeneracionRecibos(int mes);
 
     QDate ini() const { return m_ini; }
     // First day of the next month, excluded.
     QDate fin() const { return m_fin; }
     bool enMes(const QDate& fecha) const { return fecha >= m_ini && fecha < m_fin; }
 
-    // Enrolments active in the month (idAlumno 0: every student's).
-    QList<Alta*> altasActivas(int idAlumno) const;
+    // The enrolments active in the month of the given students, in their
+    // order (none given: every student's).
+    QList<Alta*> altasActivas(const QList<int>& idsAlumno) const;
 
     // One new bill per student of the enrolments, in order of first appearance.
     void construir(const QList<Alta*>& altas);
@@ -50,7 +58,6 @@ public:
     bool terminar();
     void deshacer();
 
-private:
     void cargarNumeracion();
 
     QDate m_ini;

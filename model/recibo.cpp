@@ -11,10 +11,7 @@
 #include "moneda.h"
 #include "recibotablemodel.h"
 
-#include <QCoreApplication>
 #include <QDebug>
-#include <QFile>
-#include <QHash>
 #include <QSet>
 #include <QSettings>
 #include <QSqlError>
@@ -420,128 +417,12 @@ QStringList Recibo::getSeries(bool soloConRecibos)
 
 QList<int> Recibo::generarRecibos(int modo, int mes, QList<Alumno*> alumnos)
 {
-    GeneracionRecibos run(mes);
-    if (!run.empezar()) {
-        refreshModel();
-        return {};
-    }
-
-    QList<Alta*> altas;
-    if (alumnos.isEmpty()) {
-        altas = run.altasActivas(0);
-    } else {
-        for (Alumno* alumno : alumnos)
-            if (alumno && alumno->id() > 0)
-                altas += run.altasActivas(alumno->id());
-    }
-
-    QHash<int, Recibo*> almacenados;
-    const QList<Recibo*> delMes = list(PAGADOS_E_IMPAGADOS, run.ini(), run.fin());
-    for (Recibo* r : delMes)
-        almacenados.insert(r->idAlumno(), r);
-
-    run.construir(altas);
-    qDeleteAll(altas);
-
-    int creados = 0;
-    int modificados = 0;
-    int sinCambios = 0;
-    bool ok = true;
-    for (int idAlumno : run.alumnos()) {
-        QCoreApplication::processEvents();
-        Recibo* nuevo = run.nuevo(idAlumno);
-        Recibo* almacenado = almacenados.value(idAlumno);
-        if (!almacenado) {
-            ok = run.crear(nuevo);
-            ++creados;
-        } else if (modo == 0 || (modo == 1 && !almacenado->isAutomatico())) {
-            ++sinCambios;
-        } else {
-            ok = run.sobrescribir(nuevo, almacenado);
-            ++modificados;
-            almacenados.remove(idAlumno);
-        }
-        if (!ok)
-            break;
-    }
-    qDeleteAll(delMes);
-
-    if (!ok) {
-        qWarning() << "Recibo::generarRecibos: a bill could not be written; nothing of the run is kept";
-        run.deshacer();
-        refreshModel();
-        return {};
-    }
-    if (!run.terminar()) {
-        qWarning() << "Recibo::generarRecibos: the bills could not be committed";
-        refreshModel();
-        return {};
-    }
-    refreshModel();
-    return {creados, modificados, sinCambios};
+    return GeneracionRecibos::generar(modo, mes, alumnos);
 }
 
 int Recibo::regenerarRecibos(QList<Recibo*> recibos, int mes)
 {
-    GeneracionRecibos run(mes);
-    QHash<int, Recibo*> dados;
-    QList<int> orden;
-    for (Recibo* r : recibos) {
-        // a bill whose student is gone has no enrolments to be rebuilt from
-        if (!r || !run.enMes(r->fecha()) || r->idAlumno() <= 0)
-            continue;
-        if (!dados.contains(r->idAlumno()))
-            orden << r->idAlumno();
-        dados.insert(r->idAlumno(), r);
-    }
-    if (dados.isEmpty())
-        return 0;
-
-    if (!run.empezar()) {
-        refreshModel();
-        return -1;
-    }
-    // Many bills: the month's enrolments of every student in one query, kept
-    // for the given students in their order; one query per student parsed and
-    // ran thousands of statements.
-    QList<Alta*> altas;
-    if (orden.size() == 1) {
-        altas = run.altasActivas(orden.first());
-    } else {
-        QHash<int, QList<Alta*>> porAlumno;
-        const QList<Alta*> todas = run.altasActivas(0);
-        for (Alta* alta : todas)
-            porAlumno[alta->idAlumno()] << alta;
-        for (int idAlumno : orden)
-            altas += porAlumno.take(idAlumno);
-        for (const QList<Alta*>& resto : std::as_const(porAlumno))
-            qDeleteAll(resto);
-    }
-    run.construir(altas);
-    qDeleteAll(altas);
-
-    int regenerados = 0;
-    for (int idAlumno : run.alumnos()) {
-        QCoreApplication::processEvents();
-        Recibo* dado = dados.value(idAlumno);
-        if (!dado)
-            continue;
-        if (!run.sobrescribir(run.nuevo(idAlumno), dado)) {
-            qWarning() << "Recibo::regenerarRecibos: a bill could not be written; nothing of the run is kept";
-            run.deshacer();
-            refreshModel();
-            return -1;
-        }
-        ++regenerados;
-        dados.remove(idAlumno);
-    }
-    if (!run.terminar()) {
-        qWarning() << "Recibo::regenerarRecibos: the bills could not be committed";
-        refreshModel();
-        return -1;
-    }
-    refreshModel();
-    return regenerados;
+    return GeneracionRecibos::regenerar(recibos, mes);
 }
 
 // ---- Rendering -------------------------------------------------------------
@@ -601,16 +482,6 @@ QString Recibo::conceptoYaPagadoYDescuento() const
     return resultado;
 }
 
-QString Recibo::leerPlantilla(const QString& nombre)
-{
-    QFile file(nombre);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug().noquote() << QStringLiteral("Error opening resource file \"") + nombre + QStringLiteral("\"");
-        return QString();
-    }
-    return QString::fromUtf8(file.readAll());
-}
-
 namespace {
 // Text typed by people goes into markup escaped, line breaks kept.
 QString enHtml(const QString& texto)
@@ -623,27 +494,27 @@ QString Recibo::toHtmlPage() const
 {
     QSettings settings;
     settings.beginGroup(QStringLiteral("CONFIGURATION"));
-    QString page = leerPlantilla(QStringLiteral(":/html/pageRecibo.html"));
-    page.replace(CONCEPTO, enHtml(conceptoYaPagadoYDescuento()));
-    page.replace(DATOSALUMNO, enHtml(m_datosalumno));
-    page.replace(FEXPEDICION, m_fecha.toString(QStringLiteral("dd/MM/yyyy")));
-    page.replace(NRECIBO, enHtml(m_serie) + QStringLiteral(" - ") + QString::number(m_nrecibo));
-    page.replace(IMPORTE, Moneda::formatear(m_importe));
-    page.replace(PAGADEROEN, enHtml(m_pagaderoen));
-    page.replace(NOMBREACADEMIA, enHtml(Academia::nombre()));
     const int dias = settings.value(QStringLiteral("recibo_diasVencimiento"), 0).toInt();
-    page.replace(FVENCIMIENTO, m_fecha.addDays(dias).toString(QStringLiteral("dd/MM/yyyy")));
-    page.replace(EXPEDIDOEN, enHtml(settings.value(QStringLiteral("recibo_expedidoEn")).toString()));
     settings.endGroup();
-    return page;
+    // The academy block is filled here rather than by the frame, so that no
+    // bill text is ever searched for placeholders.
+    return Academia::rellenarPlantilla(
+        QStringLiteral(":/html/pageRecibo.html"),
+        {{CONCEPTO, enHtml(conceptoYaPagadoYDescuento())},
+         {DATOSALUMNO, enHtml(m_datosalumno)},
+         {FEXPEDICION, m_fecha.toString(QStringLiteral("dd/MM/yyyy"))},
+         {NRECIBO, enHtml(m_serie) + QStringLiteral(" - ") + QString::number(m_nrecibo)},
+         {IMPORTE, Moneda::formatear(m_importe)},
+         {PAGADEROEN, enHtml(m_pagaderoen)},
+         {NOMBREACADEMIA, enHtml(Academia::nombre())},
+         {FVENCIMIENTO, m_fecha.addDays(dias).toString(QStringLiteral("dd/MM/yyyy"))},
+         {EXPEDIDOEN, enHtml(Academia::reciboExpedidoEn())},
+         {DATOSACADEMIA, Academia::datosAcademiaHtml()}});
 }
 
 QString Recibo::toHtmlBody(QString content)
 {
-    QString body = leerPlantilla(QStringLiteral(":/html/body.html"));
-    body.replace(CONTENT, content);
-    body.replace(DATOSACADEMIA, Academia::datosAcademiaHtml());
-    return body;
+    return Academia::rellenarPlantilla(QStringLiteral(":/html/body.html"), {{CONTENT, content}});
 }
 
 QString Recibo::toHtml() const

@@ -111,7 +111,6 @@ private:
     static int siguienteGuardadoOrFatal();
     static void renumerarTrasEdicion();
     static void refreshModel();
-    static QString leerPlantilla(const QString& nombre);
     static void ventanaMes(int mes, QDate& ini, QDate& fin);
 
     QList<QVariant> rowValues() const;

@@ -2,16 +2,16 @@
 #define RECIBOFIXTURE_H
 
 // A small academy for the bill tests: a fresh database per case, students
-// stored through their entity class and enrolments through theirs.
+// stored through their entity class and enrolments through theirs, with the
+// address and prices the bills print.
 
+#include "academyfixture.h"
 #include "alta.h"
 #include "alumno.h"
 #include "dao.h"
 #include "recibo.h"
-#include "testenv.h"
 
 #include <QDate>
-#include <QSqlQuery>
 #include <QString>
 
 namespace ReciboFixture {
@@ -19,30 +19,27 @@ using namespace Qt::StringLiterals;
 
 inline bool abrirBaseNueva()
 {
-    TestEnv::resetCase();
     if (Dao::getInstance()->inTransaction())
         Dao::getInstance()->rollback();
-    return Dao::getInstance()->open(u"recibos"_s, false);
+    return academy::openFreshDatabase();
 }
 
 // First column of the first row, as text ("" when there is none).
 inline QString valor(const QString& sql, const QList<QVariant>& values = {})
 {
-    QSqlQuery q = Dao::getInstance()->query(sql, values);
-    return q.next() ? q.value(0).toString() : QString();
+    return academy::scalar(sql, values).toString();
 }
 inline QString siguiente() { return valor(u"SELECT value FROM property WHERE key = 'siguienterecibo'"_s); }
+// -1 when there is no row or the value is NULL
 inline int contar(const QString& sql, const QList<QVariant>& values = {})
 {
-    const QString v = valor(sql, values);
-    return v.isEmpty() ? -1 : v.toInt();
+    const QVariant v = academy::scalar(sql, values);
+    return v.isNull() ? -1 : v.toInt();
 }
 
 inline int turno(const QString& asignatura, const QString& nombreTurno = u"A"_s)
 {
-    Dao* dao = Dao::getInstance();
-    const int idAsignatura = dao->insert(u"asignatura"_s, {"nombre"}, {asignatura}).toInt();
-    return dao->insert(u"turnoasignatura"_s, {"nombre", "idasignatura"}, {nombreTurno, idAsignatura}).toInt();
+    return academy::turno(academy::asignatura(asignatura), nombreTurno);
 }
 
 inline int alumno(const QString& nombre, const QString& apellidos, const QString& ccc = QString())

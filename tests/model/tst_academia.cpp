@@ -3,7 +3,10 @@
 #include "academia.h"
 #include "testmain.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QSettings>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -104,6 +107,14 @@ private slots:
         QVERIFY(!html.contains(u"##"_s));
         // a given place wins over the configured one
         QVERIFY(Academia::escritoImpagos(u"Ana"_s, QString(), locale, u"Redondela"_s).contains(u"Redondela, a "_s));
+
+        // laid out as printed, the letter leaves its blank space above the salutation
+        QTextDocument doc;
+        doc.setHtml(html);
+        doc.setPageSize(QSizeF(794, 1123));
+        const QTextCursor saludo = doc.find(u"Estimad"_s);
+        QVERIFY(!saludo.isNull());
+        QVERIFY(doc.documentLayout()->blockBoundingRect(saludo.block()).top() >= 100);
     }
 };
 

@@ -1,20 +1,21 @@
 #ifndef TST_ACADEMIAFIXTURE_H
 #define TST_ACADEMIAFIXTURE_H
 
-// A small academy written straight into a fresh database, for the consistency
-// check tests: every helper returns the new row's id.
+// A small academy in a fresh database for the consistency check tests: every
+// helper returns the new row's id. Rows the check needs as they are (sessions
+// at any minute, enrolments with their own names or a removed shift) are
+// written straight; the rest come from the shared model fixture.
 
 #include "academia.h"
+#include "academyfixture.h"
 #include "dao.h"
 #include "estadoacademia.h"
 #include "estadoacademiafallo.h"
 #include "estadoacademiainconsistencia.h"
 #include "estadoacademiainconsistenciasolapamiento.h"
-#include "testenv.h"
 
 #include <QDate>
 #include <QSettings>
-#include <QSqlQuery>
 #include <QStringList>
 
 namespace AcademiaFixture {
@@ -22,31 +23,24 @@ using namespace Qt::StringLiterals;
 
 inline bool abrirBaseNueva()
 {
-    TestEnv::resetCase();
     if (Dao::getInstance()->inTransaction())
         Dao::getInstance()->rollback();
     // the fault lists are process-wide: start every case with both empty
     Academia::ignorarAvisos();
     Academia::ignorarAvisos();
-    return Dao::getInstance()->open(u"academia"_s, false);
+    return academy::openFreshDatabase();
 }
 
 inline int insertar(const QString& tabla, const QStringList& columnas, const QList<QVariant>& valores)
 {
-    const QVariant id = Dao::getInstance()->insert(tabla, columnas, valores);
-    return id.isValid() && id.typeId() != QMetaType::Bool ? id.toInt() : -1;
+    const int id = academy::insertId(tabla, columnas, valores);
+    return id > 0 ? id : -1;
 }
 
-inline int asignatura(const QString& nombre) { return insertar(u"asignatura"_s, {"nombre"}, {nombre}); }
-inline int turno(int idAsignatura, const QString& nombre)
-{
-    return insertar(u"turnoasignatura"_s, {"nombre", "idasignatura"}, {nombre, idAsignatura});
-}
+inline int asignatura(const QString& nombre) { return academy::asignatura(nombre); }
+inline int turno(int idAsignatura, const QString& nombre) { return academy::turno(idAsignatura, nombre); }
 inline int aula(const QString& nombre, int aforo = 20) { return insertar(u"aula"_s, {"nombre", "aforo"}, {nombre, aforo}); }
-inline int profesor(const QString& nombre)
-{
-    return insertar(u"profesor"_s, {"nombre", "falta"}, {nombre, QDate(2020, 9, 1)});
-}
+inline int profesor(const QString& nombre) { return academy::profesor(nombre); }
 
 // minutes after midnight; idProfesor 0 = no teacher
 inline int sesion(int idTurno, int idAula, int dia, int inicio, int fin, int idProfesor)
@@ -55,10 +49,7 @@ inline int sesion(int idTurno, int idAula, int dia, int inicio, int fin, int idP
                     {inicio, fin, dia, idAula, Dao::idOrNull(idProfesor), idTurno});
 }
 
-inline int alumno(const QString& nombre)
-{
-    return insertar(u"alumno"_s, {"nombre", "apellidos", "dni", "direccion"}, {nombre, u"Souto"_s, u"00000000T"_s, u"Rúa Nova 1"_s});
-}
+inline int alumno(const QString& nombre) { return academy::alumno(nombre, u"Souto"_s); }
 
 // The names are the ones the enrolment keeps of its student, subject and shift;
 // idTurno 0: the shift has been removed.
@@ -72,7 +63,7 @@ inline int alta(int idAlumno, int idTurno, const QString& nombreAlumno, const QS
                      Dao::idOrNull(idTurno), nombreAsignatura});
 }
 
-inline int curso(const QString& nombre) { return insertar(u"curso"_s, {"nombre"}, {nombre}); }
+inline int curso(const QString& nombre) { return academy::curso(nombre); }
 inline bool cursoAsignatura(int idCurso, int idAsignatura)
 {
     return insertar(u"curso_asignatura"_s, {"idcurso", "idasignatura"}, {idCurso, idAsignatura}) != -1;
@@ -81,7 +72,7 @@ inline int turnoCurso(int idCurso, const QString& nombre, const QList<int>& turn
 {
     const int id = insertar(u"turnocurso"_s, {"nombre", "idcurso"}, {nombre, idCurso});
     for (int t : turnos)
-        insertar(u"turnocurso_turnoasignatura"_s, {"idturnoasignatura", "idturnocurso"}, {t, id});
+        academy::link(u"turnocurso_turnoasignatura"_s, u"idturnoasignatura"_s, t, u"idturnocurso"_s, id);
     return id;
 }
 

@@ -1,5 +1,6 @@
 #include "recibofixture.h"
 
+#include "academyfixture.h"
 #include "messagecapture.h"
 #include "testmain.h"
 
@@ -146,6 +147,11 @@ private slots:
         Alumno sinGuardar; // never stored: must not stand for "every student"
         QCOMPARE(Recibo::generarRecibos(0, 0, {&sinGuardar, bea.get()}), (QList<int>{1, 0, 0}));
         QCOMPARE(valor(u"SELECT group_concat(idalumno) FROM recibo"_s), QString::number(bea->id()));
+
+        // the listed students' enrolments are read at once, however many are listed
+        Alumno x(alumno(u"Xan"_s, u"S"_s)), y(alumno(u"Yago"_s, u"S"_s)), z(alumno(u"Zoe"_s, u"S"_s));
+        const int dos = academy::statementsRunBy([&] { Recibo::generarRecibos(0, 0, {&x, &y}); });
+        QCOMPARE(academy::statementsRunBy([&] { Recibo::generarRecibos(0, 0, {&x, &y, &z}); }), dos);
     }
 
     void failedRunInsideAnOpenTransactionOrRefusedCommitKeepsNothing()
