@@ -18,9 +18,7 @@
 #include "profesortablemodel.h"
 #include "recibo.h"
 #include "recibotablemodel.h"
-#include "resumeneconomico.h"
 #include "sqlfloor.h"
-#include "sueldoprofesor.h"
 #include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
@@ -373,7 +371,7 @@ int main(int argc, char** argv)
         for (int r = 0; r < runs && profesor; ++r) {
             m.samples << cronometra([&] {
                 bool leido = true;
-                const QList<Listado*> partes = SueldoProfesor::liquidacion(*profesor, QDate(), QDate(), &leido);
+                const QList<Listado*> partes = profesor->liquidacion(QDate(), QDate(), &leido);
                 QString html;
                 for (Listado* l : partes)
                     html += l->toHtml(true);
@@ -394,7 +392,7 @@ int main(int argc, char** argv)
         for (int r = 0; r < runs; ++r) {
             m.samples << cronometra([&] {
                 bool leido = true;
-                ListadoResEcon* resumen = ResumenEconomico::resumenEconomico(QDate(), QDate(), &leido);
+                ListadoResEcon* resumen = Profesor::resumenEconomico(QDate(), QDate(), &leido);
                 filas = resumen->rowCount();
                 ok = ok && leido && !resumen->toHtml(true).isEmpty();
                 delete resumen;

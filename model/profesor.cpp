@@ -1,20 +1,24 @@
 #include "profesor.h"
 
+#include "adatehelper.h"
+#include "arounder.h"
+#include "asignatura.h"
 #include "atomicwrite.h"
 #include "dao.h"
 #include "filaunica.h"
-#include "informeprofesor.h"
+#include "linealistado.h"
 #include "listadoresecon.h"
 #include "listquery.h"
 #include "tablatelefonos.h"
 #include "moneda.h"
 #include "profesortablemodel.h"
-#include "resumeneconomico.h"
-#include "sueldoprofesor.h"
+#include "sesiondeclase.h"
+#include "turnoasignatura.h"
 #include "valorsql.h"
 
 #include <QDebug>
 #include <QHash>
+#include <QLocale>
 #include <QSqlQuery>
 
 const QString Profesor::TABLE = QStringLiteral("profesor");
@@ -58,34 +62,275 @@ QString Profesor::nombreCompleto() const
     return m_apodo + QStringLiteral(" - ") + nombre;
 }
 
+// Reports. They only read; every listing is created without a parent and
+// handed to the caller.
+
+namespace {
+const QString kAtributoTotales =
+    QStringLiteral("bgcolor=\"#888586\" align=\"center\" class=\"ROUNDED\" style=\"font-style:bold\"");
+
+QString etiquetaTurno(TurnoAsignatura* turno)
+{
+    return turno->getAsignatura()->nombre() + QLatin1String(" - ") + turno->getNombre();
+}
+
+QString fechaCorta(const QDate& fecha)
+{
+    return QLocale().toString(fecha, QLocale::ShortFormat);
+}
+
+// A row whose cells all carry the same attribute string.
+LineaListado* linea(const QList<QVariant>& valores, const QString& atributo = QString())
+{
+    return new LineaListado(valores, QStringList(valores.size(), atributo));
+}
+
+// The shifts the teacher has sessions in, deleted with the holder.
+struct Turnos
+{
+    explicit Turnos(int idProfesor)
+        : lista(TurnoAsignatura::listByProfesor(idProfesor))
+    {
+    }
+    ~Turnos() { qDeleteAll(lista); }
+    Turnos(const Turnos&) = delete;
+    Turnos& operator=(const Turnos&) = delete;
+    QList<TurnoAsignatura*> lista;
+};
+
+// The period clipped to the teacher's sign-up and withdrawal dates.
+void recortaPeriodo(const Profesor& profesor, const QDate& ini, const QDate& fin, QDate* desde, QDate* hasta)
+{
+    *desde = ini;
+    if (profesor.fAlta().isValid() && profesor.fAlta() > ini)
+        *desde = profesor.fAlta();
+    *hasta = fin;
+    if (profesor.fBaja().isValid() && profesor.fBaja() < fin)
+        *hasta = profesor.fBaja();
+}
+}
+
 Listado* Profesor::listadoAlumnos(const QDate& ini, const QDate& fin) const
 {
-    return InformeProfesor::listadoAlumnos(*this, ini, fin);
+    auto* listado = new Listado;
+    listado->setCabeceras({tr("Student"), tr("Subject"), tr("Amount")});
+    double total = 0.0;
+    const Turnos turnos(m_id);
+    for (TurnoAsignatura* turno : turnos.lista) {
+        const QString etiqueta = etiquetaTurno(turno);
+        const QList<QPair<QString, double>> alumnos = turno->getAlumnosYPrecios(ini, fin);
+        for (const auto& alumno : alumnos) {
+            listado->addlinea(linea({alumno.first, etiqueta, alumno.second}));
+            total += alumno.second;
+        }
+    }
+    listado->addlinea(linea({QStringLiteral("Totales"), QString(), total}, kAtributoTotales));
+    // Plain replacement: a nickname holding "%1" stays as written.
+    listado->setTitulo(tr("Student listing for teacher: %1 ").replace(QLatin1String("%1"), m_apodo));
+    return listado;
 }
 
 Profesor::ParteSueldo Profesor::liquidacionFijo(const QDate& ini, const QDate& fin) const
 {
-    return SueldoProfesor::liquidacionFijo(*this, ini, fin);
+    if (m_sueldoFijo == 0.0)
+        return {nullptr, 0.0};
+    QDate desde, hasta;
+    recortaPeriodo(*this, ini, fin, &desde, &hasta);
+    if (hasta < desde)
+        return {nullptr, 0.0};
+
+    double meses = 1.0;
+    double importe = m_sueldoFijo;
+    if (desde != ini || hasta != fin) {
+        const double proporcion = desde.daysTo(hasta) / 30.0;
+        meses = ARounder::round(proporcion, 2);
+        importe = ARounder::round(m_sueldoFijo * proporcion, 2);
+    }
+
+    auto* listado = new Listado;
+    listado->setCabeceras({tr("Months"), tr("€/month"), tr("€ for teacher")});
+    const QString textoMeses = QString::number(meses, 'g', 6) + QLatin1String(" (") + fechaCorta(desde)
+                               + QLatin1String(" - ") + fechaCorta(hasta) + QLatin1String(")");
+    listado->addlinea(linea({textoMeses, m_sueldoFijo, importe}));
+    listado->setTitulo(tr("Fixed salary"));
+    return {listado, importe};
 }
 
 Profesor::ParteSueldo Profesor::liquidacionPorHora(const QDate& ini, const QDate& fin) const
 {
-    return SueldoProfesor::liquidacionPorHora(*this, ini, fin);
+    if (m_sueldoPorHora == 0.0)
+        return {nullptr, 0.0};
+    QDate desde, hasta;
+    recortaPeriodo(*this, ini, fin, &desde, &hasta);
+
+    auto* listado = new Listado;
+    listado->setCabeceras({tr("Subject"), tr("hours"), tr("€/hour"), tr("€ for teacher")});
+    double totalHoras = 0.0;
+    double total = 0.0;
+    const Turnos turnos(m_id);
+    for (TurnoAsignatura* turno : turnos.lista) {
+        // Only the sessions this teacher gives: a session of the same shift
+        // that someone else teaches is that teacher's work.
+        QHash<int, int> minutosPorDia;
+        const QList<SesionDeClase*> sesiones = SesionDeClase::listByTurnoAsignatura(turno->getId());
+        for (SesionDeClase* sesion : sesiones) {
+            if (sesion->getIdProfesor() == m_id)
+                minutosPorDia[sesion->getDiaSemana()] += sesion->getDuracion();
+        }
+        qDeleteAll(sesiones);
+
+        double minutos = 0.0;
+        for (QDate dia = desde; dia < hasta; dia = dia.addDays(1)) {
+            minutos += minutosPorDia.value(dia.dayOfWeek(), 0);
+            qDebug() << " nMinutos es " << minutos;
+            qDebug() << " day es " << fechaCorta(dia);
+            qDebug() << " dayofweek es " << dia.dayOfWeek();
+        }
+        const double horas = ARounder::round(minutos / 60.0, 2);
+        const double importe = horas * m_sueldoPorHora;
+        listado->addlinea(linea({etiquetaTurno(turno), horas, m_sueldoPorHora, importe}));
+        totalHoras += horas;
+        total += importe;
+    }
+    listado->addlinea(linea({QStringLiteral("Totales"), totalHoras, m_sueldoPorHora, total}, kAtributoTotales));
+    listado->setTitulo(tr("Fixed salary an hour"));
+    return {listado, total};
 }
 
 Profesor::ParteSueldo Profesor::liquidacionPorcentaje(const QDate& ini, const QDate& fin, bool* ok) const
 {
-    return SueldoProfesor::liquidacionPorcentaje(*this, ini, fin, ok);
+    if (ok)
+        *ok = true;
+    if (m_sueldoPorcentaje == 0.0)
+        return {nullptr, 0.0};
+    QDate desde, hasta;
+    recortaPeriodo(*this, ini, fin, &desde, &hasta);
+    // A teacher who was not at the academy on any day of the period earns
+    // nothing from it, like the other two parts.
+    if (hasta <= desde)
+        return {nullptr, 0.0};
+
+    auto* listado = new Listado;
+    listado->setCabeceras({tr("Subject"), tr("Amount raised"), tr("% for teacher"), tr("€ for teacher")});
+    double totalIngresos = 0.0;
+    const Turnos turnos(m_id);
+    for (TurnoAsignatura* turno : turnos.lista) {
+        bool leido = true;
+        const double ingresos = turno->getIngresos(desde, hasta, &leido);
+        if (!leido) {
+            qWarning() << "No se han podido leer los ingresos del turno" << turno->getId() << "del profesor"
+                       << m_id;
+            if (ok)
+                *ok = false;
+            continue;
+        }
+        totalIngresos += ingresos;
+        listado->addlinea(linea({etiquetaTurno(turno), ingresos, m_sueldoPorcentaje,
+                                 ARounder::round(ingresos * m_sueldoPorcentaje / 100.0, 3)}));
+    }
+    const double importe = ARounder::round(totalIngresos * m_sueldoPorcentaje / 100.0, 2);
+    listado->addlinea(
+        linea({QStringLiteral("Totales"), totalIngresos, m_sueldoPorcentaje, importe}, kAtributoTotales));
+    listado->setTitulo(tr("Of salary by percentage"));
+    return {listado, importe};
 }
 
 QList<Listado*> Profesor::liquidacion(const QDate& ini, const QDate& fin, bool* ok) const
 {
-    return SueldoProfesor::liquidacion(*this, ini, fin, ok);
+    const QDate desde = ini.isValid() ? ini : ADateHelper::firstDayOfMonth();
+    const QDate hasta = fin.isValid() ? fin : ADateHelper::firstDayOfNextMonth();
+
+    QList<Listado*> listados;
+    double base = 0.0;
+    const ParteSueldo partes[] = {liquidacionFijo(desde, hasta), liquidacionPorHora(desde, hasta),
+                                  liquidacionPorcentaje(desde, hasta, ok)};
+    for (const ParteSueldo& parte : partes) {
+        if (!parte.first)
+            continue;
+        listados << parte.first;
+        base += parte.second;
+    }
+    if (listados.isEmpty())
+        return listados;
+
+    auto* total = new Listado;
+    total->setCabeceras({tr("Base"), tr("Withholding"), tr("Total received")});
+    total->addlinea(linea({base, m_retencion, base - m_retencion}, kAtributoTotales));
+    total->setTitulo(tr("Total"));
+    listados << total;
+    return listados;
 }
 
 ListadoResEcon* Profesor::resumenEconomico(const QDate& ini, const QDate& fin, bool* ok)
 {
-    return ResumenEconomico::resumenEconomico(ini, fin, ok);
+    if (ok)
+        *ok = true;
+    const QDate desde = ini.isValid() ? ini : ADateHelper::firstDayOfMonth();
+    const QDate hasta = fin.isValid() ? fin : ADateHelper::firstDayOfNextMonth();
+
+    auto* listado = new ListadoResEcon;
+    listado->setCabeceras(
+        {tr("Teacher"), tr("Generated income"), tr("Withholdings"), tr("Ready cash perceived"), tr("Balance")});
+
+    // Income of each shift read once: a shift shared by several teachers
+    // shows in each of their rows but counts once for the academy.
+    QHash<int, double> ingresosTurno;
+    double totalRetenciones = 0.0;
+    double totalEfectivo = 0.0;
+
+    const QList<Profesor*> profesores = getAll();
+    for (Profesor* profesor : profesores) {
+        double ingresos = 0.0;
+        const Turnos turnos(profesor->id());
+        for (TurnoAsignatura* turno : turnos.lista) {
+            qDebug() << "ingresos: " << ingresos;
+            auto it = ingresosTurno.constFind(turno->getId());
+            if (it == ingresosTurno.constEnd()) {
+                bool leido = true;
+                const double leidos = turno->getIngresos(desde, hasta, &leido);
+                if (!leido) {
+                    qWarning() << "No se han podido leer los ingresos del turno" << turno->getId();
+                    if (ok)
+                        *ok = false;
+                    continue;
+                }
+                it = ingresosTurno.insert(turno->getId(), leidos);
+            }
+            ingresos += it.value();
+        }
+
+        const ParteSueldo fijo = profesor->liquidacionFijo(desde, hasta);
+        const ParteSueldo porHora = profesor->liquidacionPorHora(desde, hasta);
+        bool porcentajeLeido = true;
+        const ParteSueldo porcentaje = profesor->liquidacionPorcentaje(desde, hasta, &porcentajeLeido);
+        delete fijo.first;
+        delete porHora.first;
+        delete porcentaje.first;
+        if (!porcentajeLeido && ok)
+            *ok = false;
+
+        const double retencion = profesor->retencion();
+        const double efectivo = (fijo.second + porHora.second) + porcentaje.second - retencion;
+        const double balance = (ingresos - retencion) - efectivo;
+        listado->addlinea(linea({profesor->apodo(), ingresos, retencion, efectivo, balance}));
+        totalRetenciones += retencion;
+        totalEfectivo += efectivo;
+    }
+    qDeleteAll(profesores);
+
+    double totalIngresos = 0.0;
+    for (double valor : std::as_const(ingresosTurno))
+        totalIngresos += valor;
+    // The academy keeps its whole income less everything it pays out.
+    const double totalBalance = (totalIngresos - totalRetenciones) - totalEfectivo;
+
+    const QString atributo =
+        QStringLiteral("bgcolor=\"#888586\" class=\"ROUNDED\" align=\"center\" style=\"font-style:bold\"");
+    listado->addlinea(
+        linea({tr("TOTALS"), totalIngresos, totalRetenciones, totalEfectivo, totalBalance}, atributo));
+    listado->setTitulo(tr("Economic summary"));
+    listado->setSubtitulo(fechaCorta(desde) + QLatin1String(" - ") + fechaCorta(hasta));
+    return listado;
 }
 
 ProfesorTableModel* Profesor::tableModel()

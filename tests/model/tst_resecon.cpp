@@ -2,7 +2,6 @@
 #include "linealistado.h"
 #include "listadoresecon.h"
 #include "profesor.h"
-#include "resumeneconomico.h"
 #include "testmain.h"
 
 #include <QFile>
