@@ -1,7 +1,6 @@
 #include "asaveashelper.h"
 
 #include "aprompter.h"
-#include "linealistado.h"
 #include "listado.h"
 #include "printutils.h"
 
@@ -12,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QSaveFile>
@@ -52,12 +52,14 @@ VisibleTable visibleTable(QTableView* view)
     return {visibleSections(view->horizontalHeader()), visibleSections(view->verticalHeader())};
 }
 
-// Numbers keep every decimal and never turn into exponents.
+// A view's text for a cell. Numbers keep every significant decimal and never
+// turn into exponents (12345.67, 45.5, 70); anything else is its text form.
 QString displayText(const QVariant& value)
 {
-    if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
-        return LineaListado::textoNumero(value.toDouble());
-    return value.toString();
+    if (value.typeId() != QMetaType::Double && value.typeId() != QMetaType::Float)
+        return value.toString();
+    const QString text = QString::number(value.toDouble(), 'f', QLocale::FloatingPointShortest);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
 }
 
 QString headerText(QTableView* view, int column)
