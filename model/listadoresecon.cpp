@@ -6,7 +6,6 @@
 namespace {
 constexpr int kFilaCabeceras = 3;
 constexpr int kPrimeraFila = 4;
-constexpr lxw_color_t kGris25 = 0xC0C0C0;
 
 // Column letters as the spreadsheet writes them: 0 -> A, 25 -> Z, 26 -> AA.
 QString letra(int columna)
@@ -101,7 +100,7 @@ QString ListadoResEcon::toXls()
     const QString ruta = rutaXlsTemporal();
     lxw_workbook* libro = nullptr;
     lxw_worksheet* hoja = nullptr;
-    if (!abreLibro(ruta, &libro, &hoja))
+    if (!abreLibro(ruta, titulo(), &libro, &hoja))
         return QString();
 
     escribeTitulos(libro, hoja);
@@ -139,30 +138,15 @@ QString ListadoResEcon::toXls()
         const LineaListado* linea = lineas.at(i);
         const int fila = kPrimeraFila + i;
         for (int j = 0; j < linea->count(); ++j) {
-            const QVariant v = linea->valor(j);
-            const lxw_row_t r = static_cast<lxw_row_t>(fila);
-            const lxw_col_t c = static_cast<lxw_col_t>(j);
             if (j == Balance) {
                 formula(hoja, fila, j,
                         QStringLiteral("=%1-%2-%3")
                             .arg(celda(fila, Ingresos), celda(fila, Retenciones), celda(fila, Efectivo)),
-                        fNumero, v.toDouble());
-                continue;
-            }
-            switch (v.typeId()) {
-            case QMetaType::Double:
-            case QMetaType::Float:
-                worksheet_write_number(hoja, r, c, v.toDouble(), j == 0 ? fNumeroNegrita : fNumero);
-                break;
-            case QMetaType::Int:
-            case QMetaType::UInt:
-            case QMetaType::LongLong:
-            case QMetaType::ULongLong:
-                worksheet_write_number(hoja, r, c, v.toDouble(), j == 0 ? fNegrita : fTexto);
-                break;
-            default:
-                escribeTexto(hoja, fila, j, v.toString(), j == 0 ? fNegrita : fTexto);
-                break;
+                        fNumero, linea->valor(j).toDouble());
+            } else if (j == 0) {
+                escribeValor(hoja, fila, j, linea->valor(j), fNumeroNegrita, fNegrita);
+            } else {
+                escribeValor(hoja, fila, j, linea->valor(j), fNumero, fTexto);
             }
         }
         sumaIngresos += numero(linea, Ingresos);
@@ -210,10 +194,8 @@ QString ListadoResEcon::toXls()
     format_set_num_format_index(fBalance, 2);
     format_set_bold(fBalance);
     setBordes(fBalance, LXW_BORDER_THICK);
-    const QString sumaRet = datos > 0 ? QStringLiteral("SUM(%1)").arg(rango(kPrimeraFila, filaTotales - 1, Retenciones))
-                                      : QStringLiteral("0");
     formula(hoja, filaTotales, Balance,
-            QStringLiteral("=%1-%2-%3").arg(celda(filaTotales, Ingresos), sumaRet, celda(filaTotales, Efectivo)),
+            QStringLiteral("=%1-%2-%3").arg(celda(filaTotales, Ingresos), sumaTexto, celda(filaTotales, Efectivo)),
             fBalance, ingresosAcademia - sumaRetenciones - sumaEfectivo);
 
     escribeLeyenda(filaTotales + 2, libro, hoja);

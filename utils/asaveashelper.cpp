@@ -299,19 +299,14 @@ bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTa
     if (temporary.isEmpty())
         return false;
 
-    lxw_workbook* workbook = workbook_new(QFile::encodeName(temporary).constData());
-    lxw_worksheet* sheet = workbook ? workbook_add_worksheet(workbook, Listado::nombreHoja(title).toUtf8().constData())
-                                    : nullptr;
-    if (!sheet) {
-        if (workbook)
-            workbook_close(workbook);
-        QFile::remove(temporary);
+    lxw_workbook* workbook = nullptr;
+    lxw_worksheet* sheet = nullptr;
+    if (!Listado::abreLibro(temporary, title, &workbook, &sheet)) {
         qWarning("Error writting excel file");
         return false;
     }
     auto text = [sheet](int row, int column, const QString& value, lxw_format* format) {
-        worksheet_write_string(sheet, static_cast<lxw_row_t>(row), static_cast<lxw_col_t>(column),
-                               value.left(32767).toUtf8().constData(), format);
+        Listado::escribeTexto(sheet, row, column, value, format);
     };
 
     lxw_format* titleFormat = workbook_add_format(workbook);
@@ -328,12 +323,8 @@ bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTa
         for (int c = 0; c < table.columns.size(); ++c)
             text(3 + r, c, cellText(view, table.rows.at(r), table.columns.at(c)), nullptr);
 
-    const lxw_error error = workbook_close(workbook);
-    if (error != LXW_NO_ERROR) {
-        qWarning("Error writting excel file");
-        QFile::remove(temporary);
+    if (!Listado::cierraLibro(workbook, temporary))
         return false;
-    }
     return replaceFile(temporary, fileName);
 }
 
