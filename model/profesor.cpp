@@ -2,7 +2,6 @@
 
 #include "adatehelper.h"
 #include "arounder.h"
-#include "asignatura.h"
 #include "atomicwrite.h"
 #include "dao.h"
 #include "filaunica.h"
@@ -12,13 +11,14 @@
 #include "tablatelefonos.h"
 #include "moneda.h"
 #include "profesortablemodel.h"
-#include "sesiondeclase.h"
 #include "turnoasignatura.h"
 #include "valorsql.h"
 
 #include <QDebug>
 #include <QHash>
 #include <QLocale>
+#include <QSet>
+#include <QSqlError>
 #include <QSqlQuery>
 
 const QString Profesor::TABLE = QStringLiteral("profesor");
@@ -69,11 +69,6 @@ namespace {
 const QString kAtributoTotales =
     QStringLiteral("bgcolor=\"#888586\" align=\"center\" class=\"ROUNDED\" style=\"font-style:bold\"");
 
-QString etiquetaTurno(TurnoAsignatura* turno)
-{
-    return turno->getAsignatura()->nombre() + QLatin1String(" - ") + turno->getNombre();
-}
-
 QString fechaCorta(const QDate& fecha)
 {
     return QLocale().toString(fecha, QLocale::ShortFormat);
@@ -85,19 +80,6 @@ LineaListado* linea(const QList<QVariant>& valores, const QString& atributo = QS
     return new LineaListado(valores, QStringList(valores.size(), atributo));
 }
 
-// The shifts the teacher has sessions in, deleted with the holder.
-struct Turnos
-{
-    explicit Turnos(int idProfesor)
-        : lista(TurnoAsignatura::listByProfesor(idProfesor))
-    {
-    }
-    ~Turnos() { qDeleteAll(lista); }
-    Turnos(const Turnos&) = delete;
-    Turnos& operator=(const Turnos&) = delete;
-    QList<TurnoAsignatura*> lista;
-};
-
 // The period clipped to the teacher's sign-up and withdrawal dates.
 void recortaPeriodo(const Profesor& profesor, const QDate& ini, const QDate& fin, QDate* desde, QDate* hasta)
 {
@@ -108,6 +90,140 @@ void recortaPeriodo(const Profesor& profesor, const QDate& ini, const QDate& fin
     if (profesor.fBaja().isValid() && profesor.fBaja() < fin)
         *hasta = profesor.fBaja();
 }
+
+// A shift a teacher has sessions in, with the minutes of that teacher's own
+// sessions per weekday (1 = Monday).
+struct TurnoDeProfesor
+{
+    int id = 0;
+    QString etiqueta;
+    QHash<int, int> minutosPorDia;
+};
+
+constexpr int kTodosLosProfesores = -1;
+
+// The shifts of one teacher (or of every teacher with kTodosLosProfesores),
+// by teacher and in shift order, read in one query. A teacher not yet stored
+// has none.
+QHash<int, QList<TurnoDeProfesor>> turnosDeProfesores(int idProfesor)
+{
+    if (idProfesor != kTodosLosProfesores && idProfesor < 1)
+        return {};
+    QString sql = QStringLiteral(
+        "SELECT s.idprofesor, ta.id, a.nombre, ta.nombre, s.diasemana, sum(s.minutofin - s.minutoinicio) "
+        "FROM sesiondeclase s JOIN turnoasignatura ta ON ta.id = s.idturnoasignatura "
+        "JOIN asignatura a ON a.id = ta.idasignatura ");
+    QList<QVariant> valores;
+    if (idProfesor != kTodosLosProfesores) {
+        sql += QStringLiteral("WHERE s.idprofesor = ? ");
+        valores << idProfesor;
+    }
+    sql += QStringLiteral("GROUP BY s.idprofesor, ta.id, s.diasemana ORDER BY s.idprofesor, ta.id");
+    QSqlQuery query = Dao::getInstance()->query(sql, valores);
+    QHash<int, QList<TurnoDeProfesor>> turnos;
+    while (query.next()) {
+        QList<TurnoDeProfesor>& lista = turnos[query.value(0).toInt()];
+        const int idTurno = query.value(1).toInt();
+        if (lista.isEmpty() || lista.constLast().id != idTurno) {
+            TurnoDeProfesor turno;
+            turno.id = idTurno;
+            turno.etiqueta = query.value(2).toString() + QLatin1String(" - ") + query.value(3).toString();
+            lista.append(turno);
+        }
+        lista.last().minutosPorDia[query.value(4).toInt()] += query.value(5).toInt();
+    }
+    return turnos;
+}
+
+// The income of every shift in the period, in one query: the prices of the
+// enrolments that started before its end and had not been withdrawn by its
+// start. A shift without such enrolments is absent (income 0). False when
+// the query failed.
+bool ingresosDeTurnos(const QDate& desde, const QDate& hasta, QHash<int, double>* ingresos)
+{
+    QSqlQuery query = Dao::getInstance()->query(
+        QStringLiteral("SELECT idturnoasignatura, SUM(precio) FROM alta WHERE julianday(falta) < julianday(?) "
+                       "AND (fbaja is null OR julianday(fbaja) > julianday(?)) GROUP BY idturnoasignatura"),
+        {hasta, desde});
+    if (!query.isActive()) {
+        qWarning() << "Error executing query: \n" + query.lastError().text();
+        return false;
+    }
+    while (query.next())
+        ingresos->insert(query.value(0).toInt(), query.value(1).toDouble());
+    return true;
+}
+
+// The hourly part from the teacher's shifts, already loaded.
+Profesor::ParteSueldo parteHoras(const Profesor& profesor, const QList<TurnoDeProfesor>& turnos, const QDate& ini,
+                                 const QDate& fin)
+{
+    QDate desde, hasta;
+    recortaPeriodo(profesor, ini, fin, &desde, &hasta);
+    const double porHora = profesor.sueldoPorHora();
+
+    auto* listado = new Listado;
+    listado->setCabeceras({Profesor::tr("Subject"), Profesor::tr("hours"), Profesor::tr("€/hour"),
+                           Profesor::tr("€ for teacher")});
+    double totalHoras = 0.0;
+    double total = 0.0;
+    for (const TurnoDeProfesor& turno : turnos) {
+        double minutos = 0.0;
+        for (QDate dia = desde; dia < hasta; dia = dia.addDays(1)) {
+            minutos += turno.minutosPorDia.value(dia.dayOfWeek(), 0);
+            qDebug() << " nMinutos es " << minutos;
+            qDebug() << " day es " << fechaCorta(dia);
+            qDebug() << " dayofweek es " << dia.dayOfWeek();
+        }
+        const double horas = ARounder::round(minutos / 60.0, 2);
+        const double importe = horas * porHora;
+        listado->addlinea(linea({turno.etiqueta, horas, porHora, importe}));
+        totalHoras += horas;
+        total += importe;
+    }
+    listado->addlinea(linea({QStringLiteral("Totales"), totalHoras, porHora, total}, kAtributoTotales));
+    listado->setTitulo(Profesor::tr("Fixed salary an hour"));
+    return {listado, total};
+}
+
+// The percentage part from the teacher's shifts, already loaded. The
+// incomes of the whole period may be given (read once for many teachers);
+// otherwise, or when the teacher's dates clip the period, they are read here.
+Profesor::ParteSueldo partePorcentaje(const Profesor& profesor, const QList<TurnoDeProfesor>& turnos,
+                                      const QDate& ini, const QDate& fin, const QHash<int, double>* ingresosPeriodo,
+                                      bool* ok)
+{
+    if (ok)
+        *ok = true;
+    QDate desde, hasta;
+    recortaPeriodo(profesor, ini, fin, &desde, &hasta);
+    // A teacher who was not at the academy on any day of the period earns
+    // nothing from it, like the other two parts.
+    if (hasta <= desde)
+        return {nullptr, 0.0};
+    // Incomes that cannot be read count as none, and *ok tells.
+    QHash<int, double> leidos;
+    const bool propios = !ingresosPeriodo || desde != ini || hasta != fin;
+    if (propios && !ingresosDeTurnos(desde, hasta, &leidos) && ok)
+        *ok = false;
+    const QHash<int, double>& ingresos = propios ? leidos : *ingresosPeriodo;
+
+    const double porcentaje = profesor.sueldoPorcentaje();
+    auto* listado = new Listado;
+    listado->setCabeceras({Profesor::tr("Subject"), Profesor::tr("Amount raised"), Profesor::tr("% for teacher"),
+                           Profesor::tr("€ for teacher")});
+    double totalIngresos = 0.0;
+    for (const TurnoDeProfesor& turno : turnos) {
+        const double ingreso = ingresos.value(turno.id, 0.0);
+        totalIngresos += ingreso;
+        listado->addlinea(
+            linea({turno.etiqueta, ingreso, porcentaje, ARounder::round(ingreso * porcentaje / 100.0, 3)}));
+    }
+    const double importe = ARounder::round(totalIngresos * porcentaje / 100.0, 2);
+    listado->addlinea(linea({QStringLiteral("Totales"), totalIngresos, porcentaje, importe}, kAtributoTotales));
+    listado->setTitulo(Profesor::tr("Of salary by percentage"));
+    return {listado, importe};
+}
 }
 
 Listado* Profesor::listadoAlumnos(const QDate& ini, const QDate& fin) const
@@ -115,12 +231,11 @@ Listado* Profesor::listadoAlumnos(const QDate& ini, const QDate& fin) const
     auto* listado = new Listado;
     listado->setCabeceras({tr("Student"), tr("Subject"), tr("Amount")});
     double total = 0.0;
-    const Turnos turnos(m_id);
-    for (TurnoAsignatura* turno : turnos.lista) {
-        const QString etiqueta = etiquetaTurno(turno);
-        const QList<QPair<QString, double>> alumnos = turno->getAlumnosYPrecios(ini, fin);
+    const QList<TurnoDeProfesor> turnos = turnosDeProfesores(m_id).value(m_id);
+    for (const TurnoDeProfesor& turno : turnos) {
+        const QList<QPair<QString, double>> alumnos = TurnoAsignatura(turno.id, nullptr).getAlumnosYPrecios(ini, fin);
         for (const auto& alumno : alumnos) {
-            listado->addlinea(linea({alumno.first, etiqueta, alumno.second}));
+            listado->addlinea(linea({alumno.first, turno.etiqueta, alumno.second}));
             total += alumno.second;
         }
     }
@@ -160,41 +275,7 @@ Profesor::ParteSueldo Profesor::liquidacionPorHora(const QDate& ini, const QDate
 {
     if (m_sueldoPorHora == 0.0)
         return {nullptr, 0.0};
-    QDate desde, hasta;
-    recortaPeriodo(*this, ini, fin, &desde, &hasta);
-
-    auto* listado = new Listado;
-    listado->setCabeceras({tr("Subject"), tr("hours"), tr("€/hour"), tr("€ for teacher")});
-    double totalHoras = 0.0;
-    double total = 0.0;
-    const Turnos turnos(m_id);
-    for (TurnoAsignatura* turno : turnos.lista) {
-        // Only the sessions this teacher gives: a session of the same shift
-        // that someone else teaches is that teacher's work.
-        QHash<int, int> minutosPorDia;
-        const QList<SesionDeClase*> sesiones = SesionDeClase::listByTurnoAsignatura(turno->getId());
-        for (SesionDeClase* sesion : sesiones) {
-            if (sesion->getIdProfesor() == m_id)
-                minutosPorDia[sesion->getDiaSemana()] += sesion->getDuracion();
-        }
-        qDeleteAll(sesiones);
-
-        double minutos = 0.0;
-        for (QDate dia = desde; dia < hasta; dia = dia.addDays(1)) {
-            minutos += minutosPorDia.value(dia.dayOfWeek(), 0);
-            qDebug() << " nMinutos es " << minutos;
-            qDebug() << " day es " << fechaCorta(dia);
-            qDebug() << " dayofweek es " << dia.dayOfWeek();
-        }
-        const double horas = ARounder::round(minutos / 60.0, 2);
-        const double importe = horas * m_sueldoPorHora;
-        listado->addlinea(linea({etiquetaTurno(turno), horas, m_sueldoPorHora, importe}));
-        totalHoras += horas;
-        total += importe;
-    }
-    listado->addlinea(linea({QStringLiteral("Totales"), totalHoras, m_sueldoPorHora, total}, kAtributoTotales));
-    listado->setTitulo(tr("Fixed salary an hour"));
-    return {listado, total};
+    return parteHoras(*this, turnosDeProfesores(m_id).value(m_id), ini, fin);
 }
 
 Profesor::ParteSueldo Profesor::liquidacionPorcentaje(const QDate& ini, const QDate& fin, bool* ok) const
@@ -203,36 +284,7 @@ Profesor::ParteSueldo Profesor::liquidacionPorcentaje(const QDate& ini, const QD
         *ok = true;
     if (m_sueldoPorcentaje == 0.0)
         return {nullptr, 0.0};
-    QDate desde, hasta;
-    recortaPeriodo(*this, ini, fin, &desde, &hasta);
-    // A teacher who was not at the academy on any day of the period earns
-    // nothing from it, like the other two parts.
-    if (hasta <= desde)
-        return {nullptr, 0.0};
-
-    auto* listado = new Listado;
-    listado->setCabeceras({tr("Subject"), tr("Amount raised"), tr("% for teacher"), tr("€ for teacher")});
-    double totalIngresos = 0.0;
-    const Turnos turnos(m_id);
-    for (TurnoAsignatura* turno : turnos.lista) {
-        bool leido = true;
-        const double ingresos = turno->getIngresos(desde, hasta, &leido);
-        if (!leido) {
-            qWarning() << "No se han podido leer los ingresos del turno" << turno->getId() << "del profesor"
-                       << m_id;
-            if (ok)
-                *ok = false;
-            continue;
-        }
-        totalIngresos += ingresos;
-        listado->addlinea(linea({etiquetaTurno(turno), ingresos, m_sueldoPorcentaje,
-                                 ARounder::round(ingresos * m_sueldoPorcentaje / 100.0, 3)}));
-    }
-    const double importe = ARounder::round(totalIngresos * m_sueldoPorcentaje / 100.0, 2);
-    listado->addlinea(
-        linea({QStringLiteral("Totales"), totalIngresos, m_sueldoPorcentaje, importe}, kAtributoTotales));
-    listado->setTitulo(tr("Of salary by percentage"));
-    return {listado, importe};
+    return partePorcentaje(*this, turnosDeProfesores(m_id).value(m_id), ini, fin, nullptr, ok);
 }
 
 QList<Listado*> Profesor::liquidacion(const QDate& ini, const QDate& fin, bool* ok) const
@@ -272,37 +324,43 @@ ListadoResEcon* Profesor::resumenEconomico(const QDate& ini, const QDate& fin, b
     listado->setCabeceras(
         {tr("Teacher"), tr("Generated income"), tr("Withholdings"), tr("Ready cash perceived"), tr("Balance")});
 
-    // Income of each shift read once: a shift shared by several teachers
-    // shows in each of their rows but counts once for the academy.
+    // Everything the teachers' rows need, read once for all of them.
+    const QHash<int, QList<TurnoDeProfesor>> turnosPorProfesor = turnosDeProfesores(kTodosLosProfesores);
     QHash<int, double> ingresosTurno;
+    const bool leidos = ingresosDeTurnos(desde, hasta, &ingresosTurno);
+    if (!leidos && ok)
+        *ok = false;
+
+    // A shift shared by several teachers shows in each of their rows but
+    // counts once for the academy.
+    QSet<int> turnosContados;
+    double totalIngresos = 0.0;
     double totalRetenciones = 0.0;
     double totalEfectivo = 0.0;
 
     const QList<Profesor*> profesores = getAll();
     for (Profesor* profesor : profesores) {
+        const QList<TurnoDeProfesor> turnos = turnosPorProfesor.value(profesor->id());
         double ingresos = 0.0;
-        const Turnos turnos(profesor->id());
-        for (TurnoAsignatura* turno : turnos.lista) {
+        for (const TurnoDeProfesor& turno : turnos) {
             qDebug() << "ingresos: " << ingresos;
-            auto it = ingresosTurno.constFind(turno->getId());
-            if (it == ingresosTurno.constEnd()) {
-                bool leido = true;
-                const double leidos = turno->getIngresos(desde, hasta, &leido);
-                if (!leido) {
-                    qWarning() << "No se han podido leer los ingresos del turno" << turno->getId();
-                    if (ok)
-                        *ok = false;
-                    continue;
-                }
-                it = ingresosTurno.insert(turno->getId(), leidos);
+            const double ingreso = ingresosTurno.value(turno.id, 0.0);
+            ingresos += ingreso;
+            if (!turnosContados.contains(turno.id)) {
+                turnosContados.insert(turno.id);
+                totalIngresos += ingreso;
             }
-            ingresos += it.value();
         }
 
         const ParteSueldo fijo = profesor->liquidacionFijo(desde, hasta);
-        const ParteSueldo porHora = profesor->liquidacionPorHora(desde, hasta);
+        const ParteSueldo porHora = profesor->sueldoPorHora() == 0.0
+                                        ? ParteSueldo(nullptr, 0.0)
+                                        : parteHoras(*profesor, turnos, desde, hasta);
         bool porcentajeLeido = true;
-        const ParteSueldo porcentaje = profesor->liquidacionPorcentaje(desde, hasta, &porcentajeLeido);
+        const ParteSueldo porcentaje =
+            profesor->sueldoPorcentaje() == 0.0
+                ? ParteSueldo(nullptr, 0.0)
+                : partePorcentaje(*profesor, turnos, desde, hasta, &ingresosTurno, &porcentajeLeido);
         delete fijo.first;
         delete porHora.first;
         delete porcentaje.first;
@@ -318,9 +376,6 @@ ListadoResEcon* Profesor::resumenEconomico(const QDate& ini, const QDate& fin, b
     }
     qDeleteAll(profesores);
 
-    double totalIngresos = 0.0;
-    for (double valor : std::as_const(ingresosTurno))
-        totalIngresos += valor;
     // The academy keeps its whole income less everything it pays out.
     const double totalBalance = (totalIngresos - totalRetenciones) - totalEfectivo;
 

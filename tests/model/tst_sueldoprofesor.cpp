@@ -100,6 +100,13 @@ private slots:
         Profesor berto(m_berto);
         berto.setSueldoPorHora(20);
         QCOMPARE(Parte(berto.liquidacionPorHora(kAbril, kMayo)).importe, 160.0);
+        // A teacher not yet stored is paid for no session, not for those without a teacher.
+        QVERIFY(sesion(m_otroTurno, m_aula, 0, 2, 9, 60));
+        Profesor nuevo;
+        nuevo.setSueldoPorHora(10);
+        Parte sinId(nuevo.liquidacionPorHora(kAbril, kMayo));
+        QCOMPARE(sinId.filas(), 1);
+        QCOMPARE(sinId.importe, 0.0);
 
         // 100 minutes in the week of 1 to 8 April: 1.67 hours, 16.7 at 10.00 an hour.
         QVERIFY(exec(QStringLiteral("DELETE FROM sesiondeclase")));
