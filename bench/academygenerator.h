@@ -51,9 +51,8 @@ public:
     // month, so each month (the current one included) bills every student.
     bool generate(const Sizes& sizes, Counts* counts, QString* error);
 
-    // First day of the oldest billed month and of the current month.
+    // First day of the oldest billed month.
     static QDate primerMesFacturado();
-    static QDate mesActual();
 };
 
 #endif // ACADEMYGENERATOR_H

@@ -3,6 +3,7 @@
 // generation and the consistency check beside what SQLite alone needs.
 
 #include "academia.h"
+#include "adatehelper.h"
 #include "academygenerator.h"
 #include "alumno.h"
 #include "alumnotablemodel.h"
@@ -213,7 +214,7 @@ int main(int argc, char** argv)
     if (parser.isSet(saveOption) && !copia(pristine, parser.value(saveOption)))
         err << "the academy could not be saved to " << parser.value(saveOption) << '\n';
 
-    const QDate mes = AcademyGenerator::mesActual();
+    const QDate mes = ADateHelper::firstDayOfMonth();
     const QDate hoy = QDate::currentDate();
 
     // Opening, monthly generation and regeneration, each run on a fresh copy
