@@ -49,13 +49,9 @@ ListadoResEcon::ListadoResEcon(const QStringList& cabeceras, const QStringList& 
 {
 }
 
-void ListadoResEcon::sumaColumna(int primeraFila, int filaTotales, int columna, lxw_workbook* libro,
-                                 lxw_worksheet* hoja, double valor) const
+void ListadoResEcon::sumaColumna(int primeraFila, int filaTotales, int columna, lxw_worksheet* hoja,
+                                 lxw_format* formato, double valor) const
 {
-    lxw_format* formato = workbook_add_format(libro);
-    format_set_num_format_index(formato, 2);
-    format_set_bold(formato);
-    setBordes(formato, LXW_BORDER_THICK);
     if (filaTotales <= primeraFila) {
         // No data rows: a range would reach back into the headers.
         worksheet_write_number(hoja, static_cast<lxw_row_t>(filaTotales), static_cast<lxw_col_t>(columna), 0.0,
@@ -159,6 +155,10 @@ QString ListadoResEcon::toXls()
     lxw_format* fTotalTexto = workbook_add_format(libro);
     format_set_bold(fTotalTexto);
     setBordes(fTotalTexto, LXW_BORDER_THICK);
+    lxw_format* fTotal = workbook_add_format(libro);
+    format_set_num_format_index(fTotal, 2);
+    format_set_bold(fTotal);
+    setBordes(fTotal, LXW_BORDER_THICK);
     escribeTexto(hoja, filaTotales, Nombre, tr("TOTALS"), fTotalTexto);
 
     // The academy's income counts a shift shared by several teachers once,
@@ -166,13 +166,9 @@ QString ListadoResEcon::toXls()
     // summed, and the summary's own total is written.
     const double ingresosAcademia = totales ? numero(totales, Ingresos) : 0.0;
     if (datos > 0 && qAbs(ingresosAcademia - sumaIngresos) < 0.005) {
-        sumaColumna(kPrimeraFila, filaTotales, Ingresos, libro, hoja, sumaIngresos);
+        sumaColumna(kPrimeraFila, filaTotales, Ingresos, hoja, fTotal, sumaIngresos);
     } else {
-        lxw_format* formato = workbook_add_format(libro);
-        format_set_num_format_index(formato, 2);
-        format_set_bold(formato);
-        setBordes(formato, LXW_BORDER_THICK);
-        worksheet_write_number(hoja, static_cast<lxw_row_t>(filaTotales), Ingresos, ingresosAcademia, formato);
+        worksheet_write_number(hoja, static_cast<lxw_row_t>(filaTotales), Ingresos, ingresosAcademia, fTotal);
     }
 
     // The withholdings total is text, "TC1: " and the sum; the prefix stays ASCII
@@ -186,17 +182,13 @@ QString ListadoResEcon::toXls()
                                 QStringLiteral("=\"%1\"&%2").arg(prefijo, sumaTexto).toUtf8().constData(),
                                 fTotalTexto, resultadoTc1.toUtf8().constData());
 
-    sumaColumna(kPrimeraFila, filaTotales, Efectivo, libro, hoja, sumaEfectivo);
+    sumaColumna(kPrimeraFila, filaTotales, Efectivo, hoja, fTotal, sumaEfectivo);
 
     // The balance total follows from the totals beside it, so it matches the
     // academy's income even when teachers share shifts.
-    lxw_format* fBalance = workbook_add_format(libro);
-    format_set_num_format_index(fBalance, 2);
-    format_set_bold(fBalance);
-    setBordes(fBalance, LXW_BORDER_THICK);
     formula(hoja, filaTotales, Balance,
             QStringLiteral("=%1-%2-%3").arg(celda(filaTotales, Ingresos), sumaTexto, celda(filaTotales, Efectivo)),
-            fBalance, ingresosAcademia - sumaRetenciones - sumaEfectivo);
+            fTotal, ingresosAcademia - sumaRetenciones - sumaEfectivo);
 
     escribeLeyenda(filaTotales + 2, libro, hoja);
     worksheet_set_column(hoja, 0, 0, 4500 / 256.0, nullptr);
