@@ -326,7 +326,6 @@ bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* err
         a->setTelefonos(telefonos);
         if (!a->persist())
             return fail(QStringLiteral("student %1 was not stored").arg(i));
-        c.telefonos += int(telefonos.size());
         descuentos.push_back(descuento);
         alumnos.push_back(std::move(a));
     }
@@ -379,8 +378,6 @@ bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* err
         asignaturasAlumno[alumno].insert(turno.asignatura);
         planes[alumno].push_back(plan);
         ++c.altas;
-        if (falta <= hoy && (!fbaja.isValid() || fbaja > hoy))
-            ++c.altasActivasHoy;
         return true;
     };
     for (size_t i = 0; i < alumnos.size(); ++i) {
