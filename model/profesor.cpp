@@ -135,16 +135,22 @@ QHash<int, QList<TurnoDeProfesor>> turnosDeProfesores(int idProfesor)
     return turnos;
 }
 
-// The income of every shift in the period, in one query: the prices of the
+// The income of the shifts of one teacher (or of every shift with
+// kTodosLosProfesores) in the period, in one query: the prices of the
 // enrolments that started before its end and had not been withdrawn by its
 // start. A shift without such enrolments is absent (income 0). False when
 // the query failed.
-bool ingresosDeTurnos(const QDate& desde, const QDate& hasta, QHash<int, double>* ingresos)
+bool ingresosDeTurnos(const QDate& desde, const QDate& hasta, int idProfesor, QHash<int, double>* ingresos)
 {
-    QSqlQuery query = Dao::getInstance()->query(
-        QStringLiteral("SELECT idturnoasignatura, SUM(precio) FROM alta WHERE julianday(falta) < julianday(?) "
-                       "AND (fbaja is null OR julianday(fbaja) > julianday(?)) GROUP BY idturnoasignatura"),
-        {hasta, desde});
+    QString sql = QStringLiteral("SELECT idturnoasignatura, SUM(precio) FROM alta WHERE julianday(falta) < julianday(?) "
+                                 "AND (fbaja is null OR julianday(fbaja) > julianday(?)) ");
+    QList<QVariant> valores{hasta, desde};
+    if (idProfesor != kTodosLosProfesores) {
+        sql += QStringLiteral("AND idturnoasignatura IN (SELECT idturnoasignatura FROM sesiondeclase "
+                              "WHERE idprofesor = ?) ");
+        valores << idProfesor;
+    }
+    QSqlQuery query = Dao::getInstance()->query(sql + QStringLiteral("GROUP BY idturnoasignatura"), valores);
     if (!query.isActive()) {
         qWarning() << "Error executing query: \n" + query.lastError().text();
         return false;
@@ -204,7 +210,7 @@ Profesor::ParteSueldo partePorcentaje(const Profesor& profesor, const QList<Turn
     // Incomes that cannot be read count as none, and *ok tells.
     QHash<int, double> leidos;
     const bool propios = !ingresosPeriodo || desde != ini || hasta != fin;
-    if (propios && !ingresosDeTurnos(desde, hasta, &leidos) && ok)
+    if (propios && !ingresosDeTurnos(desde, hasta, profesor.id(), &leidos) && ok)
         *ok = false;
     const QHash<int, double>& ingresos = propios ? leidos : *ingresosPeriodo;
 
@@ -327,7 +333,7 @@ ListadoResEcon* Profesor::resumenEconomico(const QDate& ini, const QDate& fin, b
     // Everything the teachers' rows need, read once for all of them.
     const QHash<int, QList<TurnoDeProfesor>> turnosPorProfesor = turnosDeProfesores(kTodosLosProfesores);
     QHash<int, double> ingresosTurno;
-    const bool leidos = ingresosDeTurnos(desde, hasta, &ingresosTurno);
+    const bool leidos = ingresosDeTurnos(desde, hasta, kTodosLosProfesores, &ingresosTurno);
     if (!leidos && ok)
         *ok = false;
 
