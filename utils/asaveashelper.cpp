@@ -107,6 +107,30 @@ QString besideTarget(const QString& target)
     return name;
 }
 
+// Writes a whole text file in UTF-8 through a save file, so a failure leaves
+// any earlier file as it was. The warnings name what failed.
+bool writeUtf8(const QString& fileName, const QString& text, bool openErrorDetails, const char* writeWarning)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (openErrorDetails)
+            qWarning() << "Error opening the file " << fileName << " in write only mode" << file.error()
+                       << file.errorString();
+        else
+            qWarning() << "Error opening the file " << fileName << " in write only mode";
+        return false;
+    }
+    QTextStream out(&file);
+    out.setEncoding(QStringConverter::Utf8);
+    out << text;
+    out.flush();
+    if (out.status() != QTextStream::Ok || file.error() != QFileDevice::NoError || !file.commit()) {
+        qWarning() << writeWarning << file.error() << file.errorString();
+        return false;
+    }
+    return true;
+}
+
 QString documentsFooter()
 {
     return ASaveAsHelper::tr("<p align=\"center\">Page %%PAGENUM%% of %%PAGECOUNT%%</p><p>&nbsp;</p>");
@@ -245,52 +269,26 @@ QString ASaveAsHelper::tableViewToHtml(const QString& title, QTableView* view)
 
 bool ASaveAsHelper::saveAsCsv(const QString& fileName, const QString& title, QTableView* view)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "Error opening the file " << fileName << " in write only mode" << file.error()
-                   << file.errorString();
-        return false;
-    }
     const VisibleTable table = visibleTable(view);
     auto quoted = [](const QString& text) { return QLatin1Char('"') + escapeCsv(text) + QLatin1Char('"'); };
 
-    QTextStream out(&file);
-    out.setEncoding(QStringConverter::Utf8);
-    out << quoted(title) << "\n\n";
+    QString csv = quoted(title) + QLatin1String("\n\n");
     QStringList fields;
     for (int column : table.columns)
         fields << quoted(headerText(view, column));
-    out << fields.join(QLatin1Char(',')) << "\n";
+    csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     for (int row : table.rows) {
         fields.clear();
         for (int column : table.columns)
             fields << quoted(cellText(view, row, column));
-        out << fields.join(QLatin1Char(',')) << "\n";
+        csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
-    out.flush();
-    if (out.status() != QTextStream::Ok || file.error() != QFileDevice::NoError || !file.commit()) {
-        qWarning() << "Error writting to file." << file.error() << file.errorString();
-        return false;
-    }
-    return true;
+    return writeUtf8(fileName, csv, true, "Error writting to file.");
 }
 
 bool ASaveAsHelper::saveAsHtml(const QString& fileName, const QString& title, QTableView* view)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "Error opening the file " << fileName << " in write only mode";
-        return false;
-    }
-    QTextStream out(&file);
-    out.setEncoding(QStringConverter::Utf8);
-    out << tableViewToHtml(title, view);
-    out.flush();
-    if (out.status() != QTextStream::Ok || file.error() != QFileDevice::NoError || !file.commit()) {
-        qWarning() << "Error writing html data: " << file.error() << file.errorString();
-        return false;
-    }
-    return true;
+    return writeUtf8(fileName, tableViewToHtml(title, view), false, "Error writing html data: ");
 }
 
 bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTableView* view)
