@@ -1,11 +1,13 @@
 #include "academygenerator.h"
 
+#include "adatehelper.h"
 #include "alta.h"
 #include "alumno.h"
 #include "asignatura.h"
 #include "aula.h"
 #include "curso.h"
 #include "dao.h"
+#include "dnivalidator.h"
 #include "daotransaction.h"
 #include "moneda.h"
 #include "profesor.h"
@@ -51,8 +53,7 @@ constexpr std::size_t countOf(T (&)[N])
 // A Spanish identity number with its check letter.
 QString dniFor(int numero)
 {
-    static const char letras[] = "TRWAGMYFPDXBNJZSQVHLCKE";
-    return QStringLiteral("%1%2").arg(numero, 8, 10, QLatin1Char('0')).arg(QLatin1Char(letras[numero % 23]));
+    return QStringLiteral("%1%2").arg(numero, 8, 10, QLatin1Char('0')).arg(DNIValidator::letterFor(numero));
 }
 
 QString cccFor(std::mt19937& rng)
@@ -62,11 +63,6 @@ QString cccFor(std::mt19937& rng)
     for (int i = 0; i < 20; ++i)
         digits += QChar(QLatin1Char(char('0' + d(rng))));
     return digits;
-}
-
-double redondea2(double v)
-{
-    return Moneda::deCentimos(Moneda::aCentimos(v));
 }
 
 struct Turno {
@@ -110,15 +106,9 @@ AcademyGenerator::Sizes AcademyGenerator::sizesFor(int alumnos)
     return s;
 }
 
-QDate AcademyGenerator::mesActual()
-{
-    const QDate hoy = QDate::currentDate();
-    return QDate(hoy.year(), hoy.month(), 1);
-}
-
 QDate AcademyGenerator::primerMesFacturado()
 {
-    return mesActual().addMonths(-12);
+    return ADateHelper::firstDayOfMonth().addMonths(-12);
 }
 
 bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* error)
@@ -204,7 +194,7 @@ bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* err
         p->setFAlta(hoy.addDays(-uniform(400, 2500)));
         // one teacher joined this month: a settlement clipped to part of it
         if (i == 3 % sizes.profesores)
-            p->setFAlta(mesActual().addDays(std::min(9, hoy.day() - 1)));
+            p->setFAlta(ADateHelper::firstDayOfMonth().addDays(std::min(9, hoy.day() - 1)));
         p->setTelefonos({{QStringLiteral("Mobile"), QStringLiteral("6%1").arg(10000000 + i * 37, 8, 10, QLatin1Char('0'))}});
         if (!p->persist())
             return fail(QStringLiteral("teacher %1 was not stored").arg(i));
@@ -336,7 +326,6 @@ bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* err
         a->setTelefonos(telefonos);
         if (!a->persist())
             return fail(QStringLiteral("student %1 was not stored").arg(i));
-        c.telefonos += int(telefonos.size());
         descuentos.push_back(descuento);
         alumnos.push_back(std::move(a));
     }
@@ -371,7 +360,7 @@ bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* err
         plan.falta = falta;
         plan.fbaja = fbaja;
         plan.precioBase = turno.precio;
-        plan.precio = redondea2(turno.precio * (1.0 - descuentos[alumno] / 100.0));
+        plan.precio = Moneda::redondear(turno.precio * (1.0 - descuentos[alumno] / 100.0));
         Alta alta(alumnos[alumno]->id());
         alta.setFalta(falta);
         alta.setFbaja(fbaja);
@@ -389,8 +378,6 @@ bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* err
         asignaturasAlumno[alumno].insert(turno.asignatura);
         planes[alumno].push_back(plan);
         ++c.altas;
-        if (falta <= hoy && (!fbaja.isValid() || fbaja > hoy))
-            ++c.altasActivasHoy;
         return true;
     };
     for (size_t i = 0; i < alumnos.size(); ++i) {
@@ -485,7 +472,7 @@ bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* err
                                           ini.addDays(uniform(0, 4)),
                                           Moneda::aCentimos(importe),
                                           Moneda::aCentimos(pagado ? importe : 0.0),
-                                          redondea2(descuento),
+                                          Moneda::redondear(descuento),
                                           concepto,
                                           Recibo::datosAlumno(alumnos[i].get()),
                                           pagado,

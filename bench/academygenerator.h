@@ -26,12 +26,10 @@ public:
     // What was written, counted as it was stored.
     struct Counts {
         int alumnos = 0;
-        int telefonos = 0;
         int asignaturas = 0;
         int turnos = 0;
         int sesiones = 0;
         int altas = 0;
-        int altasActivasHoy = 0;
         int profesores = 0;
         int aulas = 0;
         int cursos = 0;
@@ -51,9 +49,8 @@ public:
     // month, so each month (the current one included) bills every student.
     bool generate(const Sizes& sizes, Counts* counts, QString* error);
 
-    // First day of the oldest billed month and of the current month.
+    // First day of the oldest billed month.
     static QDate primerMesFacturado();
-    static QDate mesActual();
 };
 
 #endif // ACADEMYGENERATOR_H

@@ -36,7 +36,7 @@ double BenchReport::ratio(const Measure& m)
 
 int BenchReport::targetMet(const Measure& m)
 {
-    if (m.skipped || (m.targetMs <= 0 && m.targetRatio <= 0))
+    if (m.targetMs <= 0 && m.targetRatio <= 0)
         return -1;
     bool met = true;
     if (m.targetMs > 0)
@@ -74,10 +74,6 @@ void BenchReport::printTable(QTextStream& out) const
                .arg(QStringLiteral("target"), -16)
                .arg(QStringLiteral("result"));
     for (const Measure& m : m_measures) {
-        if (m.skipped) {
-            out << QStringLiteral("%1 %2  %3\n").arg(m.name, -ancho).arg(QStringLiteral("not built"), 10).arg(m.detail);
-            continue;
-        }
         const auto [mn, mx] = std::minmax_element(m.samples.begin(), m.samples.end());
         QString target;
         if (m.targetMs > 0)
@@ -108,28 +104,24 @@ void BenchReport::printJson(QTextStream& out) const
         o.insert(QStringLiteral("students"), m_alumnos);
         o.insert(QStringLiteral("detail"), m.detail);
         o.insert(QStringLiteral("sane"), m.sane);
-        if (m.skipped) {
-            o.insert(QStringLiteral("skipped"), true);
-        } else {
-            const auto [mn, mx] = std::minmax_element(m.samples.begin(), m.samples.end());
-            o.insert(QStringLiteral("runs"), int(m.samples.size()));
-            o.insert(QStringLiteral("median_ms"), median(m.samples));
-            if (!m.samples.isEmpty()) {
-                o.insert(QStringLiteral("min_ms"), *mn);
-                o.insert(QStringLiteral("max_ms"), *mx);
-            }
-            if (!m.floorSamples.isEmpty()) {
-                o.insert(QStringLiteral("sql_floor_ms"), median(m.floorSamples));
-                o.insert(QStringLiteral("ratio"), ratio(m));
-            }
-            if (m.targetMs > 0)
-                o.insert(QStringLiteral("target_ms"), m.targetMs);
-            if (m.targetRatio > 0)
-                o.insert(QStringLiteral("target_ratio"), m.targetRatio);
-            const int met = targetMet(m);
-            if (met >= 0)
-                o.insert(QStringLiteral("target_met"), met == 1);
+        const auto [mn, mx] = std::minmax_element(m.samples.begin(), m.samples.end());
+        o.insert(QStringLiteral("runs"), int(m.samples.size()));
+        o.insert(QStringLiteral("median_ms"), median(m.samples));
+        if (!m.samples.isEmpty()) {
+            o.insert(QStringLiteral("min_ms"), *mn);
+            o.insert(QStringLiteral("max_ms"), *mx);
         }
+        if (!m.floorSamples.isEmpty()) {
+            o.insert(QStringLiteral("sql_floor_ms"), median(m.floorSamples));
+            o.insert(QStringLiteral("ratio"), ratio(m));
+        }
+        if (m.targetMs > 0)
+            o.insert(QStringLiteral("target_ms"), m.targetMs);
+        if (m.targetRatio > 0)
+            o.insert(QStringLiteral("target_ratio"), m.targetRatio);
+        const int met = targetMet(m);
+        if (met >= 0)
+            o.insert(QStringLiteral("target_met"), met == 1);
         out << QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) << '\n';
     }
 }

@@ -22,7 +22,6 @@ public:
         double targetRatio = 0; // 0: no target on the ratio to the floor
         QString detail;         // what the run produced, e.g. "5000 bills"
         bool sane = true;       // the result was what the academy implies
-        bool skipped = false;   // not available in this build
     };
 
     explicit BenchReport(int alumnos);

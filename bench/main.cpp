@@ -3,6 +3,7 @@
 // generation and the consistency check beside what SQLite alone needs.
 
 #include "academia.h"
+#include "adatehelper.h"
 #include "academygenerator.h"
 #include "alumno.h"
 #include "alumnotablemodel.h"
@@ -18,9 +19,7 @@
 #include "profesortablemodel.h"
 #include "recibo.h"
 #include "recibotablemodel.h"
-#include "resumeneconomico.h"
 #include "sqlfloor.h"
-#include "sueldoprofesor.h"
 #include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
@@ -215,7 +214,7 @@ int main(int argc, char** argv)
     if (parser.isSet(saveOption) && !copia(pristine, parser.value(saveOption)))
         err << "the academy could not be saved to " << parser.value(saveOption) << '\n';
 
-    const QDate mes = AcademyGenerator::mesActual();
+    const QDate mes = ADateHelper::firstDayOfMonth();
     const QDate hoy = QDate::currentDate();
 
     // Opening, monthly generation and regeneration, each run on a fresh copy
@@ -373,7 +372,7 @@ int main(int argc, char** argv)
         for (int r = 0; r < runs && profesor; ++r) {
             m.samples << cronometra([&] {
                 bool leido = true;
-                const QList<Listado*> partes = SueldoProfesor::liquidacion(*profesor, QDate(), QDate(), &leido);
+                const QList<Listado*> partes = profesor->liquidacion(QDate(), QDate(), &leido);
                 QString html;
                 for (Listado* l : partes)
                     html += l->toHtml(true);
@@ -394,7 +393,7 @@ int main(int argc, char** argv)
         for (int r = 0; r < runs; ++r) {
             m.samples << cronometra([&] {
                 bool leido = true;
-                ListadoResEcon* resumen = ResumenEconomico::resumenEconomico(QDate(), QDate(), &leido);
+                ListadoResEcon* resumen = Profesor::resumenEconomico(QDate(), QDate(), &leido);
                 filas = resumen->rowCount();
                 ok = ok && leido && !resumen->toHtml(true).isEmpty();
                 delete resumen;

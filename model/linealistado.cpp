@@ -1,7 +1,6 @@
 #include "linealistado.h"
 
-#include <QLocale>
-#include <QtGlobal>
+#include "moneda.h"
 
 LineaListado::LineaListado(QObject* parent)
     : QObject(parent)
@@ -53,24 +52,22 @@ QString LineaListado::atributo(int pos) const
     return m_atributos.value(pos);
 }
 
-QString LineaListado::textoNumero(double valor)
+namespace {
+// Two decimals round as stored amounts do, so a total never shows a cent
+// other than the one kept for it.
+QString dosDecimales(double valor)
 {
-    // 'f' with the shortest round-trip precision: never an exponent, never a lost digit.
-    QString texto = QString::number(valor, 'f', QLocale::FloatingPointShortest);
-    if (texto == QLatin1String("-0"))
-        texto = QStringLiteral("0");
-    return texto;
+    return QString::number(Moneda::redondear(valor), 'f', 2);
+}
 }
 
 QString LineaListado::textoCelda(const QVariant& valor, const QString& atributo)
 {
-    if (valor.typeId() == QMetaType::Double) {
-        const int decimales = atributo.contains(QLatin1String("ROUND")) ? 2 : 3;
-        return QString::number(valor.toDouble(), 'f', decimales);
-    }
-    if (valor.typeId() == QMetaType::Float)
-        return textoNumero(valor.toDouble());
-    return valor.toString();
+    if (valor.typeId() != QMetaType::Double)
+        return valor.toString();
+    if (atributo.contains(QLatin1String("ROUND")))
+        return dosDecimales(valor.toDouble());
+    return QString::number(valor.toDouble(), 'f', 3);
 }
 
 QString LineaListado::toHtml()
@@ -88,7 +85,7 @@ QString LineaListado::toCSV(QString separador)
     QStringList campos;
     for (const QVariant& v : std::as_const(m_valores)) {
         if (v.typeId() == QMetaType::Double)
-            campos << QString::number(v.toDouble(), 'f', 2);
+            campos << dosDecimales(v.toDouble());
         else
             campos << v.toString();
     }

@@ -26,11 +26,10 @@ public:
     QVariant valor(int pos) const;
     QString atributo(int pos) const;
 
-    // The text of a cell as the HTML of a listing shows it.
+    // The text of a cell as the HTML of a listing shows it: a double with a
+    // point and three decimals, or two (rounded as money is) when the
+    // attribute string holds "ROUND".
     static QString textoCelda(const QVariant& valor, const QString& atributo);
-    // A number as people read it: fixed notation, every significant decimal
-    // kept (12345.67 stays 12345.67, 45.5 stays 45.5, 70 gives 70).
-    static QString textoNumero(double valor);
 
 public slots:
     QString toHtml();

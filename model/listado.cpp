@@ -13,7 +13,6 @@ namespace {
 // Excel refuses longer text cells.
 constexpr int kMaxTextoCelda = 32767;
 constexpr int kMaxNombreHoja = 31;
-constexpr lxw_color_t kGris25 = 0xC0C0C0;
 }
 
 Listado::Listado(QObject* parent)
@@ -136,12 +135,12 @@ void Listado::setBordes(lxw_format* formato, int estilo)
     format_set_right(formato, static_cast<uint8_t>(estilo));
 }
 
-bool Listado::abreLibro(const QString& ruta, lxw_workbook** libro, lxw_worksheet** hoja) const
+bool Listado::abreLibro(const QString& ruta, const QString& titulo, lxw_workbook** libro, lxw_worksheet** hoja)
 {
     *libro = nullptr;
     *hoja = nullptr;
     if (ruta.isEmpty()) {
-        qWarning("There is no temporary folder to write the workbook in");
+        qWarning("There is no path to write the workbook to");
         return false;
     }
     // A stale file must never pass for this listing.
@@ -155,7 +154,7 @@ bool Listado::abreLibro(const QString& ruta, lxw_workbook** libro, lxw_worksheet
         qWarning("Couldn't create the workbook \"%s\"", qPrintable(ruta));
         return false;
     }
-    *hoja = workbook_add_worksheet(*libro, nombreHoja(m_titulo).toUtf8().constData());
+    *hoja = workbook_add_worksheet(*libro, nombreHoja(titulo).toUtf8().constData());
     if (!*hoja) {
         qWarning("Couldn't add the worksheet to \"%s\"", qPrintable(ruta));
         cierraLibro(*libro, ruta);
@@ -185,6 +184,28 @@ void Listado::escribeTexto(lxw_worksheet* hoja, int fila, int columna, const QSt
                            recortado.toUtf8().constData(), formato);
 }
 
+void Listado::escribeValor(lxw_worksheet* hoja, int fila, int columna, const QVariant& valor,
+                           lxw_format* formatoNumero, lxw_format* formatoOtro)
+{
+    const lxw_row_t r = static_cast<lxw_row_t>(fila);
+    const lxw_col_t c = static_cast<lxw_col_t>(columna);
+    switch (valor.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        worksheet_write_number(hoja, r, c, valor.toDouble(), formatoNumero);
+        break;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        worksheet_write_number(hoja, r, c, valor.toDouble(), formatoOtro);
+        break;
+    default:
+        escribeTexto(hoja, fila, columna, valor.toString(), formatoOtro);
+        break;
+    }
+}
+
 void Listado::escribeTitulos(lxw_workbook* libro, lxw_worksheet* hoja) const
 {
     lxw_format* fTitulo = workbook_add_format(libro);
@@ -203,7 +224,7 @@ QString Listado::toXls()
     const QString ruta = rutaXlsTemporal();
     lxw_workbook* libro = nullptr;
     lxw_worksheet* hoja = nullptr;
-    if (!abreLibro(ruta, &libro, &hoja))
+    if (!abreLibro(ruta, m_titulo, &libro, &hoja))
         return QString();
 
     escribeTitulos(libro, hoja);
@@ -223,26 +244,8 @@ QString Listado::toXls()
 
     for (int i = 0; i < m_lineas.size(); ++i) {
         const LineaListado* linea = m_lineas.at(i);
-        const lxw_row_t fila = static_cast<lxw_row_t>(4 + i);
-        for (int j = 0; j < linea->count(); ++j) {
-            const QVariant v = linea->valor(j);
-            const lxw_col_t columna = static_cast<lxw_col_t>(j);
-            switch (v.typeId()) {
-            case QMetaType::Double:
-            case QMetaType::Float:
-                worksheet_write_number(hoja, fila, columna, v.toDouble(), fNumero);
-                break;
-            case QMetaType::Int:
-            case QMetaType::UInt:
-            case QMetaType::LongLong:
-            case QMetaType::ULongLong:
-                worksheet_write_number(hoja, fila, columna, v.toDouble(), fCelda);
-                break;
-            default:
-                escribeTexto(hoja, static_cast<int>(fila), j, v.toString(), fCelda);
-                break;
-            }
-        }
+        for (int j = 0; j < linea->count(); ++j)
+            escribeValor(hoja, 4 + i, j, linea->valor(j), fNumero, fCelda);
     }
 
     return cierraLibro(libro, ruta) ? ruta : QString();

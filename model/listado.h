@@ -58,16 +58,26 @@ public:
     // Same style on the four edges of a cell format.
     static void setBordes(lxw_format* formato, int estilo);
 
-protected:
-    // Removes an earlier file at ruta and starts a workbook with one sheet named after
-    // the title; false (with a warning) when the old file cannot be removed.
-    bool abreLibro(const QString& ruta, lxw_workbook** libro, lxw_worksheet** hoja) const;
+    // Workbook writing shared by every spreadsheet the program writes.
+    // Removes an earlier file at ruta and starts a workbook with one sheet named
+    // after titulo; false (with a warning) when that cannot be done.
+    static bool abreLibro(const QString& ruta, const QString& titulo, lxw_workbook** libro,
+                          lxw_worksheet** hoja);
     // Writes the file; on failure removes what was left and answers false.
     static bool cierraLibro(lxw_workbook* libro, const QString& ruta);
-    // Rows 0 and 1: title and subtitle with their fonts and row heights.
-    void escribeTitulos(lxw_workbook* libro, lxw_worksheet* hoja) const;
+    // A text cell, cut to the longest text a cell holds.
     static void escribeTexto(lxw_worksheet* hoja, int fila, int columna, const QString& texto,
                              lxw_format* formato);
+
+protected:
+    // Rows 0 and 1: title and subtitle with their fonts and row heights.
+    void escribeTitulos(lxw_workbook* libro, lxw_worksheet* hoja) const;
+    // A line's value by its type: a double as a number in formatoNumero, an
+    // integer as a number and anything else as its text, both in formatoOtro.
+    static void escribeValor(lxw_worksheet* hoja, int fila, int columna, const QVariant& valor,
+                             lxw_format* formatoNumero, lxw_format* formatoOtro);
+    // The 25 % grey of header cells.
+    static const unsigned int kGris25 = 0xC0C0C0;
 
 private:
     QList<LineaListado*> m_lineas;

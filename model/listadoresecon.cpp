@@ -6,7 +6,6 @@
 namespace {
 constexpr int kFilaCabeceras = 3;
 constexpr int kPrimeraFila = 4;
-constexpr lxw_color_t kGris25 = 0xC0C0C0;
 
 // Column letters as the spreadsheet writes them: 0 -> A, 25 -> Z, 26 -> AA.
 QString letra(int columna)
@@ -50,13 +49,9 @@ ListadoResEcon::ListadoResEcon(const QStringList& cabeceras, const QStringList& 
 {
 }
 
-void ListadoResEcon::sumaColumna(int primeraFila, int filaTotales, int columna, lxw_workbook* libro,
-                                 lxw_worksheet* hoja, double valor) const
+void ListadoResEcon::sumaColumna(int primeraFila, int filaTotales, int columna, lxw_worksheet* hoja,
+                                 lxw_format* formato, double valor) const
 {
-    lxw_format* formato = workbook_add_format(libro);
-    format_set_num_format_index(formato, 2);
-    format_set_bold(formato);
-    setBordes(formato, LXW_BORDER_THICK);
     if (filaTotales <= primeraFila) {
         // No data rows: a range would reach back into the headers.
         worksheet_write_number(hoja, static_cast<lxw_row_t>(filaTotales), static_cast<lxw_col_t>(columna), 0.0,
@@ -101,7 +96,7 @@ QString ListadoResEcon::toXls()
     const QString ruta = rutaXlsTemporal();
     lxw_workbook* libro = nullptr;
     lxw_worksheet* hoja = nullptr;
-    if (!abreLibro(ruta, &libro, &hoja))
+    if (!abreLibro(ruta, titulo(), &libro, &hoja))
         return QString();
 
     escribeTitulos(libro, hoja);
@@ -139,30 +134,15 @@ QString ListadoResEcon::toXls()
         const LineaListado* linea = lineas.at(i);
         const int fila = kPrimeraFila + i;
         for (int j = 0; j < linea->count(); ++j) {
-            const QVariant v = linea->valor(j);
-            const lxw_row_t r = static_cast<lxw_row_t>(fila);
-            const lxw_col_t c = static_cast<lxw_col_t>(j);
             if (j == Balance) {
                 formula(hoja, fila, j,
                         QStringLiteral("=%1-%2-%3")
                             .arg(celda(fila, Ingresos), celda(fila, Retenciones), celda(fila, Efectivo)),
-                        fNumero, v.toDouble());
-                continue;
-            }
-            switch (v.typeId()) {
-            case QMetaType::Double:
-            case QMetaType::Float:
-                worksheet_write_number(hoja, r, c, v.toDouble(), j == 0 ? fNumeroNegrita : fNumero);
-                break;
-            case QMetaType::Int:
-            case QMetaType::UInt:
-            case QMetaType::LongLong:
-            case QMetaType::ULongLong:
-                worksheet_write_number(hoja, r, c, v.toDouble(), j == 0 ? fNegrita : fTexto);
-                break;
-            default:
-                escribeTexto(hoja, fila, j, v.toString(), j == 0 ? fNegrita : fTexto);
-                break;
+                        fNumero, linea->valor(j).toDouble());
+            } else if (j == 0) {
+                escribeValor(hoja, fila, j, linea->valor(j), fNumeroNegrita, fNegrita);
+            } else {
+                escribeValor(hoja, fila, j, linea->valor(j), fNumero, fTexto);
             }
         }
         sumaIngresos += numero(linea, Ingresos);
@@ -175,6 +155,10 @@ QString ListadoResEcon::toXls()
     lxw_format* fTotalTexto = workbook_add_format(libro);
     format_set_bold(fTotalTexto);
     setBordes(fTotalTexto, LXW_BORDER_THICK);
+    lxw_format* fTotal = workbook_add_format(libro);
+    format_set_num_format_index(fTotal, 2);
+    format_set_bold(fTotal);
+    setBordes(fTotal, LXW_BORDER_THICK);
     escribeTexto(hoja, filaTotales, Nombre, tr("TOTALS"), fTotalTexto);
 
     // The academy's income counts a shift shared by several teachers once,
@@ -182,13 +166,9 @@ QString ListadoResEcon::toXls()
     // summed, and the summary's own total is written.
     const double ingresosAcademia = totales ? numero(totales, Ingresos) : 0.0;
     if (datos > 0 && qAbs(ingresosAcademia - sumaIngresos) < 0.005) {
-        sumaColumna(kPrimeraFila, filaTotales, Ingresos, libro, hoja, sumaIngresos);
+        sumaColumna(kPrimeraFila, filaTotales, Ingresos, hoja, fTotal, sumaIngresos);
     } else {
-        lxw_format* formato = workbook_add_format(libro);
-        format_set_num_format_index(formato, 2);
-        format_set_bold(formato);
-        setBordes(formato, LXW_BORDER_THICK);
-        worksheet_write_number(hoja, static_cast<lxw_row_t>(filaTotales), Ingresos, ingresosAcademia, formato);
+        worksheet_write_number(hoja, static_cast<lxw_row_t>(filaTotales), Ingresos, ingresosAcademia, fTotal);
     }
 
     // The withholdings total is text, "TC1: " and the sum; the prefix stays ASCII
@@ -202,19 +182,13 @@ QString ListadoResEcon::toXls()
                                 QStringLiteral("=\"%1\"&%2").arg(prefijo, sumaTexto).toUtf8().constData(),
                                 fTotalTexto, resultadoTc1.toUtf8().constData());
 
-    sumaColumna(kPrimeraFila, filaTotales, Efectivo, libro, hoja, sumaEfectivo);
+    sumaColumna(kPrimeraFila, filaTotales, Efectivo, hoja, fTotal, sumaEfectivo);
 
     // The balance total follows from the totals beside it, so it matches the
     // academy's income even when teachers share shifts.
-    lxw_format* fBalance = workbook_add_format(libro);
-    format_set_num_format_index(fBalance, 2);
-    format_set_bold(fBalance);
-    setBordes(fBalance, LXW_BORDER_THICK);
-    const QString sumaRet = datos > 0 ? QStringLiteral("SUM(%1)").arg(rango(kPrimeraFila, filaTotales - 1, Retenciones))
-                                      : QStringLiteral("0");
     formula(hoja, filaTotales, Balance,
-            QStringLiteral("=%1-%2-%3").arg(celda(filaTotales, Ingresos), sumaRet, celda(filaTotales, Efectivo)),
-            fBalance, ingresosAcademia - sumaRetenciones - sumaEfectivo);
+            QStringLiteral("=%1-%2-%3").arg(celda(filaTotales, Ingresos), sumaTexto, celda(filaTotales, Efectivo)),
+            fTotal, ingresosAcademia - sumaRetenciones - sumaEfectivo);
 
     escribeLeyenda(filaTotales + 2, libro, hoja);
     worksheet_set_column(hoja, 0, 0, 4500 / 256.0, nullptr);

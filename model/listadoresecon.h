@@ -25,7 +25,7 @@ public slots:
 
 protected:
     // SUM of a column's data rows at the totals row.
-    void sumaColumna(int primeraFila, int filaTotales, int columna, lxw_workbook* libro, lxw_worksheet* hoja,
+    void sumaColumna(int primeraFila, int filaTotales, int columna, lxw_worksheet* hoja, lxw_format* formato,
                      double valor) const;
     void escribeLeyenda(int fila, lxw_workbook* libro, lxw_worksheet* hoja) const;
 };

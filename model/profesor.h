@@ -87,9 +87,10 @@ public:
     // A pay part's listing (null when the part does not apply) and amount.
     typedef QPair<Listado*, double> ParteSueldo;
     ParteSueldo liquidacionFijo(const QDate& ini, const QDate& fin) const;
+    // Counts the teacher's own sessions only.
     ParteSueldo liquidacionPorHora(const QDate& ini, const QDate& fin) const;
-    // *ok turns false when the income of a shift could not be read: the
-    // amount is then incomplete and must not be paid out.
+    // *ok turns false when the shifts' incomes could not be read: they then
+    // count as 0 and the amount must not be paid out.
     ParteSueldo liquidacionPorcentaje(const QDate& ini, const QDate& fin, bool* ok = nullptr) const;
     // The listings of the parts that apply followed by a "Total" listing;
     // empty when no part applies. *ok as for the percentage part.

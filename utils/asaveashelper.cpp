@@ -1,7 +1,6 @@
 #include "asaveashelper.h"
 
 #include "aprompter.h"
-#include "linealistado.h"
 #include "listado.h"
 #include "printutils.h"
 
@@ -12,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QSaveFile>
@@ -52,12 +52,14 @@ VisibleTable visibleTable(QTableView* view)
     return {visibleSections(view->horizontalHeader()), visibleSections(view->verticalHeader())};
 }
 
-// Numbers keep every decimal and never turn into exponents.
+// A view's text for a cell. Numbers keep every significant decimal and never
+// turn into exponents (12345.67, 45.5, 70); anything else is its text form.
 QString displayText(const QVariant& value)
 {
-    if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
-        return LineaListado::textoNumero(value.toDouble());
-    return value.toString();
+    if (value.typeId() != QMetaType::Double && value.typeId() != QMetaType::Float)
+        return value.toString();
+    const QString text = QString::number(value.toDouble(), 'f', QLocale::FloatingPointShortest);
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
 }
 
 QString headerText(QTableView* view, int column)
@@ -103,6 +105,30 @@ QString besideTarget(const QString& target)
     const QString name = temporary.fileName();
     temporary.remove();
     return name;
+}
+
+// Writes a whole text file in UTF-8 through a save file, so a failure leaves
+// any earlier file as it was. The warnings name what failed.
+bool writeUtf8(const QString& fileName, const QString& text, bool openErrorDetails, const char* writeWarning)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (openErrorDetails)
+            qWarning() << "Error opening the file " << fileName << " in write only mode" << file.error()
+                       << file.errorString();
+        else
+            qWarning() << "Error opening the file " << fileName << " in write only mode";
+        return false;
+    }
+    QTextStream out(&file);
+    out.setEncoding(QStringConverter::Utf8);
+    out << text;
+    out.flush();
+    if (out.status() != QTextStream::Ok || file.error() != QFileDevice::NoError || !file.commit()) {
+        qWarning() << writeWarning << file.error() << file.errorString();
+        return false;
+    }
+    return true;
 }
 
 QString documentsFooter()
@@ -243,52 +269,26 @@ QString ASaveAsHelper::tableViewToHtml(const QString& title, QTableView* view)
 
 bool ASaveAsHelper::saveAsCsv(const QString& fileName, const QString& title, QTableView* view)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "Error opening the file " << fileName << " in write only mode" << file.error()
-                   << file.errorString();
-        return false;
-    }
     const VisibleTable table = visibleTable(view);
     auto quoted = [](const QString& text) { return QLatin1Char('"') + escapeCsv(text) + QLatin1Char('"'); };
 
-    QTextStream out(&file);
-    out.setEncoding(QStringConverter::Utf8);
-    out << quoted(title) << "\n\n";
+    QString csv = quoted(title) + QLatin1String("\n\n");
     QStringList fields;
     for (int column : table.columns)
         fields << quoted(headerText(view, column));
-    out << fields.join(QLatin1Char(',')) << "\n";
+    csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     for (int row : table.rows) {
         fields.clear();
         for (int column : table.columns)
             fields << quoted(cellText(view, row, column));
-        out << fields.join(QLatin1Char(',')) << "\n";
+        csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
-    out.flush();
-    if (out.status() != QTextStream::Ok || file.error() != QFileDevice::NoError || !file.commit()) {
-        qWarning() << "Error writting to file." << file.error() << file.errorString();
-        return false;
-    }
-    return true;
+    return writeUtf8(fileName, csv, true, "Error writting to file.");
 }
 
 bool ASaveAsHelper::saveAsHtml(const QString& fileName, const QString& title, QTableView* view)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qWarning() << "Error opening the file " << fileName << " in write only mode";
-        return false;
-    }
-    QTextStream out(&file);
-    out.setEncoding(QStringConverter::Utf8);
-    out << tableViewToHtml(title, view);
-    out.flush();
-    if (out.status() != QTextStream::Ok || file.error() != QFileDevice::NoError || !file.commit()) {
-        qWarning() << "Error writing html data: " << file.error() << file.errorString();
-        return false;
-    }
-    return true;
+    return writeUtf8(fileName, tableViewToHtml(title, view), false, "Error writing html data: ");
 }
 
 bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTableView* view)
@@ -297,19 +297,14 @@ bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTa
     if (temporary.isEmpty())
         return false;
 
-    lxw_workbook* workbook = workbook_new(QFile::encodeName(temporary).constData());
-    lxw_worksheet* sheet = workbook ? workbook_add_worksheet(workbook, Listado::nombreHoja(title).toUtf8().constData())
-                                    : nullptr;
-    if (!sheet) {
-        if (workbook)
-            workbook_close(workbook);
-        QFile::remove(temporary);
+    lxw_workbook* workbook = nullptr;
+    lxw_worksheet* sheet = nullptr;
+    if (!Listado::abreLibro(temporary, title, &workbook, &sheet)) {
         qWarning("Error writting excel file");
         return false;
     }
     auto text = [sheet](int row, int column, const QString& value, lxw_format* format) {
-        worksheet_write_string(sheet, static_cast<lxw_row_t>(row), static_cast<lxw_col_t>(column),
-                               value.left(32767).toUtf8().constData(), format);
+        Listado::escribeTexto(sheet, row, column, value, format);
     };
 
     lxw_format* titleFormat = workbook_add_format(workbook);
@@ -326,12 +321,8 @@ bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTa
         for (int c = 0; c < table.columns.size(); ++c)
             text(3 + r, c, cellText(view, table.rows.at(r), table.columns.at(c)), nullptr);
 
-    const lxw_error error = workbook_close(workbook);
-    if (error != LXW_NO_ERROR) {
-        qWarning("Error writting excel file");
-        QFile::remove(temporary);
+    if (!Listado::cierraLibro(workbook, temporary))
         return false;
-    }
     return replaceFile(temporary, fileName);
 }
 

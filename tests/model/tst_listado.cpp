@@ -102,6 +102,18 @@ private slots:
         QVERIFY(!vacio.isValid());
     }
 
+    // Two-decimal cells and CSV show the cent a stored amount keeps: 1.115
+    // is kept as 112 cents, though printf-style rounding of the double says 1.11.
+    void twoDecimalsRoundAsStoredAmounts()
+    {
+        QCOMPARE(LineaListado::textoCelda(1.115, kTotal), QStringLiteral("1.12"));
+        QCOMPARE(LineaListado::textoCelda(1.115, QString()), QStringLiteral("1.115"));
+        QCOMPARE(LineaListado::textoCelda(-2.5, QStringLiteral("class=\"ROUNDED\"")), QStringLiteral("-2.50"));
+        LineaListado linea({QStringLiteral("Ana"), 1.115, 7}, {QString(), QString(), QString()});
+        QCOMPARE(linea.toCSV(), QStringLiteral("Ana,1.12,7"));
+        QCOMPARE(linea.toCSV_XLS(), QStringLiteral("Ana\t1.12\t7"));
+    }
+
     // Written under a folder with a non-ASCII name and read back.
     void workbookReadBack()
     {

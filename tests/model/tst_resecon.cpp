@@ -2,7 +2,6 @@
 #include "linealistado.h"
 #include "listadoresecon.h"
 #include "profesor.h"
-#include "resumeneconomico.h"
 #include "testmain.h"
 
 #include <QFile>
@@ -132,6 +131,32 @@ private slots:
         QCOMPARE(f.at(7).mid(0, 5), QStringList({"TOTALS", "455.00", "TC1: 50", "855.50", "-450.50"}));
         QCOMPARE(f.at(9).mid(0, 3), QStringList({QString(), QString(), QStringLiteral("DATE")}));
         QCOMPARE(f.at(13).at(0), QStringLiteral("PENDING"));
+    }
+
+    // The summary and a settlement read their shifts, sessions and incomes in
+    // a fixed number of statements, however many shifts there are.
+    void statementsDoNotGrowWithShifts()
+    {
+        const auto resumen = [] { delete Profesor::resumenEconomico(QDate(2024, 4, 1), QDate(2024, 5, 1)); };
+        const int ana = scalar(QStringLiteral("SELECT id FROM profesor WHERE apodo = 'Ana'")).toInt();
+        const auto liquidacion = [ana] {
+            std::unique_ptr<Profesor> p(Profesor::getFromDB(ana));
+            p->setSueldoPorHora(10);
+            qDeleteAll(p->liquidacion(QDate(2024, 4, 1), QDate(2024, 5, 1)));
+        };
+        const int antesResumen = statementsRunBy(resumen);
+        const int antesLiquidacion = statementsRunBy(liquidacion);
+        const int aulaId = aula(QStringLiteral("Otra"), 30);
+        for (int i = 0; i < 4; ++i) {
+            const int t = turno(asignatura(QStringLiteral("Extra %1").arg(i)), QStringLiteral("T"));
+            QVERIFY(sesion(t, aulaId, ana, 2 + i, 12, 60));
+            QVERIFY(alta(alumno("Extra", QString::number(i)), t, QDate(2024, 1, 1), QDate(), 10.0));
+        }
+        QVERIFY(guardaProfesor(QStringLiteral("Dora"), 0, 5, 5, 0));
+        QCOMPARE(statementsRunBy(resumen), antesResumen);
+        QCOMPARE(statementsRunBy(liquidacion), antesLiquidacion);
+        std::unique_ptr<ListadoResEcon> r(Profesor::resumenEconomico(QDate(2024, 4, 1), QDate(2024, 5, 1)));
+        QCOMPARE(r->lineas().at(0)->valor(1).toDouble(), 495.0);
     }
 
     void failedIncomeIsReported()

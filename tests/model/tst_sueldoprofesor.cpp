@@ -3,7 +3,6 @@
 #include "listado.h"
 #include "messagecapture.h"
 #include "profesor.h"
-#include "sueldoprofesor.h"
 #include "testmain.h"
 
 #include <QLocale>
@@ -21,7 +20,7 @@ QString corta(const QDate& d)
 // Owns a part's listing for the length of a test.
 struct Parte
 {
-    explicit Parte(const SueldoProfesor::Parte& p)
+    explicit Parte(const Profesor::ParteSueldo& p)
         : listado(p.first)
         , importe(p.second)
     {
@@ -31,6 +30,16 @@ struct Parte
     QVariant valor(int fila, int columna) const { return listado->lineas().at(fila)->valor(columna); }
     int filas() const { return listado->rowCount(); }
 };
+
+// The cells of a row as the listing's HTML shows them.
+QStringList fila(const Listado& l, int i)
+{
+    QStringList textos;
+    const LineaListado* linea = l.lineas().at(i);
+    for (int c = 0; c < linea->count(); ++c)
+        textos << LineaListado::textoCelda(linea->valor(c), linea->atributo(c));
+    return textos;
+}
 
 const QDate kAbril(2024, 4, 1);  // five Mondays, four Wednesdays
 const QDate kMayo(2024, 5, 1);
@@ -76,9 +85,9 @@ private slots:
     void fixedSalaryWholeAndClippedPeriods()
     {
         // Whole 31-day month: one month and the whole salary, not 31/30 of it.
-        QCOMPARE(Parte(SueldoProfesor::liquidacionFijo(*profesora(1000, 0, 0), QDate(2024, 3, 1), kAbril)).importe, 1000.0);
+        QCOMPARE(Parte(profesora(1000, 0, 0)->liquidacionFijo(QDate(2024, 3, 1), kAbril)).importe, 1000.0);
         // Signed up on 10 April: 21 days, 0.7 months, 700.00.
-        Parte abril(SueldoProfesor::liquidacionFijo(*profesora(1000, 0, 0, QDate(2024, 4, 10)), kAbril, kMayo));
+        Parte abril(profesora(1000, 0, 0, QDate(2024, 4, 10))->liquidacionFijo(kAbril, kMayo));
         QCOMPARE(abril.importe, 700.0);
         QCOMPARE(abril.valor(0, 0).toString(), QStringLiteral("0.7 (%1 - %2)").arg(corta(QDate(2024, 4, 10)), corta(kMayo)));
     }
@@ -89,7 +98,7 @@ private slots:
         QVERIFY(sesion(m_turno, m_aula, m_ana, 1, 9, 90));
         QVERIFY(sesion(m_turno, m_aula, m_ana, 3, 9, 90));
         QVERIFY(sesion(m_turno, m_aula, m_berto, 5, 9, 120));
-        Parte horas(SueldoProfesor::liquidacionPorHora(*profesora(0, 10, 0), kAbril, kMayo));
+        Parte horas(profesora(0, 10, 0)->liquidacionPorHora(kAbril, kMayo));
         QCOMPARE(horas.listado->titulo(), QStringLiteral("Fixed salary an hour"));
         QCOMPARE(horas.filas(), 2);
         QCOMPARE(horas.valor(0, 0).toString(), QStringLiteral("Matematicas - Manana"));
@@ -100,12 +109,19 @@ private slots:
         // Berto is paid for his Friday only: four Fridays of two hours.
         Profesor berto(m_berto);
         berto.setSueldoPorHora(20);
-        QCOMPARE(Parte(SueldoProfesor::liquidacionPorHora(berto, kAbril, kMayo)).importe, 160.0);
+        QCOMPARE(Parte(berto.liquidacionPorHora(kAbril, kMayo)).importe, 160.0);
+        // A teacher not yet stored is paid for no session, not for those without a teacher.
+        QVERIFY(sesion(m_otroTurno, m_aula, 0, 2, 9, 60));
+        Profesor nuevo;
+        nuevo.setSueldoPorHora(10);
+        Parte sinId(nuevo.liquidacionPorHora(kAbril, kMayo));
+        QCOMPARE(sinId.filas(), 1);
+        QCOMPARE(sinId.importe, 0.0);
 
         // 100 minutes in the week of 1 to 8 April: 1.67 hours, 16.7 at 10.00 an hour.
         QVERIFY(exec(QStringLiteral("DELETE FROM sesiondeclase")));
         QVERIFY(sesion(m_turno, m_aula, m_ana, 2, 9, 100));
-        Parte cien(SueldoProfesor::liquidacionPorHora(*profesora(0, 10, 0), kAbril, QDate(2024, 4, 8)));
+        Parte cien(profesora(0, 10, 0)->liquidacionPorHora(kAbril, QDate(2024, 4, 8)));
         QCOMPARE(cien.valor(0, 1).toDouble(), 1.67);
         QCOMPARE(cien.importe, 16.7);
     }
@@ -116,7 +132,7 @@ private slots:
         QVERIFY(alta(alumno("Uno", "A"), m_turno, QDate(2024, 1, 10), QDate(), 200.0));
         QVERIFY(alta(alumno("Dos", "B"), m_turno, QDate(2024, 4, 30), QDate(), 255.0));
         QVERIFY(alta(alumno("Tres", "C"), m_turno, QDate(2024, 1, 10), kAbril, 99.0)); // withdrawn on the first day
-        Parte parte(SueldoProfesor::liquidacionPorcentaje(*profesora(0, 0, 15), kAbril, kMayo));
+        Parte parte(profesora(0, 0, 15)->liquidacionPorcentaje(kAbril, kMayo));
         QCOMPARE(parte.listado->titulo(), QStringLiteral("Of salary by percentage"));
         QCOMPARE(parte.valor(0, 1).toDouble(), 455.0);
         QCOMPARE(parte.valor(0, 3).toDouble(), 68.25);
@@ -128,13 +144,12 @@ private slots:
         QVERIFY(sesion(m_turno, m_aula, m_ana, 1, 9, 60));
         QVERIFY(alta(alumno("Uno", "A"), m_turno, QDate(2024, 1, 10), QDate(), 100.0));
         // Left on the period's first day, or joined after it: no share of its income.
-        QVERIFY(!Parte(SueldoProfesor::liquidacionPorcentaje(*profesora(0, 0, 15, QDate(2020, 1, 1), kAbril), kAbril,
+        QVERIFY(!Parte(profesora(0, 0, 15, QDate(2020, 1, 1), kAbril)->liquidacionPorcentaje(kAbril,
                                                              kMayo)).listado);
-        QVERIFY(!Parte(SueldoProfesor::liquidacionPorcentaje(*profesora(0, 0, 15, QDate(2024, 6, 1)), kAbril,
+        QVERIFY(!Parte(profesora(0, 0, 15, QDate(2024, 6, 1))->liquidacionPorcentaje(kAbril,
                                                              kMayo)).listado);
         // Leaving in the middle keeps the share of what ran while teaching.
-        Parte mitad(SueldoProfesor::liquidacionPorcentaje(*profesora(0, 0, 15, QDate(2020, 1, 1), QDate(2024, 4, 15)),
-                                                          kAbril, kMayo));
+        Parte mitad(profesora(0, 0, 15, QDate(2020, 1, 1), QDate(2024, 4, 15))->liquidacionPorcentaje(kAbril, kMayo));
         QCOMPARE(mitad.importe, 15.0);
     }
 
@@ -176,7 +191,34 @@ private slots:
         QCOMPARE(total->lineas().at(0)->valor(1).toDouble(), 150.0);
         QCOMPARE(total->lineas().at(0)->valor(2).toDouble(), 1053.25);
         qDeleteAll(todo);
-        QVERIFY(SueldoProfesor::liquidacion(*profesora(0, 0, 0), kAbril, kMayo).isEmpty());
+        QVERIFY(profesora(0, 0, 0)->liquidacion(kAbril, kMayo).isEmpty());
+    }
+
+    void studentsOfTheTeachersShiftsInThePeriod()
+    {
+        QVERIFY(sesion(m_turno, m_aula, m_ana, 1, 9));
+        QVERIFY(sesion(m_otroTurno, m_aula, m_ana, 2, 9));
+        const int xan = alumno(QStringLiteral("Xan"), QStringLiteral("C"));
+        // Period 1 May to 1 June: withdrawn on the first day or started on the last is out.
+        QVERIFY(alta(alumno("L", "A"), m_turno, QDate(2024, 1, 1), QDate(2024, 5, 1), 40.0, QStringLiteral("Luis")));
+        QVERIFY(alta(alumno("E", "B"), m_turno, QDate(2024, 1, 1), QDate(2024, 5, 2), 10.333, QStringLiteral("Eva")));
+        QVERIFY(alta(xan, m_turno, QDate(2024, 5, 31), QDate(), 10.333, QStringLiteral("Xan")));
+        QVERIFY(alta(alumno("I", "D"), m_turno, QDate(2024, 6, 1), QDate(), 50.0, QStringLiteral("Iria")));
+        QVERIFY(alta(xan, m_otroTurno, QDate(2024, 2, 1), QDate(), 20.0, QStringLiteral("Xan")));
+
+        Profesor ana(m_ana);
+        ana.setApodo(QStringLiteral("Profe 50 %1"));
+        std::unique_ptr<Listado> l(ana.listadoAlumnos(QDate(2024, 5, 1), QDate(2024, 6, 1)));
+        QCOMPARE(l->titulo(), QStringLiteral("Student listing for teacher: Profe 50 %1 "));
+        QCOMPARE(l->cabeceras(), QStringList({"Student", "Subject", "Amount"}));
+        QCOMPARE(l->rowCount(), 4);
+        QCOMPARE(fila(*l, 0), QStringList({"Eva", "Matematicas - Manana", "10.333"}));
+        QCOMPARE(fila(*l, 1), QStringList({"Xan", "Matematicas - Manana", "10.333"}));
+        QCOMPARE(fila(*l, 2), QStringList({"Xan", "Fisica - Tarde", "20.000"}));
+        // Summed as stored, shown with two decimals in the grey totals row.
+        QCOMPARE(l->lineas().at(3)->valor(2).toDouble(), 10.333 + 10.333 + 20.0);
+        QCOMPARE(fila(*l, 3), QStringList({"Totales", "", "40.67"}));
+        QVERIFY(l->lineas().at(3)->atributo(0).contains(QStringLiteral("bgcolor=\"#888586\"")));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "dao.h"
+#include "outputfiles.h"
 #include "printutils.h"
 #include "recibo.h"
 #include "testenv.h"
@@ -17,27 +18,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-QString run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-int pdfPages(const QString& pdf)
-{
-    const auto m = QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(run(u"pdfinfo"_s, {pdf}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-QString pdfText(const QString& pdf, int page)
-{
-    const QString n = QString::number(page);
-    return run(u"pdftotext"_s, {u"-layout"_s, u"-f"_s, n, u"-l"_s, n, pdf, u"-"_s});
-}
-} // namespace
+using namespace outputfiles;
 
 // Bills as the bills page prints them: the pages of several bills joined in
 // one frame and printed through the paged printer, each bill on a sheet of its

@@ -1,4 +1,5 @@
 #include "messagecapture.h"
+#include "outputfiles.h"
 #include "printutils.h"
 #include "testmain.h"
 
@@ -15,27 +16,9 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+using namespace outputfiles;
+
 namespace {
-QString run(const QString& program, const QStringList& args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString pdfText(const QString& pdf, int page)
-{
-    const QString n = QString::number(page);
-    return run(QStringLiteral("pdftotext"), {"-layout", "-f", n, "-l", n, pdf, "-"});
-}
-
-int pdfPages(const QString& pdf)
-{
-    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(run(QStringLiteral("pdfinfo"), {pdf}));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
 // A listing table like the ones the list pages print.
 QString tableHtml(int rows, int firstRowLines = 1)
 {
