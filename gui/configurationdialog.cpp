@@ -14,6 +14,7 @@
 #include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLocale>
@@ -479,6 +480,11 @@ bool ConfigurationDialog::saveAulas()
     // Joins a transaction already open (the timetables keep one while shown)
     // and then leaves its commit or rollback to whoever opened it.
     const bool own = Academia::transaction();
+    QHash<int, Aula*> storedAulas;
+    const QList<Aula*> aulas = Aula::list();
+    for (Aula* aula : aulas)
+        storedAulas.insert(aula->id(), aula);
+
     bool ok = true;
     QTableWidget* table = ui->twAulas;
     for (int row = 0; row < table->rowCount() && ok; ++row) {
@@ -491,34 +497,34 @@ bool ConfigurationDialog::saveAulas()
                               : 0;
         const QString localizacion = cellText(table, row, LocationColumn);
         const QString comentarios = cellText(table, row, DescriptionColumn);
-        if (id != 0) {
-            Aula* aula = Aula::getFromDB(id);
-            if (!aula) {
-                qWarning("Wrong id stored in classroom table!");
-                continue;
-            }
-            aula->setNombre(name);
-            aula->setAforo(aforo);
-            aula->setLocalizacion(localizacion);
-            aula->setComentarios(comentarios);
-            ok = aula->update();
-            delete aula;
-        } else {
+        if (id == 0) {
             Aula aula(nullptr);
             aula.setNombre(name);
             aula.setAforo(aforo);
             aula.setLocalizacion(localizacion);
             aula.setComentarios(comentarios);
             ok = aula.persist();
-        }
-    }
-    for (int i = 0; i < m_aulasToDelete.size() && ok; ++i) {
-        Aula* aula = Aula::getFromDB(m_aulasToDelete.at(i));
-        if (!aula)
             continue;
-        ok = aula->remove();
-        delete aula;
+        }
+        Aula* aula = storedAulas.value(id);
+        if (!aula) {
+            qWarning("Wrong id stored in classroom table!");
+            continue;
+        }
+        if (aula->nombre() == name && aula->aforo() == aforo
+            && aula->localizacion() == localizacion && aula->comentarios() == comentarios)
+            continue;
+        aula->setNombre(name);
+        aula->setAforo(aforo);
+        aula->setLocalizacion(localizacion);
+        aula->setComentarios(comentarios);
+        ok = aula->update();
     }
+    for (int i = 0; i < m_aulasToDelete.size() && ok; ++i)
+        if (Aula* aula = storedAulas.value(m_aulasToDelete.at(i)))
+            ok = aula->remove();
+    qDeleteAll(aulas);
+
     if (ok && own)
         ok = Academia::commit();
     if (ok)

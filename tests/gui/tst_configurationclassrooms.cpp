@@ -150,8 +150,14 @@ private slots:
         QVERIFY(seen.at(0).contains(QStringLiteral("<li>%1 at 16:45</li>").arg(QLocale().dayName(3))));
         QCOMPARE(rowNames(dialog), (QStringList{"Aula música", "Aula plástica"}));
 
+        // Rows left as they were are not written again.
+        QVERIFY(Dao::getInstance()->execute("CREATE TEMP TRIGGER no_update BEFORE UPDATE ON aula "
+                                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
         clickOk(dialog);
+        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(stored(), (QStringList{"Aula música/10//", "Aula plástica/10//"}));
+        QVERIFY(Dao::getInstance()->execute("DROP TRIGGER no_update"));
     }
 
     // The timetables keep a transaction open while they are shown: saving
