@@ -191,11 +191,15 @@ bool ConfigurationDialog::logoChanged() const
     return m_logoChanged;
 }
 
+// The series come as an unordered set: sorted, the combo reads the same at
+// every run and dropping an empty series falls back to the latest one.
 void ConfigurationDialog::fillSeriesCombo()
 {
     ui->pbEliminarSeriesVacias->setEnabled(!Recibo::getSeries(true).isEmpty());
+    QStringList series = Recibo::getSeries(false);
+    series.sort();
     ui->cbSeries->clear();
-    ui->cbSeries->addItems(Recibo::getSeries(false));
+    ui->cbSeries->addItems(series);
     ui->cbSeries->setCurrentIndex(ui->cbSeries->findText(Recibo::getSerieActual(),
                                                          Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
@@ -335,7 +339,8 @@ void ConfigurationDialog::nuevaSerie()
 
 void ConfigurationDialog::eliminarSeriesVacias()
 {
-    const QStringList withBills = Recibo::getSeries(true);
+    QStringList withBills = Recibo::getSeries(true);
+    withBills.sort();
     if (!withBills.isEmpty() && !withBills.contains(Recibo::getSerieActual()))
         Recibo::setSerieActual(withBills.last());
     fillSeriesCombo();

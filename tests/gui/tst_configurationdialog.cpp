@@ -7,6 +7,7 @@
 #include "testmain.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -183,6 +184,46 @@ private slots:
         QCOMPARE(answerer.seen().size(), 1);
         QVERIFY(answerer.seen().first().contains("There are some sessions outside opening times."));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void seriesInOrderAndEmptyCurrentDropped()
+    {
+        configurar("isFirstTime", false);
+        int number = 0;
+        for (const char* serie : {"2024", "2022", "2025", "2023"})
+            QVERIFY(insertar("recibo", {"fecha", "importe", "importepagado", "concepto", "datosalumno", "nrecibo", "serie"},
+                             {QDate(2024, 1, 1), 100, 0, "Inglés", "Uxía", ++number, serie})
+                    > 0);
+        Recibo::setSerieActual("2026");
+        const auto listed = [](QComboBox* combo) {
+            QStringList items;
+            for (int i = 0; i < combo->count(); ++i)
+                items << combo->itemText(i);
+            return items;
+        };
+        ConfigurationDialog dialog;
+        dialog.show();
+        child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(2);
+        auto* combo = child<QComboBox>(dialog, "cbSeries");
+        QCOMPARE(listed(combo), (QStringList{"2022", "2023", "2024", "2025", "2026"}));
+        QCOMPARE(combo->currentText(), QStringLiteral("2026"));
+
+        // The empty current series gives way to the latest one with bills.
+        QPushButton* dropEmpty = child<QPushButton>(dialog, "pbEliminarSeriesVacias");
+        QTest::mouseClick(dropEmpty, Qt::LeftButton);
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2025"));
+        QCOMPARE(listed(combo), (QStringList{"2022", "2023", "2024", "2025"}));
+        QCOMPARE(combo->currentText(), QStringLiteral("2025"));
+        QTest::mouseClick(dropEmpty, Qt::LeftButton);
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2025"));
+
+        ModalAnswerer answerer;
+        answerer.typeText("2026B");
+        QTest::mouseClick(child<QPushButton>(dialog, "pbNuevaSerie"), Qt::LeftButton);
+        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2026B"));
+        QCOMPARE(combo->currentText(), QStringLiteral("2026B"));
+        QCOMPARE(combo->count(), 5);
     }
 
     void passwordChange()
