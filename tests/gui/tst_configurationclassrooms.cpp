@@ -22,16 +22,6 @@ QTableWidget* table(ConfigurationDialog& dialog)
     return dialog.findChild<QTableWidget*>("twAulas");
 }
 
-void click(ConfigurationDialog& dialog, const char* name)
-{
-    QTest::mouseClick(child<QPushButton>(dialog, name), Qt::LeftButton);
-}
-
-void clickOk(ConfigurationDialog& dialog)
-{
-    clickBox(dialog, QDialogButtonBox::Ok);
-}
-
 QStringList rowNames(ConfigurationDialog& dialog)
 {
     QStringList names;
@@ -140,7 +130,7 @@ private slots:
         ModalAnswerer answerer;
         answerer.pressButton("OK").pressButton("OK");
         click(dialog, "btnDeleteAula");
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        VERIFY_ANSWERED(answerer);
         const QStringList seen = answerer.seen();
         QCOMPARE(seen.size(), 2); // one per classroom with sessions, last row first
         QVERIFY(seen.at(0).contains("Aula plástica"));
@@ -154,7 +144,7 @@ private slots:
         QVERIFY(Dao::getInstance()->execute("CREATE TEMP TRIGGER no_update BEFORE UPDATE ON aula "
                                             "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
         clickOk(dialog);
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        VERIFY_ANSWERED(answerer);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(stored(), (QStringList{"Aula música/10//", "Aula plástica/10//"}));
         QVERIFY(Dao::getInstance()->execute("DROP TRIGGER no_update"));
@@ -196,7 +186,7 @@ private slots:
         ModalAnswerer answerer;
         answerer.pressButton("OK");
         clickOk(dialog);
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        VERIFY_ANSWERED(answerer);
         QVERIFY(answerer.seen().first().contains("It has been impossible to save the classrooms."));
         // The rename that went through first is undone, and the dialog stays open.
         QCOMPARE(stored(), QStringList{"Aula 1/10//"});
@@ -221,7 +211,7 @@ private slots:
         ModalAnswerer answerer;
         answerer.pressButton("OK");
         clickOk(dialog);
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        VERIFY_ANSWERED(answerer);
         QVERIFY(answerer.seen().first().contains("The table shows the classrooms as they are now stored."));
         // Someone else's transaction is neither committed nor rolled back.
         QVERIFY(dao->inTransaction());

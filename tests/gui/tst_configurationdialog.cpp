@@ -26,11 +26,6 @@ QVariant setting(const QString& key)
     return QSettings().value(QStringLiteral("CONFIGURATION/") + key);
 }
 
-void clickOk(ConfigurationDialog& dialog)
-{
-    clickBox(dialog, QDialogButtonBox::Ok);
-}
-
 void toggle(QCheckBox* box)
 {
     box->setFocus();
@@ -123,7 +118,7 @@ private slots:
             cobro->item(2)->setCheckState(Qt::Unchecked);
             ModalAnswerer answerer; // no session lies outside: no warning expected
             clickOk(dialog);
-            QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+            VERIFY_ANSWERED(answerer);
         }
         for (const auto& [name, key] : texts)
             QCOMPARE(setting(key).toString(), typed(name));
@@ -173,14 +168,14 @@ private slots:
             ConfigurationDialog unchanged;
             ModalAnswerer answerer; // the hours stay: no check, no warning
             clickOk(unchanged);
-            QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+            VERIFY_ANSWERED(answerer);
         }
         ConfigurationDialog dialog;
         child<QTimeEdit>(dialog, "dtHoraApertura")->setTime(QTime(9, 0));
         ModalAnswerer answerer;
         answerer.pressButton("OK");
         clickOk(dialog);
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        VERIFY_ANSWERED(answerer);
         QCOMPARE(answerer.seen().size(), 1);
         QVERIFY(answerer.seen().first().contains("There are some sessions outside opening times."));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -209,18 +204,17 @@ private slots:
         QCOMPARE(combo->currentText(), QStringLiteral("2026"));
 
         // The empty current series gives way to the latest one with bills.
-        QPushButton* dropEmpty = child<QPushButton>(dialog, "pbEliminarSeriesVacias");
-        QTest::mouseClick(dropEmpty, Qt::LeftButton);
+        click(dialog, "pbEliminarSeriesVacias");
         QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2025"));
         QCOMPARE(listed(combo), (QStringList{"2022", "2023", "2024", "2025"}));
         QCOMPARE(combo->currentText(), QStringLiteral("2025"));
-        QTest::mouseClick(dropEmpty, Qt::LeftButton);
+        click(dialog, "pbEliminarSeriesVacias");
         QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2025"));
 
         ModalAnswerer answerer;
         answerer.typeText("2026B");
-        QTest::mouseClick(child<QPushButton>(dialog, "pbNuevaSerie"), Qt::LeftButton);
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        click(dialog, "pbNuevaSerie");
+        VERIFY_ANSWERED(answerer);
         QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2026B"));
         QCOMPARE(combo->currentText(), QStringLiteral("2026B"));
         QCOMPARE(combo->count(), 5);
@@ -231,14 +225,13 @@ private slots:
         QVERIFY(Dao::setPasswordStatic("vella"));
         ConfigurationDialog dialog;
         dialog.show();
-        QPushButton* change = child<QPushButton>(dialog, "pbCambiaPass");
 
         // Wrong current password.
         {
             ModalAnswerer answerer;
             answerer.typeText("mala").pressButton("OK");
-            QTest::mouseClick(change, Qt::LeftButton);
-            QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+            click(dialog, "pbCambiaPass");
+            VERIFY_ANSWERED(answerer);
             QVERIFY(answerer.seen().last().contains("Input password is not right"));
             QVERIFY(Dao::checkPasswordStatic("vella"));
         }
@@ -251,7 +244,7 @@ private slots:
                 .typeText("nova").typeText("nova")
                 .pressButton("OK");
             QVERIFY(dialog.cambiaPassword());
-            QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+            VERIFY_ANSWERED(answerer);
             const QStringList seen = answerer.seen();
             QCOMPARE(seen.size(), 8);
             QVERIFY(seen.at(3).contains("The password can't be empty."));
@@ -275,7 +268,7 @@ private slots:
         ModalAnswerer answerer;
         answerer.typeText("vella").typeText("nova").typeText("nova").pressButton("OK");
         QVERIFY(!dialog.cambiaPassword());
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        VERIFY_ANSWERED(answerer);
         QVERIFY(answerer.seen().last().contains("It has been impossible to change the password."));
         Dao::getInstance()->execute("DROP TRIGGER no_password");
         Dao::getInstance()->execute("DROP TRIGGER no_password_insert");
