@@ -113,15 +113,13 @@ ConfigurationDialog::ConfigurationDialog(QWidget* parent, Qt::WindowFlags f)
 {
     ui->setupUi(this);
 
-    // Classroom table, its capacity editor and its menu.
+    // Classroom table, its capacity editor and its actions; the menu is built
+    // when first asked for.
     ui->twAulas->setItemDelegateForColumn(CapacityColumn, new spinBoxDelegate(this));
     addAction(ui->actionAdd_classroom);
     addAction(ui->actionDelete_classroom);
     ui->twAulas->addAction(ui->actionAdd_classroom);
     ui->twAulas->addAction(ui->actionDelete_classroom);
-    m_classroomMenu = new QMenu(this);
-    m_classroomMenu->addAction(ui->actionAdd_classroom);
-    m_classroomMenu->addAction(ui->actionDelete_classroom);
     connect(ui->twAulas, &QWidget::customContextMenuRequested, this,
             &ConfigurationDialog::showContextMenu);
     connect(ui->twAulas->horizontalHeader(), &QHeaderView::sectionClicked, this,
@@ -392,6 +390,11 @@ void ConfigurationDialog::sortColumn(int column)
 
 void ConfigurationDialog::showContextMenu(const QPoint& point)
 {
+    if (!m_classroomMenu) {
+        m_classroomMenu = new QMenu(this);
+        m_classroomMenu->addAction(ui->actionAdd_classroom);
+        m_classroomMenu->addAction(ui->actionDelete_classroom);
+    }
     ui->actionDelete_classroom->setEnabled(!ui->twAulas->selectedItems().isEmpty());
     m_classroomMenu->popup(ui->twAulas->viewport()->mapToGlobal(point));
 }

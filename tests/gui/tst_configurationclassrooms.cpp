@@ -6,7 +6,9 @@
 #include "modalanswerer.h"
 #include "testmain.h"
 
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -148,6 +150,34 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(stored(), (QStringList{"Aula música/10//", "Aula plástica/10//"}));
         QVERIFY(Dao::getInstance()->execute("DROP TRIGGER no_update"));
+    }
+
+    void contextMenuOffersDeleteOnlyForASelection()
+    {
+        aula("Aula 1", 10);
+        ConfigurationDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTableWidget* t = table(dialog);
+        // A right click on the table; the menu that pops up.
+        const auto menuAt = [t](const QPoint& at) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, t->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(t->viewport(), &event);
+            return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        };
+        t->clearSelection();
+        QMenu* menu = menuAt(QPoint(5, 60));
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 2);
+        QVERIFY(!menu->actions().at(1)->isEnabled());
+        menu->close();
+
+        selectRows(dialog, {0});
+        QCOMPARE(menuAt(t->visualItemRect(t->item(0, 0)).center()), menu); // built once
+        QVERIFY(menu->actions().at(1)->isEnabled());
+        menu->actions().at(0)->trigger();
+        menu->close();
+        QCOMPARE(rowNames(dialog), (QStringList{"Aula 1", "Classroom 2"}));
     }
 
     // The timetables keep a transaction open while they are shown: saving
