@@ -9,18 +9,30 @@
 #include <QTextCursor>
 
 namespace {
+
 const char* const lineTemplate = "<span style=\"%1\">%2</span>";
-const char* const summaryTemplate = "<span style=\"color:#00C000;\">%1</span>";
-const char* const warningStyle = "color:#00FFFF;";
-const char* const faultStyle = "color:#FFA858;";
-const char* const inconsistencyStyle = "color:#C00000;";
+const char* const summaryStyle = "color:#00C000;";
+
+const char* styleOf(int tipo)
+{
+    switch (tipo) {
+    case EstadoAcademia::Aviso:
+        return "color:#00FFFF;";
+    case EstadoAcademia::Fallo:
+        return "color:#FFA858;";
+    case EstadoAcademia::Inconsistencia:
+        return "color:#C00000;";
+    default:
+        return "";
+    }
+}
+
 } // namespace
 
 AppStatusDialog::AppStatusDialog(int options, QWidget* parent, Qt::WindowFlags f)
     : ADialog(parent, f), ui(new Ui::ErrorDialog)
 {
     ui->setupUi(this);
-    m_opcion = NothingShown;
 
     QSettings settings;
     settings.beginGroup(QStringLiteral("CONFIGURATION"));
@@ -123,41 +135,24 @@ void AppStatusDialog::listStatus()
     int omitted = 0;
 
     for (EstadoAcademia* result : results) {
-        QString style;
-        switch (result->tipo()) {
-        case 2: {
-            auto* fallo = dynamic_cast<EstadoAcademiaFallo*>(result);
-            if (m_omitirIgnorados && fallo && fallo->isIgnorado()) {
-                ++omitted;
-                continue;
-            }
-            style = QLatin1String(faultStyle);
-            break;
+        const int tipo = result->tipo();
+        if (tipo == EstadoAcademia::Fallo && m_omitirIgnorados
+            && static_cast<EstadoAcademiaFallo*>(result)->isIgnorado()) {
+            ++omitted;
+            continue;
         }
-        case 3:
-            m_inconsistency = true;
-            style = QLatin1String(inconsistencyStyle);
-            break;
-        case 1:
-            style = QLatin1String(warningStyle);
-            break;
-        default:
-            break;
-        }
+        m_inconsistency = m_inconsistency || tipo == EstadoAcademia::Inconsistencia;
         m_nothingListed = false;
-        appendLine(style, result->descripcion());
+        appendLine(QLatin1String(styleOf(tipo)), result->descripcion());
+        // Faults stay with the academy services; the other results are ours.
+        if (tipo != EstadoAcademia::Fallo)
+            delete result;
     }
 
     if (omitted != 0)
-        ui->tbErrors->append(
-            QString::fromLatin1(summaryTemplate).arg(tr("Omitted %n error(s)", nullptr, omitted)));
+        appendLine(QLatin1String(summaryStyle), tr("Omitted %n error(s)", nullptr, omitted));
     if (results.isEmpty())
-        ui->tbErrors->append(QString::fromLatin1(summaryTemplate).arg(tr("No errors")));
-
-    // Faults stay with the academy services; the other results are ours to release.
-    for (EstadoAcademia* result : results)
-        if (result->tipo() != 2)
-            delete result;
+        appendLine(QLatin1String(summaryStyle), tr("No errors"));
 
     ui->tbErrors->moveCursor(QTextCursor::Start);
     ui->tbErrors->setReadOnly(true);

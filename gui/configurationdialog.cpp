@@ -14,6 +14,7 @@
 #include <QDate>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLocale>
@@ -22,6 +23,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <iterator>
+
 namespace {
 
 const char* const configurationGroup = "CONFIGURATION";
@@ -29,11 +32,72 @@ const char* const sessionGroup = "LASTSESSIONSTATUS";
 
 enum ClassroomColumn { NameColumn = 0, CapacityColumn, LocationColumn, DescriptionColumn };
 
-QTime storedTime(QSettings& settings, const char* hourKey, const char* minuteKey, int hour,
-                 int minute)
+using Form = Ui::ConfigurationDialog;
+
+// The settings the dialog shows and writes back, each with its widget and,
+// below, what an absent key shows where that is not empty.
+const struct {
+    const char* key;
+    QLineEdit* Form::*edit;
+} textSettings[] = {
+    {"academia_denominacion", &Form::leDenominacion},
+    {"academia_nombre", &Form::leNombreComercial},
+    {"academia_direccion", &Form::leDireccion},
+    {"recibo_expedidoEn", &Form::leExpedidoEn},
+    {"academia_e-mail", &Form::leMail},
+    {"academia_nif", &Form::leNIF},
+    {"academia_telefono", &Form::leTelefono},
+    {"academia_web", &Form::leWeb},
+};
+
+// Office hours are stored as time values.
+const struct {
+    const char* key;
+    QTimeEdit* Form::*edit;
+    QTime absent;
+} officeHourSettings[] = {
+    {"secretaria_horaApertura1", &Form::sbHoraAperturaSecretaria1, QTime(8, 0)},
+    {"secretaria_horaCierre1", &Form::sbHoraCierreSecretaria1, QTime(14, 0)},
+    {"secretaria_horaApertura2", &Form::sbHoraAperturaSecretaria2, QTime(16, 0)},
+    {"secretaria_horaCierre2", &Form::sbHoraCierreSecretaria2, QTime(20, 0)},
+};
+
+// Opening hours are stored as an hour and a minute, read elsewhere as such.
+const struct {
+    const char* hourKey;
+    const char* minuteKey;
+    QTimeEdit* Form::*edit;
+    QTime absent;
+} openingHourSettings[] = {
+    {"hora_apertura", "minuto_apertura", &Form::dtHoraApertura, QTime(9, 30)},
+    {"hora_cierre", "minuto_cierre", &Form::dtHoraCierre, QTime(22, 0)},
+};
+
+// The payment methods, one per row of the list.
+const struct {
+    const char* key;
+    bool absent;
+} paymentSettings[] = {{"cobro_mes", false}, {"cobro_hora", false}, {"cobro_porcentaje", true}};
+
+QString key(const char* name)
 {
-    return QTime(settings.value(QLatin1String(hourKey), hour).toInt(),
-                 settings.value(QLatin1String(minuteKey), minute).toInt());
+    return QString::fromLatin1(name);
+}
+
+QTime storedTime(const QSettings& settings, const char* hourKey, const char* minuteKey,
+                 QTime absent)
+{
+    return QTime(settings.value(key(hourKey), absent.hour()).toInt(),
+                 settings.value(key(minuteKey), absent.minute()).toInt());
+}
+
+// The opening hours as stored; absent keys count as midnight.
+QList<QTime> storedOpeningHours(const QSettings& settings)
+{
+    QList<QTime> times;
+    for (const auto& setting : openingHourSettings)
+        times << storedTime(settings, setting.hourKey, setting.minuteKey, QTime(0, 0));
+    return times;
 }
 
 QString cellText(const QTableWidget* table, int row, int column)
@@ -49,17 +113,13 @@ ConfigurationDialog::ConfigurationDialog(QWidget* parent, Qt::WindowFlags f)
 {
     ui->setupUi(this);
 
-    // Classroom table, its capacity editor and its menu.
+    // Classroom table, its capacity editor and its actions; the menu is built
+    // when first asked for.
     ui->twAulas->setItemDelegateForColumn(CapacityColumn, new spinBoxDelegate(this));
-    ui->twAulas->horizontalHeader()->setSectionsClickable(true);
-    ui->twAulas->horizontalHeader()->setSortIndicatorShown(true);
     addAction(ui->actionAdd_classroom);
     addAction(ui->actionDelete_classroom);
     ui->twAulas->addAction(ui->actionAdd_classroom);
     ui->twAulas->addAction(ui->actionDelete_classroom);
-    m_classroomMenu = new QMenu(this);
-    m_classroomMenu->addAction(ui->actionAdd_classroom);
-    m_classroomMenu->addAction(ui->actionDelete_classroom);
     connect(ui->twAulas, &QWidget::customContextMenuRequested, this,
             &ConfigurationDialog::showContextMenu);
     connect(ui->twAulas->horizontalHeader(), &QHeaderView::sectionClicked, this,
@@ -98,33 +158,20 @@ void ConfigurationDialog::loadValues()
 {
     QSettings settings;
     settings.beginGroup(QLatin1String(configurationGroup));
-    ui->leDenominacion->setText(settings.value(QStringLiteral("academia_denominacion")).toString());
-    ui->leNombreComercial->setText(settings.value(QStringLiteral("academia_nombre")).toString());
-    ui->leDireccion->setText(settings.value(QStringLiteral("academia_direccion")).toString());
-    ui->leExpedidoEn->setText(settings.value(QStringLiteral("recibo_expedidoEn")).toString());
+    for (const auto& setting : textSettings)
+        (ui->*setting.edit)->setText(settings.value(key(setting.key)).toString());
+    for (const auto& setting : officeHourSettings)
+        (ui->*setting.edit)->setTime(settings.value(key(setting.key), setting.absent).toTime());
+    for (const auto& setting : openingHourSettings)
+        (ui->*setting.edit)->setTime(
+            storedTime(settings, setting.hourKey, setting.minuteKey, setting.absent));
+    for (int row = 0; row < int(std::size(paymentSettings)); ++row)
+        ui->cobroListWidget->item(row)->setCheckState(
+            settings.value(key(paymentSettings[row].key), paymentSettings[row].absent).toBool()
+                ? Qt::Checked
+                : Qt::Unchecked);
     ui->cbMostrarTurno->setChecked(settings.value(QStringLiteral("recibo_mostrarturno"), false).toBool());
-    ui->leMail->setText(settings.value(QStringLiteral("academia_e-mail")).toString());
-    ui->leNIF->setText(settings.value(QStringLiteral("academia_nif")).toString());
-    ui->leTelefono->setText(settings.value(QStringLiteral("academia_telefono")).toString());
-    ui->leWeb->setText(settings.value(QStringLiteral("academia_web")).toString());
-    ui->dtHoraApertura->setTime(storedTime(settings, "hora_apertura", "minuto_apertura", 9, 30));
-    ui->dtHoraCierre->setTime(storedTime(settings, "hora_cierre", "minuto_cierre", 22, 0));
     ui->sbDiasVencimiento->setValue(settings.value(QStringLiteral("recibo_diasVencimiento"), 0).toInt());
-    ui->sbHoraAperturaSecretaria1->setTime(
-        settings.value(QStringLiteral("secretaria_horaApertura1"), QTime(8, 0)).toTime());
-    ui->sbHoraCierreSecretaria1->setTime(
-        settings.value(QStringLiteral("secretaria_horaCierre1"), QTime(14, 0)).toTime());
-    ui->sbHoraAperturaSecretaria2->setTime(
-        settings.value(QStringLiteral("secretaria_horaApertura2"), QTime(16, 0)).toTime());
-    ui->sbHoraCierreSecretaria2->setTime(
-        settings.value(QStringLiteral("secretaria_horaCierre2"), QTime(20, 0)).toTime());
-    const auto checkState = [](bool on) { return on ? Qt::Checked : Qt::Unchecked; };
-    ui->cobroListWidget->item(0)->setCheckState(
-        checkState(settings.value(QStringLiteral("cobro_mes"), false).toBool()));
-    ui->cobroListWidget->item(1)->setCheckState(
-        checkState(settings.value(QStringLiteral("cobro_hora"), false).toBool()));
-    ui->cobroListWidget->item(2)->setCheckState(
-        checkState(settings.value(QStringLiteral("cobro_porcentaje"), true).toBool()));
 
     if (settings.value(QStringLiteral("isFirstTime"), true).toBool())
         Recibo::setSerieActual(QString::number(QDate::currentDate().year()));
@@ -142,11 +189,15 @@ bool ConfigurationDialog::logoChanged() const
     return m_logoChanged;
 }
 
+// The series come as an unordered set: sorted, the combo reads the same at
+// every run and dropping an empty series falls back to the latest one.
 void ConfigurationDialog::fillSeriesCombo()
 {
     ui->pbEliminarSeriesVacias->setEnabled(!Recibo::getSeries(true).isEmpty());
+    QStringList series = Recibo::getSeries(false);
+    series.sort();
     ui->cbSeries->clear();
-    ui->cbSeries->addItems(Recibo::getSeries(false));
+    ui->cbSeries->addItems(series);
     ui->cbSeries->setCurrentIndex(ui->cbSeries->findText(Recibo::getSerieActual(),
                                                          Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
@@ -158,31 +209,22 @@ void ConfigurationDialog::accept()
 
     QSettings settings;
     settings.beginGroup(QLatin1String(configurationGroup));
-    const QTime oldOpening = storedTime(settings, "hora_apertura", "minuto_apertura", 0, 0);
-    const QTime oldClosing = storedTime(settings, "hora_cierre", "minuto_cierre", 0, 0);
+    const QList<QTime> oldOpeningHours = storedOpeningHours(settings);
 
-    settings.setValue(QStringLiteral("academia_denominacion"), ui->leDenominacion->text());
-    settings.setValue(QStringLiteral("academia_nombre"), ui->leNombreComercial->text());
-    settings.setValue(QStringLiteral("academia_direccion"), ui->leDireccion->text());
-    settings.setValue(QStringLiteral("recibo_expedidoEn"), ui->leExpedidoEn->text());
+    for (const auto& setting : textSettings)
+        settings.setValue(key(setting.key), (ui->*setting.edit)->text());
+    for (const auto& setting : officeHourSettings)
+        settings.setValue(key(setting.key), (ui->*setting.edit)->time());
+    for (const auto& setting : openingHourSettings) {
+        const QTime time = (ui->*setting.edit)->time();
+        settings.setValue(key(setting.hourKey), time.hour());
+        settings.setValue(key(setting.minuteKey), time.minute());
+    }
+    for (int row = 0; row < int(std::size(paymentSettings)); ++row)
+        settings.setValue(key(paymentSettings[row].key),
+                          ui->cobroListWidget->item(row)->checkState() == Qt::Checked);
     settings.setValue(QStringLiteral("recibo_mostrarturno"), ui->cbMostrarTurno->isChecked());
-    settings.setValue(QStringLiteral("academia_e-mail"), ui->leMail->text());
-    settings.setValue(QStringLiteral("academia_nif"), ui->leNIF->text());
-    settings.setValue(QStringLiteral("academia_telefono"), ui->leTelefono->text());
-    settings.setValue(QStringLiteral("academia_web"), ui->leWeb->text());
-    settings.setValue(QStringLiteral("hora_apertura"), ui->dtHoraApertura->time().hour());
-    settings.setValue(QStringLiteral("minuto_apertura"), ui->dtHoraApertura->time().minute());
-    settings.setValue(QStringLiteral("hora_cierre"), ui->dtHoraCierre->time().hour());
-    settings.setValue(QStringLiteral("minuto_cierre"), ui->dtHoraCierre->time().minute());
     settings.setValue(QStringLiteral("recibo_diasVencimiento"), ui->sbDiasVencimiento->value());
-    settings.setValue(QStringLiteral("secretaria_horaApertura1"), ui->sbHoraAperturaSecretaria1->time());
-    settings.setValue(QStringLiteral("secretaria_horaCierre1"), ui->sbHoraCierreSecretaria1->time());
-    settings.setValue(QStringLiteral("secretaria_horaApertura2"), ui->sbHoraAperturaSecretaria2->time());
-    settings.setValue(QStringLiteral("secretaria_horaCierre2"), ui->sbHoraCierreSecretaria2->time());
-    settings.setValue(QStringLiteral("cobro_mes"), ui->cobroListWidget->item(0)->checkState() == Qt::Checked);
-    settings.setValue(QStringLiteral("cobro_hora"), ui->cobroListWidget->item(1)->checkState() == Qt::Checked);
-    settings.setValue(QStringLiteral("cobro_porcentaje"),
-                      ui->cobroListWidget->item(2)->checkState() == Qt::Checked);
     settings.setValue(QStringLiteral("isFirstTime"), false);
 
     if (ui->cbForzar->isChecked())
@@ -193,29 +235,30 @@ void ConfigurationDialog::accept()
 
     Recibo::setSerieActual(ui->cbSeries->currentText());
 
-    const QTime newOpening = storedTime(settings, "hora_apertura", "minuto_apertura", 0, 0);
-    const QTime newClosing = storedTime(settings, "hora_cierre", "minuto_cierre", 0, 0);
-    if (newOpening != oldOpening || newClosing != oldClosing) {
-        const QList<EstadoAcademia*> results = Academia::comprobarEstado();
-        for (EstadoAcademia* result : results) {
-            if (result->tipo() == 2 && static_cast<EstadoAcademiaFallo*>(result)->tipoFallo() == 2) {
-                QMessageBox::warning(this, QApplication::applicationName(),
-                                     tr("There are some sessions outside opening times."),
-                                     QMessageBox::Ok);
-                break;
-            }
-        }
-        // Faults belong to the academy services; the rest are ours.
-        for (EstadoAcademia* result : results)
-            if (result->tipo() != 2)
-                delete result;
-    }
+    if (storedOpeningHours(settings) != oldOpeningHours && sessionsOutsideOpeningHours())
+        QMessageBox::warning(this, QApplication::applicationName(),
+                             tr("There are some sessions outside opening times."), QMessageBox::Ok);
     settings.endGroup();
 
     if (!saveAulas())
         return;
     emit horarioShouldRefresh();
     QDialog::accept();
+}
+
+bool ConfigurationDialog::sessionsOutsideOpeningHours()
+{
+    bool outside = false;
+    const QList<EstadoAcademia*> results = Academia::comprobarEstado();
+    for (EstadoAcademia* result : results) {
+        // Faults stay with the academy services; the other results are ours.
+        if (result->tipo() != EstadoAcademia::Fallo)
+            delete result;
+        else if (static_cast<EstadoAcademiaFallo*>(result)->tipoFallo()
+                 == EstadoAcademiaFallo::FueraDeHorario)
+            outside = true;
+    }
+    return outside;
 }
 
 bool ConfigurationDialog::cambiaPassword()
@@ -294,7 +337,8 @@ void ConfigurationDialog::nuevaSerie()
 
 void ConfigurationDialog::eliminarSeriesVacias()
 {
-    const QStringList withBills = Recibo::getSeries(true);
+    QStringList withBills = Recibo::getSeries(true);
+    withBills.sort();
     if (!withBills.isEmpty() && !withBills.contains(Recibo::getSerieActual()))
         Recibo::setSerieActual(withBills.last());
     fillSeriesCombo();
@@ -346,6 +390,11 @@ void ConfigurationDialog::sortColumn(int column)
 
 void ConfigurationDialog::showContextMenu(const QPoint& point)
 {
+    if (!m_classroomMenu) {
+        m_classroomMenu = new QMenu(this);
+        m_classroomMenu->addAction(ui->actionAdd_classroom);
+        m_classroomMenu->addAction(ui->actionDelete_classroom);
+    }
     ui->actionDelete_classroom->setEnabled(!ui->twAulas->selectedItems().isEmpty());
     m_classroomMenu->popup(ui->twAulas->viewport()->mapToGlobal(point));
 }
@@ -439,6 +488,11 @@ bool ConfigurationDialog::saveAulas()
     // Joins a transaction already open (the timetables keep one while shown)
     // and then leaves its commit or rollback to whoever opened it.
     const bool own = Academia::transaction();
+    QHash<int, Aula*> storedAulas;
+    const QList<Aula*> aulas = Aula::list();
+    for (Aula* aula : aulas)
+        storedAulas.insert(aula->id(), aula);
+
     bool ok = true;
     QTableWidget* table = ui->twAulas;
     for (int row = 0; row < table->rowCount() && ok; ++row) {
@@ -451,34 +505,34 @@ bool ConfigurationDialog::saveAulas()
                               : 0;
         const QString localizacion = cellText(table, row, LocationColumn);
         const QString comentarios = cellText(table, row, DescriptionColumn);
-        if (id != 0) {
-            Aula* aula = Aula::getFromDB(id);
-            if (!aula) {
-                qWarning("Wrong id stored in classroom table!");
-                continue;
-            }
-            aula->setNombre(name);
-            aula->setAforo(aforo);
-            aula->setLocalizacion(localizacion);
-            aula->setComentarios(comentarios);
-            ok = aula->update();
-            delete aula;
-        } else {
+        if (id == 0) {
             Aula aula(nullptr);
             aula.setNombre(name);
             aula.setAforo(aforo);
             aula.setLocalizacion(localizacion);
             aula.setComentarios(comentarios);
             ok = aula.persist();
-        }
-    }
-    for (int i = 0; i < m_aulasToDelete.size() && ok; ++i) {
-        Aula* aula = Aula::getFromDB(m_aulasToDelete.at(i));
-        if (!aula)
             continue;
-        ok = aula->remove();
-        delete aula;
+        }
+        Aula* aula = storedAulas.value(id);
+        if (!aula) {
+            qWarning("Wrong id stored in classroom table!");
+            continue;
+        }
+        if (aula->nombre() == name && aula->aforo() == aforo
+            && aula->localizacion() == localizacion && aula->comentarios() == comentarios)
+            continue;
+        aula->setNombre(name);
+        aula->setAforo(aforo);
+        aula->setLocalizacion(localizacion);
+        aula->setComentarios(comentarios);
+        ok = aula->update();
     }
+    for (int i = 0; i < m_aulasToDelete.size() && ok; ++i)
+        if (Aula* aula = storedAulas.value(m_aulasToDelete.at(i)))
+            ok = aula->remove();
+    qDeleteAll(aulas);
+
     if (ok && own)
         ok = Academia::commit();
     if (ok)

@@ -44,6 +44,8 @@ public slots:
 
 private:
     void loadValues();
+    // Runs the consistency check: does any class session lie outside the opening hours?
+    bool sessionsOutsideOpeningHours();
     void restoreClassroomSort();
 
     Ui::ConfigurationDialog* ui;

@@ -30,9 +30,19 @@ T* child(const QWidget& parent, const char* name)
     return found;
 }
 
+inline void click(const QWidget& dialog, const char* button)
+{
+    QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
+}
+
 inline void clickBox(const QWidget& dialog, QDialogButtonBox::StandardButton which)
 {
     QTest::mouseClick(child<QDialogButtonBox>(dialog, "buttonBox")->button(which), Qt::LeftButton);
+}
+
+inline void clickOk(const QWidget& dialog)
+{
+    clickBox(dialog, QDialogButtonBox::Ok);
 }
 
 // Runs the action on the first visible top-level T once it shows; for modal
@@ -57,5 +67,8 @@ void whenShown(std::function<void(T*)> action)
 }
 
 } // namespace GuiTest
+
+// Every scripted answer of a ModalAnswerer used, and no dialog unforeseen.
+#define VERIFY_ANSWERED(answerer) QVERIFY2((answerer).allAnswered(), qPrintable((answerer).problems().join(u'\n')))
 
 #endif // GUITEST_H

@@ -122,7 +122,7 @@ private slots:
         whenShown<AppStatusDialog>([&](AppStatusDialog* d) {
             saveEnabled = button(d, "btnIgnore")->isEnabled();
             shown = listing(*d);
-            QTest::mouseClick(button(d, "btnAccept"), Qt::LeftButton);
+            click(*d, "btnAccept");
         });
         QCOMPARE(dialog.checkStatus(true), 1);
         QCOMPARE(dialog.getOpcion(), 0);
@@ -180,7 +180,7 @@ private slots:
         QVERIFY(!dialog->isModal());
         QCOMPARE(listing(*dialog).texts, QStringList{"No errors"});
         turno(asignatura("Alemán"), "Único");
-        QTest::mouseClick(button(dialog, "btnReload"), Qt::LeftButton);
+        click(*dialog, "btnReload");
         QCOMPARE(listing(*dialog).colours, QStringList{"#FFA858"});
         dialog->close();
         QTRY_VERIFY(dialog.isNull());

@@ -6,7 +6,9 @@
 #include "modalanswerer.h"
 #include "testmain.h"
 
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSpinBox>
 #include <QTableWidget>
 
@@ -20,16 +22,6 @@ namespace {
 QTableWidget* table(ConfigurationDialog& dialog)
 {
     return dialog.findChild<QTableWidget*>("twAulas");
-}
-
-void click(ConfigurationDialog& dialog, const char* name)
-{
-    QTest::mouseClick(child<QPushButton>(dialog, name), Qt::LeftButton);
-}
-
-void clickOk(ConfigurationDialog& dialog)
-{
-    clickBox(dialog, QDialogButtonBox::Ok);
 }
 
 QStringList rowNames(ConfigurationDialog& dialog)
@@ -140,7 +132,7 @@ private slots:
         ModalAnswerer answerer;
         answerer.pressButton("OK").pressButton("OK");
         click(dialog, "btnDeleteAula");
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        VERIFY_ANSWERED(answerer);
         const QStringList seen = answerer.seen();
         QCOMPARE(seen.size(), 2); // one per classroom with sessions, last row first
         QVERIFY(seen.at(0).contains("Aula plástica"));
@@ -150,8 +142,42 @@ private slots:
         QVERIFY(seen.at(0).contains(QStringLiteral("<li>%1 at 16:45</li>").arg(QLocale().dayName(3))));
         QCOMPARE(rowNames(dialog), (QStringList{"Aula música", "Aula plástica"}));
 
+        // Rows left as they were are not written again.
+        QVERIFY(Dao::getInstance()->execute("CREATE TEMP TRIGGER no_update BEFORE UPDATE ON aula "
+                                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
         clickOk(dialog);
+        VERIFY_ANSWERED(answerer);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(stored(), (QStringList{"Aula música/10//", "Aula plástica/10//"}));
+        QVERIFY(Dao::getInstance()->execute("DROP TRIGGER no_update"));
+    }
+
+    void contextMenuOffersDeleteOnlyForASelection()
+    {
+        aula("Aula 1", 10);
+        ConfigurationDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTableWidget* t = table(dialog);
+        // A right click on the table; the menu that pops up.
+        const auto menuAt = [t](const QPoint& at) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, t->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(t->viewport(), &event);
+            return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        };
+        t->clearSelection();
+        QMenu* menu = menuAt(QPoint(5, 60));
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 2);
+        QVERIFY(!menu->actions().at(1)->isEnabled());
+        menu->close();
+
+        selectRows(dialog, {0});
+        QCOMPARE(menuAt(t->visualItemRect(t->item(0, 0)).center()), menu); // built once
+        QVERIFY(menu->actions().at(1)->isEnabled());
+        menu->actions().at(0)->trigger();
+        menu->close();
+        QCOMPARE(rowNames(dialog), (QStringList{"Aula 1", "Classroom 2"}));
     }
 
     // The timetables keep a transaction open while they are shown: saving
@@ -190,7 +216,7 @@ private slots:
         ModalAnswerer answerer;
         answerer.pressButton("OK");
         clickOk(dialog);
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        VERIFY_ANSWERED(answerer);
         QVERIFY(answerer.seen().first().contains("It has been impossible to save the classrooms."));
         // The rename that went through first is undone, and the dialog stays open.
         QCOMPARE(stored(), QStringList{"Aula 1/10//"});
@@ -215,7 +241,7 @@ private slots:
         ModalAnswerer answerer;
         answerer.pressButton("OK");
         clickOk(dialog);
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        VERIFY_ANSWERED(answerer);
         QVERIFY(answerer.seen().first().contains("The table shows the classrooms as they are now stored."));
         // Someone else's transaction is neither committed nor rolled back.
         QVERIFY(dao->inTransaction());

@@ -3,15 +3,18 @@
 #include "configurationdialog.h"
 #include "guitest.h"
 #include "modalanswerer.h"
+#include "recibo.h"
 #include "testmain.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimeEdit>
+#include <QDate>
 
 using namespace AcademiaFixture;
 using namespace GuiTest;
@@ -21,11 +24,6 @@ namespace {
 QVariant setting(const QString& key)
 {
     return QSettings().value(QStringLiteral("CONFIGURATION/") + key);
-}
-
-void clickOk(ConfigurationDialog& dialog)
-{
-    clickBox(dialog, QDialogButtonBox::Ok);
 }
 
 void toggle(QCheckBox* box)
@@ -52,18 +50,63 @@ private slots:
     void initTestCase() { useIconPaths(); }
     void init() { QVERIFY(abrirBaseNueva()); }
 
+    void emptySettingsShowDefaults()
+    {
+        ConfigurationDialog dialog;
+        for (QLineEdit* edit : dialog.findChildren<QLineEdit*>())
+            if (!edit->objectName().startsWith("qt_")) // the spin boxes' own editors
+                QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
+        const QList<QPair<const char*, QTime>> times{{"sbHoraAperturaSecretaria1", QTime(8, 0)},
+                                                     {"sbHoraCierreSecretaria1", QTime(14, 0)},
+                                                     {"sbHoraAperturaSecretaria2", QTime(16, 0)},
+                                                     {"sbHoraCierreSecretaria2", QTime(20, 0)},
+                                                     {"dtHoraApertura", QTime(9, 30)},
+                                                     {"dtHoraCierre", QTime(22, 0)}};
+        for (const auto& [name, time] : times)
+            QCOMPARE(child<QTimeEdit>(dialog, name)->time(), time);
+        QCOMPARE(child<QSpinBox>(dialog, "sbDiasVencimiento")->value(), 0);
+        QVERIFY(!child<QCheckBox>(dialog, "cbMostrarTurno")->isChecked());
+        auto* cobro = child<QListWidget>(dialog, "cobroListWidget");
+        QCOMPARE(cobro->item(0)->checkState(), Qt::Unchecked);
+        QCOMPARE(cobro->item(1)->checkState(), Qt::Unchecked);
+        QCOMPARE(cobro->item(2)->checkState(), Qt::Checked);
+        QCOMPARE(Recibo::getSerieActual(), QString::number(QDate::currentDate().year()));
+
+        // Equal afternoon times mean no break: both fields turn grey, and back.
+        auto* afternoon = child<QTimeEdit>(dialog, "sbHoraAperturaSecretaria2");
+        afternoon->setTime(QTime(20, 0));
+        QCOMPARE(child<QTimeEdit>(dialog, "sbHoraCierreSecretaria2")->styleSheet(), QStringLiteral("color:grey"));
+        afternoon->setTime(QTime(16, 0));
+        QVERIFY(afternoon->styleSheet().isEmpty());
+    }
+
     void storedAndReadBack()
     {
+        // Every line edit with its key, each given its own text.
+        const QList<QPair<const char*, QString>> texts{{"leDenominacion", "academia_denominacion"},
+                                                       {"leNombreComercial", "academia_nombre"},
+                                                       {"leDireccion", "academia_direccion"},
+                                                       {"leExpedidoEn", "recibo_expedidoEn"},
+                                                       {"leMail", "academia_e-mail"},
+                                                       {"leNIF", "academia_nif"},
+                                                       {"leTelefono", "academia_telefono"},
+                                                       {"leWeb", "academia_web"}};
+        const auto typed = [](const char* name) { return QStringLiteral("Rúa %1").arg(QLatin1String(name)); };
         {
             ConfigurationDialog dialog;
             dialog.show();
-            typeInto(child<QLineEdit>(dialog, "leDireccion"), "Rúa do Vilar 3, Lugo");
-            typeInto(child<QLineEdit>(dialog, "leNIF"), "B27000000");
+            for (const auto& [name, key] : texts) {
+                auto* edit = child<QLineEdit>(dialog, name);
+                child<QTabWidget>(dialog, "tabWidget")->setCurrentWidget(edit->parentWidget());
+                typeInto(edit, typed(name));
+            }
+            child<QTimeEdit>(dialog, "sbHoraAperturaSecretaria1")->setTime(QTime(8, 30));
+            child<QTimeEdit>(dialog, "sbHoraCierreSecretaria1")->setTime(QTime(13, 30));
+            child<QTimeEdit>(dialog, "sbHoraAperturaSecretaria2")->setTime(QTime(16, 15));
             child<QTimeEdit>(dialog, "sbHoraCierreSecretaria2")->setTime(QTime(21, 15));
             child<QTimeEdit>(dialog, "dtHoraApertura")->setTime(QTime(10, 15));
             child<QTimeEdit>(dialog, "dtHoraCierre")->setTime(QTime(21, 45));
             child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(2);
-            typeInto(child<QLineEdit>(dialog, "leExpedidoEn"), "Lugo");
             QSpinBox* days = child<QSpinBox>(dialog, "sbDiasVencimiento");
             days->setFocus();
             QTest::keyClick(days, Qt::Key_Up);
@@ -71,37 +114,110 @@ private slots:
             QCOMPARE(days->value(), 30);
             toggle(child<QCheckBox>(dialog, "cbMostrarTurno"));
             auto* cobro = child<QListWidget>(dialog, "cobroListWidget");
-            cobro->item(0)->setCheckState(Qt::Checked);
+            cobro->item(1)->setCheckState(Qt::Checked);
             cobro->item(2)->setCheckState(Qt::Unchecked);
             ModalAnswerer answerer; // no session lies outside: no warning expected
             clickOk(dialog);
-            QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+            VERIFY_ANSWERED(answerer);
         }
-        QCOMPARE(setting("academia_direccion").toString(), QStringLiteral("Rúa do Vilar 3, Lugo"));
-        QCOMPARE(setting("academia_nif").toString(), QStringLiteral("B27000000"));
-        QCOMPARE(setting("recibo_expedidoEn").toString(), QStringLiteral("Lugo"));
+        for (const auto& [name, key] : texts)
+            QCOMPARE(setting(key).toString(), typed(name));
         QCOMPARE(setting("recibo_mostrarturno").toBool(), true);
         QCOMPARE(setting("recibo_diasVencimiento").toInt(), 30);
         QCOMPARE(setting("hora_apertura").toInt(), 10);
         QCOMPARE(setting("minuto_apertura").toInt(), 15);
+        QCOMPARE(setting("hora_cierre").toInt(), 21);
         QCOMPARE(setting("minuto_cierre").toInt(), 45);
+        QCOMPARE(setting("secretaria_horaApertura1").toTime(), QTime(8, 30));
+        QCOMPARE(setting("secretaria_horaCierre1").toTime(), QTime(13, 30));
+        QCOMPARE(setting("secretaria_horaApertura2").toTime(), QTime(16, 15));
         QCOMPARE(setting("secretaria_horaCierre2").toTime(), QTime(21, 15));
-        QCOMPARE(setting("cobro_mes").toBool(), true);
+        QCOMPARE(setting("cobro_mes").toBool(), false);
+        QCOMPARE(setting("cobro_hora").toBool(), true);
         QCOMPARE(setting("cobro_porcentaje").toBool(), false);
         QCOMPARE(setting("isFirstTime").toBool(), false);
         // Other parts of the program read the opening hours from the same keys.
         QCOMPARE(Academia::horaApertura(), QTime(10, 15));
 
         ConfigurationDialog again;
-        QCOMPARE(child<QLineEdit>(again, "leDireccion")->text(), QStringLiteral("Rúa do Vilar 3, Lugo"));
-        QCOMPARE(child<QLineEdit>(again, "leExpedidoEn")->text(), QStringLiteral("Lugo"));
+        for (const auto& [name, key] : texts)
+            QCOMPARE(child<QLineEdit>(again, name)->text(), typed(name));
         QCOMPARE(child<QSpinBox>(again, "sbDiasVencimiento")->value(), 30);
         QVERIFY(child<QCheckBox>(again, "cbMostrarTurno")->isChecked());
         QCOMPARE(child<QTimeEdit>(again, "dtHoraCierre")->time(), QTime(21, 45));
+        QCOMPARE(child<QTimeEdit>(again, "sbHoraAperturaSecretaria1")->time(), QTime(8, 30));
         QCOMPARE(child<QTimeEdit>(again, "sbHoraCierreSecretaria2")->time(), QTime(21, 15));
         auto* cobro = child<QListWidget>(again, "cobroListWidget");
-        QCOMPARE(cobro->item(0)->checkState(), Qt::Checked);
+        QCOMPARE(cobro->item(0)->checkState(), Qt::Unchecked);
+        QCOMPARE(cobro->item(1)->checkState(), Qt::Checked);
         QCOMPARE(cobro->item(2)->checkState(), Qt::Unchecked);
+    }
+
+    void changedOpeningHoursWarnOnceAboutSessionsOutside()
+    {
+        configurar("hora_apertura", 8);
+        configurar("minuto_apertura", 0);
+        configurar("hora_cierre", 22);
+        configurar("minuto_cierre", 0);
+        configurar("isFirstTime", false);
+        const int shift = turno(asignatura("Solfeo"), "Temprano");
+        const int room = aula("Aula 1");
+        QVERIFY(sesion(shift, room, 1, 480, 540, profesor("Rosa")) > 0);
+        QVERIFY(sesion(shift, room, 2, 480, 540, profesor("Iago")) > 0);
+        {
+            ConfigurationDialog unchanged;
+            ModalAnswerer answerer; // the hours stay: no check, no warning
+            clickOk(unchanged);
+            VERIFY_ANSWERED(answerer);
+        }
+        ConfigurationDialog dialog;
+        child<QTimeEdit>(dialog, "dtHoraApertura")->setTime(QTime(9, 0));
+        ModalAnswerer answerer;
+        answerer.pressButton("OK");
+        clickOk(dialog);
+        VERIFY_ANSWERED(answerer);
+        QCOMPARE(answerer.seen().size(), 1);
+        QVERIFY(answerer.seen().first().contains("There are some sessions outside opening times."));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void seriesInOrderAndEmptyCurrentDropped()
+    {
+        configurar("isFirstTime", false);
+        int number = 0;
+        for (const char* serie : {"2024", "2022", "2025", "2023"})
+            QVERIFY(insertar("recibo", {"fecha", "importe", "importepagado", "concepto", "datosalumno", "nrecibo", "serie"},
+                             {QDate(2024, 1, 1), 100, 0, "Inglés", "Uxía", ++number, serie})
+                    > 0);
+        Recibo::setSerieActual("2026");
+        const auto listed = [](QComboBox* combo) {
+            QStringList items;
+            for (int i = 0; i < combo->count(); ++i)
+                items << combo->itemText(i);
+            return items;
+        };
+        ConfigurationDialog dialog;
+        dialog.show();
+        child<QTabWidget>(dialog, "tabWidget")->setCurrentIndex(2);
+        auto* combo = child<QComboBox>(dialog, "cbSeries");
+        QCOMPARE(listed(combo), (QStringList{"2022", "2023", "2024", "2025", "2026"}));
+        QCOMPARE(combo->currentText(), QStringLiteral("2026"));
+
+        // The empty current series gives way to the latest one with bills.
+        click(dialog, "pbEliminarSeriesVacias");
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2025"));
+        QCOMPARE(listed(combo), (QStringList{"2022", "2023", "2024", "2025"}));
+        QCOMPARE(combo->currentText(), QStringLiteral("2025"));
+        click(dialog, "pbEliminarSeriesVacias");
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2025"));
+
+        ModalAnswerer answerer;
+        answerer.typeText("2026B");
+        click(dialog, "pbNuevaSerie");
+        VERIFY_ANSWERED(answerer);
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2026B"));
+        QCOMPARE(combo->currentText(), QStringLiteral("2026B"));
+        QCOMPARE(combo->count(), 5);
     }
 
     void passwordChange()
@@ -109,14 +225,13 @@ private slots:
         QVERIFY(Dao::setPasswordStatic("vella"));
         ConfigurationDialog dialog;
         dialog.show();
-        QPushButton* change = child<QPushButton>(dialog, "pbCambiaPass");
 
         // Wrong current password.
         {
             ModalAnswerer answerer;
             answerer.typeText("mala").pressButton("OK");
-            QTest::mouseClick(change, Qt::LeftButton);
-            QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+            click(dialog, "pbCambiaPass");
+            VERIFY_ANSWERED(answerer);
             QVERIFY(answerer.seen().last().contains("Input password is not right"));
             QVERIFY(Dao::checkPasswordStatic("vella"));
         }
@@ -129,7 +244,7 @@ private slots:
                 .typeText("nova").typeText("nova")
                 .pressButton("OK");
             QVERIFY(dialog.cambiaPassword());
-            QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+            VERIFY_ANSWERED(answerer);
             const QStringList seen = answerer.seen();
             QCOMPARE(seen.size(), 8);
             QVERIFY(seen.at(3).contains("The password can't be empty."));
@@ -153,7 +268,7 @@ private slots:
         ModalAnswerer answerer;
         answerer.typeText("vella").typeText("nova").typeText("nova").pressButton("OK");
         QVERIFY(!dialog.cambiaPassword());
-        QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+        VERIFY_ANSWERED(answerer);
         QVERIFY(answerer.seen().last().contains("It has been impossible to change the password."));
         Dao::getInstance()->execute("DROP TRIGGER no_password");
         Dao::getInstance()->execute("DROP TRIGGER no_password_insert");

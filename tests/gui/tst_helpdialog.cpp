@@ -3,7 +3,9 @@
 #include "messagecapture.h"
 #include "testmain.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -82,6 +84,31 @@ private slots:
         QCOMPARE(model->contentItemAt(horarios)->title(), QStringLiteral("Horarios"));
         QVERIFY(tree->isExpanded(horarios));
         QVERIFY(!tree->isExpanded(model->index(0, 0, horarios)));
+    }
+
+    void anExistingHelpFileIsRegisteredNotCopiedAndOnlyOnce()
+    {
+        const QString helpFile = TestEnv::dataDir() + "/help.qch";
+        QVERIFY(QFile::copy(":/help/help.qch", helpFile));
+        QVERIFY(QFile::setPermissions(helpFile, QFile::ReadOwner | QFile::WriteOwner));
+        const QDateTime old = QDateTime::currentDateTime().addDays(-3);
+        {
+            QFile file(helpFile);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        {
+            MessageCapture capture;
+            HelpDialog first;
+            QCOMPARE(capture.count(QtWarningMsg), 0);
+            QCOMPARE(QFileInfo(helpFile).lastModified(), old);
+            QVERIFY(first.findChild<HelpBrowser*>()->toPlainText().contains(QStringLiteral("Pensario")));
+        }
+        // A later start finds the manual registered: registering it again would fail.
+        MessageCapture capture;
+        HelpDialog later;
+        QCOMPARE(capture.count(QtWarningMsg), 0);
+        QCOMPARE(QFileInfo(helpFile).lastModified(), old);
     }
 
     void keywordIndexLeadsToTheSections()

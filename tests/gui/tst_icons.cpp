@@ -1,10 +1,9 @@
+#include "guitest.h"
 #include "testmain.h"
 
-#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QPixmap>
-#include <QStandardPaths>
 
 // Every icon the shell's dialogs name, embedded and found through the
 // "icons:" search path as the application sets it up.
@@ -12,13 +11,7 @@ class TestIcons : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        QDir::setSearchPaths(QStringLiteral("icons"),
-                             {QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-                                  + QStringLiteral("/icons"),
-                              QStringLiteral(":/icons")});
-    }
+    void initTestCase() { GuiTest::useIconPaths(); }
     void init() { TestEnv::resetCase(); }
 
     void namedIconsLoad_data()

@@ -28,7 +28,6 @@ class TestSelectDBDialog : public QObject
     Q_OBJECT
 private:
     QListWidget* list(SelectDBDialog& d) { return d.findChild<QListWidget*>("listDatabases"); }
-    void click(SelectDBDialog& d, const char* name) { QTest::mouseClick(child<QPushButton>(d, name), Qt::LeftButton); }
     QStringList names(SelectDBDialog& d)
     {
         QStringList result;
@@ -75,7 +74,7 @@ private slots:
             ModalAnswerer answerer;
             answerer.typeText("branch2");
             click(d, "pbAddDB");
-            QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+            VERIFY_ANSWERED(answerer);
         }
         QVERIFY(dbFileExists("branch2"));
         QCOMPARE(DBManager::currentDB(false), QStringLiteral("branch2"));
@@ -87,7 +86,7 @@ private slots:
             ModalAnswerer answerer;
             answerer.typeText("branch2").pressButton("OK");
             click(d, "pbAddDB");
-            QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+            VERIFY_ANSWERED(answerer);
             QVERIFY(answerer.seen().last().contains("There is already a database with the same name"));
         }
         QCOMPARE(names(d), (QStringList{"branch2", "database"}));
@@ -109,7 +108,7 @@ private slots:
             ModalAnswerer answerer;
             answerer.pressButton("Yes");
             click(d, "pbDeleteDB");
-            QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+            VERIFY_ANSWERED(answerer);
             QVERIFY(answerer.seen().first().contains("branch2"));
         }
         QVERIFY(!dbFileExists("branch2"));
@@ -132,7 +131,7 @@ private slots:
             ModalAnswerer answerer;
             answerer.pressButton("OK");
             click(d, "pbDeleteDB");
-            QVERIFY2(answerer.allAnswered(), qPrintable(answerer.problems().join('\n')));
+            VERIFY_ANSWERED(answerer);
             QCOMPARE(answerer.seen().size(), 1);
             QVERIFY(answerer.seen().first().contains(reason));
             QVERIFY(dbFileExists(name));
