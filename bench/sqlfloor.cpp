@@ -100,7 +100,7 @@ const Comprobacion kComprobaciones[] = {
     {"SELECT min(id) FROM alta a WHERE idturnoasignatura IS NOT NULL AND idalumno IS NOT NULL AND " ACTIVA("a")
     " GROUP BY idturnoasignatura, idalumno HAVING count(*) > 1", 1},
     {"SELECT min(a.id) FROM alta a JOIN turnoasignatura t ON t.id = a.idturnoasignatura "
-    "WHERE a.idalumno IS NOT NULL AND " ACTIVA("a") " GROUP BY t.idasignatura, a.idalumno HAVING count(*) > 1", 1},
+    "WHERE a.idalumno IS NOT NULL AND " ACTIVA("a") " GROUP BY t.idasignatura, a.idalumno HAVING count(DISTINCT a.idturnoasignatura) > 1", 1},
 };
 
 #undef ACTIVA

@@ -248,6 +248,8 @@ private slots:
         QCOMPARE(r.dobles().size(), 1);
         QCOMPARE(r.dobles().first()->tipo(), int(EstadoAcademia::Inconsistencia));
         QCOMPARE(r.dobles().first()->descripcion(), u"Student Souto, Ana has already signed up in subject Matemáticas, shift Mañana"_s);
+        // twice in one shift is not "two shifts of the subject"
+        QVERIFY(r.fallos(EstadoAcademiaFallo::AsignaturaDoble).isEmpty());
     }
 
     void dobleAltaEnAsignatura()
