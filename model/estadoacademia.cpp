@@ -13,5 +13,5 @@ QString EstadoAcademia::nombreDia(int diaSemana)
 {
     if (diaSemana < 1 || diaSemana > 7)
         return QString();
-    return QLocale::system().dayName(diaSemana, QLocale::LongFormat);
+    return QLocale().dayName(diaSemana, QLocale::LongFormat);
 }

@@ -66,7 +66,7 @@ QString Listado::toHtml(bool conFecha)
         return QString();
 
     const QDate hoy = QDate::currentDate();
-    const QString sufijo = QLatin1String("(") + QLocale::system().monthName(hoy.month(), QLocale::LongFormat)
+    const QString sufijo = QLatin1String("(") + QLocale().monthName(hoy.month(), QLocale::LongFormat)
                            + QLatin1String(" ") + QString::number(hoy.year()) + QLatin1String(")");
     QString textoTitulo = m_titulo;
     if (conFecha)

@@ -21,6 +21,17 @@ class TestEstadoAcademia : public QObject
 private slots:
     void init() { QVERIFY(abrirBaseNueva()); }
 
+    void dayNamesFollowTheChosenLocale()
+    {
+        // the application's chosen language, not the machine's
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        const QString lunes = EstadoAcademia::nombreDia(1);
+        QLocale::setDefault(before);
+        QCOMPARE(lunes, u"lunes"_s);
+        QVERIFY(EstadoAcademia::nombreDia(8).isEmpty());
+    }
+
     void mismoFallo()
     {
         const EstadoAcademiaFalloAforo aforo(3, 1, u"A"_s, 7, 1, 600), otroExceso(1, 1, u"A"_s, 7, 1, 600),
