@@ -4,6 +4,7 @@
 #include "academia.h"
 #include "aula.h"
 #include "dao.h"
+#include "daotransaction.h"
 #include "estadoacademia.h"
 #include "estadoacademiafallo.h"
 #include "recibo.h"
@@ -487,7 +488,7 @@ bool ConfigurationDialog::saveAulas()
 {
     // Joins a transaction already open (the timetables keep one while shown)
     // and then leaves its commit or rollback to whoever opened it.
-    const bool own = Academia::transaction();
+    DaoTransaction tx;
     QHash<int, Aula*> storedAulas;
     const QList<Aula*> aulas = Aula::list();
     for (Aula* aula : aulas)
@@ -533,13 +534,13 @@ bool ConfigurationDialog::saveAulas()
             ok = aula->remove();
     qDeleteAll(aulas);
 
-    if (ok && own)
-        ok = Academia::commit();
+    if (ok)
+        ok = tx.commit();
     if (ok)
         return true;
 
-    if (own) {
-        Academia::rollback();
+    if (tx.owns()) {
+        tx.rollback();
     } else {
         // What was written already stays in the enclosing transaction: show
         // the table as it now stands so that a second OK doesn't repeat it.
@@ -548,7 +549,7 @@ bool ConfigurationDialog::saveAulas()
     }
     QMessageBox::critical(this, QApplication::applicationName(),
                           tr("It has been impossible to save the classrooms.") + QLatin1Char('\n')
-                              + (own ? tr("No classroom has been changed.")
+                              + (tx.owns() ? tr("No classroom has been changed.")
                                      : tr("The table shows the classrooms as they are now stored.")),
                           QMessageBox::Ok);
     return false;
