@@ -95,12 +95,12 @@ private slots:
 
         const QString file = path(QStringLiteral("list.xlsx"));
         QVERIFY(ASaveAsHelper::saveAsXls(file, QStringLiteral("Student list: 2012/13"), &m_view));
-        const QStringList lines = run(QStringLiteral("xlsx2csv"), {file}).split(QLatin1Char('\n'));
+        const QStringList lines = xlsxRows(file);
         QVERIFY(lines.size() >= 7);
         QCOMPARE(lines.at(3), QStringLiteral("70,Ca,"));
         QCOMPARE(lines.at(6), QStringLiteral("12345.67,Ana,\"He said \"\"hi\"\", then left\""));
         // every cell is text; the title is in a 30 point row
-        const QString sheet = run(QStringLiteral("unzip"), {"-p", file, "xl/worksheets/sheet1.xml"});
+        const QString sheet = xlsxPart(file);
         QVERIFY(!sheet.contains(QRegularExpression(QStringLiteral("<c r=\"[A-Z]+[0-9]+\"( s=\"[0-9]+\")?><v>"))));
         QVERIFY(sheet.contains(QStringLiteral("ht=\"30\" customHeight=\"1\"><c r=\"A1\"")));
     }

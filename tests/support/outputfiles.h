@@ -33,6 +33,25 @@ inline QString pdfText(const QString& pdf, int page)
                                              pdf, QStringLiteral("-")});
 }
 
+// The rows of a workbook's first sheet as xlsx2csv prints them, one line each.
+inline QStringList xlsxRows(const QString& xlsx)
+{
+    return run(QStringLiteral("xlsx2csv"), {xlsx}).split(QLatin1Char('\n'));
+}
+
+// One part of the package as stored, e.g. "xl/worksheets/sheet1.xml".
+inline QString xlsxPart(const QString& xlsx, const QString& part = QStringLiteral("xl/worksheets/sheet1.xml"))
+{
+    return run(QStringLiteral("unzip"), {QStringLiteral("-p"), xlsx, part});
+}
+
+// The formula stored for a cell of a sheet's XML, or a text naming the cell when it has none.
+inline QString xlsxFormula(const QString& sheetXml, const QString& cell)
+{
+    const auto m = QRegularExpression(QStringLiteral("<c r=\"%1\"[^>]*><f>([^<]*)</f>").arg(cell)).match(sheetXml);
+    return m.hasMatch() ? m.captured(1) : QStringLiteral("<no formula in %1>").arg(cell);
+}
+
 } // namespace outputfiles
 
 #endif // OUTPUTFILES_H
