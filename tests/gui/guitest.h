@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -14,12 +13,6 @@
 
 // What the shell dialogs' tests share.
 namespace GuiTest {
-
-// The "icons:" search path as the application object sets it up.
-inline void useIconPaths()
-{
-    QDir::setSearchPaths(QStringLiteral("icons"), {TestEnv::dataDir() + QStringLiteral("/icons"), QStringLiteral(":/icons")});
-}
 
 template <typename T>
 T* child(const QWidget& parent, const char* name)

@@ -79,7 +79,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { useIconPaths(); }
+    void initTestCase() { TestEnv::useIconPaths(); }
     void init() { QVERIFY(abrirBaseNueva()); }
 
     void maskChoosesTheControls_data()

@@ -78,7 +78,7 @@ class TestConfigurationClassrooms : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { useIconPaths(); }
+    void initTestCase() { TestEnv::useIconPaths(); }
     void init()
     {
         QVERIFY(abrirBaseNueva());

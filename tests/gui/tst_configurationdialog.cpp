@@ -47,7 +47,7 @@ class TestConfigurationDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { useIconPaths(); }
+    void initTestCase() { TestEnv::useIconPaths(); }
     void init() { QVERIFY(abrirBaseNueva()); }
 
     void emptySettingsShowDefaults()

@@ -11,7 +11,7 @@ class TestIcons : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { GuiTest::useIconPaths(); }
+    void initTestCase() { TestEnv::useIconPaths(); }
     void init() { TestEnv::resetCase(); }
 
     void namedIconsLoad_data()

@@ -56,7 +56,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { useIconPaths(); }
+    void initTestCase() { TestEnv::useIconPaths(); }
     void init()
     {
         TestEnv::resetCase();

@@ -1,5 +1,7 @@
 #include "testenv.h"
 
+#include "amainwindow.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
@@ -52,4 +54,9 @@ void TestEnv::resetCase()
     settings.clear();
     settings.sync();
     dataDir();
+}
+
+void TestEnv::useIconPaths()
+{
+    QDir::setSearchPaths(QStringLiteral("icons"), {AMainWindow::userIconFolder(), QStringLiteral(":/icons")});
 }

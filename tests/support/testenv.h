@@ -17,6 +17,8 @@ public:
     static QString dataDir();
     // The private home folder of this test process.
     static QString homeDir();
+    // The "icons:" search path as the application object sets it up.
+    static void useIconPaths();
 };
 
 #endif // TESTENV_H
