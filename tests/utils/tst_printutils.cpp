@@ -16,6 +16,8 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include <functional>
+
 using namespace outputfiles;
 
 namespace {
@@ -94,6 +96,21 @@ private:
         return pdf;
     }
 
+    // The first spacer before the table that brings what bottomOf measures to
+    // less than slack above the first page's bottom edge; empty when none does.
+    static QString spacedToPageBottom(const QString& table, double slack, const std::function<double(QTextDocument*)>& bottomOf)
+    {
+        for (int spacer = 700; spacer < 906; ++spacer) {
+            const QString candidate = QStringLiteral("<p>top</p><p style=\"margin-top:%1px\">spacer</p>").arg(spacer) + table;
+            QScopedPointer<QTextDocument> probe(paginated(candidate));
+            probe->size();
+            const double bottom = bottomOf(probe.data());
+            if (bottom <= 906 && bottom + slack > 906)
+                return candidate;
+        }
+        return {};
+    }
+
 private slots:
     void init() { TestEnv::resetCase(); }
 
@@ -155,17 +172,10 @@ private slots:
         // split off, so the whole table moves to the next page.
         const QString table = QStringLiteral("<table border=\"1\" cellpadding=\"4\"><tr><td>First<br/>row</td>"
                                              "<td>Only</td></tr></table>");
-        QString html;
-        for (int spacer = 700; spacer < 906 && html.isEmpty(); ++spacer) {
-            const QString candidate = QStringLiteral("<p>top</p><p style=\"margin-top:%1px\">spacer</p>").arg(spacer) + table;
-            QScopedPointer<QTextDocument> probe(paginated(candidate));
-            probe->size();
+        const QString html = spacedToPageBottom(table, 12, [](QTextDocument* probe) {
             auto* t = qobject_cast<QTextTable*>(probe->rootFrame()->childFrames().constFirst());
-            const double bottom =
-                probe->documentLayout()->blockBoundingRect(t->cellAt(0, 0).lastCursorPosition().block()).bottom();
-            if (bottom < 906 && bottom + 12 > 906)
-                html = candidate;
-        }
+            return probe->documentLayout()->blockBoundingRect(t->cellAt(0, 0).lastCursorPosition().block()).bottom();
+        });
         QVERIFY(!html.isEmpty());
         QScopedPointer<QTextDocument> doc(paginated(html));
         PrintUtils::fixTableFrames(doc.data());
@@ -183,16 +193,9 @@ private slots:
         // leave free: nothing needs splitting, so it stays where it is and what
         // follows it goes on on the same page.
         const QString table = QStringLiteral("<table border=\"1\" cellpadding=\"4\"><tr><td>Only<br/>row</td></tr></table>");
-        QString html;
-        for (int spacer = 700; spacer < 906 && html.isEmpty(); ++spacer) {
-            const QString candidate = QStringLiteral("<p>top</p><p style=\"margin-top:%1px\">spacer</p>").arg(spacer) + table;
-            QScopedPointer<QTextDocument> probe(paginated(candidate));
-            probe->size();
-            const double bottom =
-                probe->documentLayout()->frameBoundingRect(probe->rootFrame()->childFrames().constFirst()).bottom();
-            if (bottom <= 906 && bottom + 8 > 906)
-                html = candidate;
-        }
+        const QString html = spacedToPageBottom(table, 8, [](QTextDocument* probe) {
+            return probe->documentLayout()->frameBoundingRect(probe->rootFrame()->childFrames().constFirst()).bottom();
+        });
         QVERIFY(!html.isEmpty());
         QScopedPointer<QTextDocument> doc(paginated(html));
         PrintUtils::fixTableFrames(doc.data());
