@@ -259,19 +259,16 @@ private slots:
     {
         QVERIFY(Dao::setPasswordStatic("vella"));
         ConfigurationDialog dialog;
-        QVERIFY(Dao::getInstance()->execute(
-            "CREATE TEMP TRIGGER no_password BEFORE UPDATE ON property "
-            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
-        QVERIFY(Dao::getInstance()->execute(
-            "CREATE TEMP TRIGGER no_password_insert BEFORE INSERT ON property "
-            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        for (const QString op : {"UPDATE", "INSERT"})
+            QVERIFY(Dao::getInstance()->execute(QStringLiteral("CREATE TEMP TRIGGER no_password_%1 BEFORE %1 ON property "
+                                                               "BEGIN SELECT RAISE(ABORT, 'refused'); END").arg(op)));
         ModalAnswerer answerer;
         answerer.typeText("vella").typeText("nova").typeText("nova").pressButton("OK");
         QVERIFY(!dialog.cambiaPassword());
         VERIFY_ANSWERED(answerer);
         QVERIFY(answerer.seen().last().contains("It has been impossible to change the password."));
-        Dao::getInstance()->execute("DROP TRIGGER no_password");
-        Dao::getInstance()->execute("DROP TRIGGER no_password_insert");
+        for (const QString op : {"UPDATE", "INSERT"})
+            Dao::getInstance()->execute(QStringLiteral("DROP TRIGGER no_password_%1").arg(op));
         QVERIFY(Dao::checkPasswordStatic("vella"));
     }
 };
