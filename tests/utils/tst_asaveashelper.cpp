@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSortFilterProxyModel>

@@ -10,7 +10,6 @@
 #include <QPageSize>
 #include <QPixmap>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
