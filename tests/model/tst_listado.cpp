@@ -2,7 +2,7 @@
 #include "listado.h"
 #include "messagecapture.h"
 #include "testmain.h"
-#include "xlsxparts.h"
+#include "outputfiles.h"
 
 #include <QAbstractItemModelTester>
 #include <QDate>
@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(ruta, QDir(carpeta).filePath(QStringLiteral("listado.xlsx")));
         QVERIFY(QFile::exists(ruta));
 
-        const QStringList filas = xlsx::csvRows(ruta);
+        const QStringList filas = outputfiles::xlsxRows(ruta);
         QVERIFY2(filas.size() >= 7, qPrintable(filas.join(QLatin1Char('|'))));
         QCOMPARE(filas.at(0).section(QLatin1Char(','), 0, 0), QStringLiteral("Salaries"));
         QCOMPARE(filas.at(1).section(QLatin1Char(','), 0, 0), QStringLiteral("01/03/12 - 01/04/12"));
@@ -114,9 +114,9 @@ private slots:
         QCOMPARE(filas.at(4), QStringLiteral("Ana,12345.67,7"));
         QCOMPARE(filas.at(5), QStringLiteral("Luis <br/> 50 %1,12.50,3"));
         QCOMPARE(filas.at(6), QStringLiteral("Totales,12358.17,10"));
-        const QString hoja = xlsx::part(ruta);
+        const QString hoja = outputfiles::xlsxPart(ruta);
         QVERIFY2(hoja.contains(QStringLiteral("ht=\"30\" customHeight=\"1\"><c r=\"A1\"")), qPrintable(hoja));
-        QVERIFY(xlsx::part(ruta, QStringLiteral("xl/styles.xml")).contains(QStringLiteral("numFmtId=\"2\"")));
+        QVERIFY(outputfiles::xlsxPart(ruta, QStringLiteral("xl/styles.xml")).contains(QStringLiteral("numFmtId=\"2\"")));
     }
 
     void sheetNameCleaning()
@@ -126,9 +126,9 @@ private slots:
         l.setCabeceras({QStringLiteral("A"), QStringLiteral("B")});
         const QString ruta = l.toXls();
         QVERIFY(!ruta.isEmpty());
-        QVERIFY(xlsx::part(ruta, QStringLiteral("xl/workbook.xml"))
+        QVERIFY(outputfiles::xlsxPart(ruta, QStringLiteral("xl/workbook.xml"))
                     .contains(QStringLiteral("<sheet name=\"Course_ 1º _A_B_ _really_ a ver\"")));
-        QCOMPARE(xlsx::csvRows(ruta).value(3), QStringLiteral("A,B"));
+        QCOMPARE(outputfiles::xlsxRows(ruta).value(3), QStringLiteral("A,B"));
         QCOMPARE(Listado::nombreHoja(QString()), QStringLiteral("Sheet1"));
         QCOMPARE(Listado::nombreHoja(QStringLiteral("'quoted'")), QStringLiteral("quoted"));
         QCOMPARE(Listado::nombreHoja(QString(40, QChar(0x00F1))).size(), 31);

@@ -3,7 +3,7 @@
 #include "listadoresecon.h"
 #include "profesor.h"
 #include "testmain.h"
-#include "xlsxparts.h"
+#include "outputfiles.h"
 
 #include <QFile>
 #include <QLocale>
@@ -19,7 +19,7 @@ namespace {
 QList<QStringList> valores(const QString& path)
 {
     QList<QStringList> filas;
-    for (const QString& linea : xlsx::csvRows(path))
+    for (const QString& linea : outputfiles::xlsxRows(path))
         filas << linea.split(QLatin1Char(','));
     return filas;
 }
@@ -101,7 +101,7 @@ private slots:
         // totals as formulas; the shared income is not summed again.
         const QString xlsx = r->toXls();
         QVERIFY(xlsx.endsWith(QStringLiteral("listado.xlsx")));
-        const QString sheet = xlsx::part(xlsx);
+        const QString sheet = outputfiles::xlsxPart(xlsx);
         QCOMPARE(formula(sheet, QStringLiteral("E5")), QStringLiteral("B5-C5-D5"));
         QCOMPARE(formula(sheet, QStringLiteral("E7")), QStringLiteral("B7-C7-D7"));
         QCOMPARE(formula(sheet, QStringLiteral("D8")), QStringLiteral("SUM(D5:D7)"));
