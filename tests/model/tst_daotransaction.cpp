@@ -1,10 +1,14 @@
 #include "dao.h"
 #include "daotesthelpers.h"
 #include "daotransaction.h"
+#include "messagecapture.h"
 #include "testmain.h"
 
 using namespace Qt::StringLiterals;
 
+// The transaction guard, and the prepared statements that inserts and updates
+// keep between calls: a kept statement never writes to the wrong file, never
+// carries values over from an earlier call and survives a failed run.
 class TestDaoTransaction : public QObject
 {
     Q_OBJECT
@@ -15,12 +19,21 @@ private:
     // The rows of t, in order, as "1,4".
     QString rows() { return daoValue(u"SELECT ifnull(group_concat(a), '') FROM (SELECT a FROM t ORDER BY a)"_s).toString(); }
 
+    void openScratch(const QString& name)
+    {
+        QVERIFY(dao->open(name, false));
+        QVERIFY(dao->execute(u"CREATE TABLE IF NOT EXISTS t (id INTEGER PRIMARY KEY AUTOINCREMENT, a, b)"_s));
+    }
+    int countRows(const QString& where = QString())
+    {
+        return daoValue(u"SELECT count(*) FROM t"_s + where).toInt();
+    }
+
 private slots:
     void init()
     {
         dao = freshDao();
-        QVERIFY(dao->open(u"scratch"_s, false));
-        QVERIFY(dao->execute(u"CREATE TABLE t (a)"_s));
+        openScratch(u"scratch"_s);
     }
     void cleanup() { closeDao(); }
 
@@ -117,6 +130,76 @@ private slots:
         }
         QCOMPARE(daoValue(u"SELECT count(*) FROM ch"_s).toInt(), 0);
         QCOMPARE(rows(), QString());
+    }
+
+    void repeatedInsertsWriteEachRowWithItsOwnValues()
+    {
+        for (int i = 0; i < 5; ++i) {
+            const QVariant id = dao->insert(QStringLiteral("t"), {QStringLiteral("a"), QStringLiteral("b")},
+                                            {i, QStringLiteral("row %1").arg(i)});
+            QCOMPARE(id.toInt(), i + 1);
+        }
+        QCOMPARE(countRows(), 5);
+        QSqlQuery q = dao->query(QStringLiteral("SELECT a, b FROM t ORDER BY id"));
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY(q.next());
+            QCOMPARE(q.value(0).toInt(), i);
+            QCOMPARE(q.value(1).toString(), QStringLiteral("row %1").arg(i));
+        }
+        // a NULL bound after a value is written as NULL, not as the old value
+        QVERIFY(dao->insert(QStringLiteral("t"), {QStringLiteral("a"), QStringLiteral("b")},
+                            {10, QVariant(QMetaType(QMetaType::QString))})
+                    .isValid());
+        QCOMPARE(countRows(QStringLiteral(" WHERE a = 10 AND b IS NULL")), 1);
+    }
+
+    void aFailedInsertLeavesTheStatementUsable()
+    {
+        QVERIFY(dao->execute(u"CREATE UNIQUE INDEX t_a ON t (a)"_s));
+        QVERIFY(dao->insert(QStringLiteral("t"), {QStringLiteral("a")}, {1}).isValid());
+        MessageCapture capture;
+        QVERIFY(!dao->insert(QStringLiteral("t"), {QStringLiteral("a")}, {1}).isValid()); // unique
+        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Error executing query")));
+        QVERIFY(dao->insert(QStringLiteral("t"), {QStringLiteral("a")}, {2}).isValid());
+        QCOMPARE(countRows(), 2);
+    }
+
+    void keptStatementsFollowTheOpenFile()
+    {
+        openScratch(QStringLiteral("one"));
+        QVERIFY(dao->insert(QStringLiteral("t"), {QStringLiteral("a")}, {1}).isValid());
+        QVERIFY(dao->update(QStringLiteral("t"), {QStringLiteral("b")}, QStringLiteral("a = ?"), {QStringLiteral("x"), 1}));
+
+        openScratch(QStringLiteral("two"));
+        QVERIFY(dao->insert(QStringLiteral("t"), {QStringLiteral("a")}, {7}).isValid());
+        QVERIFY(dao->update(QStringLiteral("t"), {QStringLiteral("b")}, QStringLiteral("a = ?"), {QStringLiteral("y"), 7}));
+        dao->close();
+
+        DaoRawDb one(daoDbPath(QStringLiteral("one")));
+        DaoRawDb two(daoDbPath(QStringLiteral("two")));
+        QCOMPARE(one.value(QStringLiteral("SELECT group_concat(a || b) FROM t")).toString(), QStringLiteral("1x"));
+        QCOMPARE(two.value(QStringLiteral("SELECT group_concat(a || b) FROM t")).toString(), QStringLiteral("7y"));
+    }
+
+    void keptStatementsTakePartInTransactionsAndRollBack()
+    {
+        QVERIFY(dao->insert(QStringLiteral("t"), {QStringLiteral("a")}, {1}).isValid());
+        {
+            DaoTransaction tx;
+            QVERIFY(tx.owns());
+            QVERIFY(dao->insert(QStringLiteral("t"), {QStringLiteral("a")}, {2}).isValid());
+            QVERIFY(dao->update(QStringLiteral("t"), {QStringLiteral("b")}, QString(), {QStringLiteral("z")}));
+            // left without commit
+        }
+        QCOMPARE(countRows(), 1);
+        QCOMPARE(countRows(QStringLiteral(" WHERE b IS NULL")), 1);
+        // the kept statements hold no lock once they ran: a schema change and
+        // a commit go through
+        QVERIFY(dao->execute(QStringLiteral("ALTER TABLE t ADD COLUMN c")));
+        DaoTransaction tx;
+        QVERIFY(dao->insert(QStringLiteral("t"), {QStringLiteral("a")}, {3}).isValid());
+        QVERIFY(tx.commit());
+        QCOMPARE(countRows(), 2);
     }
 };
 
