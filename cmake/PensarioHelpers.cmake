@@ -8,9 +8,23 @@ function(pensario_add_child_dirs)
     endforeach()
 endfunction()
 
-# A layer library from every source, header and form of its folder.
+# The folder and every subfolder below it that holds a header, so that a
+# layer's files include each other by file name whatever folder they sit in.
+function(pensario_header_dirs var root)
+    file(GLOB_RECURSE headers ${root}/*.h)
+    set(dirs ${root})
+    foreach(header ${headers})
+        get_filename_component(dir ${header} DIRECTORY)
+        list(APPEND dirs ${dir})
+    endforeach()
+    list(REMOVE_DUPLICATES dirs)
+    set(${var} ${dirs} PARENT_SCOPE)
+endfunction()
+
+# A layer library from every source, header and form of its folder and its
+# subfolders (one folder per job inside the layer).
 function(pensario_add_layer target)
-    file(GLOB sources CONFIGURE_DEPENDS
+    file(GLOB_RECURSE sources CONFIGURE_DEPENDS
         ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp
         ${CMAKE_CURRENT_SOURCE_DIR}/*.h
         ${CMAKE_CURRENT_SOURCE_DIR}/*.ui)
@@ -20,21 +34,36 @@ function(pensario_add_layer target)
         set(sources ${CMAKE_CURRENT_BINARY_DIR}/${target}_empty.cpp)
     endif()
     add_library(${target} STATIC ${sources})
-    target_include_directories(${target} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    pensario_header_dirs(dirs ${CMAKE_CURRENT_SOURCE_DIR})
+    target_include_directories(${target} PUBLIC ${dirs})
+    # forms in subfolders are found from the sources beside them
+    set_target_properties(${target} PROPERTIES AUTOUIC_SEARCH_PATHS "${dirs}")
 endfunction()
 
-# One QtTest executable per tst_*.cpp of the current folder, linked with LIBS.
+# One QtTest executable per tst_*.cpp of the current folder and its
+# subfolders, linked with LIBS. A test in tests/gui/students/tst_x.cpp is the
+# target gui_students_tst_x and the CTest test gui/students/tst_x; the
+# folder's shared test headers are found from every subfolder.
 function(pensario_add_tests)
-    cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
-    file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
+    cmake_parse_arguments(ARG "" "" "LIBS;INCLUDES" ${ARGN})
+    file(GLOB_RECURSE tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tst_*.cpp)
     get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+    pensario_header_dirs(dirs ${CMAKE_CURRENT_SOURCE_DIR})
     foreach(test_source ${tests})
         get_filename_component(name ${test_source} NAME_WE)
-        set(target ${folder}_${name})
+        get_filename_component(dir ${test_source} DIRECTORY)
+        file(RELATIVE_PATH sub ${CMAKE_CURRENT_SOURCE_DIR} ${dir})
+        if(sub)
+            set(path ${folder}/${sub}/${name})
+        else()
+            set(path ${folder}/${name})
+        endif()
+        string(REPLACE "/" "_" target ${path})
         add_executable(${target} ${test_source})
         target_link_libraries(${target} PRIVATE testsupport ${ARG_LIBS} Qt6::Test)
-        add_test(NAME ${folder}/${name} COMMAND ${target})
-        set_tests_properties(${folder}/${name} PROPERTIES
+        target_include_directories(${target} PRIVATE ${dirs} ${ARG_INCLUDES})
+        add_test(NAME ${path} COMMAND ${target})
+        set_tests_properties(${path} PROPERTIES
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
             TIMEOUT 300)
     endforeach()

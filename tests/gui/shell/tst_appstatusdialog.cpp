@@ -1,4 +1,4 @@
-#include "../model/tst_academiafixture.h"
+#include "tst_academiafixture.h"
 
 #include "appstatusdialog.h"
 #include "guitest.h"

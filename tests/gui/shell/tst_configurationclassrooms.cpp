@@ -1,4 +1,4 @@
-#include "../model/tst_academiafixture.h"
+#include "tst_academiafixture.h"
 
 #include "aula.h"
 #include "configurationdialog.h"
