@@ -2,6 +2,7 @@
 #define BILLSTESTHELPERS_H
 
 #include "guitest.h"
+#include "pageharness.h"
 #include "recibotablemodel.h"
 
 #include <QAbstractItemView>
@@ -37,10 +38,10 @@ inline bool selectIds(QAbstractItemView* view, const QList<int>& ids)
 }
 
 // The next print preview is printed to the PDF file and closed.
-inline void printNextPreview(const QString& pdf, bool* shown)
+inline void printNextPreview(PageHarness& h, const QString& pdf, bool* shown)
 {
     *shown = false;
-    GuiTest::whenShown<QPrintPreviewDialog>([pdf, shown](QPrintPreviewDialog* dialog) {
+    h.whenShown<QPrintPreviewDialog>([pdf, shown](QPrintPreviewDialog* dialog) {
         dialog->printer()->setOutputFormat(QPrinter::PdfFormat);
         dialog->printer()->setOutputFileName(pdf);
         dialog->findChild<QPrintPreviewWidget*>()->print();

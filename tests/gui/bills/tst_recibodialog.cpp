@@ -2,7 +2,7 @@
 
 #include "guitest.h"
 #include "recibodialog.h"
-#include "scriptedprompter.h"
+#include "pageharness.h"
 #include "testmain.h"
 
 #include <QCheckBox>
@@ -48,7 +48,7 @@ private slots:
         const int id = recibo(m_alumno, primeroDeMes(), 12000, true, 20);
         QVERIFY(academy::exec(QStringLiteral("UPDATE recibo SET descuento = 5 WHERE id = ?"), {id}));
         QCOMPARE(columna("nrecibo", id), QStringLiteral("0"));
-        ScriptedPrompter prompter;
+        PageHarness h;
         QPointer<ReciboDialog> dialogo = new ReciboDialog(nullptr, id);
         dialogo->show();
         QCOMPARE(child<QPlainTextEdit>(*dialogo, "taConcepto")->toPlainText(), QStringLiteral("Concepto"));
@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(columna("concepto", id), QStringLiteral("Concepto"));
         QCOMPARE(columna("nrecibo", id), QStringLiteral("0"));
         QCOMPARE(columna("importe", id), QStringLiteral("1200000"));
-        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     // Ticking only "Paid" stores the bill paid in full and no longer automatic;
@@ -68,7 +68,7 @@ private slots:
     void tickingPaidStoresItPaidInFull()
     {
         const int id = recibo(m_alumno, primeroDeMes(), 45.5);
-        ScriptedPrompter prompter;
+        PageHarness h;
         auto* dialogo = new ReciboDialog(nullptr, id);
         dialogo->show();
         child<QCheckBox>(*dialogo, "cbPagado")->setChecked(true);
@@ -84,13 +84,14 @@ private slots:
         clickOk(*otraVez);
         procesarBorrados();
         QCOMPARE(columna("concepto", id), QStringLiteral("Concepto"));
-        QVERIFY(prompter.allAnswered());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     void paidAmountAboveTheAmountIsClamped()
     {
         const int id = recibo(m_alumno, primeroDeMes(), 50);
-        ScriptedPrompter prompter;
+        PageHarness h;
+        ScriptedPrompter& prompter = h.prompter();
         prompter.button(QMessageBox::Ok);
         ReciboDialog* dialogo = new ReciboDialog(nullptr, id);
         dialogo->show();
@@ -110,7 +111,7 @@ private slots:
         procesarBorrados();
         QCOMPARE(columna("importepagado", id), QStringLiteral("2000"));
         QCOMPARE(columna("pagado", id), QStringLiteral("false"));
-        QVERIFY(prompter.allAnswered());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     // A number used by another bill of the series is refused by the database:
@@ -122,7 +123,8 @@ private slots:
         const int primero = recibo(m_alumno, primeroDeMes(), 30);
         const int segundo = recibo(m_alumno, primeroDeMes(), 40);
         QCOMPARE(columna("nrecibo", segundo), QStringLiteral("2"));
-        ScriptedPrompter prompter;
+        PageHarness h;
+        ScriptedPrompter& prompter = h.prompter();
         prompter.button(QMessageBox::Ok);
         QPointer<ReciboDialog> dialogo = new ReciboDialog(nullptr, segundo);
         dialogo->show();
@@ -149,7 +151,7 @@ private slots:
         QVERIFY(dialogo.isNull());
         QCOMPARE(columna("importe", segundo), QStringLiteral("4100"));
         QCOMPARE(siguiente(), QStringLiteral("3"));
-        QVERIFY(prompter.allAnswered());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     void cancelWritesNothing()

@@ -5,7 +5,7 @@
 #include "guitest.h"
 #include "outputfiles.h"
 #include "reciboswidget.h"
-#include "scriptedprompter.h"
+#include "pageharness.h"
 #include "testmain.h"
 
 #include <QDateEdit>
@@ -80,9 +80,10 @@ private slots:
     void generationWithEveryAnswer()
     {
         RecibosWidget page;
-        ScriptedPrompter prompter;
+        PageHarness h(&page);
+        ScriptedPrompter& prompter = h.prompter();
         prompter.button(QMessageBox::Ok);
-        action(page, "actionGenerar_recibos")->trigger();
+        QVERIFY(h.trigger("actionGenerar_recibos"));
         QCOMPARE(prompter.asked().last().text, resultado(2, 0, 0));
         QCOMPARE(Recibo::tableModel()->rowCount(), 2);
 
@@ -93,27 +94,27 @@ private slots:
         QVERIFY(alta(xian, m_turno, QStringLiteral("Piano"), primeroDeMes(), QDate(), 30, 30));
 
         prompter.choice(QStringLiteral("Don't overwrite. Just generate new ones")).button(QMessageBox::Ok);
-        action(page, "actionGenerar_recibos")->trigger();
+        QVERIFY(h.trigger("actionGenerar_recibos"));
         QCOMPARE(prompter.asked().at(1).text, QStringLiteral("There are bills already generated for this month."));
         QCOMPARE(prompter.asked().last().text, resultado(1, 0, 2));
 
         prompter.choice(QStringLiteral("Only bills with no manual changes")).button(QMessageBox::Ok);
-        action(page, "actionGenerar_recibos")->trigger();
+        QVERIFY(h.trigger("actionGenerar_recibos"));
         QCOMPARE(prompter.asked().last().text, resultado(0, 2, 1));
         QCOMPARE(valor(QStringLiteral("SELECT importe FROM recibo WHERE idalumno = ?"), {m_ana}), QStringLiteral("1"));
 
         prompter.choice(QStringLiteral("Cancel"));
         const int preguntas = prompter.askedCount();
-        action(page, "actionGenerar_recibos")->trigger();
+        QVERIFY(h.trigger("actionGenerar_recibos"));
         QCOMPARE(prompter.askedCount(), preguntas + 1);
         QCOMPARE(valor(QStringLiteral("SELECT importe FROM recibo WHERE idalumno = ?"), {m_ana}), QStringLiteral("1"));
 
         prompter.choice(QStringLiteral("All bills")).button(QMessageBox::Ok);
-        action(page, "actionGenerar_recibos")->trigger();
+        QVERIFY(h.trigger("actionGenerar_recibos"));
         QCOMPARE(prompter.asked().last().text, resultado(0, 3, 0));
         QCOMPARE(valor(QStringLiteral("SELECT importe FROM recibo WHERE idalumno = ?"), {m_ana}), QStringLiteral("4000"));
         QCOMPARE(recibosDelMes(), 3);
-        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     // A failed run is told as a failure, never as a count, and keeps nothing;
@@ -121,14 +122,15 @@ private slots:
     void failedGenerationIsToldAndTheRunTakesNoSecondCommand()
     {
         RecibosWidget page;
-        ScriptedPrompter prompter;
+        PageHarness h(&page);
+        ScriptedPrompter& prompter = h.prompter();
         prompter.button(QMessageBox::Ok);
         bool vistoOcupado = false;
         auto conexion = connect(Recibo::tableModel(), &QAbstractItemModel::modelReset, &page, [&] {
             vistoOcupado = page.ocupado() && !action(page, "actionGenerar_recibos")->isEnabled();
             page.generarRecibos(); // would ask a question if it ran
         });
-        action(page, "actionGenerar_recibos")->trigger();
+        QVERIFY(h.trigger("actionGenerar_recibos"));
         disconnect(conexion);
         QVERIFY(vistoOcupado);
         QVERIFY(!page.ocupado());
@@ -137,16 +139,16 @@ private slots:
 
         QVERIFY(academy::failUpdates(QStringLiteral("recibo")));
         prompter.choice(QStringLiteral("All bills")).button(QMessageBox::Ok);
-        action(page, "actionGenerar_recibos")->trigger();
+        QVERIFY(h.trigger("actionGenerar_recibos"));
         QCOMPARE(prompter.asked().last().text, QStringLiteral("The bills could not be generated; nothing was changed."));
         QCOMPARE(recibosDelMes(), 2);
 
         prompter.button(QMessageBox::Ok).button(QMessageBox::Ok);
         QVERIFY(selectIds(page.findChild<QTableView*>("tbvRecibos"),
                           {contar(QStringLiteral("SELECT id FROM recibo WHERE idalumno = ?"), {m_ana})}));
-        action(page, "actionRegenerar_recibos")->trigger();
+        QVERIFY(h.trigger("actionRegenerar_recibos"));
         QCOMPARE(prompter.asked().last().text, QStringLiteral("The bills could not be regenerated; nothing was changed."));
-        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     void actionsFollowSelectionAndPaidFilter()
@@ -157,6 +159,8 @@ private slots:
         reciboDe(m_ana, ADateHelper::firstDayOfNextMonth(), 40); // "to" is exclusive
         Recibo::tableModel()->refresh();
         RecibosWidget page;
+        PageHarness h(&page);
+        ScriptedPrompter& prompter = h.prompter();
         auto* vista = page.findChild<QTableView*>("tbvRecibos");
         QCOMPARE(vista->model()->rowCount(), 3);
         QVERIFY(!action(page, "actionEditar_recibo")->isEnabled());
@@ -167,33 +171,32 @@ private slots:
         QVERIFY(action(page, "actionEliminar_recibo")->isEnabled());
         QVERIFY(action(page, "actionRegenerar_recibos")->isEnabled());
 
-        ScriptedPrompter prompter;
         prompter.button(QMessageBox::Ok);
         page.showEditReciboDialog();
         QCOMPARE(prompter.asked().last().text, QStringLiteral("You must select just one bill in order to edit it."));
 
         QSignalSpy resets(Recibo::tableModel(), &QAbstractItemModel::modelReset);
-        page.findChild<QRadioButton*>("rbSoloImpagados")->click();
+        QVERIFY(h.check("rbSoloImpagados"));
         QCOMPARE(resets.count(), 1);
         QVERIFY(action(page, "actionGenerar_escrito_impagos")->isEnabled());
         QVERIFY(!action(page, "actionEliminar_recibo")->isEnabled()); // a reload empties the selection
-        page.findChild<QRadioButton*>("rbPagadosEImpagados")->click();
+        QVERIFY(h.check("rbPagadosEImpagados"));
         QVERIFY(!action(page, "actionGenerar_escrito_impagos")->isEnabled());
 
         auto* filtro = page.findChild<QLineEdit*>("leFiltro");
         QTest::keyClicks(filtro, QStringLiteral("brais"));
         QCOMPARE(vista->model()->rowCount(), 2);
-        QTest::mouseClick(page.findChild<QPushButton*>("pushButton"), Qt::LeftButton);
+        QVERIFY(h.click("pushButton"));
         QCOMPARE(vista->model()->rowCount(), 3);
 
         QVERIFY(selectIds(vista, {a, b, c}));
         prompter.button(QMessageBox::Yes);
-        action(page, "actionEliminar_recibo")->trigger();
+        QVERIFY(h.trigger("actionEliminar_recibo"));
         QCOMPARE(prompter.asked().last().informativeText,
                  QStringLiteral("Are you sure you want to delete the 3 selected bill(s)?"));
         QCOMPARE(contar(QStringLiteral("SELECT count(*) FROM recibo")), 1);
         QCOMPARE(vista->model()->rowCount(), 0);
-        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     // Bills of an earlier month among the selection are not regenerated; two
@@ -204,21 +207,22 @@ private slots:
         const int uno = reciboDe(m_brais, primeroDeMes(), 10);
         const int dos = reciboDe(m_brais, primeroDeMes().addDays(1), 10);
         RecibosWidget page;
+        PageHarness h(&page);
+        ScriptedPrompter& prompter = h.prompter();
         page.findChild<QDateEdit*>("deFechaDesde")->setDate(haceMeses(1));
         auto* vista = page.findChild<QTableView*>("tbvRecibos");
-        ScriptedPrompter prompter;
         prompter.button(QMessageBox::Ok).button(QMessageBox::Ok);
         QVERIFY(selectIds(vista, {viejo}));
-        action(page, "actionRegenerar_recibos")->trigger();
+        QVERIFY(h.trigger("actionRegenerar_recibos"));
         QCOMPARE(prompter.asked().last().text, QStringLiteral("0 bills regenerated."));
 
         prompter.button(QMessageBox::Ok).button(QMessageBox::Ok);
         QVERIFY(selectIds(vista, {uno, dos}));
-        action(page, "actionRegenerar_recibos")->trigger();
+        QVERIFY(h.trigger("actionRegenerar_recibos"));
         QCOMPARE(prompter.asked().last().text, QStringLiteral("1 bills regenerated."));
         QCOMPARE(valor(QStringLiteral("SELECT importe FROM recibo WHERE id = ?"), {dos}), QStringLiteral("3000"));
         QCOMPARE(valor(QStringLiteral("SELECT importe FROM recibo WHERE id = ?"), {viejo}), QStringLiteral("1000"));
-        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     // One page per bill and no blank page after the last; with nothing
@@ -231,11 +235,12 @@ private slots:
         reciboDe(m_brais, primeroDeMes(), 35);
         Recibo::tableModel()->refresh();
         RecibosWidget page;
+        PageHarness h(&page);
         QVERIFY(selectIds(page.findChild<QTableView*>("tbvRecibos"), {a, b}));
         bool visto = false;
         const QString pdf = dir.filePath(QStringLiteral("dos.pdf"));
-        printNextPreview(pdf, &visto);
-        QTest::mouseClick(page.findChild<QPushButton*>("btnImprimirRecibos"), Qt::LeftButton);
+        printNextPreview(h, pdf, &visto);
+        QVERIFY(h.click("btnImprimirRecibos"));
         QVERIFY(visto);
         QCOMPARE(outputfiles::pdfPages(pdf), 2);
         QVERIFY(outputfiles::pdfText(pdf, 1).contains(QStringLiteral("- 0")));
@@ -245,7 +250,7 @@ private slots:
         QTest::keyClicks(page.findChild<QLineEdit*>("leFiltro"), QStringLiteral("pena"));
         QCOMPARE(page.idsParaImprimir().size(), 2);
         const QString filtrado = dir.filePath(QStringLiteral("filtrado.pdf"));
-        printNextPreview(filtrado, &visto);
+        printNextPreview(h, filtrado, &visto);
         page.print();
         QVERIFY(visto);
         QCOMPARE(outputfiles::pdfPages(filtrado), 2);
@@ -271,13 +276,14 @@ private slots:
         QVERIFY(Alumno::remove(xan));
 
         RecibosWidget page;
-        page.findChild<QRadioButton*>("rbSoloImpagados")->click();
-        ScriptedPrompter prompter;
+        PageHarness h(&page);
+        ScriptedPrompter& prompter = h.prompter();
+        QVERIFY(h.check("rbSoloImpagados"));
         prompter.choice(QStringLiteral("Spanish"));
         bool visto = false;
         const QString es = dir.filePath(QStringLiteral("es.pdf"));
-        printNextPreview(es, &visto);
-        action(page, "actionGenerar_escrito_impagos")->trigger();
+        printNextPreview(h, es, &visto);
+        QVERIFY(h.trigger("actionGenerar_escrito_impagos"));
         QVERIFY(visto);
         QCOMPARE(prompter.asked().first().text, QStringLiteral("In which language do you want to get the unpaid document?"));
         QCOMPARE(outputfiles::pdfPages(es), 2);
@@ -294,12 +300,12 @@ private slots:
 
         // a selection that mixes paid and unpaid bills: letters for the unpaid ones
         page.findChild<QDateEdit*>("deFechaDesde")->setDate(QDate(2023, 1, 1));
-        page.findChild<QRadioButton*>("rbPagadosEImpagados")->click();
+        QVERIFY(h.check("rbPagadosEImpagados"));
         const int pagado = contar(QStringLiteral("SELECT id FROM recibo WHERE idalumno = ?"), {m_brais});
         QVERIFY(selectIds(page.findChild<QTableView*>("tbvRecibos"), {septiembre, pagado}));
         prompter.choice(QStringLiteral("Galician"));
         const QString gl = dir.filePath(QStringLiteral("gl.pdf"));
-        printNextPreview(gl, &visto);
+        printNextPreview(h, gl, &visto);
         page.generaEscritoImpagos();
         QVERIFY(visto);
         QCOMPARE(outputfiles::pdfPages(gl), 1);
@@ -307,7 +313,7 @@ private slots:
         QVERIFY(galego.contains(QStringLiteral("setembro")));
         QVERIFY(galego.contains(QRegularExpression(QStringLiteral("TOTAL:\\s+45.55"))));
         QVERIFY(!galego.contains(QStringLiteral("outubro")));
-        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     // The workbook replaces an existing file, complete, and reads back.
@@ -322,16 +328,17 @@ private slots:
         }
         academy::profesor(QStringLiteral("Uxía"), QStringLiteral("Lema"));
         RecibosWidget page;
-        ScriptedPrompter prompter;
+        PageHarness h(&page);
+        ScriptedPrompter& prompter = h.prompter();
         prompter.choice(QStringLiteral("Excel"));
         bool dialogoVisto = false;
-        whenShown<QFileDialog>([&](QFileDialog* d) {
+        h.whenShown<QFileDialog>([&](QFileDialog* d) {
             dialogoVisto = true;
             QCOMPARE(d->windowTitle(), QStringLiteral("Save report"));
             elegir(d, destino);
             static_cast<QDialog*>(d)->done(QDialog::Accepted);
         });
-        action(page, "actionResumen_economico")->trigger();
+        QVERIFY(h.trigger("actionResumen_economico"));
         QVERIFY(dialogoVisto);
         const QStringList filas = outputfiles::xlsxRows(destino);
         QVERIFY2(filas.join('\n').contains(QStringLiteral("Uxía")), qPrintable(destino + QString::number(QFileInfo(destino).size()) + prompter.problems().join(QLatin1Char(10))));
@@ -339,13 +346,13 @@ private slots:
 
         // a folder that cannot be written is told
         prompter.choice(QStringLiteral("Excel")).button(QMessageBox::Ok);
-        whenShown<QFileDialog>([&](QFileDialog* d) {
+        h.whenShown<QFileDialog>([&](QFileDialog* d) {
             elegir(d, dir.filePath(QStringLiteral("no/such/folder/x.xlsx")));
             static_cast<QDialog*>(d)->done(QDialog::Accepted);
         });
-        action(page, "actionResumen_economico")->trigger();
+        QVERIFY(h.trigger("actionResumen_economico"));
         QVERIFY(prompter.asked().last().text.startsWith(QStringLiteral("The report could not be saved")));
-        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     void economicSummaryPreview()
@@ -353,17 +360,18 @@ private slots:
         QTemporaryDir dir;
         academy::profesor(QStringLiteral("Uxía"), QStringLiteral("Lema"));
         RecibosWidget page;
-        ScriptedPrompter prompter;
+        PageHarness h(&page);
+        ScriptedPrompter& prompter = h.prompter();
         prompter.choice(QStringLiteral("Preview and print"));
         bool visto = false;
         const QString pdf = dir.filePath(QStringLiteral("resumen.pdf"));
-        printNextPreview(pdf, &visto);
-        action(page, "actionResumen_economico")->trigger();
+        printNextPreview(h, pdf, &visto);
+        QVERIFY(h.trigger("actionResumen_economico"));
         QVERIFY(visto);
         const QString texto = outputfiles::pdfText(pdf, 1);
         QVERIFY2(texto.contains(QStringLiteral("Uxía")), qPrintable(texto));
         QVERIFY2(texto.contains(QRegularExpression(QStringLiteral("1\\s*/\\s*1"))), qPrintable(texto));
-        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
 private:
