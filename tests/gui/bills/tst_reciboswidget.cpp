@@ -183,6 +183,14 @@ private slots:
         QVERIFY(h.check("rbPagadosEImpagados"));
         QVERIFY(!action(page, "actionGenerar_escrito_impagos")->isEnabled());
 
+        // the paid column only shows the flag: a click on its check box changes no bill
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        const QModelIndex pagadoDeA = vista->model()->index(0, 7);
+        const int idFila = Recibo::tableModel()->getId(pagadoDeA);
+        QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(pagadoDeA).center());
+        QCOMPARE(valor(QStringLiteral("SELECT pagado FROM recibo WHERE id = ?"), {idFila}), QStringLiteral("false"));
+
         auto* filtro = page.findChild<QLineEdit*>("leFiltro");
         QTest::keyClicks(filtro, QStringLiteral("brais"));
         QCOMPARE(vista->model()->rowCount(), 2);
