@@ -11,7 +11,6 @@
 class Alta;
 class Alumno;
 class QSqlQuery;
-class ReciboTableModel;
 
 // The monthly bill of one student: one row of table recibo.
 class Recibo : public QObject
@@ -68,7 +67,6 @@ public:
     void setConcepto(QString concepto);
 
     static double importeAlta(Alta* alta);
-    static ReciboTableModel* tableModel();
 
     static Recibo* fromQuery(QSqlQuery& query);
     static Recibo* getFromDB(int id);
@@ -134,7 +132,6 @@ private:
     QString m_nombrealumno;
     QString m_apellidosalumno;
 
-    static ReciboTableModel* s_model;
 
     friend class GeneracionRecibos;
 };

@@ -6,7 +6,6 @@
 #include "dao.h"
 #include "daotransaction.h"
 #include "filaunica.h"
-#include "modelocompartido.h"
 #include "tablatelefonos.h"
 #include "valorsql.h"
 
@@ -23,8 +22,6 @@ const QStringList Alumno::COLUMNS = {
     QStringLiteral("descuento"), QStringLiteral("banco"),     QStringLiteral("direccionBanco")};
 
 namespace {
-ModeloCompartido<AlumnoTableModel> sharedModel;
-
 const TablaTelefonos telefonoTable(QStringLiteral("telefonoalumno"), QStringLiteral("idalumno"),
                                    QStringLiteral("alumno"));
 
@@ -68,14 +65,9 @@ QString Alumno::telefonosString() const
     return TablaTelefonos::texto(m_telefonos);
 }
 
-AlumnoTableModel* Alumno::getModel()
-{
-    return sharedModel.get();
-}
-
 void Alumno::refreshModel()
 {
-    sharedModel.refresh();
+    AlumnoTableModel::refreshInstance();
 }
 
 Alumno* Alumno::fromRow(QSqlQuery& query)
