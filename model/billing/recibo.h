@@ -17,7 +17,9 @@ class Recibo : public QObject
 {
     Q_OBJECT
 public:
-    enum pagadosImpagados { SOLOPAGADOS = 0, SOLOIMPAGADOS = 1, PAGADOS_E_IMPAGADOS = 2 };
+    enum class pagadosImpagados { SOLOPAGADOS = 0, SOLOIMPAGADOS = 1, PAGADOS_E_IMPAGADOS = 2 };
+    // The values are also reached as Recibo::SOLOPAGADOS, ...
+    using enum pagadosImpagados;
     Q_ENUM(pagadosImpagados)
 
     static const QString TABLE;

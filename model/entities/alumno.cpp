@@ -139,10 +139,10 @@ QList<Alumno*> Alumno::list(const QString& orden, const QString& filtro)
 QList<Alumno*> Alumno::list(int modo, const QString& orden, const QString& filtro)
 {
     const char* sqlTemplate = nullptr;
-    switch (modo) {
-    case Todos: return list(orden, filtro);
-    case Actuales: sqlTemplate = actualesSql; break;
-    case Antiguos: sqlTemplate = antiguosSql; break;
+    switch (Modo(modo)) {
+    case Modo::Todos: return list(orden, filtro);
+    case Modo::Actuales: sqlTemplate = actualesSql; break;
+    case Modo::Antiguos: sqlTemplate = antiguosSql; break;
     default: return {};
     }
     // The filter narrows the whole condition, not only its last term.

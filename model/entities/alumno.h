@@ -23,7 +23,7 @@ public:
     typedef QList<QPair<QString, QString>> Telefonos;
 
     // Which students list(int, ...) answers.
-    enum Modo { Actuales = 0, Antiguos = 1, Todos = 2 };
+    enum class Modo { Actuales = 0, Antiguos = 1, Todos = 2 };
 
     static const QString TABLE;
     static const QStringList COLUMNS;

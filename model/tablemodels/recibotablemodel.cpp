@@ -22,11 +22,11 @@ void ReciboTableModel::refreshInstance()
         s_instance->refresh();
 }
 
-ReciboTableModel::ReciboTableModel(QDate dateIni, QDate dateEnd, int pagados, QObject* parent)
+ReciboTableModel::ReciboTableModel(QDate dateIni, QDate dateEnd, Recibo::pagadosImpagados pagados, QObject* parent)
     : EntityTableModel(titulos(), parent)
     , m_dateIni(dateIni.isNull() ? ADateHelper::firstDayOfMonth() : dateIni)
     , m_dateEnd(dateEnd.isNull() ? ADateHelper::firstDayOfNextMonth() : dateEnd)
-    , m_pagados(static_cast<Recibo::pagadosImpagados>(pagados))
+    , m_pagados(pagados)
 {
     replaceRows(Recibo::list(m_pagados, m_dateIni, m_dateEnd));
 }

@@ -35,7 +35,7 @@ public:
     // Refreshes the process-wide model when it exists.
     static void refreshInstance();
 
-    ReciboTableModel(QDate dateIni, QDate dateEnd, int pagados, QObject* parent = nullptr);
+    ReciboTableModel(QDate dateIni, QDate dateEnd, Recibo::pagadosImpagados pagados, QObject* parent = nullptr);
 
     void refresh();
     int getId(const QModelIndex& index) const;
