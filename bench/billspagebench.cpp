@@ -6,6 +6,7 @@
 #include "dao.h"
 #include "documentosrecibos.h"
 #include "printutils.h"
+#include "proxyhelpers.h"
 #include "recibo.h"
 #include "recibotablemodel.h"
 #include "reciboswidget.h"
@@ -66,7 +67,7 @@ void billsPageBench(BenchReport& report, int alumnos, int runs, const QString& w
     // the page's icons, as the application object finds them
     QDir::setSearchPaths(QStringLiteral("icons"), {QStringLiteral(":/icons")});
     AnswerAll answers;
-    ReciboTableModel* modelo = Recibo::tableModel();
+    ReciboTableModel* modelo = ReciboTableModel::instance();
 
     BenchReport::Measure& abrir = report.add(QStringLiteral("bills page: open on the month's bills"));
     abrir.targetMs = 100;
@@ -124,7 +125,7 @@ void billsPageBench(BenchReport& report, int alumnos, int runs, const QString& w
     imprimir.targetMs = 4000;
     QList<int> ids;
     for (int fila = 0; fila < modelo->rowCount() && ids.size() < 500; ++fila)
-        ids << modelo->getId(modelo->index(fila, 0));
+        ids << modelo->index(fila, 0).data(ARole::Id).toInt();
     const QString pdf = workDir + QStringLiteral("/page-bills.pdf");
     double documentoMs = 0;
     for (int r = 0; r < runs; ++r) {

@@ -44,7 +44,7 @@ QString idsEntreParentesis(const QList<int>& ids)
 RecibosWidget::RecibosWidget(QWidget* parent, Qt::WindowFlags f)
     : CentralWidget(parent, f)
     , ui(std::make_unique<Ui::RecibosWidget>())
-    , m_model(Recibo::tableModel())
+    , m_model(ReciboTableModel::instance())
 {
     ui->setupUi(this);
     ui->deFechaDesde->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
@@ -100,7 +100,7 @@ QList<int> RecibosWidget::idsSeleccionados() const
 {
     QList<int> ids;
     for (const QModelIndex& fila : ui->tbvRecibos->selectionModel()->selectedRows())
-        ids << m_model->getId(fila);
+        ids << fila.data(ARole::Id).toInt();
     return ids;
 }
 
@@ -109,7 +109,7 @@ QList<int> RecibosWidget::idsVisibles() const
     QList<int> ids;
     ids.reserve(m_proxy->rowCount());
     for (int fila = 0; fila < m_proxy->rowCount(); ++fila)
-        ids << m_model->getId(m_proxy->index(fila, 0));
+        ids << m_proxy->index(fila, 0).data(ARole::Id).toInt();
     return ids;
 }
 

@@ -3,38 +3,19 @@
 
 #include "guitest.h"
 #include "pageharness.h"
-#include "recibotablemodel.h"
 
-#include <QAbstractItemView>
 #include <QAction>
-#include <QItemSelectionModel>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
-// What the bills page tests share: rows by bill id, actions by name and the
-// print preview caught and printed to a PDF file.
+// What the bills page tests share: actions by name and the print preview
+// caught and printed to a PDF file.
 namespace BillsTest {
 
 inline QAction* action(QWidget& page, const char* name)
 {
     return GuiTest::child<QAction>(page, name);
-}
-
-// Selects the rows of the view whose bill id is listed; false when one is missing.
-inline bool selectIds(QAbstractItemView* view, const QList<int>& ids)
-{
-    auto* model = Recibo::tableModel();
-    view->clearSelection();
-    int found = 0;
-    for (int row = 0; row < view->model()->rowCount(); ++row) {
-        const QModelIndex index = view->model()->index(row, 0);
-        if (ids.contains(model->getId(index))) {
-            view->selectionModel()->select(index, QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            ++found;
-        }
-    }
-    return found == ids.size();
 }
 
 // The next print preview is printed to the PDF file and closed.

@@ -4,6 +4,8 @@
 #include "billstesthelpers.h"
 #include "guitest.h"
 #include "outputfiles.h"
+#include "proxyhelpers.h"
+#include "recibotablemodel.h"
 #include "reciboswidget.h"
 #include "pageharness.h"
 #include "testmain.h"
@@ -64,15 +66,15 @@ private slots:
     {
         QVERIFY(abrirBaseNueva());
         // the shared model outlives each case's page
-        Recibo::tableModel()->setPagados(Recibo::PAGADOS_E_IMPAGADOS);
-        Recibo::tableModel()->setDateIni(ADateHelper::firstDayOfMonth());
-        Recibo::tableModel()->setDateEnd(ADateHelper::firstDayOfNextMonth());
+        ReciboTableModel::instance()->setPagados(Recibo::PAGADOS_E_IMPAGADOS);
+        ReciboTableModel::instance()->setDateIni(ADateHelper::firstDayOfMonth());
+        ReciboTableModel::instance()->setDateEnd(ADateHelper::firstDayOfNextMonth());
         m_turno = turno(QStringLiteral("Piano"));
         m_ana = alumno(QStringLiteral("Ana"), QStringLiteral("Souto"));
         m_brais = alumno(QStringLiteral("Brais"), QStringLiteral("Pena"));
         QVERIFY(alta(m_ana, m_turno, QStringLiteral("Piano"), haceMeses(2), QDate(), 45, 40));
         QVERIFY(alta(m_brais, m_turno, QStringLiteral("Piano"), haceMeses(2), QDate(), 30, 30));
-        Recibo::tableModel()->refresh();
+        ReciboTableModel::instance()->refresh();
     }
 
     // The month's first run asks nothing; later runs ask, and each answer
@@ -85,7 +87,7 @@ private slots:
         prompter.button(QMessageBox::Ok);
         QVERIFY(h.trigger("actionGenerar_recibos"));
         QCOMPARE(prompter.asked().last().text, resultado(2, 0, 0));
-        QCOMPARE(Recibo::tableModel()->rowCount(), 2);
+        QCOMPARE(ReciboTableModel::instance()->rowCount(), 2);
 
         // Ana's bill edited by hand; Xian signed up since the first run
         QVERIFY(academy::exec(QStringLiteral("UPDATE recibo SET automatico = 'false', importe = 1 WHERE idalumno = ?"),
@@ -126,7 +128,7 @@ private slots:
         ScriptedPrompter& prompter = h.prompter();
         prompter.button(QMessageBox::Ok);
         bool vistoOcupado = false;
-        auto conexion = connect(Recibo::tableModel(), &QAbstractItemModel::modelReset, &page, [&] {
+        auto conexion = connect(ReciboTableModel::instance(), &QAbstractItemModel::modelReset, &page, [&] {
             vistoOcupado = page.ocupado() && !action(page, "actionGenerar_recibos")->isEnabled();
             page.generarRecibos(); // would ask a question if it ran
         });
@@ -144,8 +146,7 @@ private slots:
         QCOMPARE(recibosDelMes(), 2);
 
         prompter.button(QMessageBox::Ok).button(QMessageBox::Ok);
-        QVERIFY(selectIds(page.findChild<QTableView*>("tbvRecibos"),
-                          {contar(QStringLiteral("SELECT id FROM recibo WHERE idalumno = ?"), {m_ana})}));
+        QVERIFY(h.selectIds("tbvRecibos", {contar(QStringLiteral("SELECT id FROM recibo WHERE idalumno = ?"), {m_ana})}));
         QVERIFY(h.trigger("actionRegenerar_recibos"));
         QCOMPARE(prompter.asked().last().text, QStringLiteral("The bills could not be regenerated; nothing was changed."));
         QVERIFY2(h.ok(), qPrintable(h.report()));
@@ -157,7 +158,7 @@ private slots:
         const int b = reciboDe(m_brais, primeroDeMes(), 30);
         const int c = reciboDe(m_brais, primeroDeMes().addDays(1), 30);
         reciboDe(m_ana, ADateHelper::firstDayOfNextMonth(), 40); // "to" is exclusive
-        Recibo::tableModel()->refresh();
+        ReciboTableModel::instance()->refresh();
         RecibosWidget page;
         PageHarness h(&page);
         ScriptedPrompter& prompter = h.prompter();
@@ -166,7 +167,7 @@ private slots:
         QVERIFY(!action(page, "actionEditar_recibo")->isEnabled());
         QVERIFY(!action(page, "actionGenerar_escrito_impagos")->isEnabled());
 
-        QVERIFY(selectIds(vista, {a, b}));
+        QVERIFY(h.selectIds("tbvRecibos", {a, b}));
         QVERIFY(!action(page, "actionEditar_recibo")->isEnabled());
         QVERIFY(action(page, "actionEliminar_recibo")->isEnabled());
         QVERIFY(action(page, "actionRegenerar_recibos")->isEnabled());
@@ -175,7 +176,7 @@ private slots:
         page.showEditReciboDialog();
         QCOMPARE(prompter.asked().last().text, QStringLiteral("You must select just one bill in order to edit it."));
 
-        QSignalSpy resets(Recibo::tableModel(), &QAbstractItemModel::modelReset);
+        QSignalSpy resets(ReciboTableModel::instance(), &QAbstractItemModel::modelReset);
         QVERIFY(h.check("rbSoloImpagados"));
         QCOMPARE(resets.count(), 1);
         QVERIFY(action(page, "actionGenerar_escrito_impagos")->isEnabled());
@@ -187,7 +188,7 @@ private slots:
         page.show();
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         const QModelIndex pagadoDeA = vista->model()->index(0, 7);
-        const int idFila = Recibo::tableModel()->getId(pagadoDeA);
+        const int idFila = pagadoDeA.data(ARole::Id).toInt();
         QTest::mouseClick(vista->viewport(), Qt::LeftButton, {}, vista->visualRect(pagadoDeA).center());
         QCOMPARE(valor(QStringLiteral("SELECT pagado FROM recibo WHERE id = ?"), {idFila}), QStringLiteral("false"));
 
@@ -197,7 +198,7 @@ private slots:
         QVERIFY(h.click("pushButton"));
         QCOMPARE(vista->model()->rowCount(), 3);
 
-        QVERIFY(selectIds(vista, {a, b, c}));
+        QVERIFY(h.selectIds("tbvRecibos", {a, b, c}));
         prompter.button(QMessageBox::Yes);
         QVERIFY(h.trigger("actionEliminar_recibo"));
         QCOMPARE(prompter.asked().last().informativeText,
@@ -220,12 +221,12 @@ private slots:
         page.findChild<QDateEdit*>("deFechaDesde")->setDate(haceMeses(1));
         auto* vista = page.findChild<QTableView*>("tbvRecibos");
         prompter.button(QMessageBox::Ok).button(QMessageBox::Ok);
-        QVERIFY(selectIds(vista, {viejo}));
+        QVERIFY(h.selectIds("tbvRecibos", {viejo}));
         QVERIFY(h.trigger("actionRegenerar_recibos"));
         QCOMPARE(prompter.asked().last().text, QStringLiteral("0 bills regenerated."));
 
         prompter.button(QMessageBox::Ok).button(QMessageBox::Ok);
-        QVERIFY(selectIds(vista, {uno, dos}));
+        QVERIFY(h.selectIds("tbvRecibos", {uno, dos}));
         QVERIFY(h.trigger("actionRegenerar_recibos"));
         QCOMPARE(prompter.asked().last().text, QStringLiteral("1 bills regenerated."));
         QCOMPARE(valor(QStringLiteral("SELECT importe FROM recibo WHERE id = ?"), {dos}), QStringLiteral("3000"));
@@ -241,10 +242,10 @@ private slots:
         const int a = reciboDe(m_ana, primeroDeMes(), 40);
         const int b = reciboDe(m_brais, primeroDeMes(), 30);
         reciboDe(m_brais, primeroDeMes(), 35);
-        Recibo::tableModel()->refresh();
+        ReciboTableModel::instance()->refresh();
         RecibosWidget page;
         PageHarness h(&page);
-        QVERIFY(selectIds(page.findChild<QTableView*>("tbvRecibos"), {a, b}));
+        QVERIFY(h.selectIds("tbvRecibos", {a, b}));
         bool visto = false;
         const QString pdf = dir.filePath(QStringLiteral("dos.pdf"));
         printNextPreview(h, pdf, &visto);
@@ -310,7 +311,7 @@ private slots:
         page.findChild<QDateEdit*>("deFechaDesde")->setDate(QDate(2023, 1, 1));
         QVERIFY(h.check("rbPagadosEImpagados"));
         const int pagado = contar(QStringLiteral("SELECT id FROM recibo WHERE idalumno = ?"), {m_brais});
-        QVERIFY(selectIds(page.findChild<QTableView*>("tbvRecibos"), {septiembre, pagado}));
+        QVERIFY(h.selectIds("tbvRecibos", {septiembre, pagado}));
         prompter.choice(QStringLiteral("Galician"));
         const QString gl = dir.filePath(QStringLiteral("gl.pdf"));
         printNextPreview(h, gl, &visto);
