@@ -3,6 +3,7 @@
 
 #include "academia.h"
 #include "appstatusdialog.h"
+#include "pagesession.h"
 #include "aprompter.h"
 #include "asignatura.h"
 #include "dao.h"
@@ -17,14 +18,19 @@
 #include <QCoreApplication>
 #include <QRegularExpressionValidator>
 
-#include <memory>
+#include <algorithm>
 
 AsignaturaDialog::AsignaturaDialog(QWidget* parent, Qt::WindowFlags f)
     : ADialog(parent, f)
     , ui(new Ui::AsignaturaDialog)
 {
-    m_transaction = Academia::transaction();
     ui->setupUi(this);
+    m_session = new PageSession(AppStatusDialog::SaveAnyway | AppStatusDialog::Revert, this);
+    m_session->setShowFilter([this](const QList<EstadoAcademia*>& resultados) {
+        m_statusWanted = statusDialogWanted(resultados);
+        return m_statusWanted;
+    });
+    m_session->begin();
     setAttribute(Qt::WA_DeleteOnClose);
     ui->leNombre->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^.+$")), ui->leNombre));
@@ -39,9 +45,7 @@ AsignaturaDialog::AsignaturaDialog(QWidget* parent, Qt::WindowFlags f)
 
 AsignaturaDialog::~AsignaturaDialog()
 {
-    // Never commits on its own: a transaction still held is taken back.
-    if (m_transaction)
-        Academia::rollback();
+    // the session takes back a transaction it still holds
     delete ui;
 }
 
@@ -309,47 +313,30 @@ bool AsignaturaDialog::write(const Borrador& antes)
     return false;
 }
 
-bool AsignaturaDialog::statusDialogWanted()
+bool AsignaturaDialog::statusDialogWanted(const QList<EstadoAcademia*>& resultados)
 {
-    bool wanted = false;
-    const QList<EstadoAcademia*> resultados = Academia::comprobarEstado();
-    for (EstadoAcademia* e : resultados) {
-        if (e->tipo() != EstadoAcademia::Fallo) {
-            wanted = true;
-            delete e;
-            continue;
-        }
+    // A new shift has no sessions yet: that alone, and what the user already
+    // chose to ignore, never stops the subject from being saved.
+    return std::any_of(resultados.begin(), resultados.end(), [](const EstadoAcademia* e) {
+        if (e->tipo() != EstadoAcademia::Fallo)
+            return true;
         const auto* fallo = static_cast<const EstadoAcademiaFallo*>(e);
-        if (!fallo->isIgnorado() && fallo->tipoFallo() != EstadoAcademiaFallo::TurnoSinSesiones)
-            wanted = true;
-    }
-    return wanted;
+        return !fallo->isIgnorado() && fallo->tipoFallo() != EstadoAcademiaFallo::TurnoSinSesiones;
+    });
 }
 
 AsignaturaDialog::Estado AsignaturaDialog::runStatusProtocol(const Borrador& antes)
 {
-    if (!statusDialogWanted()) {
-        if (!Academia::commit())
-            return Estado::SeguirAbierto;
-        m_transaction = false;
-        Academia::ignorarAvisos();
+    m_statusWanted = false;
+    switch (m_session->finish(true)) {
+    case PageSession::Outcome::Committed:
+        // saved without the status dialog: what this check found is accepted
+        if (!m_statusWanted)
+            Academia::ignorarAvisos();
         return Estado::Cerrar;
-    }
-    std::unique_ptr<AppStatusDialog> status(
-        new AppStatusDialog(AppStatusDialog::SaveAnyway | AppStatusDialog::Revert, this));
-    status->checkStatus(true);
-    switch (status->getOpcion()) {
-    case AppStatusDialog::Reverted:
-        Academia::rollback();
-        m_transaction = Academia::transaction();
+    case PageSession::Outcome::Reverted:
         rebuild(antes);
         return Estado::SeguirAbierto;
-    case AppStatusDialog::Saved:
-    case AppStatusDialog::NothingShown:
-        if (!Academia::commit())
-            return Estado::SeguirAbierto;
-        m_transaction = false;
-        return Estado::Cerrar;
     default:
         return Estado::SeguirAbierto;
     }
@@ -366,6 +353,8 @@ void AsignaturaDialog::accept()
                                           "least in order to save the subject."));
         return;
     }
+    if (!m_session->isOpen() && !m_session->begin())
+        return;
     copyFormToAsignatura();
     const Borrador antes = borrador();
     if (!write(antes)) {
@@ -380,9 +369,6 @@ void AsignaturaDialog::accept()
 
 void AsignaturaDialog::reject()
 {
-    if (m_transaction) {
-        Academia::rollback();
-        m_transaction = false;
-    }
+    m_session->revert(false);
     QDialog::reject();
 }

@@ -7,6 +7,8 @@
 #include <QString>
 
 class Asignatura;
+class EstadoAcademia;
+class PageSession;
 class Profesor;
 class TurnoAsignatura;
 
@@ -77,14 +79,15 @@ private:
     // changed to what the draft says (anything the database lacks is new).
     void rebuild(const Borrador& b);
     bool write(const Borrador& antes);
-    bool statusDialogWanted();
+    static bool statusDialogWanted(const QList<EstadoAcademia*>& resultados);
     Estado runStatusProtocol(const Borrador& antes);
     bool confirm(const QString& title, const QString& text);
 
     Ui::AsignaturaDialog* ui;
     Asignatura* m_asignatura = nullptr;
     QList<int> m_turnosBorrados;
-    bool m_transaction = false;
+    PageSession* m_session;
+    bool m_statusWanted = false;
 };
 
 #endif // ASIGNATURADIALOG_H
