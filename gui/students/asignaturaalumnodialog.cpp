@@ -10,6 +10,7 @@
 #include "turnoasignatura.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDebug>
 #include <QLocale>
 
