@@ -307,7 +307,7 @@ void AsignaturaAlumnoDialog::accept()
 void AsignaturaAlumnoDialog::reportRefusal(int code)
 {
     const QString inesperado =
-        tr("There as been an unexpected error. Try again, if the error persists contact your provider. ");
+        tr("There has been an unexpected error. Try again, if the error persists contact your provider. ");
     QString motivo = inesperado;
     switch (code) {
     case Alta::BajaAntesDeAlta:
