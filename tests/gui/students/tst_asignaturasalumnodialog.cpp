@@ -52,19 +52,25 @@ private slots:
     {
         QVERIFY(academy::openFreshDatabase());
         m_academy = buildAcademy();
+        // every shift taught: nothing for the check to list
+        QVERIFY(academy::sesion(m_academy.tarde, m_academy.aula, m_academy.profesora, 2, 18) > 0);
         m_alumno = student(QStringLiteral("Sabela"), QStringLiteral("Rei <Castro>"));
         const QDate today = QDate::currentDate();
         m_open = signUp(m_alumno, m_academy.manana, today.addMonths(-2));
-        m_withdrawn = signUp(m_alumno, m_academy.manana, today.addYears(-2), today.addYears(-1));
-        m_future = signUp(m_alumno, m_academy.manana, today.addMonths(1));
+        m_withdrawn = signUp(m_alumno, m_academy.tarde, today.addYears(-2), today.addYears(-1));
+        const int noite = academy::turno(academy::asignatura(QStringLiteral("Francés")), QStringLiteral("Noite"));
+        QVERIFY(academy::sesion(noite, m_academy.aula, m_academy.profesora, 3, 19) > 0);
+        m_future = signUp(m_alumno, noite, today.addMonths(1));
         QVERIFY(m_open && m_withdrawn && m_future);
     }
     void cleanup()
     {
         // a dialog left open by a failed case rolls its transaction back
+        QList<QPointer<QWidget>> left;
         for (QWidget* top : QApplication::topLevelWidgets())
             if (qobject_cast<AsignaturasAlumnoDialog*>(top))
-                delete top;
+                left << top;
+        qDeleteAll(left);
     }
 
     void actionsFollowTheSelection()
@@ -89,7 +95,8 @@ private slots:
 
     void withdrawThenRevertUndoesItAndStaysOpen()
     {
-        academy::exec(QStringLiteral("DELETE FROM sesiondeclase WHERE idturnoasignatura = ?"), {m_academy.manana});
+        QVERIFY(academy::exec(QStringLiteral("DELETE FROM sesiondeclase WHERE idturnoasignatura = ?"),
+                              {m_academy.tarde}));
         QPointer<AsignaturasAlumnoDialog> d = open();
         PageHarness h(d);
         QVERIFY(h.selectIds("tbvSubjects", {m_open}));
@@ -158,11 +165,16 @@ private slots:
 
     void signUpAddedInsideTheDialogIsShownAndSaved()
     {
+        const int latin = academy::turno(academy::asignatura(QStringLiteral("Latín")), QStringLiteral("Única"));
+        QVERIFY(academy::sesion(latin, m_academy.aula, m_academy.profesora, 4, 19) > 0);
         QPointer<AsignaturasAlumnoDialog> d = open();
         PageHarness h(d);
         h.whenShown<AsignaturaAlumnoDialog>([&](AsignaturaAlumnoDialog* s) {
-            s->findChild<QComboBox*>("cmbShift")->setCurrentIndex(0);
+            PageHarness signUp(s);
+            signUp.choose("cmbSubject", QStringLiteral("Latín"));
             s->accept();
+            if (!signUp.ok())
+                h.fail(signUp.report());
         });
         QVERIFY(h.click("btnAdd"));
         QCOMPARE(h.shownIds("tbvSubjects").size(), 4);
