@@ -21,6 +21,7 @@
 #include "recibo.h"
 #include "recibotablemodel.h"
 #include "sqlfloor.h"
+#include "studentspagebench.h"
 #include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
@@ -432,6 +433,7 @@ int main(int argc, char** argv)
         qDeleteAll(todos);
     }
 
+    medirPaginaAlumnos(report, runs);
     billsPageBench(report, alumnos, runs, trabajo.path());
 
     dao->close();
