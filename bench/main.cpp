@@ -9,6 +9,7 @@
 #include "alumnotablemodel.h"
 #include "asignaturasalumnotablemodel.h"
 #include "benchreport.h"
+#include "billspagebench.h"
 #include "dao.h"
 #include "dbmanager.h"
 #include "estadoacademia.h"
@@ -433,6 +434,7 @@ int main(int argc, char** argv)
     }
 
     medirPaginaAlumnos(report, runs);
+    billsPageBench(report, alumnos, runs, trabajo.path());
 
     dao->close();
     if (parser.isSet(jsonOption))
