@@ -20,6 +20,7 @@
 #include "recibo.h"
 #include "recibotablemodel.h"
 #include "sqlfloor.h"
+#include "timetablespagebench.h"
 #include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
@@ -430,6 +431,8 @@ int main(int argc, char** argv)
         m.sane = cien.size() == std::min(100, alumnos) && paginas == cien.size();
         qDeleteAll(todos);
     }
+
+    benchTimetablesPage(report, runs, trabajo.path());
 
     dao->close();
     if (parser.isSet(jsonOption))

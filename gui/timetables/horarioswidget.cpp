@@ -151,7 +151,9 @@ void HorariosWidget::changeHourRange(bool showAll, bool warn)
 {
     QSettings settings;
     settings.beginGroup(kConfiguration);
-    settings.setValue(kShowAll, showAll);
+    // an unchanged value is not written again: every write syncs the file
+    if (settings.value(kShowAll) != showAll)
+        settings.setValue(kShowAll, showAll);
     if (showAll) {
         m_firstHour = 0;
         m_lastHour = 23;
@@ -164,13 +166,15 @@ void HorariosWidget::changeHourRange(bool showAll, bool warn)
         }
         m_firstHour = settings.value(kOpening).toInt();
         m_lastHour = settings.value(kClosing).toInt();
-        const int endHour = m_lastHour <= 23 ? m_lastHour + 1 : m_lastHour;
-        if (warn && outsideRange(m_firstHour, endHour))
+        if (warn && outsideRange(m_firstHour, m_lastHour <= 23 ? m_lastHour + 1 : m_lastHour))
             APrompter::instance()->message(QMessageBox::Warning, QApplication::applicationName(),
                                            tr("There are classrooms outside hour range"), QMessageBox::Ok,
                                            QMessageBox::NoButton, tr("Not all classes will be shown"));
     }
-    ui->graphicsView->setHourRange(m_firstHour, m_lastHour);
+    // An unchanged range needs no redraw here: the view redraws the grid next.
+    const int endHour = m_lastHour <= 23 ? m_lastHour + 1 : m_lastHour;
+    if (ui->graphicsView->firstHour() != m_firstHour || ui->graphicsView->endHour() != endHour)
+        ui->graphicsView->setHourRange(m_firstHour, m_lastHour);
     showOutsideWarning();
 }
 
