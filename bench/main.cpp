@@ -22,6 +22,7 @@
 #include "recibotablemodel.h"
 #include "sqlfloor.h"
 #include "studentspagebench.h"
+#include "timetablespagebench.h"
 #include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
@@ -435,6 +436,7 @@ int main(int argc, char** argv)
 
     medirPaginaAlumnos(report, runs);
     billsPageBench(report, alumnos, runs, trabajo.path());
+    benchTimetablesPage(report, runs, trabajo.path());
 
     dao->close();
     if (parser.isSet(jsonOption))
