@@ -1,5 +1,6 @@
 #include "dao.h"
 
+#include "changenotifier.h"
 #include "daotransaction.h"
 #include "dbmanager.h"
 
@@ -57,6 +58,25 @@ QByteArray cutAtZero(const QByteArray& bytes)
 {
     const int zero = bytes.indexOf('\0');
     return zero < 0 ? bytes : bytes.left(zero);
+}
+
+// The table that a written statement changes: the name after INSERT INTO,
+// REPLACE INTO, UPDATE or DELETE FROM; empty for anything else.
+QString writtenTable(const QString& sql)
+{
+    const QStringView text = QStringView(sql).trimmed();
+    if (text.isEmpty())
+        return QString();
+    const QChar first = text.front().toUpper();
+    if (first != QLatin1Char('I') && first != QLatin1Char('U') && first != QLatin1Char('D')
+        && first != QLatin1Char('R'))
+        return QString();
+    static const QRegularExpression pattern(
+        QStringLiteral("^(?:INSERT(?:\\s+OR\\s+\\w+)?\\s+INTO|REPLACE\\s+INTO|UPDATE(?:\\s+OR\\s+\\w+)?|DELETE\\s+FROM)"
+                       "\\s+[\"'`\\[]?(\\w+)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(text);
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 QString renderValue(const QVariant& value)
@@ -187,8 +207,11 @@ QVariant Dao::insert(const QString& table, const QStringList& columns, const QLi
     if (!q)
         return QVariant(false);
     bindValues(*q, values);
-    if (exec(*q))
-        return q->lastInsertId();
+    if (exec(*q)) {
+        const QVariant id = q->lastInsertId();
+        noteWrite(table);
+        return id;
+    }
     if (debugFlag)
         qDebug().noquote() << "Something was wrong doing an insert";
     return QVariant();
@@ -207,7 +230,10 @@ bool Dao::update(const QString& table, const QStringList& columns, const QString
     if (!q)
         return false;
     bindValues(*q, values);
-    return exec(*q);
+    if (!exec(*q))
+        return false;
+    noteWrite(table);
+    return true;
 }
 
 QSqlQuery* Dao::writeStatement(const QString& sql)
@@ -241,7 +267,10 @@ bool Dao::deleteFrom(const QString& table, const QStringList& columns, const QLi
     if (!prepare(q, sql))
         return false;
     bindValues(q, values);
-    return exec(q);
+    if (!exec(q))
+        return false;
+    noteWrite(table);
+    return true;
 }
 
 QSqlQuery Dao::query(const QString& sql, const QList<QVariant>& values)
@@ -250,7 +279,8 @@ QSqlQuery Dao::query(const QString& sql, const QList<QVariant>& values)
     q.setForwardOnly(true);
     prepare(q, sql);
     bindValues(q, values);
-    exec(q);
+    if (exec(q))
+        noteWriteOf(sql);
     return q;
 }
 
@@ -260,7 +290,30 @@ bool Dao::execute(const QString& sql, const QList<QVariant>& values)
     if (!prepare(q, sql))
         return false;
     bindValues(q, values);
-    return exec(q);
+    if (!exec(q))
+        return false;
+    noteWriteOf(sql);
+    return true;
+}
+
+void Dao::noteWrite(const QString& table)
+{
+    ChangeNotifier::instance()->recordWrite(table);
+    if (!m_inTransaction)
+        ChangeNotifier::instance()->announce();
+}
+
+void Dao::noteWriteOf(const QString& sql)
+{
+    const QString table = writtenTable(sql);
+    if (!table.isEmpty())
+        noteWrite(table);
+}
+
+void Dao::announceWhenClosed()
+{
+    if (!m_inTransaction)
+        ChangeNotifier::instance()->announce();
 }
 
 bool Dao::prepare(QSqlQuery& query, const QString& sql)
@@ -323,6 +376,7 @@ void Dao::followConnectionState()
     if (handle && sqlite3_get_autocommit(handle)) {
         m_inTransaction = false;
         qWarning().noquote() << "The open transaction was rolled back by the database";
+        ChangeNotifier::instance()->announce();
     }
 }
 
@@ -352,10 +406,12 @@ bool Dao::commit()
         m_lastErrorNumber = db.lastError().nativeErrorCode().toInt();
         m_lastErrorText = db.lastError().text();
         qWarning().noquote() << "The commit was refused: " + db.lastError().text();
+        announceWhenClosed();
         return false;
     }
     if (debugFlag)
         qDebug().noquote() << "Commit performed";
+    announceWhenClosed();
     return true;
 }
 
@@ -373,10 +429,13 @@ bool Dao::rollback()
         m_lastErrorNumber = db.lastError().nativeErrorCode().toInt();
         m_lastErrorText = db.lastError().text();
         qWarning().noquote() << "The rollback was refused: " + db.lastError().text();
+        announceWhenClosed();
         return false;
     }
     if (debugFlag)
         qDebug().noquote() << "Rollback performed";
+    // What the views show must be what is stored again.
+    announceWhenClosed();
     return true;
 }
 
@@ -390,6 +449,7 @@ void Dao::close()
         db.close();
     m_open = false;
     m_inTransaction = false;
+    ChangeNotifier::instance()->forget();
 }
 
 bool Dao::open(const QString& dbName, bool withExtension)

@@ -86,6 +86,11 @@ private:
     void logQuery(bool error, const QSqlQuery& query);
     void followConnectionState();
     bool setLocked(bool locked);
+    // Records a successful write for the change announcement, and announces
+    // it at once outside a transaction.
+    void noteWrite(const QString& table);
+    void noteWriteOf(const QString& sql);
+    void announceWhenClosed();
     bool runScript(const QString& text);
     int foreignKeyViolations();
 

@@ -1,7 +1,6 @@
 #include "alumno.h"
 
 #include "alta.h"
-#include "alumnotablemodel.h"
 #include "asignaturasalumnotablemodel.h"
 #include "dao.h"
 #include "daotransaction.h"
@@ -63,11 +62,6 @@ Alumno::Alumno(int id, QObject* parent)
 QString Alumno::telefonosString() const
 {
     return TablaTelefonos::texto(m_telefonos);
-}
-
-void Alumno::refreshModel()
-{
-    AlumnoTableModel::refreshInstance();
 }
 
 Alumno* Alumno::fromRow(QSqlQuery& query)
@@ -211,7 +205,6 @@ bool Alumno::persist()
         m_id = 0; // the row is gone again: a retry stores it anew
         return false;
     }
-    refreshModel();
     return true;
 }
 
@@ -234,7 +227,6 @@ bool Alumno::update()
         write.rollback();
         return false;
     }
-    refreshModel();
     return true;
 }
 
@@ -248,7 +240,6 @@ bool Alumno::remove(int id)
              && write.commit();
         // an uncommitted write is taken back when it goes out of scope
     }
-    refreshModel();
     return ok;
 }
 
@@ -293,8 +284,6 @@ AsignaturasAlumnoTableModel* Alumno::getAsignaturasModel()
 int Alumno::persistAlta(Alta* alta, bool forzar)
 {
     const int code = alta->persist(forzar);
-    if (code == Alta::Almacenada && m_asignaturasModel)
-        m_asignaturasModel->refresh();
     if (code == Alta::ErrorBaseDeDatos)
         qWarning() << "Error persisting subject relation. Unknown error.";
     return code;
@@ -303,8 +292,6 @@ int Alumno::persistAlta(Alta* alta, bool forzar)
 int Alumno::updateAlta(Alta* alta, bool forzar)
 {
     const int code = alta->update(forzar);
-    if (code == Alta::Almacenada && m_asignaturasModel)
-        m_asignaturasModel->refresh();
     if (code == Alta::ErrorBaseDeDatos)
         qWarning() << "Error updating subject relation. Unknown error.";
     return code;

@@ -101,7 +101,6 @@ private:
     bool saveTelefonos(const Telefonos& telefonos);
     static bool borrarTelefonos(int idAlumno);
     QList<QVariant> fieldValues() const;
-    static void refreshModel();
 
     int m_id = 0;
     QString m_nombre;

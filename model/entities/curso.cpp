@@ -188,7 +188,6 @@ bool Curso::persist()
                 turno->setIdCurso(0);
             }
         }
-        TurnoCurso::refreshTableModel();
         return false;
     }
     ok = tx.commit();
@@ -197,7 +196,6 @@ bool Curso::persist()
         m_turnos.clear();
         m_turnosLoaded = false;
     }
-    TurnoCurso::refreshTableModel();
     return ok;
 }
 
@@ -243,7 +241,6 @@ bool Curso::update()
             m_turnosLoaded = false;
         }
     }
-    TurnoCurso::refreshTableModel();
     return ok;
 }
 

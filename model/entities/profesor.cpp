@@ -9,7 +9,6 @@
 #include "listadoresecon.h"
 #include "tablatelefonos.h"
 #include "moneda.h"
-#include "profesortablemodel.h"
 #include "turnoasignatura.h"
 #include "valorsql.h"
 
@@ -391,11 +390,6 @@ ListadoResEcon* Profesor::resumenEconomico(const QDate& ini, const QDate& fin, b
     return listado;
 }
 
-void Profesor::refreshModel()
-{
-    ProfesorTableModel::refreshInstance();
-}
-
 QStringList Profesor::columnas(int pos, int length)
 {
     return COLUMNS.mid(pos, length);
@@ -520,7 +514,6 @@ bool Profesor::persist()
         m_id = 0; // the row is gone again: a retry stores it anew
         return false;
     }
-    refreshModel();
     return true;
 }
 
@@ -540,7 +533,6 @@ bool Profesor::update()
         write.rollback();
         return false;
     }
-    refreshModel();
     return true;
 }
 
@@ -554,6 +546,5 @@ bool Profesor::remove(int id)
              && write.commit();
         // an uncommitted write is taken back when it goes out of scope
     }
-    refreshModel();
     return ok;
 }

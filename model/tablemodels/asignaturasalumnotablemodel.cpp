@@ -22,6 +22,7 @@ AsignaturasAlumnoTableModel::AsignaturasAlumnoTableModel(int idAlumno, QObject* 
     , m_alumno(Alumno::getFromDB(idAlumno))
 {
     replaceRows(altas());
+    followTables({QStringLiteral("alta")});
 }
 
 AsignaturasAlumnoTableModel::~AsignaturasAlumnoTableModel()

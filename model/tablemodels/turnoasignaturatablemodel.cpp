@@ -19,16 +19,13 @@ TurnoAsignaturaTableModel* TurnoAsignaturaTableModel::instance()
     return s_instance;
 }
 
-void TurnoAsignaturaTableModel::refreshInstance()
-{
-    if (s_instance)
-        s_instance->refresh();
-}
-
 TurnoAsignaturaTableModel::TurnoAsignaturaTableModel(QObject* parent)
     : EntityTableModel(titles(), parent)
 {
     load();
+    followTables({QStringLiteral("turnoasignatura"), QStringLiteral("asignatura"), QStringLiteral("curso"),
+                  QStringLiteral("turnocurso"), QStringLiteral("turnocurso_turnoasignatura"),
+                  QStringLiteral("profesor"), QStringLiteral("profesor_asignatura"), QStringLiteral("alta")});
 }
 
 QStringList TurnoAsignaturaTableModel::titles()
