@@ -1,5 +1,6 @@
 #include "alumno.h"
 
+#include "adatehelper.h"
 #include "alta.h"
 #include "asignaturasalumnotablemodel.h"
 #include "dao.h"
@@ -29,14 +30,14 @@ const TablaTelefonos telefonoTable(QStringLiteral("telefonoalumno"), QStringLite
 // carried every column of every enrolment row through the grouping.
 const char* const actualesSql =
     "SELECT %1.* FROM %1 WHERE (EXISTS (SELECT 1 FROM %2 WHERE %2.idalumno = %1.id AND (%2.fbaja is "
-    "null OR julianday(%2.fbaja) > julianday('now'))) OR NOT EXISTS (SELECT 1 FROM %2 WHERE "
+    "null OR julianday(%2.fbaja) > julianday(?))) OR NOT EXISTS (SELECT 1 FROM %2 WHERE "
     "%2.idalumno = %1.id)) %3 %4";
 // Former students: some enrolment, none of them not yet withdrawn.
 const char* const antiguosSql =
     "SELECT %1.*\tFROM %1       WHERE ( \t\tSELECT count( * )\t\t  FROM %2\t\t  WHERE %2.idalumno = "
     "%1.id \t    ) \t    > 0 \t    AND\t    ( \t\tSELECT count( * )\t\t  FROM %2\t\t  WHERE "
     "%2.idalumno = %1.id \t\t\tAND\t\t\t( %2.fbaja IS NULL \t\t\t    OR\t\t\tjulianday( %2.fbaja ) "
-    "> julianday( 'now' )  ) \t    ) \t    = 0 %3\t    GROUP BY %1.id %4";
+    "> julianday( ? )  ) \t    ) \t    = 0 %3\t    GROUP BY %1.id %4";
 
 // LIKE pattern that matches the text literally, with '\' as escape character.
 QString literalLike(QString text)
@@ -145,7 +146,8 @@ QList<Alumno*> Alumno::list(int modo, const QString& orden, const QString& filtr
     const QString orderBy = orden.isEmpty() ? QString() : QStringLiteral("ORDER BY ") + orden;
     const QString sql = QString::fromLatin1(sqlTemplate)
                             .arg(TABLE, Alta::TABLE, condicion, orderBy);
-    QSqlQuery query = Dao::getInstance()->query(sql);
+    // Today is the local date, which julianday('now') (UTC) is not near midnight.
+    QSqlQuery query = Dao::getInstance()->query(sql, {ADateHelper::today()});
     return listFromQuery(query);
 }
 
