@@ -1,6 +1,7 @@
 #include "dao.h"
 
 #include "changenotifier.h"
+#include "daorow.h"
 #include "daotransaction.h"
 #include "dbmanager.h"
 
@@ -351,21 +352,87 @@ void Dao::logQuery(bool error, const QSqlQuery& query)
     QString message;
     if (error) {
         const QSqlError e = query.lastError();
-        message = QStringLiteral("Error executing query: %1 - %2 \n").arg(e.nativeErrorCode(), e.text());
+        message = QStringLiteral("%1 - %2").arg(e.nativeErrorCode(), e.text());
     }
     // The prepared text as given: the driver's own rewrite shows ":0" placeholders.
-    message += QStringLiteral("Executed query was: %1").arg(query.lastQuery());
-    const QVariantList bound = query.boundValues();
+    logStatement(message, query.lastQuery(), query.boundValues());
+}
+
+void Dao::logStatement(const QString& error, const QString& sql, const QVariantList& bound)
+{
+    if (error.isEmpty() && !debugFlag)
+        return;
+    QString message;
+    if (!error.isEmpty())
+        message = QStringLiteral("Error executing query: %1 \n").arg(error);
+    message += QStringLiteral("Executed query was: %1").arg(sql);
     if (!bound.isEmpty()) {
         QStringList pairs;
         for (int i = 0; i < bound.size(); ++i)
             pairs << QStringLiteral("(%1, %2)").arg(i).arg(m_hideValues ? QStringLiteral("***") : renderValue(bound.at(i)));
         message += QStringLiteral("\nWith parameters: ") + pairs.join(QStringLiteral(", "));
     }
-    if (error)
+    if (!error.isEmpty())
         qWarning().noquote() << message;
     else
         qDebug().noquote() << message;
+}
+
+namespace {
+// Binds as bindValues() does through the driver: bools as 'true'/'false',
+// dates and anything else that is not a number as text.
+int bindNative(sqlite3_stmt* statement, int index, const QVariant& value)
+{
+    if (value.isNull())
+        return sqlite3_bind_null(statement, index);
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return sqlite3_bind_text(statement, index, value.toBool() ? "true" : "false", -1, SQLITE_STATIC);
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return sqlite3_bind_int64(statement, index, value.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return sqlite3_bind_double(statement, index, value.toDouble());
+    default: {
+        const QByteArray text = value.toString().toUtf8();
+        return sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+    }
+}
+}
+
+bool Dao::readRows(const QString& sql, const QList<QVariant>& values,
+                   const std::function<void(const DaoRow&)>& onRow)
+{
+    sqlite3* handle = nativeHandle();
+    if (!handle) {
+        m_lastErrorNumber = -1;
+        m_lastErrorText = QStringLiteral("No database open");
+        logStatement(m_lastErrorText, sql, values);
+        return false;
+    }
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray text = sql.toUtf8();
+    int rc = sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &statement, nullptr);
+    for (int i = 0; rc == SQLITE_OK && i < values.size(); ++i)
+        rc = bindNative(statement, i + 1, values.at(i));
+    if (rc == SQLITE_OK) {
+        const DaoRow row(statement);
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+            onRow(row);
+    }
+    const bool ok = rc == SQLITE_DONE;
+    if (!ok) {
+        m_lastErrorNumber = sqlite3_extended_errcode(handle);
+        m_lastErrorText = QString::fromUtf8(sqlite3_errmsg(handle));
+    }
+    sqlite3_finalize(statement);
+    logStatement(ok ? QString() : QStringLiteral("%1 - %2").arg(m_lastErrorNumber).arg(m_lastErrorText), sql,
+                 values);
+    return ok;
 }
 
 void Dao::followConnectionState()

@@ -438,10 +438,8 @@ QList<Profesor*> Profesor::getAll()
     if (result.isEmpty())
         return result;
     // Every teacher is listed, so one query over all phones fills them all.
-    QSqlQuery phones = Dao::getInstance()->select(
-        telefonoTable.table(), {QStringLiteral("idprofesor"), QStringLiteral("nombre"), QStringLiteral("telefono")},
-        QString(), QStringLiteral("rowid"), QList<QVariant>());
-    const QHash<int, Telefonos> porProfesor = TablaTelefonos::porDueno(phones);
+    const QHash<int, Telefonos> porProfesor = TablaTelefonos::porDueno(
+        QStringLiteral("SELECT idprofesor, nombre, telefono FROM %1 ORDER BY rowid").arg(telefonoTable.table()));
     for (Profesor* profesor : std::as_const(result))
         profesor->m_telefonos = porProfesor.value(profesor->m_id);
     return result;
