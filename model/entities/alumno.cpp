@@ -305,6 +305,10 @@ AsignaturasAlumnoTableModel* Alumno::getAsignaturasModel()
 int Alumno::persistAlta(Alta* alta, bool forzar)
 {
     const int code = alta->persist(forzar);
+    // The student's own enrolment model hands out its objects, so it is not
+    // left to the change announcements, which could free them under a caller.
+    if (code == Alta::Almacenada && m_asignaturasModel)
+        m_asignaturasModel->refresh();
     if (code == Alta::ErrorBaseDeDatos)
         qWarning() << "Error persisting subject relation. Unknown error.";
     return code;
@@ -313,6 +317,8 @@ int Alumno::persistAlta(Alta* alta, bool forzar)
 int Alumno::updateAlta(Alta* alta, bool forzar)
 {
     const int code = alta->update(forzar);
+    if (code == Alta::Almacenada && m_asignaturasModel)
+        m_asignaturasModel->refresh();
     if (code == Alta::ErrorBaseDeDatos)
         qWarning() << "Error updating subject relation. Unknown error.";
     return code;

@@ -22,7 +22,6 @@ AsignaturasAlumnoTableModel::AsignaturasAlumnoTableModel(int idAlumno, QObject* 
     , m_alumno(Alumno::getFromDB(idAlumno))
 {
     replaceRows(altas());
-    followTables({QStringLiteral("alta")});
 }
 
 AsignaturasAlumnoTableModel::~AsignaturasAlumnoTableModel()
