@@ -9,6 +9,7 @@
 #include "alumnotablemodel.h"
 #include "asignaturasalumnotablemodel.h"
 #include "benchreport.h"
+#include "billspagebench.h"
 #include "dao.h"
 #include "dbmanager.h"
 #include "estadoacademia.h"
@@ -20,6 +21,8 @@
 #include "recibo.h"
 #include "recibotablemodel.h"
 #include "sqlfloor.h"
+#include "studentspagebench.h"
+#include "timetablespagebench.h"
 #include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
@@ -430,6 +433,10 @@ int main(int argc, char** argv)
         m.sane = cien.size() == std::min(100, alumnos) && paginas == cien.size();
         qDeleteAll(todos);
     }
+
+    medirPaginaAlumnos(report, runs);
+    billsPageBench(report, alumnos, runs, trabajo.path());
+    benchTimetablesPage(report, runs, trabajo.path());
 
     dao->close();
     if (parser.isSet(jsonOption))
