@@ -9,6 +9,7 @@
 #include "alumnotablemodel.h"
 #include "asignaturasalumnotablemodel.h"
 #include "benchreport.h"
+#include "coursespagebench.h"
 #include "dao.h"
 #include "dbmanager.h"
 #include "estadoacademia.h"
@@ -430,6 +431,8 @@ int main(int argc, char** argv)
         m.sane = cien.size() == std::min(100, alumnos) && paginas == cien.size();
         qDeleteAll(todos);
     }
+
+    medirPaginaCursos(report, runs, trabajo.path());
 
     dao->close();
     if (parser.isSet(jsonOption))
