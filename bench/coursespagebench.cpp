@@ -77,7 +77,7 @@ void medirPaginaCursos(BenchReport& report, int runs, const QString& carpeta)
     int filas = 0;
     for (int r = 0; r < runs; ++r) {
         abrir.samples << tiempo([&] {
-            TurnoCurso::getTableModel()->refresh();
+            TurnoCursoTableModel::instance()->refresh();
             PaginaCursosAPdf pagina(pdf);
             pagina.resize(1000, 700);
             pagina.show();

@@ -25,7 +25,7 @@
 namespace {
 TurnoCursoTableModel* modelo()
 {
-    return TurnoCurso::getTableModel();
+    return TurnoCursoTableModel::instance();
 }
 
 QString titulo()
@@ -89,7 +89,7 @@ QList<int> CursosWidget::selectedIds() const
     QList<int> ids;
     const QModelIndexList filas = ui->tbvCursos->selectionModel()->selectedRows();
     for (const QModelIndex& fila : filas)
-        ids << modelo()->getId(fila);
+        ids << fila.data(ARole::Id).toInt();
     return ids;
 }
 

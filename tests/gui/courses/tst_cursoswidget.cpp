@@ -108,7 +108,7 @@ private slots:
         QVERIFY(alta(bruno, m_matesM, mes.addDays(3), QDate(), 50));           // registered this month
         QVERIFY(alta(carla, m_lenguaT, mes.addMonths(-3), mes.addDays(-10), 20)); // withdrew last month
         QVERIFY(alta(carla, m_matesT, mes.addMonths(-3), QDate(), 33.33));
-        TurnoCurso::getTableModel()->refresh();
+        TurnoCursoTableModel::instance()->refresh();
     }
 
     void actionsFollowTheSelection()
