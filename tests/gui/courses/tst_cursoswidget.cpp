@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -53,13 +54,15 @@ class TestCursosWidget : public QObject
     int m_bach = 0;
     int m_matesM = 0, m_lenguaM = 0, m_matesT = 0, m_lenguaT = 0;
 
-    QString textoPdf(const QString& pdf)
+    static QStringList paginasPdf(const QString& pdf)
     {
-        QString todo;
+        QStringList paginas;
         for (int p = 1; p <= pdfPages(pdf); ++p)
-            todo += pdfText(pdf, p) + QStringLiteral("\f");
-        return todo;
+            paginas << pdfText(pdf, p);
+        return paginas;
     }
+
+    static QString textoPdf(const QString& pdf) { return paginasPdf(pdf).join(QString()); }
 
     // Runs the listing-type dialog with the option and dates given.
     void pideListado(PageHarness& h, const char* opcion, QDate desde = QDate(), QDate hasta = QDate())
@@ -139,8 +142,9 @@ private slots:
         PageHarness h(&page);
         QCOMPARE(h.shownIds("tbvCursos").size(), 3);
         QVERIFY(h.type("leFiltro", QStringLiteral("bachi")));
-        QCOMPARE(QSet<int>(h.shownIds("tbvCursos").begin(), h.shownIds("tbvCursos").end()),
-                 QSet<int>({m_manana, m_tarde}));
+        QList<int> vistos = h.shownIds("tbvCursos");
+        std::sort(vistos.begin(), vistos.end());
+        QCOMPARE(vistos, QList<int>({m_manana, m_tarde}));
         QVERIFY(h.type("leFiltro", QStringLiteral("INTENS")));
         QCOMPARE(h.shownIds("tbvCursos"), QList<int>({m_intensivo}));
         QVERIFY(h.click("pushButton_2"));
@@ -211,22 +215,22 @@ private slots:
         QCOMPARE(page.previews, 1);
         QCOMPARE(pdfPages(page.pdf), 2);
         QVERIFY(run(QStringLiteral("pdfinfo"), {page.pdf}).contains(QLatin1String("842 x 595")));
-        const QStringList paginas = textoPdf(page.pdf).split(QLatin1Char('\f'));
-        QVERIFY2(paginas.at(0).contains(QLatin1String("Bachillerato - Mañana.")), qPrintable(paginas.at(0)));
-        QVERIFY(paginas.at(0).contains(QLatin1String("1 / 2")));
+        const QStringList paginas = paginasPdf(page.pdf);
+        QVERIFY2(paginas.at(0).contains(QStringLiteral("Bachillerato - Mañana.")), qPrintable(paginas.at(0)));
+        QVERIFY(paginas.at(0).contains(QRegularExpression(QStringLiteral("\\b1 ?/ ?2\\b"))));
         QVERIFY(paginas.at(1).contains(QLatin1String("Bachillerato - Tarde.")));
-        QVERIFY(paginas.at(1).contains(QLatin1String("2 / 2")));
+        QVERIFY(paginas.at(1).contains(QRegularExpression(QStringLiteral("\\b2 ?/ ?2\\b"))));
         QVERIFY(!paginas.join(QString()).contains(QLatin1String("Intensivo")));
         const QString ana = paginas.at(0).split(QLatin1Char('\n')).filter(QStringLiteral("García ,Ana")).value(0);
         for (const char* valor : {"75.35", "981 000 111", "45.25", "30.1"})
             QVERIFY2(ana.contains(QLatin1String(valor)), qPrintable(ana));
-        QVERIFY(paginas.at(0).contains(QLatin1String("López ,Bruno")));
-        QVERIFY(paginas.at(1).contains(QLatin1String("Pérez ,Carla")));
+        QVERIFY(paginas.at(0).contains(QStringLiteral("López ,Bruno")));
+        QVERIFY(paginas.at(1).contains(QStringLiteral("Pérez ,Carla")));
 
         pideListado(h, "rbAlumnosNoEuro");
         QVERIFY(h.trigger("actionRecibos_por_alumno"));
         const QString sinImportes = textoPdf(page.pdf);
-        QVERIFY(sinImportes.contains(QLatin1String("García ,Ana")));
+        QVERIFY(sinImportes.contains(QStringLiteral("García ,Ana")));
         QVERIFY2(!sinImportes.contains(QLatin1String("45.25")) && sinImportes.contains(QLatin1String("X")),
                  qPrintable(sinImportes));
         QVERIFY2(h.ok(), qPrintable(h.report()));
@@ -243,16 +247,16 @@ private slots:
         QVERIFY(h.trigger("actionRecibos_por_alumno"));
         QString texto = textoPdf(page.pdf);
         QCOMPARE(pdfPages(page.pdf), 1); // only Bruno registered this month
-        QVERIFY2(texto.contains(QLatin1String("Registrations from")) && texto.contains(QLatin1String("López ,Bruno")),
+        QVERIFY2(texto.contains(QLatin1String("Registrations from")) && texto.contains(QStringLiteral("López ,Bruno")),
                  qPrintable(texto));
-        QVERIFY(!texto.contains(QLatin1String("García")));
+        QVERIFY(!texto.contains(QStringLiteral("García")));
 
         pideListado(h, "rbBajas", mes.addMonths(-1), mes);
         QVERIFY(h.trigger("actionRecibos_por_alumno"));
         texto = textoPdf(page.pdf);
-        QVERIFY2(texto.contains(QLatin1String("Withdraw from")) && texto.contains(QLatin1String("Pérez ,Carla")),
+        QVERIFY2(texto.contains(QLatin1String("Withdraw from")) && texto.contains(QStringLiteral("Pérez ,Carla")),
                  qPrintable(texto));
-        QVERIFY(!texto.contains(QLatin1String("López")));
+        QVERIFY(!texto.contains(QStringLiteral("López")));
 
         // nobody registered in that range
         const int antes = page.previews;
