@@ -123,13 +123,15 @@ bool GeneracionRecibos::empezar()
     return true;
 }
 
-void GeneracionRecibos::cargarNumeracion()
+bool GeneracionRecibos::cargarNumeracion()
 {
     if (m_numeracion)
-        return;
-    m_numeracion = true;
+        return true;
     m_serie = Recibo::getSerieActual();
-    m_siguienteGuardado = Recibo::siguienteGuardadoOrFatal();
+    m_siguienteGuardado = Recibo::siguienteGuardado();
+    if (m_serie.isNull() || m_siguienteGuardado < 0)
+        return false;
+    m_numeracion = true;
     m_siguiente = m_siguienteGuardado;
     // Numbering only moves up from the stored next number: the numbers below
     // it (a year of bills) never need to be looked at one by one.
@@ -141,11 +143,13 @@ void GeneracionRecibos::cargarNumeracion()
         QStringLiteral("SELECT nrecibo FROM recibo WHERE serie = ? AND nrecibo >= ?"), {m_serie, m_siguiente});
     while (query.next())
         m_usados.insert(query.value(0).toInt());
+    return true;
 }
 
 bool GeneracionRecibos::crear(Recibo* recibo)
 {
-    cargarNumeracion();
+    if (!cargarNumeracion())
+        return false;
     while (m_usados.contains(m_siguiente))
         ++m_siguiente;
     recibo->m_nrecibo = m_siguiente;
@@ -162,7 +166,8 @@ bool GeneracionRecibos::crear(Recibo* recibo)
 
 bool GeneracionRecibos::sobrescribir(Recibo* recibo, const Recibo* almacenado)
 {
-    cargarNumeracion();
+    if (!cargarNumeracion())
+        return false;
     recibo->m_id = almacenado->m_id;
     recibo->m_nrecibo = almacenado->m_nrecibo;
     recibo->m_serie = almacenado->m_serie;

@@ -58,7 +58,8 @@ private:
     bool terminar();
     void deshacer();
 
-    void cargarNumeracion();
+    // False when the numbering state cannot be read.
+    bool cargarNumeracion();
 
     QDate m_ini;
     QDate m_fin;

@@ -79,11 +79,13 @@ public:
     bool persist();
     bool update();
 
-    // Numbering and series
+    // Numbering and series. A failed read or write of the numbering state is
+    // logged and answered as a failure (a null series, -1, false), so that no
+    // bill is numbered from an unknown state.
     static QString getSerieActual();
-    static void setSerieActual(QString serie);
-    static void incrementarNumeroRecibo();
-    static void forzarNumeroRecibo(int numero, QString serie);
+    static bool setSerieActual(QString serie);
+    static bool incrementarNumeroRecibo();
+    static bool forzarNumeroRecibo(int numero, QString serie);
     static bool existeNumeroEnSerie(int numero, QString serie);
     static int getUltimoNumero();
     static int getSiguienteNumeroRecibo();
@@ -108,8 +110,9 @@ private:
     // row or from the run, never from a query per object.
     Recibo(SinSerie, QObject* parent);
 
-    static int siguienteGuardadoOrFatal();
-    static void renumerarTrasEdicion();
+    // The stored next number; -1 when it cannot be read.
+    static int siguienteGuardado();
+    static bool renumerarTrasEdicion();
     static void refreshModel();
     static void ventanaMes(int mes, QDate& ini, QDate& fin);
 
