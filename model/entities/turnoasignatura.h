@@ -37,6 +37,7 @@ public:
     void setIdAsignatura(int idAsignatura) { m_idAsignatura = idAsignatura; }
 
     void setAsignatura(Asignatura* asignatura);
+    // Null (with a warning) when the shift has no subject that loads.
     Asignatura* getAsignatura();
 
     static TurnoAsignaturaTableModel* getTableModel();

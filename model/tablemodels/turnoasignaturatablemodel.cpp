@@ -79,11 +79,11 @@ QVariant TurnoAsignaturaTableModel::cell(TurnoAsignatura* turno, const QModelInd
     Asignatura* asignatura = turno->getAsignatura();
     switch (index.column()) {
     case 0:
-        return asignatura->nombre();
+        return asignatura ? asignatura->nombre() : QVariant();
     case 1:
         return turno->getNombre();
     case 2:
-        return asignatura->descripcion();
+        return asignatura ? asignatura->descripcion() : QVariant();
     case 3:
         return turno->getPrecioOrientativo();
     case 4:

@@ -44,11 +44,11 @@ QVariant TurnoCursoTableModel::cell(TurnoCurso* turno, const QModelIndex& index)
 {
     switch (index.column()) {
     case 0:
-        return turno->getCurso()->nombre();
+        return turno->getCurso() ? turno->getCurso()->nombre() : QVariant();
     case 1:
         return turno->getNombre();
     case 2:
-        return turno->getCurso()->descripcion();
+        return turno->getCurso() ? turno->getCurso()->descripcion() : QVariant();
     case 3:
         return turno->getPrecioOrientativo();
     case 4:
