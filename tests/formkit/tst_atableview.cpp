@@ -157,6 +157,29 @@ private slots:
         QCOMPARE(view.horizontalHeader()->logicalIndex(0), 0);
     }
 
+    // A state saved for more columns is discarded as well: restored as it is,
+    // it would leave the header with sections the model doesn't have.
+    void stateOfMoreColumnsIsDiscarded()
+    {
+        {
+            ListModel old(1, 6);
+            ATableView view;
+            view.setObjectName(QStringLiteral("tbvProfesores"));
+            view.setModel(&old);
+            view.hideColumn(1);
+            view.horizontalHeader()->moveSection(5, 0);
+        }
+        MessageCapture capture;
+        ListModel model(1, 4);
+        ATableView view;
+        view.setObjectName(QStringLiteral("tbvProfesores"));
+        view.setModel(&model);
+        QVERIFY(capture.contains(QtDebugMsg, QStringLiteral("Horizontal headers count != saved columns count")));
+        QCOMPARE(view.horizontalHeader()->count(), 4);
+        QCOMPARE(visibleColumns(view), (QList<int>{0, 1, 2, 3}));
+        QCOMPARE(capture.count(QtWarningMsg), 0);
+    }
+
     void chooserShowsTheChosenColumns()
     {
         ATableView view;
