@@ -99,9 +99,12 @@ void AppStatusDialog::ignore()
     QDialog::accept();
 }
 
+// Escape or the window's close button: keep editing, as "Fix manually", but
+// the dialog closes as rejected.
 void AppStatusDialog::reject()
 {
-    accept();
+    m_opcion = FixByHand;
+    QDialog::reject();
     if (m_modeless)
         deleteLater();
 }
@@ -121,9 +124,10 @@ void AppStatusDialog::omitirIgnorados(bool omitir)
     listStatus();
 }
 
+// The texts carry names people typed: they go into the markup escaped.
 void AppStatusDialog::appendLine(const QString& style, const QString& text)
 {
-    ui->tbErrors->append(QString::fromLatin1(lineTemplate).arg(style, text));
+    ui->tbErrors->append(QString::fromLatin1(lineTemplate).arg(style, text.toHtmlEscaped()));
 }
 
 void AppStatusDialog::listStatus()

@@ -162,7 +162,8 @@ private slots:
             else
                 QTest::mouseClick(d->findChild<QPushButton*>(button), Qt::LeftButton);
         });
-        QCOMPARE(dialog.checkStatus(true), 1);
+        // Escape keeps editing like "Fix manually", but closes as rejected
+        QCOMPARE(dialog.checkStatus(true), button.isEmpty() ? int(QDialog::Rejected) : int(QDialog::Accepted));
         QCOMPARE(dialog.getOpcion(), answer);
         QVERIFY(!dialog.isVisible());
         // saving anyway ignores these faults from now on, nothing else does
@@ -170,6 +171,19 @@ private slots:
         QCOMPARE(again.todos.size(), 2);
         for (EstadoAcademia* e : again.todos)
             QCOMPARE(static_cast<EstadoAcademiaFallo*>(e)->isIgnorado(), answer == 1);
+    }
+
+    // Names are shown as typed, never read as markup.
+    void namesInDescriptionsAreNotMarkup()
+    {
+        turno(asignatura("Francés <b>B1</b> & C"), "Único");
+        QPointer<AppStatusDialog> dialog = new AppStatusDialog(3);
+        dialog->checkStatus(false);
+        const Listing shown = listing(*dialog);
+        QCOMPARE(shown.texts.size(), 1);
+        QVERIFY2(shown.texts.first().contains("Francés <b>B1</b> & C"), qPrintable(shown.texts.first()));
+        dialog->close();
+        QTRY_VERIFY(dialog.isNull());
     }
 
     void modelessWindowReloadsAndDeletesItself()
