@@ -64,7 +64,6 @@ AppStatusDialog::~AppStatusDialog()
 int AppStatusDialog::checkStatus(bool modal)
 {
     listStatus();
-    ui->btnIgnore->setEnabled(!m_inconsistency);
     if (modal) {
         if (m_nothingListed)
             return 0;
@@ -160,4 +159,6 @@ void AppStatusDialog::listStatus()
 
     ui->tbErrors->moveCursor(QTextCursor::Start);
     ui->tbErrors->setReadOnly(true);
+    // whatever relists the status also settles whether saving is allowed
+    ui->btnIgnore->setEnabled(!m_inconsistency);
 }

@@ -186,6 +186,29 @@ private slots:
         QTRY_VERIFY(dialog.isNull());
     }
 
+    // "Reload" also settles whether saving is allowed: an overlap mended by
+    // hand lets the user save, a new one stops it.
+    void reloadUpdatesSaveAnyway()
+    {
+        buildFaultsOnly();
+        const int room = aula("Aula 9");
+        const int shift = turno(asignatura("Latín"), "Mañana");
+        const int first = sesion(shift, room, 5, 600, 660, profesor("Iria"));
+        QVERIFY(first > 0);
+        QVERIFY(sesion(shift, room, 5, 630, 690, profesor("Rosalía")) > 0);
+        QPointer<AppStatusDialog> dialog = new AppStatusDialog(7);
+        dialog->checkStatus(false);
+        QVERIFY(!button(dialog, "btnIgnore")->isEnabled());
+        QVERIFY(Dao::getInstance()->execute("DELETE FROM sesiondeclase WHERE id = ?", {first}));
+        click(*dialog, "btnReload");
+        QVERIFY(button(dialog, "btnIgnore")->isEnabled());
+        QVERIFY(sesion(shift, room, 5, 640, 700, profesor("Manuel")) > 0);
+        click(*dialog, "btnReload");
+        QVERIFY(!button(dialog, "btnIgnore")->isEnabled());
+        dialog->close();
+        QTRY_VERIFY(dialog.isNull());
+    }
+
     void modelessWindowReloadsAndDeletesItself()
     {
         QPointer<AppStatusDialog> dialog = new AppStatusDialog(3);
