@@ -22,8 +22,8 @@ HelpDialog::HelpDialog(QWidget* parent, Qt::WindowFlags f) : ADialog(parent, f)
     const QString collectionPath = dataDir + QStringLiteral("/help.qhc");
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    // Lives as long as the program: the page view only borrows it.
-    auto* helpEngine = new QHelpEngine(collectionPath);
+    // Goes with the window, after the splitter that shows its widgets.
+    auto* helpEngine = new QHelpEngine(collectionPath, this);
     // Qt 6 opens collections read-only unless told otherwise, which would
     // make registering the manual fail.
     helpEngine->setReadOnly(false);

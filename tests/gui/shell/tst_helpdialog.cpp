@@ -10,9 +10,18 @@
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpLink>
+#include <QPointer>
 #include <QSplitter>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 namespace {
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 struct Entry
 {
     int depth;
@@ -125,6 +134,17 @@ private slots:
             QCOMPARE(links.first().url.fragment(), it.value());
         }
     }
+
+    // The help engine goes with the window that made it.
+    void engineGoesWithTheWindow()
+    {
+        auto* dialog = new HelpDialog;
+        QPointer<QHelpEngine> engine = dialog->findChild<QHelpEngine*>();
+        QVERIFY(engine);
+        delete dialog;
+        QVERIFY(engine.isNull());
+    }
+
 };
 
 PENSARIO_TEST_MAIN(TestHelpDialog)
