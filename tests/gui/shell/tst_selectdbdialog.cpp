@@ -1,11 +1,15 @@
 #include "dao.h"
 #include "dbmanager.h"
 #include "guitest.h"
+#include "messagecapture.h"
 #include "modalanswerer.h"
+#include "scriptedprompter.h"
 #include "selectdbdialog.h"
 #include "testmain.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
 #include <QListWidget>
 #include <QMessageBox>
 
@@ -49,6 +53,15 @@ private:
         QCOMPARE(list(d)->selectedItems(), QList<QListWidgetItem*>{item});
         if (twice)
             QTest::mouseDClick(list(d)->viewport(), Qt::LeftButton, {}, at);
+    }
+    // The file the program's connection is on.
+    QString connectedFile()
+    {
+        QSqlQuery query = Dao::getInstance()->query("PRAGMA database_list");
+        while (query.next())
+            if (query.value(1).toString() == "main")
+                return QFileInfo(query.value(2).toString()).fileName();
+        return QString();
     }
     bool dbFileExists(const QString& name)
     {
@@ -156,6 +169,104 @@ private slots:
         QCOMPARE(defaultButton.remove('&'), QStringLiteral("No"));
         QVERIFY(dbFileExists("keep"));
         QCOMPARE(names(d), (QStringList{"database", "keep"}));
+    }
+
+    // Whatever the user does in the dialog, the program's one connection is
+    // on the database the list ticks.
+    void connectionFollowsTheCurrentDatabase()
+    {
+        Dao* dao = Dao::getInstance();
+        QVERIFY(DBManager::createDB("other", false));
+        QVERIFY(dao->execute("CREATE TEMP TABLE marca (x)"));
+        SelectDBDialog d;
+        d.show();
+        selectByClick(d, "other");
+        {
+            // answering No to the deletion leaves the program where it was
+            ScriptedPrompter prompter;
+            prompter.button(QMessageBox::No);
+            click(d, "pbDeleteDB");
+            QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+            QCOMPARE(prompter.asked().first().parent, &d);
+        }
+        QCOMPARE(connectedFile(), QStringLiteral("database.db"));
+        QVERIFY(dbFileExists("other"));
+        {
+            // neither a cancelled nor an empty name opens anything
+            ScriptedPrompter prompter;
+            prompter.cancelText().text(QString());
+            click(d, "pbAddDB");
+            click(d, "pbAddDB");
+            QVERIFY(prompter.allAnswered());
+        }
+        QVERIFY2(dao->execute("SELECT x FROM marca"), "the connection was opened again");
+        {
+            // a name the files can't have is refused, and the program stays connected
+            ScriptedPrompter prompter;
+            prompter.text("curso 24/25").button(QMessageBox::Ok);
+            click(d, "pbAddDB");
+            QVERIFY(prompter.allAnswered());
+            QVERIFY(prompter.asked().last().text.contains("Invalid database name"));
+        }
+        QVERIFY(dao->isOpen());
+        QCOMPARE(connectedFile(), QStringLiteral("database.db"));
+        QCOMPARE(DBManager::currentDB(false), QStringLiteral("database"));
+        {
+            // an existing name is refused, not made current
+            ScriptedPrompter prompter;
+            prompter.text("other").button(QMessageBox::Ok);
+            click(d, "pbAddDB");
+            QVERIFY(prompter.allAnswered());
+        }
+        QCOMPARE(DBManager::currentDB(false), QStringLiteral("database"));
+        QVERIFY(hasIcon(itemNamed(d, "database"), ":/icons/selected.svg"));
+
+        // choosing and creating move the connection with the tick
+        selectByClick(d, "other");
+        click(d, "pbSeleccionar");
+        QCOMPARE(connectedFile(), QStringLiteral("other.db"));
+        {
+            ScriptedPrompter prompter;
+            prompter.text("branch3");
+            click(d, "pbAddDB");
+            QVERIFY(prompter.allAnswered());
+        }
+        QCOMPARE(connectedFile(), QStringLiteral("branch3.db"));
+        QCOMPARE(DBManager::currentDB(false), QStringLiteral("branch3"));
+    }
+
+    void databaseThatCannotBeOpenedIsReported()
+    {
+        {
+            QFile broken(TestEnv::dataDir() + "/broken.db");
+            QVERIFY(broken.open(QIODevice::WriteOnly));
+            broken.write(QByteArray(4096, 'x'));
+        }
+        SelectDBDialog d;
+        d.show();
+        selectByClick(d, "broken");
+        ScriptedPrompter prompter;
+        prompter.button(QMessageBox::Ok);
+        click(d, "pbSeleccionar");
+        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QVERIFY(prompter.asked().first().text.contains("broken"));
+    }
+
+    // Several selected entries (which the list does not allow) end the
+    // dialog without changing the current database.
+    void severalSelectedRejectsAndStops()
+    {
+        QVERIFY(DBManager::createDB("other", false));
+        SelectDBDialog d;
+        d.show();
+        list(d)->setSelectionMode(QAbstractItemView::MultiSelection);
+        list(d)->selectAll();
+        QCOMPARE(list(d)->selectedItems().size(), 2);
+        MessageCapture capture;
+        d.selectDB();
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QCOMPARE(DBManager::currentDB(false), QStringLiteral("database"));
+        QVERIFY(capture.contains(QtWarningMsg, "Se ha seleccionado más de una base de datos"));
     }
 };
 
