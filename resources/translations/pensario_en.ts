@@ -700,6 +700,24 @@ A name can&apos;t contain &quot;/&quot;, &quot;\&quot;, &quot;..&quot; or &quot;
     </message>
 </context>
 <context>
+    <name>PageSession</name>
+    <message>
+        <source>The changes cannot be started.
+Another change is still pending, or the database refuses to start one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.
+They are still pending: try again, or revert them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.
+The database took them back.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Profesor</name>
     <message>
         <source>Student</source>
