@@ -2,6 +2,7 @@
 #include "ui_configurationdialog.h"
 
 #include "academia.h"
+#include "aprompter.h"
 #include "aula.h"
 #include "dao.h"
 #include "daotransaction.h"
@@ -99,6 +100,14 @@ QList<QTime> storedOpeningHours(const QSettings& settings)
     for (const auto& setting : openingHourSettings)
         times << storedTime(settings, setting.hourKey, setting.minuteKey, QTime(0, 0));
     return times;
+}
+
+// Held as a number, so that the column sorts 2, 8, 20, 100.
+QTableWidgetItem* capacityItem(int aforo)
+{
+    auto* item = new QTableWidgetItem;
+    item->setData(Qt::EditRole, aforo);
+    return item;
 }
 
 QString cellText(const QTableWidget* table, int row, int column)
@@ -265,26 +274,24 @@ bool ConfigurationDialog::sessionsOutsideOpeningHours()
 bool ConfigurationDialog::cambiaPassword()
 {
     bool ok = false;
-    const QString current = QInputDialog::getText(nullptr, tr("Current password"),
-                                                  tr("Current password"), QLineEdit::Password,
-                                                  QString(), &ok);
+    APrompter* prompter = APrompter::instance();
+    const QString current = prompter->getText(tr("Current password"), tr("Current password"),
+                                              QLineEdit::Password, QString(), &ok, this);
     if (!ok)
         return false;
     if (!Dao::checkPasswordStatic(current)) {
-        QMessageBox::critical(this, QApplication::applicationName(),
-                              tr("Input password is not right"), QMessageBox::Ok);
+        APrompter::critical(QApplication::applicationName(), tr("Input password is not right"), this);
         return false;
     }
 
     QString label = tr("Input desired password.");
     for (;;) {
-        const QString first = QInputDialog::getText(nullptr, tr("New password"), label,
-                                                    QLineEdit::Password, QString(), &ok);
+        const QString first =
+            prompter->getText(tr("New password"), label, QLineEdit::Password, QString(), &ok, this);
         if (!ok)
             return false;
-        const QString second = QInputDialog::getText(nullptr, tr("New password"),
-                                                     tr("Retype password."), QLineEdit::Password,
-                                                     QString(), &ok);
+        const QString second = prompter->getText(tr("New password"), tr("Retype password."),
+                                                 QLineEdit::Password, QString(), &ok, this);
         if (!ok)
             return false;
         if (first != second) {
@@ -300,13 +307,12 @@ bool ConfigurationDialog::cambiaPassword()
         }
         const bool stored = Dao::setPasswordStatic(first);
         if (stored)
-            QMessageBox::information(this, QApplication::applicationName(),
-                                     tr("The password has been changed."), QMessageBox::Ok);
+            APrompter::information(QApplication::applicationName(), tr("The password has been changed."), this);
         else
-            QMessageBox::critical(this, QApplication::applicationName(),
-                                  tr("It has been impossible to change the password.") + QLatin1Char('\n')
-                                      + tr("The previous password is still in use."),
-                                  QMessageBox::Ok);
+            APrompter::critical(QApplication::applicationName(),
+                                tr("It has been impossible to change the password.") + QLatin1Char('\n')
+                                    + tr("The previous password is still in use."),
+                                this);
         return stored;
     }
 }
@@ -366,7 +372,7 @@ void ConfigurationDialog::fillClassroomTable()
         auto* name = new QTableWidgetItem(aula->nombre());
         name->setData(Qt::UserRole, aula->id());
         table->setItem(row, NameColumn, name);
-        table->setItem(row, CapacityColumn, new QTableWidgetItem(QString::number(aula->aforo())));
+        table->setItem(row, CapacityColumn, capacityItem(aula->aforo()));
         table->setItem(row, LocationColumn, new QTableWidgetItem(aula->localizacion()));
         table->setItem(row, DescriptionColumn, new QTableWidgetItem(aula->comentarios()));
     }
@@ -419,7 +425,7 @@ void ConfigurationDialog::addAula()
     auto* nameItem = new QTableWidgetItem(name);
     nameItem->setData(Qt::UserRole, 0);
     table->setItem(row, NameColumn, nameItem);
-    table->setItem(row, CapacityColumn, new QTableWidgetItem(QStringLiteral("0")));
+    table->setItem(row, CapacityColumn, capacityItem(0));
     table->setItem(row, LocationColumn, new QTableWidgetItem(QString()));
     table->setItem(row, DescriptionColumn, new QTableWidgetItem(QString()));
 }
@@ -457,13 +463,13 @@ void ConfigurationDialog::removeAulas()
                         .arg(sesion->getMinutoHoraInicio(), 2, 10, QLatin1Char('0'));
         list += QStringLiteral("</ul>");
         qDeleteAll(sesiones);
-        QMessageBox::warning(
-            this, QApplication::applicationName(),
-            tr("<html>It is not possible to delete a classroom with sessions. </br>")
-                + tr("Classroom %1, which you are trying to delete, has the following sessions: "
-                     "<br/>%2<br/> Edit them before deleting the classroom.")
-                      .arg(aulaName, list),
-            QMessageBox::Ok);
+        // the name goes into markup escaped
+        APrompter::warning(QApplication::applicationName(),
+                           tr("<html>It is not possible to delete a classroom with sessions. <br/>")
+                               + tr("Classroom %1, which you are trying to delete, has the following sessions: "
+                                    "<br/>%2<br/> Edit them before deleting the classroom.")
+                                     .arg(aulaName.toHtmlEscaped(), list),
+                           this);
     }
 }
 

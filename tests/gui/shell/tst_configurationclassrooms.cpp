@@ -4,9 +4,11 @@
 #include "configurationdialog.h"
 #include "guitest.h"
 #include "modalanswerer.h"
+#include "scriptedprompter.h"
 #include "testmain.h"
 
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
@@ -249,6 +251,47 @@ private slots:
         QCOMPARE(rowNames(dialog), (QStringList{"Aula 2", "Aula uno"}));
         QCOMPARE(table(dialog)->item(0, 0)->data(Qt::UserRole).toInt(), kept);
         QVERIFY(dao->rollback()); // takes the trigger with it
+    }
+
+    // Capacities are numbers: sorting by them gives 2, 8, 20, 100.
+    void capacitySortsAsNumbers()
+    {
+        aula("A", 100);
+        aula("B", 2);
+        aula("C", 20);
+        aula("D", 8);
+        ConfigurationDialog dialog;
+        dialog.show();
+        click(dialog, "btnNewAula");
+        dialog.sortColumn(1);
+        QTableWidget* t = table(dialog);
+        const Qt::SortOrder order = t->horizontalHeader()->sortIndicatorOrder();
+        QStringList capacities;
+        for (int row = 0; row < t->rowCount(); ++row)
+            capacities << t->item(row, 1)->text();
+        QStringList expected{"0", "2", "8", "20", "100"};
+        if (order == Qt::DescendingOrder)
+            std::reverse(expected.begin(), expected.end());
+        QCOMPARE(capacities, expected);
+    }
+
+    // A classroom name is shown as typed in the question, and the question is
+    // well-formed markup.
+    void classroomNameInTheDeletionWarningIsText()
+    {
+        const int room = aula("Aula <3> & B", 10);
+        sesion(turno(asignatura("Piano"), "Único"), room, 1, 600, 660, profesor("Rosa"));
+        ConfigurationDialog dialog;
+        dialog.show();
+        selectRows(dialog, {0});
+        ScriptedPrompter prompter;
+        prompter.button(QMessageBox::Ok);
+        click(dialog, "btnDeleteAula");
+        QVERIFY(prompter.allAnswered());
+        const QString text = prompter.asked().first().text;
+        QVERIFY2(text.contains("Classroom Aula &lt;3&gt; &amp; B, which"), qPrintable(text));
+        QVERIFY(!text.contains("</br>"));
+        QCOMPARE(prompter.asked().first().parent, &dialog);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "configurationdialog.h"
 #include "guitest.h"
 #include "modalanswerer.h"
+#include "scriptedprompter.h"
 #include "recibo.h"
 #include "testmain.h"
 
@@ -270,6 +271,20 @@ private slots:
         for (const QString op : {"UPDATE", "INSERT"})
             Dao::getInstance()->execute(QStringLiteral("DROP TRIGGER no_password_%1").arg(op));
         QVERIFY(Dao::checkPasswordStatic("vella"));
+    }
+
+    // Password prompts open over the dialog.
+    void passwordPromptsBelongToTheDialog()
+    {
+        QVERIFY(Dao::setPasswordStatic("vella"));
+        ConfigurationDialog dialog;
+        ScriptedPrompter prompter;
+        prompter.text("vella").text("nova").text("nova").button(QMessageBox::Ok);
+        QVERIFY(dialog.cambiaPassword());
+        QVERIFY(prompter.allAnswered());
+        QCOMPARE(prompter.askedCount(), 4);
+        for (const ScriptedPrompter::Asked& asked : prompter.asked())
+            QCOMPARE(asked.parent, &dialog);
     }
 };
 
