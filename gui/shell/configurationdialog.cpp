@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
@@ -183,8 +182,10 @@ void ConfigurationDialog::loadValues()
     ui->cbMostrarTurno->setChecked(settings.value(QStringLiteral("recibo_mostrarturno"), false).toBool());
     ui->sbDiasVencimiento->setValue(settings.value(QStringLiteral("recibo_diasVencimiento"), 0).toInt());
 
-    if (settings.value(QStringLiteral("isFirstTime"), true).toBool())
-        Recibo::setSerieActual(QString::number(QDate::currentDate().year()));
+    // Shown, not stored: the series changes only when the dialog is accepted.
+    m_serie = settings.value(QStringLiteral("isFirstTime"), true).toBool()
+                  ? QString::number(QDate::currentDate().year())
+                  : Recibo::getSerieActual();
     settings.endGroup();
 
     ui->sbProximoRecibo->setValue(Recibo::getSiguienteNumeroRecibo());
@@ -203,19 +204,42 @@ bool ConfigurationDialog::logoChanged() const
 // every run and dropping an empty series falls back to the latest one.
 void ConfigurationDialog::fillSeriesCombo()
 {
-    ui->pbEliminarSeriesVacias->setEnabled(!Recibo::getSeries(true).isEmpty());
-    QStringList series = Recibo::getSeries(false);
+    QStringList withBills = Recibo::getSeries(true);
+    ui->pbEliminarSeriesVacias->setEnabled(!withBills.isEmpty());
+    QStringList series = withBills;
+    if (!m_serie.isNull() && !series.contains(m_serie))
+        series << m_serie;
     series.sort();
     ui->cbSeries->clear();
     ui->cbSeries->addItems(series);
-    ui->cbSeries->setCurrentIndex(ui->cbSeries->findText(Recibo::getSerieActual(),
-                                                         Qt::MatchExactly | Qt::MatchCaseSensitive));
+    ui->cbSeries->setCurrentIndex(ui->cbSeries->findText(m_serie, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 void ConfigurationDialog::accept()
 {
     if (!validateClassrooms())
         return;
+
+    // The database first, all or nothing; the settings only once it is stored,
+    // so that a failure leaves everything as it was.
+    DaoTransaction tx;
+    if (!writeAulas()) {
+        reportClassroomFailure(tx.owns());
+        return;
+    }
+    const bool stored = (!ui->cbForzar->isChecked()
+                         || Recibo::forzarNumeroRecibo(ui->sbProximoRecibo->value(), QString()))
+                        && Recibo::setSerieActual(ui->cbSeries->currentText())
+                        && tx.commit();
+    if (!stored) {
+        tx.rollback();
+        APrompter::critical(title(),
+                            tr("It has been impossible to save the configuration.") + QLatin1Char('\n')
+                                + tr("Nothing has been changed."),
+                            this);
+        return;
+    }
+    m_aulasToDelete.clear();
 
     QSettings settings;
     settings.beginGroup(QLatin1String(configurationGroup));
@@ -237,23 +261,20 @@ void ConfigurationDialog::accept()
     settings.setValue(QStringLiteral("recibo_diasVencimiento"), ui->sbDiasVencimiento->value());
     settings.setValue(QStringLiteral("isFirstTime"), false);
 
-    if (ui->cbForzar->isChecked())
-        Recibo::forzarNumeroRecibo(ui->sbProximoRecibo->value(), QString());
-
     if (m_logoChanged)
         ui->lblLogo->pixmap().save(Academia::logoPath(), "PNG");
 
-    Recibo::setSerieActual(ui->cbSeries->currentText());
-
     if (storedOpeningHours(settings) != oldOpeningHours && sessionsOutsideOpeningHours())
-        QMessageBox::warning(this, QApplication::applicationName(),
-                             tr("There are some sessions outside opening times."), QMessageBox::Ok);
+        APrompter::warning(title(), tr("There are some sessions outside opening times."), this);
     settings.endGroup();
 
-    if (!saveAulas())
-        return;
     emit horarioShouldRefresh();
     QDialog::accept();
+}
+
+QString ConfigurationDialog::title() const
+{
+    return QApplication::applicationName();
 }
 
 bool ConfigurationDialog::sessionsOutsideOpeningHours()
@@ -280,7 +301,7 @@ bool ConfigurationDialog::cambiaPassword()
     if (!ok)
         return false;
     if (!Dao::checkPasswordStatic(current)) {
-        APrompter::critical(QApplication::applicationName(), tr("Input password is not right"), this);
+        APrompter::critical(title(), tr("Input password is not right"), this);
         return false;
     }
 
@@ -307,9 +328,9 @@ bool ConfigurationDialog::cambiaPassword()
         }
         const bool stored = Dao::setPasswordStatic(first);
         if (stored)
-            APrompter::information(QApplication::applicationName(), tr("The password has been changed."), this);
+            APrompter::information(title(), tr("The password has been changed."), this);
         else
-            APrompter::critical(QApplication::applicationName(),
+            APrompter::critical(title(),
                                 tr("It has been impossible to change the password.") + QLatin1Char('\n')
                                     + tr("The previous password is still in use."),
                                 this);
@@ -334,20 +355,22 @@ void ConfigurationDialog::setLogo()
 
 void ConfigurationDialog::nuevaSerie()
 {
+    m_serie = ui->cbSeries->currentText();
     bool ok = false;
-    const QString serie = QInputDialog::getText(this, tr("New series"), tr("New series' name:"),
-                                                QLineEdit::Normal, QString(), &ok);
+    const QString serie = APrompter::instance()->getText(tr("New series"), tr("New series' name:"),
+                                                         QLineEdit::Normal, QString(), &ok, this);
     if (ok && !serie.isEmpty())
-        Recibo::setSerieActual(serie);
+        m_serie = serie;
     fillSeriesCombo();
 }
 
 void ConfigurationDialog::eliminarSeriesVacias()
 {
+    m_serie = ui->cbSeries->currentText();
     QStringList withBills = Recibo::getSeries(true);
     withBills.sort();
-    if (!withBills.isEmpty() && !withBills.contains(Recibo::getSerieActual()))
-        Recibo::setSerieActual(withBills.last());
+    if (!withBills.isEmpty() && !withBills.contains(m_serie))
+        m_serie = withBills.last();
     fillSeriesCombo();
 }
 
@@ -464,7 +487,7 @@ void ConfigurationDialog::removeAulas()
         list += QStringLiteral("</ul>");
         qDeleteAll(sesiones);
         // the name goes into markup escaped
-        APrompter::warning(QApplication::applicationName(),
+        APrompter::warning(title(),
                            tr("<html>It is not possible to delete a classroom with sessions. <br/>")
                                + tr("Classroom %1, which you are trying to delete, has the following sessions: "
                                     "<br/>%2<br/> Edit them before deleting the classroom.")
@@ -478,12 +501,12 @@ bool ConfigurationDialog::validateClassrooms()
     for (int row = 0; row < ui->twAulas->rowCount(); ++row) {
         if (!cellText(ui->twAulas, row, NameColumn).isEmpty())
             continue;
-        const QMessageBox::StandardButton answer = QMessageBox::warning(
-            this, QApplication::applicationName(),
+        const QMessageBox::StandardButton answer = APrompter::instance()->message(
+            QMessageBox::Warning, title(),
             tr("There is a nameless classroom") + QLatin1Char('\n')
                 + tr("The classroom won't be saved. Do you want to save other changes or cancel "
                      "and go back to put it a name?"),
-            QMessageBox::Save | QMessageBox::Cancel);
+            QMessageBox::Save | QMessageBox::Cancel, QMessageBox::NoButton, QString(), this);
         if (answer != QMessageBox::Save)
             return false;
     }
@@ -495,6 +518,16 @@ bool ConfigurationDialog::saveAulas()
     // Joins a transaction already open (the timetables keep one while shown)
     // and then leaves its commit or rollback to whoever opened it.
     DaoTransaction tx;
+    if (writeAulas() && tx.commit()) {
+        m_aulasToDelete.clear();
+        return true;
+    }
+    reportClassroomFailure(tx.owns());
+    return false;
+}
+
+bool ConfigurationDialog::writeAulas()
+{
     QHash<int, Aula*> storedAulas;
     const QList<Aula*> aulas = Aula::list();
     for (Aula* aula : aulas)
@@ -539,24 +572,20 @@ bool ConfigurationDialog::saveAulas()
         if (Aula* aula = storedAulas.value(m_aulasToDelete.at(i)))
             ok = aula->remove();
     qDeleteAll(aulas);
+    return ok;
+}
 
-    if (ok)
-        ok = tx.commit();
-    if (ok)
-        return true;
-
-    if (tx.owns()) {
-        tx.rollback();
-    } else {
+void ConfigurationDialog::reportClassroomFailure(bool ownTransaction)
+{
+    if (!ownTransaction) {
         // What was written already stays in the enclosing transaction: show
         // the table as it now stands so that a second OK doesn't repeat it.
         m_aulasToDelete.clear();
         fillClassroomTable();
     }
-    QMessageBox::critical(this, QApplication::applicationName(),
-                          tr("It has been impossible to save the classrooms.") + QLatin1Char('\n')
-                              + (tx.owns() ? tr("No classroom has been changed.")
-                                     : tr("The table shows the classrooms as they are now stored.")),
-                          QMessageBox::Ok);
-    return false;
+    APrompter::critical(title(),
+                        tr("It has been impossible to save the classrooms.") + QLatin1Char('\n')
+                            + (ownTransaction ? tr("No classroom has been changed.")
+                                              : tr("The table shows the classrooms as they are now stored.")),
+                        this);
 }

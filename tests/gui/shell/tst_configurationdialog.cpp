@@ -14,7 +14,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimeEdit>
+#include <QSqlQuery>
 #include <QDate>
 
 using namespace AcademiaFixture;
@@ -71,7 +73,9 @@ private slots:
         QCOMPARE(cobro->item(0)->checkState(), Qt::Unchecked);
         QCOMPARE(cobro->item(1)->checkState(), Qt::Unchecked);
         QCOMPARE(cobro->item(2)->checkState(), Qt::Checked);
-        QCOMPARE(Recibo::getSerieActual(), QString::number(QDate::currentDate().year()));
+        // the current year is offered as the series; nothing is stored before OK
+        QCOMPARE(child<QComboBox>(dialog, "cbSeries")->currentText(), QString::number(QDate::currentDate().year()));
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2012"));
 
         // Equal afternoon times mean no break: both fields turn grey, and back.
         auto* afternoon = child<QTimeEdit>(dialog, "sbHoraAperturaSecretaria2");
@@ -205,20 +209,23 @@ private slots:
         QCOMPARE(combo->currentText(), QStringLiteral("2026"));
 
         // The empty current series gives way to the latest one with bills.
+        // (stored only when the dialog is accepted)
         click(dialog, "pbEliminarSeriesVacias");
-        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2025"));
         QCOMPARE(listed(combo), (QStringList{"2022", "2023", "2024", "2025"}));
         QCOMPARE(combo->currentText(), QStringLiteral("2025"));
         click(dialog, "pbEliminarSeriesVacias");
-        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2025"));
+        QCOMPARE(combo->currentText(), QStringLiteral("2025"));
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2026"));
 
         ModalAnswerer answerer;
         answerer.typeText("2026B");
         click(dialog, "pbNuevaSerie");
         VERIFY_ANSWERED(answerer);
-        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2026B"));
         QCOMPARE(combo->currentText(), QStringLiteral("2026B"));
         QCOMPARE(combo->count(), 5);
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2026"));
+        clickOk(dialog);
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2026B"));
     }
 
     void passwordChange()
@@ -271,6 +278,54 @@ private slots:
         for (const QString op : {"UPDATE", "INSERT"})
             Dao::getInstance()->execute(QStringLiteral("DROP TRIGGER no_password_%1").arg(op));
         QVERIFY(Dao::checkPasswordStatic("vella"));
+    }
+
+    // Nothing is stored before OK: Cancel after a new series and the first
+    // run's series leaves the database and the settings as they were.
+    void cancelStoresNothing()
+    {
+        {
+            ConfigurationDialog dialog;
+            dialog.show();
+            ScriptedPrompter prompter;
+            prompter.text("2027");
+            click(dialog, "pbNuevaSerie");
+            QVERIFY(prompter.allAnswered());
+            QCOMPARE(prompter.asked().first().parent, &dialog);
+            typeInto(child<QLineEdit>(dialog, "leNombreComercial"), "Academia Nova");
+            clickBox(dialog, QDialogButtonBox::Cancel);
+        }
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2012"));
+        QVERIFY(!setting("academia_nombre").isValid());
+        QVERIFY(!setting("isFirstTime").isValid());
+    }
+
+    // A save the database refuses stores nothing, settings included, and the
+    // dialog stays open with what the user typed.
+    void failedSaveStoresNothing()
+    {
+        const int room = aula("Aula 1", 10);
+        QVERIFY(room > 0);
+        QVERIFY(Dao::getInstance()->execute("CREATE TEMP TRIGGER no_property BEFORE UPDATE ON property "
+                                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        ConfigurationDialog dialog;
+        dialog.show();
+        typeInto(child<QLineEdit>(dialog, "leNombreComercial"), "Academia Nova");
+        child<QTableWidget>(dialog, "twAulas")->item(0, 0)->setText("Aula renomeada");
+        ScriptedPrompter prompter;
+        prompter.button(QMessageBox::Ok);
+        clickOk(dialog);
+        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QVERIFY(prompter.asked().first().text.contains("It has been impossible to save the configuration."));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!setting("academia_nombre").isValid());
+        QVERIFY(!setting("isFirstTime").isValid());
+        QSqlQuery q = Dao::getInstance()->query("SELECT nombre FROM aula WHERE id = ?", {room});
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("Aula 1"));
+        QCOMPARE(child<QLineEdit>(dialog, "leNombreComercial")->text(), QStringLiteral("Academia Nova"));
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        QVERIFY(Dao::getInstance()->execute("DROP TRIGGER no_property"));
     }
 
     // Password prompts open over the dialog.
