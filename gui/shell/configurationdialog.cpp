@@ -182,11 +182,9 @@ void ConfigurationDialog::loadValues()
     ui->cbMostrarTurno->setChecked(settings.value(QStringLiteral("recibo_mostrarturno"), false).toBool());
     ui->sbDiasVencimiento->setValue(settings.value(QStringLiteral("recibo_diasVencimiento"), 0).toInt());
 
-    // Shown, not stored: the series changes only when the dialog is accepted.
-    m_serie = settings.value(QStringLiteral("isFirstTime"), true).toBool()
-                  ? QString::number(QDate::currentDate().year())
-                  : Recibo::getSerieActual();
     settings.endGroup();
+    // Shown, not stored: the series changes only when the dialog is accepted.
+    m_serie = Recibo::serieSinElegir() ? QString::number(QDate::currentDate().year()) : Recibo::getSerieActual();
 
     ui->sbProximoRecibo->setValue(Recibo::getSiguienteNumeroRecibo());
     ui->lblLogo->setPixmap(Academia::logo());
@@ -229,7 +227,7 @@ void ConfigurationDialog::accept()
     }
     const bool stored = (!ui->cbForzar->isChecked()
                          || Recibo::forzarNumeroRecibo(ui->sbProximoRecibo->value(), QString()))
-                        && Recibo::setSerieActual(ui->cbSeries->currentText())
+                        && Recibo::setSerieActual(ui->cbSeries->currentText()) && Recibo::marcarSerieElegida()
                         && tx.commit();
     if (!stored) {
         tx.rollback();

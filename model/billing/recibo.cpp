@@ -449,6 +449,22 @@ QStringList Recibo::getSeries(bool soloConRecibos)
     return series.values();
 }
 
+bool Recibo::serieSinElegir()
+{
+    QSqlQuery elegida =
+        Dao::getInstance()->query(QStringLiteral("SELECT value FROM property WHERE key = 'serieelegida'"));
+    if (elegida.next())
+        return false;
+    QSqlQuery recibos = Dao::getInstance()->query(QStringLiteral("SELECT 1 FROM recibo LIMIT 1"));
+    return !recibos.next();
+}
+
+bool Recibo::marcarSerieElegida()
+{
+    return Dao::getInstance()->execute(
+        QStringLiteral("INSERT OR REPLACE INTO property (key, value) VALUES ('serieelegida', 'true')"));
+}
+
 // ---- Monthly generation ----------------------------------------------------
 
 QList<int> Recibo::generarRecibos(int modo, int mes, QList<Alumno*> alumnos)

@@ -90,6 +90,10 @@ public:
     static int getUltimoNumero();
     static int getSiguienteNumeroRecibo();
     static QStringList getSeries(bool soloConRecibos);
+    // A database whose series nobody chose yet (no bill, never configured)
+    // starts with the current year's, as the first one did.
+    static bool serieSinElegir();
+    static bool marcarSerieElegida();
 
     // Monthly generation
     static QList<int> generarRecibos(int modo, int mes, QList<Alumno*> alumnos);

@@ -328,6 +328,33 @@ private slots:
         QVERIFY(Dao::getInstance()->execute("DROP TRIGGER no_property"));
     }
 
+    // Every database starts its series with the year it is first configured
+    // in, not only the first one the user ever had.
+    void laterDatabaseStartsWithTheCurrentYear()
+    {
+        const QString year = QString::number(QDate::currentDate().year());
+        {
+            ConfigurationDialog dialog;
+            dialog.show();
+            clickOk(dialog);
+        }
+        QCOMPARE(setting("isFirstTime").toBool(), false);
+        QCOMPARE(Recibo::getSerieActual(), year);
+        QVERIFY(Dao::getInstance()->open("branch2", false));
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2012"));
+        {
+            ConfigurationDialog dialog;
+            dialog.show();
+            QCOMPARE(child<QComboBox>(dialog, "cbSeries")->currentText(), year);
+            clickOk(dialog);
+        }
+        QCOMPARE(Recibo::getSerieActual(), year);
+        // once chosen, a series is kept even without bills
+        Recibo::setSerieActual("B");
+        ConfigurationDialog dialog;
+        QCOMPARE(child<QComboBox>(dialog, "cbSeries")->currentText(), QStringLiteral("B"));
+    }
+
     // Password prompts open over the dialog.
     void passwordPromptsBelongToTheDialog()
     {
