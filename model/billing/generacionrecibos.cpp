@@ -7,15 +7,14 @@
 #include "moneda.h"
 #include "recibo.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QSettings>
 #include <QSqlQuery>
 
-GeneracionRecibos::GeneracionRecibos(int mes)
+GeneracionRecibos::GeneracionRecibos(int mes, int anio)
 {
     const QDate hoy = QDate::currentDate();
-    m_ini = QDate(hoy.year(), mes == 0 ? hoy.month() : mes, 1);
+    m_ini = QDate(anio == 0 ? hoy.year() : anio, mes == 0 ? hoy.month() : mes, 1);
     m_fin = m_ini.addMonths(1);
 }
 
@@ -209,9 +208,9 @@ void GeneracionRecibos::deshacer()
     m_tx.reset();
 }
 
-QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& alumnos)
+QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& alumnos, int anio)
 {
-    GeneracionRecibos run(mes);
+    GeneracionRecibos run(mes, anio);
     if (!run.empezar()) {
         Recibo::refreshModel();
         return {};
@@ -237,7 +236,6 @@ QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& a
     int sinCambios = 0;
     bool ok = true;
     for (int idAlumno : run.alumnos()) {
-        QCoreApplication::processEvents();
         Recibo* nuevo = run.nuevo(idAlumno);
         Recibo* almacenado = almacenados.value(idAlumno);
         if (!almacenado) {
@@ -270,9 +268,9 @@ QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& a
     return {creados, modificados, sinCambios};
 }
 
-int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes)
+int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes, int anio)
 {
-    GeneracionRecibos run(mes);
+    GeneracionRecibos run(mes, anio);
     QHash<int, Recibo*> dados;
     QList<int> orden;
     for (Recibo* r : recibos) {
@@ -296,7 +294,6 @@ int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes)
 
     int regenerados = 0;
     for (int idAlumno : run.alumnos()) {
-        QCoreApplication::processEvents();
         Recibo* dado = dados.value(idAlumno);
         if (!dado)
             continue;

@@ -23,16 +23,16 @@ class GeneracionRecibos
 {
 public:
     // Recibo::generarRecibos and Recibo::regenerarRecibos.
-    static QList<int> generar(int modo, int mes, const QList<Alumno*>& alumnos);
-    static int regenerar(const QList<Recibo*>& recibos, int mes);
+    static QList<int> generar(int modo, int mes, const QList<Alumno*>& alumnos, int anio);
+    static int regenerar(const QList<Recibo*>& recibos, int mes, int anio);
 
     ~GeneracionRecibos();
     GeneracionRecibos(const GeneracionRecibos&) = delete;
     GeneracionRecibos& operator=(const GeneracionRecibos&) = delete;
 
 private:
-    // mes 0 is the current month; the year is always the current one.
-    explicit GeneracionRecibos(int mes);
+    // mes 0 is the current month, anio 0 the current year.
+    GeneracionRecibos(int mes, int anio);
 
     QDate ini() const { return m_ini; }
     // First day of the next month, excluded.

@@ -235,10 +235,10 @@ QList<Recibo*> Recibo::list(Recibo::pagadosImpagados pagados, QDate ini, QDate f
     return recibos;
 }
 
-bool Recibo::existenRecibosMes(int mes)
+bool Recibo::existenRecibosMes(int mes, int anio)
 {
     const QDate hoy = QDate::currentDate();
-    const QDate primero(hoy.year(), mes == 0 ? hoy.month() : mes, 1);
+    const QDate primero(anio == 0 ? hoy.year() : anio, mes == 0 ? hoy.month() : mes, 1);
     const QDate ultimo = primero.addMonths(1).addDays(-1);
     QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("fecha >= ? and fecha <= ?"),
                                                  {primero, ultimo});
@@ -467,14 +467,14 @@ bool Recibo::marcarSerieElegida()
 
 // ---- Monthly generation ----------------------------------------------------
 
-QList<int> Recibo::generarRecibos(int modo, int mes, QList<Alumno*> alumnos)
+QList<int> Recibo::generarRecibos(int modo, int mes, QList<Alumno*> alumnos, int anio)
 {
-    return GeneracionRecibos::generar(modo, mes, alumnos);
+    return GeneracionRecibos::generar(modo, mes, alumnos, anio);
 }
 
-int Recibo::regenerarRecibos(QList<Recibo*> recibos, int mes)
+int Recibo::regenerarRecibos(QList<Recibo*> recibos, int mes, int anio)
 {
-    return GeneracionRecibos::regenerar(recibos, mes);
+    return GeneracionRecibos::regenerar(recibos, mes, anio);
 }
 
 // ---- Rendering -------------------------------------------------------------

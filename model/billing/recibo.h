@@ -73,7 +73,8 @@ public:
     static Recibo* fromQuery(QSqlQuery& query);
     static Recibo* getFromDB(int id);
     static QList<Recibo*> list(Recibo::pagadosImpagados pagados, QDate ini, QDate fin);
-    static bool existenRecibosMes(int mes);
+    // mes 0: the current month; anio 0: the current year.
+    static bool existenRecibosMes(int mes, int anio = 0);
     static bool removeList(const QList<int>& ids);
 
     bool persist();
@@ -96,8 +97,11 @@ public:
     static bool marcarSerieElegida();
 
     // Monthly generation
-    static QList<int> generarRecibos(int modo, int mes, QList<Alumno*> alumnos);
-    static int regenerarRecibos(QList<Recibo*> recibos, int mes);
+    // Monthly generation: mes 0 is the current month, anio 0 the current
+    // year. The run opens no event loop: the page keeps its window painted
+    // and refuses input meanwhile.
+    static QList<int> generarRecibos(int modo, int mes, QList<Alumno*> alumnos, int anio = 0);
+    static int regenerarRecibos(QList<Recibo*> recibos, int mes, int anio = 0);
 
     // Rendering
     static QString lineaConcepto(QString texto, double importe);
@@ -118,7 +122,6 @@ private:
     static int siguienteGuardado();
     static bool renumerarTrasEdicion();
     static void refreshModel();
-    static void ventanaMes(int mes, QDate& ini, QDate& fin);
 
     QList<QVariant> rowValues() const;
     bool insertRow();
