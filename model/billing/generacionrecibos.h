@@ -9,7 +9,8 @@
 
 #include <memory>
 
-class Alta;
+#include <QSqlQuery>
+
 class Alumno;
 class DaoTransaction;
 class Recibo;
@@ -39,12 +40,23 @@ private:
     QDate fin() const { return m_fin; }
     bool enMes(const QDate& fecha) const { return fecha >= m_ini && fecha < m_fin; }
 
+    // What a bill needs of one enrolment.
+    struct Linea
+    {
+        int idAlta = 0;
+        int idAlumno = 0;
+        double precio = 0.0;
+        double precioBase = 0.0;
+        QString asignatura;
+        QString turno;
+    };
+
     // The enrolments active in the month of the given students, in their
-    // order (none given: every student's).
-    QList<Alta*> altasActivas(const QList<int>& idsAlumno) const;
+    // order (none given: every student's), read in one statement.
+    QList<Linea> altasActivas(const QList<int>& idsAlumno) const;
 
     // One new bill per student of the enrolments, in order of first appearance.
-    void construir(const QList<Alta*>& altas);
+    void construir(const QList<Linea>& altas);
     const QList<int>& alumnos() const { return m_orden; }
     Recibo* nuevo(int idAlumno) const { return m_nuevos.value(idAlumno); }
 
@@ -60,6 +72,7 @@ private:
 
     // False when the numbering state cannot be read.
     bool cargarNumeracion();
+    bool escribir(QSqlQuery& statement, const char* sql, QList<QVariant> values);
 
     QDate m_ini;
     QDate m_fin;
@@ -67,6 +80,9 @@ private:
     QHash<int, Recibo*> m_nuevos;
 
     std::unique_ptr<DaoTransaction> m_tx;
+    // One insert and one update, prepared once and run for every bill.
+    QSqlQuery m_insert;
+    QSqlQuery m_update;
 
     bool m_numeracion = false;
     bool m_escrito = false;

@@ -495,26 +495,33 @@ void Recibo::addLineaConcepto(QString linea)
 
 QString Recibo::datosAlumno(Alumno* alumno)
 {
-    QString datos = QStringLiteral("");
     if (!alumno)
-        return datos;
-    if (!alumno->nombre().isEmpty())
-        datos += alumno->nombre();
-    if (!alumno->apellidos().isEmpty()) {
+        return QStringLiteral("");
+    return datosAlumno(alumno->nombre(), alumno->apellidos(), alumno->direccion(), alumno->localidad(), alumno->cp(),
+                       alumno->provincia());
+}
+
+QString Recibo::datosAlumno(const QString& nombre, const QString& apellidos, const QString& direccion,
+                            const QString& localidad, const QString& cp, const QString& provincia)
+{
+    QString datos = QStringLiteral("");
+    if (!nombre.isEmpty())
+        datos += nombre;
+    if (!apellidos.isEmpty()) {
         if (!datos.isEmpty())
             datos += QStringLiteral(" ");
-        datos += alumno->apellidos();
+        datos += apellidos;
     }
     datos += QStringLiteral(" \n");
-    if (!alumno->direccion().isEmpty())
-        datos += alumno->direccion();
+    if (!direccion.isEmpty())
+        datos += direccion;
     datos += QStringLiteral(" \n");
-    if (!alumno->localidad().isEmpty())
-        datos += alumno->localidad();
-    if (!alumno->cp().isEmpty())
-        datos += QStringLiteral(" ") + alumno->cp();
-    if (!alumno->provincia().isEmpty())
-        datos += QStringLiteral(" (") + alumno->provincia() + QStringLiteral(")");
+    if (!localidad.isEmpty())
+        datos += localidad;
+    if (!cp.isEmpty())
+        datos += QStringLiteral(" ") + cp;
+    if (!provincia.isEmpty())
+        datos += QStringLiteral(" (") + provincia + QStringLiteral(")");
     return datos;
 }
 

@@ -107,6 +107,8 @@ public:
     static QString lineaConcepto(QString texto, double importe);
     void addLineaConcepto(QString linea);
     static QString datosAlumno(Alumno* alumno);
+    static QString datosAlumno(const QString& nombre, const QString& apellidos, const QString& direccion,
+                               const QString& localidad, const QString& cp, const QString& provincia);
     QString conceptoYaPagadoYDescuento() const;
     QString toHtmlPage() const;
     static QString toHtmlBody(QString content);

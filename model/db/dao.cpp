@@ -263,6 +263,11 @@ bool Dao::execute(const QString& sql, const QList<QVariant>& values)
     return exec(q);
 }
 
+void Dao::bind(QSqlQuery& query, const QList<QVariant>& values)
+{
+    bindValues(query, values);
+}
+
 bool Dao::prepare(QSqlQuery& query, const QString& sql)
 {
     if (query.prepare(sql))
