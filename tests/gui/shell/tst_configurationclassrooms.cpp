@@ -3,8 +3,7 @@
 #include "aula.h"
 #include "configurationdialog.h"
 #include "guitest.h"
-#include "modalanswerer.h"
-#include "scriptedprompter.h"
+#include "pageharness.h"
 #include "testmain.h"
 
 #include <QContextMenuEvent>
@@ -99,12 +98,14 @@ private slots:
             editCell(dialog, 0, 0, "Lab 2");
             editCell(dialog, 0, 1, "15");
             // A new classroom with its location.
-            click(dialog, "btnNewAula");
+            PageHarness h(&dialog);
+            QVERIFY(h.click("btnNewAula"));
             editCell(dialog, 2, 2, "Planta baja");
             editCell(dialog, 2, 1, "25");
             // Remove the basement.
             selectRows(dialog, {1});
-            click(dialog, "btnDeleteAula");
+            QVERIFY(h.click("btnDeleteAula"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
             QCOMPARE(rowNames(dialog), (QStringList{"Lab 2", "Classroom 3"}));
             // Nothing is written before OK.
             QCOMPARE(stored(), (QStringList{"Laboratorio/12//", "Sótano/8//"}));
@@ -131,11 +132,13 @@ private slots:
         dialog.show();
         QCOMPARE(rowNames(dialog), (QStringList{"Aula libre", "Aula música", "Aula plástica"}));
         selectRows(dialog, {0, 1, 2});
-        ModalAnswerer answerer;
-        answerer.pressButton("OK").pressButton("OK");
-        click(dialog, "btnDeleteAula");
-        VERIFY_ANSWERED(answerer);
-        const QStringList seen = answerer.seen();
+        PageHarness h(&dialog);
+        h.answerNext("Aula plástica", QMessageBox::Ok).answerNext("Aula música", QMessageBox::Ok);
+        QVERIFY(h.click("btnDeleteAula"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QStringList seen;
+        for (const ScriptedPrompter::Asked& asked : h.prompter().asked())
+            seen << asked.text;
         QCOMPARE(seen.size(), 2); // one per classroom with sessions, last row first
         QVERIFY(seen.at(0).contains("Aula plástica"));
         QVERIFY(seen.at(1).contains("Aula música"));
@@ -148,7 +151,7 @@ private slots:
         QVERIFY(Dao::getInstance()->execute("CREATE TEMP TRIGGER no_update BEFORE UPDATE ON aula "
                                             "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
         clickOk(dialog);
-        VERIFY_ANSWERED(answerer);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(stored(), (QStringList{"Aula música/10//", "Aula plástica/10//"}));
         QVERIFY(Dao::getInstance()->execute("DROP TRIGGER no_update"));
@@ -215,11 +218,10 @@ private slots:
         dialog.show();
         table(dialog)->item(0, 0)->setText("Aula renombrada");
         click(dialog, "btnNewAula");
-        ModalAnswerer answerer;
-        answerer.pressButton("OK");
+        PageHarness h(&dialog);
+        h.answerNext("It has been impossible to save the classrooms.", QMessageBox::Ok);
         clickOk(dialog);
-        VERIFY_ANSWERED(answerer);
-        QVERIFY(answerer.seen().first().contains("It has been impossible to save the classrooms."));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         // The rename that went through first is undone, and the dialog stays open.
         QCOMPARE(stored(), QStringList{"Aula 1/10//"});
         QVERIFY(!Dao::getInstance()->inTransaction());
@@ -240,11 +242,10 @@ private slots:
         table(dialog)->item(0, 0)->setText("Aula uno");
         selectRows(dialog, {1});
         click(dialog, "btnDeleteAula");
-        ModalAnswerer answerer;
-        answerer.pressButton("OK");
+        PageHarness h(&dialog);
+        h.answerNext("The table shows the classrooms as they are now stored.", QMessageBox::Ok);
         clickOk(dialog);
-        VERIFY_ANSWERED(answerer);
-        QVERIFY(answerer.seen().first().contains("The table shows the classrooms as they are now stored."));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         // Someone else's transaction is neither committed nor rolled back.
         QVERIFY(dao->inTransaction());
         QVERIFY(dialog.isVisible());
@@ -284,14 +285,15 @@ private slots:
         ConfigurationDialog dialog;
         dialog.show();
         selectRows(dialog, {0});
-        ScriptedPrompter prompter;
-        prompter.button(QMessageBox::Ok);
-        click(dialog, "btnDeleteAula");
-        QVERIFY(prompter.allAnswered());
-        const QString text = prompter.asked().first().text;
+        PageHarness h(&dialog);
+        h.answerNext("It is not possible to delete a classroom with sessions.", QMessageBox::Ok);
+        QVERIFY(h.click("btnDeleteAula"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        const ScriptedPrompter::Asked asked = h.prompter().asked().first();
+        const QString text = asked.text;
         QVERIFY2(text.contains("Classroom Aula &lt;3&gt; &amp; B, which"), qPrintable(text));
         QVERIFY(!text.contains("</br>"));
-        QCOMPARE(prompter.asked().first().parent, &dialog);
+        QCOMPARE(asked.parent, &dialog);
     }
 };
 

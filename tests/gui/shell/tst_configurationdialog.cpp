@@ -2,8 +2,7 @@
 
 #include "configurationdialog.h"
 #include "guitest.h"
-#include "modalanswerer.h"
-#include "scriptedprompter.h"
+#include "pageharness.h"
 #include "recibo.h"
 #include "testmain.h"
 
@@ -121,9 +120,10 @@ private slots:
             auto* cobro = child<QListWidget>(dialog, "cobroListWidget");
             cobro->item(1)->setCheckState(Qt::Checked);
             cobro->item(2)->setCheckState(Qt::Unchecked);
-            ModalAnswerer answerer; // no session lies outside: no warning expected
+            PageHarness h(&dialog); // no session lies outside: no warning expected
             clickOk(dialog);
-            VERIFY_ANSWERED(answerer);
+            QVERIFY2(h.prompter().askedCount() == 0, qPrintable(h.report()));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
         }
         for (const auto& [name, key] : texts)
             QCOMPARE(setting(key).toString(), typed(name));
@@ -171,18 +171,17 @@ private slots:
         QVERIFY(sesion(shift, room, 2, 480, 540, profesor("Iago")) > 0);
         {
             ConfigurationDialog unchanged;
-            ModalAnswerer answerer; // the hours stay: no check, no warning
+            PageHarness h(&unchanged); // the hours stay: no check, no warning
             clickOk(unchanged);
-            VERIFY_ANSWERED(answerer);
+            QVERIFY2(h.ok(), qPrintable(h.report()));
         }
         ConfigurationDialog dialog;
         child<QTimeEdit>(dialog, "dtHoraApertura")->setTime(QTime(9, 0));
-        ModalAnswerer answerer;
-        answerer.pressButton("OK");
+        PageHarness h(&dialog);
+        h.answerNext("There are some sessions outside opening times.", QMessageBox::Ok);
         clickOk(dialog);
-        VERIFY_ANSWERED(answerer);
-        QCOMPARE(answerer.seen().size(), 1);
-        QVERIFY(answerer.seen().first().contains("There are some sessions outside opening times."));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(h.prompter().askedCount(), 1);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
@@ -217,10 +216,10 @@ private slots:
         QCOMPARE(combo->currentText(), QStringLiteral("2025"));
         QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2026"));
 
-        ModalAnswerer answerer;
-        answerer.typeText("2026B");
-        click(dialog, "pbNuevaSerie");
-        VERIFY_ANSWERED(answerer);
+        PageHarness h(&dialog);
+        h.answerNextText("New series' name:", "2026B");
+        QVERIFY(h.click("pbNuevaSerie"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         QCOMPARE(combo->currentText(), QStringLiteral("2026B"));
         QCOMPARE(combo->count(), 5);
         QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2026"));
@@ -236,28 +235,23 @@ private slots:
 
         // Wrong current password.
         {
-            ModalAnswerer answerer;
-            answerer.typeText("mala").pressButton("OK");
-            click(dialog, "pbCambiaPass");
-            VERIFY_ANSWERED(answerer);
-            QVERIFY(answerer.seen().last().contains("Input password is not right"));
+            PageHarness h(&dialog);
+            h.answerNextText("Current password", "mala").answerNext("Input password is not right", QMessageBox::Ok);
+            QVERIFY(h.click("pbCambiaPass"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
             QVERIFY(Dao::checkPasswordStatic("vella"));
         }
         // Empty entries are refused, a mismatch asks again, then it is stored and said so.
         {
-            ModalAnswerer answerer;
-            answerer.typeText("vella")
-                .typeText("").typeText("")
-                .typeText("nova1").typeText("nova2")
-                .typeText("nova").typeText("nova")
-                .pressButton("OK");
+            PageHarness h(&dialog);
+            h.answerNextText("Current password", "vella")
+                .answerNextText("Input desired password.", "").answerNextText("Retype password.", "")
+                .answerNextText("The password can't be empty.", "nova1").answerNextText("Retype password.", "nova2")
+                .answerNextText("Entered passwords don't match.", "nova").answerNextText("Retype password.", "nova")
+                .answerNext("The password has been changed.", QMessageBox::Ok);
             QVERIFY(dialog.cambiaPassword());
-            VERIFY_ANSWERED(answerer);
-            const QStringList seen = answerer.seen();
-            QCOMPARE(seen.size(), 8);
-            QVERIFY(seen.at(3).contains("The password can't be empty."));
-            QVERIFY(seen.at(5).contains("Entered passwords don't match."));
-            QVERIFY(seen.at(7).contains("The password has been changed."));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
+            QCOMPARE(h.prompter().askedCount(), 8);
             QVERIFY(Dao::checkPasswordStatic("nova"));
             QVERIFY(!Dao::checkPasswordStatic(""));
         }
@@ -270,11 +264,13 @@ private slots:
         for (const QString op : {"UPDATE", "INSERT"})
             QVERIFY(Dao::getInstance()->execute(QStringLiteral("CREATE TEMP TRIGGER no_password_%1 BEFORE %1 ON property "
                                                                "BEGIN SELECT RAISE(ABORT, 'refused'); END").arg(op)));
-        ModalAnswerer answerer;
-        answerer.typeText("vella").typeText("nova").typeText("nova").pressButton("OK");
+        PageHarness h(&dialog);
+        h.answerNextText("Current password", "vella")
+            .answerNextText("Input desired password.", "nova")
+            .answerNextText("Retype password.", "nova")
+            .answerNext("It has been impossible to change the password.", QMessageBox::Ok);
         QVERIFY(!dialog.cambiaPassword());
-        VERIFY_ANSWERED(answerer);
-        QVERIFY(answerer.seen().last().contains("It has been impossible to change the password."));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         for (const QString op : {"UPDATE", "INSERT"})
             Dao::getInstance()->execute(QStringLiteral("DROP TRIGGER no_password_%1").arg(op));
         QVERIFY(Dao::checkPasswordStatic("vella"));
@@ -287,11 +283,11 @@ private slots:
         {
             ConfigurationDialog dialog;
             dialog.show();
-            ScriptedPrompter prompter;
-            prompter.text("2027");
-            click(dialog, "pbNuevaSerie");
-            QVERIFY(prompter.allAnswered());
-            QCOMPARE(prompter.asked().first().parent, &dialog);
+            PageHarness h(&dialog);
+            h.answerNextText("New series' name:", "2027");
+            QVERIFY(h.click("pbNuevaSerie"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
+            QCOMPARE(h.prompter().asked().first().parent, &dialog);
             typeInto(child<QLineEdit>(dialog, "leNombreComercial"), "Academia Nova");
             clickBox(dialog, QDialogButtonBox::Cancel);
         }
@@ -312,11 +308,10 @@ private slots:
         dialog.show();
         typeInto(child<QLineEdit>(dialog, "leNombreComercial"), "Academia Nova");
         child<QTableWidget>(dialog, "twAulas")->item(0, 0)->setText("Aula renomeada");
-        ScriptedPrompter prompter;
-        prompter.button(QMessageBox::Ok);
+        PageHarness h(&dialog);
+        h.answerNext("It has been impossible to save the configuration.", QMessageBox::Ok);
         clickOk(dialog);
-        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
-        QVERIFY(prompter.asked().first().text.contains("It has been impossible to save the configuration."));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         QVERIFY(dialog.isVisible());
         QVERIFY(!setting("academia_nombre").isValid());
         QVERIFY(!setting("isFirstTime").isValid());
@@ -360,12 +355,15 @@ private slots:
     {
         QVERIFY(Dao::setPasswordStatic("vella"));
         ConfigurationDialog dialog;
-        ScriptedPrompter prompter;
-        prompter.text("vella").text("nova").text("nova").button(QMessageBox::Ok);
+        PageHarness h(&dialog);
+        h.answerNextText("Current password", "vella")
+            .answerNextText("Input desired password.", "nova")
+            .answerNextText("Retype password.", "nova")
+            .answerNext("The password has been changed.", QMessageBox::Ok);
         QVERIFY(dialog.cambiaPassword());
-        QVERIFY(prompter.allAnswered());
-        QCOMPARE(prompter.askedCount(), 4);
-        for (const ScriptedPrompter::Asked& asked : prompter.asked())
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(h.prompter().askedCount(), 4);
+        for (const ScriptedPrompter::Asked& asked : h.prompter().asked())
             QCOMPARE(asked.parent, &dialog);
     }
 };

@@ -2,8 +2,7 @@
 #include "dbmanager.h"
 #include "guitest.h"
 #include "messagecapture.h"
-#include "modalanswerer.h"
-#include "scriptedprompter.h"
+#include "pageharness.h"
 #include "selectdbdialog.h"
 #include "testmain.h"
 
@@ -84,10 +83,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         QCOMPARE(names(d), QStringList{"database"});
         {
-            ModalAnswerer answerer;
-            answerer.typeText("branch2");
-            click(d, "pbAddDB");
-            VERIFY_ANSWERED(answerer);
+            PageHarness h(&d);
+            h.answerNextText("New database name:", "branch2");
+            QVERIFY(h.click("pbAddDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
         }
         QVERIFY(dbFileExists("branch2"));
         QCOMPARE(DBManager::currentDB(false), QStringLiteral("branch2"));
@@ -96,11 +95,11 @@ private slots:
 
         // The same name again: the creation refuses, the name stays current.
         {
-            ModalAnswerer answerer;
-            answerer.typeText("branch2").pressButton("OK");
-            click(d, "pbAddDB");
-            VERIFY_ANSWERED(answerer);
-            QVERIFY(answerer.seen().last().contains("There is already a database with the same name"));
+            PageHarness h(&d);
+            h.answerNextText("New database name:", "branch2")
+                .answerNext("There is already a database with the same name", QMessageBox::Ok);
+            QVERIFY(h.click("pbAddDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
         }
         QCOMPARE(names(d), (QStringList{"branch2", "database"}));
 
@@ -118,11 +117,10 @@ private slots:
         // Deleting the non-current one, confirmed.
         selectByClick(d, "branch2");
         {
-            ModalAnswerer answerer;
-            answerer.pressButton("Yes");
-            click(d, "pbDeleteDB");
-            VERIFY_ANSWERED(answerer);
-            QVERIFY(answerer.seen().first().contains("branch2"));
+            PageHarness h(&d);
+            h.answerNext("Do you really want to delete the database branch2?", QMessageBox::Yes);
+            QVERIFY(h.click("pbDeleteDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
         }
         QVERIFY(!dbFileExists("branch2"));
         QCOMPARE(names(d), QStringList{"database"});
@@ -141,12 +139,11 @@ private slots:
                                                    {"busy", "currently in use by another instance"}};
         for (const auto& [name, reason] : cases) {
             selectByClick(d, name);
-            ModalAnswerer answerer;
-            answerer.pressButton("OK");
-            click(d, "pbDeleteDB");
-            VERIFY_ANSWERED(answerer);
-            QCOMPARE(answerer.seen().size(), 1);
-            QVERIFY(answerer.seen().first().contains(reason));
+            PageHarness h(&d);
+            h.answerNext(reason, QMessageBox::Ok);
+            QVERIFY(h.click("pbDeleteDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
+            QCOMPARE(h.prompter().askedCount(), 1);
             QVERIFY(dbFileExists(name));
         }
         QCOMPARE(names(d), (QStringList{"busy", "database"}));
@@ -183,54 +180,53 @@ private slots:
         selectByClick(d, "other");
         {
             // answering No to the deletion leaves the program where it was
-            ScriptedPrompter prompter;
-            prompter.button(QMessageBox::No);
-            click(d, "pbDeleteDB");
-            QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
-            QCOMPARE(prompter.asked().first().parent, &d);
+            PageHarness h(&d);
+            h.answerNext("Do you really want to delete the database other?", QMessageBox::No);
+            QVERIFY(h.click("pbDeleteDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
+            QCOMPARE(h.prompter().asked().first().parent, &d);
         }
         QCOMPARE(connectedFile(), QStringLiteral("database.db"));
         QVERIFY(dbFileExists("other"));
         {
             // neither a cancelled nor an empty name opens anything
-            ScriptedPrompter prompter;
-            prompter.cancelText().text(QString());
-            click(d, "pbAddDB");
-            click(d, "pbAddDB");
-            QVERIFY(prompter.allAnswered());
+            PageHarness h(&d);
+            h.prompter().cancelText();
+            h.answerNextText("New database name:", QString());
+            QVERIFY(h.click("pbAddDB"));
+            QVERIFY(h.click("pbAddDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
         }
         QVERIFY2(dao->execute("SELECT x FROM marca"), "the connection was opened again");
         {
             // a name the files can't have is refused, and the program stays connected
-            ScriptedPrompter prompter;
-            prompter.text("curso 24/25").button(QMessageBox::Ok);
-            click(d, "pbAddDB");
-            QVERIFY(prompter.allAnswered());
-            QVERIFY(prompter.asked().last().text.contains("Invalid database name"));
+            PageHarness h(&d);
+            h.answerNextText("New database name:", "curso 24/25").answerNext("Invalid database name", QMessageBox::Ok);
+            QVERIFY(h.click("pbAddDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
         }
         QVERIFY(dao->isOpen());
         QCOMPARE(connectedFile(), QStringLiteral("database.db"));
         QCOMPARE(DBManager::currentDB(false), QStringLiteral("database"));
         {
             // an existing name is refused, not made current
-            ScriptedPrompter prompter;
-            prompter.text("other").button(QMessageBox::Ok);
-            click(d, "pbAddDB");
-            QVERIFY(prompter.allAnswered());
+            PageHarness h(&d);
+            h.answerNextText("New database name:", "other")
+                .answerNext("There is already a database with the same name", QMessageBox::Ok);
+            QVERIFY(h.click("pbAddDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
         }
         QCOMPARE(DBManager::currentDB(false), QStringLiteral("database"));
         QVERIFY(hasIcon(itemNamed(d, "database"), ":/icons/selected.svg"));
 
         // choosing and creating move the connection with the tick
         selectByClick(d, "other");
-        click(d, "pbSeleccionar");
+        PageHarness h(&d);
+        QVERIFY(h.click("pbSeleccionar"));
         QCOMPARE(connectedFile(), QStringLiteral("other.db"));
-        {
-            ScriptedPrompter prompter;
-            prompter.text("branch3");
-            click(d, "pbAddDB");
-            QVERIFY(prompter.allAnswered());
-        }
+        h.answerNextText("New database name:", "branch3");
+        QVERIFY(h.click("pbAddDB"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         QCOMPARE(connectedFile(), QStringLiteral("branch3.db"));
         QCOMPARE(DBManager::currentDB(false), QStringLiteral("branch3"));
     }
@@ -245,11 +241,10 @@ private slots:
         SelectDBDialog d;
         d.show();
         selectByClick(d, "broken");
-        ScriptedPrompter prompter;
-        prompter.button(QMessageBox::Ok);
-        click(d, "pbSeleccionar");
-        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
-        QVERIFY(prompter.asked().first().text.contains("broken"));
+        PageHarness h(&d);
+        h.answerNext("The database broken can't be opened.", QMessageBox::Ok);
+        QVERIFY(h.click("pbSeleccionar"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     // Several selected entries (which the list does not allow) end the
