@@ -11,7 +11,6 @@
 
 class Alta;
 class Asignatura;
-class TurnoAsignaturaTableModel;
 
 // One shift of a subject: the group students sign up in and that meets in
 // weekly class sessions.
@@ -40,7 +39,6 @@ public:
     // Null (with a warning) when the shift has no subject that loads.
     Asignatura* getAsignatura();
 
-    static TurnoAsignaturaTableModel* getTableModel();
     // Reloads the shared model, only when somebody already asked for it.
     static void refreshTableModel();
 
