@@ -1109,7 +1109,7 @@ Please create at least a subject and a turn and then subscribe the student to th
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;/br&gt;</source>
+        <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;br/&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1134,6 +1134,14 @@ Please create at least a subject and a turn and then subscribe the student to th
     </message>
     <message>
         <source>The table shows the classrooms as they are now stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to save the configuration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1263,6 +1271,13 @@ A name can&apos;t contain &quot;/&quot;, &quot;\&quot;, &quot;..&quot; or &quot;
     </message>
     <message>
         <source>Fix manually</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Manual</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1947,6 +1962,14 @@ The database took them back.</source>
     <message>
         <source>Do you really want to delete the database %1?
 All its data will be lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to delete the database %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database %1 can&apos;t be opened.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
