@@ -230,10 +230,17 @@ void ConfigurationDialog::accept()
                         && Recibo::setSerieActual(ui->cbSeries->currentText()) && Recibo::marcarSerieElegida()
                         && tx.commit();
     if (!stored) {
+        const bool own = tx.owns();
         tx.rollback();
+        if (!own) {
+            // the classrooms written stay in the enclosing transaction
+            m_aulasToDelete.clear();
+            fillClassroomTable();
+        }
         APrompter::critical(title(),
                             tr("It has been impossible to save the configuration.") + QLatin1Char('\n')
-                                + tr("Nothing has been changed."),
+                                + (own ? tr("Nothing has been changed.")
+                                       : tr("The table shows the classrooms as they are now stored.")),
                             this);
         return;
     }

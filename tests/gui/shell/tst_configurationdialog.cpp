@@ -323,6 +323,26 @@ private slots:
         QVERIFY(Dao::getInstance()->execute("DROP TRIGGER no_property"));
     }
 
+    // Inside someone else's transaction a refused save leaves that
+    // transaction open and says what the table now shows.
+    void failedSaveInAJoinedTransactionSaysWhatIsStored()
+    {
+        Dao* dao = Dao::getInstance();
+        QVERIFY(dao->transaction());
+        QVERIFY(dao->execute("CREATE TEMP TRIGGER no_property BEFORE UPDATE ON property "
+                             "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        ConfigurationDialog dialog;
+        dialog.show();
+        PageHarness h(&dialog);
+        h.answerNext("The table shows the classrooms as they are now stored.", QMessageBox::Ok);
+        clickOk(dialog);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dao->inTransaction());
+        QVERIFY(!setting("isFirstTime").isValid());
+        QVERIFY(dao->rollback()); // takes the trigger with it
+    }
+
     // Every database starts its series with the year it is first configured
     // in, not only the first one the user ever had.
     void laterDatabaseStartsWithTheCurrentYear()
