@@ -232,16 +232,8 @@ void ConfigurationDialog::accept()
     if (!stored) {
         const bool own = tx.owns();
         tx.rollback();
-        if (!own) {
-            // the classrooms written stay in the enclosing transaction
-            m_aulasToDelete.clear();
-            fillClassroomTable();
-        }
-        APrompter::critical(title(),
-                            tr("It has been impossible to save the configuration.") + QLatin1Char('\n')
-                                + (own ? tr("Nothing has been changed.")
-                                       : tr("The table shows the classrooms as they are now stored.")),
-                            this);
+        reportSaveFailure(tr("It has been impossible to save the configuration."), tr("Nothing has been changed."),
+                          own);
         return;
     }
     m_aulasToDelete.clear();
@@ -582,6 +574,13 @@ bool ConfigurationDialog::writeAulas()
 
 void ConfigurationDialog::reportClassroomFailure(bool ownTransaction)
 {
+    reportSaveFailure(tr("It has been impossible to save the classrooms."), tr("No classroom has been changed."),
+                      ownTransaction);
+}
+
+void ConfigurationDialog::reportSaveFailure(const QString& headline, const QString& nothingStored,
+                                            bool ownTransaction)
+{
     if (!ownTransaction) {
         // What was written already stays in the enclosing transaction: show
         // the table as it now stands so that a second OK doesn't repeat it.
@@ -589,8 +588,8 @@ void ConfigurationDialog::reportClassroomFailure(bool ownTransaction)
         fillClassroomTable();
     }
     APrompter::critical(title(),
-                        tr("It has been impossible to save the classrooms.") + QLatin1Char('\n')
-                            + (ownTransaction ? tr("No classroom has been changed.")
+                        headline + QLatin1Char('\n')
+                            + (ownTransaction ? nothingStored
                                               : tr("The table shows the classrooms as they are now stored.")),
                         this);
 }

@@ -51,6 +51,9 @@ private:
     bool writeAulas();
     // A failed classroom save: what the user is told and what the table shows.
     void reportClassroomFailure(bool ownTransaction);
+    // A refused save: in an own transaction nothing was stored; inside
+    // another one the classroom table is shown as it now stands.
+    void reportSaveFailure(const QString& headline, const QString& nothingStored, bool ownTransaction);
     QString title() const;
 
     Ui::ConfigurationDialog* ui;
