@@ -246,8 +246,6 @@ bool Recibo::removeList(const QList<int>& ids)
         texto << QString::number(id);
     const bool ok = Dao::getInstance()->execute(
         QStringLiteral("DELETE FROM recibo WHERE id IN (") + texto.join(QLatin1Char(',')) + QStringLiteral(")"));
-    if (ok)
-        refreshModel();
     return ok;
 }
 
@@ -320,7 +318,6 @@ bool Recibo::update()
     const bool ok = updateRow() && renumerarTrasEdicion();
     if (!ok || !tx.commit())
         return false;
-    refreshModel();
     return true;
 }
 

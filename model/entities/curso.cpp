@@ -192,7 +192,6 @@ bool Curso::persist()
                 turno->setIdCurso(0);
             }
         }
-        TurnoCurso::refreshTableModel();
         return false;
     }
     ok = tx.commit();
@@ -201,7 +200,6 @@ bool Curso::persist()
         m_turnos.clear();
         m_turnosLoaded = false;
     }
-    TurnoCurso::refreshTableModel();
     return ok;
 }
 
@@ -247,7 +245,6 @@ bool Curso::update()
             m_turnosLoaded = false;
         }
     }
-    TurnoCurso::refreshTableModel();
     return ok;
 }
 
