@@ -1156,7 +1156,7 @@ Please create at least a subject and a turn and then subscribe the student to th
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;/br&gt;</source>
+        <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;br/&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1181,6 +1181,14 @@ Please create at least a subject and a turn and then subscribe the student to th
     </message>
     <message>
         <source>The table shows the classrooms as they are now stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to save the configuration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1731,6 +1739,13 @@ It keeps its former data.</source>
     </message>
     <message>
         <source>Fix manually</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Manual</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2671,6 +2686,14 @@ The database took them back.</source>
     <message>
         <source>Do you really want to delete the database %1?
 All its data will be lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to delete the database %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database %1 can&apos;t be opened.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1158,8 +1158,8 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
         <translation>&lt;li&gt;%1 a las %2:%3&lt;/li&gt;</translation>
     </message>
     <message>
-        <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;/br&gt;</source>
-        <translation>&lt;html&gt;No se puede eliminar un aula que tiene sesiones. &lt;/br&gt;</translation>
+        <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;br/&gt;</source>
+        <translation>&lt;html&gt;No se puede eliminar un aula que tiene sesiones. &lt;br/&gt;</translation>
     </message>
     <message>
         <source>Classroom %1, which you are trying to delete, has the following sessions: &lt;br/&gt;%2&lt;br/&gt; Edit them before deleting the classroom.</source>
@@ -1184,6 +1184,14 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     <message>
         <source>The table shows the classrooms as they are now stored.</source>
         <translation>La tabla muestra las aulas tal como están guardadas ahora.</translation>
+    </message>
+    <message>
+        <source>It has been impossible to save the configuration.</source>
+        <translation>No ha sido posible guardar la configuración.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
+        <translation>No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -1737,6 +1745,13 @@ Conserva sus datos anteriores.</translation>
     <message>
         <source>Fix manually</source>
         <translation>Corregir a mano</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
     </message>
 </context>
 <context>
@@ -2685,6 +2700,14 @@ La base de datos los ha deshecho.</translation>
 All its data will be lost.</source>
         <translation>¿Realmente desea eliminar la base de datos %1?
 Se perderán todos sus datos.</translation>
+    </message>
+    <message>
+        <source>It has been impossible to delete the database %1.</source>
+        <translation>No ha sido posible eliminar la base de datos %1.</translation>
+    </message>
+    <message>
+        <source>The database %1 can&apos;t be opened.</source>
+        <translation>No se puede abrir la base de datos %1.</translation>
     </message>
 </context>
 <context>

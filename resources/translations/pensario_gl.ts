@@ -1158,8 +1158,8 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
         <translation>&lt;li&gt;%1 ás %2:%3&lt;/li&gt;</translation>
     </message>
     <message>
-        <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;/br&gt;</source>
-        <translation>&lt;html&gt;Non se pode eliminar unha aula que ten sesións. &lt;/br&gt;</translation>
+        <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;br/&gt;</source>
+        <translation>&lt;html&gt;Non se pode eliminar unha aula que ten sesións. &lt;br/&gt;</translation>
     </message>
     <message>
         <source>Classroom %1, which you are trying to delete, has the following sessions: &lt;br/&gt;%2&lt;br/&gt; Edit them before deleting the classroom.</source>
@@ -1184,6 +1184,14 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     <message>
         <source>The table shows the classrooms as they are now stored.</source>
         <translation>A táboa amosa as aulas tal como están gardadas agora.</translation>
+    </message>
+    <message>
+        <source>It has been impossible to save the configuration.</source>
+        <translation>Non foi posible gardar a configuración.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
+        <translation>Non se cambiou nada.</translation>
     </message>
 </context>
 <context>
@@ -1737,6 +1745,13 @@ Conserva os seus datos anteriores.</translation>
     <message>
         <source>Fix manually</source>
         <translation>Corrixir a man</translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
     </message>
 </context>
 <context>
@@ -2685,6 +2700,14 @@ A base de datos desfíxoos.</translation>
 All its data will be lost.</source>
         <translation>Desexa realmente eliminar a base de datos %1?
 Perderanse todos os seus datos.</translation>
+    </message>
+    <message>
+        <source>It has been impossible to delete the database %1.</source>
+        <translation>Non foi posible eliminar a base de datos %1.</translation>
+    </message>
+    <message>
+        <source>The database %1 can&apos;t be opened.</source>
+        <translation>Non se pode abrir a base de datos %1.</translation>
     </message>
 </context>
 <context>
