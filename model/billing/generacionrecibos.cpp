@@ -243,10 +243,8 @@ void GeneracionRecibos::deshacer()
 QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& alumnos, int anio)
 {
     GeneracionRecibos run(mes, anio);
-    if (!run.empezar()) {
-        Recibo::refreshModel();
+    if (!run.empezar())
         return {};
-    }
 
     QList<int> ids;
     for (Alumno* alumno : alumnos)
@@ -287,15 +285,12 @@ QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& a
     if (!ok) {
         qWarning() << "Recibo::generarRecibos: a bill could not be written; nothing of the run is kept";
         run.deshacer();
-        Recibo::refreshModel();
         return {};
     }
     if (!run.terminar()) {
         qWarning() << "Recibo::generarRecibos: the bills could not be committed";
-        Recibo::refreshModel();
         return {};
     }
-    Recibo::refreshModel();
     return {creados, modificados, sinCambios};
 }
 
@@ -315,10 +310,8 @@ int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes, int ani
     if (dados.isEmpty())
         return 0;
 
-    if (!run.empezar()) {
-        Recibo::refreshModel();
+    if (!run.empezar())
         return -1;
-    }
     run.construir(run.altasActivas(orden));
 
     int regenerados = 0;
@@ -329,17 +322,14 @@ int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes, int ani
         if (!run.sobrescribir(run.nuevo(idAlumno), dado)) {
             qWarning() << "Recibo::regenerarRecibos: a bill could not be written; nothing of the run is kept";
             run.deshacer();
-            Recibo::refreshModel();
-            return -1;
+                return -1;
         }
         ++regenerados;
         dados.remove(idAlumno);
     }
     if (!run.terminar()) {
         qWarning() << "Recibo::regenerarRecibos: the bills could not be committed";
-        Recibo::refreshModel();
         return -1;
     }
-    Recibo::refreshModel();
     return regenerados;
 }

@@ -157,11 +157,6 @@ double Recibo::importeAlta(Alta* alta)
     return alta->precioBase() - alta->precio();
 }
 
-void Recibo::refreshModel()
-{
-    ReciboTableModel::refreshInstance();
-}
-
 Recibo* Recibo::fromQuery(QSqlQuery& query)
 {
     auto* r = new Recibo(SinSerie{}, nullptr);

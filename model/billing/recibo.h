@@ -123,9 +123,6 @@ private:
     // The stored next number; -1 when it cannot be read.
     static int siguienteGuardado();
     static bool renumerarTrasEdicion();
-    // Used by the monthly generation; everything else relies on the Dao's
-    // change announcement.
-    static void refreshModel();
 
     QList<QVariant> rowValues() const;
     bool insertRow();
