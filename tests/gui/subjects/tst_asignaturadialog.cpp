@@ -7,6 +7,7 @@
 #include "guitest.h"
 #include "profesor.h"
 #include "scriptedprompter.h"
+#include "statusanswers.h"
 #include "selectprofesordialog.h"
 #include "testmain.h"
 #include "turnoasignatura.h"
@@ -21,44 +22,6 @@
 using namespace GuiTest;
 
 namespace {
-
-// Answers every status dialog that shows by pressing the next scripted
-// button; one that shows with nothing scripted is counted and closed.
-class StatusAnswers : public QObject
-{
-public:
-    StatusAnswers()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
-        m_timer.start(20);
-    }
-    void press(const char* button) { m_buttons << QString::fromLatin1(button); }
-    int shown() const { return m_shown; }
-    int unexpected() const { return m_unexpected; }
-
-private:
-    void poll()
-    {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* status = qobject_cast<AppStatusDialog*>(top);
-            if (!status || !status->isVisible() || m_seen.contains(status))
-                continue;
-            m_seen << status;
-            ++m_shown;
-            if (m_buttons.isEmpty()) {
-                ++m_unexpected;
-                status->reject();
-            } else {
-                click(*status, qPrintable(m_buttons.takeFirst()));
-            }
-        }
-    }
-    QTimer m_timer;
-    QStringList m_buttons;
-    QList<QPointer<AppStatusDialog>> m_seen;
-    int m_shown = 0;
-    int m_unexpected = 0;
-};
 
 QStringList rows(QTableWidget* table)
 {
