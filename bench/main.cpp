@@ -9,6 +9,7 @@
 #include "alumnotablemodel.h"
 #include "asignaturasalumnotablemodel.h"
 #include "benchreport.h"
+#include "billspagebench.h"
 #include "dao.h"
 #include "dbmanager.h"
 #include "estadoacademia.h"
@@ -20,6 +21,8 @@
 #include "recibo.h"
 #include "recibotablemodel.h"
 #include "sqlfloor.h"
+#include "studentspagebench.h"
+#include "timetablespagebench.h"
 #include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
@@ -246,7 +249,7 @@ int main(int argc, char** argv)
         integridad.samples << cronometra([&] { integro = dao->integrityCheck(); });
         abrir.sane = abrir.sane && integro;
         // The bills page shows the month's bills while it generates them.
-        Recibo::tableModel();
+        ReciboTableModel::instance();
 
         QList<int> resultado;
         generacion.samples << cronometra([&] { resultado = Recibo::generarRecibos(0, 0, {}); });
@@ -315,18 +318,18 @@ int main(int argc, char** argv)
         m.detail = QStringLiteral("%1 rows").arg(modelo->rowCount());
         m.sane = esperadas < 0 ? modelo->rowCount() > 0 : modelo->rowCount() == esperadas;
     };
-    AlumnoTableModel* alumnosModel = Alumno::getModel();
+    AlumnoTableModel* alumnosModel = AlumnoTableModel::instance();
     medirModelo(QStringLiteral("refresh student model"), alumnosModel, [&] { alumnosModel->refresh(); }, alumnos);
-    ProfesorTableModel* profesModel = Profesor::tableModel();
+    ProfesorTableModel* profesModel = ProfesorTableModel::instance();
     medirModelo(QStringLiteral("refresh teacher model"), profesModel, [&] { profesModel->refresh(); },
                 counts.profesores);
-    TurnoAsignaturaTableModel* turnosModel = TurnoAsignatura::getTableModel();
+    TurnoAsignaturaTableModel* turnosModel = TurnoAsignaturaTableModel::instance();
     medirModelo(QStringLiteral("refresh subject-shift model"), turnosModel, [&] { turnosModel->refresh(); },
                 counts.turnos);
-    TurnoCursoTableModel* turnosCursoModel = TurnoCurso::getTableModel();
+    TurnoCursoTableModel* turnosCursoModel = TurnoCursoTableModel::instance();
     medirModelo(QStringLiteral("refresh course-shift model"), turnosCursoModel, [&] { turnosCursoModel->refresh(); },
                 counts.turnosCurso);
-    ReciboTableModel* recibosModel = Recibo::tableModel();
+    ReciboTableModel* recibosModel = ReciboTableModel::instance();
     medirModelo(QStringLiteral("refresh bill model (this month)"), recibosModel, [&] { recibosModel->refresh(); },
                 alumnos);
     {
@@ -430,6 +433,10 @@ int main(int argc, char** argv)
         m.sane = cien.size() == std::min(100, alumnos) && paginas == cien.size();
         qDeleteAll(todos);
     }
+
+    medirPaginaAlumnos(report, runs);
+    billsPageBench(report, alumnos, runs, trabajo.path());
+    benchTimetablesPage(report, runs, trabajo.path());
 
     dao->close();
     if (parser.isSet(jsonOption))

@@ -3,20 +3,22 @@
 
 #include <QModelIndex>
 
-// Roles every table model of the program answers besides the display role.
-namespace ARole {
-// the entity id of the row, whatever the column
-constexpr int Id = Qt::UserRole + 1;
-// the raw value the column sorts by: a number, a date, or the display text
-constexpr int Sort = Qt::UserRole + 2;
-} // namespace ARole
-
 class QAbstractItemModel;
 class QObject;
 class QSortFilterProxyModel;
 
+// Roles every table model answers besides the display role.
+namespace ARole {
+// The id of the row's record, for any column.
+constexpr int Id = Qt::UserRole + 1;
+// The raw value of the cell (a number for money and counts, a date for dates),
+// so that sorting does not depend on how the cell is displayed.
+constexpr int Sort = Qt::UserRole + 2;
+}
+
 // The sorting and filtering proxy the list pages put before their models:
-// dynamic sorting, locale-aware, case-insensitive filter over every column.
+// dynamic sorting by ARole::Sort, locale-aware, case-insensitive filter over
+// every column.
 QSortFilterProxyModel* createFilterProxy(QAbstractItemModel* model, QObject* parent);
 
 // The index of the bottom source model behind any chain of proxies.

@@ -20,7 +20,7 @@
 namespace {
 TurnoAsignaturaTableModel* sharedModel()
 {
-    return TurnoAsignatura::getTableModel();
+    return TurnoAsignaturaTableModel::instance();
 }
 } // namespace
 
@@ -81,11 +81,7 @@ bool AsignaturasWidget::isValidState()
 
 QList<int> AsignaturasWidget::selectedIds() const
 {
-    QList<int> ids;
-    const QList<QModelIndex> rows = ListPage::selectedRows(ui->tbvAsignaturas);
-    for (const QModelIndex& row : rows)
-        ids.append(sharedModel()->getId(row));
-    return ids;
+    return ListPage::selectedIds(ui->tbvAsignaturas);
 }
 
 void AsignaturasWidget::showAsignaturaDialog()

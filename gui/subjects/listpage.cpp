@@ -42,4 +42,13 @@ QList<QModelIndex> selectedRows(const QTableView* view)
     return rows;
 }
 
+QList<int> selectedIds(const QTableView* view)
+{
+    QList<int> ids;
+    const QList<QModelIndex> rows = selectedRows(view);
+    for (const QModelIndex& row : rows)
+        ids.append(row.data(ARole::Id).toInt());
+    return ids;
+}
+
 } // namespace ListPage

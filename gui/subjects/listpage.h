@@ -33,6 +33,8 @@ QSortFilterProxyModel* setUp(QWidget* page, QAbstractItemModel* model, const Con
 
 // The selected rows (one index per row), in the order they were selected.
 QList<QModelIndex> selectedRows(const QTableView* view);
+// The entity ids of those rows.
+QList<int> selectedIds(const QTableView* view);
 
 } // namespace ListPage
 

@@ -24,7 +24,7 @@
 namespace {
 ProfesorTableModel* sharedModel()
 {
-    return Profesor::tableModel();
+    return ProfesorTableModel::instance();
 }
 
 QString resourceText(const QString& fileName)
@@ -107,11 +107,7 @@ bool ProfesoresWidget::isValidState()
 
 QList<int> ProfesoresWidget::selectedIds() const
 {
-    QList<int> ids;
-    const QList<QModelIndex> rows = ListPage::selectedRows(ui->tbvProfesores);
-    for (const QModelIndex& row : rows)
-        ids.append(sharedModel()->getId(row));
-    return ids;
+    return ListPage::selectedIds(ui->tbvProfesores);
 }
 
 int ProfesoresWidget::selectedId() const

@@ -80,6 +80,173 @@
     </message>
 </context>
 <context>
+    <name>AlumnoDialog</name>
+    <message>
+        <source>Student data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student name. (Mandatory field)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student surname. (Mandatory field)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DNI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student DNI. (Must be a correctly formatted DNI)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student address. (Not mandatory)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student city. (Not mandatory)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student province. (Not mandatory)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student postal code. (Not mandatory)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student email. (Must have e-mail format)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount applied to the student by default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student bank. (Not mandatory)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student bank address. (Not mandatory)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CCC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student bank account. (Must have bank account format)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fotografía</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Students&apos; phone numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student phones list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments about the student.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This student may have brothers in the database. Brothers found: &lt;ul&gt;%1&lt;/ul&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would you like to change the discount for this student?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The student could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been stored. Try again; if the error persists contact your provider.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student school. (Not mandatory)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AlumnoTableModel</name>
     <message>
         <source>Name</source>
@@ -127,6 +294,188 @@
     </message>
 </context>
 <context>
+    <name>AlumnosWidget</name>
+    <message>
+        <source>Students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter by name, surname, school...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show only active students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only ex-students</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show only students who left all their classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show all students in database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a new student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit selected student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show selected student&apos;s subjects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General withdraw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withdraw student from all his subjects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show timetable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the listing according to the filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save listing in different formats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose only one student and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must choose only one in order to edit it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must choose only one student.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 - %3, signed up on %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to withdraw %n student(s) selected from all their subjects?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+If you agree choose the date to withdraw from all subjects.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t withdraw from all subjects from the following students because assign date of any of them happens after the date chosen: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These sign-ups are still open:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student %1 has subjects assigned so if it is deleted bills won&apos;t be generated and student will be withdrawn from all courses. Subjects assigned:&lt;ul&gt;%2&lt;/ul&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would you like to delete the student anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error deleting student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error deleting student with id %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chosen students will be deleted permanently.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n chosen students?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Student list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>listado_alumnos</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AppStatusDialog</name>
     <message numerus="yes">
         <source>Omitted %n error(s)</source>
@@ -152,6 +501,241 @@
     </message>
     <message>
         <source>Error deleting relationship between subject and teacher.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AsignaturaAlumnoDialog</name>
+    <message>
+        <source>Sign up in subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject to sign up to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift in which to sign up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject base price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Applied discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount applied to this student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Final price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign up date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date when the student will start receiving classes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resign date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>When student will resign. (Not mandatory)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for indefinite period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No resign date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments about registration (special schedule, etc)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Associated shift has been erased: %1&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no subjects in the application.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>So the next step (subscribe a student to a subject) can not be done now.
+Please create at least a subject and a turn and then subscribe the student to the subject.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shift you are trying to sign up this student in has no sessions assigned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you sign up this student, the classroom capacity will be exceeded in %1. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Would you like to proceed anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign up and withdraw dates are incorrect. Check them and try again. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student has already been signed up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This information is NOT in the database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This classroom&apos;s capacity has been exceeded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsuccessful sign up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This student&apos;s register has not been UPDATED, because:  %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student couldn&apos;t be signed up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student couldn&apos;t be signed up because: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There has been an unexpected error. Try again, if the error persists contact your provider. </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AsignaturasAlumnoDialog</name>
+    <message>
+        <source>Subject list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;p&gt;&lt;b&gt;Student:&lt;/b&gt; %1, %2&lt;/p&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Current student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student subjects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign up in subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withdraw from subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close window and save changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - %2, signed up on %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it starts after today</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These sign-ups could not be withdrawn today:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are about to completely delete elements from db.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> Probably you would prefer to withdraw the student from the subjects.Are you sure you really want to delete these elements?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These sign-ups could not be deleted:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -617,6 +1201,21 @@ A name can&apos;t contain &quot;/&quot;, &quot;\&quot;, &quot;..&quot; or &quot;
     </message>
 </context>
 <context>
+    <name>DateSelectDialog</name>
+    <message>
+        <source>Select date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the date when you want to withdraw students from courses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected date</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ErrorDialog</name>
     <message>
         <source>Error list</source>
@@ -914,6 +1513,109 @@ The database took them back.</source>
     </message>
 </context>
 <context>
+    <name>ReciboDialog</name>
+    <message>
+        <source>Bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bill number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bill expedition date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bill amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bill discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To pay in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account where to pay the money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check if bill has been paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Concept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payer name and address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check if you want to edit the bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edition allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect amount paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The paid amount can&apos;t exceed the total bill amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to make bill update. Check no bills with the same bill number exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReciboTableModel</name>
     <message>
         <source>Number</source>
@@ -953,6 +1655,250 @@ The database took them back.</source>
     </message>
     <message>
         <source>Surname</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecibosWidget</name>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only not paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Print selected bill&lt;span style=&quot; font-weight:600;&quot;&gt; or current month&apos;s if there is none selected&lt;/span&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print bills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate bills for current month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit selected bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regenerate selected bills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Economic summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get economic summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate unpaid list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate unpaid bills document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print bill listing that matches current filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export listing in different formats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are bills already generated for this month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As well as creating nonexistent bills , Do you want to overwrite selected ones?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only bills with no manual changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All bills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t overwrite. Just generate new ones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generating the bills of the month...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bills could not be generated; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bills created.
+%2 bills modified.
+%3 bills unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This tool will regenerate selected filters, overwriting all their data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to go on?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regenerating the selected bills...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bills could not be regenerated; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bills regenerated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select just one bill in order to edit it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select just one bill and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected bills will be permanently deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected bill(s)?</source>
+        <translation>
+            <numerusform>Are you sure you want to delete the %n selected bill?</numerusform>
+            <numerusform>Are you sure you want to delete the %n selected bills?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error deleting bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal error deleting some bills in selected list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preparing the bills for printing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In which language do you want to get the unpaid document?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Galician</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preparing the unpaid bill letters...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to get economic summary in excel format or do you want to preview it in screen and be able to print it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview and print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The economic summary workbook could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel (*.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bill listing</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -18,8 +18,8 @@ private slots:
         QTest::addColumn<QString>("name");
         for (const char* name : {"subject_add.svg", "subject_edit.svg", "subject_del.svg", "teacher_add.svg",
                                  "teacher_edit.svg", "teacher_delete.svg", "teacher_listado.svg",
-                                 "student_listado.svg", "timetables.svg", "edit-clear.svg", "printer.png",
-                                 "media-floppy.png", "list-add.svg", "list-remove.svg"})
+                                 "student_listado.svg", "timetables.svg", "edit-clear.svg", "printer.svg",
+                                 "media-floppy.svg", "list-add.svg", "list-remove.svg"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void namedIconsLoad()
