@@ -115,7 +115,7 @@ bool ProfesorDialog::confirmHiddenPayLoss()
         return true;
     const QMessageBox::StandardButton answer = APrompter::instance()->message(
         QMessageBox::Question, QCoreApplication::applicationName(),
-        tr("Saving will set pay rates to 0", nullptr, int(perdidos.size())),
+        tr("Saving will set pay rates to 0"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
         tr("The academy's billing options no longer offer these pay kinds, but this teacher has them "
            "stored:\n%1\nDo you want to save the teacher with them set to 0?")
