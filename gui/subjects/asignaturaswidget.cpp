@@ -66,17 +66,9 @@ bool AsignaturasWidget::hasPendingDeletion() const
     return m_session->isOpen();
 }
 
-bool AsignaturasWidget::settlePending()
-{
-    if (!m_session->isOpen())
-        return true;
-    m_session->finish(false);
-    return !m_session->isOpen();
-}
-
 bool AsignaturasWidget::isValidState()
 {
-    return settlePending();
+    return ListPage::settlePending(m_session);
 }
 
 QList<int> AsignaturasWidget::selectedIds() const
@@ -86,7 +78,7 @@ QList<int> AsignaturasWidget::selectedIds() const
 
 void AsignaturasWidget::showAsignaturaDialog()
 {
-    if (!settlePending())
+    if (!ListPage::settlePending(m_session))
         return;
     auto* dialog = new AsignaturaDialog(this);
     dialog->exec();
@@ -95,7 +87,7 @@ void AsignaturasWidget::showAsignaturaDialog()
 void AsignaturasWidget::updateAsignatura()
 {
     const QList<int> ids = selectedIds();
-    if (ids.isEmpty() || !settlePending())
+    if (ids.isEmpty() || !ListPage::settlePending(m_session))
         return;
     if (ids.size() > 1) {
         APrompter::instance()->message(QMessageBox::Warning, QCoreApplication::applicationName(),
@@ -129,7 +121,7 @@ bool AsignaturasWidget::removeAll(const QList<int>& ids)
 void AsignaturasWidget::deleteAsignatura()
 {
     const QList<int> ids = selectedIds();
-    if (ids.isEmpty() || !settlePending())
+    if (ids.isEmpty() || !ListPage::settlePending(m_session))
         return;
     const QMessageBox::StandardButton answer = APrompter::instance()->message(
         QMessageBox::Question, QCoreApplication::applicationName(),

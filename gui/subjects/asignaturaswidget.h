@@ -36,9 +36,6 @@ public slots:
     void printLis();
 
 private:
-    // A deletion left open ("Fix manually") is finished before anything else
-    // happens; false when it is still pending.
-    bool settlePending();
     QList<int> selectedIds() const;
     bool removeAll(const QList<int>& ids);
 

@@ -1,5 +1,6 @@
 #include "listpage.h"
 
+#include "pagesession.h"
 #include "proxyhelpers.h"
 
 #include <QAction>
@@ -57,6 +58,13 @@ QList<int> selectedIds(const QTableView* view)
     for (const QModelIndex& row : rows)
         ids.append(row.data(ARole::Id).toInt());
     return ids;
+}
+
+bool settlePending(PageSession* session)
+{
+    if (session->isOpen())
+        session->finish(false);
+    return !session->isOpen();
 }
 
 } // namespace ListPage

@@ -3,6 +3,7 @@
 
 #include <QList>
 
+class PageSession;
 class QAbstractButton;
 class QAbstractItemModel;
 class QAction;
@@ -35,6 +36,10 @@ QSortFilterProxyModel* setUp(QWidget* page, QAbstractItemModel* model, const Con
 QList<QModelIndex> selectedRows(const QTableView* view);
 // The entity ids of those rows.
 QList<int> selectedIds(const QTableView* view);
+
+// A deletion the user left pending ("Fix manually", or the status dialog
+// closed) is put to him again; true when nothing is pending any more.
+bool settlePending(PageSession* session);
 
 } // namespace ListPage
 

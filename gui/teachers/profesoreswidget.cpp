@@ -92,17 +92,9 @@ bool ProfesoresWidget::hasPendingDeletion() const
     return m_session->isOpen();
 }
 
-bool ProfesoresWidget::settlePending()
-{
-    if (!m_session->isOpen())
-        return true;
-    m_session->finish(false);
-    return !m_session->isOpen();
-}
-
 bool ProfesoresWidget::isValidState()
 {
-    return settlePending();
+    return ListPage::settlePending(m_session);
 }
 
 QList<int> ProfesoresWidget::selectedIds() const
@@ -116,9 +108,18 @@ int ProfesoresWidget::selectedId() const
     return ids.size() == 1 ? ids.first() : 0;
 }
 
+std::unique_ptr<Profesor> ProfesoresWidget::selectedProfesor() const
+{
+    const int id = selectedId();
+    std::unique_ptr<Profesor> profesor(id > 0 ? Profesor::getFromDB(id) : nullptr);
+    if (!profesor)
+        qDebug() << "No teacher selected";
+    return profesor;
+}
+
 void ProfesoresWidget::showProfesorDialog()
 {
-    if (!settlePending())
+    if (!ListPage::settlePending(m_session))
         return;
     auto* dialog = new ProfesorDialog(this, 0);
     dialog->exec();
@@ -133,7 +134,7 @@ void ProfesoresWidget::showEditProfesorDialog()
                                        QMessageBox::NoButton, tr("Select only one teacher and try again"));
         return;
     }
-    if (!settlePending())
+    if (!ListPage::settlePending(m_session))
         return;
     auto* dialog = new ProfesorDialog(this, id);
     dialog->exec();
@@ -160,7 +161,7 @@ void ProfesoresWidget::deleteProfesorConfirm()
 {
     qDebug() << "Ini- Eliminar profesor";
     const QList<int> ids = selectedIds();
-    if (ids.isEmpty() || !settlePending())
+    if (ids.isEmpty() || !ListPage::settlePending(m_session))
         return;
     const QMessageBox::StandardButton answer = APrompter::instance()->message(
         QMessageBox::Question, QString(), tr("Selected teachers will be permanently deleted"),
@@ -176,13 +177,9 @@ void ProfesoresWidget::deleteProfesorConfirm()
 
 void ProfesoresWidget::verHorarioProfe()
 {
-    const int id = selectedId();
-    std::unique_ptr<Profesor> profesor(id > 0 ? Profesor::getFromDB(id) : nullptr);
-    if (!profesor) {
-        qDebug() << "No teacher selected";
-        return;
-    }
-    emit cambiaAHorarioProfe(profesor->id());
+    const std::unique_ptr<Profesor> profesor = selectedProfesor();
+    if (profesor)
+        emit cambiaAHorarioProfe(profesor->id());
 }
 
 void ProfesoresWidget::printList()
@@ -198,24 +195,18 @@ void ProfesoresWidget::saveListAs()
 void ProfesoresWidget::obtenerListadoAlumnos()
 {
     qDebug() << "Retrieving listadoAlumnos";
-    const int id = selectedId();
-    std::unique_ptr<Profesor> profesor(id > 0 ? Profesor::getFromDB(id) : nullptr);
-    if (!profesor) {
-        qDebug() << "No teacher selected";
+    const std::unique_ptr<Profesor> profesor = selectedProfesor();
+    if (!profesor)
         return;
-    }
     preview({profesor->listadoAlumnos(QDate(), QDate())});
 }
 
 void ProfesoresWidget::obtenerLiquidacion()
 {
     qDebug() << "Retrieving liquidation";
-    const int id = selectedId();
-    std::unique_ptr<Profesor> profesor(id > 0 ? Profesor::getFromDB(id) : nullptr);
-    if (!profesor) {
-        qDebug() << "No teacher selected";
+    const std::unique_ptr<Profesor> profesor = selectedProfesor();
+    if (!profesor)
         return;
-    }
     bool ingresosLeidos = true;
     const QList<Listado*> listados = profesor->liquidacion(QDate(), QDate(), &ingresosLeidos);
     if (!ingresosLeidos)

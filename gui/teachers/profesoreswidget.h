@@ -5,7 +5,10 @@
 
 #include <QList>
 
+#include <memory>
+
 class Listado;
+class Profesor;
 class PageSession;
 class QSortFilterProxyModel;
 
@@ -44,10 +47,11 @@ public slots:
     void verHorarioProfe();
 
 private:
-    bool settlePending();
     QList<int> selectedIds() const;
     // The one selected teacher, or 0.
     int selectedId() const;
+    // That teacher loaded; null (and a trace) unless exactly one is selected.
+    std::unique_ptr<Profesor> selectedProfesor() const;
     void removeAll(const QList<int>& ids);
     // Previews the listings as one document and deletes them.
     void preview(const QList<Listado*>& listados);

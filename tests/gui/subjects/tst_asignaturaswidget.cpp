@@ -6,6 +6,7 @@
 #include "dao.h"
 #include "guitest.h"
 #include "pageharness.h"
+#include "sectiontests.h"
 #include "statusanswers.h"
 #include "testmain.h"
 #include "turnoasignatura.h"
@@ -15,21 +16,13 @@
 #include <QAction>
 #include <QLineEdit>
 
+using SectionTests::action;
+
 namespace {
-
-QAction* action(QWidget& page, const char* name)
-{
-    return GuiTest::child<QAction>(page, name);
-}
-
 int shifts(const QList<int>& ids)
 {
-    int n = 0;
-    for (int id : ids)
-        n += academy::count("SELECT count(*) FROM turnoasignatura WHERE id = ?", {id});
-    return n;
+    return SectionTests::stored("turnoasignatura", ids);
 }
-
 } // namespace
 
 class TestAsignaturasWidget : public QObject
@@ -47,6 +40,19 @@ class TestAsignaturasWidget : public QObject
         const int aula = academy::aula("Aula 9", 30);
         QVERIFY(academy::sesion(fisicaManana, aula, a.profesora, 5, 10) > 0);
         QVERIFY(academy::sesion(fisicaNoche, aula, 0, 5, 10) > 0);
+    }
+
+    // The afternoon shift deleted and the status dialog closed: the deletion
+    // waits in the open transaction.
+    void leaveDeletionPending(AsignaturasWidget& page, PageHarness& h, StatusAnswers& status)
+    {
+        addOverlap();
+        QVERIFY(h.selectIds("tbvAsignaturas", {a.turnoTarde}));
+        h.answerNext("Selected shifts will be permanently deleted", QMessageBox::Yes);
+        h.answerNext("The selected shift has assigned sessions", QMessageBox::Ok);
+        status.close();
+        QVERIFY(h.trigger("actionEliminar_asignatura"));
+        QVERIFY(page.hasPendingDeletion());
     }
 
 private slots:
@@ -186,16 +192,10 @@ private slots:
     // again before it is left and before its next action.
     void pendingDeletionIsAskedAgain()
     {
-        addOverlap();
         AsignaturasWidget page;
         PageHarness h(&page);
         StatusAnswers status;
-        QVERIFY(h.selectIds("tbvAsignaturas", {a.turnoTarde}));
-        h.answerNext("Selected shifts will be permanently deleted", QMessageBox::Yes);
-        h.answerNext("The selected shift has assigned sessions", QMessageBox::Ok);
-        status.close();
-        QVERIFY(h.trigger("actionEliminar_asignatura"));
-        QVERIFY(page.hasPendingDeletion());
+        leaveDeletionPending(page, h, status);
         QVERIFY(Dao::getInstance()->inTransaction());
         QCOMPARE(shifts({a.turnoTarde}), 0);
 
@@ -217,17 +217,11 @@ private slots:
 
     void pendingDeletionGoesWithThePageUncommitted()
     {
-        addOverlap();
         {
             AsignaturasWidget page;
             PageHarness h(&page);
             StatusAnswers status;
-            QVERIFY(h.selectIds("tbvAsignaturas", {a.turnoTarde}));
-            h.answerNext("Selected shifts will be permanently deleted", QMessageBox::Yes);
-            h.answerNext("The selected shift has assigned sessions", QMessageBox::Ok);
-            status.close();
-            QVERIFY(h.trigger("actionEliminar_asignatura"));
-            QVERIFY(page.hasPendingDeletion());
+            leaveDeletionPending(page, h, status);
         }
         QVERIFY(!Dao::getInstance()->inTransaction());
         QCOMPARE(shifts({a.turnoTarde}), 1);

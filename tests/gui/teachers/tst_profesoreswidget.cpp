@@ -5,6 +5,7 @@
 #include "guitest.h"
 #include "outputfiles.h"
 #include "pageharness.h"
+#include "sectiontests.h"
 #include "statusanswers.h"
 #include "profesor.h"
 #include "profesordialog.h"
@@ -20,19 +21,13 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
-namespace {
+using SectionTests::action;
 
-QAction* action(QWidget& page, const char* name)
-{
-    return GuiTest::child<QAction>(page, name);
-}
+namespace {
 
 int teachers(const QList<int>& ids)
 {
-    int n = 0;
-    for (int id : ids)
-        n += academy::count("SELECT count(*) FROM profesor WHERE id = ?", {id});
-    return n;
+    return SectionTests::stored("profesor", ids);
 }
 
 // Prints what the next print preview shows into a PDF and closes it.
