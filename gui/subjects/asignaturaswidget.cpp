@@ -51,6 +51,9 @@ AsignaturasWidget::AsignaturasWidget(QWidget* parent, Qt::WindowFlags f)
 
 AsignaturasWidget::~AsignaturasWidget()
 {
+    // A deletion still pending is rolled back now, while the page can still
+    // follow the reloaded list; it is never committed on the way out.
+    delete m_session;
     delete ui;
 }
 

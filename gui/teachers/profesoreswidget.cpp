@@ -71,6 +71,9 @@ ProfesoresWidget::ProfesoresWidget(QWidget* parent, Qt::WindowFlags f)
 
 ProfesoresWidget::~ProfesoresWidget()
 {
+    // A deletion still pending is rolled back now, while the page can still
+    // follow the reloaded list; it is never committed on the way out.
+    delete m_session;
     delete ui;
 }
 

@@ -186,6 +186,22 @@ private slots:
         QCOMPARE(teachers({a.profesora}), 0);
     }
 
+    void pendingDeletionGoesWithThePageUncommitted()
+    {
+        {
+            ProfesoresWidget page;
+            PageHarness h(&page);
+            StatusAnswers status;
+            QVERIFY(h.selectIds("tbvProfesores", {a.profesora}));
+            h.answerNext("Selected teachers will be permanently deleted", QMessageBox::Yes);
+            status.press("btnAccept");
+            QVERIFY(h.trigger("actionEliminar_profesor"));
+            QVERIFY(page.hasPendingDeletion());
+        }
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        QCOMPARE(teachers({a.profesora}), 1);
+    }
+
     void settlementPreviewHasEveryPayKind()
     {
         std::unique_ptr<Profesor> ana(Profesor::getFromDB(a.profesora));
