@@ -10,6 +10,7 @@
 #include "asignaturasalumnotablemodel.h"
 #include "benchreport.h"
 #include "billspagebench.h"
+#include "coursespagebench.h"
 #include "dao.h"
 #include "dbmanager.h"
 #include "estadoacademia.h"
@@ -439,6 +440,7 @@ int main(int argc, char** argv)
     billsPageBench(report, alumnos, runs, trabajo.path());
     benchTimetablesPage(report, runs, trabajo.path());
     benchSubjectsAndTeachersPages(report, runs);
+    medirPaginaCursos(report, runs, trabajo.path());
 
     dao->close();
     if (parser.isSet(jsonOption))
