@@ -9,6 +9,7 @@
 #include "asaveashelper.h"
 #include "asignaturasalumnodialog.h"
 #include "dateselectdialog.h"
+#include "columntitles.h"
 #include "proxyhelpers.h"
 
 #include <QApplication>
@@ -36,6 +37,7 @@ AlumnosWidget::AlumnosWidget(QWidget* parent, Qt::WindowFlags f)
     ui->setupUi(this);
     ui->tbvAlumnos->setModel(m_proxy);
     ui->tbvAlumnos->setSortingEnabled(true);
+    fitColumnsToTitles(ui->tbvAlumnos);
     const QList<QAction*> pageActions = {ui->actionNuevo_alumno,      ui->actionEditar_alumno,
                                          ui->actionAsignaturas_alumno, ui->actionEliminar_alumno,
                                          ui->actionDrop_asignaturas,  ui->actionVerHorario};
