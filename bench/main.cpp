@@ -9,6 +9,7 @@
 #include "alumnotablemodel.h"
 #include "asignaturasalumnotablemodel.h"
 #include "benchreport.h"
+#include "billspagebench.h"
 #include "dao.h"
 #include "dbmanager.h"
 #include "estadoacademia.h"
@@ -21,6 +22,7 @@
 #include "recibotablemodel.h"
 #include "sqlfloor.h"
 #include "studentspagebench.h"
+#include "timetablespagebench.h"
 #include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
@@ -433,6 +435,8 @@ int main(int argc, char** argv)
     }
 
     medirPaginaAlumnos(report, runs);
+    billsPageBench(report, alumnos, runs, trabajo.path());
+    benchTimetablesPage(report, runs, trabajo.path());
 
     dao->close();
     if (parser.isSet(jsonOption))

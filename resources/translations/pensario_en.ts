@@ -1513,6 +1513,109 @@ The database took them back.</source>
     </message>
 </context>
 <context>
+    <name>ReciboDialog</name>
+    <message>
+        <source>Bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bill number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bill expedition date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bill amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bill discount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To pay in:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account where to pay the money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check if bill has been paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Concept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payer name and address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check if you want to edit the bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edition allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incorrect amount paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The paid amount can&apos;t exceed the total bill amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to make bill update. Check no bills with the same bill number exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReciboTableModel</name>
     <message>
         <source>Number</source>
@@ -1552,6 +1655,250 @@ The database took them back.</source>
     </message>
     <message>
         <source>Surname</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RecibosWidget</name>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only not paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Print selected bill&lt;span style=&quot; font-weight:600;&quot;&gt; or current month&apos;s if there is none selected&lt;/span&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print bills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate bills for current month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit selected bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regenerate selected bills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Economic summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get economic summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate unpaid list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generate unpaid bills document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print bill listing that matches current filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export listing in different formats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are bills already generated for this month.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As well as creating nonexistent bills , Do you want to overwrite selected ones?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only bills with no manual changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All bills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t overwrite. Just generate new ones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generating the bills of the month...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bills could not be generated; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bills created.
+%2 bills modified.
+%3 bills unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This tool will regenerate selected filters, overwriting all their data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to go on?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Regenerating the selected bills...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bills could not be regenerated; nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bills regenerated.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must select just one bill in order to edit it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select just one bill and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected bills will be permanently deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected bill(s)?</source>
+        <translation>
+            <numerusform>Are you sure you want to delete the %n selected bill?</numerusform>
+            <numerusform>Are you sure you want to delete the %n selected bills?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error deleting bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal error deleting some bills in selected list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preparing the bills for printing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In which language do you want to get the unpaid document?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Galician</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preparing the unpaid bill letters...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to get economic summary in excel format or do you want to preview it in screen and be able to print it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview and print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The economic summary workbook could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Excel (*.xlsx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bill listing</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1519,6 +1519,109 @@ La base de datos los ha deshecho.</translation>
     </message>
 </context>
 <context>
+    <name>ReciboDialog</name>
+    <message>
+        <source>Bill</source>
+        <translation>Recibo</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Bill number</source>
+        <translation>Número de recibo</translation>
+    </message>
+    <message>
+        <source>Edit number</source>
+        <translation>Editar número</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Bill expedition date</source>
+        <translation>Fecha de expedición del recibo</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Bill amount</source>
+        <translation>Importe del recibo</translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation>€</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Descuento</translation>
+    </message>
+    <message>
+        <source>Bill discount</source>
+        <translation>Descuento del recibo</translation>
+    </message>
+    <message>
+        <source>To pay in:</source>
+        <translation>Pagadero en:</translation>
+    </message>
+    <message>
+        <source>Account where to pay the money</source>
+        <translation>Cuenta en la que pagar el importe</translation>
+    </message>
+    <message>
+        <source>Paid amount</source>
+        <translation>Importe pagado</translation>
+    </message>
+    <message>
+        <source>Amount paid</source>
+        <translation>Importe pagado</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Pagado</translation>
+    </message>
+    <message>
+        <source>Check if bill has been paid</source>
+        <translation>Marque si el recibo está pagado</translation>
+    </message>
+    <message>
+        <source>Concept</source>
+        <translation>Concepto</translation>
+    </message>
+    <message>
+        <source>Payer name and address</source>
+        <translation>Nombre y domicilio del pagador</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Check if you want to edit the bill</source>
+        <translation>Marque si quiere editar el recibo</translation>
+    </message>
+    <message>
+        <source>Edition allowed</source>
+        <translation>Permitir edición</translation>
+    </message>
+    <message>
+        <source>Incorrect amount paid</source>
+        <translation>Importe pagado incorrecto</translation>
+    </message>
+    <message>
+        <source>The paid amount can&apos;t exceed the total bill amount</source>
+        <translation>El importe pagado no puede superar el importe total del recibo</translation>
+    </message>
+    <message>
+        <source>It has been impossible to make bill update. Check no bills with the same bill number exist</source>
+        <translation>No ha sido posible actualizar el recibo. Compruebe que no existen recibos con el mismo número</translation>
+    </message>
+</context>
+<context>
     <name>ReciboTableModel</name>
     <message>
         <source>Number</source>
@@ -1559,6 +1662,252 @@ La base de datos los ha deshecho.</translation>
     <message>
         <source>Surname</source>
         <translation>Apellidos</translation>
+    </message>
+</context>
+<context>
+    <name>RecibosWidget</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Date from</source>
+        <translation>Fecha desde</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>hasta</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostrar:</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Only paid</source>
+        <translation>Solo pagados</translation>
+    </message>
+    <message>
+        <source>Only not paid</source>
+        <translation>Solo no pagados</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listado</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Print selected bill&lt;span style=&quot; font-weight:600;&quot;&gt; or current month&apos;s if there is none selected&lt;/span&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Imprimir el recibo seleccionado&lt;span style=&quot; font-weight:600;&quot;&gt; o los del mes actual si no hay ninguno seleccionado&lt;/span&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Print bills</source>
+        <translation>Imprimir recibos</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generar</translation>
+    </message>
+    <message>
+        <source>Generate bills for current month</source>
+        <translation>Generar los recibos del mes actual</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected bill</source>
+        <translation>Editar el recibo seleccionado</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete selected bill</source>
+        <translation>Eliminar el recibo seleccionado</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Regenerar</translation>
+    </message>
+    <message>
+        <source>Regenerate selected bills</source>
+        <translation>Regenerar los recibos seleccionados</translation>
+    </message>
+    <message>
+        <source>Economic summary</source>
+        <translation>Resumen económico</translation>
+    </message>
+    <message>
+        <source>Get economic summary</source>
+        <translation>Obtener el resumen económico</translation>
+    </message>
+    <message>
+        <source>Generate unpaid list</source>
+        <translation>Generar escrito de impagos</translation>
+    </message>
+    <message>
+        <source>Generate unpaid bills document</source>
+        <translation>Generar el escrito de recibos impagados</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listado</translation>
+    </message>
+    <message>
+        <source>Print bill listing that matches current filters</source>
+        <translation>Imprimir el listado de recibos que cumplen los filtros actuales</translation>
+    </message>
+    <message>
+        <source>Export listing in different formats</source>
+        <translation>Exportar el listado en distintos formatos</translation>
+    </message>
+    <message>
+        <source>There are bills already generated for this month.</source>
+        <translation>Ya hay recibos generados para este mes.</translation>
+    </message>
+    <message>
+        <source>As well as creating nonexistent bills , Do you want to overwrite selected ones?</source>
+        <translation>Además de crear los recibos que no existen , ¿quiere sobrescribir los seleccionados?</translation>
+    </message>
+    <message>
+        <source>Only bills with no manual changes</source>
+        <translation>Solo los recibos sin cambios manuales</translation>
+    </message>
+    <message>
+        <source>All bills</source>
+        <translation>Todos los recibos</translation>
+    </message>
+    <message>
+        <source>Don&apos;t overwrite. Just generate new ones</source>
+        <translation>No sobrescribir. Solo generar los nuevos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Generating the bills of the month...</source>
+        <translation>Generando los recibos del mes...</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>The bills could not be generated; nothing was changed.</source>
+        <translation>No se pudieron generar los recibos; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 bills created.
+%2 bills modified.
+%3 bills unchanged.</source>
+        <translation>%1 recibos creados.
+%2 recibos modificados.
+%3 recibos sin cambios.</translation>
+    </message>
+    <message>
+        <source>This tool will regenerate selected filters, overwriting all their data.</source>
+        <translation>Esta herramienta regenerará los filtros seleccionados, sobrescribiendo todos sus datos.</translation>
+    </message>
+    <message>
+        <source>Do you want to go on?</source>
+        <translation>¿Quiere continuar?</translation>
+    </message>
+    <message>
+        <source>Regenerating the selected bills...</source>
+        <translation>Regenerando los recibos seleccionados...</translation>
+    </message>
+    <message>
+        <source>The bills could not be regenerated; nothing was changed.</source>
+        <translation>No se pudieron regenerar los recibos; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 bills regenerated.</source>
+        <translation>%1 recibos regenerados.</translation>
+    </message>
+    <message>
+        <source>You must select just one bill in order to edit it.</source>
+        <translation>Debe seleccionar un solo recibo para editarlo.</translation>
+    </message>
+    <message>
+        <source>Select just one bill and try again.</source>
+        <translation>Seleccione un solo recibo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Selected bills will be permanently deleted</source>
+        <translation>Los recibos seleccionados se eliminarán definitivamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected bill(s)?</source>
+        <translation>
+            <numerusform>¿Seguro que quiere eliminar el recibo seleccionado?</numerusform>
+            <numerusform>¿Seguro que quiere eliminar los %n recibos seleccionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error deleting bill</source>
+        <translation>Error al eliminar el recibo</translation>
+    </message>
+    <message>
+        <source>Internal error deleting some bills in selected list.</source>
+        <translation>Error interno al eliminar algunos recibos de la lista seleccionada.</translation>
+    </message>
+    <message>
+        <source>Preparing the bills for printing...</source>
+        <translation>Preparando los recibos para imprimir...</translation>
+    </message>
+    <message>
+        <source>In which language do you want to get the unpaid document?</source>
+        <translation>¿En qué idioma quiere obtener el escrito de impagos?</translation>
+    </message>
+    <message>
+        <source>Galician</source>
+        <translation>Gallego</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Castellano</translation>
+    </message>
+    <message>
+        <source>Preparing the unpaid bill letters...</source>
+        <translation>Preparando los escritos de impagos...</translation>
+    </message>
+    <message>
+        <source>Do you want to get economic summary in excel format or do you want to preview it in screen and be able to print it?</source>
+        <translation>¿Quiere obtener el resumen económico en formato Excel o prefiere verlo en pantalla y poder imprimirlo?</translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation>Excel</translation>
+    </message>
+    <message>
+        <source>Preview and print</source>
+        <translation>Vista previa e imprimir</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>The economic summary workbook could not be written.</source>
+        <translation>No se pudo escribir el libro del resumen económico.</translation>
+    </message>
+    <message>
+        <source>Excel (*.xlsx)</source>
+        <translation>Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>No se pudo guardar el informe como %1.</translation>
+    </message>
+    <message>
+        <source>Bill listing</source>
+        <translation>Listado de recibos</translation>
     </message>
 </context>
 <context>

@@ -1519,6 +1519,109 @@ A base de datos desfíxoos.</translation>
     </message>
 </context>
 <context>
+    <name>ReciboDialog</name>
+    <message>
+        <source>Bill</source>
+        <translation>Recibo</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Bill number</source>
+        <translation>Número de recibo</translation>
+    </message>
+    <message>
+        <source>Edit number</source>
+        <translation>Editar número</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Bill expedition date</source>
+        <translation>Data de expedición do recibo</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Bill amount</source>
+        <translation>Importe do recibo</translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation>€</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Desconto</translation>
+    </message>
+    <message>
+        <source>Bill discount</source>
+        <translation>Desconto do recibo</translation>
+    </message>
+    <message>
+        <source>To pay in:</source>
+        <translation>Pagadoiro en:</translation>
+    </message>
+    <message>
+        <source>Account where to pay the money</source>
+        <translation>Conta na que pagar o importe</translation>
+    </message>
+    <message>
+        <source>Paid amount</source>
+        <translation>Importe pagado</translation>
+    </message>
+    <message>
+        <source>Amount paid</source>
+        <translation>Importe pagado</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Pagado</translation>
+    </message>
+    <message>
+        <source>Check if bill has been paid</source>
+        <translation>Marque se o recibo está pagado</translation>
+    </message>
+    <message>
+        <source>Concept</source>
+        <translation>Concepto</translation>
+    </message>
+    <message>
+        <source>Payer name and address</source>
+        <translation>Nome e enderezo do pagador</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Check if you want to edit the bill</source>
+        <translation>Marque se quere editar o recibo</translation>
+    </message>
+    <message>
+        <source>Edition allowed</source>
+        <translation>Permitir edición</translation>
+    </message>
+    <message>
+        <source>Incorrect amount paid</source>
+        <translation>Importe pagado incorrecto</translation>
+    </message>
+    <message>
+        <source>The paid amount can&apos;t exceed the total bill amount</source>
+        <translation>O importe pagado non pode superar o importe total do recibo</translation>
+    </message>
+    <message>
+        <source>It has been impossible to make bill update. Check no bills with the same bill number exist</source>
+        <translation>Non foi posible actualizar o recibo. Comprobe que non existen recibos co mesmo número</translation>
+    </message>
+</context>
+<context>
     <name>ReciboTableModel</name>
     <message>
         <source>Number</source>
@@ -1559,6 +1662,252 @@ A base de datos desfíxoos.</translation>
     <message>
         <source>Surname</source>
         <translation>Apelidos</translation>
+    </message>
+</context>
+<context>
+    <name>RecibosWidget</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Date from</source>
+        <translation>Data desde</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>ata</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Amosar:</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Only paid</source>
+        <translation>Só pagados</translation>
+    </message>
+    <message>
+        <source>Only not paid</source>
+        <translation>Só non pagados</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listaxe</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Print selected bill&lt;span style=&quot; font-weight:600;&quot;&gt; or current month&apos;s if there is none selected&lt;/span&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Imprimir o recibo seleccionado&lt;span style=&quot; font-weight:600;&quot;&gt; ou os do mes actual se non hai ningún seleccionado&lt;/span&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Print bills</source>
+        <translation>Imprimir recibos</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Xerar</translation>
+    </message>
+    <message>
+        <source>Generate bills for current month</source>
+        <translation>Xerar os recibos do mes actual</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected bill</source>
+        <translation>Editar o recibo seleccionado</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete selected bill</source>
+        <translation>Eliminar o recibo seleccionado</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Rexenerar</translation>
+    </message>
+    <message>
+        <source>Regenerate selected bills</source>
+        <translation>Rexenerar os recibos seleccionados</translation>
+    </message>
+    <message>
+        <source>Economic summary</source>
+        <translation>Resumo económico</translation>
+    </message>
+    <message>
+        <source>Get economic summary</source>
+        <translation>Obter o resumo económico</translation>
+    </message>
+    <message>
+        <source>Generate unpaid list</source>
+        <translation>Xerar escrito de impagos</translation>
+    </message>
+    <message>
+        <source>Generate unpaid bills document</source>
+        <translation>Xerar o escrito de recibos impagados</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listaxe</translation>
+    </message>
+    <message>
+        <source>Print bill listing that matches current filters</source>
+        <translation>Imprimir a listaxe de recibos que cumpren os filtros actuais</translation>
+    </message>
+    <message>
+        <source>Export listing in different formats</source>
+        <translation>Exportar a listaxe en distintos formatos</translation>
+    </message>
+    <message>
+        <source>There are bills already generated for this month.</source>
+        <translation>Xa hai recibos xerados para este mes.</translation>
+    </message>
+    <message>
+        <source>As well as creating nonexistent bills , Do you want to overwrite selected ones?</source>
+        <translation>Ademais de crear os recibos que non existen , quere sobrescribir os seleccionados?</translation>
+    </message>
+    <message>
+        <source>Only bills with no manual changes</source>
+        <translation>Só os recibos sen cambios manuais</translation>
+    </message>
+    <message>
+        <source>All bills</source>
+        <translation>Todos os recibos</translation>
+    </message>
+    <message>
+        <source>Don&apos;t overwrite. Just generate new ones</source>
+        <translation>Non sobrescribir. Só xerar os novos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Generating the bills of the month...</source>
+        <translation>Xerando os recibos do mes...</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>The bills could not be generated; nothing was changed.</source>
+        <translation>Non se puideron xerar os recibos; non se cambiou nada.</translation>
+    </message>
+    <message>
+        <source>%1 bills created.
+%2 bills modified.
+%3 bills unchanged.</source>
+        <translation>%1 recibos creados.
+%2 recibos modificados.
+%3 recibos sen cambios.</translation>
+    </message>
+    <message>
+        <source>This tool will regenerate selected filters, overwriting all their data.</source>
+        <translation>Esta ferramenta rexenerará os filtros seleccionados, sobrescribindo todos os seus datos.</translation>
+    </message>
+    <message>
+        <source>Do you want to go on?</source>
+        <translation>Quere continuar?</translation>
+    </message>
+    <message>
+        <source>Regenerating the selected bills...</source>
+        <translation>Rexenerando os recibos seleccionados...</translation>
+    </message>
+    <message>
+        <source>The bills could not be regenerated; nothing was changed.</source>
+        <translation>Non se puideron rexenerar os recibos; non se cambiou nada.</translation>
+    </message>
+    <message>
+        <source>%1 bills regenerated.</source>
+        <translation>%1 recibos rexenerados.</translation>
+    </message>
+    <message>
+        <source>You must select just one bill in order to edit it.</source>
+        <translation>Debe seleccionar un só recibo para editalo.</translation>
+    </message>
+    <message>
+        <source>Select just one bill and try again.</source>
+        <translation>Seleccione un só recibo e ténteo de novo.</translation>
+    </message>
+    <message>
+        <source>Selected bills will be permanently deleted</source>
+        <translation>Os recibos seleccionados eliminaranse definitivamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected bill(s)?</source>
+        <translation>
+            <numerusform>Seguro que quere eliminar o recibo seleccionado?</numerusform>
+            <numerusform>Seguro que quere eliminar os %n recibos seleccionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error deleting bill</source>
+        <translation>Erro ao eliminar o recibo</translation>
+    </message>
+    <message>
+        <source>Internal error deleting some bills in selected list.</source>
+        <translation>Erro interno ao eliminar algúns recibos da lista seleccionada.</translation>
+    </message>
+    <message>
+        <source>Preparing the bills for printing...</source>
+        <translation>Preparando os recibos para imprimir...</translation>
+    </message>
+    <message>
+        <source>In which language do you want to get the unpaid document?</source>
+        <translation>En que idioma quere obter o escrito de impagos?</translation>
+    </message>
+    <message>
+        <source>Galician</source>
+        <translation>Galego</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Castelán</translation>
+    </message>
+    <message>
+        <source>Preparing the unpaid bill letters...</source>
+        <translation>Preparando os escritos de impagos...</translation>
+    </message>
+    <message>
+        <source>Do you want to get economic summary in excel format or do you want to preview it in screen and be able to print it?</source>
+        <translation>Quere obter o resumo económico en formato Excel ou prefire velo na pantalla e poder imprimilo?</translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation>Excel</translation>
+    </message>
+    <message>
+        <source>Preview and print</source>
+        <translation>Vista previa e imprimir</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Gardar informe</translation>
+    </message>
+    <message>
+        <source>The economic summary workbook could not be written.</source>
+        <translation>Non se puido escribir o libro do resumo económico.</translation>
+    </message>
+    <message>
+        <source>Excel (*.xlsx)</source>
+        <translation>Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>Non se puido gardar o informe como %1.</translation>
+    </message>
+    <message>
+        <source>Bill listing</source>
+        <translation>Listaxe de recibos</translation>
     </message>
 </context>
 <context>
