@@ -767,6 +767,53 @@ Please create at least a subject and a turn and then subscribe the student to th
     </message>
 </context>
 <context>
+    <name>AulaDialog</name>
+    <message>
+        <source>Edit classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classroom name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classroom location within the academy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximum number of students in this classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comments about this classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to store the classroom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationDialog</name>
     <message>
         <source>Configuration</source>
@@ -1138,6 +1185,122 @@ Please create at least a subject and a turn and then subscribe the student to th
     </message>
 </context>
 <context>
+    <name>CrearSesionDeClaseDialog</name>
+    <message>
+        <source>Create sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select classroom for the new session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher who will give the lesson</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All days will start and finish at the same time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Same hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;You must choose a subject. &lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day of week</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No weekday has been chosen, sessions can&apos;t be created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to store the sessions.
+None of them has been created.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 end hour is less or equal than begin hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 session duration is too short. Sessions must be at least 10 minutes long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DBManager</name>
     <message>
         <source>Invalid database name.
@@ -1216,6 +1379,86 @@ A name can&apos;t contain &quot;/&quot;, &quot;\&quot;, &quot;..&quot; or &quot;
     </message>
 </context>
 <context>
+    <name>EditSesionDeClaseDialog</name>
+    <message>
+        <source>Edit class session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Week day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session week day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begin hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session begin hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session end hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to store the session.
+It keeps its former data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End time is less or equal than begin time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session duration is too short. Sessions must be at least 10 minutes long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ErrorDialog</name>
     <message>
         <source>Error list</source>
@@ -1263,6 +1506,262 @@ A name can&apos;t contain &quot;/&quot;, &quot;\&quot;, &quot;..&quot; or &quot;
     </message>
     <message>
         <source>Fix manually</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HorarioAlumnosWidget</name>
+    <message>
+        <source>&lt;b&gt;Schedule of the student&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day/hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;NO TEACHER ASSIGNED&lt;/b&gt;&lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Subject:&lt;/b&gt; %1&lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Shift: &lt;/b&gt; %3&lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Number of students:&lt;/b&gt; %4 &lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Classroom:&lt;/b&gt; %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timetable for student %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HorarioAulasWidget</name>
+    <message>
+        <source>&lt;b&gt;Schedule of the classroom&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day/hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;NO TEACHER ASSIGNED&lt;/b&gt;&lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Subject:&lt;/b&gt; %1&lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Shift: &lt;/b&gt; %3&lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Number of students:&lt;/b&gt; %4 &lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timetable for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HorarioDiasWidget</name>
+    <message>
+        <source>&lt;b&gt;Schedule of the day&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classroom/hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timetable for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please, add a classroom in order to add sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;NO TEACHER ASSIGNED&lt;/b&gt;&lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Teacher:&lt;/b&gt; %1&lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Subject:&lt;/b&gt; %1&lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Shift: &lt;/b&gt; %3&lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Number of students:&lt;/b&gt; %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;It is not possible to delete a classroom with classes. &lt;/br&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The room you are trying to delete has the following sessions assigned: &lt;br/&gt;%1&lt;br/&gt; Edit them before deleting the classroom.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to remove the classroom.
+It is still stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;li&gt;%1 at %2:%3&lt;/li&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HorarioProfesoresWidget</name>
+    <message>
+        <source>&lt;b&gt;Schedule of the teacher&lt;/b&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day/hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Subject:&lt;/b&gt; %1&lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Shift: &lt;/b&gt; %3&lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Number of students:&lt;/b&gt; %4 &lt;br/&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Classroom:&lt;/b&gt; %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Timetable for teacher %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HorariosWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are classes outside shown range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600; color:#ff0000;&quot;&gt;Not all classes are being shown&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ignore opening hours and show whole day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print timetable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove classroom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are classrooms outside hour range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not all classes will be shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no classrooms available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please create a classroom before trying to add a session</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to remove the session.
+It is still stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HorariosWindowWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher schedules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Classroom schedules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student schedules</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day schedules</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
