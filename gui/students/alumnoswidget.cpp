@@ -8,8 +8,8 @@
 #include "aprompter.h"
 #include "asaveashelper.h"
 #include "asignaturasalumnodialog.h"
-#include "dateselectdialog.h"
 #include "columntitles.h"
+#include "dateselectdialog.h"
 #include "proxyhelpers.h"
 
 #include <QApplication>

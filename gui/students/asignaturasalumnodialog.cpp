@@ -6,8 +6,8 @@
 #include "aprompter.h"
 #include "asignaturaalumnodialog.h"
 #include "asignaturasalumnotablemodel.h"
-#include "pagesession.h"
 #include "columntitles.h"
+#include "pagesession.h"
 #include "proxyhelpers.h"
 
 #include <QApplication>
