@@ -9,6 +9,7 @@
 #include "asaveashelper.h"
 #include "asignaturasalumnodialog.h"
 #include "columntitles.h"
+#include "daotransaction.h"
 #include "dateselectdialog.h"
 #include "proxyhelpers.h"
 
@@ -139,7 +140,6 @@ void AlumnosWidget::showAlumnoDialog()
 {
     auto* dialog = new AlumnoDialog(this, 0);
     dialog->exec();
-    refreshModel();
 }
 
 void AlumnosWidget::showEditAlumnoDialog()
@@ -148,7 +148,6 @@ void AlumnosWidget::showEditAlumnoDialog()
         return;
     auto* dialog = new AlumnoDialog(this, selectedIds().first());
     dialog->exec();
-    refreshModel();
 }
 
 void AlumnosWidget::showAsignaturasAlumnoDialog()
@@ -157,7 +156,6 @@ void AlumnosWidget::showAsignaturasAlumnoDialog()
         return;
     auto* dialog = new AsignaturasAlumnoDialog(selectedIds().first(), this);
     dialog->exec();
-    refreshModel();
 }
 
 // Withdraws each student at the date. Answers the names of the students who
@@ -197,7 +195,13 @@ void AlumnosWidget::dropAsignaturasAlumno()
     if (dialog->exec() != QDialog::Accepted)
         return;
     QStringList enrolments;
+    // one transaction for all of them: the list reloads once, after it
+    DaoTransaction batch(DaoTransaction::OwnOrJoin);
     const QStringList refused = withdraw(ids, dialog->getDate(), &enrolments);
+    if (!batch.commit()) {
+        reportBatchFailure();
+        return;
+    }
     if (!refused.isEmpty()) {
         APrompter::instance()->message(
             QMessageBox::Warning, QApplication::applicationName(),
@@ -207,7 +211,6 @@ void AlumnosWidget::dropAsignaturasAlumno()
             QMessageBox::Ok, QMessageBox::NoButton,
             tr("These sign-ups are still open:") + QStringLiteral("\n") + enrolments.join(QLatin1Char('\n')));
     }
-    refreshModel();
 }
 
 // Asks again for a student who still attends classes; true to delete.
@@ -254,10 +257,22 @@ void AlumnosWidget::deleteAlumnoConfirm()
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
+    // each removal keeps a savepoint of its own inside: a failed one leaves
+    // the others; the list reloads once, after the commit
+    DaoTransaction batch(DaoTransaction::OwnOrJoin);
     for (int id : ids)
         if (confirmDeletion(id))
             remove(id);
-    refreshModel();
+    if (!batch.commit())
+        reportBatchFailure();
+}
+
+void AlumnosWidget::reportBatchFailure()
+{
+    APrompter::instance()->message(QMessageBox::Critical, QApplication::applicationName(),
+                                   tr("The changes could not be saved.") + QStringLiteral("\n")
+                                       + tr("Nothing has been changed. Try again; if the error persists "
+                                            "contact your provider."));
 }
 
 void AlumnosWidget::printList()
