@@ -317,6 +317,11 @@ void Dao::announceWhenClosed()
         ChangeNotifier::instance()->announce();
 }
 
+void Dao::bind(QSqlQuery& query, const QList<QVariant>& values)
+{
+    bindValues(query, values);
+}
+
 bool Dao::prepare(QSqlQuery& query, const QString& sql)
 {
     if (query.prepare(sql))
