@@ -474,6 +474,14 @@ If you agree choose the date to withdraw from all subjects.</source>
         <source>listado_alumnos</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been changed. Try again; if the error persists contact your provider.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppStatusDialog</name>
