@@ -312,6 +312,23 @@ int TurnoAsignatura::getNumAltas(const QDate& date) const
     return n;
 }
 
+QHash<int, int> TurnoAsignatura::numAltasPorTurno(const QDate& date)
+{
+    // the conditions of Alta::listAltasPorTurnoAsignatura with soloActivas
+    const QString dia = date.isNull() ? QStringLiteral("'now'") : QStringLiteral("?");
+    const QList<QVariant> values = date.isNull() ? QList<QVariant>() : QList<QVariant>{date, date};
+    QSqlQuery query = Dao::getInstance()->query(
+        QStringLiteral("SELECT idturnoasignatura, count(*) FROM alta WHERE idturnoasignatura IS NOT NULL AND "
+                       "idalumno IS NOT NULL AND falta IS NOT NULL AND julianday(falta) <= julianday(%1) AND "
+                       "(fbaja IS NULL OR julianday(fbaja) > julianday(%1)) GROUP BY idturnoasignatura")
+            .arg(dia),
+        values);
+    QHash<int, int> counts;
+    while (query.next())
+        counts.insert(query.value(0).toInt(), query.value(1).toInt());
+    return counts;
+}
+
 QList<QPair<QString, double>> TurnoAsignatura::getAlumnosYPrecios(const QDate& ini, const QDate& fin) const
 {
     QDate desde, hasta;
