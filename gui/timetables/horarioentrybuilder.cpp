@@ -6,10 +6,15 @@
 #include "sesiondeclase.h"
 #include "turnoasignatura.h"
 
-HorarioEntryBuilder::HorarioEntryBuilder(const Lines& lines, const QSet<int>& overlapIds)
+HorarioEntryBuilder::HorarioEntryBuilder(const Lines& lines, const QSet<int>& overlapIds,
+                                         const QList<SesionDeClase*>& sesiones)
     : m_lines(lines)
     , m_overlapIds(overlapIds)
 {
+    QSet<int> turnos;
+    for (const SesionDeClase* sesion : sesiones)
+        turnos.insert(sesion->getIdTurnoAsignatura());
+    m_idsTurnos = turnos.values();
 }
 
 ATimeTableSession HorarioEntryBuilder::build(const SesionDeClase& sesion, int columnId)
@@ -67,7 +72,7 @@ const HorarioEntryBuilder::Turno* HorarioEntryBuilder::turno(int id)
 int HorarioEntryBuilder::numAltas(int idTurno)
 {
     if (!m_altas)
-        m_altas = TurnoAsignatura::numAltasPorTurno();
+        m_altas = TurnoAsignatura::numAltasPorTurno(m_idsTurnos);
     return m_altas->value(idTurno);
 }
 

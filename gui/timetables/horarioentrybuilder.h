@@ -4,6 +4,7 @@
 #include "atimetablesession.h"
 
 #include <QHash>
+#include <QList>
 #include <QSet>
 #include <QString>
 
@@ -30,7 +31,8 @@ public:
         QString classroom;
     };
 
-    HorarioEntryBuilder(const Lines& lines, const QSet<int>& overlapIds);
+    // The sessions are the ones the refresh will build boxes for.
+    HorarioEntryBuilder(const Lines& lines, const QSet<int>& overlapIds, const QList<SesionDeClase*>& sesiones);
 
     ATimeTableSession build(const SesionDeClase& sesion, int columnId);
 
@@ -49,6 +51,7 @@ private:
 
     Lines m_lines;
     QSet<int> m_overlapIds;
+    QList<int> m_idsTurnos;
     std::optional<QHash<int, Turno>> m_turnos;
     std::optional<QHash<int, int>> m_altas;
     std::optional<QHash<int, QString>> m_aulas;

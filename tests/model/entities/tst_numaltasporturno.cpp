@@ -38,15 +38,18 @@ private slots:
         const QList<int> turnos{a.turnoManana, a.turnoTarde, vacio};
         for (const QDate& date : {QDate(), today, today.addDays(1), QDate(2024, 6, 30), QDate(2024, 9, 15),
                                   QDate(2023, 9, 14)}) {
-            const QHash<int, int> counts = TurnoAsignatura::numAltasPorTurno(date);
+            const QHash<int, int> counts = TurnoAsignatura::numAltasPorTurno(turnos, date);
             for (int id : turnos)
                 QVERIFY2(counts.value(id) == alone(id, date), qPrintable(date.toString(Qt::ISODate)));
             QVERIFY(!counts.contains(vacio));
         }
         // not all zero: the comparison above means something
-        QCOMPARE(TurnoAsignatura::numAltasPorTurno().value(a.turnoManana), 2);
-        QCOMPARE(TurnoAsignatura::numAltasPorTurno().value(a.turnoTarde), 1);
-        QCOMPARE(TurnoAsignatura::numAltasPorTurno(QDate(2024, 6, 30)).value(a.turnoManana), 1);
+        QCOMPARE(TurnoAsignatura::numAltasPorTurno(turnos).value(a.turnoManana), 2);
+        QCOMPARE(TurnoAsignatura::numAltasPorTurno(turnos).value(a.turnoTarde), 1);
+        QCOMPARE(TurnoAsignatura::numAltasPorTurno(turnos, QDate(2024, 6, 30)).value(a.turnoManana), 1);
+        // only the shifts asked about
+        QCOMPARE(TurnoAsignatura::numAltasPorTurno({a.turnoTarde}).keys(), QList<int>{a.turnoTarde});
+        QVERIFY(TurnoAsignatura::numAltasPorTurno({}).isEmpty());
     }
 
     void signUpWithoutStudentIsNotCounted()
@@ -54,7 +57,7 @@ private slots:
         QVERIFY(Dao::getInstance()->execute(QStringLiteral("UPDATE alta SET idalumno = NULL WHERE id = ?"),
                                             {a.altaLuis}));
         QCOMPARE(alone(a.turnoManana, QDate()), 0);
-        QVERIFY(!TurnoAsignatura::numAltasPorTurno().contains(a.turnoManana));
+        QVERIFY(!TurnoAsignatura::numAltasPorTurno({a.turnoManana}).contains(a.turnoManana));
     }
 };
 
