@@ -140,7 +140,15 @@ void HorarioDiasWidget::addAula()
 
 void HorarioDiasWidget::editAula()
 {
-    trackDialog(new AulaDialog(this, m_columnaRecordada));
+    auto* dialog = new AulaDialog(this, m_columnaRecordada);
+    if (!dialog->found()) {
+        delete dialog;
+        APrompter::instance()->message(QMessageBox::Warning, QApplication::applicationName(),
+                                       AulaDialog::notFoundText());
+        refresh();
+        return;
+    }
+    trackDialog(dialog);
 }
 
 void HorarioDiasWidget::removeAula()
