@@ -10,6 +10,7 @@
 #include "asignaturasalumnotablemodel.h"
 #include "benchreport.h"
 #include "billspagebench.h"
+#include "coursespagebench.h"
 #include "dao.h"
 #include "dbmanager.h"
 #include "estadoacademia.h"
@@ -437,6 +438,7 @@ int main(int argc, char** argv)
     medirPaginaAlumnos(report, runs);
     billsPageBench(report, alumnos, runs, trabajo.path());
     benchTimetablesPage(report, runs, trabajo.path());
+    medirPaginaCursos(report, runs, trabajo.path());
 
     dao->close();
     if (parser.isSet(jsonOption))

@@ -25,6 +25,8 @@ public slots:
     void expand1levels();
 
 private:
+    void registerManual(QHelpEngine* helpEngine, const QString& helpFile);
+
     QSplitter* m_splitter;
 };
 

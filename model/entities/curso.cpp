@@ -86,8 +86,10 @@ bool Curso::addTurnoCurso(TurnoCurso* turno)
 
 void Curso::delTurnoCurso(TurnoCurso* turno)
 {
-    if (!turno)
-        qFatal("Turno::delTurnoCurso(TurnoCurso* tc) - Passing a null TurnoCurso* to be deleted");
+    if (!turno) {
+        qWarning("Turno::delTurnoCurso(TurnoCurso* tc) - Passing a null TurnoCurso* to be deleted");
+        return;
+    }
     if (turno->getId() != 0)
         removeTurnoById(turno->getId());
     else
@@ -190,7 +192,6 @@ bool Curso::persist()
                 turno->setIdCurso(0);
             }
         }
-        TurnoCurso::refreshTableModel();
         return false;
     }
     ok = tx.commit();
@@ -199,7 +200,6 @@ bool Curso::persist()
         m_turnos.clear();
         m_turnosLoaded = false;
     }
-    TurnoCurso::refreshTableModel();
     return ok;
 }
 
@@ -245,7 +245,6 @@ bool Curso::update()
             m_turnosLoaded = false;
         }
     }
-    TurnoCurso::refreshTableModel();
     return ok;
 }
 

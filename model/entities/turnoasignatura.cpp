@@ -9,7 +9,6 @@
 #include "filaunica.h"
 #include "moneda.h"
 #include "sesiondeclase.h"
-#include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
 
 #include <QCoreApplication>
@@ -56,18 +55,15 @@ Asignatura* TurnoAsignatura::getAsignatura()
         return m_asignatura;
     // A subject that cannot be loaded is as missing as no subject at all.
     Asignatura* asignatura = m_idAsignatura < 1 ? nullptr : Asignatura::getFromDB(m_idAsignatura);
-    if (!asignatura)
-        qFatal("Accediendo a la asignatura de un TurnoAsignatura que no tiene asignatura asociada. "
-               "TurnoAsignatura::id()= %d",
-               m_id);
+    if (!asignatura) {
+        qWarning("Accediendo a la asignatura de un TurnoAsignatura que no tiene asignatura asociada. "
+                 "TurnoAsignatura::id()= %d",
+                 m_id);
+        return nullptr;
+    }
     asignatura->setParent(this);
     setAsignatura(asignatura);
     return m_asignatura;
-}
-
-void TurnoAsignatura::refreshTableModel()
-{
-    TurnoAsignaturaTableModel::refreshInstance();
 }
 
 TurnoAsignatura* TurnoAsignatura::fromQuery(QSqlQuery& query)
@@ -203,12 +199,8 @@ bool TurnoAsignatura::persist(bool ownTransaction)
     if (newId != 0)
         m_id = newId;
     const bool ok = newId != 0 && tx.commit();
-    if (tx.owns()) {
-        if (ok)
-            refreshTableModel();
-        else
-            m_id = 0; // nothing of it is stored: a retry stores it anew
-    }
+    if (!ok && tx.owns())
+        m_id = 0; // nothing of it is stored: a retry stores it anew
     return ok;
 }
 
@@ -223,8 +215,6 @@ bool TurnoAsignatura::update(bool ownTransaction)
     values.append(m_id);
     const bool ok = Dao::getInstance()->update(TABLE, columnsWithoutId(), QStringLiteral("id = ?"), values)
                     && tx.commit();
-    if (ok && tx.owns())
-        refreshTableModel();
     return ok;
 }
 
@@ -236,10 +226,12 @@ bool TurnoAsignatura::remove(int id, bool ownTransaction)
         return false;
     }
     Asignatura* asignatura = turno->getAsignatura();
+    if (!asignatura)
+        return false;
     const QList<TurnoAsignatura*> hermanos = asignatura->turnos();
     if (hermanos.isEmpty()) {
-        qDebug() << hermanos;
-        qFatal("Hay un turno de asignatura que en su grupo de hermanos son 0");
+        qWarning("Hay un turno de asignatura que en su grupo de hermanos son 0");
+        return false;
     }
 
     // Ask first: nothing is written until the user agrees.
@@ -288,8 +280,6 @@ bool TurnoAsignatura::remove(int id, bool ownTransaction)
     }
 
     ok = ok && tx.commit();
-    if (ok || !tx.owns())
-        refreshTableModel();
     return ok;
 }
 

@@ -37,10 +37,9 @@ public:
     void setIdAsignatura(int idAsignatura) { m_idAsignatura = idAsignatura; }
 
     void setAsignatura(Asignatura* asignatura);
+    // Null (with a warning) when the shift has no subject that loads.
     Asignatura* getAsignatura();
 
-    // Reloads the shared model, only when somebody already asked for it.
-    static void refreshTableModel();
 
     static TurnoAsignatura* fromQuery(QSqlQuery& query);
     static TurnoAsignatura* getFromDB(int id);

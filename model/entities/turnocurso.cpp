@@ -12,7 +12,6 @@
 #include "listado.h"
 #include "moneda.h"
 #include "turnoasignatura.h"
-#include "turnocursotablemodel.h"
 
 #include <QDebug>
 #include <QLocale>
@@ -51,8 +50,10 @@ Curso* TurnoCurso::getCurso()
         return m_curso;
     // A course that cannot be loaded is as missing as no course at all.
     Curso* curso = m_idCurso == 0 ? nullptr : Curso::getFromDB(m_idCurso);
-    if (!curso)
-        qFatal("Accediendo al curso de un TurnoCurso que no tiene curso asociado. TurnoCurso::id()= %d", m_id);
+    if (!curso) {
+        qWarning("Accediendo al curso de un TurnoCurso que no tiene curso asociado. TurnoCurso::id()= %d", m_id);
+        return nullptr;
+    }
     curso->setParent(this);
     setCurso(curso);
     return m_curso;
@@ -118,11 +119,6 @@ void TurnoCurso::clearTurnosAsignatura()
 {
     m_turnos.clear();
     m_turnosNuevos.clear();
-}
-
-void TurnoCurso::refreshTableModel()
-{
-    TurnoCursoTableModel::refreshInstance();
 }
 
 TurnoCurso* TurnoCurso::fromQuery(QSqlQuery& query)
@@ -216,12 +212,8 @@ bool TurnoCurso::persist(bool useTransaction)
                         {m_nombre, Moneda::aCentimos(m_precioOrientativo), Dao::idOrNull(m_idCurso)})
                .toInt();
     const bool ok = m_id != 0 && storeTurnosAsignatura() && tx.commit();
-    if (tx.owns()) {
-        if (ok)
-            refreshTableModel();
-        else
-            m_id = 0; // nothing of it is stored: a retry stores it anew
-    }
+    if (!ok && tx.owns())
+        m_id = 0; // nothing of it is stored: a retry stores it anew
     return ok;
 }
 
@@ -236,8 +228,6 @@ bool TurnoCurso::update(bool useTransaction)
                         TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"),
                         {m_nombre, Moneda::aCentimos(m_precioOrientativo), Dao::idOrNull(m_idCurso), m_id})
                     && storeTurnosAsignatura() && tx.commit();
-    if (ok && tx.owns())
-        refreshTableModel();
     return ok;
 }
 
@@ -253,14 +243,16 @@ bool TurnoCurso::remove(int id)
         if (!turno) {
             qWarning() << "Tratando de eliminar un turnoCurso que no existe. id =" << id;
             ok = false;
+        } else if (!turno->getCurso()) {
+            ok = false;
         } else {
-            const QList<TurnoCurso*> lista = turno->getCurso()->turnos();
-            hermanos = lista.size();
+            hermanos = turno->getCurso()->turnos().size();
             if (hermanos == 0) {
-                qDebug() << lista;
-                qFatal("Hay un turno de curso que en su grupo de hermanos son 0");
+                qWarning("Hay un turno de curso que en su grupo de hermanos son 0");
+                ok = false;
+            } else {
+                ok = dao->deleteFrom(TABLE, {QStringLiteral("id")}, {id});
             }
-            ok = dao->deleteFrom(TABLE, {QStringLiteral("id")}, {id});
         }
     }
     // The last shift of a course takes the course with it.
@@ -268,8 +260,6 @@ bool TurnoCurso::remove(int id)
         ok = turno->getCurso()->remove();
 
     ok = ok && tx.commit();
-    if (ok || !tx.owns())
-        refreshTableModel();
     return ok;
 }
 
@@ -328,7 +318,7 @@ Listado* TurnoCurso::listado(bool conImportes, int tipoListado, QDate ini, QDate
     for (Alumno* alumno : std::as_const(alumnos))
         alumno->setParent(alumnosOwner.get());
 
-    QString titulo = getCurso()->nombre() + QStringLiteral(" - ") + m_nombre + QStringLiteral(". ");
+    QString titulo = (getCurso() ? getCurso()->nombre() : QString()) + QStringLiteral(" - ") + m_nombre + QStringLiteral(". ");
     const QLocale locale;
     if (tipoListado == 1)
         titulo += tr("Registrations from %1 to %2")
@@ -340,7 +330,7 @@ Listado* TurnoCurso::listado(bool conImportes, int tipoListado, QDate ini, QDate
     QStringList cabeceras{tr("Name"), tr("TOTAL"), tr("Phone")};
     QStringList atributos{QString(), QStringLiteral("width=\"0\""), QStringLiteral("width=\"0\"")};
     for (TurnoAsignatura* miembro : miembros) {
-        cabeceras.append(miembro->getAsignatura()->nombre());
+        cabeceras.append(miembro->getAsignatura() ? miembro->getAsignatura()->nombre() : QString());
         atributos.append(QStringLiteral("width=\"0\""));
     }
     cabeceras.append(tr("COMMENTS"));

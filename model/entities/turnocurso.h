@@ -38,6 +38,7 @@ public:
     void setIdCurso(int idCurso) { m_idCurso = idCurso; }
 
     void setCurso(Curso* curso);
+    // Null (with a warning) when the shift has no course that loads.
     Curso* getCurso();
 
     QList<TurnoAsignatura*> getTurnosAsignatura();
@@ -48,8 +49,6 @@ public:
     void removeTurnosDeAsignatura(Asignatura* asignatura);
     void clearTurnosAsignatura();
 
-    // Reloads the shared model, only when somebody already asked for it.
-    static void refreshTableModel();
 
     static TurnoCurso* fromQuery(QSqlQuery& query);
     static TurnoCurso* getFromDB(int id);

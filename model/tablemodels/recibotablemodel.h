@@ -32,12 +32,10 @@ public:
     // The process-wide model (current month, all bills), created on first use
     // and never deleted.
     static ReciboTableModel* instance();
-    // Refreshes the process-wide model when it exists.
-    static void refreshInstance();
 
     ReciboTableModel(QDate dateIni, QDate dateEnd, Recibo::pagadosImpagados pagados, QObject* parent = nullptr);
 
-    void refresh();
+    void refresh() override;
     int getId(const QModelIndex& index) const;
 
     QDate dateIni() const { return m_dateIni; }

@@ -1160,7 +1160,7 @@ Please create at least a subject and a turn and then subscribe the student to th
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;/br&gt;</source>
+        <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;br/&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1185,6 +1185,14 @@ Please create at least a subject and a turn and then subscribe the student to th
     </message>
     <message>
         <source>The table shows the classrooms as they are now stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to save the configuration.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1301,6 +1309,231 @@ None of them has been created.</source>
     </message>
     <message>
         <source>%1 session duration is too short. Sessions must be at least 10 minutes long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CursoDialog</name>
+    <message>
+        <source>Course</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Course name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monthly fee(illustrative)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustrative fee of the whole course</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notes about the course</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subjects:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subjects available in the course</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove selected subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shifts:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shifts available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove selected shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add new shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The course name already exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a course with the same name. Please edit the course name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already another course shift with this name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename the course shift %1 before saving the course.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every course subject must have a shift selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The course shift %1 has no shift of %2. Double-click it to choose one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Course without shifts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can&apos;t create a course without shifts. Please add at least a shift in order to create the course.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Course without subjects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can&apos;t create a course without subjects. Please add at least a subject in order to create the course.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The course could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database refused to store it and nothing of it was kept. Check the data and try again, or cancel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CursosWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type to filter by course, shift, description...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available courses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create new course</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit course</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete course</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get listing by selected course and student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print listing that matches filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save listing in different formats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only one course shift can be edited at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select only one course shift and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected course shifts will be permanently deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete %n course shifts(s) selected?</source>
+        <translation>
+            <numerusform>Are you sure you want to delete the selected course shift?</numerusform>
+            <numerusform>Are you sure you want to delete the %n selected course shifts?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Internal error deleting course shift.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Course list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>listado_cursos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no data in selected lists.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1510,6 +1743,13 @@ It keeps its former data.</source>
     </message>
     <message>
         <source>Fix manually</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpDialog</name>
+    <message>
+        <source>Manual</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2452,6 +2692,49 @@ The database took them back.</source>
 All its data will be lost.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>It has been impossible to delete the database %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database %1 can&apos;t be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TipoListadoPorCursoDialog</name>
+    <message>
+        <source>List format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Students by course with €</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Students by course without €</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registrations by course between</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withdraws by course between</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Begin date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TurnoAsignatura</name>
@@ -2523,6 +2806,53 @@ All its data will be lost.</source>
     </message>
     <message>
         <source>COMMENTS</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TurnoCursoDialog</name>
+    <message>
+        <source>Course shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type shift name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustrative price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustrative price, only for reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If there is no desired subject shift, you can create a new one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every course subject must have a shift selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a shift for each subject to continue. </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already another course shift with this name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not possible to create more than a single course shift with the same name.Please select a different course shift name to continue.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
