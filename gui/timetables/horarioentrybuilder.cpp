@@ -6,6 +6,18 @@
 #include "sesiondeclase.h"
 #include "turnoasignatura.h"
 
+namespace {
+// Takes the list and deletes it.
+template<class T> QHash<int, QString> namesById(const QList<T*>& list, QString (T::*name)() const)
+{
+    QHash<int, QString> names;
+    for (const T* item : list)
+        names.insert(item->id(), (item->*name)());
+    qDeleteAll(list);
+    return names;
+}
+} // namespace
+
 HorarioEntryBuilder::HorarioEntryBuilder(const Lines& lines, const QSet<int>& overlapIds,
                                          const QList<SesionDeClase*>& sesiones)
     : m_lines(lines)
@@ -78,24 +90,14 @@ int HorarioEntryBuilder::numAltas(int idTurno)
 
 QString HorarioEntryBuilder::nombreAula(int id)
 {
-    if (!m_aulas) {
-        m_aulas.emplace();
-        const QList<Aula*> aulas = Aula::list();
-        for (const Aula* aula : aulas)
-            m_aulas->insert(aula->id(), aula->nombre());
-        qDeleteAll(aulas);
-    }
+    if (!m_aulas)
+        m_aulas = namesById(Aula::list(), &Aula::nombre);
     return m_aulas->value(id);
 }
 
 QString HorarioEntryBuilder::apodoProfesor(int id)
 {
-    if (!m_profesores) {
-        m_profesores.emplace();
-        const QList<Profesor*> profesores = Profesor::getAll();
-        for (const Profesor* profesor : profesores)
-            m_profesores->insert(profesor->id(), profesor->apodo());
-        qDeleteAll(profesores);
-    }
+    if (!m_profesores)
+        m_profesores = namesById(Profesor::getAll(), &Profesor::apodo);
     return m_profesores->value(id);
 }
