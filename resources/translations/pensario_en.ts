@@ -820,6 +820,10 @@ Please create at least a subject and a turn and then subscribe the student to th
         <source>Nothing has been changed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The classroom is no longer stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationDialog</name>

@@ -822,6 +822,10 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
         <source>Nothing has been changed.</source>
         <translation>No se ha cambiado nada.</translation>
     </message>
+    <message>
+        <source>The classroom is no longer stored.</source>
+        <translation>El aula ya no está guardada.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationDialog</name>

@@ -822,6 +822,10 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
         <source>Nothing has been changed.</source>
         <translation>Non se cambiou nada.</translation>
     </message>
+    <message>
+        <source>The classroom is no longer stored.</source>
+        <translation>A aula xa non está gardada.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigurationDialog</name>
