@@ -47,6 +47,14 @@ AApplication::AApplication(int& argc, char** argv, const QString& applicationNam
     else
         qWarning("Couldn't load utils translation file");
 
+    // The library's own catalogue of Qt's standard texts, for languages Qt's
+    // packages leave out; installed first, so that a catalogue of Qt's wins.
+    auto* qtBaseTranslator = new QTranslator(this);
+    if (qtBaseTranslator->load(QStringLiteral("qtbase_") + localeName, QStringLiteral(":/translations")))
+        installTranslator(qtBaseTranslator);
+    else
+        delete qtBaseTranslator;
+
     auto* qtTranslator = new QTranslator(this);
     const QString qtFile = QStringLiteral("qt_") + localeName;
     if (qtTranslator->load(qtFile, QString())) {

@@ -18,6 +18,7 @@ public:
         QString title;
         QString text;
         QString informativeText;
+        QString detailedText;
         QStringList buttons;
         int defaultIndex = -1;
         int escapeIndex = -1;

@@ -31,7 +31,7 @@ void reportApplication()
     out << "locale=" << QLocale().name() << '\n';
     out << "all=" << QCoreApplication::translate("ATableView", "All") << '\n';
     out << "app=" << QCoreApplication::translate("TestApp", "Good morning") << '\n';
-    out << "qt=" << QCoreApplication::translate("QPlatformTheme", "Cancel") << '\n';
+    out << "qt=" << QCoreApplication::translate("QPlatformTheme", "Close") << '\n';
     out << "filter=" << SelectColumnsDialog().findChild<QLabel*>(QStringLiteral("lblFilterAvailable"))->text() << '\n';
     // the user's icon folder answers the "icons:" prefix
     QDir().mkpath(AMainWindow::userIconFolder());
@@ -144,11 +144,11 @@ private slots:
         QTest::addColumn<QString>("app");
         QTest::addColumn<QString>("qt");
         const QByteArray en("en_US.UTF-8");
-        QTest::newRow("nothing stored") << QByteArray() << en << "en_US" << "All" << "&Filter:" << "Good morning" << "Cancel";
-        QTest::newRow("system locale") << QByteArray() << QByteArray("gl_ES.UTF-8") << "gl_ES" << "Todas" << "&Filtro:" << "Good morning" << "";
-        QTest::newRow("default") << QByteArray("default") << en << "en_US" << "All" << "&Filter:" << "Good morning" << "Cancel";
-        QTest::newRow("unknown language") << QByteArray("zz") << en << "en_US" << "All" << "&Filter:" << "Good morning" << "Cancel";
-        QTest::newRow("spanish") << QByteArray("es_ES") << en << "es_ES" << "Todas" << "&Filtro:" << "Buenos días" << "Cancelar";
+        QTest::newRow("nothing stored") << QByteArray() << en << "en_US" << "All" << "&Filter:" << "Good morning" << "Close";
+        QTest::newRow("system locale") << QByteArray() << QByteArray("gl_ES.UTF-8") << "gl_ES" << "Todas" << "&Filtro:" << "Good morning" << "Pechar";
+        QTest::newRow("default") << QByteArray("default") << en << "en_US" << "All" << "&Filter:" << "Good morning" << "Close";
+        QTest::newRow("unknown language") << QByteArray("zz") << en << "en_US" << "All" << "&Filter:" << "Good morning" << "Close";
+        QTest::newRow("spanish") << QByteArray("es_ES") << en << "es_ES" << "Todas" << "&Filtro:" << "Buenos días" << "Cerrar";
     }
 
     void localeAndTranslatorChoice()
@@ -167,7 +167,8 @@ private slots:
         QCOMPARE(child.value("app"), app);
         QCOMPARE(child.value("name"), QStringLiteral("Pensario|Velbrook|velbrook.example"));
         QCOMPARE(child.value("icon"), QStringLiteral("mine"));
-        if (!qt.isEmpty() && QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qt_es.qm"))
+        // Galician comes from the library's own catalogue, Spanish from Qt's.
+        if (locale == QLatin1String("gl_ES") || QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qt_es.qm"))
             QCOMPARE(child.value("qt"), qt);
         QCOMPARE(child.err.contains(QStringLiteral("Couldn't load app translation file")), app == QLatin1String("Good morning"));
     }
