@@ -812,6 +812,27 @@ Para volver a mostrar la ventana de configuración puede ir a &lt;nobr&gt;Archiv
     </message>
 </context>
 <context>
+    <name>PageSession</name>
+    <message>
+        <source>The changes cannot be started.
+Another change is still pending, or the database refuses to start one.</source>
+        <translation>Los cambios no se pueden empezar.
+Hay otro cambio pendiente, o la base de datos se niega a empezar uno.</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.
+They are still pending: try again, or revert them.</source>
+        <translation>No se pudieron guardar los cambios.
+Siguen pendientes: inténtelo de nuevo o reviértalos.</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.
+The database took them back.</source>
+        <translation>No se pudieron guardar los cambios.
+La base de datos los ha deshecho.</translation>
+    </message>
+</context>
+<context>
     <name>Profesor</name>
     <message>
         <source>Student</source>

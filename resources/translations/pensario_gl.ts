@@ -812,6 +812,27 @@ Para amosar de novo a xanela de configuración pode ir a &lt;nobr&gt;Ficheiro-&g
     </message>
 </context>
 <context>
+    <name>PageSession</name>
+    <message>
+        <source>The changes cannot be started.
+Another change is still pending, or the database refuses to start one.</source>
+        <translation>Os cambios non se poden comezar.
+Hai outro cambio pendente, ou a base de datos négase a comezar un.</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.
+They are still pending: try again, or revert them.</source>
+        <translation>Non se puideron gardar os cambios.
+Seguen pendentes: ténteo de novo ou revértaos.</translation>
+    </message>
+    <message>
+        <source>The changes could not be saved.
+The database took them back.</source>
+        <translation>Non se puideron gardar os cambios.
+A base de datos desfíxoos.</translation>
+    </message>
+</context>
+<context>
     <name>Profesor</name>
     <message>
         <source>Student</source>

@@ -11,15 +11,32 @@ ScriptedPrompter::~ScriptedPrompter()
 }
 
 ScriptedPrompter& ScriptedPrompter::script(const QString& kind, const QString& text,
-                                           QMessageBox::StandardButton button, bool ok)
+                                           QMessageBox::StandardButton button, bool ok,
+                                           const QString& questionPart)
 {
     Answer a;
+    a.questionPart = questionPart;
     a.kind = kind;
     a.text = text;
     a.button = button;
     a.ok = ok;
     m_answers.enqueue(a);
     return *this;
+}
+
+ScriptedPrompter& ScriptedPrompter::buttonFor(const QString& questionPart, QMessageBox::StandardButton answer)
+{
+    return script(QStringLiteral("message"), QString(), answer, true, questionPart);
+}
+
+ScriptedPrompter& ScriptedPrompter::choiceFor(const QString& questionPart, const QString& buttonText)
+{
+    return script(QStringLiteral("choice"), buttonText, QMessageBox::NoButton, true, questionPart);
+}
+
+ScriptedPrompter& ScriptedPrompter::textFor(const QString& questionPart, const QString& typed)
+{
+    return script(QStringLiteral("text"), typed, QMessageBox::NoButton, true, questionPart);
 }
 
 ScriptedPrompter& ScriptedPrompter::button(QMessageBox::StandardButton answer)
@@ -55,6 +72,14 @@ bool ScriptedPrompter::takeAnswer(const QString& kind, const Asked& asked, Answe
     m_asked << asked;
     if (m_answers.isEmpty() || m_answers.head().kind != kind) {
         m_unanswered << QStringLiteral("unanswered %1: %2 %3").arg(kind, asked.text, asked.informativeText);
+        return false;
+    }
+    const QString& part = m_answers.head().questionPart;
+    const QString whole = asked.title + u'\n' + asked.text + u'\n' + asked.informativeText;
+    if (!part.isEmpty() && !whole.contains(part)) {
+        m_unanswered << QStringLiteral("expected a %1 about \"%2\", was asked: %3 %4")
+                            .arg(kind, part, asked.text, asked.informativeText);
+        m_answers.dequeue();
         return false;
     }
     *answer = m_answers.dequeue();

@@ -26,6 +26,13 @@ public:
     ScriptedPrompter();
     ~ScriptedPrompter() override;
 
+    // Each answer below may name a part of the question it is meant for
+    // (title, text or informative text); a question that doesn't hold it is
+    // recorded as a problem and gets the escape answer.
+    ScriptedPrompter& buttonFor(const QString& questionPart, QMessageBox::StandardButton answer);
+    ScriptedPrompter& choiceFor(const QString& questionPart, const QString& buttonText);
+    ScriptedPrompter& textFor(const QString& questionPart, const QString& typed);
+
     // Answer the next message box with this standard button.
     ScriptedPrompter& button(QMessageBox::StandardButton answer);
     // Answer the next named-answer box by the text of its button.
@@ -56,9 +63,11 @@ private:
         QMessageBox::StandardButton button = QMessageBox::NoButton;
         QString text;
         bool ok = true;
+        QString questionPart;
     };
     ScriptedPrompter& script(const QString& kind, const QString& text = QString(),
-                             QMessageBox::StandardButton button = QMessageBox::NoButton, bool ok = true);
+                             QMessageBox::StandardButton button = QMessageBox::NoButton, bool ok = true,
+                             const QString& questionPart = QString());
     bool takeAnswer(const QString& kind, const Asked& asked, Answer* answer);
 
     QQueue<Answer> m_answers;

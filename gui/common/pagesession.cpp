@@ -1,0 +1,119 @@
+#include "pagesession.h"
+
+#include "academia.h"
+#include "appstatusdialog.h"
+#include "aprompter.h"
+#include "dao.h"
+#include "estadoacademia.h"
+
+#include <QCoreApplication>
+#include <QScopedPointer>
+
+PageSession::PageSession(int statusMask, QWidget* owner)
+    : QObject(owner), m_mask(statusMask), m_owner(owner)
+{
+}
+
+PageSession::~PageSession()
+{
+    if (m_open) {
+        qWarning("PageSession: rolling back a transaction nobody finished");
+        Academia::rollback();
+    }
+}
+
+bool PageSession::begin()
+{
+    if (m_open)
+        return true;
+    if (Dao::getInstance()->inTransaction() || !Academia::transaction()) {
+        APrompter::warning(QCoreApplication::applicationName(),
+                           tr("The changes cannot be started.\n"
+                              "Another change is still pending, or the database refuses to start one."));
+        return false;
+    }
+    m_open = true;
+    return true;
+}
+
+void PageSession::setShowFilter(ShowFilter shouldShow)
+{
+    m_showFilter = std::move(shouldShow);
+}
+
+PageSession::Outcome PageSession::finish(bool restartAfterRevert)
+{
+    if (!m_open)
+        return Outcome::NothingOpen;
+    if (!statusDialogWanted())
+        return commitOrSayWhy();
+    return runStatusDialog(restartAfterRevert);
+}
+
+bool PageSession::statusDialogWanted()
+{
+    if (!m_showFilter)
+        return true;
+    const QList<EstadoAcademia*> results = Academia::comprobarEstado();
+    const bool wanted = m_showFilter(results);
+    // faults stay with the academy services; the rest is the caller's
+    for (EstadoAcademia* result : results) {
+        if (result->tipo() != EstadoAcademia::Fallo)
+            delete result;
+    }
+    return wanted;
+}
+
+PageSession::Outcome PageSession::runStatusDialog(bool restartAfterRevert)
+{
+    QScopedPointer<AppStatusDialog> dialog(new AppStatusDialog(m_mask, m_owner));
+    dialog->checkStatus(true);
+    switch (dialog->getOpcion()) {
+    case AppStatusDialog::Saved:
+    case AppStatusDialog::NothingShown:
+        return commitOrSayWhy();
+    case AppStatusDialog::Reverted:
+        revert(restartAfterRevert);
+        return Outcome::Reverted;
+    default:
+        return Outcome::KeptOpen;
+    }
+}
+
+PageSession::Outcome PageSession::commitOrSayWhy()
+{
+    return commit() ? Outcome::Committed : Outcome::CommitFailed;
+}
+
+bool PageSession::commit()
+{
+    if (!m_open)
+        return false;
+    if (!Academia::commit()) {
+        // a refused commit may have ended the transaction in SQLite already
+        m_open = Dao::getInstance()->inTransaction();
+        APrompter::critical(QCoreApplication::applicationName(),
+                            m_open ? tr("The changes could not be saved.\n"
+                                        "They are still pending: try again, or revert them.")
+                                   : tr("The changes could not be saved.\n"
+                                        "The database took them back."));
+        if (!m_open)
+            emit reverted();
+        return false;
+    }
+    m_open = false;
+    emit committed();
+    return true;
+}
+
+bool PageSession::revert(bool restart)
+{
+    if (!m_open)
+        return false;
+    const bool rolledBack = Academia::rollback();
+    m_open = Dao::getInstance()->inTransaction();
+    emit reverted();
+    if (restart && !m_open)
+        begin();
+    return rolledBack;
+}
