@@ -14,6 +14,7 @@
 #include "estadoacademia.h"
 #include "listado.h"
 #include "listadoresecon.h"
+#include "mainwindowbench.h"
 #include "printutils.h"
 #include "profesor.h"
 #include "profesortablemodel.h"
@@ -131,6 +132,8 @@ int pdfPages(const QString& path)
 
 int main(int argc, char** argv)
 {
+    if (const int child = mainWindowBenchChild(argc, argv); child >= 0)
+        return child;
     std::unique_ptr<QTemporaryDir> home(privateHome());
     if (!home->isValid()) {
         fprintf(stderr, "no private temporary folder\n");
@@ -430,6 +433,8 @@ int main(int argc, char** argv)
         m.sane = cien.size() == std::min(100, alumnos) && paginas == cien.size();
         qDeleteAll(todos);
     }
+
+    benchMainWindow(report, pristine, runs);
 
     dao->close();
     if (parser.isSet(jsonOption))

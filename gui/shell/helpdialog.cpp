@@ -22,8 +22,10 @@ HelpDialog::HelpDialog(QWidget* parent, Qt::WindowFlags f) : ADialog(parent, f)
     const QString collectionPath = dataDir + QStringLiteral("/help.qhc");
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    // Lives as long as the program: the page view only borrows it.
-    auto* helpEngine = new QHelpEngine(collectionPath);
+    // Lives as long as the dialog: its contents widget sits in the splitter,
+    // and the engine would still reach it once the dialog is gone.
+    m_helpEngine = new QHelpEngine(collectionPath);
+    QHelpEngine* helpEngine = m_helpEngine;
     // Qt 6 opens collections read-only unless told otherwise, which would
     // make registering the manual fail.
     helpEngine->setReadOnly(false);
@@ -67,6 +69,12 @@ HelpDialog::HelpDialog(QWidget* parent, Qt::WindowFlags f) : ADialog(parent, f)
             [browser](const QUrl& url) { browser->setSource(url); });
     connect(helpEngine->contentModel(), &QHelpContentModel::contentsCreated, this,
             &HelpDialog::expand1levels);
+}
+
+HelpDialog::~HelpDialog()
+{
+    // Before the widgets: the engine tells its contents widget when it is busy.
+    delete m_helpEngine;
 }
 
 QString HelpDialog::helpNamespace()

@@ -15,6 +15,7 @@ class HelpDialog : public ADialog
     Q_OBJECT
 public:
     explicit HelpDialog(QWidget* parent = nullptr, Qt::WindowFlags f = Qt::WindowFlags());
+    ~HelpDialog() override;
 
     // The namespace the embedded manual declares.
     static QString helpNamespace();
@@ -26,6 +27,7 @@ public slots:
 
 private:
     QSplitter* m_splitter;
+    QHelpEngine* m_helpEngine;
 };
 
 #endif // HELPDIALOG_H

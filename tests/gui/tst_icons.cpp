@@ -40,8 +40,9 @@ private slots:
     // is embedded, so that a section cannot show a blank button.
     void iconsNamedInTheSourcesExist()
     {
-        const QString root = QFINDTESTDATA("../../gui");
-        QVERIFY(!root.isEmpty());
+        // Named by a file, so that the build tree's "gui" folder does not answer.
+        const QString root = QFileInfo(QFINDTESTDATA("../../gui/shell/mainwindow.ui")).absolutePath() + "/..";
+        QVERIFY(QFile::exists(root + "/shell/mainwindow.ui"));
         static const QRegularExpression named(QStringLiteral(R"((?:icons:|:/icons/)([A-Za-z0-9_.\-]+\.(?:svg|png)))"));
         QStringList missing;
         int seen = 0;

@@ -237,14 +237,19 @@ private slots:
         QVERIFY(answerer.seen().at(1).contains("velbrook.example"));
     }
 
-    void manualShowsOnce()
+    // One manual window per main window; windows built one after another in
+    // a process keep working once the manual's contents arrive.
+    void manualShowsOnceInEachWindow()
     {
-        MainWindow window;
-        action(window, "actionManual_de_Pensario")->trigger();
-        action(window, "actionManual_de_Pensario")->trigger();
-        const QList<QDialog*> shown = window.findChildren<QDialog*>("HelpDialog");
-        QCOMPARE(shown.size(), 1);
-        QVERIFY(shown.first()->isVisible());
+        for (int round = 0; round < 3; ++round) {
+            MainWindow window;
+            action(window, "actionManual_de_Pensario")->trigger();
+            action(window, "actionManual_de_Pensario")->trigger();
+            const QList<QDialog*> shown = window.findChildren<QDialog*>("HelpDialog");
+            QCOMPARE(shown.size(), 1);
+            QVERIFY(shown.first()->isVisible());
+            QTest::qWait(100);
+        }
     }
 };
 
