@@ -10,12 +10,14 @@
 #include <QLibraryInfo>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 const char* const childMode = "FORMKIT_CHILD";
 const char* const childLocale = "FORMKIT_LOCALE";
+const char* const childSettingsText = "FORMKIT_SETTINGS_TEXT";
 
 void storeLocale(const QByteArray& locale)
 {
@@ -66,6 +68,14 @@ int runChild(const QByteArray& mode, int argc, char* argv[])
     TestEnv::initProcess();
     if (qEnvironmentVariableIsSet(childLocale))
         storeLocale(qgetenv(childLocale));
+    if (qEnvironmentVariableIsSet(childSettingsText)) {
+        // the settings file as an earlier run of the program left it
+        const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Velbrook";
+        QDir().mkpath(dir);
+        QFile file(dir + "/Pensario.conf");
+        if (file.open(QIODevice::WriteOnly))
+            file.write(qgetenv(childSettingsText));
+    }
     AApplication app(argc, argv, QStringLiteral("Pensario"), QStringLiteral("Velbrook"),
                      QStringLiteral("velbrook.example"));
     reportApplication();
@@ -132,6 +142,23 @@ private slots:
         const ChildResult child = runSelf("fatal");
         QCOMPARE(child.status, QProcess::CrashExit);
         QVERIFY2(child.err.startsWith(QStringLiteral("--------Fatal: stopping at step 7\n")), qPrintable(child.err));
+    }
+
+    void localeStoredByAnEarlierRun()
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(childMode), QStringLiteral("app"));
+        env.insert(QString::fromLatin1(childSettingsText), QStringLiteral("[%General]\nlocale=gl_ES\n"));
+        env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(env);
+        process.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(process.waitForFinished(30000));
+        const QString out = QString::fromUtf8(process.readAllStandardOutput());
+        QVERIFY2(out.contains(QStringLiteral("locale=gl_ES\n")), qPrintable(out));
+        QVERIFY2(out.contains(QStringLiteral("qt=Pechar\n")), qPrintable(out));
     }
 
     void localeAndTranslatorChoice_data()
