@@ -305,7 +305,7 @@ void MainWindow::showAboutVelbrook()
     box.setWindowIcon(QIcon(QStringLiteral(":/icons/velbrookicon.png")));
     box.setWindowTitle(tr("About Velbrook"));
     box.setTextFormat(Qt::RichText);
-    box.setText(tr("<html><img src=\":/icons/logovelbrook.png\" style=\"float:left\"/>"
+    box.setText(tr("<html><img src=\":/icons/logovelbrook.png\" width=\"180\" height=\"60\" style=\"float:left\"/>"
                    "<h2>Velbrook</h2>"
                    "<p>Velbrook is an imaginary software workshop that stands for the makers of this "
                    "program. It builds small, plain tools for the day-to-day work of teaching "
