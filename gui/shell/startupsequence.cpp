@@ -14,16 +14,6 @@ namespace {
 
 const QString debugOption = QStringLiteral("-debugDB");
 
-void traceStop()
-{
-    qDebug() << "main: " << "Saliendo de la aplicación, CANCELAR";
-}
-
-void traceChange()
-{
-    qDebug() << "main: " << "Seleccionando otra base de datos, CAMBIAR";
-}
-
 // The two start-up choice boxes: the last button is the default and the
 // escape answer, so Enter, Esc and closing the box all stop.
 int askWhatToDo(const QString& text, const QString& detail, const QStringList& buttons)
@@ -98,13 +88,7 @@ StartupSequence::Step StartupSequence::lockTest(int* exitStatus)
         DBManager::unlockDB();
         return Step::Open;
     }
-    if (answer == 1) {
-        traceChange();
-        return Step::Choose;
-    }
-    traceStop();
-    *exitStatus = 0;
-    return Step::Exit;
+    return changeOrStop(answer == 1, exitStatus);
 }
 
 StartupSequence::Step StartupSequence::open(int* exitStatus)
@@ -142,11 +126,16 @@ StartupSequence::Step StartupSequence::corrupted(int* exitStatus)
                         "one.\n"));
         return Step::Choose;
     }
-    if (answer == 1) {
-        traceChange();
+    return changeOrStop(answer == 1, exitStatus);
+}
+
+StartupSequence::Step StartupSequence::changeOrStop(bool change, int* exitStatus)
+{
+    if (change) {
+        qDebug() << "main: " << "Seleccionando otra base de datos, CAMBIAR";
         return Step::Choose;
     }
-    traceStop();
+    qDebug() << "main: " << "Saliendo de la aplicación, CANCELAR";
     *exitStatus = 0;
     return Step::Exit;
 }

@@ -27,6 +27,8 @@ private:
     static Step lockTest(int* exitStatus);
     static Step open(int* exitStatus);
     static Step corrupted(int* exitStatus);
+    // The two boxes' second answer changes database, their last one stops.
+    static Step changeOrStop(bool change, int* exitStatus);
     static Step choose(int* exitStatus);
 };
 
