@@ -8,7 +8,10 @@
 #include "startupsequence.h"
 #include "testmain.h"
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QSettings>
 #include <QTextStream>
 
@@ -63,6 +66,7 @@ class TestStartupSequence : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { TestEnv::useIconPaths(); }
     void init()
     {
         TestEnv::resetCase();
@@ -94,6 +98,31 @@ private slots:
                                  : QStringLiteral("Usage:\n  pensario [OPTIONS]\n\nAvailable options:\n"
                                                   "  -debugDB: Enables debugging messages regarding database "
                                                   "operations\n"));
+    }
+
+    // The program itself, in a private home: any other argument list prints
+    // the usage text and ends with 0 before anything is written.
+    void programPrintsUsageForOtherArguments()
+    {
+        const QString program = QCoreApplication::applicationDirPath() + "/../../pensario";
+        if (!QFile::exists(program))
+            QSKIP("the program is not built beside the tests");
+        QTemporaryDir home;
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_RUNTIME_DIR"})
+            env.insert(name, home.path());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        process.setProcessEnvironment(env);
+        process.start(program, {"-debugDB", "extra"});
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
+                 QStringLiteral("Usage:\n  pensario [OPTIONS]\n\nAvailable options:\n"
+                                "  -debugDB: Enables debugging messages regarding database operations\n"));
+        QVERIFY(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).filter("Pensario").isEmpty());
+        QVERIFY(!QFile::exists(home.path() + "/Velbrook/Pensario.conf"));
     }
 
     void freshDataFolderCreatesThePasswordAndLocksUntilTheEnd()
