@@ -249,7 +249,7 @@ int main(int argc, char** argv)
         integridad.samples << cronometra([&] { integro = dao->integrityCheck(); });
         abrir.sane = abrir.sane && integro;
         // The bills page shows the month's bills while it generates them.
-        Recibo::tableModel();
+        ReciboTableModel::instance();
 
         QList<int> resultado;
         generacion.samples << cronometra([&] { resultado = Recibo::generarRecibos(0, 0, {}); });
@@ -318,18 +318,18 @@ int main(int argc, char** argv)
         m.detail = QStringLiteral("%1 rows").arg(modelo->rowCount());
         m.sane = esperadas < 0 ? modelo->rowCount() > 0 : modelo->rowCount() == esperadas;
     };
-    AlumnoTableModel* alumnosModel = Alumno::getModel();
+    AlumnoTableModel* alumnosModel = AlumnoTableModel::instance();
     medirModelo(QStringLiteral("refresh student model"), alumnosModel, [&] { alumnosModel->refresh(); }, alumnos);
-    ProfesorTableModel* profesModel = Profesor::tableModel();
+    ProfesorTableModel* profesModel = ProfesorTableModel::instance();
     medirModelo(QStringLiteral("refresh teacher model"), profesModel, [&] { profesModel->refresh(); },
                 counts.profesores);
-    TurnoAsignaturaTableModel* turnosModel = TurnoAsignatura::getTableModel();
+    TurnoAsignaturaTableModel* turnosModel = TurnoAsignaturaTableModel::instance();
     medirModelo(QStringLiteral("refresh subject-shift model"), turnosModel, [&] { turnosModel->refresh(); },
                 counts.turnos);
-    TurnoCursoTableModel* turnosCursoModel = TurnoCurso::getTableModel();
+    TurnoCursoTableModel* turnosCursoModel = TurnoCursoTableModel::instance();
     medirModelo(QStringLiteral("refresh course-shift model"), turnosCursoModel, [&] { turnosCursoModel->refresh(); },
                 counts.turnosCurso);
-    ReciboTableModel* recibosModel = Recibo::tableModel();
+    ReciboTableModel* recibosModel = ReciboTableModel::instance();
     medirModelo(QStringLiteral("refresh bill model (this month)"), recibosModel, [&] { recibosModel->refresh(); },
                 alumnos);
     {

@@ -1,14 +1,17 @@
 #include "proxyhelpers.h"
 
+#include "asortfilterproxymodel.h"
+
 #include <QAbstractProxyModel>
 #include <QSortFilterProxyModel>
 
 QSortFilterProxyModel* createFilterProxy(QAbstractItemModel* model, QObject* parent)
 {
-    auto* proxy = new QSortFilterProxyModel(parent);
+    auto* proxy = new ASortFilterProxyModel(parent);
     proxy->setSourceModel(model);
     proxy->setDynamicSortFilter(true);
     proxy->setSortLocaleAware(true);
+    proxy->setSortRole(ARole::Sort);
     proxy->setFilterCaseSensitivity(Qt::CaseInsensitive);
     proxy->setFilterKeyColumn(-1);
     return proxy;

@@ -37,7 +37,6 @@ const QString Recibo::EXPEDIDOEN = QStringLiteral("#expedidoen#");
 const QString Recibo::NOMBREACADEMIA = QStringLiteral("#nombreacademia#");
 const QString Recibo::DATOSACADEMIA = QStringLiteral("%%DATOSACADEMIA%%");
 
-ReciboTableModel* Recibo::s_model = nullptr;
 
 namespace {
 
@@ -157,17 +156,9 @@ double Recibo::importeAlta(Alta* alta)
     return alta->precioBase() - alta->precio();
 }
 
-ReciboTableModel* Recibo::tableModel()
-{
-    if (!s_model)
-        s_model = new ReciboTableModel(QDate(), QDate(), PAGADOS_E_IMPAGADOS, nullptr);
-    return s_model;
-}
-
 void Recibo::refreshModel()
 {
-    if (s_model)
-        s_model->refresh();
+    ReciboTableModel::refreshInstance();
 }
 
 Recibo* Recibo::fromQuery(QSqlQuery& query)

@@ -11,14 +11,15 @@
 class Alta;
 class Alumno;
 class QSqlQuery;
-class ReciboTableModel;
 
 // The monthly bill of one student: one row of table recibo.
 class Recibo : public QObject
 {
     Q_OBJECT
 public:
-    enum pagadosImpagados { SOLOPAGADOS = 0, SOLOIMPAGADOS = 1, PAGADOS_E_IMPAGADOS = 2 };
+    enum class pagadosImpagados { SOLOPAGADOS = 0, SOLOIMPAGADOS = 1, PAGADOS_E_IMPAGADOS = 2 };
+    // The values are also reached as Recibo::SOLOPAGADOS, ...
+    using enum pagadosImpagados;
     Q_ENUM(pagadosImpagados)
 
     static const QString TABLE;
@@ -68,7 +69,6 @@ public:
     void setConcepto(QString concepto);
 
     static double importeAlta(Alta* alta);
-    static ReciboTableModel* tableModel();
 
     static Recibo* fromQuery(QSqlQuery& query);
     static Recibo* getFromDB(int id);
@@ -134,7 +134,6 @@ private:
     QString m_nombrealumno;
     QString m_apellidosalumno;
 
-    static ReciboTableModel* s_model;
 
     friend class GeneracionRecibos;
 };

@@ -13,7 +13,7 @@
 class DaoTransaction
 {
 public:
-    enum Scope {
+    enum class Scope {
         // Own transaction, or join the open one and leave it to its opener.
         OwnOrJoin,
         // Own transaction, or a savepoint inside the open one (a dialog's), so
@@ -22,6 +22,8 @@ public:
         // No transaction of its own: the writes run in whatever is open.
         JoinOnly,
     };
+    // Also reached as DaoTransaction::OwnOrJoin, ...
+    using enum Scope;
 
     explicit DaoTransaction(Scope scope = OwnOrJoin);
     ~DaoTransaction();

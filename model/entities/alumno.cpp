@@ -6,7 +6,6 @@
 #include "dao.h"
 #include "daotransaction.h"
 #include "filaunica.h"
-#include "modelocompartido.h"
 #include "tablatelefonos.h"
 #include "valorsql.h"
 
@@ -23,8 +22,6 @@ const QStringList Alumno::COLUMNS = {
     QStringLiteral("descuento"), QStringLiteral("banco"),     QStringLiteral("direccionBanco")};
 
 namespace {
-ModeloCompartido<AlumnoTableModel> sharedModel;
-
 const TablaTelefonos telefonoTable(QStringLiteral("telefonoalumno"), QStringLiteral("idalumno"),
                                    QStringLiteral("alumno"));
 
@@ -68,14 +65,9 @@ QString Alumno::telefonosString() const
     return TablaTelefonos::texto(m_telefonos);
 }
 
-AlumnoTableModel* Alumno::getModel()
-{
-    return sharedModel.get();
-}
-
 void Alumno::refreshModel()
 {
-    sharedModel.refresh();
+    AlumnoTableModel::refreshInstance();
 }
 
 Alumno* Alumno::fromRow(QSqlQuery& query)
@@ -147,10 +139,10 @@ QList<Alumno*> Alumno::list(const QString& orden, const QString& filtro)
 QList<Alumno*> Alumno::list(int modo, const QString& orden, const QString& filtro)
 {
     const char* sqlTemplate = nullptr;
-    switch (modo) {
-    case Todos: return list(orden, filtro);
-    case Actuales: sqlTemplate = actualesSql; break;
-    case Antiguos: sqlTemplate = antiguosSql; break;
+    switch (Modo(modo)) {
+    case Modo::Todos: return list(orden, filtro);
+    case Modo::Actuales: sqlTemplate = actualesSql; break;
+    case Modo::Antiguos: sqlTemplate = antiguosSql; break;
     default: return {};
     }
     // The filter narrows the whole condition, not only its last term.

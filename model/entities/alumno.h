@@ -10,7 +10,6 @@
 #include <QVariant>
 
 class Alta;
-class AlumnoTableModel;
 class AsignaturasAlumnoTableModel;
 class QSqlQuery;
 
@@ -24,7 +23,7 @@ public:
     typedef QList<QPair<QString, QString>> Telefonos;
 
     // Which students list(int, ...) answers.
-    enum Modo { Actuales = 0, Antiguos = 1, Todos = 2 };
+    enum class Modo { Actuales = 0, Antiguos = 1, Todos = 2 };
 
     static const QString TABLE;
     static const QStringList COLUMNS;
@@ -79,8 +78,6 @@ public:
     // "name surnames" of the students whose surnames equal the given ones
     // after trimming, ignoring letter case (possible brothers and sisters).
     static QStringList buscarNombre(const QString& apellidos);
-
-    static AlumnoTableModel* getModel();
 
     // The row and its phones are written together or not at all.
     bool persist();

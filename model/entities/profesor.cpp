@@ -7,7 +7,6 @@
 #include "filaunica.h"
 #include "linealistado.h"
 #include "listadoresecon.h"
-#include "modelocompartido.h"
 #include "tablatelefonos.h"
 #include "moneda.h"
 #include "profesortablemodel.h"
@@ -32,8 +31,6 @@ const QStringList Profesor::COLUMNS = {
     QStringLiteral("fbaja")};
 
 namespace {
-ModeloCompartido<ProfesorTableModel> sharedModel;
-
 const TablaTelefonos telefonoTable(QStringLiteral("telefonoprofesor"), QStringLiteral("idprofesor"),
                                    QStringLiteral("profesor"));
 }
@@ -394,14 +391,9 @@ ListadoResEcon* Profesor::resumenEconomico(const QDate& ini, const QDate& fin, b
     return listado;
 }
 
-ProfesorTableModel* Profesor::tableModel()
-{
-    return sharedModel.get();
-}
-
 void Profesor::refreshModel()
 {
-    sharedModel.refresh();
+    ProfesorTableModel::refreshInstance();
 }
 
 QStringList Profesor::columnas(int pos, int length)

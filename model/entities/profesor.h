@@ -11,7 +11,6 @@
 
 class Listado;
 class ListadoResEcon;
-class ProfesorTableModel;
 class QSqlQuery;
 
 // A teacher: personal and bank data, phones, the three independent pay
@@ -75,7 +74,6 @@ public:
     // "nickname - name surnames", or "name surnames" without a nickname.
     QString nombreCompleto() const;
 
-    static ProfesorTableModel* tableModel();
 
     // Reports. A period runs from ini to the day before fin; where a null
     // date is allowed it means the current month's bound. The caller owns

@@ -7,7 +7,6 @@
 #include "dao.h"
 #include "daotransaction.h"
 #include "filaunica.h"
-#include "modelocompartido.h"
 #include "moneda.h"
 #include "sesiondeclase.h"
 #include "turnoasignaturatablemodel.h"
@@ -27,7 +26,6 @@ const QStringList TurnoAsignatura::COLUMNS = {QStringLiteral("id"), QStringLiter
                                               QStringLiteral("idasignatura")};
 
 namespace {
-ModeloCompartido<TurnoAsignaturaTableModel> s_tableModel;
 
 QStringList columnsWithoutId()
 {
@@ -67,14 +65,9 @@ Asignatura* TurnoAsignatura::getAsignatura()
     return m_asignatura;
 }
 
-TurnoAsignaturaTableModel* TurnoAsignatura::getTableModel()
-{
-    return s_tableModel.get();
-}
-
 void TurnoAsignatura::refreshTableModel()
 {
-    s_tableModel.refresh();
+    TurnoAsignaturaTableModel::refreshInstance();
 }
 
 TurnoAsignatura* TurnoAsignatura::fromQuery(QSqlQuery& query)

@@ -11,7 +11,6 @@
 
 class Alta;
 class Asignatura;
-class TurnoAsignaturaTableModel;
 
 // One shift of a subject: the group students sign up in and that meets in
 // weekly class sessions.
@@ -39,7 +38,6 @@ public:
     void setAsignatura(Asignatura* asignatura);
     Asignatura* getAsignatura();
 
-    static TurnoAsignaturaTableModel* getTableModel();
     // Reloads the shared model, only when somebody already asked for it.
     static void refreshTableModel();
 

@@ -10,7 +10,6 @@
 #include "daotransaction.h"
 #include "linealistado.h"
 #include "listado.h"
-#include "modelocompartido.h"
 #include "moneda.h"
 #include "turnoasignatura.h"
 #include "turnocursotablemodel.h"
@@ -26,7 +25,6 @@ const QStringList TurnoCurso::COLUMNS = {QStringLiteral("id"), QStringLiteral("n
                                          QStringLiteral("precioorientativo"), QStringLiteral("idcurso")};
 
 namespace {
-ModeloCompartido<TurnoCursoTableModel> s_tableModel;
 const QString LINK_TABLE = QStringLiteral("turnocurso_turnoasignatura");
 } // namespace
 
@@ -122,14 +120,9 @@ void TurnoCurso::clearTurnosAsignatura()
     m_turnosNuevos.clear();
 }
 
-TurnoCursoTableModel* TurnoCurso::getTableModel()
-{
-    return s_tableModel.get();
-}
-
 void TurnoCurso::refreshTableModel()
 {
-    s_tableModel.refresh();
+    TurnoCursoTableModel::refreshInstance();
 }
 
 TurnoCurso* TurnoCurso::fromQuery(QSqlQuery& query)

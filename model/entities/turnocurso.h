@@ -15,7 +15,6 @@ class Curso;
 class LineaListado;
 class Listado;
 class TurnoAsignatura;
-class TurnoCursoTableModel;
 
 // One timetable variant of a course: a named group of one subject shift per
 // subject of the course.
@@ -49,7 +48,6 @@ public:
     void removeTurnosDeAsignatura(Asignatura* asignatura);
     void clearTurnosAsignatura();
 
-    static TurnoCursoTableModel* getTableModel();
     // Reloads the shared model, only when somebody already asked for it.
     static void refreshTableModel();
 

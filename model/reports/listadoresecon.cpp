@@ -7,6 +7,13 @@ namespace {
 constexpr int kFilaCabeceras = 3;
 constexpr int kPrimeraFila = 4;
 
+// The summary's columns as spreadsheet column numbers.
+constexpr int Nombre = int(ListadoResEcon::Columna::Nombre);
+constexpr int Ingresos = int(ListadoResEcon::Columna::Ingresos);
+constexpr int Retenciones = int(ListadoResEcon::Columna::Retenciones);
+constexpr int Efectivo = int(ListadoResEcon::Columna::Efectivo);
+constexpr int Balance = int(ListadoResEcon::Columna::Balance);
+
 // Column letters as the spreadsheet writes them: 0 -> A, 25 -> Z, 26 -> AA.
 QString letra(int columna)
 {

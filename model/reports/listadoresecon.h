@@ -13,7 +13,7 @@ class ListadoResEcon : public Listado
     Q_OBJECT
 public:
     // The columns of the summary's lines.
-    enum Columna { Nombre = 0, Ingresos = 1, Retenciones = 2, Efectivo = 3, Balance = 4 };
+    enum class Columna { Nombre = 0, Ingresos = 1, Retenciones = 2, Efectivo = 3, Balance = 4 };
 
     explicit ListadoResEcon(QObject* parent = nullptr);
     ListadoResEcon(const QStringList& cabeceras, const QStringList& htmlCabeceras,

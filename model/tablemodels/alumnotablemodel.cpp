@@ -5,6 +5,8 @@
 #include <QDebug>
 
 namespace {
+AlumnoTableModel* s_instance = nullptr;
+
 QStringList titles()
 {
     return {AlumnoTableModel::tr("Name"),     AlumnoTableModel::tr("Surname"),
@@ -16,41 +18,58 @@ QStringList titles()
 }
 }
 
+AlumnoTableModel* AlumnoTableModel::instance()
+{
+    if (!s_instance)
+        s_instance = new AlumnoTableModel(nullptr);
+    return s_instance;
+}
+
+void AlumnoTableModel::refreshInstance()
+{
+    if (s_instance)
+        s_instance->refresh();
+}
+
 AlumnoTableModel::AlumnoTableModel(QObject* parent)
     : EntityTableModel(titles(), parent)
 {
-    replaceRows(Alumno::list(modo, QString(), QString()));
+    replaceRows(Alumno::list(m_modo, QString(), QString()));
 }
 
 QVariant AlumnoTableModel::cell(Alumno* a, const QModelIndex& index) const
 {
-    switch (index.column()) {
-    case 0: return a->nombre();
-    case 1: return a->apellidos();
-    case 2: return a->instituto();
-    case 3: return a->observaciones();
-    case 4: return a->dni();
-    case 5: return a->localidad();
-    case 6: return a->cp();
-    case 7: return a->email();
-    case 8: return a->descuento();
-    case 9: return a->banco();
-    case 10: return a->telefonosString();
-    default:
-        qWarning() << "AlumnoTableModel trying to get an unknown column";
-        return QVariant();
+    switch (Column(index.column())) {
+    case Column::Nombre: return a->nombre();
+    case Column::Apellidos: return a->apellidos();
+    case Column::Instituto: return a->instituto();
+    case Column::Observaciones: return a->observaciones();
+    case Column::Dni: return a->dni();
+    case Column::Localidad: return a->localidad();
+    case Column::Cp: return a->cp();
+    case Column::Email: return a->email();
+    case Column::Descuento: return a->descuento();
+    case Column::Banco: return a->banco();
+    case Column::Telefonos: return a->telefonosString();
+    case Column::Count: break;
     }
+    qWarning() << "AlumnoTableModel trying to get an unknown column";
+    return QVariant();
+}
+
+int AlumnoTableModel::rowId(const Alumno* a) const
+{
+    return a->id();
 }
 
 void AlumnoTableModel::refresh()
 {
     beginResetModel();
-    replaceRows(Alumno::list(modo, QString(), QString()));
+    replaceRows(Alumno::list(m_modo, QString(), QString()));
     endResetModel();
 }
 
 int AlumnoTableModel::getId(const QModelIndex& index) const
 {
-    const Alumno* alumno = rowAt(index);
-    return alumno ? alumno->id() : -1;
+    return idAt(index);
 }

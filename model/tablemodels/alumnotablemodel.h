@@ -11,18 +11,43 @@ class AlumnoTableModel : public EntityTableModel<Alumno>
     Q_OBJECT
 
 public:
-    explicit AlumnoTableModel(QObject* parent = nullptr);
+    enum class Column {
+        Nombre,
+        Apellidos,
+        Instituto,
+        Observaciones,
+        Dni,
+        Localidad,
+        Cp,
+        Email,
+        Descuento,
+        Banco,
+        Telefonos,
+        Count
+    };
+
+    // The process-wide model, created on first use and never deleted.
+    static AlumnoTableModel* instance();
+    // Refreshes the process-wide model when it exists.
+    static void refreshInstance();
 
     // Reloads the students of the current mode, phones included.
     void refresh();
     // The student's id behind a row, or -1.
     int getId(const QModelIndex& index) const;
 
-    // 0 current students, 1 former students, 2 all; takes effect at refresh().
-    int modo = 0;
+    // Alumno::Modo: 0 current students, 1 former students, 2 all; takes effect at refresh().
+    int modo() const { return m_modo; }
+    void setModo(int modo) { m_modo = modo; }
 
 protected:
     QVariant cell(Alumno* a, const QModelIndex& index) const override;
+    int rowId(const Alumno* a) const override;
+
+private:
+    explicit AlumnoTableModel(QObject* parent = nullptr);
+
+    int m_modo = 0;
 };
 
 #endif // ALUMNOTABLEMODEL_H

@@ -37,17 +37,22 @@ QList<Alta*> AsignaturasAlumnoTableModel::altas() const
 
 QVariant AsignaturasAlumnoTableModel::cell(Alta* alta, const QModelIndex& index) const
 {
-    switch (index.column()) {
-    case 0: return alta->nombreAsignatura();
-    case 1: return alta->nombreTurnoAsignatura();
-    case 2: return alta->falta();
-    case 3: return alta->fbaja();
-    case 4: return alta->precio();
-    case 5: return alta->observaciones();
-    default:
-        qWarning() << "Trying to access unknown column:" << index;
-        return QVariant();
+    switch (Column(index.column())) {
+    case Column::Asignatura: return alta->nombreAsignatura();
+    case Column::Turno: return alta->nombreTurnoAsignatura();
+    case Column::FAlta: return alta->falta();
+    case Column::FBaja: return alta->fbaja();
+    case Column::Precio: return alta->precio();
+    case Column::Observaciones: return alta->observaciones();
+    case Column::Count: break;
     }
+    qWarning() << "Trying to access unknown column:" << index;
+    return QVariant();
+}
+
+int AsignaturasAlumnoTableModel::rowId(const Alta* alta) const
+{
+    return alta->id();
 }
 
 void AsignaturasAlumnoTableModel::refresh()

@@ -13,6 +13,8 @@ class AsignaturasAlumnoTableModel : public EntityTableModel<Alta>
     Q_OBJECT
 
 public:
+    enum class Column { Asignatura, Turno, FAlta, FBaja, Precio, Observaciones, Count };
+
     AsignaturasAlumnoTableModel(int idAlumno, QObject* parent = nullptr);
     ~AsignaturasAlumnoTableModel() override;
 
@@ -23,6 +25,7 @@ public:
 
 protected:
     QVariant cell(Alta* alta, const QModelIndex& index) const override;
+    int rowId(const Alta* alta) const override;
 
 private:
     QList<Alta*> altas() const;

@@ -1,6 +1,7 @@
 #ifndef ENTITYTABLEMODEL_H
 #define ENTITYTABLEMODEL_H
 
+#include "proxyhelpers.h"
 #include "readonlytablemodel.h"
 
 #include <QDebug>
@@ -8,7 +9,8 @@
 
 // A read-only model whose rows are entity objects it owns: it deletes them
 // when the list is replaced and when it goes. Subclasses give the cells of a
-// row; data() answers only the display role of an existing row.
+// row and its id; data() answers the display role, ARole::Id and ARole::Sort
+// of an existing row.
 template<class T>
 class EntityTableModel : public ReadOnlyTableModel
 {
@@ -22,9 +24,15 @@ public:
 
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override
     {
-        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rows.size())
+        if (!index.isValid() || index.row() >= m_rows.size())
             return QVariant();
-        return cell(m_rows.at(index.row()), index);
+        T* row = m_rows.at(index.row());
+        switch (role) {
+        case Qt::DisplayRole: return cell(row, index);
+        case ARole::Id: return rowId(row);
+        case ARole::Sort: return sortValue(row, index);
+        default: return QVariant();
+        }
     }
 
 protected:
@@ -32,6 +40,11 @@ protected:
 
     // The value of index's column for the row's object.
     virtual QVariant cell(T* row, const QModelIndex& index) const = 0;
+    // The id of the row's record.
+    virtual int rowId(const T* row) const = 0;
+    // The raw value to sort by: the cell's own typed value unless a model
+    // shows something else.
+    virtual QVariant sortValue(T* row, const QModelIndex& index) const { return cell(row, index); }
 
     // Takes the new rows and deletes the old ones; after construction, only
     // between beginResetModel() and endResetModel().
@@ -52,6 +65,14 @@ protected:
             return nullptr;
         }
         return m_rows.at(row);
+    }
+
+    // The id behind an index of this model or of a proxy on it; -1, with the
+    // warning, for any other index.
+    int idAt(const QModelIndex& index) const
+    {
+        const T* row = rowAt(index);
+        return row ? rowId(row) : -1;
     }
 
 private:

@@ -5,6 +5,8 @@
 #include <QDebug>
 
 namespace {
+ProfesorTableModel* s_instance = nullptr;
+
 QStringList titles()
 {
     return {ProfesorTableModel::tr("Name"),         ProfesorTableModel::tr("Surname"),
@@ -17,6 +19,19 @@ QStringList titles()
 }
 }
 
+ProfesorTableModel* ProfesorTableModel::instance()
+{
+    if (!s_instance)
+        s_instance = new ProfesorTableModel(nullptr);
+    return s_instance;
+}
+
+void ProfesorTableModel::refreshInstance()
+{
+    if (s_instance)
+        s_instance->refresh();
+}
+
 ProfesorTableModel::ProfesorTableModel(QObject* parent)
     : EntityTableModel(titles(), parent)
 {
@@ -25,24 +40,29 @@ ProfesorTableModel::ProfesorTableModel(QObject* parent)
 
 QVariant ProfesorTableModel::cell(Profesor* p, const QModelIndex& index) const
 {
-    switch (index.column()) {
-    case 0: return p->nombre();
-    case 1: return p->apellidos();
-    case 2: return p->apodo();
-    case 3: return p->dni();
-    case 4: return p->localidad();
-    case 5: return p->cp();
-    case 6: return p->email();
-    case 7: return p->sueldoPorcentaje();
-    case 8: return p->retencion();
-    case 9: return p->banco();
-    case 10: return p->fAlta();
-    case 11: return p->fBaja();
-    case 12: return p->telefonosToString();
-    default:
-        qWarning() << "ProfesorTableModel trying to get an unknown column";
-        return QVariant();
+    switch (Column(index.column())) {
+    case Column::Nombre: return p->nombre();
+    case Column::Apellidos: return p->apellidos();
+    case Column::Apodo: return p->apodo();
+    case Column::Dni: return p->dni();
+    case Column::Localidad: return p->localidad();
+    case Column::Cp: return p->cp();
+    case Column::Email: return p->email();
+    case Column::SueldoPorcentaje: return p->sueldoPorcentaje();
+    case Column::Retencion: return p->retencion();
+    case Column::Banco: return p->banco();
+    case Column::FAlta: return p->fAlta();
+    case Column::FBaja: return p->fBaja();
+    case Column::Telefonos: return p->telefonosToString();
+    case Column::Count: break;
     }
+    qWarning() << "ProfesorTableModel trying to get an unknown column";
+    return QVariant();
+}
+
+int ProfesorTableModel::rowId(const Profesor* p) const
+{
+    return p->id();
 }
 
 void ProfesorTableModel::refresh()
@@ -54,6 +74,5 @@ void ProfesorTableModel::refresh()
 
 int ProfesorTableModel::getId(const QModelIndex& index) const
 {
-    const Profesor* profesor = rowAt(index);
-    return profesor ? profesor->id() : -1;
+    return idAt(index);
 }

@@ -11,7 +11,27 @@ class ProfesorTableModel : public EntityTableModel<Profesor>
     Q_OBJECT
 
 public:
-    explicit ProfesorTableModel(QObject* parent = nullptr);
+    enum class Column {
+        Nombre,
+        Apellidos,
+        Apodo,
+        Dni,
+        Localidad,
+        Cp,
+        Email,
+        SueldoPorcentaje,
+        Retencion,
+        Banco,
+        FAlta,
+        FBaja,
+        Telefonos,
+        Count
+    };
+
+    // The process-wide model, created on first use and never deleted.
+    static ProfesorTableModel* instance();
+    // Refreshes the process-wide model when it exists.
+    static void refreshInstance();
 
     void refresh();
     // The teacher's id behind a row, or -1.
@@ -19,6 +39,10 @@ public:
 
 protected:
     QVariant cell(Profesor* p, const QModelIndex& index) const override;
+    int rowId(const Profesor* p) const override;
+
+private:
+    explicit ProfesorTableModel(QObject* parent = nullptr);
 };
 
 #endif // PROFESORTABLEMODEL_H

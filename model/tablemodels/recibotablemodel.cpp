@@ -3,26 +3,32 @@
 #include "adatehelper.h"
 
 #include <QCoreApplication>
-
 #include <QDebug>
 
-ReciboTableModel::ReciboTableModel(QDate dateIni, QDate dateEnd, int pagados, QObject* parent)
-    : ReadOnlyTableModel(titulos(), parent)
+namespace {
+ReciboTableModel* s_instance = nullptr;
+}
+
+ReciboTableModel* ReciboTableModel::instance()
+{
+    if (!s_instance)
+        s_instance = new ReciboTableModel(QDate(), QDate(), Recibo::PAGADOS_E_IMPAGADOS, nullptr);
+    return s_instance;
+}
+
+void ReciboTableModel::refreshInstance()
+{
+    if (s_instance)
+        s_instance->refresh();
+}
+
+ReciboTableModel::ReciboTableModel(QDate dateIni, QDate dateEnd, Recibo::pagadosImpagados pagados, QObject* parent)
+    : EntityTableModel(titulos(), parent)
     , m_dateIni(dateIni.isNull() ? ADateHelper::firstDayOfMonth() : dateIni)
     , m_dateEnd(dateEnd.isNull() ? ADateHelper::firstDayOfNextMonth() : dateEnd)
-    , m_pagados(static_cast<Recibo::pagadosImpagados>(pagados))
+    , m_pagados(pagados)
 {
-    load();
-}
-
-ReciboTableModel::~ReciboTableModel()
-{
-    qDeleteAll(m_recibos);
-}
-
-int ReciboTableModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : int(m_recibos.size());
+    replaceRows(Recibo::list(m_pagados, m_dateIni, m_dateEnd));
 }
 
 QStringList ReciboTableModel::titulos()
@@ -42,62 +48,40 @@ QStringList ReciboTableModel::titulos()
     return t;
 }
 
-QVariant ReciboTableModel::data(const QModelIndex& index, int role) const
+QVariant ReciboTableModel::cell(Recibo* r, const QModelIndex& index) const
 {
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    if (index.row() < 0 || index.row() >= m_recibos.size())
-        return QVariant();
-    const Recibo* r = m_recibos.at(index.row());
-    switch (index.column()) {
-    case 0:
-        return r->nRecibo();
-    case 1:
-        return r->serie();
-    case 2:
-        return r->datosAlumno();
-    case 3:
-        return r->fecha();
-    case 4:
-        return r->importe();
-    case 5:
-        return r->concepto();
-    case 6:
-        return r->descuento();
-    case 7:
-        return r->isPagado();
-    case 8:
-        return r->nombreAlumno();
-    case 9:
-        return r->apellidosAlumno();
-    default:
-        qWarning() << "ReciboTableModel trying to get an unknown column";
-        return QVariant();
+    switch (Column(index.column())) {
+    case Column::NRecibo: return r->nRecibo();
+    case Column::Serie: return r->serie();
+    case Column::DatosAlumno: return r->datosAlumno();
+    case Column::Fecha: return r->fecha();
+    case Column::Importe: return r->importe();
+    case Column::Concepto: return r->concepto();
+    case Column::Descuento: return r->descuento();
+    case Column::Pagado: return r->isPagado();
+    case Column::NombreAlumno: return r->nombreAlumno();
+    case Column::ApellidosAlumno: return r->apellidosAlumno();
+    case Column::Count: break;
     }
+    qWarning() << "ReciboTableModel trying to get an unknown column";
+    return QVariant();
 }
 
-void ReciboTableModel::load()
+int ReciboTableModel::rowId(const Recibo* r) const
 {
-    m_recibos = Recibo::list(m_pagados, m_dateIni, m_dateEnd);
+    return r->id();
 }
 
 void ReciboTableModel::refresh()
 {
     beginResetModel();
-    qDeleteAll(m_recibos);
-    m_recibos.clear();
-    load();
+    replaceRows(Recibo::list(m_pagados, m_dateIni, m_dateEnd));
     endResetModel();
 }
 
 int ReciboTableModel::getId(const QModelIndex& index) const
 {
-    const int row = sourceRow(index, int(m_recibos.size()));
-    if (row < 0) {
-        qWarning() << "invalid qModelIndex for get an id on ReciboTableModel ";
-        return -1;
-    }
-    return m_recibos.at(row)->id();
+    return idAt(index);
 }
 
 void ReciboTableModel::setDateIni(QDate date)

@@ -3,24 +3,39 @@
 
 #include "recibo.h"
 
-#include "readonlytablemodel.h"
+#include "entitytablemodel.h"
 
 #include <QDate>
-#include <QList>
 #include <QStringList>
 
-// The process-wide read-only list of bills behind the bills page, filtered by
-// a date range (start included, end excluded) and a paid state. Rows are
-// loaded at refresh(); data() only reads them.
-class ReciboTableModel : public ReadOnlyTableModel
+// The read-only list of bills behind the bills page, filtered by a date range
+// (start included, end excluded) and a paid state. Rows are loaded at
+// refresh(); data() only reads them.
+class ReciboTableModel : public EntityTableModel<Recibo>
 {
     Q_OBJECT
 public:
-    ReciboTableModel(QDate dateIni, QDate dateEnd, int pagados, QObject* parent = nullptr);
-    ~ReciboTableModel() override;
+    enum class Column {
+        NRecibo,
+        Serie,
+        DatosAlumno,
+        Fecha,
+        Importe,
+        Concepto,
+        Descuento,
+        Pagado,
+        NombreAlumno,
+        ApellidosAlumno,
+        Count
+    };
 
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // The process-wide model (current month, all bills), created on first use
+    // and never deleted.
+    static ReciboTableModel* instance();
+    // Refreshes the process-wide model when it exists.
+    static void refreshInstance();
+
+    ReciboTableModel(QDate dateIni, QDate dateEnd, Recibo::pagadosImpagados pagados, QObject* parent = nullptr);
 
     void refresh();
     int getId(const QModelIndex& index) const;
@@ -34,11 +49,13 @@ public slots:
     void setDateEnd(QDate date);
     void setPagados(Recibo::pagadosImpagados pagados);
 
+protected:
+    QVariant cell(Recibo* r, const QModelIndex& index) const override;
+    int rowId(const Recibo* r) const override;
+
 private:
     static QStringList titulos();
-    void load();
 
-    QList<Recibo*> m_recibos;
     QDate m_dateIni;
     QDate m_dateEnd;
     Recibo::pagadosImpagados m_pagados;

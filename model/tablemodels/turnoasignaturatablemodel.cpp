@@ -8,6 +8,23 @@
 #include <QSet>
 #include <QSqlQuery>
 
+namespace {
+TurnoAsignaturaTableModel* s_instance = nullptr;
+}
+
+TurnoAsignaturaTableModel* TurnoAsignaturaTableModel::instance()
+{
+    if (!s_instance)
+        s_instance = new TurnoAsignaturaTableModel(nullptr);
+    return s_instance;
+}
+
+void TurnoAsignaturaTableModel::refreshInstance()
+{
+    if (s_instance)
+        s_instance->refresh();
+}
+
 TurnoAsignaturaTableModel::TurnoAsignaturaTableModel(QObject* parent)
     : EntityTableModel(titles(), parent)
 {
@@ -77,31 +94,27 @@ void TurnoAsignaturaTableModel::refresh()
 QVariant TurnoAsignaturaTableModel::cell(TurnoAsignatura* turno, const QModelIndex& index) const
 {
     Asignatura* asignatura = turno->getAsignatura();
-    switch (index.column()) {
-    case 0:
-        return asignatura->nombre();
-    case 1:
-        return turno->getNombre();
-    case 2:
-        return asignatura->descripcion();
-    case 3:
-        return turno->getPrecioOrientativo();
-    case 4:
-        return m_cursosPorTurno.value(turno->id());
-    case 5:
-        return m_profesoresPorAsignatura.value(asignatura->id());
-    case 6:
-        return m_altasPorTurno.value(turno->id(), 0);
-    case 7:
-        return asignatura->edad();
-    default:
-        qWarning() << "TurnoAsignaturaTableModel trying to get an unknown column";
-        return QVariant();
+    switch (Column(index.column())) {
+    case Column::Asignatura: return asignatura->nombre();
+    case Column::Turno: return turno->getNombre();
+    case Column::Descripcion: return asignatura->descripcion();
+    case Column::Precio: return turno->getPrecioOrientativo();
+    case Column::Cursos: return m_cursosPorTurno.value(turno->id());
+    case Column::Profesores: return m_profesoresPorAsignatura.value(asignatura->id());
+    case Column::NumAlumnos: return m_altasPorTurno.value(turno->id(), 0);
+    case Column::Orden: return asignatura->edad();
+    case Column::Count: break;
     }
+    qWarning() << "TurnoAsignaturaTableModel trying to get an unknown column";
+    return QVariant();
+}
+
+int TurnoAsignaturaTableModel::rowId(const TurnoAsignatura* turno) const
+{
+    return turno->id();
 }
 
 int TurnoAsignaturaTableModel::getId(const QModelIndex& index) const
 {
-    const TurnoAsignatura* turno = rowAt(index);
-    return turno ? turno->id() : -1;
+    return idAt(index);
 }

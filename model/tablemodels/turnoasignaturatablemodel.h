@@ -13,7 +13,12 @@ class TurnoAsignaturaTableModel : public EntityTableModel<TurnoAsignatura>
 {
     Q_OBJECT
 public:
-    explicit TurnoAsignaturaTableModel(QObject* parent = nullptr);
+    enum class Column { Asignatura, Turno, Descripcion, Precio, Cursos, Profesores, NumAlumnos, Orden, Count };
+
+    // The process-wide model, created on first use and never deleted.
+    static TurnoAsignaturaTableModel* instance();
+    // Refreshes the process-wide model when it exists.
+    static void refreshInstance();
 
     void refresh();
     // The shift id of the row behind index (of this model or of a proxy on it); -1 otherwise.
@@ -21,8 +26,10 @@ public:
 
 protected:
     QVariant cell(TurnoAsignatura* turno, const QModelIndex& index) const override;
+    int rowId(const TurnoAsignatura* turno) const override;
 
 private:
+    explicit TurnoAsignaturaTableModel(QObject* parent = nullptr);
     static QStringList titles();
     void load();
 

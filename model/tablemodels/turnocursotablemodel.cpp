@@ -7,6 +7,23 @@
 #include <QDebug>
 #include <QSqlQuery>
 
+namespace {
+TurnoCursoTableModel* s_instance = nullptr;
+}
+
+TurnoCursoTableModel* TurnoCursoTableModel::instance()
+{
+    if (!s_instance)
+        s_instance = new TurnoCursoTableModel(nullptr);
+    return s_instance;
+}
+
+void TurnoCursoTableModel::refreshInstance()
+{
+    if (s_instance)
+        s_instance->refresh();
+}
+
 TurnoCursoTableModel::TurnoCursoTableModel(QObject* parent)
     : EntityTableModel(titles(), parent)
 {
@@ -42,25 +59,24 @@ void TurnoCursoTableModel::refresh()
 
 QVariant TurnoCursoTableModel::cell(TurnoCurso* turno, const QModelIndex& index) const
 {
-    switch (index.column()) {
-    case 0:
-        return turno->getCurso()->nombre();
-    case 1:
-        return turno->getNombre();
-    case 2:
-        return turno->getCurso()->descripcion();
-    case 3:
-        return turno->getPrecioOrientativo();
-    case 4:
-        return m_numTurnosAsignatura.value(turno->getId(), 0);
-    default:
-        qWarning() << "TurnoCursoTableModel trying to get an unknown column";
-        return QVariant();
+    switch (Column(index.column())) {
+    case Column::Curso: return turno->getCurso()->nombre();
+    case Column::Turno: return turno->getNombre();
+    case Column::Descripcion: return turno->getCurso()->descripcion();
+    case Column::Precio: return turno->getPrecioOrientativo();
+    case Column::NumTurnosAsignatura: return m_numTurnosAsignatura.value(turno->getId(), 0);
+    case Column::Count: break;
     }
+    qWarning() << "TurnoCursoTableModel trying to get an unknown column";
+    return QVariant();
+}
+
+int TurnoCursoTableModel::rowId(const TurnoCurso* turno) const
+{
+    return turno->getId();
 }
 
 int TurnoCursoTableModel::getId(const QModelIndex& index) const
 {
-    const TurnoCurso* turno = rowAt(index);
-    return turno ? turno->getId() : -1;
+    return idAt(index);
 }

@@ -13,7 +13,12 @@ class TurnoCursoTableModel : public EntityTableModel<TurnoCurso>
 {
     Q_OBJECT
 public:
-    explicit TurnoCursoTableModel(QObject* parent = nullptr);
+    enum class Column { Curso, Turno, Descripcion, Precio, NumTurnosAsignatura, Count };
+
+    // The process-wide model, created on first use and never deleted.
+    static TurnoCursoTableModel* instance();
+    // Refreshes the process-wide model when it exists.
+    static void refreshInstance();
 
     void refresh();
     // The course-shift id of the row behind index (of this model or of a proxy on it); -1 otherwise.
@@ -21,8 +26,10 @@ public:
 
 protected:
     QVariant cell(TurnoCurso* turno, const QModelIndex& index) const override;
+    int rowId(const TurnoCurso* turno) const override;
 
 private:
+    explicit TurnoCursoTableModel(QObject* parent = nullptr);
     static QStringList titles();
     void load();
 

@@ -70,7 +70,8 @@ private slots:
         QCOMPARE(filter->rowCount(), 1);
         QCOMPARE(mapToSourceModel(filter->index(0, 0)).row(), 1);
         filter->setFilterWildcard(QString());
-        filter->sort(0, Qt::DescendingOrder);
+        filter->sort(0, Qt::DescendingOrder); // by the display text when no sort value is given
+        QCOMPARE(filter->index(0, 0).data().toString(), QStringLiteral("Carla"));
         QIdentityProxyModel identity;
         identity.setSourceModel(filter);
         const QModelIndex mapped = mapToSourceModel(identity.index(1, 0)); // through two proxies

@@ -59,15 +59,15 @@ private slots:
         const int bajaHoy = alumno(QStringLiteral("Roi"), QStringLiteral("Vila"));
         QVERIFY(alta(bajaHoy, a.turnoTarde, QDate(2024, 1, 1), hoy));
 
-        QCOMPARE(idsOf(Alumno::list(Alumno::Actuales, QString(), QString()), &Alumno::id), (QList<int>{a.luis, a.nuevo, bajaManana}));
-        QCOMPARE(idsOf(Alumno::list(Alumno::Antiguos, QString(), QString()), &Alumno::id), (QList<int>{a.eva, bajaHoy}));
-        QCOMPARE(sizeOf(Alumno::list(Alumno::Todos, QString(), QString())), 5);
+        QCOMPARE(idsOf(Alumno::list(int(Alumno::Modo::Actuales), QString(), QString()), &Alumno::id), (QList<int>{a.luis, a.nuevo, bajaManana}));
+        QCOMPARE(idsOf(Alumno::list(int(Alumno::Modo::Antiguos), QString(), QString()), &Alumno::id), (QList<int>{a.eva, bajaHoy}));
+        QCOMPARE(sizeOf(Alumno::list(int(Alumno::Modo::Todos), QString(), QString())), 5);
         const QString soloLuis = QStringLiteral("alumno.id = %1").arg(a.luis);
-        QCOMPARE(idsOf(Alumno::list(Alumno::Actuales, QString(), soloLuis), &Alumno::id), (QList<int>{a.luis}));
-        QCOMPARE(idsOf(Alumno::list(Alumno::Antiguos, QString(), soloLuis), &Alumno::id), (QList<int>{}));
+        QCOMPARE(idsOf(Alumno::list(int(Alumno::Modo::Actuales), QString(), soloLuis), &Alumno::id), (QList<int>{a.luis}));
+        QCOMPARE(idsOf(Alumno::list(int(Alumno::Modo::Antiguos), QString(), soloLuis), &Alumno::id), (QList<int>{}));
 
         // Ordered, each with its own phones.
-        const QList<Alumno*> ordenados = Alumno::list(Alumno::Actuales, QStringLiteral("apellidos"), QString());
+        const QList<Alumno*> ordenados = Alumno::list(int(Alumno::Modo::Actuales), QStringLiteral("apellidos"), QString());
         QCOMPARE(ordenados.size(), 3);
         QCOMPARE(ordenados.at(0)->telefonosString(), QStringLiteral("casa: 2"));
         QCOMPARE(ordenados.at(1)->telefonos(), Alumno::Telefonos());

@@ -23,8 +23,8 @@ private slots:
     void init()
     {
         QVERIFY(a.rebuild());
-        model = Alumno::getModel();
-        model->modo = 0;
+        model = AlumnoTableModel::instance();
+        model->setModo(0);
         model->refresh();
     }
 
@@ -36,11 +36,11 @@ private slots:
         QCOMPARE(model->headerData(10, Qt::Horizontal).toString(), QStringLiteral("Phone numbers"));
         const int nueva = alumno(QStringLiteral("Sabela"), QStringLiteral("Mouriño"));
         QCOMPARE(model->rowCount(), 3);
-        model->modo = 1;
+        model->setModo(1);
         model->refresh();
         QCOMPARE(model->rowCount(), 1);
         QCOMPARE(model->getId(model->index(0, 0)), a.eva);
-        model->modo = 2;
+        model->setModo(2);
         model->refresh();
         QCOMPARE(model->rowCount(), 4);
         QVERIFY(Alumno::remove(nueva));

@@ -22,7 +22,7 @@ private slots:
     void init()
     {
         QVERIFY(openFreshDatabase());
-        model = Profesor::tableModel();
+        model = ProfesorTableModel::instance();
         model->refresh();
         ana = profesor(QStringLiteral("Ana"), QStringLiteral("Souto"),
                        {{QStringLiteral("casa"), QStringLiteral("981")}, {QStringLiteral("móbil"), QStringLiteral("600")}});

@@ -27,7 +27,7 @@ private slots:
 
     void rowsAfterWritesServedFromMemory()
     {
-        TurnoAsignaturaTableModel* model = TurnoAsignatura::getTableModel();
+        TurnoAsignaturaTableModel* model = TurnoAsignaturaTableModel::instance();
         model->refresh(); // the shared model outlives each case's database
         QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(model->rowCount(), 0);

@@ -18,7 +18,7 @@ private slots:
 
     void rowsFollowTheCourseWrites()
     {
-        TurnoCursoTableModel* model = TurnoCurso::getTableModel();
+        TurnoCursoTableModel* model = TurnoCursoTableModel::instance();
         model->refresh(); // the shared model outlives each case's database
         QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(model->rowCount(), 0);
