@@ -2,20 +2,15 @@
 #include "ui_mainwindow.h"
 
 #include "academia.h"
-#include "alumno.h"
 #include "alumnotablemodel.h"
 #include "appstatusdialog.h"
 #include "aprompter.h"
 #include "centralwidget.h"
 #include "configurationdialog.h"
 #include "helpdialog.h"
-#include "profesor.h"
 #include "profesortablemodel.h"
-#include "recibo.h"
 #include "recibotablemodel.h"
-#include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
-#include "turnocurso.h"
 #include "turnocursotablemodel.h"
 
 #include <QCloseEvent>
@@ -158,31 +153,31 @@ void MainWindow::showHorarioProfe(int id)
 
 void MainWindow::showAsignaturas(bool show)
 {
-    TurnoAsignatura::getTableModel()->refresh();
+    TurnoAsignaturaTableModel::instance()->refresh();
     showSection(show, m_asignaturas, ui->actionAsignaturas);
 }
 
 void MainWindow::showProfesores(bool show)
 {
-    Profesor::tableModel()->refresh();
+    ProfesorTableModel::instance()->refresh();
     showSection(show, m_profesores, ui->actionProfesores);
 }
 
 void MainWindow::showAlumnos(bool show)
 {
-    Alumno::getModel()->refresh();
+    AlumnoTableModel::instance()->refresh();
     showSection(show, m_alumnos, ui->actionAlumnos);
 }
 
 void MainWindow::showCursos(bool show)
 {
-    TurnoCurso::getTableModel()->refresh();
+    TurnoCursoTableModel::instance()->refresh();
     showSection(show, m_cursos, ui->actionCursos);
 }
 
 void MainWindow::showRecibos(bool show)
 {
-    Recibo::tableModel()->refresh();
+    ReciboTableModel::instance()->refresh();
     showSection(show, m_recibos, ui->actionRecibos);
 }
 
