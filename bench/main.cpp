@@ -9,6 +9,7 @@
 #include "alumnotablemodel.h"
 #include "asignaturasalumnotablemodel.h"
 #include "benchreport.h"
+#include "billspagebench.h"
 #include "dao.h"
 #include "dbmanager.h"
 #include "estadoacademia.h"
@@ -21,6 +22,7 @@
 #include "recibo.h"
 #include "recibotablemodel.h"
 #include "sqlfloor.h"
+#include "studentspagebench.h"
 #include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
@@ -434,6 +436,8 @@ int main(int argc, char** argv)
         qDeleteAll(todos);
     }
 
+    medirPaginaAlumnos(report, runs);
+    billsPageBench(report, alumnos, runs, trabajo.path());
     benchMainWindow(report, pristine, runs);
 
     dao->close();

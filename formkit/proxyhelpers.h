@@ -3,14 +3,6 @@
 
 #include <QModelIndex>
 
-// Roles every table model of the program answers besides the display role.
-namespace ARole {
-// the entity id of the row, whatever the column
-constexpr int Id = Qt::UserRole + 1;
-// the raw value the column sorts by: a number, a date, or the display text
-constexpr int Sort = Qt::UserRole + 2;
-} // namespace ARole
-
 class QAbstractItemModel;
 class QObject;
 class QSortFilterProxyModel;

@@ -170,7 +170,9 @@ bool Curso::persist()
         qWarning() << "Trying to store as new a Curso with an already valid id (id = " << m_id << ")";
         return false;
     }
-    DaoTransaction tx;
+    // A savepoint inside an open transaction, so that a failure takes back
+    // this course's rows and the objects can be stored again.
+    DaoTransaction tx(DaoTransaction::OwnOrSavepoint);
     const int newId = Dao::getInstance()
                           ->insert(TABLE, COLUMNS.mid(1),
                                    {m_nombre, Moneda::aCentimos(m_precioOrientativo), m_descripcion})
@@ -179,7 +181,7 @@ bool Curso::persist()
     bool ok = newId != 0 && saveAsignaturas();
     ok = ok && persistTurnosNuevos();
     if (!ok) {
-        if (tx.owns()) {
+        if (tx.canTakeBack()) {
             tx.rollback();
             // Nothing of it is stored: the objects may be stored again.
             m_id = 0;
@@ -207,7 +209,7 @@ bool Curso::update()
         qWarning() << "Trying to update a Curso without a valid id";
         return false;
     }
-    DaoTransaction tx;
+    DaoTransaction tx(DaoTransaction::OwnOrSavepoint);
     bool ok = Dao::getInstance()->update(TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"),
                                          {m_nombre, Moneda::aCentimos(m_precioOrientativo), m_descripcion, m_id});
     ok = ok && saveAsignaturas();
@@ -229,7 +231,7 @@ bool Curso::update()
         }
     }
     if (!ok) {
-        if (tx.owns()) {
+        if (tx.canTakeBack()) {
             tx.rollback();
             for (TurnoCurso* turno : std::as_const(m_turnosNuevos))
                 turno->m_id = 0;

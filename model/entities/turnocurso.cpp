@@ -359,7 +359,7 @@ LineaListado* TurnoCurso::lineaAlumno(Alumno* alumno, const QList<TurnoAsignatur
                                       const QList<Alta*>& altas, bool conImportes, bool conFechas)
 {
     auto* linea = new LineaListado(nullptr);
-    linea->addValor(QStringLiteral("<nbr>%1</nbr>").arg(alumno->apellidos() + QStringLiteral(" ,") + alumno->nombre()),
+    linea->addValor(QStringLiteral("<nobr>%1</nobr>").arg(alumno->apellidos() + QStringLiteral(" ,") + alumno->nombre()),
                     QStringLiteral("class=\"nombreAlumno\""));
 
     QList<Alta*> suyas;

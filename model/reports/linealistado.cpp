@@ -70,12 +70,31 @@ QString LineaListado::textoCelda(const QVariant& valor, const QString& atributo)
     return QString::number(valor.toDouble(), 'f', 3);
 }
 
+QString LineaListado::sinCortes(const QString& atributo)
+{
+    static const QLatin1String estilo("style=\"");
+    static const QLatin1String nowrap("white-space:nowrap;");
+    QString resultado = atributo;
+    const qsizetype pos = resultado.indexOf(estilo);
+    if (pos >= 0)
+        return resultado.insert(pos + estilo.size(), nowrap);
+    if (!resultado.isEmpty())
+        resultado += QLatin1Char(' ');
+    return resultado + estilo + nowrap + QLatin1Char('"');
+}
+
 QString LineaListado::toHtml()
+{
+    return toHtml(QList<bool>());
+}
+
+QString LineaListado::toHtml(const QList<bool>& enteras)
 {
     QString html;
     for (int i = 0; i < m_valores.size(); ++i) {
-        html += QLatin1String("<td ") + m_atributos.at(i) + QLatin1String(" >")
-                + textoCelda(m_valores.at(i), m_atributos.at(i)) + QLatin1String("</td>");
+        const QString atributo = enteras.value(i) ? sinCortes(m_atributos.at(i)) : m_atributos.at(i);
+        html += QLatin1String("<td ") + atributo + QLatin1String(" >") + textoCelda(m_valores.at(i), m_atributos.at(i))
+                + QLatin1String("</td>");
     }
     return html;
 }

@@ -31,8 +31,14 @@ public:
     // attribute string holds "ROUND".
     static QString textoCelda(const QVariant& valor, const QString& atributo);
 
+    // Puts white-space:nowrap into a cell's or header's attribute string,
+    // into its style when it has one.
+    static QString sinCortes(const QString& atributo);
+
 public slots:
     QString toHtml();
+    // The cells of the columns flagged in enteras never wrap.
+    QString toHtml(const QList<bool>& enteras);
     QString toCSV(QString separador);
     QString toCSV();
     QString toCSV_XLS();

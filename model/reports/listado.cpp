@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <xlsxwriter.h>
@@ -13,6 +14,28 @@ namespace {
 // Excel refuses longer text cells.
 constexpr int kMaxTextoCelda = 32767;
 constexpr int kMaxNombreHoja = 31;
+}
+
+namespace {
+const QRegularExpression kAnchoCero(QStringLiteral("\\bwidth\\s*=\\s*(\"0\"|'0'|0(?=\\s|$))"));
+}
+
+// width="0" asks for a column as narrow as its widest cell. Qt's rich text
+// takes it literally and breaks every cell after each character, so such a
+// column becomes a 1 % column (which never gets narrower than its content)
+// whose header and cells never wrap.
+bool Listado::esEstrecha(const QString& atributos)
+{
+    return atributos.contains(kAnchoCero);
+}
+
+QString Listado::cabeceraHtml(const QString& atributos)
+{
+    if (!esEstrecha(atributos))
+        return atributos;
+    QString resultado = atributos;
+    resultado.replace(kAnchoCero, QStringLiteral("width=\"1%\""));
+    return LineaListado::sinCortes(resultado);
 }
 
 Listado::Listado(QObject* parent)
@@ -81,13 +104,16 @@ QString Listado::toHtml(bool conFecha)
     html += QLatin1String("<table style=\"border-style:solid; border-color:black;page-break-after:auto;"
                           "margin-top:1px;\" border=\"1\" width=\"100%\" cellspacing=\"-1\" cellpadding=\"6\">"
                           "<thead><tr>");
-    for (int i = 0; i < m_cabeceras.size(); ++i)
-        html += QLatin1String("<th ") + m_htmlCabeceras.value(i) + QLatin1String(">") + m_cabeceras.at(i)
-                + QLatin1String("</th>");
+    QList<bool> estrechas;
+    for (int i = 0; i < m_cabeceras.size(); ++i) {
+        estrechas << esEstrecha(m_htmlCabeceras.value(i));
+        html += QLatin1String("<th ") + cabeceraHtml(m_htmlCabeceras.value(i)) + QLatin1String(">")
+                + m_cabeceras.at(i) + QLatin1String("</th>");
+    }
     html += QLatin1String("</tr></thead><tbody>");
     for (int i = 0; i < m_lineas.size(); ++i) {
         html += (i % 2 == 0) ? QLatin1String("<tr class=\"odd\">") : QLatin1String("<tr class=\"even\">");
-        html += m_lineas.at(i)->toHtml() + QLatin1String("</tr>");
+        html += m_lineas.at(i)->toHtml(estrechas) + QLatin1String("</tr>");
     }
     html += QLatin1String("</tbody></table>");
     return html;

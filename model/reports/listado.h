@@ -29,6 +29,11 @@ public:
     static QString nombreHoja(const QString& titulo);
     // Where listings write their workbook: "listado.xlsx" in the temporary folder.
     static QString rutaXlsTemporal();
+    // A header whose attributes ask width="0": a column as narrow as its
+    // widest cell, whose cells never wrap.
+    static bool esEstrecha(const QString& atributos);
+    // The header attributes as the HTML of a listing carries them.
+    static QString cabeceraHtml(const QString& atributos);
 
 public slots:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -2,12 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AlumnosWidget</name>
+    <message numerus="yes">
+        <source>Are you sure you want to withdraw %n student(s) selected from all their subjects?</source>
+        <translation>
+            <numerusform>Are you sure you want to withdraw %n student selected from all their subjects?</numerusform>
+            <numerusform>Are you sure you want to withdraw %n students selected from all their subjects?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n chosen students?</source>
+        <translation>
+            <numerusform>Are you sure you want to delete the %n chosen student?</numerusform>
+            <numerusform>Are you sure you want to delete the %n chosen students?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>AppStatusDialog</name>
     <message numerus="yes">
         <source>Omitted %n error(s)</source>
         <translation>
             <numerusform>Omitted %n error</numerusform>
             <numerusform>Omitted %n errors</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProfesorDialog</name>
+    <message numerus="yes">
+        <source>Saving will set pay rates to 0</source>
+        <translation>
+            <numerusform>Saving will set pay rates to 0</numerusform>
+            <numerusform>Saving will set pay rates to 0</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecibosWidget</name>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected bill(s)?</source>
+        <translation>
+            <numerusform>Are you sure you want to delete the %n selected bill?</numerusform>
+            <numerusform>Are you sure you want to delete the %n selected bills?</numerusform>
         </translation>
     </message>
 </context>

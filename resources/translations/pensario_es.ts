@@ -80,6 +80,173 @@
     </message>
 </context>
 <context>
+    <name>AlumnoDialog</name>
+    <message>
+        <source>Student data</source>
+        <translation>Datos del alumno</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Student name</source>
+        <translation>Nombre del alumno</translation>
+    </message>
+    <message>
+        <source>Student name. (Mandatory field)</source>
+        <translation>Nombre del alumno. (Campo obligatorio)</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Apellidos</translation>
+    </message>
+    <message>
+        <source>Student surname. (Mandatory field)</source>
+        <translation>Apellidos del alumno. (Campo obligatorio)</translation>
+    </message>
+    <message>
+        <source>DNI</source>
+        <translation>DNI</translation>
+    </message>
+    <message>
+        <source>Student DNI. (Must be a correctly formatted DNI)</source>
+        <translation>DNI del alumno. (Debe ser un DNI con formato correcto)</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Student address. (Not mandatory)</source>
+        <translation>Dirección del alumno. (No obligatorio)</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Localidad</translation>
+    </message>
+    <message>
+        <source>Student city. (Not mandatory)</source>
+        <translation>Localidad del alumno. (No obligatorio)</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Student province. (Not mandatory)</source>
+        <translation>Provincia del alumno. (No obligatorio)</translation>
+    </message>
+    <message>
+        <source>CP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <source>Student postal code. (Not mandatory)</source>
+        <translation>Código postal del alumno. (No obligatorio)</translation>
+    </message>
+    <message>
+        <source>email</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Student email. (Must have e-mail format)</source>
+        <translation>Correo electrónico del alumno. (Debe tener formato de correo)</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Colegio</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Descuento</translation>
+    </message>
+    <message>
+        <source>Discount applied to the student by default</source>
+        <translation>Descuento que se aplica al alumno por defecto</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banco</translation>
+    </message>
+    <message>
+        <source>Student bank. (Not mandatory)</source>
+        <translation>Banco del alumno. (No obligatorio)</translation>
+    </message>
+    <message>
+        <source>Bank address</source>
+        <translation>Dirección del banco</translation>
+    </message>
+    <message>
+        <source>Student bank address. (Not mandatory)</source>
+        <translation>Dirección del banco del alumno. (No obligatorio)</translation>
+    </message>
+    <message>
+        <source>CCC</source>
+        <translation>CCC</translation>
+    </message>
+    <message>
+        <source>Student bank account. (Must have bank account format)</source>
+        <translation>Cuenta bancaria del alumno. (Debe tener formato de cuenta bancaria)</translation>
+    </message>
+    <message>
+        <source>Fotografía</source>
+        <translation>Fotografía</translation>
+    </message>
+    <message>
+        <source>Students&apos; phone numbers</source>
+        <translation>Teléfonos del alumno</translation>
+    </message>
+    <message>
+        <source>Add phone number</source>
+        <translation>Añadir teléfono</translation>
+    </message>
+    <message>
+        <source>Delete phone number</source>
+        <translation>Borrar teléfono</translation>
+    </message>
+    <message>
+        <source>Student phones list.</source>
+        <translation>Lista de teléfonos del alumno.</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Observaciones</translation>
+    </message>
+    <message>
+        <source>Comments about the student.</source>
+        <translation>Observaciones sobre el alumno.</translation>
+    </message>
+    <message>
+        <source>This student may have brothers in the database. Brothers found: &lt;ul&gt;%1&lt;/ul&gt;</source>
+        <translation>Puede que este alumno tenga hermanos en la base de datos. Hermanos encontrados: &lt;ul&gt;%1&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Would you like to change the discount for this student?</source>
+        <translation>¿Quiere cambiar el descuento de este alumno?</translation>
+    </message>
+    <message>
+        <source>The student could not be saved.</source>
+        <translation>No se ha podido guardar el alumno.</translation>
+    </message>
+    <message>
+        <source>Nothing has been stored. Try again; if the error persists contact your provider.</source>
+        <translation>No se ha guardado nada. Inténtelo de nuevo; si el error persiste, contacte con su proveedor.</translation>
+    </message>
+    <message>
+        <source>Student school. (Not mandatory)</source>
+        <translation>Colegio del alumno. (No obligatorio)</translation>
+    </message>
+</context>
+<context>
     <name>AlumnoTableModel</name>
     <message>
         <source>Name</source>
@@ -127,6 +294,189 @@
     </message>
 </context>
 <context>
+    <name>AlumnosWidget</name>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Filter by name, surname, school...</source>
+        <translation>Filtrar por nombre, apellidos, colegio...</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostrar:</translation>
+    </message>
+    <message>
+        <source>Only students</source>
+        <translation>Solo alumnos</translation>
+    </message>
+    <message>
+        <source>Show only active students</source>
+        <translation>Mostrar solo los alumnos activos</translation>
+    </message>
+    <message>
+        <source>Only ex-students</source>
+        <translation>Solo antiguos alumnos</translation>
+    </message>
+    <message>
+        <source>Show only students who left all their classes</source>
+        <translation>Mostrar solo los alumnos que dejaron todas sus clases</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Show all students in database</source>
+        <translation>Mostrar todos los alumnos de la base de datos</translation>
+    </message>
+    <message>
+        <source>Export list</source>
+        <translation>Exportar lista</translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation>Exportar o imprimir el listado</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Add a new student</source>
+        <translation>Añadir un alumno nuevo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected student</source>
+        <translation>Editar el alumno seleccionado</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Asignaturas</translation>
+    </message>
+    <message>
+        <source>Show selected student&apos;s subjects</source>
+        <translation>Mostrar las asignaturas del alumno seleccionado</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete selected student</source>
+        <translation>Borrar el alumno seleccionado</translation>
+    </message>
+    <message>
+        <source>General withdraw</source>
+        <translation>Baja general</translation>
+    </message>
+    <message>
+        <source>Withdraw student from all his subjects</source>
+        <translation>Dar de baja al alumno de todas sus asignaturas</translation>
+    </message>
+    <message>
+        <source>Show timetable</source>
+        <translation>Ver horario</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listado</translation>
+    </message>
+    <message>
+        <source>Print the listing according to the filters</source>
+        <translation>Imprimir el listado según los filtros</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listado</translation>
+    </message>
+    <message>
+        <source>Save listing in different formats</source>
+        <translation>Guardar el listado en distintos formatos</translation>
+    </message>
+    <message>
+        <source>Choose only one student and try again.</source>
+        <translation>Elija un solo alumno e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>You must choose only one in order to edit it.</source>
+        <translation>Debe elegir uno solo para poder editarlo.</translation>
+    </message>
+    <message>
+        <source>You must choose only one student.</source>
+        <translation>Debe elegir un solo alumno.</translation>
+    </message>
+    <message>
+        <source>%1: %2 - %3, signed up on %4</source>
+        <translation>%1: %2 - %3, alta el %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to withdraw %n student(s) selected from all their subjects?</source>
+        <translation>
+            <numerusform>¿Seguro que quiere dar de baja de todas sus asignaturas al alumno seleccionado?</numerusform>
+            <numerusform>¿Seguro que quiere dar de baja de todas sus asignaturas a los %n alumnos seleccionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+If you agree choose the date to withdraw from all subjects.</source>
+        <translation>
+Si está de acuerdo, elija la fecha de baja de todas las asignaturas.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t withdraw from all subjects from the following students because assign date of any of them happens after the date chosen: </source>
+        <translation>No se ha podido dar de baja de todas las asignaturas a los siguientes alumnos porque la fecha de alta de alguna de ellas es posterior a la fecha elegida: </translation>
+    </message>
+    <message>
+        <source>These sign-ups are still open:</source>
+        <translation>Estas altas siguen abiertas:</translation>
+    </message>
+    <message>
+        <source>Student %1 has subjects assigned so if it is deleted bills won&apos;t be generated and student will be withdrawn from all courses. Subjects assigned:&lt;ul&gt;%2&lt;/ul&gt;</source>
+        <translation>El alumno %1 tiene asignaturas asignadas, así que si se borra no se le generarán recibos y se le dará de baja de todos los cursos. Asignaturas asignadas:&lt;ul&gt;%2&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Would you like to delete the student anyway?</source>
+        <translation>¿Quiere borrar el alumno de todos modos?</translation>
+    </message>
+    <message>
+        <source>Error deleting student</source>
+        <translation>Error al borrar el alumno</translation>
+    </message>
+    <message>
+        <source>Error deleting student with id %1.</source>
+        <translation>Error al borrar el alumno con id %1.</translation>
+    </message>
+    <message>
+        <source>Chosen students will be deleted permanently.</source>
+        <translation>Los alumnos elegidos se borrarán definitivamente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n chosen students?</source>
+        <translation>
+            <numerusform>¿Seguro que quiere borrar el alumno elegido?</numerusform>
+            <numerusform>¿Seguro que quiere borrar los %n alumnos elegidos?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Student list</source>
+        <translation>Lista de alumnos</translation>
+    </message>
+    <message>
+        <source>listado_alumnos</source>
+        <translation>listado_alumnos</translation>
+    </message>
+</context>
+<context>
     <name>AppStatusDialog</name>
     <message numerus="yes">
         <source>Omitted %n error(s)</source>
@@ -153,6 +503,242 @@
     <message>
         <source>Error deleting relationship between subject and teacher.</source>
         <translation>Error al eliminar la relación entre la asignatura y el profesor.</translation>
+    </message>
+</context>
+<context>
+    <name>AsignaturaAlumnoDialog</name>
+    <message>
+        <source>Sign up in subject</source>
+        <translation>Alta en asignatura</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Asignatura</translation>
+    </message>
+    <message>
+        <source>Subject to sign up to</source>
+        <translation>Asignatura en la que dar de alta</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <source>Shift in which to sign up</source>
+        <translation>Turno en el que dar de alta</translation>
+    </message>
+    <message>
+        <source>Base price</source>
+        <translation>Precio base</translation>
+    </message>
+    <message>
+        <source>Subject base price</source>
+        <translation>Precio base de la asignatura</translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation>€</translation>
+    </message>
+    <message>
+        <source>Applied discount</source>
+        <translation>Descuento aplicado</translation>
+    </message>
+    <message>
+        <source>Discount applied to this student</source>
+        <translation>Descuento aplicado a este alumno</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>Final price</source>
+        <translation>Precio final</translation>
+    </message>
+    <message>
+        <source>Sign up date</source>
+        <translation>Fecha de alta</translation>
+    </message>
+    <message>
+        <source>Date when the student will start receiving classes</source>
+        <translation>Fecha en la que el alumno empezará a recibir clases</translation>
+    </message>
+    <message>
+        <source>Resign date</source>
+        <translation>Fecha de baja</translation>
+    </message>
+    <message>
+        <source>When student will resign. (Not mandatory)</source>
+        <translation>Cuándo se dará de baja el alumno. (No obligatorio)</translation>
+    </message>
+    <message>
+        <source>Check for indefinite period</source>
+        <translation>Marcar para un periodo indefinido</translation>
+    </message>
+    <message>
+        <source>No resign date</source>
+        <translation>Sin fecha de baja</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Observaciones</translation>
+    </message>
+    <message>
+        <source>Comments about registration (special schedule, etc)</source>
+        <translation>Observaciones sobre el alta (horario especial, etc.)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Associated shift has been erased: %1&lt;/b&gt;</source>
+        <translation>&lt;b&gt;El turno asociado se ha borrado: %1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>There are no subjects in the application.</source>
+        <translation>No hay asignaturas en la aplicación.</translation>
+    </message>
+    <message>
+        <source>So the next step (subscribe a student to a subject) can not be done now.
+Please create at least a subject and a turn and then subscribe the student to the subject.</source>
+        <translation>Así que el siguiente paso (dar de alta al alumno en una asignatura) no se puede hacer ahora.
+Cree al menos una asignatura y un turno y después dé de alta al alumno en la asignatura.</translation>
+    </message>
+    <message>
+        <source>The shift you are trying to sign up this student in has no sessions assigned</source>
+        <translation>El turno en el que intenta dar de alta a este alumno no tiene sesiones asignadas</translation>
+    </message>
+    <message>
+        <source>If you sign up this student, the classroom capacity will be exceeded in %1. </source>
+        <translation>Si da de alta a este alumno, el aforo del aula se superará el %1. </translation>
+    </message>
+    <message>
+        <source>Would you like to proceed anyway?</source>
+        <translation>¿Quiere continuar de todos modos?</translation>
+    </message>
+    <message>
+        <source>Sign up and withdraw dates are incorrect. Check them and try again. </source>
+        <translation>Las fechas de alta y de baja son incorrectas. Revíselas e inténtelo de nuevo. </translation>
+    </message>
+    <message>
+        <source>Student has already been signed up.</source>
+        <translation>El alumno ya está dado de alta.</translation>
+    </message>
+    <message>
+        <source>This information is NOT in the database</source>
+        <translation>Estos datos NO están en la base de datos</translation>
+    </message>
+    <message>
+        <source>This classroom&apos;s capacity has been exceeded.</source>
+        <translation>Se ha superado el aforo del aula.</translation>
+    </message>
+    <message>
+        <source>Unsuccessful sign up</source>
+        <translation>Alta fallida</translation>
+    </message>
+    <message>
+        <source>This student&apos;s register has not been UPDATED, because:  %1</source>
+        <translation>El alta de este alumno NO se ha ACTUALIZADO porque:  %1</translation>
+    </message>
+    <message>
+        <source>Student couldn&apos;t be signed up</source>
+        <translation>No se ha podido dar de alta al alumno</translation>
+    </message>
+    <message>
+        <source>Student couldn&apos;t be signed up because: %1</source>
+        <translation>No se ha podido dar de alta al alumno porque: %1</translation>
+    </message>
+    <message>
+        <source>There has been an unexpected error. Try again, if the error persists contact your provider. </source>
+        <translation>Ha habido un error inesperado. Inténtelo de nuevo; si el error persiste, contacte con su proveedor. </translation>
+    </message>
+</context>
+<context>
+    <name>AsignaturasAlumnoDialog</name>
+    <message>
+        <source>Subject list</source>
+        <translation>Lista de asignaturas</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;p&gt;&lt;b&gt;Student:&lt;/b&gt; %1, %2&lt;/p&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;p&gt;&lt;b&gt;Alumno:&lt;/b&gt; %1, %2&lt;/p&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Current student</source>
+        <translation>Alumno actual</translation>
+    </message>
+    <message>
+        <source>Student subjects</source>
+        <translation>Asignaturas del alumno</translation>
+    </message>
+    <message>
+        <source>Sign up</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Sign up in subject</source>
+        <translation>Alta en asignatura</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Baja</translation>
+    </message>
+    <message>
+        <source>Withdraw from subject</source>
+        <translation>Dar de baja de la asignatura</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete subject</source>
+        <translation>Borrar la asignatura</translation>
+    </message>
+    <message>
+        <source>Close window and save changes</source>
+        <translation>Cerrar la ventana y guardar los cambios</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>%1 - %2, signed up on %3</source>
+        <translation>%1 - %2, alta el %3</translation>
+    </message>
+    <message>
+        <source>it starts after today</source>
+        <translation>empieza después de hoy</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>no se ha podido guardar</translation>
+    </message>
+    <message>
+        <source>These sign-ups could not be withdrawn today:</source>
+        <translation>Estas altas no se han podido dar de baja hoy:</translation>
+    </message>
+    <message>
+        <source>You are about to completely delete elements from db.</source>
+        <translation>Va a borrar elementos de la base de datos por completo.</translation>
+    </message>
+    <message>
+        <source> Probably you would prefer to withdraw the student from the subjects.Are you sure you really want to delete these elements?</source>
+        <translation> Probablemente prefiera dar de baja al alumno de las asignaturas. ¿Seguro que quiere borrar estos elementos?</translation>
+    </message>
+    <message>
+        <source>These sign-ups could not be deleted:</source>
+        <translation>Estas altas no se han podido borrar:</translation>
     </message>
 </context>
 <context>
@@ -615,6 +1201,21 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
     <message>
         <source>Unable to update de database. Unable to open file :/scripts/%1.sql</source>
         <translation>No se puede actualizar la base de datos. No se puede abrir el archivo :/scripts/%1.sql</translation>
+    </message>
+</context>
+<context>
+    <name>DateSelectDialog</name>
+    <message>
+        <source>Select date</source>
+        <translation>Elegir fecha</translation>
+    </message>
+    <message>
+        <source>Select the date when you want to withdraw students from courses</source>
+        <translation>Elija la fecha en la que quiere dar de baja a los alumnos de los cursos</translation>
+    </message>
+    <message>
+        <source>Selected date</source>
+        <translation>Fecha elegida</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1688,109 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
     </message>
 </context>
 <context>
+    <name>ReciboDialog</name>
+    <message>
+        <source>Bill</source>
+        <translation>Recibo</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Bill number</source>
+        <translation>Número de recibo</translation>
+    </message>
+    <message>
+        <source>Edit number</source>
+        <translation>Editar número</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Bill expedition date</source>
+        <translation>Fecha de expedición del recibo</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Bill amount</source>
+        <translation>Importe del recibo</translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation>€</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Descuento</translation>
+    </message>
+    <message>
+        <source>Bill discount</source>
+        <translation>Descuento del recibo</translation>
+    </message>
+    <message>
+        <source>To pay in:</source>
+        <translation>Pagadero en:</translation>
+    </message>
+    <message>
+        <source>Account where to pay the money</source>
+        <translation>Cuenta en la que pagar el importe</translation>
+    </message>
+    <message>
+        <source>Paid amount</source>
+        <translation>Importe pagado</translation>
+    </message>
+    <message>
+        <source>Amount paid</source>
+        <translation>Importe pagado</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Pagado</translation>
+    </message>
+    <message>
+        <source>Check if bill has been paid</source>
+        <translation>Marque si el recibo está pagado</translation>
+    </message>
+    <message>
+        <source>Concept</source>
+        <translation>Concepto</translation>
+    </message>
+    <message>
+        <source>Payer name and address</source>
+        <translation>Nombre y domicilio del pagador</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Check if you want to edit the bill</source>
+        <translation>Marque si quiere editar el recibo</translation>
+    </message>
+    <message>
+        <source>Edition allowed</source>
+        <translation>Permitir edición</translation>
+    </message>
+    <message>
+        <source>Incorrect amount paid</source>
+        <translation>Importe pagado incorrecto</translation>
+    </message>
+    <message>
+        <source>The paid amount can&apos;t exceed the total bill amount</source>
+        <translation>El importe pagado no puede superar el importe total del recibo</translation>
+    </message>
+    <message>
+        <source>It has been impossible to make bill update. Check no bills with the same bill number exist</source>
+        <translation>No ha sido posible actualizar el recibo. Compruebe que no existen recibos con el mismo número</translation>
+    </message>
+</context>
+<context>
     <name>ReciboTableModel</name>
     <message>
         <source>Number</source>
@@ -1127,6 +1831,252 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
     <message>
         <source>Surname</source>
         <translation>Apellidos</translation>
+    </message>
+</context>
+<context>
+    <name>RecibosWidget</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Date from</source>
+        <translation>Fecha desde</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>hasta</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Mostrar:</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Only paid</source>
+        <translation>Solo pagados</translation>
+    </message>
+    <message>
+        <source>Only not paid</source>
+        <translation>Solo no pagados</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listado</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Print selected bill&lt;span style=&quot; font-weight:600;&quot;&gt; or current month&apos;s if there is none selected&lt;/span&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Imprimir el recibo seleccionado&lt;span style=&quot; font-weight:600;&quot;&gt; o los del mes actual si no hay ninguno seleccionado&lt;/span&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Print bills</source>
+        <translation>Imprimir recibos</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Generar</translation>
+    </message>
+    <message>
+        <source>Generate bills for current month</source>
+        <translation>Generar los recibos del mes actual</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected bill</source>
+        <translation>Editar el recibo seleccionado</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete selected bill</source>
+        <translation>Eliminar el recibo seleccionado</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Regenerar</translation>
+    </message>
+    <message>
+        <source>Regenerate selected bills</source>
+        <translation>Regenerar los recibos seleccionados</translation>
+    </message>
+    <message>
+        <source>Economic summary</source>
+        <translation>Resumen económico</translation>
+    </message>
+    <message>
+        <source>Get economic summary</source>
+        <translation>Obtener el resumen económico</translation>
+    </message>
+    <message>
+        <source>Generate unpaid list</source>
+        <translation>Generar escrito de impagos</translation>
+    </message>
+    <message>
+        <source>Generate unpaid bills document</source>
+        <translation>Generar el escrito de recibos impagados</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listado</translation>
+    </message>
+    <message>
+        <source>Print bill listing that matches current filters</source>
+        <translation>Imprimir el listado de recibos que cumplen los filtros actuales</translation>
+    </message>
+    <message>
+        <source>Export listing in different formats</source>
+        <translation>Exportar el listado en distintos formatos</translation>
+    </message>
+    <message>
+        <source>There are bills already generated for this month.</source>
+        <translation>Ya hay recibos generados para este mes.</translation>
+    </message>
+    <message>
+        <source>As well as creating nonexistent bills , Do you want to overwrite selected ones?</source>
+        <translation>Además de crear los recibos que no existen , ¿quiere sobrescribir los seleccionados?</translation>
+    </message>
+    <message>
+        <source>Only bills with no manual changes</source>
+        <translation>Solo los recibos sin cambios manuales</translation>
+    </message>
+    <message>
+        <source>All bills</source>
+        <translation>Todos los recibos</translation>
+    </message>
+    <message>
+        <source>Don&apos;t overwrite. Just generate new ones</source>
+        <translation>No sobrescribir. Solo generar los nuevos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Generating the bills of the month...</source>
+        <translation>Generando los recibos del mes...</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>The bills could not be generated; nothing was changed.</source>
+        <translation>No se pudieron generar los recibos; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 bills created.
+%2 bills modified.
+%3 bills unchanged.</source>
+        <translation>%1 recibos creados.
+%2 recibos modificados.
+%3 recibos sin cambios.</translation>
+    </message>
+    <message>
+        <source>This tool will regenerate selected filters, overwriting all their data.</source>
+        <translation>Esta herramienta regenerará los filtros seleccionados, sobrescribiendo todos sus datos.</translation>
+    </message>
+    <message>
+        <source>Do you want to go on?</source>
+        <translation>¿Quiere continuar?</translation>
+    </message>
+    <message>
+        <source>Regenerating the selected bills...</source>
+        <translation>Regenerando los recibos seleccionados...</translation>
+    </message>
+    <message>
+        <source>The bills could not be regenerated; nothing was changed.</source>
+        <translation>No se pudieron regenerar los recibos; no se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1 bills regenerated.</source>
+        <translation>%1 recibos regenerados.</translation>
+    </message>
+    <message>
+        <source>You must select just one bill in order to edit it.</source>
+        <translation>Debe seleccionar un solo recibo para editarlo.</translation>
+    </message>
+    <message>
+        <source>Select just one bill and try again.</source>
+        <translation>Seleccione un solo recibo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Selected bills will be permanently deleted</source>
+        <translation>Los recibos seleccionados se eliminarán definitivamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected bill(s)?</source>
+        <translation>
+            <numerusform>¿Seguro que quiere eliminar el recibo seleccionado?</numerusform>
+            <numerusform>¿Seguro que quiere eliminar los %n recibos seleccionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error deleting bill</source>
+        <translation>Error al eliminar el recibo</translation>
+    </message>
+    <message>
+        <source>Internal error deleting some bills in selected list.</source>
+        <translation>Error interno al eliminar algunos recibos de la lista seleccionada.</translation>
+    </message>
+    <message>
+        <source>Preparing the bills for printing...</source>
+        <translation>Preparando los recibos para imprimir...</translation>
+    </message>
+    <message>
+        <source>In which language do you want to get the unpaid document?</source>
+        <translation>¿En qué idioma quiere obtener el escrito de impagos?</translation>
+    </message>
+    <message>
+        <source>Galician</source>
+        <translation>Gallego</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Castellano</translation>
+    </message>
+    <message>
+        <source>Preparing the unpaid bill letters...</source>
+        <translation>Preparando los escritos de impagos...</translation>
+    </message>
+    <message>
+        <source>Do you want to get economic summary in excel format or do you want to preview it in screen and be able to print it?</source>
+        <translation>¿Quiere obtener el resumen económico en formato Excel o prefiere verlo en pantalla y poder imprimirlo?</translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation>Excel</translation>
+    </message>
+    <message>
+        <source>Preview and print</source>
+        <translation>Vista previa e imprimir</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Guardar informe</translation>
+    </message>
+    <message>
+        <source>The economic summary workbook could not be written.</source>
+        <translation>No se pudo escribir el libro del resumen económico.</translation>
+    </message>
+    <message>
+        <source>Excel (*.xlsx)</source>
+        <translation>Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>No se pudo guardar el informe como %1.</translation>
+    </message>
+    <message>
+        <source>Bill listing</source>
+        <translation>Listado de recibos</translation>
     </message>
 </context>
 <context>

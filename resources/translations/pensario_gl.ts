@@ -80,6 +80,173 @@
     </message>
 </context>
 <context>
+    <name>AlumnoDialog</name>
+    <message>
+        <source>Student data</source>
+        <translation>Datos do alumno</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Student name</source>
+        <translation>Nome do alumno</translation>
+    </message>
+    <message>
+        <source>Student name. (Mandatory field)</source>
+        <translation>Nome do alumno. (Campo obrigatorio)</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Apelidos</translation>
+    </message>
+    <message>
+        <source>Student surname. (Mandatory field)</source>
+        <translation>Apelidos do alumno. (Campo obrigatorio)</translation>
+    </message>
+    <message>
+        <source>DNI</source>
+        <translation>DNI</translation>
+    </message>
+    <message>
+        <source>Student DNI. (Must be a correctly formatted DNI)</source>
+        <translation>DNI do alumno. (Debe ser un DNI con formato correcto)</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Enderezo</translation>
+    </message>
+    <message>
+        <source>Student address. (Not mandatory)</source>
+        <translation>Enderezo do alumno. (Non obrigatorio)</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Localidade</translation>
+    </message>
+    <message>
+        <source>Student city. (Not mandatory)</source>
+        <translation>Localidade do alumno. (Non obrigatorio)</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Student province. (Not mandatory)</source>
+        <translation>Provincia do alumno. (Non obrigatorio)</translation>
+    </message>
+    <message>
+        <source>CP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <source>Student postal code. (Not mandatory)</source>
+        <translation>Código postal do alumno. (Non obrigatorio)</translation>
+    </message>
+    <message>
+        <source>email</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Student email. (Must have e-mail format)</source>
+        <translation>Correo electrónico do alumno. (Debe ter formato de correo)</translation>
+    </message>
+    <message>
+        <source>School</source>
+        <translation>Colexio</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Desconto</translation>
+    </message>
+    <message>
+        <source>Discount applied to the student by default</source>
+        <translation>Desconto que se lle aplica ao alumno por defecto</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banco</translation>
+    </message>
+    <message>
+        <source>Student bank. (Not mandatory)</source>
+        <translation>Banco do alumno. (Non obrigatorio)</translation>
+    </message>
+    <message>
+        <source>Bank address</source>
+        <translation>Enderezo do banco</translation>
+    </message>
+    <message>
+        <source>Student bank address. (Not mandatory)</source>
+        <translation>Enderezo do banco do alumno. (Non obrigatorio)</translation>
+    </message>
+    <message>
+        <source>CCC</source>
+        <translation>CCC</translation>
+    </message>
+    <message>
+        <source>Student bank account. (Must have bank account format)</source>
+        <translation>Conta bancaria do alumno. (Debe ter formato de conta bancaria)</translation>
+    </message>
+    <message>
+        <source>Fotografía</source>
+        <translation>Fotografía</translation>
+    </message>
+    <message>
+        <source>Students&apos; phone numbers</source>
+        <translation>Teléfonos do alumno</translation>
+    </message>
+    <message>
+        <source>Add phone number</source>
+        <translation>Engadir teléfono</translation>
+    </message>
+    <message>
+        <source>Delete phone number</source>
+        <translation>Borrar teléfono</translation>
+    </message>
+    <message>
+        <source>Student phones list.</source>
+        <translation>Lista de teléfonos do alumno.</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Observacións</translation>
+    </message>
+    <message>
+        <source>Comments about the student.</source>
+        <translation>Observacións sobre o alumno.</translation>
+    </message>
+    <message>
+        <source>This student may have brothers in the database. Brothers found: &lt;ul&gt;%1&lt;/ul&gt;</source>
+        <translation>Pode que este alumno teña irmáns na base de datos. Irmáns atopados: &lt;ul&gt;%1&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Would you like to change the discount for this student?</source>
+        <translation>Quere cambiar o desconto deste alumno?</translation>
+    </message>
+    <message>
+        <source>The student could not be saved.</source>
+        <translation>Non se puido gardar o alumno.</translation>
+    </message>
+    <message>
+        <source>Nothing has been stored. Try again; if the error persists contact your provider.</source>
+        <translation>Non se gardou nada. Ténteo de novo; se o erro persiste, contacte co seu provedor.</translation>
+    </message>
+    <message>
+        <source>Student school. (Not mandatory)</source>
+        <translation>Colexio do alumno. (Non obrigatorio)</translation>
+    </message>
+</context>
+<context>
     <name>AlumnoTableModel</name>
     <message>
         <source>Name</source>
@@ -127,6 +294,189 @@
     </message>
 </context>
 <context>
+    <name>AlumnosWidget</name>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Filter by name, surname, school...</source>
+        <translation>Filtrar por nome, apelidos, colexio...</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Amosar:</translation>
+    </message>
+    <message>
+        <source>Only students</source>
+        <translation>Só alumnos</translation>
+    </message>
+    <message>
+        <source>Show only active students</source>
+        <translation>Amosar só os alumnos activos</translation>
+    </message>
+    <message>
+        <source>Only ex-students</source>
+        <translation>Só antigos alumnos</translation>
+    </message>
+    <message>
+        <source>Show only students who left all their classes</source>
+        <translation>Amosar só os alumnos que deixaron todas as súas clases</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Show all students in database</source>
+        <translation>Amosar todos os alumnos da base de datos</translation>
+    </message>
+    <message>
+        <source>Export list</source>
+        <translation>Exportar lista</translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation>Exportar ou imprimir a listaxe</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Add a new student</source>
+        <translation>Engadir un alumno novo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected student</source>
+        <translation>Editar o alumno seleccionado</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Materias</translation>
+    </message>
+    <message>
+        <source>Show selected student&apos;s subjects</source>
+        <translation>Amosar as materias do alumno seleccionado</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete selected student</source>
+        <translation>Borrar o alumno seleccionado</translation>
+    </message>
+    <message>
+        <source>General withdraw</source>
+        <translation>Baixa xeral</translation>
+    </message>
+    <message>
+        <source>Withdraw student from all his subjects</source>
+        <translation>Dar de baixa ao alumno de todas as súas materias</translation>
+    </message>
+    <message>
+        <source>Show timetable</source>
+        <translation>Ver horario</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listaxe</translation>
+    </message>
+    <message>
+        <source>Print the listing according to the filters</source>
+        <translation>Imprimir a listaxe segundo os filtros</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listaxe</translation>
+    </message>
+    <message>
+        <source>Save listing in different formats</source>
+        <translation>Gardar a listaxe en distintos formatos</translation>
+    </message>
+    <message>
+        <source>Choose only one student and try again.</source>
+        <translation>Escolla un só alumno e ténteo de novo.</translation>
+    </message>
+    <message>
+        <source>You must choose only one in order to edit it.</source>
+        <translation>Debe escoller un só para poder editalo.</translation>
+    </message>
+    <message>
+        <source>You must choose only one student.</source>
+        <translation>Debe escoller un só alumno.</translation>
+    </message>
+    <message>
+        <source>%1: %2 - %3, signed up on %4</source>
+        <translation>%1: %2 - %3, alta o %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to withdraw %n student(s) selected from all their subjects?</source>
+        <translation>
+            <numerusform>Seguro que quere dar de baixa de todas as súas materias ao alumno seleccionado?</numerusform>
+            <numerusform>Seguro que quere dar de baixa de todas as súas materias aos %n alumnos seleccionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+If you agree choose the date to withdraw from all subjects.</source>
+        <translation>
+Se está de acordo, escolla a data de baixa de todas as materias.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t withdraw from all subjects from the following students because assign date of any of them happens after the date chosen: </source>
+        <translation>Non se puido dar de baixa de todas as materias aos seguintes alumnos porque a data de alta dalgunha delas é posterior á data escollida: </translation>
+    </message>
+    <message>
+        <source>These sign-ups are still open:</source>
+        <translation>Estas altas seguen abertas:</translation>
+    </message>
+    <message>
+        <source>Student %1 has subjects assigned so if it is deleted bills won&apos;t be generated and student will be withdrawn from all courses. Subjects assigned:&lt;ul&gt;%2&lt;/ul&gt;</source>
+        <translation>O alumno %1 ten materias asignadas, así que se se borra non se lle xerarán recibos e darase de baixa de todos os cursos. Materias asignadas:&lt;ul&gt;%2&lt;/ul&gt;</translation>
+    </message>
+    <message>
+        <source>Would you like to delete the student anyway?</source>
+        <translation>Quere borrar o alumno de todos os xeitos?</translation>
+    </message>
+    <message>
+        <source>Error deleting student</source>
+        <translation>Erro ao borrar o alumno</translation>
+    </message>
+    <message>
+        <source>Error deleting student with id %1.</source>
+        <translation>Erro ao borrar o alumno con id %1.</translation>
+    </message>
+    <message>
+        <source>Chosen students will be deleted permanently.</source>
+        <translation>Os alumnos escollidos borraranse definitivamente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n chosen students?</source>
+        <translation>
+            <numerusform>Seguro que quere borrar o alumno escollido?</numerusform>
+            <numerusform>Seguro que quere borrar os %n alumnos escollidos?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Student list</source>
+        <translation>Lista de alumnos</translation>
+    </message>
+    <message>
+        <source>listado_alumnos</source>
+        <translation>listaxe_alumnos</translation>
+    </message>
+</context>
+<context>
     <name>AppStatusDialog</name>
     <message numerus="yes">
         <source>Omitted %n error(s)</source>
@@ -153,6 +503,242 @@
     <message>
         <source>Error deleting relationship between subject and teacher.</source>
         <translation>Erro ao eliminar a relación entre a materia e o profesor.</translation>
+    </message>
+</context>
+<context>
+    <name>AsignaturaAlumnoDialog</name>
+    <message>
+        <source>Sign up in subject</source>
+        <translation>Alta en materia</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Materia</translation>
+    </message>
+    <message>
+        <source>Subject to sign up to</source>
+        <translation>Materia na que dar de alta</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Quenda</translation>
+    </message>
+    <message>
+        <source>Shift in which to sign up</source>
+        <translation>Quenda na que dar de alta</translation>
+    </message>
+    <message>
+        <source>Base price</source>
+        <translation>Prezo base</translation>
+    </message>
+    <message>
+        <source>Subject base price</source>
+        <translation>Prezo base da materia</translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation>€</translation>
+    </message>
+    <message>
+        <source>Applied discount</source>
+        <translation>Desconto aplicado</translation>
+    </message>
+    <message>
+        <source>Discount applied to this student</source>
+        <translation>Desconto aplicado a este alumno</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prezo</translation>
+    </message>
+    <message>
+        <source>Final price</source>
+        <translation>Prezo final</translation>
+    </message>
+    <message>
+        <source>Sign up date</source>
+        <translation>Data de alta</translation>
+    </message>
+    <message>
+        <source>Date when the student will start receiving classes</source>
+        <translation>Data na que o alumno comezará a recibir clases</translation>
+    </message>
+    <message>
+        <source>Resign date</source>
+        <translation>Data de baixa</translation>
+    </message>
+    <message>
+        <source>When student will resign. (Not mandatory)</source>
+        <translation>Cando se dará de baixa o alumno. (Non obrigatorio)</translation>
+    </message>
+    <message>
+        <source>Check for indefinite period</source>
+        <translation>Marcar para un período indefinido</translation>
+    </message>
+    <message>
+        <source>No resign date</source>
+        <translation>Sen data de baixa</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Observacións</translation>
+    </message>
+    <message>
+        <source>Comments about registration (special schedule, etc)</source>
+        <translation>Observacións sobre a alta (horario especial, etc.)</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Associated shift has been erased: %1&lt;/b&gt;</source>
+        <translation>&lt;b&gt;A quenda asociada foi borrada: %1&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>There are no subjects in the application.</source>
+        <translation>Non hai materias na aplicación.</translation>
+    </message>
+    <message>
+        <source>So the next step (subscribe a student to a subject) can not be done now.
+Please create at least a subject and a turn and then subscribe the student to the subject.</source>
+        <translation>Así que o seguinte paso (dar de alta ao alumno nunha materia) non se pode facer agora.
+Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na materia.</translation>
+    </message>
+    <message>
+        <source>The shift you are trying to sign up this student in has no sessions assigned</source>
+        <translation>A quenda na que tenta dar de alta a este alumno non ten sesións asignadas</translation>
+    </message>
+    <message>
+        <source>If you sign up this student, the classroom capacity will be exceeded in %1. </source>
+        <translation>Se dá de alta a este alumno, o aforo da aula superarase o %1. </translation>
+    </message>
+    <message>
+        <source>Would you like to proceed anyway?</source>
+        <translation>Quere continuar de todos os xeitos?</translation>
+    </message>
+    <message>
+        <source>Sign up and withdraw dates are incorrect. Check them and try again. </source>
+        <translation>As datas de alta e de baixa son incorrectas. Revíseas e ténteo de novo. </translation>
+    </message>
+    <message>
+        <source>Student has already been signed up.</source>
+        <translation>O alumno xa está dado de alta.</translation>
+    </message>
+    <message>
+        <source>This information is NOT in the database</source>
+        <translation>Estes datos NON están na base de datos</translation>
+    </message>
+    <message>
+        <source>This classroom&apos;s capacity has been exceeded.</source>
+        <translation>Superouse o aforo da aula.</translation>
+    </message>
+    <message>
+        <source>Unsuccessful sign up</source>
+        <translation>Alta fallida</translation>
+    </message>
+    <message>
+        <source>This student&apos;s register has not been UPDATED, because:  %1</source>
+        <translation>A alta deste alumno NON se ACTUALIZOU porque:  %1</translation>
+    </message>
+    <message>
+        <source>Student couldn&apos;t be signed up</source>
+        <translation>Non se puido dar de alta ao alumno</translation>
+    </message>
+    <message>
+        <source>Student couldn&apos;t be signed up because: %1</source>
+        <translation>Non se puido dar de alta ao alumno porque: %1</translation>
+    </message>
+    <message>
+        <source>There has been an unexpected error. Try again, if the error persists contact your provider. </source>
+        <translation>Houbo un erro inesperado. Ténteo de novo; se o erro persiste, contacte co seu provedor. </translation>
+    </message>
+</context>
+<context>
+    <name>AsignaturasAlumnoDialog</name>
+    <message>
+        <source>Subject list</source>
+        <translation>Lista de materias</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;p&gt;&lt;b&gt;Student:&lt;/b&gt; %1, %2&lt;/p&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;p&gt;&lt;b&gt;Alumno:&lt;/b&gt; %1, %2&lt;/p&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Current student</source>
+        <translation>Alumno actual</translation>
+    </message>
+    <message>
+        <source>Student subjects</source>
+        <translation>Materias do alumno</translation>
+    </message>
+    <message>
+        <source>Sign up</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Sign up in subject</source>
+        <translation>Alta en materia</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Baixa</translation>
+    </message>
+    <message>
+        <source>Withdraw from subject</source>
+        <translation>Dar de baixa da materia</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete subject</source>
+        <translation>Borrar a materia</translation>
+    </message>
+    <message>
+        <source>Close window and save changes</source>
+        <translation>Pechar a xanela e gardar os cambios</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Engadir</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>%1 - %2, signed up on %3</source>
+        <translation>%1 - %2, alta o %3</translation>
+    </message>
+    <message>
+        <source>it starts after today</source>
+        <translation>comeza despois de hoxe</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>non se puido gardar</translation>
+    </message>
+    <message>
+        <source>These sign-ups could not be withdrawn today:</source>
+        <translation>Estas altas non se puideron dar de baixa hoxe:</translation>
+    </message>
+    <message>
+        <source>You are about to completely delete elements from db.</source>
+        <translation>Vai borrar elementos da base de datos por completo.</translation>
+    </message>
+    <message>
+        <source> Probably you would prefer to withdraw the student from the subjects.Are you sure you really want to delete these elements?</source>
+        <translation> Probablemente prefira dar de baixa ao alumno das materias. Seguro que quere borrar estes elementos?</translation>
+    </message>
+    <message>
+        <source>These sign-ups could not be deleted:</source>
+        <translation>Estas altas non se puideron borrar:</translation>
     </message>
 </context>
 <context>
@@ -615,6 +1201,21 @@ Un nome non pode conter &quot;/&quot;, &quot;\&quot;, &quot;..&quot; nin &quot;.
     <message>
         <source>Unable to update de database. Unable to open file :/scripts/%1.sql</source>
         <translation>Non se pode actualizar a base de datos. Non se pode abrir o ficheiro :/scripts/%1.sql</translation>
+    </message>
+</context>
+<context>
+    <name>DateSelectDialog</name>
+    <message>
+        <source>Select date</source>
+        <translation>Escoller data</translation>
+    </message>
+    <message>
+        <source>Select the date when you want to withdraw students from courses</source>
+        <translation>Escolla a data na que quere dar de baixa aos alumnos dos cursos</translation>
+    </message>
+    <message>
+        <source>Selected date</source>
+        <translation>Data escollida</translation>
     </message>
 </context>
 <context>
@@ -1087,6 +1688,109 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
     </message>
 </context>
 <context>
+    <name>ReciboDialog</name>
+    <message>
+        <source>Bill</source>
+        <translation>Recibo</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Bill number</source>
+        <translation>Número de recibo</translation>
+    </message>
+    <message>
+        <source>Edit number</source>
+        <translation>Editar número</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Bill expedition date</source>
+        <translation>Data de expedición do recibo</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Bill amount</source>
+        <translation>Importe do recibo</translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation>€</translation>
+    </message>
+    <message>
+        <source>Discount</source>
+        <translation>Desconto</translation>
+    </message>
+    <message>
+        <source>Bill discount</source>
+        <translation>Desconto do recibo</translation>
+    </message>
+    <message>
+        <source>To pay in:</source>
+        <translation>Pagadoiro en:</translation>
+    </message>
+    <message>
+        <source>Account where to pay the money</source>
+        <translation>Conta na que pagar o importe</translation>
+    </message>
+    <message>
+        <source>Paid amount</source>
+        <translation>Importe pagado</translation>
+    </message>
+    <message>
+        <source>Amount paid</source>
+        <translation>Importe pagado</translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation>Pagado</translation>
+    </message>
+    <message>
+        <source>Check if bill has been paid</source>
+        <translation>Marque se o recibo está pagado</translation>
+    </message>
+    <message>
+        <source>Concept</source>
+        <translation>Concepto</translation>
+    </message>
+    <message>
+        <source>Payer name and address</source>
+        <translation>Nome e enderezo do pagador</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Check if you want to edit the bill</source>
+        <translation>Marque se quere editar o recibo</translation>
+    </message>
+    <message>
+        <source>Edition allowed</source>
+        <translation>Permitir edición</translation>
+    </message>
+    <message>
+        <source>Incorrect amount paid</source>
+        <translation>Importe pagado incorrecto</translation>
+    </message>
+    <message>
+        <source>The paid amount can&apos;t exceed the total bill amount</source>
+        <translation>O importe pagado non pode superar o importe total do recibo</translation>
+    </message>
+    <message>
+        <source>It has been impossible to make bill update. Check no bills with the same bill number exist</source>
+        <translation>Non foi posible actualizar o recibo. Comprobe que non existen recibos co mesmo número</translation>
+    </message>
+</context>
+<context>
     <name>ReciboTableModel</name>
     <message>
         <source>Number</source>
@@ -1127,6 +1831,252 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
     <message>
         <source>Surname</source>
         <translation>Apelidos</translation>
+    </message>
+</context>
+<context>
+    <name>RecibosWidget</name>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Date from</source>
+        <translation>Data desde</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>ata</translation>
+    </message>
+    <message>
+        <source>Show:</source>
+        <translation>Amosar:</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Only paid</source>
+        <translation>Só pagados</translation>
+    </message>
+    <message>
+        <source>Only not paid</source>
+        <translation>Só non pagados</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listaxe</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Print selected bill&lt;span style=&quot; font-weight:600;&quot;&gt; or current month&apos;s if there is none selected&lt;/span&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Imprimir o recibo seleccionado&lt;span style=&quot; font-weight:600;&quot;&gt; ou os do mes actual se non hai ningún seleccionado&lt;/span&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Print bills</source>
+        <translation>Imprimir recibos</translation>
+    </message>
+    <message>
+        <source>Generate</source>
+        <translation>Xerar</translation>
+    </message>
+    <message>
+        <source>Generate bills for current month</source>
+        <translation>Xerar os recibos do mes actual</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected bill</source>
+        <translation>Editar o recibo seleccionado</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Delete selected bill</source>
+        <translation>Eliminar o recibo seleccionado</translation>
+    </message>
+    <message>
+        <source>Regenerate</source>
+        <translation>Rexenerar</translation>
+    </message>
+    <message>
+        <source>Regenerate selected bills</source>
+        <translation>Rexenerar os recibos seleccionados</translation>
+    </message>
+    <message>
+        <source>Economic summary</source>
+        <translation>Resumo económico</translation>
+    </message>
+    <message>
+        <source>Get economic summary</source>
+        <translation>Obter o resumo económico</translation>
+    </message>
+    <message>
+        <source>Generate unpaid list</source>
+        <translation>Xerar escrito de impagos</translation>
+    </message>
+    <message>
+        <source>Generate unpaid bills document</source>
+        <translation>Xerar o escrito de recibos impagados</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listaxe</translation>
+    </message>
+    <message>
+        <source>Print bill listing that matches current filters</source>
+        <translation>Imprimir a listaxe de recibos que cumpren os filtros actuais</translation>
+    </message>
+    <message>
+        <source>Export listing in different formats</source>
+        <translation>Exportar a listaxe en distintos formatos</translation>
+    </message>
+    <message>
+        <source>There are bills already generated for this month.</source>
+        <translation>Xa hai recibos xerados para este mes.</translation>
+    </message>
+    <message>
+        <source>As well as creating nonexistent bills , Do you want to overwrite selected ones?</source>
+        <translation>Ademais de crear os recibos que non existen , quere sobrescribir os seleccionados?</translation>
+    </message>
+    <message>
+        <source>Only bills with no manual changes</source>
+        <translation>Só os recibos sen cambios manuais</translation>
+    </message>
+    <message>
+        <source>All bills</source>
+        <translation>Todos os recibos</translation>
+    </message>
+    <message>
+        <source>Don&apos;t overwrite. Just generate new ones</source>
+        <translation>Non sobrescribir. Só xerar os novos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Generating the bills of the month...</source>
+        <translation>Xerando os recibos do mes...</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>The bills could not be generated; nothing was changed.</source>
+        <translation>Non se puideron xerar os recibos; non se cambiou nada.</translation>
+    </message>
+    <message>
+        <source>%1 bills created.
+%2 bills modified.
+%3 bills unchanged.</source>
+        <translation>%1 recibos creados.
+%2 recibos modificados.
+%3 recibos sen cambios.</translation>
+    </message>
+    <message>
+        <source>This tool will regenerate selected filters, overwriting all their data.</source>
+        <translation>Esta ferramenta rexenerará os filtros seleccionados, sobrescribindo todos os seus datos.</translation>
+    </message>
+    <message>
+        <source>Do you want to go on?</source>
+        <translation>Quere continuar?</translation>
+    </message>
+    <message>
+        <source>Regenerating the selected bills...</source>
+        <translation>Rexenerando os recibos seleccionados...</translation>
+    </message>
+    <message>
+        <source>The bills could not be regenerated; nothing was changed.</source>
+        <translation>Non se puideron rexenerar os recibos; non se cambiou nada.</translation>
+    </message>
+    <message>
+        <source>%1 bills regenerated.</source>
+        <translation>%1 recibos rexenerados.</translation>
+    </message>
+    <message>
+        <source>You must select just one bill in order to edit it.</source>
+        <translation>Debe seleccionar un só recibo para editalo.</translation>
+    </message>
+    <message>
+        <source>Select just one bill and try again.</source>
+        <translation>Seleccione un só recibo e ténteo de novo.</translation>
+    </message>
+    <message>
+        <source>Selected bills will be permanently deleted</source>
+        <translation>Os recibos seleccionados eliminaranse definitivamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected bill(s)?</source>
+        <translation>
+            <numerusform>Seguro que quere eliminar o recibo seleccionado?</numerusform>
+            <numerusform>Seguro que quere eliminar os %n recibos seleccionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Error deleting bill</source>
+        <translation>Erro ao eliminar o recibo</translation>
+    </message>
+    <message>
+        <source>Internal error deleting some bills in selected list.</source>
+        <translation>Erro interno ao eliminar algúns recibos da lista seleccionada.</translation>
+    </message>
+    <message>
+        <source>Preparing the bills for printing...</source>
+        <translation>Preparando os recibos para imprimir...</translation>
+    </message>
+    <message>
+        <source>In which language do you want to get the unpaid document?</source>
+        <translation>En que idioma quere obter o escrito de impagos?</translation>
+    </message>
+    <message>
+        <source>Galician</source>
+        <translation>Galego</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Castelán</translation>
+    </message>
+    <message>
+        <source>Preparing the unpaid bill letters...</source>
+        <translation>Preparando os escritos de impagos...</translation>
+    </message>
+    <message>
+        <source>Do you want to get economic summary in excel format or do you want to preview it in screen and be able to print it?</source>
+        <translation>Quere obter o resumo económico en formato Excel ou prefire velo na pantalla e poder imprimilo?</translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation>Excel</translation>
+    </message>
+    <message>
+        <source>Preview and print</source>
+        <translation>Vista previa e imprimir</translation>
+    </message>
+    <message>
+        <source>Save report</source>
+        <translation>Gardar informe</translation>
+    </message>
+    <message>
+        <source>The economic summary workbook could not be written.</source>
+        <translation>Non se puido escribir o libro do resumo económico.</translation>
+    </message>
+    <message>
+        <source>Excel (*.xlsx)</source>
+        <translation>Excel (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>The report could not be saved as %1.</source>
+        <translation>Non se puido gardar o informe como %1.</translation>
+    </message>
+    <message>
+        <source>Bill listing</source>
+        <translation>Listaxe de recibos</translation>
     </message>
 </context>
 <context>

@@ -83,6 +83,32 @@ private slots:
         QVERIFY(!vacio.isValid());
     }
 
+    // A width="0" column is as narrow as its widest cell: a 1 % column whose
+    // header and cells never wrap, a style already there kept.
+    void narrowColumnsNeverWrap()
+    {
+        Listado l;
+        l.setCabeceras({QStringLiteral("Name"), QStringLiteral("TOTAL"), QStringLiteral("Física y Química")});
+        l.setHtmlCabeceras({QString(), QStringLiteral("width=\"0\""), QStringLiteral("align=\"left\" width=0")});
+        l.addlinea(new LineaListado({QStringLiteral("Ana"), QStringLiteral("123.45"), QStringLiteral("12.5<br/>30")},
+                                    {QString(), QStringLiteral("align=\"center\""),
+                                     QStringLiteral("style=\"font-family:mono;\"")}));
+        const QString html = l.toHtml(false);
+        QVERIFY2(html.contains(QStringLiteral("<th >Name</th>")), qPrintable(html));
+        QVERIFY2(html.contains(QStringLiteral("<th width=\"1%\" style=\"white-space:nowrap;\">TOTAL</th>")),
+                 qPrintable(html));
+        QVERIFY2(html.contains(QStringLiteral(
+                     "<th align=\"left\" width=\"1%\" style=\"white-space:nowrap;\">Física y Química</th>")),
+                 qPrintable(html));
+        QVERIFY2(html.contains(QStringLiteral("<td  >Ana</td>")), qPrintable(html));
+        QVERIFY2(html.contains(QStringLiteral("<td align=\"center\" style=\"white-space:nowrap;\" >123.45</td>")),
+                 qPrintable(html));
+        QVERIFY2(html.contains(QStringLiteral("<td style=\"white-space:nowrap;font-family:mono;\" >12.5<br/>30</td>")),
+                 qPrintable(html));
+        QVERIFY(!Listado::esEstrecha(QStringLiteral("width=\"50%\"")));
+        QVERIFY(!Listado::esEstrecha(QStringLiteral("width=\"05\"")));
+    }
+
     // Two-decimal cells and CSV show the cent a stored amount keeps: 1.115
     // is kept as 112 cents, though printf-style rounding of the double says 1.11.
     void twoDecimalsRoundAsStoredAmounts()

@@ -1,0 +1,123 @@
+#include "studentspagebench.h"
+
+#include "alumnoswidget.h"
+#include "asignaturasalumnodialog.h"
+#include "benchreport.h"
+#include "dao.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QSqlQuery>
+#include <QTableView>
+
+#include <functional>
+#include <memory>
+
+namespace {
+double tiempo(const std::function<void()>& f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+int alumnoConMasAltas()
+{
+    QSqlQuery q = Dao::getInstance()->query(
+        QStringLiteral("SELECT idalumno FROM alta GROUP BY idalumno ORDER BY count(*) DESC, idalumno LIMIT 1"));
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
+// Shown and painted once, as the user first sees it.
+void mostrar(QWidget* w)
+{
+    w->show();
+    w->repaint();
+    QApplication::processEvents();
+}
+
+void medirApertura(BenchReport& report, int runs)
+{
+    BenchReport::Measure& abrir = report.add(QStringLiteral("open the students page (model loaded, first paint)"));
+    abrir.targetMs = 150;
+    int filas = 0;
+    for (int r = 0; r < runs; ++r) {
+        abrir.samples << tiempo([&] {
+            AlumnosWidget pagina;
+            pagina.resize(1200, 800);
+            pagina.refreshModel();
+            mostrar(&pagina);
+            filas = pagina.findChild<QTableView*>(QStringLiteral("tbvAlumnos"))->model()->rowCount();
+        });
+    }
+    abrir.detail = QStringLiteral("%1 current students").arg(filas);
+    abrir.sane = filas > 0;
+}
+
+// Every keystroke of a few filter words, then the filter emptied again.
+void medirFiltro(BenchReport& report, int runs)
+{
+    BenchReport::Measure& filtro = report.add(QStringLiteral("students page: one filter keystroke"));
+    filtro.targetMs = 30;
+    AlumnosWidget pagina;
+    pagina.resize(1200, 800);
+    pagina.refreshModel();
+    mostrar(&pagina);
+    auto* edit = pagina.findChild<QLineEdit*>(QStringLiteral("leFiltro"));
+    auto* vista = pagina.findChild<QTableView*>(QStringLiteral("tbvAlumnos"));
+    const int todas = vista->model()->rowCount();
+    int menos = todas;
+    for (int r = 0; r < runs; ++r) {
+        for (const QString& palabra : {QStringLiteral("mar"), QStringLiteral("sou"), QStringLiteral("98")}) {
+            QString texto;
+            for (const QChar c : palabra) {
+                texto += c;
+                filtro.samples << tiempo([&] {
+                    edit->setText(texto);
+                    vista->viewport()->repaint();
+                });
+                menos = std::min(menos, vista->model()->rowCount());
+            }
+            filtro.samples << tiempo([&] {
+                edit->clear();
+                vista->viewport()->repaint();
+            });
+        }
+    }
+    filtro.detail = QStringLiteral("%1 keystrokes over %2 rows").arg(filtro.samples.size()).arg(todas);
+    filtro.sane = todas > 0 && menos < todas && vista->model()->rowCount() == todas;
+}
+
+void medirAltas(BenchReport& report, int runs)
+{
+    BenchReport::Measure& altas = report.add(QStringLiteral("open one student's sign-ups dialog"));
+    altas.targetMs = 50;
+    const int id = alumnoConMasAltas();
+    int filas = 0;
+    for (int r = 0; r < runs && id > 0; ++r) {
+        std::unique_ptr<AsignaturasAlumnoDialog> dialogo;
+        altas.samples << tiempo([&] {
+            dialogo = std::make_unique<AsignaturasAlumnoDialog>(id);
+            mostrar(dialogo.get());
+        });
+        filas = dialogo->findChild<QTableView*>(QStringLiteral("tbvSubjects"))->model()->rowCount();
+        // gone without closing: its transaction is rolled back, no check runs
+    }
+    altas.detail = QStringLiteral("%1 sign-ups").arg(filas);
+    altas.sane = id > 0 && filas > 0 && !Dao::getInstance()->inTransaction();
+}
+} // namespace
+
+void medirPaginaAlumnos(BenchReport& report, int runs)
+{
+    // the forms name their icons as the program finds them
+    if (QDir::searchPaths(QStringLiteral("icons")).isEmpty())
+        QDir::addSearchPath(QStringLiteral("icons"), QStringLiteral(":/icons"));
+    medirApertura(report, runs);
+    medirFiltro(report, runs);
+    medirAltas(report, runs);
+}

@@ -1,0 +1,105 @@
+#include "documentosrecibos.h"
+
+#include "academia.h"
+#include "alumno.h"
+#include "moneda.h"
+#include "recibo.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <memory>
+
+QString DocumentosRecibos::recibos(const QList<int>& ids)
+{
+    QString paginas;
+    for (int id : ids) {
+        std::unique_ptr<Recibo> recibo(Recibo::getFromDB(id));
+        if (recibo)
+            paginas += recibo->toHtmlPage();
+    }
+    return sinUltimoSalto(Recibo::toHtmlBody(paginas));
+}
+
+namespace {
+// Debtors are told apart by student id; bills of removed students (id 0)
+// by the name copied onto them.
+QString claveDeudor(const Recibo* recibo)
+{
+    if (recibo->idAlumno() > 0)
+        return QString::number(recibo->idAlumno());
+    return QStringLiteral("-") + recibo->nombreAlumno() + QLatin1Char('\n') + recibo->apellidosAlumno();
+}
+
+QString nombreDeudor(const Recibo* recibo)
+{
+    if (recibo->idAlumno() > 0) {
+        std::unique_ptr<Alumno> alumno(Alumno::getFromDB(recibo->idAlumno()));
+        if (alumno)
+            return alumno->nombre() + QLatin1Char(' ') + alumno->apellidos();
+    }
+    return recibo->nombreAlumno() + QLatin1Char(' ') + recibo->apellidosAlumno();
+}
+} // namespace
+
+QString DocumentosRecibos::cartasImpagos(const QList<Recibo*>& recibos, const QLocale& locale)
+{
+    QStringList orden;
+    QHash<QString, QList<Recibo*>> grupos;
+    for (Recibo* recibo : recibos) {
+        if (recibo->isPagado()) {
+            qWarning() << "Trying to generate a impaid document for a paid receipt";
+            continue;
+        }
+        const QString clave = claveDeudor(recibo);
+        if (!grupos.contains(clave))
+            orden << clave;
+        grupos[clave] << recibo;
+    }
+
+    QString cartas;
+    for (const QString& clave : orden) {
+        const QList<Recibo*>& deudas = grupos.value(clave);
+        cartas += Academia::escritoImpagos(nombreDeudor(deudas.first()),
+                                           tablaDeudas(deudas, locale), locale, QString());
+    }
+    return sinUltimoSalto(cartas);
+}
+
+QString DocumentosRecibos::tablaDeudas(const QList<Recibo*>& deudas, const QLocale& locale)
+{
+    QString tabla = QStringLiteral("<tbody>");
+    qint64 totalCentimos = 0;
+    for (const Recibo* recibo : deudas) {
+        // in cents, so that the total keeps every cent of its rows
+        const qint64 debe = Moneda::aCentimos(recibo->importe()) - Moneda::aCentimos(recibo->importePagado());
+        totalCentimos += debe;
+        tabla += QStringLiteral("<tr><td>") + locale.monthName(recibo->fecha().month(), QLocale::LongFormat)
+                 + QStringLiteral("</td><td>") + Moneda::formatearListado(Moneda::deCentimos(debe))
+                 + QStringLiteral("</td></tr>");
+    }
+    tabla += QStringLiteral("</tbody><tfoot style=\"font-weight:bold;\"><tr><td>TOTAL:</td><td>%1</td></tr></tfoot>")
+                 .arg(Moneda::formatearListado(Moneda::deCentimos(totalCentimos)));
+    return tabla;
+}
+
+QString DocumentosRecibos::sinUltimoSalto(QString documento)
+{
+    static const QRegularExpression salto(QStringLiteral("page-break-after:\\s*always;"));
+    qsizetype ultimo = -1;
+    qsizetype largo = 0;
+    for (auto it = salto.globalMatch(documento); it.hasNext();) {
+        const auto m = it.next();
+        ultimo = m.capturedStart();
+        largo = m.capturedLength();
+    }
+    if (ultimo >= 0)
+        documento.remove(ultimo, largo);
+    return documento;
+}
+
+QList<QPair<QString, QPixmap>> DocumentosRecibos::imagenes()
+{
+    return {qMakePair(QStringLiteral("resources://logo"), Academia::logo())};
+}

@@ -1,0 +1,38 @@
+#ifndef DOCUMENTOSRECIBOS_H
+#define DOCUMENTOSRECIBOS_H
+
+#include <QList>
+#include <QLocale>
+#include <QPair>
+#include <QPixmap>
+#include <QString>
+
+class Recibo;
+
+// The printed documents of the bills page, as HTML ready for PrintUtils:
+// the bills themselves (one page each, two copies on the page) and the
+// letters to the families of students who owe bills.
+class DocumentosRecibos
+{
+public:
+    DocumentosRecibos() = delete;
+
+    // The bills with these ids, in this order, as one document.
+    static QString recibos(const QList<int>& ids);
+
+    // One letter per debtor, in the order in which the debtors first appear;
+    // paid bills are skipped. A bill whose student is gone is addressed with
+    // the name copied onto the bill.
+    static QString cartasImpagos(const QList<Recibo*>& recibos, const QLocale& locale);
+    // The body and total row of one letter's table of debts.
+    static QString tablaDeudas(const QList<Recibo*>& deudas, const QLocale& locale);
+
+    // Every fragment ends with a page break: the last one would leave an empty
+    // page behind, so it goes, whichever of the two spellings it uses.
+    static QString sinUltimoSalto(QString documento);
+
+    // The image resources the printed documents refer to.
+    static QList<QPair<QString, QPixmap>> imagenes();
+};
+
+#endif // DOCUMENTOSRECIBOS_H

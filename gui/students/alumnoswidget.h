@@ -1,0 +1,56 @@
+#ifndef ALUMNOSWIDGET_H
+#define ALUMNOSWIDGET_H
+
+#include "centralwidget.h"
+
+#include <QList>
+
+class AlumnoTableModel;
+class QSortFilterProxyModel;
+
+namespace Ui {
+class AlumnosWidget;
+}
+
+// The students section: the list of current, former or all students and
+// every operation on them.
+class AlumnosWidget : public CentralWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AlumnosWidget(QWidget* parent = nullptr, Qt::WindowFlags f = Qt::WindowFlags());
+    ~AlumnosWidget() override;
+
+    // Reloads the students the page shows.
+    void refreshModel();
+
+signals:
+    // Asks to show the timetable of the student with this id.
+    void cambioAHorarioAlumno(int idAlumno);
+
+public slots:
+    void showAlumnoDialog();
+    void showEditAlumnoDialog();
+    void showAsignaturasAlumnoDialog();
+    void dropAsignaturasAlumno();
+    void deleteAlumnoConfirm();
+    void updateActions();
+    void saveListAs();
+    void radioButtonsChanged();
+    void printList();
+    void verHorarioAlumno();
+
+private:
+    QList<int> selectedIds() const;
+    bool exactlyOneSelected(const QString& headline);
+    QStringList withdraw(const QList<int>& ids, const QDate& fecha, QStringList* enrolments);
+    bool confirmDeletion(int idAlumno);
+    void remove(int idAlumno);
+
+    Ui::AlumnosWidget* ui;
+    AlumnoTableModel* m_model;
+    QSortFilterProxyModel* m_proxy;
+};
+
+#endif // ALUMNOSWIDGET_H

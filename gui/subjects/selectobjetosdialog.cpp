@@ -1,0 +1,68 @@
+#include "selectobjetosdialog.h"
+#include "ui_selectobjetosdialog.h"
+
+SelectObjetosDialog::SelectObjetosDialog(QWidget* parent, Qt::WindowFlags f)
+    : QDialog(parent, f)
+    , ui(new Ui::SelectObjetosDialog)
+{
+    ui->setupUi(this);
+    ui->splitter->setStretchFactor(0, 3);
+    ui->splitter->setStretchFactor(1, 2);
+    connect(ui->lwObjetos, &QListWidget::currentRowChanged, this, &SelectObjetosDialog::showDetails);
+    connect(ui->btNuevoObjeto, &QPushButton::clicked, this, &SelectObjetosDialog::addObjeto);
+    connect(ui->leFiltro, &QLineEdit::textChanged, this, &SelectObjetosDialog::aplicaFiltro);
+    connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &SelectObjetosDialog::accept);
+    connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &SelectObjetosDialog::reject);
+}
+
+SelectObjetosDialog::~SelectObjetosDialog()
+{
+    delete ui;
+}
+
+void SelectObjetosDialog::aplicaFiltro(const QString& filtro)
+{
+    if (filtro == m_ultimoFiltro)
+        return;
+    // A filter that only narrows the last one need not look at hidden items again.
+    const bool soloVisibles = filtro.contains(m_ultimoFiltro, Qt::CaseInsensitive);
+    for (int i = 0; i < ui->lwObjetos->count(); ++i) {
+        QListWidgetItem* item = ui->lwObjetos->item(i);
+        if (soloVisibles && item->isHidden())
+            continue;
+        item->setHidden(!item->text().contains(filtro, Qt::CaseInsensitive));
+    }
+    m_ultimoFiltro = filtro;
+    const QList<QListWidgetItem*> seleccion = ui->lwObjetos->selectedItems();
+    for (QListWidgetItem* item : seleccion) {
+        if (item->isHidden())
+            item->setSelected(false);
+    }
+}
+
+void SelectObjetosDialog::setObjetos(const QStringList& nombres)
+{
+    ui->lwObjetos->clear();
+    ui->leFiltro->clear();
+    ui->lwObjetos->addItems(nombres);
+}
+
+void SelectObjetosDialog::muestraDetalles(const QList<QPair<QString, QString>>& detalles)
+{
+    QString html;
+    for (const auto& detalle : detalles)
+        html += QStringLiteral("<h3>") + detalle.first.toHtmlEscaped() + QStringLiteral("</h3><p>")
+                + detalle.second.toHtmlEscaped() + QStringLiteral("</p>");
+    ui->lblObjeto->setText(html);
+}
+
+void SelectObjetosDialog::setTextoBotonNuevo(const QString& texto)
+{
+    ui->btNuevoObjeto->setText(texto);
+}
+
+int SelectObjetosDialog::selectedRow() const
+{
+    const QList<QListWidgetItem*> seleccion = ui->lwObjetos->selectedItems();
+    return seleccion.isEmpty() ? -1 : ui->lwObjetos->row(seleccion.first());
+}

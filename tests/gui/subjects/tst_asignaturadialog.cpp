@@ -1,0 +1,334 @@
+#include "academia.h"
+#include "academyfixture.h"
+#include "appstatusdialog.h"
+#include "asignatura.h"
+#include "asignaturadialog.h"
+#include "dao.h"
+#include "guitest.h"
+#include "profesor.h"
+#include "scriptedprompter.h"
+#include "selectprofesordialog.h"
+#include "testmain.h"
+#include "turnoasignatura.h"
+#include "turnoasignaturadialog.h"
+
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QTableWidget>
+
+using namespace GuiTest;
+
+namespace {
+
+// Answers every status dialog that shows by pressing the next scripted
+// button; one that shows with nothing scripted is counted and closed.
+class StatusAnswers : public QObject
+{
+public:
+    StatusAnswers()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+        m_timer.start(20);
+    }
+    void press(const char* button) { m_buttons << QString::fromLatin1(button); }
+    int shown() const { return m_shown; }
+    int unexpected() const { return m_unexpected; }
+
+private:
+    void poll()
+    {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* status = qobject_cast<AppStatusDialog*>(top);
+            if (!status || !status->isVisible() || m_seen.contains(status))
+                continue;
+            m_seen << status;
+            ++m_shown;
+            if (m_buttons.isEmpty()) {
+                ++m_unexpected;
+                status->reject();
+            } else {
+                click(*status, qPrintable(m_buttons.takeFirst()));
+            }
+        }
+    }
+    QTimer m_timer;
+    QStringList m_buttons;
+    QList<QPointer<AppStatusDialog>> m_seen;
+    int m_shown = 0;
+    int m_unexpected = 0;
+};
+
+QStringList rows(QTableWidget* table)
+{
+    QStringList result;
+    for (int r = 0; r < table->rowCount(); ++r)
+        result << table->item(r, 0)->text();
+    return result;
+}
+
+void addShift(AsignaturaDialog& d, const QString& nombre)
+{
+    whenShown<TurnoAsignaturaDialog>([nombre](TurnoAsignaturaDialog* s) {
+        child<QLineEdit>(*s, "leNombre")->setText(nombre);
+        clickOk(*s);
+    });
+    click(d, "btnAddTurno");
+}
+
+void selectRow(AsignaturaDialog& d, const char* table, int row)
+{
+    child<QTableWidget>(d, table)->selectRow(row);
+}
+
+int subjectsNamed(const QString& nombre)
+{
+    return academy::count("SELECT count(*) FROM asignatura WHERE nombre = ?", {nombre});
+}
+
+} // namespace
+
+class TestAsignaturaDialog : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        if (Dao::getInstance()->inTransaction())
+            Dao::getInstance()->rollback();
+        QVERIFY(academy::openFreshDatabase());
+        Academia::ignorarAvisos();
+        Academia::ignorarAvisos();
+    }
+
+    void subjectWithoutShiftsIsRefused()
+    {
+        ScriptedPrompter prompter;
+        prompter.button(QMessageBox::Ok);
+        auto* d = new AsignaturaDialog;
+        QPointer<AsignaturaDialog> guard(d);
+        d->show();
+        clickOk(*d); // an empty name: marked, no message
+        QCOMPARE(prompter.askedCount(), 0);
+        QVERIFY(!child<QLineEdit>(*d, "leNombre")->styleSheet().isEmpty());
+        child<QLineEdit>(*d, "leNombre")->setText("Latín");
+        clickOk(*d);
+        QVERIFY(guard && d->isVisible());
+        QVERIFY(prompter.allAnswered());
+        QCOMPARE(prompter.asked().first().text, QString("Subject without shifts"));
+        d->reject();
+        QTRY_VERIFY(!guard);
+        QCOMPARE(subjectsNamed("Latín"), 0);
+        QVERIFY(!Dao::getInstance()->inTransaction());
+    }
+
+    void newSubjectWithShiftCommitsWithoutStatusDialog()
+    {
+        StatusAnswers status;
+        auto* d = new AsignaturaDialog;
+        QPointer<AsignaturaDialog> guard(d);
+        d->show();
+        child<QLineEdit>(*d, "leNombre")->setText("Latín");
+        child<QDoubleSpinBox>(*d, "lePrecioOrientativo")->setValue(33);
+        addShift(*d, "Mañana");
+        QCOMPARE(rows(child<QTableWidget>(*d, "twTurnos")), QStringList({"Mañana"}));
+        clickOk(*d);
+        QTRY_VERIFY(!guard);
+        QCOMPARE(status.shown(), 0);
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        QCOMPARE(subjectsNamed("Latín"), 1);
+        QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura t JOIN asignatura a ON a.id = t.idasignatura "
+                                "WHERE a.nombre = 'Latín' AND t.nombre = 'Mañana' AND t.precioorientativo = 3300"),
+                 1);
+        // the new shift without sessions became an ignored fault
+        QCOMPARE(Academia::avisosIgnorados().size(), 1);
+    }
+
+    void cancelTakesEverythingBack()
+    {
+        const int mates = academy::asignatura("Matemáticas");
+        academy::turno(mates, "Mañana");
+        auto* d = new AsignaturaDialog;
+        QPointer<AsignaturaDialog> guard(d);
+        d->setAsignatura(Asignatura::getFromDB(mates));
+        d->show();
+        child<QLineEdit>(*d, "leNombre")->setText("Mates");
+        addShift(*d, "Tarde");
+        d->reject();
+        QTRY_VERIFY(!guard);
+        QCOMPARE(subjectsNamed("Matemáticas"), 1);
+        QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura"), 1);
+    }
+
+    // A name another subject has: the write fails, says why and is taken
+    // back; the dialog stays open in its transaction and a new name stores it.
+    void failedWriteIsExplainedAndLeavesTheDialogOpen()
+    {
+        academy::turno(academy::asignatura("Física"), "Mañana");
+        ScriptedPrompter prompter;
+        prompter.button(QMessageBox::Ok);
+        StatusAnswers status;
+        auto* d = new AsignaturaDialog;
+        QPointer<AsignaturaDialog> guard(d);
+        d->show();
+        child<QLineEdit>(*d, "leNombre")->setText("Física");
+        addShift(*d, "Tarde");
+        clickOk(*d);
+        QVERIFY(guard && d->isVisible());
+        QVERIFY(prompter.allAnswered());
+        QCOMPARE(prompter.asked().first().text, QString("The subject could not be saved"));
+        QVERIFY(Dao::getInstance()->inTransaction());
+        QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura"), 1);
+        QCOMPARE(rows(child<QTableWidget>(*d, "twTurnos")), QStringList({"Tarde"}));
+        QCOMPARE(d->asignatura()->id(), 0);
+
+        child<QLineEdit>(*d, "leNombre")->setText("Química");
+        clickOk(*d);
+        QTRY_VERIFY(!guard);
+        QCOMPARE(status.shown(), 0);
+        QCOMPARE(subjectsNamed("Química"), 1);
+        QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura WHERE nombre = 'Tarde'"), 1);
+    }
+
+    // A session without teacher that students attend is a fault nobody
+    // ignored: the status dialog shows. Revert keeps the dialog open with
+    // what was typed, a later Save anyway stores the subject once.
+    void revertThenSaveStoresTheSubjectAgain()
+    {
+        const int fisica = academy::asignatura("Física");
+        const int t = academy::turno(fisica, "Mañana");
+        QVERIFY(academy::sesion(t, academy::aula("Aula 1", 10), 0, 1, 9) > 0);
+        QVERIFY(academy::alta(academy::alumno("Uxía", "Souto"), t, QDate::currentDate().addMonths(-1)) > 0);
+        StatusAnswers status;
+        status.press("btnRevert");
+        auto* d = new AsignaturaDialog;
+        QPointer<AsignaturaDialog> guard(d);
+        d->show();
+        child<QLineEdit>(*d, "leNombre")->setText("Latín");
+        addShift(*d, "Mañana");
+        addShift(*d, "Tarde");
+        clickOk(*d);
+        QCOMPARE(status.shown(), 1);
+        QVERIFY(guard && d->isVisible());
+        QCOMPARE(subjectsNamed("Latín"), 0);
+        QVERIFY(Dao::getInstance()->inTransaction());
+        QCOMPARE(rows(child<QTableWidget>(*d, "twTurnos")), QStringList({"Mañana", "Tarde"}));
+        QCOMPARE(d->asignatura()->id(), 0);
+        for (TurnoAsignatura* turno : d->asignatura()->turnos())
+            QCOMPARE(turno->id(), 0);
+
+        status.press("btnIgnore");
+        clickOk(*d);
+        QTRY_VERIFY(!guard);
+        QCOMPARE(status.shown(), 2);
+        QCOMPARE(status.unexpected(), 0);
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        QCOMPARE(subjectsNamed("Latín"), 1);
+        QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura t JOIN asignatura a ON a.id = t.idasignatura "
+                                "WHERE a.nombre = 'Latín'"),
+                 2);
+    }
+
+    void fixManuallyKeepsTheTransactionAndCancelUndoes()
+    {
+        const int fisica = academy::asignatura("Física");
+        const int t = academy::turno(fisica, "Mañana");
+        QVERIFY(academy::sesion(t, academy::aula("Aula 1", 10), 0, 1, 9) > 0);
+        QVERIFY(academy::alta(academy::alumno("Uxía", "Souto"), t, QDate::currentDate().addMonths(-1)) > 0);
+        StatusAnswers status;
+        status.press("btnAccept");
+        auto* d = new AsignaturaDialog;
+        QPointer<AsignaturaDialog> guard(d);
+        d->show();
+        child<QLineEdit>(*d, "leNombre")->setText("Latín");
+        addShift(*d, "Mañana");
+        clickOk(*d);
+        QVERIFY(guard && d->isVisible());
+        // written inside the open transaction, not committed
+        QCOMPARE(subjectsNamed("Latín"), 1);
+        QVERIFY(Dao::getInstance()->inTransaction());
+        d->reject();
+        QTRY_VERIFY(!guard);
+        QCOMPARE(subjectsNamed("Latín"), 0);
+        QVERIFY(!Dao::getInstance()->inTransaction());
+    }
+
+    void shiftAndTeacherRemovalAskWhenTheyMatter()
+    {
+        academy::Academy a;
+        QVERIFY(a.build());
+        const int sinSesiones = academy::turno(a.matematicas, "Noche");
+        const int bea = academy::profesor("Bea", "Rial");
+        QVERIFY(academy::link("profesor_asignatura", "idprofesor", a.profesora, "idasignatura", a.matematicas));
+        QVERIFY(academy::link("profesor_asignatura", "idprofesor", bea, "idasignatura", a.matematicas));
+        ScriptedPrompter prompter;
+        StatusAnswers status;
+        auto* d = new AsignaturaDialog;
+        QPointer<AsignaturaDialog> guard(d);
+        d->setAsignatura(Asignatura::getFromDB(a.matematicas));
+        d->show();
+        auto* turnos = child<QTableWidget>(*d, "twTurnos");
+        QCOMPARE(rows(turnos), QStringList({"Manana", "Tarde", "Noche"}));
+        // no sessions, no students: nothing asked
+        selectRow(*d, "twTurnos", 2);
+        click(*d, "btnDelTurno");
+        QCOMPARE(prompter.askedCount(), 0);
+        QCOMPARE(rows(turnos), QStringList({"Manana", "Tarde"}));
+        // sessions and a student: two questions, Cancel at the second keeps it
+        prompter.button(QMessageBox::Ok).button(QMessageBox::Cancel);
+        selectRow(*d, "twTurnos", 0);
+        click(*d, "btnDelTurno");
+        QCOMPARE(prompter.askedCount(), 2);
+        QCOMPARE(prompter.asked().at(0).title, QString("Shift in use"));
+        QCOMPARE(prompter.asked().at(1).title, QString("Students signed up"));
+        QCOMPARE(rows(turnos), QStringList({"Manana", "Tarde"}));
+
+        // the teacher with sessions is asked about, the other is not
+        auto* profesores = child<QTableWidget>(*d, "twProfesores");
+        QCOMPARE(rows(profesores), QStringList({"Ana", "Bea"}));
+        selectRow(*d, "twProfesores", 1);
+        click(*d, "btnDelProfesor");
+        QCOMPARE(prompter.askedCount(), 2);
+        prompter.button(QMessageBox::Ok);
+        selectRow(*d, "twProfesores", 0);
+        click(*d, "btnDelProfesor");
+        QCOMPARE(prompter.asked().at(2).title, QString("Incomplete sessions"));
+        QVERIFY(rows(profesores).isEmpty());
+        QVERIFY(prompter.allAnswered());
+
+        status.press("btnIgnore");
+        clickOk(*d);
+        QTRY_VERIFY(!guard);
+        QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura WHERE id = ?", {sinSesiones}), 0);
+        QCOMPARE(academy::count("SELECT count(*) FROM profesor_asignatura"), 0);
+        QCOMPARE(academy::count("SELECT count(*) FROM sesiondeclase WHERE idprofesor = ?", {a.profesora}), 0);
+    }
+
+    void teacherPickedFromThePicker()
+    {
+        const int fisica = academy::asignatura("Física");
+        academy::turno(fisica, "Mañana");
+        const int ana = academy::profesor("Ana", "Souto");
+        StatusAnswers status;
+        auto* d = new AsignaturaDialog;
+        QPointer<AsignaturaDialog> guard(d);
+        d->setAsignatura(Asignatura::getFromDB(fisica));
+        d->show();
+        whenShown<SelectProfesorDialog>([](SelectProfesorDialog* picker) {
+            auto* list = child<QListWidget>(*picker, "lwObjetos");
+            list->setCurrentRow(0);
+            clickOk(*picker);
+        });
+        click(*d, "btnAddProfesor");
+        QCOMPARE(rows(child<QTableWidget>(*d, "twProfesores")), QStringList({"Ana"}));
+        clickOk(*d);
+        QTRY_VERIFY(!guard);
+        QCOMPARE(academy::count("SELECT count(*) FROM profesor_asignatura WHERE idprofesor = ? AND idasignatura = ?",
+                                {ana, fisica}),
+                 1);
+    }
+};
+
+PENSARIO_TEST_MAIN(TestAsignaturaDialog)
+#include "tst_asignaturadialog.moc"
