@@ -7,6 +7,15 @@ class QAbstractItemModel;
 class QObject;
 class QSortFilterProxyModel;
 
+// Roles every table model answers besides the display role.
+namespace ARole {
+// The id of the row's record, for any column.
+constexpr int Id = Qt::UserRole + 1;
+// The raw value of the cell (a number for money and counts, a date for dates),
+// so that sorting does not depend on how the cell is displayed.
+constexpr int Sort = Qt::UserRole + 2;
+}
+
 // The sorting and filtering proxy the list pages put before their models:
 // dynamic sorting by ARole::Sort, locale-aware, case-insensitive filter over
 // every column.

@@ -1,0 +1,110 @@
+#include "horariosemanalwidget.h"
+#include "ui_horarioswidget.h"
+
+#include "atimetablewidget.h"
+#include "sesiondeclase.h"
+
+#include <QLocale>
+#include <QSettings>
+
+namespace {
+
+QList<ATimeTableHeader> weekdayHeaders()
+{
+    const QLocale locale;
+    QList<ATimeTableHeader> headers;
+    for (int day = 1; day <= 7; ++day)
+        headers.append({locale.dayName(day, QLocale::LongFormat), QString(), day});
+    return headers;
+}
+
+} // namespace
+
+HorarioSemanalWidget::HorarioSemanalWidget(const QString& settingsKey)
+    : HorariosWidget(nullptr)
+    , m_settingsKey(settingsKey)
+{
+}
+
+HorarioSemanalWidget::~HorarioSemanalWidget()
+{
+    storeSelection();
+}
+
+void HorarioSemanalWidget::setUp(const QString& title, const QString& cornerText)
+{
+    ui->lbTipoHorario->setText(title);
+    canvas()->setHeaders(weekdayHeaders());
+    checkLastSessionDatabase();
+    refreshCmb();
+    refresh();
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("LASTSESSIONSTATUS"));
+    if (settings.contains(m_settingsKey))
+        setCurrentId(settings.value(m_settingsKey).toInt());
+    else
+        ui->timetableSelCmb->setCurrentIndex(0);
+    canvas()->setCornerText(cornerText);
+    canvas()->refresh();
+}
+
+void HorarioSemanalWidget::saveCurrentIndex(int id)
+{
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("LASTSESSIONSTATUS"));
+    settings.setValue(m_settingsKey, id);
+}
+
+void HorarioSemanalWidget::refresh()
+{
+    HorariosWidget::refresh();
+    QList<SesionDeClase*> todas = SesionDeClase::listAll();
+    const QSet<int> overlaps = overlapIds();
+    if (!loadShown(currentId())) {
+        qDeleteAll(todas);
+        // once to the first entry; when that one fails too, an empty grid
+        if (!m_fallingBack && ui->timetableSelCmb->count() > 0) {
+            m_fallingBack = true;
+            {
+                const QSignalBlocker blocker(ui->timetableSelCmb);
+                ui->timetableSelCmb->setCurrentIndex(0);
+            }
+            refresh();
+            m_fallingBack = false;
+            return;
+        }
+        showEmptyGrid();
+        return;
+    }
+
+    HorarioEntryBuilder builder(toolTipLines(), overlaps);
+    QList<SesionDeClase*> shown;
+    QList<ATimeTableSession> entries;
+    for (SesionDeClase* sesion : std::as_const(todas)) {
+        if (!showsSession(*sesion)) {
+            delete sesion;
+            continue;
+        }
+        entries.append(builder.build(*sesion, sesion->getDiaSemana()));
+        shown.append(sesion);
+    }
+    setShownSessions(shown);
+    canvas()->setSessions(entries);
+    canvas()->refresh();
+    showOutsideWarning();
+}
+
+void HorarioSemanalWidget::showEmptyGrid()
+{
+    setShownSessions({});
+    canvas()->setSessions({});
+    canvas()->refresh();
+    showOutsideWarning();
+}
+
+void HorarioSemanalWidget::showContextMenu()
+{
+    rememberPointer();
+    updateActions();
+    HorariosWidget::showContextMenu();
+}

@@ -1,0 +1,99 @@
+#ifndef HORARIOSWIDGET_H
+#define HORARIOSWIDGET_H
+
+#include "centralwidget.h"
+
+#include <QList>
+#include <QPointer>
+#include <QSet>
+
+class ATimeTableWidget;
+class PageSession;
+class QDialog;
+class QMenu;
+class QPrinter;
+class SesionDeClase;
+
+namespace Ui {
+class HorariosWidget;
+}
+
+// Base of the timetable views: a chooser above the grid canvas, the hour
+// range with "Show all", the outside-range warning, printing, the context
+// menu with the session actions and the status protocol on leaving. A view
+// fills the chooser and the grid.
+class HorariosWidget : public CentralWidget
+{
+    Q_OBJECT
+public:
+    explicit HorariosWidget(QWidget* parent = nullptr, Qt::WindowFlags f = Qt::WindowFlags());
+    ~HorariosWidget() override;
+
+    void activateWidget() override;
+    // Runs the consistency check on the section's transaction; true once it is committed.
+    bool isValidState() override;
+
+    // Selects the first entry carrying the id, else entry 0.
+    void setCurrentId(int id);
+    // Item data of the current entry; 0 when none is current.
+    int currentId() const;
+    // The section's transaction; the section window hands it to every view.
+    void setPageSession(PageSession* session);
+    // Closes the classroom and session dialogs this view opened, unsaved.
+    void closeDialogs();
+    // Prints straight onto the printer, as the preview shows it.
+    void printTo(QPrinter* printer);
+
+    virtual int getDayForNewSession();
+    virtual int getAulaForNewSession();
+
+    ATimeTableWidget* canvas() const;
+
+public slots:
+    virtual void refresh();
+    void changeHourRange(bool showAll, bool warn);
+    void changeHourRange(bool showAll);
+    void print();
+    virtual void refreshCmb() = 0;
+    virtual void showContextMenu();
+    virtual void saveCurrentIndex(int id) = 0;
+    virtual QString getHeaderForPrint() = 0;
+    void addSesion();
+    void editSesion();
+    void removeSesion();
+
+protected:
+    void checkLastSessionDatabase();
+    // Whether any shown session lies outside the hours the canvas draws.
+    bool sessionsOutsideRange() const;
+    void showOutsideWarning();
+    // The session ids of every overlap the consistency check finds now.
+    static QSet<int> overlapIds();
+    // Replaces the shown sessions, deleting the old ones.
+    void setShownSessions(const QList<SesionDeClase*>& sesiones);
+    // Sets every context-menu action from what the last request found.
+    virtual void updateActions();
+    // Remembers what lies under the pointer of the last context-menu request.
+    void rememberPointer();
+    void trackDialog(QDialog* dialog);
+    void storeSelection();
+
+    Ui::HorariosWidget* ui;
+    QList<SesionDeClase*> m_sesiones;
+    int m_firstHour = 0;
+    int m_lastHour = 23;
+    QMenu* m_menu = nullptr;
+    // before any request: no session, the first weekday or classroom
+    int m_sesionRecordada = -1;
+    int m_columnaRecordada = 0;
+    bool m_sesionEnPuntero = false;
+    bool m_columnaEnPuntero = false;
+
+private:
+    bool outsideRange(int firstHour, int endHour) const;
+    void printWith(QPrinter* printer, bool preview);
+    QList<QPointer<QDialog>> m_dialogs;
+    QPointer<PageSession> m_session;
+};
+
+#endif // HORARIOSWIDGET_H

@@ -1,0 +1,141 @@
+#include "horarioswindowwidget.h"
+#include "ui_horarioswindowwidget.h"
+
+#include "appstatusdialog.h"
+#include "horarioalumnoswidget.h"
+#include "horarioaulaswidget.h"
+#include "horariodiaswidget.h"
+#include "horarioprofesoreswidget.h"
+#include "pagesession.h"
+
+namespace {
+constexpr int kStatusMask = AppStatusDialog::SaveAnyway | AppStatusDialog::Revert | AppStatusDialog::FixManually;
+}
+
+HorariosWindowWidget::HorariosWindowWidget(QWidget* parent, Qt::WindowFlags f)
+    : CentralWidget(parent, f)
+    , ui(new Ui::HorariosWindowWidget)
+    , m_session(new PageSession(kStatusMask, this))
+{
+    ui->setupUi(this);
+    addAction(ui->actionShowAlumnos);
+    addAction(ui->actionShowAulas);
+    addAction(ui->actionShowTeacher);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    addAction(separator);
+    addAction(ui->actionShowDias);
+    connect(ui->actionShowAlumnos, &QAction::triggered, this, &HorariosWindowWidget::showHorarioAlumnos);
+    connect(ui->actionShowAulas, &QAction::triggered, this, &HorariosWindowWidget::showHorarioAulas);
+    connect(ui->actionShowDias, &QAction::triggered, this, &HorariosWindowWidget::showHorarioDias);
+    connect(ui->actionShowTeacher, &QAction::triggered, this, &HorariosWindowWidget::showHorarioProfesores);
+
+    m_dias = new HorarioDiasWidget;
+    m_profesores = new HorarioProfesoresWidget;
+    m_aulas = new HorarioAulasWidget;
+    m_alumnos = new HorarioAlumnosWidget;
+    ui->stackedWidget->insertWidget(1, m_alumnos);
+    ui->stackedWidget->insertWidget(2, m_aulas);
+    ui->stackedWidget->insertWidget(3, m_dias);
+    ui->stackedWidget->insertWidget(4, m_profesores);
+    for (HorariosWidget* view : views())
+        view->setPageSession(m_session);
+    // whatever a visit left open in a dialog goes with the visit's transaction
+    connect(m_session, &PageSession::committed, this, &HorariosWindowWidget::closeDialogs);
+    connect(m_session, &PageSession::reverted, this, &HorariosWindowWidget::closeDialogs);
+    showHorarioDias();
+}
+
+HorariosWindowWidget::~HorariosWindowWidget()
+{
+    delete ui;
+}
+
+QList<HorariosWidget*> HorariosWindowWidget::views() const
+{
+    return {m_alumnos, m_aulas, m_dias, m_profesores};
+}
+
+void HorariosWindowWidget::showHorario(int horario)
+{
+    switch (horario) {
+    case 1:
+        showHorarioAulas();
+        break;
+    case 2:
+        showHorarioDias();
+        break;
+    case 3:
+        showHorarioProfesores();
+        break;
+    default:
+        showHorarioAlumnos();
+    }
+}
+
+HorariosWidget* HorariosWindowWidget::currentHorario() const
+{
+    return qobject_cast<HorariosWidget*>(ui->stackedWidget->currentWidget());
+}
+
+void HorariosWindowWidget::refresh()
+{
+    if (m_current)
+        m_current->refresh();
+}
+
+void HorariosWindowWidget::activateWidget()
+{
+    if (!m_session->isOpen())
+        m_session->begin();
+    if (m_current)
+        m_current->activateWidget();
+}
+
+bool HorariosWindowWidget::isValidState()
+{
+    HorariosWidget* view = currentHorario();
+    return view ? view->isValidState() : true;
+}
+
+void HorariosWindowWidget::showHorarioAlumnos()
+{
+    showView(m_alumnos, ui->actionShowAlumnos);
+}
+
+void HorariosWindowWidget::showHorarioProfesores()
+{
+    showView(m_profesores, ui->actionShowTeacher);
+}
+
+void HorariosWindowWidget::showHorarioDias()
+{
+    showView(m_dias, ui->actionShowDias);
+}
+
+void HorariosWindowWidget::showHorarioAulas()
+{
+    showView(m_aulas, ui->actionShowAulas);
+}
+
+void HorariosWindowWidget::showView(HorariosWidget* view, QAction* action)
+{
+    checkViewAction(action);
+    ui->stackedWidget->setCurrentWidget(view);
+    view->activateWidget();
+    m_current = view;
+}
+
+void HorariosWindowWidget::checkViewAction(QAction* action)
+{
+    for (QAction* viewAction :
+         {ui->actionShowAlumnos, ui->actionShowAulas, ui->actionShowDias, ui->actionShowTeacher})
+        viewAction->setChecked(false);
+    action->setChecked(true);
+}
+
+void HorariosWindowWidget::closeDialogs()
+{
+    for (HorariosWidget* view : views())
+        view->closeDialogs();
+}

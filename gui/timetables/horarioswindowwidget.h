@@ -1,0 +1,59 @@
+#ifndef HORARIOSWINDOWWIDGET_H
+#define HORARIOSWINDOWWIDGET_H
+
+#include "centralwidget.h"
+
+#include <QList>
+
+class HorarioAlumnosWidget;
+class HorarioAulasWidget;
+class HorarioDiasWidget;
+class HorarioProfesoresWidget;
+class HorariosWidget;
+class PageSession;
+class QAction;
+
+namespace Ui {
+class HorariosWindowWidget;
+}
+
+// The timetables section: the views by student, classroom, day and teacher
+// on one stack. Every visit edits inside one transaction, settled by the
+// status protocol when the section is left.
+class HorariosWindowWidget : public CentralWidget
+{
+    Q_OBJECT
+public:
+    explicit HorariosWindowWidget(QWidget* parent = nullptr, Qt::WindowFlags f = Qt::WindowFlags());
+    ~HorariosWindowWidget() override;
+
+    // 1 classrooms, 2 days, 3 teachers, any other value students.
+    void showHorario(int horario);
+    HorariosWidget* currentHorario() const;
+    PageSession* pageSession() const { return m_session; }
+
+public slots:
+    void refresh();
+    void activateWidget() override;
+    bool isValidState() override;
+    void showHorarioAlumnos();
+    void showHorarioProfesores();
+    void showHorarioDias();
+    void showHorarioAulas();
+
+private:
+    void checkViewAction(QAction* action);
+    void showView(HorariosWidget* view, QAction* action);
+    void closeDialogs();
+    QList<HorariosWidget*> views() const;
+
+    Ui::HorariosWindowWidget* ui;
+    HorarioDiasWidget* m_dias;
+    HorarioProfesoresWidget* m_profesores;
+    HorarioAulasWidget* m_aulas;
+    HorarioAlumnosWidget* m_alumnos;
+    HorariosWidget* m_current = nullptr;
+    PageSession* m_session;
+};
+
+#endif // HORARIOSWINDOWWIDGET_H

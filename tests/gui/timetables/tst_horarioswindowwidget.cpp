@@ -1,0 +1,465 @@
+#include "timetablesfixture.h"
+
+#include "appstatusdialog.h"
+#include "atimetablewidget.h"
+#include "auladialog.h"
+#include "crearsesiondeclasedialog.h"
+#include "dbmanager.h"
+#include "horarioalumnoswidget.h"
+#include "horarioaulaswidget.h"
+#include "horariodiaswidget.h"
+#include "horarioprofesoreswidget.h"
+#include "horarioswindowwidget.h"
+#include "outputfiles.h"
+#include "pageharness.h"
+#include "pagesession.h"
+#include "testmain.h"
+
+#include <QCheckBox>
+#include <QGraphicsPathItem>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace TimetablesFixture;
+
+namespace {
+
+QPointF cellPoint(int column, int minute)
+{
+    return {ATimeTableWidget::xOfColumn(column) + 75.0, double(ATimeTableWidget::yOfMinute(minute))};
+}
+
+// A right click on that scene point of the view's grid.
+void rightClick(HorariosWidget* view, const QPointF& scenePoint)
+{
+    ATimeTableWidget* canvas = view->canvas();
+    canvas->ensureVisible(QRectF(scenePoint, QSizeF(1, 1)), 200, 120);
+    emit canvas->customContextMenuRequested(canvas->mapFromScene(scenePoint));
+    for (QMenu* menu : view->findChildren<QMenu*>())
+        menu->hide();
+}
+
+QMap<int, QGraphicsPathItem*> boxes(HorariosWidget* view)
+{
+    QMap<int, QGraphicsPathItem*> found;
+    for (QGraphicsItem* item : view->canvas()->scene()->items())
+        if (auto* box = qgraphicsitem_cast<QGraphicsPathItem*>(item))
+            found.insert(box->data(0).toInt(), box);
+    return found;
+}
+
+int statusOf(QGraphicsPathItem* box)
+{
+    if (box->brush().style() == Qt::DiagCrossPattern)
+        return 1;
+    return box->brush().color() == QColor(QStringLiteral("#FFC4B7")) ? 2 : 0;
+}
+
+QString infoText(HorariosWidget* view)
+{
+    for (QGraphicsItem* item : view->canvas()->scene()->items())
+        if (auto* text = qgraphicsitem_cast<QGraphicsSimpleTextItem*>(item))
+            return text->text();
+    return QString();
+}
+
+QAction* action(QWidget* view, const char* name)
+{
+    return view->findChild<QAction*>(QLatin1String(name));
+}
+
+void pressWhenShown(PageHarness& h, const char* button, bool* saveEnabled = nullptr)
+{
+    h.whenShown<AppStatusDialog>([button, saveEnabled](AppStatusDialog* dialog) {
+        if (saveEnabled)
+            *saveEnabled = dialog->findChild<QPushButton*>(QStringLiteral("btnIgnore"))->isEnabled();
+        dialog->findChild<QPushButton*>(QLatin1String(button))->click();
+    });
+}
+
+} // namespace
+
+class TestHorariosWindowWidget : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        QVERIFY(abrirBaseNueva());
+        m = smallAcademy();
+        configurar(QStringLiteral("hora_apertura"), 8);
+        configurar(QStringLiteral("hora_cierre"), 22);
+        // the shifts without sessions are known and ignored
+        Academia::inicializarEstado();
+    }
+    void cleanup()
+    {
+        delete m_window;
+        if (Dao::getInstance()->inTransaction())
+            Dao::getInstance()->rollback();
+    }
+
+    void startsOnTheDayViewAndSwitchesByNumber()
+    {
+        open();
+        QVERIFY(qobject_cast<HorarioDiasWidget*>(m_window->currentHorario()));
+        QVERIFY(action(m_window, "actionShowDias")->isChecked());
+        QStringList names;
+        for (QAction* a : m_window->actions())
+            names << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
+        QCOMPARE(names, (QStringList{"actionShowAlumnos", "actionShowAulas", "actionShowTeacher", "|",
+                                     "actionShowDias"}));
+        struct Case { int number; const char* view; const char* action; };
+        for (const Case& c : {Case{1, "HorarioAulasWidget", "actionShowAulas"},
+                              Case{2, "HorarioDiasWidget", "actionShowDias"},
+                              Case{3, "HorarioProfesoresWidget", "actionShowTeacher"},
+                              Case{7, "HorarioAlumnosWidget", "actionShowAlumnos"},
+                              Case{0, "HorarioAlumnosWidget", "actionShowAlumnos"}}) {
+            m_window->showHorario(c.number);
+            QCOMPARE(m_window->currentHorario()->metaObject()->className(), c.view);
+            int checked = 0;
+            for (QAction* a : m_window->actions())
+                checked += a->isChecked();
+            QCOMPARE(checked, 1);
+            QVERIFY(action(m_window, c.action)->isChecked());
+        }
+    }
+
+    void dayViewWithoutClassroomsAsksForOne()
+    {
+        QVERIFY(academy::exec(QStringLiteral("DELETE FROM aula")));
+        open();
+        HorariosWidget* day = m_window->currentHorario();
+        QCOMPARE(infoText(day), QStringLiteral("Please, add a classroom in order to add sessions"));
+        rightClick(day, QPointF(300, 300));
+        QVERIFY(!action(day, "actionAdd_session")->isEnabled());
+        QVERIFY(action(day, "actionAdd_classroom")->isEnabled());
+
+        // the weekly views say so instead of opening the dialog
+        m_window->showHorario(3);
+        PageHarness h(m_window->currentHorario());
+        h.answerNext(QStringLiteral("There are no classrooms available."), QMessageBox::Ok);
+        QVERIFY(h.trigger("actionAdd_session"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QVERIFY(!h.prompter().asked().isEmpty());
+    }
+
+    void coloursFollowTeacherAndOverlaps()
+    {
+        const int normal = sesion(m.manana, m.aula1, 1, 600, 660, m.marta);
+        const int noTeacher = sesion(m.manana, m.aula2, 1, 720, 780, 0);
+        const int clashA = sesion(m.tarde, m.aula1, 1, 900, 960, m.marta);
+        const int clashB = sesion(m.tarde, m.aula2, 1, 930, 990, 0);
+        open();
+        const auto shown = boxes(m_window->currentHorario());
+        QCOMPARE(shown.keys(), (QList<int>{normal, noTeacher, clashA, clashB}));
+        QCOMPARE(statusOf(shown.value(normal)), 0);
+        QCOMPARE(statusOf(shown.value(noTeacher)), 1);
+        QCOMPARE(statusOf(shown.value(clashA)), 2);
+        QCOMPARE(statusOf(shown.value(clashB)), 2);
+        QCOMPARE(shown.value(normal)->toolTip(),
+                 QStringLiteral("<html><p><b>Teacher:</b> Marta<br/><b>Subject:</b> English<br/>"
+                                "<b>Shift: </b> Morning<br/><b>Number of students:</b> 0</p></html>"));
+        // classrooms by name: Room A is the first column
+        QCOMPARE(shown.value(noTeacher)->path().boundingRect().left(), double(ATimeTableWidget::xOfColumn(1)));
+    }
+
+    void sessionsCreatedOnThreeWeekdaysFromTheGrid()
+    {
+        open();
+        m_window->showHorario(3);
+        HorariosWidget* teacher = m_window->currentHorario();
+        teacher->setCurrentId(m.marta);
+        rightClick(teacher, cellPoint(1, 615)); // Tuesday, 10:15
+        PageHarness h(teacher);
+        QVERIFY(h.trigger("actionAdd_session"));
+        auto* dialog = h.waitForWindow<CrearSesionDeClaseDialog>();
+        QVERIFY(dialog);
+        QVERIFY(dialog->findChild<QCheckBox*>(QStringLiteral("chkTuesday"))->isChecked());
+        QCOMPARE(timeEdit(dialog, "tedMondayIni")->time(), QTime(10, 0));
+        PageHarness d(dialog);
+        QVERIFY(d.choose("cmbMateria", QStringLiteral("English")));
+        QVERIFY(d.check("chkThursday"));
+        QVERIFY(d.check("chkSaturday"));
+        dialog->accept();
+        QVERIFY2(h.ok() && d.ok(), qPrintable(h.report() + d.report()));
+        QCOMPARE(sessionCount(QStringLiteral("minutoinicio = 600 AND minutofin = 660 AND idprofesor = %1")
+                                  .arg(m.marta)),
+                 3);
+        QList<double> columns;
+        for (QGraphicsPathItem* box : boxes(teacher))
+            columns << box->path().boundingRect().left();
+        std::sort(columns.begin(), columns.end());
+        QCOMPARE(columns, (QList<double>{250, 550, 850}));
+    }
+
+    void leavingWithAnOverlapOffersNoSaveAndRevertsTheVisit()
+    {
+        open();
+        QVERIFY(Dao::getInstance()->inTransaction());
+        sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
+        sesion(m.tarde, m.aula2, 2, 630, 690, m.marta);
+        m_window->refresh();
+        PageHarness h(m_window);
+        bool saveEnabled = true;
+        pressWhenShown(h, "btnRevert", &saveEnabled);
+        QVERIFY(!m_window->isValidState());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QVERIFY(!saveEnabled);
+        QCOMPARE(sessionCount(), 0);
+        QVERIFY(m_window->pageSession()->isOpen());
+        QVERIFY(boxes(m_window->currentHorario()).isEmpty());
+
+        // fixing by hand keeps the visit's work open
+        const int kept = sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
+        sesion(m.tarde, m.aula2, 2, 630, 690, m.marta);
+        pressWhenShown(h, "btnAccept");
+        QVERIFY(!m_window->isValidState());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QVERIFY(m_window->pageSession()->isOpen());
+        QCOMPARE(sessionCount(QStringLiteral("id = %1").arg(kept)), 1);
+    }
+
+    void leavingACleanVisitCommitsWithoutAsking()
+    {
+        open();
+        sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
+        PageHarness h(m_window);
+        QVERIFY(m_window->isValidState());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        QCOMPARE(sessionCount(), 1);
+    }
+
+    void aRefusedCommitKeepsTheUserAndTheWork()
+    {
+        open();
+        // a dangling classroom only fails at commit time
+        QVERIFY(academy::exec(QStringLiteral("PRAGMA defer_foreign_keys = ON")));
+        sesion(m.manana, 999, 2, 600, 660, m.marta);
+        PageHarness h(m_window);
+        // the check may list the session without classroom: save anyway then
+        h.whenShown<AppStatusDialog>([](AppStatusDialog* dialog) {
+            dialog->findChild<QPushButton*>(QStringLiteral("btnIgnore"))->click();
+        });
+        h.answerNext(QStringLiteral("could not be saved"), QMessageBox::Ok);
+        QVERIFY(!m_window->isValidState());
+        QVERIFY(h.prompter().askedCount() >= 1);
+        QVERIFY(m_window->pageSession()->isOpen());
+        QVERIFY(Dao::getInstance()->inTransaction());
+        QCOMPARE(sessionCount(QStringLiteral("idaula = 999")), 1);
+    }
+
+    void dialogsOpenWhenLeavingAreClosedUnsaved()
+    {
+        open();
+        HorariosWidget* day = m_window->currentHorario();
+        PageHarness h(day);
+        QVERIFY(h.trigger("actionAdd_classroom"));
+        QPointer<AulaDialog> dialog = h.waitForWindow<AulaDialog>();
+        QVERIFY(dialog);
+        QVERIFY(m_window->isValidState());
+        QTRY_VERIFY(!dialog);
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        QCOMPARE(academy::count(QStringLiteral("SELECT count(*) FROM aula")), 2);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
+    void outsideWarningComparesMinutes()
+    {
+        // ends exactly where the grid ends: shown whole, no warning
+        const int lastHour = sesion(m.manana, m.aula1, 1, 21 * 60, 23 * 60, m.marta);
+        open();
+        auto* label = m_window->currentHorario()->findChild<QLabel*>(QStringLiteral("lbWarnOutside"));
+        QVERIFY(label->isHidden());
+
+        QVERIFY(academy::exec(QStringLiteral("UPDATE sesiondeclase SET minutofin = ? WHERE id = ?"),
+                              {23 * 60 + 10, lastHour}));
+        m_window->refresh();
+        QVERIFY(!label->isHidden());
+
+        PageHarness h(m_window->currentHorario());
+        QVERIFY(h.check("cbShowAllHours", true));
+        QCOMPARE(m_window->currentHorario()->canvas()->endHour(), 24);
+        QVERIFY(label->isHidden());
+        h.answerNext(QStringLiteral("There are classrooms outside hour range"), QMessageBox::Ok);
+        QVERIFY(h.check("cbShowAllHours", false));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QVERIFY(!label->isHidden());
+        QCOMPARE(QSettings().value(QStringLiteral("CONFIGURATION/mostrar_todas_horas")).toBool(), false);
+    }
+
+    void firstRunWritesTheOpeningHours()
+    {
+        QSettings().remove(QStringLiteral("CONFIGURATION"));
+        open();
+        QSettings settings;
+        QCOMPARE(settings.value(QStringLiteral("CONFIGURATION/mostrar_todas_horas")).toBool(), false);
+        QCOMPARE(settings.value(QStringLiteral("CONFIGURATION/hora_apertura")).toInt(), 8);
+        QCOMPARE(settings.value(QStringLiteral("CONFIGURATION/minuto_apertura")).toInt(), 30);
+        QCOMPARE(settings.value(QStringLiteral("CONFIGURATION/hora_cierre")).toInt(), 22);
+        QCOMPARE(m_window->currentHorario()->canvas()->scene()->sceneRect().top(), 480.0);
+        QCOMPARE(m_window->currentHorario()->canvas()->endHour(), 23);
+    }
+
+    void aMissingEntryFallsBackOnceThenShowsAnEmptyGrid()
+    {
+        const int ana = alumno(QStringLiteral("Ana"));
+        const int bea = alumno(QStringLiteral("Bea"));
+        alta(ana, m.manana, QStringLiteral("Souto, Ana"), QStringLiteral("English"), QStringLiteral("Morning"));
+        const int s = sesion(m.manana, m.aula1, 3, 600, 660, m.marta);
+        QSettings().setValue(QStringLiteral("LASTSESSIONSTATUS/IndStudentTT"), 4242);
+        open();
+        m_window->showHorario(0);
+        HorariosWidget* students = m_window->currentHorario();
+        QCOMPARE(students->currentId(), ana);
+        QCOMPARE(boxes(students).keys(), QList<int>{s});
+
+        // both entries gone while the chooser still lists them
+        students->setCurrentId(bea);
+        QVERIFY(academy::exec(QStringLiteral("DELETE FROM alumno")));
+        students->refresh();
+        QVERIFY(boxes(students).isEmpty());
+        QCOMPARE(students->findChild<QComboBox*>(QStringLiteral("timetableSelCmb"))->currentIndex(), 0);
+    }
+
+    void weeklyViewsShowTheirOwnSessions()
+    {
+        const int ana = alumno(QStringLiteral("Ana"));
+        // withdrawn long ago, still shown
+        alta(ana, m.tarde, QStringLiteral("Souto, Ana"), QStringLiteral("English"), QStringLiteral("Evening"),
+             QDate(2019, 9, 1), QDate(2020, 6, 30));
+        const int evening = sesion(m.tarde, m.aula2, 4, 1080, 1140, 0);
+        const int morning = sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
+        open();
+
+        m_window->showHorario(0);
+        m_window->currentHorario()->setCurrentId(ana);
+        auto shown = boxes(m_window->currentHorario());
+        QCOMPARE(shown.keys(), QList<int>{evening});
+        QCOMPARE(shown.value(evening)->toolTip(),
+                 QStringLiteral("<html><p><b>NO TEACHER ASSIGNED</b><br/><b>Subject:</b> English<br/>"
+                                "<b>Shift: </b> Evening<br/><b>Number of students:</b> 0 <br/>"
+                                "<b>Classroom:</b> Room B</p></html>"));
+        QCOMPARE(m_window->currentHorario()->getHeaderForPrint(), QStringLiteral("Timetable for student Ana Souto"));
+
+        m_window->showHorario(1);
+        m_window->currentHorario()->setCurrentId(m.aula2);
+        shown = boxes(m_window->currentHorario());
+        QCOMPARE(shown.keys(), QList<int>{evening});
+        QVERIFY(shown.value(evening)->toolTip().endsWith(QStringLiteral("<b>Number of students:</b> 0 <br/></p></html>")));
+
+        m_window->showHorario(3);
+        m_window->currentHorario()->setCurrentId(m.marta);
+        shown = boxes(m_window->currentHorario());
+        QCOMPARE(shown.keys(), QList<int>{morning});
+        QVERIFY(!shown.value(morning)->toolTip().contains(QStringLiteral("NO TEACHER")));
+        QCOMPARE(m_window->currentHorario()->getHeaderForPrint(), QStringLiteral("Timetable for teacher Marta Rey"));
+
+        // a right click outside every column keeps the weekday remembered before
+        HorariosWidget* teacher = m_window->currentHorario();
+        rightClick(teacher, cellPoint(3, 700));
+        QVERIFY(!action(teacher, "actionEdit_session")->isEnabled());
+        rightClick(teacher, cellPoint(1, 630));
+        QVERIFY(action(teacher, "actionEdit_session")->isEnabled());
+        rightClick(teacher, QPointF(1200, 300));
+        QCOMPARE(teacher->getDayForNewSession(), 2);
+    }
+
+    void removingSessionsAndClassroomsFromTheDayView()
+    {
+        const int tuesday = sesion(m.manana, m.aula1, 2, 9 * 60 + 5, 600, m.marta);
+        open();
+        HorariosWidget* day = m_window->currentHorario();
+        day->setCurrentId(2);
+        PageHarness h(day);
+        rightClick(day, cellPoint(0, 570));
+        h.answerNext(QLocale().dayName(2) + QStringLiteral(" at 09:05"), QMessageBox::Ok);
+        QVERIFY(h.trigger("actionRemove_classroom"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(academy::count(QStringLiteral("SELECT count(*) FROM aula")), 2);
+
+        rightClick(day, cellPoint(0, 570));
+        QVERIFY(h.trigger("actionRemove_session"));
+        QCOMPARE(sessionCount(QStringLiteral("id = %1").arg(tuesday)), 0);
+        QVERIFY(boxes(day).isEmpty());
+
+        // an empty classroom goes without a question
+        rightClick(day, cellPoint(1, 570));
+        QVERIFY(h.trigger("actionRemove_classroom"));
+        QVERIFY2(h.ok() && h.prompter().askedCount() == 1, qPrintable(h.report()));
+        QCOMPARE(academy::count(QStringLiteral("SELECT count(*) FROM aula WHERE id = %1").arg(m.aula2)), 0);
+        QCOMPARE(day->canvas()->scene()->sceneRect().width(), 251.0);
+    }
+
+    void aRefusedRemovalLeavesTheSessionOnShow()
+    {
+        const int s = sesion(m.manana, m.aula1, 1, 600, 660, m.marta);
+        open();
+        HorariosWidget* day = m_window->currentHorario();
+        QVERIFY(academy::failDeletes(QStringLiteral("sesiondeclase")));
+        PageHarness h(day);
+        rightClick(day, cellPoint(0, 620));
+        h.answerNext(QStringLiteral("impossible to remove the session"), QMessageBox::Ok);
+        QVERIFY(h.trigger("actionRemove_session"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(boxes(day).keys(), QList<int>{s});
+        QCOMPARE(sessionCount(), 1);
+    }
+
+    void theChosenDayAndDatabaseAreRemembered()
+    {
+        open();
+        m_window->currentHorario()->setCurrentId(3);
+        QCOMPARE(QSettings().value(QStringLiteral("LASTSESSIONSTATUS/IndDiasTT")).toInt(), 3);
+        delete m_window;
+        open();
+        QCOMPARE(m_window->currentHorario()->currentId(), 3);
+        delete m_window;
+
+        QSettings().setValue(QStringLiteral("LASTSESSIONSTATUS/database"), QStringLiteral("another"));
+        open();
+        QCOMPARE(m_window->currentHorario()->currentId(), 1);
+        QCOMPARE(QSettings().value(QStringLiteral("LASTSESSIONSTATUS/database")).toString(),
+                 DBManager::currentDB(false));
+    }
+
+    void printsTheTimetableAsPdf()
+    {
+        sesion(m.manana, m.aula1, 1, 600, 660, m.marta);
+        open();
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("timetable.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        m_window->currentHorario()->printTo(&printer);
+        QCOMPARE(outputfiles::pdfPages(file), 1);
+        const QString text = outputfiles::pdfText(file, 1);
+        QVERIFY2(text.contains(QStringLiteral("Timetable for ") + QLocale().dayName(1)), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("English - Morning")));
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+    }
+
+private:
+    void open()
+    {
+        m_window = new HorariosWindowWidget;
+        m_window->resize(1100, 700);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        m_window->activateWidget();
+    }
+
+    Academy m;
+    QPointer<HorariosWindowWidget> m_window;
+};
+
+PENSARIO_TEST_MAIN(TestHorariosWindowWidget)
+#include "tst_horarioswindowwidget.moc"

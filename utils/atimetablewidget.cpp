@@ -1,0 +1,384 @@
+#include "atimetablewidget.h"
+
+#include <QBrush>
+#include <QDebug>
+#include <QFont>
+#include <QGraphicsItemGroup>
+#include <QGraphicsPathItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QGraphicsTextItem>
+#include <QLinearGradient>
+#include <QPainterPath>
+#include <QPen>
+#include <QRandomGenerator>
+#include <QScrollBar>
+
+namespace {
+
+const QColor kHeaderBlue(QStringLiteral("#95c6f7"));
+// a jagged edge stops this far from the box's far side
+constexpr int kJaggedSpan = 133;
+constexpr int kJaggedDepth = 4;
+constexpr int kClippedInset = 2;
+constexpr int kClippedLabelOffset = 5;
+
+QBrush cellBrush()
+{
+    // In item coordinates: cells right of the hour column show the end colour.
+    QLinearGradient gradient(0, 0, ATimeTableWidget::HourColumnWidth, 0);
+    gradient.setColorAt(0, Qt::white);
+    gradient.setColorAt(1, kHeaderBlue);
+    gradient.setSpread(QGradient::PadSpread);
+    return QBrush(gradient);
+}
+
+QBrush sessionBrush(int status)
+{
+    switch (status) {
+    case ATimeTableSession::Normal:
+        return QBrush(QColor(QStringLiteral("#b7ffb7")));
+    case ATimeTableSession::WithoutTeacher:
+        return QBrush(QColor(QStringLiteral("#FFEAB7")), Qt::DiagCrossPattern);
+    case ATimeTableSession::Overlapping:
+        return QBrush(QColor(QStringLiteral("#FFC4B7")));
+    default:
+        return QBrush(Qt::NoBrush);
+    }
+}
+
+QPen hourLinePen()
+{
+    return QPen(QBrush(kHeaderBlue), 1, Qt::DashDotLine, Qt::SquareCap, Qt::BevelJoin);
+}
+
+int jaggedStep()
+{
+    return 5 + QRandomGenerator::global()->bounded(12);
+}
+
+// Points from x along the edge at y, teeth pointing by depth, until the span is covered.
+void addJaggedEdge(QPainterPath& path, double x, double y, int direction, int depth)
+{
+    int offset = 0;
+    bool tooth = false;
+    do {
+        offset += jaggedStep();
+        path.lineTo(x + direction * offset, tooth ? y + depth : y);
+        tooth = !tooth;
+    } while (offset < kJaggedSpan);
+}
+
+} // namespace
+
+ATimeTableWidget::ATimeTableWidget(QWidget* parent)
+    : QGraphicsView(parent)
+    , m_scene(new QGraphicsScene(this))
+{
+    setScene(m_scene);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ATimeTableWidget::moveHeader);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &ATimeTableWidget::moveVerticalHeader);
+    connect(this, &QWidget::customContextMenuRequested, this, &ATimeTableWidget::setPointer);
+    setHourRange(0, 23);
+}
+
+ATimeTableWidget::~ATimeTableWidget()
+{
+    forgetItems();
+    m_scene->clear();
+}
+
+void ATimeTableWidget::setHeaders(const QList<ATimeTableHeader>& headers)
+{
+    m_headers = headers;
+}
+
+void ATimeTableWidget::setSessions(const QList<ATimeTableSession>& sessions)
+{
+    m_sessions = sessions;
+}
+
+void ATimeTableWidget::setCornerText(const QString& text)
+{
+    m_cornerText = text;
+}
+
+void ATimeTableWidget::setInfoText(const QString& text)
+{
+    m_infoText = text;
+}
+
+void ATimeTableWidget::setHourRange(int from, int to)
+{
+    m_firstHour = from;
+    m_endHour = to <= 23 ? to + 1 : to;
+    refresh();
+}
+
+void ATimeTableWidget::forgetItems()
+{
+    m_cornerGroup = nullptr;
+    m_headerGroup = nullptr;
+    m_hourGroup = nullptr;
+    m_infoItem = nullptr;
+    m_headerCells.clear();
+    m_columnBodies.clear();
+    m_sessionBoxes.clear();
+}
+
+void ATimeTableWidget::refresh()
+{
+    forgetItems();
+    m_scene->clear();
+    m_cornerGroup = new QGraphicsItemGroup;
+    m_headerGroup = new QGraphicsItemGroup;
+    m_hourGroup = new QGraphicsItemGroup;
+    m_scene->addItem(m_cornerGroup);
+    m_scene->addItem(m_headerGroup);
+    m_scene->addItem(m_hourGroup);
+
+    m_infoItem = m_scene->addSimpleText(m_infoText);
+    if (!m_headers.isEmpty()) {
+        addCorner();
+        addHourColumn();
+    }
+    addColumns();
+    addSessions();
+
+    m_cornerGroup->setZValue(101);
+    m_headerGroup->setZValue(100);
+    m_hourGroup->setZValue(100);
+    m_scene->setSceneRect(0, m_firstHour * HourHeight, ColumnWidth * m_headers.size() + HourColumnWidth + 1,
+                          (m_endHour - m_firstHour) * HourHeight + HeaderHeight + 1);
+    moveHeader();
+    moveVerticalHeader();
+}
+
+void ATimeTableWidget::addCorner()
+{
+    addCell(QRectF(0, 0, HourColumnWidth, HeaderHeight), m_cornerGroup);
+    m_cornerGroup->addToGroup(addLabel(m_cornerText, QPointF(0, 0), true));
+}
+
+void ATimeTableWidget::addHourColumn()
+{
+    const QPen linePen = hourLinePen();
+    const int right = xOfColumn(m_headers.size());
+    for (int hour = 0; hour < m_endHour; ++hour) {
+        const int top = yOfMinute(hour * HourHeight);
+        addCell(QRectF(0, top, HourColumnWidth, HourHeight), m_hourGroup);
+        m_hourGroup->addToGroup(addLabel(QStringLiteral("%1:00 h.").arg(hour), QPointF(0, top), true));
+        if (hour >= 1) {
+            QGraphicsLineItem* line = m_scene->addLine(HourColumnWidth, top, right, top, linePen);
+            line->setZValue(200);
+            line->setOpacity(0.5);
+        }
+    }
+}
+
+void ATimeTableWidget::addColumns()
+{
+    for (int k = 0; k < m_headers.size(); ++k) {
+        const ATimeTableHeader& header = m_headers.at(k);
+        QGraphicsRectItem* cell = addCell(QRectF(xOfColumn(k), 0, ColumnWidth, HeaderHeight), m_headerGroup);
+        cell->setData(0, header.id);
+        cell->setToolTip(header.toolTip);
+        m_headerCells.append(cell);
+
+        QGraphicsTextItem* label = addLabel(header.text, QPointF(xOfColumn(k), 0), true);
+        fitLabel(label, HeaderHeight, false);
+        m_headerGroup->addToGroup(label);
+
+        QGraphicsRectItem* body = m_scene->addRect(QRectF(xOfColumn(k), HeaderHeight, ColumnWidth,
+                                                          m_endHour * HourHeight),
+                                                   QPen(Qt::black), QBrush(Qt::white));
+        body->setData(0, header.id);
+        m_columnBodies.append(body);
+    }
+}
+
+void ATimeTableWidget::addSessions()
+{
+    for (const ATimeTableSession& session : std::as_const(m_sessions))
+        addSession(session);
+}
+
+void ATimeTableWidget::addSession(const ATimeTableSession& session)
+{
+    const int column = columnIndex(session.columnId);
+    if (column < 0) {
+        qWarning() << "Session id with non existent header: " << session.id << session.columnId << session.text;
+        return;
+    }
+    const int first = m_firstHour * HourHeight;
+    const int end = m_endHour * HourHeight;
+    int top = session.startMinute;
+    const bool clippedTop = session.startMinute < first && session.endMinute > first;
+    if (clippedTop)
+        top = first;
+    int bottom = session.endMinute;
+    const bool clippedBottom = session.endMinute > end && top < end;
+    if (clippedBottom)
+        bottom = end;
+
+    QGraphicsPathItem* box = m_scene->addPath(sessionOutline(column, top, bottom, clippedTop, clippedBottom),
+                                              QPen(Qt::black), sessionBrush(session.status));
+    box->setData(0, session.id);
+    box->setToolTip(session.toolTip);
+    m_sessionBoxes.append(box);
+
+    const QPointF labelPos(xOfColumn(column), yOfMinute(top) + (clippedTop ? kClippedLabelOffset : 0));
+    QGraphicsTextItem* label = addLabel(session.text, labelPos, false);
+    const double allowed = box->boundingRect().height() - (clippedTop ? kClippedLabelOffset : 0)
+        - (clippedBottom ? kClippedLabelOffset : 0);
+    fitLabel(label, allowed, true);
+}
+
+QPainterPath ATimeTableWidget::sessionOutline(int column, int top, int bottom, bool clippedTop,
+                                              bool clippedBottom) const
+{
+    const double left = xOfColumn(column);
+    const double right = left + ColumnWidth;
+    const double y0 = yOfMinute(top);
+    const double y1 = yOfMinute(bottom);
+    QPainterPath path;
+    if (clippedTop) {
+        path.moveTo(left, y0 + kClippedInset);
+        addJaggedEdge(path, left, y0, 1, kJaggedDepth);
+        path.lineTo(right, y0 + kClippedInset);
+    } else {
+        path.moveTo(left, y0);
+        path.lineTo(right, y0);
+    }
+    if (clippedBottom) {
+        path.lineTo(right, y1 - kClippedInset);
+        addJaggedEdge(path, right, y1, -1, -kJaggedDepth);
+        path.lineTo(left, y1 - kClippedInset);
+    } else {
+        path.lineTo(right, y1);
+        path.lineTo(left, y1);
+    }
+    path.lineTo(left, y0);
+    return path;
+}
+
+QGraphicsRectItem* ATimeTableWidget::addCell(const QRectF& rect, QGraphicsItemGroup* group)
+{
+    // Placed by its rectangle, not by setPos: the gradient is in item coordinates.
+    QGraphicsRectItem* cell = m_scene->addRect(rect, QPen(Qt::black), cellBrush());
+    group->addToGroup(cell);
+    return cell;
+}
+
+QGraphicsTextItem* ATimeTableWidget::addLabel(const QString& text, const QPointF& pos, bool bold)
+{
+    QFont font;
+    font.setBold(bold);
+    QGraphicsTextItem* label = m_scene->addText(text, font);
+    label->setTextWidth(ColumnWidth);
+    label->setPos(pos);
+    return label;
+}
+
+void ATimeTableWidget::fitLabel(QGraphicsTextItem* label, double allowedHeight, bool dropWhenTooSmall)
+{
+    while (label->boundingRect().height() > allowedHeight) {
+        QFont font = label->font();
+        if (font.pointSizeF() < 2) {
+            if (dropWhenTooSmall)
+                delete label;
+            return;
+        }
+        font.setPointSizeF(font.pointSizeF() - 1);
+        label->setFont(font);
+    }
+}
+
+int ATimeTableWidget::columnIndex(int columnId) const
+{
+    for (int k = 0; k < m_headers.size(); ++k) {
+        if (m_headers.at(k).id == columnId)
+            return k;
+    }
+    return -1;
+}
+
+QPointF ATimeTableWidget::pointerInScene() const
+{
+    return mapToScene(m_pointer);
+}
+
+QPointF ATimeTableWidget::viewportOriginInScene() const
+{
+    return mapToScene(QPoint(0, 0));
+}
+
+int ATimeTableWidget::getMinutoPointer() const
+{
+    const QPointF point = pointerInScene();
+    if (point == QPointF(0, 0))
+        return 0;
+    return static_cast<int>(point.y() - HeaderHeight);
+}
+
+int ATimeTableWidget::getSessionIdAtPointer() const
+{
+    const QPointF point = pointerInScene();
+    for (auto it = m_sessionBoxes.crbegin(); it != m_sessionBoxes.crend(); ++it) {
+        if ((*it)->contains((*it)->mapFromScene(point)))
+            return (*it)->data(0).toInt();
+    }
+    return -1;
+}
+
+int ATimeTableWidget::getColumnIdAtPointer() const
+{
+    const QPointF point = pointerInScene();
+    for (const QList<QGraphicsRectItem*>* items : {&m_headerCells, &m_columnBodies}) {
+        for (QGraphicsRectItem* item : *items) {
+            if (item->contains(item->mapFromScene(point)))
+                return item->data(0).toInt();
+        }
+    }
+    return -1;
+}
+
+QPoint ATimeTableWidget::getGlobalPointer() const
+{
+    return viewport()->mapToGlobal(m_pointer);
+}
+
+void ATimeTableWidget::moveHeader()
+{
+    if (!m_headerGroup)
+        return;
+    const QPointF origin = viewportOriginInScene();
+    const double top = qMax(0.0, origin.y());
+    m_headerGroup->setPos(m_headerGroup->x(), top);
+    m_cornerGroup->setPos(origin);
+    const int halfWidth = width() / 2;
+    const int halfHeight = height() / 2;
+    m_infoItem->setPos(halfWidth - m_infoItem->boundingRect().width() / 2, top + halfHeight);
+}
+
+void ATimeTableWidget::moveVerticalHeader()
+{
+    if (!m_hourGroup)
+        return;
+    const QPointF origin = viewportOriginInScene();
+    m_hourGroup->setPos(qMax(0.0, origin.x()), m_hourGroup->y());
+    m_cornerGroup->setPos(origin);
+}
+
+void ATimeTableWidget::setPointer(const QPoint& pos)
+{
+    m_pointer = pos;
+}
+
+void ATimeTableWidget::resizeEvent(QResizeEvent* event)
+{
+    QGraphicsView::resizeEvent(event);
+    moveHeader();
+    moveVerticalHeader();
+}
