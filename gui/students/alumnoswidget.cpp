@@ -30,7 +30,7 @@ QString nombreCompleto(const Alumno& alumno)
 AlumnosWidget::AlumnosWidget(QWidget* parent, Qt::WindowFlags f)
     : CentralWidget(parent, f)
     , ui(new Ui::AlumnosWidget)
-    , m_model(Alumno::getModel())
+    , m_model(AlumnoTableModel::instance())
     , m_proxy(createFilterProxy(m_model, this))
 {
     ui->setupUi(this);
@@ -102,15 +102,15 @@ void AlumnosWidget::radioButtonsChanged()
 {
     int modo = -1;
     if (ui->rbSoloActivos->isChecked())
-        modo = Alumno::Actuales;
+        modo = int(Alumno::Modo::Actuales);
     else if (ui->rbSoloInactivos->isChecked())
-        modo = Alumno::Antiguos;
+        modo = int(Alumno::Modo::Antiguos);
     else if (ui->rbTodos->isChecked())
-        modo = Alumno::Todos;
+        modo = int(Alumno::Modo::Todos);
     // each switch of the group toggles two buttons: reload once
-    if (modo < 0 || m_model->modo == modo)
+    if (modo < 0 || m_model->modo() == modo)
         return;
-    m_model->modo = modo;
+    m_model->setModo(modo);
     m_model->refresh();
 }
 

@@ -59,15 +59,21 @@ private slots:
         QVERIFY(QTest::qWaitFor([model] { return !model->isCreatingContents() && model->rowCount() > 0; }, 10000));
         QList<Entry> found;
         collect(model, QModelIndex(), 0, found);
-        QCOMPARE(found.size(), 29);
+        // every entry of the table of contents, as the project file lists them
+        QFile project(QStringLiteral(PENSARIO_SOURCE_DIR "/resources/help/help.qhp"));
+        QVERIFY(project.open(QIODevice::ReadOnly));
+        QCOMPARE(found.size(), int(QString::fromUtf8(project.readAll()).count(QLatin1String("<section "))));
         QStringList chapters;
         for (const Entry& e : found)
             if (e.depth == 1)
                 chapters << e.title;
         QCOMPARE(chapters, (QStringList{"Conceptos generales sobre el interfaz", "Configuración de la aplicación",
                                         "Alumnos", "Asignaturas", "Profesores", "Horarios", "Cursos", "Recibos"}));
-        QCOMPARE(found.at(16).depth, 3);
-        QCOMPARE(found.at(16).title, QStringLiteral("Editar sesiones de clase"));
+        const auto editing = std::find_if(found.cbegin(), found.cend(), [](const Entry& e) {
+            return e.title == QStringLiteral("Editar sesiones de clase");
+        });
+        QVERIFY(editing != found.cend());
+        QCOMPARE(editing->depth, 3);
         QCOMPARE(found.last().anchor, QStringLiteral("imprimir_recibos"));
 
         // every anchor of the tree is in the page
