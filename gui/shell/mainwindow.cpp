@@ -2,14 +2,18 @@
 #include "ui_mainwindow.h"
 
 #include "academia.h"
-#include "alumnotablemodel.h"
+#include "alumnoswidget.h"
 #include "appstatusdialog.h"
 #include "aprompter.h"
 #include "centralwidget.h"
 #include "configurationdialog.h"
 #include "helpdialog.h"
+#include "horarioalumnoswidget.h"
+#include "horarioprofesoreswidget.h"
+#include "horarioswindowwidget.h"
 #include "profesortablemodel.h"
 #include "recibotablemodel.h"
+#include "reciboswidget.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocursotablemodel.h"
 
@@ -100,12 +104,12 @@ MainWindow::~MainWindow()
 void MainWindow::createPages()
 {
     // One line per section; each page is created once and kept for the whole run.
-    m_alumnos = placeholderPage(tr("Students"));
+    m_alumnos = new AlumnosWidget;
     m_asignaturas = placeholderPage(tr("Subjects"));
     m_profesores = placeholderPage(tr("Teachers"));
-    m_horarios = placeholderPage(tr("Timetables"));
+    m_horarios = new HorariosWindowWidget;
     m_cursos = placeholderPage(tr("Courses"));
-    m_recibos = placeholderPage(tr("Bills"));
+    m_recibos = new RecibosWidget;
 }
 
 void MainWindow::connectActions()
@@ -122,6 +126,7 @@ void MainWindow::connectActions()
     connect(ui->actionAcerca_de_Velbrook, &QAction::triggered, this, &MainWindow::showAboutVelbrook);
     connect(ui->actionConfiguracion, &QAction::triggered, this, &MainWindow::showSettings);
     connect(ui->actionManual_de_Pensario, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(m_alumnos, &AlumnosWidget::cambioAHorarioAlumno, this, &MainWindow::showHorarioAlumno);
 }
 
 void MainWindow::showFirstRunGreeting()
@@ -141,14 +146,18 @@ void MainWindow::showFirstRunGreeting()
 
 void MainWindow::showHorarioAlumno(int id)
 {
-    Q_UNUSED(id);
     showHorarios(true);
+    m_horarios->showHorario(0);
+    if (auto* view = qobject_cast<HorarioAlumnosWidget*>(m_horarios->currentHorario()))
+        view->setCurrentId(id);
 }
 
 void MainWindow::showHorarioProfe(int id)
 {
-    Q_UNUSED(id);
     showHorarios(true);
+    m_horarios->showHorario(3);
+    if (auto* view = qobject_cast<HorarioProfesoresWidget*>(m_horarios->currentHorario()))
+        view->setCurrentId(id);
 }
 
 void MainWindow::showAsignaturas(bool show)
@@ -165,7 +174,7 @@ void MainWindow::showProfesores(bool show)
 
 void MainWindow::showAlumnos(bool show)
 {
-    AlumnoTableModel::instance()->refresh();
+    m_alumnos->refreshModel();
     showSection(show, m_alumnos, ui->actionAlumnos);
 }
 
@@ -240,6 +249,7 @@ void MainWindow::updateLogo()
 void MainWindow::showSettings()
 {
     ConfigurationDialog dialog;
+    connect(&dialog, &ConfigurationDialog::horarioShouldRefresh, m_horarios, &HorariosWindowWidget::refresh);
     dialog.exec();
     if (dialog.logoChanged())
         updateLogo();

@@ -3,9 +3,12 @@
 
 #include "amainwindow.h"
 
+class AlumnosWidget;
 class CentralWidget;
 class HelpDialog;
+class HorariosWindowWidget;
 class QAction;
+class RecibosWidget;
 
 namespace Ui {
 class MainWindow;
@@ -59,12 +62,12 @@ private:
     bool currentPageMayLeave();
 
     Ui::MainWindow* ui;
-    CentralWidget* m_alumnos = nullptr;
+    AlumnosWidget* m_alumnos = nullptr;
     CentralWidget* m_asignaturas = nullptr;
     CentralWidget* m_profesores = nullptr;
-    CentralWidget* m_horarios = nullptr;
+    HorariosWindowWidget* m_horarios = nullptr;
     CentralWidget* m_cursos = nullptr;
-    CentralWidget* m_recibos = nullptr;
+    RecibosWidget* m_recibos = nullptr;
     HelpDialog* m_help = nullptr;
     QWidget* m_home = nullptr;
     CentralWidget* m_current = nullptr;
