@@ -1,10 +1,13 @@
 #include "mainwindowbench.h"
 
 #include "aapplication.h"
+#include "academia.h"
 #include "appstatusdialog.h"
 #include "aprompter.h"
 #include "dao.h"
 #include "dbmanager.h"
+#include "estadoacademia.h"
+#include "estadoacademiainconsistenciasolapamiento.h"
 #include "mainwindow.h"
 #include "startupsequence.h"
 
@@ -15,10 +18,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QPushButton>
+#include <QSet>
 #include <QSettings>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -26,6 +35,7 @@ const char* const childVariable = "PENSARIO_BENCH_WINDOW";
 const QString password = QStringLiteral("bench");
 const char* const sections[] = {"actionAlumnos", "actionAsignaturas", "actionProfesores",
                                 "actionHorarios", "actionCursos", "actionRecibos"};
+const qsizetype timetables = 3; // the index of the timetables in sections
 
 // Types the password whenever the start-up asks for it.
 class PasswordTyper : public APrompter
@@ -50,13 +60,25 @@ double peakResidentMb()
 }
 
 // Leaving the timetables asks the status dialog when the academy has
-// findings: the bench saves anyway, as a user who has seen them would.
+// findings: the bench saves anyway, as a user who has seen them would, and
+// counts the times it could not (an inconsistency keeps the user there).
+int g_refusals = 0;
 void answerStatusDialogs()
 {
     auto* timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, [] {
-        if (auto* d = qobject_cast<AppStatusDialog*>(QApplication::activeModalWidget()))
-            d->accept();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* d = qobject_cast<AppStatusDialog*>(top);
+            if (!d || !d->isVisible() || !d->isModal())
+                continue;
+            auto* save = d->findChild<QPushButton*>(QStringLiteral("btnIgnore"));
+            if (save && save->isEnabled()) {
+                save->click();
+            } else {
+                ++g_refusals;
+                d->accept();
+            }
+        }
     });
     timer->start(5);
 }
@@ -96,12 +118,47 @@ int runChild(int argc, char** argv, QElapsedTimer& sinceMain)
         result[QStringLiteral("switches")] = switches;
         result[QStringLiteral("rss")] = peakResidentMb();
         result[QStringLiteral("current")] = window.currentPage() != nullptr;
+        result[QStringLiteral("refusals")] = g_refusals;
         window.close();
         StartupSequence::finish(0);
     }
     APrompter::setInstance(nullptr);
     fprintf(stdout, "%s\n", QJsonDocument(result).toJson(QJsonDocument::Compact).constData());
     return 0;
+}
+
+// An inconsistency keeps the user in the timetables until it is fixed; the
+// bench wants to leave them, so it fixes them as a user would: one of two
+// overlapping sessions goes, and so does one of a student's two sign-ups in
+// a shift.
+bool settleInconsistencies()
+{
+    Dao* dao = Dao::getInstance();
+    const QString doubleSignUps = Academia::leerFichero(QStringLiteral(":/consultas/consulta_doble_alta_turno"));
+    for (int round = 0; round < 10; ++round) {
+        QSet<int> sesiones;
+        bool inconsistent = false;
+        const QList<EstadoAcademia*> found = Academia::comprobarEstado();
+        for (EstadoAcademia* e : found) {
+            inconsistent = inconsistent || e->tipo() == EstadoAcademia::Inconsistencia;
+            if (auto* overlap = dynamic_cast<EstadoAcademiaInconsistenciaSolapamiento*>(e))
+                sesiones.insert(overlap->id());
+            if (e->tipo() != EstadoAcademia::Fallo)
+                delete e;
+        }
+        if (!inconsistent)
+            return true;
+        for (int id : std::as_const(sesiones))
+            if (!dao->execute(QStringLiteral("DELETE FROM sesiondeclase WHERE id = ?"), {id}))
+                return false;
+        QList<int> altas;
+        for (QSqlQuery q = dao->query(doubleSignUps); q.next();)
+            altas << q.value(0).toInt();
+        for (int id : std::as_const(altas))
+            if (!dao->execute(QStringLiteral("DELETE FROM alta WHERE id = ?"), {id}))
+                return false;
+    }
+    return false;
 }
 
 bool prepareAcademy(const QString& academyFile)
@@ -112,7 +169,8 @@ bool prepareAcademy(const QString& academyFile)
     QFile::remove(target);
     if (!QFile::copy(academyFile, target) || !DBManager::setCurrentDB(DBManager::DEFAULT_NAME))
         return false;
-    const bool ok = dao->open(QString(), false) && dao->setPassword(password) && dao->unlock();
+    const bool ok = dao->open(QString(), false) && dao->setPassword(password) && dao->unlock()
+                    && settleInconsistencies();
     dao->close();
     QSettings settings;
     settings.setValue(QStringLiteral("CONFIGURATION/isFirstTime"), false);
@@ -135,8 +193,12 @@ void benchMainWindow(BenchReport& report, const QString& academyFile, int runs)
 {
     BenchReport::Measure& start = report.add(QStringLiteral("start of main to main window shown"));
     start.targetMs = 1000;
-    BenchReport::Measure& change = report.add(QStringLiteral("switch between sections"));
+    BenchReport::Measure& change = report.add(QStringLiteral("switch between list sections (refresh, show)"));
     change.targetMs = 150;
+    BenchReport::Measure& into = report.add(QStringLiteral("switch to the timetables (transaction, day view)"));
+    into.targetMs = 150;
+    BenchReport::Measure& away = report.add(QStringLiteral("switch from the timetables (check, commit)"));
+    away.targetMs = 150;
     BenchReport::Measure& worst = report.add(QStringLiteral("slowest switch between sections"));
     worst.targetMs = 150;
     // Megabytes in the milliseconds column; its target is in the detail.
@@ -163,16 +225,20 @@ void benchMainWindow(BenchReport& report, const QString& academyFile, int runs)
         const QJsonObject result = QJsonDocument::fromJson(last).object();
         start.samples << result.value(QStringLiteral("start")).toDouble();
         double slowest = 0;
-        for (const QJsonValue v : result.value(QStringLiteral("switches")).toArray()) {
-            change.samples << v.toDouble();
-            slowest = std::max(slowest, v.toDouble());
+        const QJsonArray switches = result.value(QStringLiteral("switches")).toArray();
+        for (qsizetype i = 0; i < switches.size(); ++i) {
+            const double ms = switches.at(i).toDouble();
+            const qsizetype section = i % std::size(sections);
+            (section == timetables ? into : section == timetables + 1 ? away : change).samples << ms;
+            slowest = std::max(slowest, ms);
         }
         worst.samples << slowest;
         peak = std::max(peak, result.value(QStringLiteral("rss")).toDouble());
         memory.samples << result.value(QStringLiteral("rss")).toDouble();
-        change.sane = change.sane && result.value(QStringLiteral("current")).toBool();
+        change.sane = change.sane && result.value(QStringLiteral("current")).toBool()
+                      && result.value(QStringLiteral("refusals")).toInt() == 0;
     }
-    change.detail = QStringLiteral("%1 switches over the six sections").arg(change.samples.size());
+    change.detail = QStringLiteral("%1 switches").arg(change.samples.size());
     memory.detail = QStringLiteral("the most of %1 runs: %2 MB (target < 150 MB)").arg(memory.samples.size()).arg(peak, 0, 'f', 1);
     memory.sane = peak > 0;
     start.sane = start.sane && start.samples.size() == runs;
