@@ -769,6 +769,53 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     </message>
 </context>
 <context>
+    <name>AulaDialog</name>
+    <message>
+        <source>Edit classroom</source>
+        <translation>Editar aula</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Classroom name</source>
+        <translation>Nombre del aula</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Localización</translation>
+    </message>
+    <message>
+        <source>Classroom location within the academy</source>
+        <translation>Localización del aula dentro de la academia</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Aforo</translation>
+    </message>
+    <message>
+        <source>Maximum number of students in this classroom</source>
+        <translation>Número máximo de alumnos en esta aula</translation>
+    </message>
+    <message>
+        <source>Comments</source>
+        <translation>Comentarios</translation>
+    </message>
+    <message>
+        <source>Comments about this classroom</source>
+        <translation>Comentarios sobre esta aula</translation>
+    </message>
+    <message>
+        <source>It has been impossible to store the classroom.</source>
+        <translation>Ha sido imposible guardar el aula.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
+        <translation>No se ha cambiado nada.</translation>
+    </message>
+</context>
+<context>
     <name>ConfigurationDialog</name>
     <message>
         <source>Configuration</source>
@@ -1140,6 +1187,123 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     </message>
 </context>
 <context>
+    <name>CrearSesionDeClaseDialog</name>
+    <message>
+        <source>Create sessions</source>
+        <translation>Crear sesiones</translation>
+    </message>
+    <message>
+        <source>Classroom</source>
+        <translation>Aula</translation>
+    </message>
+    <message>
+        <source>Select classroom for the new session</source>
+        <translation>Seleccione el aula para la nueva sesión</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Asignatura</translation>
+    </message>
+    <message>
+        <source>Session subject</source>
+        <translation>Asignatura de la sesión</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <source>Session shift</source>
+        <translation>Turno de la sesión</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Profesor</translation>
+    </message>
+    <message>
+        <source>Teacher who will give the lesson</source>
+        <translation>Profesor que impartirá la clase</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Lunes</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Martes</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Miércoles</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Jueves</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Viernes</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Sábado</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Domingo</translation>
+    </message>
+    <message>
+        <source>All days will start and finish at the same time</source>
+        <translation>Todos los días empezarán y terminarán a la misma hora</translation>
+    </message>
+    <message>
+        <source>Same hour</source>
+        <translation>Misma hora</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;You must choose a subject. &lt;/b&gt;</source>
+        <translation>&lt;b&gt;Debe elegir una asignatura. &lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Day of week</source>
+        <translation>Día de la semana</translation>
+    </message>
+    <message>
+        <source>No weekday has been chosen, sessions can&apos;t be created.</source>
+        <translation>No se ha elegido ningún día de la semana, no se pueden crear las sesiones.</translation>
+    </message>
+    <message>
+        <source>It has been impossible to store the sessions.
+None of them has been created.</source>
+        <translation>Ha sido imposible guardar las sesiones.
+No se ha creado ninguna.</translation>
+    </message>
+    <message>
+        <source>Invalid range</source>
+        <translation>Intervalo no válido</translation>
+    </message>
+    <message>
+        <source>%1 end hour is less or equal than begin hour</source>
+        <translation>%1: la hora de fin es menor o igual que la hora de inicio</translation>
+    </message>
+    <message>
+        <source>%1 session duration is too short. Sessions must be at least 10 minutes long.</source>
+        <translation>%1: la sesión es demasiado corta. Las sesiones deben durar al menos 10 minutos.</translation>
+    </message>
+</context>
+<context>
     <name>DBManager</name>
     <message>
         <source>Invalid database name.
@@ -1219,6 +1383,87 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
     </message>
 </context>
 <context>
+    <name>EditSesionDeClaseDialog</name>
+    <message>
+        <source>Edit class session</source>
+        <translation>Editar sesión de clase</translation>
+    </message>
+    <message>
+        <source>Classroom</source>
+        <translation>Aula</translation>
+    </message>
+    <message>
+        <source>Session classroom</source>
+        <translation>Aula de la sesión</translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation>Asignatura</translation>
+    </message>
+    <message>
+        <source>Session subject</source>
+        <translation>Asignatura de la sesión</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Turno</translation>
+    </message>
+    <message>
+        <source>Session shift</source>
+        <translation>Turno de la sesión</translation>
+    </message>
+    <message>
+        <source>Teacher</source>
+        <translation>Profesor</translation>
+    </message>
+    <message>
+        <source>Session teacher</source>
+        <translation>Profesor de la sesión</translation>
+    </message>
+    <message>
+        <source>Week day</source>
+        <translation>Día de la semana</translation>
+    </message>
+    <message>
+        <source>Session week day</source>
+        <translation>Día de la semana de la sesión</translation>
+    </message>
+    <message>
+        <source>Begin hour</source>
+        <translation>Hora de inicio</translation>
+    </message>
+    <message>
+        <source>Session begin hour</source>
+        <translation>Hora de inicio de la sesión</translation>
+    </message>
+    <message>
+        <source>End hour</source>
+        <translation>Hora de fin</translation>
+    </message>
+    <message>
+        <source>Session end hour</source>
+        <translation>Hora de fin de la sesión</translation>
+    </message>
+    <message>
+        <source>It has been impossible to store the session.
+It keeps its former data.</source>
+        <translation>Ha sido imposible guardar la sesión.
+Conserva sus datos anteriores.</translation>
+    </message>
+    <message>
+        <source>Invalid range</source>
+        <translation>Intervalo no válido</translation>
+    </message>
+    <message>
+        <source>End time is less or equal than begin time</source>
+        <translation>La hora de fin es menor o igual que la hora de inicio</translation>
+    </message>
+    <message>
+        <source>Session duration is too short. Sessions must be at least 10 minutes long.</source>
+        <translation>La sesión es demasiado corta. Las sesiones deben durar al menos 10 minutos.</translation>
+    </message>
+</context>
+<context>
     <name>ErrorDialog</name>
     <message>
         <source>Error list</source>
@@ -1267,6 +1512,264 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
     <message>
         <source>Fix manually</source>
         <translation>Corregir a mano</translation>
+    </message>
+</context>
+<context>
+    <name>HorarioAlumnosWidget</name>
+    <message>
+        <source>&lt;b&gt;Schedule of the student&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Horario del alumno&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Day/hour</source>
+        <translation>Día/hora</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;NO TEACHER ASSIGNED&lt;/b&gt;&lt;br/&gt;</source>
+        <translation>&lt;b&gt;SIN PROFESOR ASIGNADO&lt;/b&gt;&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Subject:&lt;/b&gt; %1&lt;br/&gt;</source>
+        <translation>&lt;b&gt;Asignatura:&lt;/b&gt; %1&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Shift: &lt;/b&gt; %3&lt;br/&gt;</source>
+        <translation>&lt;b&gt;Turno: &lt;/b&gt; %3&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Number of students:&lt;/b&gt; %4 &lt;br/&gt;</source>
+        <translation>&lt;b&gt;Número de alumnos:&lt;/b&gt; %4 &lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Classroom:&lt;/b&gt; %5</source>
+        <translation>&lt;b&gt;Aula:&lt;/b&gt; %5</translation>
+    </message>
+    <message>
+        <source>Timetable for student %1</source>
+        <translation>Horario del alumno %1</translation>
+    </message>
+</context>
+<context>
+    <name>HorarioAulasWidget</name>
+    <message>
+        <source>&lt;b&gt;Schedule of the classroom&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Horario del aula&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Day/hour</source>
+        <translation>Día/hora</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;NO TEACHER ASSIGNED&lt;/b&gt;&lt;br/&gt;</source>
+        <translation>&lt;b&gt;SIN PROFESOR ASIGNADO&lt;/b&gt;&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Subject:&lt;/b&gt; %1&lt;br/&gt;</source>
+        <translation>&lt;b&gt;Asignatura:&lt;/b&gt; %1&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Shift: &lt;/b&gt; %3&lt;br/&gt;</source>
+        <translation>&lt;b&gt;Turno: &lt;/b&gt; %3&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Number of students:&lt;/b&gt; %4 &lt;br/&gt;</source>
+        <translation>&lt;b&gt;Número de alumnos:&lt;/b&gt; %4 &lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>Timetable for %1</source>
+        <translation>Horario de %1</translation>
+    </message>
+</context>
+<context>
+    <name>HorarioDiasWidget</name>
+    <message>
+        <source>&lt;b&gt;Schedule of the day&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Horario del día&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Classroom/hour</source>
+        <translation>Aula/hora</translation>
+    </message>
+    <message>
+        <source>Timetable for %1</source>
+        <translation>Horario de %1</translation>
+    </message>
+    <message>
+        <source>Please, add a classroom in order to add sessions</source>
+        <translation>Por favor, añada un aula para poder añadir sesiones</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;NO TEACHER ASSIGNED&lt;/b&gt;&lt;br/&gt;</source>
+        <translation>&lt;b&gt;SIN PROFESOR ASIGNADO&lt;/b&gt;&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Teacher:&lt;/b&gt; %1&lt;br/&gt;</source>
+        <translation>&lt;b&gt;Profesor:&lt;/b&gt; %1&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Subject:&lt;/b&gt; %1&lt;br/&gt;</source>
+        <translation>&lt;b&gt;Asignatura:&lt;/b&gt; %1&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Shift: &lt;/b&gt; %3&lt;br/&gt;</source>
+        <translation>&lt;b&gt;Turno: &lt;/b&gt; %3&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Number of students:&lt;/b&gt; %4</source>
+        <translation>&lt;b&gt;Número de alumnos:&lt;/b&gt; %4</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;It is not possible to delete a classroom with classes. &lt;/br&gt;</source>
+        <translation>&lt;html&gt;No es posible borrar un aula con clases. &lt;/br&gt;</translation>
+    </message>
+    <message>
+        <source>The room you are trying to delete has the following sessions assigned: &lt;br/&gt;%1&lt;br/&gt; Edit them before deleting the classroom.</source>
+        <translation>El aula que intenta borrar tiene asignadas las siguientes sesiones: &lt;br/&gt;%1&lt;br/&gt; Edítelas antes de borrar el aula.</translation>
+    </message>
+    <message>
+        <source>It has been impossible to remove the classroom.
+It is still stored.</source>
+        <translation>Ha sido imposible borrar el aula.
+Sigue guardada.</translation>
+    </message>
+    <message>
+        <source>&lt;li&gt;%1 at %2:%3&lt;/li&gt;</source>
+        <translation>&lt;li&gt;%1 a las %2:%3&lt;/li&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>HorarioProfesoresWidget</name>
+    <message>
+        <source>&lt;b&gt;Schedule of the teacher&lt;/b&gt;</source>
+        <translation>&lt;b&gt;Horario del profesor&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>Day/hour</source>
+        <translation>Día/hora</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Subject:&lt;/b&gt; %1&lt;br/&gt;</source>
+        <translation>&lt;b&gt;Asignatura:&lt;/b&gt; %1&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Shift: &lt;/b&gt; %3&lt;br/&gt;</source>
+        <translation>&lt;b&gt;Turno: &lt;/b&gt; %3&lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Number of students:&lt;/b&gt; %4 &lt;br/&gt;</source>
+        <translation>&lt;b&gt;Número de alumnos:&lt;/b&gt; %4 &lt;br/&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Classroom:&lt;/b&gt; %5</source>
+        <translation>&lt;b&gt;Aula:&lt;/b&gt; %5</translation>
+    </message>
+    <message>
+        <source>Timetable for teacher %1</source>
+        <translation>Horario del profesor %1</translation>
+    </message>
+</context>
+<context>
+    <name>HorariosWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>TextLabel</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>There are classes outside shown range</source>
+        <translation>Hay clases fuera del intervalo mostrado</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600; color:#ff0000;&quot;&gt;Not all classes are being shown&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600; color:#ff0000;&quot;&gt;No se están mostrando todas las clases&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Ignore opening hours and show whole day</source>
+        <translation>Ignorar el horario de apertura y mostrar el día entero</translation>
+    </message>
+    <message>
+        <source>Show all</source>
+        <translation>Mostrar todo</translation>
+    </message>
+    <message>
+        <source>Print timetable</source>
+        <translation>Imprimir horario</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Add session</source>
+        <translation>Añadir sesión</translation>
+    </message>
+    <message>
+        <source>Edit session</source>
+        <translation>Editar sesión</translation>
+    </message>
+    <message>
+        <source>Remove session</source>
+        <translation>Borrar sesión</translation>
+    </message>
+    <message>
+        <source>Add classroom</source>
+        <translation>Añadir aula</translation>
+    </message>
+    <message>
+        <source>Edit classroom</source>
+        <translation>Editar aula</translation>
+    </message>
+    <message>
+        <source>Remove classroom</source>
+        <translation>Borrar aula</translation>
+    </message>
+    <message>
+        <source>There are classrooms outside hour range</source>
+        <translation>Hay aulas fuera del horario</translation>
+    </message>
+    <message>
+        <source>Not all classes will be shown</source>
+        <translation>No se mostrarán todas las clases</translation>
+    </message>
+    <message>
+        <source>There are no classrooms available.</source>
+        <translation>No hay aulas disponibles.</translation>
+    </message>
+    <message>
+        <source>Please create a classroom before trying to add a session</source>
+        <translation>Por favor, cree un aula antes de intentar añadir una sesión</translation>
+    </message>
+    <message>
+        <source>It has been impossible to remove the session.
+It is still stored.</source>
+        <translation>Ha sido imposible borrar la sesión.
+Sigue guardada.</translation>
+    </message>
+</context>
+<context>
+    <name>HorariosWindowWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Teacher schedules</source>
+        <translation>Horarios de profesores</translation>
+    </message>
+    <message>
+        <source>Classroom schedules</source>
+        <translation>Horarios de aulas</translation>
+    </message>
+    <message>
+        <source>Student schedules</source>
+        <translation>Horarios de alumnos</translation>
+    </message>
+    <message>
+        <source>Day schedules</source>
+        <translation>Horarios por días</translation>
     </message>
 </context>
 <context>

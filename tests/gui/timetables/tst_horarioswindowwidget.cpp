@@ -24,6 +24,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QTemporaryDir>
 
 using namespace TimetablesFixture;
@@ -115,6 +116,11 @@ private slots:
             names << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
         QCOMPARE(names, (QStringList{"actionShowAlumnos", "actionShowAulas", "actionShowTeacher", "|",
                                      "actionShowDias"}));
+        auto* stack = m_window->findChild<QStackedWidget*>(QStringLiteral("stackedWidget"));
+        QCOMPARE(stack->indexOf(m_window->findChild<HorarioAlumnosWidget*>()), 1);
+        QCOMPARE(stack->indexOf(m_window->findChild<HorarioAulasWidget*>()), 2);
+        QCOMPARE(stack->indexOf(m_window->findChild<HorarioDiasWidget*>()), 3);
+        QCOMPARE(stack->indexOf(m_window->findChild<HorarioProfesoresWidget*>()), 4);
         struct Case { int number; const char* view; const char* action; };
         for (const Case& c : {Case{1, "HorarioAulasWidget", "actionShowAulas"},
                               Case{2, "HorarioDiasWidget", "actionShowDias"},
