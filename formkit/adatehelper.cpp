@@ -5,19 +5,33 @@ ADateHelper::ADateHelper(QObject* parent)
 {
 }
 
+namespace {
+QDate fixedToday;
+}
+
+QDate ADateHelper::today()
+{
+    return fixedToday.isValid() ? fixedToday : QDate::currentDate();
+}
+
+void ADateHelper::setToday(const QDate& day)
+{
+    fixedToday = day;
+}
+
 QDate ADateHelper::firstDayOfMonth()
 {
-    return firstDayOfMonth(QDate::currentDate());
+    return firstDayOfMonth(today());
 }
 
 QDate ADateHelper::lastDayOfPreviousMonth()
 {
-    return lastDayOfPreviousMonth(QDate::currentDate());
+    return lastDayOfPreviousMonth(today());
 }
 
 QDate ADateHelper::firstDayOfNextMonth()
 {
-    return firstDayOfNextMonth(QDate::currentDate());
+    return firstDayOfNextMonth(today());
 }
 
 QDate ADateHelper::firstDayOfMonth(const QDate& day)

@@ -11,6 +11,12 @@ class ADateHelper : public QObject
 public:
     explicit ADateHelper(QObject* parent = nullptr);
 
+    // The local date, or the day set with setToday().
+    static QDate today();
+    // Fixes what today() answers, for tests near midnight; a null date
+    // returns to the clock.
+    static void setToday(const QDate& day);
+
     static QDate firstDayOfMonth();
     static QDate lastDayOfPreviousMonth();
     static QDate firstDayOfNextMonth();

@@ -245,8 +245,6 @@ bool Recibo::removeList(const QList<int>& ids)
         texto << QString::number(id);
     const bool ok = Dao::getInstance()->execute(
         QStringLiteral("DELETE FROM recibo WHERE id IN (") + texto.join(QLatin1Char(',')) + QStringLiteral(")"));
-    if (ok)
-        refreshModel();
     return ok;
 }
 
@@ -313,7 +311,6 @@ bool Recibo::update()
     renumerarTrasEdicion();
     if (!ok || !tx.commit())
         return false;
-    refreshModel();
     return true;
 }
 

@@ -110,6 +110,8 @@ private:
 
     static int siguienteGuardadoOrFatal();
     static void renumerarTrasEdicion();
+    // Used by the monthly generation; everything else relies on the Dao's
+    // change announcement.
     static void refreshModel();
     static void ventanaMes(int mes, QDate& ini, QDate& fin);
 

@@ -1,5 +1,7 @@
 #include "dao.h"
 
+#include "changenotifier.h"
+#include "daorow.h"
 #include "daotransaction.h"
 #include "dbmanager.h"
 
@@ -57,6 +59,25 @@ QByteArray cutAtZero(const QByteArray& bytes)
 {
     const int zero = bytes.indexOf('\0');
     return zero < 0 ? bytes : bytes.left(zero);
+}
+
+// The table that a written statement changes: the name after INSERT INTO,
+// REPLACE INTO, UPDATE or DELETE FROM; empty for anything else.
+QString writtenTable(const QString& sql)
+{
+    const QStringView text = QStringView(sql).trimmed();
+    if (text.isEmpty())
+        return QString();
+    const QChar first = text.front().toUpper();
+    if (first != QLatin1Char('I') && first != QLatin1Char('U') && first != QLatin1Char('D')
+        && first != QLatin1Char('R'))
+        return QString();
+    static const QRegularExpression pattern(
+        QStringLiteral("^(?:INSERT(?:\\s+OR\\s+\\w+)?\\s+INTO|REPLACE\\s+INTO|UPDATE(?:\\s+OR\\s+\\w+)?|DELETE\\s+FROM)"
+                       "\\s+[\"'`\\[]?(\\w+)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = pattern.match(text);
+    return match.hasMatch() ? match.captured(1) : QString();
 }
 
 QString renderValue(const QVariant& value)
@@ -187,8 +208,11 @@ QVariant Dao::insert(const QString& table, const QStringList& columns, const QLi
     if (!q)
         return QVariant(false);
     bindValues(*q, values);
-    if (exec(*q))
-        return q->lastInsertId();
+    if (exec(*q)) {
+        const QVariant id = q->lastInsertId();
+        noteWrite(table);
+        return id;
+    }
     if (debugFlag)
         qDebug().noquote() << "Something was wrong doing an insert";
     return QVariant();
@@ -207,7 +231,10 @@ bool Dao::update(const QString& table, const QStringList& columns, const QString
     if (!q)
         return false;
     bindValues(*q, values);
-    return exec(*q);
+    if (!exec(*q))
+        return false;
+    noteWrite(table);
+    return true;
 }
 
 QSqlQuery* Dao::writeStatement(const QString& sql)
@@ -241,7 +268,10 @@ bool Dao::deleteFrom(const QString& table, const QStringList& columns, const QLi
     if (!prepare(q, sql))
         return false;
     bindValues(q, values);
-    return exec(q);
+    if (!exec(q))
+        return false;
+    noteWrite(table);
+    return true;
 }
 
 QSqlQuery Dao::query(const QString& sql, const QList<QVariant>& values)
@@ -250,7 +280,8 @@ QSqlQuery Dao::query(const QString& sql, const QList<QVariant>& values)
     q.setForwardOnly(true);
     prepare(q, sql);
     bindValues(q, values);
-    exec(q);
+    if (exec(q))
+        noteWriteOf(sql);
     return q;
 }
 
@@ -260,7 +291,30 @@ bool Dao::execute(const QString& sql, const QList<QVariant>& values)
     if (!prepare(q, sql))
         return false;
     bindValues(q, values);
-    return exec(q);
+    if (!exec(q))
+        return false;
+    noteWriteOf(sql);
+    return true;
+}
+
+void Dao::noteWrite(const QString& table)
+{
+    ChangeNotifier::instance()->recordWrite(table);
+    if (!m_inTransaction)
+        ChangeNotifier::instance()->announce();
+}
+
+void Dao::noteWriteOf(const QString& sql)
+{
+    const QString table = writtenTable(sql);
+    if (!table.isEmpty())
+        noteWrite(table);
+}
+
+void Dao::announceWhenClosed()
+{
+    if (!m_inTransaction)
+        ChangeNotifier::instance()->announce();
 }
 
 bool Dao::prepare(QSqlQuery& query, const QString& sql)
@@ -298,21 +352,87 @@ void Dao::logQuery(bool error, const QSqlQuery& query)
     QString message;
     if (error) {
         const QSqlError e = query.lastError();
-        message = QStringLiteral("Error executing query: %1 - %2 \n").arg(e.nativeErrorCode(), e.text());
+        message = QStringLiteral("%1 - %2").arg(e.nativeErrorCode(), e.text());
     }
     // The prepared text as given: the driver's own rewrite shows ":0" placeholders.
-    message += QStringLiteral("Executed query was: %1").arg(query.lastQuery());
-    const QVariantList bound = query.boundValues();
+    logStatement(message, query.lastQuery(), query.boundValues());
+}
+
+void Dao::logStatement(const QString& error, const QString& sql, const QVariantList& bound)
+{
+    if (error.isEmpty() && !debugFlag)
+        return;
+    QString message;
+    if (!error.isEmpty())
+        message = QStringLiteral("Error executing query: %1 \n").arg(error);
+    message += QStringLiteral("Executed query was: %1").arg(sql);
     if (!bound.isEmpty()) {
         QStringList pairs;
         for (int i = 0; i < bound.size(); ++i)
             pairs << QStringLiteral("(%1, %2)").arg(i).arg(m_hideValues ? QStringLiteral("***") : renderValue(bound.at(i)));
         message += QStringLiteral("\nWith parameters: ") + pairs.join(QStringLiteral(", "));
     }
-    if (error)
+    if (!error.isEmpty())
         qWarning().noquote() << message;
     else
         qDebug().noquote() << message;
+}
+
+namespace {
+// Binds as bindValues() does through the driver: bools as 'true'/'false',
+// dates and anything else that is not a number as text.
+int bindNative(sqlite3_stmt* statement, int index, const QVariant& value)
+{
+    if (value.isNull())
+        return sqlite3_bind_null(statement, index);
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return sqlite3_bind_text(statement, index, value.toBool() ? "true" : "false", -1, SQLITE_STATIC);
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return sqlite3_bind_int64(statement, index, value.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return sqlite3_bind_double(statement, index, value.toDouble());
+    default: {
+        const QByteArray text = value.toString().toUtf8();
+        return sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+    }
+}
+}
+
+bool Dao::readRows(const QString& sql, const QList<QVariant>& values,
+                   const std::function<void(const DaoRow&)>& onRow)
+{
+    sqlite3* handle = nativeHandle();
+    if (!handle) {
+        m_lastErrorNumber = -1;
+        m_lastErrorText = QStringLiteral("No database open");
+        logStatement(m_lastErrorText, sql, values);
+        return false;
+    }
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray text = sql.toUtf8();
+    int rc = sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &statement, nullptr);
+    for (int i = 0; rc == SQLITE_OK && i < values.size(); ++i)
+        rc = bindNative(statement, i + 1, values.at(i));
+    if (rc == SQLITE_OK) {
+        const DaoRow row(statement);
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+            onRow(row);
+    }
+    const bool ok = rc == SQLITE_DONE;
+    if (!ok) {
+        m_lastErrorNumber = sqlite3_extended_errcode(handle);
+        m_lastErrorText = QString::fromUtf8(sqlite3_errmsg(handle));
+    }
+    sqlite3_finalize(statement);
+    logStatement(ok ? QString() : QStringLiteral("%1 - %2").arg(m_lastErrorNumber).arg(m_lastErrorText), sql,
+                 values);
+    return ok;
 }
 
 void Dao::followConnectionState()
@@ -323,6 +443,7 @@ void Dao::followConnectionState()
     if (handle && sqlite3_get_autocommit(handle)) {
         m_inTransaction = false;
         qWarning().noquote() << "The open transaction was rolled back by the database";
+        ChangeNotifier::instance()->announce();
     }
 }
 
@@ -352,10 +473,12 @@ bool Dao::commit()
         m_lastErrorNumber = db.lastError().nativeErrorCode().toInt();
         m_lastErrorText = db.lastError().text();
         qWarning().noquote() << "The commit was refused: " + db.lastError().text();
+        announceWhenClosed();
         return false;
     }
     if (debugFlag)
         qDebug().noquote() << "Commit performed";
+    announceWhenClosed();
     return true;
 }
 
@@ -373,10 +496,13 @@ bool Dao::rollback()
         m_lastErrorNumber = db.lastError().nativeErrorCode().toInt();
         m_lastErrorText = db.lastError().text();
         qWarning().noquote() << "The rollback was refused: " + db.lastError().text();
+        announceWhenClosed();
         return false;
     }
     if (debugFlag)
         qDebug().noquote() << "Rollback performed";
+    // What the views show must be what is stored again.
+    announceWhenClosed();
     return true;
 }
 
@@ -390,6 +516,7 @@ void Dao::close()
         db.close();
     m_open = false;
     m_inTransaction = false;
+    ChangeNotifier::instance()->forget();
 }
 
 bool Dao::open(const QString& dbName, bool withExtension)

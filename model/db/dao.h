@@ -9,6 +9,10 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
+
+class DaoRow;
+
 // The one door to the academy database: the process's single SQLite
 // connection, the statement builders, one flat transaction, error capture and
 // logging, and the file-level operations (open, integrity, migration, password,
@@ -33,6 +37,11 @@ public:
     bool deleteFrom(const QString& table, const QStringList& columns, const QList<QVariant>& values);
     QSqlQuery query(const QString& sql, const QList<QVariant>& values = {});
     bool execute(const QString& sql, const QList<QVariant>& values = {});
+    // Runs a read and hands each row to onRow, for large lists: the values
+    // come straight from SQLite. False, with the error recorded and logged,
+    // when the statement fails.
+    bool readRows(const QString& sql, const QList<QVariant>& values,
+                  const std::function<void(const DaoRow&)>& onRow);
 
     // One level: a second transaction() while one is open answers false, and
     // the caller then runs inside the open one.
@@ -84,8 +93,14 @@ private:
     QSqlQuery* writeStatement(const QString& sql);
     void setLastError(const QSqlQuery& query);
     void logQuery(bool error, const QSqlQuery& query);
+    void logStatement(const QString& error, const QString& sql, const QVariantList& bound);
     void followConnectionState();
     bool setLocked(bool locked);
+    // Records a successful write for the change announcement, and announces
+    // it at once outside a transaction.
+    void noteWrite(const QString& table);
+    void noteWriteOf(const QString& sql);
+    void announceWhenClosed();
     bool runScript(const QString& text);
     int foreignKeyViolations();
 

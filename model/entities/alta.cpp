@@ -1,5 +1,6 @@
 #include "alta.h"
 
+#include "adatehelper.h"
 #include "dao.h"
 #include "filaunica.h"
 #include "turnoasignatura.h"
@@ -97,9 +98,9 @@ QList<Alta*> Alta::listAltasPorTurnoAsignatura(int idTurnoAsignatura, bool soloA
     if (soloActivas) {
         if (fini.isNull() && ffin.isNull()) {
             where += QStringLiteral(" and %1 is not null  and ( %2 is not null and julianday(%2) <= "
-                                    "julianday('now')  and (%3 is null or julianday(%3) > "
-                                    "julianday('now')))")
+                                    "julianday(?)  and (%3 is null or julianday(%3) > julianday(?)))")
                          .arg(COLUMNS.at(10), COLUMNS.at(1), COLUMNS.at(2));
+            values << ADateHelper::today() << ADateHelper::today();
         } else if (!fini.isNull() && !ffin.isNull()) {
             where += QStringLiteral(" and %1 is not null  and (%2 is not null and julianday(%2) <= "
                                     "julianday(?)  and (%3 is null or julianday(%3) > julianday(?)))")

@@ -1,9 +1,10 @@
 #include "alumno.h"
 
+#include "adatehelper.h"
 #include "alta.h"
-#include "alumnotablemodel.h"
 #include "asignaturasalumnotablemodel.h"
 #include "dao.h"
+#include "daorow.h"
 #include "daotransaction.h"
 #include "filaunica.h"
 #include "tablatelefonos.h"
@@ -30,14 +31,25 @@ const TablaTelefonos telefonoTable(QStringLiteral("telefonoalumno"), QStringLite
 // carried every column of every enrolment row through the grouping.
 const char* const actualesSql =
     "SELECT %1.* FROM %1 WHERE (EXISTS (SELECT 1 FROM %2 WHERE %2.idalumno = %1.id AND (%2.fbaja is "
-    "null OR julianday(%2.fbaja) > julianday('now'))) OR NOT EXISTS (SELECT 1 FROM %2 WHERE "
+    "null OR julianday(%2.fbaja) > julianday(?))) OR NOT EXISTS (SELECT 1 FROM %2 WHERE "
     "%2.idalumno = %1.id)) %3 %4";
 // Former students: some enrolment, none of them not yet withdrawn.
 const char* const antiguosSql =
     "SELECT %1.*\tFROM %1       WHERE ( \t\tSELECT count( * )\t\t  FROM %2\t\t  WHERE %2.idalumno = "
     "%1.id \t    ) \t    > 0 \t    AND\t    ( \t\tSELECT count( * )\t\t  FROM %2\t\t  WHERE "
     "%2.idalumno = %1.id \t\t\tAND\t\t\t( %2.fbaja IS NULL \t\t\t    OR\t\t\tjulianday( %2.fbaja ) "
-    "> julianday( 'now' )  ) \t    ) \t    = 0 %3\t    GROUP BY %1.id %4";
+    "> julianday( ? )  ) \t    ) \t    = 0 %3\t    GROUP BY %1.id %4";
+
+// The same reads from the driver's query and from a row read straight from SQLite.
+QString texto(const QSqlQuery& query, int column) { return query.value(column).toString(); }
+QString texto(const DaoRow& row, int column) { return row.text(column); }
+qlonglong entero(const QSqlQuery& query, int column) { return query.value(column).toLongLong(); }
+qlonglong entero(const DaoRow& row, int column) { return row.integer(column); }
+double real(const QSqlQuery& query, int column) { return query.value(column).toDouble(); }
+double real(const DaoRow& row, int column) { return row.real(column); }
+
+// From this many students on, a list reads every phone instead of naming ids.
+constexpr int kListaLarga = 1000;
 
 // LIKE pattern that matches the text literally, with '\' as escape character.
 QString literalLike(QString text)
@@ -65,28 +77,25 @@ QString Alumno::telefonosString() const
     return TablaTelefonos::texto(m_telefonos);
 }
 
-void Alumno::refreshModel()
+// Reads the columns of COLUMNS from a QSqlQuery or a DaoRow.
+template<class Row>
+Alumno* Alumno::fromRow(const Row& query)
 {
-    AlumnoTableModel::refreshInstance();
-}
-
-Alumno* Alumno::fromRow(QSqlQuery& query)
-{
-    Alumno* a = new Alumno(query.value(0).toInt());
-    a->m_nombre = query.value(1).toString();
-    a->m_apellidos = query.value(2).toString();
-    a->m_instituto = query.value(3).toString();
-    a->m_observaciones = query.value(4).toString();
-    a->m_ccc = query.value(5).toString();
-    a->m_dni = query.value(6).toString();
-    a->m_direccion = query.value(7).toString();
-    a->m_localidad = query.value(8).toString();
-    a->m_provincia = query.value(9).toString();
-    a->m_cp = query.value(10).toString();
-    a->m_email = query.value(11).toString();
-    a->m_descuento = query.value(12).toDouble();
-    a->m_banco = query.value(13).toString();
-    a->m_direccionBanco = query.value(14).toString();
+    Alumno* a = new Alumno(int(entero(query, 0)));
+    a->m_nombre = texto(query, 1);
+    a->m_apellidos = texto(query, 2);
+    a->m_instituto = texto(query, 3);
+    a->m_observaciones = texto(query, 4);
+    a->m_ccc = texto(query, 5);
+    a->m_dni = texto(query, 6);
+    a->m_direccion = texto(query, 7);
+    a->m_localidad = texto(query, 8);
+    a->m_provincia = texto(query, 9);
+    a->m_cp = texto(query, 10);
+    a->m_email = texto(query, 11);
+    a->m_descuento = real(query, 12);
+    a->m_banco = texto(query, 13);
+    a->m_direccionBanco = texto(query, 14);
     return a;
 }
 
@@ -103,28 +112,30 @@ Alumno* Alumno::getFromDB(int id)
     return query.isValid() ? fromQuery(query) : nullptr;
 }
 
-QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query)
+QList<Alumno*> Alumno::listFromSql(const QString& sql, const QList<QVariant>& values)
 {
+    // Read straight from SQLite: the students page lists thousands of them.
     QList<Alumno*> result;
-    while (query.next())
-        result.append(fromRow(query));
+    Dao::getInstance()->readRows(sql, values, [&result](const DaoRow& row) { result.append(fromRow(row)); });
     if (result.isEmpty())
         return result;
-    // The phones of every listed student in one query, not one per student,
-    // named by the ids already read rather than by running the student query
-    // again as a subquery. The ids are integers read from the database.
-    QString ids;
-    ids.reserve(int(result.size()) * 6);
-    for (const Alumno* alumno : std::as_const(result)) {
-        if (!ids.isEmpty())
-            ids += QLatin1Char(',');
-        ids += QString::number(alumno->m_id);
+    // The phones of every listed student in one query, not one per student.
+    // A long list reads the whole phone table, which costs no more than
+    // naming thousands of ids; a short one names its ids (integers read from
+    // the database) rather than running the student query again.
+    QString telefonosSql = QStringLiteral("SELECT idalumno, nombre, telefono FROM %1 ").arg(telefonoTable.table());
+    if (result.size() < kListaLarga) {
+        QString ids;
+        ids.reserve(int(result.size()) * 6);
+        for (const Alumno* alumno : std::as_const(result)) {
+            if (!ids.isEmpty())
+                ids += QLatin1Char(',');
+            ids += QString::number(alumno->m_id);
+        }
+        telefonosSql += QStringLiteral("WHERE idalumno IN (%1) ").arg(ids);
     }
-    const QString sql = QStringLiteral("SELECT idalumno, nombre, telefono FROM %1 WHERE idalumno IN (%2) "
-                                       "ORDER BY rowid")
-                            .arg(telefonoTable.table(), ids);
-    QSqlQuery phones = Dao::getInstance()->query(sql);
-    const QHash<int, Telefonos> porAlumno = TablaTelefonos::porDueno(phones);
+    telefonosSql += QStringLiteral("ORDER BY rowid");
+    const QHash<int, Telefonos> porAlumno = TablaTelefonos::porDueno(telefonosSql);
     for (Alumno* alumno : std::as_const(result))
         alumno->m_telefonos = porAlumno.value(alumno->m_id);
     return result;
@@ -132,8 +143,12 @@ QList<Alumno*> Alumno::listFromQuery(QSqlQuery& query)
 
 QList<Alumno*> Alumno::list(const QString& orden, const QString& filtro)
 {
-    QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, filtro, orden, {});
-    return listFromQuery(query);
+    QString sql = QStringLiteral("SELECT %1 FROM %2 ").arg(COLUMNS.join(QLatin1Char(',')), TABLE);
+    if (!filtro.isEmpty())
+        sql += QStringLiteral("WHERE ") + filtro;
+    if (!orden.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + orden;
+    return listFromSql(sql, {});
 }
 
 QList<Alumno*> Alumno::list(int modo, const QString& orden, const QString& filtro)
@@ -151,8 +166,8 @@ QList<Alumno*> Alumno::list(int modo, const QString& orden, const QString& filtr
     const QString orderBy = orden.isEmpty() ? QString() : QStringLiteral("ORDER BY ") + orden;
     const QString sql = QString::fromLatin1(sqlTemplate)
                             .arg(TABLE, Alta::TABLE, condicion, orderBy);
-    QSqlQuery query = Dao::getInstance()->query(sql);
-    return listFromQuery(query);
+    // Today is the local date, which julianday('now') (UTC) is not near midnight.
+    return listFromSql(sql, {ADateHelper::today()});
 }
 
 QStringList Alumno::buscarNombre(const QString& apellidos)
@@ -211,7 +226,6 @@ bool Alumno::persist()
         m_id = 0; // the row is gone again: a retry stores it anew
         return false;
     }
-    refreshModel();
     return true;
 }
 
@@ -234,7 +248,6 @@ bool Alumno::update()
         write.rollback();
         return false;
     }
-    refreshModel();
     return true;
 }
 
@@ -248,7 +261,6 @@ bool Alumno::remove(int id)
              && write.commit();
         // an uncommitted write is taken back when it goes out of scope
     }
-    refreshModel();
     return ok;
 }
 
@@ -293,6 +305,8 @@ AsignaturasAlumnoTableModel* Alumno::getAsignaturasModel()
 int Alumno::persistAlta(Alta* alta, bool forzar)
 {
     const int code = alta->persist(forzar);
+    // The student's own enrolment model hands out its objects, so it is not
+    // left to the change announcements, which could free them under a caller.
     if (code == Alta::Almacenada && m_asignaturasModel)
         m_asignaturasModel->refresh();
     if (code == Alta::ErrorBaseDeDatos)

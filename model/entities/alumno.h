@@ -96,12 +96,12 @@ public:
 
 private:
     void loadTelefonos();
-    static Alumno* fromRow(QSqlQuery& query);
-    static QList<Alumno*> listFromQuery(QSqlQuery& query);
+    template<class Row> static Alumno* fromRow(const Row& row);
+    // The students the statement selects (every column of COLUMNS, in order), with their phones.
+    static QList<Alumno*> listFromSql(const QString& sql, const QList<QVariant>& values);
     bool saveTelefonos(const Telefonos& telefonos);
     static bool borrarTelefonos(int idAlumno);
     QList<QVariant> fieldValues() const;
-    static void refreshModel();
 
     int m_id = 0;
     QString m_nombre;

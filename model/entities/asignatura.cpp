@@ -241,7 +241,6 @@ bool Asignatura::persist()
             m_turnosLoaded = false;
         }
     }
-    TurnoAsignatura::refreshTableModel();
     return ok;
 }
 
@@ -300,7 +299,6 @@ bool Asignatura::update()
             m_turnosLoaded = false;
         }
     }
-    TurnoAsignatura::refreshTableModel();
     return ok;
 }
 

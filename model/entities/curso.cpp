@@ -190,7 +190,6 @@ bool Curso::persist()
                 turno->setIdCurso(0);
             }
         }
-        TurnoCurso::refreshTableModel();
         return false;
     }
     ok = tx.commit();
@@ -199,7 +198,6 @@ bool Curso::persist()
         m_turnos.clear();
         m_turnosLoaded = false;
     }
-    TurnoCurso::refreshTableModel();
     return ok;
 }
 
@@ -245,7 +243,6 @@ bool Curso::update()
             m_turnosLoaded = false;
         }
     }
-    TurnoCurso::refreshTableModel();
     return ok;
 }
 

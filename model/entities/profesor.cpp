@@ -9,7 +9,6 @@
 #include "listadoresecon.h"
 #include "tablatelefonos.h"
 #include "moneda.h"
-#include "profesortablemodel.h"
 #include "turnoasignatura.h"
 #include "valorsql.h"
 
@@ -391,11 +390,6 @@ ListadoResEcon* Profesor::resumenEconomico(const QDate& ini, const QDate& fin, b
     return listado;
 }
 
-void Profesor::refreshModel()
-{
-    ProfesorTableModel::refreshInstance();
-}
-
 QStringList Profesor::columnas(int pos, int length)
 {
     return COLUMNS.mid(pos, length);
@@ -444,10 +438,8 @@ QList<Profesor*> Profesor::getAll()
     if (result.isEmpty())
         return result;
     // Every teacher is listed, so one query over all phones fills them all.
-    QSqlQuery phones = Dao::getInstance()->select(
-        telefonoTable.table(), {QStringLiteral("idprofesor"), QStringLiteral("nombre"), QStringLiteral("telefono")},
-        QString(), QStringLiteral("rowid"), QList<QVariant>());
-    const QHash<int, Telefonos> porProfesor = TablaTelefonos::porDueno(phones);
+    const QHash<int, Telefonos> porProfesor = TablaTelefonos::porDueno(
+        QStringLiteral("SELECT idprofesor, nombre, telefono FROM %1 ORDER BY rowid").arg(telefonoTable.table()));
     for (Profesor* profesor : std::as_const(result))
         profesor->m_telefonos = porProfesor.value(profesor->m_id);
     return result;
@@ -520,7 +512,6 @@ bool Profesor::persist()
         m_id = 0; // the row is gone again: a retry stores it anew
         return false;
     }
-    refreshModel();
     return true;
 }
 
@@ -540,7 +531,6 @@ bool Profesor::update()
         write.rollback();
         return false;
     }
-    refreshModel();
     return true;
 }
 
@@ -554,6 +544,5 @@ bool Profesor::remove(int id)
              && write.commit();
         // an uncommitted write is taken back when it goes out of scope
     }
-    refreshModel();
     return ok;
 }

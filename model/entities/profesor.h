@@ -119,7 +119,6 @@ private:
     static bool deleteTelefonos(int idProfesor);
     static QStringList columnas(int pos, int length);
     QList<QVariant> fieldValues() const;
-    static void refreshModel();
 
     int m_id = 0;
     QString m_nombre;

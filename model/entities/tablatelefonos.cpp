@@ -1,6 +1,7 @@
 #include "tablatelefonos.h"
 
 #include "dao.h"
+#include "daorow.h"
 #include "valorsql.h"
 
 #include <QDebug>
@@ -47,11 +48,12 @@ bool TablaTelefonos::escribir(int id, const Telefonos& telefonos, bool borrados)
     return ok;
 }
 
-QHash<int, TablaTelefonos::Telefonos> TablaTelefonos::porDueno(QSqlQuery& rows)
+QHash<int, TablaTelefonos::Telefonos> TablaTelefonos::porDueno(const QString& sql)
 {
     QHash<int, Telefonos> result;
-    while (rows.next())
-        result[rows.value(0).toInt()].append({rows.value(1).toString(), rows.value(2).toString()});
+    Dao::getInstance()->readRows(sql, {}, [&result](const DaoRow& row) {
+        result[int(row.integer(0))].append({row.text(1), row.text(2)});
+    });
     return result;
 }
 

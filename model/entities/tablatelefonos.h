@@ -27,7 +27,7 @@ public:
     // taken back anyway.
     bool escribir(int id, const Telefonos& telefonos, bool borrados) const;
     // Rows of (owner id, nombre, telefono), grouped by owner in row order.
-    static QHash<int, Telefonos> porDueno(QSqlQuery& rows);
+    static QHash<int, Telefonos> porDueno(const QString& sql);
     // "name: number" entries joined by "; ".
     static QString texto(const Telefonos& telefonos);
 

@@ -9,7 +9,6 @@
 #include "filaunica.h"
 #include "moneda.h"
 #include "sesiondeclase.h"
-#include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
 
 #include <QCoreApplication>
@@ -63,11 +62,6 @@ Asignatura* TurnoAsignatura::getAsignatura()
     asignatura->setParent(this);
     setAsignatura(asignatura);
     return m_asignatura;
-}
-
-void TurnoAsignatura::refreshTableModel()
-{
-    TurnoAsignaturaTableModel::refreshInstance();
 }
 
 TurnoAsignatura* TurnoAsignatura::fromQuery(QSqlQuery& query)
@@ -203,12 +197,8 @@ bool TurnoAsignatura::persist(bool ownTransaction)
     if (newId != 0)
         m_id = newId;
     const bool ok = newId != 0 && tx.commit();
-    if (tx.owns()) {
-        if (ok)
-            refreshTableModel();
-        else
-            m_id = 0; // nothing of it is stored: a retry stores it anew
-    }
+    if (!ok && tx.owns())
+        m_id = 0; // nothing of it is stored: a retry stores it anew
     return ok;
 }
 
@@ -223,8 +213,6 @@ bool TurnoAsignatura::update(bool ownTransaction)
     values.append(m_id);
     const bool ok = Dao::getInstance()->update(TABLE, columnsWithoutId(), QStringLiteral("id = ?"), values)
                     && tx.commit();
-    if (ok && tx.owns())
-        refreshTableModel();
     return ok;
 }
 
@@ -288,8 +276,6 @@ bool TurnoAsignatura::remove(int id, bool ownTransaction)
     }
 
     ok = ok && tx.commit();
-    if (ok || !tx.owns())
-        refreshTableModel();
     return ok;
 }
 

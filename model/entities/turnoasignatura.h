@@ -38,8 +38,6 @@ public:
     void setAsignatura(Asignatura* asignatura);
     Asignatura* getAsignatura();
 
-    // Reloads the shared model, only when somebody already asked for it.
-    static void refreshTableModel();
 
     static TurnoAsignatura* fromQuery(QSqlQuery& query);
     static TurnoAsignatura* getFromDB(int id);

@@ -12,7 +12,6 @@
 #include "listado.h"
 #include "moneda.h"
 #include "turnoasignatura.h"
-#include "turnocursotablemodel.h"
 
 #include <QDebug>
 #include <QLocale>
@@ -120,11 +119,6 @@ void TurnoCurso::clearTurnosAsignatura()
     m_turnosNuevos.clear();
 }
 
-void TurnoCurso::refreshTableModel()
-{
-    TurnoCursoTableModel::refreshInstance();
-}
-
 TurnoCurso* TurnoCurso::fromQuery(QSqlQuery& query)
 {
     auto* turno = new TurnoCurso(query.value(0).toInt(), nullptr);
@@ -216,12 +210,8 @@ bool TurnoCurso::persist(bool useTransaction)
                         {m_nombre, Moneda::aCentimos(m_precioOrientativo), Dao::idOrNull(m_idCurso)})
                .toInt();
     const bool ok = m_id != 0 && storeTurnosAsignatura() && tx.commit();
-    if (tx.owns()) {
-        if (ok)
-            refreshTableModel();
-        else
-            m_id = 0; // nothing of it is stored: a retry stores it anew
-    }
+    if (!ok && tx.owns())
+        m_id = 0; // nothing of it is stored: a retry stores it anew
     return ok;
 }
 
@@ -236,8 +226,6 @@ bool TurnoCurso::update(bool useTransaction)
                         TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"),
                         {m_nombre, Moneda::aCentimos(m_precioOrientativo), Dao::idOrNull(m_idCurso), m_id})
                     && storeTurnosAsignatura() && tx.commit();
-    if (ok && tx.owns())
-        refreshTableModel();
     return ok;
 }
 
@@ -268,8 +256,6 @@ bool TurnoCurso::remove(int id)
         ok = turno->getCurso()->remove();
 
     ok = ok && tx.commit();
-    if (ok || !tx.owns())
-        refreshTableModel();
     return ok;
 }
 

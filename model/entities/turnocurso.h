@@ -48,8 +48,6 @@ public:
     void removeTurnosDeAsignatura(Asignatura* asignatura);
     void clearTurnosAsignatura();
 
-    // Reloads the shared model, only when somebody already asked for it.
-    static void refreshTableModel();
 
     static TurnoCurso* fromQuery(QSqlQuery& query);
     static TurnoCurso* getFromDB(int id);

@@ -25,16 +25,11 @@ AlumnoTableModel* AlumnoTableModel::instance()
     return s_instance;
 }
 
-void AlumnoTableModel::refreshInstance()
-{
-    if (s_instance)
-        s_instance->refresh();
-}
-
 AlumnoTableModel::AlumnoTableModel(QObject* parent)
     : EntityTableModel(titles(), parent)
 {
     replaceRows(Alumno::list(m_modo, QString(), QString()));
+    followTables({QStringLiteral("alumno"), QStringLiteral("telefonoalumno"), QStringLiteral("alta")});
 }
 
 QVariant AlumnoTableModel::cell(Alumno* a, const QModelIndex& index) const

@@ -28,11 +28,9 @@ public:
 
     // The process-wide model, created on first use and never deleted.
     static AlumnoTableModel* instance();
-    // Refreshes the process-wide model when it exists.
-    static void refreshInstance();
 
     // Reloads the students of the current mode, phones included.
-    void refresh();
+    void refresh() override;
     // The student's id behind a row, or -1.
     int getId(const QModelIndex& index) const;
 

@@ -19,7 +19,7 @@ public:
     ~AsignaturasAlumnoTableModel() override;
 
     // Reads the student's enrolments again from the database.
-    void refresh();
+    void refresh() override;
     // The enrolment behind a row (owned by the model), or null.
     Alta* getId(const QModelIndex& index) const;
 

@@ -26,16 +26,11 @@ ProfesorTableModel* ProfesorTableModel::instance()
     return s_instance;
 }
 
-void ProfesorTableModel::refreshInstance()
-{
-    if (s_instance)
-        s_instance->refresh();
-}
-
 ProfesorTableModel::ProfesorTableModel(QObject* parent)
     : EntityTableModel(titles(), parent)
 {
     replaceRows(Profesor::getAll());
+    followTables({QStringLiteral("profesor"), QStringLiteral("telefonoprofesor")});
 }
 
 QVariant ProfesorTableModel::cell(Profesor* p, const QModelIndex& index) const

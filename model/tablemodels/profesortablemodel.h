@@ -30,10 +30,8 @@ public:
 
     // The process-wide model, created on first use and never deleted.
     static ProfesorTableModel* instance();
-    // Refreshes the process-wide model when it exists.
-    static void refreshInstance();
 
-    void refresh();
+    void refresh() override;
     // The teacher's id behind a row, or -1.
     int getId(const QModelIndex& index) const;
 

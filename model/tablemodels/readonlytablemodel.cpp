@@ -1,5 +1,6 @@
 #include "readonlytablemodel.h"
 
+#include "changenotifier.h"
 #include "proxyhelpers.h"
 
 ReadOnlyTableModel::ReadOnlyTableModel(const QStringList& titles, QObject* parent)
@@ -27,4 +28,13 @@ int ReadOnlyTableModel::sourceRow(const QModelIndex& index, int rowCount) const
     if (!source.isValid() || source.model() != this || source.row() >= rowCount)
         return -1;
     return source.row();
+}
+
+void ReadOnlyTableModel::followTables(const QSet<QString>& tables)
+{
+    connect(ChangeNotifier::instance(), &ChangeNotifier::tablesChanged, this,
+            [this, tables](const QSet<QString>& changed) {
+                if (changed.intersects(tables))
+                    refresh();
+            });
 }

@@ -2,6 +2,7 @@
 #define READONLYTABLEMODEL_H
 
 #include <QAbstractTableModel>
+#include <QSet>
 #include <QStringList>
 
 // What every read-only list model shares: fixed translated column titles, no
@@ -17,12 +18,19 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 
+    // Reloads the rows with the model's current filter.
+    virtual void refresh() = 0;
+
 protected:
     ReadOnlyTableModel(const QStringList& titles, QObject* parent);
 
     // The row of this model that the index leads to, or -1 when it leads to
     // another model, is invalid or lies outside rowCount rows.
     int sourceRow(const QModelIndex& index, int rowCount) const;
+
+    // Refreshes once per announced change that names one of the tables the
+    // model shows.
+    void followTables(const QSet<QString>& tables);
 
 private:
     QStringList m_titles;

@@ -29,6 +29,7 @@ ReciboTableModel::ReciboTableModel(QDate dateIni, QDate dateEnd, Recibo::pagados
     , m_pagados(pagados)
 {
     replaceRows(Recibo::list(m_pagados, m_dateIni, m_dateEnd));
+    followTables({QStringLiteral("recibo")});
 }
 
 QStringList ReciboTableModel::titulos()

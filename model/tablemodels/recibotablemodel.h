@@ -37,7 +37,7 @@ public:
 
     ReciboTableModel(QDate dateIni, QDate dateEnd, Recibo::pagadosImpagados pagados, QObject* parent = nullptr);
 
-    void refresh();
+    void refresh() override;
     int getId(const QModelIndex& index) const;
 
     QDate dateIni() const { return m_dateIni; }

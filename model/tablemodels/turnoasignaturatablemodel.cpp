@@ -1,5 +1,6 @@
 #include "turnoasignaturatablemodel.h"
 
+#include "adatehelper.h"
 #include "asignatura.h"
 #include "dao.h"
 #include "turnoasignatura.h"
@@ -19,16 +20,13 @@ TurnoAsignaturaTableModel* TurnoAsignaturaTableModel::instance()
     return s_instance;
 }
 
-void TurnoAsignaturaTableModel::refreshInstance()
-{
-    if (s_instance)
-        s_instance->refresh();
-}
-
 TurnoAsignaturaTableModel::TurnoAsignaturaTableModel(QObject* parent)
     : EntityTableModel(titles(), parent)
 {
     load();
+    followTables({QStringLiteral("turnoasignatura"), QStringLiteral("asignatura"), QStringLiteral("curso"),
+                  QStringLiteral("turnocurso"), QStringLiteral("turnocurso_turnoasignatura"),
+                  QStringLiteral("profesor"), QStringLiteral("profesor_asignatura"), QStringLiteral("alta")});
 }
 
 QStringList TurnoAsignaturaTableModel::titles()
@@ -77,9 +75,9 @@ void TurnoAsignaturaTableModel::load()
     // Enrolments active today, counted as TurnoAsignatura::getNumAltas() counts them.
     query = dao->query(QStringLiteral("SELECT idturnoasignatura, count(*) FROM alta WHERE idturnoasignatura "
                                       "is not null and idalumno is not null and falta is not null and "
-                                      "julianday(falta) <= julianday('now') and (fbaja is null or "
-                                      "julianday(fbaja) > julianday('now')) GROUP BY idturnoasignatura"),
-                       {});
+                                      "julianday(falta) <= julianday(?) and (fbaja is null or "
+                                      "julianday(fbaja) > julianday(?)) GROUP BY idturnoasignatura"),
+                       {ADateHelper::today(), ADateHelper::today()});
     while (query.next())
         m_altasPorTurno.insert(query.value(0).toInt(), query.value(1).toInt());
 }

@@ -18,16 +18,12 @@ TurnoCursoTableModel* TurnoCursoTableModel::instance()
     return s_instance;
 }
 
-void TurnoCursoTableModel::refreshInstance()
-{
-    if (s_instance)
-        s_instance->refresh();
-}
-
 TurnoCursoTableModel::TurnoCursoTableModel(QObject* parent)
     : EntityTableModel(titles(), parent)
 {
     load();
+    followTables({QStringLiteral("turnocurso"), QStringLiteral("curso"), QStringLiteral("turnocurso_turnoasignatura"),
+                  QStringLiteral("turnoasignatura"), QStringLiteral("asignatura")});
 }
 
 QStringList TurnoCursoTableModel::titles()

@@ -17,10 +17,8 @@ public:
 
     // The process-wide model, created on first use and never deleted.
     static TurnoCursoTableModel* instance();
-    // Refreshes the process-wide model when it exists.
-    static void refreshInstance();
 
-    void refresh();
+    void refresh() override;
     // The course-shift id of the row behind index (of this model or of a proxy on it); -1 otherwise.
     int getId(const QModelIndex& index) const;
 

@@ -1,4 +1,5 @@
 #include "dao.h"
+#include "daorow.h"
 #include "daotesthelpers.h"
 #include "messagecapture.h"
 #include "testmain.h"
@@ -65,6 +66,39 @@ private slots:
         QVERIFY(dao->execute(u"CREATE TABLE u (a NOT NULL)"_s));
         QVERIFY(!dao->insert(u"u"_s, {"a"}, {QVariant()}).isValid());
         QVERIFY(capture.contains(QtDebugMsg, u"Something was wrong doing an insert"_s));
+    }
+
+    // The direct reader answers what the driver's query answers for the same
+    // statement, binds as it does, and reports a failure.
+    void readRowsMatchesTheDriver()
+    {
+        openScratch();
+        QVERIFY(dao->execute(u"INSERT INTO t(a, b, c) VALUES (7, 'Ñandú', 2.5), (NULL, 'true', x'00ff')"_s));
+        const QString sql = u"SELECT a, b, c FROM t WHERE b = ? OR a = ? OR ? = '2025-02-28' ORDER BY id"_s;
+        const QList<QVariant> values{true, 7, QDate(2025, 2, 28)};
+        QList<QVariantList> direct;
+        QVERIFY(dao->readRows(sql, values, [&direct](const DaoRow& row) {
+            direct << QVariantList{row.value(0), row.value(1), row.value(2), row.text(1), row.integer(0), row.real(2)};
+        }));
+        QSqlQuery q = dao->query(sql, values);
+        int n = 0;
+        for (; q.next(); ++n) {
+            QVERIFY(n < direct.size());
+            for (int c = 0; c < 3; ++c) {
+                QCOMPARE(direct.at(n).at(c).isNull(), q.value(c).isNull());
+                QCOMPARE(direct.at(n).at(c).toString(), q.value(c).toString());
+            }
+            QCOMPARE(direct.at(n).at(3).toString(), q.value(1).toString());
+            QCOMPARE(direct.at(n).at(4).toLongLong(), q.value(0).toLongLong());
+            QCOMPARE(direct.at(n).at(5).toDouble(), q.value(2).toDouble());
+        }
+        QCOMPARE(n, 2);
+        QCOMPARE(direct.at(1).at(2).toByteArray(), QByteArray("\x00\xff", 2));
+
+        MessageCapture capture;
+        QVERIFY(!dao->readRows(u"SELECT x FROM nowhere"_s, {}, [](const DaoRow&) {}));
+        QVERIFY(dao->lastError().second.contains(u"no such table"_s));
+        QVERIFY(capture.contains(QtWarningMsg, u"Executed query was: SELECT x FROM nowhere"_s));
     }
 
     void boolsAsTextAndIdZeroAsNull()

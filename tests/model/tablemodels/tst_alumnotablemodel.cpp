@@ -1,8 +1,10 @@
 #include "academyfixture.h"
+#include "adatehelper.h"
 #include "alumno.h"
 #include "alumnotablemodel.h"
 #include "messagecapture.h"
 #include "proxyhelpers.h"
+#include "turnoasignaturatablemodel.h"
 #include "testmain.h"
 
 #include <QAbstractItemModelTester>
@@ -65,6 +67,64 @@ private slots:
         QStandardItemModel other(2, 2);
         QCOMPARE(model->getId(other.index(0, 0)), -1);
         QVERIFY(capture.contains(QtWarningMsg, "invalid qModelIndex for get an id on AlumnoTableModel "));
+    }
+
+    // A long list reads every phone at once; each student still gets only
+    // their own, in the order they were stored.
+    void longListsCarryTheirOwnPhones()
+    {
+        QVERIFY(Dao::getInstance()->transaction());
+        int ultimo = 0;
+        for (int i = 0; i < 1200; ++i) {
+            ultimo = insertId(QStringLiteral("alumno"),
+                              {QStringLiteral("nombre"), QStringLiteral("apellidos"), QStringLiteral("dni"),
+                               QStringLiteral("direccion")},
+                              {QStringLiteral("N%1").arg(i), QStringLiteral("A%1").arg(i),
+                               QStringLiteral("12345678Z"), QStringLiteral("Rúa")});
+            QVERIFY(ultimo > 0);
+            QVERIFY(exec(QStringLiteral("INSERT INTO telefonoalumno(idalumno, nombre, telefono) VALUES (?, 'a', ?)"),
+                         {ultimo, QString::number(600000000 + i)}));
+        }
+        QVERIFY(exec(QStringLiteral("INSERT INTO telefonoalumno(idalumno, nombre, telefono) VALUES (?, 'b', '2')"),
+                     {ultimo}));
+        QVERIFY(Dao::getInstance()->commit());
+        model->setModo(2);
+        model->refresh();
+        QCOMPARE(model->rowCount(), 1203);
+        const int telefonos = int(AlumnoTableModel::Column::Telefonos);
+        QHash<int, QString> porId;
+        for (int row = 0; row < model->rowCount(); ++row)
+            porId.insert(model->getId(model->index(row, 0)), model->index(row, telefonos).data().toString());
+        QCOMPARE(porId.value(ultimo), QStringLiteral("a: 600001199; b: 2"));
+        QCOMPARE(porId.value(a.luis), QStringLiteral("casa: 981111111; madre: 611111111"));
+        QCOMPARE(porId.value(a.eva), QString());
+    }
+
+    // "Today" is the local date handed to the query, not the database's UTC
+    // clock: fixed far from the real date, it alone decides who is current.
+    void todayIsTheLocalDateBound()
+    {
+        const QDate hoy(2031, 5, 10);
+        const int bajaHoy = alumno(QStringLiteral("Ines"), QStringLiteral("Hoxe"));
+        const int bajaManana = alumno(QStringLiteral("Brais"), QStringLiteral("Mana"));
+        QVERIFY(alta(bajaHoy, a.turnoTarde, QDate(2031, 1, 1), hoy));
+        QVERIFY(alta(bajaManana, a.turnoTarde, QDate(2031, 1, 1), hoy.addDays(1)));
+        QVERIFY(alta(a.nuevo, a.turnoTarde, hoy.addDays(1))); // starts tomorrow
+        ADateHelper::setToday(hoy);
+        model->setModo(1);
+        model->refresh();
+        TurnoAsignaturaTableModel* turnos = TurnoAsignaturaTableModel::instance();
+        turnos->refresh();
+        ADateHelper::setToday(QDate());
+        QList<int> antiguos;
+        for (int row = 0; row < model->rowCount(); ++row)
+            antiguos << model->getId(model->index(row, 0));
+        std::sort(antiguos.begin(), antiguos.end());
+        QCOMPARE(antiguos, (QList<int>{a.eva, bajaHoy}));
+        // Only the enrolment withdrawn tomorrow is active in the afternoon shift.
+        for (int row = 0; row < turnos->rowCount(); ++row)
+            if (turnos->getId(turnos->index(row, 0)) == a.turnoTarde)
+                QCOMPARE(turnos->index(row, int(TurnoAsignaturaTableModel::Column::NumAlumnos)).data().toInt(), 1);
     }
 
     // Everything the cells show is read at refresh(), in a fixed number of

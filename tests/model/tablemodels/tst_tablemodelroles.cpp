@@ -14,6 +14,7 @@
 #include <QSortFilterProxyModel>
 
 #include <memory>
+#include <vector>
 
 using namespace academy;
 
@@ -74,9 +75,15 @@ private slots:
         std::unique_ptr<Alumno> luis(Alumno::getFromDB(a.luis));
         AsignaturasAlumnoTableModel* altas = luis->getAsignaturasModel();
 
-        const QList<QAbstractItemModel*> models{alumnos, profesores, turnos, turnosCurso, recibos, altas};
-        for (QAbstractItemModel* model : models)
-            QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        // The testers watch every model through the checks and a reset of each.
+        const QList<ReadOnlyTableModel*> models{alumnos, profesores, turnos, turnosCurso, recibos, altas};
+        std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
+        for (ReadOnlyTableModel* model : models)
+            testers.push_back(std::make_unique<QAbstractItemModelTester>(
+                model, QAbstractItemModelTester::FailureReportingMode::QtTest));
+        for (ReadOnlyTableModel* model : models)
+            model->refresh();
+        QVERIFY(alumno(QStringLiteral("Uxia"), QStringLiteral("Vilar"))); // announced: the student model reloads
 
         checkIdsOfEveryCell(alumnos);
         checkIdsOfEveryCell(profesores);

@@ -1,0 +1,139 @@
+#include "academyfixture.h"
+#include "alumnotablemodel.h"
+#include "changenotifier.h"
+#include "daotransaction.h"
+#include "profesortablemodel.h"
+#include "testmain.h"
+#include "turnoasignaturatablemodel.h"
+
+#include <QSignalSpy>
+
+using namespace academy;
+
+// Writes are announced once they are what the database holds, and the shared
+// models reload once per announcement that names one of their tables.
+class TestChangeNotifier : public QObject
+{
+    Q_OBJECT
+
+private:
+    Academy a;
+    Dao* dao = nullptr;
+
+    // The tables of each announcement made while f runs.
+    template<class F> QList<QSet<QString>> announcementsDuring(F f)
+    {
+        QSignalSpy spy(ChangeNotifier::instance(), &ChangeNotifier::tablesChanged);
+        f();
+        QList<QSet<QString>> result;
+        for (const QList<QVariant>& args : spy)
+            result << args.at(0).value<QSet<QString>>();
+        return result;
+    }
+
+private slots:
+    void init()
+    {
+        QVERIFY(a.rebuild());
+        dao = Dao::getInstance();
+        AlumnoTableModel::instance()->setModo(2);
+        AlumnoTableModel::instance()->refresh();
+        ProfesorTableModel::instance()->refresh();
+        TurnoAsignaturaTableModel::instance()->refresh();
+    }
+
+    void manyWritesInOneTransactionGiveOneRefresh()
+    {
+        QSignalSpy alumnos(AlumnoTableModel::instance(), &QAbstractItemModel::modelReset);
+        QSignalSpy turnos(TurnoAsignaturaTableModel::instance(), &QAbstractItemModel::modelReset);
+        QSignalSpy profesores(ProfesorTableModel::instance(), &QAbstractItemModel::modelReset);
+        const int antes = count(QStringLiteral("SELECT count(*) FROM alta"));
+        QVERIFY(dao->transaction());
+        for (int i = 0; i < 100; ++i)
+            QVERIFY(alta(a.nuevo, a.turnoTarde, QDate(2024, 1, 1).addDays(i)));
+        QCOMPARE(alumnos.count(), 0);
+        QCOMPARE(turnos.count(), 0);
+        QVERIFY(dao->commit());
+        QCOMPARE(alumnos.count(), 1);
+        QCOMPARE(turnos.count(), 1);
+        QCOMPARE(profesores.count(), 0); // shows no enrolment
+        QCOMPARE(count(QStringLiteral("SELECT count(*) FROM alta")), antes + 100);
+    }
+
+    void rollbackIsAnnouncedToo()
+    {
+        QSignalSpy alumnos(AlumnoTableModel::instance(), &QAbstractItemModel::modelReset);
+        const int filas = AlumnoTableModel::instance()->rowCount();
+        QVERIFY(dao->transaction());
+        QVERIFY(alumno(QStringLiteral("Breogan"), QStringLiteral("Lema")));
+        QVERIFY(alumno(QStringLiteral("Iria"), QStringLiteral("Lema")));
+        QCOMPARE(alumnos.count(), 0);
+        QVERIFY(dao->rollback());
+        QCOMPARE(alumnos.count(), 1);
+        QCOMPARE(AlumnoTableModel::instance()->rowCount(), filas);
+
+        // A rollback with nothing written changes nothing.
+        QVERIFY(dao->transaction());
+        QVERIFY(dao->rollback());
+        QCOMPARE(alumnos.count(), 1);
+    }
+
+    void unrelatedWritesRefreshNothing()
+    {
+        QSignalSpy alumnos(AlumnoTableModel::instance(), &QAbstractItemModel::modelReset);
+        QSignalSpy profesores(ProfesorTableModel::instance(), &QAbstractItemModel::modelReset);
+        QCOMPARE(announcementsDuring([] { QVERIFY(aula(QStringLiteral("Aula nova"), 8)); }),
+                 (QList<QSet<QString>>{{QStringLiteral("aula")}}));
+        QCOMPARE(alumnos.count(), 0);
+        QCOMPARE(profesores.count(), 0);
+        // A read announces nothing.
+        QVERIFY(announcementsDuring([] { count(QStringLiteral("SELECT count(*) FROM alumno")); }).isEmpty());
+    }
+
+    // Guards that join or set a savepoint inside the open transaction leave
+    // the announcement to its end.
+    void nestedGuardsWaitForTheOutermost()
+    {
+        const auto anuncios = announcementsDuring([this] {
+            DaoTransaction outer;
+            {
+                DaoTransaction joined;
+                QVERIFY(alumno(QStringLiteral("Sabela"), QStringLiteral("Mouriño")));
+                QVERIFY(joined.commit());
+            }
+            {
+                DaoTransaction savepoint(DaoTransaction::OwnOrSavepoint);
+                QVERIFY(profesor(QStringLiteral("Uxia")));
+                QVERIFY(savepoint.commit());
+            }
+            QVERIFY(dao->inTransaction());
+            QVERIFY(outer.commit());
+        });
+        // One set naming both writes: neither inner guard announced its own.
+        QCOMPARE(anuncios.size(), 1);
+        QVERIFY(anuncios.first().contains(QStringLiteral("alumno")));
+        QVERIFY(anuncios.first().contains(QStringLiteral("profesor")));
+    }
+
+    // Raw statements are announced under the table they write.
+    void rawStatementsNameTheirTable()
+    {
+        QCOMPARE(announcementsDuring([this] {
+                     QVERIFY(dao->execute(QStringLiteral("  update ALUMNO set observaciones = 'x'")));
+                 }),
+                 (QList<QSet<QString>>{{QStringLiteral("alumno")}}));
+        QCOMPARE(announcementsDuring([this] {
+                     QVERIFY(dao->execute(QStringLiteral("INSERT OR REPLACE INTO property(key, value) VALUES ('k', 'v')")));
+                     QVERIFY(dao->execute(QStringLiteral("DELETE FROM \"telefonoalumno\" WHERE idalumno = ?"), {a.luis}));
+                 }),
+                 (QList<QSet<QString>>{{QStringLiteral("property")}, {QStringLiteral("telefonoalumno")}}));
+        // A failed write announces nothing.
+        MessageCapture capture;
+        QVERIFY(announcementsDuring([this] {
+                    QVERIFY(!dao->execute(QStringLiteral("UPDATE nosuchtable SET a = 1")));
+                }).isEmpty());
+    }
+};
+
+PENSARIO_TEST_MAIN(TestChangeNotifier)
+#include "tst_changenotifier.moc"
