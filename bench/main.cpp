@@ -10,6 +10,7 @@
 #include "asignaturasalumnotablemodel.h"
 #include "benchreport.h"
 #include "billspagebench.h"
+#include "coursespagebench.h"
 #include "dao.h"
 #include "dbmanager.h"
 #include "estadoacademia.h"
@@ -441,6 +442,7 @@ int main(int argc, char** argv)
     billsPageBench(report, alumnos, runs, trabajo.path());
     benchTimetablesPage(report, runs, trabajo.path());
     benchMainWindow(report, pristine, runs);
+    medirPaginaCursos(report, runs, trabajo.path());
 
     dao->close();
     if (parser.isSet(jsonOption))

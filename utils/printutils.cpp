@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <vector>
 
 namespace {
 constexpr double kPageUnitsPerInch = 96.0;
@@ -59,6 +60,20 @@ void setBreakPolicy(QTextTable* table, QTextFormat::PageBreakFlags policy)
         return;
     format.setPageBreakPolicy(policy);
     table->setFormat(format);
+}
+
+// The positions after every top-level table that forces a page break after
+// it: what follows such a table begins a page of its own.
+QList<int> cutsAfterPageBreaks(QTextDocument* document)
+{
+    QList<int> cuts;
+    const QList<QTextFrame*> frames = document->rootFrame()->childFrames();
+    for (QTextFrame* frame : frames) {
+        auto* table = qobject_cast<QTextTable*>(frame);
+        if (table && (table->format().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysAfter))
+            cuts << table->lastPosition() + 1;
+    }
+    return cuts;
 }
 
 // Puts a copy of the whole table right after it and answers the copy.
@@ -228,50 +243,98 @@ void PrintUtils::print(QPrinter* printer)
     painter.end();
 }
 
+std::vector<std::unique_ptr<QTextDocument>> PrintUtils::splitAtPageBreaks(QTextDocument* content) const
+{
+    std::vector<std::unique_ptr<QTextDocument>> parts;
+    const QList<int> cuts = cutsAfterPageBreaks(content);
+    int start = 0;
+    for (int i = 0; i <= cuts.size(); ++i) {
+        const int end = i < cuts.size() ? cuts.at(i) : content->characterCount() - 1;
+        if (i == cuts.size() && end <= start && !parts.empty())
+            break;
+        QTextCursor range(content);
+        range.setPosition(start);
+        range.setPosition(end, QTextCursor::KeepAnchor);
+        std::unique_ptr<QTextDocument> part(createDocument(QString()));
+        part->rootFrame()->setFrameFormat(content->rootFrame()->frameFormat());
+        part->setDefaultFont(content->defaultFont());
+        part->setPageSize(content->pageSize());
+        part->setUseDesignMetrics(content->useDesignMetrics());
+        QTextCursor(part.get()).insertFragment(range.selection());
+        // The part's end is its page break: the table's own one would add an empty page.
+        const QList<QTextFrame*> frames = part->rootFrame()->childFrames();
+        if (i < cuts.size() && !frames.isEmpty()) {
+            if (auto* last = qobject_cast<QTextTable*>(frames.last()))
+                setBreakPolicy(last, last->format().pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysAfter);
+        }
+        parts.push_back(std::move(part));
+        start = end;
+    }
+    return parts;
+}
+
 void PrintUtils::printHtml(QPainter& painter, QTextDocument* content, QTextDocument* header,
                            QTextDocument* footer, QPrinter* printer, double pageWidth, double contentHeight,
                            const QSizeF& headerSize)
 {
-    fixTableFrames(content);
-    const QSizeF contentSize = content->size();
-    qDebug() << "contentSize = " << contentSize;
+    // Laid out and cut into pages one by one, parts that begin pages of
+    // their own cost far less than the whole document at once.
+    std::vector<std::unique_ptr<QTextDocument>> parts;
+    if (cutsAfterPageBreaks(content).isEmpty())
+        parts.emplace_back(nullptr);
+    else
+        parts = splitAtPageBreaks(content);
+    int pageCount = 0;
+    for (auto& part : parts) {
+        QTextDocument* document = part ? part.get() : content;
+        fixTableFrames(document);
+        pageCount += document->pageCount();
+    }
 
     const QSizeF footerSize = footer->size();
     const QRectF headerRect(0, 0, headerSize.width(), headerSize.height());
     const QRectF footerRect(0, 0, footerSize.width(), footerSize.height());
-    QRectF slice(0, 0, pageWidth, contentHeight);
 
     // One page per content page of the layout, so the count in the footer is
     // always the number of pages printed.
-    const int pageCount = content->pageCount();
     const QString count = QString::number(pageCount);
     QString headerHtml = m_header;
     headerHtml.replace(QLatin1String("%%PAGECOUNT%%"), count);
     QString footerHtml = m_footer;
     footerHtml.replace(QLatin1String("%%PAGECOUNT%%"), count);
 
-    for (int page = 1; page <= pageCount; ++page) {
-        if (page > 1)
-            printer->newPage();
-        const QString number = QString::number(page);
-
-        painter.save();
-        painter.translate(0, -slice.top());
-        painter.translate(0, headerSize.height());
-        content->drawContents(&painter, slice);
-        painter.restore();
-
-        painter.save();
-        header->setHtml(QString(headerHtml).replace(QLatin1String("%%PAGENUM%%"), number));
-        header->drawContents(&painter, headerRect);
-        painter.translate(0, headerSize.height());
-        painter.translate(0, contentHeight);
-        footer->setHtml(QString(footerHtml).replace(QLatin1String("%%PAGENUM%%"), number));
-        footer->drawContents(&painter, footerRect);
-        painter.restore();
-
-        slice.translate(0, contentHeight);
+    int page = 0;
+    for (auto& part : parts) {
+        QTextDocument* document = part ? part.get() : content;
+        QRectF slice(0, 0, pageWidth, contentHeight);
+        for (int inPart = 1; inPart <= document->pageCount(); ++inPart) {
+            if (++page > 1)
+                printer->newPage();
+            painter.save();
+            painter.translate(0, -slice.top());
+            painter.translate(0, headerSize.height());
+            document->drawContents(&painter, slice);
+            painter.restore();
+            printFrame(painter, header, footer, headerHtml, footerHtml, page, headerRect, footerRect, headerSize,
+                       contentHeight);
+            slice.translate(0, contentHeight);
+        }
     }
+}
+
+void PrintUtils::printFrame(QPainter& painter, QTextDocument* header, QTextDocument* footer,
+                            const QString& headerHtml, const QString& footerHtml, int page, const QRectF& headerRect,
+                            const QRectF& footerRect, const QSizeF& headerSize, double contentHeight)
+{
+    const QString number = QString::number(page);
+    painter.save();
+    header->setHtml(QString(headerHtml).replace(QLatin1String("%%PAGENUM%%"), number));
+    header->drawContents(&painter, headerRect);
+    painter.translate(0, headerSize.height());
+    painter.translate(0, contentHeight);
+    footer->setHtml(QString(footerHtml).replace(QLatin1String("%%PAGENUM%%"), number));
+    footer->drawContents(&painter, footerRect);
+    painter.restore();
 }
 
 void PrintUtils::printScene(QPainter& painter, QTextDocument* header, QTextDocument* footer, double pageWidth,

@@ -7,6 +7,9 @@
 #include <QPixmap>
 #include <QString>
 
+#include <memory>
+#include <vector>
+
 class QGraphicsScene;
 class QPaintEngine;
 class QPrinter;
@@ -49,6 +52,13 @@ private:
     void printHtml(QPainter& painter, QTextDocument* content, QTextDocument* header,
                    QTextDocument* footer, QPrinter* printer, double pageWidth, double contentHeight,
                    const QSizeF& headerSize);
+    // Copies of the document cut after every top-level table that breaks the
+    // page after it, laid out like it.
+    std::vector<std::unique_ptr<QTextDocument>> splitAtPageBreaks(QTextDocument* content) const;
+    // The header and footer of one page, numbered.
+    void printFrame(QPainter& painter, QTextDocument* header, QTextDocument* footer, const QString& headerHtml,
+                    const QString& footerHtml, int page, const QRectF& headerRect, const QRectF& footerRect,
+                    const QSizeF& headerSize, double contentHeight);
     void printScene(QPainter& painter, QTextDocument* header, QTextDocument* footer, double pageWidth,
                     double contentHeight, const QSizeF& headerSize, const QSizeF& footerSize);
 

@@ -29,6 +29,16 @@
     </message>
 </context>
 <context>
+    <name>CursosWidget</name>
+    <message numerus="yes">
+        <source>Are you sure you want to delete %n course shifts(s) selected?</source>
+        <translation>
+            <numerusform>Are you sure you want to delete the selected course shift?</numerusform>
+            <numerusform>Are you sure you want to delete the %n selected course shifts?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProfesorDialog</name>
     <message numerus="yes">
         <source>Saving will set pay rates to 0</source>

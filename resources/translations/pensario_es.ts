@@ -1304,6 +1304,231 @@ No se ha creado ninguna.</translation>
     </message>
 </context>
 <context>
+    <name>CursoDialog</name>
+    <message>
+        <source>Course</source>
+        <translation>Curso</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Course name</source>
+        <translation>Nombre del curso</translation>
+    </message>
+    <message>
+        <source>Monthly fee(illustrative)</source>
+        <translation>Cuota mensual(orientativa)</translation>
+    </message>
+    <message>
+        <source>Illustrative fee of the whole course</source>
+        <translation>Cuota orientativa del curso completo</translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation>€</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Notes about the course</source>
+        <translation>Notas sobre el curso</translation>
+    </message>
+    <message>
+        <source>Subjects:</source>
+        <translation>Asignaturas:</translation>
+    </message>
+    <message>
+        <source>Subjects available in the course</source>
+        <translation>Asignaturas del curso</translation>
+    </message>
+    <message>
+        <source>Remove selected subject</source>
+        <translation>Quitar la asignatura seleccionada</translation>
+    </message>
+    <message>
+        <source>Add subject</source>
+        <translation>Añadir asignatura</translation>
+    </message>
+    <message>
+        <source>Shifts:</source>
+        <translation>Turnos:</translation>
+    </message>
+    <message>
+        <source>Shifts available</source>
+        <translation>Turnos disponibles</translation>
+    </message>
+    <message>
+        <source>Remove selected shift</source>
+        <translation>Quitar el turno seleccionado</translation>
+    </message>
+    <message>
+        <source>Add new shift</source>
+        <translation>Añadir un turno nuevo</translation>
+    </message>
+    <message>
+        <source>The course name already exists</source>
+        <translation>El nombre del curso ya existe</translation>
+    </message>
+    <message>
+        <source>There is already a course with the same name. Please edit the course name.</source>
+        <translation>Ya existe un curso con el mismo nombre. Cambie el nombre del curso.</translation>
+    </message>
+    <message>
+        <source>There is already another course shift with this name</source>
+        <translation>Ya existe otro turno de curso con este nombre</translation>
+    </message>
+    <message>
+        <source>Rename the course shift %1 before saving the course.</source>
+        <translation>Cambie el nombre del turno de curso %1 antes de guardar el curso.</translation>
+    </message>
+    <message>
+        <source>Every course subject must have a shift selected</source>
+        <translation>Cada asignatura del curso debe tener un turno elegido</translation>
+    </message>
+    <message>
+        <source>The course shift %1 has no shift of %2. Double-click it to choose one.</source>
+        <translation>El turno de curso %1 no tiene turno de %2. Haga doble clic sobre él para elegir uno.</translation>
+    </message>
+    <message>
+        <source>Course without shifts</source>
+        <translation>Curso sin turnos</translation>
+    </message>
+    <message>
+        <source>You can&apos;t create a course without shifts. Please add at least a shift in order to create the course.</source>
+        <translation>No se puede crear un curso sin turnos. Añada al menos un turno para crear el curso.</translation>
+    </message>
+    <message>
+        <source>Course without subjects</source>
+        <translation>Curso sin asignaturas</translation>
+    </message>
+    <message>
+        <source>You can&apos;t create a course without subjects. Please add at least a subject in order to create the course.</source>
+        <translation>No se puede crear un curso sin asignaturas. Añada al menos una asignatura para crear el curso.</translation>
+    </message>
+    <message>
+        <source>The course could not be saved</source>
+        <translation>No se pudo guardar el curso</translation>
+    </message>
+    <message>
+        <source>The database refused to store it and nothing of it was kept. Check the data and try again, or cancel.</source>
+        <translation>La base de datos no lo admitió y no se guardó nada de él. Revise los datos y vuelva a intentarlo, o cancele.</translation>
+    </message>
+</context>
+<context>
+    <name>CursosWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Type to filter by course, shift, description...</source>
+        <translation>Escriba para filtrar por curso, turno, descripción...</translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation>Borrar el filtro</translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation>Exportar o imprimir el listado</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listado</translation>
+    </message>
+    <message>
+        <source>Available courses</source>
+        <translation>Cursos disponibles</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Create new course</source>
+        <translation>Crear un curso nuevo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit course</source>
+        <translation>Editar curso</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete course</source>
+        <translation>Borrar curso</translation>
+    </message>
+    <message>
+        <source>Student list</source>
+        <translation>Listado de alumnos</translation>
+    </message>
+    <message>
+        <source>Get listing by selected course and student</source>
+        <translation>Obtener el listado de alumnos de los cursos seleccionados</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listado</translation>
+    </message>
+    <message>
+        <source>Print listing that matches filters</source>
+        <translation>Imprimir el listado que cumple los filtros</translation>
+    </message>
+    <message>
+        <source>Save listing in different formats</source>
+        <translation>Guardar el listado en distintos formatos</translation>
+    </message>
+    <message>
+        <source>Only one course shift can be edited at a time</source>
+        <translation>Sólo se puede editar un turno de curso a la vez</translation>
+    </message>
+    <message>
+        <source>Select only one course shift and try again</source>
+        <translation>Seleccione un solo turno de curso y vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>Selected course shifts will be permanently deleted.</source>
+        <translation>Los turnos de curso seleccionados se borrarán definitivamente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete %n course shifts(s) selected?</source>
+        <translation>
+            <numerusform>¿Seguro que quiere borrar el turno de curso seleccionado?</numerusform>
+            <numerusform>¿Seguro que quiere borrar los %n turnos de curso seleccionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Internal error deleting course shift.</source>
+        <translation>Error interno al borrar el turno de curso.</translation>
+    </message>
+    <message>
+        <source>Course list</source>
+        <translation>Lista de cursos</translation>
+    </message>
+    <message>
+        <source>listado_cursos</source>
+        <translation>listado_cursos</translation>
+    </message>
+    <message>
+        <source>There is no data in selected lists.</source>
+        <translation>No hay datos en los listados seleccionados.</translation>
+    </message>
+</context>
+<context>
     <name>DBManager</name>
     <message>
         <source>Invalid database name.
@@ -2632,6 +2857,41 @@ Se perderán todos sus datos.</translation>
     </message>
 </context>
 <context>
+    <name>TipoListadoPorCursoDialog</name>
+    <message>
+        <source>List format</source>
+        <translation>Tipo de listado</translation>
+    </message>
+    <message>
+        <source>Students by course with €</source>
+        <translation>Alumnos por curso con €</translation>
+    </message>
+    <message>
+        <source>Students by course without €</source>
+        <translation>Alumnos por curso sin €</translation>
+    </message>
+    <message>
+        <source>Registrations by course between</source>
+        <translation>Altas por curso entre</translation>
+    </message>
+    <message>
+        <source>Withdraws by course between</source>
+        <translation>Bajas por curso entre</translation>
+    </message>
+    <message>
+        <source>Begin date</source>
+        <translation>Fecha de inicio</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>Fecha de fin</translation>
+    </message>
+</context>
+<context>
     <name>TurnoAsignatura</name>
     <message>
         <source>The selected shift has assigned sessions</source>
@@ -2702,6 +2962,53 @@ Se perderán todos sus datos.</translation>
     <message>
         <source>COMMENTS</source>
         <translation>OBSERVACIONES</translation>
+    </message>
+</context>
+<context>
+    <name>TurnoCursoDialog</name>
+    <message>
+        <source>Course shift</source>
+        <translation>Turno de curso</translation>
+    </message>
+    <message>
+        <source>Shift name</source>
+        <translation>Nombre del turno</translation>
+    </message>
+    <message>
+        <source>Type shift name</source>
+        <translation>Escriba el nombre del turno</translation>
+    </message>
+    <message>
+        <source>Illustrative price</source>
+        <translation>Precio orientativo</translation>
+    </message>
+    <message>
+        <source>Illustrative price, only for reference</source>
+        <translation>Precio orientativo, sólo como referencia</translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation>€</translation>
+    </message>
+    <message>
+        <source>If there is no desired subject shift, you can create a new one</source>
+        <translation>Si no existe el turno de asignatura deseado, puede crear uno nuevo</translation>
+    </message>
+    <message>
+        <source>Every course subject must have a shift selected</source>
+        <translation>Cada asignatura del curso debe tener un turno elegido</translation>
+    </message>
+    <message>
+        <source>Please select a shift for each subject to continue. </source>
+        <translation>Elija un turno para cada asignatura para continuar. </translation>
+    </message>
+    <message>
+        <source>There is already another course shift with this name</source>
+        <translation>Ya existe otro turno de curso con este nombre</translation>
+    </message>
+    <message>
+        <source>It is not possible to create more than a single course shift with the same name.Please select a different course shift name to continue.</source>
+        <translation>No se puede crear más de un turno de curso con el mismo nombre.Elija otro nombre para el turno de curso para continuar.</translation>
     </message>
 </context>
 <context>

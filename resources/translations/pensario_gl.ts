@@ -1304,6 +1304,231 @@ Non se creou ningunha.</translation>
     </message>
 </context>
 <context>
+    <name>CursoDialog</name>
+    <message>
+        <source>Course</source>
+        <translation>Curso</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Course name</source>
+        <translation>Nome do curso</translation>
+    </message>
+    <message>
+        <source>Monthly fee(illustrative)</source>
+        <translation>Cota mensual(orientativa)</translation>
+    </message>
+    <message>
+        <source>Illustrative fee of the whole course</source>
+        <translation>Cota orientativa do curso completo</translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation>€</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrición</translation>
+    </message>
+    <message>
+        <source>Notes about the course</source>
+        <translation>Notas sobre o curso</translation>
+    </message>
+    <message>
+        <source>Subjects:</source>
+        <translation>Materias:</translation>
+    </message>
+    <message>
+        <source>Subjects available in the course</source>
+        <translation>Materias do curso</translation>
+    </message>
+    <message>
+        <source>Remove selected subject</source>
+        <translation>Quitar a materia seleccionada</translation>
+    </message>
+    <message>
+        <source>Add subject</source>
+        <translation>Engadir materia</translation>
+    </message>
+    <message>
+        <source>Shifts:</source>
+        <translation>Quendas:</translation>
+    </message>
+    <message>
+        <source>Shifts available</source>
+        <translation>Quendas dispoñibles</translation>
+    </message>
+    <message>
+        <source>Remove selected shift</source>
+        <translation>Quitar a quenda seleccionada</translation>
+    </message>
+    <message>
+        <source>Add new shift</source>
+        <translation>Engadir unha quenda nova</translation>
+    </message>
+    <message>
+        <source>The course name already exists</source>
+        <translation>O nome do curso xa existe</translation>
+    </message>
+    <message>
+        <source>There is already a course with the same name. Please edit the course name.</source>
+        <translation>Xa existe un curso co mesmo nome. Cambie o nome do curso.</translation>
+    </message>
+    <message>
+        <source>There is already another course shift with this name</source>
+        <translation>Xa existe outra quenda de curso con este nome</translation>
+    </message>
+    <message>
+        <source>Rename the course shift %1 before saving the course.</source>
+        <translation>Cambie o nome da quenda de curso %1 antes de gardar o curso.</translation>
+    </message>
+    <message>
+        <source>Every course subject must have a shift selected</source>
+        <translation>Cada materia do curso debe ter unha quenda escollida</translation>
+    </message>
+    <message>
+        <source>The course shift %1 has no shift of %2. Double-click it to choose one.</source>
+        <translation>A quenda de curso %1 non ten quenda de %2. Faga dobre clic sobre ela para escoller unha.</translation>
+    </message>
+    <message>
+        <source>Course without shifts</source>
+        <translation>Curso sen quendas</translation>
+    </message>
+    <message>
+        <source>You can&apos;t create a course without shifts. Please add at least a shift in order to create the course.</source>
+        <translation>Non se pode crear un curso sen quendas. Engada polo menos unha quenda para crear o curso.</translation>
+    </message>
+    <message>
+        <source>Course without subjects</source>
+        <translation>Curso sen materias</translation>
+    </message>
+    <message>
+        <source>You can&apos;t create a course without subjects. Please add at least a subject in order to create the course.</source>
+        <translation>Non se pode crear un curso sen materias. Engada polo menos unha materia para crear o curso.</translation>
+    </message>
+    <message>
+        <source>The course could not be saved</source>
+        <translation>Non se puido gardar o curso</translation>
+    </message>
+    <message>
+        <source>The database refused to store it and nothing of it was kept. Check the data and try again, or cancel.</source>
+        <translation>A base de datos non o admitiu e non se gardou nada del. Revise os datos e volva tentalo, ou cancele.</translation>
+    </message>
+</context>
+<context>
+    <name>CursosWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Type to filter by course, shift, description...</source>
+        <translation>Escriba para filtrar por curso, quenda, descrición...</translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation>Borrar o filtro</translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation>Exportar ou imprimir a listaxe</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listaxe</translation>
+    </message>
+    <message>
+        <source>Available courses</source>
+        <translation>Cursos dispoñibles</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Create new course</source>
+        <translation>Crear un curso novo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit course</source>
+        <translation>Editar curso</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete course</source>
+        <translation>Borrar curso</translation>
+    </message>
+    <message>
+        <source>Student list</source>
+        <translation>Listaxe de alumnos</translation>
+    </message>
+    <message>
+        <source>Get listing by selected course and student</source>
+        <translation>Obter a listaxe de alumnos dos cursos seleccionados</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listaxe</translation>
+    </message>
+    <message>
+        <source>Print listing that matches filters</source>
+        <translation>Imprimir a listaxe que cumpre os filtros</translation>
+    </message>
+    <message>
+        <source>Save listing in different formats</source>
+        <translation>Gardar a listaxe en distintos formatos</translation>
+    </message>
+    <message>
+        <source>Only one course shift can be edited at a time</source>
+        <translation>Só se pode editar unha quenda de curso de cada vez</translation>
+    </message>
+    <message>
+        <source>Select only one course shift and try again</source>
+        <translation>Seleccione unha soa quenda de curso e volva tentalo</translation>
+    </message>
+    <message>
+        <source>Selected course shifts will be permanently deleted.</source>
+        <translation>As quendas de curso seleccionadas borraranse definitivamente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete %n course shifts(s) selected?</source>
+        <translation>
+            <numerusform>Seguro que quere borrar a quenda de curso seleccionada?</numerusform>
+            <numerusform>Seguro que quere borrar as %n quendas de curso seleccionadas?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Internal error deleting course shift.</source>
+        <translation>Erro interno ao borrar a quenda de curso.</translation>
+    </message>
+    <message>
+        <source>Course list</source>
+        <translation>Lista de cursos</translation>
+    </message>
+    <message>
+        <source>listado_cursos</source>
+        <translation>listaxe_cursos</translation>
+    </message>
+    <message>
+        <source>There is no data in selected lists.</source>
+        <translation>Non hai datos nos listados seleccionados.</translation>
+    </message>
+</context>
+<context>
     <name>DBManager</name>
     <message>
         <source>Invalid database name.
@@ -2632,6 +2857,41 @@ Perderanse todos os seus datos.</translation>
     </message>
 </context>
 <context>
+    <name>TipoListadoPorCursoDialog</name>
+    <message>
+        <source>List format</source>
+        <translation>Tipo de listaxe</translation>
+    </message>
+    <message>
+        <source>Students by course with €</source>
+        <translation>Alumnos por curso con €</translation>
+    </message>
+    <message>
+        <source>Students by course without €</source>
+        <translation>Alumnos por curso sen €</translation>
+    </message>
+    <message>
+        <source>Registrations by course between</source>
+        <translation>Altas por curso entre</translation>
+    </message>
+    <message>
+        <source>Withdraws by course between</source>
+        <translation>Baixas por curso entre</translation>
+    </message>
+    <message>
+        <source>Begin date</source>
+        <translation>Data de inicio</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>e</translation>
+    </message>
+    <message>
+        <source>End date</source>
+        <translation>Data de fin</translation>
+    </message>
+</context>
+<context>
     <name>TurnoAsignatura</name>
     <message>
         <source>The selected shift has assigned sessions</source>
@@ -2702,6 +2962,53 @@ Perderanse todos os seus datos.</translation>
     <message>
         <source>COMMENTS</source>
         <translation>OBSERVACIÓNS</translation>
+    </message>
+</context>
+<context>
+    <name>TurnoCursoDialog</name>
+    <message>
+        <source>Course shift</source>
+        <translation>Quenda de curso</translation>
+    </message>
+    <message>
+        <source>Shift name</source>
+        <translation>Nome da quenda</translation>
+    </message>
+    <message>
+        <source>Type shift name</source>
+        <translation>Escriba o nome da quenda</translation>
+    </message>
+    <message>
+        <source>Illustrative price</source>
+        <translation>Prezo orientativo</translation>
+    </message>
+    <message>
+        <source>Illustrative price, only for reference</source>
+        <translation>Prezo orientativo, só como referencia</translation>
+    </message>
+    <message>
+        <source>€</source>
+        <translation>€</translation>
+    </message>
+    <message>
+        <source>If there is no desired subject shift, you can create a new one</source>
+        <translation>Se non existe a quenda de materia desexada, pode crear unha nova</translation>
+    </message>
+    <message>
+        <source>Every course subject must have a shift selected</source>
+        <translation>Cada materia do curso debe ter unha quenda escollida</translation>
+    </message>
+    <message>
+        <source>Please select a shift for each subject to continue. </source>
+        <translation>Escolla unha quenda para cada materia para continuar. </translation>
+    </message>
+    <message>
+        <source>There is already another course shift with this name</source>
+        <translation>Xa existe outra quenda de curso con este nome</translation>
+    </message>
+    <message>
+        <source>It is not possible to create more than a single course shift with the same name.Please select a different course shift name to continue.</source>
+        <translation>Non se pode crear máis dunha quenda de curso co mesmo nome.Escolla outro nome para a quenda de curso para continuar.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
-#include "academia.h"
 #include "academyfixture.h"
 #include "adatehelper.h"
+#include "cursoswidget.h"
 #include "listado.h"
 #include "listadoresecon.h"
 #include "outputfiles.h"
@@ -9,7 +9,6 @@
 #include "testmain.h"
 #include "turnocurso.h"
 
-#include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -28,33 +27,16 @@ class TestListadosImpresos : public QObject
 
     QTemporaryDir m_dir;
 
-    static QString plantilla(const QString& recurso)
-    {
-        QFile f(recurso);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
-
-    // Every listing on a page of its own, printed with the listing page
-    // templates the list pages share.
+    // Printed the way the courses page prints its listings.
     QString imprime(const QList<Listado*>& listados, const QString& nombre)
     {
-        QString contenido;
-        for (int i = 0; i < listados.size(); ++i) {
-            QString html = listados.at(i)->toHtml(true);
-            if (i < listados.size() - 1)
-                html.replace(QLatin1String("page-break-after:auto;"), QLatin1String("page-break-after:always;"));
-            contenido += html;
-        }
-        const QString pagina = Academia::rellenarPlantilla(QStringLiteral(":/html/pageListado.html"),
-                                                           {{QStringLiteral("%%CONTENT%%"), contenido}});
-        PrintUtils documento(Academia::cabeceraListado(), pagina, plantilla(QStringLiteral(":/html/pieListado.html")),
-                             nullptr, {{QStringLiteral("resources://logo"), Academia::logo()}});
+        std::unique_ptr<PrintUtils> documento(CursosWidget::documentoListados(listados));
         const QString pdf = m_dir.filePath(nombre + QStringLiteral(".pdf"));
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageOrientation(QPageLayout::Landscape);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        documento.print(&printer);
+        documento->print(&printer);
         return pdf;
     }
 
