@@ -242,5 +242,7 @@ void benchMainWindow(BenchReport& report, const QString& academyFile, int runs)
     memory.detail = QStringLiteral("the most of %1 runs: %2 MB (target < 150 MB)").arg(memory.samples.size()).arg(peak, 0, 'f', 1);
     memory.sane = peak > 0;
     start.sane = start.sane && start.samples.size() == runs;
+    // the benchmarks after this one work on the database that was open
     DBManager::setCurrentDB(previousDb);
+    Dao::getInstance()->open(previousDb, false);
 }

@@ -7,6 +7,7 @@
 #include "aprompter.h"
 #include "centralwidget.h"
 #include "configurationdialog.h"
+#include "cursoswidget.h"
 #include "helpdialog.h"
 #include "horarioalumnoswidget.h"
 #include "horarioprofesoreswidget.h"
@@ -108,7 +109,7 @@ void MainWindow::createPages()
     m_asignaturas = placeholderPage(tr("Subjects"));
     m_profesores = placeholderPage(tr("Teachers"));
     m_horarios = new HorariosWindowWidget;
-    m_cursos = placeholderPage(tr("Courses"));
+    m_cursos = new CursosWidget;
     m_recibos = new RecibosWidget;
 }
 

@@ -5,6 +5,7 @@
 
 class AlumnosWidget;
 class CentralWidget;
+class CursosWidget;
 class HelpDialog;
 class HorariosWindowWidget;
 class QAction;
@@ -66,7 +67,7 @@ private:
     CentralWidget* m_asignaturas = nullptr;
     CentralWidget* m_profesores = nullptr;
     HorariosWindowWidget* m_horarios = nullptr;
-    CentralWidget* m_cursos = nullptr;
+    CursosWidget* m_cursos = nullptr;
     RecibosWidget* m_recibos = nullptr;
     HelpDialog* m_help = nullptr;
     QWidget* m_home = nullptr;
