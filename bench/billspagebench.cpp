@@ -33,7 +33,7 @@ public:
     ~AnswerAll() override { APrompter::setInstance(nullptr); }
     QMessageBox::StandardButton message(QMessageBox::Icon, const QString&, const QString&,
                                         QMessageBox::StandardButtons, QMessageBox::StandardButton,
-                                        const QString&) override
+                                        const QString&, QWidget*) override
     {
         return QMessageBox::Ok;
     }

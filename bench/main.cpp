@@ -24,6 +24,7 @@
 #include "recibotablemodel.h"
 #include "sqlfloor.h"
 #include "studentspagebench.h"
+#include "subjectspagebench.h"
 #include "timetablespagebench.h"
 #include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
@@ -442,6 +443,7 @@ int main(int argc, char** argv)
     billsPageBench(report, alumnos, runs, trabajo.path());
     benchTimetablesPage(report, runs, trabajo.path());
     benchMainWindow(report, pristine, runs);
+    benchSubjectsAndTeachersPages(report, runs);
     medirPaginaCursos(report, runs, trabajo.path());
 
     dao->close();

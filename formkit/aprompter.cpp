@@ -13,9 +13,10 @@ QMessageBox::StandardButton APrompter::message(QMessageBox::Icon icon, const QSt
                                                const QString& text,
                                                QMessageBox::StandardButtons buttons,
                                                QMessageBox::StandardButton defaultButton,
-                                               const QString& informativeText)
+                                               const QString& informativeText,
+                                               QWidget* parent)
 {
-    QMessageBox box(icon, title, text, buttons);
+    QMessageBox box(icon, title, text, buttons, parent);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     if (!informativeText.isEmpty())
@@ -25,7 +26,7 @@ QMessageBox::StandardButton APrompter::message(QMessageBox::Icon icon, const QSt
 
 int APrompter::choose(const Choice& choice)
 {
-    QMessageBox box(choice.icon, choice.title, choice.text);
+    QMessageBox box(choice.icon, choice.title, choice.text, QMessageBox::NoButton, choice.parent);
     if (!choice.informativeText.isEmpty())
         box.setInformativeText(choice.informativeText);
     if (!choice.detailedText.isEmpty())
@@ -43,9 +44,10 @@ int APrompter::choose(const Choice& choice)
 }
 
 QString APrompter::getText(const QString& title, const QString& label,
-                           QLineEdit::EchoMode mode, const QString& text, bool* ok)
+                           QLineEdit::EchoMode mode, const QString& text, bool* ok,
+                           QWidget* parent)
 {
-    return QInputDialog::getText(nullptr, title, label, mode, text, ok);
+    return QInputDialog::getText(parent, title, label, mode, text, ok);
 }
 
 APrompter* APrompter::instance()
@@ -59,24 +61,32 @@ void APrompter::setInstance(APrompter* prompter)
     installed = prompter;
 }
 
-QMessageBox::StandardButton APrompter::warning(const QString& title, const QString& text)
+QMessageBox::StandardButton APrompter::warning(const QString& title, const QString& text,
+                                                QWidget* parent)
 {
-    return instance()->message(QMessageBox::Warning, title, text);
+    return instance()->message(QMessageBox::Warning, title, text, QMessageBox::Ok, QMessageBox::NoButton,
+                               QString(), parent);
 }
 
-QMessageBox::StandardButton APrompter::information(const QString& title, const QString& text)
+QMessageBox::StandardButton APrompter::information(const QString& title, const QString& text,
+                                                QWidget* parent)
 {
-    return instance()->message(QMessageBox::Information, title, text);
+    return instance()->message(QMessageBox::Information, title, text, QMessageBox::Ok, QMessageBox::NoButton,
+                               QString(), parent);
 }
 
-QMessageBox::StandardButton APrompter::critical(const QString& title, const QString& text)
+QMessageBox::StandardButton APrompter::critical(const QString& title, const QString& text,
+                                                QWidget* parent)
 {
-    return instance()->message(QMessageBox::Critical, title, text);
+    return instance()->message(QMessageBox::Critical, title, text, QMessageBox::Ok, QMessageBox::NoButton,
+                               QString(), parent);
 }
 
 QMessageBox::StandardButton APrompter::question(const QString& title, const QString& text,
                                                 QMessageBox::StandardButtons buttons,
-                                                QMessageBox::StandardButton defaultButton)
+                                                QMessageBox::StandardButton defaultButton,
+                                                QWidget* parent)
 {
-    return instance()->message(QMessageBox::Question, title, text, buttons, defaultButton);
+    return instance()->message(QMessageBox::Question, title, text, buttons, defaultButton, QString(),
+                               parent);
 }

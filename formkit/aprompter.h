@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 // The one way code below the windows asks the user something. The default
 // instance shows the real Qt dialogs; tests install their own answers.
 class APrompter
@@ -22,6 +24,8 @@ public:
         QStringList buttons;
         int defaultIndex = -1;
         int escapeIndex = -1;
+        // The window the box belongs to; none: the application's.
+        QWidget* parent = nullptr;
     };
 
     virtual ~APrompter();
@@ -30,23 +34,29 @@ public:
                                                 const QString& text,
                                                 QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
-                                                const QString& informativeText = QString());
+                                                const QString& informativeText = QString(),
+                                                QWidget* parent = nullptr);
     // Answers the index of the pressed button; the escape index when the box is closed.
     virtual int choose(const Choice& choice);
     // Answers the typed text; *ok is false when the user cancelled.
     virtual QString getText(const QString& title, const QString& label,
-                            QLineEdit::EchoMode mode, const QString& text, bool* ok);
+                            QLineEdit::EchoMode mode, const QString& text, bool* ok,
+                            QWidget* parent = nullptr);
 
     static APrompter* instance();
     // Takes no ownership; nullptr restores the real dialogs.
     static void setInstance(APrompter* prompter);
 
-    static QMessageBox::StandardButton warning(const QString& title, const QString& text);
-    static QMessageBox::StandardButton information(const QString& title, const QString& text);
-    static QMessageBox::StandardButton critical(const QString& title, const QString& text);
+    static QMessageBox::StandardButton warning(const QString& title, const QString& text,
+                                               QWidget* parent = nullptr);
+    static QMessageBox::StandardButton information(const QString& title, const QString& text,
+                                                   QWidget* parent = nullptr);
+    static QMessageBox::StandardButton critical(const QString& title, const QString& text,
+                                                QWidget* parent = nullptr);
     static QMessageBox::StandardButton question(const QString& title, const QString& text,
                                                 QMessageBox::StandardButtons buttons,
-                                                QMessageBox::StandardButton defaultButton);
+                                                QMessageBox::StandardButton defaultButton,
+                                                QWidget* parent = nullptr);
 };
 
 #endif // APROMPTER_H

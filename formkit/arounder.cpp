@@ -6,7 +6,8 @@
 ARounder::ARounder(QObject* parent)
     : QObject(parent)
 {
-    qFatal("ARounder is a static class, do not instantiate it!");
+    // A programming error, but not one to end the user's session over.
+    qWarning("ARounder is a static class, do not instantiate it!");
 }
 
 double ARounder::round(double value, int decimals)

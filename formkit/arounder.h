@@ -8,7 +8,7 @@ class ARounder : public QObject
 {
     Q_OBJECT
 public:
-    // Instantiating is a programming error and stops the program.
+    // Instantiating is a programming error: it is warned about.
     explicit ARounder(QObject* parent = nullptr);
 
     static double round(double value, int decimals);

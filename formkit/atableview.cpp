@@ -3,8 +3,6 @@
 #include "widgetstate.h"
 
 #include <QAction>
-#include <QBitArray>
-#include <QDataStream>
 #include <QHeaderView>
 #include <QMenu>
 #include <QSettings>
@@ -14,23 +12,14 @@ namespace {
 const char* const settingsGroup = "ATableView";
 
 // The number of sections recorded in a QHeaderView::saveState() value, or -1
-// when the bytes are not such a state.
+// when the bytes are not such a state: a header over no columns takes the
+// saved sections as they are.
 int savedSectionCount(const QByteArray& state)
 {
-    QDataStream in(state);
-    in.setVersion(QDataStream::Qt_5_0);
-    quint32 marker = 0;
-    int version = -1;
-    in >> marker >> version;
-    if (marker != 0xff || version != 0)
-        return -1;
-    int orientation, order, section, length, count;
-    bool shown;
-    QList<int> visual, logical;
-    QBitArray hidden;
-    QHash<int, int> hiddenSizes;
-    in >> orientation >> order >> section >> shown >> visual >> logical >> hidden >> hiddenSizes >> length >> count;
-    return in.status() == QDataStream::Ok ? count : -1;
+    QStandardItemModel noColumns;
+    QTableView probe;
+    probe.setModel(&noColumns);
+    return probe.horizontalHeader()->restoreState(state) ? probe.horizontalHeader()->count() : -1;
 }
 } // namespace
 

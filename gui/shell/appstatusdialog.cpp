@@ -64,7 +64,6 @@ AppStatusDialog::~AppStatusDialog()
 int AppStatusDialog::checkStatus(bool modal)
 {
     listStatus();
-    ui->btnIgnore->setEnabled(!m_inconsistency);
     if (modal) {
         if (m_nothingListed)
             return 0;
@@ -99,9 +98,12 @@ void AppStatusDialog::ignore()
     QDialog::accept();
 }
 
+// Escape or the window's close button: keep editing, as "Fix manually", but
+// the dialog closes as rejected.
 void AppStatusDialog::reject()
 {
-    accept();
+    m_opcion = FixByHand;
+    QDialog::reject();
     if (m_modeless)
         deleteLater();
 }
@@ -121,9 +123,10 @@ void AppStatusDialog::omitirIgnorados(bool omitir)
     listStatus();
 }
 
+// The texts carry names people typed: they go into the markup escaped.
 void AppStatusDialog::appendLine(const QString& style, const QString& text)
 {
-    ui->tbErrors->append(QString::fromLatin1(lineTemplate).arg(style, text));
+    ui->tbErrors->append(QString::fromLatin1(lineTemplate).arg(style, text.toHtmlEscaped()));
 }
 
 void AppStatusDialog::listStatus()
@@ -156,4 +159,6 @@ void AppStatusDialog::listStatus()
 
     ui->tbErrors->moveCursor(QTextCursor::Start);
     ui->tbErrors->setReadOnly(true);
+    // whatever relists the status also settles whether saving is allowed
+    ui->btnIgnore->setEnabled(!m_inconsistency);
 }

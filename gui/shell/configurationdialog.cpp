@@ -2,6 +2,7 @@
 #include "ui_configurationdialog.h"
 
 #include "academia.h"
+#include "aprompter.h"
 #include "aula.h"
 #include "dao.h"
 #include "daotransaction.h"
@@ -17,7 +18,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLocale>
 #include <QMenu>
 #include <QMessageBox>
@@ -101,6 +101,14 @@ QList<QTime> storedOpeningHours(const QSettings& settings)
     return times;
 }
 
+// Held as a number, so that the column sorts 2, 8, 20, 100.
+QTableWidgetItem* capacityItem(int aforo)
+{
+    auto* item = new QTableWidgetItem;
+    item->setData(Qt::EditRole, aforo);
+    return item;
+}
+
 QString cellText(const QTableWidget* table, int row, int column)
 {
     const QTableWidgetItem* item = table->item(row, column);
@@ -174,9 +182,9 @@ void ConfigurationDialog::loadValues()
     ui->cbMostrarTurno->setChecked(settings.value(QStringLiteral("recibo_mostrarturno"), false).toBool());
     ui->sbDiasVencimiento->setValue(settings.value(QStringLiteral("recibo_diasVencimiento"), 0).toInt());
 
-    if (settings.value(QStringLiteral("isFirstTime"), true).toBool())
-        Recibo::setSerieActual(QString::number(QDate::currentDate().year()));
     settings.endGroup();
+    // Shown, not stored: the series changes only when the dialog is accepted.
+    m_serie = Recibo::serieSinElegir() ? QString::number(QDate::currentDate().year()) : Recibo::getSerieActual();
 
     ui->sbProximoRecibo->setValue(Recibo::getSiguienteNumeroRecibo());
     ui->lblLogo->setPixmap(Academia::logo());
@@ -194,19 +202,41 @@ bool ConfigurationDialog::logoChanged() const
 // every run and dropping an empty series falls back to the latest one.
 void ConfigurationDialog::fillSeriesCombo()
 {
-    ui->pbEliminarSeriesVacias->setEnabled(!Recibo::getSeries(true).isEmpty());
-    QStringList series = Recibo::getSeries(false);
+    QStringList withBills = Recibo::getSeries(true);
+    ui->pbEliminarSeriesVacias->setEnabled(!withBills.isEmpty());
+    QStringList series = withBills;
+    if (!m_serie.isNull() && !series.contains(m_serie))
+        series << m_serie;
     series.sort();
     ui->cbSeries->clear();
     ui->cbSeries->addItems(series);
-    ui->cbSeries->setCurrentIndex(ui->cbSeries->findText(Recibo::getSerieActual(),
-                                                         Qt::MatchExactly | Qt::MatchCaseSensitive));
+    ui->cbSeries->setCurrentIndex(ui->cbSeries->findText(m_serie, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 void ConfigurationDialog::accept()
 {
     if (!validateClassrooms())
         return;
+
+    // The database first, all or nothing; the settings only once it is stored,
+    // so that a failure leaves everything as it was.
+    DaoTransaction tx;
+    if (!writeAulas()) {
+        reportClassroomFailure(tx.owns());
+        return;
+    }
+    const bool stored = (!ui->cbForzar->isChecked()
+                         || Recibo::forzarNumeroRecibo(ui->sbProximoRecibo->value(), QString()))
+                        && Recibo::setSerieActual(ui->cbSeries->currentText()) && Recibo::marcarSerieElegida()
+                        && tx.commit();
+    if (!stored) {
+        const bool own = tx.owns();
+        tx.rollback();
+        reportSaveFailure(tr("It has been impossible to save the configuration."), tr("Nothing has been changed."),
+                          own);
+        return;
+    }
+    m_aulasToDelete.clear();
 
     QSettings settings;
     settings.beginGroup(QLatin1String(configurationGroup));
@@ -228,23 +258,20 @@ void ConfigurationDialog::accept()
     settings.setValue(QStringLiteral("recibo_diasVencimiento"), ui->sbDiasVencimiento->value());
     settings.setValue(QStringLiteral("isFirstTime"), false);
 
-    if (ui->cbForzar->isChecked())
-        Recibo::forzarNumeroRecibo(ui->sbProximoRecibo->value(), QString());
-
     if (m_logoChanged)
         ui->lblLogo->pixmap().save(Academia::logoPath(), "PNG");
 
-    Recibo::setSerieActual(ui->cbSeries->currentText());
-
     if (storedOpeningHours(settings) != oldOpeningHours && sessionsOutsideOpeningHours())
-        QMessageBox::warning(this, QApplication::applicationName(),
-                             tr("There are some sessions outside opening times."), QMessageBox::Ok);
+        APrompter::warning(title(), tr("There are some sessions outside opening times."), this);
     settings.endGroup();
 
-    if (!saveAulas())
-        return;
     emit horarioShouldRefresh();
     QDialog::accept();
+}
+
+QString ConfigurationDialog::title() const
+{
+    return QApplication::applicationName();
 }
 
 bool ConfigurationDialog::sessionsOutsideOpeningHours()
@@ -265,26 +292,24 @@ bool ConfigurationDialog::sessionsOutsideOpeningHours()
 bool ConfigurationDialog::cambiaPassword()
 {
     bool ok = false;
-    const QString current = QInputDialog::getText(nullptr, tr("Current password"),
-                                                  tr("Current password"), QLineEdit::Password,
-                                                  QString(), &ok);
+    APrompter* prompter = APrompter::instance();
+    const QString current = prompter->getText(tr("Current password"), tr("Current password"),
+                                              QLineEdit::Password, QString(), &ok, this);
     if (!ok)
         return false;
     if (!Dao::checkPasswordStatic(current)) {
-        QMessageBox::critical(this, QApplication::applicationName(),
-                              tr("Input password is not right"), QMessageBox::Ok);
+        APrompter::critical(title(), tr("Input password is not right"), this);
         return false;
     }
 
     QString label = tr("Input desired password.");
     for (;;) {
-        const QString first = QInputDialog::getText(nullptr, tr("New password"), label,
-                                                    QLineEdit::Password, QString(), &ok);
+        const QString first =
+            prompter->getText(tr("New password"), label, QLineEdit::Password, QString(), &ok, this);
         if (!ok)
             return false;
-        const QString second = QInputDialog::getText(nullptr, tr("New password"),
-                                                     tr("Retype password."), QLineEdit::Password,
-                                                     QString(), &ok);
+        const QString second = prompter->getText(tr("New password"), tr("Retype password."),
+                                                 QLineEdit::Password, QString(), &ok, this);
         if (!ok)
             return false;
         if (first != second) {
@@ -300,13 +325,12 @@ bool ConfigurationDialog::cambiaPassword()
         }
         const bool stored = Dao::setPasswordStatic(first);
         if (stored)
-            QMessageBox::information(this, QApplication::applicationName(),
-                                     tr("The password has been changed."), QMessageBox::Ok);
+            APrompter::information(title(), tr("The password has been changed."), this);
         else
-            QMessageBox::critical(this, QApplication::applicationName(),
-                                  tr("It has been impossible to change the password.") + QLatin1Char('\n')
-                                      + tr("The previous password is still in use."),
-                                  QMessageBox::Ok);
+            APrompter::critical(title(),
+                                tr("It has been impossible to change the password.") + QLatin1Char('\n')
+                                    + tr("The previous password is still in use."),
+                                this);
         return stored;
     }
 }
@@ -328,20 +352,22 @@ void ConfigurationDialog::setLogo()
 
 void ConfigurationDialog::nuevaSerie()
 {
+    m_serie = ui->cbSeries->currentText();
     bool ok = false;
-    const QString serie = QInputDialog::getText(this, tr("New series"), tr("New series' name:"),
-                                                QLineEdit::Normal, QString(), &ok);
+    const QString serie = APrompter::instance()->getText(tr("New series"), tr("New series' name:"),
+                                                         QLineEdit::Normal, QString(), &ok, this);
     if (ok && !serie.isEmpty())
-        Recibo::setSerieActual(serie);
+        m_serie = serie;
     fillSeriesCombo();
 }
 
 void ConfigurationDialog::eliminarSeriesVacias()
 {
+    m_serie = ui->cbSeries->currentText();
     QStringList withBills = Recibo::getSeries(true);
     withBills.sort();
-    if (!withBills.isEmpty() && !withBills.contains(Recibo::getSerieActual()))
-        Recibo::setSerieActual(withBills.last());
+    if (!withBills.isEmpty() && !withBills.contains(m_serie))
+        m_serie = withBills.last();
     fillSeriesCombo();
 }
 
@@ -366,7 +392,7 @@ void ConfigurationDialog::fillClassroomTable()
         auto* name = new QTableWidgetItem(aula->nombre());
         name->setData(Qt::UserRole, aula->id());
         table->setItem(row, NameColumn, name);
-        table->setItem(row, CapacityColumn, new QTableWidgetItem(QString::number(aula->aforo())));
+        table->setItem(row, CapacityColumn, capacityItem(aula->aforo()));
         table->setItem(row, LocationColumn, new QTableWidgetItem(aula->localizacion()));
         table->setItem(row, DescriptionColumn, new QTableWidgetItem(aula->comentarios()));
     }
@@ -419,7 +445,7 @@ void ConfigurationDialog::addAula()
     auto* nameItem = new QTableWidgetItem(name);
     nameItem->setData(Qt::UserRole, 0);
     table->setItem(row, NameColumn, nameItem);
-    table->setItem(row, CapacityColumn, new QTableWidgetItem(QStringLiteral("0")));
+    table->setItem(row, CapacityColumn, capacityItem(0));
     table->setItem(row, LocationColumn, new QTableWidgetItem(QString()));
     table->setItem(row, DescriptionColumn, new QTableWidgetItem(QString()));
 }
@@ -457,13 +483,13 @@ void ConfigurationDialog::removeAulas()
                         .arg(sesion->getMinutoHoraInicio(), 2, 10, QLatin1Char('0'));
         list += QStringLiteral("</ul>");
         qDeleteAll(sesiones);
-        QMessageBox::warning(
-            this, QApplication::applicationName(),
-            tr("<html>It is not possible to delete a classroom with sessions. </br>")
-                + tr("Classroom %1, which you are trying to delete, has the following sessions: "
-                     "<br/>%2<br/> Edit them before deleting the classroom.")
-                      .arg(aulaName, list),
-            QMessageBox::Ok);
+        // the name goes into markup escaped
+        APrompter::warning(title(),
+                           tr("<html>It is not possible to delete a classroom with sessions. <br/>")
+                               + tr("Classroom %1, which you are trying to delete, has the following sessions: "
+                                    "<br/>%2<br/> Edit them before deleting the classroom.")
+                                     .arg(aulaName.toHtmlEscaped(), list),
+                           this);
     }
 }
 
@@ -472,12 +498,12 @@ bool ConfigurationDialog::validateClassrooms()
     for (int row = 0; row < ui->twAulas->rowCount(); ++row) {
         if (!cellText(ui->twAulas, row, NameColumn).isEmpty())
             continue;
-        const QMessageBox::StandardButton answer = QMessageBox::warning(
-            this, QApplication::applicationName(),
+        const QMessageBox::StandardButton answer = APrompter::instance()->message(
+            QMessageBox::Warning, title(),
             tr("There is a nameless classroom") + QLatin1Char('\n')
                 + tr("The classroom won't be saved. Do you want to save other changes or cancel "
                      "and go back to put it a name?"),
-            QMessageBox::Save | QMessageBox::Cancel);
+            QMessageBox::Save | QMessageBox::Cancel, QMessageBox::NoButton, QString(), this);
         if (answer != QMessageBox::Save)
             return false;
     }
@@ -489,6 +515,16 @@ bool ConfigurationDialog::saveAulas()
     // Joins a transaction already open (the timetables keep one while shown)
     // and then leaves its commit or rollback to whoever opened it.
     DaoTransaction tx;
+    if (writeAulas() && tx.commit()) {
+        m_aulasToDelete.clear();
+        return true;
+    }
+    reportClassroomFailure(tx.owns());
+    return false;
+}
+
+bool ConfigurationDialog::writeAulas()
+{
     QHash<int, Aula*> storedAulas;
     const QList<Aula*> aulas = Aula::list();
     for (Aula* aula : aulas)
@@ -533,24 +569,27 @@ bool ConfigurationDialog::saveAulas()
         if (Aula* aula = storedAulas.value(m_aulasToDelete.at(i)))
             ok = aula->remove();
     qDeleteAll(aulas);
+    return ok;
+}
 
-    if (ok)
-        ok = tx.commit();
-    if (ok)
-        return true;
+void ConfigurationDialog::reportClassroomFailure(bool ownTransaction)
+{
+    reportSaveFailure(tr("It has been impossible to save the classrooms."), tr("No classroom has been changed."),
+                      ownTransaction);
+}
 
-    if (tx.owns()) {
-        tx.rollback();
-    } else {
+void ConfigurationDialog::reportSaveFailure(const QString& headline, const QString& nothingStored,
+                                            bool ownTransaction)
+{
+    if (!ownTransaction) {
         // What was written already stays in the enclosing transaction: show
         // the table as it now stands so that a second OK doesn't repeat it.
         m_aulasToDelete.clear();
         fillClassroomTable();
     }
-    QMessageBox::critical(this, QApplication::applicationName(),
-                          tr("It has been impossible to save the classrooms.") + QLatin1Char('\n')
-                              + (tx.owns() ? tr("No classroom has been changed.")
-                                     : tr("The table shows the classrooms as they are now stored.")),
-                          QMessageBox::Ok);
-    return false;
+    APrompter::critical(title(),
+                        headline + QLatin1Char('\n')
+                            + (ownTransaction ? nothingStored
+                                              : tr("The table shows the classrooms as they are now stored.")),
+                        this);
 }

@@ -47,10 +47,20 @@ private:
     // Runs the consistency check: does any class session lie outside the opening hours?
     bool sessionsOutsideOpeningHours();
     void restoreClassroomSort();
+    // Writes the classroom table in whatever transaction is open.
+    bool writeAulas();
+    // A failed classroom save: what the user is told and what the table shows.
+    void reportClassroomFailure(bool ownTransaction);
+    // A refused save: in an own transaction nothing was stored; inside
+    // another one the classroom table is shown as it now stands.
+    void reportSaveFailure(const QString& headline, const QString& nothingStored, bool ownTransaction);
+    QString title() const;
 
     Ui::ConfigurationDialog* ui;
     bool m_logoChanged = false;
     QList<int> m_aulasToDelete;
+    // The series the combo offers as current; stored only by accept().
+    QString m_serie;
     QMenu* m_classroomMenu = nullptr;
 };
 

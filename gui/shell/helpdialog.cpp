@@ -7,25 +7,46 @@
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
+#include <QSaveFile>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTreeView>
 #include <QVBoxLayout>
 
+namespace {
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes the embedded manual over the copy in the data folder, whole or not at all.
+bool copyEmbeddedManual(const QByteArray& embedded, const QString& helpFile)
+{
+    QSaveFile out(helpFile);
+    if (out.open(QIODevice::WriteOnly) && out.write(embedded) == embedded.size() && out.commit())
+        return true;
+    qWarning("%s", qPrintable(QStringLiteral("Error copying help file. %1").arg(out.errorString())));
+    return false;
+}
+
+} // namespace
+
 HelpDialog::HelpDialog(QWidget* parent, Qt::WindowFlags f) : ADialog(parent, f)
 {
     // The dialog base keeps the geometry under the object name.
     setObjectName(QStringLiteral("HelpDialog"));
+    setWindowTitle(tr("Manual"));
 
     const QString dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(dataDir);
     const QString collectionPath = dataDir + QStringLiteral("/help.qhc");
 
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    // Lives as long as the dialog: its contents widget sits in the splitter,
-    // and the engine would still reach it once the dialog is gone.
-    m_helpEngine = new QHelpEngine(collectionPath);
-    QHelpEngine* helpEngine = m_helpEngine;
+    // Goes with the window, after the splitter that shows its widgets.
+    auto* helpEngine = new QHelpEngine(collectionPath, this);
     // Qt 6 opens collections read-only unless told otherwise, which would
     // make registering the manual fail.
     helpEngine->setReadOnly(false);
@@ -36,22 +57,7 @@ HelpDialog::HelpDialog(QWidget* parent, Qt::WindowFlags f) : ADialog(parent, f)
     if (!helpEngine->setupData())
         qWarning("%s", qPrintable(QStringLiteral("Error loading help collection \"%1\"")
                                       .arg(helpEngine->error())));
-
-    if (!helpEngine->registeredDocumentations().contains(helpNamespace())) {
-        const QString helpFile = dataDir + QStringLiteral("/help.qch");
-        if (!QFile::exists(helpFile)) {
-            QFile embedded(QStringLiteral(":/help/help.qch"));
-            if (!embedded.copy(helpFile))
-                qWarning("%s", qPrintable(QStringLiteral("Error copying help file. %1")
-                                              .arg(embedded.errorString())));
-            else
-                QFile::setPermissions(helpFile, QFile::permissions(helpFile)
-                                                    | QFile::WriteOwner | QFile::ReadOwner);
-        }
-        if (!helpEngine->registerDocumentation(helpFile))
-            qWarning("%s", qPrintable(QStringLiteral("Error loading help %1")
-                                          .arg(helpEngine->error())));
-    }
+    registerManual(helpEngine, dataDir + QStringLiteral("/help.qch"));
 
     auto* browser = new HelpBrowser(helpEngine, this);
 
@@ -71,10 +77,23 @@ HelpDialog::HelpDialog(QWidget* parent, Qt::WindowFlags f) : ADialog(parent, f)
             &HelpDialog::expand1levels);
 }
 
-HelpDialog::~HelpDialog()
+// A newer program carries a newer manual: the copy in the data folder is
+// replaced whenever it differs from the embedded one.
+void HelpDialog::registerManual(QHelpEngine* helpEngine, const QString& helpFile)
 {
-    // Before the widgets: the engine tells its contents widget when it is busy.
-    delete m_helpEngine;
+    const QByteArray embedded = fileBytes(QStringLiteral(":/help/help.qch"));
+    const bool registered = helpEngine->registeredDocumentations().contains(helpNamespace());
+    const bool current = QFile::exists(helpFile) && fileBytes(helpFile) == embedded;
+    if (registered && current)
+        return;
+    if (!current) {
+        if (registered)
+            helpEngine->unregisterDocumentation(helpNamespace());
+        if (copyEmbeddedManual(embedded, helpFile))
+            QFile::setPermissions(helpFile, QFile::permissions(helpFile) | QFile::WriteOwner | QFile::ReadOwner);
+    }
+    if (!helpEngine->registerDocumentation(helpFile))
+        qWarning("%s", qPrintable(QStringLiteral("Error loading help %1").arg(helpEngine->error())));
 }
 
 QString HelpDialog::helpNamespace()
@@ -89,6 +108,15 @@ QUrl HelpDialog::startPage()
 
 void HelpDialog::expand1levels()
 {
-    if (auto* tree = qobject_cast<QTreeView*>(m_splitter->widget(0)))
-        tree->expandToDepth(1);
+    auto* tree = qobject_cast<QTreeView*>(m_splitter->widget(0));
+    if (!tree)
+        return;
+    tree->expandToDepth(1);
+    // Wide enough for the longest title shown, the rest for the page.
+    const int wanted = static_cast<const QAbstractItemView*>(tree)->sizeHintForColumn(0) + 2 * tree->frameWidth()
+                       + tree->verticalScrollBar()->sizeHint().width();
+    const QList<int> sizes = m_splitter->sizes();
+    const int total = qMax(sizes.value(0) + sizes.value(1), width());
+    if (wanted > sizes.value(0))
+        m_splitter->setSizes({wanted, qMax(total - wanted, total / 3)});
 }

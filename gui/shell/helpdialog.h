@@ -15,7 +15,6 @@ class HelpDialog : public ADialog
     Q_OBJECT
 public:
     explicit HelpDialog(QWidget* parent = nullptr, Qt::WindowFlags f = Qt::WindowFlags());
-    ~HelpDialog() override;
 
     // The namespace the embedded manual declares.
     static QString helpNamespace();
@@ -26,8 +25,9 @@ public slots:
     void expand1levels();
 
 private:
+    void registerManual(QHelpEngine* helpEngine, const QString& helpFile);
+
     QSplitter* m_splitter;
-    QHelpEngine* m_helpEngine;
 };
 
 #endif // HELPDIALOG_H

@@ -1,12 +1,11 @@
 #include "selectdbdialog.h"
 #include "ui_selectdbdialog.h"
 
+#include "aprompter.h"
 #include "dao.h"
 #include "dbmanager.h"
 
 #include <QApplication>
-#include <QInputDialog>
-#include <QMessageBox>
 
 SelectDBDialog::SelectDBDialog(QWidget* parent, Qt::WindowFlags f)
     : QDialog(parent, f), ui(new Ui::SelectDBDialog)
@@ -42,28 +41,32 @@ void SelectDBDialog::selectDB()
         qWarning("%s: Se ha seleccionado más de una base de datos. Esto no debería de ser posible.",
                  metaObject()->className());
         reject();
-    } else if (selection.isEmpty()) {
+        return;
+    }
+    if (selection.isEmpty()) {
         qDebug("%s: Se ha dejado la base de datos por defecto como seleccionada.",
                metaObject()->className());
         return;
     }
-    DBManager::setCurrentDB(selection.first()->text());
+    if (DBManager::setCurrentDB(selection.first()->text()))
+        connectToCurrent();
     fillList();
 }
 
 void SelectDBDialog::addDB()
 {
     bool ok = false;
-    const QString name = QInputDialog::getText(this, tr("New database"), tr("New database name:"),
-                                               QLineEdit::Normal, QString(), &ok);
-    if (ok && !name.isEmpty()) {
-        DBManager::createDB(name, false);
-        DBManager::setCurrentDB(name);
-        fillList();
-    }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    Dao::getInstance()->open(name, false);
-    QApplication::restoreOverrideCursor();
+    const QString name = APrompter::instance()->getText(tr("New database"), tr("New database name:"),
+                                                        QLineEdit::Normal, QString(), &ok, this);
+    if (!ok || name.isEmpty())
+        return;
+    // A refused name (the creation says why) changes nothing: an existing
+    // database does not silently become the current one.
+    if (!DBManager::createDB(name, false))
+        return;
+    if (DBManager::setCurrentDB(name))
+        connectToCurrent();
+    fillList();
 }
 
 void SelectDBDialog::delDB()
@@ -75,28 +78,43 @@ void SelectDBDialog::delDB()
     }
     const QString name = selection.first()->text();
     if (name == DBManager::currentDB(false)) {
-        QMessageBox box;
-        box.setText(tr("The database you are trying to delete is currently selected. Select "
-                       "another and try again to delete the database."));
-        box.exec();
+        tell(tr("The database you are trying to delete is currently selected. Select "
+                "another and try again to delete the database."));
         return;
     }
-    Dao* dao = Dao::getInstance();
-    dao->open(name, false);
-    if (dao->isLocked()) {
-        QMessageBox box;
-        box.setText(tr("The database you are trying to delete is currently in use by another "
-                       "instance of the application. It is not possible to delete it"));
-        box.exec();
+    // Read on a connection of its own: the program stays on the current database.
+    if (DBManager::isDBLocked(name, false)) {
+        tell(tr("The database you are trying to delete is currently in use by another "
+                "instance of the application. It is not possible to delete it"));
         return;
     }
     // Deleting a database loses every record in it: ask first, as for every other deletion.
-    const QMessageBox::StandardButton answer = QMessageBox::question(
-        this, QApplication::applicationName(),
+    const QMessageBox::StandardButton answer = APrompter::question(
+        QApplication::applicationName(),
         tr("Do you really want to delete the database %1?\nAll its data will be lost.").arg(name),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No, this);
     if (answer != QMessageBox::Yes)
         return;
-    DBManager::deleteDB(name, false);
+    if (!DBManager::deleteDB(name, false))
+        APrompter::critical(QApplication::applicationName(),
+                            tr("It has been impossible to delete the database %1.").arg(name), this);
     fillList();
+}
+
+void SelectDBDialog::tell(const QString& text)
+{
+    APrompter::instance()->message(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
+                                   QMessageBox::NoButton, QString(), this);
+}
+
+// The program follows the tick: what is written next goes to the current database.
+bool SelectDBDialog::connectToCurrent()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool opened = Dao::getInstance()->open(QString(), false);
+    QApplication::restoreOverrideCursor();
+    if (!opened)
+        APrompter::critical(QApplication::applicationName(),
+                            tr("The database %1 can't be opened.").arg(DBManager::currentDB(false)), this);
+    return opened;
 }

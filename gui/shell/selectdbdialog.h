@@ -23,6 +23,9 @@ public slots:
 
 private:
     void fillList();
+    void tell(const QString& text);
+    // Opens the current database on the program's connection; says so when it fails.
+    bool connectToCurrent();
 
     Ui::SelectDBDialog* ui;
 };

@@ -1,21 +1,20 @@
 #include "generacionrecibos.h"
 
-#include "alta.h"
 #include "alumno.h"
 #include "dao.h"
 #include "daotransaction.h"
 #include "moneda.h"
 #include "recibo.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QSettings>
+#include <QSqlDatabase>
 #include <QSqlQuery>
 
-GeneracionRecibos::GeneracionRecibos(int mes)
+GeneracionRecibos::GeneracionRecibos(int mes, int anio)
 {
     const QDate hoy = QDate::currentDate();
-    m_ini = QDate(hoy.year(), mes == 0 ? hoy.month() : mes, 1);
+    m_ini = QDate(anio == 0 ? hoy.year() : anio, mes == 0 ? hoy.month() : mes, 1);
     m_fin = m_ini.addMonths(1);
 }
 
@@ -24,30 +23,38 @@ GeneracionRecibos::~GeneracionRecibos()
     qDeleteAll(m_nuevos);
 }
 
-QList<Alta*> GeneracionRecibos::altasActivas(const QList<int>& idsAlumno) const
+QList<GeneracionRecibos::Linea> GeneracionRecibos::altasActivas(const QList<int>& idsAlumno) const
 {
-    // The enrolment listing counts a start on its end date: the month ends on
-    // its last day, not on the first day of the next one.
+    // The enrolment listing's rule: started on or before the month's last day
+    // (its end date counts), not withdrawn on or before its first day.
     const QDate ultimo = m_fin.addDays(-1);
-    if (idsAlumno.size() == 1)
-        return Alta::listAltasActivas(m_ini, ultimo, idsAlumno.first());
-    const QList<Alta*> todas = Alta::listAltasActivas(m_ini, ultimo, 0);
-    if (idsAlumno.isEmpty())
+    QString sql = QStringLiteral("SELECT id, idalumno, precio, preciobase, nombreasignatura, nombreturnoasignatura "
+                                 "FROM alta WHERE julianday(falta) <= julianday(?) "
+                                 "AND (fbaja is null OR julianday(fbaja) > julianday(?))");
+    QList<QVariant> valores{ultimo, m_ini};
+    if (idsAlumno.size() == 1) {
+        sql += QStringLiteral(" AND idalumno = ?");
+        valores << idsAlumno.first();
+    }
+    QSqlQuery query = Dao::getInstance()->query(sql + QStringLiteral(" ORDER BY id"), valores);
+    QList<Linea> todas;
+    while (query.next())
+        todas.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toDouble(),
+                      query.value(3).toDouble(), query.value(4).toString(), query.value(5).toString()});
+    if (idsAlumno.size() <= 1)
         return todas;
     // Several students: every student's enrolments in one query, kept for the
     // given ones in their order, rather than a query per student.
-    QHash<int, QList<Alta*>> porAlumno;
-    for (Alta* alta : todas)
-        porAlumno[alta->idAlumno()] << alta;
-    QList<Alta*> altas;
+    QHash<int, QList<Linea>> porAlumno;
+    for (const Linea& linea : std::as_const(todas))
+        porAlumno[linea.idAlumno] << linea;
+    QList<Linea> altas;
     for (int idAlumno : idsAlumno)
         altas += porAlumno.take(idAlumno);
-    for (const QList<Alta*>& resto : std::as_const(porAlumno))
-        qDeleteAll(resto);
     return altas;
 }
 
-void GeneracionRecibos::construir(const QList<Alta*>& altas)
+void GeneracionRecibos::construir(const QList<Linea>& altas)
 {
     QSettings settings;
     const bool mostrarTurno =
@@ -55,11 +62,15 @@ void GeneracionRecibos::construir(const QList<Alta*>& altas)
     const QDate hoy = QDate::currentDate();
 
     // The students of the run, read in one query rather than one per bill.
+    struct Pagador
+    {
+        QString nombre, apellidos, ccc, datos;
+    };
     QSet<int> ids;
-    for (Alta* alta : altas)
-        if (alta->idAlumno() != 0)
-            ids.insert(alta->idAlumno());
-    QHash<int, Alumno*> alumnos;
+    for (const Linea& alta : altas)
+        if (alta.idAlumno != 0)
+            ids.insert(alta.idAlumno);
+    QHash<int, Pagador> pagadores;
     if (!ids.isEmpty()) {
         QSqlQuery query = Dao::getInstance()->query(
             QStringLiteral("SELECT id, nombre, apellidos, ccc, direccion, localidad, cp, provincia FROM alumno"));
@@ -67,49 +78,48 @@ void GeneracionRecibos::construir(const QList<Alta*>& altas)
             const int id = query.value(0).toInt();
             if (!ids.contains(id))
                 continue;
-            auto* alumno = new Alumno(id);
-            alumno->setNombre(query.value(1).toString());
-            alumno->setApellidos(query.value(2).toString());
-            alumno->setCcc(query.value(3).toString());
-            alumno->setDireccion(query.value(4).toString());
-            alumno->setLocalidad(query.value(5).toString());
-            alumno->setCp(query.value(6).toString());
-            alumno->setProvincia(query.value(7).toString());
-            alumnos.insert(id, alumno);
+            const QString nombre = query.value(1).toString();
+            const QString apellidos = query.value(2).toString();
+            pagadores.insert(id, {nombre, apellidos, query.value(3).toString(),
+                                  Recibo::datosAlumno(nombre, apellidos, query.value(4).toString(),
+                                                      query.value(5).toString(), query.value(6).toString(),
+                                                      query.value(7).toString())});
         }
     }
 
-    for (Alta* alta : altas) {
-        const int idAlumno = alta->idAlumno();
+    for (const Linea& alta : altas) {
+        const int idAlumno = alta.idAlumno;
         if (idAlumno == 0) {
-            qWarning().noquote() << QStringLiteral("Hay un alta activa (id = ") + QString::number(alta->id())
+            qWarning().noquote() << QStringLiteral("Hay un alta activa (id = ") + QString::number(alta.idAlta)
                                         + QStringLiteral(") sin id de alumno. No se genera recibo.");
             continue;
         }
         Recibo* recibo = m_nuevos.value(idAlumno);
         if (!recibo) {
-            Alumno* alumno = alumnos.value(idAlumno);
             recibo = new Recibo(Recibo::SinSerie{}, nullptr);
             recibo->m_idalumno = idAlumno;
-            recibo->m_datosalumno = Recibo::datosAlumno(alumno);
-            if (alumno) {
-                recibo->m_nombrealumno = alumno->nombre();
-                recibo->m_apellidosalumno = alumno->apellidos();
-                recibo->m_pagaderoen = alumno->ccc();
+            const auto pagador = pagadores.constFind(idAlumno);
+            if (pagador != pagadores.cend()) {
+                recibo->m_datosalumno = pagador->datos;
+                recibo->m_nombrealumno = pagador->nombre;
+                recibo->m_apellidosalumno = pagador->apellidos;
+                recibo->m_pagaderoen = pagador->ccc;
+            } else {
+                recibo->m_datosalumno = Recibo::datosAlumno(nullptr);
             }
             recibo->m_pagado = false;
             m_nuevos.insert(idAlumno, recibo);
             m_orden << idAlumno;
         }
         recibo->m_fecha = hoy;
-        recibo->m_importe += alta->precio();
-        recibo->m_descuento += Recibo::importeAlta(alta);
-        QString texto = alta->nombreAsignatura();
+        recibo->m_importe += alta.precio;
+        // base price minus price, as Recibo::importeAlta
+        recibo->m_descuento += alta.precioBase - alta.precio;
+        QString texto = alta.asignatura;
         if (mostrarTurno)
-            texto += QStringLiteral(" - ") + alta->nombreTurnoAsignatura();
-        recibo->addLineaConcepto(Recibo::lineaConcepto(texto, alta->precioBase()));
+            texto += QStringLiteral(" - ") + alta.turno;
+        recibo->addLineaConcepto(Recibo::lineaConcepto(texto, alta.precioBase));
     }
-    qDeleteAll(alumnos);
 }
 
 bool GeneracionRecibos::empezar()
@@ -123,13 +133,15 @@ bool GeneracionRecibos::empezar()
     return true;
 }
 
-void GeneracionRecibos::cargarNumeracion()
+bool GeneracionRecibos::cargarNumeracion()
 {
     if (m_numeracion)
-        return;
-    m_numeracion = true;
+        return true;
     m_serie = Recibo::getSerieActual();
-    m_siguienteGuardado = Recibo::siguienteGuardadoOrFatal();
+    m_siguienteGuardado = Recibo::siguienteGuardado();
+    if (m_serie.isNull() || m_siguienteGuardado < 0)
+        return false;
+    m_numeracion = true;
     m_siguiente = m_siguienteGuardado;
     // Numbering only moves up from the stored next number: the numbers below
     // it (a year of bills) never need to be looked at one by one.
@@ -141,16 +153,21 @@ void GeneracionRecibos::cargarNumeracion()
         QStringLiteral("SELECT nrecibo FROM recibo WHERE serie = ? AND nrecibo >= ?"), {m_serie, m_siguiente});
     while (query.next())
         m_usados.insert(query.value(0).toInt());
+    return true;
 }
 
 bool GeneracionRecibos::crear(Recibo* recibo)
 {
-    cargarNumeracion();
+    if (!cargarNumeracion())
+        return false;
     while (m_usados.contains(m_siguiente))
         ++m_siguiente;
     recibo->m_nrecibo = m_siguiente;
     recibo->m_serie = m_serie;
-    if (!recibo->insertRow())
+    if (!escribir(m_insert, "INSERT INTO recibo(nrecibo,serie,fecha,importe,importepagado,descuento,concepto,"
+                            "datosalumno,pagado,automatico,pagaderoen,idalumno,nombrealumno,apellidosalumno) "
+                            "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
+                  recibo->rowValues()))
         return false;
     // a number is taken only by a stored bill
     m_usados.insert(m_siguiente);
@@ -162,7 +179,8 @@ bool GeneracionRecibos::crear(Recibo* recibo)
 
 bool GeneracionRecibos::sobrescribir(Recibo* recibo, const Recibo* almacenado)
 {
-    cargarNumeracion();
+    if (!cargarNumeracion())
+        return false;
     recibo->m_id = almacenado->m_id;
     recibo->m_nrecibo = almacenado->m_nrecibo;
     recibo->m_serie = almacenado->m_serie;
@@ -172,10 +190,28 @@ bool GeneracionRecibos::sobrescribir(Recibo* recibo, const Recibo* almacenado)
         if (Moneda::aCentimos(recibo->m_importepagado) == Moneda::aCentimos(recibo->m_importe))
             recibo->m_pagado = true;
     }
-    if (!recibo->updateRow())
+    QList<QVariant> valores = recibo->rowValues();
+    valores << recibo->m_id;
+    if (!escribir(m_update, "UPDATE recibo SET nrecibo=?,serie=?,fecha=?,importe=?,importepagado=?,descuento=?,"
+                            "concepto=?,datosalumno=?,pagado=?,automatico=?,pagaderoen=?,idalumno=?,"
+                            "nombrealumno=?,apellidosalumno=? WHERE id = ?",
+                  valores))
         return false;
     m_escrito = true;
     return true;
+}
+
+// The statement is prepared on first use and then only bound and run again.
+bool GeneracionRecibos::escribir(QSqlQuery& statement, const char* sql, QList<QVariant> values)
+{
+    Dao* dao = Dao::getInstance();
+    if (statement.lastQuery().isEmpty()) {
+        statement = QSqlQuery(QSqlDatabase::database());
+        if (!dao->prepare(statement, QString::fromLatin1(sql)))
+            return false;
+    }
+    Dao::bind(statement, values);
+    return dao->exec(statement);
 }
 
 bool GeneracionRecibos::terminar()
@@ -204,20 +240,18 @@ void GeneracionRecibos::deshacer()
     m_tx.reset();
 }
 
-QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& alumnos)
+QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& alumnos, int anio)
 {
-    GeneracionRecibos run(mes);
-    if (!run.empezar()) {
-        Recibo::refreshModel();
+    GeneracionRecibos run(mes, anio);
+    if (!run.empezar())
         return {};
-    }
 
     QList<int> ids;
     for (Alumno* alumno : alumnos)
         if (alumno && alumno->id() > 0)
             ids << alumno->id();
     // a list of students none of whom is stored gives no enrolments, not everyone's
-    const QList<Alta*> altas = alumnos.isEmpty() || !ids.isEmpty() ? run.altasActivas(ids) : QList<Alta*>();
+    const QList<Linea> altas = alumnos.isEmpty() || !ids.isEmpty() ? run.altasActivas(ids) : QList<Linea>();
 
     QHash<int, Recibo*> almacenados;
     const QList<Recibo*> delMes = Recibo::list(Recibo::PAGADOS_E_IMPAGADOS, run.ini(), run.fin());
@@ -225,14 +259,12 @@ QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& a
         almacenados.insert(r->idAlumno(), r);
 
     run.construir(altas);
-    qDeleteAll(altas);
 
     int creados = 0;
     int modificados = 0;
     int sinCambios = 0;
     bool ok = true;
     for (int idAlumno : run.alumnos()) {
-        QCoreApplication::processEvents();
         Recibo* nuevo = run.nuevo(idAlumno);
         Recibo* almacenado = almacenados.value(idAlumno);
         if (!almacenado) {
@@ -253,21 +285,18 @@ QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& a
     if (!ok) {
         qWarning() << "Recibo::generarRecibos: a bill could not be written; nothing of the run is kept";
         run.deshacer();
-        Recibo::refreshModel();
         return {};
     }
     if (!run.terminar()) {
         qWarning() << "Recibo::generarRecibos: the bills could not be committed";
-        Recibo::refreshModel();
         return {};
     }
-    Recibo::refreshModel();
     return {creados, modificados, sinCambios};
 }
 
-int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes)
+int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes, int anio)
 {
-    GeneracionRecibos run(mes);
+    GeneracionRecibos run(mes, anio);
     QHash<int, Recibo*> dados;
     QList<int> orden;
     for (Recibo* r : recibos) {
@@ -281,34 +310,26 @@ int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes)
     if (dados.isEmpty())
         return 0;
 
-    if (!run.empezar()) {
-        Recibo::refreshModel();
+    if (!run.empezar())
         return -1;
-    }
-    const QList<Alta*> altas = run.altasActivas(orden);
-    run.construir(altas);
-    qDeleteAll(altas);
+    run.construir(run.altasActivas(orden));
 
     int regenerados = 0;
     for (int idAlumno : run.alumnos()) {
-        QCoreApplication::processEvents();
         Recibo* dado = dados.value(idAlumno);
         if (!dado)
             continue;
         if (!run.sobrescribir(run.nuevo(idAlumno), dado)) {
             qWarning() << "Recibo::regenerarRecibos: a bill could not be written; nothing of the run is kept";
             run.deshacer();
-            Recibo::refreshModel();
-            return -1;
+                return -1;
         }
         ++regenerados;
         dados.remove(idAlumno);
     }
     if (!run.terminar()) {
         qWarning() << "Recibo::regenerarRecibos: the bills could not be committed";
-        Recibo::refreshModel();
         return -1;
     }
-    Recibo::refreshModel();
     return regenerados;
 }

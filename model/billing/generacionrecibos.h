@@ -9,7 +9,8 @@
 
 #include <memory>
 
-class Alta;
+#include <QSqlQuery>
+
 class Alumno;
 class DaoTransaction;
 class Recibo;
@@ -23,28 +24,39 @@ class GeneracionRecibos
 {
 public:
     // Recibo::generarRecibos and Recibo::regenerarRecibos.
-    static QList<int> generar(int modo, int mes, const QList<Alumno*>& alumnos);
-    static int regenerar(const QList<Recibo*>& recibos, int mes);
+    static QList<int> generar(int modo, int mes, const QList<Alumno*>& alumnos, int anio);
+    static int regenerar(const QList<Recibo*>& recibos, int mes, int anio);
 
     ~GeneracionRecibos();
     GeneracionRecibos(const GeneracionRecibos&) = delete;
     GeneracionRecibos& operator=(const GeneracionRecibos&) = delete;
 
 private:
-    // mes 0 is the current month; the year is always the current one.
-    explicit GeneracionRecibos(int mes);
+    // mes 0 is the current month, anio 0 the current year.
+    GeneracionRecibos(int mes, int anio);
 
     QDate ini() const { return m_ini; }
     // First day of the next month, excluded.
     QDate fin() const { return m_fin; }
     bool enMes(const QDate& fecha) const { return fecha >= m_ini && fecha < m_fin; }
 
+    // What a bill needs of one enrolment.
+    struct Linea
+    {
+        int idAlta = 0;
+        int idAlumno = 0;
+        double precio = 0.0;
+        double precioBase = 0.0;
+        QString asignatura;
+        QString turno;
+    };
+
     // The enrolments active in the month of the given students, in their
-    // order (none given: every student's).
-    QList<Alta*> altasActivas(const QList<int>& idsAlumno) const;
+    // order (none given: every student's), read in one statement.
+    QList<Linea> altasActivas(const QList<int>& idsAlumno) const;
 
     // One new bill per student of the enrolments, in order of first appearance.
-    void construir(const QList<Alta*>& altas);
+    void construir(const QList<Linea>& altas);
     const QList<int>& alumnos() const { return m_orden; }
     Recibo* nuevo(int idAlumno) const { return m_nuevos.value(idAlumno); }
 
@@ -58,7 +70,9 @@ private:
     bool terminar();
     void deshacer();
 
-    void cargarNumeracion();
+    // False when the numbering state cannot be read.
+    bool cargarNumeracion();
+    bool escribir(QSqlQuery& statement, const char* sql, QList<QVariant> values);
 
     QDate m_ini;
     QDate m_fin;
@@ -66,6 +80,9 @@ private:
     QHash<int, Recibo*> m_nuevos;
 
     std::unique_ptr<DaoTransaction> m_tx;
+    // One insert and one update, prepared once and run for every bill.
+    QSqlQuery m_insert;
+    QSqlQuery m_update;
 
     bool m_numeracion = false;
     bool m_escrito = false;

@@ -45,12 +45,13 @@ QStringList writeColumns()
     return Recibo::COLUMNS.mid(1);
 }
 
-// Numbering state must never be guessed: a failed read stops the program.
-void fatalLectura(QSqlQuery& query, const char* mensaje)
+// Numbering state must never be guessed: a failed read is logged and the
+// caller answers failure.
+void falloLectura(QSqlQuery& query, const char* mensaje)
 {
     qDebug().noquote() << query.lastError().text() + QStringLiteral("\n\"") + query.lastQuery()
                               + QStringLiteral("\"");
-    qFatal("%s", mensaje);
+    qWarning("%s", mensaje);
 }
 
 } // namespace
@@ -156,11 +157,6 @@ double Recibo::importeAlta(Alta* alta)
     return alta->precioBase() - alta->precio();
 }
 
-void Recibo::refreshModel()
-{
-    ReciboTableModel::refreshInstance();
-}
-
 Recibo* Recibo::fromQuery(QSqlQuery& query)
 {
     auto* r = new Recibo(SinSerie{}, nullptr);
@@ -225,10 +221,10 @@ QList<Recibo*> Recibo::list(Recibo::pagadosImpagados pagados, QDate ini, QDate f
     return recibos;
 }
 
-bool Recibo::existenRecibosMes(int mes)
+bool Recibo::existenRecibosMes(int mes, int anio)
 {
     const QDate hoy = QDate::currentDate();
-    const QDate primero(hoy.year(), mes == 0 ? hoy.month() : mes, 1);
+    const QDate primero(anio == 0 ? hoy.year() : anio, mes == 0 ? hoy.month() : mes, 1);
     const QDate ultimo = primero.addMonths(1).addDays(-1);
     QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QStringLiteral("fecha >= ? and fecha <= ?"),
                                                  {primero, ultimo});
@@ -288,11 +284,18 @@ bool Recibo::persist()
         return false;
     }
     DaoTransaction tx;
-    m_nrecibo = getSiguienteNumeroRecibo();
-    m_serie = getSerieActual();
+    const int numero = getSiguienteNumeroRecibo();
+    const QString serie = getSerieActual();
+    if (numero < 0 || serie.isNull())
+        return false;
+    m_nrecibo = numero;
+    m_serie = serie;
     if (!insertRow())
         return false; // the number stays free for the next bill
-    incrementarNumeroRecibo();
+    if (!incrementarNumeroRecibo()) {
+        m_id = 0;
+        return false;
+    }
     if (!tx.commit()) {
         m_id = 0;
         return false;
@@ -307,8 +310,7 @@ bool Recibo::update()
         return false;
     }
     DaoTransaction tx;
-    const bool ok = updateRow();
-    renumerarTrasEdicion();
+    const bool ok = updateRow() && renumerarTrasEdicion();
     if (!ok || !tx.commit())
         return false;
     return true;
@@ -319,42 +321,55 @@ bool Recibo::update()
 QString Recibo::getSerieActual()
 {
     QSqlQuery query = Dao::getInstance()->query(QStringLiteral("SELECT value FROM property WHERE key = 'serieactual'"));
-    if (!query.next())
-        fatalLectura(query, "No se ha podido dobtener la serie actual");
-    return query.value(0).toString();
+    if (!query.next()) {
+        falloLectura(query, "No se ha podido dobtener la serie actual");
+        return QString();
+    }
+    // never null: a null answer means the read failed
+    const QString serie = query.value(0).toString();
+    return serie.isNull() ? QStringLiteral("") : serie;
 }
 
-int Recibo::siguienteGuardadoOrFatal()
+int Recibo::siguienteGuardado()
 {
     QSqlQuery query =
         Dao::getInstance()->query(QStringLiteral("SELECT value FROM property WHERE key = 'siguienterecibo'"));
-    if (!query.next())
-        fatalLectura(query, "No se ha podido dobtener el siguiente número de recibo");
+    if (!query.next()) {
+        falloLectura(query, "No se ha podido dobtener el siguiente número de recibo");
+        return -1;
+    }
     return query.value(0).toInt();
 }
 
-void Recibo::setSerieActual(QString serie)
+bool Recibo::setSerieActual(QString serie)
 {
-    if (!Dao::getInstance()->execute(QStringLiteral("UPDATE property SET value = ? WHERE key = 'serieactual'"),
-                                     {serie}))
-        qFatal("No se ha podido establecer el valor de la serie");
+    if (Dao::getInstance()->execute(QStringLiteral("UPDATE property SET value = ? WHERE key = 'serieactual'"),
+                                    {serie}))
+        return true;
+    qWarning("No se ha podido establecer el valor de la serie");
+    return false;
 }
 
-void Recibo::incrementarNumeroRecibo()
+bool Recibo::incrementarNumeroRecibo()
 {
-    if (!Dao::getInstance()->execute(
+    if (Dao::getInstance()->execute(
             QStringLiteral("UPDATE property SET value = CAST((CAST(value as integer) + 1) as text) "
                            "WHERE key = 'siguienterecibo'")))
-        qFatal("No se ha podido incrementar el valor del número de recibo");
+        return true;
+    qWarning("No se ha podido incrementar el valor del número de recibo");
+    return false;
 }
 
-void Recibo::forzarNumeroRecibo(int numero, QString serie)
+bool Recibo::forzarNumeroRecibo(int numero, QString serie)
 {
     if (!Dao::getInstance()->execute(
-            QStringLiteral("UPDATE property SET value = CAST(? as text) WHERE key = 'siguienterecibo'"), {numero}))
-        qFatal("No se ha podido forzar el valor del número de recibo");
+            QStringLiteral("UPDATE property SET value = CAST(? as text) WHERE key = 'siguienterecibo'"), {numero})) {
+        qWarning("No se ha podido forzar el valor del número de recibo");
+        return false;
+    }
     if (!serie.isNull() && !serie.trimmed().isEmpty())
-        setSerieActual(serie);
+        return setSerieActual(serie);
+    return true;
 }
 
 bool Recibo::existeNumeroEnSerie(int numero, QString serie)
@@ -366,18 +381,27 @@ bool Recibo::existeNumeroEnSerie(int numero, QString serie)
 
 int Recibo::getUltimoNumero()
 {
-    QSqlQuery query = Dao::getInstance()->query(QStringLiteral("SELECT max(nrecibo) FROM recibo WHERE serie = ?"),
-                                                {getSerieActual()});
-    if (!query.next())
-        fatalLectura(query, "No se ha podido dobtener el último número de recibo");
+    const QString serie = getSerieActual();
+    if (serie.isNull())
+        return -1;
+    QSqlQuery query =
+        Dao::getInstance()->query(QStringLiteral("SELECT max(nrecibo) FROM recibo WHERE serie = ?"), {serie});
+    if (!query.next()) {
+        falloLectura(query, "No se ha podido dobtener el último número de recibo");
+        return -1;
+    }
     return query.value(0).toInt();
 }
 
 int Recibo::getSiguienteNumeroRecibo()
 {
-    int n = siguienteGuardadoOrFatal();
-    while (existeNumeroEnSerie(n, getSerieActual())) {
-        incrementarNumeroRecibo();
+    int n = siguienteGuardado();
+    const QString serie = getSerieActual();
+    if (n < 0 || serie.isNull())
+        return -1;
+    while (existeNumeroEnSerie(n, serie)) {
+        if (!incrementarNumeroRecibo())
+            return -1;
         ++n;
     }
     return n;
@@ -385,9 +409,13 @@ int Recibo::getSiguienteNumeroRecibo()
 
 // A next number set higher by hand survives the edit of a bill; a lower one
 // moves past the series' highest number.
-void Recibo::renumerarTrasEdicion()
+bool Recibo::renumerarTrasEdicion()
 {
-    forzarNumeroRecibo(qMax(siguienteGuardadoOrFatal(), getUltimoNumero() + 1), QString());
+    const int guardado = siguienteGuardado();
+    const int ultimo = getUltimoNumero();
+    if (guardado < 0 || ultimo < 0)
+        return false;
+    return forzarNumeroRecibo(qMax(guardado, ultimo + 1), QString());
 }
 
 QStringList Recibo::getSeries(bool soloConRecibos)
@@ -396,21 +424,40 @@ QStringList Recibo::getSeries(bool soloConRecibos)
     QSqlQuery query = Dao::getInstance()->query(QStringLiteral("SELECT distinct(serie) FROM recibo"));
     while (query.next())
         series.insert(query.value(0).toString());
-    if (!soloConRecibos)
-        series.insert(getSerieActual());
+    if (!soloConRecibos) {
+        const QString actual = getSerieActual();
+        if (!actual.isNull())
+            series.insert(actual);
+    }
     return series.values();
+}
+
+bool Recibo::serieSinElegir()
+{
+    QSqlQuery elegida =
+        Dao::getInstance()->query(QStringLiteral("SELECT value FROM property WHERE key = 'serieelegida'"));
+    if (elegida.next())
+        return false;
+    QSqlQuery recibos = Dao::getInstance()->query(QStringLiteral("SELECT 1 FROM recibo LIMIT 1"));
+    return !recibos.next();
+}
+
+bool Recibo::marcarSerieElegida()
+{
+    return Dao::getInstance()->execute(
+        QStringLiteral("INSERT OR REPLACE INTO property (key, value) VALUES ('serieelegida', 'true')"));
 }
 
 // ---- Monthly generation ----------------------------------------------------
 
-QList<int> Recibo::generarRecibos(int modo, int mes, QList<Alumno*> alumnos)
+QList<int> Recibo::generarRecibos(int modo, int mes, QList<Alumno*> alumnos, int anio)
 {
-    return GeneracionRecibos::generar(modo, mes, alumnos);
+    return GeneracionRecibos::generar(modo, mes, alumnos, anio);
 }
 
-int Recibo::regenerarRecibos(QList<Recibo*> recibos, int mes)
+int Recibo::regenerarRecibos(QList<Recibo*> recibos, int mes, int anio)
 {
-    return GeneracionRecibos::regenerar(recibos, mes);
+    return GeneracionRecibos::regenerar(recibos, mes, anio);
 }
 
 // ---- Rendering -------------------------------------------------------------
@@ -431,42 +478,44 @@ void Recibo::addLineaConcepto(QString linea)
 
 QString Recibo::datosAlumno(Alumno* alumno)
 {
-    QString datos = QStringLiteral("");
     if (!alumno)
-        return datos;
-    if (!alumno->nombre().isEmpty())
-        datos += alumno->nombre();
-    if (!alumno->apellidos().isEmpty()) {
+        return QStringLiteral("");
+    return datosAlumno(alumno->nombre(), alumno->apellidos(), alumno->direccion(), alumno->localidad(), alumno->cp(),
+                       alumno->provincia());
+}
+
+QString Recibo::datosAlumno(const QString& nombre, const QString& apellidos, const QString& direccion,
+                            const QString& localidad, const QString& cp, const QString& provincia)
+{
+    QString datos = QStringLiteral("");
+    if (!nombre.isEmpty())
+        datos += nombre;
+    if (!apellidos.isEmpty()) {
         if (!datos.isEmpty())
             datos += QStringLiteral(" ");
-        datos += alumno->apellidos();
+        datos += apellidos;
     }
     datos += QStringLiteral(" \n");
-    if (!alumno->direccion().isEmpty())
-        datos += alumno->direccion();
+    if (!direccion.isEmpty())
+        datos += direccion;
     datos += QStringLiteral(" \n");
-    if (!alumno->localidad().isEmpty())
-        datos += alumno->localidad();
-    if (!alumno->cp().isEmpty())
-        datos += QStringLiteral(" ") + alumno->cp();
-    if (!alumno->provincia().isEmpty())
-        datos += QStringLiteral(" (") + alumno->provincia() + QStringLiteral(")");
+    if (!localidad.isEmpty())
+        datos += localidad;
+    if (!cp.isEmpty())
+        datos += QStringLiteral(" ") + cp;
+    if (!provincia.isEmpty())
+        datos += QStringLiteral(" (") + provincia + QStringLiteral(")");
     return datos;
 }
 
 QString Recibo::conceptoYaPagadoYDescuento() const
 {
-    qDebug() << "conceptoYaPagadoYDescuento";
-    qDebug() << "_importePagado" << m_importepagado;
-    qDebug() << "_descuento" << m_descuento;
     QString resultado = m_concepto;
     if (m_importepagado != 0)
         resultado += QStringLiteral("\n") + lineaConcepto(tr("Paid"), m_importepagado);
     if (m_descuento > 0) {
         resultado += QStringLiteral("\n") + lineaConcepto(tr("Discount"), 0 - m_descuento);
-        qDebug() << "Aplicando linea de descuento";
     }
-    qDebug() << resultado;
     return resultado;
 }
 

@@ -73,30 +73,42 @@ public:
     static Recibo* fromQuery(QSqlQuery& query);
     static Recibo* getFromDB(int id);
     static QList<Recibo*> list(Recibo::pagadosImpagados pagados, QDate ini, QDate fin);
-    static bool existenRecibosMes(int mes);
+    // mes 0: the current month; anio 0: the current year.
+    static bool existenRecibosMes(int mes, int anio = 0);
     static bool removeList(const QList<int>& ids);
 
     bool persist();
     bool update();
 
-    // Numbering and series
+    // Numbering and series. A failed read or write of the numbering state is
+    // logged and answered as a failure (a null series, -1, false), so that no
+    // bill is numbered from an unknown state.
     static QString getSerieActual();
-    static void setSerieActual(QString serie);
-    static void incrementarNumeroRecibo();
-    static void forzarNumeroRecibo(int numero, QString serie);
+    static bool setSerieActual(QString serie);
+    static bool incrementarNumeroRecibo();
+    static bool forzarNumeroRecibo(int numero, QString serie);
     static bool existeNumeroEnSerie(int numero, QString serie);
     static int getUltimoNumero();
     static int getSiguienteNumeroRecibo();
     static QStringList getSeries(bool soloConRecibos);
+    // A database whose series nobody chose yet (no bill, never configured)
+    // starts with the current year's, as the first one did.
+    static bool serieSinElegir();
+    static bool marcarSerieElegida();
 
     // Monthly generation
-    static QList<int> generarRecibos(int modo, int mes, QList<Alumno*> alumnos);
-    static int regenerarRecibos(QList<Recibo*> recibos, int mes);
+    // Monthly generation: mes 0 is the current month, anio 0 the current
+    // year. The run opens no event loop: the page keeps its window painted
+    // and refuses input meanwhile.
+    static QList<int> generarRecibos(int modo, int mes, QList<Alumno*> alumnos, int anio = 0);
+    static int regenerarRecibos(QList<Recibo*> recibos, int mes, int anio = 0);
 
     // Rendering
     static QString lineaConcepto(QString texto, double importe);
     void addLineaConcepto(QString linea);
     static QString datosAlumno(Alumno* alumno);
+    static QString datosAlumno(const QString& nombre, const QString& apellidos, const QString& direccion,
+                               const QString& localidad, const QString& cp, const QString& provincia);
     QString conceptoYaPagadoYDescuento() const;
     QString toHtmlPage() const;
     static QString toHtmlBody(QString content);
@@ -108,12 +120,9 @@ private:
     // row or from the run, never from a query per object.
     Recibo(SinSerie, QObject* parent);
 
-    static int siguienteGuardadoOrFatal();
-    static void renumerarTrasEdicion();
-    // Used by the monthly generation; everything else relies on the Dao's
-    // change announcement.
-    static void refreshModel();
-    static void ventanaMes(int mes, QDate& ini, QDate& fin);
+    // The stored next number; -1 when it cannot be read.
+    static int siguienteGuardado();
+    static bool renumerarTrasEdicion();
 
     QList<QVariant> rowValues() const;
     bool insertRow();

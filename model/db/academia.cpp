@@ -553,8 +553,6 @@ QString Academia::leerFichero(const QString& fileName)
         qWarning().noquote() << "File" << ('"' + fileName + '"') << "not found";
         return QString();
     }
-    QString texto;
-    while (!f.atEnd())
-        texto += QString::fromLatin1(f.readLine());
-    return texto;
+    // the embedded files are UTF-8, as every other text of the program
+    return QString::fromUtf8(f.readAll());
 }

@@ -208,11 +208,8 @@ QVariant Dao::insert(const QString& table, const QStringList& columns, const QLi
     if (!q)
         return QVariant(false);
     bindValues(*q, values);
-    if (exec(*q)) {
-        const QVariant id = q->lastInsertId();
-        noteWrite(table);
-        return id;
-    }
+    if (exec(*q))
+        return q->lastInsertId();
     if (debugFlag)
         qDebug().noquote() << "Something was wrong doing an insert";
     return QVariant();
@@ -231,10 +228,7 @@ bool Dao::update(const QString& table, const QStringList& columns, const QString
     if (!q)
         return false;
     bindValues(*q, values);
-    if (!exec(*q))
-        return false;
-    noteWrite(table);
-    return true;
+    return exec(*q);
 }
 
 QSqlQuery* Dao::writeStatement(const QString& sql)
@@ -268,10 +262,7 @@ bool Dao::deleteFrom(const QString& table, const QStringList& columns, const QLi
     if (!prepare(q, sql))
         return false;
     bindValues(q, values);
-    if (!exec(q))
-        return false;
-    noteWrite(table);
-    return true;
+    return exec(q);
 }
 
 QSqlQuery Dao::query(const QString& sql, const QList<QVariant>& values)
@@ -280,8 +271,7 @@ QSqlQuery Dao::query(const QString& sql, const QList<QVariant>& values)
     q.setForwardOnly(true);
     prepare(q, sql);
     bindValues(q, values);
-    if (exec(q))
-        noteWriteOf(sql);
+    exec(q);
     return q;
 }
 
@@ -291,10 +281,7 @@ bool Dao::execute(const QString& sql, const QList<QVariant>& values)
     if (!prepare(q, sql))
         return false;
     bindValues(q, values);
-    if (!exec(q))
-        return false;
-    noteWriteOf(sql);
-    return true;
+    return exec(q);
 }
 
 void Dao::noteWrite(const QString& table)
@@ -317,6 +304,11 @@ void Dao::announceWhenClosed()
         ChangeNotifier::instance()->announce();
 }
 
+void Dao::bind(QSqlQuery& query, const QList<QVariant>& values)
+{
+    bindValues(query, values);
+}
+
 bool Dao::prepare(QSqlQuery& query, const QString& sql)
 {
     if (query.prepare(sql))
@@ -335,6 +327,9 @@ bool Dao::exec(QSqlQuery& query)
         followConnectionState();
     }
     logQuery(!ok, query);
+    // every write, whichever way it was built, is announced once it is stored
+    if (ok)
+        noteWriteOf(query.lastQuery());
     return ok;
 }
 

@@ -60,6 +60,9 @@ public:
     static QString placeholders(int count);
     // Nullable foreign keys: id <= 0 means "none" and is bound as NULL.
     static QVariant idOrNull(int id);
+    // Binds values by position the way every builder does (bools as text),
+    // for a statement prepared once and run many times.
+    static void bind(QSqlQuery& query, const QList<QVariant>& values);
 
     // Files. name empty: the current database.
     bool open(const QString& dbName, bool withExtension);

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -175,6 +177,28 @@ bool DBManager::isDBLocked()
 {
     Dao* dao = Dao::getInstance();
     return dao->open(QString(), false) && dao->isLocked();
+}
+
+bool DBManager::isDBLocked(const QString& name, bool hasExtension)
+{
+    const QString fileName = hasExtension ? name : name + EXTENSION;
+    if (!isValidName(fileName))
+        return false;
+    const QString connectionName = QStringLiteral("lockprobe");
+    bool locked = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        db.setDatabaseName(QDir(dataDir()).filePath(fileName));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            locked = query.exec(QStringLiteral("SELECT value FROM property WHERE key = 'locked'")) && query.next()
+                     && query.value(0).toBool();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    return locked;
 }
 
 int DBManager::checkPassword(const QString& name, bool ask)

@@ -28,6 +28,10 @@ public:
     static bool restoreLastBackup();
     static bool unlockDB();
     static bool isDBLocked();
+    // Reads the lock flag of another database file on a connection of its
+    // own, leaving the program's connection where it is. A file that can't be
+    // read counts as not in use.
+    static bool isDBLocked(const QString& name, bool hasExtension);
     static int checkPassword(const QString& name, bool ask);
 
     // A database file name must stay a plain name inside the data folder and

@@ -86,8 +86,10 @@ bool Curso::addTurnoCurso(TurnoCurso* turno)
 
 void Curso::delTurnoCurso(TurnoCurso* turno)
 {
-    if (!turno)
-        qFatal("Turno::delTurnoCurso(TurnoCurso* tc) - Passing a null TurnoCurso* to be deleted");
+    if (!turno) {
+        qWarning("Turno::delTurnoCurso(TurnoCurso* tc) - Passing a null TurnoCurso* to be deleted");
+        return;
+    }
     if (turno->getId() != 0)
         removeTurnoById(turno->getId());
     else

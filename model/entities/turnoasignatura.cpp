@@ -55,10 +55,12 @@ Asignatura* TurnoAsignatura::getAsignatura()
         return m_asignatura;
     // A subject that cannot be loaded is as missing as no subject at all.
     Asignatura* asignatura = m_idAsignatura < 1 ? nullptr : Asignatura::getFromDB(m_idAsignatura);
-    if (!asignatura)
-        qFatal("Accediendo a la asignatura de un TurnoAsignatura que no tiene asignatura asociada. "
-               "TurnoAsignatura::id()= %d",
-               m_id);
+    if (!asignatura) {
+        qWarning("Accediendo a la asignatura de un TurnoAsignatura que no tiene asignatura asociada. "
+                 "TurnoAsignatura::id()= %d",
+                 m_id);
+        return nullptr;
+    }
     asignatura->setParent(this);
     setAsignatura(asignatura);
     return m_asignatura;
@@ -224,10 +226,12 @@ bool TurnoAsignatura::remove(int id, bool ownTransaction)
         return false;
     }
     Asignatura* asignatura = turno->getAsignatura();
+    if (!asignatura)
+        return false;
     const QList<TurnoAsignatura*> hermanos = asignatura->turnos();
     if (hermanos.isEmpty()) {
-        qDebug() << hermanos;
-        qFatal("Hay un turno de asignatura que en su grupo de hermanos son 0");
+        qWarning("Hay un turno de asignatura que en su grupo de hermanos son 0");
+        return false;
     }
 
     // Ask first: nothing is written until the user agrees.

@@ -36,6 +36,7 @@ public:
     void setIdAsignatura(int idAsignatura) { m_idAsignatura = idAsignatura; }
 
     void setAsignatura(Asignatura* asignatura);
+    // Null (with a warning) when the shift has no subject that loads.
     Asignatura* getAsignatura();
 
 

@@ -50,8 +50,10 @@ Curso* TurnoCurso::getCurso()
         return m_curso;
     // A course that cannot be loaded is as missing as no course at all.
     Curso* curso = m_idCurso == 0 ? nullptr : Curso::getFromDB(m_idCurso);
-    if (!curso)
-        qFatal("Accediendo al curso de un TurnoCurso que no tiene curso asociado. TurnoCurso::id()= %d", m_id);
+    if (!curso) {
+        qWarning("Accediendo al curso de un TurnoCurso que no tiene curso asociado. TurnoCurso::id()= %d", m_id);
+        return nullptr;
+    }
     curso->setParent(this);
     setCurso(curso);
     return m_curso;
@@ -241,14 +243,16 @@ bool TurnoCurso::remove(int id)
         if (!turno) {
             qWarning() << "Tratando de eliminar un turnoCurso que no existe. id =" << id;
             ok = false;
+        } else if (!turno->getCurso()) {
+            ok = false;
         } else {
-            const QList<TurnoCurso*> lista = turno->getCurso()->turnos();
-            hermanos = lista.size();
+            hermanos = turno->getCurso()->turnos().size();
             if (hermanos == 0) {
-                qDebug() << lista;
-                qFatal("Hay un turno de curso que en su grupo de hermanos son 0");
+                qWarning("Hay un turno de curso que en su grupo de hermanos son 0");
+                ok = false;
+            } else {
+                ok = dao->deleteFrom(TABLE, {QStringLiteral("id")}, {id});
             }
-            ok = dao->deleteFrom(TABLE, {QStringLiteral("id")}, {id});
         }
     }
     // The last shift of a course takes the course with it.
@@ -314,7 +318,7 @@ Listado* TurnoCurso::listado(bool conImportes, int tipoListado, QDate ini, QDate
     for (Alumno* alumno : std::as_const(alumnos))
         alumno->setParent(alumnosOwner.get());
 
-    QString titulo = getCurso()->nombre() + QStringLiteral(" - ") + m_nombre + QStringLiteral(". ");
+    QString titulo = (getCurso() ? getCurso()->nombre() : QString()) + QStringLiteral(" - ") + m_nombre + QStringLiteral(". ");
     const QLocale locale;
     if (tipoListado == 1)
         titulo += tr("Registrations from %1 to %2")
@@ -326,7 +330,7 @@ Listado* TurnoCurso::listado(bool conImportes, int tipoListado, QDate ini, QDate
     QStringList cabeceras{tr("Name"), tr("TOTAL"), tr("Phone")};
     QStringList atributos{QString(), QStringLiteral("width=\"0\""), QStringLiteral("width=\"0\"")};
     for (TurnoAsignatura* miembro : miembros) {
-        cabeceras.append(miembro->getAsignatura()->nombre());
+        cabeceras.append(miembro->getAsignatura() ? miembro->getAsignatura()->nombre() : QString());
         atributos.append(QStringLiteral("width=\"0\""));
     }
     cabeceras.append(tr("COMMENTS"));

@@ -38,6 +38,7 @@ public:
     void setIdCurso(int idCurso) { m_idCurso = idCurso; }
 
     void setCurso(Curso* curso);
+    // Null (with a warning) when the shift has no course that loads.
     Curso* getCurso();
 
     QList<TurnoAsignatura*> getTurnosAsignatura();

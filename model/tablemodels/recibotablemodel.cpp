@@ -16,12 +16,6 @@ ReciboTableModel* ReciboTableModel::instance()
     return s_instance;
 }
 
-void ReciboTableModel::refreshInstance()
-{
-    if (s_instance)
-        s_instance->refresh();
-}
-
 ReciboTableModel::ReciboTableModel(QDate dateIni, QDate dateEnd, Recibo::pagadosImpagados pagados, QObject* parent)
     : EntityTableModel(titulos(), parent)
     , m_dateIni(dateIni.isNull() ? ADateHelper::firstDayOfMonth() : dateIni)

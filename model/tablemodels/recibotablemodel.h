@@ -32,8 +32,6 @@ public:
     // The process-wide model (current month, all bills), created on first use
     // and never deleted.
     static ReciboTableModel* instance();
-    // Refreshes the process-wide model when it exists.
-    static void refreshInstance();
 
     ReciboTableModel(QDate dateIni, QDate dateEnd, Recibo::pagadosImpagados pagados, QObject* parent = nullptr);
 

@@ -93,14 +93,15 @@ QVariant TurnoAsignaturaTableModel::cell(TurnoAsignatura* turno, const QModelInd
 {
     Asignatura* asignatura = turno->getAsignatura();
     switch (Column(index.column())) {
-    case Column::Asignatura: return asignatura->nombre();
+    // a shift whose subject doesn't load shows only its own columns
+    case Column::Asignatura: return asignatura ? asignatura->nombre() : QVariant();
     case Column::Turno: return turno->getNombre();
-    case Column::Descripcion: return asignatura->descripcion();
+    case Column::Descripcion: return asignatura ? asignatura->descripcion() : QVariant();
     case Column::Precio: return turno->getPrecioOrientativo();
     case Column::Cursos: return m_cursosPorTurno.value(turno->id());
-    case Column::Profesores: return m_profesoresPorAsignatura.value(asignatura->id());
+    case Column::Profesores: return asignatura ? m_profesoresPorAsignatura.value(asignatura->id()) : QVariant();
     case Column::NumAlumnos: return m_altasPorTurno.value(turno->id(), 0);
-    case Column::Orden: return asignatura->edad();
+    case Column::Orden: return asignatura ? asignatura->edad() : QVariant();
     case Column::Count: break;
     }
     qWarning() << "TurnoAsignaturaTableModel trying to get an unknown column";

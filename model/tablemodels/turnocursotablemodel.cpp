@@ -56,9 +56,9 @@ void TurnoCursoTableModel::refresh()
 QVariant TurnoCursoTableModel::cell(TurnoCurso* turno, const QModelIndex& index) const
 {
     switch (Column(index.column())) {
-    case Column::Curso: return turno->getCurso()->nombre();
+    case Column::Curso: return turno->getCurso() ? turno->getCurso()->nombre() : QVariant();
     case Column::Turno: return turno->getNombre();
-    case Column::Descripcion: return turno->getCurso()->descripcion();
+    case Column::Descripcion: return turno->getCurso() ? turno->getCurso()->descripcion() : QVariant();
     case Column::Precio: return turno->getPrecioOrientativo();
     case Column::NumTurnosAsignatura: return m_numTurnosAsignatura.value(turno->getId(), 0);
     case Column::Count: break;

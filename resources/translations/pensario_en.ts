@@ -29,6 +29,16 @@
     </message>
 </context>
 <context>
+    <name>AsignaturasWidget</name>
+    <message numerus="yes">
+        <source>Are you sure you want to delete %n selected shift(s)?</source>
+        <translation>
+            <numerusform>Are you sure you want to delete %n selected shift?</numerusform>
+            <numerusform>Are you sure you want to delete %n selected shifts?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CursosWidget</name>
     <message numerus="yes">
         <source>Are you sure you want to delete %n course shifts(s) selected?</source>
@@ -39,12 +49,12 @@
     </message>
 </context>
 <context>
-    <name>ProfesorDialog</name>
+    <name>ProfesoresWidget</name>
     <message numerus="yes">
-        <source>Saving will set pay rates to 0</source>
+        <source>Are you sure you want to delete the %n selected teacher(s)?</source>
         <translation>
-            <numerusform>Saving will set pay rates to 0</numerusform>
-            <numerusform>Saving will set pay rates to 0</numerusform>
+            <numerusform>Are you sure you want to delete the selected teacher?</numerusform>
+            <numerusform>Are you sure you want to delete the %n selected teachers?</numerusform>
         </translation>
     </message>
 </context>

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
+#include <QPixmap>
 #include <QSettings>
 #include <QTimer>
 #include <QToolBar>
@@ -129,6 +130,12 @@ private slots:
         QCOMPARE(seen.at(0), title);
         QVERIFY2(seen.at(1).contains(fragment), qPrintable(seen.at(1).left(200)));
         QVERIFY(!window.findChild<ATextViewerBox*>()); // destroyed on return
+    }
+
+    // The picture beside the oxygen notice is one the program carries.
+    void oxygenLogoIsEmbedded()
+    {
+        QVERIFY(!QPixmap(QStringLiteral(":/icons/oxygen.png")).isNull());
     }
 
     void aboutIconsPopulatesTheFolder()

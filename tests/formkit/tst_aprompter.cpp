@@ -3,6 +3,9 @@
 #include "scriptedprompter.h"
 #include "testmain.h"
 
+#include <QApplication>
+#include <QTimer>
+
 class TestAPrompter : public QObject
 {
     Q_OBJECT
@@ -33,6 +36,39 @@ private slots:
         APrompter::warning(QStringLiteral("t"), QStringLiteral("Nobody answers"));
         QVERIFY(!prompter.allAnswered());
         QVERIFY(prompter.problems().first().contains(QStringLiteral("Nobody answers")));
+    }
+
+    // Every kind of question can name the window it belongs to, and the real
+    // boxes are then children of that window.
+    void questionsOpenOverTheGivenWindow()
+    {
+        QWidget window;
+        {
+            ScriptedPrompter prompter;
+            prompter.button(QMessageBox::Ok).choice(QStringLiteral("A")).text(QStringLiteral("x")).button(QMessageBox::Yes);
+            APrompter::warning(QStringLiteral("t"), QStringLiteral("w"), &window);
+            APrompter::Choice choice;
+            choice.buttons = {QStringLiteral("A")};
+            choice.parent = &window;
+            APrompter::instance()->choose(choice);
+            bool ok = false;
+            APrompter::instance()->getText(QString(), QStringLiteral("l"), QLineEdit::Normal, QString(), &ok, &window);
+            APrompter::question(QStringLiteral("t"), QStringLiteral("q"), QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No, &window);
+            QVERIFY(prompter.allAnswered());
+            QCOMPARE(prompter.askedCount(), 4);
+            for (const ScriptedPrompter::Asked& asked : prompter.asked())
+                QCOMPARE(asked.parent, &window);
+        }
+        QWidget* parentSeen = nullptr;
+        QTimer::singleShot(0, [&parentSeen] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                parentSeen = box->parentWidget();
+                box->close();
+            }
+        });
+        APrompter::information(QStringLiteral("t"), QStringLiteral("Over the window"), &window);
+        QCOMPARE(parentSeen, &window);
     }
 
     void realMessageBoxAnsweredAndUnexpectedOneRejected()

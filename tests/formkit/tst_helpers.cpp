@@ -41,6 +41,17 @@ private slots:
         QCOMPARE(ARounder::round(value, decimals), expected);
     }
 
+    // Building the static-only rounder is warned about; the program goes on.
+    void instantiatingTheRounderWarnsOnly()
+    {
+        MessageCapture capture;
+        {
+            ARounder rounder;
+        }
+        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("ARounder is a static class")));
+        QCOMPARE(ARounder::round(7.7, 0), 8.0);
+    }
+
     void monthBounds()
     {
         QCOMPARE(ADateHelper::firstDayOfNextMonth(QDate(2026, 12, 31)), QDate(2027, 1, 1));

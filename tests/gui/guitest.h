@@ -14,13 +14,20 @@
 // What the shell dialogs' tests share.
 namespace GuiTest {
 
+// A missing widget fails the running test (it does not end the test
+// program) and answers a hidden stand-in, so that the steps after it do nothing
+// harmful instead of crashing.
 template <typename T>
 T* child(const QWidget& parent, const char* name)
 {
     T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("missing %s", name);
-    return found;
+    if (found)
+        return found;
+    QTest::qFail(qPrintable(QStringLiteral("missing %1").arg(QLatin1String(name))), __FILE__, __LINE__);
+    static T* standIn = nullptr;
+    if (!standIn)
+        standIn = new T;
+    return standIn;
 }
 
 inline void click(const QWidget& dialog, const char* button)

@@ -90,10 +90,11 @@ QMessageBox::StandardButton ScriptedPrompter::message(QMessageBox::Icon, const Q
                                                       const QString& text,
                                                       QMessageBox::StandardButtons buttons,
                                                       QMessageBox::StandardButton,
-                                                      const QString& informativeText)
+                                                      const QString& informativeText, QWidget* parent)
 {
     Answer answer;
-    if (!takeAnswer(QStringLiteral("message"), {QStringLiteral("message"), title, text, informativeText, {}}, &answer))
+    if (!takeAnswer(QStringLiteral("message"), {QStringLiteral("message"), title, text, informativeText, {}, parent},
+                    &answer))
         return buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::NoButton;
     return answer.button;
 }
@@ -102,7 +103,8 @@ int ScriptedPrompter::choose(const Choice& choice)
 {
     Answer answer;
     if (!takeAnswer(QStringLiteral("choice"),
-                    {QStringLiteral("choice"), choice.title, choice.text, choice.informativeText, choice.buttons},
+                    {QStringLiteral("choice"), choice.title, choice.text, choice.informativeText, choice.buttons,
+                     choice.parent},
                     &answer))
         return choice.escapeIndex;
     const int index = choice.buttons.indexOf(answer.text);
@@ -112,10 +114,11 @@ int ScriptedPrompter::choose(const Choice& choice)
 }
 
 QString ScriptedPrompter::getText(const QString& title, const QString& label, QLineEdit::EchoMode,
-                                  const QString&, bool* ok)
+                                  const QString&, bool* ok, QWidget* parent)
 {
     Answer answer;
-    const bool answered = takeAnswer(QStringLiteral("text"), {QStringLiteral("text"), title, label, {}, {}}, &answer);
+    const bool answered =
+        takeAnswer(QStringLiteral("text"), {QStringLiteral("text"), title, label, {}, {}, parent}, &answer);
     if (ok)
         *ok = answered && answer.ok;
     return answered && answer.ok ? answer.text : QString();

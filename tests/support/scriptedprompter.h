@@ -21,6 +21,7 @@ public:
         QString text;
         QString informativeText;
         QStringList buttons;
+        QWidget* parent = nullptr; // the window the question was asked over
     };
 
     ScriptedPrompter();
@@ -51,10 +52,10 @@ public:
     QMessageBox::StandardButton message(QMessageBox::Icon icon, const QString& title,
                                         const QString& text, QMessageBox::StandardButtons buttons,
                                         QMessageBox::StandardButton defaultButton,
-                                        const QString& informativeText) override;
+                                        const QString& informativeText, QWidget* parent) override;
     int choose(const Choice& choice) override;
     QString getText(const QString& title, const QString& label, QLineEdit::EchoMode mode,
-                    const QString& text, bool* ok) override;
+                    const QString& text, bool* ok, QWidget* parent) override;
 
 private:
     struct Answer

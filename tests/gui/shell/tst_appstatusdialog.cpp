@@ -2,6 +2,7 @@
 
 #include "appstatusdialog.h"
 #include "guitest.h"
+#include "pageharness.h"
 #include "testmain.h"
 
 #include <QCheckBox>
@@ -119,12 +120,14 @@ private slots:
         AppStatusDialog dialog(31);
         bool saveEnabled = true;
         Listing shown;
-        whenShown<AppStatusDialog>([&](AppStatusDialog* d) {
-            saveEnabled = button(d, "btnIgnore")->isEnabled();
+        PageHarness h(&dialog);
+        h.whenShown<AppStatusDialog>([&](AppStatusDialog* d) {
+            saveEnabled = h.find<QPushButton>("btnIgnore")->isEnabled();
             shown = listing(*d);
-            click(*d, "btnAccept");
+            QVERIFY(h.click("btnAccept"));
         });
         QCOMPARE(dialog.checkStatus(true), 1);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         QCOMPARE(dialog.getOpcion(), 0);
         QVERIFY(!saveEnabled);
         // The overlap is reported for each of its two sessions.
@@ -156,20 +159,61 @@ private slots:
         buildFaultsOnly();
 
         AppStatusDialog dialog(28);
-        whenShown<AppStatusDialog>([button](AppStatusDialog* d) {
+        PageHarness h(&dialog);
+        h.whenShown<AppStatusDialog>([&h, button](AppStatusDialog* d) {
             if (button.isEmpty())
                 QTest::keyClick(d, Qt::Key_Escape);
             else
-                QTest::mouseClick(d->findChild<QPushButton*>(button), Qt::LeftButton);
+                QVERIFY(h.click(qPrintable(button)));
         });
-        QCOMPARE(dialog.checkStatus(true), 1);
+        // Escape keeps editing like "Fix manually", but closes as rejected
+        QCOMPARE(dialog.checkStatus(true), button.isEmpty() ? int(QDialog::Rejected) : int(QDialog::Accepted));
         QCOMPARE(dialog.getOpcion(), answer);
         QVERIFY(!dialog.isVisible());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         // saving anyway ignores these faults from now on, nothing else does
         Resultado again{Academia::comprobarEstado()};
         QCOMPARE(again.todos.size(), 2);
         for (EstadoAcademia* e : again.todos)
             QCOMPARE(static_cast<EstadoAcademiaFallo*>(e)->isIgnorado(), answer == 1);
+    }
+
+    // Names are shown as typed, never read as markup.
+    void namesInDescriptionsAreNotMarkup()
+    {
+        turno(asignatura("Francés <b>B1</b> & C"), "Único");
+        QPointer<AppStatusDialog> dialog = new AppStatusDialog(3);
+        dialog->checkStatus(false);
+        const Listing shown = listing(*dialog);
+        QCOMPARE(shown.texts.size(), 1);
+        QVERIFY2(shown.texts.first().contains("Francés <b>B1</b> & C"), qPrintable(shown.texts.first()));
+        dialog->close();
+        QTRY_VERIFY(dialog.isNull());
+    }
+
+    // "Reload" also settles whether saving is allowed: an overlap mended by
+    // hand lets the user save, a new one stops it.
+    void reloadUpdatesSaveAnyway()
+    {
+        buildFaultsOnly();
+        const int room = aula("Aula 9");
+        const int shift = turno(asignatura("Latín"), "Mañana");
+        const int first = sesion(shift, room, 5, 600, 660, profesor("Iria"));
+        QVERIFY(first > 0);
+        QVERIFY(sesion(shift, room, 5, 630, 690, profesor("Rosalía")) > 0);
+        QPointer<AppStatusDialog> dialog = new AppStatusDialog(7);
+        PageHarness h(dialog);
+        dialog->checkStatus(false);
+        QVERIFY(!h.find<QPushButton>("btnIgnore")->isEnabled());
+        QVERIFY(Dao::getInstance()->execute("DELETE FROM sesiondeclase WHERE id = ?", {first}));
+        QVERIFY(h.click("btnReload"));
+        QVERIFY(h.find<QPushButton>("btnIgnore")->isEnabled());
+        QVERIFY(sesion(shift, room, 5, 640, 700, profesor("Manuel")) > 0);
+        QVERIFY(h.click("btnReload"));
+        QVERIFY(!h.find<QPushButton>("btnIgnore")->isEnabled());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        dialog->close();
+        QTRY_VERIFY(dialog.isNull());
     }
 
     void modelessWindowReloadsAndDeletesItself()
@@ -180,7 +224,8 @@ private slots:
         QVERIFY(!dialog->isModal());
         QCOMPARE(listing(*dialog).texts, QStringList{"No errors"});
         turno(asignatura("Alemán"), "Único");
-        click(*dialog, "btnReload");
+        PageHarness h(dialog);
+        QVERIFY(h.click("btnReload"));
         QCOMPARE(listing(*dialog).colours, QStringList{"#FFA858"});
         dialog->close();
         QTRY_VERIFY(dialog.isNull());

@@ -3,10 +3,11 @@
 #include "aula.h"
 #include "configurationdialog.h"
 #include "guitest.h"
-#include "modalanswerer.h"
+#include "pageharness.h"
 #include "testmain.h"
 
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
@@ -97,12 +98,14 @@ private slots:
             editCell(dialog, 0, 0, "Lab 2");
             editCell(dialog, 0, 1, "15");
             // A new classroom with its location.
-            click(dialog, "btnNewAula");
+            PageHarness h(&dialog);
+            QVERIFY(h.click("btnNewAula"));
             editCell(dialog, 2, 2, "Planta baja");
             editCell(dialog, 2, 1, "25");
             // Remove the basement.
             selectRows(dialog, {1});
-            click(dialog, "btnDeleteAula");
+            QVERIFY(h.click("btnDeleteAula"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
             QCOMPARE(rowNames(dialog), (QStringList{"Lab 2", "Classroom 3"}));
             // Nothing is written before OK.
             QCOMPARE(stored(), (QStringList{"Laboratorio/12//", "Sótano/8//"}));
@@ -129,11 +132,13 @@ private slots:
         dialog.show();
         QCOMPARE(rowNames(dialog), (QStringList{"Aula libre", "Aula música", "Aula plástica"}));
         selectRows(dialog, {0, 1, 2});
-        ModalAnswerer answerer;
-        answerer.pressButton("OK").pressButton("OK");
-        click(dialog, "btnDeleteAula");
-        VERIFY_ANSWERED(answerer);
-        const QStringList seen = answerer.seen();
+        PageHarness h(&dialog);
+        h.answerNext("Aula plástica", QMessageBox::Ok).answerNext("Aula música", QMessageBox::Ok);
+        QVERIFY(h.click("btnDeleteAula"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QStringList seen;
+        for (const ScriptedPrompter::Asked& asked : h.prompter().asked())
+            seen << asked.text;
         QCOMPARE(seen.size(), 2); // one per classroom with sessions, last row first
         QVERIFY(seen.at(0).contains("Aula plástica"));
         QVERIFY(seen.at(1).contains("Aula música"));
@@ -146,7 +151,7 @@ private slots:
         QVERIFY(Dao::getInstance()->execute("CREATE TEMP TRIGGER no_update BEFORE UPDATE ON aula "
                                             "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
         clickOk(dialog);
-        VERIFY_ANSWERED(answerer);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(stored(), (QStringList{"Aula música/10//", "Aula plástica/10//"}));
         QVERIFY(Dao::getInstance()->execute("DROP TRIGGER no_update"));
@@ -213,11 +218,10 @@ private slots:
         dialog.show();
         table(dialog)->item(0, 0)->setText("Aula renombrada");
         click(dialog, "btnNewAula");
-        ModalAnswerer answerer;
-        answerer.pressButton("OK");
+        PageHarness h(&dialog);
+        h.answerNext("It has been impossible to save the classrooms.", QMessageBox::Ok);
         clickOk(dialog);
-        VERIFY_ANSWERED(answerer);
-        QVERIFY(answerer.seen().first().contains("It has been impossible to save the classrooms."));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         // The rename that went through first is undone, and the dialog stays open.
         QCOMPARE(stored(), QStringList{"Aula 1/10//"});
         QVERIFY(!Dao::getInstance()->inTransaction());
@@ -238,17 +242,58 @@ private slots:
         table(dialog)->item(0, 0)->setText("Aula uno");
         selectRows(dialog, {1});
         click(dialog, "btnDeleteAula");
-        ModalAnswerer answerer;
-        answerer.pressButton("OK");
+        PageHarness h(&dialog);
+        h.answerNext("The table shows the classrooms as they are now stored.", QMessageBox::Ok);
         clickOk(dialog);
-        VERIFY_ANSWERED(answerer);
-        QVERIFY(answerer.seen().first().contains("The table shows the classrooms as they are now stored."));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         // Someone else's transaction is neither committed nor rolled back.
         QVERIFY(dao->inTransaction());
         QVERIFY(dialog.isVisible());
         QCOMPARE(rowNames(dialog), (QStringList{"Aula 2", "Aula uno"}));
         QCOMPARE(table(dialog)->item(0, 0)->data(Qt::UserRole).toInt(), kept);
         QVERIFY(dao->rollback()); // takes the trigger with it
+    }
+
+    // Capacities are numbers: sorting by them gives 2, 8, 20, 100.
+    void capacitySortsAsNumbers()
+    {
+        aula("A", 100);
+        aula("B", 2);
+        aula("C", 20);
+        aula("D", 8);
+        ConfigurationDialog dialog;
+        dialog.show();
+        click(dialog, "btnNewAula");
+        dialog.sortColumn(1);
+        QTableWidget* t = table(dialog);
+        const Qt::SortOrder order = t->horizontalHeader()->sortIndicatorOrder();
+        QStringList capacities;
+        for (int row = 0; row < t->rowCount(); ++row)
+            capacities << t->item(row, 1)->text();
+        QStringList expected{"0", "2", "8", "20", "100"};
+        if (order == Qt::DescendingOrder)
+            std::reverse(expected.begin(), expected.end());
+        QCOMPARE(capacities, expected);
+    }
+
+    // A classroom name is shown as typed in the question, and the question is
+    // well-formed markup.
+    void classroomNameInTheDeletionWarningIsText()
+    {
+        const int room = aula("Aula <3> & B", 10);
+        sesion(turno(asignatura("Piano"), "Único"), room, 1, 600, 660, profesor("Rosa"));
+        ConfigurationDialog dialog;
+        dialog.show();
+        selectRows(dialog, {0});
+        PageHarness h(&dialog);
+        h.answerNext("It is not possible to delete a classroom with sessions.", QMessageBox::Ok);
+        QVERIFY(h.click("btnDeleteAula"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        const ScriptedPrompter::Asked asked = h.prompter().asked().first();
+        const QString text = asked.text;
+        QVERIFY2(text.contains("Classroom Aula &lt;3&gt; &amp; B, which"), qPrintable(text));
+        QVERIFY(!text.contains("</br>"));
+        QCOMPARE(asked.parent, &dialog);
     }
 };
 

@@ -2,7 +2,7 @@
 
 #include "configurationdialog.h"
 #include "guitest.h"
-#include "modalanswerer.h"
+#include "pageharness.h"
 #include "recibo.h"
 #include "testmain.h"
 
@@ -13,7 +13,9 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimeEdit>
+#include <QSqlQuery>
 #include <QDate>
 
 using namespace AcademiaFixture;
@@ -70,7 +72,9 @@ private slots:
         QCOMPARE(cobro->item(0)->checkState(), Qt::Unchecked);
         QCOMPARE(cobro->item(1)->checkState(), Qt::Unchecked);
         QCOMPARE(cobro->item(2)->checkState(), Qt::Checked);
-        QCOMPARE(Recibo::getSerieActual(), QString::number(QDate::currentDate().year()));
+        // the current year is offered as the series; nothing is stored before OK
+        QCOMPARE(child<QComboBox>(dialog, "cbSeries")->currentText(), QString::number(QDate::currentDate().year()));
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2012"));
 
         // Equal afternoon times mean no break: both fields turn grey, and back.
         auto* afternoon = child<QTimeEdit>(dialog, "sbHoraAperturaSecretaria2");
@@ -116,9 +120,10 @@ private slots:
             auto* cobro = child<QListWidget>(dialog, "cobroListWidget");
             cobro->item(1)->setCheckState(Qt::Checked);
             cobro->item(2)->setCheckState(Qt::Unchecked);
-            ModalAnswerer answerer; // no session lies outside: no warning expected
+            PageHarness h(&dialog); // no session lies outside: no warning expected
             clickOk(dialog);
-            VERIFY_ANSWERED(answerer);
+            QVERIFY2(h.prompter().askedCount() == 0, qPrintable(h.report()));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
         }
         for (const auto& [name, key] : texts)
             QCOMPARE(setting(key).toString(), typed(name));
@@ -166,18 +171,17 @@ private slots:
         QVERIFY(sesion(shift, room, 2, 480, 540, profesor("Iago")) > 0);
         {
             ConfigurationDialog unchanged;
-            ModalAnswerer answerer; // the hours stay: no check, no warning
+            PageHarness h(&unchanged); // the hours stay: no check, no warning
             clickOk(unchanged);
-            VERIFY_ANSWERED(answerer);
+            QVERIFY2(h.ok(), qPrintable(h.report()));
         }
         ConfigurationDialog dialog;
         child<QTimeEdit>(dialog, "dtHoraApertura")->setTime(QTime(9, 0));
-        ModalAnswerer answerer;
-        answerer.pressButton("OK");
+        PageHarness h(&dialog);
+        h.answerNext("There are some sessions outside opening times.", QMessageBox::Ok);
         clickOk(dialog);
-        VERIFY_ANSWERED(answerer);
-        QCOMPARE(answerer.seen().size(), 1);
-        QVERIFY(answerer.seen().first().contains("There are some sessions outside opening times."));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(h.prompter().askedCount(), 1);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
@@ -204,20 +208,23 @@ private slots:
         QCOMPARE(combo->currentText(), QStringLiteral("2026"));
 
         // The empty current series gives way to the latest one with bills.
+        // (stored only when the dialog is accepted)
         click(dialog, "pbEliminarSeriesVacias");
-        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2025"));
         QCOMPARE(listed(combo), (QStringList{"2022", "2023", "2024", "2025"}));
         QCOMPARE(combo->currentText(), QStringLiteral("2025"));
         click(dialog, "pbEliminarSeriesVacias");
-        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2025"));
+        QCOMPARE(combo->currentText(), QStringLiteral("2025"));
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2026"));
 
-        ModalAnswerer answerer;
-        answerer.typeText("2026B");
-        click(dialog, "pbNuevaSerie");
-        VERIFY_ANSWERED(answerer);
-        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2026B"));
+        PageHarness h(&dialog);
+        h.answerNextText("New series' name:", "2026B");
+        QVERIFY(h.click("pbNuevaSerie"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         QCOMPARE(combo->currentText(), QStringLiteral("2026B"));
         QCOMPARE(combo->count(), 5);
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2026"));
+        clickOk(dialog);
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2026B"));
     }
 
     void passwordChange()
@@ -228,28 +235,23 @@ private slots:
 
         // Wrong current password.
         {
-            ModalAnswerer answerer;
-            answerer.typeText("mala").pressButton("OK");
-            click(dialog, "pbCambiaPass");
-            VERIFY_ANSWERED(answerer);
-            QVERIFY(answerer.seen().last().contains("Input password is not right"));
+            PageHarness h(&dialog);
+            h.answerNextText("Current password", "mala").answerNext("Input password is not right", QMessageBox::Ok);
+            QVERIFY(h.click("pbCambiaPass"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
             QVERIFY(Dao::checkPasswordStatic("vella"));
         }
         // Empty entries are refused, a mismatch asks again, then it is stored and said so.
         {
-            ModalAnswerer answerer;
-            answerer.typeText("vella")
-                .typeText("").typeText("")
-                .typeText("nova1").typeText("nova2")
-                .typeText("nova").typeText("nova")
-                .pressButton("OK");
+            PageHarness h(&dialog);
+            h.answerNextText("Current password", "vella")
+                .answerNextText("Input desired password.", "").answerNextText("Retype password.", "")
+                .answerNextText("The password can't be empty.", "nova1").answerNextText("Retype password.", "nova2")
+                .answerNextText("Entered passwords don't match.", "nova").answerNextText("Retype password.", "nova")
+                .answerNext("The password has been changed.", QMessageBox::Ok);
             QVERIFY(dialog.cambiaPassword());
-            VERIFY_ANSWERED(answerer);
-            const QStringList seen = answerer.seen();
-            QCOMPARE(seen.size(), 8);
-            QVERIFY(seen.at(3).contains("The password can't be empty."));
-            QVERIFY(seen.at(5).contains("Entered passwords don't match."));
-            QVERIFY(seen.at(7).contains("The password has been changed."));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
+            QCOMPARE(h.prompter().askedCount(), 8);
             QVERIFY(Dao::checkPasswordStatic("nova"));
             QVERIFY(!Dao::checkPasswordStatic(""));
         }
@@ -262,14 +264,127 @@ private slots:
         for (const QString op : {"UPDATE", "INSERT"})
             QVERIFY(Dao::getInstance()->execute(QStringLiteral("CREATE TEMP TRIGGER no_password_%1 BEFORE %1 ON property "
                                                                "BEGIN SELECT RAISE(ABORT, 'refused'); END").arg(op)));
-        ModalAnswerer answerer;
-        answerer.typeText("vella").typeText("nova").typeText("nova").pressButton("OK");
+        PageHarness h(&dialog);
+        h.answerNextText("Current password", "vella")
+            .answerNextText("Input desired password.", "nova")
+            .answerNextText("Retype password.", "nova")
+            .answerNext("It has been impossible to change the password.", QMessageBox::Ok);
         QVERIFY(!dialog.cambiaPassword());
-        VERIFY_ANSWERED(answerer);
-        QVERIFY(answerer.seen().last().contains("It has been impossible to change the password."));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
         for (const QString op : {"UPDATE", "INSERT"})
             Dao::getInstance()->execute(QStringLiteral("DROP TRIGGER no_password_%1").arg(op));
         QVERIFY(Dao::checkPasswordStatic("vella"));
+    }
+
+    // Nothing is stored before OK: Cancel after a new series and the first
+    // run's series leaves the database and the settings as they were.
+    void cancelStoresNothing()
+    {
+        {
+            ConfigurationDialog dialog;
+            dialog.show();
+            PageHarness h(&dialog);
+            h.answerNextText("New series' name:", "2027");
+            QVERIFY(h.click("pbNuevaSerie"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
+            QCOMPARE(h.prompter().asked().first().parent, &dialog);
+            typeInto(child<QLineEdit>(dialog, "leNombreComercial"), "Academia Nova");
+            clickBox(dialog, QDialogButtonBox::Cancel);
+        }
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2012"));
+        QVERIFY(!setting("academia_nombre").isValid());
+        QVERIFY(!setting("isFirstTime").isValid());
+    }
+
+    // A save the database refuses stores nothing, settings included, and the
+    // dialog stays open with what the user typed.
+    void failedSaveStoresNothing()
+    {
+        const int room = aula("Aula 1", 10);
+        QVERIFY(room > 0);
+        QVERIFY(Dao::getInstance()->execute("CREATE TEMP TRIGGER no_property BEFORE UPDATE ON property "
+                                            "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        ConfigurationDialog dialog;
+        dialog.show();
+        typeInto(child<QLineEdit>(dialog, "leNombreComercial"), "Academia Nova");
+        child<QTableWidget>(dialog, "twAulas")->item(0, 0)->setText("Aula renomeada");
+        PageHarness h(&dialog);
+        h.answerNext("It has been impossible to save the configuration.", QMessageBox::Ok);
+        clickOk(dialog);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!setting("academia_nombre").isValid());
+        QVERIFY(!setting("isFirstTime").isValid());
+        QSqlQuery q = Dao::getInstance()->query("SELECT nombre FROM aula WHERE id = ?", {room});
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), QStringLiteral("Aula 1"));
+        QCOMPARE(child<QLineEdit>(dialog, "leNombreComercial")->text(), QStringLiteral("Academia Nova"));
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        QVERIFY(Dao::getInstance()->execute("DROP TRIGGER no_property"));
+    }
+
+    // Inside someone else's transaction a refused save leaves that
+    // transaction open and says what the table now shows.
+    void failedSaveInAJoinedTransactionSaysWhatIsStored()
+    {
+        Dao* dao = Dao::getInstance();
+        QVERIFY(dao->transaction());
+        QVERIFY(dao->execute("CREATE TEMP TRIGGER no_property BEFORE UPDATE ON property "
+                             "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+        ConfigurationDialog dialog;
+        dialog.show();
+        PageHarness h(&dialog);
+        h.answerNext("The table shows the classrooms as they are now stored.", QMessageBox::Ok);
+        clickOk(dialog);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dao->inTransaction());
+        QVERIFY(!setting("isFirstTime").isValid());
+        QVERIFY(dao->rollback()); // takes the trigger with it
+    }
+
+    // Every database starts its series with the year it is first configured
+    // in, not only the first one the user ever had.
+    void laterDatabaseStartsWithTheCurrentYear()
+    {
+        const QString year = QString::number(QDate::currentDate().year());
+        {
+            ConfigurationDialog dialog;
+            dialog.show();
+            clickOk(dialog);
+        }
+        QCOMPARE(setting("isFirstTime").toBool(), false);
+        QCOMPARE(Recibo::getSerieActual(), year);
+        QVERIFY(Dao::getInstance()->open("branch2", false));
+        QCOMPARE(Recibo::getSerieActual(), QStringLiteral("2012"));
+        {
+            ConfigurationDialog dialog;
+            dialog.show();
+            QCOMPARE(child<QComboBox>(dialog, "cbSeries")->currentText(), year);
+            clickOk(dialog);
+        }
+        QCOMPARE(Recibo::getSerieActual(), year);
+        // once chosen, a series is kept even without bills
+        Recibo::setSerieActual("B");
+        ConfigurationDialog dialog;
+        QCOMPARE(child<QComboBox>(dialog, "cbSeries")->currentText(), QStringLiteral("B"));
+    }
+
+    // Password prompts open over the dialog.
+    void passwordPromptsBelongToTheDialog()
+    {
+        QVERIFY(Dao::setPasswordStatic("vella"));
+        ConfigurationDialog dialog;
+        PageHarness h(&dialog);
+        h.answerNextText("Current password", "vella")
+            .answerNextText("Input desired password.", "nova")
+            .answerNextText("Retype password.", "nova")
+            .answerNext("The password has been changed.", QMessageBox::Ok);
+        QVERIFY(dialog.cambiaPassword());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(h.prompter().askedCount(), 4);
+        for (const ScriptedPrompter::Asked& asked : h.prompter().asked())
+            QCOMPARE(asked.parent, &dialog);
     }
 };
 

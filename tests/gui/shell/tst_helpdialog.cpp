@@ -10,9 +10,18 @@
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpLink>
+#include <QPointer>
 #include <QSplitter>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 namespace {
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 struct Entry
 {
     int depth;
@@ -130,6 +139,63 @@ private slots:
             QVERIFY2(links.size() == 1, qPrintable(it.key()));
             QCOMPARE(links.first().url.fragment(), it.value());
         }
+    }
+
+    // The help engine goes with the window that made it.
+    void engineGoesWithTheWindow()
+    {
+        auto* dialog = new HelpDialog;
+        QPointer<QHelpEngine> engine = dialog->findChild<QHelpEngine*>();
+        QVERIFY(engine);
+        delete dialog;
+        QVERIFY(engine.isNull());
+    }
+
+    // A manual left in the data folder by an older program is replaced by the
+    // one this program carries.
+    void olderManualInTheDataFolderIsReplaced()
+    {
+        const QString helpFile = TestEnv::dataDir() + "/help.qch";
+        QVERIFY(QFile::copy(":/help/help.qch", helpFile));
+        QVERIFY(QFile::setPermissions(helpFile, QFile::ReadOwner | QFile::WriteOwner));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "oldmanual");
+            db.setDatabaseName(helpFile);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QVERIFY(query.prepare("UPDATE FileDataTable SET Data = ?"));
+            query.addBindValue(qCompress(QByteArray("<html><body>Manual antiguo</body></html>")));
+            QVERIFY(query.exec());
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("oldmanual");
+        {
+            QHelpEngine engine(TestEnv::dataDir() + "/help.qhc");
+            engine.setReadOnly(false);
+            QVERIFY(engine.setupData());
+            QVERIFY(engine.registerDocumentation(helpFile));
+        }
+        MessageCapture capture;
+        HelpDialog dialog;
+        QCOMPARE(capture.count(QtWarningMsg), 0);
+        const QString page = dialog.findChild<HelpBrowser*>()->toPlainText();
+        QVERIFY2(page.contains(QStringLiteral("Pensario es el programa de gestión")), qPrintable(page.left(200)));
+        QVERIFY(fileBytes(helpFile) == fileBytes(":/help/help.qch"));
+    }
+
+    // The window says what it is, and its contents pane shows whole titles.
+    void titledAndContentsPaneFitsItsTitles()
+    {
+        HelpDialog dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Manual"));
+        dialog.show();
+        auto* tree = qobject_cast<QHelpContentWidget*>(dialog.findChild<QSplitter*>()->widget(0));
+        auto* model = qobject_cast<QHelpContentModel*>(tree->model());
+        QVERIFY(QTest::qWaitFor([model] { return !model->isCreatingContents() && model->rowCount() > 0; }, 10000));
+        QTRY_VERIFY(tree->isExpanded(model->index(0, 0)));
+        const QAbstractItemView* view = tree;
+        QTRY_VERIFY2(tree->viewport()->width() >= view->sizeHintForColumn(0),
+                     qPrintable(QStringLiteral("%1 < %2").arg(tree->viewport()->width()).arg(view->sizeHintForColumn(0))));
     }
 };
 

@@ -1,11 +1,14 @@
 #include "dao.h"
 #include "dbmanager.h"
 #include "guitest.h"
-#include "modalanswerer.h"
+#include "messagecapture.h"
+#include "pageharness.h"
 #include "selectdbdialog.h"
 #include "testmain.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
 #include <QListWidget>
 #include <QMessageBox>
 
@@ -50,6 +53,15 @@ private:
         if (twice)
             QTest::mouseDClick(list(d)->viewport(), Qt::LeftButton, {}, at);
     }
+    // The file the program's connection is on.
+    QString connectedFile()
+    {
+        QSqlQuery query = Dao::getInstance()->query("PRAGMA database_list");
+        while (query.next())
+            if (query.value(1).toString() == "main")
+                return QFileInfo(query.value(2).toString()).fileName();
+        return QString();
+    }
     bool dbFileExists(const QString& name)
     {
         return QFile::exists(TestEnv::dataDir() + "/" + name + ".db");
@@ -71,10 +83,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         QCOMPARE(names(d), QStringList{"database"});
         {
-            ModalAnswerer answerer;
-            answerer.typeText("branch2");
-            click(d, "pbAddDB");
-            VERIFY_ANSWERED(answerer);
+            PageHarness h(&d);
+            h.answerNextText("New database name:", "branch2");
+            QVERIFY(h.click("pbAddDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
         }
         QVERIFY(dbFileExists("branch2"));
         QCOMPARE(DBManager::currentDB(false), QStringLiteral("branch2"));
@@ -83,11 +95,11 @@ private slots:
 
         // The same name again: the creation refuses, the name stays current.
         {
-            ModalAnswerer answerer;
-            answerer.typeText("branch2").pressButton("OK");
-            click(d, "pbAddDB");
-            VERIFY_ANSWERED(answerer);
-            QVERIFY(answerer.seen().last().contains("There is already a database with the same name"));
+            PageHarness h(&d);
+            h.answerNextText("New database name:", "branch2")
+                .answerNext("There is already a database with the same name", QMessageBox::Ok);
+            QVERIFY(h.click("pbAddDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
         }
         QCOMPARE(names(d), (QStringList{"branch2", "database"}));
 
@@ -105,11 +117,10 @@ private slots:
         // Deleting the non-current one, confirmed.
         selectByClick(d, "branch2");
         {
-            ModalAnswerer answerer;
-            answerer.pressButton("Yes");
-            click(d, "pbDeleteDB");
-            VERIFY_ANSWERED(answerer);
-            QVERIFY(answerer.seen().first().contains("branch2"));
+            PageHarness h(&d);
+            h.answerNext("Do you really want to delete the database branch2?", QMessageBox::Yes);
+            QVERIFY(h.click("pbDeleteDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
         }
         QVERIFY(!dbFileExists("branch2"));
         QCOMPARE(names(d), QStringList{"database"});
@@ -128,12 +139,11 @@ private slots:
                                                    {"busy", "currently in use by another instance"}};
         for (const auto& [name, reason] : cases) {
             selectByClick(d, name);
-            ModalAnswerer answerer;
-            answerer.pressButton("OK");
-            click(d, "pbDeleteDB");
-            VERIFY_ANSWERED(answerer);
-            QCOMPARE(answerer.seen().size(), 1);
-            QVERIFY(answerer.seen().first().contains(reason));
+            PageHarness h(&d);
+            h.answerNext(reason, QMessageBox::Ok);
+            QVERIFY(h.click("pbDeleteDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
+            QCOMPARE(h.prompter().askedCount(), 1);
             QVERIFY(dbFileExists(name));
         }
         QCOMPARE(names(d), (QStringList{"busy", "database"}));
@@ -156,6 +166,102 @@ private slots:
         QCOMPARE(defaultButton.remove('&'), QStringLiteral("No"));
         QVERIFY(dbFileExists("keep"));
         QCOMPARE(names(d), (QStringList{"database", "keep"}));
+    }
+
+    // Whatever the user does in the dialog, the program's one connection is
+    // on the database the list ticks.
+    void connectionFollowsTheCurrentDatabase()
+    {
+        Dao* dao = Dao::getInstance();
+        QVERIFY(DBManager::createDB("other", false));
+        QVERIFY(dao->execute("CREATE TEMP TABLE marca (x)"));
+        SelectDBDialog d;
+        d.show();
+        selectByClick(d, "other");
+        {
+            // answering No to the deletion leaves the program where it was
+            PageHarness h(&d);
+            h.answerNext("Do you really want to delete the database other?", QMessageBox::No);
+            QVERIFY(h.click("pbDeleteDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
+            QCOMPARE(h.prompter().asked().first().parent, &d);
+        }
+        QCOMPARE(connectedFile(), QStringLiteral("database.db"));
+        QVERIFY(dbFileExists("other"));
+        {
+            // neither a cancelled nor an empty name opens anything
+            PageHarness h(&d);
+            h.prompter().cancelText();
+            h.answerNextText("New database name:", QString());
+            QVERIFY(h.click("pbAddDB"));
+            QVERIFY(h.click("pbAddDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
+        }
+        QVERIFY2(dao->execute("SELECT x FROM marca"), "the connection was opened again");
+        {
+            // a name the files can't have is refused, and the program stays connected
+            PageHarness h(&d);
+            h.answerNextText("New database name:", "curso 24/25").answerNext("Invalid database name", QMessageBox::Ok);
+            QVERIFY(h.click("pbAddDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
+        }
+        QVERIFY(dao->isOpen());
+        QCOMPARE(connectedFile(), QStringLiteral("database.db"));
+        QCOMPARE(DBManager::currentDB(false), QStringLiteral("database"));
+        {
+            // an existing name is refused, not made current
+            PageHarness h(&d);
+            h.answerNextText("New database name:", "other")
+                .answerNext("There is already a database with the same name", QMessageBox::Ok);
+            QVERIFY(h.click("pbAddDB"));
+            QVERIFY2(h.ok(), qPrintable(h.report()));
+        }
+        QCOMPARE(DBManager::currentDB(false), QStringLiteral("database"));
+        QVERIFY(hasIcon(itemNamed(d, "database"), ":/icons/selected.svg"));
+
+        // choosing and creating move the connection with the tick
+        selectByClick(d, "other");
+        PageHarness h(&d);
+        QVERIFY(h.click("pbSeleccionar"));
+        QCOMPARE(connectedFile(), QStringLiteral("other.db"));
+        h.answerNextText("New database name:", "branch3");
+        QVERIFY(h.click("pbAddDB"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(connectedFile(), QStringLiteral("branch3.db"));
+        QCOMPARE(DBManager::currentDB(false), QStringLiteral("branch3"));
+    }
+
+    void databaseThatCannotBeOpenedIsReported()
+    {
+        {
+            QFile broken(TestEnv::dataDir() + "/broken.db");
+            QVERIFY(broken.open(QIODevice::WriteOnly));
+            broken.write(QByteArray(4096, 'x'));
+        }
+        SelectDBDialog d;
+        d.show();
+        selectByClick(d, "broken");
+        PageHarness h(&d);
+        h.answerNext("The database broken can't be opened.", QMessageBox::Ok);
+        QVERIFY(h.click("pbSeleccionar"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
+    // Several selected entries (which the list does not allow) end the
+    // dialog without changing the current database.
+    void severalSelectedRejectsAndStops()
+    {
+        QVERIFY(DBManager::createDB("other", false));
+        SelectDBDialog d;
+        d.show();
+        list(d)->setSelectionMode(QAbstractItemView::MultiSelection);
+        list(d)->selectAll();
+        QCOMPARE(list(d)->selectedItems().size(), 2);
+        MessageCapture capture;
+        d.selectDB();
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QCOMPARE(DBManager::currentDB(false), QStringLiteral("database"));
+        QVERIFY(capture.contains(QtWarningMsg, "Se ha seleccionado más de una base de datos"));
     }
 };
 

@@ -84,6 +84,39 @@ private slots:
         QCOMPARE(siguiente(), u"100"_s);
     }
 
+    // A numbering state that cannot be read or written is a failure the
+    // caller hears of, not the end of the program.
+    void unreadableNumberingFailsInsteadOfEndingTheProgram()
+    {
+        const int idAlumno = alumno(u"Ana"_s, u"Pena Sanz"_s, u"ES12"_s);
+        Dao* dao = Dao::getInstance();
+        QVERIFY(dao->execute(u"CREATE TEMP TRIGGER sinpropiedades BEFORE UPDATE ON property BEGIN SELECT RAISE(ABORT, 'injected'); END"_s));
+        MessageCapture capture;
+        QVERIFY(!Recibo::setSerieActual(u"B"_s));
+        QVERIFY(!Recibo::incrementarNumeroRecibo());
+        QVERIFY(!Recibo::forzarNumeroRecibo(9, QString()));
+        QVERIFY(capture.contains(QtWarningMsg, u"No se ha podido forzar"_s));
+        QCOMPARE(Recibo::getSerieActual(), u"2012"_s);
+        QCOMPARE(siguiente(), u"0"_s);
+        // the bill is refused whole: the increment that failed leaves no row behind
+        Recibo nuevo(idAlumno);
+        nuevo.setFecha(QDate(2024, 3, 1));
+        QVERIFY(!nuevo.persist());
+        QCOMPARE(contar(u"SELECT count(*) FROM recibo"_s), 0);
+        QVERIFY(dao->execute(u"DROP TRIGGER sinpropiedades"_s));
+
+        QVERIFY(dao->execute(u"DELETE FROM property WHERE key IN ('serieactual', 'siguienterecibo')"_s));
+        QVERIFY(Recibo::getSerieActual().isNull());
+        QCOMPARE(Recibo::getSiguienteNumeroRecibo(), -1);
+        QCOMPARE(Recibo::getUltimoNumero(), -1);
+        QVERIFY(!Recibo::getSeries(false).contains(QString()));
+        QVERIFY(!nuevo.persist());
+        alta(idAlumno, turno(u"Mates"_s), u"Mates"_s, primeroDeMes().addDays(-40), QDate(), 40, 40);
+        QCOMPARE(Recibo::generarRecibos(0, 0, {}), QList<int>());
+        QCOMPARE(contar(u"SELECT count(*) FROM recibo"_s), 0);
+        QVERIFY(capture.contains(QtWarningMsg, u"No se ha podido dobtener la serie actual"_s));
+    }
+
     void failedInsertConsumesNoNumber()
     {
         recibo(0, QDate(2024, 1, 1), 1);

@@ -5,6 +5,7 @@
 #include "testmain.h"
 
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -216,6 +217,41 @@ private slots:
         QCOMPARE(regenerar(ids), -1);
         QVERIFY(!Dao::getInstance()->inTransaction());
         QCOMPARE(contar(u"SELECT count(*) FROM recibo WHERE importe = 100"_s), 3);
+    }
+
+    // The run hands no events to the window while its transaction is open:
+    // a click queued before it is handled only after the commit.
+    void runHandsNoEventsToTheWindow()
+    {
+        conAlta(u"A"_s, 10, primeroDeMes().addMonths(-1));
+        conAlta(u"B"_s, 20, primeroDeMes().addMonths(-1));
+        bool ran = false;
+        bool insideTransaction = false;
+        QTimer::singleShot(0, [&] {
+            ran = true;
+            insideTransaction = Dao::getInstance()->inTransaction();
+        });
+        QCOMPARE(Recibo::generarRecibos(0, 0, {}), (QList<int>{2, 0, 0}));
+        QVERIFY2(!ran, "an event was handled during the generation");
+        QList<Recibo*> delMes = Recibo::list(Recibo::PAGADOS_E_IMPAGADOS, primeroDeMes(), primeroDeMes().addMonths(1));
+        QCOMPARE(Recibo::regenerarRecibos(delMes, 0), 2);
+        qDeleteAll(delMes);
+        QVERIFY2(!ran, "an event was handled during the regeneration");
+        QTRY_VERIFY(ran);
+        QVERIFY(!insideTransaction);
+    }
+
+    // The month of another year: the enrolments of last December are billed
+    // in January, not those of the coming December.
+    void monthOfAnotherYear()
+    {
+        const int anio = QDate::currentDate().year() - 1;
+        const int diciembre = conAlta(u"A"_s, 25, QDate(anio, 11, 1), QDate(anio, 12, 20));
+        QCOMPARE(Recibo::generarRecibos(0, 12, {}, anio), (QList<int>{1, 0, 0}));
+        QVERIFY(reciboDe(diciembre));
+        QVERIFY(!Recibo::existenRecibosMes(12, anio)); // dated the day of the run
+        QVERIFY(Recibo::existenRecibosMes(0));
+        QCOMPARE(Recibo::generarRecibos(0, 12, {}), (QList<int>{0, 0, 0}));
     }
 };
 

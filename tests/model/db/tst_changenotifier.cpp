@@ -7,6 +7,8 @@
 #include "turnoasignaturatablemodel.h"
 
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 using namespace academy;
 
@@ -132,6 +134,29 @@ private slots:
         QVERIFY(announcementsDuring([this] {
                     QVERIFY(!dao->execute(QStringLiteral("UPDATE nosuchtable SET a = 1")));
                 }).isEmpty());
+    }
+
+    // Runs that prepare a statement once and execute it many times are
+    // announced like every other write, once per transaction.
+    void preparedStatementsAreAnnouncedOnce()
+    {
+        QCOMPARE(announcementsDuring([this] {
+                     QVERIFY(dao->transaction());
+                     QSqlQuery statement(QSqlDatabase::database());
+                     QVERIFY(dao->prepare(statement, QStringLiteral("UPDATE alumno SET observaciones = ? WHERE id = ?")));
+                     for (int i = 0; i < 3; ++i) {
+                         Dao::bind(statement, {QString::number(i), a.luis});
+                         QVERIFY(dao->exec(statement));
+                     }
+                     QVERIFY(dao->commit());
+                 }),
+                 (QList<QSet<QString>>{{QStringLiteral("alumno")}}));
+        // one announcement per write outside a transaction, not two
+        QCOMPARE(announcementsDuring([this] {
+                     QVERIFY(dao->update(QStringLiteral("alumno"), {QStringLiteral("observaciones")},
+                                         QStringLiteral("id = ?"), {QStringLiteral("y"), a.luis}));
+                 }).size(),
+                 1);
     }
 };
 

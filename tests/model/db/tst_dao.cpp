@@ -1,6 +1,7 @@
 #include "dao.h"
 #include "daorow.h"
 #include "daotesthelpers.h"
+#include "filaunica.h"
 #include "messagecapture.h"
 #include "testmain.h"
 
@@ -160,6 +161,21 @@ private slots:
         QVERIFY(dao->execute(u"ROLLBACK"_s));
         QVERIFY(!dao->commit());
         QVERIFY(!dao->inTransaction());
+    }
+
+    // The single-row lookup stands on its row for one match and on none for
+    // no match or several, which it warns about.
+    void singleRowLookupRefusesSeveralMatches()
+    {
+        openScratch();
+        QVERIFY(dao->execute(u"INSERT INTO t (a, b) VALUES (1, 'x'), (2, 'y'), (2, 'z')"_s));
+        QSqlQuery one = FilaUnica::select(u"t"_s, {u"a"_s, u"b"_s}, u"a = ?"_s, {1});
+        QVERIFY(one.isValid());
+        QCOMPARE(one.value(1).toString(), u"x"_s);
+        QVERIFY(!FilaUnica::select(u"t"_s, {u"a"_s}, u"a = ?"_s, {3}).isValid());
+        MessageCapture capture;
+        QVERIFY(!FilaUnica::select(u"t"_s, {u"a"_s, u"b"_s}, u"a = ?"_s, {2}).isValid());
+        QVERIFY(capture.contains(QtWarningMsg, u"More than one result for a getFromDB execution in t"_s));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "academyfixture.h"
 #include "asignatura.h"
 #include "curso.h"
+#include "messagecapture.h"
 #include "testmain.h"
 #include "turnoasignatura.h"
 #include "turnocurso.h"
@@ -95,6 +96,21 @@ private slots:
         QCOMPARE(count("SELECT count(*) FROM curso_asignatura"), 0);
         QCOMPARE(count("SELECT count(*) FROM turnocurso"), 0);
         QCOMPARE(count("SELECT count(*) FROM turnoasignatura"), 3); // subject shifts stay
+    }
+
+    // A shift without its course or subject is a programming error: warned
+    // about and answered with nothing, never the end of the program.
+    void shiftWithoutOwnerWarnsAndAnswersNothing()
+    {
+        MessageCapture capture;
+        TurnoCurso sinCurso;
+        QVERIFY(!sinCurso.getCurso());
+        TurnoAsignatura sinAsignatura;
+        QVERIFY(!sinAsignatura.getAsignatura());
+        QCOMPARE(capture.count(QtWarningMsg), 2);
+        Curso curso;
+        curso.delTurnoCurso(nullptr);
+        QCOMPARE(capture.count(QtWarningMsg), 3);
     }
 };
 
