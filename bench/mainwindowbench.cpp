@@ -41,7 +41,7 @@ const qsizetype timetables = 3; // the index of the timetables in sections
 class PasswordTyper : public APrompter
 {
 public:
-    QString getText(const QString&, const QString&, QLineEdit::EchoMode, const QString&, bool* ok) override
+    QString getText(const QString&, const QString&, QLineEdit::EchoMode, const QString&, bool* ok, QWidget*) override
     {
         *ok = true;
         return password;

@@ -5,6 +5,7 @@
 #include "alumnoswidget.h"
 #include "appstatusdialog.h"
 #include "aprompter.h"
+#include "asignaturaswidget.h"
 #include "centralwidget.h"
 #include "configurationdialog.h"
 #include "cursoswidget.h"
@@ -12,6 +13,7 @@
 #include "horarioalumnoswidget.h"
 #include "horarioprofesoreswidget.h"
 #include "horarioswindowwidget.h"
+#include "profesoreswidget.h"
 #include "profesortablemodel.h"
 #include "recibotablemodel.h"
 #include "reciboswidget.h"
@@ -20,27 +22,10 @@
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
-#include <QVBoxLayout>
 
 const QString MainWindow::VERSION = QStringLiteral("1.0.4.0");
-
-namespace {
-
-// Stands in for a section whose page is not part of the program yet: an
-// empty page with the section's title.
-CentralWidget* placeholderPage(const QString& title)
-{
-    auto* page = new CentralWidget;
-    auto* label = new QLabel(QStringLiteral("<h1>%1</h1>").arg(title.toHtmlEscaped()), page);
-    label->setAlignment(Qt::AlignCenter);
-    (new QVBoxLayout(page))->addWidget(label);
-    return page;
-}
-
-} // namespace
 
 QStringList MainWindow::iconFileNames()
 {
@@ -106,8 +91,8 @@ void MainWindow::createPages()
 {
     // One line per section; each page is created once and kept for the whole run.
     m_alumnos = new AlumnosWidget;
-    m_asignaturas = placeholderPage(tr("Subjects"));
-    m_profesores = placeholderPage(tr("Teachers"));
+    m_asignaturas = new AsignaturasWidget;
+    m_profesores = new ProfesoresWidget;
     m_horarios = new HorariosWindowWidget;
     m_cursos = new CursosWidget;
     m_recibos = new RecibosWidget;
@@ -128,6 +113,7 @@ void MainWindow::connectActions()
     connect(ui->actionConfiguracion, &QAction::triggered, this, &MainWindow::showSettings);
     connect(ui->actionManual_de_Pensario, &QAction::triggered, this, &MainWindow::showHelp);
     connect(m_alumnos, &AlumnosWidget::cambioAHorarioAlumno, this, &MainWindow::showHorarioAlumno);
+    connect(m_profesores, &ProfesoresWidget::cambiaAHorarioProfe, this, &MainWindow::showHorarioProfe);
 }
 
 void MainWindow::showFirstRunGreeting()

@@ -4,10 +4,12 @@
 #include "amainwindow.h"
 
 class AlumnosWidget;
+class AsignaturasWidget;
 class CentralWidget;
 class CursosWidget;
 class HelpDialog;
 class HorariosWindowWidget;
+class ProfesoresWidget;
 class QAction;
 class RecibosWidget;
 
@@ -64,8 +66,8 @@ private:
 
     Ui::MainWindow* ui;
     AlumnosWidget* m_alumnos = nullptr;
-    CentralWidget* m_asignaturas = nullptr;
-    CentralWidget* m_profesores = nullptr;
+    AsignaturasWidget* m_asignaturas = nullptr;
+    ProfesoresWidget* m_profesores = nullptr;
     HorariosWindowWidget* m_horarios = nullptr;
     CursosWidget* m_cursos = nullptr;
     RecibosWidget* m_recibos = nullptr;

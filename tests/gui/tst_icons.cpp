@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QIcon>
+#include <QImageReader>
 #include <QPixmap>
 #include <QSet>
 
@@ -65,6 +66,9 @@ private slots:
     {
         QFETCH(QString, name);
         QVERIFY(QFile::exists(":/icons/" + name));
+        // the file is what its name says, for a user who copies it out to replace it
+        const QByteArray format = name.endsWith(".png") ? "png" : "svg";
+        QCOMPARE(QImageReader(":/icons/" + name).format(), format);
         for (const QString& path : {QString(":/icons/" + name), QString("icons:" + name)}) {
             const QIcon icon(path);
             QVERIFY2(!icon.isNull(), qPrintable(path));
