@@ -8,6 +8,7 @@
 #include "horarioswindowwidget.h"
 #include "mainwindow.h"
 #include "pageharness.h"
+#include "profesoreswidget.h"
 #include "testmain.h"
 
 #include <QPushButton>
@@ -134,7 +135,10 @@ private slots:
     void teacherJumpSelectsTheTeacherOrTheFirstEntry()
     {
         MainWindow window;
-        window.showHorarioProfe(m.xoan);
+        action(window, "actionProfesores")->trigger();
+        auto* profesores = qobject_cast<ProfesoresWidget*>(window.currentPage());
+        QVERIFY(profesores);
+        emit profesores->cambiaAHorarioProfe(m.xoan);
         auto* horarios = qobject_cast<HorariosWindowWidget*>(window.currentPage());
         QVERIFY(horarios);
         auto* view = qobject_cast<HorarioProfesoresWidget*>(horarios->currentHorario());
