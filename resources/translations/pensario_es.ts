@@ -475,6 +475,14 @@ Si está de acuerdo, elija la fecha de baja de todas las asignaturas.</translati
         <source>listado_alumnos</source>
         <translation>listado_alumnos</translation>
     </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation>No se han podido guardar los cambios.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed. Try again; if the error persists contact your provider.</source>
+        <translation>No se ha cambiado nada. Inténtelo de nuevo; si el error persiste, contacte con su proveedor.</translation>
+    </message>
 </context>
 <context>
     <name>AppStatusDialog</name>

@@ -475,6 +475,14 @@ Se está de acordo, escolla a data de baixa de todas as materias.</translation>
         <source>listado_alumnos</source>
         <translation>listaxe_alumnos</translation>
     </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation>Non se puideron gardar os cambios.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed. Try again; if the error persists contact your provider.</source>
+        <translation>Non se cambiou nada. Ténteo de novo; se o erro persiste, contacte co seu provedor.</translation>
+    </message>
 </context>
 <context>
     <name>AppStatusDialog</name>
