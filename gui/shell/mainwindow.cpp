@@ -131,20 +131,28 @@ void MainWindow::showFirstRunGreeting()
     showSettings();
 }
 
+namespace {
+// Shows the timetables' view of that number and selects the entry of the id in
+// its chooser (the first entry when the chooser has none).
+template <class View>
+void showTimetableOf(HorariosWindowWidget* horarios, int viewNumber, int id)
+{
+    horarios->showHorario(viewNumber);
+    if (auto* view = qobject_cast<View*>(horarios->currentHorario()))
+        view->setCurrentId(id);
+}
+} // namespace
+
 void MainWindow::showHorarioAlumno(int id)
 {
     showHorarios(true);
-    m_horarios->showHorario(0);
-    if (auto* view = qobject_cast<HorarioAlumnosWidget*>(m_horarios->currentHorario()))
-        view->setCurrentId(id);
+    showTimetableOf<HorarioAlumnosWidget>(m_horarios, 0, id);
 }
 
 void MainWindow::showHorarioProfe(int id)
 {
     showHorarios(true);
-    m_horarios->showHorario(3);
-    if (auto* view = qobject_cast<HorarioProfesoresWidget*>(m_horarios->currentHorario()))
-        view->setCurrentId(id);
+    showTimetableOf<HorarioProfesoresWidget>(m_horarios, 3, id);
 }
 
 void MainWindow::showAsignaturas(bool show)
