@@ -2057,6 +2057,117 @@ Sigue guardada.</translation>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Pensario</source>
+        <translation>Pensario</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Secciones</translation>
+    </message>
+    <message>
+        <source>Section tools</source>
+        <translation>Herramientas de la sección</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Students main page</source>
+        <translation>Página principal de alumnos</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Asignaturas</translation>
+    </message>
+    <message>
+        <source>Courses</source>
+        <translation>Cursos</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>About &amp;Velbrook...</source>
+        <translation>Acerca de &amp;Velbrook...</translation>
+    </message>
+    <message>
+        <source>Teachers</source>
+        <translation>Profesores</translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation>Recibos</translation>
+    </message>
+    <message>
+        <source>Timetables</source>
+        <translation>Horarios</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>Pensario manual</source>
+        <translation>Manual de Pensario</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>What&apos;s this?</source>
+        <translation>¿Qué es esto?</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>Errores</translation>
+    </message>
+    <message>
+        <source>First run</source>
+        <translation>Primera ejecución</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;First run&lt;/b&gt;&lt;br/&gt;A configuration window will be shown where you&apos;ll be able to personalize the appearance of this application.
+This will only happen the first time you run the application.
+In order to show the configuration window again you can go to &lt;nobr&gt;File-&gt;Configuration&lt;/nobr&gt;</source>
+        <translation>&lt;b&gt;Primera ejecución&lt;/b&gt;&lt;br/&gt;Se mostrará una ventana de configuración en la que podrá personalizar el aspecto de esta aplicación.
+Esto solo ocurrirá la primera vez que ejecute la aplicación.
+Para volver a mostrar la ventana de configuración puede ir a &lt;nobr&gt;Archivo-&gt;Configuración&lt;/nobr&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;p&gt;&lt;b&gt;Pensario&lt;/b&gt; is a management application for small academies developed with simplicity and agility in mind.&lt;/p&gt;&lt;p&gt;This application uses several icons from the &lt;b&gt;&lt;a href=&quot;about:copyright-oxygen&quot;&gt;oxygen iconset&lt;/a&gt;&lt;/b&gt;, under the terms of the &lt;a href=&quot;about:license-lgplv3&quot;&gt;LGPLv3 license&lt;/a&gt; (which extends the &lt;a href=&quot;about:license-gplv3&quot;&gt; GPLv3 license&lt;/a&gt;). You are therefore free to use a modified version of the icons with this application. To do so read the instructions &lt;a href=&quot;about:use-modified-icons&quot;&gt;here&lt;/a&gt;. You can get the source of the iconset &lt;a href=&quot;https://download.kde.org/stable/frameworks/5.103/oxygen-icons5-5.103.0.tar.xz&quot;&gt;here&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;This application uses the &lt;b&gt;&lt;a href=&quot;about:qt&quot;&gt;Qt Toolkit&lt;/a&gt;&lt;/b&gt; under the terms of the &lt;a href=&quot;about:license-lgplv21&quot;&gt;LGPLv2.1&lt;/a&gt; license with a &lt;a href=&quot;about:license-qt-lgpl-exception&quot;&gt;LGPL exception &lt;/a&gt;. You are therefore free to use a modified version of the Qt libraries with this application. To facilitate this the Qt libraries are dynamically linked. You can get the Qt source code from &lt;a href=&quot;https://download.qt.io/archive/qt/6.4/&quot;&gt;here&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;h1&gt;Versión %1&lt;/h1&gt;&lt;/p&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;p&gt;&lt;b&gt;Pensario&lt;/b&gt; es una aplicación de gestión para pequeñas academias desarrollada pensando en la sencillez y la agilidad.&lt;/p&gt;&lt;p&gt;Esta aplicación usa varios iconos del &lt;b&gt;&lt;a href=&quot;about:copyright-oxygen&quot;&gt;conjunto de iconos oxygen&lt;/a&gt;&lt;/b&gt;, bajo los términos de la &lt;a href=&quot;about:license-lgplv3&quot;&gt;licencia LGPLv3&lt;/a&gt; (que extiende la &lt;a href=&quot;about:license-gplv3&quot;&gt; licencia GPLv3&lt;/a&gt;). Por tanto puede usar libremente una versión modificada de los iconos con esta aplicación. Para hacerlo lea las instrucciones &lt;a href=&quot;about:use-modified-icons&quot;&gt;aquí&lt;/a&gt;. Puede obtener las fuentes del conjunto de iconos &lt;a href=&quot;https://download.kde.org/stable/frameworks/5.103/oxygen-icons5-5.103.0.tar.xz&quot;&gt;aquí&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;Esta aplicación usa el &lt;b&gt;&lt;a href=&quot;about:qt&quot;&gt;Qt Toolkit&lt;/a&gt;&lt;/b&gt; bajo los términos de la licencia &lt;a href=&quot;about:license-lgplv21&quot;&gt;LGPLv2.1&lt;/a&gt; con una &lt;a href=&quot;about:license-qt-lgpl-exception&quot;&gt;excepción LGPL &lt;/a&gt;. Por tanto puede usar libremente una versión modificada de las bibliotecas Qt con esta aplicación. Para facilitarlo, las bibliotecas Qt se enlazan dinámicamente. Puede obtener el código fuente de Qt &lt;a href=&quot;https://download.qt.io/archive/qt/6.4/&quot;&gt;aquí&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;h1&gt;Versión %1&lt;/h1&gt;&lt;/p&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>About Velbrook</source>
+        <translation>Acerca de Velbrook</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;img src=&quot;:/icons/logovelbrook.png&quot; width=&quot;180&quot; height=&quot;60&quot; style=&quot;float:left&quot;/&gt;&lt;h2&gt;Velbrook&lt;/h2&gt;&lt;p&gt;Velbrook is an imaginary software workshop that stands for the makers of this program. It builds small, plain tools for the day-to-day work of teaching academies and other small offices.&lt;/p&gt;&lt;p&gt;Questions and suggestions: &lt;a href=&quot;mailto:info@velbrook.example&quot;&gt;info@velbrook.example&lt;/a&gt;&lt;br/&gt;Web: &lt;a href=&quot;https://velbrook.example&quot;&gt;velbrook.example&lt;/a&gt;&lt;/p&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;img src=&quot;:/icons/logovelbrook.png&quot; width=&quot;180&quot; height=&quot;60&quot; style=&quot;float:left&quot;/&gt;&lt;h2&gt;Velbrook&lt;/h2&gt;&lt;p&gt;Velbrook es un taller de software imaginario que representa a los autores de este programa. Hace herramientas pequeñas y sencillas para el trabajo diario de academias y otras oficinas pequeñas.&lt;/p&gt;&lt;p&gt;Preguntas y sugerencias: &lt;a href=&quot;mailto:info@velbrook.example&quot;&gt;info@velbrook.example&lt;/a&gt;&lt;br/&gt;Web: &lt;a href=&quot;https://velbrook.example&quot;&gt;velbrook.example&lt;/a&gt;&lt;/p&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
     <name>PageSession</name>
     <message>
         <source>The changes cannot be started.
@@ -2260,6 +2371,64 @@ La base de datos los ha deshecho.</translation>
     <message>
         <source>The shift %2 of subject %1 has no sessions assigned</source>
         <translation>El turno %2 de la asignatura %1 no tiene sesiones asignadas</translation>
+    </message>
+    <message>
+        <source>What to do?</source>
+        <translation>¿Qué desea hacer?</translation>
+    </message>
+    <message>
+        <source>Looks like selected database is being used by another application instance.
+</source>
+        <translation>Parece que la base de datos seleccionada la está usando otra instancia de la aplicación.
+</translation>
+    </message>
+    <message>
+        <source>If you are sure no other instance is using the database click Force (In case another instance were using the database this could corrupt it).
+If you prefer using another database for this instance click Change database.
+If you prefer to stop execution hit cancel</source>
+        <translation>Si está seguro de que ninguna otra instancia está usando la base de datos pulse Forzar (si otra instancia estuviese usando la base de datos, esto podría corromperla).
+Si prefiere usar otra base de datos para esta instancia pulse Cambiar base de datos.
+Si prefiere detener la ejecución pulse cancelar</translation>
+    </message>
+    <message>
+        <source>Force database</source>
+        <translation>Forzar base de datos</translation>
+    </message>
+    <message>
+        <source>Change database</source>
+        <translation>Cambiar base de datos</translation>
+    </message>
+    <message>
+        <source>Stop execution</source>
+        <translation>Detener la ejecución</translation>
+    </message>
+    <message>
+        <source>Entered password is not correct.</source>
+        <translation>La contraseña introducida no es correcta.</translation>
+    </message>
+    <message>
+        <source>Looks like selected database is corrupted.
+
+But not everything is lost!!.
+This smart application makes a database backup each time it starts so now you can select another database or restore last automatic backup of this database.</source>
+        <translation>Parece que la base de datos seleccionada está dañada.
+
+¡¡Pero no todo está perdido!!.
+Esta aplicación hace una copia de seguridad de la base de datos cada vez que se inicia, así que ahora puede seleccionar otra base de datos o restaurar la última copia automática de esta base de datos.</translation>
+    </message>
+    <message>
+        <source>Restore last backup</source>
+        <translation>Restaurar la última copia</translation>
+    </message>
+    <message>
+        <source>Change database (or create new one)</source>
+        <translation>Cambiar base de datos (o crear una nueva)</translation>
+    </message>
+    <message>
+        <source>Unable to restore last backup you have to select another database or create a new one.
+</source>
+        <translation>No se ha podido restaurar la última copia de seguridad; tiene que seleccionar otra base de datos o crear una nueva.
+</translation>
     </message>
 </context>
 <context>

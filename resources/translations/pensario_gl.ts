@@ -2057,6 +2057,117 @@ Segue gardada.</translation>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Pensario</source>
+        <translation>Pensario</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Axuda</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Ficheiro</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Seccións</translation>
+    </message>
+    <message>
+        <source>Section tools</source>
+        <translation>Ferramentas da sección</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Students main page</source>
+        <translation>Páxina principal de alumnos</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Materias</translation>
+    </message>
+    <message>
+        <source>Courses</source>
+        <translation>Cursos</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Saír</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>About &amp;Velbrook...</source>
+        <translation>Acerca de &amp;Velbrook...</translation>
+    </message>
+    <message>
+        <source>Teachers</source>
+        <translation>Profesores</translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation>Recibos</translation>
+    </message>
+    <message>
+        <source>Timetables</source>
+        <translation>Horarios</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>Pensario manual</source>
+        <translation>Manual de Pensario</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>What&apos;s this?</source>
+        <translation>Que é isto?</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>Erros</translation>
+    </message>
+    <message>
+        <source>First run</source>
+        <translation>Primeira execución</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;First run&lt;/b&gt;&lt;br/&gt;A configuration window will be shown where you&apos;ll be able to personalize the appearance of this application.
+This will only happen the first time you run the application.
+In order to show the configuration window again you can go to &lt;nobr&gt;File-&gt;Configuration&lt;/nobr&gt;</source>
+        <translation>&lt;b&gt;Primeira execución&lt;/b&gt;&lt;br/&gt;Amosarase unha xanela de configuración na que poderá personalizar o aspecto desta aplicación.
+Isto só ocorrerá a primeira vez que execute a aplicación.
+Para amosar de novo a xanela de configuración pode ir a &lt;nobr&gt;Ficheiro-&gt;Configuración&lt;/nobr&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;p&gt;&lt;b&gt;Pensario&lt;/b&gt; is a management application for small academies developed with simplicity and agility in mind.&lt;/p&gt;&lt;p&gt;This application uses several icons from the &lt;b&gt;&lt;a href=&quot;about:copyright-oxygen&quot;&gt;oxygen iconset&lt;/a&gt;&lt;/b&gt;, under the terms of the &lt;a href=&quot;about:license-lgplv3&quot;&gt;LGPLv3 license&lt;/a&gt; (which extends the &lt;a href=&quot;about:license-gplv3&quot;&gt; GPLv3 license&lt;/a&gt;). You are therefore free to use a modified version of the icons with this application. To do so read the instructions &lt;a href=&quot;about:use-modified-icons&quot;&gt;here&lt;/a&gt;. You can get the source of the iconset &lt;a href=&quot;https://download.kde.org/stable/frameworks/5.103/oxygen-icons5-5.103.0.tar.xz&quot;&gt;here&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;This application uses the &lt;b&gt;&lt;a href=&quot;about:qt&quot;&gt;Qt Toolkit&lt;/a&gt;&lt;/b&gt; under the terms of the &lt;a href=&quot;about:license-lgplv21&quot;&gt;LGPLv2.1&lt;/a&gt; license with a &lt;a href=&quot;about:license-qt-lgpl-exception&quot;&gt;LGPL exception &lt;/a&gt;. You are therefore free to use a modified version of the Qt libraries with this application. To facilitate this the Qt libraries are dynamically linked. You can get the Qt source code from &lt;a href=&quot;https://download.qt.io/archive/qt/6.4/&quot;&gt;here&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;h1&gt;Versión %1&lt;/h1&gt;&lt;/p&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;p&gt;&lt;b&gt;Pensario&lt;/b&gt; é unha aplicación de xestión para pequenas academias desenvolvida pensando na sinxeleza e na axilidade.&lt;/p&gt;&lt;p&gt;Esta aplicación usa varias iconas do &lt;b&gt;&lt;a href=&quot;about:copyright-oxygen&quot;&gt;conxunto de iconas oxygen&lt;/a&gt;&lt;/b&gt;, baixo os termos da &lt;a href=&quot;about:license-lgplv3&quot;&gt;licenza LGPLv3&lt;/a&gt; (que estende a &lt;a href=&quot;about:license-gplv3&quot;&gt; licenza GPLv3&lt;/a&gt;). Polo tanto pode usar libremente unha versión modificada das iconas con esta aplicación. Para facelo lea as instrucións &lt;a href=&quot;about:use-modified-icons&quot;&gt;aquí&lt;/a&gt;. Pode obter as fontes do conxunto de iconas &lt;a href=&quot;https://download.kde.org/stable/frameworks/5.103/oxygen-icons5-5.103.0.tar.xz&quot;&gt;aquí&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;Esta aplicación usa o &lt;b&gt;&lt;a href=&quot;about:qt&quot;&gt;Qt Toolkit&lt;/a&gt;&lt;/b&gt; baixo os termos da licenza &lt;a href=&quot;about:license-lgplv21&quot;&gt;LGPLv2.1&lt;/a&gt; cunha &lt;a href=&quot;about:license-qt-lgpl-exception&quot;&gt;excepción LGPL &lt;/a&gt;. Polo tanto pode usar libremente unha versión modificada das bibliotecas Qt con esta aplicación. Para facilitalo, as bibliotecas Qt enlázanse dinamicamente. Pode obter o código fonte de Qt &lt;a href=&quot;https://download.qt.io/archive/qt/6.4/&quot;&gt;aquí&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;h1&gt;Versión %1&lt;/h1&gt;&lt;/p&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>About Velbrook</source>
+        <translation>Acerca de Velbrook</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;img src=&quot;:/icons/logovelbrook.png&quot; width=&quot;180&quot; height=&quot;60&quot; style=&quot;float:left&quot;/&gt;&lt;h2&gt;Velbrook&lt;/h2&gt;&lt;p&gt;Velbrook is an imaginary software workshop that stands for the makers of this program. It builds small, plain tools for the day-to-day work of teaching academies and other small offices.&lt;/p&gt;&lt;p&gt;Questions and suggestions: &lt;a href=&quot;mailto:info@velbrook.example&quot;&gt;info@velbrook.example&lt;/a&gt;&lt;br/&gt;Web: &lt;a href=&quot;https://velbrook.example&quot;&gt;velbrook.example&lt;/a&gt;&lt;/p&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;img src=&quot;:/icons/logovelbrook.png&quot; width=&quot;180&quot; height=&quot;60&quot; style=&quot;float:left&quot;/&gt;&lt;h2&gt;Velbrook&lt;/h2&gt;&lt;p&gt;Velbrook é un obradoiro de software imaxinario que representa os autores deste programa. Fai ferramentas pequenas e sinxelas para o traballo diario de academias e outras oficinas pequenas.&lt;/p&gt;&lt;p&gt;Preguntas e suxestións: &lt;a href=&quot;mailto:info@velbrook.example&quot;&gt;info@velbrook.example&lt;/a&gt;&lt;br/&gt;Web: &lt;a href=&quot;https://velbrook.example&quot;&gt;velbrook.example&lt;/a&gt;&lt;/p&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
     <name>PageSession</name>
     <message>
         <source>The changes cannot be started.
@@ -2260,6 +2371,64 @@ A base de datos desfíxoos.</translation>
     <message>
         <source>The shift %2 of subject %1 has no sessions assigned</source>
         <translation>A quenda %2 da materia %1 non ten sesións asignadas</translation>
+    </message>
+    <message>
+        <source>What to do?</source>
+        <translation>Que desexa facer?</translation>
+    </message>
+    <message>
+        <source>Looks like selected database is being used by another application instance.
+</source>
+        <translation>Parece que a base de datos seleccionada está a usala outra instancia da aplicación.
+</translation>
+    </message>
+    <message>
+        <source>If you are sure no other instance is using the database click Force (In case another instance were using the database this could corrupt it).
+If you prefer using another database for this instance click Change database.
+If you prefer to stop execution hit cancel</source>
+        <translation>Se está seguro de que ningunha outra instancia está a usar a base de datos prema Forzar (se outra instancia estivese a usar a base de datos, isto podería corrompela).
+Se prefire usar outra base de datos para esta instancia prema Cambiar base de datos.
+Se prefire deter a execución prema cancelar</translation>
+    </message>
+    <message>
+        <source>Force database</source>
+        <translation>Forzar base de datos</translation>
+    </message>
+    <message>
+        <source>Change database</source>
+        <translation>Cambiar base de datos</translation>
+    </message>
+    <message>
+        <source>Stop execution</source>
+        <translation>Deter a execución</translation>
+    </message>
+    <message>
+        <source>Entered password is not correct.</source>
+        <translation>O contrasinal introducido non é correcto.</translation>
+    </message>
+    <message>
+        <source>Looks like selected database is corrupted.
+
+But not everything is lost!!.
+This smart application makes a database backup each time it starts so now you can select another database or restore last automatic backup of this database.</source>
+        <translation>Parece que a base de datos seleccionada está danada.
+
+Pero non todo está perdido!!.
+Esta aplicación fai unha copia de seguranza da base de datos cada vez que se inicia, así que agora pode seleccionar outra base de datos ou restaurar a última copia automática desta base de datos.</translation>
+    </message>
+    <message>
+        <source>Restore last backup</source>
+        <translation>Restaurar a última copia</translation>
+    </message>
+    <message>
+        <source>Change database (or create new one)</source>
+        <translation>Cambiar base de datos (ou crear unha nova)</translation>
+    </message>
+    <message>
+        <source>Unable to restore last backup you have to select another database or create a new one.
+</source>
+        <translation>Non foi posible restaurar a última copia de seguranza; ten que seleccionar outra base de datos ou crear unha nova.
+</translation>
     </message>
 </context>
 <context>
