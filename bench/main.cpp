@@ -23,6 +23,7 @@
 #include "recibotablemodel.h"
 #include "sqlfloor.h"
 #include "studentspagebench.h"
+#include "subjectspagebench.h"
 #include "timetablespagebench.h"
 #include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
@@ -438,6 +439,7 @@ int main(int argc, char** argv)
     medirPaginaAlumnos(report, runs);
     billsPageBench(report, alumnos, runs, trabajo.path());
     benchTimetablesPage(report, runs, trabajo.path());
+    benchSubjectsAndTeachersPages(report, runs);
     medirPaginaCursos(report, runs, trabajo.path());
 
     dao->close();

@@ -15,6 +15,8 @@
 #include <QRandomGenerator>
 #include <QScrollBar>
 
+#include <algorithm>
+
 namespace {
 
 const QColor kHeaderBlue(QStringLiteral("#95c6f7"));
@@ -76,6 +78,8 @@ ATimeTableWidget::ATimeTableWidget(QWidget* parent)
     : QGraphicsView(parent)
     , m_scene(new QGraphicsScene(this))
 {
+    // a few hundred items replaced on every refresh: the BSP index costs more than it finds
+    m_scene->setItemIndexMethod(QGraphicsScene::NoIndex);
     setScene(m_scene);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ATimeTableWidget::moveHeader);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &ATimeTableWidget::moveVerticalHeader);
@@ -118,6 +122,7 @@ void ATimeTableWidget::setHourRange(int from, int to)
 
 void ATimeTableWidget::forgetItems()
 {
+    m_gridBuilt = false;
     m_cornerGroup = nullptr;
     m_headerGroup = nullptr;
     m_hourGroup = nullptr;
@@ -125,9 +130,53 @@ void ATimeTableWidget::forgetItems()
     m_headerCells.clear();
     m_columnBodies.clear();
     m_sessionBoxes.clear();
+    m_sessionLabels.clear();
+    m_spareLabels.clear();
+}
+
+namespace {
+bool sameHeaders(const QList<ATimeTableHeader>& a, const QList<ATimeTableHeader>& b)
+{
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(),
+                      [](const ATimeTableHeader& x, const ATimeTableHeader& y) {
+                          return x.id == y.id && x.text == y.text && x.toolTip == y.toolTip;
+                      });
+}
+} // namespace
+
+bool ATimeTableWidget::gridChanged() const
+{
+    return !m_gridBuilt || m_gridFirstHour != m_firstHour || m_gridEndHour != m_endHour
+        || m_gridCornerText != m_cornerText || m_gridInfoText != m_infoText
+        || !sameHeaders(m_gridHeaders, m_headers);
 }
 
 void ATimeTableWidget::refresh()
+{
+    if (gridChanged())
+        rebuildGrid();
+    else
+        removeSessions();
+    addSessions();
+    qDeleteAll(m_spareLabels);
+    m_spareLabels.clear();
+    m_scene->setSceneRect(0, m_firstHour * HourHeight, ColumnWidth * m_headers.size() + HourColumnWidth + 1,
+                          (m_endHour - m_firstHour) * HourHeight + HeaderHeight + 1);
+    moveHeader();
+    moveVerticalHeader();
+}
+
+void ATimeTableWidget::removeSessions()
+{
+    qDeleteAll(m_sessionBoxes);
+    m_sessionBoxes.clear();
+    for (QGraphicsTextItem* label : std::as_const(m_sessionLabels))
+        m_scene->removeItem(label);
+    m_spareLabels = m_sessionLabels;
+    m_sessionLabels.clear();
+}
+
+void ATimeTableWidget::rebuildGrid()
 {
     forgetItems();
     m_scene->clear();
@@ -144,15 +193,16 @@ void ATimeTableWidget::refresh()
         addHourColumn();
     }
     addColumns();
-    addSessions();
 
     m_cornerGroup->setZValue(101);
     m_headerGroup->setZValue(100);
     m_hourGroup->setZValue(100);
-    m_scene->setSceneRect(0, m_firstHour * HourHeight, ColumnWidth * m_headers.size() + HourColumnWidth + 1,
-                          (m_endHour - m_firstHour) * HourHeight + HeaderHeight + 1);
-    moveHeader();
-    moveVerticalHeader();
+    m_gridBuilt = true;
+    m_gridHeaders = m_headers;
+    m_gridCornerText = m_cornerText;
+    m_gridInfoText = m_infoText;
+    m_gridFirstHour = m_firstHour;
+    m_gridEndHour = m_endHour;
 }
 
 void ATimeTableWidget::addCorner()
@@ -229,10 +279,25 @@ void ATimeTableWidget::addSession(const ATimeTableSession& session)
     m_sessionBoxes.append(box);
 
     const QPointF labelPos(xOfColumn(column), yOfMinute(top) + (clippedTop ? kClippedLabelOffset : 0));
-    QGraphicsTextItem* label = addLabel(session.text, labelPos, false);
     const double allowed = box->boundingRect().height() - (clippedTop ? kClippedLabelOffset : 0)
         - (clippedBottom ? kClippedLabelOffset : 0);
-    fitLabel(label, allowed, true);
+    addSessionLabel(session.text, labelPos, allowed);
+}
+
+QGraphicsTextItem* ATimeTableWidget::addSessionLabel(const QString& text, const QPointF& pos, double allowedHeight)
+{
+    const QString key = QString::number(allowedHeight) + QLatin1Char('|') + text;
+    QGraphicsTextItem* label = m_spareLabels.take(key);
+    if (label) {
+        m_scene->addItem(label);
+        label->setPos(pos);
+    } else {
+        label = addLabel(text, pos, false);
+        if (!fitLabel(label, allowedHeight, true))
+            return nullptr;
+    }
+    m_sessionLabels.insert(key, label);
+    return label;
 }
 
 QPainterPath ATimeTableWidget::sessionOutline(int column, int top, int bottom, bool clippedTop,
@@ -281,18 +346,20 @@ QGraphicsTextItem* ATimeTableWidget::addLabel(const QString& text, const QPointF
     return label;
 }
 
-void ATimeTableWidget::fitLabel(QGraphicsTextItem* label, double allowedHeight, bool dropWhenTooSmall)
+bool ATimeTableWidget::fitLabel(QGraphicsTextItem* label, double allowedHeight, bool dropWhenTooSmall)
 {
     while (label->boundingRect().height() > allowedHeight) {
         QFont font = label->font();
         if (font.pointSizeF() < 2) {
-            if (dropWhenTooSmall)
-                delete label;
-            return;
+            if (!dropWhenTooSmall)
+                return true;
+            delete label;
+            return false;
         }
         font.setPointSizeF(font.pointSizeF() - 1);
         label->setFont(font);
     }
+    return true;
 }
 
 int ATimeTableWidget::columnIndex(int columnId) const

@@ -3,6 +3,7 @@
 
 #include <QGraphicsView>
 #include <QList>
+#include <QMultiHash>
 #include <QPoint>
 #include <QString>
 
@@ -66,6 +67,11 @@ protected:
 
 private:
     void forgetItems();
+    // The grid (corner, hour column, headers, column bodies) is drawn again
+    // only when what it shows changed; the boxes every time.
+    bool gridChanged() const;
+    void rebuildGrid();
+    void removeSessions();
     void addCorner();
     void addHourColumn();
     void addColumns();
@@ -74,7 +80,10 @@ private:
     QPainterPath sessionOutline(int column, int top, int bottom, bool clippedTop, bool clippedBottom) const;
     QGraphicsRectItem* addCell(const QRectF& rect, QGraphicsItemGroup* group);
     QGraphicsTextItem* addLabel(const QString& text, const QPointF& pos, bool bold);
-    static void fitLabel(QGraphicsTextItem* label, double allowedHeight, bool dropWhenTooSmall);
+    // A box label fitted into the height, reusing one of the last refresh when it fits the same.
+    QGraphicsTextItem* addSessionLabel(const QString& text, const QPointF& pos, double allowedHeight);
+    // False when the label was dropped (and deleted).
+    static bool fitLabel(QGraphicsTextItem* label, double allowedHeight, bool dropWhenTooSmall);
     int columnIndex(int columnId) const;
     QPointF pointerInScene() const;
     QPointF viewportOriginInScene() const;
@@ -91,6 +100,15 @@ private:
     QList<QGraphicsRectItem*> m_headerCells;
     QList<QGraphicsRectItem*> m_columnBodies;
     QList<QGraphicsPathItem*> m_sessionBoxes;
+    // box labels by text and allowed height: laying out rich text is the dear part
+    QMultiHash<QString, QGraphicsTextItem*> m_sessionLabels;
+    QMultiHash<QString, QGraphicsTextItem*> m_spareLabels;
+    bool m_gridBuilt = false;
+    QList<ATimeTableHeader> m_gridHeaders;
+    QString m_gridCornerText;
+    QString m_gridInfoText;
+    int m_gridFirstHour = -1;
+    int m_gridEndHour = -1;
     QPoint m_pointer;
     int m_firstHour = 0;
     int m_endHour = 23;

@@ -33,6 +33,14 @@ ReciboDialog::ReciboDialog(QWidget* parent, int idRecibo, Qt::WindowFlags f)
 
 ReciboDialog::~ReciboDialog() = default;
 
+// Every question of the dialog belongs to it.
+QMessageBox::StandardButton ReciboDialog::preguntar(QMessageBox::Icon icon, const QString& titulo, const QString& texto,
+                                       QMessageBox::StandardButtons botones,
+                                       QMessageBox::StandardButton porDefecto, const QString& detalle)
+{
+    return APrompter::instance()->message(icon, titulo, texto, botones, porDefecto, detalle, this);
+}
+
 // A stored value outside a field's designed range is shown as stored: the
 // range grows to hold it, so that OK never rewrites what nobody touched.
 void ReciboDialog::mostrarSinRecortar(QDoubleSpinBox* campo, double valor)
@@ -71,7 +79,7 @@ void ReciboDialog::importePagadoChanged(double importePagado)
     const qint64 pagado = Moneda::aCentimos(importePagado);
     const qint64 importe = Moneda::aCentimos(ui->dsbImporte->value());
     if (pagado > importe) {
-        APrompter::instance()->message(QMessageBox::Information, tr("Incorrect amount paid"),
+        preguntar(QMessageBox::Information, tr("Incorrect amount paid"),
                                        tr("The paid amount can't exceed the total bill amount"), QMessageBox::Ok);
         ui->dsbImportePagado->setValue(ui->dsbImporte->value());
         ui->cbPagado->setChecked(true);
@@ -124,7 +132,7 @@ void ReciboDialog::accept()
         return;
     }
     // Recibo::update() rolled its transaction back: the stored bill is unchanged.
-    APrompter::instance()->message(
+    preguntar(
         QMessageBox::Warning, QString(),
         tr("It has been impossible to make bill update. Check no bills with the same bill number exist"));
 }

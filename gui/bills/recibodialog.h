@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QDialog>
+#include <QMessageBox>
 
 #include <memory>
 
@@ -34,6 +35,10 @@ public slots:
     void print();
 
 private:
+    QMessageBox::StandardButton preguntar(QMessageBox::Icon icon, const QString& titulo, const QString& texto,
+                                          QMessageBox::StandardButtons botones = QMessageBox::Ok,
+                                          QMessageBox::StandardButton porDefecto = QMessageBox::NoButton,
+                                          const QString& detalle = QString());
     void populateDialog();
     void makeConnections();
     void updateRecibo();

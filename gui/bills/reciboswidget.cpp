@@ -94,6 +94,20 @@ RecibosWidget::RecibosWidget(QWidget* parent, Qt::WindowFlags f)
 
 RecibosWidget::~RecibosWidget() = default;
 
+// Every question of the page belongs to it.
+QMessageBox::StandardButton RecibosWidget::preguntar(QMessageBox::Icon icon, const QString& titulo, const QString& texto,
+                                       QMessageBox::StandardButtons botones,
+                                       QMessageBox::StandardButton porDefecto, const QString& detalle)
+{
+    return APrompter::instance()->message(icon, titulo, texto, botones, porDefecto, detalle, this);
+}
+
+int RecibosWidget::elegir(APrompter::Choice pregunta)
+{
+    pregunta.parent = this;
+    return APrompter::instance()->choose(pregunta);
+}
+
 // ---- Selection and actions ---------------------------------------------------
 
 QList<int> RecibosWidget::idsSeleccionados() const
@@ -187,7 +201,7 @@ void RecibosWidget::generarRecibos()
         pregunta.buttons = {tr("Only bills with no manual changes"), tr("All bills"),
                             tr("Don't overwrite. Just generate new ones"), tr("Cancel")};
         pregunta.escapeIndex = 3;
-        switch (APrompter::instance()->choose(pregunta)) {
+        switch (elegir(pregunta)) {
         case 0:
             qDebug() << "Automatic bills will be generated and overwritten";
             modo = 1;
@@ -211,11 +225,11 @@ void RecibosWidget::generarRecibos()
 
     // A failed run answers no counts at all, and has undone everything.
     if (cuentas.size() != 3) {
-        APrompter::instance()->message(QMessageBox::Critical, tr("Result"),
+        preguntar(QMessageBox::Critical, tr("Result"),
                                        tr("The bills could not be generated; nothing was changed."));
         return;
     }
-    APrompter::instance()->message(QMessageBox::Information, tr("Result"),
+    preguntar(QMessageBox::Information, tr("Result"),
                                    tr("%1 bills created.\n%2 bills modified.\n%3 bills unchanged.")
                                        .arg(cuentas.at(0))
                                        .arg(cuentas.at(1))
@@ -226,7 +240,7 @@ void RecibosWidget::regenerarRecibos()
 {
     if (m_ocupado)
         return;
-    if (APrompter::instance()->message(QMessageBox::Question, QString(),
+    if (preguntar(QMessageBox::Question, QString(),
                                        tr("This tool will regenerate selected filters, overwriting all their data."),
                                        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoButton,
                                        tr("Do you want to go on?"))
@@ -246,11 +260,11 @@ void RecibosWidget::regenerarRecibos()
     terminarTrabajo();
 
     if (regenerados < 0) {
-        APrompter::instance()->message(QMessageBox::Critical, tr("Result"),
+        preguntar(QMessageBox::Critical, tr("Result"),
                                        tr("The bills could not be regenerated; nothing was changed."));
         return;
     }
-    APrompter::instance()->message(QMessageBox::Information, tr("Result"),
+    preguntar(QMessageBox::Information, tr("Result"),
                                    tr("%1 bills regenerated.").arg(regenerados));
 }
 
@@ -262,7 +276,7 @@ void RecibosWidget::showEditReciboDialog()
         return;
     const QList<int> ids = idsSeleccionados();
     if (ids.size() != 1) {
-        APrompter::instance()->message(QMessageBox::Warning, QString(),
+        preguntar(QMessageBox::Warning, QString(),
                                        tr("You must select just one bill in order to edit it."), QMessageBox::Ok,
                                        QMessageBox::NoButton, tr("Select just one bill and try again."));
         return;
@@ -279,14 +293,14 @@ void RecibosWidget::deleteReciboConfirm()
     const QList<int> ids = idsSeleccionados();
     if (ids.isEmpty())
         return;
-    if (APrompter::instance()->message(
+    if (preguntar(
             QMessageBox::Question, QString(), tr("Selected bills will be permanently deleted"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
             tr("Are you sure you want to delete the %n selected bill(s)?", nullptr, int(ids.size())))
         != QMessageBox::Yes)
         return;
     if (!Recibo::removeList(ids)) {
-        APrompter::instance()->message(QMessageBox::Critical, tr("Error deleting bill"),
+        preguntar(QMessageBox::Critical, tr("Error deleting bill"),
                                        tr("Internal error deleting some bills in selected list."));
         qWarning() << "No se pudo borrar algún recibo de la lista siguiente: " + idsEntreParentesis(ids);
     }
@@ -319,7 +333,7 @@ void RecibosWidget::generaEscritoImpagos()
     APrompter::Choice idioma;
     idioma.text = tr("In which language do you want to get the unpaid document?");
     idioma.buttons = {tr("Galician"), tr("Spanish")};
-    const int respuesta = APrompter::instance()->choose(idioma);
+    const int respuesta = elegir(idioma);
     if (respuesta < 0)
         return;
     const QLocale locale = respuesta == 0 ? QLocale(QLocale::Galician, QLocale::Spain)
@@ -370,7 +384,7 @@ void RecibosWidget::resumenEconomico()
                       "and be able to print it?");
     formato.buttons = {tr("Excel"), tr("Preview and print"), tr("Cancel")};
     formato.escapeIndex = 2;
-    const int respuesta = APrompter::instance()->choose(formato);
+    const int respuesta = elegir(formato);
     if (respuesta == 1) {
         const QString cabecera = Academia::cabeceraListado();
         qDebug() << "Cabecera processed";
@@ -387,7 +401,7 @@ void RecibosWidget::resumenEconomico()
 void RecibosWidget::guardarLibro(const QString& temporal)
 {
     if (temporal.isEmpty()) {
-        APrompter::instance()->message(QMessageBox::Critical, tr("Save report"),
+        preguntar(QMessageBox::Critical, tr("Save report"),
                                        tr("The economic summary workbook could not be written."));
         return;
     }
@@ -409,7 +423,7 @@ void RecibosWidget::guardarLibro(const QString& temporal)
     QFile::remove(temporal);
     if (!escrito) {
         qWarning() << "Unable to override file " << destino;
-        APrompter::instance()->message(QMessageBox::Critical, tr("Save report"),
+        preguntar(QMessageBox::Critical, tr("Save report"),
                                        tr("The report could not be saved as %1.").arg(destino),
                                        QMessageBox::Ok, QMessageBox::NoButton, salida.errorString());
     }

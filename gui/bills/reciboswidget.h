@@ -1,6 +1,7 @@
 #ifndef RECIBOSWIDGET_H
 #define RECIBOSWIDGET_H
 
+#include "aprompter.h"
 #include "centralwidget.h"
 
 #include <QList>
@@ -48,6 +49,11 @@ public slots:
     void printList();
 
 private:
+    QMessageBox::StandardButton preguntar(QMessageBox::Icon icon, const QString& titulo, const QString& texto,
+                                          QMessageBox::StandardButtons botones = QMessageBox::Ok,
+                                          QMessageBox::StandardButton porDefecto = QMessageBox::NoButton,
+                                          const QString& detalle = QString());
+    int elegir(APrompter::Choice pregunta);
     QList<int> idsSeleccionados() const;
     QList<int> idsVisibles() const;
     QString paginaResumenEconomico(const QString& contenido);

@@ -8,6 +8,8 @@
 #include "aprompter.h"
 #include "asaveashelper.h"
 #include "asignaturasalumnodialog.h"
+#include "columntitles.h"
+#include "daotransaction.h"
 #include "dateselectdialog.h"
 #include "proxyhelpers.h"
 
@@ -36,6 +38,7 @@ AlumnosWidget::AlumnosWidget(QWidget* parent, Qt::WindowFlags f)
     ui->setupUi(this);
     ui->tbvAlumnos->setModel(m_proxy);
     ui->tbvAlumnos->setSortingEnabled(true);
+    fitColumnsToTitles(ui->tbvAlumnos);
     const QList<QAction*> pageActions = {ui->actionNuevo_alumno,      ui->actionEditar_alumno,
                                          ui->actionAsignaturas_alumno, ui->actionEliminar_alumno,
                                          ui->actionDrop_asignaturas,  ui->actionVerHorario};
@@ -84,7 +87,7 @@ QList<int> AlumnosWidget::selectedIds() const
 {
     QList<int> ids;
     for (const QModelIndex& index : ui->tbvAlumnos->selectionModel()->selectedRows(0))
-        ids << m_model->getId(index);
+        ids << index.data(ARole::Id).toInt();
     return ids;
 }
 
@@ -112,6 +115,7 @@ void AlumnosWidget::radioButtonsChanged()
         return;
     m_model->setModo(modo);
     m_model->refresh();
+    updateActions();
 }
 
 // Warns and answers false unless exactly one row is selected.
@@ -136,7 +140,6 @@ void AlumnosWidget::showAlumnoDialog()
 {
     auto* dialog = new AlumnoDialog(this, 0);
     dialog->exec();
-    refreshModel();
 }
 
 void AlumnosWidget::showEditAlumnoDialog()
@@ -145,7 +148,6 @@ void AlumnosWidget::showEditAlumnoDialog()
         return;
     auto* dialog = new AlumnoDialog(this, selectedIds().first());
     dialog->exec();
-    refreshModel();
 }
 
 void AlumnosWidget::showAsignaturasAlumnoDialog()
@@ -154,7 +156,6 @@ void AlumnosWidget::showAsignaturasAlumnoDialog()
         return;
     auto* dialog = new AsignaturasAlumnoDialog(selectedIds().first(), this);
     dialog->exec();
-    refreshModel();
 }
 
 // Withdraws each student at the date. Answers the names of the students who
@@ -194,7 +195,13 @@ void AlumnosWidget::dropAsignaturasAlumno()
     if (dialog->exec() != QDialog::Accepted)
         return;
     QStringList enrolments;
+    // one transaction for all of them: the list reloads once, after it
+    DaoTransaction batch(DaoTransaction::OwnOrJoin);
     const QStringList refused = withdraw(ids, dialog->getDate(), &enrolments);
+    if (!batch.commit()) {
+        reportBatchFailure();
+        return;
+    }
     if (!refused.isEmpty()) {
         APrompter::instance()->message(
             QMessageBox::Warning, QApplication::applicationName(),
@@ -204,7 +211,6 @@ void AlumnosWidget::dropAsignaturasAlumno()
             QMessageBox::Ok, QMessageBox::NoButton,
             tr("These sign-ups are still open:") + QStringLiteral("\n") + enrolments.join(QLatin1Char('\n')));
     }
-    refreshModel();
 }
 
 // Asks again for a student who still attends classes; true to delete.
@@ -251,10 +257,22 @@ void AlumnosWidget::deleteAlumnoConfirm()
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
+    // each removal keeps a savepoint of its own inside: a failed one leaves
+    // the others; the list reloads once, after the commit
+    DaoTransaction batch(DaoTransaction::OwnOrJoin);
     for (int id : ids)
         if (confirmDeletion(id))
             remove(id);
-    refreshModel();
+    if (!batch.commit())
+        reportBatchFailure();
+}
+
+void AlumnosWidget::reportBatchFailure()
+{
+    APrompter::instance()->message(QMessageBox::Critical, QApplication::applicationName(),
+                                   tr("The changes could not be saved.") + QStringLiteral("\n")
+                                       + tr("Nothing has been changed. Try again; if the error persists "
+                                            "contact your provider."));
 }
 
 void AlumnosWidget::printList()

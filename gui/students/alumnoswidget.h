@@ -47,6 +47,7 @@ private:
     QStringList withdraw(const QList<int>& ids, const QDate& fecha, QStringList* enrolments);
     bool confirmDeletion(int idAlumno);
     void remove(int idAlumno);
+    void reportBatchFailure();
 
     Ui::AlumnosWidget* ui;
     AlumnoTableModel* m_model;

@@ -6,6 +6,7 @@
 #include "aprompter.h"
 #include "asignaturaalumnodialog.h"
 #include "asignaturasalumnotablemodel.h"
+#include "columntitles.h"
 #include "pagesession.h"
 #include "proxyhelpers.h"
 
@@ -36,6 +37,7 @@ AsignaturasAlumnoDialog::AsignaturasAlumnoDialog(int idAlumno, QWidget* parent, 
     m_proxy = createFilterProxy(m_model, this);
     ui->tbvSubjects->setModel(m_proxy);
     ui->tbvSubjects->setSortingEnabled(true);
+    fitColumnsToTitles(ui->tbvSubjects);
     ui->tbvSubjects->addActions({ui->actionActionAdd, ui->actionActionEdit, ui->actionActionRemove});
     ui->tbvSubjects->setContextMenuPolicy(Qt::ActionsContextMenu);
     connect(ui->tbvSubjects->selectionModel(), &QItemSelectionModel::selectionChanged, this,

@@ -16,6 +16,7 @@
 #include "turnoasignaturadialog.h"
 
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QRegularExpressionValidator>
 
 #include <algorithm>
@@ -32,6 +33,8 @@ AsignaturaDialog::AsignaturaDialog(QWidget* parent, Qt::WindowFlags f)
     });
     m_session->begin();
     setAttribute(Qt::WA_DeleteOnClose);
+    ui->twProfesores->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui->twTurnos->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     ui->leNombre->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^.+$")), ui->leNombre));
     connect(ui->btnAddTurno, &QPushButton::clicked, this, &AsignaturaDialog::showTurnoAsignaturaDialog);

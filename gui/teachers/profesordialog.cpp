@@ -77,8 +77,14 @@ void ProfesorDialog::installValidators()
     setRegExp(ui->leMail, QStringLiteral("(^[A-Za-z0-9._%+-]*@[a-zA-Z0-9.-]+\\.[a-zA-Z]{2,4})|(^)$"));
     ui->leDNI->setValidator(new DNIValidator(true, ui->leDNI));
     ui->leCCC->setValidator(new CCCValidator(true, ui->leCCC));
-    ui->deAlta->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
-    ui->deBaja->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
+    // two-digit years are ambiguous for register dates decades apart
+    QString formato = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!formato.contains(QLatin1String("yyyy")))
+        formato.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    for (QDateEdit* fecha : {ui->deAlta, ui->deBaja}) {
+        fecha->calendarWidget()->setFirstDayOfWeek(Qt::Monday);
+        fecha->setDisplayFormat(formato);
+    }
 }
 
 QList<ProfesorDialog::FilaSueldo> ProfesorDialog::filasSueldo() const
@@ -115,7 +121,7 @@ bool ProfesorDialog::confirmHiddenPayLoss()
         return true;
     const QMessageBox::StandardButton answer = APrompter::instance()->message(
         QMessageBox::Question, QCoreApplication::applicationName(),
-        tr("Saving will set pay rates to 0", nullptr, int(perdidos.size())),
+        tr("Saving will set pay rates to 0"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No,
         tr("The academy's billing options no longer offer these pay kinds, but this teacher has them "
            "stored:\n%1\nDo you want to save the teacher with them set to 0?")

@@ -13,11 +13,22 @@ AulaDialog::AulaDialog(QWidget* parent, int idAula, Qt::WindowFlags f)
     setAttribute(Qt::WA_DeleteOnClose);
     if (idAula != 0) {
         m_aula = Aula::getFromDB(idAula);
+        m_missing = !m_aula;
         if (m_aula)
             fillFields();
         else
             qWarning() << "Classroom to edit not found:" << idAula;
     }
+}
+
+bool AulaDialog::found() const
+{
+    return !m_missing;
+}
+
+QString AulaDialog::notFoundText()
+{
+    return tr("The classroom is no longer stored.");
 }
 
 AulaDialog::~AulaDialog()
@@ -36,6 +47,12 @@ void AulaDialog::fillFields()
 
 void AulaDialog::accept()
 {
+    if (m_missing) {
+        // storing would create a classroom nobody asked for
+        APrompter::instance()->message(QMessageBox::Warning, tr("Edit classroom"), notFoundText());
+        reject();
+        return;
+    }
     if (ui->edtNombre->text().isEmpty()) {
         markInvalid(ui->edtNombre);
         return;

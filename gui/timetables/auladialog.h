@@ -18,6 +18,11 @@ public:
     AulaDialog(QWidget* parent, int idAula, Qt::WindowFlags f = Qt::WindowFlags());
     ~AulaDialog() override;
 
+    // False when opened for a classroom id that is not stored: such a dialog
+    // must not be shown, and it stores nothing.
+    bool found() const;
+    static QString notFoundText();
+
 public slots:
     void accept() override;
 
@@ -28,6 +33,7 @@ private:
 
     Ui::AulaDialog* ui;
     Aula* m_aula = nullptr;
+    bool m_missing = false;
 };
 
 #endif // AULADIALOG_H

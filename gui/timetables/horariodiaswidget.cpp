@@ -105,9 +105,9 @@ void HorarioDiasWidget::refresh()
     lines.subject = tr("<b>Subject:</b> %1<br/>");
     lines.shift = tr("<b>Shift: </b> %3<br/>");
     lines.students = tr("<b>Number of students:</b> %4");
-    HorarioEntryBuilder builder(lines, overlapIds());
-
+    const QSet<int> overlaps = overlapIds();
     setShownSessions(SesionDeClase::listByDiaSemana(getDayForNewSession()));
+    HorarioEntryBuilder builder(lines, overlaps, m_sesiones);
     QList<ATimeTableSession> entries;
     for (const SesionDeClase* sesion : std::as_const(m_sesiones))
         entries.append(builder.build(*sesion, sesion->getIdAula()));
@@ -140,7 +140,15 @@ void HorarioDiasWidget::addAula()
 
 void HorarioDiasWidget::editAula()
 {
-    trackDialog(new AulaDialog(this, m_columnaRecordada));
+    auto* dialog = new AulaDialog(this, m_columnaRecordada);
+    if (!dialog->found()) {
+        delete dialog;
+        APrompter::instance()->message(QMessageBox::Warning, QApplication::applicationName(),
+                                       AulaDialog::notFoundText());
+        refresh();
+        return;
+    }
+    trackDialog(dialog);
 }
 
 void HorarioDiasWidget::removeAula()

@@ -6,28 +6,39 @@
 #include "sesiondeclase.h"
 #include "turnoasignatura.h"
 
-#include <memory>
+namespace {
+// Takes the list and deletes it.
+template<class T> QHash<int, QString> namesById(const QList<T*>& list, QString (T::*name)() const)
+{
+    QHash<int, QString> names;
+    for (const T* item : list)
+        names.insert(item->id(), (item->*name)());
+    qDeleteAll(list);
+    return names;
+}
+} // namespace
 
-HorarioEntryBuilder::HorarioEntryBuilder(const Lines& lines, const QSet<int>& overlapIds)
+HorarioEntryBuilder::HorarioEntryBuilder(const Lines& lines, const QSet<int>& overlapIds,
+                                         const QList<SesionDeClase*>& sesiones)
     : m_lines(lines)
     , m_overlapIds(overlapIds)
 {
-}
-
-HorarioEntryBuilder::~HorarioEntryBuilder()
-{
-    qDeleteAll(m_turnos);
+    QSet<int> turnos;
+    for (const SesionDeClase* sesion : sesiones)
+        turnos.insert(sesion->getIdTurnoAsignatura());
+    m_idsTurnos = turnos.values();
 }
 
 ATimeTableSession HorarioEntryBuilder::build(const SesionDeClase& sesion, int columnId)
 {
-    const TurnoAsignatura* shift = turno(sesion.getIdTurnoAsignatura());
-    const QString asignatura = shift ? nombreAsignatura(shift->getIdAsignatura()) : QString();
-    const QString nombreTurno = shift ? shift->getNombre() : QString();
+    const int idTurno = sesion.getIdTurnoAsignatura();
+    const Turno* shift = turno(idTurno);
+    const QString asignatura = shift ? shift->asignatura : QString();
+    const QString nombreTurno = shift ? shift->nombre : QString();
 
     ATimeTableSession entry;
     entry.text = asignatura + QStringLiteral(" - ") + nombreTurno;
-    entry.toolTip = toolTip(sesion, asignatura, nombreTurno, shift ? numAltas(shift->getId()) : 0);
+    entry.toolTip = toolTip(sesion, asignatura, nombreTurno, shift ? numAltas(idTurno) : 0);
     entry.columnId = columnId;
     if (m_overlapIds.contains(sesion.getId()))
         entry.status = ATimeTableSession::Overlapping;
@@ -57,48 +68,36 @@ QString HorarioEntryBuilder::toolTip(const SesionDeClase& sesion, const QString&
     return text + QStringLiteral("</p></html>");
 }
 
-const TurnoAsignatura* HorarioEntryBuilder::turno(int id)
+const HorarioEntryBuilder::Turno* HorarioEntryBuilder::turno(int id)
 {
-    auto it = m_turnos.find(id);
-    if (it == m_turnos.end())
-        it = m_turnos.insert(id, TurnoAsignatura::getFromDB(id));
-    return it.value();
-}
-
-QString HorarioEntryBuilder::nombreAsignatura(int id)
-{
-    auto it = m_asignaturas.find(id);
-    if (it == m_asignaturas.end()) {
-        const std::unique_ptr<Asignatura> asignatura(Asignatura::getFromDB(id));
-        it = m_asignaturas.insert(id, asignatura ? asignatura->nombre() : QString());
+    if (!m_turnos) {
+        m_turnos.emplace();
+        const QList<TurnoAsignatura*> turnos = TurnoAsignatura::listForModel();
+        for (TurnoAsignatura* t : turnos)
+            m_turnos->insert(t->getId(), {t->getNombre(), t->getAsignatura()->nombre()});
+        qDeleteAll(turnos);
     }
-    return it.value();
+    const auto it = m_turnos->constFind(id);
+    return it == m_turnos->constEnd() ? nullptr : &it.value();
 }
 
 int HorarioEntryBuilder::numAltas(int idTurno)
 {
-    auto it = m_altas.find(idTurno);
-    if (it == m_altas.end())
-        it = m_altas.insert(idTurno, turno(idTurno)->getNumAltas(QDate()));
-    return it.value();
+    if (!m_altas)
+        m_altas = TurnoAsignatura::numAltasPorTurno(m_idsTurnos);
+    return m_altas->value(idTurno);
 }
 
 QString HorarioEntryBuilder::nombreAula(int id)
 {
-    auto it = m_aulas.find(id);
-    if (it == m_aulas.end()) {
-        const std::unique_ptr<Aula> aula(Aula::getFromDB(id));
-        it = m_aulas.insert(id, aula ? aula->nombre() : QString());
-    }
-    return it.value();
+    if (!m_aulas)
+        m_aulas = namesById(Aula::list(), &Aula::nombre);
+    return m_aulas->value(id);
 }
 
 QString HorarioEntryBuilder::apodoProfesor(int id)
 {
-    auto it = m_profesores.find(id);
-    if (it == m_profesores.end()) {
-        const std::unique_ptr<Profesor> profesor(Profesor::getFromDB(id));
-        it = m_profesores.insert(id, profesor ? profesor->apodo() : QString());
-    }
-    return it.value();
+    if (!m_profesores)
+        m_profesores = namesById(Profesor::getAll(), &Profesor::apodo);
+    return m_profesores->value(id);
 }

@@ -4,15 +4,18 @@
 #include "atimetablesession.h"
 
 #include <QHash>
+#include <QList>
 #include <QSet>
 #include <QString>
 
+#include <optional>
+
 class SesionDeClase;
-class TurnoAsignatura;
 
 // Turns the class sessions of one timetable refresh into canvas boxes: label,
-// rich-text tooltip and colour status. Shifts, subjects, classrooms and
-// teachers are loaded once per refresh, not once per session.
+// rich-text tooltip and colour status. Shifts with their subjects, student
+// counts, classrooms and teachers are each read in one query per refresh,
+// and only when a box needs them.
 class HorarioEntryBuilder
 {
 public:
@@ -28,28 +31,31 @@ public:
         QString classroom;
     };
 
-    HorarioEntryBuilder(const Lines& lines, const QSet<int>& overlapIds);
-    ~HorarioEntryBuilder();
-    HorarioEntryBuilder(const HorarioEntryBuilder&) = delete;
-    HorarioEntryBuilder& operator=(const HorarioEntryBuilder&) = delete;
+    // The sessions are the ones the refresh will build boxes for.
+    HorarioEntryBuilder(const Lines& lines, const QSet<int>& overlapIds, const QList<SesionDeClase*>& sesiones);
 
     ATimeTableSession build(const SesionDeClase& sesion, int columnId);
 
 private:
+    struct Turno
+    {
+        QString nombre;
+        QString asignatura;
+    };
+
     QString toolTip(const SesionDeClase& sesion, const QString& asignatura, const QString& turno, int alumnos);
-    const TurnoAsignatura* turno(int id);
-    QString nombreAsignatura(int id);
+    const Turno* turno(int id);
     int numAltas(int idTurno);
     QString nombreAula(int id);
     QString apodoProfesor(int id);
 
     Lines m_lines;
     QSet<int> m_overlapIds;
-    QHash<int, TurnoAsignatura*> m_turnos;
-    QHash<int, QString> m_asignaturas;
-    QHash<int, int> m_altas;
-    QHash<int, QString> m_aulas;
-    QHash<int, QString> m_profesores;
+    QList<int> m_idsTurnos;
+    std::optional<QHash<int, Turno>> m_turnos;
+    std::optional<QHash<int, int>> m_altas;
+    std::optional<QHash<int, QString>> m_aulas;
+    std::optional<QHash<int, QString>> m_profesores;
 };
 
 #endif // HORARIOENTRYBUILDER_H

@@ -77,18 +77,18 @@ void HorarioSemanalWidget::refresh()
         return;
     }
 
-    HorarioEntryBuilder builder(toolTipLines(), overlaps);
     QList<SesionDeClase*> shown;
-    QList<ATimeTableSession> entries;
     for (SesionDeClase* sesion : std::as_const(todas)) {
-        if (!showsSession(*sesion)) {
+        if (showsSession(*sesion))
+            shown.append(sesion);
+        else
             delete sesion;
-            continue;
-        }
-        entries.append(builder.build(*sesion, sesion->getDiaSemana()));
-        shown.append(sesion);
     }
     setShownSessions(shown);
+    HorarioEntryBuilder builder(toolTipLines(), overlaps, m_sesiones);
+    QList<ATimeTableSession> entries;
+    for (const SesionDeClase* sesion : std::as_const(m_sesiones))
+        entries.append(builder.build(*sesion, sesion->getDiaSemana()));
     canvas()->setSessions(entries);
     canvas()->refresh();
     showOutsideWarning();

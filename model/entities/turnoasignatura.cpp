@@ -302,6 +302,29 @@ int TurnoAsignatura::getNumAltas(const QDate& date) const
     return n;
 }
 
+QHash<int, int> TurnoAsignatura::numAltasPorTurno(const QList<int>& idsTurnos, const QDate& date)
+{
+    QHash<int, int> counts;
+    if (idsTurnos.isEmpty())
+        return counts;
+    // the conditions of Alta::listAltasPorTurnoAsignatura with soloActivas
+    const QString dia = date.isNull() ? QStringLiteral("'now'") : QStringLiteral("?");
+    QList<QVariant> values(idsTurnos.cbegin(), idsTurnos.cend());
+    if (!date.isNull())
+        values << date << date;
+    QStringList marks;
+    marks.fill(QStringLiteral("?"), idsTurnos.size());
+    QSqlQuery query = Dao::getInstance()->query(
+        QStringLiteral("SELECT idturnoasignatura, count(*) FROM alta WHERE idturnoasignatura IN (%1) AND "
+                       "idalumno IS NOT NULL AND falta IS NOT NULL AND julianday(falta) <= julianday(%2) AND "
+                       "(fbaja IS NULL OR julianday(fbaja) > julianday(%2)) GROUP BY idturnoasignatura")
+            .arg(marks.join(QLatin1Char(',')), dia),
+        values);
+    while (query.next())
+        counts.insert(query.value(0).toInt(), query.value(1).toInt());
+    return counts;
+}
+
 QList<QPair<QString, double>> TurnoAsignatura::getAlumnosYPrecios(const QDate& ini, const QDate& fin) const
 {
     QDate desde, hasta;

@@ -2,6 +2,7 @@
 #define TURNOASIGNATURA_H
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPair>
@@ -57,6 +58,9 @@ public:
 
     // Figures of the shift.
     int getNumAltas(const QDate& date = QDate()) const;
+    // getNumAltas of each listed shift in one query, by shift id; a shift
+    // without sign-ups at the date is left out.
+    static QHash<int, int> numAltasPorTurno(const QList<int>& idsTurnos, const QDate& date = QDate());
     QList<QPair<QString, double>> getAlumnosYPrecios(const QDate& ini, const QDate& fin) const;
     // A failed query answers 0 with *ok false, so it is never taken for an income.
     double getIngresos(const QDate& ini, const QDate& fin, bool* ok = nullptr) const;

@@ -474,6 +474,14 @@ If you agree choose the date to withdraw from all subjects.</source>
         <source>listado_alumnos</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been changed. Try again; if the error persists contact your provider.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppStatusDialog</name>
@@ -810,6 +818,10 @@ Please create at least a subject and a turn and then subscribe the student to th
     </message>
     <message>
         <source>Nothing has been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The classroom is no longer stored.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2872,6 +2884,650 @@ All its data will be lost.</source>
     </message>
     <message>
         <source>Number of subjects</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AsignaturaDialog</name>
+    <message>
+        <source>Subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustrative monthly price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teachers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a teacher to the subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detach the selected teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shifts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selected shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shift you are trying to delete has sessions assigned. These sessions will be deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Students signed up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are students signed up in the shift you are deleting. Those students will be withdrawn from the subject.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Incomplete sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The teacher you are detaching from this subject has sessions assigned. The teacher will be removed from those sessions, which will have to be manually fixed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The subject could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing of it has been stored. Check the data (another subject may have the same name) and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing of it has been stored. The database answered: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject without shifts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can&apos;t create a subject without shifts. Please, add a shift at least in order to save the subject.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AsignaturasWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type to filter by subject, shift, description...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Available subjects</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Create new subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit selected subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete a shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print filtered listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export listing with different formats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can only edit one shift at a time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select only one shift and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It has been impossible to delete the shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Operation aborted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected shifts will be permanently deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete %n selected shift(s)?</source>
+        <translation>
+            <numerusform>Are you sure you want to delete %n selected shift?</numerusform>
+            <numerusform>Are you sure you want to delete %n selected shifts?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Subject list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>subject_list</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfesorDialog</name>
+    <message>
+        <source>Teacher data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher name. (Mandatory)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher surname. (Mandatory)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher nickname. Default is teacher name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DNI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher identity card number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher province</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher postal code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher e-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed month salary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary teacher will perceive every month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary in %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percentage of salary teacher will perceive according to earnings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fixed hour salary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary teacher will perceive for every hour of work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withholdings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount of money withheld</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher bank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher bank address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CCC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher bank account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Register date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Withdrawal date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for indefinite period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No withdrawal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teacher phone numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a new phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected phone number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving will set pay rates to 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The academy&apos;s billing options no longer offer these pay kinds, but this teacher has them stored:
+%1
+Do you want to save the teacher with them set to 0?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The teacher could not be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been stored. Check the data and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProfesoresWidget</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add new teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit selected teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete selected teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Liquidation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected teacher liquidation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Student list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Get student list for this teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show timetable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shows timetable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print listing that matches filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints listing with different formats</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You must choose just one teacher in order to edit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select only one teacher and try again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error deleting teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Internal error deleting teacher with id %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has not been deleted; the other selected teachers are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected teachers will be permanently deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected teacher(s)?</source>
+        <translation>
+            <numerusform>Are you sure you want to delete the selected teacher?</numerusform>
+            <numerusform>Are you sure you want to delete the %n selected teachers?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Teacher listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>teacher_listing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settlement is incomplete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The income of some shifts could not be read, so the percentage part counts them as 0. Do not pay it out as shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SelectAsignaturasDialog</name>
+    <message>
+        <source>Add new subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustrative price:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Assigned teachers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No subject has been selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Either select one in order to accept or cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SelectObjetosDialog</name>
+    <message>
+        <source>Make your selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add new object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Object description</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SelectProfesorDialog</name>
+    <message>
+        <source>Create new teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Surname:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nickname: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Retentions: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary in %:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary/hour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Salary/month:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No teacher selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select a teacher to be able to accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TurnoAsignaturaDialog</name>
+    <message>
+        <source>Subject shift</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shift name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type shift name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustrative price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illustrative price, only for reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a shift of this subject with the same name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not possible to create more than a single subject shift with the same name. Please, select a different shift name.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -475,6 +475,14 @@ Si está de acuerdo, elija la fecha de baja de todas las asignaturas.</translati
         <source>listado_alumnos</source>
         <translation>listado_alumnos</translation>
     </message>
+    <message>
+        <source>The changes could not be saved.</source>
+        <translation>No se han podido guardar los cambios.</translation>
+    </message>
+    <message>
+        <source>Nothing has been changed. Try again; if the error persists contact your provider.</source>
+        <translation>No se ha cambiado nada. Inténtelo de nuevo; si el error persiste, contacte con su proveedor.</translation>
+    </message>
 </context>
 <context>
     <name>AppStatusDialog</name>
@@ -813,6 +821,10 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     <message>
         <source>Nothing has been changed.</source>
         <translation>No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The classroom is no longer stored.</source>
+        <translation>El aula ya no está guardada.</translation>
     </message>
 </context>
 <context>
@@ -2886,6 +2898,652 @@ Se perderán todos sus datos.</translation>
     <message>
         <source>Number of subjects</source>
         <translation>Número de asignaturas</translation>
+    </message>
+</context>
+<context>
+    <name>AsignaturaDialog</name>
+    <message>
+        <source>Subject</source>
+        <translation>Asignatura</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Subject order</source>
+        <translation>Orden de la asignatura</translation>
+    </message>
+    <message>
+        <source>Illustrative monthly price</source>
+        <translation>Precio mensual orientativo</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Teachers</source>
+        <translation>Profesores</translation>
+    </message>
+    <message>
+        <source>Add a teacher to the subject</source>
+        <translation>Añadir un profesor a la asignatura</translation>
+    </message>
+    <message>
+        <source>Detach the selected teacher</source>
+        <translation>Quitar el profesor seleccionado</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Apellidos</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Apodo</translation>
+    </message>
+    <message>
+        <source>Shifts</source>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>Add a shift</source>
+        <translation>Añadir un turno</translation>
+    </message>
+    <message>
+        <source>Delete the selected shift</source>
+        <translation>Borrar el turno seleccionado</translation>
+    </message>
+    <message>
+        <source>Shift price</source>
+        <translation>Precio del turno</translation>
+    </message>
+    <message>
+        <source>Shift in use</source>
+        <translation>Turno en uso</translation>
+    </message>
+    <message>
+        <source>The shift you are trying to delete has sessions assigned. These sessions will be deleted.</source>
+        <translation>El turno que intenta borrar tiene sesiones asignadas. Esas sesiones se borrarán.</translation>
+    </message>
+    <message>
+        <source>Students signed up</source>
+        <translation>Alumnos apuntados</translation>
+    </message>
+    <message>
+        <source>There are students signed up in the shift you are deleting. Those students will be withdrawn from the subject.</source>
+        <translation>Hay alumnos apuntados en el turno que está borrando. Esos alumnos se darán de baja de la asignatura.</translation>
+    </message>
+    <message>
+        <source>Incomplete sessions</source>
+        <translation>Sesiones incompletas</translation>
+    </message>
+    <message>
+        <source>The teacher you are detaching from this subject has sessions assigned. The teacher will be removed from those sessions, which will have to be manually fixed.</source>
+        <translation>El profesor que quita de esta asignatura tiene sesiones asignadas. Se quitará de esas sesiones, que habrá que completar a mano.</translation>
+    </message>
+    <message>
+        <source>The subject could not be saved</source>
+        <translation>No se pudo guardar la asignatura</translation>
+    </message>
+    <message>
+        <source>Nothing of it has been stored. Check the data (another subject may have the same name) and try again.</source>
+        <translation>No se ha guardado nada. Revise los datos (puede que otra asignatura tenga el mismo nombre) e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Nothing of it has been stored. The database answered: %1</source>
+        <translation>No se ha guardado nada. La base de datos respondió: %1</translation>
+    </message>
+    <message>
+        <source>Subject without shifts</source>
+        <translation>Asignatura sin turnos</translation>
+    </message>
+    <message>
+        <source>You can&apos;t create a subject without shifts. Please, add a shift at least in order to save the subject.</source>
+        <translation>No se puede crear una asignatura sin turnos. Añada al menos un turno para poder guardar la asignatura.</translation>
+    </message>
+</context>
+<context>
+    <name>AsignaturasWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Type to filter by subject, shift, description...</source>
+        <translation>Escriba para filtrar por asignatura, turno, descripción...</translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation>Vaciar el filtro</translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation>Exportar o imprimir el listado</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listado</translation>
+    </message>
+    <message>
+        <source>Available subjects</source>
+        <translation>Asignaturas disponibles</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Create new subject</source>
+        <translation>Crear una asignatura nueva</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected subject</source>
+        <translation>Editar la asignatura seleccionada</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete a shift</source>
+        <translation>Borrar un turno</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listado</translation>
+    </message>
+    <message>
+        <source>Print filtered listing</source>
+        <translation>Imprimir el listado filtrado</translation>
+    </message>
+    <message>
+        <source>Export listing with different formats</source>
+        <translation>Exportar el listado en distintos formatos</translation>
+    </message>
+    <message>
+        <source>You can only edit one shift at a time</source>
+        <translation>Solo se puede editar un turno cada vez</translation>
+    </message>
+    <message>
+        <source>Select only one shift and try again</source>
+        <translation>Seleccione un solo turno e inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>It has been impossible to delete the shift</source>
+        <translation>No ha sido posible borrar el turno</translation>
+    </message>
+    <message>
+        <source>Operation aborted</source>
+        <translation>Operación cancelada</translation>
+    </message>
+    <message>
+        <source>Selected shifts will be permanently deleted</source>
+        <translation>Los turnos seleccionados se borrarán definitivamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete %n selected shift(s)?</source>
+        <translation>
+            <numerusform>¿Seguro que quiere borrar %n turno seleccionado?</numerusform>
+            <numerusform>¿Seguro que quiere borrar los %n turnos seleccionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Subject list</source>
+        <translation>Lista de asignaturas</translation>
+    </message>
+    <message>
+        <source>subject_list</source>
+        <translation>lista_asignaturas</translation>
+    </message>
+</context>
+<context>
+    <name>ProfesorDialog</name>
+    <message>
+        <source>Teacher data</source>
+        <translation>Datos del profesor</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Teacher name. (Mandatory)</source>
+        <translation>Nombre del profesor. (Obligatorio)</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Apellidos</translation>
+    </message>
+    <message>
+        <source>Teacher surname. (Mandatory)</source>
+        <translation>Apellidos del profesor. (Obligatorio)</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Apodo</translation>
+    </message>
+    <message>
+        <source>Teacher nickname. Default is teacher name</source>
+        <translation>Apodo del profesor. Si se deja vacío, el nombre</translation>
+    </message>
+    <message>
+        <source>DNI</source>
+        <translation>DNI</translation>
+    </message>
+    <message>
+        <source>Teacher identity card number</source>
+        <translation>Número del DNI del profesor</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Teacher address</source>
+        <translation>Dirección del profesor</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Localidad</translation>
+    </message>
+    <message>
+        <source>Teacher city</source>
+        <translation>Localidad del profesor</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Teacher province</source>
+        <translation>Provincia del profesor</translation>
+    </message>
+    <message>
+        <source>CP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <source>Teacher postal code</source>
+        <translation>Código postal del profesor</translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Teacher e-mail</source>
+        <translation>Correo electrónico del profesor</translation>
+    </message>
+    <message>
+        <source>Fixed month salary</source>
+        <translation>Sueldo fijo al mes</translation>
+    </message>
+    <message>
+        <source>Salary teacher will perceive every month</source>
+        <translation>Sueldo que cobrará el profesor cada mes</translation>
+    </message>
+    <message>
+        <source>Salary in %</source>
+        <translation>Sueldo en %</translation>
+    </message>
+    <message>
+        <source>Percentage of salary teacher will perceive according to earnings</source>
+        <translation>Porcentaje de lo que pagan sus alumnos que cobrará el profesor</translation>
+    </message>
+    <message>
+        <source>Fixed hour salary</source>
+        <translation>Sueldo fijo por hora</translation>
+    </message>
+    <message>
+        <source>Salary teacher will perceive for every hour of work</source>
+        <translation>Sueldo que cobrará el profesor por cada hora de clase</translation>
+    </message>
+    <message>
+        <source>Withholdings</source>
+        <translation>Retenciones</translation>
+    </message>
+    <message>
+        <source>Amount of money withheld</source>
+        <translation>Cantidad que se retiene</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banco</translation>
+    </message>
+    <message>
+        <source>Teacher bank</source>
+        <translation>Banco del profesor</translation>
+    </message>
+    <message>
+        <source>Bank address</source>
+        <translation>Dirección del banco</translation>
+    </message>
+    <message>
+        <source>Teacher bank address</source>
+        <translation>Dirección del banco del profesor</translation>
+    </message>
+    <message>
+        <source>CCC</source>
+        <translation>CCC</translation>
+    </message>
+    <message>
+        <source>Teacher bank account</source>
+        <translation>Cuenta bancaria del profesor</translation>
+    </message>
+    <message>
+        <source>Register date</source>
+        <translation>Fecha de alta</translation>
+    </message>
+    <message>
+        <source>Withdrawal date</source>
+        <translation>Fecha de baja</translation>
+    </message>
+    <message>
+        <source>Check for indefinite period</source>
+        <translation>Marque si no tiene fecha de baja</translation>
+    </message>
+    <message>
+        <source>No withdrawal</source>
+        <translation>Sin baja</translation>
+    </message>
+    <message>
+        <source>Teacher phone numbers</source>
+        <translation>Teléfonos del profesor</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Número de teléfono</translation>
+    </message>
+    <message>
+        <source>Add a new phone number</source>
+        <translation>Añadir un teléfono</translation>
+    </message>
+    <message>
+        <source>Delete selected phone number</source>
+        <translation>Borrar el teléfono seleccionado</translation>
+    </message>
+    <message>
+        <source>Saving will set pay rates to 0</source>
+        <translation>Al guardar, algunos pagos pasarán a 0</translation>
+    </message>
+    <message>
+        <source>The academy&apos;s billing options no longer offer these pay kinds, but this teacher has them stored:
+%1
+Do you want to save the teacher with them set to 0?</source>
+        <translation>Las opciones de cobro de la academia ya no ofrecen estas formas de pago, pero este profesor las tiene guardadas:
+%1
+¿Quiere guardar el profesor con ellas a 0?</translation>
+    </message>
+    <message>
+        <source>The teacher could not be saved</source>
+        <translation>No se pudo guardar el profesor</translation>
+    </message>
+    <message>
+        <source>Nothing has been stored. Check the data and try again.</source>
+        <translation>No se ha guardado nada. Revise los datos e inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfesoresWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation>Vaciar el filtro</translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation>Exportar o imprimir el listado</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listado</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Add new teacher</source>
+        <translation>Añadir un profesor nuevo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected teacher</source>
+        <translation>Editar el profesor seleccionado</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete selected teacher</source>
+        <translation>Borrar el profesor seleccionado</translation>
+    </message>
+    <message>
+        <source>Liquidation</source>
+        <translation>Liquidación</translation>
+    </message>
+    <message>
+        <source>Selected teacher liquidation</source>
+        <translation>Liquidación del profesor seleccionado</translation>
+    </message>
+    <message>
+        <source>Student list</source>
+        <translation>Lista de alumnos</translation>
+    </message>
+    <message>
+        <source>Get student list for this teacher</source>
+        <translation>Lista de alumnos de este profesor</translation>
+    </message>
+    <message>
+        <source>Show timetable</source>
+        <translation>Ver horario</translation>
+    </message>
+    <message>
+        <source>Shows timetable</source>
+        <translation>Muestra el horario</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listado</translation>
+    </message>
+    <message>
+        <source>Print listing that matches filters</source>
+        <translation>Imprimir el listado que cumple los filtros</translation>
+    </message>
+    <message>
+        <source>Prints listing with different formats</source>
+        <translation>Exportar el listado en distintos formatos</translation>
+    </message>
+    <message>
+        <source>You must choose just one teacher in order to edit.</source>
+        <translation>Hay que elegir un solo profesor para editarlo.</translation>
+    </message>
+    <message>
+        <source>Select only one teacher and try again</source>
+        <translation>Seleccione un solo profesor e inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Error deleting teacher</source>
+        <translation>Error al borrar el profesor</translation>
+    </message>
+    <message>
+        <source>Internal error deleting teacher with id %1.</source>
+        <translation>Error interno al borrar el profesor con id %1.</translation>
+    </message>
+    <message>
+        <source>%1 has not been deleted; the other selected teachers are.</source>
+        <translation>%1 no se ha borrado; los demás profesores seleccionados, sí.</translation>
+    </message>
+    <message>
+        <source>Selected teachers will be permanently deleted</source>
+        <translation>Los profesores seleccionados se borrarán definitivamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected teacher(s)?</source>
+        <translation>
+            <numerusform>¿Seguro que quiere borrar el profesor seleccionado?</numerusform>
+            <numerusform>¿Seguro que quiere borrar los %n profesores seleccionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Teacher listing</source>
+        <translation>Lista de profesores</translation>
+    </message>
+    <message>
+        <source>teacher_listing</source>
+        <translation>lista_profesores</translation>
+    </message>
+    <message>
+        <source>The settlement is incomplete</source>
+        <translation>La liquidación está incompleta</translation>
+    </message>
+    <message>
+        <source>The income of some shifts could not be read, so the percentage part counts them as 0. Do not pay it out as shown.</source>
+        <translation>No se pudieron leer los ingresos de algunos turnos, así que la parte del porcentaje los cuenta como 0. No la pague tal como se muestra.</translation>
+    </message>
+</context>
+<context>
+    <name>SelectAsignaturasDialog</name>
+    <message>
+        <source>Add new subject</source>
+        <translation>Añadir nueva asignatura</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Illustrative price:</source>
+        <translation>Precio orientativo:</translation>
+    </message>
+    <message>
+        <source>Assigned teachers</source>
+        <translation>Profesores asignados</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>No subject has been selected</source>
+        <translation>No se ha seleccionado ninguna asignatura</translation>
+    </message>
+    <message>
+        <source>Either select one in order to accept or cancel</source>
+        <translation>Seleccione una para aceptar, o cancele</translation>
+    </message>
+</context>
+<context>
+    <name>SelectObjetosDialog</name>
+    <message>
+        <source>Make your selection</source>
+        <translation>Haga su selección</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Add new object</source>
+        <translation>Añadir nuevo</translation>
+    </message>
+    <message>
+        <source>Object description</source>
+        <translation>Descripción</translation>
+    </message>
+</context>
+<context>
+    <name>SelectProfesorDialog</name>
+    <message>
+        <source>Create new teacher</source>
+        <translation>Crear nuevo profesor</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Surname:</source>
+        <translation>Apellidos:</translation>
+    </message>
+    <message>
+        <source>Nickname: </source>
+        <translation>Apodo: </translation>
+    </message>
+    <message>
+        <source>Retentions: </source>
+        <translation>Retenciones: </translation>
+    </message>
+    <message>
+        <source>Salary in %:</source>
+        <translation>Sueldo en %:</translation>
+    </message>
+    <message>
+        <source>Salary/hour:</source>
+        <translation>Sueldo/hora:</translation>
+    </message>
+    <message>
+        <source>Salary/month:</source>
+        <translation>Sueldo/mes:</translation>
+    </message>
+    <message>
+        <source>No teacher selected</source>
+        <translation>No se ha seleccionado ningún profesor</translation>
+    </message>
+    <message>
+        <source>Select a teacher to be able to accept</source>
+        <translation>Seleccione un profesor para poder aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TurnoAsignaturaDialog</name>
+    <message>
+        <source>Subject shift</source>
+        <translation>Turno de asignatura</translation>
+    </message>
+    <message>
+        <source>Shift name</source>
+        <translation>Nombre del turno</translation>
+    </message>
+    <message>
+        <source>Type shift name</source>
+        <translation>Escriba el nombre del turno</translation>
+    </message>
+    <message>
+        <source>Illustrative price</source>
+        <translation>Precio orientativo</translation>
+    </message>
+    <message>
+        <source>Illustrative price, only for reference</source>
+        <translation>Precio orientativo, solo como referencia</translation>
+    </message>
+    <message>
+        <source>There is already a shift of this subject with the same name</source>
+        <translation>Ya hay un turno de esta asignatura con el mismo nombre</translation>
+    </message>
+    <message>
+        <source>It is not possible to create more than a single subject shift with the same name. Please, select a different shift name.</source>
+        <translation>No se puede crear más de un turno de una asignatura con el mismo nombre. Elija otro nombre para el turno.</translation>
     </message>
 </context>
 </TS>

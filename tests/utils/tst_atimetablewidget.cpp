@@ -291,6 +291,40 @@ private slots:
         QVERIFY(!boxOf(m_view->scene(), 5));
     }
 
+    void labelsFollowTheirBoxesAcrossRefreshes()
+    {
+        m_view->setSessions({session(1, 1, 600, 660, 0, QStringLiteral("A")), session(2, 2, 600, 660)});
+        m_view->setHourRange(0, 23);
+        m_view->setSessions({session(1, 3, 600, 660, 0, QStringLiteral("A")),
+                             session(3, 1, 600, 660, 0, QStringLiteral("B"))});
+        m_view->refresh();
+        QCOMPARE(labelAt(m_view->scene(), QPointF(400, 625))->toPlainText(), QStringLiteral("A"));
+        QCOMPARE(labelAt(m_view->scene(), QPointF(100, 625))->toPlainText(), QStringLiteral("B"));
+        QVERIFY2(!labelAt(m_view->scene(), QPointF(250, 625)), "the label of a gone box goes too");
+        int labels = 0;
+        for (QGraphicsItem* item : m_view->scene()->items())
+            labels += qgraphicsitem_cast<QGraphicsTextItem*>(item) && !item->group();
+        QCOMPARE(labels, 2);
+        // a box label lies over its own box, not under it
+        const QList<QGraphicsItem*> stack = m_view->scene()->items(QPointF(420, 630)); // topmost first
+        QVERIFY(stack.indexOf(labelAt(m_view->scene(), QPointF(400, 625))) >= 0);
+        QVERIFY(stack.indexOf(labelAt(m_view->scene(), QPointF(400, 625))) < stack.indexOf(boxOf(m_view->scene(), 1)));
+    }
+
+    void renamedHeadersAreDrawnAgain()
+    {
+        m_view->setHourRange(0, 23);
+        QList<ATimeTableHeader> headers = weekHeaders();
+        headers[1].text = QStringLiteral("Martes");
+        m_view->setHeaders(headers);
+        m_view->refresh();
+        bool found = false;
+        for (QGraphicsItem* item : m_view->scene()->items())
+            if (auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item))
+                found = found || (text->group() && text->toPlainText() == QStringLiteral("Martes"));
+        QVERIFY(found);
+    }
+
 private:
     static double xCenter(int column) { return ATimeTableWidget::xOfColumn(column) + 75; }
 

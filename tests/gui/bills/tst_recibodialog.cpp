@@ -1,6 +1,8 @@
 #include "recibofixture.h"
 
+#include "billstesthelpers.h"
 #include "guitest.h"
+#include "outputfiles.h"
 #include "recibodialog.h"
 #include "pageharness.h"
 #include "testmain.h"
@@ -11,6 +13,7 @@
 #include <QPointer>
 #include <QSettings>
 #include <QSpinBox>
+#include <QTemporaryDir>
 
 using namespace ReciboFixture;
 using namespace GuiTest;
@@ -151,6 +154,30 @@ private slots:
         QVERIFY(dialogo.isNull());
         QCOMPARE(columna("importe", segundo), QStringLiteral("4100"));
         QCOMPARE(siguiente(), QStringLiteral("3"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
+    // Print shows the bill as stored, not the unsaved form.
+    void printShowsTheStoredBill()
+    {
+        QTemporaryDir dir;
+        const int id = recibo(m_alumno, primeroDeMes(), 30);
+        PageHarness h;
+        auto* dialogo = new ReciboDialog(nullptr, id);
+        h.setRoot(dialogo);
+        dialogo->show();
+        QVERIFY(h.check("cbEditable"));
+        child<QDoubleSpinBox>(*dialogo, "dsbImporte")->setValue(99);
+        bool visto = false;
+        const QString pdf = dir.filePath(QStringLiteral("recibo.pdf"));
+        BillsTest::printNextPreview(h, pdf, &visto);
+        QVERIFY(h.click("pbPrint"));
+        QVERIFY(visto);
+        QCOMPARE(outputfiles::pdfPages(pdf), 1);
+        const QString texto = outputfiles::pdfText(pdf, 1);
+        QVERIFY2(texto.contains(QStringLiteral("30")), qPrintable(texto));
+        QVERIFY(!texto.contains(QStringLiteral("99")));
+        dialogo->close();
         QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 

@@ -219,7 +219,6 @@ private slots:
         PageHarness h(&page);
         ScriptedPrompter& prompter = h.prompter();
         page.findChild<QDateEdit*>("deFechaDesde")->setDate(haceMeses(1));
-        auto* vista = page.findChild<QTableView*>("tbvRecibos");
         prompter.button(QMessageBox::Ok).button(QMessageBox::Ok);
         QVERIFY(h.selectIds("tbvRecibos", {viejo}));
         QVERIFY(h.trigger("actionRegenerar_recibos"));

@@ -188,6 +188,22 @@ private slots:
         QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
+    void failedUpdateSaysSoAndKeepsTheEdits()
+    {
+        const int id = student(QStringLiteral("Iria"), QStringLiteral("Castro"));
+        QVERIFY(academy::failUpdates(QStringLiteral("alumno")));
+        QPointer<AlumnoDialog> d = open(id);
+        PageHarness h(d);
+        QVERIFY(h.type("leLocalidad", QStringLiteral("Ourense")));
+        h.answerNext(QStringLiteral("The student could not be saved."), QMessageBox::Ok);
+        pressOk(d);
+        QVERIFY(d && d->isVisible());
+        QCOMPARE(h.find<QLineEdit>("leLocalidad")->text(), QStringLiteral("Ourense"));
+        QVERIFY(academy::scalar(QStringLiteral("SELECT localidad FROM alumno WHERE id = ?"), {id}).toString().isEmpty());
+        d->close();
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
     void editKeepsAnAccountUnlessTheUserEmptiesIt()
     {
         const int placeholder = student(QStringLiteral("Iria"), QStringLiteral("Castro"));

@@ -186,7 +186,9 @@ private slots:
             d->accept();
         });
         h.answerNext(QStringLiteral("the following students"), QMessageBox::Ok);
+        QSignalSpy resets(m_page->findChild<QTableView*>("tbvAlumnos")->model(), &QAbstractItemModel::modelReset);
         QVERIFY(h.trigger("actionDrop_asignaturas"));
+        QCOMPARE(resets.size(), 1); // every student in one transaction: one reload
         QVERIFY(question.contains(QStringLiteral("withdraw 3 student(s)")));
         QCOMPARE(altaField(anaAlta, "fbaja").toDate(), date);
         QCOMPARE(altaField(early, "fbaja").toDate(), date);

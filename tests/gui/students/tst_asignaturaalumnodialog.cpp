@@ -139,6 +139,24 @@ private slots:
         QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
+    void fullClassroomAsksWithTheDateItOverflows()
+    {
+        const int aula = academy::aula(QStringLiteral("Cuarto"), 1);
+        const int turno = academy::turno(m_academy.ingles, QStringLiteral("Sábado"), 20.0);
+        QVERIFY(academy::sesion(turno, aula, m_academy.profesora, 6, 10) > 0);
+        const QDate start = QDate::currentDate().addDays(-7);
+        QVERIFY(signUp(student(QStringLiteral("Iago"), QStringLiteral("Lema")), turno, start) > 0);
+        QPointer<AsignaturaAlumnoDialog> d = openNew();
+        PageHarness h(d);
+        QVERIFY(h.choose("cmbShift", QStringLiteral("Sábado")));
+        h.answerNext(QStringLiteral("the classroom capacity will be exceeded in"), QMessageBox::Yes);
+        pressOk(d);
+        QTRY_VERIFY(!d);
+        QVERIFY(h.prompter().asked().first().text.contains(QStringLiteral("Would you like to proceed anyway?")));
+        QCOMPARE(altaField(onlyAlta(), "idturnoasignatura").toInt(), turno);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
     void subjectWithoutShiftsMarksTheShiftCombo()
     {
         academy::asignatura(QStringLiteral("Alemán"), 30.0, 5);

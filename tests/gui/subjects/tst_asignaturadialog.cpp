@@ -7,6 +7,7 @@
 #include "guitest.h"
 #include "profesor.h"
 #include "scriptedprompter.h"
+#include "statusanswers.h"
 #include "selectprofesordialog.h"
 #include "testmain.h"
 #include "turnoasignatura.h"
@@ -21,44 +22,6 @@
 using namespace GuiTest;
 
 namespace {
-
-// Answers every status dialog that shows by pressing the next scripted
-// button; one that shows with nothing scripted is counted and closed.
-class StatusAnswers : public QObject
-{
-public:
-    StatusAnswers()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
-        m_timer.start(20);
-    }
-    void press(const char* button) { m_buttons << QString::fromLatin1(button); }
-    int shown() const { return m_shown; }
-    int unexpected() const { return m_unexpected; }
-
-private:
-    void poll()
-    {
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            auto* status = qobject_cast<AppStatusDialog*>(top);
-            if (!status || !status->isVisible() || m_seen.contains(status))
-                continue;
-            m_seen << status;
-            ++m_shown;
-            if (m_buttons.isEmpty()) {
-                ++m_unexpected;
-                status->reject();
-            } else {
-                click(*status, qPrintable(m_buttons.takeFirst()));
-            }
-        }
-    }
-    QTimer m_timer;
-    QStringList m_buttons;
-    QList<QPointer<AppStatusDialog>> m_seen;
-    int m_shown = 0;
-    int m_unexpected = 0;
-};
 
 QStringList rows(QTableWidget* table)
 {
@@ -327,6 +290,76 @@ private slots:
         QCOMPARE(academy::count("SELECT count(*) FROM profesor_asignatura WHERE idprofesor = ? AND idasignatura = ?",
                                 {ana, fisica}),
                  1);
+    }
+
+    // Deleting a shift with sessions is asked about twice: in the dialog and
+    // again when the write removes it. Abort at the second writes nothing,
+    // says so, and the dialog stays open with what was entered.
+    void abortAtTheSecondQuestionLeavesNothingHalfWritten()
+    {
+        academy::Academy a;
+        QVERIFY(a.build());
+        Academia::inicializarEstado();
+        ScriptedPrompter prompter;
+        StatusAnswers status;
+        auto* d = new AsignaturaDialog;
+        QPointer<AsignaturaDialog> guard(d);
+        d->setAsignatura(Asignatura::getFromDB(a.matematicas));
+        d->show();
+        child<QLineEdit>(*d, "leNombre")->setText("Álgebra");
+        addShift(*d, "Noche");
+        prompter.button(QMessageBox::Ok).button(QMessageBox::Ok); // sessions, students
+        selectRow(*d, "twTurnos", 0);
+        click(*d, "btnDelTurno");
+        QCOMPARE(rows(child<QTableWidget>(*d, "twTurnos")), QStringList({"Tarde", "Noche"}));
+        prompter.button(QMessageBox::Abort).button(QMessageBox::Ok); // the removal's own question, the failure
+        clickOk(*d);
+        QVERIFY(guard && d->isVisible());
+        QVERIFY(prompter.allAnswered());
+        QCOMPARE(prompter.asked().at(2).text, QString("The selected shift has assigned sessions"));
+        QCOMPARE(prompter.asked().at(3).text, QString("The subject could not be saved"));
+        QCOMPARE(status.shown(), 0);
+        QCOMPARE(subjectsNamed("Matematicas"), 1);
+        QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura WHERE idasignatura = ?", {a.matematicas}), 2);
+        QCOMPARE(academy::count("SELECT count(*) FROM sesiondeclase WHERE idturnoasignatura = ?", {a.turnoManana}), 2);
+        QCOMPARE(academy::count("SELECT count(*) FROM alta WHERE idturnoasignatura = ? AND fbaja IS NULL",
+                                {a.turnoManana}),
+                 1);
+        QCOMPARE(child<QLineEdit>(*d, "leNombre")->text(), QString("Álgebra"));
+        QCOMPARE(rows(child<QTableWidget>(*d, "twTurnos")), QStringList({"Tarde", "Noche"}));
+
+        // agreeing this time stores all of it
+        prompter.button(QMessageBox::Ok);
+        status.press("btnIgnore");
+        clickOk(*d);
+        QTRY_VERIFY(!guard);
+        QCOMPARE(subjectsNamed("Álgebra"), 1);
+        QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura WHERE id = ?", {a.turnoManana}), 0);
+        QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura WHERE idasignatura = ?", {a.matematicas}), 2);
+    }
+
+    void storedShiftNameIsRefusedInTheDialog()
+    {
+        const int fisica = academy::asignatura("Física");
+        academy::turno(fisica, "Mañana");
+        ScriptedPrompter prompter;
+        prompter.button(QMessageBox::Ok);
+        auto* d = new AsignaturaDialog;
+        QPointer<AsignaturaDialog> guard(d);
+        d->setAsignatura(Asignatura::getFromDB(fisica));
+        d->show();
+        whenShown<TurnoAsignaturaDialog>([](TurnoAsignaturaDialog* s) {
+            child<QLineEdit>(*s, "leNombre")->setText("Mañana");
+            clickOk(*s);
+            QVERIFY(s->isVisible()); // refused: still open
+            s->reject();
+        });
+        click(*d, "btnAddTurno");
+        QVERIFY(prompter.allAnswered());
+        QCOMPARE(prompter.asked().first().text, QString("There is already a shift of this subject with the same name"));
+        QCOMPARE(rows(child<QTableWidget>(*d, "twTurnos")), QStringList({"Mañana"}));
+        d->reject();
+        QTRY_VERIFY(!guard);
     }
 };
 

@@ -386,6 +386,24 @@ private slots:
         QCOMPARE(academy::count(QStringLiteral("SELECT count(*) FROM aula WHERE nombre = 'Room Z'")), 1);
     }
 
+    void classroomNoLongerStoredIsNeverCreatedAgain()
+    {
+        const int gone = m.aula1 + m.aula2 + 100;
+        auto* d = new AulaDialog(nullptr, gone);
+        QVERIFY(!d->found());
+        QVERIFY(AulaDialog(nullptr, m.aula1).found());
+        QVERIFY(AulaDialog(nullptr, 0).found());
+        QPointer<AulaDialog> alive(d);
+        d->show();
+        PageHarness h(d);
+        QVERIFY(h.type("edtNombre", QStringLiteral("Ghost")));
+        h.answerNext(QStringLiteral("no longer stored"), QMessageBox::Ok);
+        d->accept();
+        QTRY_VERIFY(!alive);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(academy::count(QStringLiteral("SELECT count(*) FROM aula")), 2);
+    }
+
 private:
     Academy m;
 };

@@ -1,0 +1,70 @@
+#include "listpage.h"
+
+#include "pagesession.h"
+#include "proxyhelpers.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSet>
+#include <QSettings>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QToolButton>
+
+namespace ListPage {
+
+QSortFilterProxyModel* setUp(QWidget* page, QAbstractItemModel* model, const Controls& c)
+{
+    QSortFilterProxyModel* proxy = createFilterProxy(model, page);
+    c.view->setModel(proxy);
+    c.view->setSortingEnabled(true);
+    // Until the user has arranged the columns (the view keeps that), they fit
+    // their headers and a sample of the rows.
+    if (!QSettings().contains(QStringLiteral("ATableView/") + c.view->objectName())) {
+        c.view->horizontalHeader()->setResizeContentsPrecision(50);
+        c.view->resizeColumnsToContents();
+    }
+    QObject::connect(c.filter, &QLineEdit::textChanged, proxy, &QSortFilterProxyModel::setFilterWildcard);
+    QObject::connect(c.clearFilter, &QAbstractButton::clicked, c.filter, &QLineEdit::clear);
+    auto* menu = new QMenu(c.exportButton);
+    menu->addAction(c.exportAction);
+    menu->addAction(c.printAction);
+    c.exportButton->setMenu(menu);
+    c.exportButton->setDefaultAction(c.exportAction);
+    return proxy;
+}
+
+QList<QModelIndex> selectedRows(const QTableView* view)
+{
+    QList<QModelIndex> rows;
+    QSet<int> seen;
+    const QModelIndexList selected = view->selectionModel()->selectedIndexes();
+    for (const QModelIndex& index : selected) {
+        if (!seen.contains(index.row())) {
+            seen.insert(index.row());
+            rows.append(index.sibling(index.row(), 0));
+        }
+    }
+    return rows;
+}
+
+QList<int> selectedIds(const QTableView* view)
+{
+    QList<int> ids;
+    const QList<QModelIndex> rows = selectedRows(view);
+    for (const QModelIndex& row : rows)
+        ids.append(row.data(ARole::Id).toInt());
+    return ids;
+}
+
+bool settlePending(PageSession* session)
+{
+    if (session->isOpen())
+        session->finish(false);
+    return !session->isOpen();
+}
+
+} // namespace ListPage
