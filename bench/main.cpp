@@ -16,6 +16,7 @@
 #include "estadoacademia.h"
 #include "listado.h"
 #include "listadoresecon.h"
+#include "mainwindowbench.h"
 #include "printutils.h"
 #include "profesor.h"
 #include "profesortablemodel.h"
@@ -136,6 +137,8 @@ int pdfPages(const QString& path)
 
 int main(int argc, char** argv)
 {
+    if (const int child = mainWindowBenchChild(argc, argv); child >= 0)
+        return child;
     std::unique_ptr<QTemporaryDir> home(privateHome());
     if (!home->isValid()) {
         fprintf(stderr, "no private temporary folder\n");
@@ -439,6 +442,7 @@ int main(int argc, char** argv)
     medirPaginaAlumnos(report, runs);
     billsPageBench(report, alumnos, runs, trabajo.path());
     benchTimetablesPage(report, runs, trabajo.path());
+    benchMainWindow(report, pristine, runs);
     benchSubjectsAndTeachersPages(report, runs);
     medirPaginaCursos(report, runs, trabajo.path());
 

@@ -17,9 +17,16 @@ AApplication::AApplication(int& argc, char** argv, const QString& applicationNam
     setQuitOnLastWindowClosed(true);
 
     {
-        QSettings settings;
-        settings.beginGroup(QStringLiteral("general"));
-        const QString localeName = settings.value(QStringLiteral("locale"), QStringLiteral("default")).toString();
+        // An INI file keeps the group "general" as "[%General]", which reads
+        // back as "General": a choice stored by an earlier run is found there.
+        const QSettings settings;
+        QString localeName = QStringLiteral("default");
+        for (const char* key : {"general/locale", "General/locale"}) {
+            if (settings.contains(QLatin1String(key))) {
+                localeName = settings.value(QLatin1String(key)).toString();
+                break;
+            }
+        }
         if (localeName != QLatin1String("default")) {
             const QLocale locale(localeName);
             if (locale.language() != QLocale::C)
@@ -46,6 +53,14 @@ AApplication::AApplication(int& argc, char** argv, const QString& applicationNam
         installTranslator(libTranslator);
     else
         qWarning("Couldn't load utils translation file");
+
+    // The library's own catalogue of Qt's standard texts, for languages Qt's
+    // packages leave out; installed first, so that a catalogue of Qt's wins.
+    auto* qtBaseTranslator = new QTranslator(this);
+    if (qtBaseTranslator->load(QStringLiteral("qtbase_") + localeName, QStringLiteral(":/translations")))
+        installTranslator(qtBaseTranslator);
+    else
+        delete qtBaseTranslator;
 
     auto* qtTranslator = new QTranslator(this);
     const QString qtFile = QStringLiteral("qt_") + localeName;

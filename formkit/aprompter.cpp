@@ -29,6 +29,8 @@ int APrompter::choose(const Choice& choice)
     QMessageBox box(choice.icon, choice.title, choice.text, QMessageBox::NoButton, choice.parent);
     if (!choice.informativeText.isEmpty())
         box.setInformativeText(choice.informativeText);
+    if (!choice.detailedText.isEmpty())
+        box.setDetailedText(choice.detailedText);
     QList<QPushButton*> buttons;
     for (const QString& label : choice.buttons)
         buttons << box.addButton(label, QMessageBox::ActionRole);

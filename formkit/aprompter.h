@@ -20,6 +20,7 @@ public:
         QString title;
         QString text;
         QString informativeText;
+        QString detailedText;
         QStringList buttons;
         int defaultIndex = -1;
         int escapeIndex = -1;

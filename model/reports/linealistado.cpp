@@ -12,8 +12,15 @@ LineaListado::LineaListado(const QList<QVariant>& valores, const QStringList& at
     , m_valores(valores)
     , m_atributos(atributos)
 {
-    if (valores.size() != atributos.size())
-        qFatal("Inicializing a LineaListado with two lists with different size");
+    // a caller's mistake must not end the program under the user's hands:
+    // every value keeps a cell, with no attributes where none were given
+    if (valores.size() != atributos.size()) {
+        qWarning("Inicializing a LineaListado with two lists with different size");
+        while (m_atributos.size() < m_valores.size())
+            m_atributos.append(QString());
+        while (m_valores.size() < m_atributos.size())
+            m_valores.append(QVariant(QString()));
+    }
 }
 
 void LineaListado::addValor(const QVariant& valor, const QString& atributo)

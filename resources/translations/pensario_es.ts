@@ -663,6 +663,109 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     </message>
 </context>
 <context>
+    <name>AsignaturaDialog</name>
+    <message>
+        <source>Subject</source>
+        <translation>Asignatura</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Subject order</source>
+        <translation>Orden de la asignatura</translation>
+    </message>
+    <message>
+        <source>Illustrative monthly price</source>
+        <translation>Precio mensual orientativo</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Teachers</source>
+        <translation>Profesores</translation>
+    </message>
+    <message>
+        <source>Add a teacher to the subject</source>
+        <translation>Añadir un profesor a la asignatura</translation>
+    </message>
+    <message>
+        <source>Detach the selected teacher</source>
+        <translation>Quitar el profesor seleccionado</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Apellidos</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Apodo</translation>
+    </message>
+    <message>
+        <source>Shifts</source>
+        <translation>Turnos</translation>
+    </message>
+    <message>
+        <source>Add a shift</source>
+        <translation>Añadir un turno</translation>
+    </message>
+    <message>
+        <source>Delete the selected shift</source>
+        <translation>Borrar el turno seleccionado</translation>
+    </message>
+    <message>
+        <source>Shift price</source>
+        <translation>Precio del turno</translation>
+    </message>
+    <message>
+        <source>Shift in use</source>
+        <translation>Turno en uso</translation>
+    </message>
+    <message>
+        <source>The shift you are trying to delete has sessions assigned. These sessions will be deleted.</source>
+        <translation>El turno que intenta borrar tiene sesiones asignadas. Esas sesiones se borrarán.</translation>
+    </message>
+    <message>
+        <source>Students signed up</source>
+        <translation>Alumnos apuntados</translation>
+    </message>
+    <message>
+        <source>There are students signed up in the shift you are deleting. Those students will be withdrawn from the subject.</source>
+        <translation>Hay alumnos apuntados en el turno que está borrando. Esos alumnos se darán de baja de la asignatura.</translation>
+    </message>
+    <message>
+        <source>Incomplete sessions</source>
+        <translation>Sesiones incompletas</translation>
+    </message>
+    <message>
+        <source>The teacher you are detaching from this subject has sessions assigned. The teacher will be removed from those sessions, which will have to be manually fixed.</source>
+        <translation>El profesor que quita de esta asignatura tiene sesiones asignadas. Se quitará de esas sesiones, que habrá que completar a mano.</translation>
+    </message>
+    <message>
+        <source>The subject could not be saved</source>
+        <translation>No se pudo guardar la asignatura</translation>
+    </message>
+    <message>
+        <source>Nothing of it has been stored. Check the data (another subject may have the same name) and try again.</source>
+        <translation>No se ha guardado nada. Revise los datos (puede que otra asignatura tenga el mismo nombre) e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Nothing of it has been stored. The database answered: %1</source>
+        <translation>No se ha guardado nada. La base de datos respondió: %1</translation>
+    </message>
+    <message>
+        <source>Subject without shifts</source>
+        <translation>Asignatura sin turnos</translation>
+    </message>
+    <message>
+        <source>You can&apos;t create a subject without shifts. Please, add a shift at least in order to save the subject.</source>
+        <translation>No se puede crear una asignatura sin turnos. Añada al menos un turno para poder guardar la asignatura.</translation>
+    </message>
+</context>
+<context>
     <name>AsignaturasAlumnoDialog</name>
     <message>
         <source>Subject list</source>
@@ -774,6 +877,108 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     <message>
         <source>Comments</source>
         <translation>Observaciones</translation>
+    </message>
+</context>
+<context>
+    <name>AsignaturasWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Type to filter by subject, shift, description...</source>
+        <translation>Escriba para filtrar por asignatura, turno, descripción...</translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation>Vaciar el filtro</translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation>Exportar o imprimir el listado</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listado</translation>
+    </message>
+    <message>
+        <source>Available subjects</source>
+        <translation>Asignaturas disponibles</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nueva</translation>
+    </message>
+    <message>
+        <source>Create new subject</source>
+        <translation>Crear una asignatura nueva</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected subject</source>
+        <translation>Editar la asignatura seleccionada</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete a shift</source>
+        <translation>Borrar un turno</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listado</translation>
+    </message>
+    <message>
+        <source>Print filtered listing</source>
+        <translation>Imprimir el listado filtrado</translation>
+    </message>
+    <message>
+        <source>Export listing with different formats</source>
+        <translation>Exportar el listado en distintos formatos</translation>
+    </message>
+    <message>
+        <source>You can only edit one shift at a time</source>
+        <translation>Solo se puede editar un turno cada vez</translation>
+    </message>
+    <message>
+        <source>Select only one shift and try again</source>
+        <translation>Seleccione un solo turno e inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>It has been impossible to delete the shift</source>
+        <translation>No ha sido posible borrar el turno</translation>
+    </message>
+    <message>
+        <source>Operation aborted</source>
+        <translation>Operación cancelada</translation>
+    </message>
+    <message>
+        <source>Selected shifts will be permanently deleted</source>
+        <translation>Los turnos seleccionados se borrarán definitivamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete %n selected shift(s)?</source>
+        <translation>
+            <numerusform>¿Seguro que quiere borrar %n turno seleccionado?</numerusform>
+            <numerusform>¿Seguro que quiere borrar los %n turnos seleccionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Subject list</source>
+        <translation>Lista de asignaturas</translation>
+    </message>
+    <message>
+        <source>subject_list</source>
+        <translation>lista_asignaturas</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2262,117 @@ Sigue guardada.</translation>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Pensario</source>
+        <translation>Pensario</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Secciones</translation>
+    </message>
+    <message>
+        <source>Section tools</source>
+        <translation>Herramientas de la sección</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Students main page</source>
+        <translation>Página principal de alumnos</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Asignaturas</translation>
+    </message>
+    <message>
+        <source>Courses</source>
+        <translation>Cursos</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>About &amp;Velbrook...</source>
+        <translation>Acerca de &amp;Velbrook...</translation>
+    </message>
+    <message>
+        <source>Teachers</source>
+        <translation>Profesores</translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation>Recibos</translation>
+    </message>
+    <message>
+        <source>Timetables</source>
+        <translation>Horarios</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>Pensario manual</source>
+        <translation>Manual de Pensario</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>What&apos;s this?</source>
+        <translation>¿Qué es esto?</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>Errores</translation>
+    </message>
+    <message>
+        <source>First run</source>
+        <translation>Primera ejecución</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;First run&lt;/b&gt;&lt;br/&gt;A configuration window will be shown where you&apos;ll be able to personalize the appearance of this application.
+This will only happen the first time you run the application.
+In order to show the configuration window again you can go to &lt;nobr&gt;File-&gt;Configuration&lt;/nobr&gt;</source>
+        <translation>&lt;b&gt;Primera ejecución&lt;/b&gt;&lt;br/&gt;Se mostrará una ventana de configuración en la que podrá personalizar el aspecto de esta aplicación.
+Esto solo ocurrirá la primera vez que ejecute la aplicación.
+Para volver a mostrar la ventana de configuración puede ir a &lt;nobr&gt;Archivo-&gt;Configuración&lt;/nobr&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;p&gt;&lt;b&gt;Pensario&lt;/b&gt; is a management application for small academies developed with simplicity and agility in mind.&lt;/p&gt;&lt;p&gt;This application uses several icons from the &lt;b&gt;&lt;a href=&quot;about:copyright-oxygen&quot;&gt;oxygen iconset&lt;/a&gt;&lt;/b&gt;, under the terms of the &lt;a href=&quot;about:license-lgplv3&quot;&gt;LGPLv3 license&lt;/a&gt; (which extends the &lt;a href=&quot;about:license-gplv3&quot;&gt; GPLv3 license&lt;/a&gt;). You are therefore free to use a modified version of the icons with this application. To do so read the instructions &lt;a href=&quot;about:use-modified-icons&quot;&gt;here&lt;/a&gt;. You can get the source of the iconset &lt;a href=&quot;https://download.kde.org/stable/frameworks/5.103/oxygen-icons5-5.103.0.tar.xz&quot;&gt;here&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;This application uses the &lt;b&gt;&lt;a href=&quot;about:qt&quot;&gt;Qt Toolkit&lt;/a&gt;&lt;/b&gt; under the terms of the &lt;a href=&quot;about:license-lgplv21&quot;&gt;LGPLv2.1&lt;/a&gt; license with a &lt;a href=&quot;about:license-qt-lgpl-exception&quot;&gt;LGPL exception &lt;/a&gt;. You are therefore free to use a modified version of the Qt libraries with this application. To facilitate this the Qt libraries are dynamically linked. You can get the Qt source code from &lt;a href=&quot;https://download.qt.io/archive/qt/6.4/&quot;&gt;here&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;h1&gt;Versión %1&lt;/h1&gt;&lt;/p&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;p&gt;&lt;b&gt;Pensario&lt;/b&gt; es una aplicación de gestión para pequeñas academias desarrollada pensando en la sencillez y la agilidad.&lt;/p&gt;&lt;p&gt;Esta aplicación usa varios iconos del &lt;b&gt;&lt;a href=&quot;about:copyright-oxygen&quot;&gt;conjunto de iconos oxygen&lt;/a&gt;&lt;/b&gt;, bajo los términos de la &lt;a href=&quot;about:license-lgplv3&quot;&gt;licencia LGPLv3&lt;/a&gt; (que extiende la &lt;a href=&quot;about:license-gplv3&quot;&gt; licencia GPLv3&lt;/a&gt;). Por tanto puede usar libremente una versión modificada de los iconos con esta aplicación. Para hacerlo lea las instrucciones &lt;a href=&quot;about:use-modified-icons&quot;&gt;aquí&lt;/a&gt;. Puede obtener las fuentes del conjunto de iconos &lt;a href=&quot;https://download.kde.org/stable/frameworks/5.103/oxygen-icons5-5.103.0.tar.xz&quot;&gt;aquí&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;Esta aplicación usa el &lt;b&gt;&lt;a href=&quot;about:qt&quot;&gt;Qt Toolkit&lt;/a&gt;&lt;/b&gt; bajo los términos de la licencia &lt;a href=&quot;about:license-lgplv21&quot;&gt;LGPLv2.1&lt;/a&gt; con una &lt;a href=&quot;about:license-qt-lgpl-exception&quot;&gt;excepción LGPL &lt;/a&gt;. Por tanto puede usar libremente una versión modificada de las bibliotecas Qt con esta aplicación. Para facilitarlo, las bibliotecas Qt se enlazan dinámicamente. Puede obtener el código fuente de Qt &lt;a href=&quot;https://download.qt.io/archive/qt/6.4/&quot;&gt;aquí&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;h1&gt;Versión %1&lt;/h1&gt;&lt;/p&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>About Velbrook</source>
+        <translation>Acerca de Velbrook</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;img src=&quot;:/icons/logovelbrook.png&quot; width=&quot;180&quot; height=&quot;60&quot; style=&quot;float:left&quot;/&gt;&lt;h2&gt;Velbrook&lt;/h2&gt;&lt;p&gt;Velbrook is an imaginary software workshop that stands for the makers of this program. It builds small, plain tools for the day-to-day work of teaching academies and other small offices.&lt;/p&gt;&lt;p&gt;Questions and suggestions: &lt;a href=&quot;mailto:info@velbrook.example&quot;&gt;info@velbrook.example&lt;/a&gt;&lt;br/&gt;Web: &lt;a href=&quot;https://velbrook.example&quot;&gt;velbrook.example&lt;/a&gt;&lt;/p&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;img src=&quot;:/icons/logovelbrook.png&quot; width=&quot;180&quot; height=&quot;60&quot; style=&quot;float:left&quot;/&gt;&lt;h2&gt;Velbrook&lt;/h2&gt;&lt;p&gt;Velbrook es un taller de software imaginario que representa a los autores de este programa. Hace herramientas pequeñas y sencillas para el trabajo diario de academias y otras oficinas pequeñas.&lt;/p&gt;&lt;p&gt;Preguntas y sugerencias: &lt;a href=&quot;mailto:info@velbrook.example&quot;&gt;info@velbrook.example&lt;/a&gt;&lt;br/&gt;Web: &lt;a href=&quot;https://velbrook.example&quot;&gt;velbrook.example&lt;/a&gt;&lt;/p&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
     <name>PageSession</name>
     <message>
         <source>The changes cannot be started.
@@ -2181,6 +2497,193 @@ La base de datos los ha deshecho.</translation>
     </message>
 </context>
 <context>
+    <name>ProfesorDialog</name>
+    <message>
+        <source>Teacher data</source>
+        <translation>Datos del profesor</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Teacher name. (Mandatory)</source>
+        <translation>Nombre del profesor. (Obligatorio)</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Apellidos</translation>
+    </message>
+    <message>
+        <source>Teacher surname. (Mandatory)</source>
+        <translation>Apellidos del profesor. (Obligatorio)</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Apodo</translation>
+    </message>
+    <message>
+        <source>Teacher nickname. Default is teacher name</source>
+        <translation>Apodo del profesor. Si se deja vacío, el nombre</translation>
+    </message>
+    <message>
+        <source>DNI</source>
+        <translation>DNI</translation>
+    </message>
+    <message>
+        <source>Teacher identity card number</source>
+        <translation>Número del DNI del profesor</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Teacher address</source>
+        <translation>Dirección del profesor</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Localidad</translation>
+    </message>
+    <message>
+        <source>Teacher city</source>
+        <translation>Localidad del profesor</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Teacher province</source>
+        <translation>Provincia del profesor</translation>
+    </message>
+    <message>
+        <source>CP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <source>Teacher postal code</source>
+        <translation>Código postal del profesor</translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Teacher e-mail</source>
+        <translation>Correo electrónico del profesor</translation>
+    </message>
+    <message>
+        <source>Fixed month salary</source>
+        <translation>Sueldo fijo al mes</translation>
+    </message>
+    <message>
+        <source>Salary teacher will perceive every month</source>
+        <translation>Sueldo que cobrará el profesor cada mes</translation>
+    </message>
+    <message>
+        <source>Salary in %</source>
+        <translation>Sueldo en %</translation>
+    </message>
+    <message>
+        <source>Percentage of salary teacher will perceive according to earnings</source>
+        <translation>Porcentaje de lo que pagan sus alumnos que cobrará el profesor</translation>
+    </message>
+    <message>
+        <source>Fixed hour salary</source>
+        <translation>Sueldo fijo por hora</translation>
+    </message>
+    <message>
+        <source>Salary teacher will perceive for every hour of work</source>
+        <translation>Sueldo que cobrará el profesor por cada hora de clase</translation>
+    </message>
+    <message>
+        <source>Withholdings</source>
+        <translation>Retenciones</translation>
+    </message>
+    <message>
+        <source>Amount of money withheld</source>
+        <translation>Cantidad que se retiene</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banco</translation>
+    </message>
+    <message>
+        <source>Teacher bank</source>
+        <translation>Banco del profesor</translation>
+    </message>
+    <message>
+        <source>Bank address</source>
+        <translation>Dirección del banco</translation>
+    </message>
+    <message>
+        <source>Teacher bank address</source>
+        <translation>Dirección del banco del profesor</translation>
+    </message>
+    <message>
+        <source>CCC</source>
+        <translation>CCC</translation>
+    </message>
+    <message>
+        <source>Teacher bank account</source>
+        <translation>Cuenta bancaria del profesor</translation>
+    </message>
+    <message>
+        <source>Register date</source>
+        <translation>Fecha de alta</translation>
+    </message>
+    <message>
+        <source>Withdrawal date</source>
+        <translation>Fecha de baja</translation>
+    </message>
+    <message>
+        <source>Check for indefinite period</source>
+        <translation>Marque si no tiene fecha de baja</translation>
+    </message>
+    <message>
+        <source>No withdrawal</source>
+        <translation>Sin baja</translation>
+    </message>
+    <message>
+        <source>Teacher phone numbers</source>
+        <translation>Teléfonos del profesor</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Número de teléfono</translation>
+    </message>
+    <message>
+        <source>Add a new phone number</source>
+        <translation>Añadir un teléfono</translation>
+    </message>
+    <message>
+        <source>Delete selected phone number</source>
+        <translation>Borrar el teléfono seleccionado</translation>
+    </message>
+    <message>
+        <source>Saving will set pay rates to 0</source>
+        <translation>Al guardar, algunos pagos pasarán a 0</translation>
+    </message>
+    <message>
+        <source>The academy&apos;s billing options no longer offer these pay kinds, but this teacher has them stored:
+%1
+Do you want to save the teacher with them set to 0?</source>
+        <translation>Las opciones de cobro de la academia ya no ofrecen estas formas de pago, pero este profesor las tiene guardadas:
+%1
+¿Quiere guardar el profesor con ellas a 0?</translation>
+    </message>
+    <message>
+        <source>The teacher could not be saved</source>
+        <translation>No se pudo guardar el profesor</translation>
+    </message>
+    <message>
+        <source>Nothing has been stored. Check the data and try again.</source>
+        <translation>No se ha guardado nada. Revise los datos e inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
     <name>ProfesorTableModel</name>
     <message>
         <source>Name</source>
@@ -2236,6 +2739,136 @@ La base de datos los ha deshecho.</translation>
     </message>
 </context>
 <context>
+    <name>ProfesoresWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation>Vaciar el filtro</translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation>Exportar o imprimir el listado</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listado</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Add new teacher</source>
+        <translation>Añadir un profesor nuevo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected teacher</source>
+        <translation>Editar el profesor seleccionado</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete selected teacher</source>
+        <translation>Borrar el profesor seleccionado</translation>
+    </message>
+    <message>
+        <source>Liquidation</source>
+        <translation>Liquidación</translation>
+    </message>
+    <message>
+        <source>Selected teacher liquidation</source>
+        <translation>Liquidación del profesor seleccionado</translation>
+    </message>
+    <message>
+        <source>Student list</source>
+        <translation>Lista de alumnos</translation>
+    </message>
+    <message>
+        <source>Get student list for this teacher</source>
+        <translation>Lista de alumnos de este profesor</translation>
+    </message>
+    <message>
+        <source>Show timetable</source>
+        <translation>Ver horario</translation>
+    </message>
+    <message>
+        <source>Shows timetable</source>
+        <translation>Muestra el horario</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listado</translation>
+    </message>
+    <message>
+        <source>Print listing that matches filters</source>
+        <translation>Imprimir el listado que cumple los filtros</translation>
+    </message>
+    <message>
+        <source>Prints listing with different formats</source>
+        <translation>Exportar el listado en distintos formatos</translation>
+    </message>
+    <message>
+        <source>You must choose just one teacher in order to edit.</source>
+        <translation>Hay que elegir un solo profesor para editarlo.</translation>
+    </message>
+    <message>
+        <source>Select only one teacher and try again</source>
+        <translation>Seleccione un solo profesor e inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Error deleting teacher</source>
+        <translation>Error al borrar el profesor</translation>
+    </message>
+    <message>
+        <source>Internal error deleting teacher with id %1.</source>
+        <translation>Error interno al borrar el profesor con id %1.</translation>
+    </message>
+    <message>
+        <source>%1 has not been deleted; the other selected teachers are.</source>
+        <translation>%1 no se ha borrado; los demás profesores seleccionados, sí.</translation>
+    </message>
+    <message>
+        <source>Selected teachers will be permanently deleted</source>
+        <translation>Los profesores seleccionados se borrarán definitivamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected teacher(s)?</source>
+        <translation>
+            <numerusform>¿Seguro que quiere borrar el profesor seleccionado?</numerusform>
+            <numerusform>¿Seguro que quiere borrar los %n profesores seleccionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Teacher listing</source>
+        <translation>Lista de profesores</translation>
+    </message>
+    <message>
+        <source>teacher_listing</source>
+        <translation>lista_profesores</translation>
+    </message>
+    <message>
+        <source>The settlement is incomplete</source>
+        <translation>La liquidación está incompleta</translation>
+    </message>
+    <message>
+        <source>The income of some shifts could not be read, so the percentage part counts them as 0. Do not pay it out as shown.</source>
+        <translation>No se pudieron leer los ingresos de algunos turnos, así que la parte del porcentaje los cuenta como 0. No la pague tal como se muestra.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>The capacity of classroom %1 is surpassed by %2 students on %3 at %4:%5</source>
@@ -2260,6 +2893,64 @@ La base de datos los ha deshecho.</translation>
     <message>
         <source>The shift %2 of subject %1 has no sessions assigned</source>
         <translation>El turno %2 de la asignatura %1 no tiene sesiones asignadas</translation>
+    </message>
+    <message>
+        <source>What to do?</source>
+        <translation>¿Qué desea hacer?</translation>
+    </message>
+    <message>
+        <source>Looks like selected database is being used by another application instance.
+</source>
+        <translation>Parece que la base de datos seleccionada la está usando otra instancia de la aplicación.
+</translation>
+    </message>
+    <message>
+        <source>If you are sure no other instance is using the database click Force (In case another instance were using the database this could corrupt it).
+If you prefer using another database for this instance click Change database.
+If you prefer to stop execution hit cancel</source>
+        <translation>Si está seguro de que ninguna otra instancia está usando la base de datos pulse Forzar (si otra instancia estuviese usando la base de datos, esto podría corromperla).
+Si prefiere usar otra base de datos para esta instancia pulse Cambiar base de datos.
+Si prefiere detener la ejecución pulse cancelar</translation>
+    </message>
+    <message>
+        <source>Force database</source>
+        <translation>Forzar base de datos</translation>
+    </message>
+    <message>
+        <source>Change database</source>
+        <translation>Cambiar base de datos</translation>
+    </message>
+    <message>
+        <source>Stop execution</source>
+        <translation>Detener la ejecución</translation>
+    </message>
+    <message>
+        <source>Entered password is not correct.</source>
+        <translation>La contraseña introducida no es correcta.</translation>
+    </message>
+    <message>
+        <source>Looks like selected database is corrupted.
+
+But not everything is lost!!.
+This smart application makes a database backup each time it starts so now you can select another database or restore last automatic backup of this database.</source>
+        <translation>Parece que la base de datos seleccionada está dañada.
+
+¡¡Pero no todo está perdido!!.
+Esta aplicación hace una copia de seguridad de la base de datos cada vez que se inicia, así que ahora puede seleccionar otra base de datos o restaurar la última copia automática de esta base de datos.</translation>
+    </message>
+    <message>
+        <source>Restore last backup</source>
+        <translation>Restaurar la última copia</translation>
+    </message>
+    <message>
+        <source>Change database (or create new one)</source>
+        <translation>Cambiar base de datos (o crear una nueva)</translation>
+    </message>
+    <message>
+        <source>Unable to restore last backup you have to select another database or create a new one.
+</source>
+        <translation>No se ha podido restaurar la última copia de seguridad; tiene que seleccionar otra base de datos o crear una nueva.
+</translation>
     </message>
 </context>
 <context>
@@ -2666,6 +3357,37 @@ La base de datos los ha deshecho.</translation>
     </message>
 </context>
 <context>
+    <name>SelectAsignaturasDialog</name>
+    <message>
+        <source>Add new subject</source>
+        <translation>Añadir nueva asignatura</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Illustrative price:</source>
+        <translation>Precio orientativo:</translation>
+    </message>
+    <message>
+        <source>Assigned teachers</source>
+        <translation>Profesores asignados</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>No subject has been selected</source>
+        <translation>No se ha seleccionado ninguna asignatura</translation>
+    </message>
+    <message>
+        <source>Either select one in order to accept or cancel</source>
+        <translation>Seleccione una para aceptar, o cancele</translation>
+    </message>
+</context>
+<context>
     <name>SelectDBDialog</name>
     <message>
         <source>Choose database</source>
@@ -2723,6 +3445,68 @@ Se perderán todos sus datos.</translation>
     </message>
 </context>
 <context>
+    <name>SelectObjetosDialog</name>
+    <message>
+        <source>Make your selection</source>
+        <translation>Haga su selección</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Add new object</source>
+        <translation>Añadir nuevo</translation>
+    </message>
+    <message>
+        <source>Object description</source>
+        <translation>Descripción</translation>
+    </message>
+</context>
+<context>
+    <name>SelectProfesorDialog</name>
+    <message>
+        <source>Create new teacher</source>
+        <translation>Crear nuevo profesor</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Surname:</source>
+        <translation>Apellidos:</translation>
+    </message>
+    <message>
+        <source>Nickname: </source>
+        <translation>Apodo: </translation>
+    </message>
+    <message>
+        <source>Retentions: </source>
+        <translation>Retenciones: </translation>
+    </message>
+    <message>
+        <source>Salary in %:</source>
+        <translation>Sueldo en %:</translation>
+    </message>
+    <message>
+        <source>Salary/hour:</source>
+        <translation>Sueldo/hora:</translation>
+    </message>
+    <message>
+        <source>Salary/month:</source>
+        <translation>Sueldo/mes:</translation>
+    </message>
+    <message>
+        <source>No teacher selected</source>
+        <translation>No se ha seleccionado ningún profesor</translation>
+    </message>
+    <message>
+        <source>Select a teacher to be able to accept</source>
+        <translation>Seleccione un profesor para poder aceptar</translation>
+    </message>
+</context>
+<context>
     <name>TipoListadoPorCursoDialog</name>
     <message>
         <source>List format</source>
@@ -2766,6 +3550,37 @@ Se perderán todos sus datos.</translation>
     <message>
         <source>The %1 shift of the %2 subject has one or more assigned sessions, these sessions will also be deleted</source>
         <translation>El turno %1 de la asignatura %2 tiene una o más sesiones asignadas, que también se eliminarán</translation>
+    </message>
+</context>
+<context>
+    <name>TurnoAsignaturaDialog</name>
+    <message>
+        <source>Subject shift</source>
+        <translation>Turno de asignatura</translation>
+    </message>
+    <message>
+        <source>Shift name</source>
+        <translation>Nombre del turno</translation>
+    </message>
+    <message>
+        <source>Type shift name</source>
+        <translation>Escriba el nombre del turno</translation>
+    </message>
+    <message>
+        <source>Illustrative price</source>
+        <translation>Precio orientativo</translation>
+    </message>
+    <message>
+        <source>Illustrative price, only for reference</source>
+        <translation>Precio orientativo, solo como referencia</translation>
+    </message>
+    <message>
+        <source>There is already a shift of this subject with the same name</source>
+        <translation>Ya hay un turno de esta asignatura con el mismo nombre</translation>
+    </message>
+    <message>
+        <source>It is not possible to create more than a single subject shift with the same name. Please, select a different shift name.</source>
+        <translation>No se puede crear más de un turno de una asignatura con el mismo nombre. Elija otro nombre para el turno.</translation>
     </message>
 </context>
 <context>
@@ -2898,652 +3713,6 @@ Se perderán todos sus datos.</translation>
     <message>
         <source>Number of subjects</source>
         <translation>Número de asignaturas</translation>
-    </message>
-</context>
-<context>
-    <name>AsignaturaDialog</name>
-    <message>
-        <source>Subject</source>
-        <translation>Asignatura</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Subject order</source>
-        <translation>Orden de la asignatura</translation>
-    </message>
-    <message>
-        <source>Illustrative monthly price</source>
-        <translation>Precio mensual orientativo</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Descripción</translation>
-    </message>
-    <message>
-        <source>Teachers</source>
-        <translation>Profesores</translation>
-    </message>
-    <message>
-        <source>Add a teacher to the subject</source>
-        <translation>Añadir un profesor a la asignatura</translation>
-    </message>
-    <message>
-        <source>Detach the selected teacher</source>
-        <translation>Quitar el profesor seleccionado</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Apellidos</translation>
-    </message>
-    <message>
-        <source>Nickname</source>
-        <translation>Apodo</translation>
-    </message>
-    <message>
-        <source>Shifts</source>
-        <translation>Turnos</translation>
-    </message>
-    <message>
-        <source>Add a shift</source>
-        <translation>Añadir un turno</translation>
-    </message>
-    <message>
-        <source>Delete the selected shift</source>
-        <translation>Borrar el turno seleccionado</translation>
-    </message>
-    <message>
-        <source>Shift price</source>
-        <translation>Precio del turno</translation>
-    </message>
-    <message>
-        <source>Shift in use</source>
-        <translation>Turno en uso</translation>
-    </message>
-    <message>
-        <source>The shift you are trying to delete has sessions assigned. These sessions will be deleted.</source>
-        <translation>El turno que intenta borrar tiene sesiones asignadas. Esas sesiones se borrarán.</translation>
-    </message>
-    <message>
-        <source>Students signed up</source>
-        <translation>Alumnos apuntados</translation>
-    </message>
-    <message>
-        <source>There are students signed up in the shift you are deleting. Those students will be withdrawn from the subject.</source>
-        <translation>Hay alumnos apuntados en el turno que está borrando. Esos alumnos se darán de baja de la asignatura.</translation>
-    </message>
-    <message>
-        <source>Incomplete sessions</source>
-        <translation>Sesiones incompletas</translation>
-    </message>
-    <message>
-        <source>The teacher you are detaching from this subject has sessions assigned. The teacher will be removed from those sessions, which will have to be manually fixed.</source>
-        <translation>El profesor que quita de esta asignatura tiene sesiones asignadas. Se quitará de esas sesiones, que habrá que completar a mano.</translation>
-    </message>
-    <message>
-        <source>The subject could not be saved</source>
-        <translation>No se pudo guardar la asignatura</translation>
-    </message>
-    <message>
-        <source>Nothing of it has been stored. Check the data (another subject may have the same name) and try again.</source>
-        <translation>No se ha guardado nada. Revise los datos (puede que otra asignatura tenga el mismo nombre) e inténtelo de nuevo.</translation>
-    </message>
-    <message>
-        <source>Nothing of it has been stored. The database answered: %1</source>
-        <translation>No se ha guardado nada. La base de datos respondió: %1</translation>
-    </message>
-    <message>
-        <source>Subject without shifts</source>
-        <translation>Asignatura sin turnos</translation>
-    </message>
-    <message>
-        <source>You can&apos;t create a subject without shifts. Please, add a shift at least in order to save the subject.</source>
-        <translation>No se puede crear una asignatura sin turnos. Añada al menos un turno para poder guardar la asignatura.</translation>
-    </message>
-</context>
-<context>
-    <name>AsignaturasWidget</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
-    <message>
-        <source>Type to filter by subject, shift, description...</source>
-        <translation>Escriba para filtrar por asignatura, turno, descripción...</translation>
-    </message>
-    <message>
-        <source>Clear filter</source>
-        <translation>Vaciar el filtro</translation>
-    </message>
-    <message>
-        <source>Export or print listing</source>
-        <translation>Exportar o imprimir el listado</translation>
-    </message>
-    <message>
-        <source>Export listing</source>
-        <translation>Exportar listado</translation>
-    </message>
-    <message>
-        <source>Available subjects</source>
-        <translation>Asignaturas disponibles</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nueva</translation>
-    </message>
-    <message>
-        <source>Create new subject</source>
-        <translation>Crear una asignatura nueva</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Editar</translation>
-    </message>
-    <message>
-        <source>Edit selected subject</source>
-        <translation>Editar la asignatura seleccionada</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Borrar</translation>
-    </message>
-    <message>
-        <source>Delete a shift</source>
-        <translation>Borrar un turno</translation>
-    </message>
-    <message>
-        <source>Print listing</source>
-        <translation>Imprimir listado</translation>
-    </message>
-    <message>
-        <source>Print filtered listing</source>
-        <translation>Imprimir el listado filtrado</translation>
-    </message>
-    <message>
-        <source>Export listing with different formats</source>
-        <translation>Exportar el listado en distintos formatos</translation>
-    </message>
-    <message>
-        <source>You can only edit one shift at a time</source>
-        <translation>Solo se puede editar un turno cada vez</translation>
-    </message>
-    <message>
-        <source>Select only one shift and try again</source>
-        <translation>Seleccione un solo turno e inténtelo de nuevo</translation>
-    </message>
-    <message>
-        <source>It has been impossible to delete the shift</source>
-        <translation>No ha sido posible borrar el turno</translation>
-    </message>
-    <message>
-        <source>Operation aborted</source>
-        <translation>Operación cancelada</translation>
-    </message>
-    <message>
-        <source>Selected shifts will be permanently deleted</source>
-        <translation>Los turnos seleccionados se borrarán definitivamente</translation>
-    </message>
-    <message numerus="yes">
-        <source>Are you sure you want to delete %n selected shift(s)?</source>
-        <translation>
-            <numerusform>¿Seguro que quiere borrar %n turno seleccionado?</numerusform>
-            <numerusform>¿Seguro que quiere borrar los %n turnos seleccionados?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Subject list</source>
-        <translation>Lista de asignaturas</translation>
-    </message>
-    <message>
-        <source>subject_list</source>
-        <translation>lista_asignaturas</translation>
-    </message>
-</context>
-<context>
-    <name>ProfesorDialog</name>
-    <message>
-        <source>Teacher data</source>
-        <translation>Datos del profesor</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Teacher name. (Mandatory)</source>
-        <translation>Nombre del profesor. (Obligatorio)</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Apellidos</translation>
-    </message>
-    <message>
-        <source>Teacher surname. (Mandatory)</source>
-        <translation>Apellidos del profesor. (Obligatorio)</translation>
-    </message>
-    <message>
-        <source>Nickname</source>
-        <translation>Apodo</translation>
-    </message>
-    <message>
-        <source>Teacher nickname. Default is teacher name</source>
-        <translation>Apodo del profesor. Si se deja vacío, el nombre</translation>
-    </message>
-    <message>
-        <source>DNI</source>
-        <translation>DNI</translation>
-    </message>
-    <message>
-        <source>Teacher identity card number</source>
-        <translation>Número del DNI del profesor</translation>
-    </message>
-    <message>
-        <source>Address</source>
-        <translation>Dirección</translation>
-    </message>
-    <message>
-        <source>Teacher address</source>
-        <translation>Dirección del profesor</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>Localidad</translation>
-    </message>
-    <message>
-        <source>Teacher city</source>
-        <translation>Localidad del profesor</translation>
-    </message>
-    <message>
-        <source>Province</source>
-        <translation>Provincia</translation>
-    </message>
-    <message>
-        <source>Teacher province</source>
-        <translation>Provincia del profesor</translation>
-    </message>
-    <message>
-        <source>CP</source>
-        <translation>CP</translation>
-    </message>
-    <message>
-        <source>Teacher postal code</source>
-        <translation>Código postal del profesor</translation>
-    </message>
-    <message>
-        <source>e-mail</source>
-        <translation>Correo electrónico</translation>
-    </message>
-    <message>
-        <source>Teacher e-mail</source>
-        <translation>Correo electrónico del profesor</translation>
-    </message>
-    <message>
-        <source>Fixed month salary</source>
-        <translation>Sueldo fijo al mes</translation>
-    </message>
-    <message>
-        <source>Salary teacher will perceive every month</source>
-        <translation>Sueldo que cobrará el profesor cada mes</translation>
-    </message>
-    <message>
-        <source>Salary in %</source>
-        <translation>Sueldo en %</translation>
-    </message>
-    <message>
-        <source>Percentage of salary teacher will perceive according to earnings</source>
-        <translation>Porcentaje de lo que pagan sus alumnos que cobrará el profesor</translation>
-    </message>
-    <message>
-        <source>Fixed hour salary</source>
-        <translation>Sueldo fijo por hora</translation>
-    </message>
-    <message>
-        <source>Salary teacher will perceive for every hour of work</source>
-        <translation>Sueldo que cobrará el profesor por cada hora de clase</translation>
-    </message>
-    <message>
-        <source>Withholdings</source>
-        <translation>Retenciones</translation>
-    </message>
-    <message>
-        <source>Amount of money withheld</source>
-        <translation>Cantidad que se retiene</translation>
-    </message>
-    <message>
-        <source>Bank</source>
-        <translation>Banco</translation>
-    </message>
-    <message>
-        <source>Teacher bank</source>
-        <translation>Banco del profesor</translation>
-    </message>
-    <message>
-        <source>Bank address</source>
-        <translation>Dirección del banco</translation>
-    </message>
-    <message>
-        <source>Teacher bank address</source>
-        <translation>Dirección del banco del profesor</translation>
-    </message>
-    <message>
-        <source>CCC</source>
-        <translation>CCC</translation>
-    </message>
-    <message>
-        <source>Teacher bank account</source>
-        <translation>Cuenta bancaria del profesor</translation>
-    </message>
-    <message>
-        <source>Register date</source>
-        <translation>Fecha de alta</translation>
-    </message>
-    <message>
-        <source>Withdrawal date</source>
-        <translation>Fecha de baja</translation>
-    </message>
-    <message>
-        <source>Check for indefinite period</source>
-        <translation>Marque si no tiene fecha de baja</translation>
-    </message>
-    <message>
-        <source>No withdrawal</source>
-        <translation>Sin baja</translation>
-    </message>
-    <message>
-        <source>Teacher phone numbers</source>
-        <translation>Teléfonos del profesor</translation>
-    </message>
-    <message>
-        <source>Phone number</source>
-        <translation>Número de teléfono</translation>
-    </message>
-    <message>
-        <source>Add a new phone number</source>
-        <translation>Añadir un teléfono</translation>
-    </message>
-    <message>
-        <source>Delete selected phone number</source>
-        <translation>Borrar el teléfono seleccionado</translation>
-    </message>
-    <message>
-        <source>Saving will set pay rates to 0</source>
-        <translation>Al guardar, algunos pagos pasarán a 0</translation>
-    </message>
-    <message>
-        <source>The academy&apos;s billing options no longer offer these pay kinds, but this teacher has them stored:
-%1
-Do you want to save the teacher with them set to 0?</source>
-        <translation>Las opciones de cobro de la academia ya no ofrecen estas formas de pago, pero este profesor las tiene guardadas:
-%1
-¿Quiere guardar el profesor con ellas a 0?</translation>
-    </message>
-    <message>
-        <source>The teacher could not be saved</source>
-        <translation>No se pudo guardar el profesor</translation>
-    </message>
-    <message>
-        <source>Nothing has been stored. Check the data and try again.</source>
-        <translation>No se ha guardado nada. Revise los datos e inténtelo de nuevo.</translation>
-    </message>
-</context>
-<context>
-    <name>ProfesoresWidget</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
-    <message>
-        <source>Clear filter</source>
-        <translation>Vaciar el filtro</translation>
-    </message>
-    <message>
-        <source>Export or print listing</source>
-        <translation>Exportar o imprimir el listado</translation>
-    </message>
-    <message>
-        <source>Export listing</source>
-        <translation>Exportar listado</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nuevo</translation>
-    </message>
-    <message>
-        <source>Add new teacher</source>
-        <translation>Añadir un profesor nuevo</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Editar</translation>
-    </message>
-    <message>
-        <source>Edit selected teacher</source>
-        <translation>Editar el profesor seleccionado</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Borrar</translation>
-    </message>
-    <message>
-        <source>Delete selected teacher</source>
-        <translation>Borrar el profesor seleccionado</translation>
-    </message>
-    <message>
-        <source>Liquidation</source>
-        <translation>Liquidación</translation>
-    </message>
-    <message>
-        <source>Selected teacher liquidation</source>
-        <translation>Liquidación del profesor seleccionado</translation>
-    </message>
-    <message>
-        <source>Student list</source>
-        <translation>Lista de alumnos</translation>
-    </message>
-    <message>
-        <source>Get student list for this teacher</source>
-        <translation>Lista de alumnos de este profesor</translation>
-    </message>
-    <message>
-        <source>Show timetable</source>
-        <translation>Ver horario</translation>
-    </message>
-    <message>
-        <source>Shows timetable</source>
-        <translation>Muestra el horario</translation>
-    </message>
-    <message>
-        <source>Print listing</source>
-        <translation>Imprimir listado</translation>
-    </message>
-    <message>
-        <source>Print listing that matches filters</source>
-        <translation>Imprimir el listado que cumple los filtros</translation>
-    </message>
-    <message>
-        <source>Prints listing with different formats</source>
-        <translation>Exportar el listado en distintos formatos</translation>
-    </message>
-    <message>
-        <source>You must choose just one teacher in order to edit.</source>
-        <translation>Hay que elegir un solo profesor para editarlo.</translation>
-    </message>
-    <message>
-        <source>Select only one teacher and try again</source>
-        <translation>Seleccione un solo profesor e inténtelo de nuevo</translation>
-    </message>
-    <message>
-        <source>Error deleting teacher</source>
-        <translation>Error al borrar el profesor</translation>
-    </message>
-    <message>
-        <source>Internal error deleting teacher with id %1.</source>
-        <translation>Error interno al borrar el profesor con id %1.</translation>
-    </message>
-    <message>
-        <source>%1 has not been deleted; the other selected teachers are.</source>
-        <translation>%1 no se ha borrado; los demás profesores seleccionados, sí.</translation>
-    </message>
-    <message>
-        <source>Selected teachers will be permanently deleted</source>
-        <translation>Los profesores seleccionados se borrarán definitivamente</translation>
-    </message>
-    <message numerus="yes">
-        <source>Are you sure you want to delete the %n selected teacher(s)?</source>
-        <translation>
-            <numerusform>¿Seguro que quiere borrar el profesor seleccionado?</numerusform>
-            <numerusform>¿Seguro que quiere borrar los %n profesores seleccionados?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Teacher listing</source>
-        <translation>Lista de profesores</translation>
-    </message>
-    <message>
-        <source>teacher_listing</source>
-        <translation>lista_profesores</translation>
-    </message>
-    <message>
-        <source>The settlement is incomplete</source>
-        <translation>La liquidación está incompleta</translation>
-    </message>
-    <message>
-        <source>The income of some shifts could not be read, so the percentage part counts them as 0. Do not pay it out as shown.</source>
-        <translation>No se pudieron leer los ingresos de algunos turnos, así que la parte del porcentaje los cuenta como 0. No la pague tal como se muestra.</translation>
-    </message>
-</context>
-<context>
-    <name>SelectAsignaturasDialog</name>
-    <message>
-        <source>Add new subject</source>
-        <translation>Añadir nueva asignatura</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nombre:</translation>
-    </message>
-    <message>
-        <source>Illustrative price:</source>
-        <translation>Precio orientativo:</translation>
-    </message>
-    <message>
-        <source>Assigned teachers</source>
-        <translation>Profesores asignados</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Descripción</translation>
-    </message>
-    <message>
-        <source>No subject has been selected</source>
-        <translation>No se ha seleccionado ninguna asignatura</translation>
-    </message>
-    <message>
-        <source>Either select one in order to accept or cancel</source>
-        <translation>Seleccione una para aceptar, o cancele</translation>
-    </message>
-</context>
-<context>
-    <name>SelectObjetosDialog</name>
-    <message>
-        <source>Make your selection</source>
-        <translation>Haga su selección</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
-    <message>
-        <source>Add new object</source>
-        <translation>Añadir nuevo</translation>
-    </message>
-    <message>
-        <source>Object description</source>
-        <translation>Descripción</translation>
-    </message>
-</context>
-<context>
-    <name>SelectProfesorDialog</name>
-    <message>
-        <source>Create new teacher</source>
-        <translation>Crear nuevo profesor</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nombre:</translation>
-    </message>
-    <message>
-        <source>Surname:</source>
-        <translation>Apellidos:</translation>
-    </message>
-    <message>
-        <source>Nickname: </source>
-        <translation>Apodo: </translation>
-    </message>
-    <message>
-        <source>Retentions: </source>
-        <translation>Retenciones: </translation>
-    </message>
-    <message>
-        <source>Salary in %:</source>
-        <translation>Sueldo en %:</translation>
-    </message>
-    <message>
-        <source>Salary/hour:</source>
-        <translation>Sueldo/hora:</translation>
-    </message>
-    <message>
-        <source>Salary/month:</source>
-        <translation>Sueldo/mes:</translation>
-    </message>
-    <message>
-        <source>No teacher selected</source>
-        <translation>No se ha seleccionado ningún profesor</translation>
-    </message>
-    <message>
-        <source>Select a teacher to be able to accept</source>
-        <translation>Seleccione un profesor para poder aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>TurnoAsignaturaDialog</name>
-    <message>
-        <source>Subject shift</source>
-        <translation>Turno de asignatura</translation>
-    </message>
-    <message>
-        <source>Shift name</source>
-        <translation>Nombre del turno</translation>
-    </message>
-    <message>
-        <source>Type shift name</source>
-        <translation>Escriba el nombre del turno</translation>
-    </message>
-    <message>
-        <source>Illustrative price</source>
-        <translation>Precio orientativo</translation>
-    </message>
-    <message>
-        <source>Illustrative price, only for reference</source>
-        <translation>Precio orientativo, solo como referencia</translation>
-    </message>
-    <message>
-        <source>There is already a shift of this subject with the same name</source>
-        <translation>Ya hay un turno de esta asignatura con el mismo nombre</translation>
-    </message>
-    <message>
-        <source>It is not possible to create more than a single subject shift with the same name. Please, select a different shift name.</source>
-        <translation>No se puede crear más de un turno de una asignatura con el mismo nombre. Elija otro nombre para el turno.</translation>
     </message>
 </context>
 </TS>

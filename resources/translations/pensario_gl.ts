@@ -663,6 +663,109 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     </message>
 </context>
 <context>
+    <name>AsignaturaDialog</name>
+    <message>
+        <source>Subject</source>
+        <translation>Materia</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Subject order</source>
+        <translation>Orde da materia</translation>
+    </message>
+    <message>
+        <source>Illustrative monthly price</source>
+        <translation>Prezo mensual orientativo</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrición</translation>
+    </message>
+    <message>
+        <source>Teachers</source>
+        <translation>Profesores</translation>
+    </message>
+    <message>
+        <source>Add a teacher to the subject</source>
+        <translation>Engadir un profesor á materia</translation>
+    </message>
+    <message>
+        <source>Detach the selected teacher</source>
+        <translation>Quitar o profesor seleccionado</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Apelidos</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Alcume</translation>
+    </message>
+    <message>
+        <source>Shifts</source>
+        <translation>Quendas</translation>
+    </message>
+    <message>
+        <source>Add a shift</source>
+        <translation>Engadir unha quenda</translation>
+    </message>
+    <message>
+        <source>Delete the selected shift</source>
+        <translation>Borrar a quenda seleccionada</translation>
+    </message>
+    <message>
+        <source>Shift price</source>
+        <translation>Prezo da quenda</translation>
+    </message>
+    <message>
+        <source>Shift in use</source>
+        <translation>Quenda en uso</translation>
+    </message>
+    <message>
+        <source>The shift you are trying to delete has sessions assigned. These sessions will be deleted.</source>
+        <translation>A quenda que intenta borrar ten sesións asignadas. Esas sesións borraranse.</translation>
+    </message>
+    <message>
+        <source>Students signed up</source>
+        <translation>Alumnos apuntados</translation>
+    </message>
+    <message>
+        <source>There are students signed up in the shift you are deleting. Those students will be withdrawn from the subject.</source>
+        <translation>Hai alumnos apuntados na quenda que está a borrar. Eses alumnos daranse de baixa da materia.</translation>
+    </message>
+    <message>
+        <source>Incomplete sessions</source>
+        <translation>Sesións incompletas</translation>
+    </message>
+    <message>
+        <source>The teacher you are detaching from this subject has sessions assigned. The teacher will be removed from those sessions, which will have to be manually fixed.</source>
+        <translation>O profesor que quita desta materia ten sesións asignadas. Quitarase desas sesións, que haberá que completar á man.</translation>
+    </message>
+    <message>
+        <source>The subject could not be saved</source>
+        <translation>Non se puido gardar a materia</translation>
+    </message>
+    <message>
+        <source>Nothing of it has been stored. Check the data (another subject may have the same name) and try again.</source>
+        <translation>Non se gardou nada. Revise os datos (pode que outra materia teña o mesmo nome) e ténteo de novo.</translation>
+    </message>
+    <message>
+        <source>Nothing of it has been stored. The database answered: %1</source>
+        <translation>Non se gardou nada. A base de datos respondeu: %1</translation>
+    </message>
+    <message>
+        <source>Subject without shifts</source>
+        <translation>Materia sen quendas</translation>
+    </message>
+    <message>
+        <source>You can&apos;t create a subject without shifts. Please, add a shift at least in order to save the subject.</source>
+        <translation>Non se pode crear unha materia sen quendas. Engada polo menos unha quenda para poder gardar a materia.</translation>
+    </message>
+</context>
+<context>
     <name>AsignaturasAlumnoDialog</name>
     <message>
         <source>Subject list</source>
@@ -774,6 +877,108 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     <message>
         <source>Comments</source>
         <translation>Observacións</translation>
+    </message>
+</context>
+<context>
+    <name>AsignaturasWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Type to filter by subject, shift, description...</source>
+        <translation>Escriba para filtrar por materia, quenda, descrición...</translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation>Baleirar o filtro</translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation>Exportar ou imprimir o listado</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listado</translation>
+    </message>
+    <message>
+        <source>Available subjects</source>
+        <translation>Materias dispoñibles</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nova</translation>
+    </message>
+    <message>
+        <source>Create new subject</source>
+        <translation>Crear unha materia nova</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected subject</source>
+        <translation>Editar a materia seleccionada</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete a shift</source>
+        <translation>Borrar unha quenda</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listado</translation>
+    </message>
+    <message>
+        <source>Print filtered listing</source>
+        <translation>Imprimir o listado filtrado</translation>
+    </message>
+    <message>
+        <source>Export listing with different formats</source>
+        <translation>Exportar o listado en distintos formatos</translation>
+    </message>
+    <message>
+        <source>You can only edit one shift at a time</source>
+        <translation>Só se pode editar unha quenda cada vez</translation>
+    </message>
+    <message>
+        <source>Select only one shift and try again</source>
+        <translation>Seleccione unha soa quenda e ténteo de novo</translation>
+    </message>
+    <message>
+        <source>It has been impossible to delete the shift</source>
+        <translation>Non foi posible borrar a quenda</translation>
+    </message>
+    <message>
+        <source>Operation aborted</source>
+        <translation>Operación cancelada</translation>
+    </message>
+    <message>
+        <source>Selected shifts will be permanently deleted</source>
+        <translation>As quendas seleccionadas borraranse definitivamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete %n selected shift(s)?</source>
+        <translation>
+            <numerusform>Seguro que quere borrar %n quenda seleccionada?</numerusform>
+            <numerusform>Seguro que quere borrar as %n quendas seleccionadas?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Subject list</source>
+        <translation>Lista de materias</translation>
+    </message>
+    <message>
+        <source>subject_list</source>
+        <translation>lista_materias</translation>
     </message>
 </context>
 <context>
@@ -2057,6 +2262,117 @@ Segue gardada.</translation>
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Pensario</source>
+        <translation>Pensario</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Axuda</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Ficheiro</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Sections</source>
+        <translation>Seccións</translation>
+    </message>
+    <message>
+        <source>Section tools</source>
+        <translation>Ferramentas da sección</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Alumnos</translation>
+    </message>
+    <message>
+        <source>Students main page</source>
+        <translation>Páxina principal de alumnos</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Materias</translation>
+    </message>
+    <message>
+        <source>Courses</source>
+        <translation>Cursos</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Saír</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+    <message>
+        <source>About &amp;Velbrook...</source>
+        <translation>Acerca de &amp;Velbrook...</translation>
+    </message>
+    <message>
+        <source>Teachers</source>
+        <translation>Profesores</translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation>Recibos</translation>
+    </message>
+    <message>
+        <source>Timetables</source>
+        <translation>Horarios</translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>Pensario manual</source>
+        <translation>Manual de Pensario</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>What&apos;s this?</source>
+        <translation>Que é isto?</translation>
+    </message>
+    <message>
+        <source>Errors</source>
+        <translation>Erros</translation>
+    </message>
+    <message>
+        <source>First run</source>
+        <translation>Primeira execución</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;First run&lt;/b&gt;&lt;br/&gt;A configuration window will be shown where you&apos;ll be able to personalize the appearance of this application.
+This will only happen the first time you run the application.
+In order to show the configuration window again you can go to &lt;nobr&gt;File-&gt;Configuration&lt;/nobr&gt;</source>
+        <translation>&lt;b&gt;Primeira execución&lt;/b&gt;&lt;br/&gt;Amosarase unha xanela de configuración na que poderá personalizar o aspecto desta aplicación.
+Isto só ocorrerá a primeira vez que execute a aplicación.
+Para amosar de novo a xanela de configuración pode ir a &lt;nobr&gt;Ficheiro-&gt;Configuración&lt;/nobr&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;p&gt;&lt;b&gt;Pensario&lt;/b&gt; is a management application for small academies developed with simplicity and agility in mind.&lt;/p&gt;&lt;p&gt;This application uses several icons from the &lt;b&gt;&lt;a href=&quot;about:copyright-oxygen&quot;&gt;oxygen iconset&lt;/a&gt;&lt;/b&gt;, under the terms of the &lt;a href=&quot;about:license-lgplv3&quot;&gt;LGPLv3 license&lt;/a&gt; (which extends the &lt;a href=&quot;about:license-gplv3&quot;&gt; GPLv3 license&lt;/a&gt;). You are therefore free to use a modified version of the icons with this application. To do so read the instructions &lt;a href=&quot;about:use-modified-icons&quot;&gt;here&lt;/a&gt;. You can get the source of the iconset &lt;a href=&quot;https://download.kde.org/stable/frameworks/5.103/oxygen-icons5-5.103.0.tar.xz&quot;&gt;here&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;This application uses the &lt;b&gt;&lt;a href=&quot;about:qt&quot;&gt;Qt Toolkit&lt;/a&gt;&lt;/b&gt; under the terms of the &lt;a href=&quot;about:license-lgplv21&quot;&gt;LGPLv2.1&lt;/a&gt; license with a &lt;a href=&quot;about:license-qt-lgpl-exception&quot;&gt;LGPL exception &lt;/a&gt;. You are therefore free to use a modified version of the Qt libraries with this application. To facilitate this the Qt libraries are dynamically linked. You can get the Qt source code from &lt;a href=&quot;https://download.qt.io/archive/qt/6.4/&quot;&gt;here&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;h1&gt;Versión %1&lt;/h1&gt;&lt;/p&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;p&gt;&lt;b&gt;Pensario&lt;/b&gt; é unha aplicación de xestión para pequenas academias desenvolvida pensando na sinxeleza e na axilidade.&lt;/p&gt;&lt;p&gt;Esta aplicación usa varias iconas do &lt;b&gt;&lt;a href=&quot;about:copyright-oxygen&quot;&gt;conxunto de iconas oxygen&lt;/a&gt;&lt;/b&gt;, baixo os termos da &lt;a href=&quot;about:license-lgplv3&quot;&gt;licenza LGPLv3&lt;/a&gt; (que estende a &lt;a href=&quot;about:license-gplv3&quot;&gt; licenza GPLv3&lt;/a&gt;). Polo tanto pode usar libremente unha versión modificada das iconas con esta aplicación. Para facelo lea as instrucións &lt;a href=&quot;about:use-modified-icons&quot;&gt;aquí&lt;/a&gt;. Pode obter as fontes do conxunto de iconas &lt;a href=&quot;https://download.kde.org/stable/frameworks/5.103/oxygen-icons5-5.103.0.tar.xz&quot;&gt;aquí&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;Esta aplicación usa o &lt;b&gt;&lt;a href=&quot;about:qt&quot;&gt;Qt Toolkit&lt;/a&gt;&lt;/b&gt; baixo os termos da licenza &lt;a href=&quot;about:license-lgplv21&quot;&gt;LGPLv2.1&lt;/a&gt; cunha &lt;a href=&quot;about:license-qt-lgpl-exception&quot;&gt;excepción LGPL &lt;/a&gt;. Polo tanto pode usar libremente unha versión modificada das bibliotecas Qt con esta aplicación. Para facilitalo, as bibliotecas Qt enlázanse dinamicamente. Pode obter o código fonte de Qt &lt;a href=&quot;https://download.qt.io/archive/qt/6.4/&quot;&gt;aquí&lt;/a&gt;.&lt;/p&gt;&lt;p&gt;&lt;h1&gt;Versión %1&lt;/h1&gt;&lt;/p&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>About Velbrook</source>
+        <translation>Acerca de Velbrook</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;img src=&quot;:/icons/logovelbrook.png&quot; width=&quot;180&quot; height=&quot;60&quot; style=&quot;float:left&quot;/&gt;&lt;h2&gt;Velbrook&lt;/h2&gt;&lt;p&gt;Velbrook is an imaginary software workshop that stands for the makers of this program. It builds small, plain tools for the day-to-day work of teaching academies and other small offices.&lt;/p&gt;&lt;p&gt;Questions and suggestions: &lt;a href=&quot;mailto:info@velbrook.example&quot;&gt;info@velbrook.example&lt;/a&gt;&lt;br/&gt;Web: &lt;a href=&quot;https://velbrook.example&quot;&gt;velbrook.example&lt;/a&gt;&lt;/p&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;img src=&quot;:/icons/logovelbrook.png&quot; width=&quot;180&quot; height=&quot;60&quot; style=&quot;float:left&quot;/&gt;&lt;h2&gt;Velbrook&lt;/h2&gt;&lt;p&gt;Velbrook é un obradoiro de software imaxinario que representa os autores deste programa. Fai ferramentas pequenas e sinxelas para o traballo diario de academias e outras oficinas pequenas.&lt;/p&gt;&lt;p&gt;Preguntas e suxestións: &lt;a href=&quot;mailto:info@velbrook.example&quot;&gt;info@velbrook.example&lt;/a&gt;&lt;br/&gt;Web: &lt;a href=&quot;https://velbrook.example&quot;&gt;velbrook.example&lt;/a&gt;&lt;/p&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
     <name>PageSession</name>
     <message>
         <source>The changes cannot be started.
@@ -2181,6 +2497,193 @@ A base de datos desfíxoos.</translation>
     </message>
 </context>
 <context>
+    <name>ProfesorDialog</name>
+    <message>
+        <source>Teacher data</source>
+        <translation>Datos do profesor</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Teacher name. (Mandatory)</source>
+        <translation>Nome do profesor. (Obrigatorio)</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Apelidos</translation>
+    </message>
+    <message>
+        <source>Teacher surname. (Mandatory)</source>
+        <translation>Apelidos do profesor. (Obrigatorio)</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Alcume</translation>
+    </message>
+    <message>
+        <source>Teacher nickname. Default is teacher name</source>
+        <translation>Alcume do profesor. Se se deixa baleiro, o nome</translation>
+    </message>
+    <message>
+        <source>DNI</source>
+        <translation>DNI</translation>
+    </message>
+    <message>
+        <source>Teacher identity card number</source>
+        <translation>Número do DNI do profesor</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Enderezo</translation>
+    </message>
+    <message>
+        <source>Teacher address</source>
+        <translation>Enderezo do profesor</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Localidade</translation>
+    </message>
+    <message>
+        <source>Teacher city</source>
+        <translation>Localidade do profesor</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>Provincia</translation>
+    </message>
+    <message>
+        <source>Teacher province</source>
+        <translation>Provincia do profesor</translation>
+    </message>
+    <message>
+        <source>CP</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <source>Teacher postal code</source>
+        <translation>Código postal do profesor</translation>
+    </message>
+    <message>
+        <source>e-mail</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Teacher e-mail</source>
+        <translation>Correo electrónico do profesor</translation>
+    </message>
+    <message>
+        <source>Fixed month salary</source>
+        <translation>Soldo fixo ao mes</translation>
+    </message>
+    <message>
+        <source>Salary teacher will perceive every month</source>
+        <translation>Soldo que cobrará o profesor cada mes</translation>
+    </message>
+    <message>
+        <source>Salary in %</source>
+        <translation>Soldo en %</translation>
+    </message>
+    <message>
+        <source>Percentage of salary teacher will perceive according to earnings</source>
+        <translation>Porcentaxe do que pagan os seus alumnos que cobrará o profesor</translation>
+    </message>
+    <message>
+        <source>Fixed hour salary</source>
+        <translation>Soldo fixo por hora</translation>
+    </message>
+    <message>
+        <source>Salary teacher will perceive for every hour of work</source>
+        <translation>Soldo que cobrará o profesor por cada hora de clase</translation>
+    </message>
+    <message>
+        <source>Withholdings</source>
+        <translation>Retencións</translation>
+    </message>
+    <message>
+        <source>Amount of money withheld</source>
+        <translation>Cantidade que se retén</translation>
+    </message>
+    <message>
+        <source>Bank</source>
+        <translation>Banco</translation>
+    </message>
+    <message>
+        <source>Teacher bank</source>
+        <translation>Banco do profesor</translation>
+    </message>
+    <message>
+        <source>Bank address</source>
+        <translation>Enderezo do banco</translation>
+    </message>
+    <message>
+        <source>Teacher bank address</source>
+        <translation>Enderezo do banco do profesor</translation>
+    </message>
+    <message>
+        <source>CCC</source>
+        <translation>CCC</translation>
+    </message>
+    <message>
+        <source>Teacher bank account</source>
+        <translation>Conta bancaria do profesor</translation>
+    </message>
+    <message>
+        <source>Register date</source>
+        <translation>Data de alta</translation>
+    </message>
+    <message>
+        <source>Withdrawal date</source>
+        <translation>Data de baixa</translation>
+    </message>
+    <message>
+        <source>Check for indefinite period</source>
+        <translation>Marque se non ten data de baixa</translation>
+    </message>
+    <message>
+        <source>No withdrawal</source>
+        <translation>Sen baixa</translation>
+    </message>
+    <message>
+        <source>Teacher phone numbers</source>
+        <translation>Teléfonos do profesor</translation>
+    </message>
+    <message>
+        <source>Phone number</source>
+        <translation>Número de teléfono</translation>
+    </message>
+    <message>
+        <source>Add a new phone number</source>
+        <translation>Engadir un teléfono</translation>
+    </message>
+    <message>
+        <source>Delete selected phone number</source>
+        <translation>Borrar o teléfono seleccionado</translation>
+    </message>
+    <message>
+        <source>Saving will set pay rates to 0</source>
+        <translation>Ao gardar, algúns pagamentos pasarán a 0</translation>
+    </message>
+    <message>
+        <source>The academy&apos;s billing options no longer offer these pay kinds, but this teacher has them stored:
+%1
+Do you want to save the teacher with them set to 0?</source>
+        <translation>As opcións de cobro da academia xa non ofrecen estas formas de pagamento, pero este profesor tenas gardadas:
+%1
+Quere gardar o profesor con elas a 0?</translation>
+    </message>
+    <message>
+        <source>The teacher could not be saved</source>
+        <translation>Non se puido gardar o profesor</translation>
+    </message>
+    <message>
+        <source>Nothing has been stored. Check the data and try again.</source>
+        <translation>Non se gardou nada. Revise os datos e ténteo de novo.</translation>
+    </message>
+</context>
+<context>
     <name>ProfesorTableModel</name>
     <message>
         <source>Name</source>
@@ -2236,6 +2739,136 @@ A base de datos desfíxoos.</translation>
     </message>
 </context>
 <context>
+    <name>ProfesoresWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Clear filter</source>
+        <translation>Baleirar o filtro</translation>
+    </message>
+    <message>
+        <source>Export or print listing</source>
+        <translation>Exportar ou imprimir o listado</translation>
+    </message>
+    <message>
+        <source>Export listing</source>
+        <translation>Exportar listado</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Add new teacher</source>
+        <translation>Engadir un profesor novo</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Edit selected teacher</source>
+        <translation>Editar o profesor seleccionado</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Delete selected teacher</source>
+        <translation>Borrar o profesor seleccionado</translation>
+    </message>
+    <message>
+        <source>Liquidation</source>
+        <translation>Liquidación</translation>
+    </message>
+    <message>
+        <source>Selected teacher liquidation</source>
+        <translation>Liquidación do profesor seleccionado</translation>
+    </message>
+    <message>
+        <source>Student list</source>
+        <translation>Lista de alumnos</translation>
+    </message>
+    <message>
+        <source>Get student list for this teacher</source>
+        <translation>Lista de alumnos deste profesor</translation>
+    </message>
+    <message>
+        <source>Show timetable</source>
+        <translation>Ver horario</translation>
+    </message>
+    <message>
+        <source>Shows timetable</source>
+        <translation>Mostra o horario</translation>
+    </message>
+    <message>
+        <source>Print listing</source>
+        <translation>Imprimir listado</translation>
+    </message>
+    <message>
+        <source>Print listing that matches filters</source>
+        <translation>Imprimir o listado que cumpre os filtros</translation>
+    </message>
+    <message>
+        <source>Prints listing with different formats</source>
+        <translation>Exportar o listado en distintos formatos</translation>
+    </message>
+    <message>
+        <source>You must choose just one teacher in order to edit.</source>
+        <translation>Hai que escoller un só profesor para editalo.</translation>
+    </message>
+    <message>
+        <source>Select only one teacher and try again</source>
+        <translation>Seleccione un só profesor e ténteo de novo</translation>
+    </message>
+    <message>
+        <source>Error deleting teacher</source>
+        <translation>Erro ao borrar o profesor</translation>
+    </message>
+    <message>
+        <source>Internal error deleting teacher with id %1.</source>
+        <translation>Erro interno ao borrar o profesor con id %1.</translation>
+    </message>
+    <message>
+        <source>%1 has not been deleted; the other selected teachers are.</source>
+        <translation>%1 non se borrou; os demais profesores seleccionados, si.</translation>
+    </message>
+    <message>
+        <source>Selected teachers will be permanently deleted</source>
+        <translation>Os profesores seleccionados borraranse definitivamente</translation>
+    </message>
+    <message numerus="yes">
+        <source>Are you sure you want to delete the %n selected teacher(s)?</source>
+        <translation>
+            <numerusform>Seguro que quere borrar o profesor seleccionado?</numerusform>
+            <numerusform>Seguro que quere borrar os %n profesores seleccionados?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Teacher listing</source>
+        <translation>Lista de profesores</translation>
+    </message>
+    <message>
+        <source>teacher_listing</source>
+        <translation>lista_profesores</translation>
+    </message>
+    <message>
+        <source>The settlement is incomplete</source>
+        <translation>A liquidación está incompleta</translation>
+    </message>
+    <message>
+        <source>The income of some shifts could not be read, so the percentage part counts them as 0. Do not pay it out as shown.</source>
+        <translation>Non se puideron ler os ingresos dalgunhas quendas, así que a parte da porcentaxe cóntaos como 0. Non a pague tal como se mostra.</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>The capacity of classroom %1 is surpassed by %2 students on %3 at %4:%5</source>
@@ -2260,6 +2893,64 @@ A base de datos desfíxoos.</translation>
     <message>
         <source>The shift %2 of subject %1 has no sessions assigned</source>
         <translation>A quenda %2 da materia %1 non ten sesións asignadas</translation>
+    </message>
+    <message>
+        <source>What to do?</source>
+        <translation>Que desexa facer?</translation>
+    </message>
+    <message>
+        <source>Looks like selected database is being used by another application instance.
+</source>
+        <translation>Parece que a base de datos seleccionada está a usala outra instancia da aplicación.
+</translation>
+    </message>
+    <message>
+        <source>If you are sure no other instance is using the database click Force (In case another instance were using the database this could corrupt it).
+If you prefer using another database for this instance click Change database.
+If you prefer to stop execution hit cancel</source>
+        <translation>Se está seguro de que ningunha outra instancia está a usar a base de datos prema Forzar (se outra instancia estivese a usar a base de datos, isto podería corrompela).
+Se prefire usar outra base de datos para esta instancia prema Cambiar base de datos.
+Se prefire deter a execución prema cancelar</translation>
+    </message>
+    <message>
+        <source>Force database</source>
+        <translation>Forzar base de datos</translation>
+    </message>
+    <message>
+        <source>Change database</source>
+        <translation>Cambiar base de datos</translation>
+    </message>
+    <message>
+        <source>Stop execution</source>
+        <translation>Deter a execución</translation>
+    </message>
+    <message>
+        <source>Entered password is not correct.</source>
+        <translation>O contrasinal introducido non é correcto.</translation>
+    </message>
+    <message>
+        <source>Looks like selected database is corrupted.
+
+But not everything is lost!!.
+This smart application makes a database backup each time it starts so now you can select another database or restore last automatic backup of this database.</source>
+        <translation>Parece que a base de datos seleccionada está danada.
+
+Pero non todo está perdido!!.
+Esta aplicación fai unha copia de seguranza da base de datos cada vez que se inicia, así que agora pode seleccionar outra base de datos ou restaurar a última copia automática desta base de datos.</translation>
+    </message>
+    <message>
+        <source>Restore last backup</source>
+        <translation>Restaurar a última copia</translation>
+    </message>
+    <message>
+        <source>Change database (or create new one)</source>
+        <translation>Cambiar base de datos (ou crear unha nova)</translation>
+    </message>
+    <message>
+        <source>Unable to restore last backup you have to select another database or create a new one.
+</source>
+        <translation>Non foi posible restaurar a última copia de seguranza; ten que seleccionar outra base de datos ou crear unha nova.
+</translation>
     </message>
 </context>
 <context>
@@ -2666,6 +3357,37 @@ A base de datos desfíxoos.</translation>
     </message>
 </context>
 <context>
+    <name>SelectAsignaturasDialog</name>
+    <message>
+        <source>Add new subject</source>
+        <translation>Engadir nova materia</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Illustrative price:</source>
+        <translation>Prezo orientativo:</translation>
+    </message>
+    <message>
+        <source>Assigned teachers</source>
+        <translation>Profesores asignados</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrición</translation>
+    </message>
+    <message>
+        <source>No subject has been selected</source>
+        <translation>Non se seleccionou ningunha materia</translation>
+    </message>
+    <message>
+        <source>Either select one in order to accept or cancel</source>
+        <translation>Seleccione unha para aceptar, ou cancele</translation>
+    </message>
+</context>
+<context>
     <name>SelectDBDialog</name>
     <message>
         <source>Choose database</source>
@@ -2723,6 +3445,68 @@ Perderanse todos os seus datos.</translation>
     </message>
 </context>
 <context>
+    <name>SelectObjetosDialog</name>
+    <message>
+        <source>Make your selection</source>
+        <translation>Faga a súa selección</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Add new object</source>
+        <translation>Engadir novo</translation>
+    </message>
+    <message>
+        <source>Object description</source>
+        <translation>Descrición</translation>
+    </message>
+</context>
+<context>
+    <name>SelectProfesorDialog</name>
+    <message>
+        <source>Create new teacher</source>
+        <translation>Crear novo profesor</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Surname:</source>
+        <translation>Apelidos:</translation>
+    </message>
+    <message>
+        <source>Nickname: </source>
+        <translation>Alcume: </translation>
+    </message>
+    <message>
+        <source>Retentions: </source>
+        <translation>Retencións: </translation>
+    </message>
+    <message>
+        <source>Salary in %:</source>
+        <translation>Soldo en %:</translation>
+    </message>
+    <message>
+        <source>Salary/hour:</source>
+        <translation>Soldo/hora:</translation>
+    </message>
+    <message>
+        <source>Salary/month:</source>
+        <translation>Soldo/mes:</translation>
+    </message>
+    <message>
+        <source>No teacher selected</source>
+        <translation>Non se seleccionou ningún profesor</translation>
+    </message>
+    <message>
+        <source>Select a teacher to be able to accept</source>
+        <translation>Seleccione un profesor para poder aceptar</translation>
+    </message>
+</context>
+<context>
     <name>TipoListadoPorCursoDialog</name>
     <message>
         <source>List format</source>
@@ -2766,6 +3550,37 @@ Perderanse todos os seus datos.</translation>
     <message>
         <source>The %1 shift of the %2 subject has one or more assigned sessions, these sessions will also be deleted</source>
         <translation>A quenda %1 da materia %2 ten unha ou máis sesións asignadas, que tamén se eliminarán</translation>
+    </message>
+</context>
+<context>
+    <name>TurnoAsignaturaDialog</name>
+    <message>
+        <source>Subject shift</source>
+        <translation>Quenda de materia</translation>
+    </message>
+    <message>
+        <source>Shift name</source>
+        <translation>Nome da quenda</translation>
+    </message>
+    <message>
+        <source>Type shift name</source>
+        <translation>Escriba o nome da quenda</translation>
+    </message>
+    <message>
+        <source>Illustrative price</source>
+        <translation>Prezo orientativo</translation>
+    </message>
+    <message>
+        <source>Illustrative price, only for reference</source>
+        <translation>Prezo orientativo, só como referencia</translation>
+    </message>
+    <message>
+        <source>There is already a shift of this subject with the same name</source>
+        <translation>Xa hai unha quenda desta materia co mesmo nome</translation>
+    </message>
+    <message>
+        <source>It is not possible to create more than a single subject shift with the same name. Please, select a different shift name.</source>
+        <translation>Non se pode crear máis dunha quenda dunha materia co mesmo nome. Escolla outro nome para a quenda.</translation>
     </message>
 </context>
 <context>
@@ -2898,652 +3713,6 @@ Perderanse todos os seus datos.</translation>
     <message>
         <source>Number of subjects</source>
         <translation>Número de materias</translation>
-    </message>
-</context>
-<context>
-    <name>AsignaturaDialog</name>
-    <message>
-        <source>Subject</source>
-        <translation>Materia</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Subject order</source>
-        <translation>Orde da materia</translation>
-    </message>
-    <message>
-        <source>Illustrative monthly price</source>
-        <translation>Prezo mensual orientativo</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Descrición</translation>
-    </message>
-    <message>
-        <source>Teachers</source>
-        <translation>Profesores</translation>
-    </message>
-    <message>
-        <source>Add a teacher to the subject</source>
-        <translation>Engadir un profesor á materia</translation>
-    </message>
-    <message>
-        <source>Detach the selected teacher</source>
-        <translation>Quitar o profesor seleccionado</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Apelidos</translation>
-    </message>
-    <message>
-        <source>Nickname</source>
-        <translation>Alcume</translation>
-    </message>
-    <message>
-        <source>Shifts</source>
-        <translation>Quendas</translation>
-    </message>
-    <message>
-        <source>Add a shift</source>
-        <translation>Engadir unha quenda</translation>
-    </message>
-    <message>
-        <source>Delete the selected shift</source>
-        <translation>Borrar a quenda seleccionada</translation>
-    </message>
-    <message>
-        <source>Shift price</source>
-        <translation>Prezo da quenda</translation>
-    </message>
-    <message>
-        <source>Shift in use</source>
-        <translation>Quenda en uso</translation>
-    </message>
-    <message>
-        <source>The shift you are trying to delete has sessions assigned. These sessions will be deleted.</source>
-        <translation>A quenda que intenta borrar ten sesións asignadas. Esas sesións borraranse.</translation>
-    </message>
-    <message>
-        <source>Students signed up</source>
-        <translation>Alumnos apuntados</translation>
-    </message>
-    <message>
-        <source>There are students signed up in the shift you are deleting. Those students will be withdrawn from the subject.</source>
-        <translation>Hai alumnos apuntados na quenda que está a borrar. Eses alumnos daranse de baixa da materia.</translation>
-    </message>
-    <message>
-        <source>Incomplete sessions</source>
-        <translation>Sesións incompletas</translation>
-    </message>
-    <message>
-        <source>The teacher you are detaching from this subject has sessions assigned. The teacher will be removed from those sessions, which will have to be manually fixed.</source>
-        <translation>O profesor que quita desta materia ten sesións asignadas. Quitarase desas sesións, que haberá que completar á man.</translation>
-    </message>
-    <message>
-        <source>The subject could not be saved</source>
-        <translation>Non se puido gardar a materia</translation>
-    </message>
-    <message>
-        <source>Nothing of it has been stored. Check the data (another subject may have the same name) and try again.</source>
-        <translation>Non se gardou nada. Revise os datos (pode que outra materia teña o mesmo nome) e ténteo de novo.</translation>
-    </message>
-    <message>
-        <source>Nothing of it has been stored. The database answered: %1</source>
-        <translation>Non se gardou nada. A base de datos respondeu: %1</translation>
-    </message>
-    <message>
-        <source>Subject without shifts</source>
-        <translation>Materia sen quendas</translation>
-    </message>
-    <message>
-        <source>You can&apos;t create a subject without shifts. Please, add a shift at least in order to save the subject.</source>
-        <translation>Non se pode crear unha materia sen quendas. Engada polo menos unha quenda para poder gardar a materia.</translation>
-    </message>
-</context>
-<context>
-    <name>AsignaturasWidget</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
-    <message>
-        <source>Type to filter by subject, shift, description...</source>
-        <translation>Escriba para filtrar por materia, quenda, descrición...</translation>
-    </message>
-    <message>
-        <source>Clear filter</source>
-        <translation>Baleirar o filtro</translation>
-    </message>
-    <message>
-        <source>Export or print listing</source>
-        <translation>Exportar ou imprimir o listado</translation>
-    </message>
-    <message>
-        <source>Export listing</source>
-        <translation>Exportar listado</translation>
-    </message>
-    <message>
-        <source>Available subjects</source>
-        <translation>Materias dispoñibles</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Nova</translation>
-    </message>
-    <message>
-        <source>Create new subject</source>
-        <translation>Crear unha materia nova</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Editar</translation>
-    </message>
-    <message>
-        <source>Edit selected subject</source>
-        <translation>Editar a materia seleccionada</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Borrar</translation>
-    </message>
-    <message>
-        <source>Delete a shift</source>
-        <translation>Borrar unha quenda</translation>
-    </message>
-    <message>
-        <source>Print listing</source>
-        <translation>Imprimir listado</translation>
-    </message>
-    <message>
-        <source>Print filtered listing</source>
-        <translation>Imprimir o listado filtrado</translation>
-    </message>
-    <message>
-        <source>Export listing with different formats</source>
-        <translation>Exportar o listado en distintos formatos</translation>
-    </message>
-    <message>
-        <source>You can only edit one shift at a time</source>
-        <translation>Só se pode editar unha quenda cada vez</translation>
-    </message>
-    <message>
-        <source>Select only one shift and try again</source>
-        <translation>Seleccione unha soa quenda e ténteo de novo</translation>
-    </message>
-    <message>
-        <source>It has been impossible to delete the shift</source>
-        <translation>Non foi posible borrar a quenda</translation>
-    </message>
-    <message>
-        <source>Operation aborted</source>
-        <translation>Operación cancelada</translation>
-    </message>
-    <message>
-        <source>Selected shifts will be permanently deleted</source>
-        <translation>As quendas seleccionadas borraranse definitivamente</translation>
-    </message>
-    <message numerus="yes">
-        <source>Are you sure you want to delete %n selected shift(s)?</source>
-        <translation>
-            <numerusform>Seguro que quere borrar %n quenda seleccionada?</numerusform>
-            <numerusform>Seguro que quere borrar as %n quendas seleccionadas?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Subject list</source>
-        <translation>Lista de materias</translation>
-    </message>
-    <message>
-        <source>subject_list</source>
-        <translation>lista_materias</translation>
-    </message>
-</context>
-<context>
-    <name>ProfesorDialog</name>
-    <message>
-        <source>Teacher data</source>
-        <translation>Datos do profesor</translation>
-    </message>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Teacher name. (Mandatory)</source>
-        <translation>Nome do profesor. (Obrigatorio)</translation>
-    </message>
-    <message>
-        <source>Surname</source>
-        <translation>Apelidos</translation>
-    </message>
-    <message>
-        <source>Teacher surname. (Mandatory)</source>
-        <translation>Apelidos do profesor. (Obrigatorio)</translation>
-    </message>
-    <message>
-        <source>Nickname</source>
-        <translation>Alcume</translation>
-    </message>
-    <message>
-        <source>Teacher nickname. Default is teacher name</source>
-        <translation>Alcume do profesor. Se se deixa baleiro, o nome</translation>
-    </message>
-    <message>
-        <source>DNI</source>
-        <translation>DNI</translation>
-    </message>
-    <message>
-        <source>Teacher identity card number</source>
-        <translation>Número do DNI do profesor</translation>
-    </message>
-    <message>
-        <source>Address</source>
-        <translation>Enderezo</translation>
-    </message>
-    <message>
-        <source>Teacher address</source>
-        <translation>Enderezo do profesor</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>Localidade</translation>
-    </message>
-    <message>
-        <source>Teacher city</source>
-        <translation>Localidade do profesor</translation>
-    </message>
-    <message>
-        <source>Province</source>
-        <translation>Provincia</translation>
-    </message>
-    <message>
-        <source>Teacher province</source>
-        <translation>Provincia do profesor</translation>
-    </message>
-    <message>
-        <source>CP</source>
-        <translation>CP</translation>
-    </message>
-    <message>
-        <source>Teacher postal code</source>
-        <translation>Código postal do profesor</translation>
-    </message>
-    <message>
-        <source>e-mail</source>
-        <translation>Correo electrónico</translation>
-    </message>
-    <message>
-        <source>Teacher e-mail</source>
-        <translation>Correo electrónico do profesor</translation>
-    </message>
-    <message>
-        <source>Fixed month salary</source>
-        <translation>Soldo fixo ao mes</translation>
-    </message>
-    <message>
-        <source>Salary teacher will perceive every month</source>
-        <translation>Soldo que cobrará o profesor cada mes</translation>
-    </message>
-    <message>
-        <source>Salary in %</source>
-        <translation>Soldo en %</translation>
-    </message>
-    <message>
-        <source>Percentage of salary teacher will perceive according to earnings</source>
-        <translation>Porcentaxe do que pagan os seus alumnos que cobrará o profesor</translation>
-    </message>
-    <message>
-        <source>Fixed hour salary</source>
-        <translation>Soldo fixo por hora</translation>
-    </message>
-    <message>
-        <source>Salary teacher will perceive for every hour of work</source>
-        <translation>Soldo que cobrará o profesor por cada hora de clase</translation>
-    </message>
-    <message>
-        <source>Withholdings</source>
-        <translation>Retencións</translation>
-    </message>
-    <message>
-        <source>Amount of money withheld</source>
-        <translation>Cantidade que se retén</translation>
-    </message>
-    <message>
-        <source>Bank</source>
-        <translation>Banco</translation>
-    </message>
-    <message>
-        <source>Teacher bank</source>
-        <translation>Banco do profesor</translation>
-    </message>
-    <message>
-        <source>Bank address</source>
-        <translation>Enderezo do banco</translation>
-    </message>
-    <message>
-        <source>Teacher bank address</source>
-        <translation>Enderezo do banco do profesor</translation>
-    </message>
-    <message>
-        <source>CCC</source>
-        <translation>CCC</translation>
-    </message>
-    <message>
-        <source>Teacher bank account</source>
-        <translation>Conta bancaria do profesor</translation>
-    </message>
-    <message>
-        <source>Register date</source>
-        <translation>Data de alta</translation>
-    </message>
-    <message>
-        <source>Withdrawal date</source>
-        <translation>Data de baixa</translation>
-    </message>
-    <message>
-        <source>Check for indefinite period</source>
-        <translation>Marque se non ten data de baixa</translation>
-    </message>
-    <message>
-        <source>No withdrawal</source>
-        <translation>Sen baixa</translation>
-    </message>
-    <message>
-        <source>Teacher phone numbers</source>
-        <translation>Teléfonos do profesor</translation>
-    </message>
-    <message>
-        <source>Phone number</source>
-        <translation>Número de teléfono</translation>
-    </message>
-    <message>
-        <source>Add a new phone number</source>
-        <translation>Engadir un teléfono</translation>
-    </message>
-    <message>
-        <source>Delete selected phone number</source>
-        <translation>Borrar o teléfono seleccionado</translation>
-    </message>
-    <message>
-        <source>Saving will set pay rates to 0</source>
-        <translation>Ao gardar, algúns pagamentos pasarán a 0</translation>
-    </message>
-    <message>
-        <source>The academy&apos;s billing options no longer offer these pay kinds, but this teacher has them stored:
-%1
-Do you want to save the teacher with them set to 0?</source>
-        <translation>As opcións de cobro da academia xa non ofrecen estas formas de pagamento, pero este profesor tenas gardadas:
-%1
-Quere gardar o profesor con elas a 0?</translation>
-    </message>
-    <message>
-        <source>The teacher could not be saved</source>
-        <translation>Non se puido gardar o profesor</translation>
-    </message>
-    <message>
-        <source>Nothing has been stored. Check the data and try again.</source>
-        <translation>Non se gardou nada. Revise os datos e ténteo de novo.</translation>
-    </message>
-</context>
-<context>
-    <name>ProfesoresWidget</name>
-    <message>
-        <source>Form</source>
-        <translation>Formulario</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
-    <message>
-        <source>Clear filter</source>
-        <translation>Baleirar o filtro</translation>
-    </message>
-    <message>
-        <source>Export or print listing</source>
-        <translation>Exportar ou imprimir o listado</translation>
-    </message>
-    <message>
-        <source>Export listing</source>
-        <translation>Exportar listado</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <translation>Novo</translation>
-    </message>
-    <message>
-        <source>Add new teacher</source>
-        <translation>Engadir un profesor novo</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>Editar</translation>
-    </message>
-    <message>
-        <source>Edit selected teacher</source>
-        <translation>Editar o profesor seleccionado</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Borrar</translation>
-    </message>
-    <message>
-        <source>Delete selected teacher</source>
-        <translation>Borrar o profesor seleccionado</translation>
-    </message>
-    <message>
-        <source>Liquidation</source>
-        <translation>Liquidación</translation>
-    </message>
-    <message>
-        <source>Selected teacher liquidation</source>
-        <translation>Liquidación do profesor seleccionado</translation>
-    </message>
-    <message>
-        <source>Student list</source>
-        <translation>Lista de alumnos</translation>
-    </message>
-    <message>
-        <source>Get student list for this teacher</source>
-        <translation>Lista de alumnos deste profesor</translation>
-    </message>
-    <message>
-        <source>Show timetable</source>
-        <translation>Ver horario</translation>
-    </message>
-    <message>
-        <source>Shows timetable</source>
-        <translation>Mostra o horario</translation>
-    </message>
-    <message>
-        <source>Print listing</source>
-        <translation>Imprimir listado</translation>
-    </message>
-    <message>
-        <source>Print listing that matches filters</source>
-        <translation>Imprimir o listado que cumpre os filtros</translation>
-    </message>
-    <message>
-        <source>Prints listing with different formats</source>
-        <translation>Exportar o listado en distintos formatos</translation>
-    </message>
-    <message>
-        <source>You must choose just one teacher in order to edit.</source>
-        <translation>Hai que escoller un só profesor para editalo.</translation>
-    </message>
-    <message>
-        <source>Select only one teacher and try again</source>
-        <translation>Seleccione un só profesor e ténteo de novo</translation>
-    </message>
-    <message>
-        <source>Error deleting teacher</source>
-        <translation>Erro ao borrar o profesor</translation>
-    </message>
-    <message>
-        <source>Internal error deleting teacher with id %1.</source>
-        <translation>Erro interno ao borrar o profesor con id %1.</translation>
-    </message>
-    <message>
-        <source>%1 has not been deleted; the other selected teachers are.</source>
-        <translation>%1 non se borrou; os demais profesores seleccionados, si.</translation>
-    </message>
-    <message>
-        <source>Selected teachers will be permanently deleted</source>
-        <translation>Os profesores seleccionados borraranse definitivamente</translation>
-    </message>
-    <message numerus="yes">
-        <source>Are you sure you want to delete the %n selected teacher(s)?</source>
-        <translation>
-            <numerusform>Seguro que quere borrar o profesor seleccionado?</numerusform>
-            <numerusform>Seguro que quere borrar os %n profesores seleccionados?</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Teacher listing</source>
-        <translation>Lista de profesores</translation>
-    </message>
-    <message>
-        <source>teacher_listing</source>
-        <translation>lista_profesores</translation>
-    </message>
-    <message>
-        <source>The settlement is incomplete</source>
-        <translation>A liquidación está incompleta</translation>
-    </message>
-    <message>
-        <source>The income of some shifts could not be read, so the percentage part counts them as 0. Do not pay it out as shown.</source>
-        <translation>Non se puideron ler os ingresos dalgunhas quendas, así que a parte da porcentaxe cóntaos como 0. Non a pague tal como se mostra.</translation>
-    </message>
-</context>
-<context>
-    <name>SelectAsignaturasDialog</name>
-    <message>
-        <source>Add new subject</source>
-        <translation>Engadir nova materia</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nome:</translation>
-    </message>
-    <message>
-        <source>Illustrative price:</source>
-        <translation>Prezo orientativo:</translation>
-    </message>
-    <message>
-        <source>Assigned teachers</source>
-        <translation>Profesores asignados</translation>
-    </message>
-    <message>
-        <source>Description</source>
-        <translation>Descrición</translation>
-    </message>
-    <message>
-        <source>No subject has been selected</source>
-        <translation>Non se seleccionou ningunha materia</translation>
-    </message>
-    <message>
-        <source>Either select one in order to accept or cancel</source>
-        <translation>Seleccione unha para aceptar, ou cancele</translation>
-    </message>
-</context>
-<context>
-    <name>SelectObjetosDialog</name>
-    <message>
-        <source>Make your selection</source>
-        <translation>Faga a súa selección</translation>
-    </message>
-    <message>
-        <source>Filter</source>
-        <translation>Filtro</translation>
-    </message>
-    <message>
-        <source>Add new object</source>
-        <translation>Engadir novo</translation>
-    </message>
-    <message>
-        <source>Object description</source>
-        <translation>Descrición</translation>
-    </message>
-</context>
-<context>
-    <name>SelectProfesorDialog</name>
-    <message>
-        <source>Create new teacher</source>
-        <translation>Crear novo profesor</translation>
-    </message>
-    <message>
-        <source>Name:</source>
-        <translation>Nome:</translation>
-    </message>
-    <message>
-        <source>Surname:</source>
-        <translation>Apelidos:</translation>
-    </message>
-    <message>
-        <source>Nickname: </source>
-        <translation>Alcume: </translation>
-    </message>
-    <message>
-        <source>Retentions: </source>
-        <translation>Retencións: </translation>
-    </message>
-    <message>
-        <source>Salary in %:</source>
-        <translation>Soldo en %:</translation>
-    </message>
-    <message>
-        <source>Salary/hour:</source>
-        <translation>Soldo/hora:</translation>
-    </message>
-    <message>
-        <source>Salary/month:</source>
-        <translation>Soldo/mes:</translation>
-    </message>
-    <message>
-        <source>No teacher selected</source>
-        <translation>Non se seleccionou ningún profesor</translation>
-    </message>
-    <message>
-        <source>Select a teacher to be able to accept</source>
-        <translation>Seleccione un profesor para poder aceptar</translation>
-    </message>
-</context>
-<context>
-    <name>TurnoAsignaturaDialog</name>
-    <message>
-        <source>Subject shift</source>
-        <translation>Quenda de materia</translation>
-    </message>
-    <message>
-        <source>Shift name</source>
-        <translation>Nome da quenda</translation>
-    </message>
-    <message>
-        <source>Type shift name</source>
-        <translation>Escriba o nome da quenda</translation>
-    </message>
-    <message>
-        <source>Illustrative price</source>
-        <translation>Prezo orientativo</translation>
-    </message>
-    <message>
-        <source>Illustrative price, only for reference</source>
-        <translation>Prezo orientativo, só como referencia</translation>
-    </message>
-    <message>
-        <source>There is already a shift of this subject with the same name</source>
-        <translation>Xa hai unha quenda desta materia co mesmo nome</translation>
-    </message>
-    <message>
-        <source>It is not possible to create more than a single subject shift with the same name. Please, select a different shift name.</source>
-        <translation>Non se pode crear máis dunha quenda dunha materia co mesmo nome. Escolla outro nome para a quenda.</translation>
     </message>
 </context>
 </TS>

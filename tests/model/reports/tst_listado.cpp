@@ -83,6 +83,20 @@ private slots:
         QVERIFY(!vacio.isValid());
     }
 
+    // Lines whose values and attributes differ in number warn and keep every
+    // value, instead of ending the program.
+    void mismatchedLineKeepsItsValues()
+    {
+        MessageCapture capture;
+        LineaListado masValores({QStringLiteral("Ana"), 12.5}, {QStringLiteral("width=\"50%\"")});
+        QCOMPARE(capture.count(QtWarningMsg), 1);
+        QVERIFY(masValores.toHtml().contains(QStringLiteral(">Ana</td>")));
+        QVERIFY(masValores.toHtml().contains(QStringLiteral(">12.5")));
+        LineaListado masAtributos({QStringLiteral("Luis")}, {QString(), QString()});
+        QCOMPARE(capture.count(QtWarningMsg), 2);
+        QCOMPARE(masAtributos.toHtml().count(QStringLiteral("<td")), 2);
+    }
+
     // A width="0" column is as narrow as its widest cell: a 1 % column whose
     // header and cells never wrap, a style already there kept.
     void narrowColumnsNeverWrap()

@@ -1,0 +1,154 @@
+#include "timetablesfixture.h"
+
+#include "alumnoswidget.h"
+#include "appstatusdialog.h"
+#include "guitest.h"
+#include "horarioalumnoswidget.h"
+#include "horarioprofesoreswidget.h"
+#include "horarioswindowwidget.h"
+#include "mainwindow.h"
+#include "pageharness.h"
+#include "profesoreswidget.h"
+#include "testmain.h"
+
+#include <QPushButton>
+#include <QToolBar>
+
+using namespace TimetablesFixture;
+
+namespace {
+QAction* action(QWidget& w, const char* name)
+{
+    return w.findChild<QAction*>(QLatin1String(name));
+}
+
+QStringList checkedSections(QWidget& w)
+{
+    QStringList checked;
+    for (const char* name : {"actionAlumnos", "actionAsignaturas", "actionProfesores", "actionHorarios",
+                             "actionCursos", "actionRecibos"})
+        if (action(w, name)->isChecked())
+            checked << QString::fromLatin1(name);
+    return checked;
+}
+
+// The status dialog the timetables ask on leaving gets this button.
+void pressWhenShown(PageHarness& h, const char* button)
+{
+    h.whenShown<AppStatusDialog>([button](AppStatusDialog* dialog) {
+        dialog->findChild<QPushButton*>(QLatin1String(button))->click();
+    });
+}
+
+int chosenId(HorariosWidget* view)
+{
+    return combo(view, "timetableSelCmb")->currentData().toInt();
+}
+} // namespace
+
+// The main window with the real section pages: the timetables' refusal to be
+// left, and the jumps to a student's and a teacher's timetable.
+class TestMainWindowSections : public QObject
+{
+    Q_OBJECT
+private:
+    Academy m;
+
+private slots:
+    void initTestCase() { TestEnv::useIconPaths(); }
+    void init()
+    {
+        QVERIFY(abrirBaseNueva());
+        m = smallAcademy();
+        configurar(QStringLiteral("isFirstTime"), false);
+        configurar(QStringLiteral("hora_apertura"), 8);
+        configurar(QStringLiteral("hora_cierre"), 22);
+    }
+    void cleanup()
+    {
+        if (Dao::getInstance()->inTransaction())
+            Dao::getInstance()->rollback();
+    }
+
+    void timetablesWithAnOverlapCannotBeLeft()
+    {
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        action(window, "actionHorarios")->trigger();
+        CentralWidget* horarios = window.currentPage();
+        QVERIFY(qobject_cast<HorariosWindowWidget*>(horarios));
+        QVERIFY(Dao::getInstance()->inTransaction());
+        sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
+        sesion(m.tarde, m.aula2, 2, 630, 690, m.marta);
+
+        PageHarness h(&window);
+        // another section: fixing by hand keeps the timetables, and only their action checked
+        pressWhenShown(h, "btnAccept");
+        action(window, "actionRecibos")->trigger();
+        QCOMPARE(window.currentPage(), horarios);
+        QCOMPARE(checkedSections(window), QStringList{"actionHorarios"});
+        QCOMPARE(window.findChild<QToolBar*>("secondaryToolBar")->actions(), horarios->actions());
+
+        // closing the window
+        pressWhenShown(h, "btnAccept");
+        window.close();
+        QVERIFY(window.isVisible());
+
+        // its own action: reverting stays too, and the action stays checked
+        pressWhenShown(h, "btnRevert");
+        action(window, "actionHorarios")->trigger();
+        QCOMPARE(window.currentPage(), horarios);
+        QCOMPARE(checkedSections(window), QStringList{"actionHorarios"});
+        QCOMPARE(sessionCount(), 0);
+
+        // nothing left to settle: the switch goes through and the visit is committed
+        action(window, "actionRecibos")->trigger();
+        QVERIFY(window.currentPage() != horarios);
+        QCOMPARE(checkedSections(window), QStringList{"actionRecibos"});
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
+    void studentsPageJumpsToTheStudentsTimetable()
+    {
+        const int ana = alumno(QStringLiteral("Ana"));
+        const int brais = alumno(QStringLiteral("Brais"));
+        alta(ana, m.manana, QStringLiteral("Ana Souto"), QStringLiteral("English"), QStringLiteral("Morning"));
+        alta(brais, m.tarde, QStringLiteral("Brais Souto"), QStringLiteral("English"), QStringLiteral("Evening"));
+        MainWindow window;
+        action(window, "actionAlumnos")->trigger();
+        auto* alumnos = qobject_cast<AlumnosWidget*>(window.currentPage());
+        QVERIFY(alumnos);
+        for (int id : {brais, ana}) {
+            emit alumnos->cambioAHorarioAlumno(id);
+            auto* horarios = qobject_cast<HorariosWindowWidget*>(window.currentPage());
+            QVERIFY(horarios);
+            QCOMPARE(checkedSections(window), QStringList{"actionHorarios"});
+            auto* view = qobject_cast<HorarioAlumnosWidget*>(horarios->currentHorario());
+            QVERIFY(view);
+            QCOMPARE(chosenId(view), id);
+            action(window, "actionAlumnos")->trigger();
+        }
+    }
+
+    void teacherJumpSelectsTheTeacherOrTheFirstEntry()
+    {
+        MainWindow window;
+        action(window, "actionProfesores")->trigger();
+        auto* profesores = qobject_cast<ProfesoresWidget*>(window.currentPage());
+        QVERIFY(profesores);
+        emit profesores->cambiaAHorarioProfe(m.xoan);
+        auto* horarios = qobject_cast<HorariosWindowWidget*>(window.currentPage());
+        QVERIFY(horarios);
+        auto* view = qobject_cast<HorarioProfesoresWidget*>(horarios->currentHorario());
+        QVERIFY(view);
+        QCOMPARE(chosenId(view), m.xoan);
+        window.showHorarioProfe(99999);
+        QCOMPARE(combo(view, "timetableSelCmb")->currentIndex(), 0);
+        QCOMPARE(checkedSections(window), QStringList{"actionHorarios"});
+    }
+};
+
+PENSARIO_TEST_MAIN(TestMainWindowSections)
+#include "tst_mainwindowsections.moc"

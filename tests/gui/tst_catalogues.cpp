@@ -1,0 +1,72 @@
+#include "testmain.h"
+
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QXmlStreamReader>
+
+// Every catalogue of the program and of its library is complete: no message
+// is left unfinished or translated as nothing.
+class TestCatalogues : public QObject
+{
+    Q_OBJECT
+private:
+    // "context: source" of each message that would show untranslated.
+    static QStringList unfinished(const QString& path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {"cannot read " + path};
+        QStringList result;
+        QXmlStreamReader xml(&file);
+        QString context, source;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement())
+                continue;
+            if (xml.name() == QLatin1String("name")) {
+                context = xml.readElementText();
+            } else if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                const QString type = xml.attributes().value("type").toString();
+                if (type == QLatin1String("obsolete") || type == QLatin1String("vanished"))
+                    continue;
+                const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                if (type == QLatin1String("unfinished") || text.trimmed().isEmpty())
+                    result << context + ": " + source;
+            }
+        }
+        if (xml.hasError())
+            result << path + ": " + xml.errorString();
+        return result;
+    }
+
+private slots:
+    void noMessageIsUnfinished_data()
+    {
+        QTest::addColumn<QString>("path");
+        int found = 0;
+        // Named by a file, so that the build tree's folders of the same name do not answer.
+        for (const char* probe : {"../../resources/translations/pensario_es.ts", "../../formkit/translations/formkit_es.ts"}) {
+            const QString dir = QFileInfo(QFINDTESTDATA(probe)).absolutePath();
+            QVERIFY2(QFile::exists(dir + "/" + QFileInfo(probe).fileName()), probe);
+            QDirIterator it(dir, {"*.ts"}, QDir::Files);
+            while (it.hasNext()) {
+                const QString path = it.next();
+                QTest::newRow(qPrintable(it.fileName())) << path;
+                ++found;
+            }
+        }
+        QVERIFY(found >= 7);
+    }
+    void noMessageIsUnfinished()
+    {
+        QFETCH(QString, path);
+        const QStringList left = unfinished(path);
+        QVERIFY2(left.isEmpty(), qPrintable(QString::number(left.size()) + " unfinished:\n" + left.mid(0, 20).join('\n')));
+    }
+};
+
+PENSARIO_TEST_MAIN(TestCatalogues)
+#include "tst_catalogues.moc"
