@@ -83,10 +83,12 @@ class TestPrintUtils : public QObject
 private:
     QTemporaryDir m_tmp;
 
-    QString printToPdf(PrintUtils& pu, const QString& name)
+    QString printToPdf(PrintUtils& pu, const QString& name,
+                       QPageLayout::Orientation orientation = QPageLayout::Portrait)
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setPageOrientation(orientation);
         printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = m_tmp.filePath(name);
@@ -197,14 +199,7 @@ private slots:
 
         const QString header = QStringLiteral("<p>Listing sheet %%PAGENUM%% of %%PAGECOUNT%%</p>");
         PrintUtils pu(header, html, QStringLiteral("<p>end of sheet %%PAGENUM%%</p>"));
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QPageSize(QPageSize::Letter));
-        printer.setPageOrientation(QPageLayout::Landscape);
-        printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString pdf = m_tmp.filePath(QStringLiteral("manypages.pdf"));
-        printer.setOutputFileName(pdf);
-        pu.print(&printer);
+        const QString pdf = printToPdf(pu, QStringLiteral("manypages.pdf"), QPageLayout::Landscape);
         const int pages = pdfPages(pdf);
         QVERIFY(pages > 8);
         QList<int> seen;
