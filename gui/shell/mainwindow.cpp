@@ -10,8 +10,6 @@
 #include "configurationdialog.h"
 #include "cursoswidget.h"
 #include "helpdialog.h"
-#include "horarioalumnoswidget.h"
-#include "horarioprofesoreswidget.h"
 #include "horarioswindowwidget.h"
 #include "profesoreswidget.h"
 #include "profesortablemodel.h"
@@ -131,28 +129,17 @@ void MainWindow::showFirstRunGreeting()
     showSettings();
 }
 
-namespace {
-// Shows the timetables' view of that number and selects the entry of the id in
-// its chooser (the first entry when the chooser has none).
-template <class View>
-void showTimetableOf(HorariosWindowWidget* horarios, int viewNumber, int id)
-{
-    horarios->showHorario(viewNumber);
-    if (auto* view = qobject_cast<View*>(horarios->currentHorario()))
-        view->setCurrentId(id);
-}
-} // namespace
-
 void MainWindow::showHorarioAlumno(int id)
 {
+    // the student's view is drawn once, as the section is shown
+    m_horarios->selectHorario(0, id);
     showHorarios(true);
-    showTimetableOf<HorarioAlumnosWidget>(m_horarios, 0, id);
 }
 
 void MainWindow::showHorarioProfe(int id)
 {
+    m_horarios->selectHorario(3, id);
     showHorarios(true);
-    showTimetableOf<HorarioProfesoresWidget>(m_horarios, 3, id);
 }
 
 void MainWindow::showAsignaturas(bool show)

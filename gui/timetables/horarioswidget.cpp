@@ -83,11 +83,17 @@ void HorariosWidget::setPageSession(PageSession* session)
 
 void HorariosWidget::activateWidget()
 {
+    activateOn(currentId());
+}
+
+void HorariosWidget::activateOn(int id)
+{
+    // one refresh, after the chooser holds what is stored now
     disconnect(ui->timetableSelCmb, &QComboBox::currentIndexChanged, this, &HorariosWidget::refresh);
-    const int id = currentId();
     refreshCmb();
     setCurrentId(id);
     connect(ui->timetableSelCmb, &QComboBox::currentIndexChanged, this, &HorariosWidget::refresh);
+    m_activated = true;
     refresh();
 }
 
@@ -197,9 +203,11 @@ void HorariosWidget::showOutsideWarning()
     ui->lbWarnOutside->setVisible(sessionsOutsideRange());
 }
 
-QSet<int> HorariosWidget::overlapIds()
+QSet<int> HorariosWidget::overlapIds() const
 {
     QSet<int> ids;
+    if (!m_activated)
+        return ids;
     const QList<EstadoAcademia*> resultados = Academia::comprobarEstado();
     for (EstadoAcademia* resultado : resultados) {
         if (resultado->tipo() == EstadoAcademia::Inconsistencia

@@ -30,6 +30,8 @@ public:
     ~HorariosWidget() override;
 
     void activateWidget() override;
+    // Activates the view on the chooser's entry of that id (the first when none).
+    void activateOn(int id);
     // Runs the consistency check on the section's transaction; true once it is committed.
     bool isValidState() override;
 
@@ -67,8 +69,11 @@ protected:
     // Whether any shown session lies outside the hours the canvas draws.
     bool sessionsOutsideRange() const;
     void showOutsideWarning();
-    // The session ids of every overlap the consistency check finds now.
-    static QSet<int> overlapIds();
+    // The session ids of every overlap the consistency check finds now; none
+    // (and no check) before the view is first activated, since until then
+    // nothing shows what a refresh draws.
+    QSet<int> overlapIds() const;
+    bool wasActivated() const { return m_activated; }
     // Replaces the shown sessions, deleting the old ones.
     void setShownSessions(const QList<SesionDeClase*>& sesiones);
     // Sets every context-menu action from what the last request found.
@@ -94,6 +99,7 @@ private:
     void printWith(QPrinter* printer, bool preview);
     QList<QPointer<QDialog>> m_dialogs;
     QPointer<PageSession> m_session;
+    bool m_activated = false;
 };
 
 #endif // HORARIOSWIDGET_H

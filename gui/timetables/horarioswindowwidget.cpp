@@ -43,7 +43,11 @@ HorariosWindowWidget::HorariosWindowWidget(QWidget* parent, Qt::WindowFlags f)
     // whatever a visit left open in a dialog goes with the visit's transaction
     connect(m_session, &PageSession::committed, this, &HorariosWindowWidget::closeDialogs);
     connect(m_session, &PageSession::reverted, this, &HorariosWindowWidget::closeDialogs);
-    showHorarioDias();
+    // Shown and checked when the section is first activated. The day view's
+    // boxes are laid out ahead, unchecked and unseen: their labels are the
+    // dear part of drawing, and the canvas keeps them for the activation.
+    selectView(m_dias, ui->actionShowDias);
+    m_dias->refresh();
 }
 
 HorariosWindowWidget::~HorariosWindowWidget()
@@ -56,21 +60,37 @@ QList<HorariosWidget*> HorariosWindowWidget::views() const
     return {m_alumnos, m_aulas, m_dias, m_profesores};
 }
 
-void HorariosWindowWidget::showHorario(int horario)
+HorariosWidget* HorariosWindowWidget::viewOf(int horario, QAction** action) const
 {
     switch (horario) {
     case 1:
-        showHorarioAulas();
-        break;
+        *action = ui->actionShowAulas;
+        return m_aulas;
     case 2:
-        showHorarioDias();
-        break;
+        *action = ui->actionShowDias;
+        return m_dias;
     case 3:
-        showHorarioProfesores();
-        break;
+        *action = ui->actionShowTeacher;
+        return m_profesores;
     default:
-        showHorarioAlumnos();
+        *action = ui->actionShowAlumnos;
+        return m_alumnos;
     }
+}
+
+void HorariosWindowWidget::showHorario(int horario)
+{
+    QAction* action = nullptr;
+    HorariosWidget* view = viewOf(horario, &action);
+    showView(view, action);
+}
+
+void HorariosWindowWidget::selectHorario(int horario, int id)
+{
+    QAction* action = nullptr;
+    HorariosWidget* view = viewOf(horario, &action);
+    selectView(view, action);
+    m_pendingId = id;
 }
 
 HorariosWidget* HorariosWindowWidget::currentHorario() const
@@ -88,7 +108,13 @@ void HorariosWindowWidget::activateWidget()
 {
     if (!m_session->isOpen())
         m_session->begin();
-    if (m_current)
+    const int id = m_pendingId;
+    m_pendingId = -1;
+    if (!m_current)
+        return;
+    if (id >= 0)
+        m_current->activateOn(id);
+    else
         m_current->activateWidget();
 }
 
@@ -120,9 +146,15 @@ void HorariosWindowWidget::showHorarioAulas()
 
 void HorariosWindowWidget::showView(HorariosWidget* view, QAction* action)
 {
+    selectView(view, action);
+    m_pendingId = -1;
+    view->activateWidget();
+}
+
+void HorariosWindowWidget::selectView(HorariosWidget* view, QAction* action)
+{
     checkViewAction(action);
     ui->stackedWidget->setCurrentWidget(view);
-    view->activateWidget();
     m_current = view;
 }
 

@@ -29,6 +29,9 @@ public:
 
     // 1 classrooms, 2 days, 3 teachers, any other value students.
     void showHorario(int horario);
+    // Selects that view, to be shown on the entry of the id when the section
+    // is next activated; nothing is drawn before.
+    void selectHorario(int horario, int id);
     HorariosWidget* currentHorario() const;
     PageSession* pageSession() const { return m_session; }
 
@@ -44,6 +47,8 @@ public slots:
 private:
     void checkViewAction(QAction* action);
     void showView(HorariosWidget* view, QAction* action);
+    void selectView(HorariosWidget* view, QAction* action);
+    HorariosWidget* viewOf(int horario, QAction** action) const;
     void closeDialogs();
     QList<HorariosWidget*> views() const;
 
@@ -53,6 +58,8 @@ private:
     HorarioAulasWidget* m_aulas;
     HorarioAlumnosWidget* m_alumnos;
     HorariosWidget* m_current = nullptr;
+    // the entry selectHorario() asked for; -1 when none is waiting
+    int m_pendingId = -1;
     PageSession* m_session;
 };
 

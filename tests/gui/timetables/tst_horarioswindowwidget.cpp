@@ -24,6 +24,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 
@@ -84,6 +85,42 @@ void pressWhenShown(PageHarness& h, const char* button, bool* saveEnabled = null
     });
 }
 
+// Counts the consistency checks run while it lives, by the statement each
+// check runs once (the database layer logs every statement in debug mode).
+class CheckCounter
+{
+public:
+    CheckCounter()
+    {
+        s_marker = Academia::leerFichero(QStringLiteral(":/consultas/consulta_aforo_aulas")).trimmed();
+        s_count = 0;
+        QSettings().setValue(QStringLiteral("DaoInDebugMode"), true);
+        Dao::getInstance();
+        s_previous = qInstallMessageHandler(&CheckCounter::handle);
+    }
+    ~CheckCounter()
+    {
+        qInstallMessageHandler(s_previous);
+        QSettings().setValue(QStringLiteral("DaoInDebugMode"), false);
+        Dao::getInstance();
+    }
+    int count() const { return s_count; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        if (type == QtDebugMsg && message.startsWith(QLatin1String("Executed query was:"))) {
+            s_count += message.contains(s_marker);
+            return;
+        }
+        if (type != QtDebugMsg && s_previous)
+            s_previous(type, context, message);
+    }
+    static inline QString s_marker;
+    static inline int s_count = 0;
+    static inline QtMessageHandler s_previous = nullptr;
+};
+
 } // namespace
 
 class TestHorariosWindowWidget : public QObject
@@ -135,6 +172,59 @@ private slots:
             QCOMPARE(checked, 1);
             QVERIFY(action(m_window, c.action)->isChecked());
         }
+    }
+
+    void checksOnlyWhenActivatedOncePerDrawing()
+    {
+        const int monday = sesion(m.manana, m.aula1, 1, 600, 660, m.marta);
+        const int clashA = sesion(m.tarde, m.aula1, 1, 900, 960, m.marta);
+        const int clashB = sesion(m.tarde, m.aula2, 1, 930, 990, 0);
+        CheckCounter checks;
+        m_window = new HorariosWindowWidget;
+        QCOMPARE(checks.count(), 0);
+        HorariosWidget* day = m_window->currentHorario();
+        QVERIFY(qobject_cast<HorarioDiasWidget*>(day));
+
+        m_window->resize(1100, 700);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        QCOMPARE(checks.count(), 0);
+        m_window->activateWidget();
+        QCOMPARE(checks.count(), 1);
+        const auto shown = boxes(day);
+        QCOMPARE(shown.keys(), (QList<int>{monday, clashA, clashB}));
+        QCOMPARE(statusOf(shown.value(clashA)), 2);
+
+        // each view shown, and each entry chosen, draws and checks once
+        m_window->showHorario(3);
+        QCOMPARE(checks.count(), 2);
+        QVERIFY(!boxes(m_window->currentHorario()).isEmpty());
+        m_window->showHorario(2);
+        QCOMPARE(checks.count(), 3);
+        combo(day, "timetableSelCmb")->setCurrentIndex(1);
+        QCOMPARE(checks.count(), 4);
+        QVERIFY(boxes(day).isEmpty());
+    }
+
+    void chosenViewAndEntryDrawnOnceOnActivation()
+    {
+        const int marta = sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
+        CheckCounter checks;
+        open();
+        QCOMPARE(checks.count(), 1);
+        m_window->selectHorario(3, m.marta);
+        QCOMPARE(checks.count(), 1);
+        auto* view = qobject_cast<HorarioProfesoresWidget*>(m_window->currentHorario());
+        QVERIFY(view);
+        QVERIFY(action(m_window, "actionShowTeacher")->isChecked());
+        m_window->activateWidget();
+        QCOMPARE(checks.count(), 2);
+        QCOMPARE(view->currentId(), m.marta);
+        QCOMPARE(boxes(view).keys(), QList<int>{marta});
+        // the wish is used once: the next activation keeps what is chosen
+        m_window->activateWidget();
+        QCOMPARE(checks.count(), 3);
+        QCOMPARE(view->currentId(), m.marta);
     }
 
     void dayViewWithoutClassroomsAsksForOne()
