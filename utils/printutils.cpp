@@ -18,6 +18,7 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -27,9 +28,21 @@ constexpr double kMinContentHeight = 12.0;
 // Space kept free above a page bottom when a table is split there.
 constexpr double kSplitSlack = 20.0;
 
+// What the layout put between the lines of a block to move its lower lines
+// past a page edge.
+double pageGaps(const QTextLayout* layout)
+{
+    double gaps = 0.0;
+    for (int i = 1; i < layout->lineCount(); ++i) {
+        const QTextLine above = layout->lineAt(i - 1);
+        gaps += std::max(0.0, layout->lineAt(i).y() - (above.y() + above.height()));
+    }
+    return gaps;
+}
+
 // Height of one table row: its tallest cell, each cell measured as its blocks
-// plus borders and padding.
-double rowHeight(QTextTable* table, int row, double border, double padding)
+// plus borders and padding; without the gaps of page edges when `natural`.
+double rowHeight(QTextTable* table, int row, double border, double padding, bool natural = false)
 {
     double tallest = 0.0;
     for (int column = 0; column < table->columns(); ++column) {
@@ -43,8 +56,11 @@ double rowHeight(QTextTable* table, int row, double border, double padding)
                 continue;
             }
             const QTextBlock block = it.currentBlock();
-            if (block.isValid() && block.layout())
+            if (block.isValid() && block.layout()) {
                 height += block.layout()->boundingRect().height();
+                if (natural)
+                    height -= pageGaps(block.layout());
+            }
         }
         tallest = qMax(tallest, height);
     }
@@ -88,6 +104,224 @@ QTextTable* duplicateAfter(QTextTable* table)
     cursor.insertFragment(fragment);
     cursor.movePosition(QTextCursor::PreviousBlock);
     return cursor.currentTable();
+}
+
+// The measures of a laid-out table that decide where pages cut it. Row
+// heights are taken once: measuring them is what the layout is paid for.
+class TableRows
+{
+public:
+    explicit TableRows(QTextTable* table)
+    {
+        const QTextTableFormat format = table->format();
+        border = format.border();
+        spacing = format.cellSpacing();
+        headRows = format.headerRowCount();
+        const double padding = format.cellPadding();
+        above = 2 * border + spacing + padding + border + format.topMargin();
+        below = spacing + border + format.bottomMargin() + kSplitSlack;
+        topToFirstRow = 2 * border + spacing + padding;
+        for (int row = 0; row < table->rows(); ++row) {
+            heights.push_back(spacing + rowHeight(table, row, border, padding));
+            naturalHeights.push_back(spacing + rowHeight(table, row, border, padding, true));
+        }
+        measureWidths(table);
+    }
+
+    // Whether the head rows and the rows from bodyStart on, laid out alone,
+    // get the column widths of the whole table: then they keep its row heights.
+    bool keepsWidths(int bodyStart) const
+    {
+        if (!simpleGrid)
+            return false;
+        if (bodyStart >= int(heights.size()))
+            return true;
+        for (int column = 0; column < int(widest.size()); ++column) {
+            const auto& from = suffixWidths.at(bodyStart).at(column);
+            const auto& head = headWidths.at(column);
+            if (std::max(from.first, head.first) != widest.at(column).first
+                || std::max(from.second, head.second) != widest.at(column).second)
+                return false;
+        }
+        return true;
+    }
+
+    // The rows of a part from bodyStart on, after the head rows.
+    std::vector<double> partFrom(int bodyStart) const
+    {
+        const auto& all = naturalHeights;
+        std::vector<double> part(all.begin(), all.begin() + std::min<int>(headRows, all.size()));
+        part.insert(part.end(), all.begin() + std::max(bodyStart, headRows), all.end());
+        return part;
+    }
+
+    double border = 0.0;
+    double spacing = 0.0;
+    double above = 0.0;  // what a page needs above the rows
+    double below = 0.0;  // and below them
+    double topToFirstRow = 0.0;
+    int headRows = 0;
+    std::vector<double> heights;  // each with the spacing above it
+    // The same as the rows would be on a page of their own: where this
+    // layout moved lines past its page edges, another page has none.
+    std::vector<double> naturalHeights;
+
+private:
+    using Widths = std::pair<double, double>;  // the narrowest and the natural width of a cell's text
+
+    static Widths cellWidths(const QTextTableCell& cell)
+    {
+        Widths widths{0.0, 0.0};
+        for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it) {
+            const QTextBlock block = it.currentBlock();
+            if (!block.isValid() || !block.layout())
+                continue;
+            widths.first = std::max(widths.first, block.layout()->minimumWidth());
+            widths.second = std::max(widths.second, block.layout()->maximumWidth());
+        }
+        return widths;
+    }
+
+    // Column widths follow from the widest texts of each column; spans
+    // would mix columns, and such tables are measured part by part.
+    void measureWidths(QTextTable* table)
+    {
+        const int columns = table->columns();
+        const int rows = table->rows();
+        widest.assign(columns, Widths{0.0, 0.0});
+        headWidths.assign(columns, Widths{0.0, 0.0});
+        suffixWidths.assign(rows + 1, std::vector<Widths>(columns, Widths{0.0, 0.0}));
+        for (int row = rows - 1; row >= 0; --row) {
+            for (int column = 0; column < columns; ++column) {
+                const QTextTableCell cell = table->cellAt(row, column);
+                if (!cell.isValid() || cell.rowSpan() != 1 || cell.columnSpan() != 1) {
+                    simpleGrid = false;
+                    return;
+                }
+                const Widths w = cellWidths(cell);
+                Widths& suffix = suffixWidths[row][column];
+                const Widths& below = suffixWidths[row + 1][column];
+                suffix = {std::max(w.first, below.first), std::max(w.second, below.second)};
+                if (row < headRows)
+                    headWidths[column] = {std::max(w.first, headWidths[column].first),
+                                          std::max(w.second, headWidths[column].second)};
+            }
+        }
+        widest = suffixWidths.front();
+    }
+
+    bool simpleGrid = true;
+    std::vector<Widths> widest;
+    std::vector<Widths> headWidths;
+    std::vector<std::vector<Widths>> suffixWidths;
+};
+
+// Where a page cuts a table that runs over its bottom.
+struct PageFit
+{
+    int splitRow = -1;       // first row of the next page; -1 when none
+    bool moveTable = false;  // nothing of the body fits: break before the table
+    bool ranOver = false;    // a row taller than a page ran over an edge
+};
+
+// Finds the first row that does not fit above pageBottom, for a table whose
+// rows are `heights` (head rows first) and whose box begins at `top`.
+// pageTop and pageBottom follow rows that run over a page edge.
+PageFit fitOnPage(const TableRows& rows, const std::vector<double>& heights, double top, double pageHeight,
+                  double& pageTop, double& pageBottom, bool startsPage)
+{
+    PageFit fit;
+    const int headRows = rows.headRows;
+    const double base = top - rows.topToFirstRow;
+    double running = rows.border;
+    double headHeight = 0.0;
+    for (int row = 0; row < int(heights.size()); ++row) {
+        const double height = heights[row];
+        running += height;
+        if (row < headRows)
+            headHeight += height;
+        const double rowBottom = base + running;
+        if (rowBottom + rows.below <= pageBottom)
+            continue;
+        const double onFreshPage = rows.above + (row < headRows ? headHeight : headHeight + height) + rows.below;
+        const bool wouldFit = onFreshPage <= pageHeight;
+        if (row > headRows) {
+            fit.splitRow = row;
+            return fit;
+        }
+        if (wouldFit && !startsPage) {
+            // Nothing of the body fits here: break before the table, or
+            // leave only its head rows, and go on on the next page.
+            if (row == 0)
+                fit.moveTable = true;
+            else
+                fit.splitRow = row;
+            return fit;
+        }
+        // Not even a fresh page holds the row: it runs over the page edge.
+        fit.ranOver = true;
+        while (rowBottom > pageBottom) {
+            pageTop = pageBottom;
+            pageBottom = pageTop + pageHeight;
+        }
+    }
+    return fit;
+}
+
+// The split rows of a table (rows of the original) after the first one:
+// each part begins a fresh page, `partTop` below its top, with the head rows
+// repeated. Stops where a part would need what only its own layout can tell
+// (a row running over a page edge): the layout of that part decides it.
+QList<int> predictSplits(const TableRows& rows, int firstSplit, double partTop, double pageHeight)
+{
+    QList<int> splits{firstSplit};
+    const int headRows = rows.headRows;
+    for (;;) {
+        const int bodyStart = splits.last();
+        if (!rows.keepsWidths(bodyStart))
+            break;
+        double pageTop = 0.0;
+        double pageBottom = pageHeight;
+        const PageFit fit = fitOnPage(rows, rows.partFrom(bodyStart), partTop, pageHeight, pageTop, pageBottom, true);
+        if (fit.splitRow < 0 || fit.ranOver || fit.moveTable)
+            break;
+        splits << bodyStart + fit.splitRow - headRows;
+    }
+    return splits;
+}
+
+// Cuts the table at the given rows: the parts in order, each later one
+// repeating the head rows and beginning a page. The layout is taken off the
+// document meanwhile, else every copy and removal would lay out the table
+// again; it is laid out once afterwards.
+QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits)
+{
+    QTextDocument* document = table->document();
+    const QTextFormat::PageBreakFlags policy = table->format().pageBreakPolicy();
+    const int headRows = table->format().headerRowCount();
+    const int rowCount = table->rows();
+    document->setDocumentLayout(nullptr);
+    QList<QTextTable*> parts{table};
+    for (int i = 0; i < splits.size(); ++i)
+        parts << duplicateAfter(table);
+    parts.removeAll(nullptr);
+    std::sort(parts.begin(), parts.end(),
+              [](QTextTable* a, QTextTable* b) { return a->firstPosition() < b->firstPosition(); });
+    for (int i = 0; i < parts.size(); ++i) {
+        QTextTable* part = parts.at(i);
+        const int start = i == 0 ? headRows : splits.value(i - 1, rowCount);
+        const int end = i < splits.size() ? splits.at(i) : rowCount;
+        if (end < rowCount)
+            part->removeRows(end, rowCount - end);
+        if (start > headRows)
+            part->removeRows(headRows, start - headRows);
+        QTextFormat::PageBreakFlags partPolicy = i == 0 ? policy : policy & ~QTextFormat::PageBreak_AlwaysBefore;
+        if (i < splits.size())
+            partPolicy |= QTextFormat::PageBreak_AlwaysAfter;
+        setBreakPolicy(part, partPolicy);
+    }
+    document->documentLayout();  // a new layout, of the whole document at once
+    return parts;
 }
 }
 
@@ -359,12 +593,11 @@ void PrintUtils::fixTableFrames(QTextDocument* document)
     const double pageHeight = document->pageSize().height();
     if (!(pageHeight > 0))
         return;
-    QAbstractTextDocumentLayout* layout = document->documentLayout();
-
     // Tables known to begin at the top of a page: moving or splitting them
     // again could never make a row fit better, so they are never split at
     // their first body row.
     QSet<QTextFrame*> atPageTop;
+    QSet<QTextFrame*> splitRests;
     double pageTop = 0.0;
     int index = 0;
     for (;;) {
@@ -378,7 +611,7 @@ void PrintUtils::fixTableFrames(QTextDocument* document)
         }
 
         document->size();  // completes the layout after earlier splits
-        const QRectF box = layout->frameBoundingRect(table);
+        const QRectF box = document->documentLayout()->frameBoundingRect(table);
         const double top = box.top();
         double pageBottom = pageTop + pageHeight;
         while (top > pageBottom) {
@@ -392,75 +625,31 @@ void PrintUtils::fixTableFrames(QTextDocument* document)
             continue;
         }
 
-        const QTextTableFormat format = table->format();
-        const double border = format.border();
-        const double spacing = format.cellSpacing();
-        const double padding = format.cellPadding();
-        const double bottomMargin = format.bottomMargin();
-        const int headRows = format.headerRowCount();
-        const bool startsPage = atPageTop.contains(table);
-
-        // Everything a page needs besides the rows themselves, so that one can
-        // tell whether a row would fit at the top of a fresh page at all.
-        const double above = 2 * border + spacing + padding + border + format.topMargin();
-        const double below = spacing + border + bottomMargin + kSplitSlack;
-        const double base = top - 2 * border - spacing - padding;
-        double running = border;
-        double headHeight = 0.0;
-        int splitRow = -1;
-        bool moveTable = false;
-        for (int row = 0; row < table->rows(); ++row) {
-            const double height = spacing + rowHeight(table, row, border, padding);
-            running += height;
-            if (row < headRows)
-                headHeight += height;
-            const double rowBottom = base + running;
-            if (rowBottom + below <= pageBottom)
-                continue;
-            const double onFreshPage = above + (row < headRows ? headHeight : headHeight + height) + below;
-            const bool wouldFit = onFreshPage <= pageHeight;
-            if (row > headRows) {
-                splitRow = row;
-                break;
-            }
-            if (wouldFit && !startsPage) {
-                // Nothing of the body fits here: break before the table, or
-                // leave only its head rows, and go on on the next page.
-                if (row == 0)
-                    moveTable = true;
-                else
-                    splitRow = row;
-                break;
-            }
-            // Not even a fresh page holds the row: it runs over the page edge.
-            while (rowBottom > pageBottom) {
-                pageTop = pageBottom;
-                pageBottom = pageTop + pageHeight;
-            }
-        }
-
-        if (moveTable) {
-            setBreakPolicy(table, format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+        const TableRows rows(table);
+        const PageFit fit = fitOnPage(rows, rows.heights, top, pageHeight, pageTop, pageBottom,
+                                      atPageTop.contains(table));
+        if (fit.moveTable) {
+            setBreakPolicy(table, table->format().pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
             atPageTop.insert(table);
             continue;  // measure the same table again on its new page
         }
-        if (splitRow < 0) {
+        if (fit.splitRow < 0) {
             ++index;
             continue;
         }
 
-        QTextTable* copy = duplicateAfter(table);
-        const int rows = table->rows();
-        table->removeRows(splitRow, rows - splitRow);
-        setBreakPolicy(table, format.pageBreakPolicy() | QTextFormat::PageBreak_AlwaysAfter);
-        if (copy) {
-            if (splitRow > headRows)
-                copy->removeRows(headRows, splitRow - headRows);
-            // The rest follows the break on the next page and keeps the
-            // table's own break after it.
-            setBreakPolicy(copy, format.pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
-            atPageTop.insert(copy);
-        }
+        // The rest of a split table begins a page with the head rows, and so
+        // does every later part of it, at the same height and with the same
+        // rows: where the rest breaks its pages follows from its own measures,
+        // and it is cut once for all of them.
+        const QList<int> splits = splitRests.contains(table)
+                                      ? predictSplits(rows, fit.splitRow, top - pageTop, pageHeight)
+                                      : QList<int>{fit.splitRow};
+        const QList<QTextTable*> parts = splitTable(table, splits);
+        for (int i = 1; i < parts.size(); ++i)
+            atPageTop.insert(parts.at(i));
+        if (parts.size() > 1)
+            splitRests.insert(parts.last());
         ++index;
     }
 }

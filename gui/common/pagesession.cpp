@@ -2,6 +2,7 @@
 
 #include "academia.h"
 #include "appstatusdialog.h"
+#include "changenotifier.h"
 #include "aprompter.h"
 #include "dao.h"
 #include "estadoacademia.h"
@@ -45,7 +46,10 @@ PageSession::Outcome PageSession::finish(bool restartAfterRevert)
 {
     if (!m_open)
         return Outcome::NothingOpen;
-    if (!statusDialogWanted())
+    // Nothing written since the transaction began: there is nothing to save
+    // or revert, and faults already stored must not keep the user from
+    // leaving (those that can only be mended in another section included).
+    if (!ChangeNotifier::instance()->hasPending() || !statusDialogWanted())
         return commitOrSayWhy();
     return runStatusDialog(restartAfterRevert);
 }

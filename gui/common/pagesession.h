@@ -38,7 +38,8 @@ public:
     bool begin();
     bool isOpen() const { return m_open; }
 
-    // Checks the academy and, when something is listed (and the show filter,
+    // When nothing was written since begin(), commits without asking.
+    // Otherwise checks the academy and, when something is listed (and the show filter,
     // if any, agrees), runs the status dialog. Save anyway commits; Revert
     // rolls back and begins again when restartAfterRevert; Fix manually or
     // closing the dialog keeps the transaction open.

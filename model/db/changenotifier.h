@@ -18,6 +18,8 @@ public:
 
     // Called by the Dao for every successful write; table names in lower case.
     void recordWrite(const QString& table);
+    // True while writes wait for the end of their transaction.
+    bool hasPending() const { return !m_pending.isEmpty(); }
     // Sends what was recorded since the last announcement, if anything.
     void announce();
     // Drops what was recorded without announcing it (the connection closed).

@@ -83,10 +83,12 @@ class TestPrintUtils : public QObject
 private:
     QTemporaryDir m_tmp;
 
-    QString printToPdf(PrintUtils& pu, const QString& name)
+    QString printToPdf(PrintUtils& pu, const QString& name,
+                       QPageLayout::Orientation orientation = QPageLayout::Portrait)
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setPageOrientation(orientation);
         printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = m_tmp.filePath(name);
@@ -162,6 +164,57 @@ private slots:
         QCOMPARE(check.bodyRows, rows);
         QCOMPARE(check.cutRows, 0);
         QVERIFY(check.tables > 1);
+    }
+
+    // A long table of rows of several heights, some of whose texts decide the
+    // column widths, printed over many landscape pages: every page is full,
+    // has its header and head row, and no row is lost, cut or printed twice.
+    void longTableOverManyPages()
+    {
+        QString html = tableHtml(300);
+        for (int i = 7; i <= 300; i += 7)
+            html.replace(QStringLiteral("<td>Row%1</td>").arg(i, 3, 10, QLatin1Char('0')),
+                         QStringLiteral("<td>Row%1 %2</td>").arg(i, 3, 10, QLatin1Char('0'))
+                             .arg(QStringLiteral("wrapping words ").repeated(i % 40)));
+
+        QScopedPointer<QTextDocument> doc(paginated(html));
+        doc->setPageSize(QSizeF(1056, 700));
+        PrintUtils::fixTableFrames(doc.data());
+        const RowCheck check = checkRows(doc.data());
+        QCOMPARE(check.bodyRows, 300);
+        QCOMPARE(check.cutRows, 0);
+        QVERIFY(check.tables > 8);
+        // a part that leaves room for the next part's first row was cut too early
+        QAbstractTextDocumentLayout* layout = doc->documentLayout();
+        const QList<QTextFrame*> parts = doc->rootFrame()->childFrames();
+        for (int i = 0; i + 1 < parts.size(); ++i) {
+            auto* next = qobject_cast<QTextTable*>(parts.at(i + 1));
+            const double bottom = layout->frameBoundingRect(parts.at(i)).bottom();
+            const double pageBottom = (int(bottom / 700) + 1) * 700.0;
+            const double rowTop = layout->blockBoundingRect(next->cellAt(1, 0).firstCursorPosition().block()).top();
+            const double rowBottom = layout->blockBoundingRect(next->cellAt(2, 0).firstCursorPosition().block()).top();
+            QVERIFY2(bottom + (rowBottom - rowTop) + 20 > pageBottom - 12,
+                     qPrintable(QStringLiteral("part %1 ends at %2 of a page ending at %3").arg(i).arg(bottom).arg(pageBottom)));
+        }
+
+        const QString header = QStringLiteral("<p>Listing sheet %%PAGENUM%% of %%PAGECOUNT%%</p>");
+        PrintUtils pu(header, html, QStringLiteral("<p>end of sheet %%PAGENUM%%</p>"));
+        const QString pdf = printToPdf(pu, QStringLiteral("manypages.pdf"), QPageLayout::Landscape);
+        const int pages = pdfPages(pdf);
+        QVERIFY(pages > 8);
+        QList<int> seen;
+        const QRegularExpression rowRe(QStringLiteral("Row(\\d{3})"));
+        for (int page = 1; page <= pages; ++page) {
+            const QString text = pdfText(pdf, page);
+            QVERIFY2(text.contains(QStringLiteral("Listing sheet %1 of %2").arg(page).arg(pages)), qPrintable(text));
+            QVERIFY2(text.contains(QStringLiteral("end of sheet %1").arg(page)), qPrintable(text));
+            QCOMPARE(text.count(QStringLiteral("Name")), 1);
+            for (auto it = rowRe.globalMatch(text); it.hasNext();)
+                seen << it.next().captured(1).toInt();
+        }
+        QCOMPARE(seen.size(), 300);
+        for (int i = 0; i < seen.size(); ++i)
+            QCOMPARE(seen.at(i), i + 1);
     }
 
     void tableStartingNearPageBottomMoves()

@@ -7,6 +7,7 @@
 
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace AcademiaFixture;
 
@@ -145,6 +146,41 @@ private slots:
         QVERIFY2(h.ok(), qPrintable(h.report()));
         QVERIFY(session.revert(false));
         QCOMPARE(classrooms(), 0);
+    }
+
+    // Faults already stored (here an overlap) do not hold a visit that wrote
+    // nothing: there is nothing to save or revert.
+    void aVisitThatWroteNothingLeavesWithoutAsking()
+    {
+        makeOverlap();
+        QWidget owner;
+        PageHarness h(&owner);
+        PageSession session(28, &owner);
+        QVERIFY(session.begin());
+        // were the status dialog shown, "Fix manually" would keep the visit open
+        bool shown = false;
+        QTimer guard;
+        QObject::connect(&guard, &QTimer::timeout, [&shown] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* dialog = qobject_cast<AppStatusDialog*>(top); dialog && dialog->isVisible()) {
+                    shown = true;
+                    dialog->findChild<QPushButton*>(QStringLiteral("btnAccept"))->click();
+                }
+        });
+        guard.start(10);
+        QCOMPARE(session.finish(true), PageSession::Outcome::Committed);
+        guard.stop();
+        QVERIFY(!shown);
+        QVERIFY(!session.isOpen());
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        // a write brings the status dialog back
+        QVERIFY(session.begin());
+        aula(QStringLiteral("Aula 9"));
+        pressWhenShown(h, "btnRevert");
+        QCOMPARE(session.finish(true), PageSession::Outcome::Reverted);
+        // and after Revert the visit again holds nothing to ask about
+        QCOMPARE(session.finish(true), PageSession::Outcome::Committed);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     void anUnfinishedSessionIsRolledBackNeverCommitted()
