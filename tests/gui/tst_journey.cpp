@@ -38,6 +38,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimeEdit>
@@ -239,12 +240,20 @@ private slots:
                 h.fail(c.report());
             // room for the class: a new classroom holds nobody
             QTableWidget* aulas = d->findChild<QTableWidget*>(QStringLiteral("twAulas"));
+            auto* tabs = d->findChild<QTabWidget*>();
+            for (int i = 0; tabs && i < tabs->count(); ++i)
+                if (tabs->widget(i)->isAncestorOf(aulas))
+                    tabs->setCurrentIndex(i);
+            QTest::qWait(20);
             aulas->setCurrentCell(0, 1);
             aulas->editItem(aulas->item(0, 1));
             if (auto* editor = aulas->viewport()->findChild<QSpinBox*>()) {
                 editor->selectAll();
                 QTest::keyClicks(editor, QStringLiteral("12"));
                 QTest::keyClick(editor, Qt::Key_Return);
+                QTest::qWait(20);
+                if (aulas->item(0, 1)->text() != QStringLiteral("12"))
+                    h.fail(QStringLiteral("capacity shown: ") + aulas->item(0, 1)->text());
             } else {
                 h.fail(QStringLiteral("no capacity editor"));
             }
