@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -23,12 +24,29 @@ QAction* findAction(QWidget* root, const QString& name)
     return root->findChild<QAction*>(name);
 }
 
+// Types text key by key. QTest only knows the keys of ASCII characters, so
+// any other letter ("Uxía") goes as a key event carrying its text, as a
+// keyboard layout would send it.
+void typeInto(QWidget* widget, const QString& text)
+{
+    for (const QChar ch : text) {
+        if (ch.unicode() < 0x80) {
+            QTest::keyClick(widget, ch.toLatin1());
+            continue;
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
 void replaceText(QWidget* field, QLineEdit* line, const QString& text)
 {
     field->setFocus();
     line->selectAll();
     QTest::keyClick(line, Qt::Key_Delete);
-    QTest::keyClicks(line, text);
+    typeInto(line, text);
 }
 
 } // namespace
@@ -119,10 +137,10 @@ bool PageHarness::type(const char* fieldName, const QString& text)
         replaceText(combo, combo->lineEdit(), text);
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(field)) {
         plain->clear();
-        QTest::keyClicks(plain, text);
+        typeInto(plain, text);
     } else if (auto* rich = qobject_cast<QTextEdit*>(field)) {
         rich->clear();
-        QTest::keyClicks(rich, text);
+        typeInto(rich, text);
     } else {
         fail(QStringLiteral("%1 takes no typing").arg(QLatin1String(fieldName)));
         return false;

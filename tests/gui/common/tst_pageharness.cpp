@@ -99,6 +99,9 @@ private slots:
         PageHarness h(&page.widget);
         QVERIFY(h.type("leNombre", QStringLiteral("Sabela")));
         QCOMPARE(page.name->text(), QStringLiteral("Sabela"));
+        // letters beyond ASCII, as the academy's names have them
+        QVERIFY(h.type("leNombre", QStringLiteral("Uxía Núñez")));
+        QCOMPARE(page.name->text(), QStringLiteral("Uxía Núñez"));
         QVERIFY(h.type("sbEdad", QStringLiteral("42")));
         QCOMPARE(page.age->value(), 42);
         QVERIFY(!h.type("leNada", QStringLiteral("x")));
