@@ -1,5 +1,7 @@
 #include "benchreport.h"
 
+#include <QElapsedTimer>
+
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
@@ -124,4 +126,12 @@ void BenchReport::printJson(QTextStream& out) const
             o.insert(QStringLiteral("target_met"), met == 1);
         out << QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) << '\n';
     }
+}
+
+double BenchReport::timeMs(const std::function<void()>& job)
+{
+    QElapsedTimer timer;
+    timer.start();
+    job();
+    return double(timer.nsecsElapsed()) / 1e6;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <deque>
+#include <functional>
 
 class QTextStream;
 
@@ -30,6 +31,8 @@ public:
     Measure& add(const QString& name);
     const std::deque<Measure>& measures() const { return m_measures; }
 
+    // How long job takes, in milliseconds.
+    static double timeMs(const std::function<void()>& job);
     static double median(QList<double> samples);
     static double ratio(const Measure& m);
     // True, false, or -1 when the measure has no target.

@@ -40,14 +40,6 @@ public:
     int choose(const Choice&) override { return 0; }
 };
 
-double cronometra(const std::function<void()>& f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
 int recibosDesde(const QDate& desde)
 {
     QSqlQuery q = Dao::getInstance()->query(QStringLiteral("SELECT count(*) FROM recibo WHERE fecha >= ?"), {desde});
@@ -72,7 +64,7 @@ void billsPageBench(BenchReport& report, int alumnos, int runs, const QString& w
     BenchReport::Measure& abrir = report.add(QStringLiteral("bills page: open on the month's bills"));
     abrir.targetMs = 100;
     for (int r = 0; r < runs; ++r) {
-        abrir.samples << cronometra([&] {
+        abrir.samples << BenchReport::timeMs([&] {
             modelo->refresh(); // what the main window does before it shows the section
             RecibosWidget page;
             page.resize(1200, 800);
@@ -96,7 +88,7 @@ void billsPageBench(BenchReport& report, int alumnos, int runs, const QString& w
     for (int r = 0; r < runs; ++r) {
         filtro->setText(apellido.left(1));
         page.repaint();
-        tecla.samples << cronometra([&] {
+        tecla.samples << BenchReport::timeMs([&] {
             filtro->setText(apellido.left(2));
             page.repaint();
         });
@@ -113,10 +105,10 @@ void billsPageBench(BenchReport& report, int alumnos, int runs, const QString& w
         borrarRecibosDesde(mes);
         modelo->refresh();
         QList<int> cuentas;
-        generar.floorSamples << cronometra([&] { cuentas = Recibo::generarRecibos(0, 0, {}); });
+        generar.floorSamples << BenchReport::timeMs([&] { cuentas = Recibo::generarRecibos(0, 0, {}); });
         borrarRecibosDesde(mes);
         modelo->refresh();
-        generar.samples << cronometra([&] { page.generarRecibos(); });
+        generar.samples << BenchReport::timeMs([&] { page.generarRecibos(); });
         generar.sane = generar.sane && cuentas == QList<int>{alumnos, 0, 0} && recibosDesde(mes) == alumnos;
     }
     generar.detail = QStringLiteral("%1 bills; floor = Recibo::generarRecibos alone").arg(recibosDesde(mes));
@@ -130,9 +122,9 @@ void billsPageBench(BenchReport& report, int alumnos, int runs, const QString& w
     double documentoMs = 0;
     for (int r = 0; r < runs; ++r) {
         QFile::remove(pdf);
-        imprimir.samples << cronometra([&] {
+        imprimir.samples << BenchReport::timeMs([&] {
             QString html;
-            documentoMs += cronometra([&] { html = DocumentosRecibos::recibos(ids); });
+            documentoMs += BenchReport::timeMs([&] { html = DocumentosRecibos::recibos(ids); });
             PrintUtils documento(QString(), html, QString(), nullptr, DocumentosRecibos::imagenes());
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);

@@ -20,14 +20,6 @@
 #include <memory>
 
 namespace {
-double tiempo(const std::function<void()>& f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
 // The page as the user has it, but its preview renders every page to a PDF,
 // which is what the preview dialog does to show them.
 class PaginaCursosAPdf : public CursosWidget
@@ -76,7 +68,7 @@ void medirPaginaCursos(BenchReport& report, int runs, const QString& carpeta)
     abrir.targetMs = 50;
     int filas = 0;
     for (int r = 0; r < runs; ++r) {
-        abrir.samples << tiempo([&] {
+        abrir.samples << BenchReport::timeMs([&] {
             TurnoCursoTableModel::instance()->refresh();
             PaginaCursosAPdf pagina(pdf);
             pagina.resize(1000, 700);
@@ -101,7 +93,7 @@ void medirPaginaCursos(BenchReport& report, int runs, const QString& carpeta)
                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
     for (int r = 0; r < runs; ++r) {
         QFile::remove(pdf);
-        listar.samples << tiempo([&] { pagina.listadoAlumnos(true); });
+        listar.samples << BenchReport::timeMs([&] { pagina.listadoAlumnos(true); });
     }
     const int paginas = paginasPdf(pdf);
     listar.detail = QStringLiteral("%1 course shifts, %2 pages").arg(n).arg(paginas);

@@ -17,14 +17,6 @@
 #include <memory>
 
 namespace {
-double tiempo(const std::function<void()>& f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
 int alumnoConMasAltas()
 {
     QSqlQuery q = Dao::getInstance()->query(
@@ -46,7 +38,7 @@ void medirApertura(BenchReport& report, int runs)
     abrir.targetMs = 150;
     int filas = 0;
     for (int r = 0; r < runs; ++r) {
-        abrir.samples << tiempo([&] {
+        abrir.samples << BenchReport::timeMs([&] {
             AlumnosWidget pagina;
             pagina.resize(1200, 800);
             pagina.refreshModel();
@@ -76,13 +68,13 @@ void medirFiltro(BenchReport& report, int runs)
             QString texto;
             for (const QChar c : palabra) {
                 texto += c;
-                filtro.samples << tiempo([&] {
+                filtro.samples << BenchReport::timeMs([&] {
                     edit->setText(texto);
                     vista->viewport()->repaint();
                 });
                 menos = std::min(menos, vista->model()->rowCount());
             }
-            filtro.samples << tiempo([&] {
+            filtro.samples << BenchReport::timeMs([&] {
                 edit->clear();
                 vista->viewport()->repaint();
             });
@@ -100,7 +92,7 @@ void medirAltas(BenchReport& report, int runs)
     int filas = 0;
     for (int r = 0; r < runs && id > 0; ++r) {
         std::unique_ptr<AsignaturasAlumnoDialog> dialogo;
-        altas.samples << tiempo([&] {
+        altas.samples << BenchReport::timeMs([&] {
             dialogo = std::make_unique<AsignaturasAlumnoDialog>(id);
             mostrar(dialogo.get());
         });

@@ -23,14 +23,6 @@
 
 namespace {
 
-double tiempo(const std::function<void()>& f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    return double(t.nsecsElapsed()) / 1e6;
-}
-
 void mostrar(QWidget* w)
 {
     w->show();
@@ -48,7 +40,7 @@ void medirApertura(BenchReport& report, int runs, const QString& nombre, const c
     m.targetMs = 100;
     int filas = 0;
     for (int r = 0; r < runs; ++r) {
-        m.samples << tiempo([&] {
+        m.samples << BenchReport::timeMs([&] {
             refresh();
             Page pagina;
             pagina.resize(1200, 800);
@@ -73,13 +65,13 @@ void medirFiltro(BenchReport& report, const QString& nombre, QWidget* pagina, co
         QString texto;
         for (const QChar c : palabra) {
             texto += c;
-            m.samples << tiempo([&] {
+            m.samples << BenchReport::timeMs([&] {
                 edit->setText(texto);
                 tabla->viewport()->repaint();
             });
             menos = std::min(menos, tabla->model()->rowCount());
         }
-        m.samples << tiempo([&] {
+        m.samples << BenchReport::timeMs([&] {
             edit->clear();
             tabla->viewport()->repaint();
         });

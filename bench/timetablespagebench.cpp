@@ -20,14 +20,6 @@
 
 namespace {
 
-double timed(const std::function<void()>& job)
-{
-    QElapsedTimer timer;
-    timer.start();
-    job();
-    return timer.nsecsElapsed() / 1e6;
-}
-
 int scalar(const QString& sql)
 {
     QSqlQuery q = Dao::getInstance()->query(sql);
@@ -75,7 +67,7 @@ void benchTimetablesPage(BenchReport& report, int runs, const QString& pdfFolder
 
     std::unique_ptr<HorariosWindowWidget> page;
     BenchReport::Measure& build = report.add(QStringLiteral("timetables: build the section (once, at start-up)"));
-    build.samples << timed([&] {
+    build.samples << BenchReport::timeMs([&] {
         page = std::make_unique<HorariosWindowWidget>();
         page->resize(1280, 800);
         page->show();
@@ -85,7 +77,7 @@ void benchTimetablesPage(BenchReport& report, int runs, const QString& pdfFolder
     BenchReport::Measure& open = report.add(QStringLiteral("timetables: open the section (day view)"));
     open.targetMs = 100;
     for (int r = 0; r < runs; ++r) {
-        open.samples << timed([&] {
+        open.samples << BenchReport::timeMs([&] {
             page->activateWidget();
             paint(page.get());
         });
@@ -101,11 +93,11 @@ void benchTimetablesPage(BenchReport& report, int runs, const QString& pdfFolder
     BenchReport::Measure& views = report.add(QStringLiteral("timetables: switch view (teacher, then day)"));
     views.targetMs = 100;
     for (int r = 0; r < runs; ++r) {
-        views.samples << timed([&] {
+        views.samples << BenchReport::timeMs([&] {
             page->showHorario(3);
             paint(page.get());
         });
-        views.samples << timed([&] {
+        views.samples << BenchReport::timeMs([&] {
             page->showHorario(2);
             paint(page.get());
         });
@@ -117,7 +109,7 @@ void benchTimetablesPage(BenchReport& report, int runs, const QString& pdfFolder
     entries.targetMs = 100;
     int teacherBoxes = 0;
     for (int r = 0; r < runs; ++r) {
-        entries.samples << timed([&] {
+        entries.samples << BenchReport::timeMs([&] {
             page->currentHorario()->setCurrentId(r % 2 ? otherTeacher : busiestTeacher);
             paint(page.get());
         });
@@ -133,7 +125,7 @@ void benchTimetablesPage(BenchReport& report, int runs, const QString& pdfFolder
     student.targetMs = 100;
     for (int r = 0; r < runs; ++r) {
         page->currentHorario()->setCurrentId(0);
-        student.samples << timed([&] {
+        student.samples << BenchReport::timeMs([&] {
             page->currentHorario()->setCurrentId(busiestStudent);
             paint(page.get());
         });
@@ -148,7 +140,7 @@ void benchTimetablesPage(BenchReport& report, int runs, const QString& pdfFolder
     for (int r = 0; r < runs; ++r) {
         Dao::getInstance()->execute(QStringLiteral("UPDATE sesiondeclase SET minutofin = minutofin + ? WHERE id = ?"),
                                     {r % 2 ? -5 : 5, edited});
-        edit.samples << timed([&] {
+        edit.samples << BenchReport::timeMs([&] {
             page->refresh();
             paint(page.get());
         });
@@ -162,7 +154,7 @@ void benchTimetablesPage(BenchReport& report, int runs, const QString& pdfFolder
     const QString pdf = QDir(pdfFolder).filePath(QStringLiteral("timetable.pdf"));
     for (int r = 0; r < runs; ++r) {
         QFile::remove(pdf);
-        print.samples << timed([&] {
+        print.samples << BenchReport::timeMs([&] {
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
