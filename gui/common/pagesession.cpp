@@ -49,29 +49,27 @@ PageSession::Outcome PageSession::finish(bool restartAfterRevert)
     // Nothing written since the transaction began: there is nothing to save
     // or revert, and faults already stored must not keep the user from
     // leaving (those that can only be mended in another section included).
-    if (!ChangeNotifier::instance()->hasPending() || !statusDialogWanted())
+    if (!ChangeNotifier::instance()->hasPending())
         return commitOrSayWhy();
-    return runStatusDialog(restartAfterRevert);
-}
-
-bool PageSession::statusDialogWanted()
-{
     if (!m_showFilter)
-        return true;
+        return runStatusDialog(restartAfterRevert, Academia::comprobarEstado());
+    // the filter and the dialog look at one and the same check
     const QList<EstadoAcademia*> results = Academia::comprobarEstado();
-    const bool wanted = m_showFilter(results);
+    if (m_showFilter(results))
+        return runStatusDialog(restartAfterRevert, results);
     // faults stay with the academy services; the rest is the caller's
     for (EstadoAcademia* result : results) {
         if (result->tipo() != EstadoAcademia::Fallo)
             delete result;
     }
-    return wanted;
+    return commitOrSayWhy();
 }
 
-PageSession::Outcome PageSession::runStatusDialog(bool restartAfterRevert)
+PageSession::Outcome PageSession::runStatusDialog(bool restartAfterRevert,
+                                                  const QList<EstadoAcademia*>& results)
 {
     QScopedPointer<AppStatusDialog> dialog(new AppStatusDialog(m_mask, m_owner));
-    dialog->checkStatus(true);
+    dialog->checkStatus(true, results);
     switch (dialog->getOpcion()) {
     case AppStatusDialog::Saved:
     case AppStatusDialog::NothingShown:

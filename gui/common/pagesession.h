@@ -60,8 +60,7 @@ signals:
     void reverted();
 
 private:
-    bool statusDialogWanted();
-    Outcome runStatusDialog(bool restartAfterRevert);
+    Outcome runStatusDialog(bool restartAfterRevert, const QList<EstadoAcademia*>& results);
     Outcome commitOrSayWhy();
 
     int m_mask;

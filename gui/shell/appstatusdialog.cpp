@@ -63,7 +63,12 @@ AppStatusDialog::~AppStatusDialog()
 
 int AppStatusDialog::checkStatus(bool modal)
 {
-    listStatus();
+    return checkStatus(modal, Academia::comprobarEstado());
+}
+
+int AppStatusDialog::checkStatus(bool modal, const QList<EstadoAcademia*>& results)
+{
+    listStatus(results);
     if (modal) {
         if (m_nothingListed)
             return 0;
@@ -131,8 +136,12 @@ void AppStatusDialog::appendLine(const QString& style, const QString& text)
 
 void AppStatusDialog::listStatus()
 {
+    listStatus(Academia::comprobarEstado());
+}
+
+void AppStatusDialog::listStatus(const QList<EstadoAcademia*>& results)
+{
     m_inconsistency = false;
-    const QList<EstadoAcademia*> results = Academia::comprobarEstado();
     m_nothingListed = true;
     ui->tbErrors->clear();
     int omitted = 0;

@@ -3,6 +3,8 @@
 
 #include "adialog.h"
 
+class EstadoAcademia;
+
 namespace Ui {
 class ErrorDialog;
 }
@@ -30,6 +32,9 @@ public:
 
     // Lists the status; modal: runs the dialog when something was listed.
     int checkStatus(bool modal);
+    // The same with the results of a check the caller has just run; the
+    // results that are not faults pass to the dialog.
+    int checkStatus(bool modal, const QList<EstadoAcademia*>& results);
     int getOpcion() const;
 
 public slots:
@@ -42,6 +47,7 @@ public slots:
 
 private:
     void listStatus();
+    void listStatus(const QList<EstadoAcademia*>& results);
     void appendLine(const QString& style, const QString& text);
 
     Ui::ErrorDialog* ui;

@@ -1,6 +1,7 @@
 #include "tst_academiafixture.h"
 
 #include "appstatusdialog.h"
+#include "checkcounter.h"
 #include "pageharness.h"
 #include "pagesession.h"
 #include "testmain.h"
@@ -126,6 +127,23 @@ private slots:
         QCOMPARE(session.finish(), PageSession::Outcome::Committed);
         QVERIFY(seen > 0);
         QCOMPARE(classrooms(), 1);
+    }
+
+    // With a show filter, the filter and the status dialog look at one check.
+    void showFilterAndDialogShareOneCheck()
+    {
+        QWidget owner;
+        PageHarness h(&owner);
+        PageSession session(12, &owner);
+        session.setShowFilter([](const QList<EstadoAcademia*>& results) { return !results.isEmpty(); });
+        QVERIFY(session.begin());
+        makeOverlap();
+        pressWhenShown(h, "btnRevert");
+        CheckCounter checks;
+        QCOMPARE(session.finish(), PageSession::Outcome::Reverted);
+        QCOMPARE(checks.count(), 1);
+        QCOMPARE(classrooms(), 0);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     void refusedCommitStaysOpenAndSaysSo()

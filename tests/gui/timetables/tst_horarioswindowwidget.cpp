@@ -15,6 +15,8 @@
 #include "pagesession.h"
 #include "testmain.h"
 
+#include "checkcounter.h"
+
 #include <QCheckBox>
 #include <QGraphicsPathItem>
 #include <QGraphicsScene>
@@ -84,42 +86,6 @@ void pressWhenShown(PageHarness& h, const char* button, bool* saveEnabled = null
         dialog->findChild<QPushButton*>(QLatin1String(button))->click();
     });
 }
-
-// Counts the consistency checks run while it lives, by the statement each
-// check runs once (the database layer logs every statement in debug mode).
-class CheckCounter
-{
-public:
-    CheckCounter()
-    {
-        s_marker = Academia::leerFichero(QStringLiteral(":/consultas/consulta_aforo_aulas")).trimmed();
-        s_count = 0;
-        QSettings().setValue(QStringLiteral("DaoInDebugMode"), true);
-        Dao::getInstance();
-        s_previous = qInstallMessageHandler(&CheckCounter::handle);
-    }
-    ~CheckCounter()
-    {
-        qInstallMessageHandler(s_previous);
-        QSettings().setValue(QStringLiteral("DaoInDebugMode"), false);
-        Dao::getInstance();
-    }
-    int count() const { return s_count; }
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
-    {
-        if (type == QtDebugMsg && message.startsWith(QLatin1String("Executed query was:"))) {
-            s_count += message.contains(s_marker);
-            return;
-        }
-        if (type != QtDebugMsg && s_previous)
-            s_previous(type, context, message);
-    }
-    static inline QString s_marker;
-    static inline int s_count = 0;
-    static inline QtMessageHandler s_previous = nullptr;
-};
 
 } // namespace
 
