@@ -163,7 +163,7 @@ void HorarioDiasWidget::removeAula()
     }
     const QList<SesionDeClase*> sesiones = SesionDeClase::listByAula(aula->id());
     if (!sesiones.isEmpty()) {
-        const QString text = tr("<html>It is not possible to delete a classroom with classes. </br>")
+        const QString text = tr("<html>It is not possible to delete a classroom with classes. <br/>")
             + tr("The room you are trying to delete has the following sessions assigned: <br/>%1<br/> Edit them "
                  "before deleting the classroom.")
                   .arg(sessionsList(sesiones));

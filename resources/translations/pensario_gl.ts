@@ -2076,8 +2076,8 @@ Conserva os seus datos anteriores.</translation>
         <translation>&lt;b&gt;Número de alumnos:&lt;/b&gt; %4</translation>
     </message>
     <message>
-        <source>&lt;html&gt;It is not possible to delete a classroom with classes. &lt;/br&gt;</source>
-        <translation>&lt;html&gt;Non é posible borrar unha aula con clases. &lt;/br&gt;</translation>
+        <source>&lt;html&gt;It is not possible to delete a classroom with classes. &lt;br/&gt;</source>
+        <translation>&lt;html&gt;Non é posible borrar unha aula con clases. &lt;br/&gt;</translation>
     </message>
     <message>
         <source>The room you are trying to delete has the following sessions assigned: &lt;br/&gt;%1&lt;br/&gt; Edit them before deleting the classroom.</source>
