@@ -7,6 +7,8 @@
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
+#include <QLocale>
+#include <QResource>
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QSplitter>
@@ -20,6 +22,18 @@ QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The embedded manual of the current language, the English one when there is
+// none for it.
+QByteArray embeddedManual()
+{
+    QResource manual(QStringLiteral(":/help/help.qch"));
+    if (!manual.isValid()) {
+        manual.setLocale(QLocale(QLocale::English));
+        manual.setFileName(QStringLiteral(":/help/help.qch"));
+    }
+    return manual.uncompressedData();
 }
 
 // Writes the embedded manual over the copy in the data folder, whole or not at all.
@@ -77,11 +91,12 @@ HelpDialog::HelpDialog(QWidget* parent, Qt::WindowFlags f) : ADialog(parent, f)
             &HelpDialog::expand1levels);
 }
 
-// A newer program carries a newer manual: the copy in the data folder is
-// replaced whenever it differs from the embedded one.
+// A newer program carries a newer manual, and each language has its own: the
+// copy in the data folder is replaced whenever it differs from the embedded
+// one of the current language.
 void HelpDialog::registerManual(QHelpEngine* helpEngine, const QString& helpFile)
 {
-    const QByteArray embedded = fileBytes(QStringLiteral(":/help/help.qch"));
+    const QByteArray embedded = embeddedManual();
     const bool registered = helpEngine->registeredDocumentations().contains(helpNamespace());
     const bool current = QFile::exists(helpFile) && fileBytes(helpFile) == embedded;
     if (registered && current)

@@ -903,7 +903,7 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     </message>
     <message>
         <source>Export listing</source>
-        <translation>Exportar listado</translation>
+        <translation>Exportar listaxe</translation>
     </message>
     <message>
         <source>Available subjects</source>
@@ -935,7 +935,7 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     </message>
     <message>
         <source>Print listing</source>
-        <translation>Imprimir listado</translation>
+        <translation>Imprimir listaxe</translation>
     </message>
     <message>
         <source>Print filtered listing</source>
@@ -1957,11 +1957,11 @@ Conserva os seus datos anteriores.</translation>
     </message>
     <message>
         <source>Close window and try to fix by hand</source>
-        <translation>Pechar a xanela e tentar corrixilo a man</translation>
+        <translation>Pechar a xanela e tentar corrixilo á man</translation>
     </message>
     <message>
         <source>Fix manually</source>
-        <translation>Corrixir a man</translation>
+        <translation>Corrixir á man</translation>
     </message>
 </context>
 <context>
@@ -2758,7 +2758,7 @@ Quere gardar o profesor con elas a 0?</translation>
     </message>
     <message>
         <source>Export listing</source>
-        <translation>Exportar listado</translation>
+        <translation>Exportar listaxe</translation>
     </message>
     <message>
         <source>New</source>
@@ -2810,7 +2810,7 @@ Quere gardar o profesor con elas a 0?</translation>
     </message>
     <message>
         <source>Print listing</source>
-        <translation>Imprimir listado</translation>
+        <translation>Imprimir listaxe</translation>
     </message>
     <message>
         <source>Print listing that matches filters</source>

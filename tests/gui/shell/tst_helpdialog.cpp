@@ -10,6 +10,7 @@
 #include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpLink>
+#include <QLocale>
 #include <QPointer>
 #include <QSplitter>
 #include <QSqlDatabase>
@@ -39,16 +40,45 @@ void collect(QHelpContentModel* model, const QModelIndex& parent, int depth, QLi
         collect(model, index, depth + 1, out);
     }
 }
+
+void useLanguage(QLocale::Language language, QLocale::Territory territory)
+{
+    QLocale::setDefault(QLocale(language, territory));
+}
+
+// The contents model of a shown manual window, once the engine has built it.
+QHelpContentModel* builtContents(HelpDialog& dialog)
+{
+    dialog.show();
+    auto* tree = qobject_cast<QHelpContentWidget*>(dialog.findChild<QSplitter*>()->widget(0));
+    auto* model = tree ? qobject_cast<QHelpContentModel*>(tree->model()) : nullptr;
+    if (!model || !QTest::qWaitFor([model] { return !model->isCreatingContents() && model->rowCount() > 0; }, 10000))
+        return nullptr;
+    return model;
+}
+
+QString firstChapter(HelpDialog& dialog)
+{
+    QHelpContentModel* model = builtContents(dialog);
+    return model ? model->contentItemAt(model->index(0, 0, model->index(0, 0)))->title() : QString();
+}
+
+const char* const spanishStart = "Pensario es el programa de gestión";
+const char* const galicianStart = "Pensario é o programa de xestión";
+const char* const englishStart = "Pensario runs the office of the academy";
 } // namespace
 
 class TestHelpDialog : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { m_startLocale = QLocale(); }
     void init() { TestEnv::resetCase(); }
+    void cleanup() { QLocale::setDefault(m_startLocale); }
 
     void freshDataFolderGetsTheManualRegisteredAndShown()
     {
+        useLanguage(QLocale::Spanish, QLocale::Spain);
         const QString dataDir = TestEnv::dataDir();
         QVERIFY(!QFile::exists(dataDir + "/help.qch"));
         MessageCapture capture;
@@ -59,17 +89,15 @@ private slots:
         auto* browser = dialog.findChild<HelpBrowser*>();
         QVERIFY(browser);
         QCOMPARE(browser->source(), HelpDialog::startPage());
-        QVERIFY(browser->toPlainText().contains(QStringLiteral("Pensario es el programa de gestión")));
+        QVERIFY(browser->toPlainText().contains(QString::fromUtf8(spanishStart)));
 
-        dialog.show();
+        QHelpContentModel* model = builtContents(dialog);
+        QVERIFY(model && model->rowCount() > 0);
         auto* tree = qobject_cast<QHelpContentWidget*>(dialog.findChild<QSplitter*>()->widget(0));
-        QVERIFY(tree);
-        auto* model = qobject_cast<QHelpContentModel*>(tree->model());
-        QVERIFY(QTest::qWaitFor([model] { return !model->isCreatingContents() && model->rowCount() > 0; }, 10000));
         QList<Entry> found;
         collect(model, QModelIndex(), 0, found);
         // every entry of the table of contents, as the project file lists them
-        QFile project(QStringLiteral(PENSARIO_SOURCE_DIR "/resources/help/help.qhp"));
+        QFile project(QStringLiteral(PENSARIO_SOURCE_DIR "/resources/help/es/help.qhp"));
         QVERIFY(project.open(QIODevice::ReadOnly));
         QCOMPARE(found.size(), int(QString::fromUtf8(project.readAll()).count(QLatin1String("<section "))));
         QStringList chapters;
@@ -83,6 +111,10 @@ private slots:
         });
         QVERIFY(editing != found.cend());
         QCOMPARE(editing->depth, 3);
+        const auto days = std::find_if(found.cbegin(), found.cend(),
+                                       [](const Entry& e) { return e.anchor == QStringLiteral("horario_dias"); });
+        QVERIFY(days != found.cend());
+        QCOMPARE(days->title, QStringLiteral("Horario por días"));
         QCOMPARE(found.last().anchor, QStringLiteral("imprimir_recibos"));
 
         // every anchor of the tree is in the page
@@ -103,6 +135,7 @@ private slots:
 
     void anExistingHelpFileIsRegisteredNotCopiedAndOnlyOnce()
     {
+        useLanguage(QLocale::English, QLocale::UnitedStates);
         const QString helpFile = TestEnv::dataDir() + "/help.qch";
         QVERIFY(QFile::copy(":/help/help.qch", helpFile));
         QVERIFY(QFile::setPermissions(helpFile, QFile::ReadOwner | QFile::WriteOwner));
@@ -126,14 +159,32 @@ private slots:
         QCOMPARE(QFileInfo(helpFile).lastModified(), old);
     }
 
+    void keywordIndexLeadsToTheSections_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("keywords"); // student, subject, teacher, classroom, bill
+        QTest::newRow("es") << QLocale(QLocale::Spanish, QLocale::Spain)
+                            << QStringList{"alumno", "asignatura", "profesor", "aula", "recibo"};
+        QTest::newRow("gl") << QLocale(QLocale::Galician, QLocale::Spain)
+                            << QStringList{"alumno", "materia", "profesor", "aula", "recibo"};
+        QTest::newRow("en") << QLocale(QLocale::English, QLocale::UnitedStates)
+                            << QStringList{"student", "subject", "teacher", "classroom", "bill"};
+    }
     void keywordIndexLeadsToTheSections()
     {
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, keywords);
+        QLocale::setDefault(locale);
         HelpDialog dialog;
         QHelpEngine engine(TestEnv::dataDir() + "/help.qhc");
         QVERIFY(engine.setupData());
         QVERIFY(engine.registeredDocumentations().contains(HelpDialog::helpNamespace()));
-        const QHash<QString, QString> expected = {{"Pensario", ""},      {"alumno", "alumnos"}, {"aula", "aulas"},
-                                                  {"profesor", "profesores"}, {"recibo", "recibos"}};
+        const QHash<QString, QString> expected = {{"Pensario", ""},
+                                                  {keywords.at(0), "alumnos"},
+                                                  {keywords.at(1), "asignaturas"},
+                                                  {keywords.at(2), "profesores"},
+                                                  {keywords.at(3), "aulas"},
+                                                  {keywords.at(4), "recibos"}};
         for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
             const QList<QHelpLink> links = engine.documentsForKeyword(it.key());
             QVERIFY2(links.size() == 1, qPrintable(it.key()));
@@ -155,6 +206,7 @@ private slots:
     // one this program carries.
     void olderManualInTheDataFolderIsReplaced()
     {
+        useLanguage(QLocale::Spanish, QLocale::Spain);
         const QString helpFile = TestEnv::dataDir() + "/help.qch";
         QVERIFY(QFile::copy(":/help/help.qch", helpFile));
         QVERIFY(QFile::setPermissions(helpFile, QFile::ReadOwner | QFile::WriteOwner));
@@ -179,8 +231,66 @@ private slots:
         HelpDialog dialog;
         QCOMPARE(capture.count(QtWarningMsg), 0);
         const QString page = dialog.findChild<HelpBrowser*>()->toPlainText();
-        QVERIFY2(page.contains(QStringLiteral("Pensario es el programa de gestión")), qPrintable(page.left(200)));
+        QVERIFY2(page.contains(QString::fromUtf8(spanishStart)), qPrintable(page.left(200)));
         QVERIFY(fileBytes(helpFile) == fileBytes(":/help/help.qch"));
+    }
+
+    // The manual is the one of the program's language, English when there is
+    // none for it; its contents tree too.
+    void manualFollowsTheProgramsLanguage_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("opening");
+        QTest::addColumn<QString>("chapter");
+        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain) << QString::fromUtf8(spanishStart)
+                                 << "Conceptos generales sobre el interfaz";
+        QTest::newRow("Galician") << QLocale(QLocale::Galician, QLocale::Spain) << QString::fromUtf8(galicianStart)
+                                  << "Conceptos xerais da interface";
+        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                 << QString::fromUtf8(englishStart) << "General concepts of the interface";
+        QTest::newRow("French, no manual") << QLocale(QLocale::French, QLocale::France)
+                                           << QString::fromUtf8(englishStart) << "General concepts of the interface";
+    }
+    void manualFollowsTheProgramsLanguage()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, opening);
+        QFETCH(QString, chapter);
+        QLocale::setDefault(locale);
+        MessageCapture capture;
+        HelpDialog dialog;
+        QCOMPARE(capture.count(QtWarningMsg), 0);
+        const QString page = dialog.findChild<HelpBrowser*>()->toPlainText();
+        QVERIFY2(page.contains(opening), qPrintable(page.left(200)));
+        QCOMPARE(firstChapter(dialog), chapter);
+    }
+
+    // A change of language between runs puts that language's manual in the
+    // data folder in place of the other one.
+    void languageChangeReplacesTheManualInTheDataFolder()
+    {
+        const QString helpFile = TestEnv::dataDir() + "/help.qch";
+        const struct
+        {
+            QLocale::Language language;
+            const char* opening;
+            const char* chapter;
+        } runs[] = {{QLocale::Galician, galicianStart, "Conceptos xerais da interface"},
+                    {QLocale::Spanish, spanishStart, "Conceptos generales sobre el interfaz"},
+                    {QLocale::Galician, galicianStart, "Conceptos xerais da interface"}};
+        QByteArray previous;
+        for (const auto& run : runs) {
+            useLanguage(run.language, QLocale::Spain);
+            MessageCapture capture;
+            HelpDialog dialog;
+            QCOMPARE(capture.count(QtWarningMsg), 0);
+            const QByteArray copy = fileBytes(helpFile);
+            QVERIFY(copy == fileBytes(":/help/help.qch"));
+            QVERIFY(copy != previous);
+            previous = copy;
+            QVERIFY(dialog.findChild<HelpBrowser*>()->toPlainText().contains(QString::fromUtf8(run.opening)));
+            QCOMPARE(firstChapter(dialog), QString::fromUtf8(run.chapter));
+        }
     }
 
     // The window says what it is, and its contents pane shows whole titles.
@@ -197,6 +307,9 @@ private slots:
         QTRY_VERIFY2(tree->viewport()->width() >= view->sizeHintForColumn(0),
                      qPrintable(QStringLiteral("%1 < %2").arg(tree->viewport()->width()).arg(view->sizeHintForColumn(0))));
     }
+
+private:
+    QLocale m_startLocale;
 };
 
 PENSARIO_TEST_MAIN(TestHelpDialog)
