@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QSettings>
+#include <QTextBrowser>
 #include <QToolBar>
 
 using namespace GuiTest;
@@ -251,6 +252,27 @@ private slots:
             QVERIFY(shown.first()->isVisible());
             QTest::qWait(100);
         }
+    }
+
+    // F1 opens the manual of the program's language.
+    void f1OpensTheManualInTheProgramsLanguage()
+    {
+        const struct Restore
+        {
+            QLocale locale;
+            ~Restore() { QLocale::setDefault(locale); }
+        } restore{QLocale()};
+        QLocale::setDefault(QLocale(QLocale::Galician, QLocale::Spain));
+        MainWindow window;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_F1);
+        auto* manual = window.findChild<QDialog*>("HelpDialog");
+        QVERIFY(manual && manual->isVisible());
+        auto* page = manual->findChild<QTextBrowser*>();
+        QVERIFY(page);
+        QVERIFY(page->toPlainText().contains(QString::fromUtf8("Pensario é o programa de xestión")));
     }
 };
 
