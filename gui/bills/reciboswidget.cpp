@@ -241,7 +241,7 @@ void RecibosWidget::regenerarRecibos()
     if (m_ocupado)
         return;
     if (preguntar(QMessageBox::Question, QString(),
-                                       tr("This tool will regenerate selected filters, overwriting all their data."),
+                                       tr("This tool will regenerate selected bills, overwriting all their data."),
                                        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoButton,
                                        tr("Do you want to go on?"))
         != QMessageBox::Ok)
