@@ -53,6 +53,7 @@ RecibosWidget::RecibosWidget(QWidget* parent, Qt::WindowFlags f)
     m_proxy = createFilterProxy(m_model, this);
     ui->tbvRecibos->setModel(m_proxy);
     ui->tbvRecibos->setSortingEnabled(true);
+    ui->tbvRecibos->fitColumnsToContents();
 
     addActions({ui->actionGenerar_recibos, ui->actionEditar_recibo, ui->actionRegenerar_recibos,
                 ui->actionEliminar_recibo, ui->actionResumen_economico, ui->actionGenerar_escrito_impagos});
