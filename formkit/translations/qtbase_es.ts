@@ -128,6 +128,18 @@ Desactive una de ellas.</translation>
         <source>Drive</source>
         <translation>Unidad</translation>
     </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>%1 File</source>
+        <translation>Archivo %1</translation>
+    </message>
 </context>
 <context>
     <name>QPageSize</name>

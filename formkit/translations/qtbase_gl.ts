@@ -437,6 +437,18 @@ Desactive unha delas.</translation>
         <source>Drive</source>
         <translation>Unidade</translation>
     </message>
+    <message>
+        <source>Folder</source>
+        <translation>Cartafol</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Ficheiro</translation>
+    </message>
+    <message>
+        <source>%1 File</source>
+        <translation>Ficheiro %1</translation>
+    </message>
 </context>
 <context>
     <name>QPageSize</name>

@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -92,22 +94,35 @@ private:
             for (QAction* inner : action->menu()->actions())
                 addAction(inner);
     }
-    // Headers and the first rows: the calendar's day names, the file list's columns.
+    // Headers and the first rows the view shows: the file list's columns and
+    // the types of the files in it.
     void addView(QAbstractItemView* view)
     {
         const QAbstractItemModel* model = view->model();
         if (!model)
             return;
-        for (int column = 0; column < model->columnCount(); ++column) {
+        const QModelIndex shown = view->rootIndex();
+        for (int column = 0; column < model->columnCount(shown); ++column) {
             add(QStringLiteral("header"), model->headerData(column, Qt::Horizontal).toString());
-            for (int row = 0; row < qMin(model->rowCount(), 8); ++row)
-                add(QStringLiteral("cell"), model->index(row, column).data().toString());
+            for (int row = 0; row < qMin(model->rowCount(shown), 8); ++row)
+                add(QStringLiteral("cell"), model->index(row, column, shown).data().toString());
         }
     }
 
     QString m_dialog;
     QStringList m_lines;
 };
+
+// Pictures of the dialogs go to this folder when it is given, to be looked at.
+void shoot(QWidget* dialog, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("QTDIALOGS_SHOTS");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    QTest::qWait(50);
+    dialog->grab().save(QStringLiteral("%1/%2-%3.png").arg(folder, QLocale().name(), name));
+}
 
 // The dialog a button opens, once it is on screen.
 QStringList textsOfDialogOpenedBy(QAbstractButton* button, const QString& name)
@@ -120,6 +135,7 @@ QStringList textsOfDialogOpenedBy(QAbstractButton* button, const QString& name)
         TextCollector collector(name);
         collector.collect(modal);
         lines = collector.lines();
+        shoot(modal, name);
         modal->close();
     });
     button->click();
@@ -133,6 +149,17 @@ QStringList printDialogTexts(QPrinter& printer)
     dialog.show();
     TextCollector collector(QStringLiteral("print"));
     collector.collect(&dialog);
+    shoot(&dialog, QStringLiteral("print"));
+    if (!qEnvironmentVariableIsEmpty("QTDIALOGS_SHOTS")) {
+        for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            if (button->text().endsWith(QLatin1String(">>")))
+                button->click();
+        auto* tabs = dialog.findChild<QTabWidget*>();
+        for (int tab = 0; tabs && tab < tabs->count(); ++tab) {
+            tabs->setCurrentIndex(tab);
+            shoot(&dialog, QStringLiteral("print-options-%1").arg(tab));
+        }
+    }
     QStringList lines = collector.lines();
     for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
         if (button->objectName() == QLatin1String("properties") && button->isEnabled())
@@ -148,6 +175,7 @@ QStringList calendarTexts()
     calendar.setSelectedDate(QDate(2026, 11, 9));
     calendar.show();
     calendar.showNextMonth();
+    shoot(&calendar, QStringLiteral("calendar"));
     TextCollector collector(QStringLiteral("calendar"));
     const QAbstractItemModel* grid = calendar.findChild<QAbstractItemView*>()->model();
     for (int column = 0; column < grid->columnCount(); ++column)
@@ -162,6 +190,7 @@ QStringList calendarTexts()
 QStringList dialogTexts(QWidget* dialog, const QString& name)
 {
     dialog->show();
+    shoot(dialog, name);
     TextCollector collector(name);
     collector.collect(dialog);
     return collector.lines();
@@ -195,6 +224,16 @@ int runChild(int argc, char* argv[])
     QFileDialog files(nullptr, QString(), folder.path(), QStringLiteral("PDF (*.pdf)"));
     files.setOption(QFileDialog::DontUseNativeDialog);
     files.setAcceptMode(QFileDialog::AcceptSave);
+    files.show();
+    // the folder is read in the background
+    const bool listed = QTest::qWaitFor([&files]() {
+        for (const QAbstractItemView* view : files.findChildren<QAbstractItemView*>())
+            if (view->rootIndex().isValid() && view->model()->rowCount(view->rootIndex()) >= 2)
+                return true;
+        return false;
+    });
+    if (!listed)
+        lines << QStringLiteral("file|error|the folder was not listed");
     lines << dialogTexts(&files, QStringLiteral("file"));
     QTextStream(stdout) << lines.join(QLatin1Char('\n')) << '\n';
     return 0;
@@ -260,7 +299,7 @@ private slots:
         // Words written alike in English and in these languages ("local",
         // Galician "as"), and names of paper sizes and units.
         static const QStringList same{"as", "color", "control", "local", "no", "pdf", "cups", "ansi", "jis", "prc",
-                                      "dl", "kaku", "chou", "personal", "legal", "folio", "quarto", "super", "extra", "plus", "didot", "cicero",
+                                      "dl", "kaku", "chou", "personal", "bytes", "legal", "folio", "quarto", "super", "extra", "plus", "didot", "cicero",
                                       "cc", "dd", "mm", "in", "pt"};
         QSet<QString> english;
         for (const QString& line : std::as_const(m_english))
