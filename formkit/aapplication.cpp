@@ -1,4 +1,5 @@
 #include "aapplication.h"
+#include "acalendarsetup.h"
 #include "amainwindow.h"
 
 #include <QDir>
@@ -54,14 +55,6 @@ AApplication::AApplication(int& argc, char** argv, const QString& applicationNam
     else
         qWarning("Couldn't load utils translation file");
 
-    // The library's own catalogue of Qt's standard texts, for languages Qt's
-    // packages leave out; installed first, so that a catalogue of Qt's wins.
-    auto* qtBaseTranslator = new QTranslator(this);
-    if (qtBaseTranslator->load(QStringLiteral("qtbase_") + localeName, QStringLiteral(":/translations")))
-        installTranslator(qtBaseTranslator);
-    else
-        delete qtBaseTranslator;
-
     auto* qtTranslator = new QTranslator(this);
     const QString qtFile = QStringLiteral("qt_") + localeName;
     if (qtTranslator->load(qtFile, QString())) {
@@ -75,6 +68,16 @@ AApplication::AApplication(int& argc, char** argv, const QString& applicationNam
     } else {
         qWarning("Couldn't load Qt translation file");
     }
+
+    // The library's supplement of Qt's texts: what Qt's packages leave out or
+    // translate badly. Installed last, so that it wins over Qt's catalogue.
+    auto* qtBaseTranslator = new QTranslator(this);
+    if (qtBaseTranslator->load(QStringLiteral("qtbase_") + localeName, QStringLiteral(":/translations")))
+        installTranslator(qtBaseTranslator);
+    else
+        delete qtBaseTranslator;
+
+    installEventFilter(new ACalendarSetup(this));
 
     QDir::setSearchPaths(QStringLiteral("icons"), {AMainWindow::userIconFolder(), QStringLiteral(":/icons")});
 }

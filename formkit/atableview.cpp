@@ -10,6 +10,11 @@
 
 namespace {
 const char* const settingsGroup = "ATableView";
+// The widest a fitted column gets, in average characters: a long comment
+// should not push every other column out of sight.
+const int widestFittedColumn = 40;
+// Rows measured to fit a column: enough to be representative, cheap on 5,000.
+const int rowsMeasured = 50;
 
 // The number of sections recorded in a QHeaderView::saveState() value, or -1
 // when the bytes are not such a state: a header over no columns takes the
@@ -29,6 +34,7 @@ ATableView::ATableView(QWidget* parent)
 {
     QHeaderView* header = horizontalHeader();
     header->setSectionsMovable(true);
+    header->setStretchLastSection(true);
     setAlternatingRowColors(true);
     sortByColumn(0, Qt::AscendingOrder);
 
@@ -83,6 +89,45 @@ void ATableView::setModel(QAbstractItemModel* newModel)
         addActionColumn(QModelIndex(), 0, newModel->columnCount() - 1);
     }
     connect(newModel, &QAbstractItemModel::columnsInserted, this, &ATableView::addActionColumn);
+    const auto fitIfPending = [this]() {
+        if (fitPending)
+            fitColumnsNow();
+    };
+    connect(newModel, &QAbstractItemModel::modelReset, this, fitIfPending);
+    connect(newModel, &QAbstractItemModel::layoutChanged, this, fitIfPending);
+    connect(newModel, &QAbstractItemModel::rowsInserted, this, fitIfPending);
+}
+
+bool ATableView::hasSavedState() const
+{
+    if (objectName().isEmpty())
+        return false;
+    QSettings settings;
+    settings.beginGroup(QLatin1String(settingsGroup));
+    return settings.contains(objectName());
+}
+
+void ATableView::fitColumnsToContents()
+{
+    if (hasSavedState())
+        return;
+    fitPending = true;
+    fitColumnsNow();
+}
+
+void ATableView::fitColumnsNow()
+{
+    if (!model())
+        return;
+    QHeaderView* header = horizontalHeader();
+    header->setResizeContentsPrecision(rowsMeasured);
+    resizeColumnsToContents();
+    const int widest = widestFittedColumn * fontMetrics().averageCharWidth();
+    for (int column = 0; column < header->count(); ++column)
+        if (header->sectionSize(column) > widest)
+            header->resizeSection(column, widest);
+    if (model()->rowCount() > 0)
+        fitPending = false;
 }
 
 void ATableView::restoreHeaderState()
@@ -104,6 +149,8 @@ void ATableView::restoreHeaderState()
     }
     if (!header->restoreState(state))
         qWarning("Couldn't restore table state.");
+    // a state saved before the last column stretched does not undo that
+    header->setStretchLastSection(true);
 }
 
 void ATableView::addActionColumn(const QModelIndex& parent, int start, int end)

@@ -8,6 +8,7 @@ class QMenu;
 
 // List view with a header menu that shows and hides columns (at least one
 // stays visible) and a header state kept in the settings under the object name.
+// The last visible column takes whatever width the others leave.
 class ATableView : public QTableView
 {
     Q_OBJECT
@@ -16,6 +17,10 @@ public:
     ~ATableView() override;
 
     void setModel(QAbstractItemModel* model) override;
+    // Until the user arranges the columns (the view keeps that), they fit
+    // their titles and a sample of their rows, within reason; rows that come
+    // later (a model filled after the page is built) are fitted once.
+    void fitColumnsToContents();
 
 public slots:
     void toggleAll();
@@ -30,10 +35,13 @@ private slots:
 private:
     void restoreHeaderState();
     void syncColumnActions();
+    bool hasSavedState() const;
+    void fitColumnsNow();
 
     QList<QAction*> columnActions;
     QMenu* headerMenu;
     QAction* selectColumnsAction = nullptr;
+    bool fitPending = false;
 };
 
 #endif // ATABLEVIEW_H

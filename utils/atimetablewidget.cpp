@@ -9,6 +9,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
+#include <QTextDocument>
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QPen>
@@ -208,7 +209,17 @@ void ATimeTableWidget::rebuildGrid()
 void ATimeTableWidget::addCorner()
 {
     addCell(QRectF(0, 0, HourColumnWidth, HeaderHeight), m_cornerGroup);
-    m_cornerGroup->addToGroup(addLabel(m_cornerText, QPointF(0, 0), true));
+    QGraphicsTextItem* label = addLabel(m_cornerText, QPointF(0, 0), true);
+    // Laid out as wide as the hour column, a text it cannot break ("Classroom/hour")
+    // still runs over its edge: the font shrinks until it fits.
+    label->setTextWidth(HourColumnWidth);
+    while (label->document()->idealWidth() > HourColumnWidth && label->font().pointSizeF() >= 2) {
+        QFont font = label->font();
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        label->setFont(font);
+    }
+    fitLabel(label, HeaderHeight, false);
+    m_cornerGroup->addToGroup(label);
 }
 
 void ATimeTableWidget::addHourColumn()

@@ -53,6 +53,7 @@ RecibosWidget::RecibosWidget(QWidget* parent, Qt::WindowFlags f)
     m_proxy = createFilterProxy(m_model, this);
     ui->tbvRecibos->setModel(m_proxy);
     ui->tbvRecibos->setSortingEnabled(true);
+    ui->tbvRecibos->fitColumnsToContents();
 
     addActions({ui->actionGenerar_recibos, ui->actionEditar_recibo, ui->actionRegenerar_recibos,
                 ui->actionEliminar_recibo, ui->actionResumen_economico, ui->actionGenerar_escrito_impagos});
@@ -241,7 +242,7 @@ void RecibosWidget::regenerarRecibos()
     if (m_ocupado)
         return;
     if (preguntar(QMessageBox::Question, QString(),
-                                       tr("This tool will regenerate selected filters, overwriting all their data."),
+                                       tr("This tool will regenerate selected bills, overwriting all their data."),
                                        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoButton,
                                        tr("Do you want to go on?"))
         != QMessageBox::Ok)

@@ -11,9 +11,22 @@ QWidget* spinBoxDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
 {
     auto* editor = new QSpinBox(parent);
     editor->setFrame(false);
+    setRange(editor);
+    return editor;
+}
+
+void spinBoxDelegate::setRange(QSpinBox* editor)
+{
     editor->setMinimum(0);
     editor->setMaximum(1000);
-    return editor;
+}
+
+QSize spinBoxDelegate::wholeEditorSize(const QWidget* view)
+{
+    QSpinBox whole;
+    whole.setFont(view->font());
+    setRange(&whole);
+    return whole.sizeHint();
 }
 
 void spinBoxDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const

@@ -3,6 +3,8 @@
 
 #include <QStyledItemDelegate>
 
+class QSpinBox;
+
 // Edits a classroom's capacity with a spin box from 0 to 1000.
 class spinBoxDelegate : public QStyledItemDelegate
 {
@@ -15,6 +17,12 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
+    // The room a whole spin box needs in that view, arrows included, for the
+    // view to give its rows and column: the desktop's row height would cut them.
+    static QSize wholeEditorSize(const QWidget* view);
+
+private:
+    static void setRange(QSpinBox* editor);
 };
 
 #endif // SPINBOXDELEGATE_H

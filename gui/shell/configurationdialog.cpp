@@ -24,6 +24,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -125,6 +126,12 @@ ConfigurationDialog::ConfigurationDialog(QWidget* parent, Qt::WindowFlags f)
     // Classroom table, its capacity editor and its actions; the menu is built
     // when first asked for.
     ui->twAulas->setItemDelegateForColumn(CapacityColumn, new spinBoxDelegate(this));
+    const QSize wholeEditor = spinBoxDelegate::wholeEditorSize(ui->twAulas);
+    QHeaderView* rows = ui->twAulas->verticalHeader();
+    const int gridLine = ui->twAulas->showGrid() ? 1 : 0; // the editor covers the cell within it
+    rows->setDefaultSectionSize(std::max(rows->defaultSectionSize(), wholeEditor.height() + gridLine));
+    ui->twAulas->setColumnWidth(CapacityColumn,
+                                std::max(ui->twAulas->columnWidth(CapacityColumn), wholeEditor.width() + gridLine));
     addAction(ui->actionAdd_classroom);
     addAction(ui->actionDelete_classroom);
     ui->twAulas->addAction(ui->actionAdd_classroom);

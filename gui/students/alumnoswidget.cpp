@@ -8,7 +8,6 @@
 #include "aprompter.h"
 #include "asaveashelper.h"
 #include "asignaturasalumnodialog.h"
-#include "columntitles.h"
 #include "daotransaction.h"
 #include "dateselectdialog.h"
 #include "proxyhelpers.h"
@@ -38,7 +37,7 @@ AlumnosWidget::AlumnosWidget(QWidget* parent, Qt::WindowFlags f)
     ui->setupUi(this);
     ui->tbvAlumnos->setModel(m_proxy);
     ui->tbvAlumnos->setSortingEnabled(true);
-    fitColumnsToTitles(ui->tbvAlumnos);
+    ui->tbvAlumnos->fitColumnsToContents();
     const QList<QAction*> pageActions = {ui->actionNuevo_alumno,      ui->actionEditar_alumno,
                                          ui->actionAsignaturas_alumno, ui->actionEliminar_alumno,
                                          ui->actionDrop_asignaturas,  ui->actionVerHorario};

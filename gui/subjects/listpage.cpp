@@ -1,15 +1,14 @@
 #include "listpage.h"
 
+#include "atableview.h"
 #include "pagesession.h"
 #include "proxyhelpers.h"
 
 #include <QAction>
-#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSet>
-#include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QToolButton>
@@ -21,12 +20,8 @@ QSortFilterProxyModel* setUp(QWidget* page, QAbstractItemModel* model, const Con
     QSortFilterProxyModel* proxy = createFilterProxy(model, page);
     c.view->setModel(proxy);
     c.view->setSortingEnabled(true);
-    // Until the user has arranged the columns (the view keeps that), they fit
-    // their headers and a sample of the rows.
-    if (!QSettings().contains(QStringLiteral("ATableView/") + c.view->objectName())) {
-        c.view->horizontalHeader()->setResizeContentsPrecision(50);
-        c.view->resizeColumnsToContents();
-    }
+    if (auto* table = qobject_cast<ATableView*>(c.view))
+        table->fitColumnsToContents();
     QObject::connect(c.filter, &QLineEdit::textChanged, proxy, &QSortFilterProxyModel::setFilterWildcard);
     QObject::connect(c.clearFilter, &QAbstractButton::clicked, c.filter, &QLineEdit::clear);
     auto* menu = new QMenu(c.exportButton);

@@ -7,6 +7,7 @@
 #include "sesiondeclasecombos.h"
 
 #include <QLocale>
+#include <QTimeEdit>
 #include <QToolTip>
 
 namespace {
@@ -38,6 +39,8 @@ CrearSesionDeClaseDialog::CrearSesionDeClaseDialog(int idAula, int diaSemana, in
     ui->chkSameHour->setChecked(true);
     setSameHour(true);
     connect(ui->chkSameHour, &QCheckBox::clicked, this, &CrearSesionDeClaseDialog::setSameHour);
+    for (QTimeEdit* shared : {m_inicios.first(), m_fines.first()})
+        connect(shared, &QTimeEdit::timeChanged, this, &CrearSesionDeClaseDialog::showSharedTimes);
     m_combos->loadAsignaturas(-1);
 }
 
@@ -71,6 +74,19 @@ void CrearSesionDeClaseDialog::setSameHour(bool same)
     for (int i = 0; i < m_inicios.size(); ++i) {
         m_inicios.at(i)->setEnabled(i == 0);
         m_fines.at(i)->setEnabled(i == 0);
+    }
+    showSharedTimes();
+}
+
+// With the same hour for every day, the greyed fields show the times the
+// other days will get: the first day's.
+void CrearSesionDeClaseDialog::showSharedTimes()
+{
+    if (!ui->chkSameHour->isChecked())
+        return;
+    for (int i = 1; i < m_inicios.size(); ++i) {
+        m_inicios.at(i)->setTime(m_inicios.first()->time());
+        m_fines.at(i)->setTime(m_fines.first()->time());
     }
 }
 

@@ -34,6 +34,7 @@ public slots:
 private:
     bool validateCombos();
     void presetTimes(int minuto);
+    void showSharedTimes();
     // The sessions of the ticked days, or an empty list after a refusal.
     QList<SesionDeClase*> buildSessions(bool* refused);
     bool checkRange(int day, const QTime& begin, const QTime& end);

@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>The student could not be saved.</source>
-        <translation>No se ha podido guardar el alumno.</translation>
+        <translation>No se ha podido guardar al alumno.</translation>
     </message>
     <message>
         <source>Nothing has been stored. Try again; if the error persists contact your provider.</source>
@@ -446,15 +446,15 @@ Si está de acuerdo, elija la fecha de baja de todas las asignaturas.</translati
     </message>
     <message>
         <source>Would you like to delete the student anyway?</source>
-        <translation>¿Quiere borrar el alumno de todos modos?</translation>
+        <translation>¿Quiere borrar al alumno de todos modos?</translation>
     </message>
     <message>
         <source>Error deleting student</source>
-        <translation>Error al borrar el alumno</translation>
+        <translation>Error al borrar al alumno</translation>
     </message>
     <message>
         <source>Error deleting student with id %1.</source>
-        <translation>Error al borrar el alumno con id %1.</translation>
+        <translation>Error al borrar al alumno con id %1.</translation>
     </message>
     <message>
         <source>Chosen students will be deleted permanently.</source>
@@ -463,7 +463,7 @@ Si está de acuerdo, elija la fecha de baja de todas las asignaturas.</translati
     <message numerus="yes">
         <source>Are you sure you want to delete the %n chosen students?</source>
         <translation>
-            <numerusform>¿Seguro que quiere borrar el alumno elegido?</numerusform>
+            <numerusform>¿Seguro que quiere borrar al alumno elegido?</numerusform>
             <numerusform>¿Seguro que quiere borrar los %n alumnos elegidos?</numerusform>
         </translation>
     </message>
@@ -997,11 +997,11 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     </message>
     <message>
         <source>Location</source>
-        <translation>Localización</translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <source>Classroom location within the academy</source>
-        <translation>Localización del aula dentro de la academia</translation>
+        <translation>Ubicación del aula dentro de la academia</translation>
     </message>
     <message>
         <source>Capacity</source>
@@ -1013,11 +1013,11 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     </message>
     <message>
         <source>Comments</source>
-        <translation>Comentarios</translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Comments about this classroom</source>
-        <translation>Comentarios sobre esta aula</translation>
+        <translation>Descripción de esta aula</translation>
     </message>
     <message>
         <source>It has been impossible to store the classroom.</source>
@@ -1232,7 +1232,7 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     </message>
     <message>
         <source>Force next bill number. Useful in case there were bill numbers previous the use of this application</source>
-        <translation>Forzar el número del siguiente recibo. Útil si había números de recibo anteriores al uso de esta aplicación</translation>
+        <translation>Forzar el número del siguiente recibo. Útil si había números de recibo anteriores al uso de esta aplicación.</translation>
     </message>
     <message>
         <source>Force</source>
@@ -1463,31 +1463,31 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     </message>
     <message>
         <source>Monday</source>
-        <translation>Lunes</translation>
+        <translation>lunes</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation>Martes</translation>
+        <translation>martes</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation>Miércoles</translation>
+        <translation>miércoles</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation>Jueves</translation>
+        <translation>jueves</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation>Viernes</translation>
+        <translation>viernes</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation>Sábado</translation>
+        <translation>sábado</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation>Domingo</translation>
+        <translation>domingo</translation>
     </message>
     <message>
         <source>All days will start and finish at the same time</source>
@@ -1544,7 +1544,7 @@ No se ha creado ninguna.</translation>
     </message>
     <message>
         <source>Monthly fee(illustrative)</source>
-        <translation>Cuota mensual(orientativa)</translation>
+        <translation>Cuota mensual (orientativa)</translation>
     </message>
     <message>
         <source>Illustrative fee of the whole course</source>
@@ -1659,7 +1659,7 @@ No se ha creado ninguna.</translation>
     </message>
     <message>
         <source>Clear filter</source>
-        <translation>Borrar el filtro</translation>
+        <translation>Vaciar el filtro</translation>
     </message>
     <message>
         <source>Export or print listing</source>
@@ -1719,7 +1719,7 @@ No se ha creado ninguna.</translation>
     </message>
     <message>
         <source>Only one course shift can be edited at a time</source>
-        <translation>Sólo se puede editar un turno de curso a la vez</translation>
+        <translation>Solo se puede editar un turno de curso a la vez</translation>
     </message>
     <message>
         <source>Select only one course shift and try again</source>
@@ -1787,7 +1787,7 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
     </message>
     <message>
         <source>You can&apos;t enter an empty password. Try again</source>
-        <translation>No puede introducir una contraseña vacía. Inténtelo de nuevo</translation>
+        <translation>No puede introducir una contraseña vacía. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Reenter password:</source>
@@ -1795,7 +1795,7 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
     </message>
     <message>
         <source>Passwords don&apos;t match. Try again</source>
-        <translation>Las contraseñas no coinciden. Inténtelo de nuevo</translation>
+        <translation>Las contraseñas no coinciden. Inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Password for default database</source>
@@ -2524,7 +2524,7 @@ La base de datos los ha deshecho.</translation>
     </message>
     <message>
         <source>Teacher nickname. Default is teacher name</source>
-        <translation>Apodo del profesor. Si se deja vacío, el nombre</translation>
+        <translation>Apodo del profesor. Si se deja vacío, el nombre.</translation>
     </message>
     <message>
         <source>DNI</source>
@@ -2672,11 +2672,11 @@ La base de datos los ha deshecho.</translation>
 Do you want to save the teacher with them set to 0?</source>
         <translation>Las opciones de cobro de la academia ya no ofrecen estas formas de pago, pero este profesor las tiene guardadas:
 %1
-¿Quiere guardar el profesor con ellas a 0?</translation>
+¿Quiere guardar al profesor con ellas a 0?</translation>
     </message>
     <message>
         <source>The teacher could not be saved</source>
-        <translation>No se pudo guardar el profesor</translation>
+        <translation>No se pudo guardar al profesor</translation>
     </message>
     <message>
         <source>Nothing has been stored. Check the data and try again.</source>
@@ -2695,7 +2695,7 @@ Do you want to save the teacher with them set to 0?</source>
     </message>
     <message>
         <source>Nickname</source>
-        <translation>Alias</translation>
+        <translation>Apodo</translation>
     </message>
     <message>
         <source>DNI</source>
@@ -2830,11 +2830,11 @@ Do you want to save the teacher with them set to 0?</source>
     </message>
     <message>
         <source>Error deleting teacher</source>
-        <translation>Error al borrar el profesor</translation>
+        <translation>Error al borrar al profesor</translation>
     </message>
     <message>
         <source>Internal error deleting teacher with id %1.</source>
-        <translation>Error interno al borrar el profesor con id %1.</translation>
+        <translation>Error interno al borrar al profesor con id %1.</translation>
     </message>
     <message>
         <source>%1 has not been deleted; the other selected teachers are.</source>
@@ -2847,7 +2847,7 @@ Do you want to save the teacher with them set to 0?</source>
     <message numerus="yes">
         <source>Are you sure you want to delete the %n selected teacher(s)?</source>
         <translation>
-            <numerusform>¿Seguro que quiere borrar el profesor seleccionado?</numerusform>
+            <numerusform>¿Seguro que quiere borrar al profesor seleccionado?</numerusform>
             <numerusform>¿Seguro que quiere borrar los %n profesores seleccionados?</numerusform>
         </translation>
     </message>
@@ -2908,9 +2908,9 @@ Do you want to save the teacher with them set to 0?</source>
         <source>If you are sure no other instance is using the database click Force (In case another instance were using the database this could corrupt it).
 If you prefer using another database for this instance click Change database.
 If you prefer to stop execution hit cancel</source>
-        <translation>Si está seguro de que ninguna otra instancia está usando la base de datos pulse Forzar (si otra instancia estuviese usando la base de datos, esto podría corromperla).
+        <translation>Si está seguro de que ninguna otra instancia está usando la base de datos pulse Forzar base de datos (si otra instancia estuviese usando la base de datos, esto podría corromperla).
 Si prefiere usar otra base de datos para esta instancia pulse Cambiar base de datos.
-Si prefiere detener la ejecución pulse cancelar</translation>
+Si prefiere detener la ejecución pulse Detener la ejecución.</translation>
     </message>
     <message>
         <source>Force database</source>
@@ -2935,7 +2935,7 @@ But not everything is lost!!.
 This smart application makes a database backup each time it starts so now you can select another database or restore last automatic backup of this database.</source>
         <translation>Parece que la base de datos seleccionada está dañada.
 
-¡¡Pero no todo está perdido!!.
+¡Pero no todo está perdido!
 Esta aplicación hace una copia de seguridad de la base de datos cada vez que se inicia, así que ahora puede seleccionar otra base de datos o restaurar la última copia automática de esta base de datos.</translation>
     </message>
     <message>
@@ -3064,7 +3064,7 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
     </message>
     <message>
         <source>It has been impossible to make bill update. Check no bills with the same bill number exist</source>
-        <translation>No ha sido posible actualizar el recibo. Compruebe que no existen recibos con el mismo número</translation>
+        <translation>No ha sido posible actualizar el recibo. Compruebe que no existen recibos con el mismo número.</translation>
     </message>
 </context>
 <context>
@@ -3257,10 +3257,6 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
 %3 recibos sin cambios.</translation>
     </message>
     <message>
-        <source>This tool will regenerate selected filters, overwriting all their data.</source>
-        <translation>Esta herramienta regenerará los filtros seleccionados, sobrescribiendo todos sus datos.</translation>
-    </message>
-    <message>
         <source>Do you want to go on?</source>
         <translation>¿Quiere continuar?</translation>
     </message>
@@ -3355,6 +3351,10 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
         <source>Bill listing</source>
         <translation>Listado de recibos</translation>
     </message>
+    <message>
+        <source>This tool will regenerate selected bills, overwriting all their data.</source>
+        <translation>Esta herramienta regenerará los recibos seleccionados, sobrescribiendo todos sus datos.</translation>
+    </message>
 </context>
 <context>
     <name>SelectAsignaturasDialog</name>
@@ -3427,7 +3427,7 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
     </message>
     <message>
         <source>The database you are trying to delete is currently in use by another instance of the application. It is not possible to delete it</source>
-        <translation>La base de datos que intenta eliminar la está usando otra instancia de la aplicación. No es posible eliminarla</translation>
+        <translation>La base de datos que intenta eliminar la está usando otra instancia de la aplicación. No es posible eliminarla.</translation>
     </message>
     <message>
         <source>Do you really want to delete the database %1?
@@ -3665,7 +3665,7 @@ Se perderán todos sus datos.</translation>
     </message>
     <message>
         <source>Illustrative price, only for reference</source>
-        <translation>Precio orientativo, sólo como referencia</translation>
+        <translation>Precio orientativo, solo como referencia</translation>
     </message>
     <message>
         <source>€</source>

@@ -899,7 +899,7 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     </message>
     <message>
         <source>Export or print listing</source>
-        <translation>Exportar ou imprimir o listado</translation>
+        <translation>Exportar ou imprimir a listaxe</translation>
     </message>
     <message>
         <source>Export listing</source>
@@ -939,11 +939,11 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     </message>
     <message>
         <source>Print filtered listing</source>
-        <translation>Imprimir o listado filtrado</translation>
+        <translation>Imprimir a listaxe filtrada</translation>
     </message>
     <message>
         <source>Export listing with different formats</source>
-        <translation>Exportar o listado en distintos formatos</translation>
+        <translation>Exportar a listaxe en distintos formatos</translation>
     </message>
     <message>
         <source>You can only edit one shift at a time</source>
@@ -1013,11 +1013,11 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     </message>
     <message>
         <source>Comments</source>
-        <translation>Comentarios</translation>
+        <translation>Descrición</translation>
     </message>
     <message>
         <source>Comments about this classroom</source>
-        <translation>Comentarios sobre esta aula</translation>
+        <translation>Descrición desta aula</translation>
     </message>
     <message>
         <source>It has been impossible to store the classroom.</source>
@@ -1232,7 +1232,7 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     </message>
     <message>
         <source>Force next bill number. Useful in case there were bill numbers previous the use of this application</source>
-        <translation>Forzar o número do seguinte recibo. Útil se había números de recibo anteriores ao uso desta aplicación</translation>
+        <translation>Forzar o número do seguinte recibo. Útil se había números de recibo anteriores ao uso desta aplicación.</translation>
     </message>
     <message>
         <source>Force</source>
@@ -1463,31 +1463,31 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     </message>
     <message>
         <source>Monday</source>
-        <translation>Luns</translation>
+        <translation>luns</translation>
     </message>
     <message>
         <source>Tuesday</source>
-        <translation>Martes</translation>
+        <translation>martes</translation>
     </message>
     <message>
         <source>Wednesday</source>
-        <translation>Mércores</translation>
+        <translation>mércores</translation>
     </message>
     <message>
         <source>Thursday</source>
-        <translation>Xoves</translation>
+        <translation>xoves</translation>
     </message>
     <message>
         <source>Friday</source>
-        <translation>Venres</translation>
+        <translation>venres</translation>
     </message>
     <message>
         <source>Saturday</source>
-        <translation>Sábado</translation>
+        <translation>sábado</translation>
     </message>
     <message>
         <source>Sunday</source>
-        <translation>Domingo</translation>
+        <translation>domingo</translation>
     </message>
     <message>
         <source>All days will start and finish at the same time</source>
@@ -1544,7 +1544,7 @@ Non se creou ningunha.</translation>
     </message>
     <message>
         <source>Monthly fee(illustrative)</source>
-        <translation>Cota mensual(orientativa)</translation>
+        <translation>Cota mensual (orientativa)</translation>
     </message>
     <message>
         <source>Illustrative fee of the whole course</source>
@@ -1659,7 +1659,7 @@ Non se creou ningunha.</translation>
     </message>
     <message>
         <source>Clear filter</source>
-        <translation>Borrar o filtro</translation>
+        <translation>Baleirar o filtro</translation>
     </message>
     <message>
         <source>Export or print listing</source>
@@ -1750,7 +1750,7 @@ Non se creou ningunha.</translation>
     </message>
     <message>
         <source>There is no data in selected lists.</source>
-        <translation>Non hai datos nos listados seleccionados.</translation>
+        <translation>Non hai datos nas listaxes seleccionadas.</translation>
     </message>
 </context>
 <context>
@@ -1787,7 +1787,7 @@ Un nome non pode conter &quot;/&quot;, &quot;\&quot;, &quot;..&quot; nin &quot;.
     </message>
     <message>
         <source>You can&apos;t enter an empty password. Try again</source>
-        <translation>Non pode introducir un contrasinal baleiro. Ténteo de novo</translation>
+        <translation>Non pode introducir un contrasinal baleiro. Ténteo de novo.</translation>
     </message>
     <message>
         <source>Reenter password:</source>
@@ -1795,7 +1795,7 @@ Un nome non pode conter &quot;/&quot;, &quot;\&quot;, &quot;..&quot; nin &quot;.
     </message>
     <message>
         <source>Passwords don&apos;t match. Try again</source>
-        <translation>Os contrasinais non coinciden. Ténteo de novo</translation>
+        <translation>Os contrasinais non coinciden. Ténteo de novo.</translation>
     </message>
     <message>
         <source>Password for default database</source>
@@ -2524,7 +2524,7 @@ A base de datos desfíxoos.</translation>
     </message>
     <message>
         <source>Teacher nickname. Default is teacher name</source>
-        <translation>Alcume do profesor. Se se deixa baleiro, o nome</translation>
+        <translation>Alcume do profesor. Se se deixa baleiro, o nome.</translation>
     </message>
     <message>
         <source>DNI</source>
@@ -2754,7 +2754,7 @@ Quere gardar o profesor con elas a 0?</translation>
     </message>
     <message>
         <source>Export or print listing</source>
-        <translation>Exportar ou imprimir o listado</translation>
+        <translation>Exportar ou imprimir a listaxe</translation>
     </message>
     <message>
         <source>Export listing</source>
@@ -2814,11 +2814,11 @@ Quere gardar o profesor con elas a 0?</translation>
     </message>
     <message>
         <source>Print listing that matches filters</source>
-        <translation>Imprimir o listado que cumpre os filtros</translation>
+        <translation>Imprimir a listaxe que cumpre os filtros</translation>
     </message>
     <message>
         <source>Prints listing with different formats</source>
-        <translation>Exportar o listado en distintos formatos</translation>
+        <translation>Exportar a listaxe en distintos formatos</translation>
     </message>
     <message>
         <source>You must choose just one teacher in order to edit.</source>
@@ -2908,9 +2908,9 @@ Quere gardar o profesor con elas a 0?</translation>
         <source>If you are sure no other instance is using the database click Force (In case another instance were using the database this could corrupt it).
 If you prefer using another database for this instance click Change database.
 If you prefer to stop execution hit cancel</source>
-        <translation>Se está seguro de que ningunha outra instancia está a usar a base de datos prema Forzar (se outra instancia estivese a usar a base de datos, isto podería corrompela).
+        <translation>Se está seguro de que ningunha outra instancia está a usar a base de datos prema Forzar base de datos (se outra instancia estivese a usar a base de datos, isto podería corrompela).
 Se prefire usar outra base de datos para esta instancia prema Cambiar base de datos.
-Se prefire deter a execución prema cancelar</translation>
+Se prefire deter a execución prema Deter a execución.</translation>
     </message>
     <message>
         <source>Force database</source>
@@ -2935,7 +2935,7 @@ But not everything is lost!!.
 This smart application makes a database backup each time it starts so now you can select another database or restore last automatic backup of this database.</source>
         <translation>Parece que a base de datos seleccionada está danada.
 
-Pero non todo está perdido!!.
+Pero non todo está perdido!
 Esta aplicación fai unha copia de seguranza da base de datos cada vez que se inicia, así que agora pode seleccionar outra base de datos ou restaurar a última copia automática desta base de datos.</translation>
     </message>
     <message>
@@ -3064,7 +3064,7 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
     </message>
     <message>
         <source>It has been impossible to make bill update. Check no bills with the same bill number exist</source>
-        <translation>Non foi posible actualizar o recibo. Comprobe que non existen recibos co mesmo número</translation>
+        <translation>Non foi posible actualizar o recibo. Comprobe que non existen recibos co mesmo número.</translation>
     </message>
 </context>
 <context>
@@ -3257,10 +3257,6 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
 %3 recibos sen cambios.</translation>
     </message>
     <message>
-        <source>This tool will regenerate selected filters, overwriting all their data.</source>
-        <translation>Esta ferramenta rexenerará os filtros seleccionados, sobrescribindo todos os seus datos.</translation>
-    </message>
-    <message>
         <source>Do you want to go on?</source>
         <translation>Quere continuar?</translation>
     </message>
@@ -3355,6 +3351,10 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
         <source>Bill listing</source>
         <translation>Listaxe de recibos</translation>
     </message>
+    <message>
+        <source>This tool will regenerate selected bills, overwriting all their data.</source>
+        <translation>Esta ferramenta rexenerará os recibos seleccionados, sobrescribindo todos os seus datos.</translation>
+    </message>
 </context>
 <context>
     <name>SelectAsignaturasDialog</name>
@@ -3427,7 +3427,7 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
     </message>
     <message>
         <source>The database you are trying to delete is currently in use by another instance of the application. It is not possible to delete it</source>
-        <translation>A base de datos que tenta eliminar está a usala outra instancia da aplicación. Non é posible eliminala</translation>
+        <translation>A base de datos que tenta eliminar está a usala outra instancia da aplicación. Non é posible eliminala.</translation>
     </message>
     <message>
         <source>Do you really want to delete the database %1?

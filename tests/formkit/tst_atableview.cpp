@@ -136,6 +136,52 @@ private slots:
         QCOMPARE(view.horizontalHeader()->sortIndicatorSection(), 3);
     }
 
+    // Columns show their longest cell (a DNI, not "300…") within reason, also
+    // when the rows come after the page is built; the last one takes the rest
+    // of the view's width; columns the user arranged are left as they were.
+    void columnsFitTheirContents()
+    {
+        ListModel model(0, 4);
+        ATableView view;
+        view.setObjectName(QStringLiteral("tbvProfesores"));
+        view.resize(900, 300);
+        view.setModel(&model);
+        view.fitColumnsToContents();
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QString dni = QStringLiteral("30000000W");
+        model.appendRow({new QStandardItem(dni), new QStandardItem(QString(200, QLatin1Char('x'))),
+                         new QStandardItem(QStringLiteral("a")), new QStandardItem(QStringLiteral("b"))});
+        QHeaderView* header = view.horizontalHeader();
+        QVERIFY(header->sectionSize(0) >= view.fontMetrics().horizontalAdvance(dni));
+        QVERIFY(header->sectionSize(1) < view.width() / 2);
+        QVERIFY(header->sectionSize(1) > header->sectionSize(0));
+        QCOMPARE(header->length(), view.viewport()->width());
+
+        // rows that come later leave the fitted columns alone
+        header->resizeSection(0, 60);
+        model.appendRow(new QStandardItem(dni + dni));
+        QCOMPARE(header->sectionSize(0), 60);
+    }
+
+    void arrangedColumnsAreKept()
+    {
+        ListModel model(1, 3);
+        model.setItem(0, 0, new QStandardItem(QString(30, QLatin1Char('m'))));
+        {
+            ATableView view;
+            view.setObjectName(QStringLiteral("tbvRecibos"));
+            view.setModel(&model);
+            view.horizontalHeader()->resizeSection(0, 31);
+        }
+        ATableView view;
+        view.setObjectName(QStringLiteral("tbvRecibos"));
+        view.setModel(&model);
+        view.fitColumnsToContents();
+        QCOMPARE(view.horizontalHeader()->sectionSize(0), 31);
+        QVERIFY(view.horizontalHeader()->stretchLastSection());
+    }
+
     // A state saved for another column count is discarded, for fewer columns
     // and for more (restored as it is, it would leave the header with
     // sections the model doesn't have).

@@ -3,6 +3,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QXmlStreamReader>
 
 // Every catalogue of the program and of its library is complete: no message
@@ -42,6 +43,28 @@ private:
         return result;
     }
 
+    // The translation of one message, as the catalogue gives it.
+    static QString translation(const QString& path, const QString& context, const QString& source)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QXmlStreamReader xml(&file);
+        QString currentContext, currentSource;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement())
+                continue;
+            if (xml.name() == QLatin1String("name"))
+                currentContext = xml.readElementText();
+            else if (xml.name() == QLatin1String("source"))
+                currentSource = xml.readElementText();
+            else if (xml.name() == QLatin1String("translation") && currentContext == context && currentSource == source)
+                return xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        }
+        return {};
+    }
+
 private slots:
     void noMessageIsUnfinished_data()
     {
@@ -65,6 +88,33 @@ private slots:
         QFETCH(QString, path);
         const QStringList left = unfinished(path);
         QVERIFY2(left.isEmpty(), qPrintable(QString::number(left.size()) + " unfinished:\n" + left.mid(0, 20).join('\n')));
+    }
+
+    // One thing has one name in each language, wherever the program shows it,
+    // and the day names of the session dialog are written as the timetables write them.
+    void oneNameForOneThing_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("es") << QFINDTESTDATA("../../resources/translations/pensario_es.ts") << QLocale(QLocale::Spanish, QLocale::Spain);
+        QTest::newRow("gl") << QFINDTESTDATA("../../resources/translations/pensario_gl.ts") << QLocale(QLocale::Galician, QLocale::Spain);
+    }
+    void oneNameForOneThing()
+    {
+        QFETCH(QString, path);
+        QFETCH(QLocale, locale);
+        const auto same = [&path](const char* context1, const char* source1, const char* context2, const char* source2) {
+            const QString first = translation(path, context1, source1);
+            const QString second = translation(path, context2, source2);
+            QVERIFY2(!first.isEmpty() && first == second, qPrintable(first + " / " + second));
+        };
+        same("ProfesorTableModel", "Nickname", "ProfesorDialog", "Nickname");
+        same("AulaDialog", "Location", "ConfigurationDialog", "Location");
+        same("AulaDialog", "Comments", "ConfigurationDialog", "Description");
+        same("CursosWidget", "Clear filter", "ProfesoresWidget", "Clear filter");
+        const char* const days[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+        for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
+            QCOMPARE(translation(path, "CrearSesionDeClaseDialog", days[day - 1]), locale.dayName(day, QLocale::LongFormat));
     }
 };
 

@@ -80,8 +80,8 @@ void useLanguage(const QString& name)
     const QList<QPair<QString, QString>> catalogues = {
         {QStringLiteral("pensario.") + locale, QStringLiteral(":/translations")},
         {QStringLiteral("formkit"), QStringLiteral(":/translations")},
-        {QStringLiteral("qtbase_") + locale, QStringLiteral(":/translations")},
-        {QStringLiteral("qt_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath)}};
+        {QStringLiteral("qt_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
+        {QStringLiteral("qtbase_") + locale, QStringLiteral(":/translations")}};
     for (const auto& [file, folder] : catalogues) {
         auto* translator = new QTranslator(qApp);
         if (translator->load(file, folder))

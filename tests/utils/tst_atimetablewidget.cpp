@@ -9,6 +9,7 @@
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsTextItem>
 #include <QScrollBar>
+#include <QTextDocument>
 
 namespace {
 
@@ -164,6 +165,32 @@ private slots:
         QVERIFY(origin.x() > 100);
         pointAt(QPointF(origin.x() + 50, 300));
         QCOMPARE(m_view->getColumnIdAtPointer(), 1);
+    }
+
+    // The corner's text stays inside the corner, whatever its length in the
+    // program's languages, and within the header row.
+    void cornerTextStaysInTheCorner_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unbreakable") << QStringLiteral("Classroom/hour");
+        QTest::newRow("words") << QStringLiteral("Timetable of the classroom at the back");
+    }
+    void cornerTextStaysInTheCorner()
+    {
+        QFETCH(QString, text);
+        m_view->setCornerText(text);
+        m_view->setHourRange(8, 22);
+        QGraphicsTextItem* corner = nullptr;
+        for (QGraphicsItem* item : m_view->scene()->items()) {
+            auto* label = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+            if (label && label->toPlainText() == text)
+                corner = label;
+        }
+        QVERIFY(corner);
+        const QRectF shown = corner->mapRectToScene(QRectF(QPointF(0, 0), corner->document()->size()));
+        QVERIFY2(shown.left() >= 0 && corner->document()->idealWidth() <= ATimeTableWidget::HourColumnWidth,
+                 qPrintable(QString::number(corner->document()->idealWidth())));
+        QVERIFY(corner->boundingRect().height() <= ATimeTableWidget::HeaderHeight);
     }
 
     void headerRowAndHourColumnStickWhileScrolling()

@@ -10,7 +10,9 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScopeGuard>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 
 #include <memory>
@@ -117,6 +119,46 @@ private slots:
         QVERIFY(renamed);
         QCOMPARE(renamed->nombre(), QStringLiteral("Lab 2"));
         QVERIFY(!Dao::getInstance()->inTransaction());
+    }
+
+    // The capacity editor shows its number and its arrows whole, in the
+    // row's height and the column's width, also with a desktop's larger font.
+    void capacityEditorIsWhole_data()
+    {
+        QTest::addColumn<double>("points");
+        QTest::newRow("default font") << 0.0;
+        QTest::newRow("large font") << 14.0;
+    }
+    void capacityEditorIsWhole()
+    {
+        QFETCH(double, points);
+        const QFont desktopFont = QApplication::font();
+        const auto restoreFont = qScopeGuard([&desktopFont] { QApplication::setFont(desktopFont); });
+        if (points > 0) {
+            QFont larger = desktopFont;
+            larger.setPointSizeF(points);
+            QApplication::setFont(larger);
+        }
+        aula("Laboratorio", 120);
+        ConfigurationDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTableWidget* t = table(dialog);
+        auto* tabs = dialog.findChild<QTabWidget*>();
+        tabs->setCurrentWidget(tabs->findChild<QWidget*>(QStringLiteral("tabAulas")));
+        t->setCurrentCell(0, 1);
+        t->editItem(t->item(0, 1));
+        auto* editor = t->viewport()->findChild<QSpinBox*>();
+        QVERIFY(editor);
+        if (qEnvironmentVariableIsSet("PENSARIO_SHOT"))
+            dialog.grab().save(qEnvironmentVariable("PENSARIO_SHOT"));
+        // what a spin box of the same range asks for on its own, arrows and all
+        QSpinBox whole;
+        whole.setRange(editor->minimum(), editor->maximum());
+        QVERIFY2(editor->height() >= whole.sizeHint().height(),
+                 qPrintable(QStringLiteral("%1 < %2").arg(editor->height()).arg(whole.sizeHint().height())));
+        QVERIFY2(editor->width() >= whole.sizeHint().width(),
+                 qPrintable(QStringLiteral("%1 < %2").arg(editor->width()).arg(whole.sizeHint().width())));
     }
 
     void classroomWithSessionsIsKept()

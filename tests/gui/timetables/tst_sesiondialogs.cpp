@@ -116,6 +116,29 @@ private slots:
         QCOMPARE(enabledRows(), QList<int>{1});
     }
 
+    // With the same hour ticked, the greyed rows show the times their days
+    // will get, never what was typed in them before.
+    void sameHourShowsTheTimesEveryDayGets()
+    {
+        CrearSesionDeClaseDialog d(m.aula1, 3, 600);
+        d.show();
+        PageHarness h(&d);
+        QVERIFY(h.check("chkSameHour", false));
+        setRow(&d, 3, QTime(12, 0), QTime(13, 0));
+        QVERIFY(h.check("chkSameHour", true));
+        QCOMPARE(dayEdit(&d, 3, "Ini")->time(), QTime(10, 0));
+        QCOMPARE(dayEdit(&d, 3, "Fin")->time(), QTime(11, 0));
+        setRow(&d, 1, QTime(16, 0), QTime(17, 30));
+        for (int day = 2; day <= 7; ++day) {
+            QCOMPARE(dayEdit(&d, day, "Ini")->time(), QTime(16, 0));
+            QCOMPARE(dayEdit(&d, day, "Fin")->time(), QTime(17, 30));
+        }
+        // unticked, each day keeps its own time again
+        QVERIFY(h.check("chkSameHour", false));
+        setRow(&d, 1, QTime(9, 0), QTime(10, 0));
+        QCOMPARE(dayEdit(&d, 3, "Ini")->time(), QTime(16, 0));
+    }
+
     void subjectBringsItsShiftsAndTeachers()
     {
         CrearSesionDeClaseDialog d(m.aula1, 1, 600);

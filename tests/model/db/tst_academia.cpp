@@ -85,7 +85,7 @@ private slots:
                                            "El horario de secretaría es de 09:00 a 13:30  de lunes a viernes."};
         QTest::newRow("gl") << QLocale(QLocale::Galician, QLocale::Spain)
                             << QStringList{"Estimados pais ou titores de Ana Souto:",
-                                           "Quedamos a súa enteira disposición para cantas aclaracións sexan necesarias.",
+                                           "Quedamos á súa enteira disposición para cantas aclaracións sexan necesarias.",
                                            "de luns a venres."};
         // any other language takes the Spanish letter
         QTest::newRow("en") << QLocale(QLocale::English, QLocale::UnitedKingdom)
