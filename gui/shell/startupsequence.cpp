@@ -81,8 +81,8 @@ StartupSequence::Step StartupSequence::lockTest(int* exitStatus)
         QObject::tr("Looks like selected database is being used by another application instance.\n"),
         QObject::tr("If you are sure no other instance is using the database click Force (In case another "
                     "instance were using the database this could corrupt it).\nIf you prefer using another "
-                    "database for this instance click Change database.\nIf you prefer to stop execution hit "
-                    "cancel"),
+                    "database for this instance click Change database.\nIf you prefer to stop execution click "
+                    "Stop execution."),
         {QObject::tr("Force database"), QObject::tr("Change database"), QObject::tr("Stop execution")});
     if (answer == 0) {
         DBManager::unlockDB();

@@ -1543,7 +1543,7 @@ No se ha creado ninguna.</translation>
         <translation>Nombre del curso</translation>
     </message>
     <message>
-        <source>Monthly fee(illustrative)</source>
+        <source>Monthly fee (illustrative)</source>
         <translation>Cuota mensual (orientativa)</translation>
     </message>
     <message>
@@ -2907,7 +2907,7 @@ Do you want to save the teacher with them set to 0?</source>
     <message>
         <source>If you are sure no other instance is using the database click Force (In case another instance were using the database this could corrupt it).
 If you prefer using another database for this instance click Change database.
-If you prefer to stop execution hit cancel</source>
+If you prefer to stop execution click Stop execution.</source>
         <translation>Si está seguro de que ninguna otra instancia está usando la base de datos pulse Forzar base de datos (si otra instancia estuviese usando la base de datos, esto podría corromperla).
 Si prefiere usar otra base de datos para esta instancia pulse Cambiar base de datos.
 Si prefiere detener la ejecución pulse Detener la ejecución.</translation>

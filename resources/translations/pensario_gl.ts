@@ -1543,7 +1543,7 @@ Non se creou ningunha.</translation>
         <translation>Nome do curso</translation>
     </message>
     <message>
-        <source>Monthly fee(illustrative)</source>
+        <source>Monthly fee (illustrative)</source>
         <translation>Cota mensual (orientativa)</translation>
     </message>
     <message>
@@ -2907,7 +2907,7 @@ Quere gardar o profesor con elas a 0?</translation>
     <message>
         <source>If you are sure no other instance is using the database click Force (In case another instance were using the database this could corrupt it).
 If you prefer using another database for this instance click Change database.
-If you prefer to stop execution hit cancel</source>
+If you prefer to stop execution click Stop execution.</source>
         <translation>Se está seguro de que ningunha outra instancia está a usar a base de datos prema Forzar base de datos (se outra instancia estivese a usar a base de datos, isto podería corrompela).
 Se prefire usar outra base de datos para esta instancia prema Cambiar base de datos.
 Se prefire deter a execución prema Deter a execución.</translation>
