@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QPrinter>
-#include <QSortFilterProxyModel>
 
 #include <memory>
 
@@ -62,7 +61,7 @@ CursosWidget::CursosWidget(QWidget* parent, Qt::WindowFlags f)
             &CursosWidget::updateActions);
     connect(m_proxy, &QAbstractItemModel::modelReset, this, &CursosWidget::updateActions);
     connect(ui->tbvCursos, &QAbstractItemView::doubleClicked, this, &CursosWidget::updateCurso);
-    connect(ui->leFiltro, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterWildcard);
+    connect(ui->leFiltro, &QLineEdit::textChanged, m_proxy, &ASortFilterProxyModel::setFilterText);
     connect(ui->pushButton_2, &QAbstractButton::clicked, ui->leFiltro, &QLineEdit::clear);
     connect(ui->actionNuevo_curso, &QAction::triggered, this, &CursosWidget::showCursoDialog);
     connect(ui->actionBorrar_curso, &QAction::triggered, this, &CursosWidget::deleteTurnoCurso);

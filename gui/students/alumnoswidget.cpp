@@ -18,7 +18,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QSet>
-#include <QSortFilterProxyModel>
 
 #include <memory>
 
@@ -69,7 +68,7 @@ AlumnosWidget::AlumnosWidget(QWidget* parent, Qt::WindowFlags f)
     connect(ui->actionExportar_listado, &QAction::triggered, this, &AlumnosWidget::saveListAs);
     for (QRadioButton* rb : {ui->rbSoloActivos, ui->rbSoloInactivos, ui->rbTodos})
         connect(rb, &QRadioButton::toggled, this, &AlumnosWidget::radioButtonsChanged);
-    connect(ui->leFiltro, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterWildcard);
+    connect(ui->leFiltro, &QLineEdit::textChanged, m_proxy, &ASortFilterProxyModel::setFilterText);
     connect(ui->pushButton, &QPushButton::clicked, ui->leFiltro, &QLineEdit::clear);
 }
 

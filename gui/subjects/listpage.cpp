@@ -18,7 +18,7 @@ namespace ListPage {
 
 QSortFilterProxyModel* setUp(QWidget* page, QAbstractItemModel* model, const Controls& c)
 {
-    QSortFilterProxyModel* proxy = createFilterProxy(model, page);
+    ASortFilterProxyModel* proxy = createFilterProxy(model, page);
     c.view->setModel(proxy);
     c.view->setSortingEnabled(true);
     // Until the user has arranged the columns (the view keeps that), they fit
@@ -27,7 +27,7 @@ QSortFilterProxyModel* setUp(QWidget* page, QAbstractItemModel* model, const Con
         c.view->horizontalHeader()->setResizeContentsPrecision(50);
         c.view->resizeColumnsToContents();
     }
-    QObject::connect(c.filter, &QLineEdit::textChanged, proxy, &QSortFilterProxyModel::setFilterWildcard);
+    QObject::connect(c.filter, &QLineEdit::textChanged, proxy, &ASortFilterProxyModel::setFilterText);
     QObject::connect(c.clearFilter, &QAbstractButton::clicked, c.filter, &QLineEdit::clear);
     auto* menu = new QMenu(c.exportButton);
     menu->addAction(c.exportAction);

@@ -1,6 +1,8 @@
 #include "selectobjetosdialog.h"
 #include "ui_selectobjetosdialog.h"
 
+#include "atextfilter.h"
+
 SelectObjetosDialog::SelectObjetosDialog(QWidget* parent, Qt::WindowFlags f)
     : QDialog(parent, f)
     , ui(new Ui::SelectObjetosDialog)
@@ -22,17 +24,9 @@ SelectObjetosDialog::~SelectObjetosDialog()
 
 void SelectObjetosDialog::aplicaFiltro(const QString& filtro)
 {
-    if (filtro == m_ultimoFiltro)
-        return;
-    // A filter that only narrows the last one need not look at hidden items again.
-    const bool soloVisibles = filtro.contains(m_ultimoFiltro, Qt::CaseInsensitive);
-    for (int i = 0; i < ui->lwObjetos->count(); ++i) {
-        QListWidgetItem* item = ui->lwObjetos->item(i);
-        if (soloVisibles && item->isHidden())
-            continue;
-        item->setHidden(!item->text().contains(filtro, Qt::CaseInsensitive));
-    }
-    m_ultimoFiltro = filtro;
+    const ATextFilter filter(filtro);
+    for (int i = 0; i < ui->lwObjetos->count(); ++i)
+        ui->lwObjetos->item(i)->setHidden(!filter.matches(m_claves.value(i)));
     const QList<QListWidgetItem*> seleccion = ui->lwObjetos->selectedItems();
     for (QListWidgetItem* item : seleccion) {
         if (item->isHidden())
@@ -45,6 +39,9 @@ void SelectObjetosDialog::setObjetos(const QStringList& nombres)
     ui->lwObjetos->clear();
     ui->leFiltro->clear();
     ui->lwObjetos->addItems(nombres);
+    m_claves.clear();
+    for (const QString& nombre : nombres)
+        m_claves << ATextFilter::fold(nombre);
 }
 
 void SelectObjetosDialog::muestraDetalles(const QList<QPair<QString, QString>>& detalles)

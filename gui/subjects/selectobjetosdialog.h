@@ -35,7 +35,8 @@ protected:
 
 private:
     Ui::SelectObjetosDialog* ui;
-    QString m_ultimoFiltro;
+    // each name folded once, for the filter
+    QStringList m_claves;
 };
 
 #endif // SELECTOBJETOSDIALOG_H
