@@ -1,7 +1,6 @@
 #include "billsyearbench.h"
 
 #include "adatehelper.h"
-#include "aprompter.h"
 #include "benchreport.h"
 #include "dao.h"
 #include "recibotablemodel.h"
@@ -19,21 +18,6 @@
 #include <memory>
 
 namespace {
-
-// Answers every question of the page with OK.
-class AnswerOk : public APrompter
-{
-public:
-    AnswerOk() { APrompter::setInstance(this); }
-    ~AnswerOk() override { APrompter::setInstance(nullptr); }
-    QMessageBox::StandardButton message(QMessageBox::Icon, const QString&, const QString&,
-                                        QMessageBox::StandardButtons, QMessageBox::StandardButton,
-                                        const QString&, QWidget*) override
-    {
-        return QMessageBox::Ok;
-    }
-    int choose(const Choice&) override { return 0; }
-};
 
 struct Periodo
 {
@@ -211,7 +195,6 @@ void billsYearBench(BenchReport& report, int runs)
 {
     if (QDir::searchPaths(QStringLiteral("icons")).isEmpty())
         QDir::addSearchPath(QStringLiteral("icons"), QStringLiteral(":/icons"));
-    AnswerOk answers;
     const Periodo periodo = periodoCompleto();
     medirApertura(report, runs, periodo);
     PaginaDelAnio pagina(periodo);

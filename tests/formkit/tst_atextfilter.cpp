@@ -5,7 +5,9 @@
 #include "proxyhelpers.h"
 #include "testmain.h"
 
+#include <QItemSelectionModel>
 #include <QLocale>
+#include <QSignalSpy>
 #include <QStandardItemModel>
 
 namespace {
@@ -140,10 +142,16 @@ private slots:
         ASortFilterProxyModel* proxy = createFilterProxy(&source, &owner);
         const QPersistentModelIndex kept = proxy->index(2, 0);
         const QPersistentModelIndex gone = proxy->index(1, 0);
+        QItemSelectionModel selection(proxy);
+        selection.select(gone, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QSignalSpy layouts(proxy, &QAbstractItemModel::layoutChanged);
         proxy->setFilterText(QStringLiteral("X"));
         QVERIFY(kept.isValid());
         QCOMPARE(kept.data().toString(), QStringLiteral("Álex"));
         QVERIFY(!gone.isValid());
+        QVERIFY(selection.selectedRows().isEmpty());
+        // one change of layout, on which the pages look at their selection again
+        QCOMPARE(layouts.count(), 1);
     }
 
     void proxySortsByTheLocale()

@@ -137,6 +137,13 @@ private slots:
         QCOMPARE(shown(h), QList<int>{garcia});
         QVERIFY(h.type("leFiltro", QStringLiteral("nunez")));
         QCOMPARE(shown(h), QList<int>{nunez});
+        // a selection stays while its row is shown; hidden, it enables nothing
+        QVERIFY(h.click("pushButton"));
+        QVERIFY(h.selectIds("tbvAlumnos", {garcia}));
+        QVERIFY(h.type("leFiltro", QStringLiteral("GARC")));
+        QVERIFY(action("actionEditar_alumno")->isEnabled());
+        QVERIFY(h.type("leFiltro", QStringLiteral("zapata")));
+        QVERIFY(!action("actionEditar_alumno")->isEnabled());
         QVERIFY(h.click("pushButton"));
         m_page->findChild<QTableView*>("tbvAlumnos")->sortByColumn(1, Qt::AscendingOrder);
         const QList<int> orden = h.shownIds("tbvAlumnos");
