@@ -22,11 +22,21 @@ SelectObjetosDialog::~SelectObjetosDialog()
     delete ui;
 }
 
+// A plain text, no wildcards, found whatever its case and accents.
 void SelectObjetosDialog::aplicaFiltro(const QString& filtro)
 {
-    const ATextFilter filter(filtro);
-    for (int i = 0; i < ui->lwObjetos->count(); ++i)
-        ui->lwObjetos->item(i)->setHidden(!filter.matches(m_claves.value(i)));
+    const QString buscado = ATextFilter::fold(filtro);
+    if (buscado == m_ultimoFiltro)
+        return;
+    // A filter that only narrows the last one need not look at hidden items again.
+    const bool soloVisibles = buscado.contains(m_ultimoFiltro);
+    for (int i = 0; i < ui->lwObjetos->count(); ++i) {
+        QListWidgetItem* item = ui->lwObjetos->item(i);
+        if (soloVisibles && item->isHidden())
+            continue;
+        item->setHidden(!m_claves.value(i).contains(buscado));
+    }
+    m_ultimoFiltro = buscado;
     const QList<QListWidgetItem*> seleccion = ui->lwObjetos->selectedItems();
     for (QListWidgetItem* item : seleccion) {
         if (item->isHidden())

@@ -35,7 +35,8 @@ protected:
 
 private:
     Ui::SelectObjetosDialog* ui;
-    // each name folded once, for the filter
+    // the last filter and each name, folded (ATextFilter::fold)
+    QString m_ultimoFiltro;
     QStringList m_claves;
 };
 

@@ -76,9 +76,11 @@ private slots:
         filter(picker, "FISICA");
         QCOMPARE(visibleItems(picker).size(), 1);
         QVERIFY(visibleItems(picker).first().endsWith("Física Souto"));
-        filter(picker, "l*gua");
+        filter(picker, "lengua");
         QCOMPARE(visibleItems(picker).size(), 1);
-        QVERIFY(visibleItems(picker).first().endsWith("Lengua Souto"));
+        // the picker's text is plain: no wildcards
+        filter(picker, "l*gua");
+        QVERIFY(visibleItems(picker).isEmpty());
         filter(picker, "[");
         QVERIFY(visibleItems(picker).isEmpty());
         filter(picker, "ma");
