@@ -1,5 +1,6 @@
 #include "atextfilter.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -44,34 +45,90 @@ const FoldTable& foldTable()
     return table;
 }
 
-// Where a piece holding '?' (any one character) first matches in cell from
-// position `from`, or -1.
-qsizetype indexOfWithJokers(QStringView cell, QStringView piece, qsizetype from)
-{
-    const qsizetype last = cell.size() - piece.size();
-    for (qsizetype at = from; at <= last; ++at) {
-        qsizetype i = 0;
-        while (i < piece.size() && (piece[i] == u'?' || piece[i] == cell[at + i]))
-            ++i;
-        if (i == piece.size())
-            return at;
-    }
-    return -1;
-}
-
 } // namespace
 
 ATextFilter::ATextFilter(const QString& pattern)
     : m_pattern(pattern)
 {
     const QString folded = fold(pattern);
-    m_wildcards = folded.contains(u'*') || folded.contains(u'?');
+    const QList<Token> tokens = tokenize(folded);
+    m_wildcards = std::any_of(tokens.cbegin(), tokens.cend(), [](const Token& t) {
+        return t.kind != Token::Kind::Char || t.c == u'*';
+    });
     if (!m_wildcards) {
         m_plain = folded;
         return;
     }
-    for (const QString& piece : folded.split(u'*', Qt::SkipEmptyParts))
+    Piece piece;
+    for (const Token& token : tokens) {
+        if (token.kind == Token::Kind::Char && token.c == u'*') {
+            if (!piece.tokens.isEmpty())
+                m_pieces << piece;
+            piece = Piece();
+            continue;
+        }
+        piece.tokens << token;
+        if (token.kind == Token::Kind::Char)
+            piece.literal += QChar(token.c);
+        else
+            piece.plain = false;
+    }
+    if (!piece.tokens.isEmpty())
         m_pieces << piece;
+}
+
+// '*' is left as a character: the caller cuts the pattern there.
+QList<ATextFilter::Token> ATextFilter::tokenize(QStringView folded)
+{
+    QList<Token> tokens;
+    for (qsizetype i = 0; i < folded.size(); ++i) {
+        Token token;
+        const char16_t c = folded[i].unicode();
+        if (c == u'?') {
+            token.kind = Token::Kind::Any;
+        } else if (c == u'[') {
+            qsizetype at = i + 1;
+            token.negated = at < folded.size() && (folded[at] == u'!' || folded[at] == u'^');
+            if (token.negated)
+                ++at;
+            const qsizetype first = at;
+            // a ']' right after the opening stands for itself
+            const qsizetype close = folded.indexOf(u']', first + 1);
+            if (first >= folded.size() || close < 0) {
+                token.c = c; // not closed: a plain "["
+                tokens << token;
+                continue;
+            }
+            token.kind = Token::Kind::Set;
+            for (qsizetype m = first; m < close; ++m) {
+                const char16_t from = folded[m].unicode();
+                if (m + 2 < close && folded[m + 1] == u'-') {
+                    token.ranges.append({from, folded[m + 2].unicode()});
+                    m += 2;
+                } else {
+                    token.ranges.append({from, from});
+                }
+            }
+            i = close;
+        } else {
+            token.c = c;
+        }
+        tokens << token;
+    }
+    return tokens;
+}
+
+bool ATextFilter::Token::matches(char16_t text) const
+{
+    switch (kind) {
+    case Kind::Char: return text == c;
+    case Kind::Any: return true;
+    case Kind::Set: break;
+    }
+    const bool inSet = std::any_of(ranges.cbegin(), ranges.cend(), [text](const QPair<char16_t, char16_t>& r) {
+        return text >= r.first && text <= r.second;
+    });
+    return inSet != negated;
 }
 
 void ATextFilter::appendFolded(QStringView text, QString& out)
@@ -120,16 +177,32 @@ bool ATextFilter::matches(QStringView folded) const
     return false;
 }
 
+// Where a piece first matches in cell from position `from`, or -1.
+qsizetype ATextFilter::indexIn(QStringView cell, const Piece& piece, qsizetype from)
+{
+    if (piece.plain)
+        return cell.indexOf(piece.literal, from);
+    const qsizetype last = cell.size() - piece.tokens.size();
+    for (qsizetype at = from; at <= last; ++at) {
+        qsizetype i = 0;
+        while (i < piece.tokens.size() && piece.tokens.at(i).matches(cell[at + i].unicode()))
+            ++i;
+        if (i == piece.tokens.size())
+            return at;
+    }
+    return -1;
+}
+
 // The pieces in their order, each after the last: the '*' between them
 // takes whatever lies between.
 bool ATextFilter::matchesCell(QStringView cell) const
 {
     qsizetype from = 0;
-    for (const QString& piece : m_pieces) {
-        const qsizetype at = piece.contains(u'?') ? indexOfWithJokers(cell, piece, from) : cell.indexOf(piece, from);
+    for (const Piece& piece : m_pieces) {
+        const qsizetype at = indexIn(cell, piece, from);
         if (at < 0)
             return false;
-        from = at + piece.size();
+        from = at + piece.tokens.size();
     }
     return true;
 }

@@ -72,7 +72,16 @@ private slots:
         QTest::newRow("only stars") << "**" << "anything" << true;
         QTest::newRow("unclosed bracket is text") << "[" << "Room [A]" << true;
         QTest::newRow("unclosed bracket not there") << "[b" << "Room [A]" << false;
-        QTest::newRow("brackets are text") << "[a]" << "a" << false;
+        QTest::newRow("set") << "l[oó]pez" << "LÓPEZ" << true;
+        QTest::newRow("set is one character") << "[ab]" << "b" << true;
+        QTest::newRow("set without the character") << "[xy]opez" << "López" << false;
+        QTest::newRow("negated set") << "[!l]opez" << "López" << false;
+        QTest::newRow("negated set elsewhere") << "[^l]opez" << "Copez" << true;
+        QTest::newRow("range") << "room [0-9]" << "Room 7" << true;
+        QTest::newRow("range without") << "room [0-5]" << "Room 7" << false;
+        QTest::newRow("set and star") << "[gl]*ez" << "López" << true;
+        QTest::newRow("empty brackets are text") << "[]" << "a[]b" << true;
+        QTest::newRow("unclosed negation is text") << "[!" << "¡hola[!" << true;
         QTest::newRow("backslash and parenthesis are text") << "(\\" << "x(\\y" << true;
         QTest::newRow("empty finds all") << "" << "" << true;
     }
