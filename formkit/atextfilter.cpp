@@ -134,20 +134,34 @@ bool ATextFilter::Token::matches(char16_t text) const
 void ATextFilter::appendFolded(QStringView text, QString& out)
 {
     const FoldTable& table = foldTable();
-    for (const QChar c : text) {
+    // Written in place: nearly every character folds to exactly one.
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    QChar* to = out.data() + start;
+    qsizetype i = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u < 0x80)
+            *to++ = QChar((u >= u'A' && u <= u'Z') ? char16_t(u + 32) : u);
+        else if (u < kTableEnd && table.one[u])
+            *to++ = QChar(table.one[u]);
+        else
+            break;
+    }
+    out.truncate(to - out.constData());
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
         const char16_t u = c.unicode();
-        if (u < 0x80) {
+        if (u < 0x80)
             out += (u >= u'A' && u <= u'Z') ? QChar(u + 32) : c;
-        } else if (u < kTableEnd) {
-            if (table.one[u])
-                out += QChar(table.one[u]);
-            else
-                out += table.several[u];
-        } else if (c.isSurrogate()) {
+        else if (u < kTableEnd && table.one[u])
+            out += QChar(table.one[u]);
+        else if (u < kTableEnd)
+            out += table.several[u];
+        else if (c.isSurrogate())
             out += c;
-        } else {
+        else
             out += foldSlowly(c);
-        }
     }
 }
 
