@@ -10,6 +10,7 @@
 #include "asignaturasalumnotablemodel.h"
 #include "benchreport.h"
 #include "billspagebench.h"
+#include "billsyearbench.h"
 #include "coursespagebench.h"
 #include "dao.h"
 #include "dbmanager.h"
@@ -441,6 +442,7 @@ int main(int argc, char** argv)
 
     medirPaginaAlumnos(report, runs);
     billsPageBench(report, alumnos, runs, trabajo.path());
+    billsYearBench(report, runs);
     benchTimetablesPage(report, runs, trabajo.path());
     benchMainWindow(report, pristine, runs);
     benchSubjectsAndTeachersPages(report, runs);

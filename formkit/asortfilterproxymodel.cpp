@@ -1,24 +1,265 @@
 #include "asortfilterproxymodel.h"
 
+#include "acollation.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QTime>
+
+namespace {
+
+bool isNumeric(const QVariant& value)
+{
+    switch (value.userType()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::QDate:
+    case QMetaType::QDateTime:
+    case QMetaType::QTime:
+        return true;
+    default:
+        return false;
+    }
+}
+
+double numberOf(const QVariant& value)
+{
+    switch (value.userType()) {
+    case QMetaType::QDate: return double(value.toDate().toJulianDay());
+    case QMetaType::QDateTime: return double(value.toDateTime().toMSecsSinceEpoch());
+    case QMetaType::QTime: return double(value.toTime().msecsSinceStartOfDay());
+    default: return value.toDouble();
+    }
+}
+
+} // namespace
+
+void ASortFilterProxyModel::setSourceModel(QAbstractItemModel* model)
+{
+    for (const QMetaObject::Connection& c : std::as_const(m_sourceConnections))
+        disconnect(c);
+    m_sourceConnections.clear();
+    forgetPrepared();
+    // Connected before the base class connects its own handlers, so that the
+    // prepared keys are forgotten before it filters or sorts changed rows.
+    if (model) {
+        const auto forget = [this] { forgetPrepared(); };
+        m_sourceConnections
+            << connect(model, &QAbstractItemModel::modelAboutToBeReset, this, forget)
+            << connect(model, &QAbstractItemModel::modelReset, this, forget)
+            << connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this, forget)
+            << connect(model, &QAbstractItemModel::rowsInserted, this, forget)
+            << connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, forget)
+            << connect(model, &QAbstractItemModel::rowsRemoved, this, forget)
+            << connect(model, &QAbstractItemModel::rowsMoved, this, forget)
+            << connect(model, &QAbstractItemModel::columnsInserted, this, forget)
+            << connect(model, &QAbstractItemModel::columnsRemoved, this, forget)
+            << connect(model, &QAbstractItemModel::columnsMoved, this, forget)
+            << connect(model, &QAbstractItemModel::layoutAboutToBeChanged, this, forget)
+            << connect(model, &QAbstractItemModel::layoutChanged, this, forget)
+            << connect(model, &QAbstractItemModel::dataChanged, this,
+                       &ASortFilterProxyModel::updatePreparedRows);
+    }
+    QSortFilterProxyModel::setSourceModel(model);
+}
+
+void ASortFilterProxyModel::setFilterText(const QString& text)
+{
+    if (text == m_filter.pattern())
+        return;
+    m_filter = ATextFilter(text);
+    // One pass over every row and one layout change, however many rows come
+    // and go: removing and inserting them range by range costs far more on
+    // long lists.
+    invalidate();
+}
+
+void ASortFilterProxyModel::forgetPrepared()
+{
+    m_filterKeys.clear();
+    m_filterKeysReady = false;
+    m_sortKeys.clear();
+    m_sortKeysColumn = -1;
+}
+
+void ASortFilterProxyModel::updatePreparedRows(const QModelIndex& topLeft, const QModelIndex& bottomRight)
+{
+    if (topLeft.parent().isValid())
+        return;
+    const int first = topLeft.row();
+    const int last = bottomRight.row();
+    if (m_filterKeysReady && last < m_filterKeys.size()) {
+        for (int row = first; row <= last; ++row)
+            m_filterKeys[row] = filterKey(row);
+    }
+    if (m_sortKeysColumn >= topLeft.column() && m_sortKeysColumn <= bottomRight.column()
+        && last < m_sortKeys.size()) {
+        const bool asText = m_sortKeysAsText;
+        for (int row = first; row <= last; ++row) {
+            const QVariant value = sortValue(sourceModel()->index(row, m_sortKeysColumn));
+            if (value.isValid() && !isNumeric(value) && !asText) {
+                m_sortKeysColumn = -1; // a text in a column of numbers: made again when next needed
+                return;
+            }
+            m_sortKeys[row] = sortKey(value, asText);
+        }
+    }
+}
+
+// ---- Filtering ---------------------------------------------------------------
+
+QString ASortFilterProxyModel::filterKey(int sourceRow) const
+{
+    const QAbstractItemModel* source = sourceModel();
+    const int role = filterRole();
+    const int only = filterKeyColumn();
+    QString key;
+    for (int column = 0; column < source->columnCount(); ++column) {
+        if (only >= 0 && column != only)
+            continue;
+        if (!key.isEmpty())
+            key += QChar(ATextFilter::kCellSeparator);
+        ATextFilter::appendFolded(source->index(sourceRow, column).data(role).toString(), key);
+    }
+    return key;
+}
+
+bool ASortFilterProxyModel::filterKeysCurrent() const
+{
+    return m_filterKeysReady && m_filterKeysRole == filterRole() && m_filterKeysColumn == filterKeyColumn();
+}
+
+void ASortFilterProxyModel::prepareFilterKeys() const
+{
+    const int rows = sourceModel()->rowCount();
+    m_filterKeys.clear();
+    m_filterKeys.reserve(rows);
+    for (int row = 0; row < rows; ++row)
+        m_filterKeys.append(filterKey(row));
+    m_filterKeysRole = filterRole();
+    m_filterKeysColumn = filterKeyColumn();
+    m_filterKeysReady = true;
+}
+
+bool ASortFilterProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
+{
+    if (!m_filter.isEmpty()) {
+        if (sourceParent.isValid()) {
+            // rows of a tree are not prepared: matched cell by cell
+            bool found = false;
+            for (int column = 0; column < sourceModel()->columnCount(sourceParent) && !found; ++column) {
+                if (filterKeyColumn() >= 0 && column != filterKeyColumn())
+                    continue;
+                const QModelIndex cell = sourceModel()->index(sourceRow, column, sourceParent);
+                found = m_filter.matches(ATextFilter::fold(cell.data(filterRole()).toString()));
+            }
+            if (!found)
+                return false;
+        } else {
+            if (!filterKeysCurrent() || sourceRow >= m_filterKeys.size())
+                prepareFilterKeys();
+            if (sourceRow >= m_filterKeys.size() || !m_filter.matches(m_filterKeys.at(sourceRow)))
+                return false;
+        }
+    }
+    // a pattern set through the base class's own slots still applies
+    if (filterRegularExpression().pattern().isEmpty())
+        return true;
+    return QSortFilterProxyModel::filterAcceptsRow(sourceRow, sourceParent);
+}
+
+// ---- Sorting -----------------------------------------------------------------
+
 QVariant ASortFilterProxyModel::sortValue(const QModelIndex& index) const
 {
     const QVariant value = index.data(sortRole());
     return value.isValid() ? value : index.data(Qt::DisplayRole);
 }
 
+ASortFilterProxyModel::SortKey ASortFilterProxyModel::sortKey(const QVariant& value, bool asText) const
+{
+    SortKey key;
+    if (!value.isValid())
+        return key;
+    if (!asText) {
+        key.kind = SortKey::Kind::Number;
+        key.number = numberOf(value);
+        return key;
+    }
+    key.kind = SortKey::Kind::Text;
+    if (isSortLocaleAware())
+        key.collated = ACollation::collator().sortKey(value.toString());
+    else
+        key.text = value.toString();
+    return key;
+}
+
+bool ASortFilterProxyModel::sortKeysCurrent(int column) const
+{
+    return m_sortKeysColumn == column && m_sortKeysRole == sortRole()
+           && m_sortKeysLocaleAware == isSortLocaleAware() && m_sortKeysCase == sortCaseSensitivity();
+}
+
+// A column holding any text is compared as text throughout, the way a text
+// and a number always were.
+void ASortFilterProxyModel::prepareSortKeys(int column) const
+{
+    const QAbstractItemModel* source = sourceModel();
+    const int rows = source->rowCount();
+    QList<QVariant> values;
+    values.reserve(rows);
+    bool asText = false;
+    for (int row = 0; row < rows; ++row) {
+        values.append(sortValue(source->index(row, column)));
+        asText = asText || (values.last().isValid() && !isNumeric(values.last()));
+    }
+    m_sortKeys.clear();
+    m_sortKeys.reserve(rows);
+    for (const QVariant& value : std::as_const(values))
+        m_sortKeys.append(sortKey(value, asText));
+    m_sortKeysColumn = column;
+    m_sortKeysAsText = asText;
+    m_sortKeysRole = sortRole();
+    m_sortKeysLocaleAware = isSortLocaleAware();
+    m_sortKeysCase = sortCaseSensitivity();
+}
+
+bool ASortFilterProxyModel::less(const SortKey& a, const SortKey& b) const
+{
+    // Empty cells go last, as the plain proxy puts them.
+    if (a.kind == SortKey::Kind::Empty)
+        return false;
+    if (b.kind == SortKey::Kind::Empty)
+        return true;
+    if (a.kind == SortKey::Kind::Number && b.kind == SortKey::Kind::Number)
+        return a.number < b.number;
+    if (a.collated && b.collated)
+        return a.collated->compare(*b.collated) < 0;
+    return a.text.compare(b.text, sortCaseSensitivity()) < 0;
+}
+
 bool ASortFilterProxyModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
+    const bool prepared = !left.parent().isValid() && left.model() == sourceModel()
+                          && right.model() == sourceModel() && left.column() == right.column();
+    if (prepared) {
+        const auto within = [this](const QModelIndex& i) { return i.row() < m_sortKeys.size(); };
+        if (!sortKeysCurrent(left.column()) || !within(left) || !within(right))
+            prepareSortKeys(left.column());
+        if (within(left) && within(right))
+            return less(m_sortKeys.at(left.row()), m_sortKeys.at(right.row()));
+    }
     const QVariant a = sortValue(left);
     const QVariant b = sortValue(right);
-    // Empty cells go last, as the plain proxy puts them.
-    if (!a.isValid())
-        return false;
-    if (!b.isValid())
-        return true;
-    if (a.userType() == QMetaType::QString || b.userType() == QMetaType::QString) {
-        if (isSortLocaleAware())
-            return a.toString().localeAwareCompare(b.toString()) < 0;
-        return a.toString().compare(b.toString(), sortCaseSensitivity()) < 0;
-    }
-    return QVariant::compare(a, b) == QPartialOrdering::Less;
+    const bool asText = (a.isValid() && !isNumeric(a)) || (b.isValid() && !isNumeric(b));
+    return less(sortKey(a, asText), sortKey(b, asText));
 }

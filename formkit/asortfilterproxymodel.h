@@ -1,10 +1,23 @@
 #ifndef ASORTFILTERPROXYMODEL_H
 #define ASORTFILTERPROXYMODEL_H
 
+#include "atextfilter.h"
+
+#include <QCollatorSortKey>
+#include <QList>
+#include <QMetaObject>
 #include <QSortFilterProxyModel>
 
-// Sorts by the sort role and falls back to the display value for a source
-// that does not answer it, so that the list pages' proxy works on any model.
+#include <optional>
+
+// The list pages' proxy. Sorts by the sort role (the display value for a
+// source that does not answer it), texts in the order of the locale.
+// Filters by the text typed (setFilterText()): letter case and accents
+// ignored, '*' and '?' as wildcards.
+// What a filter or a sort compares is prepared once per source row, when
+// first needed after the source loads or changes, so that a keystroke or a
+// click on a header over tens of thousands of rows does not read and convert
+// every cell again.
 class ASortFilterProxyModel : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -12,11 +25,51 @@ class ASortFilterProxyModel : public QSortFilterProxyModel
 public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
 
+    void setSourceModel(QAbstractItemModel* model) override;
+    QString filterText() const { return m_filter.pattern(); }
+
+public slots:
+    void setFilterText(const QString& text);
+
 protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
+    struct SortKey
+    {
+        enum class Kind { Empty, Number, Text } kind = Kind::Empty;
+        double number = 0;
+        QString text;                            // when the sort is not locale-aware
+        std::optional<QCollatorSortKey> collated; // when it is
+    };
+
+    void forgetPrepared();
+    void updatePreparedRows(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     QVariant sortValue(const QModelIndex& index) const;
+    QString filterKey(int sourceRow) const;
+    void prepareFilterKeys() const;
+    bool filterKeysCurrent() const;
+    bool sortKeysCurrent(int column) const;
+    void prepareSortKeys(int column) const;
+    SortKey sortKey(const QVariant& value, bool asText) const;
+    bool less(const SortKey& a, const SortKey& b) const;
+
+    ATextFilter m_filter;
+    QList<QMetaObject::Connection> m_sourceConnections;
+    // one folded text per source row, all its filtered cells
+    mutable QList<QString> m_filterKeys;
+    mutable bool m_filterKeysReady = false;
+    // what the filter keys were made of: the filter role and key column
+    mutable int m_filterKeysRole = -1;
+    mutable int m_filterKeysColumn = -1;
+    // the sort keys of one column, one per source row, and how they were made
+    mutable QList<SortKey> m_sortKeys;
+    mutable int m_sortKeysColumn = -1;
+    mutable bool m_sortKeysAsText = false;
+    mutable int m_sortKeysRole = -1;
+    mutable bool m_sortKeysLocaleAware = false;
+    mutable Qt::CaseSensitivity m_sortKeysCase = Qt::CaseSensitive;
 };
 
 #endif // ASORTFILTERPROXYMODEL_H

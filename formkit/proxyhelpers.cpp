@@ -3,9 +3,8 @@
 #include "asortfilterproxymodel.h"
 
 #include <QAbstractProxyModel>
-#include <QSortFilterProxyModel>
 
-QSortFilterProxyModel* createFilterProxy(QAbstractItemModel* model, QObject* parent)
+ASortFilterProxyModel* createFilterProxy(QAbstractItemModel* model, QObject* parent)
 {
     auto* proxy = new ASortFilterProxyModel(parent);
     proxy->setSourceModel(model);

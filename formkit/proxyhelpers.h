@@ -1,11 +1,12 @@
 #ifndef PROXYHELPERS_H
 #define PROXYHELPERS_H
 
+#include "asortfilterproxymodel.h"
+
 #include <QModelIndex>
 
 class QAbstractItemModel;
 class QObject;
-class QSortFilterProxyModel;
 
 // Roles every table model answers besides the display role.
 namespace ARole {
@@ -17,9 +18,10 @@ constexpr int Sort = Qt::UserRole + 2;
 }
 
 // The sorting and filtering proxy the list pages put before their models:
-// dynamic sorting by ARole::Sort, locale-aware, case-insensitive filter over
-// every column.
-QSortFilterProxyModel* createFilterProxy(QAbstractItemModel* model, QObject* parent);
+// dynamic sorting by ARole::Sort in the locale's order, and a filter over
+// every column that ignores case and accents; the pages connect their filter
+// field to its setFilterText().
+ASortFilterProxyModel* createFilterProxy(QAbstractItemModel* model, QObject* parent);
 
 // The index of the bottom source model behind any chain of proxies.
 QModelIndex mapToSourceModel(QModelIndex index);

@@ -24,7 +24,6 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QSaveFile>
-#include <QSortFilterProxyModel>
 #include <QStandardPaths>
 
 #include <memory>
@@ -74,8 +73,9 @@ RecibosWidget::RecibosWidget(QWidget* parent, Qt::WindowFlags f)
     connect(ui->tbvRecibos->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &RecibosWidget::updateActions);
     connect(m_proxy, &QAbstractItemModel::modelReset, this, &RecibosWidget::updateActions);
-    connect(ui->leFiltro, &QLineEdit::textChanged, m_proxy,
-            qOverload<const QString&>(&QSortFilterProxyModel::setFilterWildcard));
+    // a filter hides rows in one change of layout, selected ones included
+    connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &RecibosWidget::updateActions);
+    connect(ui->leFiltro, &QLineEdit::textChanged, m_proxy, &ASortFilterProxyModel::setFilterText);
     connect(ui->deFechaDesde, &QDateEdit::dateChanged, m_model, &ReciboTableModel::setDateIni);
     connect(ui->deFechaHasta, &QDateEdit::dateChanged, m_model, &ReciboTableModel::setDateEnd);
     for (QRadioButton* rb : {ui->rbPagadosEImpagados, ui->rbSoloPagados, ui->rbSoloImpagados})

@@ -10,7 +10,7 @@
 #include <memory>
 
 class QProgressDialog;
-class QSortFilterProxyModel;
+class ASortFilterProxyModel;
 class ReciboTableModel;
 
 namespace Ui {
@@ -66,7 +66,7 @@ private:
 
     std::unique_ptr<Ui::RecibosWidget> ui;
     ReciboTableModel* m_model;
-    QSortFilterProxyModel* m_proxy;
+    ASortFilterProxyModel* m_proxy;
     std::unique_ptr<QProgressDialog> m_progreso;
     bool m_ocupado = false;
 };

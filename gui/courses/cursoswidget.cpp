@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QMenu>
 #include <QPrinter>
-#include <QSortFilterProxyModel>
 
 #include <memory>
 
@@ -61,8 +60,10 @@ CursosWidget::CursosWidget(QWidget* parent, Qt::WindowFlags f)
     connect(ui->tbvCursos->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CursosWidget::updateActions);
     connect(m_proxy, &QAbstractItemModel::modelReset, this, &CursosWidget::updateActions);
+    // a filter hides rows in one change of layout, selected ones included
+    connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &CursosWidget::updateActions);
     connect(ui->tbvCursos, &QAbstractItemView::doubleClicked, this, &CursosWidget::updateCurso);
-    connect(ui->leFiltro, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterWildcard);
+    connect(ui->leFiltro, &QLineEdit::textChanged, m_proxy, &ASortFilterProxyModel::setFilterText);
     connect(ui->pushButton_2, &QAbstractButton::clicked, ui->leFiltro, &QLineEdit::clear);
     connect(ui->actionNuevo_curso, &QAction::triggered, this, &CursosWidget::showCursoDialog);
     connect(ui->actionBorrar_curso, &QAction::triggered, this, &CursosWidget::deleteTurnoCurso);

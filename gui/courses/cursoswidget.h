@@ -10,7 +10,7 @@
 class Listado;
 class PrintUtils;
 class QPrinter;
-class QSortFilterProxyModel;
+class ASortFilterProxyModel;
 class TurnoCurso;
 
 namespace Ui {
@@ -56,7 +56,7 @@ private:
     void listados(const std::function<Listado*(TurnoCurso*)>& listadoDe);
 
     Ui::CursosWidget* ui;
-    QSortFilterProxyModel* m_proxy = nullptr;
+    ASortFilterProxyModel* m_proxy = nullptr;
 };
 
 #endif // CURSOSWIDGET_H

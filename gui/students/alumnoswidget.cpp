@@ -17,7 +17,6 @@
 #include <QLocale>
 #include <QMenu>
 #include <QSet>
-#include <QSortFilterProxyModel>
 
 #include <memory>
 
@@ -57,6 +56,8 @@ AlumnosWidget::AlumnosWidget(QWidget* parent, Qt::WindowFlags f)
     connect(ui->tbvAlumnos->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &AlumnosWidget::updateActions);
     connect(m_proxy, &QAbstractItemModel::modelReset, this, &AlumnosWidget::updateActions);
+    // a filter hides rows in one change of layout, selected ones included
+    connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &AlumnosWidget::updateActions);
     connect(ui->actionNuevo_alumno, &QAction::triggered, this, &AlumnosWidget::showAlumnoDialog);
     connect(ui->actionEditar_alumno, &QAction::triggered, this, &AlumnosWidget::showEditAlumnoDialog);
     connect(ui->actionAsignaturas_alumno, &QAction::triggered, this,
@@ -68,7 +69,7 @@ AlumnosWidget::AlumnosWidget(QWidget* parent, Qt::WindowFlags f)
     connect(ui->actionExportar_listado, &QAction::triggered, this, &AlumnosWidget::saveListAs);
     for (QRadioButton* rb : {ui->rbSoloActivos, ui->rbSoloInactivos, ui->rbTodos})
         connect(rb, &QRadioButton::toggled, this, &AlumnosWidget::radioButtonsChanged);
-    connect(ui->leFiltro, &QLineEdit::textChanged, m_proxy, &QSortFilterProxyModel::setFilterWildcard);
+    connect(ui->leFiltro, &QLineEdit::textChanged, m_proxy, &ASortFilterProxyModel::setFilterText);
     connect(ui->pushButton, &QPushButton::clicked, ui->leFiltro, &QLineEdit::clear);
 }
 

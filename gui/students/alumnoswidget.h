@@ -6,7 +6,7 @@
 #include <QList>
 
 class AlumnoTableModel;
-class QSortFilterProxyModel;
+class ASortFilterProxyModel;
 
 namespace Ui {
 class AlumnosWidget;
@@ -51,7 +51,7 @@ private:
 
     Ui::AlumnosWidget* ui;
     AlumnoTableModel* m_model;
-    QSortFilterProxyModel* m_proxy;
+    ASortFilterProxyModel* m_proxy;
 };
 
 #endif // ALUMNOSWIDGET_H

@@ -17,12 +17,12 @@ namespace ListPage {
 
 QSortFilterProxyModel* setUp(QWidget* page, QAbstractItemModel* model, const Controls& c)
 {
-    QSortFilterProxyModel* proxy = createFilterProxy(model, page);
+    ASortFilterProxyModel* proxy = createFilterProxy(model, page);
     c.view->setModel(proxy);
     c.view->setSortingEnabled(true);
     if (auto* table = qobject_cast<ATableView*>(c.view))
         table->fitColumnsToContents();
-    QObject::connect(c.filter, &QLineEdit::textChanged, proxy, &QSortFilterProxyModel::setFilterWildcard);
+    QObject::connect(c.filter, &QLineEdit::textChanged, proxy, &ASortFilterProxyModel::setFilterText);
     QObject::connect(c.clearFilter, &QAbstractButton::clicked, c.filter, &QLineEdit::clear);
     auto* menu = new QMenu(c.exportButton);
     menu->addAction(c.exportAction);

@@ -1,6 +1,8 @@
 #include "selectobjetosdialog.h"
 #include "ui_selectobjetosdialog.h"
 
+#include "atextfilter.h"
+
 SelectObjetosDialog::SelectObjetosDialog(QWidget* parent, Qt::WindowFlags f)
     : QDialog(parent, f)
     , ui(new Ui::SelectObjetosDialog)
@@ -20,19 +22,21 @@ SelectObjetosDialog::~SelectObjetosDialog()
     delete ui;
 }
 
+// A plain text, no wildcards, found whatever its case and accents.
 void SelectObjetosDialog::aplicaFiltro(const QString& filtro)
 {
-    if (filtro == m_ultimoFiltro)
+    const QString buscado = ATextFilter::fold(filtro);
+    if (buscado == m_ultimoFiltro)
         return;
     // A filter that only narrows the last one need not look at hidden items again.
-    const bool soloVisibles = filtro.contains(m_ultimoFiltro, Qt::CaseInsensitive);
+    const bool soloVisibles = buscado.contains(m_ultimoFiltro);
     for (int i = 0; i < ui->lwObjetos->count(); ++i) {
         QListWidgetItem* item = ui->lwObjetos->item(i);
         if (soloVisibles && item->isHidden())
             continue;
-        item->setHidden(!item->text().contains(filtro, Qt::CaseInsensitive));
+        item->setHidden(!m_claves.value(i).contains(buscado));
     }
-    m_ultimoFiltro = filtro;
+    m_ultimoFiltro = buscado;
     const QList<QListWidgetItem*> seleccion = ui->lwObjetos->selectedItems();
     for (QListWidgetItem* item : seleccion) {
         if (item->isHidden())
@@ -45,6 +49,9 @@ void SelectObjetosDialog::setObjetos(const QStringList& nombres)
     ui->lwObjetos->clear();
     ui->leFiltro->clear();
     ui->lwObjetos->addItems(nombres);
+    m_claves.clear();
+    for (const QString& nombre : nombres)
+        m_claves << ATextFilter::fold(nombre);
 }
 
 void SelectObjetosDialog::muestraDetalles(const QList<QPair<QString, QString>>& detalles)

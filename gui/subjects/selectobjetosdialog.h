@@ -35,7 +35,9 @@ protected:
 
 private:
     Ui::SelectObjetosDialog* ui;
+    // the last filter and each name, folded (ATextFilter::fold)
     QString m_ultimoFiltro;
+    QStringList m_claves;
 };
 
 #endif // SELECTOBJETOSDIALOG_H

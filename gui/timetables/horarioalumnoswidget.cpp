@@ -1,6 +1,7 @@
 #include "horarioalumnoswidget.h"
 #include "ui_horarioswidget.h"
 
+#include "acollation.h"
 #include "alta.h"
 #include "alumno.h"
 #include "sesiondeclase.h"
@@ -18,12 +19,17 @@ HorarioAlumnosWidget::~HorarioAlumnosWidget() = default;
 void HorarioAlumnosWidget::refreshCmb()
 {
     const QList<Alumno*> alumnos = Alumno::list();
+    QList<QPair<QString, int>> entradas;
+    entradas.reserve(alumnos.size());
+    for (const Alumno* alumno : alumnos)
+        entradas.append({alumno->apellidos() + QStringLiteral(", ") + alumno->nombre(), alumno->id()});
+    qDeleteAll(alumnos);
+    // by the shown text, as the language reads it ("Álvarez" among the A's)
+    ACollation::sortBy(entradas, [](const QPair<QString, int>& e) { return e.first; });
     const QSignalBlocker blocker(ui->timetableSelCmb);
     ui->timetableSelCmb->clear();
-    for (const Alumno* alumno : alumnos)
-        ui->timetableSelCmb->addItem(alumno->apellidos() + QStringLiteral(", ") + alumno->nombre(), alumno->id());
-    ui->timetableSelCmb->model()->sort(0, Qt::AscendingOrder);
-    qDeleteAll(alumnos);
+    for (const auto& entrada : std::as_const(entradas))
+        ui->timetableSelCmb->addItem(entrada.first, entrada.second);
 }
 
 bool HorarioAlumnosWidget::loadShown(int id)

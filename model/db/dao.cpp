@@ -4,6 +4,7 @@
 #include "daorow.h"
 #include "daotransaction.h"
 #include "dbmanager.h"
+#include "sqlcollation.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -535,6 +536,8 @@ bool Dao::open(const QString& dbName, bool withExtension)
     QSqlDatabase db = connection();
     db.setDatabaseName(path);
     m_open = db.open() && integrityCheck();
+    if (m_open && !SqlCollation::registerOn(nativeHandle()))
+        qWarning() << "The collation of names could not be registered on the connection";
     if (debugFlag)
         qDebug().noquote() << "Path de la base de datos :" + path;
     if (!m_open) {

@@ -1,6 +1,7 @@
 #include "aula.h"
 
 #include "dao.h"
+#include "sqlcollation.h"
 #include "valorsql.h"
 
 #include <QDebug>
@@ -46,7 +47,7 @@ QList<Aula*> Aula::list()
 {
     QList<Aula*> result;
     QSqlQuery query = Dao::getInstance()->select(TABLE, COLUMNS, QString(),
-                                                 QStringLiteral("nombre"), QList<QVariant>());
+                                                 QStringLiteral("nombre COLLATE ") + SqlCollation::name(), QList<QVariant>());
     while (query.next())
         result.append(fromQuery(query));
     return result;

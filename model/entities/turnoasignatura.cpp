@@ -9,6 +9,7 @@
 #include "filaunica.h"
 #include "moneda.h"
 #include "sesiondeclase.h"
+#include "sqlcollation.h"
 #include "turnocurso.h"
 
 #include <QCoreApplication>
@@ -332,7 +333,8 @@ QList<QPair<QString, double>> TurnoAsignatura::getAlumnosYPrecios(const QDate& i
     QSqlQuery query = Dao::getInstance()->query(
         QStringLiteral("SELECT nombrealumno, precio FROM alta WHERE idturnoasignatura = ? AND julianday(falta) "
                        "< julianday(?) AND (fbaja is null OR julianday(fbaja) > julianday(?)) order by "
-                       "nombrealumno"),
+                       "nombrealumno COLLATE %1")
+            .arg(SqlCollation::name()),
         {m_id, hasta, desde});
     QList<QPair<QString, double>> list;
     while (query.next())

@@ -11,6 +11,7 @@
 #include "linealistado.h"
 #include "listado.h"
 #include "moneda.h"
+#include "sqlcollation.h"
 #include "turnoasignatura.h"
 
 #include <QDebug>
@@ -313,7 +314,8 @@ Listado* TurnoCurso::listado(bool conImportes, int tipoListado, QDate ini, QDate
     }
 
     QList<Alumno*> alumnos =
-        Alumno::list(QStringLiteral("apellidos"), QStringLiteral("id in (") + ids.join(QLatin1Char(',')) + QLatin1Char(')'));
+        Alumno::list(QStringLiteral("apellidos COLLATE %1, nombre COLLATE %1").arg(SqlCollation::name()),
+                     QStringLiteral("id in (") + ids.join(QLatin1Char(',')) + QLatin1Char(')'));
     std::unique_ptr<QObject> alumnosOwner(new QObject);
     for (Alumno* alumno : std::as_const(alumnos))
         alumno->setParent(alumnosOwner.get());

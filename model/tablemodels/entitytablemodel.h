@@ -15,7 +15,11 @@ template<class T>
 class EntityTableModel : public ReadOnlyTableModel
 {
 public:
-    ~EntityTableModel() override { qDeleteAll(m_rows); }
+    ~EntityTableModel() override
+    {
+        if (m_ownsRows)
+            qDeleteAll(m_rows);
+    }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override
     {
@@ -50,8 +54,20 @@ protected:
     // between beginResetModel() and endResetModel().
     void replaceRows(const QList<T*>& rows)
     {
-        qDeleteAll(m_rows);
+        if (m_ownsRows)
+            qDeleteAll(m_rows);
         m_rows = rows;
+        m_ownsRows = true;
+    }
+
+    // Shows rows that the subclass keeps and deletes itself (a part of what
+    // it loaded); the same rules as replaceRows() otherwise.
+    void showRows(const QList<T*>& rows)
+    {
+        if (m_ownsRows)
+            qDeleteAll(m_rows);
+        m_rows = rows;
+        m_ownsRows = false;
     }
 
     // The object behind an index of this model or of any proxy stacked on it;
@@ -77,6 +93,7 @@ protected:
 
 private:
     QList<T*> m_rows;
+    bool m_ownsRows = true;
 };
 
 #endif // ENTITYTABLEMODEL_H

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QDebug>
 
+#include <algorithm>
+
 namespace {
 ReciboTableModel* s_instance = nullptr;
 }
@@ -22,8 +24,15 @@ ReciboTableModel::ReciboTableModel(QDate dateIni, QDate dateEnd, Recibo::pagados
     , m_dateEnd(dateEnd.isNull() ? ADateHelper::firstDayOfNextMonth() : dateEnd)
     , m_pagados(pagados)
 {
-    replaceRows(Recibo::list(m_pagados, m_dateIni, m_dateEnd));
+    cargar(m_dateIni, m_dateEnd);
+    mostrar();
     followTables({QStringLiteral("recibo")});
+}
+
+ReciboTableModel::~ReciboTableModel()
+{
+    showRows({});
+    qDeleteAll(m_cargados);
 }
 
 QStringList ReciboTableModel::titulos()
@@ -70,7 +79,8 @@ int ReciboTableModel::rowId(const Recibo* r) const
 void ReciboTableModel::refresh()
 {
     beginResetModel();
-    replaceRows(Recibo::list(m_pagados, m_dateIni, m_dateEnd));
+    cargar(m_dateIni, m_dateEnd);
+    mostrar();
     endResetModel();
 }
 
@@ -79,26 +89,95 @@ int ReciboTableModel::getId(const QModelIndex& index) const
     return idAt(index);
 }
 
+// Only while no row is shown: between beginResetModel() and endResetModel(),
+// or before the first rows.
+void ReciboTableModel::cargar(QDate ini, QDate fin)
+{
+    showRows({});
+    qDeleteAll(m_cargados);
+    m_cargados = Recibo::list(Recibo::PAGADOS_E_IMPAGADOS, ini, fin);
+    m_cargadoIni = ini;
+    m_cargadoFin = fin;
+}
+
+void ReciboTableModel::anadir(QDate ini, QDate fin)
+{
+    if (ini >= fin)
+        return;
+    m_cargados += Recibo::list(Recibo::PAGADOS_E_IMPAGADOS, ini, fin);
+    // in the order in which one reading of the whole period gives them
+    std::stable_sort(m_cargados.begin(), m_cargados.end(), [](const Recibo* a, const Recibo* b) {
+        return a->fecha() != b->fecha() ? a->fecha() < b->fecha() : a->id() < b->id();
+    });
+}
+
+// A period that meets the loaded one reads only the days it adds; any other
+// is read afresh, so that the model never holds more than the periods the
+// user has looked at since the last refresh.
+void ReciboTableModel::cambiarPeriodo(QDate ini, QDate fin)
+{
+    beginResetModel();
+    m_dateIni = ini;
+    m_dateEnd = fin;
+    if (ini > m_cargadoFin || fin < m_cargadoIni) {
+        cargar(ini, fin);
+    } else {
+        showRows({});
+        if (ini < m_cargadoIni) {
+            anadir(ini, m_cargadoIni);
+            m_cargadoIni = ini;
+        }
+        if (fin > m_cargadoFin) {
+            anadir(m_cargadoFin, fin);
+            m_cargadoFin = fin;
+        }
+    }
+    mostrar();
+    endResetModel();
+}
+
+bool ReciboTableModel::seMuestra(const Recibo* r) const
+{
+    if (r->fecha() < m_dateIni || r->fecha() >= m_dateEnd)
+        return false;
+    switch (m_pagados) {
+    case Recibo::SOLOPAGADOS: return r->isPagado();
+    case Recibo::SOLOIMPAGADOS: return !r->isPagado();
+    default: return true;
+    }
+}
+
+void ReciboTableModel::mostrar()
+{
+    QList<Recibo*> filas;
+    filas.reserve(m_cargados.size());
+    for (Recibo* r : std::as_const(m_cargados)) {
+        if (seMuestra(r))
+            filas.append(r);
+    }
+    showRows(filas);
+}
+
 void ReciboTableModel::setDateIni(QDate date)
 {
     if (!date.isValid() || date == m_dateIni)
         return;
-    m_dateIni = date;
-    refresh();
+    cambiarPeriodo(date, m_dateEnd);
 }
 
 void ReciboTableModel::setDateEnd(QDate date)
 {
     if (!date.isValid() || date == m_dateEnd)
         return;
-    m_dateEnd = date;
-    refresh();
+    cambiarPeriodo(m_dateIni, date);
 }
 
 void ReciboTableModel::setPagados(Recibo::pagadosImpagados pagados)
 {
     if (pagados == m_pagados)
         return;
+    beginResetModel();
     m_pagados = pagados;
-    refresh();
+    mostrar();
+    endResetModel();
 }

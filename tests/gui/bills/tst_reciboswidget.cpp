@@ -3,6 +3,7 @@
 #include "adatehelper.h"
 #include "billstesthelpers.h"
 #include "guitest.h"
+#include "messagecapture.h"
 #include "outputfiles.h"
 #include "proxyhelpers.h"
 #include "recibotablemodel.h"
@@ -205,6 +206,35 @@ private slots:
                  QStringLiteral("Are you sure you want to delete the 3 selected bill(s)?"));
         QCOMPARE(contar(QStringLiteral("SELECT count(*) FROM recibo")), 1);
         QCOMPARE(vista->model()->rowCount(), 0);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
+    // The filter ignores accents and case, keeps its wildcards, takes an
+    // unfinished bracket as text without a warning, and follows the list
+    // when the bills change under it.
+    void filterAsPeopleType()
+    {
+        const int lucia = alumno(QStringLiteral("Lucía"), QStringLiteral("López"));
+        const int deLucia = reciboDe(lucia, primeroDeMes(), 20);
+        reciboDe(m_ana, primeroDeMes(), 40);
+        ReciboTableModel::instance()->refresh();
+        RecibosWidget page;
+        PageHarness h(&page);
+        MessageCapture capture;
+        for (const QString& typed : {QStringLiteral("lopez"), QStringLiteral("LUCIA"), QStringLiteral("l?pez"),
+                                     QStringLiteral("l*ez")}) {
+            QVERIFY(h.type("leFiltro", typed));
+            QCOMPARE(h.shownIds("tbvRecibos"), QList<int>{deLucia});
+        }
+        QVERIFY(h.type("leFiltro", QStringLiteral("[")));
+        QCOMPARE(h.shownIds("tbvRecibos"), QList<int>{});
+        QCOMPARE(capture.count(QtWarningMsg), 0);
+
+        QVERIFY(h.type("leFiltro", QStringLiteral("lopez")));
+        const int otro = reciboDe(lucia, primeroDeMes().addDays(2), 25);
+        ReciboTableModel::instance()->refresh();
+        QCOMPARE(h.shownIds("tbvRecibos").size(), 2);
+        QVERIFY(h.shownIds("tbvRecibos").contains(otro));
         QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 

@@ -13,6 +13,7 @@
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -116,6 +117,38 @@ private slots:
         QCOMPARE(shown(h), QList<int>{fresh});
         QVERIFY(h.click("pushButton"));
         QCOMPARE(shown(h).size(), 3);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
+    // Typed without accents or capitals, names are found; sorted, they come
+    // in the order a Spanish reader expects.
+    void filterAndSortAsPeopleRead()
+    {
+        const QLocale antes;
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        const int zapata = student(QStringLiteral("Uxía"), QStringLiteral("Zapata"));
+        const int garcia = student(QStringLiteral("María"), QStringLiteral("García"));
+        const int nunez = student(QStringLiteral("Xoán"), QStringLiteral("Núñez"));
+        const int alvarez = student(QStringLiteral("Iria"), QStringLiteral("Álvarez"));
+        const int nuno = student(QStringLiteral("Brais"), QStringLiteral("Nuno"));
+        m_page->refreshModel();
+        PageHarness h(m_page.get());
+        QVERIFY(h.type("leFiltro", QStringLiteral("garcia")));
+        QCOMPARE(shown(h), QList<int>{garcia});
+        QVERIFY(h.type("leFiltro", QStringLiteral("nunez")));
+        QCOMPARE(shown(h), QList<int>{nunez});
+        // a selection stays while its row is shown; hidden, it enables nothing
+        QVERIFY(h.click("pushButton"));
+        QVERIFY(h.selectIds("tbvAlumnos", {garcia}));
+        QVERIFY(h.type("leFiltro", QStringLiteral("GARC")));
+        QVERIFY(action("actionEditar_alumno")->isEnabled());
+        QVERIFY(h.type("leFiltro", QStringLiteral("zapata")));
+        QVERIFY(!action("actionEditar_alumno")->isEnabled());
+        QVERIFY(h.click("pushButton"));
+        m_page->findChild<QTableView*>("tbvAlumnos")->sortByColumn(1, Qt::AscendingOrder);
+        const QList<int> orden = h.shownIds("tbvAlumnos");
+        QLocale::setDefault(antes);
+        QCOMPARE(orden, (QList<int>{alvarez, garcia, nuno, nunez, zapata}));
         QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 

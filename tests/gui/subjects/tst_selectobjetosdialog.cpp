@@ -64,13 +64,25 @@ private slots:
             academy::profesor(nombre, "Souto");
         SelectProfesorDialog picker({});
         filter(picker, "mat");
-        // a plain substring in any mix of case; accents are not folded
+        // a substring in any mix of case and accents
         QCOMPARE(visibleItems(picker).size(), 2);
         for (const QString& item : visibleItems(picker))
             QVERIFY2(item.contains("mat", Qt::CaseInsensitive), qPrintable(item));
         filter(picker, "matemáticas ii");
         QCOMPARE(visibleItems(picker).size(), 1);
         QVERIFY(visibleItems(picker).first().startsWith("MATEMÁTICAS II"));
+        filter(picker, "matematicas ii");
+        QCOMPARE(visibleItems(picker).size(), 1);
+        filter(picker, "FISICA");
+        QCOMPARE(visibleItems(picker).size(), 1);
+        QVERIFY(visibleItems(picker).first().endsWith("Física Souto"));
+        filter(picker, "lengua");
+        QCOMPARE(visibleItems(picker).size(), 1);
+        // the picker's text is plain: no wildcards
+        filter(picker, "l*gua");
+        QVERIFY(visibleItems(picker).isEmpty());
+        filter(picker, "[");
+        QVERIFY(visibleItems(picker).isEmpty());
         filter(picker, "ma");
         QCOMPARE(visibleItems(picker).size(), 2);
         filter(picker, "");

@@ -391,6 +391,33 @@ private slots:
         QCOMPARE(students->findChild<QComboBox*>(QStringLiteral("timetableSelCmb"))->currentIndex(), 0);
     }
 
+    // The students' and classrooms' choosers in the order a Spanish reader
+    // looks for a name: "Álvarez" among the A's, "ñ" after "n".
+    void choosersInTheLanguagesOrder()
+    {
+        const QLocale antes;
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        for (const auto& [nombre, apellidos] : {std::pair{"Ana", "Zapata"}, std::pair{"Iria", "Álvarez"},
+                                               std::pair{"Noa", "Ñande"}, std::pair{"Brais", "Nuno"},
+                                               std::pair{"Eva", "alba"}})
+            QVERIFY(academy::alumno(QString::fromUtf8(nombre), QString::fromUtf8(apellidos)));
+        aula(QStringLiteral("Árbore"));
+        open();
+        const auto entries = [this](int number) {
+            m_window->showHorario(number);
+            QComboBox* chooser = m_window->currentHorario()->findChild<QComboBox*>(QStringLiteral("timetableSelCmb"));
+            QStringList texts;
+            for (int i = 0; i < chooser->count(); ++i)
+                texts << chooser->itemText(i);
+            return texts;
+        };
+        const QStringList students = entries(0);
+        const QStringList classrooms = entries(1);
+        QLocale::setDefault(antes);
+        QCOMPARE(students, (QStringList{"alba, Eva", "Álvarez, Iria", "Nuno, Brais", "Ñande, Noa", "Zapata, Ana"}));
+        QCOMPARE(classrooms, (QStringList{"Árbore", "Room A", "Room B"}));
+    }
+
     void weeklyViewsShowTheirOwnSessions()
     {
         const int ana = alumno(QStringLiteral("Ana"));

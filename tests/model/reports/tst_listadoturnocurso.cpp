@@ -9,6 +9,8 @@
 #include "turnoasignatura.h"
 #include "turnocurso.h"
 
+#include <QLocale>
+
 #include <memory>
 
 using namespace academy;
@@ -87,6 +89,32 @@ private slots:
         std::unique_ptr<Listado> desconocido(tc->listado(true, 7, QDate(2024, 3, 1), QDate(2024, 3, 31)));
         QVERIFY(!desconocido->isValid());
         QVERIFY(capture.contains(QtWarningMsg, "TurnoCurso: tipoListado no reconocido"));
+    }
+
+    // Surnames in the order a Spanish reader looks for them: accented letters
+    // with their base letter, "ñ" after "n".
+    void studentsInTheLanguagesOrder()
+    {
+        const QLocale antes;
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        const QDate d = ADateHelper::firstDayOfMonth();
+        const int ivan = alumno("Iván", "Gutiérrez");
+        const int eva = alumno("Eva", "Gómez");
+        const int xose = alumno("Xosé", "Álvarez");
+        const int noa = alumno("Noa", "Núñez");
+        const int olga = alumno("Olga", "Ñande");
+        for (int id : {m_carla, ivan, eva, m_ana, xose, olga, noa})
+            QVERIFY(alta(id, m_mates, d.addMonths(-1), QDate(), 10));
+        std::unique_ptr<TurnoCurso> tc(TurnoCurso::getFromDB(m_turnoCurso));
+        std::unique_ptr<Listado> listado(tc->listado(false, 0, QDate(), QDate()));
+        QLocale::setDefault(antes);
+        QStringList nombres;
+        for (int row = 0; row < listado->rowCount(); ++row)
+            nombres << fila(*listado, row).at(0);
+        QCOMPARE(nombres, QStringList({"<nobr>Álvarez ,Xosé</nobr>", "<nobr>García ,Ana</nobr>",
+                                       "<nobr>Gómez ,Eva</nobr>", "<nobr>Gutiérrez ,Iván</nobr>",
+                                       "<nobr>Núñez ,Noa</nobr>", "<nobr>Ñande ,Olga</nobr>",
+                                       "<nobr>Pérez ,Carla</nobr>"}));
     }
 
     void registrationsAndWithdrawals()

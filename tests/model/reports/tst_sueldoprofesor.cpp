@@ -220,6 +220,24 @@ private slots:
         QCOMPARE(fila(*l, 3), QStringList({"Totales", "", "40.67"}));
         QVERIFY(l->lineas().at(3)->atributo(0).contains(QStringLiteral("bgcolor=\"#888586\"")));
     }
+
+    // The names in the order of the program's language: "Álvaro" among the
+    // A's, "ñ" after "n".
+    void studentsInTheLanguagesOrder()
+    {
+        QVERIFY(sesion(m_turno, m_aula, m_ana, 1, 9));
+        for (const QString& nombre : {QStringLiteral("Valeria"), QStringLiteral("Ñoño"), QStringLiteral("Álvaro"),
+                                      QStringLiteral("Nuria"), QStringLiteral("alba")})
+            QVERIFY(alta(alumno(nombre, QStringLiteral("X")), m_turno, QDate(2024, 1, 1), QDate(), 10.0, nombre));
+        const QLocale antes;
+        QLocale::setDefault(QLocale(QLocale::Galician, QLocale::Spain));
+        std::unique_ptr<Listado> l(Profesor(m_ana).listadoAlumnos(QDate(2024, 5, 1), QDate(2024, 6, 1)));
+        QLocale::setDefault(antes);
+        QStringList nombres;
+        for (int i = 0; i + 1 < l->rowCount(); ++i)
+            nombres << fila(*l, i).at(0);
+        QCOMPARE(nombres, QStringList({"alba", "Álvaro", "Nuria", "Ñoño", "Valeria"}));
+    }
 };
 
 PENSARIO_TEST_MAIN(TestSueldoProfesor)

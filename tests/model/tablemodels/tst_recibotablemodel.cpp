@@ -10,6 +10,8 @@
 #include <QStandardItemModel>
 #include <QTest>
 
+#include <functional>
+
 using namespace ReciboFixture;
 
 namespace {
@@ -100,6 +102,57 @@ private slots:
             for (int c = 0; c < model.columnCount(); ++c)
                 model.data(model.index(row, c));
         QCOMPARE(consultas(), 0);
+        QSettings().setValue(u"DaoInDebugMode"_s, false);
+        Dao::getInstance();
+    }
+
+    // Steps of the dates and of the paid state show what a fresh reading of
+    // the same period shows, in the same order, and read the database only
+    // for days the model has not read since its last refresh.
+    void stepsReadOnlyWhatTheyAdd()
+    {
+        const QDate mes = primeroDeMes();
+        for (int m = -3; m <= 1; ++m) {
+            for (int d = 0; d < 3; ++d) {
+                const int id = recibo(0, mes.addMonths(m).addDays(d * 9), 10 + d);
+                if ((m + d) % 2 == 0)
+                    Dao::getInstance()->execute(u"UPDATE recibo SET pagado = 'true' WHERE id = ?"_s, {id});
+            }
+        }
+        ReciboTableModel model(QDate(), QDate(), Recibo::PAGADOS_E_IMPAGADOS);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        const auto ids = [](const ReciboTableModel& m) {
+            QList<int> result;
+            for (int row = 0; row < m.rowCount(); ++row)
+                result << m.getId(m.index(row, 0));
+            return result;
+        };
+        QSettings().setValue(u"DaoInDebugMode"_s, true);
+        Dao::getInstance();
+        MessageCapture capture;
+        auto consultas = [&capture] { return capture.texts(QtDebugMsg).filter(u"Executed query was"_s).size(); };
+        struct Paso { std::function<void()> hacer; int lecturas; };
+        const QList<Paso> pasos{
+            {[&] { model.setDateIni(mes.addMonths(-2)); }, 1},           // two months more
+            {[&] { model.setPagados(Recibo::SOLOPAGADOS); }, 0},
+            {[&] { model.setDateIni(mes.addMonths(-1).addDays(4)); }, 0}, // inside what was read
+            {[&] { model.setDateEnd(mes.addMonths(2)); }, 1},             // a month more
+            {[&] { model.setPagados(Recibo::SOLOIMPAGADOS); }, 0},
+            {[&] { model.setDateIni(mes.addMonths(-3)); }, 1},
+            {[&] { model.setDateEnd(mes.addMonths(-3).addDays(10)); }, 0},
+            {[&] { model.setPagados(Recibo::PAGADOS_E_IMPAGADOS); }, 0},
+        };
+        for (const Paso& paso : pasos) {
+            capture.clear();
+            paso.hacer();
+            QCOMPARE(consultas(), paso.lecturas);
+            const ReciboTableModel fresco(model.dateIni(), model.dateEnd(), model.pagados());
+            QCOMPARE(ids(model), ids(fresco));
+            QVERIFY(model.rowCount() > 0);
+        }
+        // a written bill is shown at once, the period read afresh
+        const int nuevo = recibo(0, mes.addMonths(-3).addDays(1), 99);
+        QVERIFY(ids(model).contains(nuevo));
         QSettings().setValue(u"DaoInDebugMode"_s, false);
         Dao::getInstance();
     }
