@@ -1,5 +1,6 @@
 #include "academia.h"
 
+#include "changenotifier.h"
 #include "dao.h"
 #include "estadoacademiafalloaforo.h"
 #include "estadoacademiafalloasignaturadoble.h"
@@ -12,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -278,6 +280,120 @@ void dobleAltaAsignatura(QList<EstadoAcademia*>& resultado)
     }
 }
 
+// One query of the check: the tables it reads, and how it turns its rows
+// into findings.
+struct Consulta {
+    QStringList tablas;
+    void (*hallar)(QList<EstadoAcademia*>&);
+};
+
+// The queries in the order the check runs them.
+const QList<Consulta>& consultas()
+{
+    static const QString alta = QStringLiteral("alta");
+    static const QString sesion = QStringLiteral("sesiondeclase");
+    static const QString turno = QStringLiteral("turnoasignatura");
+    static const QString asignatura = QStringLiteral("asignatura");
+    static const QString aula = QStringLiteral("aula");
+    static const QList<Consulta> lista{
+        {{alta, sesion, turno, asignatura},
+         [](QList<EstadoAcademia*>& r) {
+             solapamientos(r, QStringLiteral("consulta_solapar_alumnos"), kSolapaAlumno,
+                           EstadoAcademiaInconsistenciaSolapamiento::Alumno);
+         }},
+        {{alta, sesion, aula}, aforo},
+        {{alta, sesion, aula}, sinProfesor},
+        {{sesion, QStringLiteral("profesor"), turno, asignatura},
+         [](QList<EstadoAcademia*>& r) {
+             solapamientos(r, QStringLiteral("consulta_solapar_profes"), kSolapaProfe,
+                           EstadoAcademiaInconsistenciaSolapamiento::Profesor);
+         }},
+        {{sesion, turno, asignatura},
+         [](QList<EstadoAcademia*>& r) {
+             solapamientos(r, QStringLiteral("consulta_solapar_turno_asignatura"), kSolapaTurno,
+                           EstadoAcademiaInconsistenciaSolapamiento::TurnoAsignatura);
+         }},
+        {{sesion, turno, asignatura}, turnosSinSesiones},
+        {{sesion, turno, asignatura, aula}, fueraDeHorario},
+        {{sesion, aula, turno, asignatura},
+         [](QList<EstadoAcademia*>& r) {
+             solapamientos(r, QStringLiteral("consulta_solapar_aula"), kSolapaAula,
+                           EstadoAcademiaInconsistenciaSolapamiento::Aula);
+         }},
+        {{QStringLiteral("curso_asignatura"), asignatura, QStringLiteral("curso"), QStringLiteral("turnocurso"),
+          QStringLiteral("turnocurso_turnoasignatura"), turno},
+         asignaturasSinTurno},
+        {{alta, turno}, dobleAltaTurno},
+        {{alta, turno}, dobleAltaAsignatura},
+    };
+    return lista;
+}
+
+// What a query's findings depend on besides its tables: today's date (the
+// queries compare with julianday('now'), a UTC date), the opening hours, and
+// the language of the texts.
+QString circunstancias()
+{
+    const auto [horaA, minutoA] = apertura();
+    const auto [horaC, minutoC] = cierre();
+    return QDateTime::currentDateTimeUtc().date().toString(Qt::ISODate) + QLatin1Char('|')
+           + QString::number(horaA * 60 + minutoA) + QLatin1Char('-') + QString::number(horaC * 60 + minutoC)
+           + QLatin1Char('|') + QLocale().name() + QLatin1Char('|')
+           + QCoreApplication::translate("Academia", kSolapaAula);
+}
+
+// The findings of each query, kept while nothing they depend on changed: a
+// few states per query, so that going back to an earlier state (a rollback)
+// finds its findings again.
+struct Hallazgos {
+    QList<quint64> versiones;
+    QString circunstancias;
+    QList<std::shared_ptr<const EstadoAcademia>> modelos;
+};
+
+QList<QList<Hallazgos>> g_cache;
+
+QList<quint64> versiones(const QStringList& tablas)
+{
+    QList<quint64> lista;
+    lista.reserve(tablas.size());
+    for (const QString& tabla : tablas)
+        lista << ChangeNotifier::instance()->version(tabla);
+    return lista;
+}
+
+// The findings of the whole check, new objects the caller owns, in the
+// check's order. Only the queries whose tables changed run again.
+QList<EstadoAcademia*> hallar()
+{
+    const QList<Consulta>& lista = consultas();
+    if (g_cache.size() != lista.size())
+        g_cache = QList<QList<Hallazgos>>(lista.size());
+    const QString ahora = circunstancias();
+    QList<EstadoAcademia*> resultado;
+    for (qsizetype i = 0; i < lista.size(); ++i) {
+        QList<Hallazgos>& guardados = g_cache[i];
+        const QList<quint64> estado = versiones(lista.at(i).tablas);
+        auto encontrado = std::find_if(guardados.begin(), guardados.end(), [&](const Hallazgos& h) {
+            return h.versiones == estado && h.circunstancias == ahora;
+        });
+        if (encontrado == guardados.end()) {
+            QList<EstadoAcademia*> nuevos;
+            lista.at(i).hallar(nuevos);
+            Hallazgos h{estado, ahora, {}};
+            for (EstadoAcademia* e : std::as_const(nuevos))
+                h.modelos.append(std::shared_ptr<const EstadoAcademia>(e));
+            if (guardados.size() >= 4)
+                guardados.removeLast();
+            guardados.prepend(std::move(h));
+            encontrado = guardados.begin();
+        }
+        for (const auto& modelo : std::as_const(encontrado->modelos))
+            resultado << modelo->clonar();
+    }
+    return resultado;
+}
+
 // The office-hours texts of the letter's languages, for when no catalogue
 // carries them (the letters themselves are only written in these languages).
 QString textoIncorporado(QLocale::Language idioma, const char* fuente)
@@ -314,22 +430,7 @@ bool Academia::rollback()
 
 QList<EstadoAcademia*> Academia::comprobarEstado()
 {
-    QList<EstadoAcademia*> resultado;
-    solapamientos(resultado, QStringLiteral("consulta_solapar_alumnos"), kSolapaAlumno,
-                  EstadoAcademiaInconsistenciaSolapamiento::Alumno);
-    aforo(resultado);
-    sinProfesor(resultado);
-    solapamientos(resultado, QStringLiteral("consulta_solapar_profes"), kSolapaProfe,
-                  EstadoAcademiaInconsistenciaSolapamiento::Profesor);
-    solapamientos(resultado, QStringLiteral("consulta_solapar_turno_asignatura"), kSolapaTurno,
-                  EstadoAcademiaInconsistenciaSolapamiento::TurnoAsignatura);
-    turnosSinSesiones(resultado);
-    fueraDeHorario(resultado);
-    solapamientos(resultado, QStringLiteral("consulta_solapar_aula"), kSolapaAula,
-                  EstadoAcademiaInconsistenciaSolapamiento::Aula);
-    asignaturasSinTurno(resultado);
-    dobleAltaTurno(resultado);
-    dobleAltaAsignatura(resultado);
+    const QList<EstadoAcademia*> resultado = hallar();
 
     Fallos fallos;
     for (EstadoAcademia* e : std::as_const(resultado)) {
@@ -349,6 +450,16 @@ QList<EstadoAcademia*> Academia::comprobarEstado()
         g_recientes.removeFirst();
     g_actuales = std::move(fallos);
     return resultado;
+}
+
+QSet<QString> Academia::identidadesEstado()
+{
+    QSet<QString> identidades;
+    for (EstadoAcademia* e : hallar()) {
+        identidades.insert(e->identidad());
+        delete e;
+    }
+    return identidades;
 }
 
 void Academia::ignorarAvisos()
