@@ -2,6 +2,7 @@
 
 #include "changenotifier.h"
 #include "dao.h"
+#include "daorow.h"
 #include "estadoacademiafalloaforo.h"
 #include "estadoacademiafalloasignaturadoble.h"
 #include "estadoacademiafallohorario.h"
@@ -27,6 +28,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -169,10 +171,12 @@ QHash<int, QVariantList> altas(const QList<int>& ids)
                  ids, 6);
 }
 
-void solapamientos(QList<EstadoAcademia*>& resultado, const QString& nombre, const char* texto, int tipo)
+// Overlap findings from rows of the overlap queries' six columns.
+void solapamientos(QList<EstadoAcademia*>& resultado, const QList<QVariantList>& filasSolapadas, const char* texto,
+                   int tipo)
 {
     const QString traducido = QCoreApplication::translate("Academia", texto);
-    for (const QVariantList& f : filas(consulta(nombre), 6)) {
+    for (const QVariantList& f : filasSolapadas) {
         const int inicio = f.at(2).toInt();
         const int fin = f.at(3).toInt();
         const QString mensaje = rellenar(
@@ -183,9 +187,14 @@ void solapamientos(QList<EstadoAcademia*>& resultado, const QString& nombre, con
     }
 }
 
-void aforo(QList<EstadoAcademia*>& resultado)
+void solapamientos(QList<EstadoAcademia*>& resultado, const QString& nombre, const char* texto, int tipo)
 {
-    const QList<QVariantList> f = filas(consulta(QStringLiteral("consulta_aforo_aulas")), 4);
+    solapamientos(resultado, filas(consulta(nombre), 6), texto, tipo);
+}
+
+// Capacity faults from rows of (classroom id, enrolments, capacity, session id).
+void aforo(QList<EstadoAcademia*>& resultado, const QList<QVariantList>& f)
+{
     const QHash<int, QVariantList> s = sesiones(columnaInt(f, 3));
     for (const QVariantList& fila : f) {
         const QVariantList sesion = s.value(fila.at(3).toInt());
@@ -280,6 +289,221 @@ void dobleAltaAsignatura(QList<EstadoAcademia*>& resultado)
     }
 }
 
+// What a query's findings depend on besides its tables: today's date (the
+// queries compare with julianday('now'), a UTC date), the opening hours, and
+// the language of the texts.
+QString circunstancias()
+{
+    const auto [horaA, minutoA] = apertura();
+    const auto [horaC, minutoC] = cierre();
+    return QDateTime::currentDateTimeUtc().date().toString(Qt::ISODate) + QLatin1Char('|')
+           + QString::number(horaA * 60 + minutoA) + QLatin1Char('-') + QString::number(horaC * 60 + minutoC)
+           + QLatin1Char('|') + QLocale().name() + QLatin1Char('|')
+           + QCoreApplication::translate("Academia", kSolapaAula);
+}
+
+QList<quint64> versiones(const QStringList& tablas)
+{
+    QList<quint64> lista;
+    lista.reserve(tablas.size());
+    for (const QString& tabla : tablas)
+        lista << ChangeNotifier::instance()->version(tabla);
+    return lista;
+}
+
+// A value worked out from some tables, kept while they and the
+// circumstances stay the same.
+template<class T> class Recordado
+{
+public:
+    template<class F> const T& valor(const QStringList& tablas, F calcular)
+    {
+        const QList<quint64> estado = versiones(tablas);
+        const QString ahora = circunstancias();
+        if (!m_hay || estado != m_versiones || ahora != m_circunstancias) {
+            m_valor = calcular();
+            m_versiones = estado;
+            m_circunstancias = ahora;
+            m_hay = true;
+        }
+        return m_valor;
+    }
+
+private:
+    bool m_hay = false;
+    QList<quint64> m_versiones;
+    QString m_circunstancias;
+    T m_valor;
+};
+
+// The active enrolments (withdrawal after now, as julianday('now') has it),
+// worked out once per state of the enrolments: the part of the student
+// overlaps and of the capacities that does not depend on the sessions.
+struct AltasActivas {
+    // a1's student name, a1's shift, a2's shift: two enrolments of one
+    // student whose periods overlap
+    struct Par {
+        QString nombre;
+        int turno1;
+        int turno2;
+    };
+    QList<Par> pares;
+    // the names of the enrolments of each shift whose period is not empty
+    QHash<int, QStringList> nombresPorTurno;
+    QHash<int, int> numeroPorTurno;
+};
+
+AltasActivas leerAltasActivas()
+{
+    struct Fila {
+        int id;
+        int turno;
+        QString nombre;
+        std::optional<double> desde;
+        std::optional<double> hasta;
+    };
+    const auto opcional = [](const DaoRow& r, int c) {
+        return r.value(c).isNull() ? std::optional<double>() : std::optional<double>(r.real(c));
+    };
+    QHash<qlonglong, QList<Fila>> porAlumno;
+    AltasActivas altas;
+    Dao::getInstance()->readRows(
+        QStringLiteral("SELECT id, idalumno, idturnoasignatura, nombrealumno, julianday(falta), julianday(fbaja) "
+                       "FROM alta WHERE idturnoasignatura IS NOT NULL "
+                       "AND (fbaja IS NULL OR julianday(fbaja) > julianday('now')) ORDER BY id"),
+        {}, [&](const DaoRow& r) {
+            const Fila fila{int(r.integer(0)), int(r.integer(2)), r.text(3), opcional(r, 4), opcional(r, 5)};
+            ++altas.numeroPorTurno[fila.turno];
+            if (!fila.hasta || (fila.desde && *fila.desde < *fila.hasta))
+                altas.nombresPorTurno[fila.turno] << fila.nombre;
+            if (!r.value(1).isNull())
+                porAlumno[r.integer(1)] << fila;
+        });
+    // as SQL compares: a comparison with null is not true
+    const auto antes = [](const std::optional<double>& a, const std::optional<double>& b) { return a && *a < *b; };
+    QList<std::pair<int, AltasActivas::Par>> pares;
+    for (const QList<Fila>& delAlumno : std::as_const(porAlumno)) {
+        for (const Fila& a1 : delAlumno) {
+            for (const Fila& a2 : delAlumno) {
+                if (a1.id != a2.id && (!a2.hasta || antes(a1.desde, a2.hasta))
+                    && (!a1.hasta || antes(a2.desde, a1.hasta)))
+                    pares.append({a1.id, {a1.nombre, a1.turno, a2.turno}});
+            }
+        }
+    }
+    std::stable_sort(pares.begin(), pares.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    altas.pares.reserve(pares.size());
+    for (const auto& par : std::as_const(pares))
+        altas.pares.append(par.second);
+    return altas;
+}
+
+const AltasActivas& altasActivas()
+{
+    static Recordado<AltasActivas> recordado;
+    return recordado.valor({QStringLiteral("alta")}, leerAltasActivas);
+}
+
+// The subject name of each shift that has one.
+const QHash<int, QString>& asignaturaDeTurno()
+{
+    static Recordado<QHash<int, QString>> recordado;
+    return recordado.valor({QStringLiteral("turnoasignatura"), QStringLiteral("asignatura")}, [] {
+        QHash<int, QString> nombres;
+        Dao::getInstance()->readRows(QStringLiteral("SELECT t.id, a.nombre FROM turnoasignatura t "
+                                                    "JOIN asignatura a ON a.id = t.idasignatura"),
+                                     {}, [&](const DaoRow& r) { nombres.insert(int(r.integer(0)), r.text(1)); });
+        return nombres;
+    });
+}
+
+struct Sesion {
+    int id;
+    int dia;
+    int inicio;
+    int fin;
+
+    bool solapa(const Sesion& otra) const
+    {
+        return id != otra.id && dia == otra.dia && inicio < otra.fin && fin > otra.inicio;
+    }
+};
+
+QHash<int, QList<Sesion>> sesionesPorTurno()
+{
+    QHash<int, QList<Sesion>> porTurno;
+    Dao::getInstance()->readRows(
+        QStringLiteral("SELECT idturnoasignatura, id, diasemana, minutoinicio, minutofin FROM sesiondeclase "
+                       "ORDER BY idturnoasignatura, diasemana, minutoinicio, minutofin, id"),
+        {}, [&](const DaoRow& r) {
+            porTurno[int(r.integer(0))].append(
+                {int(r.integer(1)), int(r.integer(2)), int(r.integer(3)), int(r.integer(4))});
+        });
+    return porTurno;
+}
+
+QVariantList filaSolapada(const QString& nombre, const Sesion& s, const QString& asignatura)
+{
+    return {nombre, s.dia, s.inicio, s.fin, asignatura, s.id};
+}
+
+// The rows of "consulta_solapar_alumnos", with its enrolment part kept
+// between checks: a student's two active enrolments whose periods overlap and
+// whose sessions overlap, and a shift's own overlapping sessions for each of
+// its enrolments.
+void solapamientosDeAlumnos(QList<EstadoAcademia*>& resultado)
+{
+    const AltasActivas& altas = altasActivas();
+    const QHash<int, QString>& asignaturas = asignaturaDeTurno();
+    const QHash<int, QList<Sesion>> sesiones = sesionesPorTurno();
+    QList<QVariantList> filasSolapadas;
+    for (const AltasActivas::Par& par : altas.pares) {
+        const auto asignatura = asignaturas.constFind(par.turno1);
+        const auto de1 = sesiones.constFind(par.turno1);
+        const auto de2 = sesiones.constFind(par.turno2);
+        if (asignatura == asignaturas.cend() || de1 == sesiones.cend() || de2 == sesiones.cend())
+            continue;
+        for (const Sesion& s1 : de1.value()) {
+            for (const Sesion& s2 : de2.value()) {
+                if (s1.solapa(s2))
+                    filasSolapadas << filaSolapada(par.nombre, s1, asignatura.value());
+            }
+        }
+    }
+    for (auto turno = sesiones.cbegin(); turno != sesiones.cend(); ++turno) {
+        const auto asignatura = asignaturas.constFind(turno.key());
+        const QStringList nombres = altas.nombresPorTurno.value(turno.key());
+        if (asignatura == asignaturas.cend() || nombres.isEmpty())
+            continue;
+        for (const Sesion& s1 : turno.value()) {
+            for (const Sesion& s2 : turno.value()) {
+                if (!s1.solapa(s2))
+                    continue;
+                for (const QString& nombre : nombres)
+                    filasSolapadas << filaSolapada(nombre, s1, asignatura.value());
+            }
+        }
+    }
+    solapamientos(resultado, filasSolapadas, kSolapaAlumno, EstadoAcademiaInconsistenciaSolapamiento::Alumno);
+}
+
+// The rows of "consulta_aforo_aulas", with the count of each shift's active
+// enrolments kept between checks.
+void aforo(QList<EstadoAcademia*>& resultado)
+{
+    const AltasActivas& altas = altasActivas();
+    QList<QVariantList> excedidas;
+    Dao::getInstance()->readRows(
+        QStringLiteral("SELECT s.id, s.idturnoasignatura, u.id, u.aforo FROM sesiondeclase s "
+                       "JOIN aula u ON u.id = s.idaula WHERE u.aforo IS NOT NULL"),
+        {}, [&](const DaoRow& r) {
+            const auto numero = altas.numeroPorTurno.constFind(int(r.integer(1)));
+            if (numero != altas.numeroPorTurno.cend() && numero.value() > r.integer(3))
+                excedidas.append({r.integer(2), numero.value(), r.integer(3), r.integer(0)});
+        });
+    aforo(resultado, excedidas);
+}
+
 // One query of the check: the tables it reads, and how it turns its rows
 // into findings.
 struct Consulta {
@@ -296,11 +520,7 @@ const QList<Consulta>& consultas()
     static const QString asignatura = QStringLiteral("asignatura");
     static const QString aula = QStringLiteral("aula");
     static const QList<Consulta> lista{
-        {{alta, sesion, turno, asignatura},
-         [](QList<EstadoAcademia*>& r) {
-             solapamientos(r, QStringLiteral("consulta_solapar_alumnos"), kSolapaAlumno,
-                           EstadoAcademiaInconsistenciaSolapamiento::Alumno);
-         }},
+        {{alta, sesion, turno, asignatura}, solapamientosDeAlumnos},
         {{alta, sesion, aula}, aforo},
         {{alta, sesion, aula}, sinProfesor},
         {{sesion, QStringLiteral("profesor"), turno, asignatura},
@@ -329,19 +549,6 @@ const QList<Consulta>& consultas()
     return lista;
 }
 
-// What a query's findings depend on besides its tables: today's date (the
-// queries compare with julianday('now'), a UTC date), the opening hours, and
-// the language of the texts.
-QString circunstancias()
-{
-    const auto [horaA, minutoA] = apertura();
-    const auto [horaC, minutoC] = cierre();
-    return QDateTime::currentDateTimeUtc().date().toString(Qt::ISODate) + QLatin1Char('|')
-           + QString::number(horaA * 60 + minutoA) + QLatin1Char('-') + QString::number(horaC * 60 + minutoC)
-           + QLatin1Char('|') + QLocale().name() + QLatin1Char('|')
-           + QCoreApplication::translate("Academia", kSolapaAula);
-}
-
 // The findings of each query, kept while nothing they depend on changed: a
 // few states per query, so that going back to an earlier state (a rollback)
 // finds its findings again.
@@ -352,15 +559,6 @@ struct Hallazgos {
 };
 
 QList<QList<Hallazgos>> g_cache;
-
-QList<quint64> versiones(const QStringList& tablas)
-{
-    QList<quint64> lista;
-    lista.reserve(tablas.size());
-    for (const QString& tabla : tablas)
-        lista << ChangeNotifier::instance()->version(tabla);
-    return lista;
-}
 
 // The findings of the whole check, new objects the caller owns, in the
 // check's order. Only the queries whose tables changed run again.
