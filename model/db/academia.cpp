@@ -187,10 +187,6 @@ void solapamientos(QList<EstadoAcademia*>& resultado, const QList<QVariantList>&
     }
 }
 
-void solapamientos(QList<EstadoAcademia*>& resultado, const QString& nombre, const char* texto, int tipo)
-{
-    solapamientos(resultado, filas(consulta(nombre), 6), texto, tipo);
-}
 
 // Capacity faults from rows of (classroom id, enrolments, capacity, session id).
 void aforo(QList<EstadoAcademia*>& resultado, const QList<QVariantList>& f)
@@ -419,6 +415,9 @@ const QHash<int, QString>& asignaturaDeTurno()
 
 struct Sesion {
     int id;
+    int turno;
+    int aula;
+    int profesor; // 0: none
     int dia;
     int inicio;
     int fin;
@@ -429,17 +428,45 @@ struct Sesion {
     }
 };
 
-QHash<int, QList<Sesion>> sesionesPorTurno()
+// Every session, read once per state of the sessions for all the queries
+// that look at them.
+const QList<Sesion>& sesionesGuardadas()
 {
-    QHash<int, QList<Sesion>> porTurno;
-    Dao::getInstance()->readRows(
-        QStringLiteral("SELECT idturnoasignatura, id, diasemana, minutoinicio, minutofin FROM sesiondeclase "
-                       "ORDER BY idturnoasignatura, diasemana, minutoinicio, minutofin, id"),
-        {}, [&](const DaoRow& r) {
-            porTurno[int(r.integer(0))].append(
-                {int(r.integer(1)), int(r.integer(2)), int(r.integer(3)), int(r.integer(4))});
-        });
-    return porTurno;
+    static Recordado<QList<Sesion>> recordado;
+    return recordado.valor({QStringLiteral("sesiondeclase")}, [] {
+        QList<Sesion> lista;
+        Dao::getInstance()->readRows(
+            QStringLiteral("SELECT id, idturnoasignatura, idaula, idprofesor, diasemana, minutoinicio, minutofin "
+                           "FROM sesiondeclase ORDER BY id"),
+            {}, [&](const DaoRow& r) {
+                lista.append({int(r.integer(0)), int(r.integer(1)), int(r.integer(2)), int(r.integer(3)),
+                              int(r.integer(4)), int(r.integer(5)), int(r.integer(6))});
+            });
+        return lista;
+    });
+}
+
+// The sessions by one of their ids; sessions without it (0) are left out.
+QHash<int, QList<Sesion>> agrupadas(int Sesion::*clave)
+{
+    QHash<int, QList<Sesion>> grupos;
+    for (const Sesion& sesion : sesionesGuardadas()) {
+        if (sesion.*clave > 0)
+            grupos[sesion.*clave].append(sesion);
+    }
+    return grupos;
+}
+
+// id -> nombre of a table with both columns.
+const QHash<int, QString>& nombres(const QString& tabla)
+{
+    static QHash<QString, Recordado<QHash<int, QString>>> recordados;
+    return recordados[tabla].valor({tabla}, [&tabla] {
+        QHash<int, QString> porId;
+        Dao::getInstance()->readRows(QStringLiteral("SELECT id, nombre FROM ") + tabla, {},
+                                     [&](const DaoRow& r) { porId.insert(int(r.integer(0)), r.text(1)); });
+        return porId;
+    });
 }
 
 QVariantList filaSolapada(const QString& nombre, const Sesion& s, const QString& asignatura)
@@ -455,7 +482,7 @@ void solapamientosDeAlumnos(QList<EstadoAcademia*>& resultado)
 {
     const AltasActivas& altas = altasActivas();
     const QHash<int, QString>& asignaturas = asignaturaDeTurno();
-    const QHash<int, QList<Sesion>> sesiones = sesionesPorTurno();
+    const QHash<int, QList<Sesion>> sesiones = agrupadas(&Sesion::turno);
     QList<QVariantList> filasSolapadas;
     for (const AltasActivas::Par& par : altas.pares) {
         const auto asignatura = asignaturas.constFind(par.turno1);
@@ -487,20 +514,49 @@ void solapamientosDeAlumnos(QList<EstadoAcademia*>& resultado)
     solapamientos(resultado, filasSolapadas, kSolapaAlumno, EstadoAcademiaInconsistenciaSolapamiento::Alumno);
 }
 
+// The rows of the overlap queries of classrooms, teachers and shifts: two
+// sessions with the same id of that kind; each row carries the name the kind
+// gives (the subject's, for a shift) and the other session's times. A session
+// whose named row or subject is missing gives none, as the queries' joins.
+void solapamientosPor(QList<EstadoAcademia*>& resultado, int Sesion::*clave, const QHash<int, QString>& nombrePorClave,
+                      bool conAsignatura, const char* texto, int tipo)
+{
+    const QHash<int, QString>& asignaturas = asignaturaDeTurno();
+    const QHash<int, QList<Sesion>> grupos = agrupadas(clave);
+    QList<QVariantList> filasSolapadas;
+    for (const Sesion& a : sesionesGuardadas()) {
+        const auto nombre = nombrePorClave.constFind(a.*clave);
+        const auto asignatura = asignaturas.constFind(a.turno);
+        if (a.*clave <= 0 || nombre == nombrePorClave.cend() || asignatura == asignaturas.cend())
+            continue;
+        for (const Sesion& b : grupos.value(a.*clave)) {
+            if (a.solapa(b))
+                filasSolapadas << QVariantList{nombre.value(), b.dia, b.inicio, b.fin,
+                                               conAsignatura ? QVariant(asignatura.value()) : QVariant(0), a.id};
+        }
+    }
+    solapamientos(resultado, filasSolapadas, texto, tipo);
+}
+
 // The rows of "consulta_aforo_aulas", with the count of each shift's active
 // enrolments kept between checks.
 void aforo(QList<EstadoAcademia*>& resultado)
 {
     const AltasActivas& altas = altasActivas();
+    static Recordado<QHash<int, int>> recordado;
+    const QHash<int, int>& aforos = recordado.valor({QStringLiteral("aula")}, [] {
+        QHash<int, int> porAula;
+        Dao::getInstance()->readRows(QStringLiteral("SELECT id, aforo FROM aula WHERE aforo IS NOT NULL"), {},
+                                     [&](const DaoRow& r) { porAula.insert(int(r.integer(0)), int(r.integer(1))); });
+        return porAula;
+    });
     QList<QVariantList> excedidas;
-    Dao::getInstance()->readRows(
-        QStringLiteral("SELECT s.id, s.idturnoasignatura, u.id, u.aforo FROM sesiondeclase s "
-                       "JOIN aula u ON u.id = s.idaula WHERE u.aforo IS NOT NULL"),
-        {}, [&](const DaoRow& r) {
-            const auto numero = altas.numeroPorTurno.constFind(int(r.integer(1)));
-            if (numero != altas.numeroPorTurno.cend() && numero.value() > r.integer(3))
-                excedidas.append({r.integer(2), numero.value(), r.integer(3), r.integer(0)});
-        });
+    for (const Sesion& sesion : sesionesGuardadas()) {
+        const auto numero = altas.numeroPorTurno.constFind(sesion.turno);
+        const auto capacidad = aforos.constFind(sesion.aula);
+        if (numero != altas.numeroPorTurno.cend() && capacidad != aforos.cend() && numero.value() > capacidad.value())
+            excedidas.append({sesion.aula, numero.value(), capacidad.value(), sesion.id});
+    }
     aforo(resultado, excedidas);
 }
 
@@ -525,20 +581,20 @@ const QList<Consulta>& consultas()
         {{alta, sesion, aula}, sinProfesor},
         {{sesion, QStringLiteral("profesor"), turno, asignatura},
          [](QList<EstadoAcademia*>& r) {
-             solapamientos(r, QStringLiteral("consulta_solapar_profes"), kSolapaProfe,
-                           EstadoAcademiaInconsistenciaSolapamiento::Profesor);
+             solapamientosPor(r, &Sesion::profesor, nombres(QStringLiteral("profesor")), true, kSolapaProfe,
+                              EstadoAcademiaInconsistenciaSolapamiento::Profesor);
          }},
         {{sesion, turno, asignatura},
          [](QList<EstadoAcademia*>& r) {
-             solapamientos(r, QStringLiteral("consulta_solapar_turno_asignatura"), kSolapaTurno,
-                           EstadoAcademiaInconsistenciaSolapamiento::TurnoAsignatura);
+             solapamientosPor(r, &Sesion::turno, asignaturaDeTurno(), false, kSolapaTurno,
+                              EstadoAcademiaInconsistenciaSolapamiento::TurnoAsignatura);
          }},
         {{sesion, turno, asignatura}, turnosSinSesiones},
         {{sesion, turno, asignatura, aula}, fueraDeHorario},
         {{sesion, aula, turno, asignatura},
          [](QList<EstadoAcademia*>& r) {
-             solapamientos(r, QStringLiteral("consulta_solapar_aula"), kSolapaAula,
-                           EstadoAcademiaInconsistenciaSolapamiento::Aula);
+             solapamientosPor(r, &Sesion::aula, nombres(QStringLiteral("aula")), true, kSolapaAula,
+                              EstadoAcademiaInconsistenciaSolapamiento::Aula);
          }},
         {{QStringLiteral("curso_asignatura"), asignatura, QStringLiteral("curso"), QStringLiteral("turnocurso"),
           QStringLiteral("turnocurso_turnoasignatura"), turno},

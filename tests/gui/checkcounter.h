@@ -15,7 +15,7 @@ class CheckCounter
 public:
     CheckCounter()
     {
-        s_marker = Academia::leerFichero(QStringLiteral(":/consultas/consulta_solapar_profes")).trimmed();
+        s_marker = Academia::leerFichero(QStringLiteral(":/consultas/consulta_sesion_sen_profesor")).trimmed();
         s_count = 0;
         QSettings().setValue(QStringLiteral("DaoInDebugMode"), true);
         Dao::getInstance();
