@@ -3,7 +3,6 @@
 // generation and the consistency check beside what SQLite alone needs.
 
 #include "academia.h"
-#include "changenotifier.h"
 #include "adatehelper.h"
 #include "academygenerator.h"
 #include "alumno.h"
@@ -11,6 +10,8 @@
 #include "asignaturasalumnotablemodel.h"
 #include "benchreport.h"
 #include "billspagebench.h"
+#include "changenotifier.h"
+#include "checkreusebench.h"
 #include "coursespagebench.h"
 #include "dao.h"
 #include "dbmanager.h"
@@ -444,6 +445,7 @@ int main(int argc, char** argv)
 
     medirPaginaAlumnos(report, runs);
     billsPageBench(report, alumnos, runs, trabajo.path());
+    benchCheckReuse(report, runs);
     benchTimetablesPage(report, runs, trabajo.path());
     benchMainWindow(report, pristine, runs);
     benchSubjectsAndTeachersPages(report, runs);
