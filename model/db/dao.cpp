@@ -81,10 +81,12 @@ QString writtenTable(const QString& sql)
     return match.hasMatch() ? match.captured(1) : QString();
 }
 
-// A statement that changes the schema (a trigger, a table, an index).
-bool changesSchema(const QString& sql)
+// A statement after which any table may hold something else: one that
+// changes the schema (a trigger, a table, an index), or one that takes
+// writes back to a savepoint.
+bool changesAnyTable(const QString& sql)
 {
-    static const QRegularExpression pattern(QStringLiteral("^\\s*(?:CREATE|DROP|ALTER)\\b"),
+    static const QRegularExpression pattern(QStringLiteral("^\\s*(?:CREATE|DROP|ALTER|ROLLBACK)\\b"),
                                             QRegularExpression::CaseInsensitiveOption);
     return pattern.match(sql).hasMatch();
 }
@@ -391,7 +393,7 @@ void Dao::noteWrite(const QString& table, const QString& sql)
 
 void Dao::noteWriteOf(const QString& sql)
 {
-    if (changesSchema(sql)) {
+    if (changesAnyTable(sql)) {
         knockOnEffects().known = false;
         ChangeNotifier::instance()->changeAll();
         return;

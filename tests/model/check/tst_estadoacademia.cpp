@@ -7,6 +7,7 @@
 #include "estadoacademiafalloprofe.h"
 #include "estadoacademiafalloturnonoasignado.h"
 #include "estadoacademiafalloturnosinuso.h"
+#include "daotransaction.h"
 #include "testmain.h"
 #include "tst_academiafixture.h"
 
@@ -84,6 +85,16 @@ private slots:
             QCOMPARE(r.todos.size(), 1);
         }
         QCOMPARE(Academia::identidadesEstado(), antes);
+
+        // a write taken back to a savepoint inside the open transaction
+        QVERIFY(Academia::transaction());
+        {
+            DaoTransaction parte(DaoTransaction::OwnOrSavepoint);
+            QVERIFY(Dao::getInstance()->execute(u"DELETE FROM alta WHERE idalumno = ?"_s, {breixo}));
+            QVERIFY(Resultado{Academia::comprobarEstado()}.dobles().isEmpty());
+        }
+        QCOMPARE(Resultado{Academia::comprobarEstado()}.dobles().size(), 1);
+        QVERIFY(Academia::rollback());
 
         // the teacher is gone: his session with a student has none
         QVERIFY(Dao::getInstance()->execute(u"DELETE FROM profesor WHERE id = ?"_s, {eva}));
