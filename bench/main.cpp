@@ -11,6 +11,8 @@
 #include "benchreport.h"
 #include "billspagebench.h"
 #include "billsyearbench.h"
+#include "changenotifier.h"
+#include "checkreusebench.h"
 #include "coursespagebench.h"
 #include "dao.h"
 #include "dbmanager.h"
@@ -298,6 +300,8 @@ int main(int argc, char** argv)
     const int cierre = AcademyGenerator::kHoraCierre * 60;
     for (int r = 0; r < runs; ++r) {
         QList<EstadoAcademia*> estado;
+        // the whole check, as after a change to every table it reads
+        ChangeNotifier::instance()->changeAll();
         check.samples << cronometra([&] { estado = Academia::comprobarEstado(); });
         int hallazgos = 0;
         for (EstadoAcademia* e : estado) {
@@ -443,6 +447,7 @@ int main(int argc, char** argv)
     medirPaginaAlumnos(report, runs);
     billsPageBench(report, alumnos, runs, trabajo.path());
     billsYearBench(report, runs);
+    benchCheckReuse(report, runs);
     benchTimetablesPage(report, runs, trabajo.path());
     benchMainWindow(report, pristine, runs);
     benchSubjectsAndTeachersPages(report, runs);

@@ -34,6 +34,8 @@ bool PageSession::begin()
         return false;
     }
     m_open = true;
+    // what is stored now, to tell at the end what these changes brought
+    m_foundAtBegin = Academia::identidadesEstado();
     return true;
 }
 
@@ -49,7 +51,7 @@ PageSession::Outcome PageSession::finish(bool restartAfterRevert)
     // Nothing written since the transaction began: there is nothing to save
     // or revert, and faults already stored must not keep the user from
     // leaving (those that can only be mended in another section included).
-    if (!ChangeNotifier::instance()->hasPending())
+    if (!ChangeNotifier::instance()->wroteInTransaction())
         return commitOrSayWhy();
     if (!m_showFilter)
         return runStatusDialog(restartAfterRevert, Academia::comprobarEstado());
@@ -69,6 +71,7 @@ PageSession::Outcome PageSession::runStatusDialog(bool restartAfterRevert,
                                                   const QList<EstadoAcademia*>& results)
 {
     QScopedPointer<AppStatusDialog> dialog(new AppStatusDialog(m_mask, m_owner));
+    dialog->setFoundBefore(m_foundAtBegin);
     dialog->checkStatus(true, results);
     switch (dialog->getOpcion()) {
     case AppStatusDialog::Saved:
@@ -78,8 +81,15 @@ PageSession::Outcome PageSession::runStatusDialog(bool restartAfterRevert,
         revert(restartAfterRevert);
         return Outcome::Reverted;
     default:
+        handBackOpen();
         return Outcome::KeptOpen;
     }
+}
+
+void PageSession::handBackOpen()
+{
+    // The lists show the work in progress while the user goes on with it.
+    ChangeNotifier::instance()->announce();
 }
 
 PageSession::Outcome PageSession::commitOrSayWhy()
@@ -99,7 +109,9 @@ bool PageSession::commit()
                                         "They are still pending: try again, or revert them.")
                                    : tr("The changes could not be saved.\n"
                                         "The database took them back."));
-        if (!m_open)
+        if (m_open)
+            handBackOpen();
+        else
             emit reverted();
         return false;
     }

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 #include <functional>
@@ -40,9 +41,11 @@ public:
 
     // When nothing was written since begin(), commits without asking.
     // Otherwise checks the academy and, when something is listed (and the show filter,
-    // if any, agrees), runs the status dialog. Save anyway commits; Revert
+    // if any, agrees), runs the status dialog, which tells what these changes
+    // brought from what was stored before begin(). Save anyway commits; Revert
     // rolls back and begins again when restartAfterRevert; Fix manually or
-    // closing the dialog keeps the transaction open.
+    // closing the dialog keeps the transaction open, and the lists then show
+    // what it holds.
     Outcome finish(bool restartAfterRevert = false);
     // Decides from the check's results whether the status dialog opens at
     // all; when it answers false the session commits directly.
@@ -62,11 +65,15 @@ signals:
 private:
     Outcome runStatusDialog(bool restartAfterRevert, const QList<EstadoAcademia*>& results);
     Outcome commitOrSayWhy();
+    // Control goes back to the user with the transaction still open.
+    void handBackOpen();
 
     int m_mask;
     QPointer<QWidget> m_owner;
     ShowFilter m_showFilter;
     bool m_open = false;
+    // The identities of what the check found when the transaction began.
+    QSet<QString> m_foundAtBegin;
 };
 
 #endif // PAGESESSION_H

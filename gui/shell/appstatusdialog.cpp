@@ -12,6 +12,7 @@ namespace {
 
 const char* const lineTemplate = "<span style=\"%1\">%2</span>";
 const char* const summaryStyle = "color:#00C000;";
+const char* const headingStyle = "font-weight:bold;";
 
 const char* styleOf(int tipo)
 {
@@ -77,6 +78,12 @@ int AppStatusDialog::checkStatus(bool modal, const QList<EstadoAcademia*>& resul
     m_modeless = true;
     show();
     return 0;
+}
+
+void AppStatusDialog::setFoundBefore(const QSet<QString>& identities)
+{
+    m_foundBefore = identities;
+    m_knowsFoundBefore = true;
 }
 
 int AppStatusDialog::getOpcion() const
@@ -146,19 +153,15 @@ void AppStatusDialog::listStatus(const QList<EstadoAcademia*>& results)
     ui->tbErrors->clear();
     int omitted = 0;
 
-    for (EstadoAcademia* result : results) {
-        const int tipo = result->tipo();
-        if (tipo == EstadoAcademia::Fallo && m_omitirIgnorados
-            && static_cast<EstadoAcademiaFallo*>(result)->isIgnorado()) {
-            ++omitted;
-            continue;
-        }
-        m_inconsistency = m_inconsistency || tipo == EstadoAcademia::Inconsistencia;
-        m_nothingListed = false;
-        appendLine(QLatin1String(styleOf(tipo)), result->descripcion());
-        // Faults stay with the academy services; the other results are ours.
-        if (tipo != EstadoAcademia::Fallo)
-            delete result;
+    QList<EstadoAcademia*> brought;
+    QList<EstadoAcademia*> stored;
+    for (EstadoAcademia* result : results)
+        (m_knowsFoundBefore && m_foundBefore.contains(result->identidad()) ? stored : brought) << result;
+    if (m_knowsFoundBefore) {
+        listGroup(tr("Brought by these changes"), brought, true, omitted);
+        listGroup(tr("Already stored before these changes"), stored, false, omitted);
+    } else {
+        listGroup(QString(), brought, true, omitted);
     }
 
     if (omitted != 0)
@@ -170,4 +173,32 @@ void AppStatusDialog::listStatus(const QList<EstadoAcademia*>& results)
     ui->tbErrors->setReadOnly(true);
     // whatever relists the status also settles whether saving is allowed
     ui->btnIgnore->setEnabled(!m_inconsistency);
+}
+
+// Lists one group under its heading (none when empty), and deletes what is
+// the dialog's. Only a group that may block saving sets the inconsistency flag.
+void AppStatusDialog::listGroup(const QString& heading, const QList<EstadoAcademia*>& results, bool mayBlock,
+                                int& omitted)
+{
+    QList<QPair<QLatin1String, QString>> lines;
+    for (EstadoAcademia* result : results) {
+        const int tipo = result->tipo();
+        if (tipo == EstadoAcademia::Fallo && m_omitirIgnorados
+            && static_cast<EstadoAcademiaFallo*>(result)->isIgnorado()) {
+            ++omitted;
+            continue;
+        }
+        m_inconsistency = m_inconsistency || (mayBlock && tipo == EstadoAcademia::Inconsistencia);
+        lines.append({QLatin1String(styleOf(tipo)), result->descripcion()});
+        // Faults stay with the academy services; the other results are ours.
+        if (tipo != EstadoAcademia::Fallo)
+            delete result;
+    }
+    if (lines.isEmpty())
+        return;
+    m_nothingListed = false;
+    if (!heading.isEmpty())
+        appendLine(QLatin1String(headingStyle), heading);
+    for (const auto& [style, text] : std::as_const(lines))
+        appendLine(style, text);
 }

@@ -3,6 +3,9 @@
 
 #include "adialog.h"
 
+#include <QSet>
+#include <QString>
+
 class EstadoAcademia;
 
 namespace Ui {
@@ -35,6 +38,10 @@ public:
     // The same with the results of a check the caller has just run; the
     // results that are not faults pass to the dialog.
     int checkStatus(bool modal, const QList<EstadoAcademia*>& results);
+    // The identities (EstadoAcademia::identidad()) of what was stored before
+    // the changes being decided on: those findings are listed apart, and
+    // only the others can keep the user from saving anyway.
+    void setFoundBefore(const QSet<QString>& identities);
     int getOpcion() const;
 
 public slots:
@@ -48,6 +55,7 @@ public slots:
 private:
     void listStatus();
     void listStatus(const QList<EstadoAcademia*>& results);
+    void listGroup(const QString& heading, const QList<EstadoAcademia*>& results, bool mayBlock, int& omitted);
     void appendLine(const QString& style, const QString& text);
 
     Ui::ErrorDialog* ui;
@@ -56,6 +64,8 @@ private:
     bool m_nothingListed = true;
     bool m_inconsistency = false;
     bool m_omitirIgnorados = false;
+    bool m_knowsFoundBefore = false;
+    QSet<QString> m_foundBefore;
 };
 
 #endif // APPSTATUSDIALOG_H

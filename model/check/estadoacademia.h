@@ -14,6 +14,12 @@ public:
     virtual int tipo() const = 0;
     virtual QString descripcion() const = 0;
     virtual ~EstadoAcademia();
+    // A copy of the same kind.
+    virtual EstadoAcademia* clonar() const = 0;
+
+    // Tells one finding from another across checks: its kind, the ids it
+    // names and its text. Equal identities, the same problem.
+    QString identidad() const;
 
     // "09", "30": hours and minutes as printed in the check's texts.
     static QString dosDigitos(int valor);
@@ -21,6 +27,9 @@ public:
     static QString nombreDia(int diaSemana);
 
 protected:
+    // The ids that tell this finding from others of its kind.
+    virtual QString claveIdentidad() const;
+
     EstadoAcademia() = default;
     EstadoAcademia(const EstadoAcademia&) = default;
     EstadoAcademia& operator=(const EstadoAcademia&) = default;

@@ -1,5 +1,7 @@
 #include "estadoacademiafallo.h"
 
+#include <QStringList>
+
 int EstadoAcademiaFallo::tipo() const
 {
     return Fallo;
@@ -28,4 +30,12 @@ bool EstadoAcademiaFallo::mismoFallo(const EstadoAcademiaFallo* a, const EstadoA
             return false;
     }
     return true;
+}
+
+QString EstadoAcademiaFallo::claveIdentidad() const
+{
+    QStringList partes{QString::number(tipoFallo())};
+    for (int clave : claves())
+        partes << QString::number(clave);
+    return partes.join(QLatin1Char(','));
 }

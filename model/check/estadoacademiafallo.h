@@ -32,6 +32,7 @@ protected:
     // The ids that identify the fault, in a fixed order per kind. An id that
     // is not known (0 or less) makes the fault equal to no other.
     virtual QList<int> claves() const = 0;
+    QString claveIdentidad() const override;
 
 private:
     bool m_ignorado = false;

@@ -41,3 +41,8 @@ QList<int> EstadoAcademiaFalloAforo::claves() const
 {
     return {m_idAula, m_idSesion};
 }
+
+EstadoAcademia* EstadoAcademiaFalloAforo::clonar() const
+{
+    return new EstadoAcademiaFalloAforo(*this);
+}

@@ -10,6 +10,8 @@ public:
     EstadoAcademiaFalloAforo(int exceso, int idAula, const QString& nombreAula, int idSesion, int diaSemana,
                              int minutoInicio);
 
+    EstadoAcademia* clonar() const override;
+
     int tipoFallo() const override;
     QString descripcion() const override;
     int exceso() const;

@@ -40,3 +40,8 @@ QList<int> EstadoAcademiaFalloAsignaturaDoble::claves() const
 {
     return {m_idAsignatura, m_idAlumno};
 }
+
+EstadoAcademia* EstadoAcademiaFalloAsignaturaDoble::clonar() const
+{
+    return new EstadoAcademiaFalloAsignaturaDoble(*this);
+}

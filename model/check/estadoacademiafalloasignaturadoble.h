@@ -12,6 +12,8 @@ public:
     EstadoAcademiaFalloAsignaturaDoble(int idAlta, int idAlumno, int idAsignatura, const QString& nombreAlumno,
                                        const QString& nombreAsignatura);
 
+    EstadoAcademia* clonar() const override;
+
     int tipoFallo() const override;
     QString descripcion() const override;
     int idAlta() const;

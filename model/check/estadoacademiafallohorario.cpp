@@ -34,3 +34,8 @@ QList<int> EstadoAcademiaFalloHorario::claves() const
 {
     return {m_idSesion};
 }
+
+EstadoAcademia* EstadoAcademiaFalloHorario::clonar() const
+{
+    return new EstadoAcademiaFalloHorario(*this);
+}

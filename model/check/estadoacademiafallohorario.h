@@ -9,6 +9,8 @@ class EstadoAcademiaFalloHorario : public EstadoAcademiaFallo
 public:
     EstadoAcademiaFalloHorario(int idSesion, int diaSemana, int minutoInicio);
 
+    EstadoAcademia* clonar() const override;
+
     int tipoFallo() const override;
     // Names the opening hours configured when it is asked, as the check does.
     QString descripcion() const override;

@@ -28,3 +28,8 @@ QList<int> EstadoAcademiaFalloProfe::claves() const
 {
     return {m_idSesion};
 }
+
+EstadoAcademia* EstadoAcademiaFalloProfe::clonar() const
+{
+    return new EstadoAcademiaFalloProfe(*this);
+}

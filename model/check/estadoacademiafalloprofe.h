@@ -9,6 +9,8 @@ class EstadoAcademiaFalloProfe : public EstadoAcademiaFallo
 public:
     EstadoAcademiaFalloProfe(int idSesion, int diaSemana, int minutoInicio, const QString& nombreAula);
 
+    EstadoAcademia* clonar() const override;
+
     int tipoFallo() const override;
     QString descripcion() const override;
     int idSesion() const;

@@ -35,3 +35,8 @@ QList<int> EstadoAcademiaFalloTurnoNoAsignado::claves() const
 {
     return {m_idAsignatura, m_idCurso};
 }
+
+EstadoAcademia* EstadoAcademiaFalloTurnoNoAsignado::clonar() const
+{
+    return new EstadoAcademiaFalloTurnoNoAsignado(*this);
+}

@@ -10,6 +10,8 @@ public:
     EstadoAcademiaFalloTurnoNoAsignado(int idAsignatura, const QString& nombreAsignatura, int idCurso,
                                        const QString& nombreCurso);
 
+    EstadoAcademia* clonar() const override;
+
     int tipoFallo() const override;
     QString descripcion() const override;
     int idAsignatura() const;

@@ -28,3 +28,8 @@ QList<int> EstadoAcademiaFalloTurnoSinUso::claves() const
 {
     return {m_idTurnoAsignatura};
 }
+
+EstadoAcademia* EstadoAcademiaFalloTurnoSinUso::clonar() const
+{
+    return new EstadoAcademiaFalloTurnoSinUso(*this);
+}

@@ -9,6 +9,8 @@ class EstadoAcademiaFalloTurnoSinUso : public EstadoAcademiaFallo
 public:
     EstadoAcademiaFalloTurnoSinUso(int idTurnoAsignatura, const QString& nombreTurno, const QString& nombreAsignatura);
 
+    EstadoAcademia* clonar() const override;
+
     int tipoFallo() const override;
     QString descripcion() const override;
     int idTurnoAsignatura() const;

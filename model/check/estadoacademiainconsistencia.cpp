@@ -19,3 +19,8 @@ bool EstadoAcademiaInconsistencia::esSolapamiento() const
 {
     return m_esSolapamiento;
 }
+
+EstadoAcademia* EstadoAcademiaInconsistencia::clonar() const
+{
+    return new EstadoAcademiaInconsistencia(*this);
+}

@@ -9,6 +9,8 @@ class EstadoAcademiaInconsistencia : public EstadoAcademia
 public:
     EstadoAcademiaInconsistencia(const QString& mensaje, bool esSolapamiento);
 
+    EstadoAcademia* clonar() const override;
+
     int tipo() const override;
     QString descripcion() const override;
     bool esSolapamiento() const;

@@ -15,3 +15,13 @@ int EstadoAcademiaInconsistenciaSolapamiento::tipoSolapamiento() const
 {
     return m_tipoSolapamiento;
 }
+
+EstadoAcademia* EstadoAcademiaInconsistenciaSolapamiento::clonar() const
+{
+    return new EstadoAcademiaInconsistenciaSolapamiento(*this);
+}
+
+QString EstadoAcademiaInconsistenciaSolapamiento::claveIdentidad() const
+{
+    return QString::number(m_tipoSolapamiento) + QLatin1Char(',') + QString::number(m_id);
+}

@@ -12,8 +12,13 @@ public:
 
     EstadoAcademiaInconsistenciaSolapamiento(const QString& mensaje, int id, int tipoSolapamiento);
 
+    EstadoAcademia* clonar() const override;
+
     int id() const;
     int tipoSolapamiento() const;
+
+protected:
+    QString claveIdentidad() const override;
 
 private:
     int m_id;

@@ -1,6 +1,8 @@
 #include "academia.h"
 
+#include "changenotifier.h"
 #include "dao.h"
+#include "daorow.h"
 #include "estadoacademiafalloaforo.h"
 #include "estadoacademiafalloasignaturadoble.h"
 #include "estadoacademiafallohorario.h"
@@ -12,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -25,6 +28,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -167,10 +171,12 @@ QHash<int, QVariantList> altas(const QList<int>& ids)
                  ids, 6);
 }
 
-void solapamientos(QList<EstadoAcademia*>& resultado, const QString& nombre, const char* texto, int tipo)
+// Overlap findings from rows of the overlap queries' six columns.
+void solapamientos(QList<EstadoAcademia*>& resultado, const QList<QVariantList>& filasSolapadas, const char* texto,
+                   int tipo)
 {
     const QString traducido = QCoreApplication::translate("Academia", texto);
-    for (const QVariantList& f : filas(consulta(nombre), 6)) {
+    for (const QVariantList& f : filasSolapadas) {
         const int inicio = f.at(2).toInt();
         const int fin = f.at(3).toInt();
         const QString mensaje = rellenar(
@@ -181,9 +187,10 @@ void solapamientos(QList<EstadoAcademia*>& resultado, const QString& nombre, con
     }
 }
 
-void aforo(QList<EstadoAcademia*>& resultado)
+
+// Capacity faults from rows of (classroom id, enrolments, capacity, session id).
+void aforo(QList<EstadoAcademia*>& resultado, const QList<QVariantList>& f)
 {
-    const QList<QVariantList> f = filas(consulta(QStringLiteral("consulta_aforo_aulas")), 4);
     const QHash<int, QVariantList> s = sesiones(columnaInt(f, 3));
     for (const QVariantList& fila : f) {
         const QVariantList sesion = s.value(fila.at(3).toInt());
@@ -278,6 +285,369 @@ void dobleAltaAsignatura(QList<EstadoAcademia*>& resultado)
     }
 }
 
+// What a query's findings depend on besides its tables: today's date (the
+// queries compare with julianday('now'), a UTC date), the opening hours, and
+// the language of the texts.
+QString circunstancias()
+{
+    const auto [horaA, minutoA] = apertura();
+    const auto [horaC, minutoC] = cierre();
+    return QDateTime::currentDateTimeUtc().date().toString(Qt::ISODate) + QLatin1Char('|')
+           + QString::number(horaA * 60 + minutoA) + QLatin1Char('-') + QString::number(horaC * 60 + minutoC)
+           + QLatin1Char('|') + QLocale().name() + QLatin1Char('|')
+           + QCoreApplication::translate("Academia", kSolapaAula);
+}
+
+QList<quint64> versiones(const QStringList& tablas)
+{
+    QList<quint64> lista;
+    lista.reserve(tablas.size());
+    for (const QString& tabla : tablas)
+        lista << ChangeNotifier::instance()->version(tabla);
+    return lista;
+}
+
+// A value worked out from some tables, kept while they and the
+// circumstances stay the same.
+template<class T> class Recordado
+{
+public:
+    template<class F> const T& valor(const QStringList& tablas, F calcular)
+    {
+        const QList<quint64> estado = versiones(tablas);
+        const QString ahora = circunstancias();
+        if (!m_hay || estado != m_versiones || ahora != m_circunstancias) {
+            m_valor = calcular();
+            m_versiones = estado;
+            m_circunstancias = ahora;
+            m_hay = true;
+        }
+        return m_valor;
+    }
+
+private:
+    bool m_hay = false;
+    QList<quint64> m_versiones;
+    QString m_circunstancias;
+    T m_valor;
+};
+
+// The active enrolments (withdrawal after now, as julianday('now') has it),
+// worked out once per state of the enrolments: the part of the student
+// overlaps and of the capacities that does not depend on the sessions.
+struct AltasActivas {
+    // a1's student name, a1's shift, a2's shift: two enrolments of one
+    // student whose periods overlap
+    struct Par {
+        QString nombre;
+        int turno1;
+        int turno2;
+    };
+    QList<Par> pares;
+    // the names of the enrolments of each shift whose period is not empty
+    QHash<int, QStringList> nombresPorTurno;
+    QHash<int, int> numeroPorTurno;
+};
+
+AltasActivas leerAltasActivas()
+{
+    struct Fila {
+        int id;
+        int turno;
+        QString nombre;
+        std::optional<double> desde;
+        std::optional<double> hasta;
+    };
+    const auto opcional = [](const DaoRow& r, int c) {
+        return r.value(c).isNull() ? std::optional<double>() : std::optional<double>(r.real(c));
+    };
+    QHash<qlonglong, QList<Fila>> porAlumno;
+    AltasActivas altas;
+    Dao::getInstance()->readRows(
+        QStringLiteral("SELECT id, idalumno, idturnoasignatura, nombrealumno, julianday(falta), julianday(fbaja) "
+                       "FROM alta WHERE idturnoasignatura IS NOT NULL "
+                       "AND (fbaja IS NULL OR julianday(fbaja) > julianday('now')) ORDER BY id"),
+        {}, [&](const DaoRow& r) {
+            const Fila fila{int(r.integer(0)), int(r.integer(2)), r.text(3), opcional(r, 4), opcional(r, 5)};
+            ++altas.numeroPorTurno[fila.turno];
+            if (!fila.hasta || (fila.desde && *fila.desde < *fila.hasta))
+                altas.nombresPorTurno[fila.turno] << fila.nombre;
+            if (!r.value(1).isNull())
+                porAlumno[r.integer(1)] << fila;
+        });
+    // as SQL compares: a comparison with null is not true
+    const auto antes = [](const std::optional<double>& a, const std::optional<double>& b) { return a && *a < *b; };
+    QList<std::pair<int, AltasActivas::Par>> pares;
+    for (const QList<Fila>& delAlumno : std::as_const(porAlumno)) {
+        for (const Fila& a1 : delAlumno) {
+            for (const Fila& a2 : delAlumno) {
+                if (a1.id != a2.id && (!a2.hasta || antes(a1.desde, a2.hasta))
+                    && (!a1.hasta || antes(a2.desde, a1.hasta)))
+                    pares.append({a1.id, {a1.nombre, a1.turno, a2.turno}});
+            }
+        }
+    }
+    std::stable_sort(pares.begin(), pares.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    altas.pares.reserve(pares.size());
+    for (const auto& par : std::as_const(pares))
+        altas.pares.append(par.second);
+    return altas;
+}
+
+const AltasActivas& altasActivas()
+{
+    static Recordado<AltasActivas> recordado;
+    return recordado.valor({QStringLiteral("alta")}, leerAltasActivas);
+}
+
+// The subject name of each shift that has one.
+const QHash<int, QString>& asignaturaDeTurno()
+{
+    static Recordado<QHash<int, QString>> recordado;
+    return recordado.valor({QStringLiteral("turnoasignatura"), QStringLiteral("asignatura")}, [] {
+        QHash<int, QString> nombres;
+        Dao::getInstance()->readRows(QStringLiteral("SELECT t.id, a.nombre FROM turnoasignatura t "
+                                                    "JOIN asignatura a ON a.id = t.idasignatura"),
+                                     {}, [&](const DaoRow& r) { nombres.insert(int(r.integer(0)), r.text(1)); });
+        return nombres;
+    });
+}
+
+struct Sesion {
+    int id;
+    int turno;
+    int aula;
+    int profesor; // 0: none
+    int dia;
+    int inicio;
+    int fin;
+
+    bool solapa(const Sesion& otra) const
+    {
+        return id != otra.id && dia == otra.dia && inicio < otra.fin && fin > otra.inicio;
+    }
+};
+
+// Every session, read once per state of the sessions for all the queries
+// that look at them.
+const QList<Sesion>& sesionesGuardadas()
+{
+    static Recordado<QList<Sesion>> recordado;
+    return recordado.valor({QStringLiteral("sesiondeclase")}, [] {
+        QList<Sesion> lista;
+        Dao::getInstance()->readRows(
+            QStringLiteral("SELECT id, idturnoasignatura, idaula, idprofesor, diasemana, minutoinicio, minutofin "
+                           "FROM sesiondeclase ORDER BY id"),
+            {}, [&](const DaoRow& r) {
+                lista.append({int(r.integer(0)), int(r.integer(1)), int(r.integer(2)), int(r.integer(3)),
+                              int(r.integer(4)), int(r.integer(5)), int(r.integer(6))});
+            });
+        return lista;
+    });
+}
+
+// The sessions by one of their ids; sessions without it (0) are left out.
+QHash<int, QList<Sesion>> agrupadas(int Sesion::*clave)
+{
+    QHash<int, QList<Sesion>> grupos;
+    for (const Sesion& sesion : sesionesGuardadas()) {
+        if (sesion.*clave > 0)
+            grupos[sesion.*clave].append(sesion);
+    }
+    return grupos;
+}
+
+// id -> nombre of a table with both columns.
+const QHash<int, QString>& nombres(const QString& tabla)
+{
+    static QHash<QString, Recordado<QHash<int, QString>>> recordados;
+    return recordados[tabla].valor({tabla}, [&tabla] {
+        QHash<int, QString> porId;
+        Dao::getInstance()->readRows(QStringLiteral("SELECT id, nombre FROM ") + tabla, {},
+                                     [&](const DaoRow& r) { porId.insert(int(r.integer(0)), r.text(1)); });
+        return porId;
+    });
+}
+
+QVariantList filaSolapada(const QString& nombre, const Sesion& s, const QString& asignatura)
+{
+    return {nombre, s.dia, s.inicio, s.fin, asignatura, s.id};
+}
+
+// The rows of "consulta_solapar_alumnos", with its enrolment part kept
+// between checks: a student's two active enrolments whose periods overlap and
+// whose sessions overlap, and a shift's own overlapping sessions for each of
+// its enrolments.
+void solapamientosDeAlumnos(QList<EstadoAcademia*>& resultado)
+{
+    const AltasActivas& altas = altasActivas();
+    const QHash<int, QString>& asignaturas = asignaturaDeTurno();
+    const QHash<int, QList<Sesion>> sesiones = agrupadas(&Sesion::turno);
+    QList<QVariantList> filasSolapadas;
+    for (const AltasActivas::Par& par : altas.pares) {
+        const auto asignatura = asignaturas.constFind(par.turno1);
+        const auto de1 = sesiones.constFind(par.turno1);
+        const auto de2 = sesiones.constFind(par.turno2);
+        if (asignatura == asignaturas.cend() || de1 == sesiones.cend() || de2 == sesiones.cend())
+            continue;
+        for (const Sesion& s1 : de1.value()) {
+            for (const Sesion& s2 : de2.value()) {
+                if (s1.solapa(s2))
+                    filasSolapadas << filaSolapada(par.nombre, s1, asignatura.value());
+            }
+        }
+    }
+    for (auto turno = sesiones.cbegin(); turno != sesiones.cend(); ++turno) {
+        const auto asignatura = asignaturas.constFind(turno.key());
+        const QStringList nombres = altas.nombresPorTurno.value(turno.key());
+        if (asignatura == asignaturas.cend() || nombres.isEmpty())
+            continue;
+        for (const Sesion& s1 : turno.value()) {
+            for (const Sesion& s2 : turno.value()) {
+                if (!s1.solapa(s2))
+                    continue;
+                for (const QString& nombre : nombres)
+                    filasSolapadas << filaSolapada(nombre, s1, asignatura.value());
+            }
+        }
+    }
+    solapamientos(resultado, filasSolapadas, kSolapaAlumno, EstadoAcademiaInconsistenciaSolapamiento::Alumno);
+}
+
+// The rows of the overlap queries of classrooms, teachers and shifts: two
+// sessions with the same id of that kind; each row carries the name the kind
+// gives (the subject's, for a shift) and the other session's times. A session
+// whose named row or subject is missing gives none, as the queries' joins.
+void solapamientosPor(QList<EstadoAcademia*>& resultado, int Sesion::*clave, const QHash<int, QString>& nombrePorClave,
+                      bool conAsignatura, const char* texto, int tipo)
+{
+    const QHash<int, QString>& asignaturas = asignaturaDeTurno();
+    const QHash<int, QList<Sesion>> grupos = agrupadas(clave);
+    QList<QVariantList> filasSolapadas;
+    for (const Sesion& a : sesionesGuardadas()) {
+        const auto nombre = nombrePorClave.constFind(a.*clave);
+        const auto asignatura = asignaturas.constFind(a.turno);
+        if (a.*clave <= 0 || nombre == nombrePorClave.cend() || asignatura == asignaturas.cend())
+            continue;
+        for (const Sesion& b : grupos.value(a.*clave)) {
+            if (a.solapa(b))
+                filasSolapadas << QVariantList{nombre.value(), b.dia, b.inicio, b.fin,
+                                               conAsignatura ? QVariant(asignatura.value()) : QVariant(0), a.id};
+        }
+    }
+    solapamientos(resultado, filasSolapadas, texto, tipo);
+}
+
+// The rows of "consulta_aforo_aulas", with the count of each shift's active
+// enrolments kept between checks.
+void aforo(QList<EstadoAcademia*>& resultado)
+{
+    const AltasActivas& altas = altasActivas();
+    static Recordado<QHash<int, int>> recordado;
+    const QHash<int, int>& aforos = recordado.valor({QStringLiteral("aula")}, [] {
+        QHash<int, int> porAula;
+        Dao::getInstance()->readRows(QStringLiteral("SELECT id, aforo FROM aula WHERE aforo IS NOT NULL"), {},
+                                     [&](const DaoRow& r) { porAula.insert(int(r.integer(0)), int(r.integer(1))); });
+        return porAula;
+    });
+    QList<QVariantList> excedidas;
+    for (const Sesion& sesion : sesionesGuardadas()) {
+        const auto numero = altas.numeroPorTurno.constFind(sesion.turno);
+        const auto capacidad = aforos.constFind(sesion.aula);
+        if (numero != altas.numeroPorTurno.cend() && capacidad != aforos.cend() && numero.value() > capacidad.value())
+            excedidas.append({sesion.aula, numero.value(), capacidad.value(), sesion.id});
+    }
+    aforo(resultado, excedidas);
+}
+
+// One query of the check: the tables it reads, and how it turns its rows
+// into findings.
+struct Consulta {
+    QStringList tablas;
+    void (*hallar)(QList<EstadoAcademia*>&);
+};
+
+// The queries in the order the check runs them.
+const QList<Consulta>& consultas()
+{
+    static const QString alta = QStringLiteral("alta");
+    static const QString sesion = QStringLiteral("sesiondeclase");
+    static const QString turno = QStringLiteral("turnoasignatura");
+    static const QString asignatura = QStringLiteral("asignatura");
+    static const QString aula = QStringLiteral("aula");
+    static const QList<Consulta> lista{
+        {{alta, sesion, turno, asignatura}, solapamientosDeAlumnos},
+        {{alta, sesion, aula}, aforo},
+        {{alta, sesion, aula}, sinProfesor},
+        {{sesion, QStringLiteral("profesor"), turno, asignatura},
+         [](QList<EstadoAcademia*>& r) {
+             solapamientosPor(r, &Sesion::profesor, nombres(QStringLiteral("profesor")), true, kSolapaProfe,
+                              EstadoAcademiaInconsistenciaSolapamiento::Profesor);
+         }},
+        {{sesion, turno, asignatura},
+         [](QList<EstadoAcademia*>& r) {
+             solapamientosPor(r, &Sesion::turno, asignaturaDeTurno(), false, kSolapaTurno,
+                              EstadoAcademiaInconsistenciaSolapamiento::TurnoAsignatura);
+         }},
+        {{sesion, turno, asignatura}, turnosSinSesiones},
+        {{sesion, turno, asignatura, aula}, fueraDeHorario},
+        {{sesion, aula, turno, asignatura},
+         [](QList<EstadoAcademia*>& r) {
+             solapamientosPor(r, &Sesion::aula, nombres(QStringLiteral("aula")), true, kSolapaAula,
+                              EstadoAcademiaInconsistenciaSolapamiento::Aula);
+         }},
+        {{QStringLiteral("curso_asignatura"), asignatura, QStringLiteral("curso"), QStringLiteral("turnocurso"),
+          QStringLiteral("turnocurso_turnoasignatura"), turno},
+         asignaturasSinTurno},
+        {{alta, turno}, dobleAltaTurno},
+        {{alta, turno}, dobleAltaAsignatura},
+    };
+    return lista;
+}
+
+// The findings of each query, kept while nothing they depend on changed: a
+// few states per query, so that going back to an earlier state (a rollback)
+// finds its findings again.
+struct Hallazgos {
+    QList<quint64> versiones;
+    QString circunstancias;
+    QList<std::shared_ptr<const EstadoAcademia>> modelos;
+};
+
+QList<QList<Hallazgos>> g_cache;
+
+// The findings of the whole check, new objects the caller owns, in the
+// check's order. Only the queries whose tables changed run again.
+QList<EstadoAcademia*> hallar()
+{
+    const QList<Consulta>& lista = consultas();
+    if (g_cache.size() != lista.size())
+        g_cache = QList<QList<Hallazgos>>(lista.size());
+    const QString ahora = circunstancias();
+    QList<EstadoAcademia*> resultado;
+    for (qsizetype i = 0; i < lista.size(); ++i) {
+        QList<Hallazgos>& guardados = g_cache[i];
+        const QList<quint64> estado = versiones(lista.at(i).tablas);
+        auto encontrado = std::find_if(guardados.begin(), guardados.end(), [&](const Hallazgos& h) {
+            return h.versiones == estado && h.circunstancias == ahora;
+        });
+        if (encontrado == guardados.end()) {
+            QList<EstadoAcademia*> nuevos;
+            lista.at(i).hallar(nuevos);
+            Hallazgos h{estado, ahora, {}};
+            for (EstadoAcademia* e : std::as_const(nuevos))
+                h.modelos.append(std::shared_ptr<const EstadoAcademia>(e));
+            if (guardados.size() >= 4)
+                guardados.removeLast();
+            guardados.prepend(std::move(h));
+            encontrado = guardados.begin();
+        }
+        for (const auto& modelo : std::as_const(encontrado->modelos))
+            resultado << modelo->clonar();
+    }
+    return resultado;
+}
+
 // The office-hours texts of the letter's languages, for when no catalogue
 // carries them (the letters themselves are only written in these languages).
 QString textoIncorporado(QLocale::Language idioma, const char* fuente)
@@ -314,22 +684,7 @@ bool Academia::rollback()
 
 QList<EstadoAcademia*> Academia::comprobarEstado()
 {
-    QList<EstadoAcademia*> resultado;
-    solapamientos(resultado, QStringLiteral("consulta_solapar_alumnos"), kSolapaAlumno,
-                  EstadoAcademiaInconsistenciaSolapamiento::Alumno);
-    aforo(resultado);
-    sinProfesor(resultado);
-    solapamientos(resultado, QStringLiteral("consulta_solapar_profes"), kSolapaProfe,
-                  EstadoAcademiaInconsistenciaSolapamiento::Profesor);
-    solapamientos(resultado, QStringLiteral("consulta_solapar_turno_asignatura"), kSolapaTurno,
-                  EstadoAcademiaInconsistenciaSolapamiento::TurnoAsignatura);
-    turnosSinSesiones(resultado);
-    fueraDeHorario(resultado);
-    solapamientos(resultado, QStringLiteral("consulta_solapar_aula"), kSolapaAula,
-                  EstadoAcademiaInconsistenciaSolapamiento::Aula);
-    asignaturasSinTurno(resultado);
-    dobleAltaTurno(resultado);
-    dobleAltaAsignatura(resultado);
+    const QList<EstadoAcademia*> resultado = hallar();
 
     Fallos fallos;
     for (EstadoAcademia* e : std::as_const(resultado)) {
@@ -349,6 +704,16 @@ QList<EstadoAcademia*> Academia::comprobarEstado()
         g_recientes.removeFirst();
     g_actuales = std::move(fallos);
     return resultado;
+}
+
+QSet<QString> Academia::identidadesEstado()
+{
+    QSet<QString> identidades;
+    for (EstadoAcademia* e : hallar()) {
+        identidades.insert(e->identidad());
+        delete e;
+    }
+    return identidades;
 }
 
 void Academia::ignorarAvisos()

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPair>
 #include <QPixmap>
+#include <QSet>
 #include <QString>
 #include <QTime>
 
@@ -29,7 +30,12 @@ public:
     // The consistency check. Faults (tipo 2) belong to the academy services,
     // the rest to the caller. A result list stays readable while two further
     // checks run.
+    // Queries whose tables did not change since they last ran are not run
+    // again: their findings are reused.
     static QList<EstadoAcademia*> comprobarEstado();
+    // The identities (EstadoAcademia::identidad()) of what the check finds
+    // now; the current and ignored faults are left as they are.
+    static QSet<QString> identidadesEstado();
     // The faults of the latest check become the ignored ones.
     static void ignorarAvisos();
     // Start-up: converts old settings, checks, ignores what is already there.

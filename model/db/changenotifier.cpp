@@ -1,14 +1,22 @@
 #include "changenotifier.h"
 
+#include <algorithm>
+
 ChangeNotifier* ChangeNotifier::instance()
 {
     static ChangeNotifier* notifier = new ChangeNotifier();
     return notifier;
 }
 
-void ChangeNotifier::recordWrite(const QString& table)
+void ChangeNotifier::recordWrite(const QString& table, const QStringList& alsoChanged)
 {
-    m_pending.insert(table.toLower());
+    const QString name = table.toLower();
+    m_pending.insert(name);
+    if (m_transactionOpen)
+        m_inTransaction.insert(name);
+    newVersion(name);
+    for (const QString& other : alsoChanged)
+        newVersion(other.toLower());
 }
 
 void ChangeNotifier::announce()
@@ -23,4 +31,52 @@ void ChangeNotifier::announce()
 void ChangeNotifier::forget()
 {
     m_pending.clear();
+    m_inTransaction.clear();
+    m_transactionOpen = false;
+    changeAll();
+}
+
+void ChangeNotifier::transactionBegan()
+{
+    m_transactionOpen = true;
+    m_inTransaction.clear();
+    m_versionsAtBegin = m_versions;
+    m_allChangedAtBegin = m_allChanged;
+}
+
+void ChangeNotifier::transactionCommitted()
+{
+    m_transactionOpen = false;
+    m_inTransaction.clear();
+    m_versionsAtBegin.clear();
+    announce();
+}
+
+void ChangeNotifier::transactionRolledBack()
+{
+    if (m_transactionOpen) {
+        // The tables hold again what they held when it began. What was
+        // already announced while it was open must be announced again.
+        m_versions = std::exchange(m_versionsAtBegin, {});
+        m_allChanged = m_allChangedAtBegin;
+        m_pending.unite(m_inTransaction);
+    }
+    m_transactionOpen = false;
+    m_inTransaction.clear();
+    announce();
+}
+
+void ChangeNotifier::changeAll()
+{
+    m_allChanged = ++m_counter;
+}
+
+quint64 ChangeNotifier::version(const QString& table) const
+{
+    return std::max(m_versions.value(table.toLower()), m_allChanged);
+}
+
+void ChangeNotifier::newVersion(const QString& table)
+{
+    m_versions.insert(table, ++m_counter);
 }

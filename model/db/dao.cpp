@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -79,6 +80,86 @@ QString writtenTable(const QString& sql)
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = pattern.match(text);
     return match.hasMatch() ? match.captured(1) : QString();
+}
+
+// A statement after which any table may hold something else: one that
+// changes the schema (a trigger, a table, an index), or one that takes
+// writes back to a savepoint.
+bool changesAnyTable(const QString& sql)
+{
+    static const QRegularExpression pattern(QStringLiteral("^\\s*(?:CREATE|DROP|ALTER|ROLLBACK)\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    return pattern.match(sql).hasMatch();
+}
+
+// What the database may change along with a written table: the tables whose
+// foreign keys act on its deletes or updates (cascade, set null, set
+// default), transitively. A table with a trigger may change anything: it maps
+// to an empty name.
+struct KnockOnEffects {
+    sqlite3* handle = nullptr;
+    bool known = false;
+    QHash<QString, QStringList> ofDeletes;
+    QHash<QString, QStringList> ofUpdates;
+};
+
+// Which foreign-key actions a write statement may fire: those of deletes
+// (DELETE, REPLACE, OR REPLACE), those of updates (UPDATE).
+struct Actions {
+    bool deletes = false;
+    bool updates = false;
+};
+
+Actions actionsOf(const QString& sql)
+{
+    const QString text = sql.trimmed().left(24).toUpper();
+    const bool replaces = text.startsWith(QLatin1String("REPLACE")) || text.contains(QLatin1String("OR REPLACE"));
+    return {text.startsWith(QLatin1String("DELETE")) || replaces, text.startsWith(QLatin1String("UPDATE"))};
+}
+
+KnockOnEffects& knockOnEffects()
+{
+    static KnockOnEffects effects;
+    return effects;
+}
+
+// column: 2 for the actions on delete, 3 for those on update.
+QHash<QString, QStringList> readKnockOnEffects(QSqlDatabase db, int column)
+{
+    QHash<QString, QSet<QString>> direct;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (q.exec(QStringLiteral("SELECT lower(m.name), lower(f.\"table\"), f.on_delete, f.on_update "
+                              "FROM sqlite_master m, pragma_foreign_key_list(m.name) f WHERE m.type = 'table'"))) {
+        while (q.next()) {
+            const QString action = q.value(column).toString();
+            if (action.compare(QLatin1String("NO ACTION"), Qt::CaseInsensitive) != 0
+                && action.compare(QLatin1String("RESTRICT"), Qt::CaseInsensitive) != 0)
+                direct[q.value(1).toString()].insert(q.value(0).toString());
+        }
+    }
+    QSqlQuery triggers(db);
+    triggers.setForwardOnly(true);
+    if (triggers.exec(QStringLiteral("SELECT lower(tbl_name) FROM sqlite_master WHERE type = 'trigger' "
+                                     "UNION SELECT lower(tbl_name) FROM sqlite_temp_master WHERE type = 'trigger'"))) {
+        while (triggers.next())
+            direct[triggers.value(0).toString()].insert(QString());
+    }
+    QHash<QString, QStringList> closure;
+    for (auto it = direct.cbegin(); it != direct.cend(); ++it) {
+        QSet<QString> reached;
+        QStringList toVisit(it.value().cbegin(), it.value().cend());
+        while (!toVisit.isEmpty()) {
+            const QString next = toVisit.takeLast();
+            if (reached.contains(next))
+                continue;
+            reached.insert(next);
+            const QSet<QString> further = direct.value(next);
+            toVisit.append(QStringList(further.cbegin(), further.cend()));
+        }
+        closure.insert(it.key(), QStringList(reached.cbegin(), reached.cend()));
+    }
+    return closure;
 }
 
 QString renderValue(const QVariant& value)
@@ -285,24 +366,42 @@ bool Dao::execute(const QString& sql, const QList<QVariant>& values)
     return exec(q);
 }
 
-void Dao::noteWrite(const QString& table)
+void Dao::noteWrite(const QString& table, const QString& sql)
 {
-    ChangeNotifier::instance()->recordWrite(table);
+    KnockOnEffects& effects = knockOnEffects();
+    sqlite3* handle = nativeHandle();
+    if (!effects.known || effects.handle != handle) {
+        effects.ofDeletes = readKnockOnEffects(connection(), 2);
+        effects.ofUpdates = readKnockOnEffects(connection(), 3);
+        effects.handle = handle;
+        effects.known = true;
+    }
+    const Actions actions = actionsOf(sql);
+    const QString name = table.toLower();
+    // a trigger fires on inserts too
+    QStringList alsoChanged = effects.ofDeletes.value(name).contains(QString()) ? QStringList{QString()}
+                                                                                : QStringList();
+    if (actions.deletes)
+        alsoChanged << effects.ofDeletes.value(name);
+    if (actions.updates)
+        alsoChanged << effects.ofUpdates.value(name);
+    ChangeNotifier::instance()->recordWrite(table, alsoChanged);
+    if (alsoChanged.contains(QString()))
+        ChangeNotifier::instance()->changeAll();
     if (!m_inTransaction)
         ChangeNotifier::instance()->announce();
 }
 
 void Dao::noteWriteOf(const QString& sql)
 {
+    if (changesAnyTable(sql)) {
+        knockOnEffects().known = false;
+        ChangeNotifier::instance()->changeAll();
+        return;
+    }
     const QString table = writtenTable(sql);
     if (!table.isEmpty())
-        noteWrite(table);
-}
-
-void Dao::announceWhenClosed()
-{
-    if (!m_inTransaction)
-        ChangeNotifier::instance()->announce();
+        noteWrite(table, sql);
 }
 
 void Dao::bind(QSqlQuery& query, const QList<QVariant>& values)
@@ -439,7 +538,7 @@ void Dao::followConnectionState()
     if (handle && sqlite3_get_autocommit(handle)) {
         m_inTransaction = false;
         qWarning().noquote() << "The open transaction was rolled back by the database";
-        ChangeNotifier::instance()->announce();
+        ChangeNotifier::instance()->transactionRolledBack();
     }
 }
 
@@ -450,6 +549,7 @@ bool Dao::transaction()
     if (!connection().transaction())
         return false;
     m_inTransaction = true;
+    ChangeNotifier::instance()->transactionBegan();
     if (debugFlag)
         qDebug().noquote() << "Transaction started";
     return true;
@@ -469,12 +569,14 @@ bool Dao::commit()
         m_lastErrorNumber = db.lastError().nativeErrorCode().toInt();
         m_lastErrorText = db.lastError().text();
         qWarning().noquote() << "The commit was refused: " + db.lastError().text();
-        announceWhenClosed();
+        // refused and taken back by the database, or refused and still open
+        if (!m_inTransaction)
+            ChangeNotifier::instance()->transactionRolledBack();
         return false;
     }
     if (debugFlag)
         qDebug().noquote() << "Commit performed";
-    announceWhenClosed();
+    ChangeNotifier::instance()->transactionCommitted();
     return true;
 }
 
@@ -492,13 +594,14 @@ bool Dao::rollback()
         m_lastErrorNumber = db.lastError().nativeErrorCode().toInt();
         m_lastErrorText = db.lastError().text();
         qWarning().noquote() << "The rollback was refused: " + db.lastError().text();
-        announceWhenClosed();
+        if (!m_inTransaction)
+            ChangeNotifier::instance()->transactionRolledBack();
         return false;
     }
     if (debugFlag)
         qDebug().noquote() << "Rollback performed";
     // What the views show must be what is stored again.
-    announceWhenClosed();
+    ChangeNotifier::instance()->transactionRolledBack();
     return true;
 }
 
@@ -507,6 +610,7 @@ bool Dao::rollback()
 void Dao::close()
 {
     forgetWriteStatements();
+    knockOnEffects().known = false;
     QSqlDatabase db = connection();
     if (db.isOpen())
         db.close();
@@ -551,6 +655,9 @@ bool Dao::open(const QString& dbName, bool withExtension)
         return false;
     }
     m_inTransaction = false;
+    // another file, or the same one migrated: nothing known about it holds
+    knockOnEffects().known = false;
+    ChangeNotifier::instance()->changeAll();
     return true;
 }
 

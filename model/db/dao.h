@@ -101,9 +101,8 @@ private:
     bool setLocked(bool locked);
     // Records a successful write for the change announcement, and announces
     // it at once outside a transaction.
-    void noteWrite(const QString& table);
+    void noteWrite(const QString& table, const QString& sql);
     void noteWriteOf(const QString& sql);
-    void announceWhenClosed();
     bool runScript(const QString& text);
     int foreignKeyViolations();
 

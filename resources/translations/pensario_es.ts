@@ -497,6 +497,14 @@ Si está de acuerdo, elija la fecha de baja de todas las asignaturas.</translati
         <source>No errors</source>
         <translation>Sin errores</translation>
     </message>
+    <message>
+        <source>Brought by these changes</source>
+        <translation>Causados por estos cambios</translation>
+    </message>
+    <message>
+        <source>Already stored before these changes</source>
+        <translation>Ya guardados antes de estos cambios</translation>
+    </message>
 </context>
 <context>
     <name>Asignatura</name>
@@ -1916,10 +1924,6 @@ Conserva sus datos anteriores.</translation>
 <context>
     <name>ErrorDialog</name>
     <message>
-        <source>Error list</source>
-        <translation>Lista de errores</translation>
-    </message>
-    <message>
         <source>Errors in academy status</source>
         <translation>Errores en el estado de la academia</translation>
     </message>
@@ -1962,6 +1966,10 @@ Conserva sus datos anteriores.</translation>
     <message>
         <source>Fix manually</source>
         <translation>Corregir a mano</translation>
+    </message>
+    <message>
+        <source>Problems in the academy</source>
+        <translation>Problemas de la academia</translation>
     </message>
 </context>
 <context>

@@ -497,6 +497,14 @@ Se está de acordo, escolla a data de baixa de todas as materias.</translation>
         <source>No errors</source>
         <translation>Sen erros</translation>
     </message>
+    <message>
+        <source>Brought by these changes</source>
+        <translation>Causados por estes cambios</translation>
+    </message>
+    <message>
+        <source>Already stored before these changes</source>
+        <translation>Xa gardados antes destes cambios</translation>
+    </message>
 </context>
 <context>
     <name>Asignatura</name>
@@ -1916,10 +1924,6 @@ Conserva os seus datos anteriores.</translation>
 <context>
     <name>ErrorDialog</name>
     <message>
-        <source>Error list</source>
-        <translation>Lista de erros</translation>
-    </message>
-    <message>
         <source>Errors in academy status</source>
         <translation>Erros no estado da academia</translation>
     </message>
@@ -1962,6 +1966,10 @@ Conserva os seus datos anteriores.</translation>
     <message>
         <source>Fix manually</source>
         <translation>Corrixir á man</translation>
+    </message>
+    <message>
+        <source>Problems in the academy</source>
+        <translation>Problemas da academia</translation>
     </message>
 </context>
 <context>

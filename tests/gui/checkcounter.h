@@ -7,14 +7,15 @@
 #include <QSettings>
 #include <QString>
 
-// Counts the consistency checks run while it lives, by the statement each
-// check runs once (the database layer logs every statement in debug mode).
+// Counts the consistency checks that ran their session queries while it
+// lives, by a statement such a check runs once (the database layer logs every
+// statement in debug mode); a check that reuses its results runs none.
 class CheckCounter
 {
 public:
     CheckCounter()
     {
-        s_marker = Academia::leerFichero(QStringLiteral(":/consultas/consulta_aforo_aulas")).trimmed();
+        s_marker = Academia::leerFichero(QStringLiteral(":/consultas/consulta_sesion_sen_profesor")).trimmed();
         s_count = 0;
         QSettings().setValue(QStringLiteral("DaoInDebugMode"), true);
         Dao::getInstance();

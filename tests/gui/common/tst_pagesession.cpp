@@ -1,6 +1,7 @@
 #include "tst_academiafixture.h"
 
 #include "appstatusdialog.h"
+#include "changenotifier.h"
 #include "checkcounter.h"
 #include "pageharness.h"
 #include "pagesession.h"
@@ -90,6 +91,32 @@ private slots:
         QVERIFY(Dao::getInstance()->inTransaction());
         QVERIFY2(h.ok(), qPrintable(h.report()));
         QVERIFY(session.revert(false));
+    }
+
+    // Fixing by hand shows the work in progress to the lists; leaving later
+    // still checks that work, and the check made before a commit serves
+    // after it.
+    void workShownInProgressIsStillCheckedWhenLeaving()
+    {
+        QWidget owner;
+        PageHarness h(&owner);
+        PageSession session(28, &owner);
+        QSignalSpy announced(ChangeNotifier::instance(), &ChangeNotifier::tablesChanged);
+        QVERIFY(session.begin());
+        makeOverlap();
+        pressWhenShown(h, "btnAccept");
+        QCOMPARE(session.finish(), PageSession::Outcome::KeptOpen);
+        QCOMPARE(announced.count(), 1);
+        QVERIFY(announced.first().first().value<QSet<QString>>().contains(QStringLiteral("sesiondeclase")));
+        pressWhenShown(h, "btnAccept");
+        QCOMPARE(session.finish(), PageSession::Outcome::KeptOpen);
+        QVERIFY(academy::exec(QStringLiteral("DELETE FROM sesiondeclase WHERE minutoinicio = 630")));
+        CheckCounter checks;
+        QCOMPARE(session.finish(), PageSession::Outcome::Committed);
+        QCOMPARE(checks.count(), 1);
+        QVERIFY(Resultado{Academia::comprobarEstado()}.todos.isEmpty());
+        QCOMPARE(checks.count(), 1);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
     void revertTakesBackAndMayBeginAgain()

@@ -186,6 +186,32 @@ private slots:
         QCOMPARE(teachers({a.profesora}), 0);
     }
 
+    // While the user fixes by hand, the list shows what the open transaction
+    // holds; Revert brings the teachers back.
+    void fixManuallyListsTheWorkInProgress()
+    {
+        ProfesoresWidget page;
+        PageHarness h(&page);
+        StatusAnswers status;
+        QVERIFY(h.selectIds("tbvProfesores", {a.profesora, bea}));
+        h.answerNext("Selected teachers will be permanently deleted", QMessageBox::Yes);
+        status.press("btnAccept");
+        QVERIFY(h.trigger("actionEliminar_profesor"));
+        QVERIFY(page.hasPendingDeletion());
+        QList<int> shown = h.shownIds("tbvProfesores");
+        QVERIFY(!shown.contains(a.profesora) && !shown.contains(bea));
+        QVERIFY(shown.contains(carme));
+
+        status.press("btnRevert");
+        QVERIFY(page.isValidState());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QVERIFY(status.allUsed());
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        QCOMPARE(teachers({a.profesora, bea}), 2);
+        shown = h.shownIds("tbvProfesores");
+        QVERIFY(shown.contains(a.profesora) && shown.contains(bea) && shown.contains(carme));
+    }
+
     void pendingDeletionGoesWithThePageUncommitted()
     {
         {

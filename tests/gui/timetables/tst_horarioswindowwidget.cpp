@@ -4,6 +4,7 @@
 #include "atimetablewidget.h"
 #include "auladialog.h"
 #include "crearsesiondeclasedialog.h"
+#include "editsesiondeclasedialog.h"
 #include "dbmanager.h"
 #include "horarioalumnoswidget.h"
 #include "horarioaulaswidget.h"
@@ -29,6 +30,7 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 using namespace TimetablesFixture;
 
@@ -87,6 +89,23 @@ void pressWhenShown(PageHarness& h, const char* button, bool* saveEnabled = null
     });
 }
 
+// Presses the button and keeps what the status dialog showed.
+struct StatusSeen {
+    bool shown = false;
+    bool saveEnabled = false;
+    QString text;
+};
+
+void pressWhenShown(PageHarness& h, const char* button, StatusSeen* seen)
+{
+    h.whenShown<AppStatusDialog>([button, seen](AppStatusDialog* dialog) {
+        seen->shown = true;
+        seen->saveEnabled = dialog->findChild<QPushButton*>(QStringLiteral("btnIgnore"))->isEnabled();
+        seen->text = dialog->findChild<QTextBrowser*>(QStringLiteral("tbErrors"))->toPlainText();
+        dialog->findChild<QPushButton*>(QLatin1String(button))->click();
+    });
+}
+
 } // namespace
 
 class TestHorariosWindowWidget : public QObject
@@ -140,7 +159,9 @@ private slots:
         }
     }
 
-    void checksOnlyWhenActivatedOncePerDrawing()
+    // The check runs when the section is drawn first, and again only once
+    // something it reads has changed.
+    void checksWhenActivatedAndAgainOnlyAfterAChange()
     {
         const int monday = sesion(m.manana, m.aula1, 1, 600, 660, m.marta);
         const int clashA = sesion(m.tarde, m.aula1, 1, 900, 960, m.marta);
@@ -161,15 +182,26 @@ private slots:
         QCOMPARE(shown.keys(), (QList<int>{monday, clashA, clashB}));
         QCOMPARE(statusOf(shown.value(clashA)), 2);
 
-        // each view shown, and each entry chosen, draws and checks once
+        // views and entries shown while nothing changed reuse the results
         m_window->showHorario(3);
-        QCOMPARE(checks.count(), 2);
+        QCOMPARE(checks.count(), 1);
         QVERIFY(!boxes(m_window->currentHorario()).isEmpty());
         m_window->showHorario(2);
-        QCOMPARE(checks.count(), 3);
+        QCOMPARE(checks.count(), 1);
         combo(day, "timetableSelCmb")->setCurrentIndex(1);
-        QCOMPARE(checks.count(), 4);
+        QCOMPARE(checks.count(), 1);
         QVERIFY(boxes(day).isEmpty());
+        combo(day, "timetableSelCmb")->setCurrentIndex(0);
+
+        // a write inside the visit's open transaction is seen at once
+        QVERIFY(academy::exec(QStringLiteral("UPDATE sesiondeclase SET diasemana = 2 WHERE id = ?"), {clashB}));
+        day->refresh();
+        QCOMPARE(checks.count(), 2);
+        QCOMPARE(statusOf(boxes(day).value(clashA)), 0);
+        // a write the check does not read changes nothing
+        QVERIFY(academy::exec(QStringLiteral("UPDATE alumno SET observaciones = 'x'")));
+        day->refresh();
+        QCOMPARE(checks.count(), 2);
     }
 
     void chosenViewAndEntryDrawnOnceOnActivation()
@@ -184,12 +216,13 @@ private slots:
         QVERIFY(view);
         QVERIFY(action(m_window, "actionShowTeacher")->isChecked());
         m_window->activateWidget();
-        QCOMPARE(checks.count(), 2);
+        // nothing changed: the results of the first drawing are reused
+        QCOMPARE(checks.count(), 1);
         QCOMPARE(view->currentId(), m.marta);
         QCOMPARE(boxes(view).keys(), QList<int>{marta});
         // the wish is used once: the next activation keeps what is chosen
         m_window->activateWidget();
-        QCOMPARE(checks.count(), 3);
+        QCOMPARE(checks.count(), 1);
         QCOMPARE(view->currentId(), m.marta);
     }
 
@@ -230,6 +263,125 @@ private slots:
                                 "<b>Shift: </b> Morning<br/><b>Number of students:</b> 0</p></html>"));
         // classrooms by name: Room A is the first column
         QCOMPARE(shown.value(noTeacher)->path().boundingRect().left(), double(ATimeTableWidget::xOfColumn(1)));
+    }
+
+    // The colours are never stale: they follow a write through the Dao, a
+    // change the database makes on its own (a deleted teacher leaves his
+    // sessions), and an edit in the section's own dialog.
+    void coloursFollowEveryWriteOfTheVisit()
+    {
+        const int first = sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
+        const int second = sesion(m.tarde, m.aula2, 2, 720, 780, m.marta);
+        alta(alumno(QStringLiteral("Iria")), m.manana, QStringLiteral("Iria Souto"), QStringLiteral("English"),
+             QStringLiteral("Morning"));
+        open();
+        m_window->showHorario(3);
+        HorariosWidget* teacher = m_window->currentHorario();
+        teacher->setCurrentId(m.marta);
+        QCOMPARE(statusOf(boxes(teacher).value(first)), 0);
+        QCOMPARE(statusOf(boxes(teacher).value(second)), 0);
+
+        QVERIFY(academy::exec(QStringLiteral("UPDATE sesiondeclase SET minutoinicio = 630, minutofin = 690 "
+                                             "WHERE id = ?"),
+                              {second}));
+        teacher->refresh();
+        QCOMPARE(statusOf(boxes(teacher).value(first)), 2);
+        QCOMPARE(statusOf(boxes(teacher).value(second)), 2);
+
+        // the section's own dialog moves it away again
+        rightClick(teacher, cellPoint(1, 660));
+        PageHarness h(teacher);
+        QVERIFY(h.trigger("actionEdit_session"));
+        auto* dialog = h.waitForWindow<EditSesionDeClaseDialog>();
+        QVERIFY(dialog);
+        timeEdit(dialog, "tedIni")->setTime(QTime(12, 0));
+        timeEdit(dialog, "tedFin")->setTime(QTime(13, 0));
+        dialog->accept();
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(sessionCount(QStringLiteral("id = %1 AND minutoinicio = 720").arg(second)), 1);
+        QCOMPARE(statusOf(boxes(teacher).value(first)), 0);
+        QCOMPARE(statusOf(boxes(teacher).value(second)), 0);
+
+        // the two sessions clash in one classroom; once their teacher is
+        // gone the database leaves them without one, and the day view shows it
+        QVERIFY(academy::exec(QStringLiteral("UPDATE sesiondeclase SET idaula = ?, minutoinicio = 630, "
+                                             "minutofin = 690 WHERE id = ?"),
+                              {m.aula1, second}));
+        m_window->showHorario(2);
+        HorariosWidget* day = m_window->currentHorario();
+        day->setCurrentId(2);
+        QCOMPARE(statusOf(boxes(day).value(first)), 2);
+        QVERIFY(academy::exec(QStringLiteral("DELETE FROM profesor_asignatura WHERE idprofesor = ?"), {m.marta}));
+        QVERIFY(academy::exec(QStringLiteral("DELETE FROM profesor WHERE id = ?"), {m.marta}));
+        day->refresh();
+        QCOMPARE(sessionCount(QStringLiteral("idprofesor IS NULL")), 2);
+        QCOMPARE(statusOf(boxes(day).value(first)), 2);
+
+        // and the status dialog lists what the visit brought
+        StatusSeen seen;
+        pressWhenShown(h, "btnRevert", &seen);
+        QVERIFY(!m_window->isValidState());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QVERIFY(seen.shown);
+        QVERIFY(!seen.saveEnabled);
+        QVERIFY2(seen.text.startsWith(QStringLiteral("Brought by these changes\n")), qPrintable(seen.text));
+        QVERIFY(seen.text.contains(QStringLiteral("Classroom Room A has session English overlapped")));
+        QVERIFY(!seen.text.contains(QStringLiteral("Teacher Marta")));
+        QVERIFY2(seen.text.contains(QStringLiteral("In classroom Room A there is no professor ") + dia(2)),
+                 qPrintable(seen.text));
+        QVERIFY(!seen.text.contains(QStringLiteral("Already stored")));
+        QCOMPARE(sessionCount(QStringLiteral("idprofesor = %1").arg(m.marta)), 2);
+    }
+
+    // A double sign-up that was already stored is listed apart and does not
+    // keep the user from saving; a new overlap still does.
+    void storedProblemsNeverTrapTheVisit()
+    {
+        const int session = sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
+        const int sabela = alumno(QStringLiteral("Sabela"));
+        alta(sabela, m.manana, QStringLiteral("Sabela Souto"), QStringLiteral("English"), QStringLiteral("Morning"));
+        alta(sabela, m.manana, QStringLiteral("Sabela Souto"), QStringLiteral("English"), QStringLiteral("Morning"));
+        const QString stored = QStringLiteral("Student Sabela Souto has already signed up in subject English, "
+                                              "shift Morning");
+        open();
+        m_window->showHorario(3);
+        HorariosWidget* teacher = m_window->currentHorario();
+        teacher->setCurrentId(m.marta);
+
+        // OK with no change still writes the session
+        rightClick(teacher, cellPoint(1, 630));
+        PageHarness h(teacher);
+        QVERIFY(h.trigger("actionEdit_session"));
+        auto* dialog = h.waitForWindow<EditSesionDeClaseDialog>();
+        QVERIFY(dialog);
+        dialog->accept();
+        StatusSeen seen;
+        pressWhenShown(h, "btnIgnore", &seen);
+        QVERIFY(m_window->isValidState());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QVERIFY(seen.shown);
+        QVERIFY(seen.saveEnabled);
+        QVERIFY2(seen.text.startsWith(QStringLiteral("Already stored before these changes\n") + stored),
+                 qPrintable(seen.text));
+        QVERIFY(!seen.text.contains(QStringLiteral("Brought by these changes")));
+        QVERIFY(!Dao::getInstance()->inTransaction());
+
+        // a new classroom overlap cannot be saved anyway, the old problem
+        // is still listed apart
+        m_window->activateWidget();
+        const int clash = sesion(m.tarde, m.aula1, 2, 630, 690, m.xoan);
+        seen = StatusSeen();
+        pressWhenShown(h, "btnRevert", &seen);
+        QVERIFY(!m_window->isValidState());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QVERIFY(!seen.saveEnabled);
+        const qsizetype brought = seen.text.indexOf(QStringLiteral("Brought by these changes"));
+        const qsizetype before = seen.text.indexOf(QStringLiteral("Already stored before these changes"));
+        QVERIFY2(brought == 0 && before > 0, qPrintable(seen.text));
+        QVERIFY(seen.text.indexOf(QStringLiteral("Classroom Room A")) < before);
+        QVERIFY(seen.text.indexOf(stored) > before);
+        QCOMPARE(sessionCount(QStringLiteral("id = %1").arg(clash)), 0);
+        QCOMPARE(sessionCount(QStringLiteral("id = %1").arg(session)), 1);
     }
 
     void sessionsCreatedOnThreeWeekdaysFromTheGrid()

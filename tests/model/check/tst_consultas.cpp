@@ -10,6 +10,8 @@
 #include "testmain.h"
 #include "tst_academiafixture.h"
 
+#include <QRandomGenerator>
+#include <QSqlQuery>
 #include <QtTest>
 
 using namespace AcademiaFixture;
@@ -272,6 +274,94 @@ private slots:
         QCOMPARE(d->idAlumno(), ana);
         QCOMPARE(d->idAsignatura(), m_mates);
         QCOMPARE(d->descripcion(), u"Student Souto, Ana is signed up in two shifts of subject Matemáticas"_s);
+    }
+
+    // The overlaps and capacities are worked out in memory from the sessions
+    // and the enrolments: on a seeded random academy they are exactly what
+    // the stored query texts give.
+    void hallazgosIgualesALasConsultasGuardadas()
+    {
+        QRandomGenerator azar(20261209);
+        QList<int> turnos{m_turnoMates};
+        for (int i = 0; i < 5; ++i)
+            turnos << turno(asignatura(u"Asignatura %1"_s.arg(i)), u"Turno"_s);
+        const QList<int> aulas{m_aula, aula(u"Aula 2"_s, 3), aula(u"Aula 3"_s, 1)};
+        const QList<int> profes{0, m_profe, profesor(u"Rosa"_s)};
+        for (int i = 0; i < 40; ++i) {
+            const int inicio = hm(9 + int(azar.bounded(6)), 15 * int(azar.bounded(4)));
+            sesion(turnos.at(int(azar.bounded(turnos.size()))), aulas.at(int(azar.bounded(aulas.size()))),
+                   1 + int(azar.bounded(2)), inicio, inicio + 30 + 15 * int(azar.bounded(4)),
+                   profes.at(int(azar.bounded(profes.size()))));
+        }
+        const QList<QDate> fechas{QDate(), hoy().addDays(-10), hoy(), hoy().addDays(20), hoy().addMonths(-6)};
+        for (int a = 0; a < 8; ++a) {
+            const int id = alumno(u"Alumno %1"_s.arg(a));
+            for (int k = 0; k < 4; ++k) {
+                const QDate falta = hoy().addMonths(-int(azar.bounded(8))).addDays(int(azar.bounded(60)));
+                alta(id, turnos.at(int(azar.bounded(turnos.size()))), u"Alumno %1"_s.arg(a), u"X"_s, u"Y"_s, falta,
+                     fechas.at(int(azar.bounded(fechas.size()))));
+            }
+        }
+
+        // "id|text" of every row of a stored query, written with the check's text
+        const auto deConsulta = [](const QString& nombre, const QString& texto) {
+            const auto dosCifras = [](int n) { return u"%1"_s.arg(n, 2, 10, QChar(u'0')); };
+            QStringList filas;
+            QSqlQuery q = Dao::getInstance()->query(Academia::leerFichero(u":/consultas/"_s + nombre));
+            while (q.next()) {
+                QString t = texto;
+                const int inicio = q.value(2).toInt();
+                const int fin = q.value(3).toInt();
+                t.replace(u"%1"_s, q.value(0).toString()).replace(u"%2"_s, dia(q.value(1).toInt()))
+                    .replace(u"%3"_s, dosCifras(inicio / 60)).replace(u"%4"_s, dosCifras(inicio % 60))
+                    .replace(u"%5"_s, q.value(4).toString()).replace(u"%6"_s, dosCifras(fin / 60))
+                    .replace(u"%7"_s, dosCifras(fin % 60));
+                filas << q.value(5).toString() + u'|' + t;
+            }
+            filas.sort();
+            return filas;
+        };
+        Resultado r{Academia::comprobarEstado()};
+        const auto hallados = [&r](int tipo) {
+            QStringList filas;
+            for (Solapa* s : r.solapamientos(tipo))
+                filas << QString::number(s->id()) + u'|' + s->descripcion();
+            filas.sort();
+            return filas;
+        };
+        struct Caso {
+            QString consulta;
+            int tipo;
+            QString texto;
+        };
+        for (const Caso& c :
+             {Caso{u"consulta_solapar_alumnos"_s, Solapa::Alumno,
+                   u"Student %1 has session %5 overlapped %2s from %3:%4 to %6:%7"_s},
+              Caso{u"consulta_solapar_profes"_s, Solapa::Profesor,
+                   u"Teacher %1 has session %5 overlapped %2s from %3:%4 to %6:%7"_s},
+              Caso{u"consulta_solapar_turno_asignatura"_s, Solapa::TurnoAsignatura,
+                   u"Subject %1 is overlapped %2s from %3:%4 to %6:%7"_s},
+              Caso{u"consulta_solapar_aula"_s, Solapa::Aula,
+                   u"Classroom %1 has session %5 overlapped %2s from %3:%4 to %6:%7"_s}}) {
+            const QStringList esperadas = deConsulta(c.consulta, c.texto);
+            QVERIFY2(!esperadas.isEmpty(), qPrintable(c.consulta));
+            QCOMPARE(hallados(c.tipo), esperadas);
+        }
+
+        QStringList excesos;
+        for (EstadoAcademiaFallo* f : r.fallos(EstadoAcademiaFallo::Aforo)) {
+            auto* a = static_cast<EstadoAcademiaFalloAforo*>(f);
+            excesos << u"%1 %2 %3"_s.arg(a->idSesion()).arg(a->idAula()).arg(a->exceso());
+        }
+        excesos.sort();
+        QStringList esperados;
+        QSqlQuery q = Dao::getInstance()->query(Academia::leerFichero(u":/consultas/consulta_aforo_aulas"_s));
+        while (q.next())
+            esperados << u"%1 %2 %3"_s.arg(q.value(3).toInt()).arg(q.value(0).toInt())
+                             .arg(q.value(1).toInt() - q.value(2).toInt());
+        esperados.sort();
+        QVERIFY(!esperados.isEmpty());
+        QCOMPARE(excesos, esperados);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "estadoacademiafalloprofe.h"
 #include "estadoacademiafalloturnonoasignado.h"
 #include "estadoacademiafalloturnosinuso.h"
+#include "daotransaction.h"
 #include "testmain.h"
 #include "tst_academiafixture.h"
 
@@ -50,6 +51,60 @@ private slots:
         // the subject could not be reached: nothing to compare with
         QVERIFY(!EstadoAcademiaFallo::mismoFallo(&sinTurno, &sinTurno));
         QVERIFY(!EstadoAcademiaFallo::mismoFallo(&doble, nullptr));
+    }
+
+    // The results reused between checks are those of the state the database
+    // holds: writes inside the open transaction, the database's own knock-on
+    // changes, a rollback and the opening hours are all seen.
+    void resultadosReutilizadosSiguenLosCambios()
+    {
+        const int ingles = asignatura(u"Inglés"_s);
+        const int manha = turno(ingles, u"Mañá"_s);
+        const int sala = aula(u"Sala"_s);
+        const int eva = profesor(u"Eva"_s);
+        const int sesionManha = sesion(manha, sala, 1, 600, 660, eva);
+        const int breixo = alumno(u"Breixo"_s);
+        alta(breixo, manha, u"Breixo Souto"_s, u"Inglés"_s, u"Mañá"_s);
+        alta(breixo, manha, u"Breixo Souto"_s, u"Inglés"_s, u"Mañá"_s);
+        configurar(u"hora_apertura"_s, 8);
+        configurar(u"hora_cierre"_s, 22);
+        QCOMPARE(Resultado{Academia::comprobarEstado()}.dobles().size(), 1);
+        const QSet<QString> antes = Academia::identidadesEstado();
+        QCOMPARE(antes.size(), 1);
+
+        QVERIFY(Academia::transaction());
+        QVERIFY(Dao::getInstance()->execute(u"DELETE FROM alumno WHERE id = ?"_s, {breixo}));
+        QCOMPARE(academy::count(u"SELECT count(*) FROM alta"_s), 0);
+        QVERIFY(Resultado{Academia::comprobarEstado()}.dobles().isEmpty());
+        QVERIFY(Dao::getInstance()->execute(u"DELETE FROM profesor WHERE id = ?"_s, {eva}));
+        QVERIFY(Resultado{Academia::comprobarEstado()}.todos.isEmpty());
+        QVERIFY(Academia::rollback());
+        {
+            Resultado r{Academia::comprobarEstado()};
+            QCOMPARE(r.dobles().size(), 1);
+            QCOMPARE(r.todos.size(), 1);
+        }
+        QCOMPARE(Academia::identidadesEstado(), antes);
+
+        // a write taken back to a savepoint inside the open transaction
+        QVERIFY(Academia::transaction());
+        {
+            DaoTransaction parte(DaoTransaction::OwnOrSavepoint);
+            QVERIFY(Dao::getInstance()->execute(u"DELETE FROM alta WHERE idalumno = ?"_s, {breixo}));
+            QVERIFY(Resultado{Academia::comprobarEstado()}.dobles().isEmpty());
+        }
+        QCOMPARE(Resultado{Academia::comprobarEstado()}.dobles().size(), 1);
+        QVERIFY(Academia::rollback());
+
+        // the teacher is gone: his session with a student has none
+        QVERIFY(Dao::getInstance()->execute(u"DELETE FROM profesor WHERE id = ?"_s, {eva}));
+        QCOMPARE(Resultado{Academia::comprobarEstado()}.fallos(EstadoAcademiaFallo::SinProfesor).size(), 1);
+        configurar(u"hora_apertura"_s, 11);
+        QCOMPARE(Resultado{Academia::comprobarEstado()}.fallos(EstadoAcademiaFallo::FueraDeHorario).size(), 1);
+        QVERIFY(Dao::getInstance()->execute(u"UPDATE sesiondeclase SET minutoinicio = 700, minutofin = 760 "
+                                            "WHERE id = ?"_s,
+                                            {sesionManha}));
+        QVERIFY(Resultado{Academia::comprobarEstado()}.fallos(EstadoAcademiaFallo::FueraDeHorario).isEmpty());
     }
 
     void fallosDelArranqueQuedanIgnorados()

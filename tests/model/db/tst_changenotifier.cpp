@@ -136,6 +136,50 @@ private slots:
                 }).isEmpty());
     }
 
+    // Versions change with every write at once, also for the tables the
+    // database changes along (foreign-key actions), and a rollback takes
+    // them back with the writes.
+    void versionsFollowWritesAndRollbacks()
+    {
+        ChangeNotifier* notifier = ChangeNotifier::instance();
+        const quint64 altas = notifier->version(QStringLiteral("alta"));
+        const quint64 alumnos = notifier->version(QStringLiteral("alumno"));
+        QVERIFY(dao->execute(QStringLiteral("UPDATE alumno SET observaciones = 'x' WHERE id = ?"), {a.luis}));
+        QVERIFY(notifier->version(QStringLiteral("alumno")) != alumnos);
+        QCOMPARE(notifier->version(QStringLiteral("alta")), altas);
+
+        const quint64 profesores = notifier->version(QStringLiteral("profesor"));
+        const quint64 sesiones = notifier->version(QStringLiteral("sesiondeclase"));
+        QVERIFY(dao->transaction());
+        QVERIFY(!notifier->wroteInTransaction());
+        QVERIFY(dao->execute(QStringLiteral("DELETE FROM telefonoprofesor WHERE idprofesor = ?"), {a.profesora}));
+        QCOMPARE(notifier->version(QStringLiteral("sesiondeclase")), sesiones);
+        QVERIFY(dao->execute(QStringLiteral("DELETE FROM profesor WHERE id = ?"), {a.profesora}));
+        QVERIFY(notifier->wroteInTransaction());
+        QVERIFY(notifier->version(QStringLiteral("profesor")) != profesores);
+        // its sessions are left without teacher by the database
+        QVERIFY(notifier->version(QStringLiteral("sesiondeclase")) != sesiones);
+        QVERIFY(dao->rollback());
+        QVERIFY(!notifier->wroteInTransaction());
+        QCOMPARE(notifier->version(QStringLiteral("profesor")), profesores);
+        QCOMPARE(notifier->version(QStringLiteral("sesiondeclase")), sesiones);
+    }
+
+    // What is announced while the transaction is still open is announced
+    // again when a rollback takes it back.
+    void announcedInProgressThenRolledBack()
+    {
+        const auto anuncios = announcementsDuring([this] {
+            QVERIFY(dao->transaction());
+            QVERIFY(aula(QStringLiteral("Aula nova"), 8));
+            ChangeNotifier::instance()->announce();
+            QVERIFY(dao->execute(QStringLiteral("UPDATE alumno SET observaciones = 'x'")));
+            QVERIFY(dao->rollback());
+        });
+        QCOMPARE(anuncios, (QList<QSet<QString>>{{QStringLiteral("aula")},
+                                                  {QStringLiteral("aula"), QStringLiteral("alumno")}}));
+    }
+
     // Runs that prepare a statement once and execute it many times are
     // announced like every other write, once per transaction.
     void preparedStatementsAreAnnouncedOnce()
