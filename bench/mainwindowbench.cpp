@@ -9,6 +9,7 @@
 #include "estadoacademia.h"
 #include "estadoacademiainconsistenciasolapamiento.h"
 #include "mainwindow.h"
+#include "reciboswidget.h"
 #include "startupsequence.h"
 
 #include <QAction>
@@ -47,6 +48,21 @@ public:
         return password;
     }
 };
+
+// The window builds its section pages in the idle time after it shows, the
+// bills page last; a user's first click comes after that moment.
+bool waitForEverySection(int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        for (QWidget* w : QApplication::allWidgets())
+            if (qobject_cast<RecibosWidget*>(w))
+                return true;
+    }
+    return false;
+}
 
 double peakResidentMb()
 {
@@ -102,6 +118,9 @@ int runChild(int argc, char** argv, QElapsedTimer& sinceMain)
         if (!QTest::qWaitForWindowExposed(&window))
             return 4;
         result[QStringLiteral("start")] = double(sinceMain.nsecsElapsed()) / 1e6;
+        if (!waitForEverySection(60000))
+            return 5;
+        result[QStringLiteral("ready")] = double(sinceMain.nsecsElapsed()) / 1e6;
 
         answerStatusDialogs();
         QJsonArray switches;
@@ -205,6 +224,7 @@ void benchMainWindow(BenchReport& report, const QString& academyFile, int runs)
     BenchReport::Measure& memory = report.add(QStringLiteral("peak resident memory in MB, every section shown"));
     const QString previousDb = DBManager::currentDB(false);
     double peak = 0;
+    QList<double> ready;
     for (int r = 0; r < runs; ++r) {
         if (!prepareAcademy(academyFile)) {
             start.sane = false;
@@ -224,6 +244,7 @@ void benchMainWindow(BenchReport& report, const QString& academyFile, int runs)
         const QByteArray last = child.readAllStandardOutput().trimmed().split('\n').last();
         const QJsonObject result = QJsonDocument::fromJson(last).object();
         start.samples << result.value(QStringLiteral("start")).toDouble();
+        ready << result.value(QStringLiteral("ready")).toDouble();
         double slowest = 0;
         const QJsonArray switches = result.value(QStringLiteral("switches")).toArray();
         for (qsizetype i = 0; i < switches.size(); ++i) {
@@ -242,6 +263,10 @@ void benchMainWindow(BenchReport& report, const QString& academyFile, int runs)
     memory.detail = QStringLiteral("the most of %1 runs: %2 MB (target < 150 MB)").arg(memory.samples.size()).arg(peak, 0, 'f', 1);
     memory.sane = peak > 0;
     start.sane = start.sane && start.samples.size() == runs;
+    if (!ready.isEmpty()) {
+        std::sort(ready.begin(), ready.end());
+        start.detail = QStringLiteral("every section built while idle by %1 ms").arg(ready.at(ready.size() / 2), 0, 'f', 0);
+    }
     // the benchmarks after this one work on the database that was open
     DBManager::setCurrentDB(previousDb);
     Dao::getInstance()->open(previousDb, false);

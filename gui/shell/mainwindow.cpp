@@ -19,9 +19,11 @@
 #include "turnocursotablemodel.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFile>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTimer>
 
 const QString MainWindow::VERSION = QStringLiteral("1.0.4.0");
 
@@ -62,9 +64,8 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
 {
     ui->setupUi(this);
     updateLogo();
-    Academia::inicializarEstado();
     m_home = centralWidget();
-    createPages();
+    m_home->installEventFilter(this);
     m_help = new HelpDialog(this);
     m_current = nullptr;
     setIconfileNames(iconFileNames());
@@ -85,15 +86,97 @@ MainWindow::~MainWindow()
     delete ui;
 }
 
-void MainWindow::createPages()
+// The academy's start-up work (office hours converted, first consistency
+// check, its faults made the ignored ones) waits until the window is on
+// screen, but comes before anything that reads its results or the hours:
+// every page, the consistency results and the configuration.
+void MainWindow::initializeAcademy()
 {
-    // One line per section; each page is created once and kept for the whole run.
-    m_alumnos = new AlumnosWidget;
-    m_asignaturas = new AsignaturasWidget;
-    m_profesores = new ProfesoresWidget;
-    m_horarios = new HorariosWindowWidget;
-    m_cursos = new CursosWidget;
-    m_recibos = new RecibosWidget;
+    if (m_academyInitialized)
+        return;
+    m_academyInitialized = true;
+    Academia::inicializarEstado();
+}
+
+template <typename Page>
+Page* MainWindow::built(Page*& page)
+{
+    if (!page) {
+        initializeAcademy();
+        page = new Page;
+    }
+    return page;
+}
+
+// Each page is built once, the first time its section is needed, or in the
+// event loop's idle turns once the window is on screen: the window shows
+// without waiting for six pages and their models.
+AlumnosWidget* MainWindow::alumnosPage()
+{
+    if (!m_alumnos)
+        connect(built(m_alumnos), &AlumnosWidget::cambioAHorarioAlumno, this, &MainWindow::showHorarioAlumno);
+    return m_alumnos;
+}
+
+AsignaturasWidget* MainWindow::asignaturasPage()
+{
+    return built(m_asignaturas);
+}
+
+ProfesoresWidget* MainWindow::profesoresPage()
+{
+    if (!m_profesores)
+        connect(built(m_profesores), &ProfesoresWidget::cambiaAHorarioProfe, this, &MainWindow::showHorarioProfe);
+    return m_profesores;
+}
+
+HorariosWindowWidget* MainWindow::horariosPage()
+{
+    return built(m_horarios);
+}
+
+CursosWidget* MainWindow::cursosPage()
+{
+    return built(m_cursos);
+}
+
+RecibosWidget* MainWindow::recibosPage()
+{
+    return built(m_recibos);
+}
+
+// One page per turn of the event loop, in the sections' order, so that the
+// window stays responsive while the rest are built.
+void MainWindow::buildNextPage()
+{
+    if (!m_academyInitialized)
+        initializeAcademy();
+    else if (!m_alumnos)
+        alumnosPage();
+    else if (!m_asignaturas)
+        asignaturasPage();
+    else if (!m_profesores)
+        profesoresPage();
+    else if (!m_horarios)
+        horariosPage();
+    else if (!m_cursos)
+        cursosPage();
+    else if (!m_recibos)
+        recibosPage();
+    else
+        return;
+    QTimer::singleShot(0, this, &MainWindow::buildNextPage);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Once the home page has been painted the user sees the window: the
+    // academy's start-up work and the pages follow in the idle time after it.
+    if (watched == m_home && event->type() == QEvent::Paint && !m_pagesScheduled) {
+        m_pagesScheduled = true;
+        QTimer::singleShot(0, this, &MainWindow::buildNextPage);
+    }
+    return AMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::connectActions()
@@ -110,8 +193,6 @@ void MainWindow::connectActions()
     connect(ui->actionAcerca_de_Velbrook, &QAction::triggered, this, &MainWindow::showAboutVelbrook);
     connect(ui->actionConfiguracion, &QAction::triggered, this, &MainWindow::showSettings);
     connect(ui->actionManual_de_Pensario, &QAction::triggered, this, &MainWindow::showHelp);
-    connect(m_alumnos, &AlumnosWidget::cambioAHorarioAlumno, this, &MainWindow::showHorarioAlumno);
-    connect(m_profesores, &ProfesoresWidget::cambiaAHorarioProfe, this, &MainWindow::showHorarioProfe);
 }
 
 void MainWindow::showFirstRunGreeting()
@@ -132,49 +213,49 @@ void MainWindow::showFirstRunGreeting()
 void MainWindow::showHorarioAlumno(int id)
 {
     // the student's view is drawn once, as the section is shown
-    m_horarios->selectHorario(0, id);
+    horariosPage()->selectHorario(0, id);
     showHorarios(true);
 }
 
 void MainWindow::showHorarioProfe(int id)
 {
-    m_horarios->selectHorario(3, id);
+    horariosPage()->selectHorario(3, id);
     showHorarios(true);
 }
 
 void MainWindow::showAsignaturas(bool show)
 {
     TurnoAsignaturaTableModel::instance()->refresh();
-    showSection(show, m_asignaturas, ui->actionAsignaturas);
+    showSection(show, asignaturasPage(), ui->actionAsignaturas);
 }
 
 void MainWindow::showProfesores(bool show)
 {
     ProfesorTableModel::instance()->refresh();
-    showSection(show, m_profesores, ui->actionProfesores);
+    showSection(show, profesoresPage(), ui->actionProfesores);
 }
 
 void MainWindow::showAlumnos(bool show)
 {
-    m_alumnos->refreshModel();
+    alumnosPage()->refreshModel();
     showSection(show, m_alumnos, ui->actionAlumnos);
 }
 
 void MainWindow::showCursos(bool show)
 {
     TurnoCursoTableModel::instance()->refresh();
-    showSection(show, m_cursos, ui->actionCursos);
+    showSection(show, cursosPage(), ui->actionCursos);
 }
 
 void MainWindow::showRecibos(bool show)
 {
     ReciboTableModel::instance()->refresh();
-    showSection(show, m_recibos, ui->actionRecibos);
+    showSection(show, recibosPage(), ui->actionRecibos);
 }
 
 void MainWindow::showHorarios(bool show)
 {
-    showSection(show, m_horarios, ui->actionHorarios);
+    showSection(show, horariosPage(), ui->actionHorarios);
 }
 
 bool MainWindow::currentPageMayLeave()
@@ -230,8 +311,13 @@ void MainWindow::updateLogo()
 
 void MainWindow::showSettings()
 {
+    initializeAcademy();
     ConfigurationDialog dialog;
-    connect(&dialog, &ConfigurationDialog::horarioShouldRefresh, m_horarios, &HorariosWindowWidget::refresh);
+    // a timetables page not built yet draws what is stored when it is
+    connect(&dialog, &ConfigurationDialog::horarioShouldRefresh, this, [this] {
+        if (m_horarios)
+            m_horarios->refresh();
+    });
     dialog.exec();
     if (dialog.logoChanged())
         updateLogo();
@@ -244,6 +330,7 @@ void MainWindow::showHelp()
 
 void MainWindow::showErrors()
 {
+    initializeAcademy();
     auto* dialog = new AppStatusDialog(AppStatusDialog::OmitIgnored | AppStatusDialog::Reload, this);
     dialog->checkStatus(false);
 }

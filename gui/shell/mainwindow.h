@@ -17,8 +17,9 @@ namespace Ui {
 class MainWindow;
 }
 
-// The program's only top-level window: the six section pages, created once
-// and installed one at a time, the "Section tools" bar of the installed page,
+// The program's only top-level window: the six section pages, each created
+// once (when first needed, or when the program is idle after the window
+// shows) and installed one at a time, the "Section tools" bar of the installed page,
 // the configuration, the consistency results, the manual and the about boxes.
 class MainWindow : public AMainWindow
 {
@@ -37,6 +38,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 public slots:
     void showHorarioAlumno(int id);
@@ -55,7 +57,16 @@ public slots:
     void closeApp();
 
 private:
-    void createPages();
+    AlumnosWidget* alumnosPage();
+    AsignaturasWidget* asignaturasPage();
+    ProfesoresWidget* profesoresPage();
+    HorariosWindowWidget* horariosPage();
+    CursosWidget* cursosPage();
+    RecibosWidget* recibosPage();
+    void buildNextPage();
+    void initializeAcademy();
+    template <typename Page>
+    Page* built(Page*& page);
     void connectActions();
     void showFirstRunGreeting();
     void showSection(bool show, CentralWidget* page, QAction* action);
@@ -74,6 +85,8 @@ private:
     HelpDialog* m_help = nullptr;
     QWidget* m_home = nullptr;
     CentralWidget* m_current = nullptr;
+    bool m_pagesScheduled = false;
+    bool m_academyInitialized = false;
 };
 
 #endif // MAINWINDOW_H

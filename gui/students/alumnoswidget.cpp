@@ -34,8 +34,11 @@ AlumnosWidget::AlumnosWidget(QWidget* parent, Qt::WindowFlags f)
     , m_proxy(createFilterProxy(m_model, this))
 {
     ui->setupUi(this);
+    // The saved sort column comes back with the header, but the rows are
+    // sorted only when the page is first refreshed or shown: sorting them
+    // here would sort the rows that first refresh replaces.
+    ui->tbvAlumnos->setSortingEnabled(false);
     ui->tbvAlumnos->setModel(m_proxy);
-    ui->tbvAlumnos->setSortingEnabled(true);
     ui->tbvAlumnos->fitColumnsToContents();
     const QList<QAction*> pageActions = {ui->actionNuevo_alumno,      ui->actionEditar_alumno,
                                          ui->actionAsignaturas_alumno, ui->actionEliminar_alumno,
@@ -81,6 +84,20 @@ AlumnosWidget::~AlumnosWidget()
 void AlumnosWidget::refreshModel()
 {
     m_model->refresh();
+    sortOnceLoaded();
+}
+
+void AlumnosWidget::showEvent(QShowEvent* event)
+{
+    sortOnceLoaded();
+    CentralWidget::showEvent(event);
+}
+
+// From then on the proxy keeps the rows sorted as they change.
+void AlumnosWidget::sortOnceLoaded()
+{
+    if (!ui->tbvAlumnos->isSortingEnabled())
+        ui->tbvAlumnos->setSortingEnabled(true);
 }
 
 QList<int> AlumnosWidget::selectedIds() const

@@ -41,7 +41,11 @@ public slots:
     void printList();
     void verHorarioAlumno();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void sortOnceLoaded();
     QList<int> selectedIds() const;
     bool exactlyOneSelected(const QString& headline);
     QStringList withdraw(const QList<int>& ids, const QDate& fecha, QStringList* enrolments);

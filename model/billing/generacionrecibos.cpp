@@ -2,6 +2,7 @@
 
 #include "alumno.h"
 #include "dao.h"
+#include "daorow.h"
 #include "daotransaction.h"
 #include "moneda.h"
 #include "recibo.h"
@@ -12,6 +13,7 @@
 #include <QSqlQuery>
 
 GeneracionRecibos::GeneracionRecibos(int mes, int anio)
+    : m_dao(Dao::getInstance())
 {
     const QDate hoy = QDate::currentDate();
     m_ini = QDate(anio == 0 ? hoy.year() : anio, mes == 0 ? hoy.month() : mes, 1);
@@ -36,11 +38,10 @@ QList<GeneracionRecibos::Linea> GeneracionRecibos::altasActivas(const QList<int>
         sql += QStringLiteral(" AND idalumno = ?");
         valores << idsAlumno.first();
     }
-    QSqlQuery query = Dao::getInstance()->query(sql + QStringLiteral(" ORDER BY id"), valores);
     QList<Linea> todas;
-    while (query.next())
-        todas.append({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toDouble(),
-                      query.value(3).toDouble(), query.value(4).toString(), query.value(5).toString()});
+    m_dao->readRows(sql + QStringLiteral(" ORDER BY id"), valores, [&todas](const DaoRow& row) {
+        todas.append({int(row.integer(0)), int(row.integer(1)), row.real(2), row.real(3), row.text(4), row.text(5)});
+    });
     if (idsAlumno.size() <= 1)
         return todas;
     // Several students: every student's enrolments in one query, kept for the
@@ -72,19 +73,18 @@ void GeneracionRecibos::construir(const QList<Linea>& altas)
             ids.insert(alta.idAlumno);
     QHash<int, Pagador> pagadores;
     if (!ids.isEmpty()) {
-        QSqlQuery query = Dao::getInstance()->query(
-            QStringLiteral("SELECT id, nombre, apellidos, ccc, direccion, localidad, cp, provincia FROM alumno"));
-        while (query.next()) {
-            const int id = query.value(0).toInt();
-            if (!ids.contains(id))
-                continue;
-            const QString nombre = query.value(1).toString();
-            const QString apellidos = query.value(2).toString();
-            pagadores.insert(id, {nombre, apellidos, query.value(3).toString(),
-                                  Recibo::datosAlumno(nombre, apellidos, query.value(4).toString(),
-                                                      query.value(5).toString(), query.value(6).toString(),
-                                                      query.value(7).toString())});
-        }
+        m_dao->readRows(
+            QStringLiteral("SELECT id, nombre, apellidos, ccc, direccion, localidad, cp, provincia FROM alumno"), {},
+            [&](const DaoRow& row) {
+                const int id = int(row.integer(0));
+                if (!ids.contains(id))
+                    return;
+                const QString nombre = row.text(1);
+                const QString apellidos = row.text(2);
+                pagadores.insert(id, {nombre, apellidos, row.text(3),
+                                      Recibo::datosAlumno(nombre, apellidos, row.text(4), row.text(5), row.text(6),
+                                                          row.text(7))});
+            });
     }
 
     for (const Linea& alta : altas) {
@@ -164,10 +164,11 @@ bool GeneracionRecibos::crear(Recibo* recibo)
         ++m_siguiente;
     recibo->m_nrecibo = m_siguiente;
     recibo->m_serie = m_serie;
-    if (!escribir(m_insert, "INSERT INTO recibo(nrecibo,serie,fecha,importe,importepagado,descuento,concepto,"
-                            "datosalumno,pagado,automatico,pagaderoen,idalumno,nombrealumno,apellidosalumno) "
-                            "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)",
-                  recibo->rowValues()))
+    static const QString insert =
+        QStringLiteral("INSERT INTO recibo(nrecibo,serie,fecha,importe,importepagado,descuento,concepto,"
+                       "datosalumno,pagado,automatico,pagaderoen,idalumno,nombrealumno,apellidosalumno) "
+                       "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+    if (!escribir(insert, recibo->rowValues()))
         return false;
     // a number is taken only by a stored bill
     m_usados.insert(m_siguiente);
@@ -192,26 +193,32 @@ bool GeneracionRecibos::sobrescribir(Recibo* recibo, const Recibo* almacenado)
     }
     QList<QVariant> valores = recibo->rowValues();
     valores << recibo->m_id;
-    if (!escribir(m_update, "UPDATE recibo SET nrecibo=?,serie=?,fecha=?,importe=?,importepagado=?,descuento=?,"
-                            "concepto=?,datosalumno=?,pagado=?,automatico=?,pagaderoen=?,idalumno=?,"
-                            "nombrealumno=?,apellidosalumno=? WHERE id = ?",
-                  valores))
+    static const QString update =
+        QStringLiteral("UPDATE recibo SET nrecibo=?,serie=?,fecha=?,importe=?,importepagado=?,descuento=?,"
+                       "concepto=?,datosalumno=?,pagado=?,automatico=?,pagaderoen=?,idalumno=?,"
+                       "nombrealumno=?,apellidosalumno=? WHERE id = ?");
+    if (!escribir(update, valores))
         return false;
     m_escrito = true;
     return true;
 }
 
-// The statement is prepared on first use and then only bound and run again.
-bool GeneracionRecibos::escribir(QSqlQuery& statement, const char* sql, QList<QVariant> values)
+// Prepared on the first bill and then only bound and run again, straight
+// through SQLite: the driver's binding would cost more than the write.
+bool GeneracionRecibos::escribir(const QString& sql, QList<QVariant> values)
 {
-    Dao* dao = Dao::getInstance();
-    if (statement.lastQuery().isEmpty()) {
-        statement = QSqlQuery(QSqlDatabase::database());
-        if (!dao->prepare(statement, QString::fromLatin1(sql)))
-            return false;
+    // The bills of a run share their date: its text, the one the database
+    // holds for a date, is made once rather than once per bill.
+    for (QVariant& value : values) {
+        if (value.typeId() != QMetaType::QDate || !value.toDate().isValid())
+            continue;
+        if (value.toDate() != m_fecha) {
+            m_fecha = value.toDate();
+            m_fechaTexto = m_fecha.toString(Qt::ISODate);
+        }
+        value = m_fechaTexto;
     }
-    Dao::bind(statement, values);
-    return dao->exec(statement);
+    return m_dao->executePrepared(sql, values);
 }
 
 bool GeneracionRecibos::terminar()

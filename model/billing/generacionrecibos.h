@@ -9,9 +9,8 @@
 
 #include <memory>
 
-#include <QSqlQuery>
-
 class Alumno;
+class Dao;
 class DaoTransaction;
 class Recibo;
 
@@ -72,17 +71,16 @@ private:
 
     // False when the numbering state cannot be read.
     bool cargarNumeracion();
-    bool escribir(QSqlQuery& statement, const char* sql, QList<QVariant> values);
+    bool escribir(const QString& sql, QList<QVariant> values);
 
     QDate m_ini;
     QDate m_fin;
     QList<int> m_orden;
     QHash<int, Recibo*> m_nuevos;
 
+    // Asked for once: every statement would read the debug setting again.
+    Dao* m_dao;
     std::unique_ptr<DaoTransaction> m_tx;
-    // One insert and one update, prepared once and run for every bill.
-    QSqlQuery m_insert;
-    QSqlQuery m_update;
 
     bool m_numeracion = false;
     bool m_escrito = false;
@@ -91,6 +89,8 @@ private:
     int m_siguienteGuardado = 0;
     int m_maximo = -1;
     QSet<int> m_usados;
+    QDate m_fecha;
+    QString m_fechaTexto;
 };
 
 #endif // GENERACIONRECIBOS_H

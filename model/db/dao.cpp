@@ -185,10 +185,39 @@ WriteStatements& writeStatements()
     return cache;
 }
 
+// The bulk writes' statements, prepared straight in SQLite once per
+// connection, with the table each one writes.
+struct NativeWrite {
+    sqlite3_stmt* statement = nullptr;
+    QString table;
+};
+struct NativeWrites {
+    sqlite3* handle = nullptr;
+    QHash<QString, NativeWrite> statements;
+};
+
+NativeWrites& nativeWrites()
+{
+    static NativeWrites cache;
+    return cache;
+}
+
+void forgetNativeWrites()
+{
+    NativeWrites& cache = nativeWrites();
+    for (const NativeWrite& write : std::as_const(cache.statements))
+        sqlite3_finalize(write.statement);
+    cache.statements.clear();
+    cache.handle = nullptr;
+}
+
 void forgetWriteStatements()
 {
     writeStatements().queries.clear();
     writeStatements().handle = nullptr;
+    // finalized while the connection is still open: SQLite closes no
+    // connection with statements left
+    forgetNativeWrites();
 }
 
 // Every bound value goes through here: a bool becomes the text 'true' or
@@ -497,6 +526,87 @@ int bindNative(sqlite3_stmt* statement, int index, const QVariant& value)
     }
     }
 }
+}
+
+namespace {
+// What the driver binds as NULL when it writes: also a null text, bytes or
+// date, which a Qt 6 QVariant does not count as null.
+bool nullToWrite(const QVariant& value)
+{
+    if (value.isNull())
+        return true;
+    switch (value.typeId()) {
+    case QMetaType::QString: return static_cast<const QString*>(value.constData())->isNull();
+    case QMetaType::QByteArray: return static_cast<const QByteArray*>(value.constData())->isNull();
+    case QMetaType::QDate: return !value.toDate().isValid();
+    case QMetaType::QTime: return !value.toTime().isValid();
+    case QMetaType::QDateTime: return !value.toDateTime().isValid();
+    default: return false;
+    }
+}
+
+int bindToWrite(sqlite3_stmt* statement, int index, const QVariant& value)
+{
+    return nullToWrite(value) ? sqlite3_bind_null(statement, index) : bindNative(statement, index, value);
+}
+} // namespace
+
+sqlite3_stmt* Dao::nativeWrite(const QString& sql, QString* table)
+{
+    NativeWrites& cache = nativeWrites();
+    sqlite3* handle = nativeHandle();
+    if (!handle)
+        return nullptr;
+    if (cache.handle != handle) {
+        forgetNativeWrites();
+        cache.handle = handle;
+    }
+    auto found = cache.statements.find(sql);
+    if (found == cache.statements.end()) {
+        if (cache.statements.size() >= 16)
+            forgetNativeWrites();
+        cache.handle = handle;
+        sqlite3_stmt* statement = nullptr;
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(statement);
+            return nullptr;
+        }
+        found = cache.statements.insert(sql, {statement, writtenTable(sql)});
+    }
+    *table = found->table;
+    return found->statement;
+}
+
+bool Dao::executePrepared(const QString& sql, const QList<QVariant>& values)
+{
+    sqlite3* handle = nativeHandle();
+    QString table;
+    sqlite3_stmt* statement = nativeWrite(sql, &table);
+    int rc = statement ? SQLITE_OK : SQLITE_ERROR;
+    for (int i = 0; rc == SQLITE_OK && i < values.size(); ++i)
+        rc = bindToWrite(statement, i + 1, values.at(i));
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(statement);
+    const bool ok = rc == SQLITE_DONE;
+    if (!ok) {
+        m_lastErrorNumber = handle ? sqlite3_extended_errcode(handle) : -1;
+        m_lastErrorText = handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QStringLiteral("No database open");
+    }
+    if (statement) {
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+    }
+    logStatement(ok ? QString() : QStringLiteral("%1 - %2").arg(m_lastErrorNumber).arg(m_lastErrorText), sql,
+                 values);
+    if (!ok) {
+        // Some failures (a full disk, an I/O error) make SQLite roll back on its own.
+        followConnectionState();
+        return false;
+    }
+    if (!table.isEmpty())
+        noteWrite(table, sql);
+    return true;
 }
 
 bool Dao::readRows(const QString& sql, const QList<QVariant>& values,

@@ -12,6 +12,7 @@
 #include <functional>
 
 class DaoRow;
+struct sqlite3_stmt;
 
 // The one door to the academy database: the process's single SQLite
 // connection, the statement builders, one flat transaction, error capture and
@@ -42,6 +43,11 @@ public:
     // when the statement fails.
     bool readRows(const QString& sql, const QList<QVariant>& values,
                   const std::function<void(const DaoRow&)>& onRow);
+    // A write run for many rows (a month of bills) straight through SQLite:
+    // prepared on its first run and kept while the connection stays the
+    // same; values bound as every other write binds them (bools as text,
+    // null texts and dates as NULL), logged and announced like them.
+    bool executePrepared(const QString& sql, const QList<QVariant>& values);
 
     // One level: a second transaction() while one is open answers false, and
     // the caller then runs inside the open one.
@@ -94,6 +100,8 @@ private:
     // The prepared insert or update for this text, kept for the connection's
     // life; null when it cannot be prepared.
     QSqlQuery* writeStatement(const QString& sql);
+    // The statement of executePrepared() and the table it writes; null when it cannot be prepared.
+    sqlite3_stmt* nativeWrite(const QString& sql, QString* table);
     void setLastError(const QSqlQuery& query);
     void logQuery(bool error, const QSqlQuery& query);
     void logStatement(const QString& error, const QString& sql, const QVariantList& bound);

@@ -23,6 +23,21 @@ void tell(const QString& text)
 {
     APrompter::instance()->message(QMessageBox::NoIcon, QString(), text);
 }
+
+// The start-up's lock test has just opened, checked and migrated the current
+// file; the password dialogue that follows keeps that connection rather than
+// reading the whole file again for a second integrity check. Any other file,
+// a closed connection or an open transaction opens it afresh.
+bool openCurrent()
+{
+    Dao* dao = Dao::getInstance();
+    const QString path = DBManager::dataDir() + QDir::separator() + DBManager::currentDB(true);
+    if (dao->isOpen() && !dao->inTransaction()
+        && QSqlDatabase::database(QSqlDatabase::defaultConnection, false).databaseName() == path
+        && QFile::exists(path))
+        return true;
+    return dao->open(QString(), false);
+}
 } // namespace
 
 QString DBManager::dataDir()
@@ -206,7 +221,7 @@ int DBManager::checkPassword(const QString& name, bool ask)
     if (!name.isEmpty() && !setCurrentDB(name))
         return Corrupted;
     Dao* dao = Dao::getInstance();
-    if (!dao->open(QString(), false))
+    if (!openCurrent())
         return Corrupted;
     if (!ask)
         return Opened;

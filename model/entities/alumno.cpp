@@ -119,55 +119,81 @@ QList<Alumno*> Alumno::listFromSql(const QString& sql, const QList<QVariant>& va
     Dao::getInstance()->readRows(sql, values, [&result](const DaoRow& row) { result.append(fromRow(row)); });
     if (result.isEmpty())
         return result;
-    // The phones of every listed student in one query, not one per student.
-    // A long list reads the whole phone table, which costs no more than
-    // naming thousands of ids; a short one names its ids (integers read from
-    // the database) rather than running the student query again.
-    QString telefonosSql = QStringLiteral("SELECT idalumno, nombre, telefono FROM %1 ").arg(telefonoTable.table());
-    if (result.size() < kListaLarga) {
-        QString ids;
-        ids.reserve(int(result.size()) * 6);
-        for (const Alumno* alumno : std::as_const(result)) {
-            if (!ids.isEmpty())
-                ids += QLatin1Char(',');
-            ids += QString::number(alumno->m_id);
-        }
-        telefonosSql += QStringLiteral("WHERE idalumno IN (%1) ").arg(ids);
-    }
-    telefonosSql += QStringLiteral("ORDER BY rowid");
-    const QHash<int, Telefonos> porAlumno = TablaTelefonos::porDueno(telefonosSql);
+    QList<int> ids;
+    ids.reserve(result.size());
+    for (const Alumno* alumno : std::as_const(result))
+        ids << alumno->m_id;
+    const QHash<int, Telefonos> porAlumno = telefonosDe(ids);
     for (Alumno* alumno : std::as_const(result))
         alumno->m_telefonos = porAlumno.value(alumno->m_id);
     return result;
 }
 
-QList<Alumno*> Alumno::list(const QString& orden, const QString& filtro)
+QHash<int, Alumno::Telefonos> Alumno::telefonosDe(const QList<int>& ids)
 {
-    QString sql = QStringLiteral("SELECT %1 FROM %2 ").arg(COLUMNS.join(QLatin1Char(',')), TABLE);
-    if (!filtro.isEmpty())
-        sql += QStringLiteral("WHERE ") + filtro;
-    if (!orden.isEmpty())
-        sql += QStringLiteral(" ORDER BY ") + orden;
-    return listFromSql(sql, {});
+    if (ids.isEmpty())
+        return {};
+    // The phones of every listed student in one query, not one per student.
+    // A long list reads the whole phone table, which costs no more than
+    // naming thousands of ids; a short one names its ids (integers read from
+    // the database) rather than running the student query again.
+    QString telefonosSql = QStringLiteral("SELECT idalumno, nombre, telefono FROM %1 ").arg(telefonoTable.table());
+    if (ids.size() < kListaLarga) {
+        QString lista;
+        lista.reserve(int(ids.size()) * 6);
+        for (int id : ids) {
+            if (!lista.isEmpty())
+                lista += QLatin1Char(',');
+            lista += QString::number(id);
+        }
+        telefonosSql += QStringLiteral("WHERE idalumno IN (%1) ").arg(lista);
+    }
+    telefonosSql += QStringLiteral("ORDER BY rowid");
+    return TablaTelefonos::porDueno(telefonosSql);
 }
 
-QList<Alumno*> Alumno::list(int modo, const QString& orden, const QString& filtro)
+QString Alumno::listSql(int modo, const QString& orden, const QString& filtro, QList<QVariant>* values)
 {
     const char* sqlTemplate = nullptr;
     switch (Modo(modo)) {
-    case Modo::Todos: return list(orden, filtro);
+    case Modo::Todos: {
+        QString sql = QStringLiteral("SELECT %1 FROM %2 ").arg(COLUMNS.join(QLatin1Char(',')), TABLE);
+        if (!filtro.isEmpty())
+            sql += QStringLiteral("WHERE ") + filtro;
+        if (!orden.isEmpty())
+            sql += QStringLiteral(" ORDER BY ") + orden;
+        return sql;
+    }
     case Modo::Actuales: sqlTemplate = actualesSql; break;
     case Modo::Antiguos: sqlTemplate = antiguosSql; break;
-    default: return {};
+    default: return QString();
     }
     // The filter narrows the whole condition, not only its last term.
     const QString condicion =
         filtro.isEmpty() ? QString() : QStringLiteral("AND (") + filtro + QLatin1Char(')');
     const QString orderBy = orden.isEmpty() ? QString() : QStringLiteral("ORDER BY ") + orden;
-    const QString sql = QString::fromLatin1(sqlTemplate)
-                            .arg(TABLE, Alta::TABLE, condicion, orderBy);
     // Today is the local date, which julianday('now') (UTC) is not near midnight.
-    return listFromSql(sql, {ADateHelper::today()});
+    *values << ADateHelper::today();
+    return QString::fromLatin1(sqlTemplate).arg(TABLE, Alta::TABLE, condicion, orderBy);
+}
+
+QList<Alumno*> Alumno::list(const QString& orden, const QString& filtro)
+{
+    return list(int(Modo::Todos), orden, filtro);
+}
+
+QList<Alumno*> Alumno::list(int modo, const QString& orden, const QString& filtro)
+{
+    QList<QVariant> values;
+    const QString sql = listSql(modo, orden, filtro, &values);
+    return sql.isEmpty() ? QList<Alumno*>() : listFromSql(sql, values);
+}
+
+bool Alumno::readList(int modo, const std::function<void(const DaoRow&)>& onRow)
+{
+    QList<QVariant> values;
+    const QString sql = listSql(modo, QString(), QString(), &values);
+    return !sql.isEmpty() && Dao::getInstance()->readRows(sql, values, onRow);
 }
 
 QStringList Alumno::buscarNombre(const QString& apellidos)

@@ -2,6 +2,7 @@
 #define ALUMNO_H
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPair>
@@ -9,7 +10,10 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
+
 class Alta;
+class DaoRow;
 class AsignaturasAlumnoTableModel;
 class QSqlQuery;
 
@@ -75,6 +79,11 @@ public:
     // user. Every list carries its students' phones, read with one query.
     static QList<Alumno*> list(const QString& orden = QString(), const QString& filtro = QString());
     static QList<Alumno*> list(int modo, const QString& orden, const QString& filtro);
+    // The rows of list(modo) read straight from SQLite, every column of
+    // COLUMNS in order, without building objects; false when the read fails.
+    static bool readList(int modo, const std::function<void(const DaoRow&)>& onRow);
+    // The phones of these students, read with one query.
+    static QHash<int, Telefonos> telefonosDe(const QList<int>& ids);
     // "name surnames" of the students whose surnames equal the given ones
     // after trimming, ignoring letter case (possible brothers and sisters).
     static QStringList buscarNombre(const QString& apellidos);
@@ -97,6 +106,8 @@ public:
 private:
     void loadTelefonos();
     template<class Row> static Alumno* fromRow(const Row& row);
+    // The statement of a list and its values; empty for an unknown mode.
+    static QString listSql(int modo, const QString& orden, const QString& filtro, QList<QVariant>* values);
     // The students the statement selects (every column of COLUMNS, in order), with their phones.
     static QList<Alumno*> listFromSql(const QString& sql, const QList<QVariant>& values);
     bool saveTelefonos(const Telefonos& telefonos);

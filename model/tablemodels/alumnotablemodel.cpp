@@ -1,8 +1,11 @@
 #include "alumnotablemodel.h"
 
 #include "alumno.h"
+#include "daorow.h"
+#include "tablatelefonos.h"
 
 #include <QDebug>
+#include <QHash>
 
 namespace {
 AlumnoTableModel* s_instance = nullptr;
@@ -28,39 +31,70 @@ AlumnoTableModel* AlumnoTableModel::instance()
 AlumnoTableModel::AlumnoTableModel(QObject* parent)
     : EntityTableModel(titles(), parent)
 {
-    replaceRows(Alumno::list(m_modo, QString(), QString()));
+    replaceRows(load());
     followTables({QStringLiteral("alumno"), QStringLiteral("telefonoalumno"), QStringLiteral("alta")});
 }
 
-QVariant AlumnoTableModel::cell(Alumno* a, const QModelIndex& index) const
+// The students of the mode as Alumno::list reads them, with their phones.
+QList<AlumnoFila*> AlumnoTableModel::load() const
+{
+    QList<AlumnoFila*> filas;
+    Alumno::readList(m_modo, [&filas](const DaoRow& row) {
+        // the columns of Alumno::COLUMNS, in their order
+        auto* f = new AlumnoFila;
+        f->id = int(row.integer(0));
+        f->nombre = row.text(1);
+        f->apellidos = row.text(2);
+        f->instituto = row.text(3);
+        f->observaciones = row.text(4);
+        f->dni = row.text(6);
+        f->localidad = row.text(8);
+        f->cp = row.text(10);
+        f->email = row.text(11);
+        f->descuento = row.real(12);
+        f->banco = row.text(13);
+        filas << f;
+    });
+    QList<int> ids;
+    ids.reserve(filas.size());
+    for (const AlumnoFila* f : std::as_const(filas))
+        ids << f->id;
+    const QHash<int, Alumno::Telefonos> telefonos = Alumno::telefonosDe(ids);
+    for (AlumnoFila* f : std::as_const(filas))
+        f->telefonos = telefonos.value(f->id);
+    return filas;
+}
+
+QVariant AlumnoTableModel::cell(AlumnoFila* a, const QModelIndex& index) const
 {
     switch (Column(index.column())) {
-    case Column::Nombre: return a->nombre();
-    case Column::Apellidos: return a->apellidos();
-    case Column::Instituto: return a->instituto();
-    case Column::Observaciones: return a->observaciones();
-    case Column::Dni: return a->dni();
-    case Column::Localidad: return a->localidad();
-    case Column::Cp: return a->cp();
-    case Column::Email: return a->email();
-    case Column::Descuento: return a->descuento();
-    case Column::Banco: return a->banco();
-    case Column::Telefonos: return a->telefonosString();
+    case Column::Nombre: return a->nombre;
+    case Column::Apellidos: return a->apellidos;
+    case Column::Instituto: return a->instituto;
+    case Column::Observaciones: return a->observaciones;
+    case Column::Dni: return a->dni;
+    case Column::Localidad: return a->localidad;
+    case Column::Cp: return a->cp;
+    case Column::Email: return a->email;
+    case Column::Descuento: return a->descuento;
+    case Column::Banco: return a->banco;
+    case Column::Telefonos: return TablaTelefonos::texto(a->telefonos);
     case Column::Count: break;
     }
     qWarning() << "AlumnoTableModel trying to get an unknown column";
     return QVariant();
 }
 
-int AlumnoTableModel::rowId(const Alumno* a) const
+int AlumnoTableModel::rowId(const AlumnoFila* a) const
 {
-    return a->id();
+    return a->id;
 }
 
 void AlumnoTableModel::refresh()
 {
+    QList<AlumnoFila*> filas = load();
     beginResetModel();
-    replaceRows(Alumno::list(m_modo, QString(), QString()));
+    replaceRows(filas);
     endResetModel();
 }
 

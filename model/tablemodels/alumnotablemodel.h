@@ -3,10 +3,30 @@
 
 #include "entitytablemodel.h"
 
-class Alumno;
+#include <QList>
+#include <QPair>
+#include <QString>
+
+// What the students page shows of one student: plain values rather than a
+// student object, so that thousands of rows load and go cheaply.
+struct AlumnoFila
+{
+    int id = 0;
+    QString nombre;
+    QString apellidos;
+    QString instituto;
+    QString observaciones;
+    QString dni;
+    QString localidad;
+    QString cp;
+    QString email;
+    double descuento = 0.0;
+    QString banco;
+    QList<QPair<QString, QString>> telefonos;
+};
 
 // The students of the students page: current, former or all of them.
-class AlumnoTableModel : public EntityTableModel<Alumno>
+class AlumnoTableModel : public EntityTableModel<AlumnoFila>
 {
     Q_OBJECT
 
@@ -39,11 +59,12 @@ public:
     void setModo(int modo) { m_modo = modo; }
 
 protected:
-    QVariant cell(Alumno* a, const QModelIndex& index) const override;
-    int rowId(const Alumno* a) const override;
+    QVariant cell(AlumnoFila* a, const QModelIndex& index) const override;
+    int rowId(const AlumnoFila* a) const override;
 
 private:
     explicit AlumnoTableModel(QObject* parent = nullptr);
+    QList<AlumnoFila*> load() const;
 
     int m_modo = 0;
 };

@@ -1,4 +1,5 @@
 #include "academia.h"
+#include "academyfixture.h"
 #include "appstatusdialog.h"
 #include "centralwidget.h"
 #include "configurationdialog.h"
@@ -7,6 +8,7 @@
 #include "guitest.h"
 #include "mainwindow.h"
 #include "modalanswerer.h"
+#include "reciboswidget.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
 
@@ -183,6 +185,39 @@ private slots:
         delete window;
         for (const QPointer<QWidget>& page : pages)
             QVERIFY(page.isNull());
+    }
+
+    // The window shows before the academy's start-up check and its pages:
+    // they follow once it has been painted, and whatever reads the check's
+    // results (here a section) runs the check first.
+    void startUpWorkFollowsTheShownWindow()
+    {
+        // a shift without sessions: a fault the start-up check finds and ignores
+        academy::turno(academy::asignatura(QStringLiteral("Maths")), QStringLiteral("Empty"));
+        auto builtBillsPages = [] {
+            int n = 0;
+            for (QWidget* w : QApplication::allWidgets())
+                n += qobject_cast<RecibosWidget*>(w) != nullptr;
+            return n;
+        };
+        {
+            MainWindow window;
+            QVERIFY(Academia::avisosIgnorados().isEmpty());
+            QCOMPARE(builtBillsPages(), 0);
+            action(window, "actionHorarios")->trigger();
+            QCOMPARE(Academia::avisosIgnorados().size(), 1);
+            QCOMPARE(builtBillsPages(), 0);
+        }
+        // saving twice in a row empties both lists
+        Academia::ignorarAvisos();
+        Academia::ignorarAvisos();
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTRY_COMPARE(builtBillsPages(), 1);
+        QCOMPARE(Academia::avisosIgnorados().size(), 1);
+        action(window, "actionRecibos")->trigger();
+        QCOMPARE(builtBillsPages(), 1);
     }
 
     void exitClosesTheWindow()

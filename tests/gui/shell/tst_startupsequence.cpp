@@ -250,6 +250,27 @@ private slots:
         QVERIFY(DBManager::isDBLocked());
     }
 
+    // The lock test opens and checks the file; the password that follows
+    // keeps that connection: the whole file is read for one integrity check,
+    // not two. A wrong password asks again on the same connection.
+    void startUpChecksTheFileOnce()
+    {
+        makeDatabase(false);
+        QSettings().setValue("DaoInDebugMode", true);
+        Dao::getInstance();
+        ScriptedPrompter prompter;
+        prompter.text("wrong").button(QMessageBox::Ok).text(password);
+        int status = 99;
+        {
+            MessageCapture capture;
+            QVERIFY(StartupSequence::openDatabase(&status));
+            QCOMPARE(capture.texts(QtDebugMsg).filter("Path de la base de datos :").size(), 1);
+        }
+        QVERIFY(prompter.allAnswered());
+        QVERIFY(Dao::getInstance()->isOpen());
+        QVERIFY(DBManager::isDBLocked());
+    }
+
     void cancelledPasswordOpensTheChooser()
     {
         makeDatabase(false);

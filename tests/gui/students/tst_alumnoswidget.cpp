@@ -68,6 +68,32 @@ private slots:
         QCOMPARE(h.problems(), QStringList{QStringLiteral("action actionEditar_alumno is disabled")});
     }
 
+    // A page built later sorts its rows by the column the list was left
+    // sorted on, once they are loaded: when refreshed, or when first shown.
+    void newPageSortsByTheColumnLeftSorted()
+    {
+        const int vila = student(QStringLiteral("Ana"), QStringLiteral("Vila"));
+        const int lago = student(QStringLiteral("Breixo"), QStringLiteral("Lago"));
+        const int souto = student(QStringLiteral("Carme"), QStringLiteral("Souto"));
+        m_page->refreshModel();
+        m_page->findChild<QTableView*>(QStringLiteral("tbvAlumnos"))->sortByColumn(1, Qt::DescendingOrder);
+        m_page.reset(); // keeps the list's header
+        const QList<int> bySurnameDown{vila, souto, lago};
+
+        m_page = std::make_unique<AlumnosWidget>();
+        m_page->refreshModel();
+        QCOMPARE(PageHarness(m_page.get()).shownIds("tbvAlumnos"), bySurnameDown);
+        m_page.reset();
+
+        m_page = std::make_unique<AlumnosWidget>();
+        m_page->show();
+        QCOMPARE(PageHarness(m_page.get()).shownIds("tbvAlumnos"), bySurnameDown);
+        // and it follows the rows as they change
+        const int abal = student(QStringLiteral("Dora"), QStringLiteral("Abal"));
+        m_page->refreshModel();
+        QCOMPARE(PageHarness(m_page.get()).shownIds("tbvAlumnos"), bySurnameDown + QList<int>{abal});
+    }
+
     void selectionEnablesActionsAndAReloadDisablesThem()
     {
         const int a = student(QStringLiteral("Ana"), QStringLiteral("Pena"));

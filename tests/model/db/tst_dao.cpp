@@ -1,3 +1,4 @@
+#include "changenotifier.h"
 #include "dao.h"
 #include "daorow.h"
 #include "daotesthelpers.h"
@@ -5,6 +6,7 @@
 #include "messagecapture.h"
 #include "testmain.h"
 
+#include <QSignalSpy>
 #include <QSqlQuery>
 
 using namespace Qt::StringLiterals;
@@ -119,6 +121,45 @@ private slots:
         QCOMPARE(raw.value(u"SELECT typeof(a) || ':' || a || b || c FROM t WHERE id = 1"_s).toString(), u"text:truefalsetrue"_s);
         QCOMPARE(raw.value(u"SELECT b || '|' || (c IS NULL) FROM t WHERE a = 'dates'"_s).toString(), u"2024-01-31|1"_s);
         QCOMPARE(raw.value(u"SELECT group_concat(ifnull(pid, 'NULL')) FROM ch"_s).toString(), u"NULL,5"_s);
+    }
+
+    // The repeated native write stores what the driver's write stores, reports
+    // and announces like it, and survives the connection being opened again.
+    void preparedWritesMatchTheDriver()
+    {
+        openScratch();
+        const QString insert = u"INSERT INTO t(a, b, c) VALUES (?, ?, ?)"_s;
+        const QList<QList<QVariant>> rows{{QString(), u""_s, true},
+                                          {QDate(2024, 1, 31), QDate(), 7},
+                                          {2.5, u"Ñandú"_s, Dao::idOrNull(0)},
+                                          {qlonglong(1) << 40, QByteArray(), QVariant()}};
+        QSignalSpy announced(ChangeNotifier::instance(), &ChangeNotifier::tablesChanged);
+        for (const QList<QVariant>& row : rows) {
+            QVERIFY(dao->executePrepared(insert, row));
+            QVERIFY(dao->execute(insert, row));
+        }
+        QCOMPARE(announced.size(), 2 * rows.size());
+        QCOMPARE(announced.first().at(0).value<QSet<QString>>(), QSet<QString>{u"t"_s});
+        const QString stored = u"SELECT group_concat(quote(a) || quote(b) || quote(c), '|') FROM t WHERE id %% 2 = %1"_s;
+        QCOMPARE(daoValue(stored.arg(1)).toString(), daoValue(stored.arg(0)).toString());
+        QCOMPARE(daoValue(u"SELECT quote(a) || quote(b) || quote(c) FROM t WHERE id = 1"_s).toString(),
+                 u"NULL'''true'"_s);
+
+        MessageCapture capture;
+        QVERIFY(!dao->executePrepared(u"INSERT INTO nowhere VALUES (?)"_s, {1}));
+        QVERIFY(dao->lastError().second.contains(u"no such table"_s));
+        // a null text is NULL, which the column refuses
+        QVERIFY(dao->execute(u"CREATE TABLE u (x NOT NULL)"_s));
+        QVERIFY(!dao->executePrepared(u"INSERT INTO u VALUES (?)"_s, {QString()}));
+        QVERIFY(dao->lastError().second.contains(u"NOT NULL"_s));
+        QVERIFY(capture.contains(QtWarningMsg, u"Executed query was: INSERT INTO u VALUES (?)"_s));
+        QVERIFY(dao->executePrepared(u"INSERT INTO u VALUES (?)"_s, {u""_s}));
+
+        // the same text on a connection opened again
+        dao->close();
+        QVERIFY(dao->open(u"scratch"_s, false));
+        QVERIFY(dao->executePrepared(insert, {u"again"_s, 1, 2}));
+        QCOMPARE(daoValue(u"SELECT count(*) FROM t WHERE a = 'again'"_s).toInt(), 1);
     }
 
     void oneLevelTransactionJoins()
