@@ -203,6 +203,38 @@ bool Curso::persist()
     return ok;
 }
 
+bool Curso::removeTurnosBorrados()
+{
+    for (int id : std::as_const(m_turnosBorrados)) {
+        if (!TurnoCurso::remove(id, false))
+            return false;
+    }
+    return true;
+}
+
+bool Curso::updateTurnos()
+{
+    QList<QVariant> ids;
+    for (TurnoCurso* turno : std::as_const(m_turnos))
+        ids.append(turno->id());
+    if (ids.isEmpty())
+        return true;
+    // Names are unique within a course: every kept shift first takes a
+    // provisional name no one types, so that renames which swap names or take
+    // a freed one never meet the old names.
+    QStringList marks;
+    marks.fill(QStringLiteral("?"), ids.size());
+    if (!Dao::getInstance()->execute(QStringLiteral("UPDATE %1 SET nombre = char(1) || id WHERE id IN (%2)")
+                                         .arg(TurnoCurso::TABLE, marks.join(QLatin1Char(','))),
+                                     ids))
+        return false;
+    for (TurnoCurso* turno : std::as_const(m_turnos)) {
+        if (!turno->update(false))
+            return false;
+    }
+    return true;
+}
+
 bool Curso::update()
 {
     if (m_id < 1) {
@@ -213,23 +245,9 @@ bool Curso::update()
     bool ok = Dao::getInstance()->update(TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"),
                                          {m_nombre, Moneda::aCentimos(m_precioOrientativo), m_descripcion, m_id});
     ok = ok && saveAsignaturas();
-    ok = ok && persistTurnosNuevos();
-    if (ok) {
-        for (TurnoCurso* turno : std::as_const(m_turnos)) {
-            if (!turno->update(false)) {
-                ok = false;
-                break;
-            }
-        }
-    }
-    if (ok) {
-        for (int id : std::as_const(m_turnosBorrados)) {
-            if (!TurnoCurso::remove(id)) {
-                ok = false;
-                break;
-            }
-        }
-    }
+    // Removals, then renames, then inserts: a name freed in memory is free in the table.
+    turnos();
+    ok = ok && removeTurnosBorrados() && updateTurnos() && persistTurnosNuevos();
     if (!ok) {
         if (tx.canTakeBack()) {
             tx.rollback();
