@@ -4,6 +4,7 @@
 #include "daotransaction.h"
 #include "filaunica.h"
 #include "moneda.h"
+#include "nombresprovisionales.h"
 #include "profesor.h"
 #include "sesiondeclase.h"
 #include "turnoasignatura.h"
@@ -242,19 +243,10 @@ bool Asignatura::removeTurnosBorrados()
 
 bool Asignatura::updateTurnos()
 {
-    QList<QVariant> ids;
+    QList<int> ids;
     for (TurnoAsignatura* turno : std::as_const(m_turnos))
         ids.append(turno->id());
-    if (ids.isEmpty())
-        return true;
-    // Names are unique within a subject: every kept shift first takes a
-    // provisional name no one types, so that renames which swap names or take
-    // a freed one never meet the old names.
-    QStringList marks;
-    marks.fill(QStringLiteral("?"), ids.size());
-    if (!Dao::getInstance()->execute(QStringLiteral("UPDATE %1 SET nombre = char(1) || id WHERE id IN (%2)")
-                                         .arg(TurnoAsignatura::TABLE, marks.join(QLatin1Char(','))),
-                                     ids))
+    if (!NombresProvisionales::asignar(TurnoAsignatura::TABLE, ids))
         return false;
     for (TurnoAsignatura* turno : std::as_const(m_turnos)) {
         if (!turno->update(false))

@@ -5,6 +5,7 @@
 #include "daotransaction.h"
 #include "filaunica.h"
 #include "moneda.h"
+#include "nombresprovisionales.h"
 #include "turnocurso.h"
 
 #include <QDebug>
@@ -214,19 +215,10 @@ bool Curso::removeTurnosBorrados()
 
 bool Curso::updateTurnos()
 {
-    QList<QVariant> ids;
+    QList<int> ids;
     for (TurnoCurso* turno : std::as_const(m_turnos))
         ids.append(turno->id());
-    if (ids.isEmpty())
-        return true;
-    // Names are unique within a course: every kept shift first takes a
-    // provisional name no one types, so that renames which swap names or take
-    // a freed one never meet the old names.
-    QStringList marks;
-    marks.fill(QStringLiteral("?"), ids.size());
-    if (!Dao::getInstance()->execute(QStringLiteral("UPDATE %1 SET nombre = char(1) || id WHERE id IN (%2)")
-                                         .arg(TurnoCurso::TABLE, marks.join(QLatin1Char(','))),
-                                     ids))
+    if (!NombresProvisionales::asignar(TurnoCurso::TABLE, ids))
         return false;
     for (TurnoCurso* turno : std::as_const(m_turnos)) {
         if (!turno->update(false))

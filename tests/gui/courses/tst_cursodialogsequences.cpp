@@ -3,8 +3,9 @@
 #include "curso.h"
 #include "dao.h"
 #include "guitest.h"
-#include "modalsteps.h"
+#include "dialogsequence.h"
 #include "scriptedprompter.h"
+#include "sortedtexts.h"
 #include "selectasignaturasdialog.h"
 #include "testmain.h"
 #include "turnoasignaturadialog.h"
@@ -18,7 +19,6 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include <random>
 
 using namespace GuiTest;
 
@@ -29,22 +29,6 @@ const QStringList kEstrellas{"X", "Y"};
 const QString kTurnoRepetido = QStringLiteral("There is already a shift of this subject with the same name");
 const QString kTurnoCursoRepetido = QStringLiteral("There is already another course shift with this name");
 
-QStringList sorted(QStringList list)
-{
-    list.sort();
-    return list;
-}
-
-QStringList texts(const QString& sql, const QList<QVariant>& values = {})
-{
-    QSqlQuery query = Dao::getInstance()->query(sql, values);
-    QStringList result;
-    while (query.next())
-        result << query.value(0).toString();
-    result.sort();
-    return result;
-}
-
 QStringList items(QListWidget* list)
 {
     QStringList result;
@@ -53,10 +37,9 @@ QStringList items(QListWidget* list)
     return result;
 }
 
-// One random sequence of a user's steps in the course dialog, checked against
-// what the user expects after every step and against what is stored after
-// the final OK.
-class Sequence
+// The course dialog's steps: subjects added and removed, course shifts
+// added, removed and edited, "*" shifts made in the course shift dialog.
+class Sequence : public DialogSequence<CursoDialog>
 {
     struct TurnoCurso
     {
@@ -65,38 +48,17 @@ class Sequence
     };
 
 public:
-    explicit Sequence(unsigned seed)
-        : m_random(seed)
-    {
-    }
-
-    QString run()
-    {
-        if (!buildAcademy())
-            return QStringLiteral("the academy could not be built");
-        ScriptedPrompter prompter;
-        m_prompter = &prompter;
-        auto* d = new CursoDialog;
-        QPointer<CursoDialog> guard(d);
-        m_dialog = d;
-        d->setCurso(Curso::getFromDB(m_bach));
-        d->show();
-        const int pasos = 3 + int(m_random() % 9);
-        for (int i = 0; i < pasos && m_error.isEmpty(); ++i) {
-            step();
-            check(QStringLiteral("step %1").arg(i));
-        }
-        if (m_error.isEmpty())
-            finish();
-        m_prompter = nullptr;
-        if (guard)
-            guard->reject();
-        delete guard.data();
-        return m_error;
-    }
+    using DialogSequence::DialogSequence;
 
 private:
-    bool buildAcademy()
+    CursoDialog* open() override
+    {
+        auto* d = new CursoDialog;
+        d->setCurso(Curso::getFromDB(m_bach));
+        return d;
+    }
+
+    bool buildAcademy() override
     {
         if (!academy::openFreshDatabase() || !academy::exec("PRAGMA synchronous = OFF"))
             return false;
@@ -122,7 +84,6 @@ private:
         return m_bach > 0;
     }
 
-    int pick(int n) { return int(m_random() % unsigned(n)); }
     QListWidget* list(const char* name) { return child<QListWidget>(*m_dialog, name); }
     int indexOf(const QString& nombre) const
     {
@@ -132,7 +93,7 @@ private:
         return -1;
     }
 
-    void step()
+    void step() override
     {
         switch (pick(6)) {
         case 0:
@@ -292,7 +253,7 @@ private:
             m_turnosDe[asignatura] << nombre;
     }
 
-    void finish()
+    void finish() override
     {
         // as a user would: a subject and a course shift at least, and every
         // course shift with a shift of every subject
@@ -325,7 +286,7 @@ private:
 
     void verifyStored()
     {
-        const QStringList asignaturas = texts("SELECT a.nombre FROM asignatura a JOIN curso_asignatura ca ON "
+        const QStringList asignaturas = storedTexts("SELECT a.nombre FROM asignatura a JOIN curso_asignatura ca ON "
                                               "ca.idasignatura = a.id WHERE ca.idcurso = ?",
                                               {m_bach});
         if (asignaturas != sorted(m_asignaturas))
@@ -337,20 +298,20 @@ private:
             for (auto it = turno.miembros.cbegin(); it != turno.miembros.cend(); ++it)
                 esperados << it.key() + QLatin1Char('/') + it.value();
             const QStringList guardados =
-                texts("SELECT a.nombre || '/' || ta.nombre FROM turnocurso tc JOIN turnocurso_turnoasignatura l ON "
+                storedTexts("SELECT a.nombre || '/' || ta.nombre FROM turnocurso tc JOIN turnocurso_turnoasignatura l ON "
                       "l.idturnocurso = tc.id JOIN turnoasignatura ta ON ta.id = l.idturnoasignatura JOIN asignatura "
                       "a ON a.id = ta.idasignatura WHERE tc.idcurso = ? AND tc.nombre = ?",
                       {m_bach, turno.nombre});
             if (guardados != sorted(esperados))
                 return fail(QStringLiteral("%1 holds %2").arg(turno.nombre, guardados.join(',')));
         }
-        const QStringList turnos = texts("SELECT nombre FROM turnocurso WHERE idcurso = ?", {m_bach});
+        const QStringList turnos = storedTexts("SELECT nombre FROM turnocurso WHERE idcurso = ?", {m_bach});
         if (turnos != sorted(nombres))
             return fail(QStringLiteral("stored course shifts %1").arg(turnos.join(',')));
         for (const QString& asignatura : m_guardados.keys()) {
             const QStringList esperados =
                 m_asignaturas.contains(asignatura) ? m_turnosDe.value(asignatura) : m_guardados.value(asignatura);
-            const QStringList guardados = texts("SELECT t.nombre FROM turnoasignatura t JOIN asignatura a ON "
+            const QStringList guardados = storedTexts("SELECT t.nombre FROM turnoasignatura t JOIN asignatura a ON "
                                                 "a.id = t.idasignatura WHERE a.nombre = ?",
                                                 {asignatura});
             if (guardados != sorted(esperados))
@@ -358,33 +319,18 @@ private:
         }
     }
 
-    void check(const QString& when)
+    QString shownDiffers() override
     {
-        if (!m_modals.settle())
-            return fail(when + QStringLiteral(": an expected dialog did not show"));
-        if (!m_prompter->allAnswered())
-            return fail(when + QStringLiteral(": ") + m_prompter->problems().join(QLatin1Char(' ')));
-        if (!m_dialog || !m_dialog->isVisible())
-            return;
         if (items(list("lwAsignaturas")) != m_asignaturas)
-            return fail(when + QStringLiteral(": subjects shown %1").arg(items(list("lwAsignaturas")).join(',')));
+            return QStringLiteral("subjects shown %1").arg(items(list("lwAsignaturas")).join(','));
         QStringList nombres;
         for (const TurnoCurso& turno : std::as_const(m_turnos))
             nombres << turno.nombre;
         if (items(list("lwTurnos")) != nombres)
-            return fail(when + QStringLiteral(": course shifts shown %1").arg(items(list("lwTurnos")).join(',')));
+            return QStringLiteral("course shifts shown %1").arg(items(list("lwTurnos")).join(','));
+        return QString();
     }
 
-    void fail(const QString& what)
-    {
-        if (m_error.isEmpty())
-            m_error = what + QStringLiteral(" after: ") + m_log.join(QStringLiteral("; "));
-    }
-
-    std::mt19937 m_random;
-    ModalSteps m_modals;
-    ScriptedPrompter* m_prompter = nullptr;
-    QPointer<CursoDialog> m_dialog;
     int m_bach = 0;
     QList<int> m_idsCurso;
     QMap<QString, QStringList> m_guardados;
@@ -392,8 +338,6 @@ private:
     QStringList m_asignaturas;
     QList<TurnoCurso> m_turnos;
     QString m_elegida;
-    QStringList m_log;
-    QString m_error;
 };
 
 } // namespace
@@ -409,10 +353,8 @@ private slots:
     {
         QElapsedTimer clock;
         clock.start();
-        for (unsigned seed = 1; seed <= 120; ++seed) {
-            const QString error = Sequence(seed).run();
-            QVERIFY2(error.isEmpty(), qPrintable(QStringLiteral("seed %1: %2").arg(seed).arg(error)));
-        }
+        const QString failure = firstFailure<Sequence>(120);
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
         qInfo() << "120 sequences in" << clock.elapsed() << "ms";
     }
 };
