@@ -1,6 +1,7 @@
 #ifndef DIALOGSEQUENCE_H
 #define DIALOGSEQUENCE_H
 
+#include "academyfixture.h"
 #include "modalsteps.h"
 #include "scriptedprompter.h"
 
@@ -9,6 +10,28 @@
 #include <QStringList>
 
 #include <random>
+
+// An empty academy for the next sequence: the database is made once per
+// process, without waiting for the disk; later sequences empty its tables,
+// which costs far less than a new database each time.
+inline bool emptyAcademy()
+{
+    static bool made = false;
+    if (Dao::getInstance()->inTransaction())
+        Dao::getInstance()->rollback();
+    if (!made) {
+        made = academy::openFreshDatabase() && academy::exec(QStringLiteral("PRAGMA synchronous = OFF"));
+        return made;
+    }
+    for (const char* table : {"alta", "telefonoalumno", "recibo", "alumno", "sesiondeclase",
+                              "turnocurso_turnoasignatura", "turnocurso", "curso_asignatura", "curso",
+                              "profesor_asignatura", "telefonoprofesor", "profesor", "turnoasignatura",
+                              "asignatura", "aula"}) {
+        if (!academy::exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table))))
+            return false;
+    }
+    return true;
+}
 
 // One seeded random sequence of a user's steps in an editing dialog, checked
 // against what the user expects to see after every step and against what is

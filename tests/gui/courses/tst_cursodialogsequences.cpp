@@ -60,7 +60,7 @@ private:
 
     bool buildAcademy() override
     {
-        if (!academy::openFreshDatabase() || !academy::exec("PRAGMA synchronous = OFF"))
+        if (!emptyAcademy())
             return false;
         m_guardados = {{"Matemáticas", {"M1", "M2"}}, {"Lengua", {"L1"}}, {"Inglés", {"I1"}}};
         QMap<QString, int> ids;
@@ -353,9 +353,9 @@ private slots:
     {
         QElapsedTimer clock;
         clock.start();
-        const QString failure = firstFailure<Sequence>(120);
+        const QString failure = firstFailure<Sequence>(180);
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
-        qInfo() << "120 sequences in" << clock.elapsed() << "ms";
+        qInfo() << "180 sequences in" << clock.elapsed() << "ms";
     }
 };
 

@@ -55,10 +55,7 @@ private:
 
     bool buildAcademy() override
     {
-        if (Dao::getInstance()->inTransaction())
-            Dao::getInstance()->rollback();
-        // no waiting for the disk: hundreds of academies are built and thrown away
-        if (!academy::openFreshDatabase() || !academy::exec("PRAGMA synchronous = OFF"))
+        if (!emptyAcademy())
             return false;
         Academia::ignorarAvisos();
         m_fisica = academy::asignatura("Física");
