@@ -14,6 +14,7 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -197,13 +198,24 @@ ASaveAsHelper::Formato ASaveAsHelper::formatOf(const QString& fileName)
     return FormatoInvalido;
 }
 
+QString ASaveAsHelper::withChosenFormat(const QString& fileName, const QString& chosenFilter)
+{
+    if (formatOf(fileName) != FormatoInvalido)
+        return fileName;
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*(\\.[A-Za-z]+)\\)"));
+    const QRegularExpressionMatch match = pattern.match(chosenFilter);
+    return match.hasMatch() ? fileName + match.captured(1) : fileName;
+}
+
 void ASaveAsHelper::saveAs(QWidget* parent, const QString& title, const QString& defaultName, QTableView* view)
 {
+    QString chosenFilter;
     const QString fileName = QFileDialog::getSaveFileName(parent, tr("Save listing"), proposedPath(defaultName),
-                                                          filters().join(QLatin1String(";;")));
+                                                          filters().join(QLatin1String(";;")), &chosenFilter);
     if (fileName.isEmpty())
         return;
-    saveTo(fileName, title, view);
+    // The chosen type decides the format unless the name asks for another one.
+    saveTo(withChosenFormat(fileName, chosenFilter), title, view);
 }
 
 bool ASaveAsHelper::saveTo(const QString& fileName, const QString& title, QTableView* view)

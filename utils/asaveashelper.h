@@ -40,6 +40,9 @@ public:
     static QStringList filters();
     // The format a file name asks for by its ending.
     static Formato formatOf(const QString& fileName);
+    // The name to write for the name and type chosen in the save dialog: a
+    // name ending in a known format keeps it; any other gets the type's ending.
+    static QString withChosenFormat(const QString& fileName, const QString& chosenFilter);
     // What the dialogue does with the chosen name: remembers the folder and the
     // format, writes the file and tells the user about a failure. True when written.
     static bool saveTo(const QString& fileName, const QString& title, QTableView* view);

@@ -18,7 +18,9 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QFile>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPointer>
 #include <QPrinter>
@@ -201,6 +203,8 @@ void RecibosWidget::generarRecibos()
         pregunta.informativeText = tr("As well as creating nonexistent bills , Do you want to overwrite selected ones?");
         pregunta.buttons = {tr("Only bills with no manual changes"), tr("All bills"),
                             tr("Don't overwrite. Just generate new ones"), tr("Cancel")};
+        // Enter keeps every bill.
+        pregunta.defaultIndex = 2;
         pregunta.escapeIndex = 3;
         switch (elegir(pregunta)) {
         case 0:
@@ -397,6 +401,27 @@ void RecibosWidget::resumenEconomico()
     }
 }
 
+// The name the user gave in the save dialog, ending in ".xlsx"; empty when
+// none was given. The dialog opens on the documents folder, made when missing,
+// so that it never offers the folder itself as the file's name.
+QString RecibosWidget::nombreDelLibro()
+{
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(documentos);
+    QFileDialog dialogo(this, tr("Save report"), QString(), tr("Excel (*.xlsx)"));
+    if (QFileInfo(documentos).isDir())
+        dialogo.setDirectory(documentos);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    dialogo.setDefaultSuffix(QStringLiteral("xlsx"));
+    QString destino = dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
+    if (destino.isEmpty() || QFileInfo(destino).isDir())
+        return QString();
+    if (!destino.endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive))
+        destino += QLatin1String(".xlsx");
+    return destino;
+}
+
 // The workbook is written in the temporary folder first; the chosen file is
 // replaced only by a complete copy of it, and a failure is told.
 void RecibosWidget::guardarLibro(const QString& temporal)
@@ -406,11 +431,7 @@ void RecibosWidget::guardarLibro(const QString& temporal)
                                        tr("The economic summary workbook could not be written."));
         return;
     }
-    QFileDialog dialogo(this, tr("Save report"),
-                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), tr("Excel (*.xlsx)"));
-    dialogo.setAcceptMode(QFileDialog::AcceptSave);
-    dialogo.setFileMode(QFileDialog::AnyFile);
-    const QString destino = dialogo.exec() == QDialog::Accepted ? dialogo.selectedFiles().value(0) : QString();
+    const QString destino = nombreDelLibro();
     if (destino.isEmpty()) {
         QFile::remove(temporal);
         return;

@@ -60,6 +60,7 @@ private:
     static QString leerRecurso(const QString& nombre);
     void previsualizar(const QString& cabecera, const QString& contenido, const QString& pie);
     void guardarLibro(const QString& temporal);
+    QString nombreDelLibro();
 
     void empezarTrabajo(const QString& texto);
     void terminarTrabajo();

@@ -4,6 +4,7 @@
 #include "aprompter.h"
 #include "asignatura.h"
 #include "curso.h"
+#include "dao.h"
 #include "daotransaction.h"
 #include "selectasignaturasdialog.h"
 #include "turnoasignatura.h"
@@ -14,6 +15,7 @@
 #include <QDebug>
 #include <QRegularExpressionValidator>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -32,11 +34,6 @@ bool cubre(TurnoAsignatura* miembro, Asignatura* asignatura)
     return asignatura->turnos().contains(miembro);
 }
 
-bool tieneTurnosNuevos(Asignatura* asignatura)
-{
-    const QList<TurnoAsignatura*> turnos = asignatura->turnos();
-    return std::any_of(turnos.begin(), turnos.end(), [](TurnoAsignatura* t) { return t->id() <= 0; });
-}
 }
 
 CursoDialog::CursoDialog(QWidget* parent, Qt::WindowFlags f)
@@ -151,7 +148,10 @@ void CursoDialog::addAsignatura()
         for (TurnoCurso* turno : turnos) {
             qDebug() << "Se genera una dummyTurnoAsignatura para el turno de curso" << turno->getNombre()
                      << turno->getId();
-            turno->addTurnoAsignatura(new TurnoAsignatura(nullptr));
+            auto* hueco = new TurnoAsignatura(nullptr);
+            // the empty member knows its subject, so removing the subject takes it too
+            hueco->setIdAsignatura(elegida->id());
+            turno->addTurnoAsignatura(hueco);
         }
     }
     picker.reset();
@@ -201,19 +201,32 @@ bool CursoDialog::refusal(QString* text, QString* detail)
 
 bool CursoDialog::store()
 {
-    DaoTransaction tx(DaoTransaction::OwnOrSavepoint);
-    bool ok = true;
     // Subject shifts created for a course shift are stored first, so that
     // the course shift links to their ids.
+    QList<TurnoAsignatura*> nuevos;
     const QList<Asignatura*> asignaturas = m_curso->asignaturas();
-    for (Asignatura* asignatura : asignaturas)
-        if (ok && tieneTurnosNuevos(asignatura))
-            ok = asignatura->update();
+    for (Asignatura* asignatura : asignaturas) {
+        const QList<TurnoAsignatura*> turnos = asignatura->turnos();
+        for (TurnoAsignatura* turno : turnos) {
+            if (turno->id() <= 0) {
+                turno->setAsignatura(asignatura);
+                nuevos.append(turno);
+            }
+        }
+    }
+    DaoTransaction tx(DaoTransaction::OwnOrSavepoint);
+    bool ok = std::all_of(nuevos.begin(), nuevos.end(), [](TurnoAsignatura* t) { return t->persist(false); });
     ok = ok && (m_curso->id() > 0 ? m_curso->update() : m_curso->persist());
     if (ok)
         ok = tx.commit();
     else
         tx.rollback();
+    if (!ok) {
+        // Taken back: the new shifts are new again, so a retry stores them.
+        for (TurnoAsignatura* turno : std::as_const(nuevos))
+            turno->olvidarId();
+        qWarning() << "The course could not be saved:" << Dao::getInstance()->lastError().second;
+    }
     return ok;
 }
 

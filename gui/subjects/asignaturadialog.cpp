@@ -16,6 +16,7 @@
 #include "turnoasignaturadialog.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QHeaderView>
 #include <QRegularExpressionValidator>
 
@@ -221,8 +222,11 @@ AsignaturaDialog::Borrador AsignaturaDialog::borrador()
     for (TurnoAsignatura* t : turnos)
         b.turnos.append({t->id(), t->getNombre(), t->getPrecioOrientativo(), t->getSueldoProfesorPorAlta()});
     const QList<Profesor*> profesores = m_asignatura->profesores();
-    for (Profesor* p : profesores)
-        b.profesores.append({p->id(), p->nombre(), p->apellidos(), p->apodo()});
+    for (Profesor* p : profesores) {
+        Profesor* copia = p->id() > 0 ? Profesor::getFromDB(p->id()) : nullptr;
+        b.profesores.append({p->id(), p->nombre(), p->apellidos(), p->apodo(),
+                             std::shared_ptr<Profesor>(copia ? copia : p->copia())});
+    }
     return b;
 }
 
@@ -275,18 +279,27 @@ void AsignaturaDialog::rebuild(const Borrador& b)
             a->removeProfesor(p);
     }
     for (const Borrador::Profe& x : b.profesores) {
-        if (idsProfesores.contains(x.id))
-            continue;
-        auto* p = new Profesor(x.id, a);
-        p->setNombre(x.nombre);
-        p->setApellidos(x.apellidos);
-        p->setApodo(x.apodo);
-        a->addProfesor(p);
+        if (x.id <= 0 || !idsProfesores.contains(x.id))
+            a->addProfesor(profesorDelBorrador(x, a));
     }
 
     delete m_asignatura;
     m_asignatura = a;
     m_turnosBorrados = borrados;
+}
+
+Profesor* AsignaturaDialog::profesorDelBorrador(const Borrador::Profe& x, QObject* parent)
+{
+    std::unique_ptr<Profesor> guardado(x.id > 0 ? Profesor::getFromDB(x.id) : nullptr);
+    if (guardado) {
+        guardado->setParent(parent);
+        return guardado.release();
+    }
+    // Made by a nested dialog inside the transaction that was taken back:
+    // new again, stored with the subject.
+    Profesor* p = x.copia->copia(parent);
+    p->olvidarId();
+    return p;
 }
 
 bool AsignaturaDialog::write(const Borrador& antes)
@@ -305,14 +318,19 @@ bool AsignaturaDialog::write(const Borrador& antes)
         m_turnosBorrados.clear();
         return true;
     }
+    const bool abortado = m_asignatura->abortado();
     const QString detalle = Dao::getInstance()->lastError().second;
     rebuild(antes);
-    APrompter::instance()->message(
-        QMessageBox::Warning, QCoreApplication::applicationName(), tr("The subject could not be saved"),
-        QMessageBox::Ok, QMessageBox::NoButton,
-        detalle.isEmpty() ? tr("Nothing of it has been stored. Check the data (another subject may have the "
-                               "same name) and try again.")
-                          : tr("Nothing of it has been stored. The database answered: %1").arg(detalle));
+    // The user declined a question: nothing failed, nothing to tell.
+    if (abortado)
+        return false;
+    // The database's own words are for the log, not for the user.
+    if (!detalle.isEmpty())
+        qWarning() << "The subject could not be saved:" << detalle;
+    APrompter::instance()->message(QMessageBox::Warning, QCoreApplication::applicationName(),
+                                   tr("The subject could not be saved"), QMessageBox::Ok, QMessageBox::NoButton,
+                                   tr("Nothing of it has been stored. Check the data (another subject may have "
+                                      "the same name) and try again."));
     return false;
 }
 

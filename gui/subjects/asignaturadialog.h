@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+
 class Asignatura;
 class EstadoAcademia;
 class PageSession;
@@ -57,6 +59,9 @@ private:
             QString nombre;
             QString apellidos;
             QString apodo;
+            // Everything about the teacher, to store it again when its row
+            // existed only in a transaction that was taken back.
+            std::shared_ptr<Profesor> copia;
         };
         int id = 0;
         QString nombre;
@@ -78,6 +83,7 @@ private:
     // A fresh subject object: the stored state of the open transaction
     // changed to what the draft says (anything the database lacks is new).
     void rebuild(const Borrador& b);
+    static Profesor* profesorDelBorrador(const Borrador::Profe& x, QObject* parent);
     bool write(const Borrador& antes);
     static bool statusDialogWanted(const QList<EstadoAcademia*>& resultados);
     Estado runStatusProtocol(const Borrador& antes);

@@ -44,13 +44,14 @@ void TurnoAsignaturaDialog::accept()
 {
     if (!validateLineEdits())
         return;
-    if (m_turno && m_turno->getId() > 0) {
+    const bool guardado = m_turno && m_turno->getId() > 0;
+    if (guardado && m_asignatura->nombreTurnoLibre(ui->leNombre->text(), m_turno)) {
         // A stored shift keeps its teacher pay per enrolment.
         readIntoTurno(m_turno);
         QDialog::accept();
         return;
     }
-    if (!offerToAsignatura()) {
+    if (guardado || !offerToAsignatura()) {
         APrompter::instance()->message(
             QMessageBox::Warning, QCoreApplication::applicationName(),
             tr("There is already a shift of this subject with the same name"), QMessageBox::Ok,

@@ -4,6 +4,7 @@
 #include "daotransaction.h"
 #include "filaunica.h"
 #include "moneda.h"
+#include "nombresprovisionales.h"
 #include "profesor.h"
 #include "sesiondeclase.h"
 #include "turnoasignatura.h"
@@ -12,6 +13,8 @@
 #include <QDebug>
 #include <QSet>
 #include <QSqlError>
+
+#include <algorithm>
 
 const QString Asignatura::TABLE = QStringLiteral("asignatura");
 const QStringList Asignatura::COLUMNS = {QStringLiteral("id"), QStringLiteral("nombre"),
@@ -67,16 +70,19 @@ QList<Profesor*> Asignatura::profesores()
     return m_profesores + m_profesoresNuevos;
 }
 
-bool Asignatura::addTurno(TurnoAsignatura* turno)
+bool Asignatura::nombreTurnoLibre(const QString& nombre, const TurnoAsignatura* except)
 {
     const QList<TurnoAsignatura*> actuales = turnos();
-    for (TurnoAsignatura* x : actuales) {
-        if (x->getNombre() != turno->getNombre())
-            continue;
-        if (x->id() > 0)
-            return false;
-        m_turnosNuevos.removeAll(x);
-    }
+    return std::none_of(actuales.begin(), actuales.end(), [&](const TurnoAsignatura* x) {
+        return x != except && x->getNombre() == nombre;
+    });
+}
+
+bool Asignatura::addTurno(TurnoAsignatura* turno)
+{
+    // An unsaved sister is never replaced: the user made it.
+    if (!nombreTurnoLibre(turno->getNombre(), turno) || turnos().contains(turno))
+        return false;
     turno->setAsignatura(this);
     turno->setParent(this);
     m_turnosNuevos.append(turno);
@@ -85,10 +91,16 @@ bool Asignatura::addTurno(TurnoAsignatura* turno)
 
 void Asignatura::removeTurno(TurnoAsignatura* turno)
 {
-    if (turno->id() != 0)
-        m_turnosBorrados.append(turno->id());
-    else
+    turnos();
+    const int idTurno = turno->id();
+    if (idTurno != 0) {
+        // Out of the list at once, so that its name is free for another shift.
+        m_turnos.removeIf([idTurno](TurnoAsignatura* t) { return t->id() == idTurno; });
+        if (!m_turnosBorrados.contains(idTurno))
+            m_turnosBorrados.append(idTurno);
+    } else {
         m_turnosNuevos.removeAll(turno);
+    }
 }
 
 void Asignatura::addProfesor(Profesor* profesor)
@@ -177,8 +189,13 @@ Asignatura* Asignatura::getFromDB(int id)
     return query.isValid() ? fromQuery(query) : nullptr;
 }
 
-bool Asignatura::linkProfesor(int idProfesor)
+bool Asignatura::linkProfesor(Profesor* profesor)
 {
+    // A teacher made new again (its row was taken back with a reverted
+    // transaction) is stored before it is linked.
+    if (profesor->id() < 1 && !profesor->persist())
+        return false;
+    const int idProfesor = profesor->id();
     // Writing a link twice must not store it twice: the table has no key.
     Dao* dao = Dao::getInstance();
     if (!dao->deleteFrom(LINK_TABLE, {QStringLiteral("idprofesor"), QStringLiteral("idasignatura")},
@@ -192,7 +209,7 @@ bool Asignatura::linkProfesor(int idProfesor)
 bool Asignatura::linkProfesores(const QList<Profesor*>& profesores)
 {
     for (Profesor* profesor : profesores) {
-        if (!linkProfesor(profesor->id()))
+        if (!linkProfesor(profesor))
             return false;
     }
     return true;
@@ -203,6 +220,36 @@ bool Asignatura::persistTurnosNuevos()
     for (TurnoAsignatura* turno : std::as_const(m_turnosNuevos)) {
         turno->setIdAsignatura(m_id);
         if (!turno->persist(false))
+            return false;
+    }
+    return true;
+}
+
+bool Asignatura::removeTurnosBorrados()
+{
+    for (int idTurno : std::as_const(m_turnosBorrados)) {
+        switch (TurnoAsignatura::removeDeAsignatura(idTurno)) {
+        case TurnoAsignatura::Borrado::Hecho:
+            break;
+        case TurnoAsignatura::Borrado::Abortado:
+            m_abortado = true;
+            return false;
+        case TurnoAsignatura::Borrado::Fallido:
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Asignatura::updateTurnos()
+{
+    QList<int> ids;
+    for (TurnoAsignatura* turno : std::as_const(m_turnos))
+        ids.append(turno->id());
+    if (!NombresProvisionales::asignar(TurnoAsignatura::TABLE, ids))
+        return false;
+    for (TurnoAsignatura* turno : std::as_const(m_turnos)) {
+        if (!turno->update(false))
             return false;
     }
     return true;
@@ -246,6 +293,7 @@ bool Asignatura::persist()
 
 bool Asignatura::update()
 {
+    m_abortado = false;
     if (m_id < 1) {
         qWarning() << "Intentando actualizar una asignatura sin id";
         return false;
@@ -254,26 +302,9 @@ bool Asignatura::update()
     DaoTransaction tx;
     bool ok = dao->update(TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"),
                           {m_nombre, Moneda::aCentimos(m_precioOrientativo), m_descripcion, m_edad, m_id});
-    ok = ok && persistTurnosNuevos();
-    if (ok) {
-        turnos();
-        for (TurnoAsignatura* turno : std::as_const(m_turnos)) {
-            if (m_turnosBorrados.contains(turno->id()))
-                continue;
-            if (!turno->update(false)) {
-                ok = false;
-                break;
-            }
-        }
-    }
-    if (ok) {
-        for (int idTurno : std::as_const(m_turnosBorrados)) {
-            if (!TurnoAsignatura::remove(idTurno, false)) {
-                ok = false;
-                break;
-            }
-        }
-    }
+    // Removals, then renames, then inserts: a name freed in memory is free in the table.
+    turnos();
+    ok = ok && removeTurnosBorrados() && updateTurnos() && persistTurnosNuevos();
     if (ok) {
         for (int idProfesor : std::as_const(m_profesoresBorrados)) {
             dao->deleteFrom(LINK_TABLE, {QStringLiteral("idasignatura"), QStringLiteral("idprofesor")},

@@ -32,9 +32,13 @@ public:
     int edad() const { return m_edad; }
     void setEdad(int edad) { m_edad = edad; }
 
+    // The shifts as they stand in memory: stored ones not removed, then new ones.
     QList<TurnoAsignatura*> turnos();
     QList<Profesor*> profesores();
+    // False, leaving the subject as it was, when another of its shifts has the name.
     bool addTurno(TurnoAsignatura* turno);
+    // No other shift of the subject than except has the name.
+    bool nombreTurnoLibre(const QString& nombre, const TurnoAsignatura* except = nullptr);
     void removeTurno(TurnoAsignatura* turno);
     void addProfesor(Profesor* profesor);
     void removeProfesor(Profesor* profesor);
@@ -48,6 +52,8 @@ public:
 
     bool persist();
     bool update();
+    // The last update stopped because the user declined a question: nothing failed.
+    bool abortado() const { return m_abortado; }
     static bool remove(int id);
     // Why the last removal was refused; kept until the next refusal.
     static QString errorString();
@@ -55,7 +61,9 @@ public:
 private:
     // The new shifts, for this subject, inside the caller's transaction; stops at the first failure.
     bool persistTurnosNuevos();
-    bool linkProfesor(int idProfesor);
+    bool removeTurnosBorrados();
+    bool updateTurnos();
+    bool linkProfesor(Profesor* profesor);
     // Stops at the first link that fails.
     bool linkProfesores(const QList<Profesor*>& profesores);
     static QList<Asignatura*> listFromQuery(QSqlQuery& query);
@@ -74,6 +82,7 @@ private:
     QList<int> m_profesoresBorrados;
     bool m_turnosLoaded = false;
     bool m_profesoresLoaded = false;
+    bool m_abortado = false;
 };
 
 #endif // ASIGNATURA_H

@@ -5,6 +5,7 @@
 #include "daotransaction.h"
 #include "filaunica.h"
 #include "moneda.h"
+#include "nombresprovisionales.h"
 #include "turnocurso.h"
 
 #include <QDebug>
@@ -203,6 +204,29 @@ bool Curso::persist()
     return ok;
 }
 
+bool Curso::removeTurnosBorrados()
+{
+    for (int id : std::as_const(m_turnosBorrados)) {
+        if (!TurnoCurso::remove(id, false))
+            return false;
+    }
+    return true;
+}
+
+bool Curso::updateTurnos()
+{
+    QList<int> ids;
+    for (TurnoCurso* turno : std::as_const(m_turnos))
+        ids.append(turno->id());
+    if (!NombresProvisionales::asignar(TurnoCurso::TABLE, ids))
+        return false;
+    for (TurnoCurso* turno : std::as_const(m_turnos)) {
+        if (!turno->update(false))
+            return false;
+    }
+    return true;
+}
+
 bool Curso::update()
 {
     if (m_id < 1) {
@@ -213,23 +237,9 @@ bool Curso::update()
     bool ok = Dao::getInstance()->update(TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"),
                                          {m_nombre, Moneda::aCentimos(m_precioOrientativo), m_descripcion, m_id});
     ok = ok && saveAsignaturas();
-    ok = ok && persistTurnosNuevos();
-    if (ok) {
-        for (TurnoCurso* turno : std::as_const(m_turnos)) {
-            if (!turno->update(false)) {
-                ok = false;
-                break;
-            }
-        }
-    }
-    if (ok) {
-        for (int id : std::as_const(m_turnosBorrados)) {
-            if (!TurnoCurso::remove(id)) {
-                ok = false;
-                break;
-            }
-        }
-    }
+    // Removals, then renames, then inserts: a name freed in memory is free in the table.
+    turnos();
+    ok = ok && removeTurnosBorrados() && updateTurnos() && persistTurnosNuevos();
     if (!ok) {
         if (tx.canTakeBack()) {
             tx.rollback();

@@ -495,6 +495,31 @@ QList<QVariant> Profesor::fieldValues() const
             m_fBaja};
 }
 
+Profesor* Profesor::copia(QObject* parent) const
+{
+    auto* p = new Profesor(m_id, parent);
+    p->m_nombre = m_nombre;
+    p->m_apellidos = m_apellidos;
+    p->m_apodo = m_apodo;
+    p->m_ccc = m_ccc;
+    p->m_dni = m_dni;
+    p->m_direccion = m_direccion;
+    p->m_localidad = m_localidad;
+    p->m_provincia = m_provincia;
+    p->m_cp = m_cp;
+    p->m_email = m_email;
+    p->m_sueldoFijo = m_sueldoFijo;
+    p->m_sueldoPorHora = m_sueldoPorHora;
+    p->m_sueldoPorcentaje = m_sueldoPorcentaje;
+    p->m_retencion = m_retencion;
+    p->m_banco = m_banco;
+    p->m_direccionBanco = m_direccionBanco;
+    p->m_fAlta = m_fAlta;
+    p->m_fBaja = m_fBaja;
+    p->m_telefonos = m_telefonos;
+    return p;
+}
+
 bool Profesor::persist()
 {
     if (m_id >= 1) {

@@ -108,6 +108,11 @@ public:
     // The teachers linked to a subject, without phones.
     static QList<Profesor*> getByAsignatura(int idAsignatura);
 
+    // A copy of every field, phones and id included.
+    Profesor* copia(QObject* parent = nullptr) const;
+    // After the transaction that stored it was taken back: new again.
+    void olvidarId() { m_id = 0; }
+
     // The row and its phones are written together or not at all.
     bool persist();
     bool update();

@@ -221,18 +221,28 @@ bool TurnoAsignatura::update(bool ownTransaction)
 
 bool TurnoAsignatura::remove(int id, bool ownTransaction)
 {
+    return borrar(id, ownTransaction, true) == Borrado::Hecho;
+}
+
+TurnoAsignatura::Borrado TurnoAsignatura::removeDeAsignatura(int id)
+{
+    return borrar(id, false, false);
+}
+
+TurnoAsignatura::Borrado TurnoAsignatura::borrar(int id, bool ownTransaction, bool conAsignatura)
+{
     std::unique_ptr<TurnoAsignatura> turno(getFromDB(id));
     if (!turno) {
         qWarning() << "Tratando de eliminar un turnoAsignatura que no existe. id =" << id;
-        return false;
+        return Borrado::Fallido;
     }
     Asignatura* asignatura = turno->getAsignatura();
     if (!asignatura)
-        return false;
+        return Borrado::Fallido;
     const QList<TurnoAsignatura*> hermanos = asignatura->turnos();
     if (hermanos.isEmpty()) {
         qWarning("Hay un turno de asignatura que en su grupo de hermanos son 0");
-        return false;
+        return Borrado::Fallido;
     }
 
     // Ask first: nothing is written until the user agrees.
@@ -250,7 +260,7 @@ bool TurnoAsignatura::remove(int id, bool ownTransaction)
                                         "sessions, these sessions will also be deleted")
                 .arg(turno->getNombre(), asignatura->nombre()));
         if (answer != QMessageBox::Ok)
-            return false;
+            return Borrado::Abortado;
     }
 
     DaoTransaction tx(ownTransaction ? DaoTransaction::OwnOrJoin : DaoTransaction::JoinOnly);
@@ -276,12 +286,12 @@ bool TurnoAsignatura::remove(int id, bool ownTransaction)
     }
     if (ok) {
         ok = Dao::getInstance()->execute(QStringLiteral("DELETE FROM %1 WHERE id = ?").arg(TABLE), {id});
-        if (ok && hermanos.size() == 1)
+        if (ok && conAsignatura && hermanos.size() == 1)
             ok = Asignatura::remove(asignatura->id());
     }
 
     ok = ok && tx.commit();
-    return ok;
+    return ok ? Borrado::Hecho : Borrado::Fallido;
 }
 
 void TurnoAsignatura::periodo(const QDate& ini, const QDate& fin, QDate* desde, QDate* hasta)
@@ -308,18 +318,18 @@ QHash<int, int> TurnoAsignatura::numAltasPorTurno(const QList<int>& idsTurnos, c
     QHash<int, int> counts;
     if (idsTurnos.isEmpty())
         return counts;
-    // the conditions of Alta::listAltasPorTurnoAsignatura with soloActivas
-    const QString dia = date.isNull() ? QStringLiteral("'now'") : QStringLiteral("?");
+    // the conditions of Alta::listAltasPorTurnoAsignatura with soloActivas;
+    // "today" is the local date, never SQLite's UTC 'now'
+    const QDate dia = date.isNull() ? ADateHelper::today() : date;
     QList<QVariant> values(idsTurnos.cbegin(), idsTurnos.cend());
-    if (!date.isNull())
-        values << date << date;
+    values << dia << dia;
     QStringList marks;
     marks.fill(QStringLiteral("?"), idsTurnos.size());
     QSqlQuery query = Dao::getInstance()->query(
         QStringLiteral("SELECT idturnoasignatura, count(*) FROM alta WHERE idturnoasignatura IN (%1) AND "
-                       "idalumno IS NOT NULL AND falta IS NOT NULL AND julianday(falta) <= julianday(%2) AND "
-                       "(fbaja IS NULL OR julianday(fbaja) > julianday(%2)) GROUP BY idturnoasignatura")
-            .arg(marks.join(QLatin1Char(',')), dia),
+                       "idalumno IS NOT NULL AND falta IS NOT NULL AND julianday(falta) <= julianday(?) AND "
+                       "(fbaja IS NULL OR julianday(fbaja) > julianday(?)) GROUP BY idturnoasignatura")
+            .arg(marks.join(QLatin1Char(','))),
         values);
     while (query.next())
         counts.insert(query.value(0).toInt(), query.value(1).toInt());

@@ -55,6 +55,13 @@ public:
     bool persist(bool ownTransaction = true);
     bool update(bool ownTransaction = true);
     static bool remove(int id, bool ownTransaction = true);
+    enum class Borrado { Hecho, Fallido, Abortado };
+    // remove() inside the caller's transaction for a subject being written
+    // with other shifts: the subject stays even when this was its last stored
+    // shift. Abortado: the user declined the question about its sessions.
+    static Borrado removeDeAsignatura(int id);
+    // After the transaction that stored it was taken back: new again.
+    void olvidarId() { m_id = 0; }
 
     // Figures of the shift.
     int getNumAltas(const QDate& date = QDate()) const;
@@ -74,6 +81,7 @@ private:
     QList<QVariant> columnValues() const;
     static QList<TurnoAsignatura*> listFromQuery(QSqlQuery& query);
     static void periodo(const QDate& ini, const QDate& fin, QDate* desde, QDate* hasta);
+    static Borrado borrar(int id, bool ownTransaction, bool conAsignatura);
 
     int m_id = 0;
     QString m_nombre;

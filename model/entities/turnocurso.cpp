@@ -105,14 +105,13 @@ void TurnoCurso::removeTurnoAsignaturaById(int id)
 
 void TurnoCurso::removeTurnosDeAsignatura(Asignatura* asignatura)
 {
-    const QList<TurnoAsignatura*> turnosAsignatura = asignatura->turnos();
-    for (TurnoAsignatura* ta : turnosAsignatura) {
-        if (ta->id() <= 0)
-            continue;
-        const QList<TurnoAsignatura*> miembros = getTurnosAsignatura();
-        for (TurnoAsignatura* miembro : miembros)
-            if (miembro->id() == ta->id())
-                removeTurnoAsignatura(miembro);
+    const QList<TurnoAsignatura*> propios = asignatura->turnos();
+    const QList<TurnoAsignatura*> miembros = getTurnosAsignatura();
+    for (TurnoAsignatura* miembro : miembros) {
+        const bool suyo = propios.contains(miembro)
+                          || (asignatura->id() > 0 && miembro->getIdAsignatura() == asignatura->id());
+        if (suyo)
+            removeTurnoAsignatura(miembro);
     }
 }
 
@@ -232,7 +231,7 @@ bool TurnoCurso::update(bool useTransaction)
     return ok;
 }
 
-bool TurnoCurso::remove(int id)
+bool TurnoCurso::remove(int id, bool conCurso)
 {
     DaoTransaction tx;
     Dao* dao = Dao::getInstance();
@@ -257,7 +256,7 @@ bool TurnoCurso::remove(int id)
         }
     }
     // The last shift of a course takes the course with it.
-    if (ok && hermanos == 1)
+    if (ok && conCurso && hermanos == 1)
         ok = turno->getCurso()->remove();
 
     ok = ok && tx.commit();

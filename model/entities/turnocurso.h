@@ -46,6 +46,8 @@ public:
     void addTurnoAsignatura(TurnoAsignatura* turno);
     void removeTurnoAsignatura(TurnoAsignatura* turno);
     void removeTurnoAsignaturaById(int id);
+    // Every member standing for the subject: stored, created for it, or the
+    // empty member waiting for a choice.
     void removeTurnosDeAsignatura(Asignatura* asignatura);
     void clearTurnosAsignatura();
 
@@ -59,7 +61,11 @@ public:
     bool storeTurnosAsignatura();
     bool persist(bool useTransaction = true);
     bool update(bool useTransaction = true);
-    static bool remove(int id);
+    // The last shift of a course takes the course with it, unless conCurso
+    // is false (the course is being written with other shifts).
+    static bool remove(int id, bool conCurso = true);
+    // After the transaction that stored it was taken back: new again.
+    void olvidarId() { m_id = 0; }
 
     // Student listings: type 0 current students, 1 registrations and
     // 2 withdrawals in [ini, fin]. A new listing owned by the caller.

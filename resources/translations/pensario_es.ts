@@ -761,10 +761,6 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
         <translation>No se ha guardado nada. Revise los datos (puede que otra asignatura tenga el mismo nombre) e inténtelo de nuevo.</translation>
     </message>
     <message>
-        <source>Nothing of it has been stored. The database answered: %1</source>
-        <translation>No se ha guardado nada. La base de datos respondió: %1</translation>
-    </message>
-    <message>
         <source>Subject without shifts</source>
         <translation>Asignatura sin turnos</translation>
     </message>

@@ -761,10 +761,6 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
         <translation>Non se gardou nada. Revise os datos (pode que outra materia teña o mesmo nome) e ténteo de novo.</translation>
     </message>
     <message>
-        <source>Nothing of it has been stored. The database answered: %1</source>
-        <translation>Non se gardou nada. A base de datos respondeu: %1</translation>
-    </message>
-    <message>
         <source>Subject without shifts</source>
         <translation>Materia sen quendas</translation>
     </message>

@@ -4,7 +4,11 @@
 #include "scriptedprompter.h"
 #include "testmain.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTimer>
 #include <QFile>
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -168,6 +172,42 @@ private slots:
         QVERIFY(ASaveAsHelper::saveTo(folder + QStringLiteral("/x.csv"), QStringLiteral("T"), &m_view));
         QCOMPARE(ASaveAsHelper::proposedPath(QStringLiteral("listado")), folder + QStringLiteral("/listado"));
         QCOMPARE(ASaveAsHelper::filters().constFirst(), QStringLiteral("Comma separated values (*.csv)"));
+    }
+
+    // The save dialog's type decides the format: its ending is added to a
+    // name without a known one; a name with another known ending keeps it.
+    void chosenTypeDecidesTheFormat()
+    {
+        const QString csv = QStringLiteral("Comma separated values (*.csv)");
+        QCOMPARE(ASaveAsHelper::withChosenFormat(QStringLiteral("/a/students"), csv), QStringLiteral("/a/students.csv"));
+        QCOMPARE(ASaveAsHelper::withChosenFormat(QStringLiteral("/a/students.PDF"), csv), QStringLiteral("/a/students.PDF"));
+        QCOMPARE(ASaveAsHelper::withChosenFormat(QStringLiteral("/a/v1.2 list"), QStringLiteral("Web page (*.html)")),
+                 QStringLiteral("/a/v1.2 list.html"));
+
+        // the real dialog: "CSV" chosen and a bare name typed
+        auto answerDialog = [](const QString& filter, const QString& name) {
+            QTimer::singleShot(0, [filter, name] {
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                if (!filter.isEmpty())
+                    dialog->selectNameFilter(filter);
+                if (!name.isEmpty())
+                    dialog->selectFile(name);
+                static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+            });
+        };
+        ScriptedPrompter quiet;
+        answerDialog(csv, path(QStringLiteral("students")));
+        ASaveAsHelper::saveAs(nullptr, QStringLiteral("T"), QStringLiteral("listado"), &m_view);
+        QVERIFY2(quiet.allAnswered(), qPrintable(quiet.problems().join('\n')));
+        QVERIFY(readAll(path(QStringLiteral("students.csv"))).startsWith("\"T\"\n"));
+        QVERIFY(!QFileInfo::exists(path(QStringLiteral("students"))));
+
+        // Save pressed on the dialog's own proposal: the remembered type, CSV
+        answerDialog(QString(), QString());
+        ASaveAsHelper::saveAs(nullptr, QStringLiteral("T"), QStringLiteral("listado"), &m_view);
+        QVERIFY2(quiet.allAnswered(), qPrintable(quiet.problems().join('\n')));
+        QVERIFY(readAll(path(QStringLiteral("listado.csv"))).startsWith("\"T\"\n"));
     }
 
     void pdfListingOnThreePages()

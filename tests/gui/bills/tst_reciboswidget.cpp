@@ -9,9 +9,12 @@
 #include "recibotablemodel.h"
 #include "reciboswidget.h"
 #include "pageharness.h"
+#include "scriptedprompter.h"
 #include "testmain.h"
 
 #include <QDateEdit>
+#include <QDir>
+#include <QStandardPaths>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -57,6 +60,18 @@ int recibosDelMes()
     return contar(QStringLiteral("SELECT count(*) FROM recibo WHERE fecha >= ?"), {primeroDeMes()});
 }
 } // namespace
+
+// Answers as scripted and remembers which button each choice box offered for Enter.
+class DefaultsSeen : public ScriptedPrompter
+{
+public:
+    QStringList defaults;
+    int choose(const Choice& choice) override
+    {
+        defaults << choice.buttons.value(choice.defaultIndex);
+        return ScriptedPrompter::choose(choice);
+    }
+};
 
 class TstRecibosWidget : public QObject
 {
@@ -390,6 +405,54 @@ private slots:
         });
         QVERIFY(h.trigger("actionResumen_economico"));
         QVERIFY(prompter.asked().last().text.startsWith(QStringLiteral("The report could not be saved")));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
+    // Enter at the generation question keeps every bill.
+    void generationQuestionDefaultsToKeepingTheBills()
+    {
+        RecibosWidget page;
+        PageHarness h(&page);
+        h.prompter().button(QMessageBox::Ok);
+        QVERIFY(h.trigger("actionGenerar_recibos"));
+        {
+            DefaultsSeen prompter;
+            prompter.choice(QStringLiteral("Cancel"));
+            QVERIFY(h.trigger("actionGenerar_recibos"));
+            QVERIFY(prompter.allAnswered());
+            QCOMPARE(prompter.defaults, QStringList{QStringLiteral("Don't overwrite. Just generate new ones")});
+        }
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
+    // A bare name gets ".xlsx"; in a home without a documents folder, Save
+    // on what the dialog offers writes nothing under a name nobody gave.
+    void economicSummaryNamesOnlyWhatTheUserGave()
+    {
+        const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QVERIFY(documentos.startsWith(TestEnv::homeDir()));
+        QDir(documentos).removeRecursively();
+        QTemporaryDir dir;
+        RecibosWidget page;
+        PageHarness h(&page);
+        ScriptedPrompter& prompter = h.prompter();
+        prompter.choice(QStringLiteral("Excel"));
+        h.whenShown<QFileDialog>([&](QFileDialog* d) {
+            static_cast<QDialog*>(d)->done(QDialog::Accepted);
+        });
+        QVERIFY(h.trigger("actionResumen_economico"));
+        QVERIFY(QFileInfo(documentos).isDir());
+        QCOMPARE(QDir(documentos).entryList(QDir::Files), QStringList());
+        QVERIFY(!QFileInfo(documentos + QStringLiteral(".xlsx")).exists());
+
+        prompter.choice(QStringLiteral("Excel"));
+        h.whenShown<QFileDialog>([&](QFileDialog* d) {
+            elegir(d, dir.filePath(QStringLiteral("resumen")));
+            static_cast<QDialog*>(d)->done(QDialog::Accepted);
+        });
+        QVERIFY(h.trigger("actionResumen_economico"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("resumen.xlsx")});
+        QVERIFY(!outputfiles::xlsxRows(dir.filePath(QStringLiteral("resumen.xlsx"))).isEmpty());
         QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 

@@ -72,6 +72,24 @@ class TestCursoDialog : public QObject
         });
     }
 
+    // In an open course shift dialog: "*" on the subject row, naming the new
+    // shift; refused: the shift dialog is refused and closed.
+    static void estrella(PageHarness& h, TurnoCursoDialog* tc, int fila, const QString& nombre, bool refused = false)
+    {
+        h.whenShown<TurnoAsignaturaDialog>([&h, nombre, refused](TurnoAsignaturaDialog* ta) {
+            ta->findChild<QLineEdit*>(QStringLiteral("leNombre"))->setText(nombre);
+            if (refused)
+                h.answerNext(QStringLiteral("There is already a shift of this subject with the same name"),
+                             QMessageBox::Ok);
+            ta->accept();
+            if (refused) {
+                QVERIFY(ta->isVisible());
+                ta->reject();
+            }
+        });
+        QTest::mouseClick(tc->findChild<QPushButton*>(QStringLiteral("btnNuevoTurno%1").arg(fila)), Qt::LeftButton);
+    }
+
     static QStringList textos(QListWidget* lista)
     {
         QStringList t;
@@ -317,6 +335,140 @@ private slots:
         QCOMPARE(count("SELECT count(*) FROM curso_asignatura WHERE idcurso = ?", {m_bach}), 1);
         QCOMPARE(count("SELECT count(*) FROM turnocurso_turnoasignatura WHERE idturnocurso = ?", {m_tarde}), 1);
         QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
+    // A subject added and removed again, alone or after a "*" shift of it was
+    // chosen, leaves no member behind: Ok stores the course.
+    void subjectAddedThenRemovedLeavesNoMember()
+    {
+        for (const bool conEstrella : {false, true}) {
+            PageHarness h;
+            QPointer<CursoDialog> d = abre(h, m_bach);
+            auto* turnos = d->findChild<QListWidget*>(QStringLiteral("lwTurnos"));
+            auto* asignaturas = d->findChild<QListWidget*>(QStringLiteral("lwAsignaturas"));
+            eligeAsignatura(h, QStringLiteral("Inglés"));
+            QVERIFY(h.click("btnAddAsignatura"));
+            if (conEstrella) {
+                h.whenShown<TurnoCursoDialog>([&h](TurnoCursoDialog* tc) {
+                    estrella(h, tc, 2, QStringLiteral("I2"));
+                    rellenaTurnoCurso(tc, QStringLiteral("Mañana"), {QStringLiteral("M1"), QStringLiteral("L1"),
+                                                                     QStringLiteral("I2")});
+                    tc->accept();
+                });
+                d->editTurnoCurso(turnos->model()->index(0, 0));
+            }
+            asignaturas->setCurrentRow(2);
+            QVERIFY(h.click("btnDelAsignatura"));
+            d->accept();
+            QVERIFY(!d->isVisible());
+            QVERIFY2(h.ok(), qPrintable(h.report()));
+            QCOMPARE(count("SELECT count(*) FROM curso_asignatura WHERE idcurso = ?", {m_bach}), 2);
+            QCOMPARE(count("SELECT count(*) FROM turnocurso_turnoasignatura"), 4);
+            QCOMPARE(count("SELECT count(*) FROM turnoasignatura WHERE nombre = 'I2'"), 0);
+        }
+    }
+
+    // Names freed in the dialog (a course shift removed or renamed) are free
+    // for new course shifts; removing every stored shift keeps the course.
+    void freedCourseShiftNamesAreStored()
+    {
+        PageHarness h;
+        QPointer<CursoDialog> d = abre(h, m_bach);
+        auto* turnos = d->findChild<QListWidget*>(QStringLiteral("lwTurnos"));
+        turnos->setCurrentRow(0);
+        QVERIFY(h.click("btnDelTurno"));
+        nuevoTurnoCurso(h, QStringLiteral("Mañana"), {QStringLiteral("M2"), QStringLiteral("L1")});
+        QVERIFY(h.click("btnAddTurno"));
+        h.whenShown<TurnoCursoDialog>([](TurnoCursoDialog* tc) {
+            tc->findChild<QLineEdit*>(QStringLiteral("leNombre"))->setText(QStringLiteral("Noche"));
+            tc->accept();
+        });
+        d->editTurnoCurso(turnos->model()->index(0, 0));
+        nuevoTurnoCurso(h, QStringLiteral("Tarde"), {QStringLiteral("M1"), QStringLiteral("L1")});
+        QVERIFY(h.click("btnAddTurno"));
+        QCOMPARE(textos(turnos), QStringList({"Noche", "Mañana", "Tarde"}));
+        d->accept();
+        QVERIFY(!d->isVisible());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(count("SELECT count(*) FROM turnocurso WHERE id = ?", {m_manana}), 0);
+        QCOMPARE(count("SELECT count(*) FROM turnocurso WHERE id = ? AND nombre = 'Noche'", {m_tarde}), 1);
+        QCOMPARE(count("SELECT count(*) FROM turnocurso WHERE idcurso = ? AND nombre IN ('Mañana', 'Tarde')", {m_bach}),
+                 2);
+        QCOMPARE(count("SELECT count(*) FROM turnocurso_turnoasignatura l JOIN turnocurso t ON t.id = l.idturnocurso "
+                       "JOIN turnoasignatura ta ON ta.id = l.idturnoasignatura WHERE t.nombre = 'Mañana' AND "
+                       "ta.nombre = 'M2'"),
+                 1);
+
+        // every stored shift removed, one new one: the course stays
+        QPointer<CursoDialog> otro = abre(h, m_bach);
+        auto* lista = otro->findChild<QListWidget*>(QStringLiteral("lwTurnos"));
+        while (lista->count() > 0) {
+            lista->setCurrentRow(0);
+            QVERIFY(h.click("btnDelTurno"));
+        }
+        nuevoTurnoCurso(h, QStringLiteral("Mañana"), {QStringLiteral("M1"), QStringLiteral("L1")});
+        QVERIFY(h.click("btnAddTurno"));
+        otro->accept();
+        QVERIFY(!otro->isVisible());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(count("SELECT count(*) FROM curso WHERE id = ?", {m_bach}), 1);
+        QCOMPARE(count("SELECT count(*) FROM turnocurso WHERE idcurso = ?", {m_bach}), 1);
+        QCOMPARE(count("SELECT count(*) FROM curso_asignatura WHERE idcurso = ?", {m_bach}), 2);
+    }
+
+    // "*" twice with one name in one course edit: the second is refused at
+    // once and the first one serves both course shifts.
+    void sameNewSubjectShiftNameIsRefused()
+    {
+        PageHarness h;
+        QPointer<CursoDialog> d = abre(h, m_bach);
+        auto* turnos = d->findChild<QListWidget*>(QStringLiteral("lwTurnos"));
+        for (int fila : {0, 1}) {
+            const bool segunda = fila == 1;
+            h.whenShown<TurnoCursoDialog>([&h, segunda](TurnoCursoDialog* tc) {
+                estrella(h, tc, 0, QStringLiteral("Serán"), segunda);
+                auto* combo = tc->findChild<QComboBox*>(QStringLiteral("cbTurnoAsignatura0"));
+                QCOMPARE(combo->count(), 3);
+                combo->setCurrentIndex(combo->findText(QStringLiteral("Serán")));
+                tc->accept();
+            });
+            d->editTurnoCurso(turnos->model()->index(fila, 0));
+        }
+        d->accept();
+        QVERIFY(!d->isVisible());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(count("SELECT count(*) FROM turnoasignatura WHERE nombre = 'Serán' AND idasignatura = ?", {m_mates}), 1);
+        QCOMPARE(count("SELECT count(*) FROM turnocurso_turnoasignatura l JOIN turnoasignatura ta ON "
+                       "ta.id = l.idturnoasignatura WHERE ta.nombre = 'Serán'"),
+                 2);
+    }
+
+    // After a refused store the "*" shifts are new again: the next Ok stores them.
+    void newSubjectShiftsAreStoredAfterAFailedStore()
+    {
+        PageHarness h;
+        QPointer<CursoDialog> d = abre(h, m_bach);
+        auto* turnos = d->findChild<QListWidget*>(QStringLiteral("lwTurnos"));
+        h.whenShown<TurnoCursoDialog>([&h](TurnoCursoDialog* tc) {
+            estrella(h, tc, 0, QStringLiteral("M3"));
+            rellenaTurnoCurso(tc, QStringLiteral("Mañana"), {QStringLiteral("M3"), QStringLiteral("L1")});
+            tc->accept();
+        });
+        d->editTurnoCurso(turnos->model()->index(0, 0));
+        QVERIFY(failInserts(QStringLiteral("turnocurso_turnoasignatura")));
+        h.answerNext(QStringLiteral("The course could not be saved"), QMessageBox::Ok);
+        d->accept();
+        QVERIFY(d->isVisible());
+        QCOMPARE(count("SELECT count(*) FROM turnoasignatura WHERE nombre = 'M3'"), 0);
+
+        QVERIFY(exec(QStringLiteral("DROP TRIGGER fail_INSERT_turnocurso_turnoasignatura")));
+        d->accept();
+        QVERIFY(!d->isVisible());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(count("SELECT count(*) FROM turnocurso_turnoasignatura l JOIN turnoasignatura ta ON "
+                       "ta.id = l.idturnoasignatura WHERE ta.nombre = 'M3' AND l.idturnocurso = ?",
+                       {m_manana}),
+                 1);
     }
 
     // A store the database refuses is explained; the dialog stays open with

@@ -145,6 +145,25 @@ private slots:
         QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
+    // A withdrawal the database refuses is told as such, never as a date problem.
+    void withdrawalRefusedByTheDatabaseSaysSo()
+    {
+        QVERIFY(academy::failUpdates(QStringLiteral("alta")));
+        QPointer<AsignaturasAlumnoDialog> d = open();
+        PageHarness h(d);
+        QVERIFY(h.selectIds("tbvSubjects", {m_open}));
+        h.answerNext(QStringLiteral("could not be withdrawn today"), QMessageBox::Ok);
+        QVERIFY(h.click("btnWithdraw"));
+        QVERIFY(altaField(m_open, "fbaja").isNull());
+        const QString detalle = h.prompter().asked().last().informativeText;
+        QVERIFY2(detalle.endsWith(QStringLiteral(": it could not be written")), qPrintable(detalle));
+        QVERIFY(!detalle.contains(QStringLiteral("starts after today")));
+        QVERIFY(academy::exec(QStringLiteral("DROP TRIGGER fail_UPDATE_alta")));
+        pressClose(d);
+        QTRY_VERIFY(!d);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
     void deletingAsksAndNoDeletesNothing()
     {
         QPointer<AsignaturasAlumnoDialog> d = open();

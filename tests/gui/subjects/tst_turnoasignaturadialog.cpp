@@ -98,14 +98,19 @@ private slots:
         QCOMPARE(nombres(a.get()), QStringList({"Mañana", "mañana"}));
     }
 
-    void nameOfUnstoredSisterReplacesIt()
+    // The user made the unstored sister: it is never replaced silently.
+    void nameOfUnstoredSisterIsRefused()
     {
         std::unique_ptr<Asignatura> a(Asignatura::getFromDB(m_asignatura));
         QVERIFY(acceptShift(new TurnoAsignaturaDialog(a.get()), "Tarde", 30));
         QVERIFY(acceptShift(new TurnoAsignaturaDialog(a.get()), "Noche", 20));
-        QVERIFY(acceptShift(new TurnoAsignaturaDialog(a.get()), "Tarde", 31));
-        QCOMPARE(nombres(a.get()), QStringList({"Mañana", "Noche", "Tarde"}));
-        QCOMPARE(a->turnos().last()->getPrecioOrientativo(), 31.0);
+        ScriptedPrompter prompter;
+        prompter.button(QMessageBox::Ok);
+        QVERIFY(!acceptShift(new TurnoAsignaturaDialog(a.get()), "Tarde", 31));
+        QVERIFY(prompter.allAnswered());
+        QCOMPARE(prompter.asked().first().text, QString("There is already a shift of this subject with the same name"));
+        QCOMPARE(nombres(a.get()), QStringList({"Mañana", "Tarde", "Noche"}));
+        QCOMPARE(a->turnos().at(1)->getPrecioOrientativo(), 30.0);
     }
 
     void editingStoredShiftKeepsIdAndTeacherPay()

@@ -2,6 +2,9 @@
 #include "testmain.h"
 #include "turnoasignatura.h"
 
+#include <QDateTime>
+
+#include <ctime>
 #include <memory>
 
 using namespace academy;
@@ -50,6 +53,41 @@ private slots:
         // only the shifts asked about
         QCOMPARE(TurnoAsignatura::numAltasPorTurno({a.turnoTarde}).keys(), QList<int>{a.turnoTarde});
         QVERIFY(TurnoAsignatura::numAltasPorTurno({}).isEmpty());
+    }
+
+    // Near midnight the local date is not UTC's: the count follows the local
+    // date. The zone is picked so that the two dates differ right now.
+    void todayIsTheLocalDate()
+    {
+        const QByteArray oldZone = qgetenv("TZ");
+        const bool hadZone = qEnvironmentVariableIsSet("TZ");
+        const int utcHour = QDateTime::currentDateTimeUtc().time().hour();
+        qputenv("TZ", utcHour >= 10 ? "XYZ-14" : "XYZ+12");
+        tzset();
+        const QDate today = QDate::currentDate();
+        const bool differs = today != QDateTime::currentDateTimeUtc().date();
+
+        const int empiezaHoy = turno(a.matematicas, QStringLiteral("Hoy"));
+        const int bajaHoy = turno(a.matematicas, QStringLiteral("Baja hoy"));
+        const int empiezaManana = turno(a.matematicas, QStringLiteral("Mañana"));
+        const int bajaManana = turno(a.matematicas, QStringLiteral("Baja mañana"));
+        alta(alumno(QStringLiteral("B"), QStringLiteral("B")), empiezaHoy, today);
+        alta(alumno(QStringLiteral("C"), QStringLiteral("C")), bajaHoy, QDate(2024, 1, 10), today);
+        alta(alumno(QStringLiteral("D"), QStringLiteral("D")), empiezaManana, today.addDays(1));
+        alta(alumno(QStringLiteral("E"), QStringLiteral("E")), bajaManana, QDate(2024, 1, 10), today.addDays(1));
+        const QHash<int, int> counts =
+            TurnoAsignatura::numAltasPorTurno({empiezaHoy, bajaHoy, empiezaManana, bajaManana});
+
+        if (hadZone)
+            qputenv("TZ", oldZone);
+        else
+            qunsetenv("TZ");
+        tzset();
+        QVERIFY(differs);
+        QCOMPARE(counts.value(empiezaHoy), 1);
+        QCOMPARE(counts.value(bajaHoy), 0);
+        QCOMPARE(counts.value(empiezaManana), 0);
+        QCOMPARE(counts.value(bajaManana), 1);
     }
 
     void signUpWithoutStudentIsNotCounted()
