@@ -215,7 +215,17 @@ void ASaveAsHelper::saveAs(QWidget* parent, const QString& title, const QString&
     if (fileName.isEmpty())
         return;
     // The chosen type decides the format unless the name asks for another one.
-    saveTo(withChosenFormat(fileName, chosenFilter), title, view);
+    const QString target = withChosenFormat(fileName, chosenFilter);
+    // The dialog asked about the name the user typed, not about the one with
+    // the type's ending added here.
+    if (target != fileName && QFileInfo::exists(target)
+        && APrompter::question(tr("Save listing"),
+                               tr("%1 already exists.\nDo you want to replace it?")
+                                   .arg(QFileInfo(target).fileName()),
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+               != QMessageBox::Yes)
+        return;
+    saveTo(target, title, view);
 }
 
 bool ASaveAsHelper::saveTo(const QString& fileName, const QString& title, QTableView* view)

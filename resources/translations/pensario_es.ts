@@ -47,6 +47,12 @@
         <source>Check the file&apos;s name, you have write permission and enough disk space.</source>
         <translation>Compruebe el nombre del archivo, que tiene permiso de escritura y suficiente espacio en disco.</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Quiere reemplazarlo?</translation>
+    </message>
 </context>
 <context>
     <name>Academia</name>

@@ -47,6 +47,12 @@
         <source>Check the file&apos;s name, you have write permission and enough disk space.</source>
         <translation>Comprobe o nome do ficheiro, que ten permiso de escritura e espazo suficiente no disco.</translation>
     </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 xa existe.
+Quere substituílo?</translation>
+    </message>
 </context>
 <context>
     <name>Academia</name>

@@ -208,6 +208,24 @@ private slots:
         ASaveAsHelper::saveAs(nullptr, QStringLiteral("T"), QStringLiteral("listado"), &m_view);
         QVERIFY2(quiet.allAnswered(), qPrintable(quiet.problems().join('\n')));
         QVERIFY(readAll(path(QStringLiteral("listado.csv"))).startsWith("\"T\"\n"));
+
+        // the ending added here names a file that is there: the user decides
+        QFile existing(path(QStringLiteral("kept.csv")));
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("kept");
+        existing.close();
+        ScriptedPrompter keep;
+        keep.buttonFor(QStringLiteral("kept.csv already exists"), QMessageBox::No);
+        answerDialog(csv, path(QStringLiteral("kept")));
+        ASaveAsHelper::saveAs(nullptr, QStringLiteral("T"), QStringLiteral("listado"), &m_view);
+        QVERIFY2(keep.allAnswered(), qPrintable(keep.problems().join('\n')));
+        QCOMPARE(readAll(path(QStringLiteral("kept.csv"))), QByteArray("kept"));
+        ScriptedPrompter replace;
+        replace.buttonFor(QStringLiteral("kept.csv already exists"), QMessageBox::Yes);
+        answerDialog(csv, path(QStringLiteral("kept")));
+        ASaveAsHelper::saveAs(nullptr, QStringLiteral("T"), QStringLiteral("listado"), &m_view);
+        QVERIFY2(replace.allAnswered(), qPrintable(replace.problems().join('\n')));
+        QVERIFY(readAll(path(QStringLiteral("kept.csv"))).startsWith("\"T\"\n"));
     }
 
     void pdfListingOnThreePages()
