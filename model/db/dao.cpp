@@ -95,6 +95,7 @@ QString renderValue(const QVariant& value)
 struct WriteStatements {
     sqlite3* handle = nullptr;
     QHash<QString, QSqlQuery> queries;
+    bool releasedWithApplication = false;
 };
 
 WriteStatements& writeStatements()
@@ -107,6 +108,23 @@ void forgetWriteStatements()
 {
     writeStatements().queries.clear();
     writeStatements().handle = nullptr;
+}
+
+void releaseWriteStatements()
+{
+    forgetWriteStatements();
+    writeStatements().releasedWithApplication = false;
+}
+
+// Left to the static's own destruction at exit, the kept statements would
+// outlive Qt's SQL globals, and their results would never be freed: they go
+// when the application object does, while those globals still stand.
+void releaseWithApplication(WriteStatements& cache)
+{
+    if (cache.releasedWithApplication)
+        return;
+    cache.releasedWithApplication = true;
+    qAddPostRoutine(releaseWriteStatements);
 }
 
 // Every bound value goes through here: a bool becomes the text 'true' or
@@ -249,6 +267,7 @@ QSqlQuery* Dao::writeStatement(const QString& sql)
     QSqlQuery q(connection());
     if (!prepare(q, sql))
         return nullptr;
+    releaseWithApplication(cache);
     return &cache.queries.insert(sql, q).value();
 }
 
