@@ -91,8 +91,8 @@ public:
 
 private:
     Dao();
-    // The prepared insert or update for this text, kept for the connection's
-    // life; null when it cannot be prepared.
+    // The prepared insert or update for this text, kept until the connection
+    // closes or changes, or the application ends; null if preparing fails.
     QSqlQuery* writeStatement(const QString& sql);
     void setLastError(const QSqlQuery& query);
     void logQuery(bool error, const QSqlQuery& query);
