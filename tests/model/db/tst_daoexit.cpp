@@ -21,8 +21,9 @@ sqlite3* openHandle()
     return handle.isValid() ? *static_cast<sqlite3* const*>(handle.data()) : nullptr;
 }
 
-// Added before the Dao keeps anything, so it runs after the Dao's clean-up:
-// application clean-ups run in the reverse order of their addition.
+// Application clean-ups run in the reverse order of their addition. Added
+// after the connection is made (Qt's own clean-up, which closes it, comes with
+// it) and before the Dao keeps anything, so it runs between the two.
 void lookAtTheConnection()
 {
     sqlite3* handle = openHandle();
