@@ -177,6 +177,7 @@ QString renderValue(const QVariant& value)
 struct WriteStatements {
     sqlite3* handle = nullptr;
     QHash<QString, QSqlQuery> queries;
+    bool releasedWithApplication = false;
 };
 
 WriteStatements& writeStatements()
@@ -218,6 +219,23 @@ void forgetWriteStatements()
     // finalized while the connection is still open: SQLite closes no
     // connection with statements left
     forgetNativeWrites();
+}
+
+void releaseWriteStatements()
+{
+    forgetWriteStatements();
+    writeStatements().releasedWithApplication = false;
+}
+
+// Left to the static's own destruction at exit, the kept statements would
+// outlive Qt's SQL globals, and their results would never be freed: they go
+// when the application object does, while those globals still stand.
+void releaseWithApplication(WriteStatements& cache)
+{
+    if (cache.releasedWithApplication)
+        return;
+    cache.releasedWithApplication = true;
+    qAddPostRoutine(releaseWriteStatements);
 }
 
 // Every bound value goes through here: a bool becomes the text 'true' or
@@ -360,6 +378,7 @@ QSqlQuery* Dao::writeStatement(const QString& sql)
     QSqlQuery q(connection());
     if (!prepare(q, sql))
         return nullptr;
+    releaseWithApplication(cache);
     return &cache.queries.insert(sql, q).value();
 }
 

@@ -97,8 +97,8 @@ public:
 
 private:
     Dao();
-    // The prepared insert or update for this text, kept for the connection's
-    // life; null when it cannot be prepared.
+    // The prepared insert or update for this text, kept until the connection
+    // closes or changes, or the application ends; null if preparing fails.
     QSqlQuery* writeStatement(const QString& sql);
     // The statement of executePrepared() and the table it writes; null when it cannot be prepared.
     sqlite3_stmt* nativeWrite(const QString& sql, QString* table);

@@ -8,8 +8,18 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <cstdlib>
+
 namespace {
 QTemporaryDir* home = nullptr;
+
+// At the process's normal end, after every later static (settings written
+// back on destruction included) is gone.
+void removeHome()
+{
+    delete home;
+    home = nullptr;
+}
 
 void setIdentity()
 {
@@ -24,6 +34,7 @@ void TestEnv::initProcess()
 {
     if (!home) {
         home = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/pensario-test-XXXXXX"));
+        std::atexit(removeHome);
         qputenv("HOME", home->path().toLocal8Bit());
         qputenv("XDG_DATA_HOME", (home->path() + QStringLiteral("/.local/share")).toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", (home->path() + QStringLiteral("/.config")).toLocal8Bit());
