@@ -1,7 +1,11 @@
 #include "printutils.h"
 
+#include "aprogress.h"
+#include "aprompter.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QDebug>
+#include <QFile>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QPrintDialog>
@@ -15,10 +19,12 @@
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
+#include <QTemporaryFile>
 #include <QUrl>
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -290,6 +296,30 @@ QList<int> predictSplits(const TableRows& rows, int firstSplit, double partTop, 
     return splits;
 }
 
+// Cuts a table whose body begins at row firstBody of the original table at
+// the given rows of the original: its middle split copies it once, each half
+// keeps its own rows, and each half is cut the same way. Every row is copied
+// and removed about log(parts) times, never once per part. Answers the parts
+// in document order.
+QList<QTextTable*> cutInHalves(QTextTable* table, const QList<int>& splits, int firstBody, int headRows)
+{
+    if (splits.isEmpty())
+        return {table};
+    const int middle = int(splits.size()) / 2;
+    const int split = splits.at(middle);
+    const auto local = [&](int row) { return headRows + row - firstBody; };
+    const int rows = table->rows();
+    QTextTable* rest = duplicateAfter(table);
+    if (!rest)
+        return {table};
+    table->removeRows(local(split), rows - local(split));
+    if (local(split) > headRows)
+        rest->removeRows(headRows, local(split) - headRows);
+    QList<QTextTable*> parts = cutInHalves(table, splits.mid(0, middle), firstBody, headRows);
+    parts += cutInHalves(rest, splits.mid(middle + 1), std::max(split, firstBody), headRows);
+    return parts;
+}
+
 // Cuts the table at the given rows: the parts in order, each later one
 // repeating the head rows and beginning a page. The layout is taken off the
 // document meanwhile, else every copy and removal would lay out the table
@@ -299,31 +329,87 @@ QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits)
     QTextDocument* document = table->document();
     const QTextFormat::PageBreakFlags policy = table->format().pageBreakPolicy();
     const int headRows = table->format().headerRowCount();
-    const int rowCount = table->rows();
     document->setDocumentLayout(nullptr);
-    QList<QTextTable*> parts{table};
-    for (int i = 0; i < splits.size(); ++i)
-        parts << duplicateAfter(table);
-    parts.removeAll(nullptr);
-    std::sort(parts.begin(), parts.end(),
-              [](QTextTable* a, QTextTable* b) { return a->firstPosition() < b->firstPosition(); });
+    const QList<QTextTable*> parts = cutInHalves(table, splits, headRows, headRows);
     for (int i = 0; i < parts.size(); ++i) {
-        QTextTable* part = parts.at(i);
-        const int start = i == 0 ? headRows : splits.value(i - 1, rowCount);
-        const int end = i < splits.size() ? splits.at(i) : rowCount;
-        if (end < rowCount)
-            part->removeRows(end, rowCount - end);
-        if (start > headRows)
-            part->removeRows(headRows, start - headRows);
         QTextFormat::PageBreakFlags partPolicy = i == 0 ? policy : policy & ~QTextFormat::PageBreak_AlwaysBefore;
-        if (i < splits.size())
+        if (i + 1 < parts.size())
             partPolicy |= QTextFormat::PageBreak_AlwaysAfter;
-        setBreakPolicy(part, partPolicy);
+        setBreakPolicy(parts.at(i), partPolicy);
     }
     document->documentLayout();  // a new layout, of the whole document at once
     return parts;
 }
-}
+
+// A PDF file is written under a name of its own beside the one asked for and
+// takes that name only once complete: a cancelled or failed job leaves what
+// was there before.
+class PdfBeside
+{
+public:
+    explicit PdfBeside(QPrinter* printer)
+        : m_printer(printer)
+    {
+        if (!printer || printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty())
+            return;
+        QTemporaryFile beside(printer->outputFileName() + QStringLiteral(".XXXXXX"));
+        if (!beside.open())
+            return;  // then straight under its name, as asked
+        // Only the name is kept: the writer creates the file anew, with the
+        // permissions any new file of the user gets.
+        m_written = beside.fileName();
+        beside.remove();
+        m_target = printer->outputFileName();
+        printer->setOutputFileName(m_written);
+    }
+
+    void finish(bool complete)
+    {
+        if (m_written.isEmpty())
+            return;
+        m_printer->setOutputFileName(m_target);
+        if (complete && QFile::exists(m_written)
+            && std::rename(QFile::encodeName(m_written).constData(), QFile::encodeName(m_target).constData()) == 0)
+            return;
+        if (complete && QFile::exists(m_written))
+            qWarning() << "Couldn't move the written PDF to" << m_target;
+        QFile::remove(m_written);
+    }
+
+private:
+    QPrinter* m_printer;
+    QString m_target;
+    QString m_written;
+};
+
+const QLatin1String kPageCount("%%PAGECOUNT%%");
+const QLatin1String kPageNumber("%%PAGENUM%%");
+} // namespace
+
+// Header, footer and sheet of one print, and the content cut into pages.
+struct PrintUtils::Paginated
+{
+    std::unique_ptr<QTextDocument> whole;
+    // Parts that each begin a page; when there are any, they replace the whole.
+    std::vector<std::unique_ptr<QTextDocument>> parts;
+    int pages = 0;
+};
+
+struct PrintUtils::Job
+{
+    std::unique_ptr<QTextDocument> header;
+    std::unique_ptr<QTextDocument> footer;
+    QSizeF sheet;
+    double contentHeight = 0.0;
+    QSizeF headerSize;
+    QSizeF footerSize;
+    QRectF headerRect;
+    QRectF footerRect;  // measured again with the metrics of the print
+    bool designMetrics = false;
+    std::unique_ptr<Paginated> content;
+    QString headerHtml;  // with the page count in place
+    QString footerHtml;
+};
 
 PrintUtils::PrintUtils(const QString& header, const QString& content, const QString& footer, QObject* parent,
                        QList<QPair<QString, QPixmap>> resources)
@@ -344,6 +430,18 @@ PrintUtils::PrintUtils(const QString& header, QGraphicsScene* scene, const QStri
     , m_resources(resources)
     , m_sceneMode(true)
 {
+}
+
+PrintUtils::PrintUtils(const QString& header, const Batches& content, const QString& footer, QObject* parent,
+                       QList<QPair<QString, QPixmap>> resources)
+    : QObject(parent)
+    , m_header(header)
+    , m_footer(footer)
+    , m_resources(resources)
+    , m_batches(content)
+    , m_batchMode(true)
+{
+    m_batches.perBatch = std::max(1, m_batches.perBatch);
 }
 
 PrintUtils::~PrintUtils() = default;
@@ -373,6 +471,11 @@ QTextDocument* PrintUtils::createDocument(const QString& html) const
     return document;
 }
 
+QWidget* PrintUtils::parentWidget() const
+{
+    return qobject_cast<QWidget*>(parent());
+}
+
 void PrintUtils::preview(QPrinter* printer)
 {
     std::unique_ptr<QPrinter> own;
@@ -380,14 +483,53 @@ void PrintUtils::preview(QPrinter* printer)
         own = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer = own.get();
     }
-    QPrintPreviewDialog dialog(printer, qobject_cast<QWidget*>(parent()));
-    dialog.setWindowFlags(dialog.windowFlags() | Qt::WindowMinMaxButtonsHint);
     m_previewing = true;
     m_previewEngine = nullptr;
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { print(p); });
-    dialog.exec();
+    // The pages are prepared here, to be counted, and the first paint uses them.
+    int pages = 0;
+    bool show = true;
+    {
+        AProgress progress(parentWidget());
+        m_prepared = prepare(printer, false, progress);
+        if (m_prepared)
+            pages = expectedPages(*m_prepared, progress);
+        show = !progress.cancelled();
+    }
+    if (show && pages > kPreviewPageLimit)
+        show = !askPrintDirectly(pages, printer);
+    if (show) {
+        QPrintPreviewDialog dialog(printer, parentWidget());
+        dialog.setWindowFlags(dialog.windowFlags() | Qt::WindowMinMaxButtonsHint);
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { print(p); });
+        dialog.exec();
+    }
+    m_prepared.reset();
     m_previewing = false;
     m_previewEngine = nullptr;
+}
+
+// True when the question was answered by printing directly or by cancelling.
+bool PrintUtils::askPrintDirectly(int pages, QPrinter* printer)
+{
+    APrompter::Choice choice;
+    choice.icon = QMessageBox::Warning;
+    choice.title = tr("Print preview");
+    choice.text = tr("The preview will have %n pages.", nullptr, pages);
+    choice.informativeText = tr("A preview holds every page in memory, which can take more than this computer "
+                                "has. Do you want to print directly to a printer or a PDF file instead?");
+    choice.buttons = {tr("Print directly"), tr("Preview"), tr("Cancel")};
+    choice.defaultIndex = 0;
+    choice.escapeIndex = 2;
+    choice.parent = parentWidget();
+    const int answer = APrompter::instance()->choose(choice);
+    if (answer == 1)
+        return false;
+    m_prepared.reset();
+    if (answer == 0) {
+        m_previewing = false;
+        printWithDialog(printer);
+    }
+    return true;
 }
 
 void PrintUtils::printWithDialog(QPrinter* printer)
@@ -397,9 +539,113 @@ void PrintUtils::printWithDialog(QPrinter* printer)
         own = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer = own.get();
     }
-    QPrintDialog dialog(printer, qobject_cast<QWidget*>(parent()));
+    QPrintDialog dialog(printer, parentWidget());
     if (dialog.exec() == QDialog::Accepted)
         print(printer);
+}
+
+std::unique_ptr<PrintUtils::Job> PrintUtils::prepare(QPrinter* printer, bool designMetrics, AProgress& progress)
+{
+    auto job = std::make_unique<Job>();
+    std::unique_ptr<QTextDocument> content;
+    if (!m_sceneMode && !m_batchMode)
+        content.reset(createDocument(m_content));
+    job->header.reset(createDocument(m_header));
+    job->footer.reset(createDocument(m_footer));
+
+    printer->setFullPage(true);
+    qDebug() << "printer->pageRect() =" << printer->pageRect(QPrinter::DevicePixel);
+    qDebug() << "printer->paperRect() =" << printer->paperRect(QPrinter::DevicePixel);
+
+    const QRectF paper = printer->paperRect(QPrinter::DevicePixel);
+    const double resolution = printer->resolution();
+    job->sheet = QSizeF(paper.width() / resolution * kPageUnitsPerInch, paper.height() / resolution * kPageUnitsPerInch);
+
+    job->header->setPageSize(job->sheet);
+    job->headerSize = job->header->size();
+    qDebug() << "headerSize = " << job->headerSize;
+    job->footer->setPageSize(job->sheet);
+    job->footerSize = job->footer->size();
+    qDebug() << "footerSize = " << job->footerSize;
+
+    job->contentHeight = job->sheet.height() - job->headerSize.height() - job->footerSize.height();
+    qDebug() << "contentHeight = " << job->contentHeight;
+    if (job->contentHeight < kMinContentHeight) {
+        qWarning("Space for content too small. Header/footer too big.");
+        return nullptr;
+    }
+    qDebug() << "centralSize = " << QSizeF(job->sheet.width(), job->contentHeight);
+    if (content)
+        content->setPageSize(QSizeF(job->sheet.width(), job->contentHeight));
+
+    job->designMetrics = designMetrics;
+    if (designMetrics) {
+        qDebug() << "usando design metrics";
+        job->header->setUseDesignMetrics(true);
+        job->footer->setUseDesignMetrics(true);
+        if (content)
+            content->setUseDesignMetrics(true);
+    }
+    job->headerRect = QRectF(QPointF(0, 0), job->headerSize);
+    job->footerRect = QRectF(QPointF(0, 0), job->footer->size());
+    job->headerHtml = m_header;
+    job->footerHtml = m_footer;
+    if (content)
+        job->content = std::make_unique<Paginated>(paginate(std::move(content), progress));
+    return job;
+}
+
+QTextDocument* PrintUtils::createContent(const QString& html, const Job& job) const
+{
+    QTextDocument* content = createDocument(html);
+    content->setPageSize(QSizeF(job.sheet.width(), job.contentHeight));
+    content->setUseDesignMetrics(job.designMetrics);
+    return content;
+}
+
+PrintUtils::Paginated PrintUtils::paginate(std::unique_ptr<QTextDocument> content, AProgress& progress) const
+{
+    // Laid out and cut into pages one by one, parts that begin pages of
+    // their own cost far less than the whole document at once.
+    Paginated result;
+    if (!cutsAfterPageBreaks(content.get()).isEmpty()) {
+        result.parts = splitAtPageBreaks(content.get());
+        content.reset();
+    }
+    result.whole = std::move(content);
+    const int count = result.parts.empty() ? 1 : int(result.parts.size());
+    for (int i = 0; i < count; ++i) {
+        QTextDocument* document = result.whole ? result.whole.get() : result.parts.at(i).get();
+        fixTableFrames(document);
+        result.pages += document->pageCount();
+        if (!progress.update(tr("Preparing the pages..."), i + 1, count))
+            break;
+    }
+    return result;
+}
+
+int PrintUtils::countBatchPages(Job& job, AProgress& progress)
+{
+    int pages = 0;
+    for (int first = 0; first < m_batches.items; first += m_batches.perBatch) {
+        const int count = std::min(m_batches.perBatch, m_batches.items - first);
+        std::unique_ptr<QTextDocument> batch(createContent(m_batches.html(first, count), job));
+        pages += paginate(std::move(batch), progress).pages;
+        if (!progress.update(tr("Preparing the pages..."), first + count, m_batches.items))
+            return -1;
+    }
+    return pages;
+}
+
+int PrintUtils::expectedPages(Job& job, AProgress& progress)
+{
+    if (m_sceneMode)
+        return 1;
+    if (!m_batchMode)
+        return job.content->pages;
+    if (m_batches.pagesPerItem > 0)
+        return m_batches.items * m_batches.pagesPerItem;
+    return countBatchPages(job, progress);
 }
 
 void PrintUtils::print(QPrinter* printer)
@@ -409,38 +655,7 @@ void PrintUtils::print(QPrinter* printer)
         own = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer = own.get();
     }
-
-    std::unique_ptr<QTextDocument> content;
-    if (!m_sceneMode)
-        content.reset(createDocument(m_content));
-    std::unique_ptr<QTextDocument> header(createDocument(m_header));
-    std::unique_ptr<QTextDocument> footer(createDocument(m_footer));
-
-    printer->setFullPage(true);
-    qDebug() << "printer->pageRect() =" << printer->pageRect(QPrinter::DevicePixel);
-    qDebug() << "printer->paperRect() =" << printer->paperRect(QPrinter::DevicePixel);
-
-    const QRectF paper = printer->paperRect(QPrinter::DevicePixel);
-    const double resolution = printer->resolution();
-    const double pageWidth = paper.width() / resolution * kPageUnitsPerInch;
-    const double pageHeight = paper.height() / resolution * kPageUnitsPerInch;
-
-    header->setPageSize(QSizeF(pageWidth, pageHeight));
-    const QSizeF headerSize = header->size();
-    qDebug() << "headerSize = " << headerSize;
-    footer->setPageSize(QSizeF(pageWidth, pageHeight));
-    QSizeF footerSize = footer->size();
-    qDebug() << "footerSize = " << footerSize;
-
-    const double contentHeight = pageHeight - headerSize.height() - footerSize.height();
-    qDebug() << "contentHeight = " << contentHeight;
-    if (contentHeight < kMinContentHeight) {
-        qWarning("Space for content too small. Header/footer too big.");
-        return;
-    }
-    qDebug() << "centralSize = " << QSizeF(pageWidth, contentHeight);
-    if (content)
-        content->setPageSize(QSizeF(pageWidth, contentHeight));
+    m_cancelled = false;
 
     // Printing from the preview dialog hands us a printer with another engine.
     if (m_previewing && !m_previewEngine)
@@ -448,33 +663,48 @@ void PrintUtils::print(QPrinter* printer)
     else if (m_previewing && m_previewEngine != printer->paintEngine())
         m_previewing = false;
 
-    if (!m_previewing) {
-        qDebug() << "usando design metrics";
-        header->setUseDesignMetrics(true);
-        footer->setUseDesignMetrics(true);
-        if (content)
-            content->setUseDesignMetrics(true);
+    AProgress progress(parentWidget());
+    std::unique_ptr<Job> job = std::move(m_prepared);
+    if (job) {
+        const QRectF paper = printer->paperRect(QPrinter::DevicePixel);
+        const QSizeF sheet = paper.size() / printer->resolution() * kPageUnitsPerInch;
+        if (job->designMetrics == m_previewing || !qFuzzyCompare(sheet.width(), job->sheet.width())
+            || !qFuzzyCompare(sheet.height(), job->sheet.height()))
+            job.reset();
+    }
+    if (!job)
+        job = prepare(printer, !m_previewing, progress);
+    if (!job || progress.cancelled()) {
+        m_cancelled = progress.cancelled();
+        return;
     }
 
+    PdfBeside pdf(m_previewing ? nullptr : printer);
     QPainter painter;
     if (!painter.begin(printer)) {
         qWarning("Couldn't start painting on the printer");
+        pdf.finish(false);
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const double scale = resolution / kPageUnitsPerInch;
-    qDebug() << "printer->resolution() = " << resolution;
+    const double scale = printer->resolution() / kPageUnitsPerInch;
+    qDebug() << "printer->resolution() = " << printer->resolution();
     qDebug() << "scalefactor = " << scale;
     painter.scale(scale, scale);
 
     if (m_sceneMode)
-        printScene(painter, header.get(), footer.get(), pageWidth, contentHeight, headerSize, footerSize);
+        printScene(painter, *job);
+    else if (m_batchMode)
+        printBatches(painter, *job, printer, progress);
     else
-        printHtml(painter, content.get(), header.get(), footer.get(), printer, pageWidth, contentHeight,
-                  headerSize);
+        printHtml(painter, *job, printer, progress);
+    m_cancelled = progress.cancelled();
+    if (m_cancelled)
+        printer->abort();
     painter.end();
+    pdf.finish(!m_cancelled);
 }
 
 std::vector<std::unique_ptr<QTextDocument>> PrintUtils::splitAtPageBreaks(QTextDocument* content) const
@@ -507,84 +737,96 @@ std::vector<std::unique_ptr<QTextDocument>> PrintUtils::splitAtPageBreaks(QTextD
     return parts;
 }
 
-void PrintUtils::printHtml(QPainter& painter, QTextDocument* content, QTextDocument* header,
-                           QTextDocument* footer, QPrinter* printer, double pageWidth, double contentHeight,
-                           const QSizeF& headerSize)
+void PrintUtils::printHtml(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress)
 {
-    // Laid out and cut into pages one by one, parts that begin pages of
-    // their own cost far less than the whole document at once.
-    std::vector<std::unique_ptr<QTextDocument>> parts;
-    if (cutsAfterPageBreaks(content).isEmpty())
-        parts.emplace_back(nullptr);
-    else
-        parts = splitAtPageBreaks(content);
-    int pageCount = 0;
-    for (auto& part : parts) {
-        QTextDocument* document = part ? part.get() : content;
-        fixTableFrames(document);
-        pageCount += document->pageCount();
-    }
-
-    const QSizeF footerSize = footer->size();
-    const QRectF headerRect(0, 0, headerSize.width(), headerSize.height());
-    const QRectF footerRect(0, 0, footerSize.width(), footerSize.height());
-
     // One page per content page of the layout, so the count in the footer is
     // always the number of pages printed.
-    const QString count = QString::number(pageCount);
-    QString headerHtml = m_header;
-    headerHtml.replace(QLatin1String("%%PAGECOUNT%%"), count);
-    QString footerHtml = m_footer;
-    footerHtml.replace(QLatin1String("%%PAGECOUNT%%"), count);
+    const int pages = job.content->pages;
+    job.headerHtml.replace(kPageCount, QString::number(pages));
+    job.footerHtml.replace(kPageCount, QString::number(pages));
+    printPages(painter, job, *job.content, 0, printer, [&](int page) {
+        return progress.update(tr("Page %1 of %2").arg(page).arg(pages), page, pages);
+    });
+}
 
+void PrintUtils::printBatches(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress)
+{
+    // The page count costs a pass of its own, so it is only taken when shown.
+    if ((m_header + m_footer).contains(kPageCount)) {
+        const int pages = countBatchPages(job, progress);
+        if (pages < 0)
+            return;
+        job.headerHtml.replace(kPageCount, QString::number(pages));
+        job.footerHtml.replace(kPageCount, QString::number(pages));
+    }
+    const int items = m_batches.items;
     int page = 0;
-    for (auto& part : parts) {
-        QTextDocument* document = part ? part.get() : content;
-        QRectF slice(0, 0, pageWidth, contentHeight);
+    for (int first = 0; first < items && page >= 0; first += m_batches.perBatch) {
+        const int count = std::min(m_batches.perBatch, items - first);
+        const Paginated batch = paginate(std::unique_ptr<QTextDocument>(createContent(m_batches.html(first, count), job)),
+                                         progress);
+        if (progress.cancelled())
+            return;
+        const int before = page;
+        page = printPages(painter, job, batch, page, printer, [&](int at) {
+            const int item = first + std::min(count - 1, (at - before - 1) * count / std::max(1, batch.pages)) + 1;
+            return progress.update(m_batches.progressText.arg(item).arg(items), item, items);
+        });
+    }
+}
+
+int PrintUtils::printPages(QPainter& painter, Job& job, const Paginated& pages, int page, QPrinter* printer,
+                           const std::function<bool(int)>& progress)
+{
+    const double pageWidth = job.sheet.width();
+    const int count = pages.parts.empty() ? 1 : int(pages.parts.size());
+    for (int i = 0; i < count; ++i) {
+        QTextDocument* document = pages.whole ? pages.whole.get() : pages.parts.at(i).get();
+        QRectF slice(0, 0, pageWidth, job.contentHeight);
         for (int inPart = 1; inPart <= document->pageCount(); ++inPart) {
+            if (!progress(page + 1))
+                return -1;
             if (++page > 1)
                 printer->newPage();
             painter.save();
             painter.translate(0, -slice.top());
-            painter.translate(0, headerSize.height());
+            painter.translate(0, job.headerSize.height());
             document->drawContents(&painter, slice);
             painter.restore();
-            printFrame(painter, header, footer, headerHtml, footerHtml, page, headerRect, footerRect, headerSize,
-                       contentHeight);
-            slice.translate(0, contentHeight);
+            printFrame(painter, job, page);
+            slice.translate(0, job.contentHeight);
         }
     }
+    return page;
 }
 
-void PrintUtils::printFrame(QPainter& painter, QTextDocument* header, QTextDocument* footer,
-                            const QString& headerHtml, const QString& footerHtml, int page, const QRectF& headerRect,
-                            const QRectF& footerRect, const QSizeF& headerSize, double contentHeight)
+void PrintUtils::printFrame(QPainter& painter, Job& job, int page)
 {
     const QString number = QString::number(page);
     painter.save();
-    header->setHtml(QString(headerHtml).replace(QLatin1String("%%PAGENUM%%"), number));
-    header->drawContents(&painter, headerRect);
-    painter.translate(0, headerSize.height());
-    painter.translate(0, contentHeight);
-    footer->setHtml(QString(footerHtml).replace(QLatin1String("%%PAGENUM%%"), number));
-    footer->drawContents(&painter, footerRect);
+    job.header->setHtml(QString(job.headerHtml).replace(kPageNumber, number));
+    job.header->drawContents(&painter, job.headerRect);
+    painter.translate(0, job.headerSize.height());
+    painter.translate(0, job.contentHeight);
+    job.footer->setHtml(QString(job.footerHtml).replace(kPageNumber, number));
+    job.footer->drawContents(&painter, job.footerRect);
     painter.restore();
 }
 
-void PrintUtils::printScene(QPainter& painter, QTextDocument* header, QTextDocument* footer, double pageWidth,
-                            double contentHeight, const QSizeF& headerSize, const QSizeF& footerSize)
+void PrintUtils::printScene(QPainter& painter, Job& job)
 {
-    header->drawContents(&painter, QRectF(0, 0, headerSize.width(), headerSize.height()));
+    job.header->drawContents(&painter, job.headerRect);
 
     const double margin = kPageUnitsPerInch * cmToInch(1.0);
     if (m_scene) {
-        m_scene->render(&painter, QRectF(margin, headerSize.height(), pageWidth - 2 * margin, contentHeight),
+        m_scene->render(&painter,
+                        QRectF(margin, job.headerSize.height(), job.sheet.width() - 2 * margin, job.contentHeight),
                         QRectF(), Qt::KeepAspectRatio);
     }
 
     painter.save();
-    painter.translate(0, contentHeight + headerSize.height());
-    footer->drawContents(&painter, QRectF(0, 0, footerSize.width(), footerSize.height()));
+    painter.translate(0, job.contentHeight + job.headerSize.height());
+    job.footer->drawContents(&painter, QRectF(QPointF(0, 0), job.footerSize));
     painter.restore();
 }
 
