@@ -320,6 +320,82 @@ QList<QTextTable*> cutInHalves(QTextTable* table, const QList<int>& splits, int 
     return parts;
 }
 
+// Whether every cell of the table covers one row and one column.
+bool plainGrid(QTextTable* table)
+{
+    for (int row = 0; row < table->rows(); ++row)
+        for (int column = 0; column < table->columns(); ++column) {
+            const QTextTableCell cell = table->cellAt(row, column);
+            if (cell.rowSpan() != 1 || cell.columnSpan() != 1)
+                return false;
+        }
+    return true;
+}
+
+// Fills an empty cell like another one: its format, its first block's
+// formats and its contents.
+void copyCell(const QTextTableCell& from, QTextTableCell to)
+{
+    to.setFormat(from.format());
+    QTextCursor contents(from.firstCursorPosition());
+    contents.setPosition(from.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    QTextCursor into = to.firstCursorPosition();
+    into.setBlockFormat(from.firstCursorPosition().blockFormat());
+    into.setBlockCharFormat(from.firstCursorPosition().blockCharFormat());
+    into.insertFragment(contents.selection());
+}
+
+// A copy of the table's rows [from, to), put right before the table, with
+// the head rows in front when they are not among them. Costs the rows
+// copied, however long the table.
+QTextTable* copyRows(QTextTable* table, int from, int to, int headRows)
+{
+    QTextCursor cells(table->cellAt(from, 0).firstCursorPosition());
+    cells.setPosition(table->cellAt(to - 1, table->columns() - 1).lastCursorPosition().position(),
+                      QTextCursor::KeepAnchor);
+    const QTextDocumentFragment rows = cells.selection();
+    QTextCursor before = table->firstCursorPosition();
+    before.movePosition(QTextCursor::PreviousBlock);
+    before.movePosition(QTextCursor::EndOfBlock);
+    before.insertFragment(rows);
+    before.movePosition(QTextCursor::PreviousBlock);
+    QTextTable* part = before.currentTable();
+    if (!part || part == table)
+        return nullptr;
+    // A copy of cells leaves the column widths behind.
+    QTextTableFormat format = part->format();
+    format.setColumnWidthConstraints(table->format().columnWidthConstraints());
+    part->setFormat(format);
+    if (from > 0 && headRows > 0) {
+        part->insertRows(0, headRows);
+        for (int row = 0; row < headRows; ++row)
+            for (int column = 0; column < table->columns(); ++column)
+                copyCell(table->cellAt(row, column), part->cellAt(row, column));
+    }
+    return part;
+}
+
+// Copies the parts of the table between the given rows before it and
+// removes it whole: every row is copied once.
+QList<QTextTable*> copyParts(QTextTable* table, const QList<int>& splits, int headRows)
+{
+    QList<QTextTable*> parts;
+    int from = 0;
+    for (int i = 0; i <= splits.size(); ++i) {
+        const int to = i < splits.size() ? splits.at(i) : table->rows();
+        QTextTable* part = copyRows(table, from, to, headRows);
+        if (!part) {
+            for (QTextTable* copied : parts)
+                copied->removeRows(0, copied->rows());
+            return {};
+        }
+        parts << part;
+        from = std::max(to, headRows);
+    }
+    table->removeRows(0, table->rows());
+    return parts;
+}
+
 // Cuts the table at the given rows: the parts in order, each later one
 // repeating the head rows and beginning a page. The layout is taken off the
 // document meanwhile, else every copy and removal would lay out the table
@@ -330,7 +406,11 @@ QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits)
     const QTextFormat::PageBreakFlags policy = table->format().pageBreakPolicy();
     const int headRows = table->format().headerRowCount();
     document->setDocumentLayout(nullptr);
-    const QList<QTextTable*> parts = cutInHalves(table, splits, headRows, headRows);
+    QList<QTextTable*> parts;
+    if (plainGrid(table))
+        parts = copyParts(table, splits, headRows);
+    if (parts.isEmpty())
+        parts = cutInHalves(table, splits, headRows, headRows);
     for (int i = 0; i < parts.size(); ++i) {
         QTextFormat::PageBreakFlags partPolicy = i == 0 ? policy : policy & ~QTextFormat::PageBreak_AlwaysBefore;
         if (i + 1 < parts.size())
@@ -464,6 +544,8 @@ void PrintUtils::addResources(QList<QPair<QString, QPixmap>> resources)
 QTextDocument* PrintUtils::createDocument(const QString& html) const
 {
     auto* document = new QTextDocument;
+    // Printing never undoes: keeping what every cut removed costs time and memory.
+    document->setUndoRedoEnabled(false);
     document->setHtml(html);
     document->setDocumentMargin(0);
     for (const auto& resource : m_resources)
@@ -835,6 +917,7 @@ void PrintUtils::fixTableFrames(QTextDocument* document)
     const double pageHeight = document->pageSize().height();
     if (!(pageHeight > 0))
         return;
+    document->setUndoRedoEnabled(false);
     // Tables known to begin at the top of a page: moving or splitting them
     // again could never make a row fit better, so they are never split at
     // their first body row.
