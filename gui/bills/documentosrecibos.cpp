@@ -25,7 +25,7 @@ QString DocumentosRecibos::recibos(const QList<int>& ids)
 
 namespace {
 // Enough bills to lay out at once for speed, few enough to keep memory low.
-constexpr int kRecibosPorLote = 50;
+constexpr int kRecibosPorLote = 20;
 }
 
 PrintUtils::Batches DocumentosRecibos::lotesRecibos(const QList<int>& ids)
