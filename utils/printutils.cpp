@@ -6,6 +6,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QDebug>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QRegularExpression>
+#include <QTextFragment>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QPrintDialog>
@@ -24,6 +27,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -421,6 +425,106 @@ QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits)
     return parts;
 }
 
+// The widest word of a block: where its lines may break, and where not.
+double widestWord(const QTextBlock& block)
+{
+    double widest = 0.0;
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const QFontMetricsF metrics(fragment.charFormat().font());
+        const QStringList words = fragment.text().split(QRegularExpression(QStringLiteral("[ \\t\\x2028]")),
+                                                        Qt::SkipEmptyParts);
+        for (const QString& word : words)
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+    }
+    return widest;
+}
+
+double cellWidth(const QTextTableCell& cell, bool whole)
+{
+    double width = 0.0;
+    for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it) {
+        const QTextBlock block = it.currentBlock();
+        if (!block.isValid())
+            continue;
+        width = std::max(width, whole ? QFontMetricsF(block.charFormat().font()).horizontalAdvance(block.text())
+                                      : widestWord(block));
+    }
+    return width;
+}
+
+bool emptyColumn(QTextTable* table, int column)
+{
+    const int headRows = table->format().headerRowCount();
+    if (headRows <= 0 || table->rows() <= headRows)
+        return false;
+    for (int row = headRows; row < table->rows(); ++row) {
+        const QTextTableCell cell = table->cellAt(row, column);
+        QTextCursor text(cell.firstCursorPosition());
+        text.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        if (!text.selectedText().trimmed().remove(QChar::Nbsp).isEmpty())
+            return false;
+    }
+    return true;
+}
+
+// The top-level tables of a list.
+QList<QTextTable*> tablesOf(QTextDocument* document)
+{
+    QList<QTextTable*> tables;
+    for (QTextFrame* frame : document->rootFrame()->childFrames())
+        if (auto* table = qobject_cast<QTextTable*>(frame))
+            tables << table;
+    return tables;
+}
+
+// Columns with nothing below their head get the width of their title.
+void narrowEmptyColumns(QTextTable* table)
+{
+    QTextTableFormat format = table->format();
+    QList<QTextLength> widths = format.columnWidthConstraints();
+    const double frame = 2 * format.cellPadding() + 2 * format.border();
+    bool narrowed = false;
+    for (int column = 0; column < table->columns(); ++column) {
+        if (!emptyColumn(table, column))
+            continue;
+        while (widths.size() < table->columns())
+            widths << QTextLength();
+        widths[column] = QTextLength(QTextLength::FixedLength, std::ceil(cellWidth(table->cellAt(0, column), true)) + frame);
+        narrowed = true;
+    }
+    if (!narrowed)
+        return;
+    format.setColumnWidthConstraints(widths);
+    table->setFormat(format);
+}
+
+// The width the document needs so that no table breaks a word: each column
+// as wide as its widest word, or its fixed width.
+double wholeWordsWidth(QTextDocument* document)
+{
+    const QTextFrameFormat root = document->rootFrame()->frameFormat();
+    double needed = 0.0;
+    for (QTextTable* table : tablesOf(document)) {
+        const QTextTableFormat format = table->format();
+        const QList<QTextLength> widths = format.columnWidthConstraints();
+        const double frame = 2 * format.cellPadding() + 2 * format.border() + std::max(0.0, format.cellSpacing());
+        double width = format.leftMargin() + format.rightMargin() + 2 * format.border();
+        for (int column = 0; column < table->columns(); ++column) {
+            if (column < widths.size() && widths.at(column).type() == QTextLength::FixedLength) {
+                width += widths.at(column).rawValue();
+                continue;
+            }
+            double widest = 0.0;
+            for (int row = 0; row < table->rows(); ++row)
+                widest = std::max(widest, cellWidth(table->cellAt(row, column), false));
+            width += std::ceil(widest) + 1 + frame;
+        }
+        needed = std::max(needed, width);
+    }
+    return needed + root.leftMargin() + root.rightMargin();
+}
+
 // A PDF file is written under a name of its own beside the one asked for and
 // takes that name only once complete: a cancelled or failed job leaves what
 // was there before.
@@ -485,6 +589,7 @@ struct PrintUtils::Job
     QSizeF footerSize;
     QRectF headerRect;
     QRectF footerRect;  // measured again with the metrics of the print
+    double scale = 1.0;  // of the content on the sheet
     bool designMetrics = false;
     std::unique_ptr<Paginated> content;
     QString headerHtml;  // with the page count in place
@@ -556,6 +661,16 @@ QTextDocument* PrintUtils::createDocument(const QString& html) const
 QWidget* PrintUtils::parentWidget() const
 {
     return qobject_cast<QWidget*>(parent());
+}
+
+bool PrintUtils::tablesFit(const QString& html, double sheetWidth)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    document.setDocumentMargin(0);
+    for (QTextTable* table : tablesOf(&document))
+        narrowEmptyColumns(table);
+    return wholeWordsWidth(&document) <= sheetWidth;
 }
 
 void PrintUtils::preview(QPrinter* printer)
@@ -659,6 +774,20 @@ std::unique_ptr<PrintUtils::Job> PrintUtils::prepare(QPrinter* printer, bool des
     qDebug() << "centralSize = " << QSizeF(job->sheet.width(), job->contentHeight);
     if (content)
         content->setPageSize(QSizeF(job->sheet.width(), job->contentHeight));
+    if (content && m_fitTables) {
+        // Lines break between words only, and every column gets its widest word.
+        QTextOption wrap = content->defaultTextOption();
+        wrap.setWrapMode(QTextOption::WordWrap);
+        content->setDefaultTextOption(wrap);
+        for (QTextTable* table : tablesOf(content.get()))
+            narrowEmptyColumns(table);
+        // Smaller rather than a word broken: laid out wider, painted scaled down.
+        const double needed = wholeWordsWidth(content.get());
+        if (needed > job->sheet.width()) {
+            job->scale = job->sheet.width() / needed;
+            content->setPageSize(QSizeF(needed, job->contentHeight / job->scale));
+        }
+    }
 
     job->designMetrics = designMetrics;
     if (designMetrics) {
@@ -864,19 +993,20 @@ int PrintUtils::printPages(QPainter& painter, Job& job, const Paginated& pages, 
     const int count = pages.parts.empty() ? 1 : int(pages.parts.size());
     for (int i = 0; i < count; ++i) {
         QTextDocument* document = pages.whole ? pages.whole.get() : pages.parts.at(i).get();
-        QRectF slice(0, 0, pageWidth, job.contentHeight);
+        QRectF slice(0, 0, pageWidth / job.scale, job.contentHeight / job.scale);
         for (int inPart = 1; inPart <= document->pageCount(); ++inPart) {
             if (!progress(page + 1))
                 return -1;
             if (++page > 1)
                 printer->newPage();
             painter.save();
-            painter.translate(0, -slice.top());
             painter.translate(0, job.headerSize.height());
+            painter.scale(job.scale, job.scale);
+            painter.translate(0, -slice.top());
             document->drawContents(&painter, slice);
             painter.restore();
             printFrame(painter, job, page);
-            slice.translate(0, job.contentHeight);
+            slice.translate(0, slice.height());
         }
     }
     return page;

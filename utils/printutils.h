@@ -68,6 +68,13 @@ public:
     // Splits the tables of a paginated document between rows at page
     // boundaries, repeating their head rows. Always ends; keeps every row.
     static void fixTableFrames(QTextDocument* document);
+    // List tables print whole: no word or number broken over two lines, and
+    // a column with nothing in it no wider than its title. When even so the
+    // tables need more than the sheet's width, the content prints smaller.
+    void setFitTables(bool fit) { m_fitTables = fit; }
+    // Whether the tables of this HTML keep every word whole on a sheet this
+    // many page units wide.
+    static bool tablesFit(const QString& html, double sheetWidth);
     // Whether the user stopped the last print before its end.
     bool cancelled() const { return m_cancelled; }
 
@@ -115,6 +122,7 @@ private:
     Batches m_batches;
     bool m_batchMode = false;
     bool m_cancelled = false;
+    bool m_fitTables = false;
     // What a preview prepared to count its pages, for its first paint.
     std::unique_ptr<Job> m_prepared;
 };
