@@ -802,7 +802,9 @@ std::unique_ptr<PrintUtils::Job> PrintUtils::prepare(QPrinter* printer, bool des
     job->headerHtml = m_header;
     job->footerHtml = m_footer;
     if (content)
-        job->content = std::make_unique<Paginated>(paginate(std::move(content), progress));
+        job->content = std::make_unique<Paginated>(paginate(std::move(content), [&progress](int done, int parts) {
+            return progress.update(tr("Preparing the pages..."), done, parts);
+        }));
     return job;
 }
 
@@ -814,7 +816,8 @@ QTextDocument* PrintUtils::createContent(const QString& html, const Job& job) co
     return content;
 }
 
-PrintUtils::Paginated PrintUtils::paginate(std::unique_ptr<QTextDocument> content, AProgress& progress) const
+PrintUtils::Paginated PrintUtils::paginate(std::unique_ptr<QTextDocument> content,
+                                           const std::function<bool(int, int)>& progress) const
 {
     // Laid out and cut into pages one by one, parts that begin pages of
     // their own cost far less than the whole document at once.
@@ -829,7 +832,7 @@ PrintUtils::Paginated PrintUtils::paginate(std::unique_ptr<QTextDocument> conten
         QTextDocument* document = result.whole ? result.whole.get() : result.parts.at(i).get();
         fixTableFrames(document);
         result.pages += document->pageCount();
-        if (!progress.update(tr("Preparing the pages..."), i + 1, count))
+        if (!progress(i + 1, count))
             break;
     }
     return result;
@@ -841,7 +844,9 @@ int PrintUtils::countBatchPages(Job& job, AProgress& progress)
     for (int first = 0; first < m_batches.items; first += m_batches.perBatch) {
         const int count = std::min(m_batches.perBatch, m_batches.items - first);
         std::unique_ptr<QTextDocument> batch(createContent(m_batches.html(first, count), job));
-        pages += paginate(std::move(batch), progress).pages;
+        pages += paginate(std::move(batch), [&](int, int) {
+                     return progress.update(tr("Preparing the pages..."), first, m_batches.items);
+                 }).pages;
         if (!progress.update(tr("Preparing the pages..."), first + count, m_batches.items))
             return -1;
     }
@@ -974,8 +979,11 @@ void PrintUtils::printBatches(QPainter& painter, Job& job, QPrinter* printer, AP
     int page = 0;
     for (int first = 0; first < items && page >= 0; first += m_batches.perBatch) {
         const int count = std::min(m_batches.perBatch, items - first);
+        const auto step = [&](int, int) {
+            return progress.update(m_batches.progressText.arg(first + 1).arg(items), first + 1, items);
+        };
         const Paginated batch = paginate(std::unique_ptr<QTextDocument>(createContent(m_batches.html(first, count), job)),
-                                         progress);
+                                         step);
         if (progress.cancelled())
             return;
         const int before = page;

@@ -92,7 +92,7 @@ private:
     // Null when header and footer leave no room for content.
     std::unique_ptr<Job> prepare(QPrinter* printer, bool designMetrics, AProgress& progress);
     // The document laid out at the job's sheet and cut into pages.
-    Paginated paginate(std::unique_ptr<QTextDocument> content, AProgress& progress) const;
+    Paginated paginate(std::unique_ptr<QTextDocument> content, const std::function<bool(int, int)>& progress) const;
     QTextDocument* createContent(const QString& html, const Job& job) const;
     // Pages a preview would have; -1 when cancelled.
     int expectedPages(Job& job, AProgress& progress);
