@@ -711,7 +711,7 @@ bool PrintUtils::askPrintDirectly(int pages, QPrinter* printer)
     APrompter::Choice choice;
     choice.icon = QMessageBox::Warning;
     choice.title = tr("Print preview");
-    choice.text = tr("The preview will have %n pages.", nullptr, pages);
+    choice.text = tr("The preview will have %n page(s).", nullptr, pages);
     choice.informativeText = tr("A preview holds every page in memory, which can take more than this computer "
                                 "has. Do you want to print directly to a printer or a PDF file instead?");
     choice.buttons = {tr("Print directly"), tr("Preview"), tr("Cancel")};

@@ -425,7 +425,7 @@ private slots:
                                                  : std::make_unique<PrintUtils>(QString(), html, QString());
         ScriptedPrompter prompter;
         if (!answer.isEmpty())
-            prompter.choiceFor(QStringLiteral("%1 pages").arg(pages), answer);
+            prompter.choiceFor(QStringLiteral("The preview will have %1 page").arg(pages), answer);
         int previewPages = -1;
         QObject watching;
         const auto previewed = whenShown<QPrintPreviewDialog>(&watching, [&previewPages](QPrintPreviewDialog* dialog) {
