@@ -349,21 +349,17 @@ void copyCell(const QTextTableCell& from, QTextTableCell to)
     into.insertFragment(contents.selection());
 }
 
-// A copy of the table's rows [from, to), put right before the table, with
-// the head rows in front when they are not among them. Costs the rows
-// copied, however long the table.
-QTextTable* copyRows(QTextTable* table, int from, int to, int headRows)
+// A copy of the table's rows [from, to) put at the cursor, with the head
+// rows in front when they are not among them. Costs the rows copied,
+// however long the table.
+QTextTable* copyRowsAt(QTextCursor at, QTextTable* table, int from, int to, int headRows)
 {
     QTextCursor cells(table->cellAt(from, 0).firstCursorPosition());
     cells.setPosition(table->cellAt(to - 1, table->columns() - 1).lastCursorPosition().position(),
                       QTextCursor::KeepAnchor);
-    const QTextDocumentFragment rows = cells.selection();
-    QTextCursor before = table->firstCursorPosition();
-    before.movePosition(QTextCursor::PreviousBlock);
-    before.movePosition(QTextCursor::EndOfBlock);
-    before.insertFragment(rows);
-    before.movePosition(QTextCursor::PreviousBlock);
-    QTextTable* part = before.currentTable();
+    at.insertFragment(cells.selection());
+    at.movePosition(QTextCursor::PreviousBlock);
+    QTextTable* part = at.currentTable();
     if (!part || part == table)
         return nullptr;
     // A copy of cells leaves the column widths behind.
@@ -377,6 +373,58 @@ QTextTable* copyRows(QTextTable* table, int from, int to, int headRows)
                 copyCell(table->cellAt(row, column), part->cellAt(row, column));
     }
     return part;
+}
+
+QTextTable* copyRows(QTextTable* table, int from, int to, int headRows)
+{
+    QTextCursor before = table->firstCursorPosition();
+    before.movePosition(QTextCursor::PreviousBlock);
+    before.movePosition(QTextCursor::EndOfBlock);
+    return copyRowsAt(before, table, from, to, headRows);
+}
+
+// The head rows and the rows from bodyStart on, alone in a document laid out
+// like the table's: the rest of the table as it lies once it begins a page.
+std::unique_ptr<QTextDocument> restAlone(QTextTable* table, int bodyStart, int headRows, QTextTable** rest)
+{
+    const QTextDocument* document = table->document();
+    auto alone = std::make_unique<QTextDocument>();
+    alone->setUndoRedoEnabled(false);
+    alone->rootFrame()->setFrameFormat(document->rootFrame()->frameFormat());
+    alone->setDefaultFont(document->defaultFont());
+    alone->setDefaultTextOption(document->defaultTextOption());
+    alone->setPageSize(document->pageSize());
+    alone->setUseDesignMetrics(document->useDesignMetrics());
+    *rest = copyRowsAt(QTextCursor(alone.get()), table, bodyStart, table->rows(), headRows);
+    if (*rest)
+        setBreakPolicy(*rest, (*rest)->format().pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
+    return alone;
+}
+
+// Where the rest of a table after the given splits breaks its pages, as far
+// as it can be told without the document: each time the column widths change,
+// a copy of the rest laid out alone tells. The layout of the document after
+// the cut checks it all.
+void predictOnCopies(QTextTable* table, QList<int>& splits, double pageHeight)
+{
+    const int headRows = table->format().headerRowCount();
+    while (splits.last() > headRows && splits.last() < table->rows()) {
+        const int bodyStart = splits.last();
+        QTextTable* rest = nullptr;
+        const std::unique_ptr<QTextDocument> alone = restAlone(table, bodyStart, headRows, &rest);
+        if (!rest)
+            return;
+        const double top = alone->documentLayout()->frameBoundingRect(rest).top();
+        const TableRows rows(rest);
+        double pageTop = 0.0;
+        double pageBottom = pageHeight;
+        const PageFit fit = fitOnPage(rows, rows.heights, top, pageHeight, pageTop, pageBottom, true);
+        if (fit.splitRow <= headRows || fit.ranOver || fit.moveTable)
+            return;
+        const QList<int> more = predictSplits(rows, fit.splitRow, top, pageHeight);
+        for (int split : more)
+            splits << bodyStart + split - headRows;
+    }
 }
 
 // Copies the parts of the table between the given rows before it and
@@ -1105,9 +1153,10 @@ void PrintUtils::fixTableFrames(QTextDocument* document)
         // does every later part of it, at the same height and with the same
         // rows: where the rest breaks its pages follows from its own measures,
         // and it is cut once for all of them.
-        const QList<int> splits = splitRests.contains(table)
-                                      ? predictSplits(rows, fit.splitRow, top - pageTop, pageHeight)
-                                      : QList<int>{fit.splitRow};
+        QList<int> splits = splitRests.contains(table) ? predictSplits(rows, fit.splitRow, top - pageTop, pageHeight)
+                                                       : QList<int>{fit.splitRow};
+        if (plainGrid(table))
+            predictOnCopies(table, splits, pageHeight);
         const QList<QTextTable*> parts = splitTable(table, splits);
         for (int i = 1; i < parts.size(); ++i)
             atPageTop.insert(parts.at(i));
