@@ -385,7 +385,8 @@ QTextTable* copyRows(QTextTable* table, int from, int to, int headRows)
 
 // The head rows and the rows from bodyStart on, alone in a document laid out
 // like the table's: the rest of the table as it lies once it begins a page.
-std::unique_ptr<QTextDocument> restAlone(QTextTable* table, int bodyStart, int headRows, QTextTable** rest)
+std::unique_ptr<QTextDocument> restAlone(QTextTable* table, int bodyStart, int headRows, QTextTable** rest,
+                                         int end = -1)
 {
     const QTextDocument* document = table->document();
     auto alone = std::make_unique<QTextDocument>();
@@ -395,7 +396,7 @@ std::unique_ptr<QTextDocument> restAlone(QTextTable* table, int bodyStart, int h
     alone->setDefaultTextOption(document->defaultTextOption());
     alone->setPageSize(document->pageSize());
     alone->setUseDesignMetrics(document->useDesignMetrics());
-    *rest = copyRowsAt(QTextCursor(alone.get()), table, bodyStart, table->rows(), headRows);
+    *rest = copyRowsAt(QTextCursor(alone.get()), table, bodyStart, end < 0 ? table->rows() : end, headRows);
     if (*rest)
         setBreakPolicy(*rest, (*rest)->format().pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
     return alone;
@@ -405,9 +406,20 @@ std::unique_ptr<QTextDocument> restAlone(QTextTable* table, int bodyStart, int h
 // as it can be told without the document: each time the column widths change,
 // a copy of the rest laid out alone tells. The layout of the document after
 // the cut checks it all.
-void predictOnCopies(QTextTable* table, QList<int>& splits, double pageHeight)
+void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& splits, double pageHeight)
 {
     const int headRows = table->format().headerRowCount();
+    // While the rest keeps the widths of the whole, it keeps its row heights
+    // too: only where it begins on its page needs a copy, of one row.
+    if (splits.last() > headRows && splits.last() < table->rows() && measured.keepsWidths(splits.last())) {
+        QTextTable* first = nullptr;
+        const std::unique_ptr<QTextDocument> alone = restAlone(table, splits.last(), headRows, &first, splits.last() + 1);
+        if (!first)
+            return;
+        const double top = alone->documentLayout()->frameBoundingRect(first).top();
+        const QList<int> more = predictSplits(measured, splits.last(), top, pageHeight);
+        splits += more.mid(1);
+    }
     while (splits.last() > headRows && splits.last() < table->rows()) {
         const int bodyStart = splits.last();
         QTextTable* rest = nullptr;
@@ -1156,7 +1168,7 @@ void PrintUtils::fixTableFrames(QTextDocument* document)
         QList<int> splits = splitRests.contains(table) ? predictSplits(rows, fit.splitRow, top - pageTop, pageHeight)
                                                        : QList<int>{fit.splitRow};
         if (plainGrid(table))
-            predictOnCopies(table, splits, pageHeight);
+            predictOnCopies(table, rows, splits, pageHeight);
         const QList<QTextTable*> parts = splitTable(table, splits);
         for (int i = 1; i < parts.size(); ++i)
             atPageTop.insert(parts.at(i));
