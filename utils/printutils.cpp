@@ -406,7 +406,8 @@ std::unique_ptr<QTextDocument> restAlone(QTextTable* table, int bodyStart, int h
 // as it can be told without the document: each time the column widths change,
 // a copy of the rest laid out alone tells. The layout of the document after
 // the cut checks it all.
-void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& splits, double pageHeight)
+void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& splits, double pageHeight,
+                     const std::function<bool()>& goOn)
 {
     const int headRows = table->format().headerRowCount();
     // While the rest keeps the widths of the whole, it keeps its row heights
@@ -420,7 +421,7 @@ void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& s
         const QList<int> more = predictSplits(measured, splits.last(), top, pageHeight);
         splits += more.mid(1);
     }
-    while (splits.last() > headRows && splits.last() < table->rows()) {
+    while (splits.last() > headRows && splits.last() < table->rows() && goOn()) {
         const int bodyStart = splits.last();
         QTextTable* rest = nullptr;
         const std::unique_ptr<QTextDocument> alone = restAlone(table, bodyStart, headRows, &rest);
@@ -441,11 +442,14 @@ void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& s
 
 // Copies the parts of the table between the given rows before it and
 // removes it whole: every row is copied once.
-QList<QTextTable*> copyParts(QTextTable* table, const QList<int>& splits, int headRows)
+QList<QTextTable*> copyParts(QTextTable* table, const QList<int>& splits, int headRows,
+                             const std::function<bool()>& goOn)
 {
     QList<QTextTable*> parts;
     int from = 0;
     for (int i = 0; i <= splits.size(); ++i) {
+        if (i % 32 == 31 && !goOn())
+            return parts;  // a stopped job: the document is thrown away
         const int to = i < splits.size() ? splits.at(i) : table->rows();
         QTextTable* part = copyRows(table, from, to, headRows);
         if (!part) {
@@ -464,7 +468,7 @@ QList<QTextTable*> copyParts(QTextTable* table, const QList<int>& splits, int he
 // repeating the head rows and beginning a page. The layout is taken off the
 // document meanwhile, else every copy and removal would lay out the table
 // again; it is laid out once afterwards.
-QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits)
+QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits, const std::function<bool()>& goOn)
 {
     QTextDocument* document = table->document();
     const QTextFormat::PageBreakFlags policy = table->format().pageBreakPolicy();
@@ -472,7 +476,7 @@ QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits)
     document->setDocumentLayout(nullptr);
     QList<QTextTable*> parts;
     if (plainGrid(table))
-        parts = copyParts(table, splits, headRows);
+        parts = copyParts(table, splits, headRows, goOn);
     if (parts.isEmpty())
         parts = cutInHalves(table, splits, headRows, headRows);
     for (int i = 0; i < parts.size(); ++i) {
@@ -890,7 +894,7 @@ PrintUtils::Paginated PrintUtils::paginate(std::unique_ptr<QTextDocument> conten
     const int count = result.parts.empty() ? 1 : int(result.parts.size());
     for (int i = 0; i < count; ++i) {
         QTextDocument* document = result.whole ? result.whole.get() : result.parts.at(i).get();
-        fixTableFrames(document);
+        fixTableFrames(document, [&] { return progress(i, count); });
         result.pages += document->pageCount();
         if (!progress(i + 1, count))
             break;
@@ -1110,8 +1114,9 @@ void PrintUtils::printScene(QPainter& painter, Job& job)
     painter.restore();
 }
 
-void PrintUtils::fixTableFrames(QTextDocument* document)
+void PrintUtils::fixTableFrames(QTextDocument* document, const std::function<bool()>& keepGoing)
 {
+    const std::function<bool()> goOn = keepGoing ? keepGoing : [] { return true; };
     const double pageHeight = document->pageSize().height();
     if (!(pageHeight > 0))
         return;
@@ -1125,7 +1130,7 @@ void PrintUtils::fixTableFrames(QTextDocument* document)
     int index = 0;
     for (;;) {
         const QList<QTextFrame*> frames = document->rootFrame()->childFrames();
-        if (index >= frames.size())
+        if (index >= frames.size() || !goOn())
             break;
         auto* table = qobject_cast<QTextTable*>(frames.at(index));
         if (!table) {
@@ -1168,8 +1173,8 @@ void PrintUtils::fixTableFrames(QTextDocument* document)
         QList<int> splits = splitRests.contains(table) ? predictSplits(rows, fit.splitRow, top - pageTop, pageHeight)
                                                        : QList<int>{fit.splitRow};
         if (plainGrid(table))
-            predictOnCopies(table, rows, splits, pageHeight);
-        const QList<QTextTable*> parts = splitTable(table, splits);
+            predictOnCopies(table, rows, splits, pageHeight, goOn);
+        const QList<QTextTable*> parts = splitTable(table, splits, goOn);
         for (int i = 1; i < parts.size(); ++i)
             atPageTop.insert(parts.at(i));
         if (parts.size() > 1)

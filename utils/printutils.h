@@ -67,7 +67,8 @@ public:
     void printWithDialog(QPrinter* printer = nullptr);
     // Splits the tables of a paginated document between rows at page
     // boundaries, repeating their head rows. Always ends; keeps every row.
-    static void fixTableFrames(QTextDocument* document);
+    // keepGoing is asked now and then; false stops it half done.
+    static void fixTableFrames(QTextDocument* document, const std::function<bool()>& keepGoing = {});
     // List tables print whole: no word or number broken over two lines, and
     // a column with nothing in it no wider than its title. When even so the
     // tables need more than the sheet's width, the content prints smaller.
