@@ -144,6 +144,16 @@ class TestPrintUtils : public QObject
 private:
     QTemporaryDir m_tmp;
 
+    // A file the user had under the name a print is about to take.
+    static QString earlierFile(const QTemporaryDir& dir)
+    {
+        const QString pdf = dir.filePath(QStringLiteral("sheets.pdf"));
+        QFile old(pdf);
+        if (!old.open(QIODevice::WriteOnly) || old.write("earlier file") != 12)
+            return QString();
+        return pdf;
+    }
+
     QString printToPdf(PrintUtils& pu, const QString& name,
                        QPageLayout::Orientation orientation = QPageLayout::Portrait)
     {
@@ -340,11 +350,8 @@ private slots:
     void longJobCancelledLeavesNoFile()
     {
         QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("sheets.pdf"));
-        QFile old(pdf);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("earlier file");
-        old.close();
+        const QString pdf = earlierFile(dir);
+        QVERIFY(!pdf.isEmpty());
 
         int produced = 0;
         PrintUtils pu(QString(), slowPages(400, 40, &produced), QString());
@@ -370,6 +377,7 @@ private slots:
         QVERIFY(pu.cancelled());
         QVERIFY2(produced < 400, qPrintable(QString::number(produced)));
         QCOMPARE(printer.outputFileName(), pdf);
+        QFile old(pdf);
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("earlier file"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheets.pdf")});
@@ -379,11 +387,8 @@ private slots:
     void completedJobReplacesTheFile()
     {
         QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("sheets.pdf"));
-        QFile old(pdf);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("earlier file");
-        old.close();
+        const QString pdf = earlierFile(dir);
+        QVERIFY(!pdf.isEmpty());
         PrintUtils pu(QStringLiteral("<p>Head %%PAGENUM%% of %%PAGECOUNT%%</p>"), slowPages(12, 0), QString());
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
