@@ -20,6 +20,7 @@
 #include "listado.h"
 #include "listadoresecon.h"
 #include "mainwindowbench.h"
+#include "printbench.h"
 #include "printutils.h"
 #include "profesor.h"
 #include "profesortablemodel.h"
@@ -452,6 +453,7 @@ int main(int argc, char** argv)
     benchMainWindow(report, pristine, runs);
     benchSubjectsAndTeachersPages(report, runs);
     medirPaginaCursos(report, runs, trabajo.path());
+    benchPrinting(report, runs, trabajo.path());
 
     dao->close();
     if (parser.isSet(jsonOption))

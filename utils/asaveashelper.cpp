@@ -137,7 +137,20 @@ QString documentsFooter()
     return ASaveAsHelper::tr("<p align=\"center\">Page %%PAGENUM%% of %%PAGECOUNT%%</p><p>&nbsp;</p>");
 }
 
+// A list's PDF that the user stopped is no failure to tell about.
+bool g_pdfCancelled = false;
+
 const QString kBlankBand = QStringLiteral("<p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p>");
+
+// A list prints in landscape when portrait would break a word of its table,
+// and smaller when even landscape would.
+void fitList(PrintUtils& document, QPrinter& printer, const QString& html)
+{
+    document.setFitTables(true);
+    const double portraitWidth = printer.pageLayout().pageSize().sizePoints().width() * 96.0 / 72.0;
+    printer.setPageOrientation(PrintUtils::tablesFit(html, portraitWidth) ? QPageLayout::Portrait
+                                                                          : QPageLayout::Landscape);
+}
 }
 
 ASaveAsHelper::ASaveAsHelper(QObject* parent)
@@ -258,7 +271,7 @@ bool ASaveAsHelper::saveTo(const QString& fileName, const QString& title, QTable
     }
     }
     settings.setValue(QLatin1String(kDefaultFilter), int(formato));
-    if (!written) {
+    if (!written && !(formato == Pdf && g_pdfCancelled)) {
         APrompter::warning(tr("Error creating file"),
                            tr("<html>An error happened while creating listing file") + QLatin1String("<br/>")
                                + tr("Check the file's name, you have write permission and enough disk space."));
@@ -353,14 +366,21 @@ bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTa
     const QString temporary = besideTarget(fileName);
     if (temporary.isEmpty())
         return false;
-    PrintUtils printer(kBlankBand, tableViewToHtml(title, view), documentsFooter());
+    const QString html = tableViewToHtml(title, view);
+    PrintUtils printer(kBlankBand, html, documentsFooter());
     {
         QPrinter pdf(QPrinter::ScreenResolution);
         pdf.setOutputFileName(temporary);
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        fitList(printer, pdf, html);
         printer.print(&pdf);
     }  // the PDF is complete once its printer is gone
+    g_pdfCancelled = printer.cancelled();
+    if (g_pdfCancelled) {
+        QFile::remove(temporary);
+        return false;
+    }
 
     QFile check(temporary);
     if (!check.open(QIODevice::ReadOnly) || !check.read(5).startsWith("%PDF-") || check.size() < 64) {
@@ -375,8 +395,10 @@ bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTa
 
 bool ASaveAsHelper::printTableView(const QString& title, QTableView* view)
 {
-    PrintUtils printer(kBlankBand, tableViewToHtml(title, view), documentsFooter());
+    const QString html = tableViewToHtml(title, view);
+    PrintUtils printer(kBlankBand, html, documentsFooter());
     QPrinter device(QPrinter::ScreenResolution);
+    fitList(printer, device, html);
     printer.preview(&device);
     return true;
 }

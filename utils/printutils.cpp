@@ -1,7 +1,14 @@
 #include "printutils.h"
 
+#include "aprogress.h"
+#include "aprompter.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QDebug>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QRegularExpression>
+#include <QTextFragment>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QPrintDialog>
@@ -15,10 +22,13 @@
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
+#include <QTemporaryFile>
 #include <QUrl>
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -290,40 +300,365 @@ QList<int> predictSplits(const TableRows& rows, int firstSplit, double partTop, 
     return splits;
 }
 
+// Cuts a table whose body begins at row firstBody of the original table at
+// the given rows of the original: its middle split copies it once, each half
+// keeps its own rows, and each half is cut the same way. Every row is copied
+// and removed about log(parts) times, never once per part. Answers the parts
+// in document order.
+QList<QTextTable*> cutInHalves(QTextTable* table, const QList<int>& splits, int firstBody, int headRows)
+{
+    if (splits.isEmpty())
+        return {table};
+    const int middle = int(splits.size()) / 2;
+    const int split = splits.at(middle);
+    const auto local = [&](int row) { return headRows + row - firstBody; };
+    const int rows = table->rows();
+    QTextTable* rest = duplicateAfter(table);
+    if (!rest)
+        return {table};
+    table->removeRows(local(split), rows - local(split));
+    if (local(split) > headRows)
+        rest->removeRows(headRows, local(split) - headRows);
+    QList<QTextTable*> parts = cutInHalves(table, splits.mid(0, middle), firstBody, headRows);
+    parts += cutInHalves(rest, splits.mid(middle + 1), std::max(split, firstBody), headRows);
+    return parts;
+}
+
+// Whether every cell of the table covers one row and one column.
+bool plainGrid(QTextTable* table)
+{
+    for (int row = 0; row < table->rows(); ++row)
+        for (int column = 0; column < table->columns(); ++column) {
+            const QTextTableCell cell = table->cellAt(row, column);
+            if (cell.rowSpan() != 1 || cell.columnSpan() != 1)
+                return false;
+        }
+    return true;
+}
+
+// Fills an empty cell like another one: its format, its first block's
+// formats and its contents.
+void copyCell(const QTextTableCell& from, QTextTableCell to)
+{
+    to.setFormat(from.format());
+    QTextCursor contents(from.firstCursorPosition());
+    contents.setPosition(from.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    QTextCursor into = to.firstCursorPosition();
+    into.setBlockFormat(from.firstCursorPosition().blockFormat());
+    into.setBlockCharFormat(from.firstCursorPosition().blockCharFormat());
+    into.insertFragment(contents.selection());
+}
+
+// A copy of the table's rows [from, to) put at the cursor, with the head
+// rows in front when they are not among them. Costs the rows copied,
+// however long the table.
+QTextTable* copyRowsAt(QTextCursor at, QTextTable* table, int from, int to, int headRows)
+{
+    QTextCursor cells(table->cellAt(from, 0).firstCursorPosition());
+    cells.setPosition(table->cellAt(to - 1, table->columns() - 1).lastCursorPosition().position(),
+                      QTextCursor::KeepAnchor);
+    at.insertFragment(cells.selection());
+    at.movePosition(QTextCursor::PreviousBlock);
+    QTextTable* part = at.currentTable();
+    if (!part || part == table)
+        return nullptr;
+    // A copy of cells leaves the column widths behind.
+    QTextTableFormat format = part->format();
+    format.setColumnWidthConstraints(table->format().columnWidthConstraints());
+    part->setFormat(format);
+    if (from > 0 && headRows > 0) {
+        part->insertRows(0, headRows);
+        for (int row = 0; row < headRows; ++row)
+            for (int column = 0; column < table->columns(); ++column)
+                copyCell(table->cellAt(row, column), part->cellAt(row, column));
+    }
+    return part;
+}
+
+QTextTable* copyRows(QTextTable* table, int from, int to, int headRows)
+{
+    QTextCursor before = table->firstCursorPosition();
+    before.movePosition(QTextCursor::PreviousBlock);
+    before.movePosition(QTextCursor::EndOfBlock);
+    return copyRowsAt(before, table, from, to, headRows);
+}
+
+// The head rows and the rows from bodyStart on, alone in a document laid out
+// like the table's: the rest of the table as it lies once it begins a page.
+std::unique_ptr<QTextDocument> restAlone(QTextTable* table, int bodyStart, int headRows, QTextTable** rest,
+                                         int end = -1)
+{
+    const QTextDocument* document = table->document();
+    auto alone = std::make_unique<QTextDocument>();
+    alone->setUndoRedoEnabled(false);
+    alone->rootFrame()->setFrameFormat(document->rootFrame()->frameFormat());
+    alone->setDefaultFont(document->defaultFont());
+    alone->setDefaultTextOption(document->defaultTextOption());
+    alone->setPageSize(document->pageSize());
+    alone->setUseDesignMetrics(document->useDesignMetrics());
+    *rest = copyRowsAt(QTextCursor(alone.get()), table, bodyStart, end < 0 ? table->rows() : end, headRows);
+    if (*rest)
+        setBreakPolicy(*rest, (*rest)->format().pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
+    return alone;
+}
+
+// Where the rest of a table after the given splits breaks its pages, as far
+// as it can be told without the document: each time the column widths change,
+// a copy of the rest laid out alone tells. The layout of the document after
+// the cut checks it all.
+void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& splits, double pageHeight,
+                     const std::function<bool()>& goOn)
+{
+    const int headRows = table->format().headerRowCount();
+    // While the rest keeps the widths of the whole, it keeps its row heights
+    // too: only where it begins on its page needs a copy, of one row.
+    if (splits.last() > headRows && splits.last() < table->rows() && measured.keepsWidths(splits.last())) {
+        QTextTable* first = nullptr;
+        const std::unique_ptr<QTextDocument> alone = restAlone(table, splits.last(), headRows, &first, splits.last() + 1);
+        if (!first)
+            return;
+        const double top = alone->documentLayout()->frameBoundingRect(first).top();
+        const QList<int> more = predictSplits(measured, splits.last(), top, pageHeight);
+        splits += more.mid(1);
+    }
+    while (splits.last() > headRows && splits.last() < table->rows() && goOn()) {
+        const int bodyStart = splits.last();
+        QTextTable* rest = nullptr;
+        const std::unique_ptr<QTextDocument> alone = restAlone(table, bodyStart, headRows, &rest);
+        if (!rest)
+            return;
+        const double top = alone->documentLayout()->frameBoundingRect(rest).top();
+        const TableRows rows(rest);
+        double pageTop = 0.0;
+        double pageBottom = pageHeight;
+        const PageFit fit = fitOnPage(rows, rows.heights, top, pageHeight, pageTop, pageBottom, true);
+        if (fit.splitRow <= headRows || fit.ranOver || fit.moveTable)
+            return;
+        const QList<int> more = predictSplits(rows, fit.splitRow, top, pageHeight);
+        for (int split : more)
+            splits << bodyStart + split - headRows;
+    }
+}
+
+// Copies the parts of the table between the given rows before it and
+// removes it whole: every row is copied once.
+QList<QTextTable*> copyParts(QTextTable* table, const QList<int>& splits, int headRows,
+                             const std::function<bool()>& goOn)
+{
+    QList<QTextTable*> parts;
+    int from = 0;
+    for (int i = 0; i <= splits.size(); ++i) {
+        if (i % 32 == 31 && !goOn())
+            return parts;  // a stopped job: the document is thrown away
+        const int to = i < splits.size() ? splits.at(i) : table->rows();
+        QTextTable* part = copyRows(table, from, to, headRows);
+        if (!part) {
+            for (QTextTable* copied : parts)
+                copied->removeRows(0, copied->rows());
+            return {};
+        }
+        parts << part;
+        from = std::max(to, headRows);
+    }
+    table->removeRows(0, table->rows());
+    return parts;
+}
+
 // Cuts the table at the given rows: the parts in order, each later one
 // repeating the head rows and beginning a page. The layout is taken off the
 // document meanwhile, else every copy and removal would lay out the table
 // again; it is laid out once afterwards.
-QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits)
+QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits, const std::function<bool()>& goOn)
 {
     QTextDocument* document = table->document();
     const QTextFormat::PageBreakFlags policy = table->format().pageBreakPolicy();
     const int headRows = table->format().headerRowCount();
-    const int rowCount = table->rows();
     document->setDocumentLayout(nullptr);
-    QList<QTextTable*> parts{table};
-    for (int i = 0; i < splits.size(); ++i)
-        parts << duplicateAfter(table);
-    parts.removeAll(nullptr);
-    std::sort(parts.begin(), parts.end(),
-              [](QTextTable* a, QTextTable* b) { return a->firstPosition() < b->firstPosition(); });
+    QList<QTextTable*> parts;
+    if (plainGrid(table))
+        parts = copyParts(table, splits, headRows, goOn);
+    if (parts.isEmpty())
+        parts = cutInHalves(table, splits, headRows, headRows);
     for (int i = 0; i < parts.size(); ++i) {
-        QTextTable* part = parts.at(i);
-        const int start = i == 0 ? headRows : splits.value(i - 1, rowCount);
-        const int end = i < splits.size() ? splits.at(i) : rowCount;
-        if (end < rowCount)
-            part->removeRows(end, rowCount - end);
-        if (start > headRows)
-            part->removeRows(headRows, start - headRows);
         QTextFormat::PageBreakFlags partPolicy = i == 0 ? policy : policy & ~QTextFormat::PageBreak_AlwaysBefore;
-        if (i < splits.size())
+        if (i + 1 < parts.size())
             partPolicy |= QTextFormat::PageBreak_AlwaysAfter;
-        setBreakPolicy(part, partPolicy);
+        setBreakPolicy(parts.at(i), partPolicy);
     }
     document->documentLayout();  // a new layout, of the whole document at once
     return parts;
 }
+
+// The widest word of a block: where its lines may break, and where not.
+double widestWord(const QTextBlock& block)
+{
+    double widest = 0.0;
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const QFontMetricsF metrics(fragment.charFormat().font());
+        const QStringList words = fragment.text().split(QRegularExpression(QStringLiteral("[ \\t\\x2028]")),
+                                                        Qt::SkipEmptyParts);
+        for (const QString& word : words)
+            widest = std::max(widest, metrics.horizontalAdvance(word));
+    }
+    return widest;
 }
+
+double cellWidth(const QTextTableCell& cell, bool whole)
+{
+    double width = 0.0;
+    for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it) {
+        const QTextBlock block = it.currentBlock();
+        if (!block.isValid())
+            continue;
+        width = std::max(width, whole ? QFontMetricsF(block.charFormat().font()).horizontalAdvance(block.text())
+                                      : widestWord(block));
+    }
+    return width;
+}
+
+bool emptyColumn(QTextTable* table, int column)
+{
+    const int headRows = table->format().headerRowCount();
+    if (headRows <= 0 || table->rows() <= headRows)
+        return false;
+    for (int row = headRows; row < table->rows(); ++row) {
+        const QTextTableCell cell = table->cellAt(row, column);
+        QTextCursor text(cell.firstCursorPosition());
+        text.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        if (!text.selectedText().trimmed().remove(QChar::Nbsp).isEmpty())
+            return false;
+    }
+    return true;
+}
+
+// The top-level tables of a list.
+QList<QTextTable*> tablesOf(QTextDocument* document)
+{
+    QList<QTextTable*> tables;
+    for (QTextFrame* frame : document->rootFrame()->childFrames())
+        if (auto* table = qobject_cast<QTextTable*>(frame))
+            tables << table;
+    return tables;
+}
+
+// Columns with nothing below their head get the width of their title.
+void narrowEmptyColumns(QTextTable* table)
+{
+    QTextTableFormat format = table->format();
+    QList<QTextLength> widths = format.columnWidthConstraints();
+    const double frame = 2 * format.cellPadding() + 2 * format.border();
+    bool narrowed = false;
+    for (int column = 0; column < table->columns(); ++column) {
+        if (!emptyColumn(table, column))
+            continue;
+        while (widths.size() < table->columns())
+            widths << QTextLength();
+        widths[column] = QTextLength(QTextLength::FixedLength, std::ceil(cellWidth(table->cellAt(0, column), true)) + frame);
+        narrowed = true;
+    }
+    if (!narrowed)
+        return;
+    format.setColumnWidthConstraints(widths);
+    table->setFormat(format);
+}
+
+// The width the document needs so that no table breaks a word: each column
+// as wide as its widest word, or its fixed width.
+double wholeWordsWidth(QTextDocument* document)
+{
+    const QTextFrameFormat root = document->rootFrame()->frameFormat();
+    double needed = 0.0;
+    for (QTextTable* table : tablesOf(document)) {
+        const QTextTableFormat format = table->format();
+        const QList<QTextLength> widths = format.columnWidthConstraints();
+        const double frame = 2 * format.cellPadding() + 2 * format.border() + std::max(0.0, format.cellSpacing());
+        double width = format.leftMargin() + format.rightMargin() + 2 * format.border();
+        for (int column = 0; column < table->columns(); ++column) {
+            if (column < widths.size() && widths.at(column).type() == QTextLength::FixedLength) {
+                width += widths.at(column).rawValue();
+                continue;
+            }
+            double widest = 0.0;
+            for (int row = 0; row < table->rows(); ++row)
+                widest = std::max(widest, cellWidth(table->cellAt(row, column), false));
+            width += std::ceil(widest) + 1 + frame;
+        }
+        needed = std::max(needed, width);
+    }
+    return needed + root.leftMargin() + root.rightMargin();
+}
+
+// A PDF file is written under a name of its own beside the one asked for and
+// takes that name only once complete: a cancelled or failed job leaves what
+// was there before.
+class PdfBeside
+{
+public:
+    explicit PdfBeside(QPrinter* printer)
+        : m_printer(printer)
+    {
+        if (!printer || printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty())
+            return;
+        QTemporaryFile beside(printer->outputFileName() + QStringLiteral(".XXXXXX"));
+        if (!beside.open())
+            return;  // then straight under its name, as asked
+        // Only the name is kept: the writer creates the file anew, with the
+        // permissions any new file of the user gets.
+        m_written = beside.fileName();
+        beside.remove();
+        m_target = printer->outputFileName();
+        printer->setOutputFileName(m_written);
+    }
+
+    void finish(bool complete)
+    {
+        if (m_written.isEmpty())
+            return;
+        m_printer->setOutputFileName(m_target);
+        if (complete && QFile::exists(m_written)
+            && std::rename(QFile::encodeName(m_written).constData(), QFile::encodeName(m_target).constData()) == 0)
+            return;
+        if (complete && QFile::exists(m_written))
+            qWarning() << "Couldn't move the written PDF to" << m_target;
+        QFile::remove(m_written);
+    }
+
+private:
+    QPrinter* m_printer;
+    QString m_target;
+    QString m_written;
+};
+
+const QLatin1String kPageCount("%%PAGECOUNT%%");
+const QLatin1String kPageNumber("%%PAGENUM%%");
+} // namespace
+
+// Header, footer and sheet of one print, and the content cut into pages.
+struct PrintUtils::Paginated
+{
+    std::unique_ptr<QTextDocument> whole;
+    // Parts that each begin a page; when there are any, they replace the whole.
+    std::vector<std::unique_ptr<QTextDocument>> parts;
+    int pages = 0;
+};
+
+struct PrintUtils::Job
+{
+    std::unique_ptr<QTextDocument> header;
+    std::unique_ptr<QTextDocument> footer;
+    QSizeF sheet;
+    double contentHeight = 0.0;
+    QSizeF headerSize;
+    QSizeF footerSize;
+    QRectF headerRect;
+    QRectF footerRect;  // measured again with the metrics of the print
+    double scale = 1.0;  // of the content on the sheet
+    bool designMetrics = false;
+    std::unique_ptr<Paginated> content;
+    QString headerHtml;  // with the page count in place
+    QString footerHtml;
+};
 
 PrintUtils::PrintUtils(const QString& header, const QString& content, const QString& footer, QObject* parent,
                        QList<QPair<QString, QPixmap>> resources)
@@ -346,6 +681,18 @@ PrintUtils::PrintUtils(const QString& header, QGraphicsScene* scene, const QStri
 {
 }
 
+PrintUtils::PrintUtils(const QString& header, const Batches& content, const QString& footer, QObject* parent,
+                       QList<QPair<QString, QPixmap>> resources)
+    : QObject(parent)
+    , m_header(header)
+    , m_footer(footer)
+    , m_resources(resources)
+    , m_batches(content)
+    , m_batchMode(true)
+{
+    m_batches.perBatch = std::max(1, m_batches.perBatch);
+}
+
 PrintUtils::~PrintUtils() = default;
 
 double PrintUtils::inchToCm(double inches)
@@ -366,11 +713,28 @@ void PrintUtils::addResources(QList<QPair<QString, QPixmap>> resources)
 QTextDocument* PrintUtils::createDocument(const QString& html) const
 {
     auto* document = new QTextDocument;
+    // Printing never undoes: keeping what every cut removed costs time and memory.
+    document->setUndoRedoEnabled(false);
     document->setHtml(html);
     document->setDocumentMargin(0);
     for (const auto& resource : m_resources)
         document->addResource(QTextDocument::ImageResource, QUrl(resource.first), resource.second);
     return document;
+}
+
+QWidget* PrintUtils::parentWidget() const
+{
+    return qobject_cast<QWidget*>(parent());
+}
+
+bool PrintUtils::tablesFit(const QString& html, double sheetWidth)
+{
+    QTextDocument document;
+    document.setHtml(html);
+    document.setDocumentMargin(0);
+    for (QTextTable* table : tablesOf(&document))
+        narrowEmptyColumns(table);
+    return wholeWordsWidth(&document) <= sheetWidth;
 }
 
 void PrintUtils::preview(QPrinter* printer)
@@ -380,14 +744,53 @@ void PrintUtils::preview(QPrinter* printer)
         own = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer = own.get();
     }
-    QPrintPreviewDialog dialog(printer, qobject_cast<QWidget*>(parent()));
-    dialog.setWindowFlags(dialog.windowFlags() | Qt::WindowMinMaxButtonsHint);
     m_previewing = true;
     m_previewEngine = nullptr;
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { print(p); });
-    dialog.exec();
+    // The pages are prepared here, to be counted, and the first paint uses them.
+    int pages = 0;
+    bool show = true;
+    {
+        AProgress progress(parentWidget());
+        m_prepared = prepare(printer, false, progress);
+        if (m_prepared)
+            pages = expectedPages(*m_prepared, progress);
+        show = !progress.cancelled();
+    }
+    if (show && pages > kPreviewPageLimit)
+        show = !askPrintDirectly(pages, printer);
+    if (show) {
+        QPrintPreviewDialog dialog(printer, parentWidget());
+        dialog.setWindowFlags(dialog.windowFlags() | Qt::WindowMinMaxButtonsHint);
+        connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { print(p); });
+        dialog.exec();
+    }
+    m_prepared.reset();
     m_previewing = false;
     m_previewEngine = nullptr;
+}
+
+// True when the question was answered by printing directly or by cancelling.
+bool PrintUtils::askPrintDirectly(int pages, QPrinter* printer)
+{
+    APrompter::Choice choice;
+    choice.icon = QMessageBox::Warning;
+    choice.title = tr("Print preview");
+    choice.text = tr("The preview will have %n page(s).", nullptr, pages);
+    choice.informativeText = tr("A preview holds every page in memory, which can take more than this computer "
+                                "has. Do you want to print directly to a printer or a PDF file instead?");
+    choice.buttons = {tr("Print directly"), tr("Preview"), tr("Cancel")};
+    choice.defaultIndex = 0;
+    choice.escapeIndex = 2;
+    choice.parent = parentWidget();
+    const int answer = APrompter::instance()->choose(choice);
+    if (answer == 1)
+        return false;
+    m_prepared.reset();
+    if (answer == 0) {
+        m_previewing = false;
+        printWithDialog(printer);
+    }
+    return true;
 }
 
 void PrintUtils::printWithDialog(QPrinter* printer)
@@ -397,9 +800,132 @@ void PrintUtils::printWithDialog(QPrinter* printer)
         own = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer = own.get();
     }
-    QPrintDialog dialog(printer, qobject_cast<QWidget*>(parent()));
+    QPrintDialog dialog(printer, parentWidget());
     if (dialog.exec() == QDialog::Accepted)
         print(printer);
+}
+
+std::unique_ptr<PrintUtils::Job> PrintUtils::prepare(QPrinter* printer, bool designMetrics, AProgress& progress)
+{
+    auto job = std::make_unique<Job>();
+    std::unique_ptr<QTextDocument> content;
+    if (!m_sceneMode && !m_batchMode)
+        content.reset(createDocument(m_content));
+    job->header.reset(createDocument(m_header));
+    job->footer.reset(createDocument(m_footer));
+
+    printer->setFullPage(true);
+    qDebug() << "printer->pageRect() =" << printer->pageRect(QPrinter::DevicePixel);
+    qDebug() << "printer->paperRect() =" << printer->paperRect(QPrinter::DevicePixel);
+
+    const QRectF paper = printer->paperRect(QPrinter::DevicePixel);
+    const double resolution = printer->resolution();
+    job->sheet = QSizeF(paper.width() / resolution * kPageUnitsPerInch, paper.height() / resolution * kPageUnitsPerInch);
+
+    job->header->setPageSize(job->sheet);
+    job->headerSize = job->header->size();
+    qDebug() << "headerSize = " << job->headerSize;
+    job->footer->setPageSize(job->sheet);
+    job->footerSize = job->footer->size();
+    qDebug() << "footerSize = " << job->footerSize;
+
+    job->contentHeight = job->sheet.height() - job->headerSize.height() - job->footerSize.height();
+    qDebug() << "contentHeight = " << job->contentHeight;
+    if (job->contentHeight < kMinContentHeight) {
+        qWarning("Space for content too small. Header/footer too big.");
+        return nullptr;
+    }
+    qDebug() << "centralSize = " << QSizeF(job->sheet.width(), job->contentHeight);
+    if (content)
+        content->setPageSize(QSizeF(job->sheet.width(), job->contentHeight));
+    if (content && m_fitTables) {
+        // Lines break between words only, and every column gets its widest word.
+        QTextOption wrap = content->defaultTextOption();
+        wrap.setWrapMode(QTextOption::WordWrap);
+        content->setDefaultTextOption(wrap);
+        for (QTextTable* table : tablesOf(content.get()))
+            narrowEmptyColumns(table);
+        // Smaller rather than a word broken: laid out wider, painted scaled down.
+        const double needed = wholeWordsWidth(content.get());
+        if (needed > job->sheet.width()) {
+            job->scale = job->sheet.width() / needed;
+            content->setPageSize(QSizeF(needed, job->contentHeight / job->scale));
+        }
+    }
+
+    job->designMetrics = designMetrics;
+    if (designMetrics) {
+        qDebug() << "usando design metrics";
+        job->header->setUseDesignMetrics(true);
+        job->footer->setUseDesignMetrics(true);
+        if (content)
+            content->setUseDesignMetrics(true);
+    }
+    job->headerRect = QRectF(QPointF(0, 0), job->headerSize);
+    job->footerRect = QRectF(QPointF(0, 0), job->footer->size());
+    job->headerHtml = m_header;
+    job->footerHtml = m_footer;
+    if (content)
+        job->content = std::make_unique<Paginated>(paginate(std::move(content), [&progress](int done, int parts) {
+            return progress.update(tr("Preparing the pages..."), done, parts);
+        }));
+    return job;
+}
+
+QTextDocument* PrintUtils::createContent(const QString& html, const Job& job) const
+{
+    QTextDocument* content = createDocument(html);
+    content->setPageSize(QSizeF(job.sheet.width(), job.contentHeight));
+    content->setUseDesignMetrics(job.designMetrics);
+    return content;
+}
+
+PrintUtils::Paginated PrintUtils::paginate(std::unique_ptr<QTextDocument> content,
+                                           const std::function<bool(int, int)>& progress) const
+{
+    // Laid out and cut into pages one by one, parts that begin pages of
+    // their own cost far less than the whole document at once.
+    Paginated result;
+    if (!cutsAfterPageBreaks(content.get()).isEmpty()) {
+        result.parts = splitAtPageBreaks(content.get());
+        content.reset();
+    }
+    result.whole = std::move(content);
+    const int count = result.parts.empty() ? 1 : int(result.parts.size());
+    for (int i = 0; i < count; ++i) {
+        QTextDocument* document = result.whole ? result.whole.get() : result.parts.at(i).get();
+        fixTableFrames(document, [&] { return progress(i, count); });
+        result.pages += document->pageCount();
+        if (!progress(i + 1, count))
+            break;
+    }
+    return result;
+}
+
+int PrintUtils::countBatchPages(Job& job, AProgress& progress)
+{
+    int pages = 0;
+    for (int first = 0; first < m_batches.items; first += m_batches.perBatch) {
+        const int count = std::min(m_batches.perBatch, m_batches.items - first);
+        std::unique_ptr<QTextDocument> batch(createContent(m_batches.html(first, count), job));
+        pages += paginate(std::move(batch), [&](int, int) {
+                     return progress.update(tr("Preparing the pages..."), first, m_batches.items);
+                 }).pages;
+        if (!progress.update(tr("Preparing the pages..."), first + count, m_batches.items))
+            return -1;
+    }
+    return pages;
+}
+
+int PrintUtils::expectedPages(Job& job, AProgress& progress)
+{
+    if (m_sceneMode)
+        return 1;
+    if (!m_batchMode)
+        return job.content->pages;
+    if (m_batches.pagesPerItem > 0)
+        return m_batches.items * m_batches.pagesPerItem;
+    return countBatchPages(job, progress);
 }
 
 void PrintUtils::print(QPrinter* printer)
@@ -409,38 +935,7 @@ void PrintUtils::print(QPrinter* printer)
         own = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer = own.get();
     }
-
-    std::unique_ptr<QTextDocument> content;
-    if (!m_sceneMode)
-        content.reset(createDocument(m_content));
-    std::unique_ptr<QTextDocument> header(createDocument(m_header));
-    std::unique_ptr<QTextDocument> footer(createDocument(m_footer));
-
-    printer->setFullPage(true);
-    qDebug() << "printer->pageRect() =" << printer->pageRect(QPrinter::DevicePixel);
-    qDebug() << "printer->paperRect() =" << printer->paperRect(QPrinter::DevicePixel);
-
-    const QRectF paper = printer->paperRect(QPrinter::DevicePixel);
-    const double resolution = printer->resolution();
-    const double pageWidth = paper.width() / resolution * kPageUnitsPerInch;
-    const double pageHeight = paper.height() / resolution * kPageUnitsPerInch;
-
-    header->setPageSize(QSizeF(pageWidth, pageHeight));
-    const QSizeF headerSize = header->size();
-    qDebug() << "headerSize = " << headerSize;
-    footer->setPageSize(QSizeF(pageWidth, pageHeight));
-    QSizeF footerSize = footer->size();
-    qDebug() << "footerSize = " << footerSize;
-
-    const double contentHeight = pageHeight - headerSize.height() - footerSize.height();
-    qDebug() << "contentHeight = " << contentHeight;
-    if (contentHeight < kMinContentHeight) {
-        qWarning("Space for content too small. Header/footer too big.");
-        return;
-    }
-    qDebug() << "centralSize = " << QSizeF(pageWidth, contentHeight);
-    if (content)
-        content->setPageSize(QSizeF(pageWidth, contentHeight));
+    m_cancelled = false;
 
     // Printing from the preview dialog hands us a printer with another engine.
     if (m_previewing && !m_previewEngine)
@@ -448,33 +943,48 @@ void PrintUtils::print(QPrinter* printer)
     else if (m_previewing && m_previewEngine != printer->paintEngine())
         m_previewing = false;
 
-    if (!m_previewing) {
-        qDebug() << "usando design metrics";
-        header->setUseDesignMetrics(true);
-        footer->setUseDesignMetrics(true);
-        if (content)
-            content->setUseDesignMetrics(true);
+    AProgress progress(parentWidget());
+    std::unique_ptr<Job> job = std::move(m_prepared);
+    if (job) {
+        const QRectF paper = printer->paperRect(QPrinter::DevicePixel);
+        const QSizeF sheet = paper.size() / printer->resolution() * kPageUnitsPerInch;
+        if (job->designMetrics == m_previewing || !qFuzzyCompare(sheet.width(), job->sheet.width())
+            || !qFuzzyCompare(sheet.height(), job->sheet.height()))
+            job.reset();
+    }
+    if (!job)
+        job = prepare(printer, !m_previewing, progress);
+    if (!job || progress.cancelled()) {
+        m_cancelled = progress.cancelled();
+        return;
     }
 
+    PdfBeside pdf(m_previewing ? nullptr : printer);
     QPainter painter;
     if (!painter.begin(printer)) {
         qWarning("Couldn't start painting on the printer");
+        pdf.finish(false);
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const double scale = resolution / kPageUnitsPerInch;
-    qDebug() << "printer->resolution() = " << resolution;
+    const double scale = printer->resolution() / kPageUnitsPerInch;
+    qDebug() << "printer->resolution() = " << printer->resolution();
     qDebug() << "scalefactor = " << scale;
     painter.scale(scale, scale);
 
     if (m_sceneMode)
-        printScene(painter, header.get(), footer.get(), pageWidth, contentHeight, headerSize, footerSize);
+        printScene(painter, *job);
+    else if (m_batchMode)
+        printBatches(painter, *job, printer, progress);
     else
-        printHtml(painter, content.get(), header.get(), footer.get(), printer, pageWidth, contentHeight,
-                  headerSize);
+        printHtml(painter, *job, printer, progress);
+    m_cancelled = progress.cancelled();
+    if (m_cancelled)
+        printer->abort();
     painter.end();
+    pdf.finish(!m_cancelled);
 }
 
 std::vector<std::unique_ptr<QTextDocument>> PrintUtils::splitAtPageBreaks(QTextDocument* content) const
@@ -507,92 +1017,110 @@ std::vector<std::unique_ptr<QTextDocument>> PrintUtils::splitAtPageBreaks(QTextD
     return parts;
 }
 
-void PrintUtils::printHtml(QPainter& painter, QTextDocument* content, QTextDocument* header,
-                           QTextDocument* footer, QPrinter* printer, double pageWidth, double contentHeight,
-                           const QSizeF& headerSize)
+void PrintUtils::printHtml(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress)
 {
-    // Laid out and cut into pages one by one, parts that begin pages of
-    // their own cost far less than the whole document at once.
-    std::vector<std::unique_ptr<QTextDocument>> parts;
-    if (cutsAfterPageBreaks(content).isEmpty())
-        parts.emplace_back(nullptr);
-    else
-        parts = splitAtPageBreaks(content);
-    int pageCount = 0;
-    for (auto& part : parts) {
-        QTextDocument* document = part ? part.get() : content;
-        fixTableFrames(document);
-        pageCount += document->pageCount();
-    }
-
-    const QSizeF footerSize = footer->size();
-    const QRectF headerRect(0, 0, headerSize.width(), headerSize.height());
-    const QRectF footerRect(0, 0, footerSize.width(), footerSize.height());
-
     // One page per content page of the layout, so the count in the footer is
     // always the number of pages printed.
-    const QString count = QString::number(pageCount);
-    QString headerHtml = m_header;
-    headerHtml.replace(QLatin1String("%%PAGECOUNT%%"), count);
-    QString footerHtml = m_footer;
-    footerHtml.replace(QLatin1String("%%PAGECOUNT%%"), count);
+    const int pages = job.content->pages;
+    job.headerHtml.replace(kPageCount, QString::number(pages));
+    job.footerHtml.replace(kPageCount, QString::number(pages));
+    printPages(painter, job, *job.content, 0, printer, [&](int page) {
+        return progress.update(tr("Page %1 of %2").arg(page).arg(pages), page, pages);
+    });
+}
 
+void PrintUtils::printBatches(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress)
+{
+    // The page count costs a pass of its own, so it is only taken when shown.
+    if ((m_header + m_footer).contains(kPageCount)) {
+        const int pages = countBatchPages(job, progress);
+        if (pages < 0)
+            return;
+        job.headerHtml.replace(kPageCount, QString::number(pages));
+        job.footerHtml.replace(kPageCount, QString::number(pages));
+    }
+    const int items = m_batches.items;
     int page = 0;
-    for (auto& part : parts) {
-        QTextDocument* document = part ? part.get() : content;
-        QRectF slice(0, 0, pageWidth, contentHeight);
+    for (int first = 0; first < items && page >= 0; first += m_batches.perBatch) {
+        const int count = std::min(m_batches.perBatch, items - first);
+        const auto step = [&](int, int) {
+            return progress.update(m_batches.progressText.arg(first + 1).arg(items), first + 1, items);
+        };
+        const Paginated batch = paginate(std::unique_ptr<QTextDocument>(createContent(m_batches.html(first, count), job)),
+                                         step);
+        if (progress.cancelled())
+            return;
+        const int before = page;
+        page = printPages(painter, job, batch, page, printer, [&](int at) {
+            const int item = first + std::min(count - 1, (at - before - 1) * count / std::max(1, batch.pages)) + 1;
+            return progress.update(m_batches.progressText.arg(item).arg(items), item, items);
+        });
+    }
+}
+
+int PrintUtils::printPages(QPainter& painter, Job& job, const Paginated& pages, int page, QPrinter* printer,
+                           const std::function<bool(int)>& progress)
+{
+    const double pageWidth = job.sheet.width();
+    const int count = pages.parts.empty() ? 1 : int(pages.parts.size());
+    for (int i = 0; i < count; ++i) {
+        QTextDocument* document = pages.whole ? pages.whole.get() : pages.parts.at(i).get();
+        QRectF slice(0, 0, pageWidth / job.scale, job.contentHeight / job.scale);
         for (int inPart = 1; inPart <= document->pageCount(); ++inPart) {
+            if (!progress(page + 1))
+                return -1;
             if (++page > 1)
                 printer->newPage();
             painter.save();
+            painter.translate(0, job.headerSize.height());
+            painter.scale(job.scale, job.scale);
             painter.translate(0, -slice.top());
-            painter.translate(0, headerSize.height());
             document->drawContents(&painter, slice);
             painter.restore();
-            printFrame(painter, header, footer, headerHtml, footerHtml, page, headerRect, footerRect, headerSize,
-                       contentHeight);
-            slice.translate(0, contentHeight);
+            printFrame(painter, job, page);
+            slice.translate(0, slice.height());
         }
     }
+    return page;
 }
 
-void PrintUtils::printFrame(QPainter& painter, QTextDocument* header, QTextDocument* footer,
-                            const QString& headerHtml, const QString& footerHtml, int page, const QRectF& headerRect,
-                            const QRectF& footerRect, const QSizeF& headerSize, double contentHeight)
+void PrintUtils::printFrame(QPainter& painter, Job& job, int page)
 {
     const QString number = QString::number(page);
     painter.save();
-    header->setHtml(QString(headerHtml).replace(QLatin1String("%%PAGENUM%%"), number));
-    header->drawContents(&painter, headerRect);
-    painter.translate(0, headerSize.height());
-    painter.translate(0, contentHeight);
-    footer->setHtml(QString(footerHtml).replace(QLatin1String("%%PAGENUM%%"), number));
-    footer->drawContents(&painter, footerRect);
+    job.header->setHtml(QString(job.headerHtml).replace(kPageNumber, number));
+    job.header->drawContents(&painter, job.headerRect);
+    painter.translate(0, job.headerSize.height());
+    painter.translate(0, job.contentHeight);
+    job.footer->setHtml(QString(job.footerHtml).replace(kPageNumber, number));
+    job.footer->drawContents(&painter, job.footerRect);
     painter.restore();
 }
 
-void PrintUtils::printScene(QPainter& painter, QTextDocument* header, QTextDocument* footer, double pageWidth,
-                            double contentHeight, const QSizeF& headerSize, const QSizeF& footerSize)
+void PrintUtils::printScene(QPainter& painter, Job& job)
 {
-    header->drawContents(&painter, QRectF(0, 0, headerSize.width(), headerSize.height()));
+    job.header->drawContents(&painter, job.headerRect);
 
     const double margin = kPageUnitsPerInch * cmToInch(1.0);
     if (m_scene) {
-        m_scene->render(&painter, QRectF(margin, headerSize.height(), pageWidth - 2 * margin, contentHeight),
+        m_scene->render(&painter,
+                        QRectF(margin, job.headerSize.height(), job.sheet.width() - 2 * margin, job.contentHeight),
                         QRectF(), Qt::KeepAspectRatio);
     }
 
     painter.save();
-    painter.translate(0, contentHeight + headerSize.height());
-    footer->drawContents(&painter, QRectF(0, 0, footerSize.width(), footerSize.height()));
+    painter.translate(0, job.contentHeight + job.headerSize.height());
+    job.footer->drawContents(&painter, QRectF(QPointF(0, 0), job.footerSize));
     painter.restore();
 }
 
-void PrintUtils::fixTableFrames(QTextDocument* document)
+void PrintUtils::fixTableFrames(QTextDocument* document, const std::function<bool()>& keepGoing)
 {
+    const std::function<bool()> goOn = keepGoing ? keepGoing : [] { return true; };
     const double pageHeight = document->pageSize().height();
     if (!(pageHeight > 0))
         return;
+    document->setUndoRedoEnabled(false);
     // Tables known to begin at the top of a page: moving or splitting them
     // again could never make a row fit better, so they are never split at
     // their first body row.
@@ -602,7 +1130,7 @@ void PrintUtils::fixTableFrames(QTextDocument* document)
     int index = 0;
     for (;;) {
         const QList<QTextFrame*> frames = document->rootFrame()->childFrames();
-        if (index >= frames.size())
+        if (index >= frames.size() || !goOn())
             break;
         auto* table = qobject_cast<QTextTable*>(frames.at(index));
         if (!table) {
@@ -642,10 +1170,11 @@ void PrintUtils::fixTableFrames(QTextDocument* document)
         // does every later part of it, at the same height and with the same
         // rows: where the rest breaks its pages follows from its own measures,
         // and it is cut once for all of them.
-        const QList<int> splits = splitRests.contains(table)
-                                      ? predictSplits(rows, fit.splitRow, top - pageTop, pageHeight)
-                                      : QList<int>{fit.splitRow};
-        const QList<QTextTable*> parts = splitTable(table, splits);
+        QList<int> splits = splitRests.contains(table) ? predictSplits(rows, fit.splitRow, top - pageTop, pageHeight)
+                                                       : QList<int>{fit.splitRow};
+        if (plainGrid(table))
+            predictOnCopies(table, rows, splits, pageHeight, goOn);
+        const QList<QTextTable*> parts = splitTable(table, splits, goOn);
         for (int i = 1; i < parts.size(); ++i)
             atPageTop.insert(parts.at(i));
         if (parts.size() > 1)

@@ -7,60 +7,110 @@
 #include <QPixmap>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
+class AProgress;
 class QGraphicsScene;
 class QPaintEngine;
 class QPrinter;
 class QTextDocument;
+class QWidget;
 
 // Prints a document page by page with an HTML header and footer on every
 // page, and runs its print preview. The content is either HTML, cut into
 // pages with tables split between rows, or a graphics scene fitted to one
 // page. Geometry is in page units of 1/96 inch at any printer resolution.
 // Headers and footers may carry "%%PAGENUM%%" and "%%PAGECOUNT%%".
+// A job that lasts shows its progress and can be cancelled; a PDF file is
+// written beside its name and takes it only once complete.
 class PrintUtils : public QObject
 {
     Q_OBJECT
 public:
+    // Content made of many like items (bills), laid out, printed and released
+    // a batch at a time, so that memory stays bounded however many there are.
+    // Each batch begins a page.
+    struct Batches
+    {
+        int items = 0;
+        int perBatch = 1;
+        // The HTML of the items from first on, count of them.
+        std::function<QString(int first, int count)> html;
+        // The pages every item takes when that is fixed; 0 when it varies.
+        int pagesPerItem = 0;
+        // The progress text, with "%1" the item being printed and "%2" the items.
+        QString progressText;
+    };
+
     PrintUtils(const QString& header, const QString& content, const QString& footer,
                QObject* parent = nullptr,
                QList<QPair<QString, QPixmap>> resources = QList<QPair<QString, QPixmap>>());
     PrintUtils(const QString& header, QGraphicsScene* scene, const QString& footer,
                QObject* parent = nullptr,
                QList<QPair<QString, QPixmap>> resources = QList<QPair<QString, QPixmap>>());
+    PrintUtils(const QString& header, const Batches& content, const QString& footer, QObject* parent = nullptr,
+               QList<QPair<QString, QPixmap>> resources = QList<QPair<QString, QPixmap>>());
     ~PrintUtils() override;
+
+    // Previews longer than this ask first: a preview holds every page in memory.
+    static constexpr int kPreviewPageLimit = 500;
 
     static double inchToCm(double inches);
     static double cmToInch(double cm);
 
-    // Modal print preview; the user prints from it.
+    // Modal print preview; the user prints from it. A preview of more than
+    // kPreviewPageLimit pages is offered to be printed directly instead.
     void preview(QPrinter* printer = nullptr);
     // The platform's print dialog; prints only when it is accepted.
     void printWithDialog(QPrinter* printer = nullptr);
     // Splits the tables of a paginated document between rows at page
     // boundaries, repeating their head rows. Always ends; keeps every row.
-    static void fixTableFrames(QTextDocument* document);
+    // keepGoing is asked now and then; false stops it half done.
+    static void fixTableFrames(QTextDocument* document, const std::function<bool()>& keepGoing = {});
+    // List tables print whole: no word or number broken over two lines, and
+    // a column with nothing in it no wider than its title. When even so the
+    // tables need more than the sheet's width, the content prints smaller.
+    void setFitTables(bool fit) { m_fitTables = fit; }
+    // Whether the tables of this HTML keep every word whole on a sheet this
+    // many page units wide.
+    static bool tablesFit(const QString& html, double sheetWidth);
+    // Whether the user stopped the last print before its end.
+    bool cancelled() const { return m_cancelled; }
 
 public slots:
     void print(QPrinter* printer = nullptr);
     void addResources(QList<QPair<QString, QPixmap>> resources);
 
 private:
+    struct Job;
+    struct Paginated;
+
     QTextDocument* createDocument(const QString& html) const;
-    void printHtml(QPainter& painter, QTextDocument* content, QTextDocument* header,
-                   QTextDocument* footer, QPrinter* printer, double pageWidth, double contentHeight,
-                   const QSizeF& headerSize);
+    QWidget* parentWidget() const;
+    // Header, footer, sheet and, in HTML mode, the content cut into pages.
+    // Null when header and footer leave no room for content.
+    std::unique_ptr<Job> prepare(QPrinter* printer, bool designMetrics, AProgress& progress);
+    // The document laid out at the job's sheet and cut into pages.
+    Paginated paginate(std::unique_ptr<QTextDocument> content, const std::function<bool(int, int)>& progress) const;
+    QTextDocument* createContent(const QString& html, const Job& job) const;
+    // Pages a preview would have; -1 when cancelled.
+    int expectedPages(Job& job, AProgress& progress);
+    int countBatchPages(Job& job, AProgress& progress);
+    bool askPrintDirectly(int pages, QPrinter* printer);
+    void printHtml(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress);
+    void printBatches(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress);
+    // Paints the pages of one paginated document from page number `page` on;
+    // answers the page number of its last page, or -1 when cancelled.
+    int printPages(QPainter& painter, Job& job, const Paginated& pages, int page, QPrinter* printer,
+                   const std::function<bool(int)>& progress);
     // Copies of the document cut after every top-level table that breaks the
     // page after it, laid out like it.
     std::vector<std::unique_ptr<QTextDocument>> splitAtPageBreaks(QTextDocument* content) const;
     // The header and footer of one page, numbered.
-    void printFrame(QPainter& painter, QTextDocument* header, QTextDocument* footer, const QString& headerHtml,
-                    const QString& footerHtml, int page, const QRectF& headerRect, const QRectF& footerRect,
-                    const QSizeF& headerSize, double contentHeight);
-    void printScene(QPainter& painter, QTextDocument* header, QTextDocument* footer, double pageWidth,
-                    double contentHeight, const QSizeF& headerSize, const QSizeF& footerSize);
+    void printFrame(QPainter& painter, Job& job, int page);
+    void printScene(QPainter& painter, Job& job);
 
     QString m_header;
     QString m_content;
@@ -70,6 +120,12 @@ private:
     bool m_previewing = false;
     QPaintEngine* m_previewEngine = nullptr;
     bool m_sceneMode = false;
+    Batches m_batches;
+    bool m_batchMode = false;
+    bool m_cancelled = false;
+    bool m_fitTables = false;
+    // What a preview prepared to count its pages, for its first paint.
+    std::unique_ptr<Job> m_prepared;
 };
 
 #endif // PRINTUTILS_H

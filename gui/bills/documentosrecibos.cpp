@@ -5,6 +5,7 @@
 #include "moneda.h"
 #include "recibo.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringList>
@@ -20,6 +21,22 @@ QString DocumentosRecibos::recibos(const QList<int>& ids)
             paginas += recibo->toHtmlPage();
     }
     return sinUltimoSalto(Recibo::toHtmlBody(paginas));
+}
+
+namespace {
+// Enough bills to lay out at once for speed, few enough to keep memory low.
+constexpr int kRecibosPorLote = 20;
+}
+
+PrintUtils::Batches DocumentosRecibos::lotesRecibos(const QList<int>& ids)
+{
+    PrintUtils::Batches lotes;
+    lotes.items = int(ids.size());
+    lotes.perBatch = kRecibosPorLote;
+    lotes.html = [ids](int primero, int cuantos) { return recibos(ids.mid(primero, cuantos)); };
+    lotes.pagesPerItem = 1;
+    lotes.progressText = QCoreApplication::translate("DocumentosRecibos", "Printing bill %1 of %2");
+    return lotes;
 }
 
 namespace {

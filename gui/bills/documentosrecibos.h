@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include "printutils.h"
+
 class Recibo;
 
 // The printed documents of the bills page, as HTML ready for PrintUtils:
@@ -19,6 +21,8 @@ public:
 
     // The bills with these ids, in this order, as one document.
     static QString recibos(const QList<int>& ids);
+    // The same bills for printing a batch at a time, one page each.
+    static PrintUtils::Batches lotesRecibos(const QList<int>& ids);
 
     // One letter per debtor, in the order in which the debtors first appear;
     // paid bills are skipped. A bill whose student is gone is addressed with

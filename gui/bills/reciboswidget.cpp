@@ -313,22 +313,32 @@ void RecibosWidget::deleteReciboConfirm()
 
 // ---- Printed documents -------------------------------------------------------
 
-void RecibosWidget::previsualizar(const QString& cabecera, const QString& contenido, const QString& pie)
+void RecibosWidget::previsualizar(PrintUtils& documento)
 {
-    PrintUtils documento(cabecera, contenido, pie, nullptr, DocumentosRecibos::imagenes());
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Portrait);
     documento.preview(&printer);
 }
 
+void RecibosWidget::previsualizar(const QString& cabecera, const QString& contenido, const QString& pie)
+{
+    PrintUtils documento(cabecera, contenido, pie, nullptr, DocumentosRecibos::imagenes());
+    previsualizar(documento);
+}
+
+// The bills are read and laid out a batch at a time while they print, with
+// their progress shown; nothing is prepared before the preview.
 void RecibosWidget::print()
 {
     if (m_ocupado)
         return;
-    empezarTrabajo(tr("Preparing the bills for printing..."));
-    const QString documento = DocumentosRecibos::recibos(idsParaImprimir());
-    terminarTrabajo();
-    previsualizar(QString(), documento, QString());
+    m_ocupado = true;
+    updateActions();
+    PrintUtils documento(QString(), DocumentosRecibos::lotesRecibos(idsParaImprimir()), QString(), nullptr,
+                         DocumentosRecibos::imagenes());
+    previsualizar(documento);
+    m_ocupado = false;
+    updateActions();
 }
 
 void RecibosWidget::generaEscritoImpagos()

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class PrintUtils;
 class QProgressDialog;
 class ASortFilterProxyModel;
 class ReciboTableModel;
@@ -59,6 +60,7 @@ private:
     QString paginaResumenEconomico(const QString& contenido);
     static QString leerRecurso(const QString& nombre);
     void previsualizar(const QString& cabecera, const QString& contenido, const QString& pie);
+    void previsualizar(PrintUtils& documento);
     void guardarLibro(const QString& temporal);
     QString nombreDelLibro();
 

@@ -49,6 +49,16 @@
     </message>
 </context>
 <context>
+    <name>PrintUtils</name>
+    <message numerus="yes">
+        <source>The preview will have %n page(s).</source>
+        <translation>
+            <numerusform>The preview will have %n page.</numerusform>
+            <numerusform>The preview will have %n pages.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ProfesoresWidget</name>
     <message numerus="yes">
         <source>Are you sure you want to delete the %n selected teacher(s)?</source>

@@ -1843,6 +1843,13 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
     </message>
 </context>
 <context>
+    <name>DocumentosRecibos</name>
+    <message>
+        <source>Printing bill %1 of %2</source>
+        <translation>Imprimiendo el recibo %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>EditSesionDeClaseDialog</name>
     <message>
         <source>Edit class session</source>
@@ -2401,6 +2408,44 @@ Siguen pendientes: inténtelo de nuevo o reviértalos.</translation>
 The database took them back.</source>
         <translation>No se pudieron guardar los cambios.
 La base de datos los ha deshecho.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintUtils</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message numerus="yes">
+        <source>The preview will have %n page(s).</source>
+        <translation>
+            <numerusform>La vista previa tendrá %n página.</numerusform>
+            <numerusform>La vista previa tendrá %n páginas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A preview holds every page in memory, which can take more than this computer has. Do you want to print directly to a printer or a PDF file instead?</source>
+        <translation>Una vista previa guarda todas las páginas en memoria, y puede necesitar más de la que tiene este ordenador. ¿Quiere imprimir directamente en una impresora o en un archivo PDF?</translation>
+    </message>
+    <message>
+        <source>Print directly</source>
+        <translation>Imprimir directamente</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Preparando las páginas...</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -3308,10 +3353,6 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
     <message>
         <source>Internal error deleting some bills in selected list.</source>
         <translation>Error interno al eliminar algunos recibos de la lista seleccionada.</translation>
-    </message>
-    <message>
-        <source>Preparing the bills for printing...</source>
-        <translation>Preparando los recibos para imprimir...</translation>
     </message>
     <message>
         <source>In which language do you want to get the unpaid document?</source>

@@ -1843,6 +1843,13 @@ Un nome non pode conter &quot;/&quot;, &quot;\&quot;, &quot;..&quot; nin &quot;.
     </message>
 </context>
 <context>
+    <name>DocumentosRecibos</name>
+    <message>
+        <source>Printing bill %1 of %2</source>
+        <translation>Imprimindo o recibo %1 de %2</translation>
+    </message>
+</context>
+<context>
     <name>EditSesionDeClaseDialog</name>
     <message>
         <source>Edit class session</source>
@@ -2401,6 +2408,44 @@ Seguen pendentes: ténteo de novo ou revértaos.</translation>
 The database took them back.</source>
         <translation>Non se puideron gardar os cambios.
 A base de datos desfíxoos.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintUtils</name>
+    <message>
+        <source>Print preview</source>
+        <translation>Vista previa da impresión</translation>
+    </message>
+    <message numerus="yes">
+        <source>The preview will have %n page(s).</source>
+        <translation>
+            <numerusform>A vista previa terá %n páxina.</numerusform>
+            <numerusform>A vista previa terá %n páxinas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A preview holds every page in memory, which can take more than this computer has. Do you want to print directly to a printer or a PDF file instead?</source>
+        <translation>Unha vista previa garda todas as páxinas en memoria, e pode precisar máis da que ten este ordenador. Quere imprimir directamente nunha impresora ou nun ficheiro PDF?</translation>
+    </message>
+    <message>
+        <source>Print directly</source>
+        <translation>Imprimir directamente</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Preparing the pages...</source>
+        <translation>Preparando as páxinas...</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Páxina %1 de %2</translation>
     </message>
 </context>
 <context>
@@ -3308,10 +3353,6 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
     <message>
         <source>Internal error deleting some bills in selected list.</source>
         <translation>Erro interno ao eliminar algúns recibos da lista seleccionada.</translation>
-    </message>
-    <message>
-        <source>Preparing the bills for printing...</source>
-        <translation>Preparando os recibos para imprimir...</translation>
     </message>
     <message>
         <source>In which language do you want to get the unpaid document?</source>

@@ -6,6 +6,7 @@
 #include "testmain.h"
 
 #include <QDate>
+#include <QFile>
 #include <QImage>
 #include <QPageSize>
 #include <QPixmap>
@@ -28,13 +29,13 @@ class TestBillPrinting : public QObject
 private:
     QTemporaryDir m_tmp;
 
-    static QString bills(int count, int conceptLines)
+    static QString bills(int count, int conceptLines, int first = 1)
     {
         QSettings().setValue(u"CONFIGURATION/academia_nombre"_s, u"Academia Miño"_s);
         QSettings().setValue(u"CONFIGURATION/academia_direccion"_s, u"Rúa do Sol 4"_s);
         QSettings().setValue(u"CONFIGURATION/recibo_expedidoEn"_s, u"Lugo"_s);
         QString pages;
-        for (int n = 1; n <= count; ++n) {
+        for (int n = first; n < first + count; ++n) {
             Recibo r;
             r.setNRecibo(900 + n);
             r.setFecha(QDate(2024, 3, 1));
@@ -50,11 +51,20 @@ private:
         return Recibo::toHtmlBody(pages);
     }
 
+    static QList<QPair<QString, QPixmap>> logo()
+    {
+        return {{u"resources://logo"_s, QPixmap::fromImage(QImage(u":/icons/logovelbrook.png"_s))}};
+    }
+
     QString printA4(const QString& html, const QString& name, const QString& header = QString(),
                     const QString& footer = QString())
     {
-        PrintUtils pu(header, html, footer, nullptr,
-                      {{u"resources://logo"_s, QPixmap::fromImage(QImage(u":/icons/logovelbrook.png"_s))}});
+        PrintUtils pu(header, html, footer, nullptr, logo());
+        return printA4(pu, name);
+    }
+
+    QString printA4(PrintUtils& pu, const QString& name)
+    {
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -64,6 +74,16 @@ private:
         printer.setOutputFileName(pdf);
         pu.print(&printer);
         return pdf;
+    }
+
+    // The pages of a PDF as images, at a low resolution.
+    static QList<QImage> pageImages(const QString& pdf, const QString& prefix)
+    {
+        run(u"pdftoppm"_s, {u"-png"_s, u"-r"_s, u"40"_s, pdf, prefix});
+        QList<QImage> images;
+        for (int page = 1; QFile::exists(u"%1-%2.png"_s.arg(prefix).arg(page, 2, 10, QLatin1Char('0'))); ++page)
+            images << QImage(u"%1-%2.png"_s.arg(prefix).arg(page, 2, 10, QLatin1Char('0')));
+        return images;
     }
 
 private slots:
@@ -101,6 +121,33 @@ private slots:
             QVERIFY2(text.count(u"Recibo no válido sin el sello"_s) == 2, qPrintable(text));
             if (!footer.isEmpty())
                 QVERIFY2(text.contains(QRegularExpression(u"\\b%1\\s*/\\s*%2\\b"_s.arg(page).arg(count))), qPrintable(text));
+        }
+    }
+
+    // Bills printed a batch at a time give the very pages of one document
+    // holding them all, with the page count of every bill in the footer.
+    void batchesPrintTheSamePages()
+    {
+        const int count = 23;
+        const QString footer = u"<p align=\"center\">%%PAGENUM%% / %%PAGECOUNT%%</p>"_s;
+        const QString whole = printA4(bills(count, 3), u"whole.pdf"_s, QString(), footer);
+
+        PrintUtils::Batches batches;
+        batches.items = count;
+        batches.perBatch = 10;
+        batches.pagesPerItem = 1;
+        batches.progressText = u"Bill %1 of %2"_s;
+        batches.html = [](int first, int n) { return bills(n, 3, first + 1); };
+        PrintUtils pu(QString(), batches, footer, nullptr, logo());
+        const QString batched = printA4(pu, u"batched.pdf"_s);
+        QCOMPARE(pdfPages(batched), count);
+
+        const QList<QImage> expected = pageImages(whole, m_tmp.filePath(u"whole"_s));
+        const QList<QImage> printed = pageImages(batched, m_tmp.filePath(u"batched"_s));
+        QCOMPARE(printed.size(), count);
+        QCOMPARE(expected.size(), count);
+        for (int page = 0; page < count; ++page) {
+            QVERIFY2(printed.at(page) == expected.at(page), qPrintable(u"page %1 differs"_s.arg(page + 1)));
         }
     }
 };

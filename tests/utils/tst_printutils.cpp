@@ -1,12 +1,23 @@
 #include "messagecapture.h"
 #include "outputfiles.h"
 #include "printutils.h"
+#include "scriptedprompter.h"
 #include "testmain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
 
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -16,6 +27,7 @@
 #include <QTextTable>
 
 #include <functional>
+#include <memory>
 
 using namespace outputfiles;
 
@@ -75,6 +87,55 @@ QTextDocument* paginated(const QString& html)
     doc->setPageSize(QSizeF(816, 906));
     return doc;
 }
+// Items that print one page each, slowly enough for a job to last.
+PrintUtils::Batches slowPages(int items, int msPerBatch, int* produced = nullptr)
+{
+    PrintUtils::Batches pages;
+    pages.items = items;
+    pages.perBatch = 5;
+    pages.pagesPerItem = 1;
+    pages.progressText = QStringLiteral("Sheet %1 of %2");
+    pages.html = [msPerBatch, produced](int first, int count) {
+        QThread::msleep(msPerBatch);
+        if (produced)
+            *produced = first + count;
+        QString html;
+        for (int i = first; i < first + count; ++i)
+            html += QStringLiteral("<p%1>Sheet number %2</p>")
+                        .arg(i + 1 < first + count ? QStringLiteral(" style=\"page-break-after:always\"") : QString())
+                        .arg(i + 1);
+        return html;
+    };
+    return pages;
+}
+
+// Runs `act` on the first visible top-level widget of type T that appears
+// while `owner` lives; answers whether one did.
+template <typename T>
+std::shared_ptr<bool> whenShown(QObject* owner, std::function<void(T*)> act, int timeoutMs = 20000)
+{
+    auto seen = std::make_shared<bool>(false);
+    auto* timer = new QTimer(owner);
+    auto started = std::make_shared<QElapsedTimer>();
+    started->start();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, act, seen, started, timeoutMs] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* widget = qobject_cast<T*>(top); widget && widget->isVisible()) {
+                *seen = true;
+                timer->deleteLater();
+                timer->stop();
+                act(widget);
+                return;
+            }
+        }
+        if (started->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(20);
+    return seen;
+}
 } // namespace
 
 class TestPrintUtils : public QObject
@@ -82,6 +143,16 @@ class TestPrintUtils : public QObject
     Q_OBJECT
 private:
     QTemporaryDir m_tmp;
+
+    // A file the user had under the name a print is about to take.
+    static QString earlierFile(const QTemporaryDir& dir)
+    {
+        const QString pdf = dir.filePath(QStringLiteral("sheets.pdf"));
+        QFile old(pdf);
+        if (!old.open(QIODevice::WriteOnly) || old.write("earlier file") != 12)
+            return QString();
+        return pdf;
+    }
 
     QString printToPdf(PrintUtils& pu, const QString& name,
                        QPageLayout::Orientation orientation = QPageLayout::Portrait)
@@ -272,6 +343,173 @@ private slots:
         const QRectF last = doc->documentLayout()->frameBoundingRect(doc->rootFrame()->childFrames().constLast());
         const double after = doc->documentLayout()->blockBoundingRect(doc->lastBlock()).top();
         QVERIFY2(int(after / 906) > int(last.bottom() / 906), qPrintable(QStringLiteral("%1 %2").arg(after).arg(last.bottom())));
+    }
+
+    // A job that lasts shows its progress with Cancel; Cancel stops it at
+    // once, and the file the user named keeps what it held before.
+    void longJobCancelledLeavesNoFile()
+    {
+        QTemporaryDir dir;
+        const QString pdf = earlierFile(dir);
+        QVERIFY(!pdf.isEmpty());
+
+        int produced = 0;
+        PrintUtils pu(QString(), slowPages(400, 40, &produced), QString());
+        QString label;
+        QObject watching;
+        bool cancelShown = false;
+        const auto seen = whenShown<QProgressDialog>(&watching, [&](QProgressDialog* box) {
+            label = box->labelText();
+            auto* cancel = box->findChild<QPushButton*>();
+            cancelShown = cancel && cancel->isVisible();
+            if (cancel)
+                cancel->click();
+        });
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        QElapsedTimer job;
+        job.start();
+        pu.print(&printer);
+        QVERIFY(*seen);
+        QVERIFY(cancelShown);
+        QVERIFY2(QRegularExpression(QStringLiteral("^Sheet \\d+ of 400$")).match(label).hasMatch(), qPrintable(label));
+        QVERIFY(pu.cancelled());
+        QVERIFY2(produced < 400, qPrintable(QString::number(produced)));
+        QCOMPARE(printer.outputFileName(), pdf);
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("earlier file"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheets.pdf")});
+    }
+
+    // A complete job takes the name only at its end, over what was there.
+    void completedJobReplacesTheFile()
+    {
+        QTemporaryDir dir;
+        const QString pdf = earlierFile(dir);
+        QVERIFY(!pdf.isEmpty());
+        PrintUtils pu(QStringLiteral("<p>Head %%PAGENUM%% of %%PAGECOUNT%%</p>"), slowPages(12, 0), QString());
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        pu.print(&printer);
+        QVERIFY(!pu.cancelled());
+        QCOMPARE(pdfPages(pdf), 12);
+        for (int page : {1, 6, 12}) {
+            const QString text = pdfText(pdf, page);
+            QVERIFY2(text.contains(QStringLiteral("Head %1 of 12").arg(page)), qPrintable(text));
+            QVERIFY2(text.contains(QStringLiteral("Sheet number %1\n").arg(page)), qPrintable(text));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheets.pdf")});
+    }
+
+    // A preview of more pages than a preview should hold asks first, saying
+    // how many; a smaller one asks nothing.
+    void bigPreviewAsksFirst_data()
+    {
+        QTest::addColumn<bool>("batches");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("batches, cancelled") << true << 600 << QStringLiteral("Cancel");
+        QTest::newRow("batches, print directly") << true << 600 << QStringLiteral("Print directly");
+        QTest::newRow("batches, preview anyway") << true << 501 << QStringLiteral("Preview");
+        QTest::newRow("HTML pages, cancelled") << false << 520 << QStringLiteral("Cancel");
+        QTest::newRow("batches, few pages") << true << 500 << QString();
+    }
+
+    void bigPreviewAsksFirst()
+    {
+        QFETCH(bool, batches);
+        QFETCH(int, pages);
+        QFETCH(QString, answer);
+        QString html;
+        for (int i = 1; i <= pages; ++i)
+            html += QStringLiteral("<p style=\"page-break-after:always\">page %1</p>").arg(i);
+        std::unique_ptr<PrintUtils> pu = batches ? std::make_unique<PrintUtils>(QString(), slowPages(pages, 0), QString())
+                                                 : std::make_unique<PrintUtils>(QString(), html, QString());
+        ScriptedPrompter prompter;
+        if (!answer.isEmpty())
+            prompter.choiceFor(QStringLiteral("The preview will have %1 page").arg(pages), answer);
+        int previewPages = -1;
+        QObject watching;
+        const auto previewed = whenShown<QPrintPreviewDialog>(&watching, [&previewPages](QPrintPreviewDialog* dialog) {
+            previewPages = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+            dialog->reject();
+        }, 60000);
+        const auto printDialog = whenShown<QPrintDialog>(&watching, [](QPrintDialog* dialog) { dialog->reject(); }, 60000);
+        QPrinter printer(QPrinter::HighResolution);
+        pu->preview(&printer);
+        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join(QLatin1Char('\n'))));
+        QCOMPARE(prompter.askedCount(), answer.isEmpty() ? 0 : 1);
+        QCOMPARE(*previewed, answer.isEmpty() || answer == QStringLiteral("Preview"));
+        QCOMPARE(*printDialog, answer == QStringLiteral("Print directly"));
+        if (*previewed)
+            QCOMPARE(previewPages, pages);
+    }
+
+    // Every later part of a split table begins with the head rows as the
+    // first part has them: their cells, blocks and characters formatted alike.
+    void splitPartsKeepTheHeadAsWritten()
+    {
+        QString html = tableHtml(200);
+        html.replace(QStringLiteral("<th>Name</th>"), QStringLiteral("<th bgcolor=\"#d3d3d3\" align=\"left\"><i>Name</i></th>"));
+        QScopedPointer<QTextDocument> doc(paginated(html));
+        PrintUtils::fixTableFrames(doc.data());
+        const QList<QTextFrame*> parts = doc->rootFrame()->childFrames();
+        QVERIFY(parts.size() > 3);
+        auto* first = qobject_cast<QTextTable*>(parts.constFirst());
+        for (QTextFrame* frame : parts) {
+            auto* part = qobject_cast<QTextTable*>(frame);
+            QVERIFY(part);
+            QCOMPARE(part->format().headerRowCount(), 1);
+            QCOMPARE(part->format().width(), first->format().width());
+            for (int column = 0; column < 2; ++column) {
+                const QTextTableCell head = part->cellAt(0, column);
+                const QTextTableCell model = first->cellAt(0, column);
+                QMap<int, QVariant> cellProps = head.format().properties();
+                QMap<int, QVariant> modelProps = model.format().properties();
+                // each part is a table object of its own
+                cellProps.remove(QTextFormat::ObjectIndex);
+                modelProps.remove(QTextFormat::ObjectIndex);
+                QCOMPARE(cellProps, modelProps);
+                QCOMPARE(head.firstCursorPosition().block().text(), model.firstCursorPosition().block().text());
+                QCOMPARE(head.firstCursorPosition().blockFormat(), model.firstCursorPosition().blockFormat());
+                QTextCursor inside = head.firstCursorPosition();
+                inside.movePosition(QTextCursor::NextCharacter);
+                QTextCursor modelInside = model.firstCursorPosition();
+                modelInside.movePosition(QTextCursor::NextCharacter);
+                QCOMPARE(inside.charFormat(), modelInside.charFormat());
+            }
+        }
+    }
+
+    // A list wider than the sheet prints every word and number whole.
+    void wideListKeepsWordsWhole()
+    {
+        QString html = QStringLiteral("<body style=\"margin-left:56px;margin-right:56px;\"><table width=\"100%\" border=\"1\" "
+                                      "cellspacing=\"-1\" cellpadding=\"4\"><thead><tr>");
+        const QStringList heads{QStringLiteral("Surnames"), QStringLiteral("Discount"), QStringLiteral("Comments")};
+        for (int column = 0; column < 9; ++column)
+            html += QStringLiteral("<th>%1</th>").arg(heads.value(column, QStringLiteral("Heading%1").arg(column)));
+        html += QStringLiteral("</tr></thead>");
+        for (int row = 0; row < 40; ++row) {
+            html += QStringLiteral("<tr><td>Fernández Castro</td><td>10.00</td><td>&nbsp;</td>");
+            for (int column = 3; column < 9; ++column)
+                html += QStringLiteral("<td>student%1@mail.example</td>").arg(row * 10 + column);
+            html += QStringLiteral("</tr>");
+        }
+        html += QStringLiteral("</table></body>");
+        QVERIFY(!PrintUtils::tablesFit(html, 816));
+        QVERIFY(PrintUtils::tablesFit(html, 4000));
+
+        PrintUtils pu(QString(), html, QString());
+        pu.setFitTables(true);
+        const QString pdf = printToPdf(pu, QStringLiteral("wide.pdf"), QPageLayout::Landscape);
+        const QString text = pdfText(pdf, 1);
+        QVERIFY2(text.contains(QStringLiteral("Surnames")) && text.contains(QStringLiteral("Discount")), qPrintable(text));
+        for (int column = 3; column < 9; ++column)
+            QVERIFY2(text.contains(QStringLiteral("student%1@mail.example").arg(column)), qPrintable(text));
     }
 
     void headerAndFooterTooBig()

@@ -1,0 +1,114 @@
+#include "printbench.h"
+
+#include "alumnoswidget.h"
+#include "asaveashelper.h"
+#include "benchreport.h"
+#include "dao.h"
+#include "documentosrecibos.h"
+#include "printutils.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QTableView>
+
+#include <malloc.h>
+
+namespace {
+constexpr int kBills = 5000;
+
+int pagesOf(const QString& pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {pdf});
+    if (!p.waitForFinished(60000))
+        return -1;
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromUtf8(p.readAll()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// A line of /proc/self/status in MB, e.g. "VmHWM:" (the peak) or "VmRSS:".
+double statusMb(const QByteArray& key)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(key))
+            return line.mid(key.size()).trimmed().split(' ').first().toDouble() / 1024.0;
+    return -1;
+}
+
+// Starts the peak over from what the process holds now.
+bool resetPeak()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
+}
+
+void benchStudentList(BenchReport& report, int runs, const QString& pdf)
+{
+    BenchReport::Measure& lista = report.add(QStringLiteral("print the current students' list to PDF"));
+    lista.targetMs = 10000;
+    AlumnosWidget pagina;
+    pagina.refreshModel();
+    auto* vista = pagina.findChild<QTableView*>(QStringLiteral("tbvAlumnos"));
+    bool escrito = true;
+    for (int r = 0; r < runs; ++r) {
+        QFile::remove(pdf);
+        lista.samples << BenchReport::timeMs(
+            [&] { escrito = ASaveAsHelper::saveAsPdf(pdf, QStringLiteral("Student list"), vista) && escrito; });
+    }
+    const int paginas = pagesOf(pdf);
+    lista.detail = QStringLiteral("%1 students, %2 pages").arg(vista->model()->rowCount()).arg(paginas);
+    lista.sane = escrito && paginas > vista->model()->rowCount() / 60;
+}
+
+void benchBills(BenchReport& report, int runs, const QString& pdf)
+{
+    BenchReport::Measure& tiempo = report.add(QStringLiteral("print 5000 bills to PDF (batches)"));
+    // 60,000 bills in two minutes
+    tiempo.targetMs = 10000;
+    // Megabytes in the milliseconds column; its target is in the detail.
+    BenchReport::Measure& memoria = report.add(QStringLiteral("peak resident memory growth in MB, 5000 bills to PDF"));
+    QList<int> ids;
+    QSqlQuery q = Dao::getInstance()->query(QStringLiteral("SELECT id FROM recibo ORDER BY fecha, id LIMIT ?"), {kBills});
+    while (q.next())
+        ids << q.value(0).toInt();
+    QSqlQuery total = Dao::getInstance()->query(QStringLiteral("SELECT count(*) FROM recibo"));
+    const int esperados = total.next() ? std::min(kBills, total.value(0).toInt()) : -1;
+    bool completo = true;
+    for (int r = 0; r < runs; ++r) {
+        QFile::remove(pdf);
+        // What earlier jobs freed goes back first, so that reusing it does not hide growth.
+        malloc_trim(0);
+        const bool medible = resetPeak();
+        const double antes = statusMb("VmRSS:");
+        tiempo.samples << BenchReport::timeMs([&] {
+            PrintUtils documento(QString(), DocumentosRecibos::lotesRecibos(ids), QString(), nullptr,
+                                 DocumentosRecibos::imagenes());
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            documento.print(&printer);
+            completo = completo && !documento.cancelled();
+        });
+        if (medible)
+            memoria.samples << statusMb("VmHWM:") - antes;
+    }
+    const int paginas = pagesOf(pdf);
+    tiempo.detail = QStringLiteral("%1 bills, %2 pages, %3 kB").arg(ids.size()).arg(paginas).arg(QFileInfo(pdf).size() / 1024);
+    tiempo.sane = completo && paginas == ids.size() && ids.size() == esperados;
+    memoria.detail = QStringLiteral("the peak over the memory held before the print (target < 400 MB)");
+    memoria.sane = !memoria.samples.isEmpty();
+}
+} // namespace
+
+void benchPrinting(BenchReport& report, int runs, const QString& workDir)
+{
+    benchStudentList(report, runs, workDir + QStringLiteral("/students.pdf"));
+    benchBills(report, runs, workDir + QStringLiteral("/bills-batches.pdf"));
+}
