@@ -93,9 +93,11 @@ struct Resultado
     template<typename T, typename Test> QList<T*> filtrar(int tipo, Test test) const
     {
         QList<T*> r;
-        for (EstadoAcademia* e : todos)
-            if (e->tipo() == tipo && test(static_cast<T*>(e)))
-                r << static_cast<T*>(e);
+        for (EstadoAcademia* e : todos) {
+            auto* t = dynamic_cast<T*>(e);
+            if (t && e->tipo() == tipo && test(t))
+                r << t;
+        }
         return r;
     }
     QList<EstadoAcademiaFallo*> fallos(int tipoFallo) const
