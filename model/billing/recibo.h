@@ -10,6 +10,7 @@
 
 class Alta;
 class Alumno;
+class DaoRow;
 class QSqlQuery;
 
 // The monthly bill of one student: one row of table recibo.
@@ -71,6 +72,7 @@ public:
     static double importeAlta(Alta* alta);
 
     static Recibo* fromQuery(QSqlQuery& query);
+    static Recibo* fromRow(const DaoRow& row);
     static Recibo* getFromDB(int id);
     static QList<Recibo*> list(Recibo::pagadosImpagados pagados, QDate ini, QDate fin);
     // mes 0: the current month; anio 0: the current year.
