@@ -236,7 +236,7 @@ int main(int argc, char** argv)
     BenchReport::Measure& integridad = report.add(QStringLiteral("integrity check (part of opening)"));
     BenchReport::Measure& generacion = report.add(QStringLiteral("monthly bill generation"));
     generacion.targetMs = 1000;
-    generacion.targetRatio = 3;
+    generacion.targetRatio = 1.3;
     BenchReport::Measure& regeneracion = report.add(QStringLiteral("regenerate all bills of the month"));
     QString resumenPrograma, resumenFloor;
     for (int r = 0; r < runs; ++r) {

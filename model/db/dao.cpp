@@ -112,9 +112,12 @@ struct Actions {
 
 Actions actionsOf(const QString& sql)
 {
-    const QString text = sql.trimmed().left(24).toUpper();
-    const bool replaces = text.startsWith(QLatin1String("REPLACE")) || text.contains(QLatin1String("OR REPLACE"));
-    return {text.startsWith(QLatin1String("DELETE")) || replaces, text.startsWith(QLatin1String("UPDATE"))};
+    // Run for every write: looked at in place, without copies.
+    const QStringView text = QStringView(sql).trimmed().left(24);
+    const bool replaces = text.startsWith(QLatin1String("REPLACE"), Qt::CaseInsensitive)
+                          || text.contains(QLatin1String("OR REPLACE"), Qt::CaseInsensitive);
+    return {text.startsWith(QLatin1String("DELETE"), Qt::CaseInsensitive) || replaces,
+            text.startsWith(QLatin1String("UPDATE"), Qt::CaseInsensitive)};
 }
 
 KnockOnEffects& knockOnEffects()
@@ -414,10 +417,11 @@ bool Dao::execute(const QString& sql, const QList<QVariant>& values)
     return exec(q);
 }
 
-void Dao::noteWrite(const QString& table, const QString& sql)
+void Dao::noteWrite(const QString& table, const QString& sql, sqlite3* handle)
 {
     KnockOnEffects& effects = knockOnEffects();
-    sqlite3* handle = nativeHandle();
+    if (!handle)
+        handle = nativeHandle();
     if (!effects.known || effects.handle != handle) {
         effects.ofDeletes = readKnockOnEffects(connection(), 2);
         effects.ofUpdates = readKnockOnEffects(connection(), 3);
@@ -570,10 +574,9 @@ int bindToWrite(sqlite3_stmt* statement, int index, const QVariant& value)
 }
 } // namespace
 
-sqlite3_stmt* Dao::nativeWrite(const QString& sql, QString* table)
+sqlite3_stmt* Dao::nativeWrite(const QString& sql, sqlite3* handle, QString* table)
 {
     NativeWrites& cache = nativeWrites();
-    sqlite3* handle = nativeHandle();
     if (!handle)
         return nullptr;
     if (cache.handle != handle) {
@@ -601,7 +604,7 @@ bool Dao::executePrepared(const QString& sql, const QList<QVariant>& values)
 {
     sqlite3* handle = nativeHandle();
     QString table;
-    sqlite3_stmt* statement = nativeWrite(sql, &table);
+    sqlite3_stmt* statement = nativeWrite(sql, handle, &table);
     int rc = statement ? SQLITE_OK : SQLITE_ERROR;
     for (int i = 0; rc == SQLITE_OK && i < values.size(); ++i)
         rc = bindToWrite(statement, i + 1, values.at(i));
@@ -624,7 +627,7 @@ bool Dao::executePrepared(const QString& sql, const QList<QVariant>& values)
         return false;
     }
     if (!table.isEmpty())
-        noteWrite(table, sql);
+        noteWrite(table, sql, handle);
     return true;
 }
 

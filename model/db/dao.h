@@ -12,6 +12,7 @@
 #include <functional>
 
 class DaoRow;
+struct sqlite3;
 struct sqlite3_stmt;
 
 // The one door to the academy database: the process's single SQLite
@@ -101,7 +102,7 @@ private:
     // closes or changes, or the application ends; null if preparing fails.
     QSqlQuery* writeStatement(const QString& sql);
     // The statement of executePrepared() and the table it writes; null when it cannot be prepared.
-    sqlite3_stmt* nativeWrite(const QString& sql, QString* table);
+    sqlite3_stmt* nativeWrite(const QString& sql, sqlite3* handle, QString* table);
     void setLastError(const QSqlQuery& query);
     void logQuery(bool error, const QSqlQuery& query);
     void logStatement(const QString& error, const QString& sql, const QVariantList& bound);
@@ -109,7 +110,8 @@ private:
     bool setLocked(bool locked);
     // Records a successful write for the change announcement, and announces
     // it at once outside a transaction.
-    void noteWrite(const QString& table, const QString& sql);
+    // handle: the connection's, when the caller has it at hand.
+    void noteWrite(const QString& table, const QString& sql, sqlite3* handle = nullptr);
     void noteWriteOf(const QString& sql);
     bool runScript(const QString& text);
     int foreignKeyViolations();
