@@ -585,12 +585,13 @@ QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits, const
 // The widest word of a block: where its lines may break, and where not.
 double widestWord(const QTextBlock& block)
 {
+    // Compiled once: every cell of a long list is measured.
+    static const QRegularExpression spaces(QStringLiteral("[ \\t\\x2028]"));
     double widest = 0.0;
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const QFontMetricsF metrics(fragment.charFormat().font());
-        const QStringList words = fragment.text().split(QRegularExpression(QStringLiteral("[ \\t\\x2028]")),
-                                                        Qt::SkipEmptyParts);
+        const QStringList words = fragment.text().split(spaces, Qt::SkipEmptyParts);
         for (const QString& word : words)
             widest = std::max(widest, metrics.horizontalAdvance(word));
     }
