@@ -140,21 +140,40 @@ public:
 
     // Whether the head rows and the rows from bodyStart on, laid out alone,
     // get the column widths of the whole table: then they keep its row heights.
-    bool keepsWidths(int bodyStart) const
+    bool keepsWidths(int bodyStart) const { return sameWidths(0, bodyStart); }
+
+    // Whether the head rows with the rows from `to` on get the column widths
+    // of the head rows with the rows from `from` on.
+    bool sameWidths(int from, int to) const
     {
         if (!simpleGrid)
             return false;
-        if (bodyStart >= int(heights.size()))
+        if (to >= int(heights.size()))
             return true;
         for (int column = 0; column < int(widest.size()); ++column) {
-            const auto& from = suffixWidths.at(bodyStart).at(column);
             const auto& head = headWidths.at(column);
-            if (std::max(from.first, head.first) != widest.at(column).first
-                || std::max(from.second, head.second) != widest.at(column).second)
+            const auto& later = suffixWidths.at(to).at(column);
+            const auto& earlier = suffixWidths.at(from).at(column);
+            if (std::max(later.first, head.first) != std::max(earlier.first, head.first)
+                || std::max(later.second, head.second) != std::max(earlier.second, head.second))
                 return false;
         }
         return true;
     }
+
+    // The first row after `from` where the widths of the rest change; the
+    // row count when they never do.
+    int nextWidthChange(int from) const
+    {
+        int row = from + 1;
+        while (row < int(heights.size()) && sameWidths(from, row))
+            ++row;
+        return row;
+    }
+
+    // The rows whose cells have the narrowest and the natural width of a
+    // column among the rows from `from` on.
+    std::pair<int, int> widestRows(int from, int column) const { return suffixSources.at(from).at(column); }
 
     // The rows of a part from bodyStart on, after the head rows.
     std::vector<double> partFrom(int bodyStart) const
@@ -201,6 +220,7 @@ private:
         widest.assign(columns, Widths{0.0, 0.0});
         headWidths.assign(columns, Widths{0.0, 0.0});
         suffixWidths.assign(rows + 1, std::vector<Widths>(columns, Widths{0.0, 0.0}));
+        suffixSources.assign(rows + 1, std::vector<std::pair<int, int>>(columns, {rows, rows}));
         for (int row = rows - 1; row >= 0; --row) {
             for (int column = 0; column < columns; ++column) {
                 const QTextTableCell cell = table->cellAt(row, column);
@@ -212,6 +232,9 @@ private:
                 Widths& suffix = suffixWidths[row][column];
                 const Widths& below = suffixWidths[row + 1][column];
                 suffix = {std::max(w.first, below.first), std::max(w.second, below.second)};
+                const auto& belowSources = suffixSources[row + 1][column];
+                suffixSources[row][column] = {w.first >= below.first ? row : belowSources.first,
+                                              w.second >= below.second ? row : belowSources.second};
                 if (row < headRows)
                     headWidths[column] = {std::max(w.first, headWidths[column].first),
                                           std::max(w.second, headWidths[column].second)};
@@ -224,6 +247,7 @@ private:
     std::vector<Widths> widest;
     std::vector<Widths> headWidths;
     std::vector<std::vector<Widths>> suffixWidths;
+    std::vector<std::vector<std::pair<int, int>>> suffixSources;
 };
 
 // Where a page cuts a table that runs over its bottom.
@@ -282,13 +306,16 @@ PageFit fitOnPage(const TableRows& rows, const std::vector<double>& heights, dou
 // each part begins a fresh page, `partTop` below its top, with the head rows
 // repeated. Stops where a part would need what only its own layout can tell
 // (a row running over a page edge): the layout of that part decides it.
-QList<int> predictSplits(const TableRows& rows, int firstSplit, double partTop, double pageHeight)
+// widthsHold tells, for a part beginning at a row, whether it keeps the
+// widths of the rows measured; by default the rows themselves tell.
+QList<int> predictSplits(const TableRows& rows, int firstSplit, double partTop, double pageHeight,
+                         const std::function<bool(int)>& widthsHold = {})
 {
     QList<int> splits{firstSplit};
     const int headRows = rows.headRows;
     for (;;) {
         const int bodyStart = splits.last();
-        if (!rows.keepsWidths(bodyStart))
+        if (widthsHold ? !widthsHold(bodyStart) : !rows.keepsWidths(bodyStart))
             break;
         double pageTop = 0.0;
         double pageBottom = pageHeight;
@@ -349,6 +376,16 @@ void copyCell(const QTextTableCell& from, QTextTableCell to)
     into.insertFragment(contents.selection());
 }
 
+// Adds the contents of a cell to another one, as a block of their own.
+void appendCellText(const QTextTableCell& from, const QTextTableCell& to)
+{
+    QTextCursor contents(from.firstCursorPosition());
+    contents.setPosition(from.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    QTextCursor into = to.lastCursorPosition();
+    into.insertBlock(from.firstCursorPosition().blockFormat(), from.firstCursorPosition().blockCharFormat());
+    into.insertFragment(contents.selection());
+}
+
 // A copy of the table's rows [from, to) put at the cursor, with the head
 // rows in front when they are not among them. Costs the rows copied,
 // however long the table.
@@ -375,20 +412,9 @@ QTextTable* copyRowsAt(QTextCursor at, QTextTable* table, int from, int to, int 
     return part;
 }
 
-QTextTable* copyRows(QTextTable* table, int from, int to, int headRows)
+// An empty document laid out like the given one.
+std::unique_ptr<QTextDocument> emptyLike(const QTextDocument* document)
 {
-    QTextCursor before = table->firstCursorPosition();
-    before.movePosition(QTextCursor::PreviousBlock);
-    before.movePosition(QTextCursor::EndOfBlock);
-    return copyRowsAt(before, table, from, to, headRows);
-}
-
-// The head rows and the rows from bodyStart on, alone in a document laid out
-// like the table's: the rest of the table as it lies once it begins a page.
-std::unique_ptr<QTextDocument> restAlone(QTextTable* table, int bodyStart, int headRows, QTextTable** rest,
-                                         int end = -1)
-{
-    const QTextDocument* document = table->document();
     auto alone = std::make_unique<QTextDocument>();
     alone->setUndoRedoEnabled(false);
     alone->rootFrame()->setFrameFormat(document->rootFrame()->frameFormat());
@@ -396,71 +422,138 @@ std::unique_ptr<QTextDocument> restAlone(QTextTable* table, int bodyStart, int h
     alone->setDefaultTextOption(document->defaultTextOption());
     alone->setPageSize(document->pageSize());
     alone->setUseDesignMetrics(document->useDesignMetrics());
-    *rest = copyRowsAt(QTextCursor(alone.get()), table, bodyStart, end < 0 ? table->rows() : end, headRows);
-    if (*rest)
-        setBreakPolicy(*rest, (*rest)->format().pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
     return alone;
+}
+
+// The head rows and the rows from bodyStart to end, alone in a document laid
+// out like the table's: the rest of the table as it lies once it begins a
+// page. When rows are left out after end, a last row holds the widest texts
+// of each of their columns, so that the columns get the rest's widths.
+std::unique_ptr<QTextDocument> restAlone(QTextTable* table, const TableRows& measured, int bodyStart, int end,
+                                         QTextTable** rest)
+{
+    std::unique_ptr<QTextDocument> alone = emptyLike(table->document());
+    *rest = copyRowsAt(QTextCursor(alone.get()), table, bodyStart, end, measured.headRows);
+    if (!*rest)
+        return alone;
+    setBreakPolicy(*rest, (*rest)->format().pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
+    if (end < table->rows()) {
+        (*rest)->appendRows(1);
+        const int last = (*rest)->rows() - 1;
+        for (int column = 0; column < table->columns(); ++column) {
+            const auto [narrowest, natural] = measured.widestRows(end, column);
+            const QTextTableCell into = (*rest)->cellAt(last, column);
+            copyCell(table->cellAt(narrowest, column), into);
+            if (natural != narrowest)
+                appendCellText(table->cellAt(natural, column), into);
+        }
+    }
+    return alone;
+}
+
+// How many rows from `from` on it takes to fill the given height, as measured.
+int rowsFilling(const TableRows& measured, int from, double height)
+{
+    int row = from;
+    for (double filled = 0.0; row < int(measured.naturalHeights.size()) && filled < height; ++row)
+        filled += measured.naturalHeights.at(row);
+    return row - from + 1;
 }
 
 // Where the rest of a table after the given splits breaks its pages, as far
 // as it can be told without the document: each time the column widths change,
-// a copy of the rest laid out alone tells. The layout of the document after
-// the cut checks it all.
+// a copy of the rest laid out alone tells. Only the rows up to a page past the
+// next change of widths are copied, with a row that gives the columns the
+// rest's widths. The layout of the document after the cut checks it all.
 void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& splits, double pageHeight,
                      const std::function<bool()>& goOn)
 {
     const int headRows = table->format().headerRowCount();
+    const int tableRows = table->rows();
     // While the rest keeps the widths of the whole, it keeps its row heights
     // too: only where it begins on its page needs a copy, of one row.
-    if (splits.last() > headRows && splits.last() < table->rows() && measured.keepsWidths(splits.last())) {
+    if (splits.last() > headRows && splits.last() < tableRows && measured.keepsWidths(splits.last())) {
         QTextTable* first = nullptr;
-        const std::unique_ptr<QTextDocument> alone = restAlone(table, splits.last(), headRows, &first, splits.last() + 1);
+        const std::unique_ptr<QTextDocument> alone = restAlone(table, measured, splits.last(), splits.last() + 1, &first);
         if (!first)
             return;
         const double top = alone->documentLayout()->frameBoundingRect(first).top();
         const QList<int> more = predictSplits(measured, splits.last(), top, pageHeight);
         splits += more.mid(1);
     }
-    while (splits.last() > headRows && splits.last() < table->rows() && goOn()) {
+    while (splits.last() > headRows && splits.last() < tableRows && goOn()) {
         const int bodyStart = splits.last();
-        QTextTable* rest = nullptr;
-        const std::unique_ptr<QTextDocument> alone = restAlone(table, bodyStart, headRows, &rest);
-        if (!rest)
-            return;
-        const double top = alone->documentLayout()->frameBoundingRect(rest).top();
-        const TableRows rows(rest);
-        double pageTop = 0.0;
-        double pageBottom = pageHeight;
-        const PageFit fit = fitOnPage(rows, rows.heights, top, pageHeight, pageTop, pageBottom, true);
-        if (fit.splitRow <= headRows || fit.ranOver || fit.moveTable)
-            return;
-        const QList<int> more = predictSplits(rows, fit.splitRow, top, pageHeight);
+        const auto widthsHold = [&](int split) { return measured.sameWidths(bodyStart, bodyStart + split - headRows); };
+        const int change = measured.nextWidthChange(bodyStart);
+        QList<int> more;
+        for (int extra = rowsFilling(measured, change, 2 * pageHeight);; extra *= 2) {
+            const int end = std::min(tableRows, change + extra);
+            QTextTable* rest = nullptr;
+            const std::unique_ptr<QTextDocument> alone = restAlone(table, measured, bodyStart, end, &rest);
+            if (!rest)
+                return;
+            const double top = alone->documentLayout()->frameBoundingRect(rest).top();
+            TableRows rows(rest);
+            if (end < tableRows) {
+                rows.heights.pop_back();
+                rows.naturalHeights.pop_back();
+            }
+            double pageTop = 0.0;
+            double pageBottom = pageHeight;
+            const PageFit fit = fitOnPage(rows, rows.heights, top, pageHeight, pageTop, pageBottom, true);
+            if (fit.splitRow < 0 && end < tableRows)
+                continue;  // the copy ended before the page did
+            if (fit.splitRow <= headRows || fit.ranOver || fit.moveTable)
+                return;
+            more = predictSplits(rows, fit.splitRow, top, pageHeight, widthsHold);
+            if (end < tableRows && widthsHold(more.last()))
+                continue;  // the copy ended before the widths changed
+            break;
+        }
         for (int split : more)
             splits << bodyStart + split - headRows;
     }
 }
 
 // Copies the parts of the table between the given rows before it and
-// removes it whole: every row is copied once.
+// removes it whole: every row is copied once. Each part is built in a
+// document of its own, and all go in within one edit, since every table put
+// into a document makes it scan all its frames again.
 QList<QTextTable*> copyParts(QTextTable* table, const QList<int>& splits, int headRows,
                              const std::function<bool()>& goOn)
 {
-    QList<QTextTable*> parts;
+    QTextDocument* document = table->document();
+    const qsizetype index = document->rootFrame()->childFrames().indexOf(table);
+    std::vector<std::unique_ptr<QTextDocument>> built;
     int from = 0;
     for (int i = 0; i <= splits.size(); ++i) {
         if (i % 32 == 31 && !goOn())
-            return parts;  // a stopped job: the document is thrown away
+            return {table};  // a stopped job: the document is thrown away
         const int to = i < splits.size() ? splits.at(i) : table->rows();
-        QTextTable* part = copyRows(table, from, to, headRows);
-        if (!part) {
-            for (QTextTable* copied : parts)
-                copied->removeRows(0, copied->rows());
+        std::unique_ptr<QTextDocument> alone = emptyLike(document);
+        QTextTable* part = copyRowsAt(QTextCursor(alone.get()), table, from, to, headRows);
+        if (!part)
             return {};
-        }
-        parts << part;
+        built.push_back(std::move(alone));
         from = std::max(to, headRows);
     }
+    QTextCursor at = table->firstCursorPosition();
+    at.movePosition(QTextCursor::PreviousBlock);
+    at.movePosition(QTextCursor::EndOfBlock);
+    at.beginEditBlock();
+    for (const auto& alone : built) {
+        QTextCursor whole(alone.get());
+        whole.setPosition(qobject_cast<QTextTable*>(alone->rootFrame()->childFrames().constFirst())->lastPosition() + 1,
+                          QTextCursor::KeepAnchor);
+        at.insertFragment(whole.selection());
+    }
     table->removeRows(0, table->rows());
+    at.endEditBlock();
+    const QList<QTextFrame*> frames = document->rootFrame()->childFrames();
+    QList<QTextTable*> parts;
+    for (qsizetype i = index; i >= 0 && i < index + qsizetype(built.size()) && i < frames.size(); ++i)
+        if (auto* part = qobject_cast<QTextTable*>(frames.at(i)))
+            parts << part;
     return parts;
 }
 
@@ -492,12 +585,13 @@ QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits, const
 // The widest word of a block: where its lines may break, and where not.
 double widestWord(const QTextBlock& block)
 {
+    // Compiled once: every cell of a long list is measured.
+    static const QRegularExpression spaces(QStringLiteral("[ \\t\\x2028]"));
     double widest = 0.0;
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const QFontMetricsF metrics(fragment.charFormat().font());
-        const QStringList words = fragment.text().split(QRegularExpression(QStringLiteral("[ \\t\\x2028]")),
-                                                        Qt::SkipEmptyParts);
+        const QStringList words = fragment.text().split(spaces, Qt::SkipEmptyParts);
         for (const QString& word : words)
             widest = std::max(widest, metrics.horizontalAdvance(word));
     }
