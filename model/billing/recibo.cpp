@@ -179,6 +179,19 @@ Recibo* Recibo::fromQuery(QSqlQuery& query)
     return r;
 }
 
+namespace {
+// A flag stored as text ("true"/"false") or a number, read as QVariant::toBool()
+// reads it, without a conversion through the meta-type system per row.
+bool flag(const DaoRow& row, int column)
+{
+    const QVariant value = row.value(column);
+    if (value.typeId() != QMetaType::QString)
+        return value.toBool();
+    const QString text = value.toString();
+    return !(text.isEmpty() || text == QLatin1String("0") || text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0);
+}
+}
+
 // As fromQuery(), column by column, converted as the driver converts them.
 Recibo* Recibo::fromRow(const DaoRow& row)
 {
@@ -186,14 +199,14 @@ Recibo* Recibo::fromRow(const DaoRow& row)
     r->m_id = int(row.integer(0));
     r->m_nrecibo = int(row.integer(1));
     r->m_serie = row.text(2);
-    r->m_fecha = row.value(3).toDate();
+    r->m_fecha = QDate::fromString(row.text(3), Qt::ISODate);
     r->m_importe = Moneda::deCentimos(row.value(4));
     r->m_importepagado = Moneda::deCentimos(row.value(5));
     r->m_descuento = row.value(6).toDouble();
     r->m_concepto = row.text(7);
     r->m_datosalumno = row.text(8);
-    r->m_pagado = row.value(9).toBool();
-    r->m_automatico = row.value(10).toBool();
+    r->m_pagado = flag(row, 9);
+    r->m_automatico = flag(row, 10);
     r->m_pagaderoen = row.text(11);
     r->m_idalumno = int(row.integer(12));
     r->m_nombrealumno = row.text(13);

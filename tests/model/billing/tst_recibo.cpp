@@ -35,6 +35,48 @@ private slots:
         QCOMPARE(leido->idAlumno(), idAlumno);
     }
 
+    // The list is read straight from SQLite, a single bill through the driver:
+    // both must give the same bill, flags and dates stored as text included.
+    void listReadsEveryFieldAsTheSingleBillReader()
+    {
+        const int idAlumno = alumno(u"Ana"_s, u"Núñez Pena"_s, u"ES12"_s);
+        for (const bool pagado : {false, true}) {
+            Recibo r(idAlumno);
+            r.setFecha(QDate(2024, 3, pagado ? 28 : 1));
+            r.setImporte(pagado ? 40.5 : 12.35);
+            r.setImportePagado(pagado ? 40.5 : 0);
+            r.setDescuento(7.5);
+            r.setPagado(pagado);
+            r.setConcepto(u"Inglés\nMatemáticas"_s);
+            r.setDatosAlumno(u"Rúa Nova 3"_s);
+            QVERIFY(r.persist());
+        }
+        QVERIFY(Dao::getInstance()->execute(u"UPDATE recibo SET automatico = 'TRUE' WHERE pagado = 'true'"_s));
+        const QList<Recibo*> lista = Recibo::list(Recibo::PAGADOS_E_IMPAGADOS, QDate(2024, 3, 1), QDate(2024, 4, 1));
+        QCOMPARE(lista.size(), 2);
+        for (Recibo* leido : lista) {
+            std::unique_ptr<Recibo> uno(Recibo::getFromDB(leido->id()));
+            QCOMPARE(leido->nRecibo(), uno->nRecibo());
+            QCOMPARE(leido->serie(), uno->serie());
+            QCOMPARE(leido->fecha(), uno->fecha());
+            QVERIFY(leido->fecha().isValid());
+            QCOMPARE(leido->importe(), uno->importe());
+            QCOMPARE(leido->importePagado(), uno->importePagado());
+            QCOMPARE(leido->descuento(), uno->descuento());
+            QCOMPARE(leido->concepto(), uno->concepto());
+            QCOMPARE(leido->datosAlumno(), uno->datosAlumno());
+            QCOMPARE(leido->isPagado(), uno->isPagado());
+            QCOMPARE(leido->isAutomatico(), uno->isAutomatico());
+            QCOMPARE(leido->pagaderoEn(), uno->pagaderoEn());
+            QCOMPARE(leido->idAlumno(), uno->idAlumno());
+            QCOMPARE(leido->nombreAlumno(), uno->nombreAlumno());
+            QCOMPARE(leido->apellidosAlumno(), uno->apellidosAlumno());
+        }
+        QCOMPARE(lista.at(0)->isPagado() + lista.at(1)->isPagado(), 1);
+        QCOMPARE(lista.at(0)->isAutomatico() + lista.at(1)->isAutomatico(), 1);
+        qDeleteAll(lista);
+    }
+
     void numberingSkipsUsedNumbersAndFollowsTheSeries()
     {
         QCOMPARE(siguiente(), u"0"_s);
