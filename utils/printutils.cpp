@@ -1,7 +1,9 @@
 #include "printutils.h"
 
 #include "aprogress.h"
+#include "aimagesizes.h"
 #include "aprompter.h"
+#include "aworkahead.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QDebug>
@@ -10,6 +12,8 @@
 #include <QRegularExpression>
 #include <QTextFragment>
 #include <QGraphicsScene>
+#include <QImage>
+#include <QThread>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -27,6 +31,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -100,6 +105,57 @@ QList<int> cutsAfterPageBreaks(QTextDocument* document)
             cuts << table->lastPosition() + 1;
     }
     return cuts;
+}
+
+// A document of this HTML that nothing ties to a thread (no layout, no
+// images), so that a worker thread can build it.
+std::unique_ptr<QTextDocument> bareDocument(const QString& html)
+{
+    auto document = std::make_unique<QTextDocument>();
+    // Printing never undoes: keeping what every cut removed costs time and memory.
+    document->setUndoRedoEnabled(false);
+    document->setHtml(html);
+    document->setDocumentMargin(0);
+    return document;
+}
+
+// The document cut after every top-level table that breaks the page after
+// it, each part a copy set like it; the document itself when there is no
+// such table. Laid out one by one, parts that begin pages of their own cost
+// far less than the whole document at once. Makes no layout when the
+// document has none, so it may run on a worker thread.
+std::vector<std::unique_ptr<QTextDocument>> splitAtPageBreaks(std::unique_ptr<QTextDocument> content)
+{
+    std::vector<std::unique_ptr<QTextDocument>> parts;
+    const QList<int> cuts = cutsAfterPageBreaks(content.get());
+    if (cuts.isEmpty()) {
+        parts.push_back(std::move(content));
+        return parts;
+    }
+    int start = 0;
+    for (int i = 0; i <= cuts.size(); ++i) {
+        const int end = i < cuts.size() ? cuts.at(i) : content->characterCount() - 1;
+        if (i == cuts.size() && end <= start && !parts.empty())
+            break;
+        QTextCursor range(content.get());
+        range.setPosition(start);
+        range.setPosition(end, QTextCursor::KeepAnchor);
+        std::unique_ptr<QTextDocument> part = bareDocument(QString());
+        part->rootFrame()->setFrameFormat(content->rootFrame()->frameFormat());
+        part->setDefaultFont(content->defaultFont());
+        part->setPageSize(content->pageSize());
+        part->setUseDesignMetrics(content->useDesignMetrics());
+        QTextCursor(part.get()).insertFragment(range.selection());
+        // The part's end is its page break: the table's own one would add an empty page.
+        const QList<QTextFrame*> frames = part->rootFrame()->childFrames();
+        if (i < cuts.size() && !frames.isEmpty()) {
+            if (auto* last = qobject_cast<QTextTable*>(frames.last()))
+                setBreakPolicy(last, last->format().pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysAfter);
+        }
+        parts.push_back(std::move(part));
+        start = end;
+    }
+    return parts;
 }
 
 // Puts a copy of the whole table right after it and answers the copy.
@@ -731,9 +787,8 @@ const QLatin1String kPageNumber("%%PAGENUM%%");
 // Header, footer and sheet of one print, and the content cut into pages.
 struct PrintUtils::Paginated
 {
-    std::unique_ptr<QTextDocument> whole;
-    // Parts that each begin a page; when there are any, they replace the whole.
-    std::vector<std::unique_ptr<QTextDocument>> parts;
+    // Each begins a page.
+    Parts parts;
     int pages = 0;
 };
 
@@ -806,14 +861,15 @@ void PrintUtils::addResources(QList<QPair<QString, QPixmap>> resources)
 
 QTextDocument* PrintUtils::createDocument(const QString& html) const
 {
-    auto* document = new QTextDocument;
-    // Printing never undoes: keeping what every cut removed costs time and memory.
-    document->setUndoRedoEnabled(false);
-    document->setHtml(html);
-    document->setDocumentMargin(0);
+    QTextDocument* document = bareDocument(html).release();
+    addImages(document);
+    return document;
+}
+
+void PrintUtils::addImages(QTextDocument* document) const
+{
     for (const auto& resource : m_resources)
         document->addResource(QTextDocument::ImageResource, QUrl(resource.first), resource.second);
-    return document;
 }
 
 QWidget* PrintUtils::parentWidget() const
@@ -966,49 +1022,125 @@ std::unique_ptr<PrintUtils::Job> PrintUtils::prepare(QPrinter* printer, bool des
     return job;
 }
 
-QTextDocument* PrintUtils::createContent(const QString& html, const Job& job) const
-{
-    QTextDocument* content = createDocument(html);
-    content->setPageSize(QSizeF(job.sheet.width(), job.contentHeight));
-    content->setUseDesignMetrics(job.designMetrics);
-    return content;
-}
-
 PrintUtils::Paginated PrintUtils::paginate(std::unique_ptr<QTextDocument> content,
                                            const std::function<bool(int, int)>& progress) const
 {
-    // Laid out and cut into pages one by one, parts that begin pages of
-    // their own cost far less than the whole document at once.
+    Parts parts = splitAtPageBreaks(std::move(content));
+    for (const auto& part : parts)
+        addImages(part.get());
+    return layOut(std::move(parts), progress);
+}
+
+PrintUtils::Paginated PrintUtils::layOut(Parts parts, const std::function<bool(int, int)>& progress)
+{
     Paginated result;
-    if (!cutsAfterPageBreaks(content.get()).isEmpty()) {
-        result.parts = splitAtPageBreaks(content.get());
-        content.reset();
-    }
-    result.whole = std::move(content);
-    const int count = result.parts.empty() ? 1 : int(result.parts.size());
+    const int count = int(parts.size());
     for (int i = 0; i < count; ++i) {
-        QTextDocument* document = result.whole ? result.whole.get() : result.parts.at(i).get();
-        fixTableFrames(document, [&] { return progress(i, count); });
-        result.pages += document->pageCount();
+        fixTableFrames(parts.at(i).get(), [&] { return progress(i, count); });
+        result.pages += parts.at(i)->pageCount();
         if (!progress(i + 1, count))
             break;
     }
+    result.parts = std::move(parts);
     return result;
+}
+
+namespace {
+// Enough workers to keep the printing thread fed: laying a page out costs
+// less than painting it.
+constexpr int kBatchWorkers = 3;
+
+// Painting takes the glyphs the layout shaped instead of shaping every line again.
+void keepShapes(QTextDocument* document)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
+}
+
+// Each line layout keeps the last font engine it used, and engines belong
+// to the thread that loaded them: setting the font again lets it go, so
+// that the printing thread paints with engines of its own.
+void releaseFontEngines(QTextDocument* document)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        block.layout()->setFont(block.layout()->font());
+}
+} // namespace
+
+// What a worker thread needs to lay a batch out as the printing thread would.
+// Images go in as QImage, the kind a worker may use.
+struct PrintUtils::WorkerSheet
+{
+    QSizeF pageSize;
+    bool designMetrics = false;
+    QList<QPair<QUrl, QImage>> images;
+    QThread* printing = nullptr;
+    std::shared_ptr<std::atomic<bool>> stop;
+};
+
+PrintUtils::Paginated PrintUtils::layOutOnWorker(const QString& html, const WorkerSheet& sheet)
+{
+    Parts parts = splitAtPageBreaks(bareDocument(html));
+    for (const auto& part : parts) {
+        for (const auto& [url, image] : sheet.images)
+            part->addResource(QTextDocument::ImageResource, url, image);
+        keepShapes(part.get());
+        // An empty page keeps the new layout from working before its image
+        // sizes are in place; the real page then lays it out once.
+        part->setPageSize(QSizeF(0, 0));
+        AImageSizes::install(part.get());
+        part->setUseDesignMetrics(sheet.designMetrics);
+        part->setPageSize(sheet.pageSize);
+    }
+    Paginated batch = layOut(std::move(parts), [&sheet](int, int) { return !sheet.stop->load(); });
+    for (const auto& part : batch.parts) {
+        releaseFontEngines(part.get());
+        part->moveToThread(sheet.printing);
+    }
+    return batch;
+}
+
+void PrintUtils::forEachBatch(const Job& job, const std::function<bool(int, int, Paginated)>& each) const
+{
+    WorkerSheet sheet;
+    sheet.pageSize = QSizeF(job.sheet.width(), job.contentHeight);
+    sheet.designMetrics = job.designMetrics;
+    for (const auto& [url, pixmap] : m_resources)
+        sheet.images << qMakePair(QUrl(url), pixmap.toImage());
+    sheet.printing = QThread::currentThread();
+    sheet.stop = std::make_shared<std::atomic<bool>>(false);
+
+    const int workers = AWorkAhead<Paginated>::spareThreads(kBatchWorkers);
+    AWorkAhead<Paginated> ahead(workers, 2 * workers);
+    const int items = m_batches.items;
+    int read = 0;
+    for (int first = 0; first < items; first += m_batches.perBatch) {
+        while (!ahead.full() && read < items) {
+            const int count = std::min(m_batches.perBatch, items - read);
+            ahead.add([compose = m_batches.read(read, count), sheet] { return layOutOnWorker(compose(), sheet); });
+            read += count;
+        }
+        Paginated batch = ahead.take();
+        // Pixmaps again for painting: a PDF then holds each image once.
+        for (const auto& part : batch.parts)
+            addImages(part.get());
+        if (!each(first, std::min(m_batches.perBatch, items - first), std::move(batch))) {
+            sheet.stop->store(true);
+            return;
+        }
+    }
 }
 
 int PrintUtils::countBatchPages(Job& job, AProgress& progress)
 {
     int pages = 0;
-    for (int first = 0; first < m_batches.items; first += m_batches.perBatch) {
-        const int count = std::min(m_batches.perBatch, m_batches.items - first);
-        std::unique_ptr<QTextDocument> batch(createContent(m_batches.html(first, count), job));
-        pages += paginate(std::move(batch), [&](int, int) {
-                     return progress.update(tr("Preparing the pages..."), first, m_batches.items);
-                 }).pages;
-        if (!progress.update(tr("Preparing the pages..."), first + count, m_batches.items))
-            return -1;
-    }
-    return pages;
+    bool whole = true;
+    forEachBatch(job, [&](int first, int count, Paginated batch) {
+        pages += batch.pages;
+        whole = progress.update(tr("Preparing the pages..."), first + count, m_batches.items);
+        return whole;
+    });
+    return whole ? pages : -1;
 }
 
 int PrintUtils::expectedPages(Job& job, AProgress& progress)
@@ -1081,36 +1213,6 @@ void PrintUtils::print(QPrinter* printer)
     pdf.finish(!m_cancelled);
 }
 
-std::vector<std::unique_ptr<QTextDocument>> PrintUtils::splitAtPageBreaks(QTextDocument* content) const
-{
-    std::vector<std::unique_ptr<QTextDocument>> parts;
-    const QList<int> cuts = cutsAfterPageBreaks(content);
-    int start = 0;
-    for (int i = 0; i <= cuts.size(); ++i) {
-        const int end = i < cuts.size() ? cuts.at(i) : content->characterCount() - 1;
-        if (i == cuts.size() && end <= start && !parts.empty())
-            break;
-        QTextCursor range(content);
-        range.setPosition(start);
-        range.setPosition(end, QTextCursor::KeepAnchor);
-        std::unique_ptr<QTextDocument> part(createDocument(QString()));
-        part->rootFrame()->setFrameFormat(content->rootFrame()->frameFormat());
-        part->setDefaultFont(content->defaultFont());
-        part->setPageSize(content->pageSize());
-        part->setUseDesignMetrics(content->useDesignMetrics());
-        QTextCursor(part.get()).insertFragment(range.selection());
-        // The part's end is its page break: the table's own one would add an empty page.
-        const QList<QTextFrame*> frames = part->rootFrame()->childFrames();
-        if (i < cuts.size() && !frames.isEmpty()) {
-            if (auto* last = qobject_cast<QTextTable*>(frames.last()))
-                setBreakPolicy(last, last->format().pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysAfter);
-        }
-        parts.push_back(std::move(part));
-        start = end;
-    }
-    return parts;
-}
-
 void PrintUtils::printHtml(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress)
 {
     // One page per content page of the layout, so the count in the footer is
@@ -1135,30 +1237,22 @@ void PrintUtils::printBatches(QPainter& painter, Job& job, QPrinter* printer, AP
     }
     const int items = m_batches.items;
     int page = 0;
-    for (int first = 0; first < items && page >= 0; first += m_batches.perBatch) {
-        const int count = std::min(m_batches.perBatch, items - first);
-        const auto step = [&](int, int) {
-            return progress.update(m_batches.progressText.arg(first + 1).arg(items), first + 1, items);
-        };
-        const Paginated batch = paginate(std::unique_ptr<QTextDocument>(createContent(m_batches.html(first, count), job)),
-                                         step);
-        if (progress.cancelled())
-            return;
+    forEachBatch(job, [&](int first, int count, Paginated batch) {
         const int before = page;
         page = printPages(painter, job, batch, page, printer, [&](int at) {
             const int item = first + std::min(count - 1, (at - before - 1) * count / std::max(1, batch.pages)) + 1;
             return progress.update(m_batches.progressText.arg(item).arg(items), item, items);
         });
-    }
+        return page >= 0;
+    });
 }
 
 int PrintUtils::printPages(QPainter& painter, Job& job, const Paginated& pages, int page, QPrinter* printer,
                            const std::function<bool(int)>& progress)
 {
     const double pageWidth = job.sheet.width();
-    const int count = pages.parts.empty() ? 1 : int(pages.parts.size());
-    for (int i = 0; i < count; ++i) {
-        QTextDocument* document = pages.whole ? pages.whole.get() : pages.parts.at(i).get();
+    for (const auto& part : pages.parts) {
+        QTextDocument* document = part.get();
         QRectF slice(0, 0, pageWidth / job.scale, job.contentHeight / job.scale);
         for (int inPart = 1; inPart <= document->pageCount(); ++inPart) {
             if (!progress(page + 1))
@@ -1180,6 +1274,9 @@ int PrintUtils::printPages(QPainter& painter, Job& job, const Paginated& pages, 
 
 void PrintUtils::printFrame(QPainter& painter, Job& job, int page)
 {
+    // Bills have neither: thousands of pages need not lay out nothing twice each.
+    if (job.headerHtml.isEmpty() && job.footerHtml.isEmpty())
+        return;
     const QString number = QString::number(page);
     painter.save();
     job.header->setHtml(QString(job.headerHtml).replace(kPageNumber, number));

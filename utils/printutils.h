@@ -36,8 +36,11 @@ public:
     {
         int items = 0;
         int perBatch = 1;
-        // The HTML of the items from first on, count of them.
-        std::function<QString(int first, int count)> html;
+        // Reads the items from first on, count of them, on the printing
+        // thread, and answers what writes their HTML from what was read. That
+        // runs on a worker thread while earlier pages print, so it may use
+        // nothing but what it holds.
+        std::function<std::function<QString()>(int first, int count)> read;
         // The pages every item takes when that is fixed; 0 when it varies.
         int pagesPerItem = 0;
         // The progress text, with "%1" the item being printed and "%2" the items.
@@ -86,6 +89,8 @@ public slots:
 private:
     struct Job;
     struct Paginated;
+    using Parts = std::vector<std::unique_ptr<QTextDocument>>;
+    struct WorkerSheet;
 
     QTextDocument* createDocument(const QString& html) const;
     QWidget* parentWidget() const;
@@ -94,7 +99,11 @@ private:
     std::unique_ptr<Job> prepare(QPrinter* printer, bool designMetrics, AProgress& progress);
     // The document laid out at the job's sheet and cut into pages.
     Paginated paginate(std::unique_ptr<QTextDocument> content, const std::function<bool(int, int)>& progress) const;
-    QTextDocument* createContent(const QString& html, const Job& job) const;
+    static Paginated layOut(Parts parts, const std::function<bool(int, int)>& progress);
+    // Runs `each` on every batch in turn, laid out and cut into pages ahead
+    // on worker threads; stops when it answers false.
+    void forEachBatch(const Job& job, const std::function<bool(int first, int count, Paginated batch)>& each) const;
+    static Paginated layOutOnWorker(const QString& html, const WorkerSheet& sheet);
     // Pages a preview would have; -1 when cancelled.
     int expectedPages(Job& job, AProgress& progress);
     int countBatchPages(Job& job, AProgress& progress);
@@ -105,9 +114,7 @@ private:
     // answers the page number of its last page, or -1 when cancelled.
     int printPages(QPainter& painter, Job& job, const Paginated& pages, int page, QPrinter* printer,
                    const std::function<bool(int)>& progress);
-    // Copies of the document cut after every top-level table that breaks the
-    // page after it, laid out like it.
-    std::vector<std::unique_ptr<QTextDocument>> splitAtPageBreaks(QTextDocument* content) const;
+    void addImages(QTextDocument* document) const;
     // The header and footer of one page, numbered.
     void printFrame(QPainter& painter, Job& job, int page);
     void printScene(QPainter& painter, Job& job);

@@ -33,7 +33,20 @@ PrintUtils::Batches DocumentosRecibos::lotesRecibos(const QList<int>& ids)
     PrintUtils::Batches lotes;
     lotes.items = int(ids.size());
     lotes.perBatch = kRecibosPorLote;
-    lotes.html = [ids](int primero, int cuantos) { return recibos(ids.mid(primero, cuantos)); };
+    lotes.read = [ids, academia = Recibo::DatosAcademia::leer()](int primero, int cuantos) {
+        QList<QList<QPair<QString, QString>>> paginas;
+        for (int id : ids.mid(primero, cuantos)) {
+            std::unique_ptr<Recibo> recibo(Recibo::getFromDB(id));
+            if (recibo)
+                paginas << recibo->camposHtml(academia);
+        }
+        return std::function<QString()>([paginas] {
+            QString html;
+            for (const auto& campos : paginas)
+                html += Recibo::paginaHtml(campos);
+            return sinUltimoSalto(Recibo::toHtmlBody(html));
+        });
+    };
     lotes.pagesPerItem = 1;
     lotes.progressText = QCoreApplication::translate("DocumentosRecibos", "Printing bill %1 of %2");
     return lotes;

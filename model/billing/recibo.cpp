@@ -566,26 +566,42 @@ QString enHtml(const QString& texto)
 }
 } // namespace
 
-QString Recibo::toHtmlPage() const
+Recibo::DatosAcademia Recibo::DatosAcademia::leer()
 {
     QSettings settings;
     settings.beginGroup(QStringLiteral("CONFIGURATION"));
-    const int dias = settings.value(QStringLiteral("recibo_diasVencimiento"), 0).toInt();
-    settings.endGroup();
+    DatosAcademia datos;
+    datos.diasVencimiento = settings.value(QStringLiteral("recibo_diasVencimiento"), 0).toInt();
+    datos.nombre = Academia::nombre();
+    datos.expedidoEn = Academia::reciboExpedidoEn();
+    datos.datosHtml = Academia::datosAcademiaHtml();
+    return datos;
+}
+
+QList<QPair<QString, QString>> Recibo::camposHtml(const DatosAcademia& academia) const
+{
     // The academy block is filled here rather than by the frame, so that no
     // bill text is ever searched for placeholders.
-    return Academia::rellenarPlantilla(
-        QStringLiteral(":/html/pageRecibo.html"),
-        {{CONCEPTO, enHtml(conceptoYaPagadoYDescuento())},
-         {DATOSALUMNO, enHtml(m_datosalumno)},
-         {FEXPEDICION, m_fecha.toString(QStringLiteral("dd/MM/yyyy"))},
-         {NRECIBO, enHtml(m_serie) + QStringLiteral(" - ") + QString::number(m_nrecibo)},
-         {IMPORTE, Moneda::formatear(m_importe)},
-         {PAGADEROEN, enHtml(m_pagaderoen)},
-         {NOMBREACADEMIA, enHtml(Academia::nombre())},
-         {FVENCIMIENTO, m_fecha.addDays(dias).toString(QStringLiteral("dd/MM/yyyy"))},
-         {EXPEDIDOEN, enHtml(Academia::reciboExpedidoEn())},
-         {DATOSACADEMIA, Academia::datosAcademiaHtml()}});
+    return {{CONCEPTO, enHtml(conceptoYaPagadoYDescuento())},
+            {DATOSALUMNO, enHtml(m_datosalumno)},
+            {FEXPEDICION, m_fecha.toString(QStringLiteral("dd/MM/yyyy"))},
+            {NRECIBO, enHtml(m_serie) + QStringLiteral(" - ") + QString::number(m_nrecibo)},
+            {IMPORTE, Moneda::formatear(m_importe)},
+            {PAGADEROEN, enHtml(m_pagaderoen)},
+            {NOMBREACADEMIA, enHtml(academia.nombre)},
+            {FVENCIMIENTO, m_fecha.addDays(academia.diasVencimiento).toString(QStringLiteral("dd/MM/yyyy"))},
+            {EXPEDIDOEN, enHtml(academia.expedidoEn)},
+            {DATOSACADEMIA, academia.datosHtml}};
+}
+
+QString Recibo::paginaHtml(const QList<QPair<QString, QString>>& campos)
+{
+    return Academia::rellenarPlantilla(QStringLiteral(":/html/pageRecibo.html"), campos);
+}
+
+QString Recibo::toHtmlPage() const
+{
+    return paginaHtml(camposHtml(DatosAcademia::leer()));
 }
 
 QString Recibo::toHtmlBody(QString content)

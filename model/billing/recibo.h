@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QList>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -112,6 +113,20 @@ public:
     static QString datosAlumno(const QString& nombre, const QString& apellidos, const QString& direccion,
                                const QString& localidad, const QString& cp, const QString& provincia);
     QString conceptoYaPagadoYDescuento() const;
+    // What every bill's page takes from the academy's settings, read once
+    // for a whole print.
+    struct DatosAcademia
+    {
+        int diasVencimiento = 0;
+        QString nombre;
+        QString expedidoEn;
+        QString datosHtml;
+        static DatosAcademia leer();
+    };
+    // The page's tokens with their HTML, filled into the page by paginaHtml,
+    // which uses nothing else and so may run on any thread.
+    QList<QPair<QString, QString>> camposHtml(const DatosAcademia& academia) const;
+    static QString paginaHtml(const QList<QPair<QString, QString>>& campos);
     QString toHtmlPage() const;
     static QString toHtmlBody(QString content);
     QString toHtml() const;

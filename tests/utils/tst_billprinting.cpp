@@ -137,7 +137,10 @@ private slots:
         batches.perBatch = 10;
         batches.pagesPerItem = 1;
         batches.progressText = u"Bill %1 of %2"_s;
-        batches.html = [](int first, int n) { return bills(n, 3, first + 1); };
+        batches.read = [](int first, int n) {
+            const QString html = bills(n, 3, first + 1);
+            return std::function<QString()>([html] { return html; });
+        };
         PrintUtils pu(QString(), batches, footer, nullptr, logo());
         const QString batched = printA4(pu, u"batched.pdf"_s);
         QCOMPARE(pdfPages(batched), count);

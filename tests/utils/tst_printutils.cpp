@@ -95,16 +95,18 @@ PrintUtils::Batches slowPages(int items, int msPerBatch, int* produced = nullptr
     pages.perBatch = 5;
     pages.pagesPerItem = 1;
     pages.progressText = QStringLiteral("Sheet %1 of %2");
-    pages.html = [msPerBatch, produced](int first, int count) {
+    pages.read = [msPerBatch, produced](int first, int count) {
         QThread::msleep(msPerBatch);
         if (produced)
             *produced = first + count;
-        QString html;
-        for (int i = first; i < first + count; ++i)
-            html += QStringLiteral("<p%1>Sheet number %2</p>")
-                        .arg(i + 1 < first + count ? QStringLiteral(" style=\"page-break-after:always\"") : QString())
-                        .arg(i + 1);
-        return html;
+        return std::function<QString()>([first, count] {
+            QString html;
+            for (int i = first; i < first + count; ++i)
+                html += QStringLiteral("<p%1>Sheet number %2</p>")
+                            .arg(i + 1 < first + count ? QStringLiteral(" style=\"page-break-after:always\"") : QString())
+                            .arg(i + 1);
+            return html;
+        });
     };
     return pages;
 }
