@@ -12,6 +12,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <bit>
+
 GeneracionRecibos::GeneracionRecibos(int mes, int anio)
     : m_dao(Dao::getInstance())
 {
@@ -55,37 +57,53 @@ QList<GeneracionRecibos::Linea> GeneracionRecibos::altasActivas(const QList<int>
     return altas;
 }
 
-void GeneracionRecibos::construir(const QList<Linea>& altas)
+QHash<int, GeneracionRecibos::Pagador> GeneracionRecibos::pagadores(const QList<Linea>& altas) const
 {
-    QSettings settings;
-    const bool mostrarTurno =
-        settings.value(QStringLiteral("CONFIGURATION/recibo_mostrarturno"), false).toBool();
-    const QDate hoy = QDate::currentDate();
-
     // The students of the run, read in one query rather than one per bill.
-    struct Pagador
-    {
-        QString nombre, apellidos, ccc, datos;
-    };
     QSet<int> ids;
     for (const Linea& alta : altas)
         if (alta.idAlumno != 0)
             ids.insert(alta.idAlumno);
-    QHash<int, Pagador> pagadores;
-    if (!ids.isEmpty()) {
-        m_dao->readRows(
-            QStringLiteral("SELECT id, nombre, apellidos, ccc, direccion, localidad, cp, provincia FROM alumno"), {},
-            [&](const DaoRow& row) {
-                const int id = int(row.integer(0));
-                if (!ids.contains(id))
-                    return;
-                const QString nombre = row.text(1);
-                const QString apellidos = row.text(2);
-                pagadores.insert(id, {nombre, apellidos, row.text(3),
-                                      Recibo::datosAlumno(nombre, apellidos, row.text(4), row.text(5), row.text(6),
-                                                          row.text(7))});
-            });
+    QHash<int, Pagador> leidos;
+    if (ids.isEmpty())
+        return leidos;
+    m_dao->readRows(
+        QStringLiteral("SELECT id, nombre, apellidos, ccc, direccion, localidad, cp, provincia FROM alumno"), {},
+        [&](const DaoRow& row) {
+            const int id = int(row.integer(0));
+            if (!ids.contains(id))
+                return;
+            const QString nombre = row.text(1);
+            const QString apellidos = row.text(2);
+            leidos.insert(id, {nombre, apellidos, row.text(3),
+                               Recibo::datosAlumno(nombre, apellidos, row.text(4), row.text(5), row.text(6),
+                                                   row.text(7))});
+        });
+    return leidos;
+}
+
+const QString& GeneracionRecibos::lineaConcepto(const Linea& alta)
+{
+    // Enrolments of one subject and shift at one price share their line: it
+    // is made once per run, not once per bill.
+    const ClaveLinea clave{alta.asignatura, m_mostrarTurno ? alta.turno : QString(),
+                           std::bit_cast<quint64>(alta.precioBase)};
+    auto hecha = m_lineas.constFind(clave);
+    if (hecha == m_lineas.cend()) {
+        QString texto = alta.asignatura;
+        if (m_mostrarTurno)
+            texto += QStringLiteral(" - ") + alta.turno;
+        hecha = m_lineas.insert(clave, Recibo::lineaConcepto(texto, alta.precioBase));
     }
+    return *hecha;
+}
+
+void GeneracionRecibos::construir(const QList<Linea>& altas)
+{
+    QSettings settings;
+    m_mostrarTurno = settings.value(QStringLiteral("CONFIGURATION/recibo_mostrarturno"), false).toBool();
+    const QDate hoy = QDate::currentDate();
+    const QHash<int, Pagador> leidos = pagadores(altas);
 
     for (const Linea& alta : altas) {
         const int idAlumno = alta.idAlumno;
@@ -98,8 +116,8 @@ void GeneracionRecibos::construir(const QList<Linea>& altas)
         if (!recibo) {
             recibo = new Recibo(Recibo::SinSerie{}, nullptr);
             recibo->m_idalumno = idAlumno;
-            const auto pagador = pagadores.constFind(idAlumno);
-            if (pagador != pagadores.cend()) {
+            const auto pagador = leidos.constFind(idAlumno);
+            if (pagador != leidos.cend()) {
                 recibo->m_datosalumno = pagador->datos;
                 recibo->m_nombrealumno = pagador->nombre;
                 recibo->m_apellidosalumno = pagador->apellidos;
@@ -115,10 +133,7 @@ void GeneracionRecibos::construir(const QList<Linea>& altas)
         recibo->m_importe += alta.precio;
         // base price minus price, as Recibo::importeAlta
         recibo->m_descuento += alta.precioBase - alta.precio;
-        QString texto = alta.asignatura;
-        if (mostrarTurno)
-            texto += QStringLiteral(" - ") + alta.turno;
-        recibo->addLineaConcepto(Recibo::lineaConcepto(texto, alta.precioBase));
+        recibo->addLineaConcepto(lineaConcepto(alta));
     }
 }
 

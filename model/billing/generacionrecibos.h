@@ -54,6 +54,28 @@ private:
     // order (none given: every student's), read in one statement.
     QList<Linea> altasActivas(const QList<int>& idsAlumno) const;
 
+    // What a bill needs of its student.
+    struct Pagador
+    {
+        QString nombre, apellidos, ccc, datos;
+    };
+    // The students of the enrolments, by id.
+    QHash<int, Pagador> pagadores(const QList<Linea>& altas) const;
+
+    // One concept line: subject, shift when shown, and the price's bits.
+    struct ClaveLinea
+    {
+        QString asignatura;
+        QString turno;
+        quint64 precio = 0;
+        bool operator==(const ClaveLinea&) const = default;
+        friend size_t qHash(const ClaveLinea& clave, size_t seed = 0)
+        {
+            return qHashMulti(seed, clave.asignatura, clave.turno, clave.precio);
+        }
+    };
+    const QString& lineaConcepto(const Linea& alta);
+
     // One new bill per student of the enrolments, in order of first appearance.
     void construir(const QList<Linea>& altas);
     const QList<int>& alumnos() const { return m_orden; }
@@ -77,6 +99,8 @@ private:
     QDate m_fin;
     QList<int> m_orden;
     QHash<int, Recibo*> m_nuevos;
+    bool m_mostrarTurno = false;
+    QHash<ClaveLinea, QString> m_lineas;
 
     // Asked for once: every statement would read the debug setting again.
     Dao* m_dao;

@@ -20,6 +20,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QVarLengthArray>
 
 #include <memory>
 
@@ -568,9 +569,19 @@ bool nullToWrite(const QVariant& value)
     }
 }
 
-int bindToWrite(sqlite3_stmt* statement, int index, const QVariant& value)
+// The texts of one write, kept until its statement has run: SQLite reads
+// them in place instead of copying each one.
+using WriteTexts = QVarLengthArray<QByteArray, 16>;
+
+int bindToWrite(sqlite3_stmt* statement, int index, const QVariant& value, WriteTexts& texts)
 {
-    return nullToWrite(value) ? sqlite3_bind_null(statement, index) : bindNative(statement, index, value);
+    if (nullToWrite(value))
+        return sqlite3_bind_null(statement, index);
+    if (value.typeId() != QMetaType::QString)
+        return bindNative(statement, index, value);
+    texts.append(static_cast<const QString*>(value.constData())->toUtf8());
+    const QByteArray& text = texts.back();
+    return sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_STATIC);
 }
 } // namespace
 
@@ -602,12 +613,15 @@ sqlite3_stmt* Dao::nativeWrite(const QString& sql, sqlite3* handle, QString* tab
 
 bool Dao::executePrepared(const QString& sql, const QList<QVariant>& values)
 {
-    sqlite3* handle = nativeHandle();
+    // the connection this Dao opened, without asking the driver for it per row
+    sqlite3* handle = m_handle ? m_handle : nativeHandle();
     QString table;
     sqlite3_stmt* statement = nativeWrite(sql, handle, &table);
     int rc = statement ? SQLITE_OK : SQLITE_ERROR;
+    WriteTexts texts;
+    texts.reserve(values.size());
     for (int i = 0; rc == SQLITE_OK && i < values.size(); ++i)
-        rc = bindToWrite(statement, i + 1, values.at(i));
+        rc = bindToWrite(statement, i + 1, values.at(i), texts);
     if (rc == SQLITE_OK)
         rc = sqlite3_step(statement);
     const bool ok = rc == SQLITE_DONE;
@@ -617,6 +631,7 @@ bool Dao::executePrepared(const QString& sql, const QList<QVariant>& values)
     }
     if (statement) {
         sqlite3_reset(statement);
+        // the bound texts go with this call: none may stay bound
         sqlite3_clear_bindings(statement);
     }
     logStatement(ok ? QString() : QStringLiteral("%1 - %2").arg(m_lastErrorNumber).arg(m_lastErrorText), sql,
@@ -747,6 +762,7 @@ void Dao::close()
     if (db.isOpen())
         db.close();
     m_open = false;
+    m_handle = nullptr;
     m_inTransaction = false;
     ChangeNotifier::instance()->forget();
 }
@@ -787,6 +803,7 @@ bool Dao::open(const QString& dbName, bool withExtension)
         return false;
     }
     m_inTransaction = false;
+    m_handle = nativeHandle();
     // another file, or the same one migrated: nothing known about it holds
     knockOnEffects().known = false;
     ChangeNotifier::instance()->changeAll();

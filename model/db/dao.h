@@ -117,6 +117,9 @@ private:
     int foreignKeyViolations();
 
     bool m_open = false;
+    // The open connection's, once open() succeeded: only this class opens
+    // and closes it.
+    sqlite3* m_handle = nullptr;
     int m_lastErrorNumber = 0;
     QString m_lastErrorText;
     bool m_inTransaction = false;
