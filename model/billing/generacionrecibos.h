@@ -7,7 +7,9 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 class Alumno;
 class Dao;
@@ -82,18 +84,21 @@ private:
     Recibo* nuevo(int idAlumno) const { return m_nuevos.value(idAlumno); }
 
     bool empezar();
-    // Stores a new bill under the next free number of the current series.
-    bool crear(Recibo* recibo);
-    // Stores a new bill over a stored one, keeping its id, number, series and
+    // Stores new bills, each under the next free number of the current series.
+    bool crear(const QList<Recibo*>& recibos);
+    // A new bill and the stored one it replaces.
+    using Sobrescritura = std::pair<Recibo*, const Recibo*>;
+    // Stores new bills over stored ones, keeping their id, number, series and
     // the amount already paid.
-    bool sobrescribir(Recibo* recibo, const Recibo* almacenado);
+    bool sobrescribir(const QList<Sobrescritura>& recibos);
     // Writes the numbering and commits; on failure everything is undone.
     bool terminar();
     void deshacer();
 
     // False when the numbering state cannot be read.
     bool cargarNumeracion();
-    bool escribir(const QString& sql, QList<QVariant> values);
+    // Runs sql for every bill's values that siguiente gives, as one write.
+    bool escribir(const QString& sql, const std::function<bool(QList<QVariant>&)>& siguiente);
 
     QDate m_ini;
     QDate m_fin;
