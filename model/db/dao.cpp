@@ -645,36 +645,23 @@ bool Dao::executePrepared(const QString& sql, const QList<QVariant>& values)
 
 bool Dao::executePreparedRows(const QString& sql, const std::function<bool(QList<QVariant>&)>& nextRow)
 {
-    // the connection this Dao opened, without asking the driver for it per row
-    sqlite3* handle = m_handle ? m_handle : nativeHandle();
-    const NativeWrite* write = nativeWrite(sql, handle);
-    sqlite3_stmt* statement = write ? write->statement : nullptr;
-    // kept: what runs below may use the cache again
-    const QString table = write ? write->table : QString();
-    const Actions actions = write ? write->actions : Actions();
+    sqlite3* handle = nullptr;
+    QString table;
+    Actions actions;
     bool ok = true;
     bool wrote = false;
     QList<QVariant> values;
     while (ok && nextRow(values)) {
-        int rc = statement ? SQLITE_OK : SQLITE_ERROR;
-        WriteTexts texts;
-        texts.reserve(values.size());
-        for (int i = 0; rc == SQLITE_OK && i < values.size(); ++i)
-            rc = bindToWrite(statement, i + 1, values.at(i), texts);
-        if (rc == SQLITE_OK)
-            rc = sqlite3_step(statement);
-        ok = rc == SQLITE_DONE;
-        if (!ok) {
-            m_lastErrorNumber = handle ? sqlite3_extended_errcode(handle) : -1;
-            m_lastErrorText = handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QStringLiteral("No database open");
+        // Looked up for each row, as nextRow may have used the Dao: the
+        // connection this Dao opened, and the statement of the last call
+        // found without a lookup.
+        handle = m_handle ? m_handle : nativeHandle();
+        const NativeWrite* write = nativeWrite(sql, handle);
+        if (write) {
+            table = write->table;
+            actions = write->actions;
         }
-        if (statement) {
-            sqlite3_reset(statement);
-            // the bound texts go with this row: none may stay bound
-            sqlite3_clear_bindings(statement);
-        }
-        logStatement(ok ? QString() : QStringLiteral("%1 - %2").arg(m_lastErrorNumber).arg(m_lastErrorText), sql,
-                     values);
+        ok = runPrepared(write ? write->statement : nullptr, handle, sql, values);
         wrote = wrote || ok;
     }
     // the rows written before a failed one are written too
@@ -683,6 +670,30 @@ bool Dao::executePreparedRows(const QString& sql, const std::function<bool(QList
     // Some failures (a full disk, an I/O error) make SQLite roll back on its own.
     if (!ok)
         followConnectionState();
+    return ok;
+}
+
+bool Dao::runPrepared(sqlite3_stmt* statement, sqlite3* handle, const QString& sql, const QList<QVariant>& values)
+{
+    int rc = statement ? SQLITE_OK : SQLITE_ERROR;
+    WriteTexts texts;
+    texts.reserve(values.size());
+    for (int i = 0; rc == SQLITE_OK && i < values.size(); ++i)
+        rc = bindToWrite(statement, i + 1, values.at(i), texts);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(statement);
+    const bool ok = rc == SQLITE_DONE;
+    if (!ok) {
+        m_lastErrorNumber = handle ? sqlite3_extended_errcode(handle) : -1;
+        m_lastErrorText = handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QStringLiteral("No database open");
+    }
+    if (statement) {
+        sqlite3_reset(statement);
+        // the bound texts go with this call: none may stay bound
+        sqlite3_clear_bindings(statement);
+    }
+    logStatement(ok ? QString() : QStringLiteral("%1 - %2").arg(m_lastErrorNumber).arg(m_lastErrorText), sql,
+                 values);
     return ok;
 }
 

@@ -106,6 +106,9 @@ private:
     // The prepared insert or update for this text, kept until the connection
     // closes or changes, or the application ends; null if preparing fails.
     QSqlQuery* writeStatement(const QString& sql);
+    // One row of executePreparedRows(): bound, run and logged; the error
+    // recorded when it fails.
+    bool runPrepared(sqlite3_stmt* statement, sqlite3* handle, const QString& sql, const QList<QVariant>& values);
     void setLastError(const QSqlQuery& query);
     void logQuery(bool error, const QSqlQuery& query);
     void logStatement(const QString& error, const QString& sql, const QVariantList& bound);

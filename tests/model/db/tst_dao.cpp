@@ -201,6 +201,26 @@ private slots:
         QCOMPARE(announced.size(), 2);
     }
 
+    // Between two rows the caller may write other statements through the Dao,
+    // enough of them to make it drop the statements it keeps.
+    void preparedRowsSurviveOtherWritesBetweenThem()
+    {
+        openScratch();
+        int fila = 0;
+        bool otrasEscritas = true;
+        QVERIFY(dao->executePreparedRows(u"INSERT INTO t(a) VALUES (?)"_s, [&](QList<QVariant>& valores) {
+            if (fila == 3)
+                return false;
+            for (int otra = 0; otra < 20; ++otra)
+                otrasEscritas = dao->executePrepared(u"UPDATE t SET b = ? WHERE a = %1"_s.arg(otra), {fila})
+                                && otrasEscritas;
+            valores = {++fila};
+            return true;
+        }));
+        QVERIFY(otrasEscritas);
+        QCOMPARE(daoValue(u"SELECT group_concat(a || ':' || ifnull(b, '-')) FROM t"_s).toString(), u"1:2,2:2,3:-"_s);
+    }
+
     void oneLevelTransactionJoins()
     {
         openScratch();
