@@ -12,6 +12,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <bit>
+
 GeneracionRecibos::GeneracionRecibos(int mes, int anio)
     : m_dao(Dao::getInstance())
 {
@@ -55,37 +57,53 @@ QList<GeneracionRecibos::Linea> GeneracionRecibos::altasActivas(const QList<int>
     return altas;
 }
 
-void GeneracionRecibos::construir(const QList<Linea>& altas)
+QHash<int, GeneracionRecibos::Pagador> GeneracionRecibos::pagadores(const QList<Linea>& altas) const
 {
-    QSettings settings;
-    const bool mostrarTurno =
-        settings.value(QStringLiteral("CONFIGURATION/recibo_mostrarturno"), false).toBool();
-    const QDate hoy = QDate::currentDate();
-
     // The students of the run, read in one query rather than one per bill.
-    struct Pagador
-    {
-        QString nombre, apellidos, ccc, datos;
-    };
     QSet<int> ids;
     for (const Linea& alta : altas)
         if (alta.idAlumno != 0)
             ids.insert(alta.idAlumno);
-    QHash<int, Pagador> pagadores;
-    if (!ids.isEmpty()) {
-        m_dao->readRows(
-            QStringLiteral("SELECT id, nombre, apellidos, ccc, direccion, localidad, cp, provincia FROM alumno"), {},
-            [&](const DaoRow& row) {
-                const int id = int(row.integer(0));
-                if (!ids.contains(id))
-                    return;
-                const QString nombre = row.text(1);
-                const QString apellidos = row.text(2);
-                pagadores.insert(id, {nombre, apellidos, row.text(3),
-                                      Recibo::datosAlumno(nombre, apellidos, row.text(4), row.text(5), row.text(6),
-                                                          row.text(7))});
-            });
+    QHash<int, Pagador> leidos;
+    if (ids.isEmpty())
+        return leidos;
+    m_dao->readRows(
+        QStringLiteral("SELECT id, nombre, apellidos, ccc, direccion, localidad, cp, provincia FROM alumno"), {},
+        [&](const DaoRow& row) {
+            const int id = int(row.integer(0));
+            if (!ids.contains(id))
+                return;
+            const QString nombre = row.text(1);
+            const QString apellidos = row.text(2);
+            leidos.insert(id, {nombre, apellidos, row.text(3),
+                               Recibo::datosAlumno(nombre, apellidos, row.text(4), row.text(5), row.text(6),
+                                                   row.text(7))});
+        });
+    return leidos;
+}
+
+const QString& GeneracionRecibos::lineaConcepto(const Linea& alta)
+{
+    // Enrolments of one subject and shift at one price share their line: it
+    // is made once per run, not once per bill.
+    const ClaveLinea clave{alta.asignatura, m_mostrarTurno ? alta.turno : QString(),
+                           std::bit_cast<quint64>(alta.precioBase)};
+    auto hecha = m_lineas.constFind(clave);
+    if (hecha == m_lineas.cend()) {
+        QString texto = alta.asignatura;
+        if (m_mostrarTurno)
+            texto += QStringLiteral(" - ") + alta.turno;
+        hecha = m_lineas.insert(clave, Recibo::lineaConcepto(texto, alta.precioBase));
     }
+    return *hecha;
+}
+
+void GeneracionRecibos::construir(const QList<Linea>& altas)
+{
+    QSettings settings;
+    m_mostrarTurno = settings.value(QStringLiteral("CONFIGURATION/recibo_mostrarturno"), false).toBool();
+    const QDate hoy = QDate::currentDate();
+    const QHash<int, Pagador> leidos = pagadores(altas);
 
     for (const Linea& alta : altas) {
         const int idAlumno = alta.idAlumno;
@@ -98,8 +116,8 @@ void GeneracionRecibos::construir(const QList<Linea>& altas)
         if (!recibo) {
             recibo = new Recibo(Recibo::SinSerie{}, nullptr);
             recibo->m_idalumno = idAlumno;
-            const auto pagador = pagadores.constFind(idAlumno);
-            if (pagador != pagadores.cend()) {
+            const auto pagador = leidos.constFind(idAlumno);
+            if (pagador != leidos.cend()) {
                 recibo->m_datosalumno = pagador->datos;
                 recibo->m_nombrealumno = pagador->nombre;
                 recibo->m_apellidosalumno = pagador->apellidos;
@@ -115,10 +133,7 @@ void GeneracionRecibos::construir(const QList<Linea>& altas)
         recibo->m_importe += alta.precio;
         // base price minus price, as Recibo::importeAlta
         recibo->m_descuento += alta.precioBase - alta.precio;
-        QString texto = alta.asignatura;
-        if (mostrarTurno)
-            texto += QStringLiteral(" - ") + alta.turno;
-        recibo->addLineaConcepto(Recibo::lineaConcepto(texto, alta.precioBase));
+        recibo->addLineaConcepto(lineaConcepto(alta));
     }
 }
 
@@ -156,69 +171,89 @@ bool GeneracionRecibos::cargarNumeracion()
     return true;
 }
 
-bool GeneracionRecibos::crear(Recibo* recibo)
+bool GeneracionRecibos::crear(const QList<Recibo*>& recibos)
 {
+    if (recibos.isEmpty())
+        return true;
     if (!cargarNumeracion())
         return false;
-    while (m_usados.contains(m_siguiente))
-        ++m_siguiente;
-    recibo->m_nrecibo = m_siguiente;
-    recibo->m_serie = m_serie;
     static const QString insert =
         QStringLiteral("INSERT INTO recibo(nrecibo,serie,fecha,importe,importepagado,descuento,concepto,"
                        "datosalumno,pagado,automatico,pagaderoen,idalumno,nombrealumno,apellidosalumno) "
                        "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-    if (!escribir(insert, recibo->rowValues()))
-        return false;
-    // a number is taken only by a stored bill
-    m_usados.insert(m_siguiente);
-    m_maximo = qMax(m_maximo, m_siguiente);
-    ++m_siguiente;
-    m_escrito = true;
-    return true;
+    qsizetype siguiente = 0;
+    const bool ok = escribir(insert, [&](QList<QVariant>& valores) {
+        if (siguiente == recibos.size())
+            return false;
+        Recibo* recibo = recibos.at(siguiente++);
+        while (m_usados.contains(m_siguiente))
+            ++m_siguiente;
+        recibo->m_nrecibo = m_siguiente;
+        recibo->m_serie = m_serie;
+        // a failed write undoes the run, numbering included
+        m_usados.insert(m_siguiente);
+        m_maximo = qMax(m_maximo, m_siguiente);
+        ++m_siguiente;
+        valores = recibo->rowValues();
+        return true;
+    });
+    m_escrito = m_escrito || ok;
+    return ok;
 }
 
-bool GeneracionRecibos::sobrescribir(Recibo* recibo, const Recibo* almacenado)
+bool GeneracionRecibos::sobrescribir(const QList<Sobrescritura>& recibos)
 {
+    if (recibos.isEmpty())
+        return true;
     if (!cargarNumeracion())
         return false;
-    recibo->m_id = almacenado->m_id;
-    recibo->m_nrecibo = almacenado->m_nrecibo;
-    recibo->m_serie = almacenado->m_serie;
-    recibo->m_automatico = true;
-    if (almacenado->m_importepagado > 0) {
-        recibo->m_importepagado += almacenado->m_importepagado;
-        if (Moneda::aCentimos(recibo->m_importepagado) == Moneda::aCentimos(recibo->m_importe))
-            recibo->m_pagado = true;
-    }
-    QList<QVariant> valores = recibo->rowValues();
-    valores << recibo->m_id;
     static const QString update =
         QStringLiteral("UPDATE recibo SET nrecibo=?,serie=?,fecha=?,importe=?,importepagado=?,descuento=?,"
                        "concepto=?,datosalumno=?,pagado=?,automatico=?,pagaderoen=?,idalumno=?,"
                        "nombrealumno=?,apellidosalumno=? WHERE id = ?");
-    if (!escribir(update, valores))
-        return false;
-    m_escrito = true;
-    return true;
+    qsizetype siguiente = 0;
+    const bool ok = escribir(update, [&](QList<QVariant>& valores) {
+        if (siguiente == recibos.size())
+            return false;
+        const auto [recibo, almacenado] = recibos.at(siguiente++);
+        recibo->m_id = almacenado->m_id;
+        recibo->m_nrecibo = almacenado->m_nrecibo;
+        recibo->m_serie = almacenado->m_serie;
+        recibo->m_automatico = true;
+        if (almacenado->m_importepagado > 0) {
+            recibo->m_importepagado += almacenado->m_importepagado;
+            if (Moneda::aCentimos(recibo->m_importepagado) == Moneda::aCentimos(recibo->m_importe))
+                recibo->m_pagado = true;
+        }
+        valores = recibo->rowValues();
+        valores << recibo->m_id;
+        return true;
+    });
+    m_escrito = m_escrito || ok;
+    return ok;
 }
 
 // Prepared on the first bill and then only bound and run again, straight
-// through SQLite: the driver's binding would cost more than the write.
-bool GeneracionRecibos::escribir(const QString& sql, QList<QVariant> values)
+// through SQLite, all the bills as one write: the driver's binding would cost
+// more than the write.
+bool GeneracionRecibos::escribir(const QString& sql, const std::function<bool(QList<QVariant>&)>& siguiente)
 {
-    // The bills of a run share their date: its text, the one the database
-    // holds for a date, is made once rather than once per bill.
-    for (QVariant& value : values) {
-        if (value.typeId() != QMetaType::QDate || !value.toDate().isValid())
-            continue;
-        if (value.toDate() != m_fecha) {
-            m_fecha = value.toDate();
-            m_fechaTexto = m_fecha.toString(Qt::ISODate);
+    return m_dao->executePreparedRows(sql, [&](QList<QVariant>& valores) {
+        if (!siguiente(valores))
+            return false;
+        // The bills of a run share their date: its text, the one the database
+        // holds for a date, is made once rather than once per bill.
+        for (QVariant& value : valores) {
+            if (value.typeId() != QMetaType::QDate || !value.toDate().isValid())
+                continue;
+            if (value.toDate() != m_fecha) {
+                m_fecha = value.toDate();
+                m_fechaTexto = m_fecha.toString(Qt::ISODate);
+            }
+            value = m_fechaTexto;
         }
-        value = m_fechaTexto;
-    }
-    return m_dao->executePrepared(sql, values);
+        return true;
+    });
 }
 
 bool GeneracionRecibos::terminar()
@@ -267,26 +302,22 @@ QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& a
 
     run.construir(altas);
 
-    int creados = 0;
-    int modificados = 0;
+    QList<Recibo*> nuevos;
+    QList<Sobrescritura> sobrescritos;
     int sinCambios = 0;
-    bool ok = true;
     for (int idAlumno : run.alumnos()) {
         Recibo* nuevo = run.nuevo(idAlumno);
         Recibo* almacenado = almacenados.value(idAlumno);
         if (!almacenado) {
-            ok = run.crear(nuevo);
-            ++creados;
+            nuevos << nuevo;
         } else if (modo == 0 || (modo == 1 && !almacenado->isAutomatico())) {
             ++sinCambios;
         } else {
-            ok = run.sobrescribir(nuevo, almacenado);
-            ++modificados;
+            sobrescritos.append(Sobrescritura(nuevo, almacenado));
             almacenados.remove(idAlumno);
         }
-        if (!ok)
-            break;
     }
+    const bool ok = run.crear(nuevos) && run.sobrescribir(sobrescritos);
     qDeleteAll(delMes);
 
     if (!ok) {
@@ -298,7 +329,7 @@ QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& a
         qWarning() << "Recibo::generarRecibos: the bills could not be committed";
         return {};
     }
-    return {creados, modificados, sinCambios};
+    return {int(nuevos.size()), int(sobrescritos.size()), sinCambios};
 }
 
 int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes, int anio)
@@ -321,22 +352,20 @@ int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes, int ani
         return -1;
     run.construir(run.altasActivas(orden));
 
-    int regenerados = 0;
+    QList<Sobrescritura> regenerados;
     for (int idAlumno : run.alumnos()) {
-        Recibo* dado = dados.value(idAlumno);
-        if (!dado)
-            continue;
-        if (!run.sobrescribir(run.nuevo(idAlumno), dado)) {
-            qWarning() << "Recibo::regenerarRecibos: a bill could not be written; nothing of the run is kept";
-            run.deshacer();
-                return -1;
-        }
-        ++regenerados;
-        dados.remove(idAlumno);
+        Recibo* dado = dados.take(idAlumno);
+        if (dado)
+            regenerados.append(Sobrescritura(run.nuevo(idAlumno), dado));
+    }
+    if (!run.sobrescribir(regenerados)) {
+        qWarning() << "Recibo::regenerarRecibos: a bill could not be written; nothing of the run is kept";
+        run.deshacer();
+        return -1;
     }
     if (!run.terminar()) {
         qWarning() << "Recibo::regenerarRecibos: the bills could not be committed";
         return -1;
     }
-    return regenerados;
+    return int(regenerados.size());
 }

@@ -7,7 +7,9 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 class Alumno;
 class Dao;
@@ -54,29 +56,56 @@ private:
     // order (none given: every student's), read in one statement.
     QList<Linea> altasActivas(const QList<int>& idsAlumno) const;
 
+    // What a bill needs of its student.
+    struct Pagador
+    {
+        QString nombre, apellidos, ccc, datos;
+    };
+    // The students of the enrolments, by id.
+    QHash<int, Pagador> pagadores(const QList<Linea>& altas) const;
+
+    // One concept line: subject, shift when shown, and the price's bits.
+    struct ClaveLinea
+    {
+        QString asignatura;
+        QString turno;
+        quint64 precio = 0;
+        bool operator==(const ClaveLinea&) const = default;
+        friend size_t qHash(const ClaveLinea& clave, size_t seed = 0)
+        {
+            return qHashMulti(seed, clave.asignatura, clave.turno, clave.precio);
+        }
+    };
+    const QString& lineaConcepto(const Linea& alta);
+
     // One new bill per student of the enrolments, in order of first appearance.
     void construir(const QList<Linea>& altas);
     const QList<int>& alumnos() const { return m_orden; }
     Recibo* nuevo(int idAlumno) const { return m_nuevos.value(idAlumno); }
 
     bool empezar();
-    // Stores a new bill under the next free number of the current series.
-    bool crear(Recibo* recibo);
-    // Stores a new bill over a stored one, keeping its id, number, series and
+    // Stores new bills, each under the next free number of the current series.
+    bool crear(const QList<Recibo*>& recibos);
+    // A new bill and the stored one it replaces.
+    using Sobrescritura = std::pair<Recibo*, const Recibo*>;
+    // Stores new bills over stored ones, keeping their id, number, series and
     // the amount already paid.
-    bool sobrescribir(Recibo* recibo, const Recibo* almacenado);
+    bool sobrescribir(const QList<Sobrescritura>& recibos);
     // Writes the numbering and commits; on failure everything is undone.
     bool terminar();
     void deshacer();
 
     // False when the numbering state cannot be read.
     bool cargarNumeracion();
-    bool escribir(const QString& sql, QList<QVariant> values);
+    // Runs sql for every bill's values that siguiente gives, as one write.
+    bool escribir(const QString& sql, const std::function<bool(QList<QVariant>&)>& siguiente);
 
     QDate m_ini;
     QDate m_fin;
     QList<int> m_orden;
     QHash<int, Recibo*> m_nuevos;
+    bool m_mostrarTurno = false;
+    QHash<ClaveLinea, QString> m_lineas;
 
     // Asked for once: every statement would read the debug setting again.
     Dao* m_dao;

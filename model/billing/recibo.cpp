@@ -509,10 +509,12 @@ QString Recibo::lineaConcepto(QString texto, double importe)
 
 void Recibo::addLineaConcepto(QString linea)
 {
-    if (m_concepto.isEmpty())
+    if (m_concepto.isEmpty()) {
         m_concepto = linea;
-    else
-        m_concepto += QStringLiteral("\n") + linea;
+        return;
+    }
+    m_concepto += QLatin1Char('\n');
+    m_concepto += linea;
 }
 
 QString Recibo::datosAlumno(Alumno* alumno)
@@ -526,7 +528,10 @@ QString Recibo::datosAlumno(Alumno* alumno)
 QString Recibo::datosAlumno(const QString& nombre, const QString& apellidos, const QString& direccion,
                             const QString& localidad, const QString& cp, const QString& provincia)
 {
-    QString datos = QStringLiteral("");
+    // sized once: a month's generation builds one per student
+    QString datos;
+    datos.reserve(nombre.size() + apellidos.size() + direccion.size() + localidad.size() + cp.size()
+                  + provincia.size() + 10);
     if (!nombre.isEmpty())
         datos += nombre;
     if (!apellidos.isEmpty()) {

@@ -20,6 +20,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QVarLengthArray>
 
 #include <memory>
 
@@ -190,14 +191,19 @@ WriteStatements& writeStatements()
 }
 
 // The bulk writes' statements, prepared straight in SQLite once per
-// connection, with the table each one writes.
+// connection, with the table each one writes and the foreign-key actions it
+// may fire, worked out once rather than on every row.
 struct NativeWrite {
     sqlite3_stmt* statement = nullptr;
     QString table;
+    Actions actions;
 };
 struct NativeWrites {
     sqlite3* handle = nullptr;
     QHash<QString, NativeWrite> statements;
+    // The last one used: a run repeats one text, so its row skips hashing it.
+    QString lastSql;
+    NativeWrite last;
 };
 
 NativeWrites& nativeWrites()
@@ -213,6 +219,8 @@ void forgetNativeWrites()
         sqlite3_finalize(write.statement);
     cache.statements.clear();
     cache.handle = nullptr;
+    cache.lastSql.clear();
+    cache.last = {};
 }
 
 void forgetWriteStatements()
@@ -419,6 +427,12 @@ bool Dao::execute(const QString& sql, const QList<QVariant>& values)
 
 void Dao::noteWrite(const QString& table, const QString& sql, sqlite3* handle)
 {
+    const Actions actions = actionsOf(sql);
+    noteWrite(table, actions.deletes, actions.updates, handle);
+}
+
+void Dao::noteWrite(const QString& table, bool deletes, bool updates, sqlite3* handle)
+{
     KnockOnEffects& effects = knockOnEffects();
     if (!handle)
         handle = nativeHandle();
@@ -428,14 +442,13 @@ void Dao::noteWrite(const QString& table, const QString& sql, sqlite3* handle)
         effects.handle = handle;
         effects.known = true;
     }
-    const Actions actions = actionsOf(sql);
     const QString name = table.toLower();
     // a trigger fires on inserts too
     QStringList alsoChanged = effects.ofDeletes.value(name).contains(QString()) ? QStringList{QString()}
                                                                                 : QStringList();
-    if (actions.deletes)
+    if (deletes)
         alsoChanged << effects.ofDeletes.value(name);
-    if (actions.updates)
+    if (updates)
         alsoChanged << effects.ofUpdates.value(name);
     ChangeNotifier::instance()->recordWrite(table, alsoChanged);
     if (alsoChanged.contains(QString()))
@@ -568,13 +581,26 @@ bool nullToWrite(const QVariant& value)
     }
 }
 
-int bindToWrite(sqlite3_stmt* statement, int index, const QVariant& value)
+// The texts of one write, kept until its statement has run: SQLite reads
+// them in place instead of copying each one.
+using WriteTexts = QVarLengthArray<QByteArray, 16>;
+
+int bindToWrite(sqlite3_stmt* statement, int index, const QVariant& value, WriteTexts& texts)
 {
-    return nullToWrite(value) ? sqlite3_bind_null(statement, index) : bindNative(statement, index, value);
+    if (nullToWrite(value))
+        return sqlite3_bind_null(statement, index);
+    if (value.typeId() != QMetaType::QString)
+        return bindNative(statement, index, value);
+    texts.append(static_cast<const QString*>(value.constData())->toUtf8());
+    const QByteArray& text = texts.back();
+    return sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_STATIC);
 }
 } // namespace
 
-sqlite3_stmt* Dao::nativeWrite(const QString& sql, sqlite3* handle, QString* table)
+namespace {
+// The statement of Dao::executePrepared() for this text on this connection,
+// prepared on its first use; null when it cannot be prepared.
+const NativeWrite* nativeWrite(const QString& sql, sqlite3* handle)
 {
     NativeWrites& cache = nativeWrites();
     if (!handle)
@@ -583,6 +609,9 @@ sqlite3_stmt* Dao::nativeWrite(const QString& sql, sqlite3* handle, QString* tab
         forgetNativeWrites();
         cache.handle = handle;
     }
+    // the very text of the last call (shared, so unchanged): no lookup
+    if (sql.constData() == cache.lastSql.constData() && sql.size() == cache.lastSql.size() && cache.last.statement)
+        return &cache.last;
     auto found = cache.statements.find(sql);
     if (found == cache.statements.end()) {
         if (cache.statements.size() >= 16)
@@ -594,20 +623,63 @@ sqlite3_stmt* Dao::nativeWrite(const QString& sql, sqlite3* handle, QString* tab
             sqlite3_finalize(statement);
             return nullptr;
         }
-        found = cache.statements.insert(sql, {statement, writtenTable(sql)});
+        found = cache.statements.insert(sql, {statement, writtenTable(sql), actionsOf(sql)});
     }
-    *table = found->table;
-    return found->statement;
+    cache.lastSql = found.key();
+    cache.last = *found;
+    return &cache.last;
 }
+} // namespace
 
 bool Dao::executePrepared(const QString& sql, const QList<QVariant>& values)
 {
-    sqlite3* handle = nativeHandle();
+    bool given = false;
+    return executePreparedRows(sql, [&](QList<QVariant>& row) {
+        if (given)
+            return false;
+        row = values;
+        given = true;
+        return true;
+    });
+}
+
+bool Dao::executePreparedRows(const QString& sql, const std::function<bool(QList<QVariant>&)>& nextRow)
+{
+    sqlite3* handle = nullptr;
     QString table;
-    sqlite3_stmt* statement = nativeWrite(sql, handle, &table);
+    Actions actions;
+    bool ok = true;
+    bool wrote = false;
+    QList<QVariant> values;
+    while (ok && nextRow(values)) {
+        // Looked up for each row, as nextRow may have used the Dao: the
+        // connection this Dao opened, and the statement of the last call
+        // found without a lookup.
+        handle = m_handle ? m_handle : nativeHandle();
+        const NativeWrite* write = nativeWrite(sql, handle);
+        if (write) {
+            table = write->table;
+            actions = write->actions;
+        }
+        ok = runPrepared(write ? write->statement : nullptr, handle, sql, values);
+        wrote = wrote || ok;
+    }
+    // the rows written before a failed one are written too
+    if (wrote && !table.isEmpty())
+        noteWrite(table, actions.deletes, actions.updates, handle);
+    // Some failures (a full disk, an I/O error) make SQLite roll back on its own.
+    if (!ok)
+        followConnectionState();
+    return ok;
+}
+
+bool Dao::runPrepared(sqlite3_stmt* statement, sqlite3* handle, const QString& sql, const QList<QVariant>& values)
+{
     int rc = statement ? SQLITE_OK : SQLITE_ERROR;
+    WriteTexts texts;
+    texts.reserve(values.size());
     for (int i = 0; rc == SQLITE_OK && i < values.size(); ++i)
-        rc = bindToWrite(statement, i + 1, values.at(i));
+        rc = bindToWrite(statement, i + 1, values.at(i), texts);
     if (rc == SQLITE_OK)
         rc = sqlite3_step(statement);
     const bool ok = rc == SQLITE_DONE;
@@ -617,18 +689,12 @@ bool Dao::executePrepared(const QString& sql, const QList<QVariant>& values)
     }
     if (statement) {
         sqlite3_reset(statement);
+        // the bound texts go with this call: none may stay bound
         sqlite3_clear_bindings(statement);
     }
     logStatement(ok ? QString() : QStringLiteral("%1 - %2").arg(m_lastErrorNumber).arg(m_lastErrorText), sql,
                  values);
-    if (!ok) {
-        // Some failures (a full disk, an I/O error) make SQLite roll back on its own.
-        followConnectionState();
-        return false;
-    }
-    if (!table.isEmpty())
-        noteWrite(table, sql, handle);
-    return true;
+    return ok;
 }
 
 bool Dao::readRows(const QString& sql, const QList<QVariant>& values,
@@ -747,6 +813,7 @@ void Dao::close()
     if (db.isOpen())
         db.close();
     m_open = false;
+    m_handle = nullptr;
     m_inTransaction = false;
     ChangeNotifier::instance()->forget();
 }
@@ -787,6 +854,7 @@ bool Dao::open(const QString& dbName, bool withExtension)
         return false;
     }
     m_inTransaction = false;
+    m_handle = nativeHandle();
     // another file, or the same one migrated: nothing known about it holds
     knockOnEffects().known = false;
     ChangeNotifier::instance()->changeAll();

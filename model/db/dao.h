@@ -49,6 +49,11 @@ public:
     // same; values bound as every other write binds them (bools as text,
     // null texts and dates as NULL), logged and announced like them.
     bool executePrepared(const QString& sql, const QList<QVariant>& values);
+    // The same for every row that nextRow gives (it answers false when there
+    // is none left), as one write: announced once for all of them, each row
+    // still logged. Stops at the first row that fails; the ones before it
+    // stay written.
+    bool executePreparedRows(const QString& sql, const std::function<bool(QList<QVariant>&)>& nextRow);
 
     // One level: a second transaction() while one is open answers false, and
     // the caller then runs inside the open one.
@@ -101,8 +106,9 @@ private:
     // The prepared insert or update for this text, kept until the connection
     // closes or changes, or the application ends; null if preparing fails.
     QSqlQuery* writeStatement(const QString& sql);
-    // The statement of executePrepared() and the table it writes; null when it cannot be prepared.
-    sqlite3_stmt* nativeWrite(const QString& sql, sqlite3* handle, QString* table);
+    // One row of executePreparedRows(): bound, run and logged; the error
+    // recorded when it fails.
+    bool runPrepared(sqlite3_stmt* statement, sqlite3* handle, const QString& sql, const QList<QVariant>& values);
     void setLastError(const QSqlQuery& query);
     void logQuery(bool error, const QSqlQuery& query);
     void logStatement(const QString& error, const QString& sql, const QVariantList& bound);
@@ -112,11 +118,17 @@ private:
     // it at once outside a transaction.
     // handle: the connection's, when the caller has it at hand.
     void noteWrite(const QString& table, const QString& sql, sqlite3* handle = nullptr);
+    // The same, for a statement whose foreign-key actions are known: deletes
+    // (DELETE, REPLACE), updates (UPDATE).
+    void noteWrite(const QString& table, bool deletes, bool updates, sqlite3* handle);
     void noteWriteOf(const QString& sql);
     bool runScript(const QString& text);
     int foreignKeyViolations();
 
     bool m_open = false;
+    // The open connection's, once open() succeeded: only this class opens
+    // and closes it.
+    sqlite3* m_handle = nullptr;
     int m_lastErrorNumber = 0;
     QString m_lastErrorText;
     bool m_inTransaction = false;

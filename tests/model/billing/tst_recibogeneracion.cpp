@@ -4,6 +4,7 @@
 #include "messagecapture.h"
 #include "testmain.h"
 
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -69,6 +70,36 @@ private slots:
         QCOMPARE(lineas, (QStringList{Recibo::lineaConcepto(u"Inglés"_s, 30), Recibo::lineaConcepto(u"Mates"_s, 45)}));
         QCOMPARE(r->nRecibo(), 0);
         QCOMPARE(siguiente(), u"1"_s);
+    }
+
+    // Bills of one run share concept lines only where subject, shown shift
+    // and base price are all the same.
+    void conceptLinesFollowShiftAndPrice()
+    {
+        const QDate ini = primeroDeMes();
+        const int ana = alumno(u"Ana"_s, u"Pena"_s);
+        const int bea = alumno(u"Bea"_s, u"Sol"_s);
+        const int tarde = alta(ana, turnoMates, u"Mates"_s, ini, QDate(), 45, 45);
+        alta(ana, turnoMates, u"Mates"_s, ini, QDate(), 45, 45);
+        alta(bea, turnoMates, u"Mates"_s, ini, QDate(), 40, 40);
+        QVERIFY(Dao::getInstance()->execute(u"UPDATE alta SET nombreturnoasignatura = 'B' WHERE id = ?"_s, {tarde}));
+        auto lineas = [](int idAlumno) {
+            QStringList texto = reciboDe(idAlumno)->concepto().split(QLatin1Char('\n'));
+            texto.sort();
+            return texto;
+        };
+
+        QSettings().setValue(u"CONFIGURATION/recibo_mostrarturno"_s, true);
+        QCOMPARE(Recibo::generarRecibos(0, 0, {}), (QList<int>{2, 0, 0}));
+        QCOMPARE(lineas(ana), (QStringList{Recibo::lineaConcepto(u"Mates - A"_s, 45),
+                                           Recibo::lineaConcepto(u"Mates - B"_s, 45)}));
+        QCOMPARE(lineas(bea), QStringList{Recibo::lineaConcepto(u"Mates - A"_s, 40)});
+
+        QSettings().setValue(u"CONFIGURATION/recibo_mostrarturno"_s, false);
+        QCOMPARE(Recibo::generarRecibos(2, 0, {}), (QList<int>{0, 2, 0}));
+        QSettings().remove(u"CONFIGURATION/recibo_mostrarturno"_s);
+        QCOMPARE(lineas(ana), QStringList(2, Recibo::lineaConcepto(u"Mates"_s, 45)));
+        QCOMPARE(lineas(bea), QStringList{Recibo::lineaConcepto(u"Mates"_s, 40)});
     }
 
     void monthWindowIsStrictAtItsEnd()

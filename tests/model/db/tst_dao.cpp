@@ -162,6 +162,65 @@ private slots:
         QCOMPARE(daoValue(u"SELECT count(*) FROM t WHERE a = 'again'"_s).toInt(), 1);
     }
 
+    // Several rows of one statement are one write: announced once, each row
+    // logged; a failing row stops the run, the rows before it stay written
+    // and announced, the ones after it are never asked for.
+    void preparedRowsAreOneWrite()
+    {
+        openScratch();
+        QVERIFY(dao->execute(u"CREATE UNIQUE INDEX ta ON t(a)"_s));
+        const QString insert = u"INSERT INTO t(a, b) VALUES (?, ?)"_s;
+        auto filas = [](QList<QList<QVariant>> dadas, int* pedidas) {
+            return [dadas, pedidas](QList<QVariant>& fila) {
+                if (*pedidas == dadas.size())
+                    return false;
+                fila = dadas.at((*pedidas)++);
+                return true;
+            };
+        };
+        daoSetDebug(true);
+        MessageCapture capture;
+        QSignalSpy announced(ChangeNotifier::instance(), &ChangeNotifier::tablesChanged);
+        int pedidas = 0;
+        QVERIFY(dao->executePreparedRows(insert, filas({{1, u"uno"_s}, {2, QDate(2024, 2, 29)}, {3, true}}, &pedidas)));
+        QCOMPARE(announced.size(), 1);
+        QCOMPARE(capture.texts(QtDebugMsg).filter(u"Executed query was: INSERT INTO t(a, b)"_s).size(), 3);
+        QCOMPARE(daoValue(u"SELECT group_concat(b, '|') FROM (SELECT b FROM t ORDER BY id)"_s).toString(),
+                 u"uno|2024-02-29|true"_s);
+
+        pedidas = 0;
+        QVERIFY(!dao->executePreparedRows(insert, filas({{4, u"cuatro"_s}, {1, u"repetido"_s}, {5, u"nunca"_s}}, &pedidas)));
+        QCOMPARE(pedidas, 2);
+        QVERIFY(dao->lastError().second.contains(u"UNIQUE"_s));
+        QCOMPARE(announced.size(), 2);
+        QCOMPARE(daoValue(u"SELECT group_concat(a) FROM t"_s).toString(), u"1,2,3,4"_s);
+
+        // no rows: nothing written, nothing announced
+        pedidas = 0;
+        QVERIFY(dao->executePreparedRows(insert, filas({}, &pedidas)));
+        QCOMPARE(announced.size(), 2);
+    }
+
+    // Between two rows the caller may write other statements through the Dao,
+    // enough of them to make it drop the statements it keeps.
+    void preparedRowsSurviveOtherWritesBetweenThem()
+    {
+        openScratch();
+        int fila = 0;
+        bool otrasEscritas = true;
+        QVERIFY(dao->executePreparedRows(u"INSERT INTO t(a) VALUES (?)"_s, [&](QList<QVariant>& valores) {
+            if (fila == 3)
+                return false;
+            for (int otra = 0; otra < 20; ++otra)
+                otrasEscritas = dao->executePrepared(u"UPDATE t SET b = ? WHERE a = %1"_s.arg(otra), {fila})
+                                && otrasEscritas;
+            valores = {++fila};
+            return true;
+        }));
+        QVERIFY(otrasEscritas);
+        QCOMPARE(daoValue(u"SELECT group_concat(a || ':' || ifnull(b, '-')) FROM t"_s).toString(), u"1:2,2:2,3:-"_s);
+    }
+
     void oneLevelTransactionJoins()
     {
         openScratch();
