@@ -23,10 +23,12 @@ public:
     {
         m_pool.setMaxThreadCount(std::max(1, threads));
     }
-    // Waits for the jobs still running; their results go with this object,
-    // on its own thread, while the workers that made them are still there.
+    // Drops the jobs not started and waits for those running; their results
+    // go with this object, on its own thread, while the workers that made
+    // them are still there.
     ~AWorkAhead()
     {
+        m_pool.clear();
         m_pool.waitForDone();
         m_pending.clear();
     }
