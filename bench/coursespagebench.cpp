@@ -3,6 +3,7 @@
 #include "benchreport.h"
 #include "cursoswidget.h"
 #include "printutils.h"
+#include "processfacts.h"
 #include "turnocurso.h"
 #include "turnocursotablemodel.h"
 
@@ -13,8 +14,6 @@
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTableView>
 
 #include <memory>
@@ -43,16 +42,6 @@ protected:
 private:
     QString m_pdf;
 };
-
-int paginasPdf(const QString& pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
-    if (!p.waitForFinished(30000))
-        return -1;
-    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromUtf8(p.readAll()));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
 }
 
 void medirPaginaCursos(BenchReport& report, int runs, const QString& carpeta)
@@ -95,7 +84,7 @@ void medirPaginaCursos(BenchReport& report, int runs, const QString& carpeta)
         QFile::remove(pdf);
         listar.samples << BenchReport::timeMs([&] { pagina.listadoAlumnos(true); });
     }
-    const int paginas = paginasPdf(pdf);
+    const int paginas = ProcessFacts::pdfPages(pdf);
     listar.detail = QStringLiteral("%1 course shifts, %2 pages").arg(n).arg(paginas);
     listar.sane = n == std::min(10, filas) && pagina.listados == runs && paginas >= n;
 }

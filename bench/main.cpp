@@ -22,6 +22,7 @@
 #include "mainwindowbench.h"
 #include "printbench.h"
 #include "printutils.h"
+#include "processfacts.h"
 #include "profesor.h"
 #include "profesortablemodel.h"
 #include "recibo.h"
@@ -122,19 +123,6 @@ int escalar(const QString& sql, const QList<QVariant>& values = {})
 {
     QSqlQuery q = Dao::getInstance()->query(sql, values);
     return q.next() ? q.value(0).toInt() : -1;
-}
-
-int pdfPages(const QString& path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray data = f.readAll();
-    int pages = 0;
-    for (qsizetype at = data.indexOf("/Type /Page"); at >= 0; at = data.indexOf("/Type /Page", at + 1))
-        if (at + 11 < data.size() && data.at(at + 11) != 's')
-            ++pages;
-    return pages;
 }
 
 } // namespace
@@ -437,7 +425,7 @@ int main(int argc, char** argv)
                 impresion.print(&printer);
             });
         }
-        const int paginas = pdfPages(pdf);
+        const int paginas = ProcessFacts::pdfPages(pdf);
         if (parser.isSet(saveOption))
             copia(pdf, parser.value(saveOption) + QStringLiteral(".pdf"));
         m.detail = QStringLiteral("%1 bills, %2 pages, %3 kB").arg(cien.size()).arg(paginas).arg(QFileInfo(pdf).size() / 1024);

@@ -9,6 +9,7 @@
 #include "estadoacademia.h"
 #include "estadoacademiainconsistenciasolapamiento.h"
 #include "mainwindow.h"
+#include "processfacts.h"
 #include "reciboswidget.h"
 #include "startupsequence.h"
 
@@ -62,17 +63,6 @@ bool waitForEverySection(int timeoutMs)
                 return true;
     }
     return false;
-}
-
-double peakResidentMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    return -1;
 }
 
 // Leaving the timetables asks the status dialog when the academy has
@@ -135,7 +125,7 @@ int runChild(int argc, char** argv, QElapsedTimer& sinceMain)
             }
         }
         result[QStringLiteral("switches")] = switches;
-        result[QStringLiteral("rss")] = peakResidentMb();
+        result[QStringLiteral("rss")] = ProcessFacts::statusMb("VmHWM:");
         result[QStringLiteral("current")] = window.currentPage() != nullptr;
         result[QStringLiteral("refusals")] = g_refusals;
         window.close();

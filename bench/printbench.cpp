@@ -6,12 +6,11 @@
 #include "dao.h"
 #include "documentosrecibos.h"
 #include "printutils.h"
+#include "processfacts.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QTableView>
 
@@ -20,35 +19,6 @@
 namespace {
 constexpr int kBills = 5000;
 constexpr int kYearOfBills = 60000;
-
-int pagesOf(const QString& pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
-    if (!p.waitForFinished(60000))
-        return -1;
-    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromUtf8(p.readAll()));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-// A line of /proc/self/status in MB, e.g. "VmHWM:" (the peak) or "VmRSS:".
-double statusMb(const QByteArray& key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(key))
-            return line.mid(key.size()).trimmed().split(' ').first().toDouble() / 1024.0;
-    return -1;
-}
-
-// Starts the peak over from what the process holds now.
-bool resetPeak()
-{
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
-}
 
 void benchStudentList(BenchReport& report, int runs, const QString& pdf)
 {
@@ -63,7 +33,7 @@ void benchStudentList(BenchReport& report, int runs, const QString& pdf)
         lista.samples << BenchReport::timeMs(
             [&] { escrito = ASaveAsHelper::saveAsPdf(pdf, QStringLiteral("Student list"), vista) && escrito; });
     }
-    const int paginas = pagesOf(pdf);
+    const int paginas = ProcessFacts::pdfPages(pdf);
     lista.detail = QStringLiteral("%1 students, %2 pages").arg(vista->model()->rowCount()).arg(paginas);
     lista.sane = escrito && paginas > vista->model()->rowCount() / 60;
 }
@@ -88,8 +58,8 @@ void benchBills(BenchReport& report, int bills, int runs, double targetMs, int t
         QFile::remove(pdf);
         // What earlier jobs freed goes back first, so that reusing it does not hide growth.
         malloc_trim(0);
-        const bool medible = resetPeak();
-        const double antes = statusMb("VmRSS:");
+        const bool medible = ProcessFacts::resetPeak();
+        const double antes = ProcessFacts::statusMb("VmRSS:");
         tiempo.samples << BenchReport::timeMs([&] {
             PrintUtils documento(QString(), DocumentosRecibos::lotesRecibos(ids), QString(), nullptr,
                                  DocumentosRecibos::imagenes());
@@ -100,9 +70,9 @@ void benchBills(BenchReport& report, int bills, int runs, double targetMs, int t
             completo = completo && !documento.cancelled();
         });
         if (medible)
-            memoria.samples << statusMb("VmHWM:") - antes;
+            memoria.samples << ProcessFacts::statusMb("VmHWM:") - antes;
     }
-    const int paginas = pagesOf(pdf);
+    const int paginas = ProcessFacts::pdfPages(pdf);
     tiempo.detail = QStringLiteral("%1 bills, %2 pages, %3 kB").arg(ids.size()).arg(paginas).arg(QFileInfo(pdf).size() / 1024);
     tiempo.sane = completo && paginas == ids.size() && ids.size() == esperados;
     memoria.detail = QStringLiteral("the peak over the memory held before the print (target < %1 MB)").arg(targetMb);
