@@ -39,7 +39,6 @@ public:
     static int spareThreads(int most) { return std::clamp(QThread::idealThreadCount() - 1, 1, most); }
 
     bool full() const { return int(m_pending.size()) >= m_ahead; }
-    bool isEmpty() const { return m_pending.empty(); }
 
     void add(std::function<T()> job)
     {

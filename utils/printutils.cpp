@@ -119,6 +119,19 @@ std::unique_ptr<QTextDocument> bareDocument(const QString& html)
     return document;
 }
 
+// An empty document laid out like the given one.
+std::unique_ptr<QTextDocument> emptyLike(const QTextDocument* document)
+{
+    auto alone = std::make_unique<QTextDocument>();
+    alone->setUndoRedoEnabled(false);
+    alone->rootFrame()->setFrameFormat(document->rootFrame()->frameFormat());
+    alone->setDefaultFont(document->defaultFont());
+    alone->setDefaultTextOption(document->defaultTextOption());
+    alone->setPageSize(document->pageSize());
+    alone->setUseDesignMetrics(document->useDesignMetrics());
+    return alone;
+}
+
 // The document cut after every top-level table that breaks the page after
 // it, each part a copy set like it; the document itself when there is no
 // such table. Laid out one by one, parts that begin pages of their own cost
@@ -140,11 +153,7 @@ std::vector<std::unique_ptr<QTextDocument>> splitAtPageBreaks(std::unique_ptr<QT
         QTextCursor range(content.get());
         range.setPosition(start);
         range.setPosition(end, QTextCursor::KeepAnchor);
-        std::unique_ptr<QTextDocument> part = bareDocument(QString());
-        part->rootFrame()->setFrameFormat(content->rootFrame()->frameFormat());
-        part->setDefaultFont(content->defaultFont());
-        part->setPageSize(content->pageSize());
-        part->setUseDesignMetrics(content->useDesignMetrics());
+        std::unique_ptr<QTextDocument> part = emptyLike(content.get());
         QTextCursor(part.get()).insertFragment(range.selection());
         // The part's end is its page break: the table's own one would add an empty page.
         const QList<QTextFrame*> frames = part->rootFrame()->childFrames();
@@ -194,6 +203,9 @@ public:
         measureWidths(table);
     }
 
+    // Whether every cell of the table covers one row and one column.
+    bool plainGrid() const { return simpleGrid; }
+
     // Whether the head rows and the rows from bodyStart on, laid out alone,
     // get the column widths of the whole table: then they keep its row heights.
     bool keepsWidths(int bodyStart) const { return sameWidths(0, bodyStart); }
@@ -206,7 +218,7 @@ public:
             return false;
         if (to >= int(heights.size()))
             return true;
-        for (int column = 0; column < int(widest.size()); ++column) {
+        for (int column = 0; column < int(headWidths.size()); ++column) {
             const auto& head = headWidths.at(column);
             const auto& later = suffixWidths.at(to).at(column);
             const auto& earlier = suffixWidths.at(from).at(column);
@@ -273,7 +285,6 @@ private:
     {
         const int columns = table->columns();
         const int rows = table->rows();
-        widest.assign(columns, Widths{0.0, 0.0});
         headWidths.assign(columns, Widths{0.0, 0.0});
         suffixWidths.assign(rows + 1, std::vector<Widths>(columns, Widths{0.0, 0.0}));
         suffixSources.assign(rows + 1, std::vector<std::pair<int, int>>(columns, {rows, rows}));
@@ -296,11 +307,9 @@ private:
                                           std::max(w.second, headWidths[column].second)};
             }
         }
-        widest = suffixWidths.front();
     }
 
     bool simpleGrid = true;
-    std::vector<Widths> widest;
     std::vector<Widths> headWidths;
     std::vector<std::vector<Widths>> suffixWidths;
     std::vector<std::vector<std::pair<int, int>>> suffixSources;
@@ -407,18 +416,6 @@ QList<QTextTable*> cutInHalves(QTextTable* table, const QList<int>& splits, int 
     return parts;
 }
 
-// Whether every cell of the table covers one row and one column.
-bool plainGrid(QTextTable* table)
-{
-    for (int row = 0; row < table->rows(); ++row)
-        for (int column = 0; column < table->columns(); ++column) {
-            const QTextTableCell cell = table->cellAt(row, column);
-            if (cell.rowSpan() != 1 || cell.columnSpan() != 1)
-                return false;
-        }
-    return true;
-}
-
 // Fills an empty cell like another one: its format, its first block's
 // formats and its contents.
 void copyCell(const QTextTableCell& from, QTextTableCell to)
@@ -466,19 +463,6 @@ QTextTable* copyRowsAt(QTextCursor at, QTextTable* table, int from, int to, int 
                 copyCell(table->cellAt(row, column), part->cellAt(row, column));
     }
     return part;
-}
-
-// An empty document laid out like the given one.
-std::unique_ptr<QTextDocument> emptyLike(const QTextDocument* document)
-{
-    auto alone = std::make_unique<QTextDocument>();
-    alone->setUndoRedoEnabled(false);
-    alone->rootFrame()->setFrameFormat(document->rootFrame()->frameFormat());
-    alone->setDefaultFont(document->defaultFont());
-    alone->setDefaultTextOption(document->defaultTextOption());
-    alone->setPageSize(document->pageSize());
-    alone->setUseDesignMetrics(document->useDesignMetrics());
-    return alone;
 }
 
 // The head rows and the rows from bodyStart to end, alone in a document laid
@@ -616,15 +600,17 @@ QList<QTextTable*> copyParts(QTextTable* table, const QList<int>& splits, int he
 // Cuts the table at the given rows: the parts in order, each later one
 // repeating the head rows and beginning a page. The layout is taken off the
 // document meanwhile, else every copy and removal would lay out the table
-// again; it is laid out once afterwards.
-QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits, const std::function<bool()>& goOn)
+// again; it is laid out once afterwards. A plain grid is cut by copying
+// its parts, any other table in halves.
+QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits, bool plainGrid,
+                              const std::function<bool()>& goOn)
 {
     QTextDocument* document = table->document();
     const QTextFormat::PageBreakFlags policy = table->format().pageBreakPolicy();
     const int headRows = table->format().headerRowCount();
     document->setDocumentLayout(nullptr);
     QList<QTextTable*> parts;
-    if (plainGrid(table))
+    if (plainGrid)
         parts = copyParts(table, splits, headRows, goOn);
     if (parts.isEmpty())
         parts = cutInHalves(table, splits, headRows, headRows);
@@ -859,6 +845,18 @@ void PrintUtils::addResources(QList<QPair<QString, QPixmap>> resources)
     m_resources = resources;
 }
 
+namespace {
+// The printer the caller gave, or else one of our own kept in `own`.
+QPrinter* givenOrOwn(QPrinter* printer, std::unique_ptr<QPrinter>& own)
+{
+    if (!printer) {
+        own = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer = own.get();
+    }
+    return printer;
+}
+} // namespace
+
 QTextDocument* PrintUtils::createDocument(const QString& html) const
 {
     QTextDocument* document = bareDocument(html).release();
@@ -879,21 +877,16 @@ QWidget* PrintUtils::parentWidget() const
 
 bool PrintUtils::tablesFit(const QString& html, double sheetWidth)
 {
-    QTextDocument document;
-    document.setHtml(html);
-    document.setDocumentMargin(0);
-    for (QTextTable* table : tablesOf(&document))
+    const std::unique_ptr<QTextDocument> document = bareDocument(html);
+    for (QTextTable* table : tablesOf(document.get()))
         narrowEmptyColumns(table);
-    return wholeWordsWidth(&document) <= sheetWidth;
+    return wholeWordsWidth(document.get()) <= sheetWidth;
 }
 
 void PrintUtils::preview(QPrinter* printer)
 {
     std::unique_ptr<QPrinter> own;
-    if (!printer) {
-        own = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer = own.get();
-    }
+    printer = givenOrOwn(printer, own);
     m_previewing = true;
     m_previewEngine = nullptr;
     // The pages are prepared here, to be counted, and the first paint uses them.
@@ -946,10 +939,7 @@ bool PrintUtils::askPrintDirectly(int pages, QPrinter* printer)
 void PrintUtils::printWithDialog(QPrinter* printer)
 {
     std::unique_ptr<QPrinter> own;
-    if (!printer) {
-        own = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer = own.get();
-    }
+    printer = givenOrOwn(printer, own);
     QPrintDialog dialog(printer, parentWidget());
     if (dialog.exec() == QDialog::Accepted)
         print(printer);
@@ -1157,10 +1147,7 @@ int PrintUtils::expectedPages(Job& job, AProgress& progress)
 void PrintUtils::print(QPrinter* printer)
 {
     std::unique_ptr<QPrinter> own;
-    if (!printer) {
-        own = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer = own.get();
-    }
+    printer = givenOrOwn(printer, own);
     m_cancelled = false;
 
     // Printing from the preview dialog hands us a printer with another engine.
@@ -1363,9 +1350,9 @@ void PrintUtils::fixTableFrames(QTextDocument* document, const std::function<boo
         // and it is cut once for all of them.
         QList<int> splits = splitRests.contains(table) ? predictSplits(rows, fit.splitRow, top - pageTop, pageHeight)
                                                        : QList<int>{fit.splitRow};
-        if (plainGrid(table))
+        if (rows.plainGrid())
             predictOnCopies(table, rows, splits, pageHeight, goOn);
-        const QList<QTextTable*> parts = splitTable(table, splits, goOn);
+        const QList<QTextTable*> parts = splitTable(table, splits, rows.plainGrid(), goOn);
         for (int i = 1; i < parts.size(); ++i)
             atPageTop.insert(parts.at(i));
         if (parts.size() > 1)
