@@ -12,17 +12,6 @@
 
 #include <memory>
 
-QString DocumentosRecibos::recibos(const QList<int>& ids)
-{
-    QString paginas;
-    for (int id : ids) {
-        std::unique_ptr<Recibo> recibo(Recibo::getFromDB(id));
-        if (recibo)
-            paginas += recibo->toHtmlPage();
-    }
-    return sinUltimoSalto(Recibo::toHtmlBody(paginas));
-}
-
 namespace {
 // Enough bills to lay out at once for speed, few enough to keep memory low.
 constexpr int kRecibosPorLote = 20;

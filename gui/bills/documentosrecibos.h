@@ -19,9 +19,8 @@ class DocumentosRecibos
 public:
     DocumentosRecibos() = delete;
 
-    // The bills with these ids, in this order, as one document.
-    static QString recibos(const QList<int>& ids);
-    // The same bills for printing a batch at a time, one page each.
+    // The bills with these ids, in this order, for printing a batch at a
+    // time, one page each.
     static PrintUtils::Batches lotesRecibos(const QList<int>& ids);
 
     // One letter per debtor, in the order in which the debtors first appear;
