@@ -47,7 +47,7 @@ private:
     void forgetPrepared();
     void updatePreparedRows(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     QVariant sortValue(const QModelIndex& index) const;
-    QString filterKey(int sourceRow) const;
+    QString filterKey(int sourceRow, const QModelIndex& sourceParent = QModelIndex()) const;
     void prepareFilterKeys() const;
     bool filterKeysCurrent() const;
     bool sortKeysCurrent(int column) const;
