@@ -26,7 +26,6 @@ public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
 
     void setSourceModel(QAbstractItemModel* model) override;
-    QString filterText() const { return m_filter.pattern(); }
 
 public slots:
     void setFilterText(const QString& text);
