@@ -27,11 +27,13 @@ bool standaloneMonthsMiscased(const QLocale& locale)
     return true;
 }
 
-void renameAction(QAction* action, const QLocale& locale)
+// A stand-alone month name as a date writes it; any other text as it is.
+QString monthAsInDate(const QString& text, const QLocale& locale)
 {
     for (int month = 1; month <= 12; ++month)
-        if (action->text() == locale.standaloneMonthName(month))
-            action->setText(locale.monthName(month));
+        if (text == locale.standaloneMonthName(month))
+            return locale.monthName(month);
+    return text;
 }
 } // namespace
 
@@ -55,12 +57,10 @@ void ACalendarSetup::renameMonths(QCalendarWidget* calendar)
     if (!monthButton)
         return;
     const QLocale locale = calendar->locale();
-    for (int month = 1; month <= 12; ++month)
-        if (monthButton->text() == locale.standaloneMonthName(month))
-            monthButton->setText(locale.monthName(month));
+    monthButton->setText(monthAsInDate(monthButton->text(), locale));
     if (QMenu* menu = monthButton->menu())
         for (QAction* action : menu->actions())
-            renameAction(action, locale);
+            action->setText(monthAsInDate(action->text(), locale));
 }
 
 bool ACalendarSetup::eventFilter(QObject* watched, QEvent* event)

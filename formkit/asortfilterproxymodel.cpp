@@ -117,18 +117,18 @@ void ASortFilterProxyModel::updatePreparedRows(const QModelIndex& topLeft, const
 
 // ---- Filtering ---------------------------------------------------------------
 
-QString ASortFilterProxyModel::filterKey(int sourceRow) const
+QString ASortFilterProxyModel::filterKey(int sourceRow, const QModelIndex& sourceParent) const
 {
     const QAbstractItemModel* source = sourceModel();
     const int role = filterRole();
     const int only = filterKeyColumn();
     QString key;
-    for (int column = 0; column < source->columnCount(); ++column) {
+    for (int column = 0; column < source->columnCount(sourceParent); ++column) {
         if (only >= 0 && column != only)
             continue;
         if (!key.isEmpty())
             key += QChar(ATextFilter::kCellSeparator);
-        ATextFilter::appendFolded(source->index(sourceRow, column).data(role).toString(), key);
+        ATextFilter::appendFolded(source->index(sourceRow, column, sourceParent).data(role).toString(), key);
     }
     return key;
 }
@@ -154,15 +154,8 @@ bool ASortFilterProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex& s
 {
     if (!m_filter.isEmpty()) {
         if (sourceParent.isValid()) {
-            // rows of a tree are not prepared: matched cell by cell
-            bool found = false;
-            for (int column = 0; column < sourceModel()->columnCount(sourceParent) && !found; ++column) {
-                if (filterKeyColumn() >= 0 && column != filterKeyColumn())
-                    continue;
-                const QModelIndex cell = sourceModel()->index(sourceRow, column, sourceParent);
-                found = m_filter.matches(ATextFilter::fold(cell.data(filterRole()).toString()));
-            }
-            if (!found)
+            // rows of a tree are not prepared: their key is made as they are asked for
+            if (!m_filter.matches(filterKey(sourceRow, sourceParent)))
                 return false;
         } else {
             if (!filterKeysCurrent() || sourceRow >= m_filterKeys.size())

@@ -26,7 +26,6 @@ public:
     using QSortFilterProxyModel::QSortFilterProxyModel;
 
     void setSourceModel(QAbstractItemModel* model) override;
-    QString filterText() const { return m_filter.pattern(); }
 
 public slots:
     void setFilterText(const QString& text);
@@ -47,7 +46,7 @@ private:
     void forgetPrepared();
     void updatePreparedRows(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     QVariant sortValue(const QModelIndex& index) const;
-    QString filterKey(int sourceRow) const;
+    QString filterKey(int sourceRow, const QModelIndex& sourceParent = QModelIndex()) const;
     void prepareFilterKeys() const;
     bool filterKeysCurrent() const;
     bool sortKeysCurrent(int column) const;

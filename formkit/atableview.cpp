@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardItemModel>
@@ -96,6 +97,26 @@ void ATableView::setModel(QAbstractItemModel* newModel)
     connect(newModel, &QAbstractItemModel::modelReset, this, fitIfPending);
     connect(newModel, &QAbstractItemModel::layoutChanged, this, fitIfPending);
     connect(newModel, &QAbstractItemModel::rowsInserted, this, fitIfPending);
+    // A filter hides rows in one change of layout, after which the selection
+    // model keeps only the rows still shown without saying so: say it, so
+    // that what follows the selection (a page's actions) follows the filter.
+    // Connected after the selection model's own handlers, so they run first.
+    connect(newModel, &QAbstractItemModel::layoutAboutToBeChanged, this,
+            [this]() { cellsSelectedBeforeLayout = selectedCells(); });
+    connect(newModel, &QAbstractItemModel::layoutChanged, this, [this]() {
+        if (selectedCells() < cellsSelectedBeforeLayout)
+            emit selectionModel()->selectionChanged(QItemSelection(), QItemSelection());
+    });
+}
+
+qsizetype ATableView::selectedCells() const
+{
+    qsizetype cells = 0;
+    // the ranges of a selection do not overlap
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        if (range.isValid())
+            cells += qsizetype(range.width()) * range.height();
+    return cells;
 }
 
 bool ATableView::hasSavedState() const

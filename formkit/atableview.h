@@ -37,11 +37,13 @@ private:
     void syncColumnActions();
     bool hasSavedState() const;
     void fitColumnsNow();
+    qsizetype selectedCells() const;
 
     QList<QAction*> columnActions;
     QMenu* headerMenu;
     QAction* selectColumnsAction = nullptr;
     bool fitPending = false;
+    qsizetype cellsSelectedBeforeLayout = 0;
 };
 
 #endif // ATABLEVIEW_H

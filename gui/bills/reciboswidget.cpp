@@ -75,8 +75,6 @@ RecibosWidget::RecibosWidget(QWidget* parent, Qt::WindowFlags f)
     connect(ui->tbvRecibos->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &RecibosWidget::updateActions);
     connect(m_proxy, &QAbstractItemModel::modelReset, this, &RecibosWidget::updateActions);
-    // a filter hides rows in one change of layout, selected ones included
-    connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &RecibosWidget::updateActions);
     connect(ui->leFiltro, &QLineEdit::textChanged, m_proxy, &ASortFilterProxyModel::setFilterText);
     connect(ui->deFechaDesde, &QDateEdit::dateChanged, m_model, &ReciboTableModel::setDateIni);
     connect(ui->deFechaHasta, &QDateEdit::dateChanged, m_model, &ReciboTableModel::setDateEnd);

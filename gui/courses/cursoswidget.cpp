@@ -60,8 +60,6 @@ CursosWidget::CursosWidget(QWidget* parent, Qt::WindowFlags f)
     connect(ui->tbvCursos->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CursosWidget::updateActions);
     connect(m_proxy, &QAbstractItemModel::modelReset, this, &CursosWidget::updateActions);
-    // a filter hides rows in one change of layout, selected ones included
-    connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &CursosWidget::updateActions);
     connect(ui->tbvCursos, &QAbstractItemView::doubleClicked, this, &CursosWidget::updateCurso);
     connect(ui->leFiltro, &QLineEdit::textChanged, m_proxy, &ASortFilterProxyModel::setFilterText);
     connect(ui->pushButton_2, &QAbstractButton::clicked, ui->leFiltro, &QLineEdit::clear);

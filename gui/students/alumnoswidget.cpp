@@ -59,8 +59,6 @@ AlumnosWidget::AlumnosWidget(QWidget* parent, Qt::WindowFlags f)
     connect(ui->tbvAlumnos->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &AlumnosWidget::updateActions);
     connect(m_proxy, &QAbstractItemModel::modelReset, this, &AlumnosWidget::updateActions);
-    // a filter hides rows in one change of layout, selected ones included
-    connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &AlumnosWidget::updateActions);
     connect(ui->actionNuevo_alumno, &QAction::triggered, this, &AlumnosWidget::showAlumnoDialog);
     connect(ui->actionEditar_alumno, &QAction::triggered, this, &AlumnosWidget::showEditAlumnoDialog);
     connect(ui->actionAsignaturas_alumno, &QAction::triggered, this,

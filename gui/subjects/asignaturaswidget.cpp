@@ -41,8 +41,6 @@ AsignaturasWidget::AsignaturasWidget(QWidget* parent, Qt::WindowFlags f)
     connect(ui->tbvAsignaturas->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &AsignaturasWidget::updateActions);
     connect(m_proxy, &QAbstractItemModel::modelReset, this, &AsignaturasWidget::updateActions);
-    // a filter hides rows in one change of layout, selected ones included
-    connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &AsignaturasWidget::updateActions);
     connect(ui->actionNueva_asignatura, &QAction::triggered, this, &AsignaturasWidget::showAsignaturaDialog);
     connect(ui->actionEliminar_asignatura, &QAction::triggered, this, &AsignaturasWidget::deleteAsignatura);
     connect(ui->actionExportar_listado, &QAction::triggered, this, &AsignaturasWidget::saveListAs);

@@ -65,8 +65,6 @@ ProfesoresWidget::ProfesoresWidget(QWidget* parent, Qt::WindowFlags f)
     connect(ui->tbvProfesores->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ProfesoresWidget::updateActions);
     connect(m_proxy, &QAbstractItemModel::modelReset, this, &ProfesoresWidget::updateActions);
-    // a filter hides rows in one change of layout, selected ones included
-    connect(m_proxy, &QAbstractItemModel::layoutChanged, this, &ProfesoresWidget::updateActions);
     connect(m_session, &PageSession::reverted, this, [] { sharedModel()->refresh(); });
     updateActions();
 }

@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(kept.data().toString(), QStringLiteral("Álex"));
         QVERIFY(!gone.isValid());
         QVERIFY(selection.selectedRows().isEmpty());
-        // one change of layout, on which the pages look at their selection again
+        // one change of layout, which the list view reports as a change of selection
         QCOMPARE(layouts.count(), 1);
     }
 
