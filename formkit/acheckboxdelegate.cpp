@@ -1,5 +1,6 @@
 #include "acheckboxdelegate.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QPainter>
@@ -15,8 +16,16 @@ ACheckBoxDelegate::~ACheckBoxDelegate() = default;
 void ACheckBoxDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const
 {
-    // Background and selection only: the check box replaces the text.
-    QStyledItemDelegate::paint(painter, option, QModelIndex());
+    // Background and selection only: the check box replaces the text. The
+    // option is filled from this cell and its text dropped: filled from no
+    // cell, Qt keeps the data of the cell last measured (the column fitting
+    // measures a sample), and another row's value would show as text.
+    QStyleOptionViewItem background = option;
+    initStyleOption(&background, index);
+    background.text.clear();
+    background.features &= ~QStyleOptionViewItem::HasDisplay;
+    QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_ItemViewItem, &background, painter, option.widget);
 
     const bool checked = index.model() ? index.model()->data(index, Qt::DisplayRole).toBool() : false;
     QCheckBox box;

@@ -1,3 +1,4 @@
+#include "acheckboxdelegate.h"
 #include "adatehelper.h"
 #include "arounder.h"
 #include "atextviewerbox.h"
@@ -6,8 +7,11 @@
 #include "testmain.h"
 
 #include <QIdentityProxyModel>
+#include <QImage>
+#include <QPainter>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <QTemporaryDir>
 
 class TestHelpers : public QObject
@@ -109,6 +113,39 @@ private slots:
         ATextViewerBox missing(QStringLiteral("/nonexistent/licence.txt"));
         QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("File is not accesible \"/nonexistent/licence.txt\"")));
         QVERIFY(missing.text().isEmpty());
+    }
+
+    // A check box cell paints the same whatever cell was measured before it:
+    // column fitting measures other rows, and their text must not show.
+    void checkBoxCellPaintsNoText()
+    {
+        QStandardItemModel model(2, 1);
+        model.setData(model.index(0, 0), true);
+        model.setData(model.index(1, 0), false);
+        QTableView view;
+        view.setModel(&model);
+        auto paintUnpaid = [&](ACheckBoxDelegate& delegate) {
+            QStyleOptionViewItem option;
+            option.initFrom(view.viewport());
+            option.widget = &view;
+            option.rect = QRect(0, 0, 80, 30);
+            QImage image(option.rect.size(), QImage::Format_ARGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            delegate.paint(&painter, option, model.index(1, 0));
+            return image;
+        };
+        ACheckBoxDelegate fresh;
+        const QImage alone = paintUnpaid(fresh);
+        ACheckBoxDelegate measured;
+        QStyleOptionViewItem option;
+        option.widget = &view;
+        QVERIFY(measured.sizeHint(option, model.index(0, 0)).isValid());
+        QCOMPARE(paintUnpaid(measured), alone);
+        // and nothing but the background: no text of its own either
+        QImage blank(alone.size(), QImage::Format_ARGB32);
+        blank.fill(Qt::white);
+        QCOMPARE(alone, blank);
     }
 };
 
