@@ -137,9 +137,6 @@ QString documentsFooter()
     return ASaveAsHelper::tr("<p align=\"center\">Page %%PAGENUM%% of %%PAGECOUNT%%</p><p>&nbsp;</p>");
 }
 
-// A list's PDF that the user stopped is no failure to tell about.
-bool g_pdfCancelled = false;
-
 const QString kBlankBand = QStringLiteral("<p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p>");
 
 // A list prints in landscape when portrait would break a word of its table,
@@ -250,6 +247,7 @@ bool ASaveAsHelper::saveTo(const QString& fileName, const QString& title, QTable
 
     const Formato formato = formatOf(fileName);
     bool written = false;
+    bool cancelled = false; // a PDF the user stopped is no failure to tell about
     switch (formato) {
     case Xls:
         written = saveAsXls(fileName, title, view);
@@ -261,7 +259,7 @@ bool ASaveAsHelper::saveTo(const QString& fileName, const QString& title, QTable
         written = saveAsHtml(fileName, title, view);
         break;
     case Pdf:
-        written = saveAsPdf(fileName, title, view);
+        written = saveAsPdf(fileName, title, view, &cancelled);
         break;
     case FormatoInvalido: {
         const int point = fileName.lastIndexOf(QLatin1Char('.'));
@@ -271,7 +269,7 @@ bool ASaveAsHelper::saveTo(const QString& fileName, const QString& title, QTable
     }
     }
     settings.setValue(QLatin1String(kDefaultFilter), int(formato));
-    if (!written && !(formato == Pdf && g_pdfCancelled)) {
+    if (!written && !cancelled) {
         APrompter::warning(tr("Error creating file"),
                            tr("<html>An error happened while creating listing file") + QLatin1String("<br/>")
                                + tr("Check the file's name, you have write permission and enough disk space."));
@@ -361,7 +359,7 @@ bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTa
     return replaceFile(temporary, fileName);
 }
 
-bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTableView* view)
+bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTableView* view, bool* cancelled)
 {
     const QString temporary = besideTarget(fileName);
     if (temporary.isEmpty())
@@ -376,8 +374,9 @@ bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTa
         fitList(printer, pdf, html);
         printer.print(&pdf);
     }  // the PDF is complete once its printer is gone
-    g_pdfCancelled = printer.cancelled();
-    if (g_pdfCancelled) {
+    if (cancelled)
+        *cancelled = printer.cancelled();
+    if (printer.cancelled()) {
         QFile::remove(temporary);
         return false;
     }

@@ -28,7 +28,8 @@ public:
     static bool saveAsXls(const QString& fileName, const QString& title, QTableView* view);
     static bool saveAsCsv(const QString& fileName, const QString& title, QTableView* view);
     static bool saveAsHtml(const QString& fileName, const QString& title, QTableView* view);
-    static bool saveAsPdf(const QString& fileName, const QString& title, QTableView* view);
+    // False too when the user stops it; *cancelled, when given, tells which.
+    static bool saveAsPdf(const QString& fileName, const QString& title, QTableView* view, bool* cancelled = nullptr);
 
     static QString tableViewToHtml(const QString& title, QTableView* view);
     static QString escapeCsv(QString text);

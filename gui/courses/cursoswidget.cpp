@@ -51,6 +51,7 @@ CursosWidget::CursosWidget(QWidget* parent, Qt::WindowFlags f)
     m_proxy = createFilterProxy(modelo(), this);
     ui->tbvCursos->setModel(m_proxy);
     ui->tbvCursos->setSortingEnabled(true);
+    ui->tbvCursos->fitColumnsToContents();
 
     addActions({ui->actionNuevo_curso, ui->actionEditar_curso, ui->actionBorrar_curso,
                 ui->actionRecibos_por_alumno});

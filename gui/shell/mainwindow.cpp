@@ -25,6 +25,8 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <type_traits>
+
 const QString MainWindow::VERSION = QStringLiteral("1.0.4.0");
 
 QStringList MainWindow::iconFileNames()
@@ -98,72 +100,31 @@ void MainWindow::initializeAcademy()
     Academia::inicializarEstado();
 }
 
-template <typename Page>
-Page* MainWindow::built(Page*& page)
-{
-    if (!page) {
-        initializeAcademy();
-        page = new Page;
-    }
-    return page;
-}
-
 // Each page is built once, the first time its section is needed, or in the
 // event loop's idle turns once the window is on screen: the window shows
 // without waiting for six pages and their models.
-AlumnosWidget* MainWindow::alumnosPage()
+template <typename Page>
+Page* MainWindow::page(Page*& slot)
 {
-    if (!m_alumnos)
-        connect(built(m_alumnos), &AlumnosWidget::cambioAHorarioAlumno, this, &MainWindow::showHorarioAlumno);
-    return m_alumnos;
-}
-
-AsignaturasWidget* MainWindow::asignaturasPage()
-{
-    return built(m_asignaturas);
-}
-
-ProfesoresWidget* MainWindow::profesoresPage()
-{
-    if (!m_profesores)
-        connect(built(m_profesores), &ProfesoresWidget::cambiaAHorarioProfe, this, &MainWindow::showHorarioProfe);
-    return m_profesores;
-}
-
-HorariosWindowWidget* MainWindow::horariosPage()
-{
-    return built(m_horarios);
-}
-
-CursosWidget* MainWindow::cursosPage()
-{
-    return built(m_cursos);
-}
-
-RecibosWidget* MainWindow::recibosPage()
-{
-    return built(m_recibos);
+    if (slot)
+        return slot;
+    initializeAcademy();
+    slot = new Page;
+    if constexpr (std::is_same_v<Page, AlumnosWidget>)
+        connect(slot, &AlumnosWidget::cambioAHorarioAlumno, this, &MainWindow::showHorarioAlumno);
+    else if constexpr (std::is_same_v<Page, ProfesoresWidget>)
+        connect(slot, &ProfesoresWidget::cambiaAHorarioProfe, this, &MainWindow::showHorarioProfe);
+    return slot;
 }
 
 // One page per turn of the event loop, in the sections' order, so that the
 // window stays responsive while the rest are built.
 void MainWindow::buildNextPage()
 {
+    const auto buildFirstMissing = [this](auto*&... pages) { return ((!pages && page(pages)) || ...); };
     if (!m_academyInitialized)
         initializeAcademy();
-    else if (!m_alumnos)
-        alumnosPage();
-    else if (!m_asignaturas)
-        asignaturasPage();
-    else if (!m_profesores)
-        profesoresPage();
-    else if (!m_horarios)
-        horariosPage();
-    else if (!m_cursos)
-        cursosPage();
-    else if (!m_recibos)
-        recibosPage();
-    else
+    else if (!buildFirstMissing(m_alumnos, m_asignaturas, m_profesores, m_horarios, m_cursos, m_recibos))
         return;
     QTimer::singleShot(0, this, &MainWindow::buildNextPage);
 }
@@ -213,49 +174,49 @@ void MainWindow::showFirstRunGreeting()
 void MainWindow::showHorarioAlumno(int id)
 {
     // the student's view is drawn once, as the section is shown
-    horariosPage()->selectHorario(0, id);
+    page(m_horarios)->selectHorario(0, id);
     showHorarios(true);
 }
 
 void MainWindow::showHorarioProfe(int id)
 {
-    horariosPage()->selectHorario(3, id);
+    page(m_horarios)->selectHorario(3, id);
     showHorarios(true);
 }
 
 void MainWindow::showAsignaturas(bool show)
 {
     TurnoAsignaturaTableModel::instance()->refresh();
-    showSection(show, asignaturasPage(), ui->actionAsignaturas);
+    showSection(show, page(m_asignaturas), ui->actionAsignaturas);
 }
 
 void MainWindow::showProfesores(bool show)
 {
     ProfesorTableModel::instance()->refresh();
-    showSection(show, profesoresPage(), ui->actionProfesores);
+    showSection(show, page(m_profesores), ui->actionProfesores);
 }
 
 void MainWindow::showAlumnos(bool show)
 {
-    alumnosPage()->refreshModel();
+    page(m_alumnos)->refreshModel();
     showSection(show, m_alumnos, ui->actionAlumnos);
 }
 
 void MainWindow::showCursos(bool show)
 {
     TurnoCursoTableModel::instance()->refresh();
-    showSection(show, cursosPage(), ui->actionCursos);
+    showSection(show, page(m_cursos), ui->actionCursos);
 }
 
 void MainWindow::showRecibos(bool show)
 {
     ReciboTableModel::instance()->refresh();
-    showSection(show, recibosPage(), ui->actionRecibos);
+    showSection(show, page(m_recibos), ui->actionRecibos);
 }
 
 void MainWindow::showHorarios(bool show)
 {
-    showSection(show, horariosPage(), ui->actionHorarios);
+    showSection(show, page(m_horarios), ui->actionHorarios);
 }
 
 bool MainWindow::currentPageMayLeave()

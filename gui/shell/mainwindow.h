@@ -57,16 +57,10 @@ public slots:
     void closeApp();
 
 private:
-    AlumnosWidget* alumnosPage();
-    AsignaturasWidget* asignaturasPage();
-    ProfesoresWidget* profesoresPage();
-    HorariosWindowWidget* horariosPage();
-    CursosWidget* cursosPage();
-    RecibosWidget* recibosPage();
+    template <typename Page>
+    Page* page(Page*& slot);
     void buildNextPage();
     void initializeAcademy();
-    template <typename Page>
-    Page* built(Page*& page);
     void connectActions();
     void showFirstRunGreeting();
     void showSection(bool show, CentralWidget* page, QAction* action);

@@ -224,8 +224,7 @@ AsignaturaDialog::Borrador AsignaturaDialog::borrador()
     const QList<Profesor*> profesores = m_asignatura->profesores();
     for (Profesor* p : profesores) {
         Profesor* copia = p->id() > 0 ? Profesor::getFromDB(p->id()) : nullptr;
-        b.profesores.append({p->id(), p->nombre(), p->apellidos(), p->apodo(),
-                             std::shared_ptr<Profesor>(copia ? copia : p->copia())});
+        b.profesores.append({p->id(), std::shared_ptr<Profesor>(copia ? copia : p->copia())});
     }
     return b;
 }

@@ -56,9 +56,6 @@ private:
         struct Profe
         {
             int id;
-            QString nombre;
-            QString apellidos;
-            QString apodo;
             // Everything about the teacher, to store it again when its row
             // existed only in a transaction that was taken back.
             std::shared_ptr<Profesor> copia;

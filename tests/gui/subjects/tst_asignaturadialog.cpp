@@ -46,6 +46,17 @@ void selectRow(AsignaturaDialog& d, const char* table, int row)
     child<QTableWidget>(d, table)->selectRow(row);
 }
 
+// The dialog on show, for a new subject or for the stored one with that id;
+// the pointer clears when the dialog closes and deletes itself.
+QPointer<AsignaturaDialog> shownDialog(int id = 0)
+{
+    auto* d = new AsignaturaDialog;
+    if (id > 0)
+        d->setAsignatura(Asignatura::getFromDB(id));
+    d->show();
+    return d;
+}
+
 int subjectsNamed(const QString& nombre)
 {
     return academy::count("SELECT count(*) FROM asignatura WHERE nombre = ?", {nombre});
@@ -70,19 +81,17 @@ private slots:
     {
         ScriptedPrompter prompter;
         prompter.button(QMessageBox::Ok);
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog();
         clickOk(*d); // an empty name: marked, no message
         QCOMPARE(prompter.askedCount(), 0);
         QVERIFY(!child<QLineEdit>(*d, "leNombre")->styleSheet().isEmpty());
         child<QLineEdit>(*d, "leNombre")->setText("Latín");
         clickOk(*d);
-        QVERIFY(guard && d->isVisible());
+        QVERIFY(d && d->isVisible());
         QVERIFY(prompter.allAnswered());
         QCOMPARE(prompter.asked().first().text, QString("Subject without shifts"));
         d->reject();
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
         QCOMPARE(subjectsNamed("Latín"), 0);
         QVERIFY(!Dao::getInstance()->inTransaction());
     }
@@ -90,15 +99,13 @@ private slots:
     void newSubjectWithShiftCommitsWithoutStatusDialog()
     {
         StatusAnswers status;
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog();
         child<QLineEdit>(*d, "leNombre")->setText("Latín");
         child<QDoubleSpinBox>(*d, "lePrecioOrientativo")->setValue(33);
         addShift(*d, "Mañana");
         QCOMPARE(rows(child<QTableWidget>(*d, "twTurnos")), QStringList({"Mañana"}));
         clickOk(*d);
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
         QCOMPARE(status.shown(), 0);
         QVERIFY(!Dao::getInstance()->inTransaction());
         QCOMPARE(subjectsNamed("Latín"), 1);
@@ -113,14 +120,11 @@ private slots:
     {
         const int mates = academy::asignatura("Matemáticas");
         academy::turno(mates, "Mañana");
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->setAsignatura(Asignatura::getFromDB(mates));
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog(mates);
         child<QLineEdit>(*d, "leNombre")->setText("Mates");
         addShift(*d, "Tarde");
         d->reject();
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
         QCOMPARE(subjectsNamed("Matemáticas"), 1);
         QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura"), 1);
     }
@@ -133,13 +137,11 @@ private slots:
         ScriptedPrompter prompter;
         prompter.button(QMessageBox::Ok);
         StatusAnswers status;
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog();
         child<QLineEdit>(*d, "leNombre")->setText("Física");
         addShift(*d, "Tarde");
         clickOk(*d);
-        QVERIFY(guard && d->isVisible());
+        QVERIFY(d && d->isVisible());
         QVERIFY(prompter.allAnswered());
         QCOMPARE(prompter.asked().first().text, QString("The subject could not be saved"));
         QVERIFY(Dao::getInstance()->inTransaction());
@@ -149,7 +151,7 @@ private slots:
 
         child<QLineEdit>(*d, "leNombre")->setText("Química");
         clickOk(*d);
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
         QCOMPARE(status.shown(), 0);
         QCOMPARE(subjectsNamed("Química"), 1);
         QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura WHERE nombre = 'Tarde'"), 1);
@@ -166,15 +168,13 @@ private slots:
         QVERIFY(academy::alta(academy::alumno("Uxía", "Souto"), t, QDate::currentDate().addMonths(-1)) > 0);
         StatusAnswers status;
         status.press("btnRevert");
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog();
         child<QLineEdit>(*d, "leNombre")->setText("Latín");
         addShift(*d, "Mañana");
         addShift(*d, "Tarde");
         clickOk(*d);
         QCOMPARE(status.shown(), 1);
-        QVERIFY(guard && d->isVisible());
+        QVERIFY(d && d->isVisible());
         QCOMPARE(subjectsNamed("Latín"), 0);
         QVERIFY(Dao::getInstance()->inTransaction());
         QCOMPARE(rows(child<QTableWidget>(*d, "twTurnos")), QStringList({"Mañana", "Tarde"}));
@@ -184,7 +184,7 @@ private slots:
 
         status.press("btnIgnore");
         clickOk(*d);
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
         QCOMPARE(status.shown(), 2);
         QCOMPARE(status.unexpected(), 0);
         QVERIFY(!Dao::getInstance()->inTransaction());
@@ -202,18 +202,16 @@ private slots:
         QVERIFY(academy::alta(academy::alumno("Uxía", "Souto"), t, QDate::currentDate().addMonths(-1)) > 0);
         StatusAnswers status;
         status.press("btnAccept");
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog();
         child<QLineEdit>(*d, "leNombre")->setText("Latín");
         addShift(*d, "Mañana");
         clickOk(*d);
-        QVERIFY(guard && d->isVisible());
+        QVERIFY(d && d->isVisible());
         // written inside the open transaction, not committed
         QCOMPARE(subjectsNamed("Latín"), 1);
         QVERIFY(Dao::getInstance()->inTransaction());
         d->reject();
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
         QCOMPARE(subjectsNamed("Latín"), 0);
         QVERIFY(!Dao::getInstance()->inTransaction());
     }
@@ -228,10 +226,7 @@ private slots:
         QVERIFY(academy::link("profesor_asignatura", "idprofesor", bea, "idasignatura", a.matematicas));
         ScriptedPrompter prompter;
         StatusAnswers status;
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->setAsignatura(Asignatura::getFromDB(a.matematicas));
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog(a.matematicas);
         auto* turnos = child<QTableWidget>(*d, "twTurnos");
         QCOMPARE(rows(turnos), QStringList({"Manana", "Tarde", "Noche"}));
         // no sessions, no students: nothing asked
@@ -263,7 +258,7 @@ private slots:
 
         status.press("btnIgnore");
         clickOk(*d);
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
         QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura WHERE id = ?", {sinSesiones}), 0);
         QCOMPARE(academy::count("SELECT count(*) FROM profesor_asignatura"), 0);
         QCOMPARE(academy::count("SELECT count(*) FROM sesiondeclase WHERE idprofesor = ?", {a.profesora}), 0);
@@ -275,10 +270,7 @@ private slots:
         academy::turno(fisica, "Mañana");
         const int ana = academy::profesor("Ana", "Souto");
         StatusAnswers status;
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->setAsignatura(Asignatura::getFromDB(fisica));
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog(fisica);
         whenShown<SelectProfesorDialog>([](SelectProfesorDialog* picker) {
             auto* list = child<QListWidget>(*picker, "lwObjetos");
             list->setCurrentRow(0);
@@ -287,7 +279,7 @@ private slots:
         click(*d, "btnAddProfesor");
         QCOMPARE(rows(child<QTableWidget>(*d, "twProfesores")), QStringList({"Ana"}));
         clickOk(*d);
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
         QCOMPARE(academy::count("SELECT count(*) FROM profesor_asignatura WHERE idprofesor = ? AND idasignatura = ?",
                                 {ana, fisica}),
                  1);
@@ -303,10 +295,7 @@ private slots:
         Academia::inicializarEstado();
         ScriptedPrompter prompter;
         StatusAnswers status;
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->setAsignatura(Asignatura::getFromDB(a.matematicas));
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog(a.matematicas);
         child<QLineEdit>(*d, "leNombre")->setText("Álgebra");
         addShift(*d, "Noche");
         prompter.button(QMessageBox::Ok).button(QMessageBox::Ok); // sessions, students
@@ -315,7 +304,7 @@ private slots:
         QCOMPARE(rows(child<QTableWidget>(*d, "twTurnos")), QStringList({"Tarde", "Noche"}));
         prompter.button(QMessageBox::Abort); // the removal's own question; an abort is no failure
         clickOk(*d);
-        QVERIFY(guard && d->isVisible());
+        QVERIFY(d && d->isVisible());
         QVERIFY(prompter.allAnswered());
         QCOMPARE(prompter.askedCount(), 3);
         QCOMPARE(prompter.asked().at(2).text, QString("The selected shift has assigned sessions"));
@@ -333,7 +322,7 @@ private slots:
         prompter.button(QMessageBox::Ok);
         status.press("btnIgnore");
         clickOk(*d);
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
         QCOMPARE(subjectsNamed("Álgebra"), 1);
         QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura WHERE id = ?", {a.turnoManana}), 0);
         QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura WHERE idasignatura = ?", {a.matematicas}), 2);
@@ -349,10 +338,7 @@ private slots:
         Academia::ignorarAvisos();
         ScriptedPrompter prompter;
         StatusAnswers status;
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->setAsignatura(Asignatura::getFromDB(a.matematicas));
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog(a.matematicas);
         whenShown<SelectProfesorDialog>([](SelectProfesorDialog* picker) {
             whenShown<ProfesorDialog>([](ProfesorDialog* p) {
                 child<QLineEdit>(*p, "leNombre")->setText("Brais");
@@ -374,13 +360,13 @@ private slots:
         status.press("btnRevert");
         clickOk(*d);
         QCOMPARE(status.shown(), 1);
-        QVERIFY(guard && d->isVisible());
+        QVERIFY(d && d->isVisible());
         QCOMPARE(academy::count("SELECT count(*) FROM profesor WHERE nombre = 'Brais'"), 0);
         QCOMPARE(rows(profesores), QStringList({"Brais"}));
 
         status.press("btnIgnore");
         clickOk(*d);
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
         QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
         QCOMPARE(status.unexpected(), 0);
         QCOMPARE(academy::count("SELECT count(*) FROM profesor WHERE nombre = 'Brais' AND apellidos = 'Lema'"), 1);
@@ -402,10 +388,7 @@ private slots:
         const int manana = academy::turno(fisica, "Mañana");
         ScriptedPrompter prompter;
         StatusAnswers status;
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->setAsignatura(Asignatura::getFromDB(fisica));
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog(fisica);
         selectRow(*d, "twTurnos", 0);
         click(*d, "btnDelTurno");
         whenShown<TurnoAsignaturaDialog>([](TurnoAsignaturaDialog* s) {
@@ -418,7 +401,7 @@ private slots:
         QCOMPARE(prompter.askedCount(), 0);
         QCOMPARE(rows(child<QTableWidget>(*d, "twTurnos")), QStringList({"Mañana"}));
         clickOk(*d);
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
         QVERIFY(prompter.allAnswered());
         QCOMPARE(academy::count("SELECT count(*) FROM asignatura WHERE id = ?", {fisica}), 1);
         QCOMPARE(academy::count("SELECT count(*) FROM turnoasignatura WHERE id = ?", {manana}), 0);
@@ -436,10 +419,7 @@ private slots:
         const int tarde = academy::turno(fisica, "Tarde");
         ScriptedPrompter prompter;
         StatusAnswers status;
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->setAsignatura(Asignatura::getFromDB(fisica));
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog(fisica);
         auto* turnos = child<QTableWidget>(*d, "twTurnos");
         auto rename = [&](int row, const QString& nombre, bool refused) {
             whenShown<TurnoAsignaturaDialog>([nombre, refused](TurnoAsignaturaDialog* s) {
@@ -464,7 +444,7 @@ private slots:
         rename(0, "Tarde", false);
         QCOMPARE(rows(turnos), QStringList({"Tarde", "Mañana"}));
         clickOk(*d);
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
         QCOMPARE(prompter.askedCount(), 1);
         QCOMPARE(academy::scalar("SELECT nombre FROM turnoasignatura WHERE id = ?", {manana}).toString(), QString("Tarde"));
         QCOMPARE(academy::scalar("SELECT nombre FROM turnoasignatura WHERE id = ?", {tarde}).toString(), QString("Mañana"));
@@ -479,20 +459,17 @@ private slots:
         ScriptedPrompter prompter;
         prompter.button(QMessageBox::Ok);
         StatusAnswers status;
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->setAsignatura(Asignatura::getFromDB(fisica));
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog(fisica);
         addShift(*d, "Tarde");
         clickOk(*d);
-        QVERIFY(guard && d->isVisible());
+        QVERIFY(d && d->isVisible());
         QVERIFY(prompter.allAnswered());
         QCOMPARE(prompter.asked().first().text, QString("The subject could not be saved"));
         QCOMPARE(prompter.asked().first().informativeText,
                  QString("Nothing of it has been stored. Check the data (another subject may have the same name) "
                          "and try again."));
         d->reject();
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
     }
 
     void storedShiftNameIsRefusedInTheDialog()
@@ -501,10 +478,7 @@ private slots:
         academy::turno(fisica, "Mañana");
         ScriptedPrompter prompter;
         prompter.button(QMessageBox::Ok);
-        auto* d = new AsignaturaDialog;
-        QPointer<AsignaturaDialog> guard(d);
-        d->setAsignatura(Asignatura::getFromDB(fisica));
-        d->show();
+        QPointer<AsignaturaDialog> d = shownDialog(fisica);
         whenShown<TurnoAsignaturaDialog>([](TurnoAsignaturaDialog* s) {
             child<QLineEdit>(*s, "leNombre")->setText("Mañana");
             clickOk(*s);
@@ -516,7 +490,7 @@ private slots:
         QCOMPARE(prompter.asked().first().text, QString("There is already a shift of this subject with the same name"));
         QCOMPARE(rows(child<QTableWidget>(*d, "twTurnos")), QStringList({"Mañana"}));
         d->reject();
-        QTRY_VERIFY(!guard);
+        QTRY_VERIFY(!d);
     }
 };
 

@@ -30,6 +30,17 @@ int teachers(const QList<int>& ids)
     return SectionTests::stored("profesor", ids);
 }
 
+// Deletes the teachers, agreeing to the question; the status dialog is
+// answered with that button.
+bool deleteTeachers(PageHarness& h, StatusAnswers& status, const QList<int>& ids, const char* statusButton)
+{
+    if (!h.selectIds("tbvProfesores", ids))
+        return false;
+    h.answerNext("Selected teachers will be permanently deleted", QMessageBox::Yes);
+    status.press(statusButton);
+    return h.trigger("actionEliminar_profesor");
+}
+
 // Prints what the next print preview shows into a PDF and closes it.
 void capturePreview(PageHarness& h, const QString& pdf)
 {
@@ -128,10 +139,7 @@ private slots:
         ProfesoresWidget page;
         PageHarness h(&page);
         StatusAnswers status;
-        QVERIFY(h.selectIds("tbvProfesores", {a.profesora, bea}));
-        h.answerNext("Selected teachers will be permanently deleted", QMessageBox::Yes);
-        status.press("btnRevert");
-        QVERIFY(h.trigger("actionEliminar_profesor"));
+        QVERIFY(deleteTeachers(h, status, {a.profesora, bea}, "btnRevert"));
         QVERIFY2(h.ok(), qPrintable(h.report()));
         QVERIFY(status.allUsed());
         QCOMPARE(h.prompter().asked().first().informativeText,
@@ -170,10 +178,7 @@ private slots:
         ProfesoresWidget page;
         PageHarness h(&page);
         StatusAnswers status;
-        QVERIFY(h.selectIds("tbvProfesores", {a.profesora}));
-        h.answerNext("Selected teachers will be permanently deleted", QMessageBox::Yes);
-        status.press("btnAccept");
-        QVERIFY(h.trigger("actionEliminar_profesor"));
+        QVERIFY(deleteTeachers(h, status, {a.profesora}, "btnAccept"));
         QVERIFY(page.hasPendingDeletion());
         QCOMPARE(teachers({a.profesora}), 0);
         status.press("btnAccept");
@@ -193,10 +198,7 @@ private slots:
         ProfesoresWidget page;
         PageHarness h(&page);
         StatusAnswers status;
-        QVERIFY(h.selectIds("tbvProfesores", {a.profesora, bea}));
-        h.answerNext("Selected teachers will be permanently deleted", QMessageBox::Yes);
-        status.press("btnAccept");
-        QVERIFY(h.trigger("actionEliminar_profesor"));
+        QVERIFY(deleteTeachers(h, status, {a.profesora, bea}, "btnAccept"));
         QVERIFY(page.hasPendingDeletion());
         QList<int> shown = h.shownIds("tbvProfesores");
         QVERIFY(!shown.contains(a.profesora) && !shown.contains(bea));
@@ -218,10 +220,7 @@ private slots:
             ProfesoresWidget page;
             PageHarness h(&page);
             StatusAnswers status;
-            QVERIFY(h.selectIds("tbvProfesores", {a.profesora}));
-            h.answerNext("Selected teachers will be permanently deleted", QMessageBox::Yes);
-            status.press("btnAccept");
-            QVERIFY(h.trigger("actionEliminar_profesor"));
+            QVERIFY(deleteTeachers(h, status, {a.profesora}, "btnAccept"));
             QVERIFY(page.hasPendingDeletion());
         }
         QVERIFY(!Dao::getInstance()->inTransaction());
