@@ -173,19 +173,12 @@ bool GeneracionRecibos::cargarNumeracion()
 
 bool GeneracionRecibos::crear(const QList<Recibo*>& recibos)
 {
-    if (recibos.isEmpty())
-        return true;
-    if (!cargarNumeracion())
-        return false;
     static const QString insert =
         QStringLiteral("INSERT INTO recibo(nrecibo,serie,fecha,importe,importepagado,descuento,concepto,"
                        "datosalumno,pagado,automatico,pagaderoen,idalumno,nombrealumno,apellidosalumno) "
                        "VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
-    qsizetype siguiente = 0;
-    const bool ok = escribir(insert, [&](QList<QVariant>& valores) {
-        if (siguiente == recibos.size())
-            return false;
-        Recibo* recibo = recibos.at(siguiente++);
+    return escribir(insert, recibos.size(), [&](qsizetype i, QList<QVariant>& valores) {
+        Recibo* recibo = recibos.at(i);
         while (m_usados.contains(m_siguiente))
             ++m_siguiente;
         recibo->m_nrecibo = m_siguiente;
@@ -195,27 +188,17 @@ bool GeneracionRecibos::crear(const QList<Recibo*>& recibos)
         m_maximo = qMax(m_maximo, m_siguiente);
         ++m_siguiente;
         valores = recibo->rowValues();
-        return true;
     });
-    m_escrito = m_escrito || ok;
-    return ok;
 }
 
 bool GeneracionRecibos::sobrescribir(const QList<Sobrescritura>& recibos)
 {
-    if (recibos.isEmpty())
-        return true;
-    if (!cargarNumeracion())
-        return false;
     static const QString update =
         QStringLiteral("UPDATE recibo SET nrecibo=?,serie=?,fecha=?,importe=?,importepagado=?,descuento=?,"
                        "concepto=?,datosalumno=?,pagado=?,automatico=?,pagaderoen=?,idalumno=?,"
                        "nombrealumno=?,apellidosalumno=? WHERE id = ?");
-    qsizetype siguiente = 0;
-    const bool ok = escribir(update, [&](QList<QVariant>& valores) {
-        if (siguiente == recibos.size())
-            return false;
-        const auto [recibo, almacenado] = recibos.at(siguiente++);
+    return escribir(update, recibos.size(), [&](qsizetype i, QList<QVariant>& valores) {
+        const auto [recibo, almacenado] = recibos.at(i);
         recibo->m_id = almacenado->m_id;
         recibo->m_nrecibo = almacenado->m_nrecibo;
         recibo->m_serie = almacenado->m_serie;
@@ -227,20 +210,24 @@ bool GeneracionRecibos::sobrescribir(const QList<Sobrescritura>& recibos)
         }
         valores = recibo->rowValues();
         valores << recibo->m_id;
-        return true;
     });
-    m_escrito = m_escrito || ok;
-    return ok;
 }
 
 // Prepared on the first bill and then only bound and run again, straight
 // through SQLite, all the bills as one write: the driver's binding would cost
 // more than the write.
-bool GeneracionRecibos::escribir(const QString& sql, const std::function<bool(QList<QVariant>&)>& siguiente)
+bool GeneracionRecibos::escribir(const QString& sql, qsizetype count,
+                                 const std::function<void(qsizetype, QList<QVariant>&)>& fila)
 {
-    return m_dao->executePreparedRows(sql, [&](QList<QVariant>& valores) {
-        if (!siguiente(valores))
+    if (count == 0)
+        return true;
+    if (!cargarNumeracion())
+        return false;
+    qsizetype siguiente = 0;
+    const bool ok = m_dao->executePreparedRows(sql, [&](QList<QVariant>& valores) {
+        if (siguiente == count)
             return false;
+        fila(siguiente++, valores);
         // The bills of a run share their date: its text, the one the database
         // holds for a date, is made once rather than once per bill.
         for (QVariant& value : valores) {
@@ -254,6 +241,8 @@ bool GeneracionRecibos::escribir(const QString& sql, const std::function<bool(QL
         }
         return true;
     });
+    m_escrito = m_escrito || ok;
+    return ok;
 }
 
 bool GeneracionRecibos::terminar()

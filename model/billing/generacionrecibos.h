@@ -97,8 +97,9 @@ private:
 
     // False when the numbering state cannot be read.
     bool cargarNumeracion();
-    // Runs sql for every bill's values that siguiente gives, as one write.
-    bool escribir(const QString& sql, const std::function<bool(QList<QVariant>&)>& siguiente);
+    // Runs sql for each of count bills, with the values fila gives for the
+    // bill at an index, as one write; the numbering is read first.
+    bool escribir(const QString& sql, qsizetype count, const std::function<void(qsizetype, QList<QVariant>&)>& fila);
 
     QDate m_ini;
     QDate m_fin;

@@ -7,7 +7,6 @@
 #include "dao.h"
 #include "daorow.h"
 #include "daotransaction.h"
-#include "filaunica.h"
 #include "generacionrecibos.h"
 #include "moneda.h"
 #include "recibotablemodel.h"
@@ -158,27 +157,6 @@ double Recibo::importeAlta(Alta* alta)
     return alta->precioBase() - alta->precio();
 }
 
-Recibo* Recibo::fromQuery(QSqlQuery& query)
-{
-    auto* r = new Recibo(SinSerie{}, nullptr);
-    r->m_id = query.value(0).toInt();
-    r->m_nrecibo = query.value(1).toInt();
-    r->m_serie = query.value(2).toString();
-    r->m_fecha = query.value(3).toDate();
-    r->m_importe = Moneda::deCentimos(query.value(4));
-    r->m_importepagado = Moneda::deCentimos(query.value(5));
-    r->m_descuento = query.value(6).toDouble();
-    r->m_concepto = query.value(7).toString();
-    r->m_datosalumno = query.value(8).toString();
-    r->m_pagado = query.value(9).toBool();
-    r->m_automatico = query.value(10).toBool();
-    r->m_pagaderoen = query.value(11).toString();
-    r->m_idalumno = query.value(12).toInt();
-    r->m_nombrealumno = query.value(13).toString();
-    r->m_apellidosalumno = query.value(14).toString();
-    return r;
-}
-
 namespace {
 // A flag stored as text ("true"/"false") or a number, read as QVariant::toBool()
 // reads it, without a conversion through the meta-type system per row.
@@ -192,7 +170,7 @@ bool flag(const DaoRow& row, int column)
 }
 }
 
-// As fromQuery(), column by column, converted as the driver converts them.
+// The columns of COLUMNS, converted as the driver converts them.
 Recibo* Recibo::fromRow(const DaoRow& row)
 {
     auto* r = new Recibo(SinSerie{}, nullptr);
@@ -216,8 +194,11 @@ Recibo* Recibo::fromRow(const DaoRow& row)
 
 Recibo* Recibo::getFromDB(int id)
 {
-    QSqlQuery query = FilaUnica::select(TABLE, COLUMNS, QStringLiteral("id = ?"), {id});
-    return query.isValid() ? fromQuery(query) : nullptr;
+    // read as list() reads, by the key: one row at most
+    Recibo* recibo = nullptr;
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE id = ?").arg(COLUMNS.join(QLatin1Char(',')), TABLE);
+    Dao::getInstance()->readRows(sql, {id}, [&recibo](const DaoRow& row) { recibo = fromRow(row); });
+    return recibo;
 }
 
 QList<Recibo*> Recibo::list(Recibo::pagadosImpagados pagados, QDate ini, QDate fin)

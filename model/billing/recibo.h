@@ -72,7 +72,6 @@ public:
 
     static double importeAlta(Alta* alta);
 
-    static Recibo* fromQuery(QSqlQuery& query);
     static Recibo* fromRow(const DaoRow& row);
     static Recibo* getFromDB(int id);
     static QList<Recibo*> list(Recibo::pagadosImpagados pagados, QDate ini, QDate fin);

@@ -187,21 +187,6 @@ void solapamientos(QList<EstadoAcademia*>& resultado, const QList<QVariantList>&
     }
 }
 
-
-// Capacity faults from rows of (classroom id, enrolments, capacity, session id).
-void aforo(QList<EstadoAcademia*>& resultado, const QList<QVariantList>& f)
-{
-    const QHash<int, QVariantList> s = sesiones(columnaInt(f, 3));
-    for (const QVariantList& fila : f) {
-        const QVariantList sesion = s.value(fila.at(3).toInt());
-        if (sesion.isEmpty())
-            continue;
-        resultado << new EstadoAcademiaFalloAforo(fila.at(1).toInt() - fila.at(2).toInt(), fila.at(0).toInt(),
-                                                  sesion.at(4).toString(), fila.at(3).toInt(), sesion.at(1).toInt(),
-                                                  sesion.at(2).toInt());
-    }
-}
-
 void sinProfesor(QList<EstadoAcademia*>& resultado)
 {
     const QList<int> ids = columnaInt(filas(consulta(QStringLiteral("consulta_sesion_sen_profesor")), 1), 0);
@@ -538,8 +523,8 @@ void solapamientosPor(QList<EstadoAcademia*>& resultado, int Sesion::*clave, con
     solapamientos(resultado, filasSolapadas, texto, tipo);
 }
 
-// The rows of "consulta_aforo_aulas", with the count of each shift's active
-// enrolments kept between checks.
+// The findings of "consulta_aforo_aulas", with the count of each shift's
+// active enrolments kept between checks.
 void aforo(QList<EstadoAcademia*>& resultado)
 {
     const AltasActivas& altas = altasActivas();
@@ -550,14 +535,14 @@ void aforo(QList<EstadoAcademia*>& resultado)
                                      [&](const DaoRow& r) { porAula.insert(int(r.integer(0)), int(r.integer(1))); });
         return porAula;
     });
-    QList<QVariantList> excedidas;
+    const QHash<int, QString>& aulas = nombres(QStringLiteral("aula"));
     for (const Sesion& sesion : sesionesGuardadas()) {
         const auto numero = altas.numeroPorTurno.constFind(sesion.turno);
         const auto capacidad = aforos.constFind(sesion.aula);
         if (numero != altas.numeroPorTurno.cend() && capacidad != aforos.cend() && numero.value() > capacidad.value())
-            excedidas.append({sesion.aula, numero.value(), capacidad.value(), sesion.id});
+            resultado << new EstadoAcademiaFalloAforo(numero.value() - capacidad.value(), sesion.aula,
+                                                      aulas.value(sesion.aula), sesion.id, sesion.dia, sesion.inicio);
     }
-    aforo(resultado, excedidas);
 }
 
 // One query of the check: the tables it reads, and how it turns its rows

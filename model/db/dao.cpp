@@ -175,12 +175,26 @@ QString renderValue(const QVariant& value)
     return value.toString();
 }
 
+// The bulk writes' statements, prepared straight in SQLite, with the table
+// each one writes and the foreign-key actions it may fire, worked out once
+// rather than on every row.
+struct NativeWrite {
+    sqlite3_stmt* statement = nullptr;
+    QString table;
+    Actions actions;
+};
+
 // Writes repeat a few statements many times over (a month of bills, an
 // academy's enrolments): their prepared form is kept while the connection
-// stays the same, so SQLite parses each text once.
+// stays the same, so SQLite parses each text once. insert() and update() keep
+// the driver's; executePrepared() keeps its own.
 struct WriteStatements {
     sqlite3* handle = nullptr;
     QHash<QString, QSqlQuery> queries;
+    QHash<QString, NativeWrite> native;
+    // The last native one used: a run repeats one text, so its row skips hashing it.
+    QString lastSql;
+    NativeWrite last;
     bool releasedWithApplication = false;
 };
 
@@ -190,46 +204,34 @@ WriteStatements& writeStatements()
     return cache;
 }
 
-// The bulk writes' statements, prepared straight in SQLite once per
-// connection, with the table each one writes and the foreign-key actions it
-// may fire, worked out once rather than on every row.
-struct NativeWrite {
-    sqlite3_stmt* statement = nullptr;
-    QString table;
-    Actions actions;
-};
-struct NativeWrites {
-    sqlite3* handle = nullptr;
-    QHash<QString, NativeWrite> statements;
-    // The last one used: a run repeats one text, so its row skips hashing it.
-    QString lastSql;
-    NativeWrite last;
-};
-
-NativeWrites& nativeWrites()
+void forgetNativeWrites(WriteStatements& cache)
 {
-    static NativeWrites cache;
-    return cache;
-}
-
-void forgetNativeWrites()
-{
-    NativeWrites& cache = nativeWrites();
-    for (const NativeWrite& write : std::as_const(cache.statements))
+    for (const NativeWrite& write : std::as_const(cache.native))
         sqlite3_finalize(write.statement);
-    cache.statements.clear();
-    cache.handle = nullptr;
+    cache.native.clear();
     cache.lastSql.clear();
     cache.last = {};
 }
 
 void forgetWriteStatements()
 {
-    writeStatements().queries.clear();
-    writeStatements().handle = nullptr;
+    WriteStatements& cache = writeStatements();
+    cache.queries.clear();
     // finalized while the connection is still open: SQLite closes no
     // connection with statements left
-    forgetNativeWrites();
+    forgetNativeWrites(cache);
+    cache.handle = nullptr;
+}
+
+// The kept statements, none of them of another connection than this one.
+WriteStatements& writeStatementsOf(sqlite3* handle)
+{
+    WriteStatements& cache = writeStatements();
+    if (cache.handle != handle) {
+        forgetWriteStatements();
+        cache.handle = handle;
+    }
+    return cache;
 }
 
 void releaseWriteStatements()
@@ -373,12 +375,7 @@ bool Dao::update(const QString& table, const QStringList& columns, const QString
 
 QSqlQuery* Dao::writeStatement(const QString& sql)
 {
-    WriteStatements& cache = writeStatements();
-    sqlite3* handle = nativeHandle();
-    if (cache.handle != handle) {
-        cache.queries.clear();
-        cache.handle = handle;
-    }
+    WriteStatements& cache = writeStatementsOf(nativeHandle());
     auto found = cache.queries.find(sql);
     if (found != cache.queries.end())
         return &found.value();
@@ -602,28 +599,24 @@ namespace {
 // prepared on its first use; null when it cannot be prepared.
 const NativeWrite* nativeWrite(const QString& sql, sqlite3* handle)
 {
-    NativeWrites& cache = nativeWrites();
     if (!handle)
         return nullptr;
-    if (cache.handle != handle) {
-        forgetNativeWrites();
-        cache.handle = handle;
-    }
+    WriteStatements& cache = writeStatementsOf(handle);
     // the very text of the last call (shared, so unchanged): no lookup
     if (sql.constData() == cache.lastSql.constData() && sql.size() == cache.lastSql.size() && cache.last.statement)
         return &cache.last;
-    auto found = cache.statements.find(sql);
-    if (found == cache.statements.end()) {
-        if (cache.statements.size() >= 16)
-            forgetNativeWrites();
-        cache.handle = handle;
+    auto found = cache.native.find(sql);
+    if (found == cache.native.end()) {
+        if (cache.native.size() >= 16)
+            forgetNativeWrites(cache);
         sqlite3_stmt* statement = nullptr;
         const QByteArray text = sql.toUtf8();
         if (sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK) {
             sqlite3_finalize(statement);
             return nullptr;
         }
-        found = cache.statements.insert(sql, {statement, writtenTable(sql), actionsOf(sql)});
+        releaseWithApplication(cache);
+        found = cache.native.insert(sql, {statement, writtenTable(sql), actionsOf(sql)});
     }
     cache.lastSql = found.key();
     cache.last = *found;

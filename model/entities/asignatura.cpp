@@ -241,20 +241,6 @@ bool Asignatura::removeTurnosBorrados()
     return true;
 }
 
-bool Asignatura::updateTurnos()
-{
-    QList<int> ids;
-    for (TurnoAsignatura* turno : std::as_const(m_turnos))
-        ids.append(turno->id());
-    if (!NombresProvisionales::asignar(TurnoAsignatura::TABLE, ids))
-        return false;
-    for (TurnoAsignatura* turno : std::as_const(m_turnos)) {
-        if (!turno->update(false))
-            return false;
-    }
-    return true;
-}
-
 bool Asignatura::persist()
 {
     if (m_id >= 1) {
@@ -304,7 +290,8 @@ bool Asignatura::update()
                           {m_nombre, Moneda::aCentimos(m_precioOrientativo), m_descripcion, m_edad, m_id});
     // Removals, then renames, then inserts: a name freed in memory is free in the table.
     turnos();
-    ok = ok && removeTurnosBorrados() && updateTurnos() && persistTurnosNuevos();
+    ok = ok && removeTurnosBorrados() && NombresProvisionales::actualizar(TurnoAsignatura::TABLE, m_turnos)
+         && persistTurnosNuevos();
     if (ok) {
         for (int idProfesor : std::as_const(m_profesoresBorrados)) {
             dao->deleteFrom(LINK_TABLE, {QStringLiteral("idasignatura"), QStringLiteral("idprofesor")},

@@ -62,7 +62,6 @@ private:
     // The new shifts, for this subject, inside the caller's transaction; stops at the first failure.
     bool persistTurnosNuevos();
     bool removeTurnosBorrados();
-    bool updateTurnos();
     bool linkProfesor(Profesor* profesor);
     // Stops at the first link that fails.
     bool linkProfesores(const QList<Profesor*>& profesores);

@@ -213,20 +213,6 @@ bool Curso::removeTurnosBorrados()
     return true;
 }
 
-bool Curso::updateTurnos()
-{
-    QList<int> ids;
-    for (TurnoCurso* turno : std::as_const(m_turnos))
-        ids.append(turno->id());
-    if (!NombresProvisionales::asignar(TurnoCurso::TABLE, ids))
-        return false;
-    for (TurnoCurso* turno : std::as_const(m_turnos)) {
-        if (!turno->update(false))
-            return false;
-    }
-    return true;
-}
-
 bool Curso::update()
 {
     if (m_id < 1) {
@@ -239,7 +225,8 @@ bool Curso::update()
     ok = ok && saveAsignaturas();
     // Removals, then renames, then inserts: a name freed in memory is free in the table.
     turnos();
-    ok = ok && removeTurnosBorrados() && updateTurnos() && persistTurnosNuevos();
+    ok = ok && removeTurnosBorrados() && NombresProvisionales::actualizar(TurnoCurso::TABLE, m_turnos)
+         && persistTurnosNuevos();
     if (!ok) {
         if (tx.canTakeBack()) {
             tx.rollback();

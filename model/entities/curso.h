@@ -53,7 +53,6 @@ private:
     // The new shifts, for this course, inside the caller's transaction; stops at the first failure.
     bool persistTurnosNuevos();
     bool removeTurnosBorrados();
-    bool updateTurnos();
     static Curso* getOne(const QString& condition, const QList<QVariant>& values);
 
     int m_id = 0;
