@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QFile>
 #include <QHeaderView>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSortFilterProxyModel>
@@ -150,6 +151,39 @@ private slots:
         QVERIFY(QDir().mkpath(folderTarget + QStringLiteral("/inside")));
         QVERIFY(!ASaveAsHelper::saveAsPdf(folderTarget, QStringLiteral("T"), &m_view));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+    }
+
+    // A PDF list the user stopped tells of no error, leaves no file, and
+    // leaves nothing behind that would keep a later failure from being told.
+    void stoppedPdfIsNoFailureButTheNextFailureIsTold()
+    {
+        m_model.clear();
+        m_model.setHorizontalHeaderLabels({"Name", "Amount"});
+        for (int i = 1; i <= 8000; ++i)
+            m_model.appendRow(row({QStringLiteral("Row%1").arg(i), i * 1.25}));
+        m_view.setModel(&m_model);
+        bool stopped = false;
+        QTimer stopper;
+        connect(&stopper, &QTimer::timeout, [&stopped] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QProgressDialog*>(top); box && box->isVisible() && !stopped) {
+                    stopped = true;
+                    box->cancel();
+                }
+        });
+        stopper.start(20);
+        ScriptedPrompter prompter;
+        const QString file = path(QStringLiteral("long.pdf"));
+        QVERIFY(!ASaveAsHelper::saveTo(file, QStringLiteral("Student list"), &m_view));
+        stopper.stop();
+        QVERIFY(stopped);
+        QVERIFY(prompter.asked().isEmpty());
+        QVERIFY(!QFileInfo::exists(file));
+
+        prompter.button(QMessageBox::Ok);
+        QVERIFY(!ASaveAsHelper::saveTo(path(QStringLiteral("missing/list.pdf")), QStringLiteral("T"), &m_view));
+        QVERIFY(prompter.allAnswered());
+        QCOMPARE(prompter.asked().constFirst().text, listingFailure);
     }
 
     void formatByEndingAndRememberedChoice()
