@@ -25,8 +25,6 @@
 #include <QSettings>
 #include <QTimer>
 
-#include <type_traits>
-
 const QString MainWindow::VERSION = QStringLiteral("1.0.4.0");
 
 QStringList MainWindow::iconFileNames()
@@ -110,11 +108,18 @@ Page* MainWindow::page(Page*& slot)
         return slot;
     initializeAcademy();
     slot = new Page;
-    if constexpr (std::is_same_v<Page, AlumnosWidget>)
-        connect(slot, &AlumnosWidget::cambioAHorarioAlumno, this, &MainWindow::showHorarioAlumno);
-    else if constexpr (std::is_same_v<Page, ProfesoresWidget>)
-        connect(slot, &ProfesoresWidget::cambiaAHorarioProfe, this, &MainWindow::showHorarioProfe);
+    connectPage(slot);
     return slot;
+}
+
+void MainWindow::connectPage(AlumnosWidget* page)
+{
+    connect(page, &AlumnosWidget::cambioAHorarioAlumno, this, &MainWindow::showHorarioAlumno);
+}
+
+void MainWindow::connectPage(ProfesoresWidget* page)
+{
+    connect(page, &ProfesoresWidget::cambiaAHorarioProfe, this, &MainWindow::showHorarioProfe);
 }
 
 // One page per turn of the event loop, in the sections' order, so that the

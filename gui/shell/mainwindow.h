@@ -59,6 +59,10 @@ public slots:
 private:
     template <typename Page>
     Page* page(Page*& slot);
+    // What a new page tells the window: the pages that jump to a timetable.
+    void connectPage(AlumnosWidget* page);
+    void connectPage(ProfesoresWidget* page);
+    void connectPage(QWidget*) {}
     void buildNextPage();
     void initializeAcademy();
     void connectActions();
