@@ -4,8 +4,7 @@
 #include "aprompter.h"
 #include "benchreport.h"
 #include "dao.h"
-#include "documentosrecibos.h"
-#include "printutils.h"
+#include "printbench.h"
 #include "proxyhelpers.h"
 #include "recibo.h"
 #include "recibotablemodel.h"
@@ -17,7 +16,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QSqlQuery>
 
 #include <functional>
@@ -121,15 +119,10 @@ void billsPageBench(BenchReport& report, int alumnos, int runs, const QString& w
     const QString pdf = workDir + QStringLiteral("/page-bills.pdf");
     for (int r = 0; r < runs; ++r) {
         QFile::remove(pdf);
-        imprimir.samples << BenchReport::timeMs([&] {
-            PrintUtils documento(QString(), DocumentosRecibos::lotesRecibos(ids), QString(), nullptr,
-                                 DocumentosRecibos::imagenes());
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            documento.print(&printer);
-        });
+        bool completo = true;
+        imprimir.samples << BenchReport::timeMs([&] { completo = printBillsToPdf(ids, pdf); });
+        imprimir.sane = imprimir.sane && completo;
     }
     imprimir.detail = QStringLiteral("%1 bills, %2 kB").arg(ids.size()).arg(QFile(pdf).size() / 1024);
-    imprimir.sane = ids.size() == std::min(500, alumnos) && QFile(pdf).size() > 0;
+    imprimir.sane = imprimir.sane && ids.size() == std::min(500, alumnos) && QFile(pdf).size() > 0;
 }

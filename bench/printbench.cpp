@@ -60,15 +60,7 @@ void benchBills(BenchReport& report, int bills, int runs, double targetMs, int t
         malloc_trim(0);
         const bool medible = ProcessFacts::resetPeak();
         const double antes = ProcessFacts::statusMb("VmRSS:");
-        tiempo.samples << BenchReport::timeMs([&] {
-            PrintUtils documento(QString(), DocumentosRecibos::lotesRecibos(ids), QString(), nullptr,
-                                 DocumentosRecibos::imagenes());
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdf);
-            documento.print(&printer);
-            completo = completo && !documento.cancelled();
-        });
+        tiempo.samples << BenchReport::timeMs([&] { completo = printBillsToPdf(ids, pdf) && completo; });
         if (medible)
             memoria.samples << ProcessFacts::statusMb("VmHWM:") - antes;
     }
@@ -80,6 +72,17 @@ void benchBills(BenchReport& report, int bills, int runs, double targetMs, int t
     QFile::remove(pdf);
 }
 } // namespace
+
+bool printBillsToPdf(const QList<int>& ids, const QString& pdf)
+{
+    PrintUtils documento(QString(), DocumentosRecibos::lotesRecibos(ids), QString(), nullptr,
+                         DocumentosRecibos::imagenes());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    documento.print(&printer);
+    return !documento.cancelled();
+}
 
 void benchPrinting(BenchReport& report, int runs, const QString& workDir)
 {

@@ -1,6 +1,7 @@
 #ifndef PRINTBENCH_H
 #define PRINTBENCH_H
 
+#include <QList>
 #include <QString>
 
 class BenchReport;
@@ -8,5 +9,8 @@ class BenchReport;
 // The long print jobs straight to PDF: the whole current student list, and
 // 5,000 bills with the peak resident memory they add.
 void benchPrinting(BenchReport& report, int runs, const QString& workDir);
+// Prints these bills to a PDF file as the bills page does; false when the
+// print did not complete.
+bool printBillsToPdf(const QList<int>& ids, const QString& pdf);
 
 #endif // PRINTBENCH_H
