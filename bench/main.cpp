@@ -441,7 +441,7 @@ int main(int argc, char** argv)
     benchMainWindow(report, pristine, runs);
     benchSubjectsAndTeachersPages(report, runs);
     medirPaginaCursos(report, runs, trabajo.path());
-    benchPrinting(report, runs, trabajo.path());
+    benchPrinting(report, alumnos, runs, trabajo.path());
 
     dao->close();
     if (parser.isSet(jsonOption))
