@@ -2,6 +2,7 @@
 
 #include "aprogress.h"
 #include "aimagesizes.h"
+#include "asealeddocument.h"
 #include "aprompter.h"
 #include "aworkahead.h"
 
@@ -111,7 +112,7 @@ QList<int> cutsAfterPageBreaks(QTextDocument* document)
 // images), so that a worker thread can build it.
 std::unique_ptr<QTextDocument> bareDocument(const QString& html)
 {
-    auto document = std::make_unique<QTextDocument>();
+    auto document = std::make_unique<ASealedDocument>();
     // Printing never undoes: keeping what every cut removed costs time and memory.
     document->setUndoRedoEnabled(false);
     document->setHtml(html);
@@ -122,7 +123,7 @@ std::unique_ptr<QTextDocument> bareDocument(const QString& html)
 // An empty document laid out like the given one.
 std::unique_ptr<QTextDocument> emptyLike(const QTextDocument* document)
 {
-    auto alone = std::make_unique<QTextDocument>();
+    auto alone = std::make_unique<ASealedDocument>();
     alone->setUndoRedoEnabled(false);
     alone->rootFrame()->setFrameFormat(document->rootFrame()->frameFormat());
     alone->setDefaultFont(document->defaultFont());

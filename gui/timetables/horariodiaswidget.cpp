@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QSettings>
+#include <QTextDocument>
 
 namespace {
 const QString kDayKey = QStringLiteral("IndDiasTT");
@@ -89,8 +90,11 @@ void HorarioDiasWidget::loadAulas()
     qDeleteAll(m_aulas);
     m_aulas = Aula::list();
     QList<ATimeTableHeader> headers;
-    for (const Aula* aula : std::as_const(m_aulas))
-        headers.append({aula->nombre(), aula->localizacion(), aula->id()});
+    for (const Aula* aula : std::as_const(m_aulas)) {
+        // A tool tip that looks like markup is shown as markup: the location is text.
+        const QString lugar = aula->localizacion();
+        headers.append({aula->nombre(), lugar.isEmpty() ? QString() : Qt::convertFromPlainText(lugar), aula->id()});
+    }
     canvas()->setHeaders(headers);
     canvas()->setInfoText(m_aulas.isEmpty() ? tr("Please, add a classroom in order to add sessions") : QString());
 }

@@ -55,16 +55,17 @@ ATimeTableSession HorarioEntryBuilder::build(const SesionDeClase& sesion, int co
 QString HorarioEntryBuilder::toolTip(const SesionDeClase& sesion, const QString& asignatura, const QString& turno,
                                      int alumnos)
 {
+    // The lines are markup; the names in them are text.
     QString text = QStringLiteral("<html><p>");
     if (sesion.getIdProfesor() < 1)
         text += m_lines.noTeacher;
     else if (!m_lines.teacher.isEmpty())
-        text += m_lines.teacher.arg(apodoProfesor(sesion.getIdProfesor()));
-    text += m_lines.subject.arg(asignatura);
-    text += m_lines.shift.arg(turno);
+        text += m_lines.teacher.arg(apodoProfesor(sesion.getIdProfesor()).toHtmlEscaped());
+    text += m_lines.subject.arg(asignatura.toHtmlEscaped());
+    text += m_lines.shift.arg(turno.toHtmlEscaped());
     text += m_lines.students.arg(alumnos);
     if (!m_lines.classroom.isEmpty())
-        text += m_lines.classroom.arg(nombreAula(sesion.getIdAula()));
+        text += m_lines.classroom.arg(nombreAula(sesion.getIdAula()).toHtmlEscaped());
     return text + QStringLiteral("</p></html>");
 }
 

@@ -70,10 +70,18 @@ QString fechaCorta(const QDate& fecha)
     return QLocale().toString(fecha, QLocale::ShortFormat);
 }
 
-// A row whose cells all carry the same attribute string.
+// A row whose cells all carry the same attribute string. Its texts are names
+// and labels, never markup: the HTML shows them as text.
 LineaListado* linea(const QList<QVariant>& valores, const QString& atributo = QString())
 {
-    return new LineaListado(valores, QStringList(valores.size(), atributo));
+    auto* fila = new LineaListado;
+    for (const QVariant& valor : valores) {
+        if (valor.typeId() == QMetaType::QString)
+            fila->addTexto(valor.toString(), atributo);
+        else
+            fila->addValor(valor, atributo);
+    }
+    return fila;
 }
 
 // The period clipped to the teacher's sign-up and withdrawal dates.
@@ -242,8 +250,9 @@ Listado* Profesor::listadoAlumnos(const QDate& ini, const QDate& fin) const
         }
     }
     listado->addlinea(linea({QStringLiteral("Totales"), QString(), total}, kAtributoTotales));
-    // Plain replacement: a nickname holding "%1" stays as written.
-    listado->setTitulo(tr("Student listing for teacher: %1 ").replace(QLatin1String("%1"), m_apodo));
+    // Plain replacement: a nickname holding "%1" stays as written. The title
+    // is markup, the nickname text.
+    listado->setTitulo(tr("Student listing for teacher: %1 ").replace(QLatin1String("%1"), m_apodo.toHtmlEscaped()));
     return listado;
 }
 
@@ -306,6 +315,9 @@ QList<Listado*> Profesor::liquidacion(const QDate& ini, const QDate& fin, bool* 
     }
     if (listados.isEmpty())
         return listados;
+    // Printed one after another, each settlement says whose it is.
+    Listado* primero = listados.constFirst();
+    primero->setTitulo(tr("Settlement of %1: %2").arg(nombreCompleto().toHtmlEscaped(), primero->titulo()));
 
     auto* total = new Listado;
     total->setCabeceras({tr("Base"), tr("Withholding"), tr("Total received")});

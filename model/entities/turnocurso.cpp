@@ -319,7 +319,9 @@ Listado* TurnoCurso::listado(bool conImportes, int tipoListado, QDate ini, QDate
     for (Alumno* alumno : std::as_const(alumnos))
         alumno->setParent(alumnosOwner.get());
 
-    QString titulo = (getCurso() ? getCurso()->nombre() : QString()) + QStringLiteral(" - ") + m_nombre + QStringLiteral(". ");
+    // Titles, headers and cells are markup: every name goes in escaped.
+    QString titulo = (getCurso() ? getCurso()->nombre() : QString()).toHtmlEscaped() + QStringLiteral(" - ")
+                     + m_nombre.toHtmlEscaped() + QStringLiteral(". ");
     const QLocale locale;
     if (tipoListado == 1)
         titulo += tr("Registrations from %1 to %2")
@@ -331,7 +333,7 @@ Listado* TurnoCurso::listado(bool conImportes, int tipoListado, QDate ini, QDate
     QStringList cabeceras{tr("Name"), tr("TOTAL"), tr("Phone")};
     QStringList atributos{QString(), QStringLiteral("width=\"0\""), QStringLiteral("width=\"0\"")};
     for (TurnoAsignatura* miembro : miembros) {
-        cabeceras.append(miembro->getAsignatura() ? miembro->getAsignatura()->nombre() : QString());
+        cabeceras.append(miembro->getAsignatura() ? miembro->getAsignatura()->nombre().toHtmlEscaped() : QString());
         atributos.append(QStringLiteral("width=\"0\""));
     }
     cabeceras.append(tr("COMMENTS"));
@@ -350,7 +352,8 @@ LineaListado* TurnoCurso::lineaAlumno(Alumno* alumno, const QList<TurnoAsignatur
                                       const QList<Alta*>& altas, bool conImportes, bool conFechas)
 {
     auto* linea = new LineaListado(nullptr);
-    linea->addValor(QStringLiteral("<nobr>%1</nobr>").arg(alumno->apellidos() + QStringLiteral(" ,") + alumno->nombre()),
+    linea->addValor(QStringLiteral("<nobr>") + (alumno->apellidos() + QStringLiteral(" ,") + alumno->nombre()).toHtmlEscaped()
+                        + QStringLiteral("</nobr>"),
                     QStringLiteral("class=\"nombreAlumno\""));
 
     QList<Alta*> suyas;
@@ -368,7 +371,7 @@ LineaListado* TurnoCurso::lineaAlumno(Alumno* alumno, const QList<TurnoAsignatur
     QStringList telefonos;
     const auto lista = alumno->telefonos();
     for (const auto& telefono : lista)
-        telefonos.append(telefono.second);
+        telefonos.append(telefono.second.toHtmlEscaped());
     linea->addValor(telefonos.join(QStringLiteral("<br/>")), QStringLiteral("align=\"center\""));
 
     for (TurnoAsignatura* turno : turnos) {
@@ -390,6 +393,6 @@ LineaListado* TurnoCurso::lineaAlumno(Alumno* alumno, const QList<TurnoAsignatur
         }
         linea->addValor(QVariant(entradas.join(QStringLiteral("<br/>"))), QStringLiteral("style=\"font-family:mono;\""));
     }
-    linea->addValor(alumno->observaciones(), QString());
+    linea->addTexto(alumno->observaciones(), QString());
     return linea;
 }

@@ -44,6 +44,12 @@ void LineaListado::addValor(double valor, const QString& atributo)
     addValor(QVariant(valor), atributo);
 }
 
+void LineaListado::addTexto(const QString& texto, const QString& atributo)
+{
+    m_textos.insert(int(m_valores.size()));
+    addValor(QVariant(texto), atributo);
+}
+
 int LineaListado::count() const
 {
     return m_valores.size();
@@ -57,6 +63,11 @@ QVariant LineaListado::valor(int pos) const
 QString LineaListado::atributo(int pos) const
 {
     return m_atributos.value(pos);
+}
+
+bool LineaListado::esTexto(int pos) const
+{
+    return m_textos.contains(pos);
 }
 
 namespace {
@@ -100,7 +111,8 @@ QString LineaListado::toHtml(const QList<bool>& enteras)
     QString html;
     for (int i = 0; i < m_valores.size(); ++i) {
         const QString atributo = enteras.value(i) ? sinCortes(m_atributos.at(i)) : m_atributos.at(i);
-        html += QLatin1String("<td ") + atributo + QLatin1String(" >") + textoCelda(m_valores.at(i), m_atributos.at(i))
+        const QString texto = textoCelda(m_valores.at(i), m_atributos.at(i));
+        html += QLatin1String("<td ") + atributo + QLatin1String(" >") + (esTexto(i) ? texto.toHtmlEscaped() : texto)
                 + QLatin1String("</td>");
     }
     return html;

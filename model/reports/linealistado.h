@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -21,10 +22,15 @@ public:
     void addValor(int valor, const QString& atributo);
     void addValor(const QString& valor, const QString& atributo);
     void addValor(double valor, const QString& atributo);
+    // A text someone typed (a name, a comment): the HTML shows it as text,
+    // escaped, while the value itself stays as typed.
+    void addTexto(const QString& texto, const QString& atributo);
 
     int count() const;
     QVariant valor(int pos) const;
     QString atributo(int pos) const;
+    // True for a value added with addTexto().
+    bool esTexto(int pos) const;
 
     // The text of a cell as the HTML of a listing shows it: a double with a
     // point and three decimals, or two (rounded as money is) when the
@@ -46,6 +52,7 @@ public slots:
 private:
     QList<QVariant> m_valores;
     QStringList m_atributos;
+    QSet<int> m_textos;
 };
 
 #endif // LINEALISTADO_H

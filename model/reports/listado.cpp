@@ -7,6 +7,9 @@
 #include <QLocale>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <memory>
 
 #include <xlsxwriter.h>
 
@@ -145,9 +148,34 @@ QString Listado::nombreHoja(const QString& titulo)
     return nombre;
 }
 
+namespace {
+// This process's own folder in the temporary folder, readable by this user
+// only and named uniquely: a name every user shares could be taken or read
+// by another. Made again when the temporary folder changed or the folder
+// was cleaned away; removed when the program ends.
+QString carpetaPrivada()
+{
+    static std::unique_ptr<QTemporaryDir> carpeta;
+    const QString temporal = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    if (temporal.isEmpty())
+        return QString();
+    if (carpeta && QFileInfo(carpeta->path()).absolutePath() == QFileInfo(temporal).absoluteFilePath()
+        && QFileInfo(carpeta->path()).isDir())
+        return carpeta->path();
+    carpeta = std::make_unique<QTemporaryDir>(QDir(temporal).filePath(QStringLiteral("pensario-XXXXXX")));
+    if (!carpeta->isValid()) {
+        qWarning("Couldn't make a private temporary folder in \"%s\": %s", qPrintable(temporal),
+                 qPrintable(carpeta->errorString()));
+        carpeta.reset();
+        return QString();
+    }
+    return carpeta->path();
+}
+} // namespace
+
 QString Listado::rutaXlsTemporal()
 {
-    const QString carpeta = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
+    const QString carpeta = carpetaPrivada();
     if (carpeta.isEmpty())
         return QString();
     return QDir::toNativeSeparators(carpeta + QLatin1String("/listado.xlsx"));

@@ -27,7 +27,9 @@ public:
     // A sheet name the spreadsheet accepts, made from a title: forbidden
     // characters become "_", at most 31 characters, never empty.
     static QString nombreHoja(const QString& titulo);
-    // Where listings write their workbook: "listado.xlsx" in the temporary folder.
+    // Where listings write their workbook: "listado.xlsx" in a folder of the
+    // temporary folder that only this process of this user uses (mode 0700);
+    // empty when that folder cannot be made.
     static QString rutaXlsTemporal();
     // A header whose attributes ask width="0": a column as narrow as its
     // widest cell, whose cells never wrap.

@@ -2550,6 +2550,10 @@ A base de datos desfíxoos.</translation>
         <source>Total</source>
         <translation>Total</translation>
     </message>
+    <message>
+        <source>Settlement of %1: %2</source>
+        <translation>Liquidación de %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ProfesorDialog</name>

@@ -11,7 +11,9 @@
 
 #include <QPrinter>
 #include <QRegularExpression>
+#include <QImage>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <memory>
 
@@ -146,6 +148,38 @@ private slots:
                              QStringLiteral("986 555 777")});
         enUnaLinea(impreso, {QStringLiteral("Matemáticas Aplicadas"), QStringLiteral("Lengua Castellana y Literatura")});
         QVERIFY2(!impreso.contains(QLatin1String("nbr")), qPrintable(impreso));
+    }
+
+    // Names typed with markup print as typed, and the picture they name is
+    // not printed; each printed settlement names its teacher.
+    void typedMarkupPrintsAsTyped()
+    {
+        QImage rojo(37, 23, QImage::Format_RGB32);
+        rojo.fill(Qt::red);
+        const QString imagen = m_dir.filePath(QStringLiteral("rojo.png"));
+        QVERIFY(rojo.save(imagen));
+        const QString tecleado = QStringLiteral("<b>X</b><img src=\"%1\">").arg(QUrl::fromLocalFile(imagen).toString());
+
+        const int mates = turno(asignatura(tecleado), QStringLiteral("Mañana"));
+        const int manana = turnoCurso(QStringLiteral("Bachillerato"), QStringLiteral("Mañana"), {mates});
+        const int idProfesor = profesor(tecleado, QStringLiteral("Souto"));
+        std::unique_ptr<Profesor> p(Profesor::getFromDB(idProfesor));
+        p->setApodo(QStringLiteral("Profe"));
+        QVERIFY(p->update());
+        QVERIFY(sesion(mates, aula(QStringLiteral("Aula"), 20), idProfesor, 2, 10, 90));
+        QVERIFY(alta(alumno(tecleado, QStringLiteral("Pérez")), mates, ADateHelper::firstDayOfMonth().addMonths(-1)));
+
+        std::unique_ptr<TurnoCurso> tc(TurnoCurso::getFromDB(manana));
+        QList<Listado*> listados{tc->listado(true, 0, QDate(), QDate())};
+        listados += p->liquidacion(QDate(), QDate());
+        const QString pdf = imprime(listados, QStringLiteral("tecleado"));
+        qDeleteAll(listados);
+        const QString impreso = texto(pdf).simplified();
+        QVERIFY2(impreso.contains(QStringLiteral("Pérez ,<b>X</b><img")), qPrintable(impreso));
+        QVERIFY2(impreso.contains(QStringLiteral("Settlement of Profe - <b>X</b><img")), qPrintable(impreso));
+        const QString imagenes = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        QVERIFY2(!imagenes.isEmpty(), "pdfimages gave nothing");
+        QVERIFY2(!QRegularExpression(QStringLiteral("\\s37\\s+23\\s")).match(imagenes).hasMatch(), qPrintable(imagenes));
     }
 
     // The teacher's listings carry no header attributes; long labels and

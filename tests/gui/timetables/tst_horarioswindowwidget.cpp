@@ -14,6 +14,7 @@
 #include "outputfiles.h"
 #include "pageharness.h"
 #include "pagesession.h"
+#include "shownhtml.h"
 #include "testmain.h"
 
 #include "checkcounter.h"
@@ -611,6 +612,43 @@ private slots:
         QVERIFY(action(teacher, "actionEdit_session")->isEnabled());
         rightClick(teacher, QPointF(1200, 300));
         QCOMPARE(teacher->getDayForNewSession(), 2);
+    }
+
+    // Names and a classroom's location typed with markup show as typed in
+    // every tool tip of the day and student views.
+    void typedMarkupInToolTipsShowsAsTyped()
+    {
+        QVERIFY(academy::exec(QStringLiteral("UPDATE asignatura SET nombre = ?"), {typedMarkup(QStringLiteral("S"))}));
+        QVERIFY(academy::exec(QStringLiteral("UPDATE turnoasignatura SET nombre = ? WHERE id = ?"),
+                              {typedMarkup(QStringLiteral("T")), m.manana}));
+        QVERIFY(academy::exec(QStringLiteral("UPDATE profesor SET apodo = ?"), {typedMarkup(QStringLiteral("P"))}));
+        QVERIFY(academy::exec(QStringLiteral("UPDATE aula SET nombre = ?, localizacion = ? WHERE id = ?"),
+                              {typedMarkup(QStringLiteral("A")), typedMarkup(QStringLiteral("L")), m.aula1}));
+        const int ana = alumno(QStringLiteral("Ana"));
+        alta(ana, m.manana, QStringLiteral("Souto, Ana"), QStringLiteral("English"), QStringLiteral("Morning"),
+             QDate(2019, 9, 1), QDate());
+        const int session = sesion(m.manana, m.aula1, 1, 600, 660, m.marta);
+        open();
+        QStringList tips;
+        for (QGraphicsItem* item : m_window->currentHorario()->canvas()->scene()->items())
+            if (!item->toolTip().isEmpty())
+                tips << item->toolTip();
+        m_window->showHorario(0);
+        m_window->currentHorario()->setCurrentId(ana);
+        tips << boxes(m_window->currentHorario()).value(session)->toolTip();
+        const QString shown = [&tips] {
+            QString all;
+            for (const QString& tip : tips) {
+                const ShownHtml one = shownHtml(tip);
+                if (!one.images.isEmpty())
+                    return QStringLiteral("an image in ") + tip;
+                all += one.text + QLatin1Char('\n');
+            }
+            return all;
+        }();
+        for (const char* tag : {"S", "T", "P", "A", "L"})
+            QVERIFY2(shown.count(typedMarkup(QLatin1String(tag))) >= 1, qPrintable(shown));
+        QCOMPARE(shown.count(typedMarkup(QStringLiteral("S"))), 2);
     }
 
     void removingSessionsAndClassroomsFromTheDayView()

@@ -3,6 +3,7 @@
 #include "messagecapture.h"
 #include "testmain.h"
 #include "outputfiles.h"
+#include "shownhtml.h"
 
 #include <QAbstractItemModelTester>
 #include <QDate>
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 namespace {
 const QString kTotal = QStringLiteral("bgcolor=\"#888586\" align=\"center\" class=\"ROUNDED\" style=\"font-style:bold\"");
@@ -47,7 +50,7 @@ private slots:
     void init()
     {
         TestEnv::resetCase();
-        // Each test process gets its own temporary folder, so parallel runs never share listado.xlsx.
+        // Each test process gets its own temporary folder.
         qputenv("TMPDIR", QFile::encodeName(m_tmp.path()));
     }
 
@@ -81,6 +84,63 @@ private slots:
         vacio.setTitulo(QStringLiteral("Nothing"));
         QCOMPARE(vacio.toHtml(true), QString());
         QVERIFY(!vacio.isValid());
+    }
+
+    // A typed text shows as written in the HTML, while values of the
+    // program's own markup stay markup; the value itself, the model and the
+    // workbook keep the text as typed.
+    void typedTextShowsAsText()
+    {
+        Listado l;
+        l.setCabeceras({QStringLiteral("Name"), QStringLiteral("Phones")});
+        auto* linea = new LineaListado;
+        linea->addTexto(typedMarkup() + QStringLiteral(" & 50 %1"), QStringLiteral("align=\"center\""));
+        linea->addValor(QStringLiteral("1<br/>2"), QString());
+        l.addlinea(linea);
+        const QString html = l.toHtml(false);
+        const ShownHtml shown = shownHtml(html);
+        QVERIFY2(shown.text.contains(typedMarkup() + QStringLiteral(" & 50 %1")), qPrintable(shown.text));
+        QVERIFY2(shown.images.isEmpty(), qPrintable(shown.images.join(QLatin1Char(','))));
+        QVERIFY2(html.contains(QStringLiteral("<td align=\"center\" >&lt;b&gt;X")), qPrintable(html));
+        QVERIFY2(html.contains(QStringLiteral(">1<br/>2</td>")), qPrintable(html));
+        QVERIFY(linea->esTexto(0) && !linea->esTexto(1));
+        QCOMPARE(l.data(l.index(0, 0)).toString(), typedMarkup() + QStringLiteral(" & 50 %1"));
+        const QString celda = outputfiles::xlsxRows(l.toXls()).value(4);
+        QVERIFY2(celda.contains(QStringLiteral("<b>X</b><img src=")) && celda.contains(QStringLiteral("> & 50 %1")),
+                 qPrintable(celda));
+    }
+
+    // The workbook goes to a folder only this user may enter, named for
+    // this program run; a file, a link or a folder another user left at the
+    // name every user shares neither blocks it nor is followed.
+    void workbookInAPrivateFolder()
+    {
+        const QString compartida = m_tmp.filePath(QStringLiteral("listado.xlsx"));
+        const QString ajeno = m_tmp.filePath(QStringLiteral("ajeno"));
+        QFile f(ajeno);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("untouched");
+        f.close();
+        QVERIFY(QFile::link(ajeno, compartida));
+        QScopedPointer<Listado> l(listadoDePrueba());
+        const QString ruta = l->toXls();
+        QVERIFY(!ruta.isEmpty());
+        QCOMPARE(outputfiles::xlsxRows(ruta).value(4), QStringLiteral("Ana,12345.67,7"));
+        const QFileInfo carpeta(QFileInfo(ruta).absolutePath());
+        QCOMPARE(carpeta.absolutePath(), QFileInfo(m_tmp.path()).absoluteFilePath());
+        QVERIFY(carpeta.fileName() != QStringLiteral("listado.xlsx"));
+        struct stat estado;
+        QCOMPARE(::stat(QFile::encodeName(carpeta.absoluteFilePath()).constData(), &estado), 0);
+        QCOMPARE(estado.st_mode & 0777, mode_t(0700));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("untouched"));
+        f.close();
+        QVERIFY(QFileInfo(compartida).isSymLink());
+
+        QVERIFY(QFile::remove(compartida));
+        QVERIFY(QDir().mkpath(compartida + QStringLiteral("/dentro")));
+        QCOMPARE(l->toXls(), ruta);
+        QVERIFY(QFileInfo(ruta).isFile());
     }
 
     // Lines whose values and attributes differ in number warn and keep every
@@ -143,7 +203,8 @@ private slots:
         qputenv("TMPDIR", QFile::encodeName(carpeta));
         QScopedPointer<Listado> l(listadoDePrueba());
         const QString ruta = l->toXls();
-        QCOMPARE(ruta, QDir(carpeta).filePath(QStringLiteral("listado.xlsx")));
+        QCOMPARE(QFileInfo(ruta).fileName(), QStringLiteral("listado.xlsx"));
+        QCOMPARE(QFileInfo(QFileInfo(ruta).absolutePath()).absolutePath(), QFileInfo(carpeta).absoluteFilePath());
         QVERIFY(QFile::exists(ruta));
 
         const QStringList filas = outputfiles::xlsxRows(ruta);
@@ -195,7 +256,7 @@ private slots:
         qputenv("TMPDIR", QFile::encodeName(fichero));
         MessageCapture capture;
         QCOMPARE(l->toXls(), QString());
-        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Error writting excel file")));
+        QVERIFY(capture.contains(QtWarningMsg, QStringLiteral("Couldn't make a private temporary folder")));
     }
 };
 

@@ -5,6 +5,7 @@
 #include "linealistado.h"
 #include "listado.h"
 #include "messagecapture.h"
+#include "shownhtml.h"
 #include "testmain.h"
 #include "turnoasignatura.h"
 #include "turnocurso.h"
@@ -115,6 +116,28 @@ private slots:
                                        "<nobr>Gómez ,Eva</nobr>", "<nobr>Gutiérrez ,Iván</nobr>",
                                        "<nobr>Núñez ,Noa</nobr>", "<nobr>Ñande ,Olga</nobr>",
                                        "<nobr>Pérez ,Carla</nobr>"}));
+    }
+
+    // Course, shift, subject and student names, phones and comments typed
+    // with markup show as typed; the listing's own markup stays markup.
+    void typedMarkupShowsAsTyped()
+    {
+        QVERIFY(exec(QStringLiteral("UPDATE curso SET nombre = ?"), {typedMarkup(QStringLiteral("C"))}));
+        QVERIFY(exec(QStringLiteral("UPDATE turnocurso SET nombre = ?"), {typedMarkup(QStringLiteral("T"))}));
+        QVERIFY(exec(QStringLiteral("UPDATE asignatura SET nombre = ? WHERE nombre = 'Mates'"),
+                     {typedMarkup(QStringLiteral("S"))}));
+        const int raro = alumno(typedMarkup(QStringLiteral("N")), QStringLiteral("A&B"),
+                                {{"casa", "<i>981</i>"}, {"móvil", "600"}}, typedMarkup(QStringLiteral("O")));
+        QVERIFY(alta(raro, m_mates, ADateHelper::firstDayOfMonth().addMonths(-1), QDate(), 10));
+        std::unique_ptr<TurnoCurso> tc(TurnoCurso::getFromDB(m_turnoCurso));
+        std::unique_ptr<Listado> listado(tc->listado(true, 0, QDate(), QDate()));
+        const ShownHtml shown = shownHtml(listado->toHtml(true));
+        for (const QString& typed : {typedMarkup(QStringLiteral("C")) + QStringLiteral(" - ") + typedMarkup(QStringLiteral("T")),
+                                     typedMarkup(QStringLiteral("S")), QStringLiteral("A&B ,") + typedMarkup(QStringLiteral("N")),
+                                     QStringLiteral("<i>981</i>"), typedMarkup(QStringLiteral("O"))})
+            QVERIFY2(shown.text.contains(typed), qPrintable(typed + QStringLiteral(" not in:\n") + shown.text));
+        QVERIFY2(shown.images.isEmpty(), qPrintable(shown.images.join(QLatin1Char(','))));
+        QCOMPARE(listado->lineas().at(0)->valor(6).toString(), typedMarkup(QStringLiteral("O")));
     }
 
     void registrationsAndWithdrawals()

@@ -4,6 +4,7 @@
 #include "profesor.h"
 #include "testmain.h"
 #include "outputfiles.h"
+#include "shownhtml.h"
 
 #include <QFile>
 #include <QLocale>
@@ -145,6 +146,18 @@ private slots:
         QCOMPARE(statementsRunBy(liquidacion), antesLiquidacion);
         std::unique_ptr<ListadoResEcon> r(Profesor::resumenEconomico(QDate(2024, 4, 1), QDate(2024, 5, 1)));
         QCOMPARE(r->lineas().at(0)->valor(1).toDouble(), 495.0);
+    }
+
+    // A nickname typed with markup shows as typed, printed and in the workbook.
+    void typedNicknameShowsAsTyped()
+    {
+        QVERIFY(guardaProfesor(typedMarkup(), 100, 0, 0, 0));
+        std::unique_ptr<ListadoResEcon> r(Profesor::resumenEconomico(QDate(2024, 4, 1), QDate(2024, 5, 1)));
+        const ShownHtml shown = shownHtml(r->toHtml(true));
+        QVERIFY2(shown.text.contains(typedMarkup()), qPrintable(shown.text));
+        QVERIFY2(shown.images.isEmpty(), qPrintable(shown.images.join(QLatin1Char(','))));
+        const QString libro = outputfiles::xlsxRows(r->toXls()).join(QLatin1Char('\n'));
+        QVERIFY2(libro.contains(QStringLiteral("<b>X</b><img src=")), qPrintable(libro));
     }
 
     void failedIncomeIsReported()

@@ -3,6 +3,7 @@
 #include "listado.h"
 #include "messagecapture.h"
 #include "profesor.h"
+#include "shownhtml.h"
 #include "testmain.h"
 
 #include <QLocale>
@@ -219,6 +220,40 @@ private slots:
         QCOMPARE(l->lineas().at(3)->valor(2).toDouble(), 10.333 + 10.333 + 20.0);
         QCOMPARE(fila(*l, 3), QStringList({"Totales", "", "40.67"}));
         QVERIFY(l->lineas().at(3)->atributo(0).contains(QStringLiteral("bgcolor=\"#888586\"")));
+    }
+
+    // Printed one after another, settlements tell whose each is; names,
+    // nicknames, subjects and shifts typed with markup show as typed.
+    void settlementAndStudentsNameTheTeacherAsTyped()
+    {
+        const int turno = academy::turno(asignatura(typedMarkup(QStringLiteral("S"))), typedMarkup(QStringLiteral("T")));
+        QVERIFY(sesion(turno, m_aula, m_ana, 1, 9));
+        QVERIFY(alta(alumno("A", "B"), turno, QDate(2024, 1, 1), QDate(), 40.0, typedMarkup(QStringLiteral("N"))));
+        auto p = profesora(1000, 10, 15);
+        p->setNombre(typedMarkup(QStringLiteral("Ana")));
+        p->setApellidos(QStringLiteral("Souto & Co"));
+        p->setApodo(typedMarkup(QStringLiteral("Apodo")));
+
+        const QList<Listado*> partes = p->liquidacion(kAbril, kMayo);
+        QCOMPARE(partes.size(), 4);
+        QString html;
+        for (Listado* parte : partes)
+            html += parte->toHtml(true);
+        qDeleteAll(partes);
+        std::unique_ptr<Listado> alumnos(p->listadoAlumnos(kAbril, kMayo));
+        html += alumnos->toHtml(true);
+
+        const ShownHtml shown = shownHtml(html);
+        const QString nombre = p->nombreCompleto();
+        QVERIFY2(shown.text.trimmed().startsWith(QStringLiteral("Settlement of %1: Fixed salary (").arg(nombre)),
+                 qPrintable(shown.text));
+        QCOMPARE(shown.text.count(nombre), 1);
+        QVERIFY2(shown.text.contains(typedMarkup(QStringLiteral("S")) + QStringLiteral(" - ")
+                                     + typedMarkup(QStringLiteral("T"))),
+                 qPrintable(shown.text));
+        QVERIFY(shown.text.contains(QStringLiteral("Student listing for teacher: ") + typedMarkup(QStringLiteral("Apodo"))));
+        QVERIFY(shown.text.contains(typedMarkup(QStringLiteral("N"))));
+        QVERIFY2(shown.images.isEmpty(), qPrintable(shown.images.join(QLatin1Char(','))));
     }
 
     // The names in the order of the program's language: "Álvaro" among the
