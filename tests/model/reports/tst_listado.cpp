@@ -121,6 +121,7 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("untouched");
         f.close();
+        QFile::remove(compartida);
         QVERIFY(QFile::link(ajeno, compartida));
         QScopedPointer<Listado> l(listadoDePrueba());
         const QString ruta = l->toXls();
