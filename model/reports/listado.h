@@ -14,6 +14,9 @@ struct lxw_format;
 
 // A titled table built row by row by report code, rendered as an HTML
 // fragment or written as a spreadsheet. Also a read-only table model.
+// Titles, headers and values go into the HTML as they are, so that report
+// code may put its own markup in them: a typed text goes in escaped, or as
+// a LineaListado::addTexto() value.
 // Changing its contents emits no model notifications: a listing is complete
 // before anything shows it.
 class Listado : public QAbstractTableModel
