@@ -7,7 +7,10 @@
 #include "aula.h"
 #include "curso.h"
 #include "dao.h"
+#include "daorow.h"
+#include "cccvalidator.h"
 #include "dnivalidator.h"
+#include "emailvalidator.h"
 #include "daotransaction.h"
 #include "moneda.h"
 #include "profesor.h"
@@ -56,13 +59,22 @@ QString dniFor(int numero)
     return QStringLiteral("%1%2").arg(numero, 8, 10, QLatin1Char('0')).arg(DNIValidator::letterFor(numero));
 }
 
-QString cccFor(std::mt19937& rng)
+QString digitsFor(std::mt19937& rng, int count)
 {
     QString digits;
     std::uniform_int_distribution<int> d(0, 9);
-    for (int i = 0; i < 20; ++i)
+    for (int i = 0; i < count; ++i)
         digits += QChar(QLatin1Char(char('0' + d(rng))));
     return digits;
+}
+
+// An account whose check digits hold, so that the dialogs accept it as stored.
+QString cccFor(std::mt19937& rng)
+{
+    const QString bank = digitsFor(rng, 4);
+    const QString office = digitsFor(rng, 4);
+    const QString account = digitsFor(rng, 10);
+    return bank + office + CCCValidator::controlDigits(bank, office, account) + account;
 }
 
 struct Turno {
@@ -495,4 +507,21 @@ bool AcademyGenerator::generate(const Sizes& sizes, Counts* counts, QString* err
     if (counts)
         *counts = c;
     return true;
+}
+
+bool AcademyGenerator::editableAsStored()
+{
+    const CCCValidator cuenta(true);
+    const EmailValidator correo;
+    bool ok = true;
+    Dao::getInstance()->readRows(QStringLiteral("SELECT ccc, email FROM alumno UNION ALL SELECT ccc, email FROM profesor"),
+                                 {}, [&](const DaoRow& row) {
+                                     QString ccc = row.text(0);
+                                     QString email = row.text(1);
+                                     int pos = 0;
+                                     cuenta.fixup(ccc);
+                                     ok = ok && cuenta.validate(ccc, pos) == QValidator::Acceptable
+                                          && correo.validate(email, pos) == QValidator::Acceptable;
+                                 });
+    return ok;
 }

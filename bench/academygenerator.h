@@ -49,6 +49,10 @@ public:
     // month, so each month (the current one included) bills every student.
     bool generate(const Sizes& sizes, Counts* counts, QString* error);
 
+    // Whether every stored student's and teacher's account and e-mail pass
+    // the dialogs' validators, so that the academy can be edited as stored.
+    static bool editableAsStored();
+
     // First day of the oldest billed month.
     static QDate primerMesFacturado();
 };

@@ -204,7 +204,8 @@ int main(int argc, char** argv)
     gen.sane = counts.alumnos == sizes.alumnos && counts.turnos == sizes.turnos && counts.sesiones == sizes.sesiones
                && counts.recibos == sizes.alumnos * sizes.mesesRecibos
                && escalar(QStringLiteral("SELECT count(*) FROM recibo")) == counts.recibos
-               && escalar(QStringLiteral("SELECT count(*) FROM alta")) == counts.altas;
+               && escalar(QStringLiteral("SELECT count(*) FROM alta")) == counts.altas
+               && AcademyGenerator::editableAsStored();
     dao->close();
     if (!copia(dbPath(), pristine)) {
         err << "the generated file could not be copied\n";

@@ -72,6 +72,14 @@ void ReciboDialog::makeConnections()
 {
     connect(ui->dsbImportePagado, &QDoubleSpinBox::valueChanged, this, &ReciboDialog::importePagadoChanged);
     connect(ui->pbPrint, &QPushButton::clicked, this, &ReciboDialog::print);
+    connect(ui->cbPagado, &QCheckBox::clicked, this, &ReciboDialog::pagadoClicked);
+}
+
+// The shown paid amount follows the tick: a bill marked unpaid again owes its
+// whole amount until a partial payment is typed.
+void ReciboDialog::pagadoClicked(bool pagado)
+{
+    ui->dsbImportePagado->setValue(pagado ? ui->dsbImporte->value() : 0.0);
 }
 
 void ReciboDialog::importePagadoChanged(double importePagado)

@@ -34,6 +34,9 @@ public slots:
     void reject() override;
     void print();
 
+private slots:
+    void pagadoClicked(bool pagado);
+
 private:
     QMessageBox::StandardButton preguntar(QMessageBox::Icon icon, const QString& titulo, const QString& texto,
                                           QMessageBox::StandardButtons botones = QMessageBox::Ok,

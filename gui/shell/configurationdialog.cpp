@@ -222,14 +222,14 @@ void ConfigurationDialog::fillSeriesCombo()
 
 void ConfigurationDialog::accept()
 {
-    if (!validateClassrooms())
+    if (!validateClassrooms() || !noChangesPending())
         return;
 
     // The database first, all or nothing; the settings only once it is stored,
     // so that a failure leaves everything as it was.
     DaoTransaction tx;
     if (!writeAulas()) {
-        reportClassroomFailure(tx.owns());
+        reportClassroomFailure();
         return;
     }
     const bool stored = (!ui->cbForzar->isChecked()
@@ -237,10 +237,8 @@ void ConfigurationDialog::accept()
                         && Recibo::setSerieActual(ui->cbSeries->currentText()) && Recibo::marcarSerieElegida()
                         && tx.commit();
     if (!stored) {
-        const bool own = tx.owns();
         tx.rollback();
-        reportSaveFailure(tr("It has been impossible to save the configuration."), tr("Nothing has been changed."),
-                          own);
+        reportSaveFailure(tr("It has been impossible to save the configuration."), tr("Nothing has been changed."));
         return;
     }
     m_aulasToDelete.clear();
@@ -274,6 +272,19 @@ void ConfigurationDialog::accept()
 
     emit horarioShouldRefresh();
     QDialog::accept();
+}
+
+// What OK confirms is stored when confirmed: joined to changes still pending
+// elsewhere, their later revert would take it back.
+bool ConfigurationDialog::noChangesPending()
+{
+    if (!Dao::getInstance()->inTransaction())
+        return true;
+    APrompter::critical(title(),
+                        tr("The configuration cannot be stored while other changes are pending.") + QLatin1Char('\n')
+                            + tr("Save or revert them first. Nothing has been changed."),
+                        this);
+    return false;
 }
 
 QString ConfigurationDialog::title() const
@@ -519,14 +530,14 @@ bool ConfigurationDialog::validateClassrooms()
 
 bool ConfigurationDialog::saveAulas()
 {
-    // Joins a transaction already open (the timetables keep one while shown)
-    // and then leaves its commit or rollback to whoever opened it.
+    if (!noChangesPending())
+        return false;
     DaoTransaction tx;
     if (writeAulas() && tx.commit()) {
         m_aulasToDelete.clear();
         return true;
     }
-    reportClassroomFailure(tx.owns());
+    reportClassroomFailure();
     return false;
 }
 
@@ -579,24 +590,12 @@ bool ConfigurationDialog::writeAulas()
     return ok;
 }
 
-void ConfigurationDialog::reportClassroomFailure(bool ownTransaction)
+void ConfigurationDialog::reportClassroomFailure()
 {
-    reportSaveFailure(tr("It has been impossible to save the classrooms."), tr("No classroom has been changed."),
-                      ownTransaction);
+    reportSaveFailure(tr("It has been impossible to save the classrooms."), tr("No classroom has been changed."));
 }
 
-void ConfigurationDialog::reportSaveFailure(const QString& headline, const QString& nothingStored,
-                                            bool ownTransaction)
+void ConfigurationDialog::reportSaveFailure(const QString& headline, const QString& nothingStored)
 {
-    if (!ownTransaction) {
-        // What was written already stays in the enclosing transaction: show
-        // the table as it now stands so that a second OK doesn't repeat it.
-        m_aulasToDelete.clear();
-        fillClassroomTable();
-    }
-    APrompter::critical(title(),
-                        headline + QLatin1Char('\n')
-                            + (ownTransaction ? nothingStored
-                                              : tr("The table shows the classrooms as they are now stored.")),
-                        this);
+    APrompter::critical(title(), headline + QLatin1Char('\n') + nothingStored, this);
 }

@@ -47,13 +47,13 @@ private:
     // Runs the consistency check: does any class session lie outside the opening hours?
     bool sessionsOutsideOpeningHours();
     void restoreClassroomSort();
-    // Writes the classroom table in whatever transaction is open.
+    // False, with a message, while another transaction is open.
+    bool noChangesPending();
+    // Writes the classroom table in the dialog's own transaction.
     bool writeAulas();
-    // A failed classroom save: what the user is told and what the table shows.
-    void reportClassroomFailure(bool ownTransaction);
-    // A refused save: in an own transaction nothing was stored; inside
-    // another one the classroom table is shown as it now stands.
-    void reportSaveFailure(const QString& headline, const QString& nothingStored, bool ownTransaction);
+    // A failed save: the transaction was taken back, nothing was stored.
+    void reportClassroomFailure();
+    void reportSaveFailure(const QString& headline, const QString& nothingStored);
     QString title() const;
 
     Ui::ConfigurationDialog* ui;

@@ -9,6 +9,7 @@
 #include "centralwidget.h"
 #include "configurationdialog.h"
 #include "cursoswidget.h"
+#include "dao.h"
 #include "helpdialog.h"
 #include "horarioswindowwidget.h"
 #include "profesoreswidget.h"
@@ -278,6 +279,11 @@ void MainWindow::updateLogo()
 void MainWindow::showSettings()
 {
     initializeAcademy();
+    // The dialog stores what it confirms at once: a section's pending changes
+    // are settled first, as on leaving it, and its visit starts again after.
+    const bool visiting = Dao::getInstance()->inTransaction();
+    if (visiting && (!currentPageMayLeave() || Dao::getInstance()->inTransaction()))
+        return;
     ConfigurationDialog dialog;
     // a timetables page not built yet draws what is stored when it is
     connect(&dialog, &ConfigurationDialog::horarioShouldRefresh, this, [this] {
@@ -287,6 +293,8 @@ void MainWindow::showSettings()
     dialog.exec();
     if (dialog.logoChanged())
         updateLogo();
+    if (visiting && m_current)
+        m_current->activateWidget();
 }
 
 void MainWindow::showHelp()

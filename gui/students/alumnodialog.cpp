@@ -6,6 +6,8 @@
 #include "asignaturaalumnodialog.h"
 #include "cccvalidator.h"
 #include "dnivalidator.h"
+#include "emailvalidator.h"
+#include "tablatelefonos.h"
 
 #include <QApplication>
 #include <QRegularExpressionValidator>
@@ -39,8 +41,7 @@ AlumnoDialog::AlumnoDialog(QWidget* parent, int idAlumno, Qt::WindowFlags f)
     setPattern(ui->leDireccion, QStringLiteral("^.*$"));
     setPattern(ui->leInstituto, QStringLiteral("^.*$"));
     setPattern(ui->leBanco, QStringLiteral("^.*$"));
-    setPattern(ui->leMail,
-               QStringLiteral("(^[A-Za-z0-9._%+-]*@[a-zA-Z0-9.-]+\\.[a-zA-Z]{2,4})|(^)$"));
+    ui->leMail->setValidator(new EmailValidator(ui->leMail));
     ui->leDNI->setValidator(new DNIValidator(true, ui->leDNI));
     ui->leCCC->setValidator(new CCCValidator(true, ui->leCCC));
     if (idAlumno > 0) {
@@ -138,11 +139,11 @@ bool AlumnoDialog::markDuplicatePhoneNames()
     const int rows = ui->tableTelefonos->rowCount();
     for (int r = 0; r < rows; ++r) {
         const QString name = cellText(ui->tableTelefonos->item(r, 0));
-        if (repeated.contains(name))
+        if (repeated.contains(name) || isBlankRow(r))
             continue;
         bool found = false;
         for (int later = r + 1; later < rows; ++later) {
-            if (cellText(ui->tableTelefonos->item(later, 0)) != name)
+            if (cellText(ui->tableTelefonos->item(later, 0)) != name || isBlankRow(later))
                 continue;
             paintRed(nameCell(later));
             found = true;
@@ -153,6 +154,13 @@ bool AlumnoDialog::markDuplicatePhoneNames()
         }
     }
     return repeated.isEmpty();
+}
+
+// A row added and left without name and number is no phone.
+bool AlumnoDialog::isBlankRow(int row) const
+{
+    return TablaTelefonos::enBlanco(
+        {cellText(ui->tableTelefonos->item(row, 0)), cellText(ui->tableTelefonos->item(row, 1))});
 }
 
 void AlumnoDialog::readIntoAlumno()
@@ -178,9 +186,11 @@ void AlumnoDialog::readIntoAlumno()
     if (ccc != noAccount && (m_cccEdited || !ccc.isEmpty()))
         m_alumno->setCcc(ccc);
     Alumno::Telefonos telefonos;
-    for (int r = 0; r < ui->tableTelefonos->rowCount(); ++r)
-        telefonos.append({cellText(ui->tableTelefonos->item(r, 0)),
-                          cellText(ui->tableTelefonos->item(r, 1))});
+    for (int r = 0; r < ui->tableTelefonos->rowCount(); ++r) {
+        if (!isBlankRow(r))
+            telefonos.append({cellText(ui->tableTelefonos->item(r, 0)),
+                              cellText(ui->tableTelefonos->item(r, 1))});
+    }
     m_alumno->setTelefonos(telefonos);
 }
 

@@ -34,6 +34,7 @@ public slots:
 private:
     bool validate();
     bool markDuplicatePhoneNames();
+    bool isBlankRow(int row) const;
     void paintRed(QTableWidgetItem* item);
     QTableWidgetItem* nameCell(int row);
     void fillFromAlumno();

@@ -4,6 +4,8 @@
 #include "aprompter.h"
 #include "cccvalidator.h"
 #include "dnivalidator.h"
+#include "emailvalidator.h"
+#include "tablatelefonos.h"
 #include "profesor.h"
 
 #include <QCoreApplication>
@@ -74,7 +76,7 @@ void ProfesorDialog::installValidators()
     setRegExp(ui->leApodo, QStringLiteral("^.*$"));
     setRegExp(ui->leDireccion, QStringLiteral("^.*$"));
     setRegExp(ui->leBanco, QStringLiteral("^.*$"));
-    setRegExp(ui->leMail, QStringLiteral("(^[A-Za-z0-9._%+-]*@[a-zA-Z0-9.-]+\\.[a-zA-Z]{2,4})|(^)$"));
+    ui->leMail->setValidator(new EmailValidator(ui->leMail));
     ui->leDNI->setValidator(new DNIValidator(true, ui->leDNI));
     ui->leCCC->setValidator(new CCCValidator(true, ui->leCCC));
     // two-digit years are ambiguous for register dates decades apart
@@ -215,7 +217,10 @@ void ProfesorDialog::readIntoProfesor()
         if (!numero)
             continue;
         const QTableWidgetItem* nombre = ui->tableTelefonos->item(row, 0);
-        telefonos.append({nombre ? nombre->text() : QString(), numero->text()});
+        const QPair<QString, QString> telefono(nombre ? nombre->text() : QString(), numero->text());
+        // a row added and left without name and number is no phone
+        if (!TablaTelefonos::enBlanco(telefono))
+            telefonos.append(telefono);
     }
     p->setTelefonos(telefonos);
 }

@@ -42,11 +42,26 @@ CrearSesionDeClaseDialog::CrearSesionDeClaseDialog(int idAula, int diaSemana, in
     for (QTimeEdit* shared : {m_inicios.first(), m_fines.first()})
         connect(shared, &QTimeEdit::timeChanged, this, &CrearSesionDeClaseDialog::showSharedTimes);
     m_combos->loadAsignaturas(-1);
+    m_shown = formState();
 }
 
 CrearSesionDeClaseDialog::~CrearSesionDeClaseDialog()
 {
     delete ui;
+}
+
+QVariantList CrearSesionDeClaseDialog::formState() const
+{
+    QVariantList state{ui->cmbAula->currentIndex(), ui->cmbMateria->currentIndex(), ui->cmbTurno->currentIndex(),
+                       ui->cmbProfesor->currentIndex(), ui->chkSameHour->isChecked()};
+    for (int i = 0; i < m_dias.size(); ++i)
+        state << m_dias.at(i)->isChecked() << m_inicios.at(i)->time() << m_fines.at(i)->time();
+    return state;
+}
+
+bool CrearSesionDeClaseDialog::hasChanges() const
+{
+    return formState() != m_shown;
 }
 
 void CrearSesionDeClaseDialog::presetTimes(int minuto)

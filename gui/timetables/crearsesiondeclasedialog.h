@@ -4,6 +4,7 @@
 #include "adialog.h"
 
 #include <QList>
+#include <QVariantList>
 
 class QCheckBox;
 class QTimeEdit;
@@ -25,6 +26,9 @@ public:
                              Qt::WindowFlags f = Qt::WindowFlags());
     ~CrearSesionDeClaseDialog() override;
 
+    // True when the form differs from what it showed on opening.
+    bool hasChanges() const;
+
 public slots:
     void accept() override;
     void updateCombos(int index);
@@ -39,12 +43,15 @@ private:
     QList<SesionDeClase*> buildSessions(bool* refused);
     bool checkRange(int day, const QTime& begin, const QTime& end);
     bool store(const QList<SesionDeClase*>& sessions);
+    QVariantList formState() const;
 
     Ui::CrearSesionDeClaseDialog* ui;
     QList<QCheckBox*> m_dias;
     QList<QTimeEdit*> m_inicios;
     QList<QTimeEdit*> m_fines;
     SesionDeClaseCombos* m_combos;
+    // the form as first shown
+    QVariantList m_shown;
 };
 
 #endif // CREARSESIONDECLASEDIALOG_H

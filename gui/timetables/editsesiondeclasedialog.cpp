@@ -7,15 +7,33 @@
 #include "sesiondeclasecombos.h"
 #include "turnoasignatura.h"
 
+#include <QHash>
 #include <QLocale>
+#include <QPointer>
+
+#include <memory>
 
 namespace {
 constexpr int kMinimumSeconds = 600;
+
+// The open editor of each session.
+QHash<int, QPointer<EditSesionDeClaseDialog>>& editors()
+{
+    static QHash<int, QPointer<EditSesionDeClaseDialog>> open;
+    return open;
 }
+
+QVariantList fieldsOf(const SesionDeClase& sesion)
+{
+    return {sesion.getIdAula(), sesion.getIdTurnoAsignatura(), sesion.getIdProfesor(),
+            sesion.getDiaSemana(), sesion.getMinutoInicio(), sesion.getMinutoFin()};
+}
+} // namespace
 
 EditSesionDeClaseDialog::EditSesionDeClaseDialog(int idSesion, QWidget* parent, Qt::WindowFlags f)
     : ADialog(parent, f)
     , ui(new Ui::EditSesionDeClaseDialog)
+    , m_idSesion(idSesion)
 {
     ui->setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
@@ -24,16 +42,45 @@ EditSesionDeClaseDialog::EditSesionDeClaseDialog(int idSesion, QWidget* parent, 
     const QLocale locale;
     for (int day = 1; day <= 7; ++day)
         ui->cmbWeekDay->addItem(locale.dayName(day, QLocale::LongFormat));
-    if (m_sesion)
+    if (m_sesion) {
         fillFields();
-    else
+        m_loaded = fieldsOf(*m_sesion);
+        editors().insert(idSesion, this);
+    } else {
         m_combos->loadAulas(0);
+    }
+    m_shown = formState();
 }
 
 EditSesionDeClaseDialog::~EditSesionDeClaseDialog()
 {
+    if (editors().value(m_idSesion) == this)
+        editors().remove(m_idSesion);
     delete m_sesion;
     delete ui;
+}
+
+EditSesionDeClaseDialog* EditSesionDeClaseDialog::raiseEditorOf(int idSesion)
+{
+    EditSesionDeClaseDialog* editor = editors().value(idSesion);
+    if (!editor)
+        return nullptr;
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+    return editor;
+}
+
+QVariantList EditSesionDeClaseDialog::formState() const
+{
+    return {ui->cmbAula->currentIndex(), ui->cmbMateria->currentIndex(), ui->cmbTurno->currentIndex(),
+            ui->cmbProfesor->currentIndex(), ui->cmbWeekDay->currentIndex(), ui->tedIni->time(),
+            ui->tedFin->time()};
+}
+
+bool EditSesionDeClaseDialog::hasChanges() const
+{
+    return m_sesion && formState() != m_shown;
 }
 
 void EditSesionDeClaseDialog::fillFields()
@@ -63,7 +110,7 @@ bool EditSesionDeClaseDialog::validateCombos()
 
 void EditSesionDeClaseDialog::accept()
 {
-    if (!m_sesion || !validateCombos() || !checkTimes())
+    if (!m_sesion || !validateCombos() || !checkTimes() || !storedAsLoaded())
         return;
     m_combos->applyTo(m_sesion);
     m_sesion->setDiaSemana(ui->cmbWeekDay->currentIndex() + 1);
@@ -75,6 +122,23 @@ void EditSesionDeClaseDialog::accept()
         return;
     }
     ADialog::accept();
+}
+
+bool EditSesionDeClaseDialog::storedAsLoaded()
+{
+    const std::unique_ptr<SesionDeClase> stored(SesionDeClase::getFromDB(m_idSesion));
+    if (!stored) {
+        APrompter::warning(tr("Edit class session"), tr("It has been impossible to store the session.\n"
+                                                        "It is no longer stored: it has been removed meanwhile."));
+        return false;
+    }
+    if (fieldsOf(*stored) != m_loaded) {
+        APrompter::warning(tr("Edit class session"),
+                           tr("The session has been changed elsewhere since this window opened.\n"
+                              "Close this window and edit the session again."));
+        return false;
+    }
+    return true;
 }
 
 bool EditSesionDeClaseDialog::checkTimes()

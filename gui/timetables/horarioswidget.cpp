@@ -297,6 +297,9 @@ void HorariosWidget::addSesion()
 
 void HorariosWidget::editSesion()
 {
+    // one editor per session: asking again brings it to the front
+    if (EditSesionDeClaseDialog::raiseEditorOf(m_sesionRecordada))
+        return;
     trackDialog(new EditSesionDeClaseDialog(m_sesionRecordada, this));
 }
 

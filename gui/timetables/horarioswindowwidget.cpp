@@ -2,11 +2,17 @@
 #include "ui_horarioswindowwidget.h"
 
 #include "appstatusdialog.h"
+#include "aprompter.h"
+#include "crearsesiondeclasedialog.h"
+#include "editsesiondeclasedialog.h"
 #include "horarioalumnoswidget.h"
 #include "horarioaulaswidget.h"
 #include "horariodiaswidget.h"
 #include "horarioprofesoreswidget.h"
 #include "pagesession.h"
+
+#include <QCoreApplication>
+#include <QPointer>
 
 namespace {
 constexpr int kStatusMask = AppStatusDialog::SaveAnyway | AppStatusDialog::Revert | AppStatusDialog::FixManually;
@@ -120,6 +126,8 @@ void HorariosWindowWidget::activateWidget()
 
 bool HorariosWindowWidget::isValidState()
 {
+    if (!settleEditors())
+        return false;
     HorariosWidget* view = currentHorario();
     return view ? view->isValidState() : true;
 }
@@ -170,4 +178,44 @@ void HorariosWindowWidget::closeDialogs()
 {
     for (HorariosWidget* view : views())
         view->closeDialogs();
+}
+
+bool HorariosWindowWidget::settleEditors()
+{
+    QList<QPointer<QDialog>> edited;
+    for (EditSesionDeClaseDialog* editor : findChildren<EditSesionDeClaseDialog*>())
+        if (editor->isVisible() && editor->hasChanges())
+            edited << editor;
+    for (CrearSesionDeClaseDialog* editor : findChildren<CrearSesionDeClaseDialog*>())
+        if (editor->isVisible() && editor->hasChanges())
+            edited << editor;
+    if (edited.isEmpty())
+        return true;
+    const QMessageBox::StandardButton answer = APrompter::instance()->message(
+        QMessageBox::Question, QCoreApplication::applicationName(),
+        tr("Some class session windows hold changes that have not been stored."),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save,
+        tr("Save stores them with the other changes of this visit; Discard closes those windows without them; "
+           "Cancel goes back to them."),
+        this);
+    if (answer == QMessageBox::Discard) {
+        for (const QPointer<QDialog>& editor : std::as_const(edited))
+            if (editor)
+                editor->reject();
+        return true;
+    }
+    if (answer != QMessageBox::Save)
+        return false;
+    // A window that refuses its changes stays open in front, with its reason.
+    for (const QPointer<QDialog>& editor : std::as_const(edited)) {
+        if (!editor)
+            continue;
+        editor->accept();
+        if (editor && editor->isVisible()) {
+            editor->raise();
+            editor->activateWindow();
+            return false;
+        }
+    }
+    return true;
 }

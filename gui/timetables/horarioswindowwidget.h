@@ -50,6 +50,9 @@ private:
     void selectView(HorariosWidget* view, QAction* action);
     HorariosWidget* viewOf(int horario, QAction** action) const;
     void closeDialogs();
+    // Asks about session windows holding typed changes before the visit ends:
+    // stored into the visit, closed without them, or the visit goes on (false).
+    bool settleEditors();
     QList<HorariosWidget*> views() const;
 
     Ui::HorariosWindowWidget* ui;

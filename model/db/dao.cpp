@@ -358,8 +358,10 @@ QVariant Dao::insert(const QString& table, const QStringList& columns, const QLi
 }
 
 bool Dao::update(const QString& table, const QStringList& columns, const QString& where,
-                 const QList<QVariant>& values)
+                 const QList<QVariant>& values, int* changedRows)
 {
+    if (changedRows)
+        *changedRows = 0;
     QStringList sets;
     for (const QString& column : columns)
         sets << column + QStringLiteral(" = ?");
@@ -370,7 +372,11 @@ bool Dao::update(const QString& table, const QStringList& columns, const QString
     if (!q)
         return false;
     bindValues(*q, values);
-    return exec(*q);
+    if (!exec(*q))
+        return false;
+    if (changedRows)
+        *changedRows = q->numRowsAffected();
+    return true;
 }
 
 QSqlQuery* Dao::writeStatement(const QString& sql)

@@ -33,9 +33,10 @@ public:
     // The new id; an invalid QVariant when execution fails, QVariant(false) when
     // the statement cannot be prepared.
     QVariant insert(const QString& table, const QStringList& columns, const QList<QVariant>& values);
-    // values: one per column, then the placeholders of where.
+    // values: one per column, then the placeholders of where. True when the
+    // statement ran; changedRows, when given, gets how many rows it changed.
     bool update(const QString& table, const QStringList& columns, const QString& where,
-                const QList<QVariant>& values);
+                const QList<QVariant>& values, int* changedRows = nullptr);
     bool deleteFrom(const QString& table, const QStringList& columns, const QList<QVariant>& values);
     QSqlQuery query(const QString& sql, const QList<QVariant>& values = {});
     bool execute(const QString& sql, const QList<QVariant>& values = {});

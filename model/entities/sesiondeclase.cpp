@@ -138,7 +138,10 @@ bool SesionDeClase::update()
     }
     QList<QVariant> values = fieldValues();
     values << m_id;
-    return Dao::getInstance()->update(TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"), values);
+    // a session removed meanwhile is not stored, whatever the statement says
+    int changed = 0;
+    return Dao::getInstance()->update(TABLE, COLUMNS.mid(1), QStringLiteral("id = ?"), values, &changed)
+           && changed == 1;
 }
 
 bool SesionDeClase::remove()

@@ -64,6 +64,7 @@ public:
     static bool desasignarProfesor(int idTurnoAsignatura, int idProfesor);
 
     bool persist();
+    // False also when no stored session has this id (removed meanwhile).
     bool update();
     bool remove();
 

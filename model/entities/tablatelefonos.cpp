@@ -36,6 +36,8 @@ bool TablaTelefonos::escribir(int id, const Telefonos& telefonos, bool borrados)
 {
     bool ok = borrados;
     for (int i = 0; ok && i < telefonos.size(); ++i) {
+        if (enBlanco(telefonos.at(i)))
+            continue;
         const QVariant newId = Dao::getInstance()->insert(
             m_table, {QStringLiteral("nombre"), QStringLiteral("telefono"), m_idColumn},
             {ValorSql::texto(telefonos.at(i).first), ValorSql::texto(telefonos.at(i).second), id});
@@ -46,6 +48,11 @@ bool TablaTelefonos::escribir(int id, const Telefonos& telefonos, bool borrados)
                                     .arg(m_dueno)
                              << id << " en la base de datos";
     return ok;
+}
+
+bool TablaTelefonos::enBlanco(const QPair<QString, QString>& telefono)
+{
+    return telefono.first.trimmed().isEmpty() && telefono.second.trimmed().isEmpty();
 }
 
 QHash<int, TablaTelefonos::Telefonos> TablaTelefonos::porDueno(const QString& sql)

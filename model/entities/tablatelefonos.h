@@ -23,11 +23,13 @@ public:
     // The owner's phones in row order; empty, with a warning, without an id.
     Telefonos cargar(int id) const;
     // Inserts the phones after the old ones were deleted (borrados: that
-    // deletion's success). Stops at the first failure: the caller's write is
-    // taken back anyway.
+    // deletion's success), leaving out blank ones. Stops at the first
+    // failure: the caller's write is taken back anyway.
     bool escribir(int id, const Telefonos& telefonos, bool borrados) const;
     // Rows of (owner id, nombre, telefono), grouped by owner in row order.
     static QHash<int, Telefonos> porDueno(const QString& sql);
+    // A row left without name and number (an abandoned new row) is no phone.
+    static bool enBlanco(const QPair<QString, QString>& telefono);
     // "name: number" entries joined by "; ".
     static QString texto(const Telefonos& telefonos);
 

@@ -1409,16 +1409,20 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
         <translation>No se ha modificado ninguna aula.</translation>
     </message>
     <message>
-        <source>The table shows the classrooms as they are now stored.</source>
-        <translation>La tabla muestra las aulas tal como están guardadas ahora.</translation>
-    </message>
-    <message>
         <source>It has been impossible to save the configuration.</source>
         <translation>No ha sido posible guardar la configuración.</translation>
     </message>
     <message>
         <source>Nothing has been changed.</source>
         <translation>No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The configuration cannot be stored while other changes are pending.</source>
+        <translation>No se puede guardar la configuración mientras haya otros cambios pendientes.</translation>
+    </message>
+    <message>
+        <source>Save or revert them first. Nothing has been changed.</source>
+        <translation>Guárdelos o deshágalos antes. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -1929,6 +1933,18 @@ Conserva sus datos anteriores.</translation>
         <source>Session duration is too short. Sessions must be at least 10 minutes long.</source>
         <translation>La sesión es demasiado corta. Las sesiones deben durar al menos 10 minutos.</translation>
     </message>
+    <message>
+        <source>It has been impossible to store the session.
+It is no longer stored: it has been removed meanwhile.</source>
+        <translation>Ha sido imposible guardar la sesión.
+Ya no está guardada: se ha eliminado mientras tanto.</translation>
+    </message>
+    <message>
+        <source>The session has been changed elsewhere since this window opened.
+Close this window and edit the session again.</source>
+        <translation>La sesión se ha cambiado en otro lugar desde que se abrió esta ventana.
+Cierre esta ventana y vuelva a editar la sesión.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorDialog</name>
@@ -2244,6 +2260,14 @@ Sigue guardada.</translation>
     <message>
         <source>Day schedules</source>
         <translation>Horarios por días</translation>
+    </message>
+    <message>
+        <source>Some class session windows hold changes that have not been stored.</source>
+        <translation>Algunas ventanas de sesiones de clase tienen cambios que no se han guardado.</translation>
+    </message>
+    <message>
+        <source>Save stores them with the other changes of this visit; Discard closes those windows without them; Cancel goes back to them.</source>
+        <translation>Guardar los guarda con los demás cambios de esta visita; Descartar cierra esas ventanas sin ellos; Cancelar vuelve a ellas.</translation>
     </message>
 </context>
 <context>

@@ -1409,16 +1409,20 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
         <translation>Non se modificou ningunha aula.</translation>
     </message>
     <message>
-        <source>The table shows the classrooms as they are now stored.</source>
-        <translation>A táboa amosa as aulas tal como están gardadas agora.</translation>
-    </message>
-    <message>
         <source>It has been impossible to save the configuration.</source>
         <translation>Non foi posible gardar a configuración.</translation>
     </message>
     <message>
         <source>Nothing has been changed.</source>
         <translation>Non se cambiou nada.</translation>
+    </message>
+    <message>
+        <source>The configuration cannot be stored while other changes are pending.</source>
+        <translation>Non se pode gardar a configuración mentres haxa outros cambios pendentes.</translation>
+    </message>
+    <message>
+        <source>Save or revert them first. Nothing has been changed.</source>
+        <translation>Gárdeos ou desfágaos antes. Non se cambiou nada.</translation>
     </message>
 </context>
 <context>
@@ -1929,6 +1933,18 @@ Conserva os seus datos anteriores.</translation>
         <source>Session duration is too short. Sessions must be at least 10 minutes long.</source>
         <translation>A sesión é demasiado curta. As sesións deben durar polo menos 10 minutos.</translation>
     </message>
+    <message>
+        <source>It has been impossible to store the session.
+It is no longer stored: it has been removed meanwhile.</source>
+        <translation>Foi imposible gardar a sesión.
+Xa non está gardada: eliminouse mentres tanto.</translation>
+    </message>
+    <message>
+        <source>The session has been changed elsewhere since this window opened.
+Close this window and edit the session again.</source>
+        <translation>A sesión cambiouse noutro lugar desde que se abriu esta xanela.
+Peche esta xanela e volva editar a sesión.</translation>
+    </message>
 </context>
 <context>
     <name>ErrorDialog</name>
@@ -2244,6 +2260,14 @@ Segue gardada.</translation>
     <message>
         <source>Day schedules</source>
         <translation>Horarios por días</translation>
+    </message>
+    <message>
+        <source>Some class session windows hold changes that have not been stored.</source>
+        <translation>Algunhas xanelas de sesións de clase teñen cambios que non se gardaron.</translation>
+    </message>
+    <message>
+        <source>Save stores them with the other changes of this visit; Discard closes those windows without them; Cancel goes back to them.</source>
+        <translation>Gardar gárdaos cos demais cambios desta visita; Descartar pecha esas xanelas sen eles; Cancelar volve a elas.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "cccvalidator.h"
 #include "dnivalidator.h"
+#include "emailvalidator.h"
 #include "testmain.h"
 
 #include <memory>
@@ -111,6 +112,22 @@ private slots:
         v->fixup(text);
         QCOMPARE(text, fixed);
         QCOMPARE(check(*v, text), state);
+    }
+
+    // Real domain endings longer than four letters are addresses too.
+    void emailAddresses()
+    {
+        const EmailValidator email;
+        const auto state = [&email](const char* text) {
+            QString input = QString::fromUtf8(text);
+            int pos = 0;
+            return email.validate(input, pos);
+        };
+        for (const char* address : {"ana@escola.galicia", "info@pensar.academy", "x.y+z@mail.example", "a@b.es", ""})
+            QVERIFY2(state(address) == QValidator::Acceptable, address);
+        QCOMPARE(state("ana@escola.g"), QValidator::Intermediate);
+        QCOMPARE(state("ana@escola"), QValidator::Intermediate);
+        QCOMPARE(state("ana maria@escola.gal"), QValidator::Invalid);
     }
 
     void dniLetterTable()

@@ -90,6 +90,43 @@ private slots:
         QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
+    // Ticked and then unticked, the bill owes its whole amount again: the
+    // shown paid amount follows the tick, and a partial payment can still be
+    // typed with edition allowed.
+    void untickingPaidOwesTheWholeAmount()
+    {
+        const int id = recibo(m_alumno, primeroDeMes(), 285);
+        PageHarness h;
+        auto* dialogo = new ReciboDialog(nullptr, id);
+        dialogo->show();
+        h.setRoot(dialogo);
+        auto* pagado = child<QDoubleSpinBox>(*dialogo, "dsbImportePagado");
+        QVERIFY(h.check("cbPagado", true));
+        QCOMPARE(pagado->value(), 285.0);
+        QVERIFY(h.check("cbPagado", false));
+        QCOMPARE(pagado->value(), 0.0);
+        clickOk(*dialogo);
+        procesarBorrados();
+        QCOMPARE(columna("pagado", id), QStringLiteral("false"));
+        QCOMPARE(columna("importepagado", id), QStringLiteral("0"));
+
+        // stored paid, then marked unpaid with part of it paid
+        QVERIFY(academy::exec(QStringLiteral("UPDATE recibo SET pagado = 'true', importepagado = 28500 WHERE id = ?"),
+                              {id}));
+        dialogo = new ReciboDialog(nullptr, id);
+        dialogo->show();
+        h.setRoot(dialogo);
+        QVERIFY(h.check("cbPagado", false));
+        QVERIFY(h.check("cbEditable", true));
+        QVERIFY(h.type("dsbImportePagado", QStringLiteral("100")));
+        QVERIFY(!child<QCheckBox>(*dialogo, "cbPagado")->isChecked());
+        clickOk(*dialogo);
+        procesarBorrados();
+        QCOMPARE(columna("pagado", id), QStringLiteral("false"));
+        QCOMPARE(columna("importepagado", id), QStringLiteral("10000"));
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
     void paidAmountAboveTheAmountIsClamped()
     {
         const int id = recibo(m_alumno, primeroDeMes(), 50);

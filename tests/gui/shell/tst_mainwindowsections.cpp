@@ -2,6 +2,7 @@
 
 #include "alumnoswidget.h"
 #include "appstatusdialog.h"
+#include "configurationdialog.h"
 #include "guitest.h"
 #include "horarioalumnoswidget.h"
 #include "horarioprofesoreswidget.h"
@@ -12,6 +13,7 @@
 #include "testmain.h"
 
 #include <QPushButton>
+#include <QTableWidget>
 #include <QToolBar>
 
 using namespace TimetablesFixture;
@@ -108,6 +110,51 @@ private slots:
         QCOMPARE(checkedSections(window), QStringList{"actionRecibos"});
         QVERIFY(!Dao::getInstance()->inTransaction());
         QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
+    // What the configuration confirms is stored when confirmed: the
+    // timetables' visit is settled before the dialog opens, and its later
+    // Revert takes back only what came after.
+    void configurationConfirmedDuringAVisitOutlivesItsRevert()
+    {
+        Academia::inicializarEstado();
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        action(window, "actionHorarios")->trigger();
+        CentralWidget* horarios = window.currentPage();
+        QVERIFY(qobject_cast<HorariosWindowWidget*>(horarios));
+        const int kept = sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
+
+        PageHarness h(&window);
+        bool confirmed = false;
+        h.whenShown<ConfigurationDialog>([&confirmed](ConfigurationDialog* dialog) {
+            confirmed = !Dao::getInstance()->inTransaction();
+            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("twAulas"));
+            table->item(0, 1)->setData(Qt::EditRole, 30);
+            dialog->findChild<QPushButton*>(QStringLiteral("btnNewAula"))->click();
+            table->item(table->rowCount() - 1, 0)->setText(QStringLiteral("Lab A"));
+            dialog->accept();
+        });
+        action(window, "actionConfiguracion")->trigger();
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QVERIFY(confirmed);
+        QCOMPARE(window.currentPage(), horarios);
+        QVERIFY(Dao::getInstance()->inTransaction()); // the visit goes on
+
+        // an overlap, reverted on leaving
+        sesion(m.tarde, m.aula2, 2, 630, 690, m.marta);
+        pressWhenShown(h, "btnRevert");
+        action(window, "actionRecibos")->trigger();
+        QCOMPARE(window.currentPage(), horarios);
+        action(window, "actionRecibos")->trigger();
+        QVERIFY(window.currentPage() != horarios);
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+        QCOMPARE(sessionCount(), 1);
+        QCOMPARE(sessionCount(QStringLiteral("id = %1").arg(kept)), 1);
+        QCOMPARE(academy::count(QStringLiteral("SELECT aforo FROM aula WHERE nombre = 'Room A'")), 30);
+        QCOMPARE(academy::count(QStringLiteral("SELECT count(*) FROM aula WHERE nombre = 'Lab A'")), 1);
     }
 
     void studentsPageJumpsToTheStudentsTimetable()

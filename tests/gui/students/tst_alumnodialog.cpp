@@ -119,6 +119,37 @@ private slots:
         QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
+    // "+" and then Escape leaves a row without name and number: it is no
+    // phone, however many there are. A real address may end in more than
+    // four letters.
+    void abandonedPhoneRowsAreLeftOut()
+    {
+        QPointer<AlumnoDialog> d = open();
+        PageHarness h(d);
+        QVERIFY(h.type("leNombre", QStringLiteral("Sabela")));
+        QVERIFY(h.type("leApellidos", QStringLiteral("Rei")));
+        QVERIFY(h.type("leMail", QStringLiteral("sabela@escola.galicia")));
+        addPhone(h, QStringLiteral("casa"), QStringLiteral("981000001"));
+        QTableWidget* table = phones(d);
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(h.click("btnAddTelefono"));
+            QLineEdit* editor = nullptr;
+            for (QLineEdit* open : table->viewport()->findChildren<QLineEdit*>())
+                if (open->isVisible())
+                    editor = open;
+            QVERIFY(editor && editor->text().isEmpty());
+            // what Escape in the cell does
+            emit table->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
+        }
+        QCOMPARE(table->rowCount(), 3);
+        h.whenShown<AsignaturaAlumnoDialog>([](AsignaturaAlumnoDialog* s) { s->reject(); });
+        pressOk(d);
+        QTRY_VERIFY(!d);
+        QCOMPARE(academy::count(QStringLiteral("SELECT count(*) FROM telefonoalumno")), 1);
+        QCOMPARE(academy::count(QStringLiteral("SELECT count(*) FROM alumno WHERE email = 'sabela@escola.galicia'")), 1);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
     void newStudentIsStoredAndSignUpOpens()
     {
         QPointer<AlumnoDialog> d = open();

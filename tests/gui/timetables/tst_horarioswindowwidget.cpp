@@ -486,6 +486,100 @@ private slots:
         QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
+    // One editor per session; it never writes over a session changed or
+    // removed since it opened.
+    void oneEditorPerSessionThatNeverOverwrites()
+    {
+        const int id = sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
+        open();
+        m_window->showHorario(3);
+        HorariosWidget* teacher = m_window->currentHorario();
+        teacher->setCurrentId(m.marta);
+        PageHarness h(teacher);
+        rightClick(teacher, cellPoint(1, 630));
+        QVERIFY(h.trigger("actionEdit_session"));
+        QPointer<EditSesionDeClaseDialog> first = h.waitForWindow<EditSesionDeClaseDialog>();
+        QVERIFY(first);
+        QVERIFY(h.trigger("actionEdit_session"));
+        QCOMPARE(m_window->findChildren<EditSesionDeClaseDialog*>().size(), 1);
+
+        // moved to Thursday meanwhile: Friday from this editor is refused
+        QVERIFY(academy::exec(QStringLiteral("UPDATE sesiondeclase SET diasemana = 4 WHERE id = ?"), {id}));
+        combo(first, "cmbWeekDay")->setCurrentIndex(4);
+        h.answerNext(QStringLiteral("The session has been changed elsewhere since this window opened."),
+                     QMessageBox::Ok);
+        first->accept();
+        QVERIFY(first && first->isVisible());
+        QCOMPARE(sessionCount(QStringLiteral("diasemana = 4")), 1);
+        first->reject();
+        QTRY_VERIFY(!first);
+        teacher->refresh();
+
+        // removed meanwhile: the editor says so and stays
+        rightClick(teacher, cellPoint(3, 630));
+        QVERIFY(h.trigger("actionEdit_session"));
+        QPointer<EditSesionDeClaseDialog> editor = h.waitForWindow<EditSesionDeClaseDialog>();
+        QVERIFY(editor);
+        QVERIFY(h.trigger("actionRemove_session"));
+        QCOMPARE(sessionCount(), 0);
+        timeEdit(editor, "tedFin")->setTime(QTime(12, 0));
+        h.answerNext(QStringLiteral("It has been impossible to store the session."), QMessageBox::Ok);
+        editor->accept();
+        QVERIFY(editor && editor->isVisible());
+        QCOMPARE(sessionCount(), 0);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
+    // Leaving the visit with typed changes in an editor asks first: Cancel
+    // stays, Save stores them within the visit, Discard closes the editor.
+    void typedEditorChangesAreAskedAboutOnLeaving()
+    {
+        const int id = sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
+        open();
+        m_window->showHorario(3);
+        HorariosWidget* teacher = m_window->currentHorario();
+        teacher->setCurrentId(m.marta);
+        PageHarness h(teacher);
+        const auto edit = [&] {
+            rightClick(teacher, cellPoint(1, 630));
+            if (!h.trigger("actionEdit_session"))
+                return QPointer<EditSesionDeClaseDialog>();
+            return QPointer<EditSesionDeClaseDialog>(h.waitForWindow<EditSesionDeClaseDialog>());
+        };
+        const QString asked = QStringLiteral("Some class session windows hold changes that have not been stored.");
+
+        // untouched: nothing to ask
+        QPointer<EditSesionDeClaseDialog> editor = edit();
+        QVERIFY(editor);
+        QVERIFY(m_window->isValidState());
+        QTRY_VERIFY(!editor);
+        m_window->activateWidget();
+
+        editor = edit();
+        QVERIFY(editor);
+        timeEdit(editor, "tedFin")->setTime(QTime(11, 30));
+        h.answerNext(asked, QMessageBox::Cancel);
+        QVERIFY(!m_window->isValidState());
+        QVERIFY(editor && editor->isVisible());
+        QVERIFY(Dao::getInstance()->inTransaction());
+
+        h.answerNext(asked, QMessageBox::Save);
+        QVERIFY(m_window->isValidState());
+        QTRY_VERIFY(!editor);
+        QVERIFY(!Dao::getInstance()->inTransaction());
+        QCOMPARE(sessionCount(QStringLiteral("minutofin = 690 AND id = %1").arg(id)), 1);
+
+        m_window->activateWidget();
+        editor = edit();
+        QVERIFY(editor);
+        timeEdit(editor, "tedFin")->setTime(QTime(12, 0));
+        h.answerNext(asked, QMessageBox::Discard);
+        QVERIFY(m_window->isValidState());
+        QTRY_VERIFY(!editor);
+        QCOMPARE(sessionCount(QStringLiteral("minutofin = 690 AND id = %1").arg(id)), 1);
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
     void outsideWarningComparesMinutes()
     {
         // ends exactly where the grid ends: shown whole, no warning

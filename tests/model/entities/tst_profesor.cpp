@@ -43,12 +43,13 @@ private slots:
         // An emptied nickname becomes the name again.
         l->setApodo(QString());
         l->setFBaja(QDate(2025, 6, 30));
-        l->setTelefonos(tels({{"móbil", "2"}}));
+        // a row left blank is no phone; a name alone is one
+        l->setTelefonos(tels({{"", ""}, {"móbil", "2"}, {" ", ""}, {"fax", ""}}));
         QVERIFY(l->update());
         std::unique_ptr<Profesor> u(Profesor::getFromDB(p.id()));
         QCOMPARE(u->apodo(), QStringLiteral("Carme"));
         QCOMPARE(u->fBaja(), QDate(2025, 6, 30));
-        QCOMPARE(u->telefonosToString(), QStringLiteral("móbil: 2"));
+        QCOMPARE(u->telefonosToString(), QStringLiteral("móbil: 2; fax: "));
 
         MessageCapture capture;
         QVERIFY(!u->persist());

@@ -37,6 +37,10 @@ private slots:
         QCOMPARE(count("SELECT diasemana FROM sesiondeclase WHERE id = ?", {id}), 6);
         QVERIFY(loaded->remove());
         QCOMPARE(count("SELECT count(*) FROM sesiondeclase WHERE id = ?", {id}), 0);
+        // a session removed meanwhile is not stored by an update
+        loaded->setDiaSemana(2);
+        QVERIFY(!loaded->update());
+        QCOMPARE(count("SELECT count(*) FROM sesiondeclase WHERE id = ?", {id}), 0);
 
         // No teacher is NULL in the table (its foreign key refuses 0), so such
         // a session can be stored and rewritten.
