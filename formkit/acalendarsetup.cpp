@@ -5,8 +5,8 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QToolButton>
 
 namespace {
