@@ -89,3 +89,35 @@ function(pensario_oxygen_icon var relative)
     endif()
     set(${var} ${path} PARENT_SCOPE)
 endfunction()
+
+# The C library's Spanish and Galician locales, compiled into the build folder
+# from the sources of Debian's "locales" package, so that tests run under them
+# (through LOCPATH) on machines that have only the C locale.
+function(pensario_test_locales var)
+    set(dir ${CMAKE_BINARY_DIR}/locales)
+    set(outputs)
+    foreach(name es_ES gl_ES)
+        set(output ${dir}/${name}.UTF-8/LC_NUMERIC)
+        add_custom_command(OUTPUT ${output}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+            # warnings about the sources still give a usable locale
+            COMMAND sh -c "localedef -i ${name} -f UTF-8 ${dir}/${name}.UTF-8 || test -f ${output}"
+            COMMENT "Compiling the C locale ${name}.UTF-8"
+            VERBATIM)
+        list(APPEND outputs ${output})
+    endforeach()
+    add_custom_target(test_locales ALL DEPENDS ${outputs})
+    set(${var} ${dir} PARENT_SCOPE)
+endfunction()
+
+# Runs the test functions FUNCTIONS of the CTest test NAME (target TARGET)
+# once more under each of the real C locales es_ES and gl_ES, as the test
+# NAME:es_ES and NAME:gl_ES.
+function(pensario_add_locale_runs name target)
+    foreach(locale es_ES gl_ES)
+        add_test(NAME ${name}:${locale} COMMAND ${target} ${ARGN})
+        set_tests_properties(${name}:${locale} PROPERTIES
+            ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LOCPATH=${PENSARIO_TEST_LOCALES};LC_ALL=${locale}.UTF-8;LANG=${locale}.UTF-8;LANGUAGE="
+            TIMEOUT 300)
+    endforeach()
+endfunction()

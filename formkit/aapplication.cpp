@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QTranslator>
 
+#include <clocale>
+
 AApplication::AApplication(int& argc, char** argv, const QString& applicationName,
                            const QString& organizationName, const QString& organizationDomain)
     : QApplication(argc, argv)
@@ -16,6 +18,7 @@ AApplication::AApplication(int& argc, char** argv, const QString& applicationNam
     setOrganizationName(organizationName);
     setOrganizationDomain(organizationDomain);
     setQuitOnLastWindowClosed(true);
+    useCNumericLocale();
 
     {
         // An INI file keeps the group "general" as "[%General]", which reads
@@ -83,3 +86,8 @@ AApplication::AApplication(int& argc, char** argv, const QString& applicationNam
 }
 
 AApplication::~AApplication() = default;
+
+void AApplication::useCNumericLocale()
+{
+    std::setlocale(LC_NUMERIC, "C");
+}

@@ -31,6 +31,10 @@
         <source>Current Page</source>
         <translation>Página actual</translation>
     </message>
+    <message>
+        <source>Collate</source>
+        <translation>Intercalar</translation>
+    </message>
 </context>
 <context>
     <name>QPrintDialog</name>
@@ -59,6 +63,22 @@ Desactive una de ellas.</translation>
     <message>
         <source>There are conflicts in duplex settings. Do you want to fix them?</source>
         <translation>Hay conflictos en la configuración de doble cara. ¿Quiere corregirlos?</translation>
+    </message>
+    <message>
+        <source>Print To File ...</source>
+        <translation>Imprimir a archivo...</translation>
+    </message>
+    <message>
+        <source>%1 is a directory.
+Please choose a different file name.</source>
+        <translation>%1 es una carpeta.
+Elija un nombre de archivo diferente.</translation>
+    </message>
+    <message>
+        <source>File %1 is not writable.
+Please choose a different file name.</source>
+        <translation>No se puede escribir en el archivo %1.
+Elija un nombre de archivo diferente.</translation>
     </message>
 </context>
 <context>
@@ -166,6 +186,60 @@ Desactive una de ellas.</translation>
     <message>
         <source>Custom (%1in x %2in)</source>
         <translation>Personalizado (%1in x %2in)</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPreviewDialog</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Output &amp;file:</source>
+        <translation>&amp;Archivo de salida:</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>File &amp;name:</source>
+        <translation>&amp;Nombre de archivo:</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Archivos de tipo:</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>El archivo %1 ya existe.
+¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>%1
+File not found.
+Please verify the correct file name was given.</source>
+        <translation>%1
+Archivo no encontrado.
+Verifique que el nombre del archivo es correcto.</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Invalid filename</source>
+        <translation>Nombre de archivo no válido</translation>
     </message>
 </context>
 </TS>

@@ -430,6 +430,14 @@ Desactive unha delas.</translation>
         <source>All files (*)</source>
         <translation>Todos os ficheiros (*)</translation>
     </message>
+    <message>
+        <source>Show </source>
+        <translation>Amosar </translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>Amosar os ficheiros &amp;agochados</translation>
+    </message>
 </context>
 <context>
     <name>QAbstractFileIconProvider</name>
@@ -723,6 +731,67 @@ Desactive unha delas.</translation>
     <message>
         <source>Envelope PRC 10</source>
         <translation>Sobre PRC 10</translation>
+    </message>
+</context>
+<context>
+    <name>QPrintPreviewDialog</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa da impresión</translation>
+    </message>
+    <message>
+        <source>Show overview of all pages</source>
+        <translation>Amosar un resumo de todas as páxinas</translation>
+    </message>
+    <message>
+        <source>Show single page</source>
+        <translation>Amosar unha soa páxina</translation>
+    </message>
+    <message>
+        <source>Show facing pages</source>
+        <translation>Amosar as páxinas opostas</translation>
+    </message>
+</context>
+<context>
+    <name>QErrorMessage</name>
+    <message>
+        <source>&amp;Show this message again</source>
+        <translation>&amp;Amosar esta mensaxe de novo</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Desfacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Refacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>A&amp;pegar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Escoller todo</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Link Location</source>
+        <translation>Copiar o &amp;enderezo da ligazón</translation>
     </message>
 </context>
 </TS>

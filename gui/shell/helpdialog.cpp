@@ -18,6 +18,24 @@
 
 namespace {
 
+// The widest title down to the given level, measured as the tree measures the
+// rows it shows, also for rows that are not in view yet.
+int widestTitle(const QTreeView* tree, const QModelIndex& parent, int level, int lastLevel)
+{
+    QStyleOptionViewItem option;
+    option.initFrom(tree);
+    option.widget = tree;
+    const int indent = tree->indentation() * (level + (tree->rootIsDecorated() ? 1 : 0));
+    int widest = 0;
+    for (int row = 0; row < tree->model()->rowCount(parent); ++row) {
+        const QModelIndex index = tree->model()->index(row, 0, parent);
+        widest = qMax(widest, indent + tree->itemDelegateForIndex(index)->sizeHint(option, index).width());
+        if (level < lastLevel)
+            widest = qMax(widest, widestTitle(tree, index, level + 1, lastLevel));
+    }
+    return widest;
+}
+
 QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
@@ -127,11 +145,18 @@ void HelpDialog::expand1levels()
     if (!tree)
         return;
     tree->expandToDepth(1);
-    // Wide enough for the longest title shown, the rest for the page.
-    const int wanted = static_cast<const QAbstractItemView*>(tree)->sizeHintForColumn(0) + 2 * tree->frameWidth()
+    // Wide enough for the longest title shown, the rest for the page: the
+    // tree's own measure sees only the rows in view.
+    const int titles = qMax(static_cast<const QAbstractItemView*>(tree)->sizeHintForColumn(0),
+                            widestTitle(tree, QModelIndex(), 0, 2));
+    const int wanted = titles + 2 * tree->frameWidth()
                        + tree->verticalScrollBar()->sizeHint().width();
     const QList<int> sizes = m_splitter->sizes();
-    const int total = qMax(sizes.value(0) + sizes.value(1), width());
+    // what the splitter has to share out, not the whole window: more would
+    // be scaled down and narrow the contents again
+    const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
+    const int total = qMax(sizes.value(0) + sizes.value(1),
+                           width() - margins.left() - margins.right() - m_splitter->handleWidth());
     if (wanted > sizes.value(0))
         m_splitter->setSizes({wanted, qMax(total - wanted, total / 3)});
 }

@@ -475,7 +475,7 @@ Si está de acuerdo, elija la fecha de baja de todas las asignaturas.</translati
     </message>
     <message>
         <source>Student list</source>
-        <translation>Lista de alumnos</translation>
+        <translation>Listado de alumnos</translation>
     </message>
     <message>
         <source>listado_alumnos</source>
@@ -516,15 +516,15 @@ Si está de acuerdo, elija la fecha de baja de todas las asignaturas.</translati
     <name>Asignatura</name>
     <message>
         <source>Subject couldn&apos;t be removed because it has shifts.</source>
-        <translation>No se pudo eliminar la asignatura porque tiene turnos.</translation>
+        <translation>No se pudo borrar la asignatura porque tiene turnos.</translation>
     </message>
     <message>
         <source>Error deleting relationship between subject and course.</source>
-        <translation>Error al eliminar la relación entre la asignatura y el curso.</translation>
+        <translation>Error al borrar la relación entre la asignatura y el curso.</translation>
     </message>
     <message>
         <source>Error deleting relationship between subject and teacher.</source>
-        <translation>Error al eliminar la relación entre la asignatura y el profesor.</translation>
+        <translation>Error al borrar la relación entre la asignatura y el profesor.</translation>
     </message>
 </context>
 <context>
@@ -1202,7 +1202,7 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     </message>
     <message>
         <source>To delete selected classrooms</source>
-        <translation>Para eliminar las aulas seleccionadas</translation>
+        <translation>Para borrar las aulas seleccionadas</translation>
     </message>
     <message>
         <source>Bills</source>
@@ -1262,7 +1262,7 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     </message>
     <message>
         <source>Delete empty series</source>
-        <translation>Eliminar series vacías</translation>
+        <translation>Borrar series vacías</translation>
     </message>
     <message>
         <source>Teachers</source>
@@ -1314,7 +1314,7 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     </message>
     <message>
         <source>Delete classroom</source>
-        <translation>Eliminar aula</translation>
+        <translation>Borrar aula</translation>
     </message>
     <message>
         <source>There are some sessions outside opening times.</source>
@@ -1386,11 +1386,11 @@ Cree al menos una asignatura y un turno y después dé de alta al alumno en la a
     </message>
     <message>
         <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;br/&gt;</source>
-        <translation>&lt;html&gt;No se puede eliminar un aula que tiene sesiones. &lt;br/&gt;</translation>
+        <translation>&lt;html&gt;No se puede borrar un aula que tiene sesiones. &lt;br/&gt;</translation>
     </message>
     <message>
         <source>Classroom %1, which you are trying to delete, has the following sessions: &lt;br/&gt;%2&lt;br/&gt; Edit them before deleting the classroom.</source>
-        <translation>El aula %1, que intenta eliminar, tiene las siguientes sesiones: &lt;br/&gt;%2&lt;br/&gt; Modifíquelas antes de eliminar el aula.</translation>
+        <translation>El aula %1, que intenta borrar, tiene las siguientes sesiones: &lt;br/&gt;%2&lt;br/&gt; Modifíquelas antes de borrar el aula.</translation>
     </message>
     <message>
         <source>There is a nameless classroom</source>
@@ -2877,11 +2877,11 @@ Do you want to save the teacher with them set to 0?</source>
     </message>
     <message>
         <source>Student list</source>
-        <translation>Lista de alumnos</translation>
+        <translation>Listado de alumnos</translation>
     </message>
     <message>
         <source>Get student list for this teacher</source>
-        <translation>Lista de alumnos de este profesor</translation>
+        <translation>Listado de alumnos de este profesor</translation>
     </message>
     <message>
         <source>Show timetable</source>
@@ -3253,11 +3253,11 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
     </message>
     <message>
         <source>Delete</source>
-        <translation>Eliminar</translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Delete selected bill</source>
-        <translation>Eliminar el recibo seleccionado</translation>
+        <translation>Borrar el recibo seleccionado</translation>
     </message>
     <message>
         <source>Regenerate</source>
@@ -3301,7 +3301,7 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
     </message>
     <message>
         <source>As well as creating nonexistent bills , Do you want to overwrite selected ones?</source>
-        <translation>Además de crear los recibos que no existen , ¿quiere sobrescribir los seleccionados?</translation>
+        <translation>Además de crear los recibos que no existen, ¿quiere sobrescribir los seleccionados?</translation>
     </message>
     <message>
         <source>Only bills with no manual changes</source>
@@ -3365,22 +3365,22 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
     </message>
     <message>
         <source>Selected bills will be permanently deleted</source>
-        <translation>Los recibos seleccionados se eliminarán definitivamente</translation>
+        <translation>Los recibos seleccionados se borrarán definitivamente</translation>
     </message>
     <message numerus="yes">
         <source>Are you sure you want to delete the %n selected bill(s)?</source>
         <translation>
-            <numerusform>¿Seguro que quiere eliminar el recibo seleccionado?</numerusform>
-            <numerusform>¿Seguro que quiere eliminar los %n recibos seleccionados?</numerusform>
+            <numerusform>¿Seguro que quiere borrar el recibo seleccionado?</numerusform>
+            <numerusform>¿Seguro que quiere borrar los %n recibos seleccionados?</numerusform>
         </translation>
     </message>
     <message>
         <source>Error deleting bill</source>
-        <translation>Error al eliminar el recibo</translation>
+        <translation>Error al borrar el recibo</translation>
     </message>
     <message>
         <source>Internal error deleting some bills in selected list.</source>
-        <translation>Error interno al eliminar algunos recibos de la lista seleccionada.</translation>
+        <translation>Error interno al borrar algunos recibos de la lista seleccionada.</translation>
     </message>
     <message>
         <source>In which language do you want to get the unpaid document?</source>
@@ -3486,7 +3486,7 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
     </message>
     <message>
         <source>Delete database</source>
-        <translation>Eliminar base de datos</translation>
+        <translation>Borrar base de datos</translation>
     </message>
     <message>
         <source>Choose selected database</source>
@@ -3502,21 +3502,21 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
     </message>
     <message>
         <source>The database you are trying to delete is currently selected. Select another and try again to delete the database.</source>
-        <translation>La base de datos que intenta eliminar es la que está seleccionada. Seleccione otra y vuelva a intentar eliminarla.</translation>
+        <translation>La base de datos que intenta borrar es la que está seleccionada. Seleccione otra y vuelva a intentar borrarla.</translation>
     </message>
     <message>
         <source>The database you are trying to delete is currently in use by another instance of the application. It is not possible to delete it</source>
-        <translation>La base de datos que intenta eliminar la está usando otra instancia de la aplicación. No es posible eliminarla.</translation>
+        <translation>La base de datos que intenta borrar la está usando otra instancia de la aplicación. No es posible borrarla.</translation>
     </message>
     <message>
         <source>Do you really want to delete the database %1?
 All its data will be lost.</source>
-        <translation>¿Realmente desea eliminar la base de datos %1?
+        <translation>¿Realmente desea borrar la base de datos %1?
 Se perderán todos sus datos.</translation>
     </message>
     <message>
         <source>It has been impossible to delete the database %1.</source>
-        <translation>No ha sido posible eliminar la base de datos %1.</translation>
+        <translation>No ha sido posible borrar la base de datos %1.</translation>
     </message>
     <message>
         <source>The database %1 can&apos;t be opened.</source>
@@ -3628,7 +3628,7 @@ Se perderán todos sus datos.</translation>
     </message>
     <message>
         <source>The %1 shift of the %2 subject has one or more assigned sessions, these sessions will also be deleted</source>
-        <translation>El turno %1 de la asignatura %2 tiene una o más sesiones asignadas, que también se eliminarán</translation>
+        <translation>El turno %1 de la asignatura %2 tiene una o más sesiones asignadas, que también se borrarán</translation>
     </message>
 </context>
 <context>
@@ -3768,7 +3768,7 @@ Se perderán todos sus datos.</translation>
     </message>
     <message>
         <source>It is not possible to create more than a single course shift with the same name.Please select a different course shift name to continue.</source>
-        <translation>No se puede crear más de un turno de curso con el mismo nombre.Elija otro nombre para el turno de curso para continuar.</translation>
+        <translation>No se puede crear más de un turno de curso con el mismo nombre. Elija otro nombre para el turno de curso para continuar.</translation>
     </message>
 </context>
 <context>

@@ -475,7 +475,7 @@ Se está de acordo, escolla a data de baixa de todas as materias.</translation>
     </message>
     <message>
         <source>Student list</source>
-        <translation>Lista de alumnos</translation>
+        <translation>Listaxe de alumnos</translation>
     </message>
     <message>
         <source>listado_alumnos</source>
@@ -516,15 +516,15 @@ Se está de acordo, escolla a data de baixa de todas as materias.</translation>
     <name>Asignatura</name>
     <message>
         <source>Subject couldn&apos;t be removed because it has shifts.</source>
-        <translation>Non se puido eliminar a materia porque ten quendas.</translation>
+        <translation>Non se puido borrar a materia porque ten quendas.</translation>
     </message>
     <message>
         <source>Error deleting relationship between subject and course.</source>
-        <translation>Erro ao eliminar a relación entre a materia e o curso.</translation>
+        <translation>Erro ao borrar a relación entre a materia e o curso.</translation>
     </message>
     <message>
         <source>Error deleting relationship between subject and teacher.</source>
-        <translation>Erro ao eliminar a relación entre a materia e o profesor.</translation>
+        <translation>Erro ao borrar a relación entre a materia e o profesor.</translation>
     </message>
 </context>
 <context>
@@ -1202,7 +1202,7 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     </message>
     <message>
         <source>To delete selected classrooms</source>
-        <translation>Para eliminar as aulas seleccionadas</translation>
+        <translation>Para borrar as aulas seleccionadas</translation>
     </message>
     <message>
         <source>Bills</source>
@@ -1262,7 +1262,7 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     </message>
     <message>
         <source>Delete empty series</source>
-        <translation>Eliminar series baleiras</translation>
+        <translation>Borrar series baleiras</translation>
     </message>
     <message>
         <source>Teachers</source>
@@ -1314,7 +1314,7 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     </message>
     <message>
         <source>Delete classroom</source>
-        <translation>Eliminar aula</translation>
+        <translation>Borrar aula</translation>
     </message>
     <message>
         <source>There are some sessions outside opening times.</source>
@@ -1386,11 +1386,11 @@ Cree polo menos unha materia e unha quenda e despois dea de alta ao alumno na ma
     </message>
     <message>
         <source>&lt;html&gt;It is not possible to delete a classroom with sessions. &lt;br/&gt;</source>
-        <translation>&lt;html&gt;Non se pode eliminar unha aula que ten sesións. &lt;br/&gt;</translation>
+        <translation>&lt;html&gt;Non se pode borrar unha aula que ten sesións. &lt;br/&gt;</translation>
     </message>
     <message>
         <source>Classroom %1, which you are trying to delete, has the following sessions: &lt;br/&gt;%2&lt;br/&gt; Edit them before deleting the classroom.</source>
-        <translation>A aula %1, que tenta eliminar, ten as seguintes sesións: &lt;br/&gt;%2&lt;br/&gt; Modifíqueas antes de eliminar a aula.</translation>
+        <translation>A aula %1, que tenta borrar, ten as seguintes sesións: &lt;br/&gt;%2&lt;br/&gt; Modifíqueas antes de borrar a aula.</translation>
     </message>
     <message>
         <source>There is a nameless classroom</source>
@@ -2877,11 +2877,11 @@ Quere gardar o profesor con elas a 0?</translation>
     </message>
     <message>
         <source>Student list</source>
-        <translation>Lista de alumnos</translation>
+        <translation>Listaxe de alumnos</translation>
     </message>
     <message>
         <source>Get student list for this teacher</source>
-        <translation>Lista de alumnos deste profesor</translation>
+        <translation>Listaxe de alumnos deste profesor</translation>
     </message>
     <message>
         <source>Show timetable</source>
@@ -3253,11 +3253,11 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
     </message>
     <message>
         <source>Delete</source>
-        <translation>Eliminar</translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Delete selected bill</source>
-        <translation>Eliminar o recibo seleccionado</translation>
+        <translation>Borrar o recibo seleccionado</translation>
     </message>
     <message>
         <source>Regenerate</source>
@@ -3301,7 +3301,7 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
     </message>
     <message>
         <source>As well as creating nonexistent bills , Do you want to overwrite selected ones?</source>
-        <translation>Ademais de crear os recibos que non existen , quere sobrescribir os seleccionados?</translation>
+        <translation>Ademais de crear os recibos que non existen, quere sobrescribir os seleccionados?</translation>
     </message>
     <message>
         <source>Only bills with no manual changes</source>
@@ -3365,22 +3365,22 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
     </message>
     <message>
         <source>Selected bills will be permanently deleted</source>
-        <translation>Os recibos seleccionados eliminaranse definitivamente</translation>
+        <translation>Os recibos seleccionados borraranse definitivamente</translation>
     </message>
     <message numerus="yes">
         <source>Are you sure you want to delete the %n selected bill(s)?</source>
         <translation>
-            <numerusform>Seguro que quere eliminar o recibo seleccionado?</numerusform>
-            <numerusform>Seguro que quere eliminar os %n recibos seleccionados?</numerusform>
+            <numerusform>Seguro que quere borrar o recibo seleccionado?</numerusform>
+            <numerusform>Seguro que quere borrar os %n recibos seleccionados?</numerusform>
         </translation>
     </message>
     <message>
         <source>Error deleting bill</source>
-        <translation>Erro ao eliminar o recibo</translation>
+        <translation>Erro ao borrar o recibo</translation>
     </message>
     <message>
         <source>Internal error deleting some bills in selected list.</source>
-        <translation>Erro interno ao eliminar algúns recibos da lista seleccionada.</translation>
+        <translation>Erro interno ao borrar algúns recibos da lista seleccionada.</translation>
     </message>
     <message>
         <source>In which language do you want to get the unpaid document?</source>
@@ -3486,7 +3486,7 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
     </message>
     <message>
         <source>Delete database</source>
-        <translation>Eliminar base de datos</translation>
+        <translation>Borrar base de datos</translation>
     </message>
     <message>
         <source>Choose selected database</source>
@@ -3502,21 +3502,21 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
     </message>
     <message>
         <source>The database you are trying to delete is currently selected. Select another and try again to delete the database.</source>
-        <translation>A base de datos que tenta eliminar é a que está seleccionada. Seleccione outra e volva tentar eliminala.</translation>
+        <translation>A base de datos que tenta borrar é a que está seleccionada. Seleccione outra e volva tentar borrala.</translation>
     </message>
     <message>
         <source>The database you are trying to delete is currently in use by another instance of the application. It is not possible to delete it</source>
-        <translation>A base de datos que tenta eliminar está a usala outra instancia da aplicación. Non é posible eliminala.</translation>
+        <translation>A base de datos que tenta borrar está a usala outra instancia da aplicación. Non é posible borrala.</translation>
     </message>
     <message>
         <source>Do you really want to delete the database %1?
 All its data will be lost.</source>
-        <translation>Desexa realmente eliminar a base de datos %1?
+        <translation>Desexa realmente borrar a base de datos %1?
 Perderanse todos os seus datos.</translation>
     </message>
     <message>
         <source>It has been impossible to delete the database %1.</source>
-        <translation>Non foi posible eliminar a base de datos %1.</translation>
+        <translation>Non foi posible borrar a base de datos %1.</translation>
     </message>
     <message>
         <source>The database %1 can&apos;t be opened.</source>
@@ -3628,7 +3628,7 @@ Perderanse todos os seus datos.</translation>
     </message>
     <message>
         <source>The %1 shift of the %2 subject has one or more assigned sessions, these sessions will also be deleted</source>
-        <translation>A quenda %1 da materia %2 ten unha ou máis sesións asignadas, que tamén se eliminarán</translation>
+        <translation>A quenda %1 da materia %2 ten unha ou máis sesións asignadas, que tamén se borrarán</translation>
     </message>
 </context>
 <context>
@@ -3768,7 +3768,7 @@ Perderanse todos os seus datos.</translation>
     </message>
     <message>
         <source>It is not possible to create more than a single course shift with the same name.Please select a different course shift name to continue.</source>
-        <translation>Non se pode crear máis dunha quenda de curso co mesmo nome.Escolla outro nome para a quenda de curso para continuar.</translation>
+        <translation>Non se pode crear máis dunha quenda de curso co mesmo nome. Escolla outro nome para a quenda de curso para continuar.</translation>
     </message>
 </context>
 <context>

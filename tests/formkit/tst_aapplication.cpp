@@ -14,6 +14,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
 namespace {
 const char* const childMode = "FORMKIT_CHILD";
 const char* const childLocale = "FORMKIT_LOCALE";
@@ -62,6 +67,20 @@ int runChild(const QByteArray& mode, int argc, char* argv[])
         qCritical("went wrong: %s", "disk");
         messageOutput(static_cast<QtMsgType>(42), QMessageLogContext(), QStringLiteral("odd type"));
         qWarning("%s", "caf\xc3\xa9");
+        return 0;
+    }
+    if (mode == "numbers") {
+        // what the C library makes of numbers once the application exists
+        AApplication app(argc, argv, QStringLiteral("Pensario"), QStringLiteral("Velbrook"),
+                         QStringLiteral("velbrook.example"));
+        char printed[32];
+        std::snprintf(printed, sizeof printed, "%.2f|%g", 9127.25, 18.28515625);
+        QTextStream out(stdout);
+        out << "printf=" << printed << '\n';
+        out << "to_string=" << QString::fromStdString(std::to_string(0.5)) << '\n';
+        out << "strtod=" << std::strtod("12.75", nullptr) * 4 << '\n';
+        out << "time=" << std::setlocale(LC_TIME, nullptr) << '\n';
+        out << "ctype=" << std::setlocale(LC_CTYPE, nullptr) << '\n';
         return 0;
     }
     // "app": the settings as a user left them, then the application object
@@ -142,6 +161,34 @@ private slots:
         const ChildResult child = runSelf("fatal");
         QCOMPARE(child.status, QProcess::CrashExit);
         QVERIFY2(child.err.startsWith(QStringLiteral("--------Fatal: stopping at step 7\n")), qPrintable(child.err));
+    }
+
+    // On a desktop in Spanish or Galician, whose C library writes "9127,25",
+    // numbers written and read through it keep the point; dates and
+    // characters stay the desktop's.
+    void cLibraryNumbersUseAPoint_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("spanish") << QStringLiteral("es_ES");
+        QTest::newRow("galician") << QStringLiteral("gl_ES");
+    }
+    void cLibraryNumbersUseAPoint()
+    {
+        QFETCH(QString, locale);
+        QProcess process;
+        QProcessEnvironment env = TestEnv::localeEnvironment(locale);
+        env.insert(QString::fromLatin1(childMode), QStringLiteral("numbers"));
+        process.setProcessEnvironment(env);
+        process.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(process.waitForFinished(30000));
+        const ChildResult child{process.exitStatus(), process.exitCode(),
+                                QString::fromUtf8(process.readAllStandardOutput()), QString()};
+        // the desktop's locale was there to be used
+        QCOMPARE(child.value("time"), locale + QStringLiteral(".UTF-8"));
+        QCOMPARE(child.value("ctype"), locale + QStringLiteral(".UTF-8"));
+        QCOMPARE(child.value("printf"), QStringLiteral("9127.25|18.2852"));
+        QCOMPARE(child.value("to_string"), QStringLiteral("0.500000"));
+        QCOMPARE(child.value("strtod"), QStringLiteral("51"));
     }
 
     void localeStoredByAnEarlierRun()

@@ -1,3 +1,4 @@
+#include "acalendarsetup.h"
 #include "acheckboxdelegate.h"
 #include "adatehelper.h"
 #include "arounder.h"
@@ -6,7 +7,9 @@
 #include "proxyhelpers.h"
 #include "testmain.h"
 
+#include <QDateEdit>
 #include <QIdentityProxyModel>
+#include <QLineEdit>
 #include <QImage>
 #include <QPainter>
 #include <QSortFilterProxyModel>
@@ -146,6 +149,59 @@ private slots:
         QImage blank(alone.size(), QImage::Format_ARGB32);
         blank.fill(Qt::white);
         QCOMPARE(alone, blank);
+    }
+
+    // A date field in the language's order shows four-digit years and keeps
+    // the year typed, in full or in two digits, whether the field is left or
+    // Enter is pressed.
+    void dateFieldsTakeFourDigitYears_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("enter");
+        QTest::addColumn<QDate>("date");
+        const QDate feb1(2026, 2, 1);
+        QTest::newRow("spanish") << "es_ES" << "d/M/yyyy" << "1/2/2026" << false << feb1;
+        QTest::newRow("spanish, zeros") << "es_ES" << "d/M/yyyy" << "01/02/2026" << true << feb1;
+        QTest::newRow("spanish, two digits") << "es_ES" << "d/M/yyyy" << "1/11/26" << false << QDate(2026, 11, 1);
+        QTest::newRow("galician") << "gl_ES" << "dd/MM/yyyy" << "1/2/2026" << true << feb1;
+        QTest::newRow("galician, two digits") << "gl_ES" << "dd/MM/yyyy" << "01/02/26" << false << feb1;
+        QTest::newRow("english") << "en_US" << "M/d/yyyy" << "2/1/26" << true << feb1;
+    }
+    void dateFieldsTakeFourDigitYears()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, format);
+        QFETCH(QString, typed);
+        QFETCH(bool, enter);
+        QFETCH(QDate, date);
+        const QLocale before;
+        QLocale::setDefault(QLocale(locale));
+        ACalendarSetup setup;
+        qApp->installEventFilter(&setup);
+        QWidget window;
+        auto* previous = new QLineEdit(&window);
+        auto* edit = new QDateEdit(QDate(2025, 6, 30), &window);
+        auto* next = new QLineEdit(&window);
+        edit->move(0, 40);
+        next->move(0, 80);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QLocale::setDefault(before);
+        QCOMPARE(edit->displayFormat(), format);
+        QCOMPARE(edit->text(), QLocale(locale).toString(QDate(2025, 6, 30), format));
+
+        // as a user who tabs into the field and types
+        previous->setFocus();
+        QTest::keyClick(previous, Qt::Key_Tab);
+        QTest::keyClicks(edit, typed);
+        if (enter)
+            QTest::keyClick(edit, Qt::Key_Return);
+        else
+            next->setFocus();
+        QCOMPARE(edit->date(), date);
+        QCOMPARE(edit->text(), QLocale(locale).toString(date, format));
     }
 };
 

@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 
@@ -214,6 +215,16 @@ int runChild(int argc, char* argv[])
     QPrintPreviewDialog preview(&printer);
     lines << dialogTexts(&preview, QStringLiteral("preview"));
     lines << calendarTexts();
+    // the context menus of a multi-line and a one-line text box
+    QTextEdit notes;
+    QLineEdit name;
+    for (QMenu* menu : {notes.createStandardContextMenu(), name.createStandardContextMenu()}) {
+        TextCollector collector(QStringLiteral("text menu"));
+        for (QAction* action : menu->actions())
+            collector.add(QStringLiteral("action"), action->text().section(QLatin1Char('\t'), 0, 0));
+        lines << collector.lines();
+        delete menu;
+    }
     QTemporaryDir folder;
     QDir(folder.path()).mkdir(QStringLiteral("letters"));
     QFile someFile(folder.path() + QStringLiteral("/bills.pdf"));
@@ -242,13 +253,9 @@ int runChild(int argc, char* argv[])
 QStringList childTexts(const QString& locale)
 {
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(childLocale), locale);
     // the desktop in the same language, as the program's users have it
-    env.insert(QStringLiteral("LC_ALL"), locale + QStringLiteral(".UTF-8"));
-    env.insert(QStringLiteral("LANG"), locale + QStringLiteral(".UTF-8"));
-    env.insert(QStringLiteral("LANGUAGE"), QString());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcessEnvironment env = TestEnv::localeEnvironment(locale);
+    env.insert(QString::fromLatin1(childLocale), locale);
     process.setProcessEnvironment(env);
     process.start(QCoreApplication::applicationFilePath(), {});
     if (!process.waitForFinished(60000))
@@ -318,6 +325,32 @@ private slots:
         for (const QString& line : std::as_const(found))
             qInfo().noquote() << line;
         QVERIFY2(found.isEmpty(), qPrintable(QString::number(found.size()) + " texts in English, listed above"));
+    }
+
+    // Qt's texts use the program's words for what it names ("archivo",
+    // "Amosar", "Vista previa"), not the other words of the language.
+    void programWords_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("others");
+        QTest::newRow("spanish") << QStringLiteral("es_ES")
+                                 << QStringList{"fichero", "ficheros", "previsualizar", "previsualización", "recopilar"};
+        QTest::newRow("galician") << QStringLiteral("gl_ES")
+                                  << QStringList{"mostrar", "impreso", "acochados", "só"};
+    }
+    void programWords()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, others);
+        const QStringList translated = childTexts(locale);
+        QVERIFY(!translated.filter(QStringLiteral("text menu|")).isEmpty());
+        QStringList found;
+        for (const QString& line : translated)
+            for (const QString& word : std::as_const(others))
+                if (wordsOf(textOf(line)).contains(word))
+                    found << line;
+        found.removeDuplicates();
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
     }
 
     // Day names in one form ("luns" beside "mar." is not) and month names in

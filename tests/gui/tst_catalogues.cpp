@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 // Every catalogue of the program and of its library is complete: no message
@@ -65,6 +66,30 @@ private:
         return {};
     }
 
+    // "context: source => translation" of every translated message.
+    static QStringList translations(const QString& path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {"cannot read " + path};
+        QStringList result;
+        QXmlStreamReader xml(&file);
+        QString context, source;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement())
+                continue;
+            if (xml.name() == QLatin1String("name"))
+                context = xml.readElementText();
+            else if (xml.name() == QLatin1String("source"))
+                source = xml.readElementText();
+            else if (xml.name() == QLatin1String("translation"))
+                result << context + ": " + source + " => "
+                              + xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        }
+        return result;
+    }
+
 private slots:
     void noMessageIsUnfinished_data()
     {
@@ -112,9 +137,57 @@ private slots:
         same("AulaDialog", "Location", "ConfigurationDialog", "Location");
         same("AulaDialog", "Comments", "ConfigurationDialog", "Description");
         same("CursosWidget", "Clear filter", "ProfesoresWidget", "Clear filter");
+        same("ProfesoresWidget", "Student list", "CursosWidget", "Student list");
+        same("RecibosWidget", "Delete", "AlumnosWidget", "Delete");
+        same("ConfigurationDialog", "Delete classroom", "HorariosWidget", "Remove classroom");
         const char* const days[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
         for (int day = Qt::Monday; day <= Qt::Sunday; ++day)
             QCOMPARE(translation(path, "CrearSesionDeClaseDialog", days[day - 1]), locale.dayName(day, QLocale::LongFormat));
+    }
+
+    // No space before a comma and one after a full stop, whatever the source has.
+    void punctuationIsSpaced_data() { oneNameForOneThing_data(); }
+    void punctuationIsSpaced()
+    {
+        QFETCH(QString, path);
+        static const QRegularExpression unspaced(QStringLiteral("\\s,|\\p{Ll}{2}\\.[\\p{Lu}¿]"));
+        QStringList found;
+        for (const QString& message : translations(path))
+            if (message.section(QStringLiteral(" => "), 1).contains(unspaced))
+                found << message;
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
+    // Printed summaries, settlements and listings number their pages as the
+    // printed lists do ("Page 1 of 26"), in the program's language.
+    void pageFootersInOneForm_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("catalogue");
+        QTest::newRow("en") << QLocale(QLocale::English, QLocale::UnitedStates) << QString();
+        QTest::newRow("es") << QLocale(QLocale::Spanish, QLocale::Spain)
+                            << QFINDTESTDATA("../../resources/translations/pensario_es.ts");
+        QTest::newRow("gl") << QLocale(QLocale::Galician, QLocale::Spain)
+                            << QFINDTESTDATA("../../resources/translations/pensario_gl.ts");
+    }
+    void pageFootersInOneForm()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, catalogue);
+        const QString source = QStringLiteral("<p align=\"center\">Page %%PAGENUM%% of %%PAGECOUNT%%</p><p>&nbsp;</p>");
+        const QString lists = catalogue.isEmpty() ? source : translation(catalogue, "ASaveAsHelper", source);
+        static const QRegularExpression paragraph(QStringLiteral("<p align=\"center\">[^<]*</p>"));
+        const QString words = paragraph.match(lists).captured();
+        QVERIFY(words.contains(QLatin1String("%%PAGECOUNT%%")));
+        // the footer as the printing pages read it
+        const QLocale before;
+        QLocale::setDefault(locale);
+        QFile file(QStringLiteral(":/html/pieListado.html"));
+        const bool opened = file.open(QIODevice::ReadOnly);
+        const QString footer = QString::fromUtf8(file.readAll());
+        QLocale::setDefault(before);
+        QVERIFY(opened);
+        QVERIFY2(footer.contains(words), qPrintable(words + " / " + footer));
     }
 };
 

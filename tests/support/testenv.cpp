@@ -71,3 +71,14 @@ void TestEnv::useIconPaths()
 {
     QDir::setSearchPaths(QStringLiteral("icons"), {AMainWindow::userIconFolder(), QStringLiteral(":/icons")});
 }
+
+QProcessEnvironment TestEnv::localeEnvironment(const QString& locale)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LOCPATH"), QStringLiteral(PENSARIO_TEST_LOCALES));
+    env.insert(QStringLiteral("LC_ALL"), locale + QStringLiteral(".UTF-8"));
+    env.insert(QStringLiteral("LANG"), locale + QStringLiteral(".UTF-8"));
+    env.insert(QStringLiteral("LANGUAGE"), QString());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env;
+}

@@ -1,6 +1,7 @@
 #ifndef TESTENV_H
 #define TESTENV_H
 
+#include <QProcessEnvironment>
 #include <QString>
 
 // Keeps every test away from the real user's settings and data.
@@ -19,6 +20,10 @@ public:
     static QString homeDir();
     // The "icons:" search path as the application object sets it up.
     static void useIconPaths();
+    // This process's environment for a child that runs on a desktop in the
+    // language locale ("es_ES"): the C library's locale of that name (compiled
+    // for the tests), LANG and LC_ALL, and the offscreen platform.
+    static QProcessEnvironment localeEnvironment(const QString& locale);
 };
 
 #endif // TESTENV_H

@@ -155,6 +155,36 @@ private slots:
         }
     }
 
+    // Every heading of a page is reached from the contents, under its own
+    // anchor and with its own words.
+    void everySectionIsInTheContents_data() { boldNamesAreTheProgramsTexts_data(); }
+    void everySectionIsInTheContents()
+    {
+        QFETCH(QString, language);
+        const QString page = fileText(manualPath(language, "index.html"));
+        const QString project = fileText(manualPath(language, "help.qhp"));
+        static const QRegularExpression heading(QStringLiteral("<a name=\"([^\"]+)\"></a>\\s*(?:<a name=\"[^\"]+\"></a>\\s*)?"
+                                                               "<h([2-4])>(.*?)</h\\2>|<h([2-4])>(.*?)</h\\4>"),
+                                                QRegularExpression::DotMatchesEverythingOption);
+        int headings = 0;
+        for (auto it = heading.globalMatch(page); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            ++headings;
+            QVERIFY2(m.captured(5).isEmpty(), qPrintable("no anchor: " + m.captured(5)));
+            const QString title = QTextDocumentFragment::fromHtml(m.captured(3)).toPlainText().simplified();
+            QXmlStreamReader xml(project);
+            bool listed = false;
+            while (!xml.atEnd() && !listed)
+                if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("section"))
+                    listed = xml.attributes().value("ref") == QString("index.html#" + m.captured(1))
+                             && xml.attributes().value("title") == title;
+            QVERIFY2(listed, qPrintable(language + ": " + title));
+        }
+        QVERIFY(headings > 40);
+        // and nothing else but the opening page
+        QCOMPARE(contentsAnchors(project).size(), headings + 1);
+    }
+
     // The checks above see a program text as foreign and a menu path by its steps.
     void checkReadsNamesAsTheProgramShowsThem()
     {

@@ -103,6 +103,9 @@ private slots:
         const QString xlsx = r->toXls();
         QVERIFY(xlsx.endsWith(QStringLiteral("listado.xlsx")));
         const QString sheet = outputfiles::xlsxPart(xlsx);
+        // values and column widths with a point, whatever the C library's language
+        QVERIFY2(!sheet.contains(QRegularExpression(QStringLiteral("(<v>|=\")-?[0-9]+,[0-9]"))), qPrintable(sheet));
+        QVERIFY(sheet.contains(QStringLiteral("<v>855.5</v>")));
         QCOMPARE(formula(sheet, QStringLiteral("E5")), QStringLiteral("B5-C5-D5"));
         QCOMPARE(formula(sheet, QStringLiteral("E7")), QStringLiteral("B7-C7-D7"));
         QCOMPARE(formula(sheet, QStringLiteral("D8")), QStringLiteral("SUM(D5:D7)"));
