@@ -12,6 +12,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -823,6 +824,12 @@ bool Dao::open(const QString& dbName, bool withExtension)
         return false;
     }
     const QString path = dir + QDir::separator() + fileName;
+    // SQLite would make an emptied file a new, empty academy.
+    if (DBManager::isEmptiedWithBackups(fileName)) {
+        qWarning().noquote() << "The database file is empty, and backups of it exist: " + path;
+        close();
+        return false;
+    }
     if (!QFile::exists(path) && !DBManager::createDB(fileName, true)) {
         close();
         return false;
@@ -1007,9 +1014,23 @@ void Dao::backup(const QString& fileName)
         if (!dir.remove(leftover))
             qWarning().noquote() << "Unable to delete " + leftover;
     }
+    // The new copy is made before any old one goes, and an empty file is
+    // never copied: a failed backup leaves the good ones as they were.
+    const QString source = dir.filePath(fileName);
+    if (QFileInfo(source).size() == 0) {
+        qWarning().noquote() << "The database " + fileName + " is empty: no backup was made";
+        return;
+    }
+    const QString target = dir.filePath(QStringLiteral("backup_") + fileName + QStringLiteral(".at.")
+                                        + QDateTime::currentDateTime().toString(QStringLiteral("yy.MM.dd_hh.mm.ss")));
+    if (!QFile::copy(source, target)) {
+        qWarning().noquote() << "Unable to back up the database to " + target;
+        return;
+    }
+    DBManager::restrictToOwner(target);
     QStringList backups = dir.entryList({QStringLiteral("backup_%1.db.at.*").arg(DBManager::currentDB(false))},
                                         QDir::Files, QDir::Name);
-    while (backups.size() >= 10) {
+    while (backups.size() > 10) {
         const QString oldest = backups.takeFirst();
         if (debugFlag)
             qDebug().noquote() << "There are more than 10 backups, deleting de last one: " + oldest;
@@ -1018,10 +1039,6 @@ void Dao::backup(const QString& fileName)
             break;
         }
     }
-    const QString target = dir.filePath(QStringLiteral("backup_") + fileName + QStringLiteral(".at.")
-                                        + QDateTime::currentDateTime().toString(QStringLiteral("yy.MM.dd_hh.mm.ss")));
-    if (QFile::copy(dir.filePath(fileName), target))
-        DBManager::restrictToOwner(target);
 }
 
 // ---- password ----
