@@ -99,7 +99,6 @@ bool changesAnyTable(const QString& sql)
 // default), transitively. A table with a trigger may change anything: it maps
 // to an empty name.
 struct KnockOnEffects {
-    sqlite3* handle = nullptr;
     bool known = false;
     QHash<QString, QStringList> ofDeletes;
     QHash<QString, QStringList> ofUpdates;
@@ -120,12 +119,6 @@ Actions actionsOf(const QString& sql)
                           || text.contains(QLatin1String("OR REPLACE"), Qt::CaseInsensitive);
     return {text.startsWith(QLatin1String("DELETE"), Qt::CaseInsensitive) || replaces,
             text.startsWith(QLatin1String("UPDATE"), Qt::CaseInsensitive)};
-}
-
-KnockOnEffects& knockOnEffects()
-{
-    static KnockOnEffects effects;
-    return effects;
 }
 
 // column: 2 for the actions on delete, 3 for those on update.
@@ -185,12 +178,14 @@ struct NativeWrite {
     Actions actions;
 };
 
-// Writes repeat a few statements many times over (a month of bills, an
-// academy's enrolments): their prepared form is kept while the connection
-// stays the same, so SQLite parses each text once. insert() and update() keep
-// the driver's; executePrepared() keeps its own.
+// The one cache of the open connection, dropped with it: writes repeat a few
+// statements many times over (a month of bills, an academy's enrolments), so
+// their prepared form is kept and SQLite parses each text once (insert() and
+// update() keep the driver's, executePrepared() its own); and the knock-on
+// effects read from that connection's schema.
 struct WriteStatements {
     sqlite3* handle = nullptr;
+    KnockOnEffects effects;
     QHash<QString, QSqlQuery> queries;
     QHash<QString, NativeWrite> native;
     // The last native one used: a run repeats one text, so its row skips hashing it.
@@ -221,6 +216,7 @@ void forgetWriteStatements()
     // finalized while the connection is still open: SQLite closes no
     // connection with statements left
     forgetNativeWrites(cache);
+    cache.effects = {};
     cache.handle = nullptr;
 }
 
@@ -431,13 +427,12 @@ void Dao::noteWrite(const QString& table, const QString& sql, sqlite3* handle)
 
 void Dao::noteWrite(const QString& table, bool deletes, bool updates, sqlite3* handle)
 {
-    KnockOnEffects& effects = knockOnEffects();
     if (!handle)
         handle = nativeHandle();
-    if (!effects.known || effects.handle != handle) {
+    KnockOnEffects& effects = writeStatementsOf(handle).effects;
+    if (!effects.known) {
         effects.ofDeletes = readKnockOnEffects(connection(), 2);
         effects.ofUpdates = readKnockOnEffects(connection(), 3);
-        effects.handle = handle;
         effects.known = true;
     }
     const QString name = table.toLower();
@@ -458,7 +453,7 @@ void Dao::noteWrite(const QString& table, bool deletes, bool updates, sqlite3* h
 void Dao::noteWriteOf(const QString& sql)
 {
     if (changesAnyTable(sql)) {
-        knockOnEffects().known = false;
+        writeStatements().effects.known = false;
         ChangeNotifier::instance()->changeAll();
         return;
     }
@@ -802,7 +797,6 @@ bool Dao::rollback()
 void Dao::close()
 {
     forgetWriteStatements();
-    knockOnEffects().known = false;
     QSqlDatabase db = connection();
     if (db.isOpen())
         db.close();
@@ -856,7 +850,7 @@ bool Dao::open(const QString& dbName, bool withExtension)
     m_inTransaction = false;
     m_handle = nativeHandle();
     // another file, or the same one migrated: nothing known about it holds
-    knockOnEffects().known = false;
+    forgetWriteStatements();
     ChangeNotifier::instance()->changeAll();
     return true;
 }
