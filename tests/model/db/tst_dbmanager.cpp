@@ -318,6 +318,19 @@ private slots:
             QCOMPARE(DBManager::problemText(), u"the file is read-only"_s);
         }
         {
+            // an older file whose migration can't be written is not damaged either
+            dao->close();
+            DaoRawDb raw(path);
+            QVERIFY(raw.exec(u"UPDATE property SET value = value - 1 WHERE key = 'next_db_version'"_s));
+        }
+        {
+            ReadOnlyPath readOnly(path);
+            QVERIFY2(readOnly.ok(), qPrintable(readOnly.reason()));
+            QCOMPARE(DBManager::checkPassword(QString(), true), int(DBManager::ReadOnly));
+            QCOMPARE(DBManager::problemText(), u"the file is read-only"_s);
+        }
+        QVERIFY(DaoRawDb(path).exec(u"UPDATE property SET value = value + 1 WHERE key = 'next_db_version'"_s));
+        {
             ReadOnlyPath readOnlyFolder(DBManager::dataDir());
             QVERIFY2(readOnlyFolder.ok(), qPrintable(readOnlyFolder.reason()));
             ScriptedPrompter prompter;
