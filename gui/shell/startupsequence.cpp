@@ -103,6 +103,15 @@ StartupSequence::Step StartupSequence::open(int* exitStatus)
         return Step::Opened;
     case DBManager::Corrupted:
         return corrupted(exitStatus);
+    case DBManager::Unreadable:
+        return cannotUse(QObject::tr("The database \"%1\" cannot be opened: %2.\n\nNothing was changed and no "
+                                     "backup was restored."),
+                         exitStatus);
+    case DBManager::ReadOnly:
+        return cannotUse(QObject::tr("The database \"%1\" cannot be changed: %2.\n\nNothing you do could be saved "
+                                     "in it. Choose another database, or make it writable and start the program "
+                                     "again."),
+                         exitStatus);
     default:
         qWarning() << "main: " << "Error inesperado al cargar base de datos";
         *exitStatus = -1;
@@ -127,6 +136,14 @@ StartupSequence::Step StartupSequence::corrupted(int* exitStatus)
         return Step::Choose;
     }
     return changeOrStop(answer == 1, exitStatus);
+}
+
+// A file no restore can mend: the user chooses another database or stops.
+StartupSequence::Step StartupSequence::cannotUse(const QString& text, int* exitStatus)
+{
+    const int answer = askWhatToDo(text.arg(DBManager::currentDB(false), DBManager::problemText()), QString(),
+                                   {QObject::tr("Change database (or create new one)"), QObject::tr("Stop execution")});
+    return changeOrStop(answer == 0, exitStatus);
 }
 
 StartupSequence::Step StartupSequence::changeOrStop(bool change, int* exitStatus)

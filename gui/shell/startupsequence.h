@@ -6,8 +6,9 @@
 class QTextStream;
 
 // What main does before and after the main window: the command line, the loop
-// that settles which database is opened (lock, password, corruption, choice of
-// another one) and the lock flag cleared at the end.
+// that settles which database is opened (lock, password, corruption, a file
+// that cannot be read or written, choice of another one) and the lock flag
+// cleared at the end.
 class StartupSequence
 {
 public:
@@ -27,6 +28,8 @@ private:
     static Step lockTest(int* exitStatus);
     static Step open(int* exitStatus);
     static Step corrupted(int* exitStatus);
+    // text: %1 the database, %2 why it cannot be used.
+    static Step cannotUse(const QString& text, int* exitStatus);
     // The two boxes' second answer changes database, their last one stops.
     static Step changeOrStop(bool change, int* exitStatus);
     static Step choose(int* exitStatus);

@@ -2,6 +2,7 @@
 #define ESTADOACADEMIA_H
 
 #include <QString>
+#include <QStringList>
 
 // One finding of the academy's consistency check. Findings keep the ids and
 // texts they need, never entity objects, so a finding stays readable after the
@@ -25,6 +26,9 @@ public:
     static QString dosDigitos(int valor);
     // Long weekday name (1 Monday .. 7 Sunday) of the system locale.
     static QString nombreDia(int diaSemana);
+    // Fills %1..%9 of texto in one pass, so neither the order of the
+    // placeholders nor a value that itself contains "%n" changes the result.
+    static QString rellenar(const QString& texto, const QStringList& valores);
 
 protected:
     // The ids that tell this finding from others of its kind.

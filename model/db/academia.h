@@ -27,11 +27,9 @@ public:
     static bool commit();
     static bool rollback();
 
-    // The consistency check. Faults (tipo 2) belong to the academy services,
-    // the rest to the caller. A result list stays readable while two further
-    // checks run.
-    // Queries whose tables did not change since they last ran are not run
-    // again: their findings are reused.
+    // The consistency check (Comprobacion). Faults (tipo 2) belong to the
+    // academy services, the rest to the caller. A result list stays readable
+    // while two further checks run.
     static QList<EstadoAcademia*> comprobarEstado();
     // The identities (EstadoAcademia::identidad()) of what the check finds
     // now; the current and ignored faults are left as they are.
@@ -45,6 +43,9 @@ public:
 
     static QTime horaApertura();
     static QTime horaCierre();
+    // The same as minutes of the day, as stored (the check's bounds).
+    static int minutoApertura();
+    static int minutoCierre();
     static QString nombre();
     static QString reciboExpedidoEn();
     static void migrarHorarioSecretaria();

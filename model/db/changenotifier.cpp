@@ -10,13 +10,19 @@ ChangeNotifier* ChangeNotifier::instance()
 
 void ChangeNotifier::recordWrite(const QString& table, const QStringList& alsoChanged)
 {
-    const QString name = table.toLower();
-    m_pending.insert(name);
-    if (m_transactionOpen)
-        m_inTransaction.insert(name);
-    newVersion(name);
-    for (const QString& other : alsoChanged)
-        newVersion(other.toLower());
+    // The rows the database changed along (a deleted student's sign-ups) are
+    // gone from the views' tables as well: announced like the written one.
+    QStringList changedTables = alsoChanged;
+    changedTables << table;
+    for (const QString& changed : std::as_const(changedTables)) {
+        if (changed.isEmpty())
+            continue;
+        const QString name = changed.toLower();
+        m_pending.insert(name);
+        if (m_transactionOpen)
+            m_inTransaction.insert(name);
+        newVersion(name);
+    }
 }
 
 void ChangeNotifier::announce()

@@ -25,7 +25,7 @@ public:
 
     // Called by the Dao for every successful write; table names in lower case.
     // alsoChanged: tables the database may have changed with it (foreign-key
-    // actions); they get a new version but are not announced.
+    // actions); they get a new version and are announced with it.
     void recordWrite(const QString& table, const QStringList& alsoChanged = {});
     // True while writes wait for the end of their transaction.
     bool hasPending() const { return !m_pending.isEmpty(); }

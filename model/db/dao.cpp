@@ -12,6 +12,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
@@ -98,7 +99,6 @@ bool changesAnyTable(const QString& sql)
 // default), transitively. A table with a trigger may change anything: it maps
 // to an empty name.
 struct KnockOnEffects {
-    sqlite3* handle = nullptr;
     bool known = false;
     QHash<QString, QStringList> ofDeletes;
     QHash<QString, QStringList> ofUpdates;
@@ -119,12 +119,6 @@ Actions actionsOf(const QString& sql)
                           || text.contains(QLatin1String("OR REPLACE"), Qt::CaseInsensitive);
     return {text.startsWith(QLatin1String("DELETE"), Qt::CaseInsensitive) || replaces,
             text.startsWith(QLatin1String("UPDATE"), Qt::CaseInsensitive)};
-}
-
-KnockOnEffects& knockOnEffects()
-{
-    static KnockOnEffects effects;
-    return effects;
 }
 
 // column: 2 for the actions on delete, 3 for those on update.
@@ -184,12 +178,14 @@ struct NativeWrite {
     Actions actions;
 };
 
-// Writes repeat a few statements many times over (a month of bills, an
-// academy's enrolments): their prepared form is kept while the connection
-// stays the same, so SQLite parses each text once. insert() and update() keep
-// the driver's; executePrepared() keeps its own.
+// The one cache of the open connection, dropped with it: writes repeat a few
+// statements many times over (a month of bills, an academy's enrolments), so
+// their prepared form is kept and SQLite parses each text once (insert() and
+// update() keep the driver's, executePrepared() its own); and the knock-on
+// effects read from that connection's schema.
 struct WriteStatements {
     sqlite3* handle = nullptr;
+    KnockOnEffects effects;
     QHash<QString, QSqlQuery> queries;
     QHash<QString, NativeWrite> native;
     // The last native one used: a run repeats one text, so its row skips hashing it.
@@ -220,6 +216,7 @@ void forgetWriteStatements()
     // finalized while the connection is still open: SQLite closes no
     // connection with statements left
     forgetNativeWrites(cache);
+    cache.effects = {};
     cache.handle = nullptr;
 }
 
@@ -436,13 +433,12 @@ void Dao::noteWrite(const QString& table, const QString& sql, sqlite3* handle)
 
 void Dao::noteWrite(const QString& table, bool deletes, bool updates, sqlite3* handle)
 {
-    KnockOnEffects& effects = knockOnEffects();
     if (!handle)
         handle = nativeHandle();
-    if (!effects.known || effects.handle != handle) {
+    KnockOnEffects& effects = writeStatementsOf(handle).effects;
+    if (!effects.known) {
         effects.ofDeletes = readKnockOnEffects(connection(), 2);
         effects.ofUpdates = readKnockOnEffects(connection(), 3);
-        effects.handle = handle;
         effects.known = true;
     }
     const QString name = table.toLower();
@@ -463,7 +459,7 @@ void Dao::noteWrite(const QString& table, bool deletes, bool updates, sqlite3* h
 void Dao::noteWriteOf(const QString& sql)
 {
     if (changesAnyTable(sql)) {
-        knockOnEffects().known = false;
+        writeStatements().effects.known = false;
         ChangeNotifier::instance()->changeAll();
         return;
     }
@@ -807,7 +803,6 @@ bool Dao::rollback()
 void Dao::close()
 {
     forgetWriteStatements();
-    knockOnEffects().known = false;
     QSqlDatabase db = connection();
     if (db.isOpen())
         db.close();
@@ -829,6 +824,12 @@ bool Dao::open(const QString& dbName, bool withExtension)
         return false;
     }
     const QString path = dir + QDir::separator() + fileName;
+    // SQLite would make an emptied file a new, empty academy.
+    if (DBManager::isEmptiedWithBackups(fileName)) {
+        qWarning().noquote() << "The database file is empty, and backups of it exist: " + path;
+        close();
+        return false;
+    }
     if (!QFile::exists(path) && !DBManager::createDB(fileName, true)) {
         close();
         return false;
@@ -855,7 +856,7 @@ bool Dao::open(const QString& dbName, bool withExtension)
     m_inTransaction = false;
     m_handle = nativeHandle();
     // another file, or the same one migrated: nothing known about it holds
-    knockOnEffects().known = false;
+    forgetWriteStatements();
     ChangeNotifier::instance()->changeAll();
     return true;
 }
@@ -1013,9 +1014,23 @@ void Dao::backup(const QString& fileName)
         if (!dir.remove(leftover))
             qWarning().noquote() << "Unable to delete " + leftover;
     }
+    // The new copy is made before any old one goes, and an empty file is
+    // never copied: a failed backup leaves the good ones as they were.
+    const QString source = dir.filePath(fileName);
+    if (QFileInfo(source).size() == 0) {
+        qWarning().noquote() << "The database " + fileName + " is empty: no backup was made";
+        return;
+    }
+    const QString target = dir.filePath(QStringLiteral("backup_") + fileName + QStringLiteral(".at.")
+                                        + QDateTime::currentDateTime().toString(QStringLiteral("yy.MM.dd_hh.mm.ss")));
+    if (!QFile::copy(source, target)) {
+        qWarning().noquote() << "Unable to back up the database to " + target;
+        return;
+    }
+    DBManager::restrictToOwner(target);
     QStringList backups = dir.entryList({QStringLiteral("backup_%1.db.at.*").arg(DBManager::currentDB(false))},
                                         QDir::Files, QDir::Name);
-    while (backups.size() >= 10) {
+    while (backups.size() > 10) {
         const QString oldest = backups.takeFirst();
         if (debugFlag)
             qDebug().noquote() << "There are more than 10 backups, deleting de last one: " + oldest;
@@ -1024,10 +1039,6 @@ void Dao::backup(const QString& fileName)
             break;
         }
     }
-    const QString target = dir.filePath(QStringLiteral("backup_") + fileName + QStringLiteral(".at.")
-                                        + QDateTime::currentDateTime().toString(QStringLiteral("yy.MM.dd_hh.mm.ss")));
-    if (QFile::copy(dir.filePath(fileName), target))
-        DBManager::restrictToOwner(target);
 }
 
 // ---- password ----

@@ -3,15 +3,24 @@
 #include "aprompter.h"
 #include "dao.h"
 
+#include <QDateTime>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <functional>
+#include <optional>
+
+#include <unistd.h>
 
 const QString DBManager::EXTENSION = QStringLiteral(".db");
 const QString DBManager::DEFAULT_NAME = QStringLiteral("database");
@@ -37,6 +46,157 @@ bool openCurrent()
         && QFile::exists(path))
         return true;
     return dao->open(QString(), false);
+}
+
+QString g_problem;
+
+QString currentPath()
+{
+    return DBManager::dataDir() + QDir::separator() + DBManager::currentDB(true);
+}
+
+// This database's backups, newest first: "backup_x.db.at.*" and not
+// "backup_x.db2.db.at.*". Their stamps sort by name.
+QStringList backupsOf(const QDir& dir, const QString& fileName)
+{
+    QStringList backups = dir.entryList({QStringLiteral("backup_%1.at.*").arg(fileName)}, QDir::Files);
+    std::sort(backups.begin(), backups.end(), std::greater<>());
+    return backups;
+}
+
+// A file SQLite opens, on a read-only connection of its own, as a whole
+// academy database.
+bool isSound(const QString& path)
+{
+    if (QFileInfo(path).size() == 0)
+        return false;
+    const QString connectionName = QStringLiteral("soundprobe");
+    bool sound = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery q(db);
+            sound = q.exec(QStringLiteral("PRAGMA integrity_check(1)")) && q.next()
+                    && q.value(0).toString() == QLatin1String("ok")
+                    && q.exec(QStringLiteral("SELECT count(*) FROM property")) && q.next();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    return sound;
+}
+
+// errno of access(2) for path, 0 when granted.
+int refusal(const QString& path, int mode)
+{
+    return ::access(QFile::encodeName(path).constData(), mode) == 0 ? 0 : errno;
+}
+
+QString folderOf(const QString& path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+}
+
+// Why a file that is not damaged cannot be read; empty when it can.
+QString readProblem(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return DBManager::tr("the file does not exist and cannot be created in the folder %1").arg(folderOf(path));
+    if (refusal(path, R_OK) != 0)
+        return DBManager::tr("this user is not allowed to read the file");
+    return QString();
+}
+
+// Why the file or its folder (where SQLite writes its journal) takes no
+// write; empty when nothing says so.
+QString writeProblem(const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    for (const QString& target : {path, folder}) {
+        const int error = refusal(target, W_OK);
+        if (error == EROFS)
+            return DBManager::tr("the disk that holds it can only be read");
+        if (error != 0)
+            return target == path ? DBManager::tr("the file is read-only")
+                                  : DBManager::tr("the folder %1 is read-only").arg(folderOf(path));
+    }
+    return QString();
+}
+
+// A write made and taken back on the open connection: the only sure sign
+// that the saves to come can work. Empty when it went through, or when the
+// database was only busy (the lock flag deals with a second program).
+QString probeWrite()
+{
+    QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
+    const auto text = [](const QSqlError& error) {
+        return QStringLiteral("%1 (%2)").arg(error.databaseText(), error.nativeErrorCode());
+    };
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        const bool busy = (q.lastError().nativeErrorCode().toInt() & 0xff) == 5; // SQLITE_BUSY
+        return busy ? QString() : text(q.lastError());
+    }
+    const bool ok = q.exec(QStringLiteral("INSERT INTO property (key, value) VALUES ('write probe', '')"));
+    const QSqlError error = q.lastError();
+    q.finish();
+    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    return ok ? QString() : text(error);
+}
+
+// Why the current database failed to open: Unreadable, ReadOnly (a whole file
+// whose migration could not be written) or Corrupted.
+int whyNotOpened()
+{
+    if (!DBManager::isValidName(DBManager::currentDB(true)))
+        return DBManager::Corrupted;
+    const QString path = currentPath();
+    g_problem = readProblem(path);
+    if (!g_problem.isEmpty())
+        return DBManager::Unreadable;
+    if (isSound(path)) {
+        g_problem = writeProblem(path);
+        if (!g_problem.isEmpty())
+            return DBManager::ReadOnly;
+    }
+    return DBManager::Corrupted;
+}
+
+QString stamp()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yy.MM.dd_hh.mm.ss"));
+}
+
+bool renameFile(const QString& from, const QString& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// Moves the current file, with its journal, to "damaged_<file>.at.<stamp>"
+// beside it: the path it now has ("" when there was no file), or nothing when
+// it could not be moved.
+std::optional<QString> moveAside(const QDir& dir, const QString& fileName)
+{
+    const QString path = dir.filePath(fileName);
+    if (!QFileInfo::exists(path))
+        return QString();
+    const QString base = dir.filePath(QStringLiteral("damaged_") + fileName + QStringLiteral(".at.") + stamp());
+    QString aside = base;
+    for (int i = 2; QFileInfo::exists(aside); ++i)
+        aside = base + QLatin1Char('_') + QString::number(i);
+    if (!renameFile(path, aside))
+        return std::nullopt;
+    // A journal left beside the restored file would be played back into it.
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+        const QString journal = path + QLatin1String(suffix);
+        if (QFileInfo::exists(journal) && !renameFile(journal, aside + QLatin1String(suffix))) {
+            qWarning().noquote() << "Unable to move aside " + journal;
+            QFile::remove(journal);
+        }
+    }
+    return aside;
 }
 } // namespace
 
@@ -154,32 +314,58 @@ bool DBManager::restoreLastBackup()
         return false;
     }
     QDir dir(dataDir());
-    // Only this database's backups: "backup_x.db.at.*" and not "backup_x.db2.db.at.*".
-    QStringList backups = dir.entryList({QStringLiteral("backup_%1.at.*").arg(fileName)}, QDir::Files);
+    const QStringList backups = backupsOf(dir, fileName);
     if (backups.isEmpty())
         return false;
-    std::sort(backups.begin(), backups.end());
-    const QString newest = dir.filePath(backups.last());
+    Dao::getInstance()->close();
+    const auto good = std::find_if(backups.cbegin(), backups.cend(), [&dir](const QString& backup) {
+        if (isSound(dir.filePath(backup)))
+            return true;
+        qWarning().noquote() << "The backup " + backup + " is damaged; an older one is tried";
+        return false;
+    });
+    if (good == backups.cend()) {
+        qWarning().noquote() << "No backup of " + fileName + " is whole";
+        return false;
+    }
     const QString path = dir.filePath(fileName);
     const QString copy = path + QStringLiteral("_restore");
-
-    Dao::getInstance()->close();
     QFile::remove(copy);
-    if (!QFile::copy(newest, copy)) {
+    if (!QFile::copy(dir.filePath(*good), copy)) {
         qWarning().noquote() << "Unable to copy last db backup over the corrupted DB";
         QFile::remove(copy);
         return false;
     }
     restrictToOwner(copy);
-    if (std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(path).constData()) != 0) {
-        qWarning().noquote() << "Unable to delete corrupted DB";
+    const std::optional<QString> aside = moveAside(dir, fileName);
+    if (!aside) {
+        qWarning().noquote() << "Unable to move the damaged database aside: " + path;
         QFile::remove(copy);
         return false;
     }
-    // The journal of the replaced file belongs to it, not to the backup.
-    for (const char* suffix : {"-journal", "-wal", "-shm"})
-        dir.remove(fileName + QLatin1String(suffix));
+    if (!renameFile(copy, path)) {
+        qWarning().noquote() << "Unable to put the backup in place of the damaged database";
+        QFile::remove(copy);
+        if (!aside->isEmpty())
+            renameFile(*aside, path);
+        return false;
+    }
+    if (!aside->isEmpty())
+        qWarning().noquote() << "The damaged database was kept as " + *aside;
+    qInfo().noquote() << "Restored " + fileName + " from " + *good;
     return true;
+}
+
+bool DBManager::isEmptiedWithBackups(const QString& fileName)
+{
+    const QDir dir(dataDir());
+    const QFileInfo info(dir.filePath(fileName));
+    return info.exists() && info.size() == 0 && !backupsOf(dir, fileName).isEmpty();
+}
+
+QString DBManager::problemText()
+{
+    return g_problem;
 }
 
 bool DBManager::unlockDB()
@@ -218,13 +404,22 @@ bool DBManager::isDBLocked(const QString& name, bool hasExtension)
 
 int DBManager::checkPassword(const QString& name, bool ask)
 {
+    g_problem.clear();
     if (!name.isEmpty() && !setCurrentDB(name))
         return Corrupted;
     Dao* dao = Dao::getInstance();
     if (!openCurrent())
-        return Corrupted;
+        return whyNotOpened();
     if (!ask)
         return Opened;
+    // Before any work is done: none of it could be saved.
+    const QString refused = probeWrite();
+    if (!refused.isEmpty()) {
+        qWarning().noquote() << "The database takes no write: " + refused;
+        const QString reason = writeProblem(currentPath());
+        g_problem = reason.isEmpty() ? refused : reason;
+        return ReadOnly;
+    }
 
     const QString n = currentDB(false);
     APrompter* prompter = APrompter::instance();

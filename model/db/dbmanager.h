@@ -15,8 +15,18 @@ public:
     static const QString EXTENSION;
     static const QString DEFAULT_NAME;
 
-    // Answers of checkPassword.
-    enum LoginResult { Cancelled = 1000, WrongPassword = 1001, Opened = 1002, Corrupted = 1003 };
+    // Answers of checkPassword. Corrupted: the file is damaged (a restore may
+    // help); Unreadable: it is missing or this user may not read it, and
+    // ReadOnly: it opens but cannot be changed (no restore helps either);
+    // problemText() says why.
+    enum LoginResult {
+        Cancelled = 1000,
+        WrongPassword = 1001,
+        Opened = 1002,
+        Corrupted = 1003,
+        Unreadable = 1004,
+        ReadOnly = 1005
+    };
 
     static QString dataDir();
     static QString currentDB(bool withExtension);
@@ -25,7 +35,15 @@ public:
     static QStringList listDBs(bool withExtension, bool backups);
     static bool createDB(const QString& name, bool hasExtension);
     static bool deleteDB(const QString& name, bool hasExtension);
+    // Puts the newest backup of the current database that opens and passes
+    // the integrity check in its place; the file it replaces is first moved
+    // aside under a "damaged_" name, never deleted. False, with the file left
+    // where it was, when no backup is good or a step fails.
     static bool restoreLastBackup();
+    // An emptied file where backups of it exist: damage, not a new academy.
+    static bool isEmptiedWithBackups(const QString& fileName);
+    // Why the last checkPassword() answered Unreadable or ReadOnly.
+    static QString problemText();
     static bool unlockDB();
     static bool isDBLocked();
     // Reads the lock flag of another database file on a connection of its

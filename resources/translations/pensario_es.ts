@@ -84,6 +84,10 @@ Do you want to replace it?</source>
         <source>and from %1 to %2</source>
         <translation>y de %1 a %2</translation>
     </message>
+    <message>
+        <source>The consistency check could not read the database (%1): what it shows may be incomplete.</source>
+        <translation>La comprobación de la academia no pudo leer la base de datos (%1): lo que muestra puede estar incompleto.</translation>
+    </message>
 </context>
 <context>
     <name>AlumnoDialog</name>
@@ -1823,6 +1827,26 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
         <source>Enter password</source>
         <translation>Introduzca la contraseña</translation>
     </message>
+    <message>
+        <source>the file does not exist and cannot be created in the folder %1</source>
+        <translation>el archivo no existe y no se puede crear en la carpeta %1</translation>
+    </message>
+    <message>
+        <source>this user is not allowed to read the file</source>
+        <translation>este usuario no tiene permiso para leer el archivo</translation>
+    </message>
+    <message>
+        <source>the disk that holds it can only be read</source>
+        <translation>el disco que lo contiene es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>la carpeta %1 es de solo lectura</translation>
+    </message>
 </context>
 <context>
     <name>Dao</name>
@@ -3034,6 +3058,22 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
 </source>
         <translation>No se ha podido restaurar la última copia de seguridad; tiene que seleccionar otra base de datos o crear una nueva.
 </translation>
+    </message>
+    <message>
+        <source>The database &quot;%1&quot; cannot be opened: %2.
+
+Nothing was changed and no backup was restored.</source>
+        <translation>La base de datos &quot;%1&quot; no se puede abrir: %2.
+
+No se ha cambiado nada ni se ha restaurado ninguna copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>The database &quot;%1&quot; cannot be changed: %2.
+
+Nothing you do could be saved in it. Choose another database, or make it writable and start the program again.</source>
+        <translation>La base de datos &quot;%1&quot; no se puede modificar: %2.
+
+Nada de lo que haga se podría guardar en ella. Elija otra base de datos, o permita escribir en ella y vuelva a iniciar el programa.</translation>
     </message>
 </context>
 <context>

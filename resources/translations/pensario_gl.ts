@@ -84,6 +84,10 @@ Quere substituílo?</translation>
         <source>and from %1 to %2</source>
         <translation>e de %1 a %2</translation>
     </message>
+    <message>
+        <source>The consistency check could not read the database (%1): what it shows may be incomplete.</source>
+        <translation>A comprobación da academia non puido ler a base de datos (%1): o que amosa pode estar incompleto.</translation>
+    </message>
 </context>
 <context>
     <name>AlumnoDialog</name>
@@ -1823,6 +1827,26 @@ Un nome non pode conter &quot;/&quot;, &quot;\&quot;, &quot;..&quot; nin &quot;.
         <source>Enter password</source>
         <translation>Introduza o contrasinal</translation>
     </message>
+    <message>
+        <source>the file does not exist and cannot be created in the folder %1</source>
+        <translation>o ficheiro non existe e non se pode crear no cartafol %1</translation>
+    </message>
+    <message>
+        <source>this user is not allowed to read the file</source>
+        <translation>este usuario non ten permiso para ler o ficheiro</translation>
+    </message>
+    <message>
+        <source>the disk that holds it can only be read</source>
+        <translation>o disco que o contén é só de lectura</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>o ficheiro é só de lectura</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>o cartafol %1 é só de lectura</translation>
+    </message>
 </context>
 <context>
     <name>Dao</name>
@@ -3034,6 +3058,22 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
 </source>
         <translation>Non foi posible restaurar a última copia de seguranza; ten que seleccionar outra base de datos ou crear unha nova.
 </translation>
+    </message>
+    <message>
+        <source>The database &quot;%1&quot; cannot be opened: %2.
+
+Nothing was changed and no backup was restored.</source>
+        <translation>A base de datos &quot;%1&quot; non se pode abrir: %2.
+
+Non se cambiou nada nin se restaurou ningunha copia de seguranza.</translation>
+    </message>
+    <message>
+        <source>The database &quot;%1&quot; cannot be changed: %2.
+
+Nothing you do could be saved in it. Choose another database, or make it writable and start the program again.</source>
+        <translation>A base de datos &quot;%1&quot; non se pode modificar: %2.
+
+Nada do que faga se podería gardar nela. Escolla outra base de datos, ou permita escribir nela e volva iniciar o programa.</translation>
     </message>
 </context>
 <context>

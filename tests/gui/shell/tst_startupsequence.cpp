@@ -3,6 +3,7 @@
 #include "guitest.h"
 #include "mainwindow.h"
 #include "messagecapture.h"
+#include "readonlypath.h"
 #include "scriptedprompter.h"
 #include "selectdbdialog.h"
 #include "startupsequence.h"
@@ -21,6 +22,7 @@ namespace {
 const QString password = QStringLiteral("secret");
 const QStringList lockButtons = {"Force database", "Change database", "Stop execution"};
 const QStringList corruptButtons = {"Restore last backup", "Change database (or create new one)", "Stop execution"};
+const QStringList cannotUseButtons = {"Change database (or create new one)", "Stop execution"};
 
 QString dbFile(const QString& name = DBManager::DEFAULT_NAME)
 {
@@ -295,6 +297,80 @@ private slots:
         // A current name the data layer refuses: the flag cannot be cleared.
         QSettings().setValue("base_de_datos", "../elsewhere.db");
         QCOMPARE(StartupSequence::finish(0), -1);
+    }
+    // The newest backup is damaged too: the older whole one is restored, and
+    // the box is not shown again and again.
+    void damagedNewestBackupGivesWayToAnOlderOne()
+    {
+        makeDatabase(false);
+        overwriteWithGarbage(DBManager::dataDir() + "/backup_database.db.at.99.12.31_23.59.59");
+        overwriteWithGarbage(dbFile());
+        ScriptedPrompter prompter;
+        prompter.choice("Restore last backup").text(password);
+        int status = 99;
+        QVERIFY(StartupSequence::openDatabase(&status));
+        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QCOMPARE(countKind(prompter, "choice"), 1);
+        QVERIFY(Dao::getInstance()->checkPassword(password));
+    }
+
+    // An emptied file beside its backups is offered a restore, never made a
+    // new academy with a new password.
+    void emptiedDatabaseIsOfferedTheRestore()
+    {
+        makeDatabase(false);
+        QVERIFY(QFile(dbFile()).resize(0));
+        ScriptedPrompter prompter;
+        prompter.choice("Restore last backup").text(password);
+        int status = 99;
+        QVERIFY(StartupSequence::openDatabase(&status));
+        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QCOMPARE(prompter.asked().first().buttons, corruptButtons);
+        QCOMPARE(prompter.asked().last().title, QStringLiteral("Enter password"));
+    }
+
+    // A database that can't be changed is told before the password, with its
+    // reason; no restore is offered for it.
+    void readOnlyDatabaseIsToldBeforeAnyWork()
+    {
+        makeDatabase(false);
+        ReadOnlyPath readOnly(dbFile());
+        if (!readOnly.ok())
+            QSKIP(qPrintable(readOnly.reason()));
+        ScriptedPrompter prompter;
+        prompter.choice("Stop execution");
+        int status = 99;
+        QVERIFY(!StartupSequence::openDatabase(&status));
+        QCOMPARE(status, 0);
+        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QCOMPARE(prompter.askedCount(), 1);
+        QCOMPARE(prompter.asked().first().buttons, cannotUseButtons);
+        QVERIFY2(prompter.asked().first().text.startsWith(
+                     "The database \"database\" cannot be changed: the file is read-only."),
+                 qPrintable(prompter.asked().first().text));
+    }
+
+    // A file that is missing and can't be created is not damage: nothing is
+    // restored, and the user may choose another database.
+    void missingDatabaseRestoresNothing()
+    {
+        makeDatabase(false);
+        QVERIFY(DBManager::setCurrentDB("absent"));
+        ReadOnlyPath readOnly(DBManager::dataDir());
+        if (!readOnly.ok())
+            QSKIP(qPrintable(readOnly.reason()));
+        const QStringList before = QDir(DBManager::dataDir()).entryList(QDir::Files);
+        ScriptedPrompter prompter;
+        prompter.choice("Change database (or create new one)");
+        rejectChooser();
+        int status = 99;
+        QVERIFY(!StartupSequence::openDatabase(&status));
+        QCOMPARE(status, 0);
+        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QCOMPARE(prompter.asked().first().buttons, cannotUseButtons);
+        QVERIFY(prompter.asked().first().text.startsWith("The database \"absent\" cannot be opened: the file does "
+                                                         "not exist and cannot be created"));
+        QCOMPARE(QDir(DBManager::dataDir()).entryList(QDir::Files), before);
     }
 };
 

@@ -202,6 +202,19 @@ private slots:
                  }).size(),
                  1);
     }
+    // The rows the database takes away with a deleted student (sign-ups)
+    // are announced with it: the shift list counts no sign-up that is gone.
+    void knockOnChangesAreAnnounced()
+    {
+        QVERIFY(dao->execute(QStringLiteral("DELETE FROM telefonoalumno WHERE idalumno = ?"), {a.luis}));
+        QSignalSpy turnos(TurnoAsignaturaTableModel::instance(), &QAbstractItemModel::modelReset);
+        const auto anuncios = announcementsDuring(
+            [this] { QVERIFY(dao->execute(QStringLiteral("DELETE FROM alumno WHERE id = ?"), {a.luis})); });
+        QCOMPARE(anuncios.size(), 1);
+        QVERIFY(anuncios.first().contains(QStringLiteral("alumno")));
+        QVERIFY(anuncios.first().contains(QStringLiteral("alta")));
+        QCOMPARE(turnos.count(), 1);
+    }
 };
 
 PENSARIO_TEST_MAIN(TestChangeNotifier)

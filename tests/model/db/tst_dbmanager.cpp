@@ -2,6 +2,7 @@
 #include "daotesthelpers.h"
 #include "dbmanager.h"
 #include "messagecapture.h"
+#include "readonlypath.h"
 #include "scriptedprompter.h"
 #include "testmain.h"
 
@@ -220,6 +221,132 @@ private slots:
             QVERIFY2(ownerOnly(dataFile(file)), qPrintable(file));
         QVERIFY(dao->open(QString(), false));
         QCOMPARE(daoValue(u"SELECT group_concat(nombre) FROM aula"_s).toString(), u"mine"_s);
+    }
+    // A damaged newest backup is passed over for an older whole one, and the
+    // damaged database is kept aside, byte for byte, not deleted.
+    void restoreTakesTheNewestWholeBackupAndKeepsTheDamagedFile()
+    {
+        QVERIFY(dao->open(QString(), false));
+        QVERIFY(dao->execute(u"INSERT INTO aula (nombre) VALUES ('kept')"_s));
+        dao->backup(u"database.db"_s);
+        dao->close();
+        const QString newest = dataFile(u"backup_database.db.at.99.12.31_23.59.59"_s);
+        QVERIFY(QFile::copy(dataFile(DBManager::listDBs(true, true).constFirst()), newest));
+        {
+            QFile file(newest);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            file.seek(0);
+            file.write(QByteArray(4096, '\xAB'));
+        }
+        const QByteArray damaged(64 * 1024, '\xCD');
+        {
+            QFile file(daoDbPath(u"database"_s));
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(damaged);
+        }
+        QCOMPARE(DBManager::checkPassword(QString(), false), int(DBManager::Corrupted));
+        MessageCapture capture;
+        QVERIFY(DBManager::restoreLastBackup());
+        QVERIFY(capture.contains(QtWarningMsg, u"backup_database.db.at.99.12.31_23.59.59 is damaged"_s));
+        QCOMPARE(DBManager::checkPassword(QString(), false), int(DBManager::Opened));
+        QCOMPARE(daoValue(u"SELECT group_concat(nombre) FROM aula"_s).toString(), u"kept"_s);
+        const QStringList aside = QDir(DBManager::dataDir()).entryList({u"damaged_database.db.at.*"_s});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(contents(dataFile(aside.first())), damaged);
+        // not a database, a backup or a leftover the next backup deletes
+        dao->backup(u"database.db"_s);
+        QVERIFY(QFile::exists(dataFile(aside.first())));
+        QVERIFY(!DBManager::listDBs(false, false).join(u' ').contains(u"damaged"_s));
+
+        // no whole backup at all: nothing is moved or replaced
+        for (const QString& backup : DBManager::listDBs(true, true))
+            QVERIFY(QFile::remove(dataFile(backup)));
+        {
+            QFile bad(dataFile(u"backup_database.db.at.99.12.31_23.59.58"_s));
+            QVERIFY(bad.open(QIODevice::WriteOnly));
+            bad.write(QByteArray(8192, '\xEF'));
+        }
+        dao->close();
+        const QByteArray current = contents(daoDbPath(u"database"_s));
+        QVERIFY(!DBManager::restoreLastBackup());
+        QCOMPARE(contents(daoDbPath(u"database"_s)), current);
+    }
+
+    // An emptied file beside its backups is damage: it is neither made a new
+    // empty academy nor copied over the good backups.
+    void emptiedFileWithBackupsIsDamage()
+    {
+        QVERIFY(dao->open(QString(), false));
+        QVERIFY(dao->execute(u"INSERT INTO aula (nombre) VALUES ('kept')"_s));
+        dao->backup(u"database.db"_s);
+        dao->close();
+        const QStringList backups = DBManager::listDBs(true, true);
+        QCOMPARE(backups.size(), 1);
+        const QByteArray good = contents(dataFile(backups.first()));
+        QVERIFY(QFile(daoDbPath(u"database"_s)).resize(0));
+
+        QCOMPARE(DBManager::checkPassword(QString(), false), int(DBManager::Corrupted));
+        QCOMPARE(QFileInfo(daoDbPath(u"database"_s)).size(), 0);
+        {
+            MessageCapture capture;
+            dao->backup(u"database.db"_s);
+            QVERIFY(capture.contains(QtWarningMsg, u"no backup was made"_s));
+        }
+        QCOMPARE(DBManager::listDBs(true, true), backups);
+        QCOMPARE(contents(dataFile(backups.first())), good);
+
+        QVERIFY(DBManager::restoreLastBackup());
+        QCOMPARE(DBManager::checkPassword(QString(), false), int(DBManager::Opened));
+        QCOMPARE(daoValue(u"SELECT group_concat(nombre) FROM aula"_s).toString(), u"kept"_s);
+        QCOMPARE(QDir(DBManager::dataDir()).entryList({u"damaged_database.db.at.*"_s}).size(), 1);
+    }
+
+    // A file that is whole but takes no write is told apart before the
+    // password is asked; a missing file that can't be created is not called
+    // damaged; a backup that can't be written is a warning.
+    void readOnlyAndMissingFilesAreNotDamage()
+    {
+        storePasswordText(Dao::legacyDigest(u"pw"_s));
+        const QString path = daoDbPath(u"database"_s);
+        {
+            ReadOnlyPath readOnly(path);
+            if (!readOnly.ok())
+                QSKIP(qPrintable(readOnly.reason()));
+            ScriptedPrompter prompter;
+            QCOMPARE(DBManager::checkPassword(QString(), true), int(DBManager::ReadOnly));
+            QCOMPARE(prompter.askedCount(), 0);
+            QCOMPARE(DBManager::problemText(), u"the file is read-only"_s);
+        }
+        {
+            // an older file whose migration can't be written is not damaged either
+            dao->close();
+            DaoRawDb raw(path);
+            QVERIFY(raw.exec(u"UPDATE property SET value = value - 1 WHERE key = 'next_db_version'"_s));
+        }
+        {
+            ReadOnlyPath readOnly(path);
+            QVERIFY2(readOnly.ok(), qPrintable(readOnly.reason()));
+            QCOMPARE(DBManager::checkPassword(QString(), true), int(DBManager::ReadOnly));
+            QCOMPARE(DBManager::problemText(), u"the file is read-only"_s);
+        }
+        QVERIFY(DaoRawDb(path).exec(u"UPDATE property SET value = value + 1 WHERE key = 'next_db_version'"_s));
+        {
+            ReadOnlyPath readOnlyFolder(DBManager::dataDir());
+            QVERIFY2(readOnlyFolder.ok(), qPrintable(readOnlyFolder.reason()));
+            ScriptedPrompter prompter;
+            QCOMPARE(DBManager::checkPassword(QString(), true), int(DBManager::ReadOnly));
+            QCOMPARE(prompter.askedCount(), 0);
+            QVERIFY2(DBManager::problemText().startsWith(u"the folder "_s), qPrintable(DBManager::problemText()));
+            MessageCapture capture;
+            dao->backup(u"database.db"_s);
+            QVERIFY(capture.contains(QtWarningMsg, u"Unable to back up the database to "_s));
+
+            QVERIFY(DBManager::setCurrentDB(u"absent"_s));
+            QCOMPARE(DBManager::checkPassword(QString(), true), int(DBManager::Unreadable));
+            QVERIFY(DBManager::problemText().startsWith(u"the file does not exist and cannot be created"_s));
+        }
+        QVERIFY(DBManager::setCurrentDB(u"database"_s));
+        QCOMPARE(DBManager::checkPassword(QString(), false), int(DBManager::Opened));
     }
 };
 
