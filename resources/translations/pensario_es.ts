@@ -3406,6 +3406,10 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
         <source>This tool will regenerate selected bills, overwriting all their data.</source>
         <translation>Esta herramienta regenerará los recibos seleccionados, sobrescribiendo todos sus datos.</translation>
     </message>
+    <message>
+        <source>Reading the bills of the period...</source>
+        <translation>Leyendo los recibos del periodo...</translation>
+    </message>
 </context>
 <context>
     <name>SelectAsignaturasDialog</name>

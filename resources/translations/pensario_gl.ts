@@ -3406,6 +3406,10 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
         <source>This tool will regenerate selected bills, overwriting all their data.</source>
         <translation>Esta ferramenta rexenerará os recibos seleccionados, sobrescribindo todos os seus datos.</translation>
     </message>
+    <message>
+        <source>Reading the bills of the period...</source>
+        <translation>Lendo os recibos do período...</translation>
+    </message>
 </context>
 <context>
     <name>SelectAsignaturasDialog</name>
