@@ -55,6 +55,22 @@ void ASortFilterProxyModel::setSourceModel(QAbstractItemModel* model)
     m_sourceConnections.clear();
     forgetPrepared();
     m_keys = dynamic_cast<const AValueKeys*>(model);
+    if (!m_followsSortSettings) {
+        m_followsSortSettings = true;
+        // The keys of the last sort are used unchecked: a change of how the
+        // rows sort, told once the rows are sorted again, makes them anew.
+        const auto sortChanged = [this] {
+            if (!m_hotSortKeys)
+                return;
+            m_hotSortKeys = nullptr;
+            m_keyedSortRole = -1;
+            if (sortColumn() >= 0 && dynamicSortFilter())
+                invalidate();
+        };
+        connect(this, &QSortFilterProxyModel::sortRoleChanged, this, sortChanged);
+        connect(this, &QSortFilterProxyModel::sortCaseSensitivityChanged, this, sortChanged);
+        connect(this, &QSortFilterProxyModel::sortLocaleAwareChanged, this, sortChanged);
+    }
     // Connected before the base class connects its own handlers, so that the
     // prepared keys are forgotten before it filters or sorts changed rows.
     if (model) {
@@ -98,6 +114,7 @@ void ASortFilterProxyModel::forgetPrepared()
     m_sortKeysColumn = -1;
     m_keyed = {};
     m_keyedFilterReady = false;
+    m_hotSortKeys = nullptr;
 }
 
 void ASortFilterProxyModel::updatePreparedRows(const QModelIndex& topLeft, const QModelIndex& bottomRight)
@@ -108,6 +125,7 @@ void ASortFilterProxyModel::updatePreparedRows(const QModelIndex& topLeft, const
         // the changed values may be new ones: made again when next needed
         m_keyed = {};
         m_keyedFilterReady = false;
+        m_hotSortKeys = nullptr;
         return;
     }
     const int first = topLeft.row();
@@ -260,11 +278,17 @@ bool ASortFilterProxyModel::less(const SortKey& a, const SortKey& b) const
 
 bool ASortFilterProxyModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
-    if (m_keys && left.model() == sourceModel() && right.model() == sourceModel()
-        && left.column() == right.column()) {
-        const QList<double>& keys = keyedSortKeys(left.column());
-        if (left.row() < keys.size() && right.row() < keys.size())
-            return keys.at(left.row()) < keys.at(right.row());
+    if (m_keys && left.model() == right.model() && left.column() == right.column()) {
+        // Called millions of times while a long list sorts: the keys of the
+        // column last sorted are reached without further checks.
+        const QList<double>* keys = m_hotSortKeys;
+        if (!keys || left.column() != m_hotSortColumn) {
+            keys = left.model() == sourceModel() ? &keyedSortKeys(left.column()) : nullptr;
+            m_hotSortKeys = keys;
+            m_hotSortColumn = left.column();
+        }
+        if (keys && left.row() < keys->size() && right.row() < keys->size())
+            return keys->at(left.row()) < keys->at(right.row());
     }
     const bool prepared = !left.parent().isValid() && left.model() == sourceModel()
                           && right.model() == sourceModel() && left.column() == right.column();
@@ -286,8 +310,10 @@ bool ASortFilterProxyModel::lessThan(const QModelIndex& left, const QModelIndex&
 ASortFilterProxyModel::KeyedColumn& ASortFilterProxyModel::keyedColumn(int column) const
 {
     const int columns = sourceModel()->columnCount();
-    if (m_keyed.size() != size_t(columns))
+    if (m_keyed.size() != size_t(columns)) {
         m_keyed.resize(size_t(columns));
+        m_hotSortKeys = nullptr;
+    }
     KeyedColumn& c = m_keyed[size_t(column)];
     if (c.built)
         return c;
@@ -357,6 +383,7 @@ const QList<double>& ASortFilterProxyModel::keyedSortKeys(int column) const
         || m_keyedSortCase != sortCaseSensitivity()) {
         for (KeyedColumn& k : m_keyed)
             k.sortReady = false;
+        m_hotSortKeys = nullptr;
         m_keyedSortRole = sortRole();
         m_keyedSortLocaleAware = isSortLocaleAware();
         m_keyedSortCase = sortCaseSensitivity();

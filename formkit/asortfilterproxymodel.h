@@ -89,6 +89,10 @@ private:
     mutable int m_keyedSortRole = -1;
     mutable bool m_keyedSortLocaleAware = false;
     mutable Qt::CaseSensitivity m_keyedSortCase = Qt::CaseSensitive;
+    // the keys of the column last sorted, while they hold
+    mutable const QList<double>* m_hotSortKeys = nullptr;
+    mutable int m_hotSortColumn = -1;
+    bool m_followsSortSettings = false;
     QList<QMetaObject::Connection> m_sourceConnections;
     // one folded text per source row, all its filtered cells
     mutable QList<QString> m_filterKeys;

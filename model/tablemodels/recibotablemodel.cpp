@@ -92,6 +92,16 @@ QStringList ReciboTableModel::titulos()
 
 // ---- Cells -------------------------------------------------------------------
 
+// What the base class does, without asking for the counts through virtual
+// calls: a sort of a year of bills asks for millions of indexes.
+QModelIndex ReciboTableModel::index(int row, int column, const QModelIndex& parent) const
+{
+    if (parent.isValid() || row < 0 || column < 0 || size_t(row) >= m_filas.size()
+        || column >= int(Column::Count))
+        return QModelIndex();
+    return createIndex(row, column);
+}
+
 int ReciboTableModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_filas.size());

@@ -7,6 +7,7 @@
 #include "testmain.h"
 
 #include <QDate>
+#include <functional>
 #include <QHash>
 #include <QItemSelectionModel>
 #include <QRandomGenerator>
@@ -314,6 +315,21 @@ private slots:
         for (QStandardItemModel* model : {static_cast<QStandardItemModel*>(&keyed), &plain})
             model->setData(model->index(3, 0), QStringLiteral("Ábalos"));
         compareAll("a cell changed");
+
+        // how the rows sort changes under a sorted list: sorted again by the new rule
+        const auto bothSortedThen = [&](int column, const std::function<void(ASortFilterProxyModel*)>& change) {
+            expected->sort(column, Qt::AscendingOrder);
+            actual->sort(column, Qt::AscendingOrder);
+            change(expected);
+            change(actual);
+            // rows that sort alike may stay in another order
+            return ::column(actual, column) == ::column(expected, column);
+        };
+        expected->setFilterText(QString());
+        actual->setFilterText(QString());
+        QVERIFY(bothSortedThen(4, [](ASortFilterProxyModel* p) { p->setSortRole(Qt::DisplayRole); }));
+        QVERIFY(bothSortedThen(0, [](ASortFilterProxyModel* p) { p->setSortLocaleAware(false); }));
+        QVERIFY(bothSortedThen(0, [](ASortFilterProxyModel* p) { p->setSortCaseSensitivity(Qt::CaseInsensitive); }));
     }
 
     // Empty cells go last whatever the column holds.
