@@ -254,6 +254,8 @@ void RecibosWidget::generarRecibos()
     // Only the month's bills are written: the list reads again only those.
     m_model->soloCambianDias(ADateHelper::firstDayOfMonth(), ADateHelper::firstDayOfNextMonth());
     const QList<int> cuentas = Recibo::generarRecibos(modo, 0, QList<Alumno*>());
+    // painted between the writing and the reading
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_model->soloCambianDias(QDate(), QDate());
     terminarTrabajo();
 
@@ -291,6 +293,7 @@ void RecibosWidget::regenerarRecibos()
             recibos << recibo;
     m_model->soloCambianDias(ADateHelper::firstDayOfMonth(), ADateHelper::firstDayOfNextMonth());
     const int regenerados = Recibo::regenerarRecibos(recibos, 0);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_model->soloCambianDias(QDate(), QDate());
     qDeleteAll(recibos);
     terminarTrabajo();

@@ -371,18 +371,32 @@ void ReciboTableModel::refresh()
 
 void ReciboTableModel::soloCambianDias(QDate ini, QDate fin)
 {
+    const QDate antesIni = m_soloIni;
+    const QDate antesFin = m_soloFin;
     m_soloIni = ini;
     m_soloFin = fin;
+    if (ini < fin || !m_cambioPendiente)
+        return;
+    m_cambioPendiente = false;
+    releerDias(antesIni, antesFin);
 }
 
 void ReciboTableModel::alCambiarTabla()
 {
-    const QDate ini = std::max(m_soloIni, m_cargadoIni);
-    const QDate fin = std::min(m_soloFin, m_cargadoFin);
-    if (!(m_soloIni < m_soloFin) || !(m_cargadoIni < m_cargadoFin)) {
+    if (m_soloIni < m_soloFin)
+        m_cambioPendiente = true;
+    else
+        refresh();
+}
+
+void ReciboTableModel::releerDias(QDate ini, QDate fin)
+{
+    if (!(m_cargadoIni < m_cargadoFin)) {
         refresh();
         return;
     }
+    ini = std::max(ini, m_cargadoIni);
+    fin = std::min(fin, m_cargadoFin);
     if (!(ini < fin))
         return; // none of the days held changed
     Registros leidos = leer(ini, fin);

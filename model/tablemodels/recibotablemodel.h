@@ -64,8 +64,9 @@ public:
     Recibo::pagadosImpagados pagados() const { return m_pagados; }
 
     // While a job that writes only bills dated in [ini, fin) runs (the
-    // month's generation), the writes it announces make the model read again
-    // only those days of its period. An empty range ends it.
+    // month's generation), the writes it announces are kept for its end; an
+    // empty range ends it, and the model then reads again only those days of
+    // its period, if anything was written.
     void soloCambianDias(QDate ini, QDate fin);
 
     // Called every few thousand bills while the model reads, so that a long
@@ -112,6 +113,7 @@ private:
     bool seMuestra(const Registro& r) const;
     void mostrar();
     void alCambiarTabla();
+    void releerDias(QDate ini, QDate fin);
 
     // every bill of [m_cargadoIni, m_cargadoFin), by date and id
     Registros m_cargados;
@@ -130,6 +132,7 @@ private:
     Recibo::pagadosImpagados m_pagados;
     QDate m_soloIni;
     QDate m_soloFin;
+    bool m_cambioPendiente = false;
     std::function<bool()> m_avance;
     bool m_cancelable = false;
     bool m_cancelado = false;
