@@ -319,15 +319,29 @@ ASortFilterProxyModel::KeyedColumn& ASortFilterProxyModel::keyedColumn(int colum
         return c;
     const int rows = sourceModel()->rowCount();
     c.rowSlot.reserve(rows);
+    // small keys (indexes, days, counts) are looked up in a table, others hashed
+    const qint64 tableSize = 2 * qint64(rows) + 1024;
+    std::vector<int> table;
     for (int row = 0; row < rows; ++row) {
         const qint64 key = m_keys->valueKey(row, column);
-        auto it = c.byKey.constFind(key);
-        if (it == c.byKey.cend()) {
-            it = c.byKey.insert(key, int(c.slotRow.size()));
+        int* slot = nullptr;
+        if (key >= 0 && key < tableSize) {
+            if (table.empty())
+                table.assign(size_t(tableSize), -1);
+            slot = &table[size_t(key)];
+        } else {
+            auto it = c.byKey.find(key);
+            if (it == c.byKey.end())
+                it = c.byKey.insert(key, -1);
+            slot = &it.value();
+        }
+        if (*slot < 0) {
+            *slot = int(c.slotRow.size());
             c.slotRow.append(row);
         }
-        c.rowSlot.append(it.value());
+        c.rowSlot.append(*slot);
     }
+    c.byKey = {}; // only needed while the column is read
     c.built = true;
     return c;
 }

@@ -53,7 +53,7 @@ private:
     struct KeyedColumn
     {
         bool built = false;
-        QHash<qint64, int> byKey;   // value key to distinct value
+        QHash<qint64, int> byKey;   // value key to distinct value, while it is read
         QList<int> rowSlot;         // per source row
         QList<int> slotRow;         // a row holding each distinct value
         int foldedRole = -1;

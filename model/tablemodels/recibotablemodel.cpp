@@ -155,7 +155,8 @@ qint64 ReciboTableModel::valueKey(int row, int column) const
     case Column::NRecibo: return r.nRecibo;
     case Column::Serie: return r.serie;
     case Column::DatosAlumno: return r.datosAlumno;
-    case Column::Fecha: return r.fecha.toJulianDay();
+    // days from the first held: small numbers, which the proxy finds in a table
+    case Column::Fecha: return r.fecha.toJulianDay() - m_cargadoIni.toJulianDay();
     case Column::Importe: return bitsDe(r.importe);
     case Column::Concepto: return r.concepto;
     case Column::Descuento: return bitsDe(r.descuento);

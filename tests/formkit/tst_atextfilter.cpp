@@ -55,7 +55,9 @@ public:
         const QString key = QStringLiteral("%1|%2|%3|%4|%5")
                                 .arg(display.typeId()).arg(display.toString())
                                 .arg(sort.typeId()).arg(sort.toString()).arg(sort.isValid());
-        return m_keys.contains(key) ? m_keys.value(key) : m_keys.insert(key, m_keys.size()).value();
+        const qint64 id = m_keys.contains(key) ? m_keys.value(key) : m_keys.insert(key, m_keys.size()).value();
+        // small keys for some columns, large ones for the others
+        return column % 2 ? id : id * 1000003 + 7;
     }
 
 private:
