@@ -156,10 +156,9 @@ void medirApertura(BenchReport& report, int runs, const Periodo& periodo)
     m.targetMs = 500;
     BenchReport::Measure& pausa = report.add(QStringLiteral("bills page over a year: longest stretch without events, opening"));
     pausa.targetMs = 250;
+    // in MB, with the target in the detail, as the table's targets are times
     BenchReport::Measure& anio = report.add(QStringLiteral("bills page over a year: memory with the year shown (MB)"));
-    anio.targetMs = 150;
     BenchReport::Measure& mes = report.add(QStringLiteral("bills page over a year: memory kept after going back to the month (MB)"));
-    mes.targetMs = 20;
     int filas = 0;
     for (int r = 0; r < runs; ++r) {
         alMes();
@@ -180,8 +179,8 @@ void medirApertura(BenchReport& report, int runs, const Periodo& periodo)
     m.detail = QStringLiteral("%1 rows read, the dates set on the page, the page shown").arg(filas);
     m.sane = filas == periodo.recibos;
     pausa.detail = QStringLiteral("from the month to the year, the page built and painted");
-    anio.detail = QStringLiteral("resident memory over the month's, the page shown");
-    mes.detail = QStringLiteral("resident memory over the month's, the page gone and the model on the month");
+    anio.detail = QStringLiteral("resident memory over the month's, the page shown (target < 150 MB at 20,000 students)");
+    mes.detail = QStringLiteral("resident memory over the month's, the page gone and the model on the month (given back)");
 }
 
 // The first keystroke and the first sort by each text column of a page just
