@@ -1,10 +1,15 @@
 #include "asortfilterproxymodel.h"
 
 #include "acollation.h"
+#include "avaluekeys.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
 
 namespace {
 
@@ -49,6 +54,23 @@ void ASortFilterProxyModel::setSourceModel(QAbstractItemModel* model)
         disconnect(c);
     m_sourceConnections.clear();
     forgetPrepared();
+    m_keys = dynamic_cast<const AValueKeys*>(model);
+    if (!m_followsSortSettings) {
+        m_followsSortSettings = true;
+        // The keys of the last sort are used unchecked: a change of how the
+        // rows sort, told once the rows are sorted again, makes them anew.
+        const auto sortChanged = [this] {
+            if (!m_hotSortKeys)
+                return;
+            m_hotSortKeys = nullptr;
+            m_keyedSortRole = -1;
+            if (sortColumn() >= 0 && dynamicSortFilter())
+                invalidate();
+        };
+        connect(this, &QSortFilterProxyModel::sortRoleChanged, this, sortChanged);
+        connect(this, &QSortFilterProxyModel::sortCaseSensitivityChanged, this, sortChanged);
+        connect(this, &QSortFilterProxyModel::sortLocaleAwareChanged, this, sortChanged);
+    }
     // Connected before the base class connects its own handlers, so that the
     // prepared keys are forgotten before it filters or sorts changed rows.
     if (model) {
@@ -77,6 +99,7 @@ void ASortFilterProxyModel::setFilterText(const QString& text)
     if (text == m_filter.pattern())
         return;
     m_filter = ATextFilter(text);
+    m_keyedFilterReady = false;
     // One pass over every row and one layout change, however many rows come
     // and go: removing and inserting them range by range costs far more on
     // long lists.
@@ -89,12 +112,22 @@ void ASortFilterProxyModel::forgetPrepared()
     m_filterKeysReady = false;
     m_sortKeys.clear();
     m_sortKeysColumn = -1;
+    m_keyed = {};
+    m_keyedFilterReady = false;
+    m_hotSortKeys = nullptr;
 }
 
 void ASortFilterProxyModel::updatePreparedRows(const QModelIndex& topLeft, const QModelIndex& bottomRight)
 {
     if (topLeft.parent().isValid())
         return;
+    if (m_keys) {
+        // the changed values may be new ones: made again when next needed
+        m_keyed = {};
+        m_keyedFilterReady = false;
+        m_hotSortKeys = nullptr;
+        return;
+    }
     const int first = topLeft.row();
     const int last = bottomRight.row();
     if (m_filterKeysReady && last < m_filterKeys.size()) {
@@ -153,7 +186,10 @@ void ASortFilterProxyModel::prepareFilterKeys() const
 bool ASortFilterProxyModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const
 {
     if (!m_filter.isEmpty()) {
-        if (sourceParent.isValid()) {
+        if (m_keys && !sourceParent.isValid()) {
+            if (!keyedRowMatches(sourceRow))
+                return false;
+        } else if (sourceParent.isValid()) {
             // rows of a tree are not prepared: their key is made as they are asked for
             if (!m_filter.matches(filterKey(sourceRow, sourceParent)))
                 return false;
@@ -242,6 +278,18 @@ bool ASortFilterProxyModel::less(const SortKey& a, const SortKey& b) const
 
 bool ASortFilterProxyModel::lessThan(const QModelIndex& left, const QModelIndex& right) const
 {
+    if (m_keys && left.model() == right.model() && left.column() == right.column()) {
+        // Called millions of times while a long list sorts: the keys of the
+        // column last sorted are reached without further checks.
+        const QList<double>* keys = m_hotSortKeys;
+        if (!keys || left.column() != m_hotSortColumn) {
+            keys = left.model() == sourceModel() ? &keyedSortKeys(left.column()) : nullptr;
+            m_hotSortKeys = keys;
+            m_hotSortColumn = left.column();
+        }
+        if (keys && left.row() < keys->size() && right.row() < keys->size())
+            return keys->at(left.row()) < keys->at(right.row());
+    }
     const bool prepared = !left.parent().isValid() && left.model() == sourceModel()
                           && right.model() == sourceModel() && left.column() == right.column();
     if (prepared) {
@@ -255,4 +303,151 @@ bool ASortFilterProxyModel::lessThan(const QModelIndex& left, const QModelIndex&
     const QVariant b = sortValue(right);
     const bool asText = (a.isValid() && !isNumeric(a)) || (b.isValid() && !isNumeric(b));
     return less(sortKey(a, asText), sortKey(b, asText));
+}
+
+// ---- Sources with value keys ---------------------------------------------------
+
+ASortFilterProxyModel::KeyedColumn& ASortFilterProxyModel::keyedColumn(int column) const
+{
+    const int columns = sourceModel()->columnCount();
+    if (m_keyed.size() != size_t(columns)) {
+        m_keyed.resize(size_t(columns));
+        m_hotSortKeys = nullptr;
+    }
+    KeyedColumn& c = m_keyed[size_t(column)];
+    if (c.built)
+        return c;
+    const int rows = sourceModel()->rowCount();
+    c.rowSlot.reserve(rows);
+    // small keys (indexes, days, counts) are looked up in a table, others hashed
+    const qint64 tableSize = 2 * qint64(rows) + 1024;
+    std::vector<int> table;
+    for (int row = 0; row < rows; ++row) {
+        const qint64 key = m_keys->valueKey(row, column);
+        int* slot = nullptr;
+        if (key >= 0 && key < tableSize) {
+            if (table.empty())
+                table.assign(size_t(tableSize), -1);
+            slot = &table[size_t(key)];
+        } else {
+            auto it = c.byKey.find(key);
+            if (it == c.byKey.end())
+                it = c.byKey.insert(key, -1);
+            slot = &it.value();
+        }
+        if (*slot < 0) {
+            *slot = int(c.slotRow.size());
+            c.slotRow.append(row);
+        }
+        c.rowSlot.append(*slot);
+    }
+    c.byKey = {}; // only needed while the column is read
+    c.built = true;
+    return c;
+}
+
+// Each distinct value of the filtered columns is folded once and matched once
+// per filter text.
+void ASortFilterProxyModel::prepareKeyedFilter() const
+{
+    const QAbstractItemModel* source = sourceModel();
+    const int role = filterRole();
+    const int only = filterKeyColumn();
+    for (int column = 0; column < source->columnCount(); ++column) {
+        if (only >= 0 && column != only)
+            continue;
+        KeyedColumn& c = keyedColumn(column);
+        if (c.foldedRole != role || c.folded.size() != c.slotRow.size()) {
+            c.folded.clear();
+            c.folded.reserve(c.slotRow.size());
+            for (int row : std::as_const(c.slotRow))
+                c.folded.append(ATextFilter::fold(source->index(row, column).data(role).toString()));
+            c.foldedRole = role;
+        }
+        c.matched.resize(c.folded.size());
+        for (qsizetype slot = 0; slot < c.folded.size(); ++slot)
+            c.matched[slot] = m_filter.matches(c.folded.at(slot));
+    }
+    m_keyedFilterRole = role;
+    m_keyedFilterColumn = only;
+    m_keyedFilterReady = true;
+}
+
+bool ASortFilterProxyModel::keyedRowMatches(int sourceRow) const
+{
+    if (!m_keyedFilterReady || m_keyedFilterRole != filterRole() || m_keyedFilterColumn != filterKeyColumn())
+        prepareKeyedFilter();
+    const int only = filterKeyColumn();
+    for (size_t column = 0; column < m_keyed.size(); ++column) {
+        if (only >= 0 && int(column) != only)
+            continue;
+        const KeyedColumn& c = m_keyed[column];
+        if (sourceRow < c.rowSlot.size() && c.matched.at(c.rowSlot.at(sourceRow)))
+            return true;
+    }
+    return false;
+}
+
+// One number per row: the value itself for a column of numbers and dates,
+// else the rank of its text among the column's distinct texts, so that no
+// text is compared while the rows are sorted. Empty cells go last.
+const QList<double>& ASortFilterProxyModel::keyedSortKeys(int column) const
+{
+    if (m_keyedSortRole != sortRole() || m_keyedSortLocaleAware != isSortLocaleAware()
+        || m_keyedSortCase != sortCaseSensitivity()) {
+        for (KeyedColumn& k : m_keyed)
+            k.sortReady = false;
+        m_hotSortKeys = nullptr;
+        m_keyedSortRole = sortRole();
+        m_keyedSortLocaleAware = isSortLocaleAware();
+        m_keyedSortCase = sortCaseSensitivity();
+    }
+    KeyedColumn& c = keyedColumn(column);
+    if (c.sortReady)
+        return c.rowSort;
+    const qsizetype distinct = c.slotRow.size();
+    QList<QVariant> values;
+    values.reserve(distinct);
+    bool asText = false;
+    for (int row : std::as_const(c.slotRow)) {
+        values.append(sortValue(sourceModel()->index(row, column)));
+        asText = asText || (values.last().isValid() && !isNumeric(values.last()));
+    }
+    constexpr double kEmpty = std::numeric_limits<double>::infinity();
+    QList<double> slotKey(distinct, kEmpty);
+    if (!asText) {
+        for (qsizetype s = 0; s < distinct; ++s) {
+            if (values.at(s).isValid())
+                slotKey[s] = numberOf(values.at(s));
+        }
+    } else {
+        QList<int> order;
+        QList<QString> texts(distinct);
+        QList<std::optional<QCollatorSortKey>> collated(distinct);
+        const bool localeAware = isSortLocaleAware();
+        for (qsizetype s = 0; s < distinct; ++s) {
+            if (!values.at(s).isValid())
+                continue;
+            order.append(int(s));
+            texts[s] = values.at(s).toString();
+            if (localeAware)
+                collated[s] = ACollation::collator().sortKey(texts.at(s));
+        }
+        const Qt::CaseSensitivity cs = sortCaseSensitivity();
+        const auto compare = [&](int a, int b) {
+            return localeAware ? collated.at(a)->compare(*collated.at(b)) : texts.at(a).compare(texts.at(b), cs);
+        };
+        std::sort(order.begin(), order.end(), [&](int a, int b) { return compare(a, b) < 0; });
+        double rank = 0;
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            if (i > 0 && compare(order.at(i - 1), order.at(i)) != 0)
+                ++rank;
+            slotKey[order.at(i)] = rank;
+        }
+    }
+    c.rowSort.resize(c.rowSlot.size());
+    for (qsizetype row = 0; row < c.rowSlot.size(); ++row)
+        c.rowSort[row] = slotKey.at(c.rowSlot.at(row));
+    c.sortReady = true;
+    return c.rowSort;
 }

@@ -3,12 +3,16 @@
 
 #include "atextfilter.h"
 
+class AValueKeys;
+
 #include <QCollatorSortKey>
+#include <QHash>
 #include <QList>
 #include <QMetaObject>
 #include <QSortFilterProxyModel>
 
 #include <optional>
+#include <vector>
 
 // The list pages' proxy. Sorts by the sort role (the display value for a
 // source that does not answer it), texts in the order of the locale.
@@ -17,7 +21,9 @@
 // What a filter or a sort compares is prepared once per source row, when
 // first needed after the source loads or changes, so that a keystroke or a
 // click on a header over tens of thousands of rows does not read and convert
-// every cell again.
+// every cell again. A source that tells which cells hold equal values
+// (AValueKeys) has each distinct value of a column converted, folded,
+// matched and collated once, however many rows hold it.
 class ASortFilterProxyModel : public QSortFilterProxyModel
 {
     Q_OBJECT
@@ -43,7 +49,25 @@ private:
         std::optional<QCollatorSortKey> collated; // when it is
     };
 
+    // What is prepared of one column of a source with value keys.
+    struct KeyedColumn
+    {
+        bool built = false;
+        QHash<qint64, int> byKey;   // value key to distinct value, while it is read
+        QList<int> rowSlot;         // per source row
+        QList<int> slotRow;         // a row holding each distinct value
+        int foldedRole = -1;
+        QList<QString> folded;      // per distinct value
+        QList<bool> matched;        // per distinct value, for the current filter
+        bool sortReady = false;
+        QList<double> rowSort;      // per source row: a number or a rank
+    };
+
     void forgetPrepared();
+    KeyedColumn& keyedColumn(int column) const;
+    void prepareKeyedFilter() const;
+    bool keyedRowMatches(int sourceRow) const;
+    const QList<double>& keyedSortKeys(int column) const;
     void updatePreparedRows(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     QVariant sortValue(const QModelIndex& index) const;
     QString filterKey(int sourceRow, const QModelIndex& sourceParent = QModelIndex()) const;
@@ -55,6 +79,20 @@ private:
     bool less(const SortKey& a, const SortKey& b) const;
 
     ATextFilter m_filter;
+    const AValueKeys* m_keys = nullptr;
+    mutable std::vector<KeyedColumn> m_keyed;
+    // what the per-value matches were made for
+    mutable bool m_keyedFilterReady = false;
+    mutable int m_keyedFilterRole = -1;
+    mutable int m_keyedFilterColumn = -1;
+    // what the keyed sort keys were made with
+    mutable int m_keyedSortRole = -1;
+    mutable bool m_keyedSortLocaleAware = false;
+    mutable Qt::CaseSensitivity m_keyedSortCase = Qt::CaseSensitive;
+    // the keys of the column last sorted, while they hold
+    mutable const QList<double>* m_hotSortKeys = nullptr;
+    mutable int m_hotSortColumn = -1;
+    bool m_followsSortSettings = false;
     QList<QMetaObject::Connection> m_sourceConnections;
     // one folded text per source row, all its filtered cells
     mutable QList<QString> m_filterKeys;

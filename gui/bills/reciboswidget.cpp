@@ -4,6 +4,7 @@
 #include "academia.h"
 #include "acheckboxdelegate.h"
 #include "adatehelper.h"
+#include "aprogress.h"
 #include "aprompter.h"
 #include "asaveashelper.h"
 #include "documentosrecibos.h"
@@ -78,6 +79,13 @@ RecibosWidget::RecibosWidget(QWidget* parent, Qt::WindowFlags f)
     connect(ui->leFiltro, &QLineEdit::textChanged, m_proxy, &ASortFilterProxyModel::setFilterText);
     connect(ui->deFechaDesde, &QDateEdit::dateChanged, m_model, &ReciboTableModel::setDateIni);
     connect(ui->deFechaHasta, &QDateEdit::dateChanged, m_model, &ReciboTableModel::setDateEnd);
+    for (QDateEdit* fecha : {ui->deFechaDesde, ui->deFechaHasta})
+        connect(fecha, &QDateEdit::dateChanged, this, &RecibosWidget::terminarLectura);
+    // A long reading of bills (a year of a large academy) keeps the window
+    // painted and can be given up.
+    QPointer<RecibosWidget> pagina(this);
+    m_model->setAvance([pagina] { return pagina ? pagina->avanceLectura() : true; });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { m_lectura.reset(); });
     for (QRadioButton* rb : {ui->rbPagadosEImpagados, ui->rbSoloPagados, ui->rbSoloImpagados})
         connect(rb, &QRadioButton::toggled, this, &RecibosWidget::radioButtonsChanged);
     connect(ui->actionGenerar_recibos, &QAction::triggered, this, &RecibosWidget::generarRecibos);
@@ -162,6 +170,26 @@ void RecibosWidget::radioButtonsChanged()
 
 // ---- Long jobs ---------------------------------------------------------------
 
+bool RecibosWidget::avanceLectura()
+{
+    if (!m_lectura)
+        m_lectura = std::make_unique<AProgress>(this);
+    return m_lectura->update(tr("Reading the bills of the period..."), 0, 0);
+}
+
+// A reading given up leaves the period as it was: the dates show it again.
+void RecibosWidget::terminarLectura()
+{
+    m_lectura.reset();
+    for (auto [edit, fecha] : {std::pair{ui->deFechaDesde, m_model->dateIni()},
+                               std::pair{ui->deFechaHasta, m_model->dateEnd()}}) {
+        if (edit->date() != fecha) {
+            const QSignalBlocker bloqueo(edit);
+            edit->setDate(fecha);
+        }
+    }
+}
+
 // The page and every window stay closed to input behind a modal progress box
 // until the job ends, so no second job starts inside the first; the box and
 // the page are painted before the job begins.
@@ -223,7 +251,12 @@ void RecibosWidget::generarRecibos()
     }
 
     empezarTrabajo(tr("Generating the bills of the month..."));
+    // Only the month's bills are written: the list reads again only those.
+    m_model->soloCambianDias(ADateHelper::firstDayOfMonth(), ADateHelper::firstDayOfNextMonth());
     const QList<int> cuentas = Recibo::generarRecibos(modo, 0, QList<Alumno*>());
+    // painted between the writing and the reading
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_model->soloCambianDias(QDate(), QDate());
     terminarTrabajo();
 
     // A failed run answers no counts at all, and has undone everything.
@@ -258,7 +291,10 @@ void RecibosWidget::regenerarRecibos()
     for (int id : ids)
         if (Recibo* recibo = Recibo::getFromDB(id))
             recibos << recibo;
+    m_model->soloCambianDias(ADateHelper::firstDayOfMonth(), ADateHelper::firstDayOfNextMonth());
     const int regenerados = Recibo::regenerarRecibos(recibos, 0);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_model->soloCambianDias(QDate(), QDate());
     qDeleteAll(recibos);
     terminarTrabajo();
 

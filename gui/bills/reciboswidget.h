@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class AProgress;
 class PrintUtils;
 class QProgressDialog;
 class ASortFilterProxyModel;
@@ -64,6 +65,8 @@ private:
     void guardarLibro(const QString& temporal);
     QString nombreDelLibro();
 
+    bool avanceLectura();
+    void terminarLectura();
     void empezarTrabajo(const QString& texto);
     void terminarTrabajo();
 
@@ -71,6 +74,7 @@ private:
     ReciboTableModel* m_model;
     ASortFilterProxyModel* m_proxy;
     std::unique_ptr<QProgressDialog> m_progreso;
+    std::unique_ptr<AProgress> m_lectura;
     bool m_ocupado = false;
 };
 

@@ -25,6 +25,12 @@ QString DaoRow::text(int column) const
     return text ? QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column)) : QString();
 }
 
+QByteArrayView DaoRow::utf8(int column) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return text ? QByteArrayView(text, sqlite3_column_bytes(m_statement, column)) : QByteArrayView();
+}
+
 qlonglong DaoRow::integer(int column) const
 {
     return sqlite3_column_int64(m_statement, column);

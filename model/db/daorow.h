@@ -1,6 +1,7 @@
 #ifndef DAOROW_H
 #define DAOROW_H
 
+#include <QByteArrayView>
 #include <QVariant>
 
 struct sqlite3_stmt;
@@ -20,6 +21,8 @@ public:
     // The column as text (empty for null) and as numbers (0 for null),
     // without going through a QVariant.
     QString text(int column) const;
+    // The column's text as SQLite holds it (UTF-8), valid until the next row.
+    QByteArrayView utf8(int column) const;
     qlonglong integer(int column) const;
     double real(int column) const;
 

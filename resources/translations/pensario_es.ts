@@ -3474,6 +3474,10 @@ Nada de lo que haga se podría guardar en ella. Elija otra base de datos, o perm
         <source>This tool will regenerate selected bills, overwriting all their data.</source>
         <translation>Esta herramienta regenerará los recibos seleccionados, sobrescribiendo todos sus datos.</translation>
     </message>
+    <message>
+        <source>Reading the bills of the period...</source>
+        <translation>Leyendo los recibos del periodo...</translation>
+    </message>
 </context>
 <context>
     <name>SelectAsignaturasDialog</name>

@@ -3474,6 +3474,10 @@ Nada do que faga se podería gardar nela. Escolla outra base de datos, ou permit
         <source>This tool will regenerate selected bills, overwriting all their data.</source>
         <translation>Esta ferramenta rexenerará os recibos seleccionados, sobrescribindo todos os seus datos.</translation>
     </message>
+    <message>
+        <source>Reading the bills of the period...</source>
+        <translation>Lendo os recibos do período...</translation>
+    </message>
 </context>
 <context>
     <name>SelectAsignaturasDialog</name>

@@ -1,11 +1,16 @@
 #include "acollation.h"
 #include "asortfilterproxymodel.h"
 #include "atextfilter.h"
+#include "avaluekeys.h"
 #include "messagecapture.h"
 #include "proxyhelpers.h"
 #include "testmain.h"
 
+#include <QDate>
+#include <functional>
+#include <QHash>
 #include <QItemSelectionModel>
+#include <QRandomGenerator>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QStandardItemModel>
@@ -36,6 +41,74 @@ void fill(QStandardItemModel& model, const QStringList& names)
         number->setData(row * 1.5, ARole::Sort);
         model.appendRow({name, number});
     }
+}
+
+// The same cells, telling which hold equal values.
+class KeyedModel : public QStandardItemModel, public AValueKeys
+{
+public:
+    qint64 valueKey(int row, int column) const override
+    {
+        const QModelIndex i = index(row, column);
+        const QVariant display = i.data(Qt::DisplayRole);
+        const QVariant sort = i.data(ARole::Sort);
+        const QString key = QStringLiteral("%1|%2|%3|%4|%5")
+                                .arg(display.typeId()).arg(display.toString())
+                                .arg(sort.typeId()).arg(sort.toString()).arg(sort.isValid());
+        const qint64 id = m_keys.contains(key) ? m_keys.value(key) : m_keys.insert(key, m_keys.size()).value();
+        // small keys for some columns, large ones for the others
+        return column % 2 ? id : id * 1000003 + 7;
+    }
+
+private:
+    mutable QHash<QString, qint64> m_keys;
+};
+
+// Rows of names that differ in accents and case, numbers, dates, a column
+// of texts and numbers, and empty cells, with many repeats.
+QList<QList<QStandardItem*>> randomRows(QRandomGenerator& random, int count)
+{
+    const QStringList names{QStringLiteral("Núñez"), QStringLiteral("nunez"), QStringLiteral("Nuñez"),
+                            QStringLiteral("Álvarez"), QStringLiteral("alvarez"), QStringLiteral("Zoe"),
+                            QStringLiteral("Ñoño"), QStringLiteral("Room [A]"), QString()};
+    QList<QList<QStandardItem*>> rows;
+    for (int r = 0; r < count; ++r) {
+        auto* name = new QStandardItem(names.at(random.bounded(int(names.size()))));
+        if (name->text().isEmpty())
+            name->setData(QVariant(), Qt::DisplayRole);
+        auto* amount = new QStandardItem;
+        const double value = random.bounded(20) / 4.0;
+        amount->setData(value, Qt::DisplayRole);
+        auto* date = new QStandardItem;
+        date->setData(QDate(2025, 1, 1).addDays(random.bounded(40)), Qt::DisplayRole);
+        auto* mixed = new QStandardItem;
+        if (random.bounded(3) == 0)
+            mixed->setData(random.bounded(5), Qt::DisplayRole);
+        else
+            mixed->setData(names.at(random.bounded(4)), Qt::DisplayRole);
+        auto* shown = new QStandardItem(QString::number(random.bounded(6)));
+        if (random.bounded(2))
+            shown->setData(random.bounded(6) * 1.5, ARole::Sort);
+        rows << QList<QStandardItem*>{name, amount, date, mixed, shown};
+    }
+    return rows;
+}
+
+QList<QStandardItem*> copyOf(const QList<QStandardItem*>& row)
+{
+    QList<QStandardItem*> copy;
+    for (const QStandardItem* item : row)
+        copy << item->clone();
+    return copy;
+}
+
+QStringList allCells(const QAbstractItemModel* model)
+{
+    QStringList cells;
+    for (int row = 0; row < model->rowCount(); ++row)
+        for (int c = 0; c < model->columnCount(); ++c)
+            cells << model->index(row, c).data().toString();
+    return cells;
 }
 
 } // namespace
@@ -190,6 +263,75 @@ private slots:
         proxy->setFilterText(QStringLiteral("U"));
         QCOMPARE(column(proxy), (QStringList{QStringLiteral("Gutiérrez"), QStringLiteral("Nuno"), QStringLiteral("Nuño"),
                                              QStringLiteral("Ñúñez")}));
+    }
+
+    // A source that tells which cells are equal is sorted and filtered
+    // exactly as one that does not, through its changes too.
+    void keyedSourceSortsAndFiltersAsAPlainOne()
+    {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        QRandomGenerator random(34);
+        QStandardItemModel plain;
+        KeyedModel keyed;
+        const auto append = [&](int count) {
+            for (const QList<QStandardItem*>& row : randomRows(random, count)) {
+                keyed.appendRow(copyOf(row));
+                plain.appendRow(row);
+            }
+        };
+        append(300);
+        QObject owner;
+        ASortFilterProxyModel* expected = createFilterProxy(&plain, &owner);
+        ASortFilterProxyModel* actual = createFilterProxy(&keyed, &owner);
+        const QStringList filters{QString(), QStringLiteral("n"), QStringLiteral("nun"), QStringLiteral("a*ez"),
+                                  QStringLiteral("2025-01-1?"), QStringLiteral("[!a-m]o"), QStringLiteral("1.5")};
+        const auto compareAll = [&](const char* step) {
+            for (int column = -1; column < plain.columnCount(); ++column) {
+                for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+                    expected->sort(column, order);
+                    actual->sort(column, order);
+                    for (const QString& filter : filters) {
+                        expected->setFilterText(filter);
+                        actual->setFilterText(filter);
+                        if (allCells(actual) != allCells(expected))
+                            QFAIL(qPrintable(QStringLiteral("%1: column %2, order %3, filter \"%4\"")
+                                                 .arg(QLatin1String(step)).arg(column).arg(int(order)).arg(filter)));
+                    }
+                }
+            }
+        };
+        compareAll("loaded");
+        QVERIFY(actual->rowCount() > 0);
+        // one column filtered only
+        expected->setFilterKeyColumn(0);
+        actual->setFilterKeyColumn(0);
+        compareAll("name column only");
+        expected->setFilterKeyColumn(-1);
+        actual->setFilterKeyColumn(-1);
+
+        append(40);
+        compareAll("rows added");
+        keyed.removeRows(10, 25);
+        plain.removeRows(10, 25);
+        compareAll("rows removed");
+        for (QStandardItemModel* model : {static_cast<QStandardItemModel*>(&keyed), &plain})
+            model->setData(model->index(3, 0), QStringLiteral("Ábalos"));
+        compareAll("a cell changed");
+
+        // how the rows sort changes under a sorted list: sorted again by the new rule
+        const auto bothSortedThen = [&](int column, const std::function<void(ASortFilterProxyModel*)>& change) {
+            expected->sort(column, Qt::AscendingOrder);
+            actual->sort(column, Qt::AscendingOrder);
+            change(expected);
+            change(actual);
+            // rows that sort alike may stay in another order
+            return ::column(actual, column) == ::column(expected, column);
+        };
+        expected->setFilterText(QString());
+        actual->setFilterText(QString());
+        QVERIFY(bothSortedThen(4, [](ASortFilterProxyModel* p) { p->setSortRole(Qt::DisplayRole); }));
+        QVERIFY(bothSortedThen(0, [](ASortFilterProxyModel* p) { p->setSortLocaleAware(false); }));
+        QVERIFY(bothSortedThen(0, [](ASortFilterProxyModel* p) { p->setSortCaseSensitivity(Qt::CaseInsensitive); }));
     }
 
     // Empty cells go last whatever the column holds.

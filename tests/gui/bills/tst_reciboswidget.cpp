@@ -135,6 +135,39 @@ private slots:
         QVERIFY2(h.ok(), qPrintable(h.report()));
     }
 
+    // With months of bills shown, what a run writes is shown as a fresh
+    // reading of the period shows it.
+    void generationShownOverALongPeriod()
+    {
+        reciboDe(m_ana, haceMeses(2), 10);
+        RecibosWidget page;
+        PageHarness h(&page);
+        page.findChild<QDateEdit*>("deFechaDesde")->setDate(haceMeses(3));
+        ScriptedPrompter& prompter = h.prompter();
+        const auto comoRecienLeido = [] {
+            const ReciboTableModel* model = ReciboTableModel::instance();
+            const ReciboTableModel fresco(model->dateIni(), model->dateEnd(), model->pagados());
+            QStringList a, b;
+            for (const ReciboTableModel* m : {model, &fresco})
+                for (int row = 0; row < m->rowCount(); ++row)
+                    for (int c = 0; c < m->columnCount(); ++c)
+                        (m == model ? a : b) << m->index(row, c).data().toString();
+            return a == b && model->rowCount() == fresco.rowCount();
+        };
+        prompter.button(QMessageBox::Ok);
+        QVERIFY(h.trigger("actionGenerar_recibos"));
+        QCOMPARE(ReciboTableModel::instance()->rowCount(), 3);
+        QVERIFY(comoRecienLeido());
+        QVERIFY(academy::exec(QStringLiteral("UPDATE recibo SET importe = 1, concepto = 'x' WHERE fecha >= ?"),
+                              {primeroDeMes()}));
+        QVERIFY(comoRecienLeido());
+        prompter.choice(QStringLiteral("All bills")).button(QMessageBox::Ok);
+        QVERIFY(h.trigger("actionGenerar_recibos"));
+        QCOMPARE(prompter.asked().last().text, resultado(0, 2, 0));
+        QVERIFY(comoRecienLeido());
+        QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
     // A failed run is told as a failure, never as a count, and keeps nothing;
     // while it runs the page takes no second command.
     void failedGenerationIsToldAndTheRunTakesNoSecondCommand()

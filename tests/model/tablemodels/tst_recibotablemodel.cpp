@@ -1,10 +1,12 @@
 #include "recibofixture.h"
 
 #include "messagecapture.h"
+#include "proxyhelpers.h"
 #include "recibotablemodel.h"
 #include "testmain.h"
 
 #include <QAbstractItemModelTester>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
@@ -21,6 +23,34 @@ struct ModeloCrudo : ReciboTableModel
     using ReciboTableModel::ReciboTableModel;
     QModelIndex crudo(int row, int column) const { return createIndex(row, column); }
 };
+
+// Every cell of every row, in every role the model serves.
+QVariantList todo(const ReciboTableModel& m)
+{
+    QVariantList celdas;
+    for (int row = 0; row < m.rowCount(); ++row)
+        for (int c = 0; c < m.columnCount(); ++c)
+            for (int role : {int(Qt::DisplayRole), ARole::Sort, ARole::Id})
+                celdas << m.index(row, c).data(role);
+    return celdas;
+}
+
+// count bills from the day `desde` on, `dias` days apart, with texts taken
+// from few values (or one per bill), some paid.
+void insertarRecibos(QDate desde, int count, int dias, bool textosUnicos)
+{
+    static int numerados = 100000;
+    numerados += count;
+    Dao::getInstance()->execute(
+        u"INSERT INTO recibo(nrecibo, serie, fecha, importe, importepagado, descuento, concepto, datosalumno, "
+        "pagado, automatico, idalumno, nombrealumno, apellidosalumno) "
+        "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i + 1 < ?) SELECT ? + i, 'S' || (i % 3), date(?, '+' || ((i * ?) % 400) || ' days'), "
+        "(i * 37) % 9000, 0, (i % 4) * 2.5, 'Concepto ' || (i % 11), "
+        "CASE WHEN ? THEN 'Datos ' || i ELSE 'Datos ' || (i % 17) END, "
+        "CASE WHEN i % 3 = 0 THEN 'true' ELSE 'false' END, 'true', NULL, "
+        "CASE WHEN i % 5 = 0 THEN NULL ELSE 'Nombre ' || (i % 7) END, 'Apellido ' || (i % 13) || CASE WHEN ? THEN ' ' || i ELSE '' END FROM n"_s,
+        {count, numerados - count, desde.toString(Qt::ISODate), dias, int(textosUnicos), int(textosUnicos)});
+}
 } // namespace
 
 class TestReciboTableModel : public QObject
@@ -155,6 +185,84 @@ private slots:
         QVERIFY(ids(model).contains(nuevo));
         QSettings().setValue(u"DaoInDebugMode"_s, false);
         Dao::getInstance();
+    }
+
+    // Whatever steps of the dates and the paid state, and whatever writes,
+    // the model shows exactly what a model built afresh for its filter shows.
+    void anyStepsShowWhatAFreshReadingShows()
+    {
+        const QDate mes = primeroDeMes();
+        insertarRecibos(mes.addMonths(-6), 700, 1, false);
+        ReciboTableModel model(QDate(), QDate(), Recibo::PAGADOS_E_IMPAGADOS);
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QRandomGenerator azar(34);
+        const auto dia = [&] { return mes.addMonths(azar.bounded(-7, 3)).addDays(azar.bounded(-3, 4)); };
+        for (int paso = 0; paso < 60; ++paso) {
+            QString hecho;
+            switch (azar.bounded(5)) {
+            case 0: {
+                const QDate d = dia();
+                model.setDateIni(d);
+                hecho = u"start %1"_s.arg(d.toString(Qt::ISODate));
+                break;
+            }
+            case 1: {
+                const QDate d = dia();
+                model.setDateEnd(d);
+                hecho = u"end %1"_s.arg(d.toString(Qt::ISODate));
+                break;
+            }
+            case 2:
+                model.setPagados(Recibo::pagadosImpagados(azar.bounded(3)));
+                hecho = u"paid state"_s;
+                break;
+            case 3:
+                // the month's generation: only the month's bills are written
+                model.soloCambianDias(mes, mes.addMonths(1));
+                Dao::getInstance()->execute(u"UPDATE recibo SET pagado = CASE pagado WHEN 'true' THEN 'false' "
+                                            "ELSE 'true' END, concepto = concepto || '+' WHERE fecha >= ? AND fecha < ? "
+                                            "AND id % 4 = ?"_s, {mes, mes.addMonths(1), azar.bounded(4)});
+                insertarRecibos(mes.addDays(azar.bounded(20)), 3, 2, false);
+                model.soloCambianDias(QDate(), QDate());
+                hecho = u"month written"_s;
+                break;
+            default:
+                Dao::getInstance()->execute(u"UPDATE recibo SET pagado = 'true', nombrealumno = 'Otro' WHERE id % 9 = ?"_s,
+                                            {azar.bounded(9)});
+                hecho = u"any bill written"_s;
+                break;
+            }
+            const ReciboTableModel fresco(model.dateIni(), model.dateEnd(), model.pagados());
+            if (todo(model) != todo(fresco))
+                QFAIL(qPrintable(u"step %1 (%2): %3 rows, %4 read afresh"_s.arg(paso).arg(hecho)
+                                     .arg(model.rowCount()).arg(fresco.rowCount())));
+        }
+    }
+
+    // A long reading that is given up leaves the period as it was; texts no
+    // longer held are let go without changing what the rows show.
+    void aReadingGivenUpChangesNothing()
+    {
+        const QDate mes = primeroDeMes();
+        insertarRecibos(mes.addMonths(-2), 6000, 0, true);
+        insertarRecibos(mes, 50, 0, false);
+        ReciboTableModel model(mes.addMonths(-2), mes.addMonths(1), Recibo::PAGADOS_E_IMPAGADOS);
+        QCOMPARE(model.rowCount(), 6050);
+        model.setDateIni(mes); // thousands of texts no longer held
+        const QVariantList antes = todo(model);
+        QCOMPARE(antes, todo(ReciboTableModel(model.dateIni(), model.dateEnd(), model.pagados())));
+
+        int avisos = 0;
+        model.setAvance([&avisos] { ++avisos; return false; });
+        model.setDateIni(mes.addMonths(-2));
+        QVERIFY(avisos > 0);
+        QCOMPARE(model.dateIni(), mes);
+        QCOMPARE(todo(model), antes);
+
+        model.setAvance([] { return true; });
+        model.setDateIni(mes.addMonths(-2).addDays(-1));
+        QCOMPARE(model.rowCount(), 6050);
+        QCOMPARE(todo(model), todo(ReciboTableModel(model.dateIni(), model.dateEnd(), model.pagados())));
     }
 };
 
