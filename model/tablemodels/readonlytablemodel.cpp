@@ -32,9 +32,26 @@ int ReadOnlyTableModel::sourceRow(const QModelIndex& index, int rowCount) const
 
 void ReadOnlyTableModel::followTables(const QSet<QString>& tables)
 {
+    m_loaded = TableStamp(QStringList(tables.cbegin(), tables.cend()));
+    m_loaded.take();
+    m_follows = true;
+    // every reload, whoever asks for it, shows what the tables hold then
+    connect(this, &QAbstractItemModel::modelReset, this, [this] { m_loaded.take(); });
     connect(ChangeNotifier::instance(), &ChangeNotifier::tablesChanged, this,
             [this, tables](const QSet<QString>& changed) {
                 if (changed.intersects(tables))
-                    refresh();
+                    refreshIfStale();
             });
+}
+
+bool ReadOnlyTableModel::isStale() const
+{
+    // a model that tells nothing of its tables is reloaded whenever asked
+    return !m_follows || !m_loaded.isCurrent();
+}
+
+void ReadOnlyTableModel::refreshIfStale()
+{
+    if (isStale())
+        refresh();
 }

@@ -1,6 +1,8 @@
 #ifndef READONLYTABLEMODEL_H
 #define READONLYTABLEMODEL_H
 
+#include "tablestamp.h"
+
 #include <QAbstractTableModel>
 #include <QSet>
 #include <QStringList>
@@ -20,6 +22,11 @@ public:
 
     // Reloads the rows with the model's current filter.
     virtual void refresh() = 0;
+    // Reloads only when one of the tables the model shows was written since
+    // it last loaded (or the day changed): what a page does when shown.
+    void refreshIfStale();
+    // Whether what the model shows may differ from what is stored.
+    bool isStale() const;
 
 protected:
     ReadOnlyTableModel(const QStringList& titles, QObject* parent);
@@ -29,11 +36,15 @@ protected:
     int sourceRow(const QModelIndex& index, int rowCount) const;
 
     // Refreshes once per announced change that names one of the tables the
-    // model shows.
+    // model shows, unless it already shows that change. Called by the
+    // constructor once the first rows are loaded.
     void followTables(const QSet<QString>& tables);
 
 private:
     QStringList m_titles;
+    // what the tables held at the last load; stale until followTables()
+    TableStamp m_loaded;
+    bool m_follows = false;
 };
 
 #endif // READONLYTABLEMODEL_H

@@ -70,14 +70,20 @@ private slots:
         QVERIFY(alumno(QStringLiteral("Breogan"), QStringLiteral("Lema")));
         QVERIFY(alumno(QStringLiteral("Iria"), QStringLiteral("Lema")));
         QCOMPARE(alumnos.count(), 0);
+        // shown while still open, as a page that hands its transaction back
+        ChangeNotifier::instance()->announce();
+        QCOMPARE(AlumnoTableModel::instance()->rowCount(), filas + 2);
         QVERIFY(dao->rollback());
-        QCOMPARE(alumnos.count(), 1);
+        QCOMPARE(alumnos.count(), 2);
         QCOMPARE(AlumnoTableModel::instance()->rowCount(), filas);
 
-        // A rollback with nothing written changes nothing.
+        // A rollback of what no list showed, or of nothing, reloads nothing.
+        QVERIFY(dao->transaction());
+        QVERIFY(alumno(QStringLiteral("Antia"), QStringLiteral("Lema")));
+        QVERIFY(dao->rollback());
         QVERIFY(dao->transaction());
         QVERIFY(dao->rollback());
-        QCOMPARE(alumnos.count(), 1);
+        QCOMPARE(alumnos.count(), 2);
     }
 
     void unrelatedWritesRefreshNothing()

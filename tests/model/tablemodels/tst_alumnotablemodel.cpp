@@ -8,6 +8,7 @@
 #include "testmain.h"
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 
@@ -47,6 +48,36 @@ private slots:
         QCOMPARE(model->rowCount(), 4);
         QVERIFY(Alumno::remove(nueva));
         QCOMPARE(model->rowCount(), 3);
+    }
+
+    // Asked to reload, the model does so only when its tables were written
+    // since it last loaded, announced or not yet (an open transaction), or
+    // when the day changed; never for a write to another table.
+    void reloadsOnRequestOnlyAfterAChange()
+    {
+        QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+        QVERIFY(exec(QStringLiteral("UPDATE profesor SET nombre = 'Otro'")));
+        model->refreshIfStale();
+        QCOMPARE(resets.count(), 0);
+
+        QVERIFY(Dao::getInstance()->transaction());
+        QVERIFY(alumno(QStringLiteral("Sabela"), QStringLiteral("Mouriño")) > 0);
+        QCOMPARE(model->rowCount(), 2);
+        model->refreshIfStale();
+        QCOMPARE(model->rowCount(), 3);
+        model->refreshIfStale();
+        QCOMPARE(resets.count(), 1);
+        // the rollback is announced: the student goes at once
+        QVERIFY(Dao::getInstance()->rollback());
+        QCOMPARE(model->rowCount(), 2);
+        QCOMPARE(resets.count(), 2);
+        model->refreshIfStale();
+        QCOMPARE(resets.count(), 2);
+
+        ADateHelper::setToday(ADateHelper::today().addDays(1));
+        model->refreshIfStale();
+        ADateHelper::setToday(QDate());
+        QCOMPARE(resets.count(), 3);
     }
 
     void idsThroughTheFilterProxy()
