@@ -1,5 +1,6 @@
 #include "readonlytablemodel.h"
 
+#include "adatehelper.h"
 #include "changenotifier.h"
 #include "proxyhelpers.h"
 
@@ -33,10 +34,10 @@ int ReadOnlyTableModel::sourceRow(const QModelIndex& index, int rowCount) const
 void ReadOnlyTableModel::followTables(const QSet<QString>& tables)
 {
     m_loaded = TableStamp(QStringList(tables.cbegin(), tables.cend()));
-    m_loaded.take();
+    noteCurrent();
     m_follows = true;
     // every reload, whoever asks for it, shows what the tables hold then
-    connect(this, &QAbstractItemModel::modelReset, this, [this] { m_loaded.take(); });
+    connect(this, &QAbstractItemModel::modelReset, this, &ReadOnlyTableModel::noteCurrent);
     connect(ChangeNotifier::instance(), &ChangeNotifier::tablesChanged, this,
             [this, tables](const QSet<QString>& changed) {
                 if (changed.intersects(tables))
@@ -47,11 +48,22 @@ void ReadOnlyTableModel::followTables(const QSet<QString>& tables)
 bool ReadOnlyTableModel::isStale() const
 {
     // a model that tells nothing of its tables is reloaded whenever asked
-    return !m_follows || !m_loaded.isCurrent();
+    return !m_follows || !m_loaded.isCurrent() || m_loadedOn != ADateHelper::today();
 }
 
 void ReadOnlyTableModel::refreshIfStale()
 {
     if (isStale())
-        refresh();
+        catchUp();
+}
+
+void ReadOnlyTableModel::catchUp()
+{
+    refresh();
+}
+
+void ReadOnlyTableModel::noteCurrent()
+{
+    m_loaded.take();
+    m_loadedOn = ADateHelper::today();
 }

@@ -4,6 +4,7 @@
 #include "tablestamp.h"
 
 #include <QAbstractTableModel>
+#include <QDate>
 #include <QSet>
 #include <QStringList>
 
@@ -39,11 +40,19 @@ protected:
     // model shows, unless it already shows that change. Called by the
     // constructor once the first rows are loaded.
     void followTables(const QSet<QString>& tables);
+    // Brings stale rows up to what the tables hold: refresh() unless the
+    // model can tell what changed.
+    virtual void catchUp();
+    // The rows show what the tables hold now: a model that changed rows in
+    // place says so (a reset says it by itself).
+    void noteCurrent();
 
 private:
     QStringList m_titles;
     // what the tables held at the last load; stale until followTables()
     TableStamp m_loaded;
+    // what counts as today changes who is current and what is active
+    QDate m_loadedOn;
     bool m_follows = false;
 };
 

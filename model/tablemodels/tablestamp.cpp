@@ -1,6 +1,5 @@
 #include "tablestamp.h"
 
-#include "adatehelper.h"
 #include "changenotifier.h"
 
 TableStamp::TableStamp(const QStringList& tables)
@@ -11,13 +10,12 @@ TableStamp::TableStamp(const QStringList& tables)
 void TableStamp::take()
 {
     m_versions = versions();
-    m_day = ADateHelper::today();
     m_taken = true;
 }
 
 bool TableStamp::isCurrent() const
 {
-    return m_taken && m_day == ADateHelper::today() && m_versions == versions();
+    return m_taken && m_versions == versions();
 }
 
 QList<quint64> TableStamp::versions() const

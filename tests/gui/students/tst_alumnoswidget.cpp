@@ -248,7 +248,8 @@ private slots:
         h.answerNext(QStringLiteral("the following students"), QMessageBox::Ok);
         QSignalSpy resets(m_page->findChild<QTableView*>("tbvAlumnos")->model(), &QAbstractItemModel::modelReset);
         QVERIFY(h.trigger("actionDrop_asignaturas"));
-        QCOMPARE(resets.size(), 1); // every student in one transaction: one reload
+        // sign-ups change who is listed, not the rows: no whole reload
+        QCOMPARE(resets.size(), 0);
         QVERIFY(question.contains(QStringLiteral("withdraw 3 student(s)")));
         QCOMPARE(altaField(anaAlta, "fbaja").toDate(), date);
         QCOMPARE(altaField(early, "fbaja").toDate(), date);

@@ -73,11 +73,33 @@ private slots:
         QCOMPARE(resets.count(), 2);
         model->refreshIfStale();
         QCOMPARE(resets.count(), 2);
+    }
 
-        ADateHelper::setToday(ADateHelper::today().addDays(1));
+    // A sign-up saved or a new day moves only the students who come or go,
+    // the newcomer with all its cells; the other rows stay.
+    void signUpsAndTheDayMoveOnlyWhoComesOrGoes()
+    {
+        QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+        QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(model, &QAbstractItemModel::rowsRemoved);
+        const QDate hoy = ADateHelper::today();
+        QVERIFY(alta(a.eva, a.turnoTarde, hoy.addDays(-3), hoy.addDays(1)));
+        QCOMPARE(model->rowCount(), 3);
+        QCOMPARE(inserted.count(), 1);
+        const QModelIndex eva = model->index(2, int(AlumnoTableModel::Column::Apellidos));
+        QCOMPARE(model->getId(eva), a.eva);
+        QCOMPARE(eva.data().toString(), QStringLiteral("Rial"));
+
+        // the day her sign-up ends she is a former student
+        ADateHelper::setToday(hoy.addDays(1));
         model->refreshIfStale();
         ADateHelper::setToday(QDate());
-        QCOMPARE(resets.count(), 3);
+        QCOMPARE(removed.count(), 1);
+        QList<int> actuales;
+        for (int row = 0; row < model->rowCount(); ++row)
+            actuales << model->getId(model->index(row, 0));
+        QCOMPARE(actuales, (QList<int>{a.luis, a.nuevo}));
+        QCOMPARE(resets.count(), 0);
     }
 
     void idsThroughTheFilterProxy()
