@@ -51,13 +51,17 @@ public:
 };
 
 // The window builds its section pages in the idle time after it shows, the
-// bills page last; a user's first click comes after that moment.
-bool waitForEverySection(int timeoutMs)
+// bills page last; a user's first click comes after that moment. *longestMs:
+// the longest a click made meanwhile would have waited for the event loop.
+bool waitForEverySection(int timeoutMs, double* longestMs)
 {
     QElapsedTimer t;
     t.start();
+    qint64 turn = t.nsecsElapsed();
     while (t.elapsed() < timeoutMs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        *longestMs = std::max(*longestMs, double(t.nsecsElapsed() - turn) / 1e6);
+        turn = t.nsecsElapsed();
         for (QWidget* w : QApplication::allWidgets())
             if (qobject_cast<RecibosWidget*>(w))
                 return true;
@@ -108,9 +112,11 @@ int runChild(int argc, char** argv, QElapsedTimer& sinceMain)
         if (!QTest::qWaitForWindowExposed(&window))
             return 4;
         result[QStringLiteral("start")] = double(sinceMain.nsecsElapsed()) / 1e6;
-        if (!waitForEverySection(60000))
+        double longest = 0;
+        if (!waitForEverySection(60000, &longest))
             return 5;
         result[QStringLiteral("ready")] = double(sinceMain.nsecsElapsed()) / 1e6;
+        result[QStringLiteral("longest")] = longest;
 
         answerStatusDialogs();
         QJsonArray switches;
@@ -201,20 +207,25 @@ int mainWindowBenchChild(int argc, char** argv)
 void benchMainWindow(BenchReport& report, const QString& academyFile, int runs)
 {
     BenchReport::Measure& start = report.add(QStringLiteral("start of main to main window shown"));
-    start.targetMs = 1000;
+    start.targetMs = 800;
+    BenchReport::Measure& ready = report.add(QStringLiteral("start of main to every section built"));
+    ready.targetMs = 800;
+    BenchReport::Measure& stall = report.add(QStringLiteral("longest wait for a click while the sections are built"));
+    stall.targetMs = 150;
     BenchReport::Measure& change = report.add(QStringLiteral("switch between list sections (refresh, show)"));
     change.targetMs = 150;
+    BenchReport::Measure& first = report.add(QStringLiteral("first switch to the timetables"));
+    first.targetMs = 300;
     BenchReport::Measure& into = report.add(QStringLiteral("switch to the timetables (transaction, day view)"));
     into.targetMs = 150;
     BenchReport::Measure& away = report.add(QStringLiteral("switch from the timetables (check, commit)"));
     away.targetMs = 150;
-    BenchReport::Measure& worst = report.add(QStringLiteral("slowest switch between sections"));
+    BenchReport::Measure& worst = report.add(QStringLiteral("slowest switch between sections (first timetables visit aside)"));
     worst.targetMs = 150;
     // Megabytes in the milliseconds column; its target is in the detail.
     BenchReport::Measure& memory = report.add(QStringLiteral("peak resident memory in MB, every section shown"));
     const QString previousDb = DBManager::currentDB(false);
     double peak = 0;
-    QList<double> ready;
     for (int r = 0; r < runs; ++r) {
         if (!prepareAcademy(academyFile)) {
             start.sane = false;
@@ -234,12 +245,17 @@ void benchMainWindow(BenchReport& report, const QString& academyFile, int runs)
         const QByteArray last = child.readAllStandardOutput().trimmed().split('\n').last();
         const QJsonObject result = QJsonDocument::fromJson(last).object();
         start.samples << result.value(QStringLiteral("start")).toDouble();
-        ready << result.value(QStringLiteral("ready")).toDouble();
+        ready.samples << result.value(QStringLiteral("ready")).toDouble();
+        stall.samples << result.value(QStringLiteral("longest")).toDouble();
         double slowest = 0;
         const QJsonArray switches = result.value(QStringLiteral("switches")).toArray();
         for (qsizetype i = 0; i < switches.size(); ++i) {
             const double ms = switches.at(i).toDouble();
             const qsizetype section = i % std::size(sections);
+            if (i == timetables) {
+                first.samples << ms;
+                continue;
+            }
             (section == timetables ? into : section == timetables + 1 ? away : change).samples << ms;
             slowest = std::max(slowest, ms);
         }
@@ -253,10 +269,7 @@ void benchMainWindow(BenchReport& report, const QString& academyFile, int runs)
     memory.detail = QStringLiteral("the most of %1 runs: %2 MB (target < 150 MB)").arg(memory.samples.size()).arg(peak, 0, 'f', 1);
     memory.sane = peak > 0;
     start.sane = start.sane && start.samples.size() == runs;
-    if (!ready.isEmpty()) {
-        std::sort(ready.begin(), ready.end());
-        start.detail = QStringLiteral("every section built while idle by %1 ms").arg(ready.at(ready.size() / 2), 0, 'f', 0);
-    }
+    ready.detail = QStringLiteral("built in the idle time after the window shows");
     // the benchmarks after this one work on the database that was open
     DBManager::setCurrentDB(previousDb);
     Dao::getInstance()->open(previousDb, false);

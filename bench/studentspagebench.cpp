@@ -1,6 +1,7 @@
 #include "studentspagebench.h"
 
 #include "alumnoswidget.h"
+#include "appstatusdialog.h"
 #include "asignaturasalumnodialog.h"
 #include "benchreport.h"
 #include "dao.h"
@@ -10,8 +11,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -102,6 +106,68 @@ void medirAltas(BenchReport& report, int runs)
     altas.detail = QStringLiteral("%1 sign-ups").arg(filas);
     altas.sane = id > 0 && filas > 0 && !Dao::getInstance()->inTransaction();
 }
+
+// While the close runs, clicks "Save anyway" in the status dialog once it
+// shows, and keeps when.
+struct Guardado {
+    bool esperando = true;
+    QElapsedTimer clic;
+};
+
+void guardarAlMostrarse(const std::shared_ptr<Guardado>& guardado)
+{
+    QTimer::singleShot(0, [guardado] {
+        if (!guardado->esperando)
+            return;
+        auto* dialogo = qobject_cast<AppStatusDialog*>(QApplication::activeModalWidget());
+        if (!dialogo) {
+            guardarAlMostrarse(guardado);
+            return;
+        }
+        guardado->esperando = false;
+        guardado->clic.start();
+        dialogo->findChild<QPushButton*>(QStringLiteral("btnIgnore"))->click();
+    });
+}
+
+// A sign-up's comments changed in the sign-ups dialog over the shown students
+// page, the dialog closed and "Save anyway" chosen: from that click to the
+// page painted again, the list brought up to date on the way.
+void medirGuardarAltas(BenchReport& report, int runs)
+{
+    BenchReport::Measure& guardar = report.add(QStringLiteral("students page: save anyway after a sign-up change"));
+    guardar.targetMs = 150;
+    const int id = alumnoConMasAltas();
+    AlumnosWidget pagina;
+    pagina.resize(1200, 800);
+    pagina.refreshModel();
+    mostrar(&pagina);
+    int preguntas = 0;
+    for (int r = 0; r < runs && id > 0; ++r) {
+        QPointer<AsignaturasAlumnoDialog> dialogo = new AsignaturasAlumnoDialog(id, &pagina);
+        dialogo->show();
+        Dao::getInstance()->execute(QStringLiteral("UPDATE alta SET observaciones = ? WHERE id = (SELECT min(id) "
+                                                   "FROM alta WHERE idalumno = ?)"),
+                                    {QStringLiteral("run %1").arg(r), id});
+        auto guardado = std::make_shared<Guardado>();
+        guardarAlMostrarse(guardado);
+        QElapsedTimer desde;
+        desde.start();
+        dialogo->reject();
+        pagina.repaint();
+        QApplication::processEvents();
+        guardado->esperando = false;
+        // with nothing to list the dialog does not show: the whole close counts
+        const bool pregunto = guardado->clic.isValid();
+        preguntas += pregunto;
+        guardar.samples << double((pregunto ? guardado->clic : desde).nsecsElapsed()) / 1e6;
+        guardar.sane = guardar.sane && !Dao::getInstance()->inTransaction() && (!dialogo || !dialogo->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        delete dialogo;
+    }
+    guardar.detail = QStringLiteral("the status dialog asked %1 of %2 times").arg(preguntas).arg(runs);
+    guardar.sane = guardar.sane && id > 0;
+}
 } // namespace
 
 void medirPaginaAlumnos(BenchReport& report, int runs)
@@ -112,4 +178,5 @@ void medirPaginaAlumnos(BenchReport& report, int runs)
     medirApertura(report, runs);
     medirFiltro(report, runs);
     medirAltas(report, runs);
+    medirGuardarAltas(report, runs);
 }

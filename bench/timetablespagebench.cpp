@@ -7,6 +7,7 @@
 #include "horarioswindowwidget.h"
 #include "pagesession.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -102,6 +103,22 @@ void benchTimetablesPage(BenchReport& report, int runs, const QString& pdfFolder
             paint(page.get());
         });
     }
+
+    // the student view as a visit shows it: the chooser of every student is
+    // filled already and nobody was added
+    BenchReport::Measure& studentView = report.add(QStringLiteral("timetables: switch to the student view"));
+    studentView.targetMs = 100;
+    for (int r = 0; r < runs; ++r) {
+        studentView.samples << BenchReport::timeMs([&] {
+            page->showHorario(0);
+            paint(page.get());
+        });
+        page->showHorario(2);
+    }
+    page->showHorario(0);
+    const int chooserEntries = page->currentHorario()->findChild<QComboBox*>(QStringLiteral("timetableSelCmb"))->count();
+    studentView.detail = QStringLiteral("%1 students in the chooser").arg(chooserEntries);
+    studentView.sane = chooserEntries == scalar(QStringLiteral("SELECT count(*) FROM alumno"));
 
     page->showHorario(3);
     page->currentHorario()->setCurrentId(otherTeacher);

@@ -192,13 +192,13 @@ void MainWindow::showHorarioProfe(int id)
 
 void MainWindow::showAsignaturas(bool show)
 {
-    TurnoAsignaturaTableModel::instance()->refresh();
+    TurnoAsignaturaTableModel::instance()->refreshIfStale();
     showSection(show, page(m_asignaturas), ui->actionAsignaturas);
 }
 
 void MainWindow::showProfesores(bool show)
 {
-    ProfesorTableModel::instance()->refresh();
+    ProfesorTableModel::instance()->refreshIfStale();
     showSection(show, page(m_profesores), ui->actionProfesores);
 }
 
@@ -210,13 +210,13 @@ void MainWindow::showAlumnos(bool show)
 
 void MainWindow::showCursos(bool show)
 {
-    TurnoCursoTableModel::instance()->refresh();
+    TurnoCursoTableModel::instance()->refreshIfStale();
     showSection(show, page(m_cursos), ui->actionCursos);
 }
 
 void MainWindow::showRecibos(bool show)
 {
-    ReciboTableModel::instance()->refresh();
+    ReciboTableModel::instance()->refreshIfStale();
     showSection(show, page(m_recibos), ui->actionRecibos);
 }
 

@@ -81,7 +81,7 @@ AlumnosWidget::~AlumnosWidget()
 
 void AlumnosWidget::refreshModel()
 {
-    m_model->refresh();
+    m_model->refreshIfStale();
     sortOnceLoaded();
 }
 

@@ -22,7 +22,7 @@ public:
     explicit AlumnosWidget(QWidget* parent = nullptr, Qt::WindowFlags f = Qt::WindowFlags());
     ~AlumnosWidget() override;
 
-    // Reloads the students the page shows.
+    // Reloads the students the page shows when they may have changed.
     void refreshModel();
 
 signals:

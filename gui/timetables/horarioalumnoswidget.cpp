@@ -4,6 +4,7 @@
 #include "acollation.h"
 #include "alta.h"
 #include "alumno.h"
+#include "daorow.h"
 #include "sesiondeclase.h"
 
 #include <memory>
@@ -18,12 +19,13 @@ HorarioAlumnosWidget::~HorarioAlumnosWidget() = default;
 
 void HorarioAlumnosWidget::refreshCmb()
 {
-    const QList<Alumno*> alumnos = Alumno::list();
+    // every student, read as rows: thousands of objects with their phones
+    // would be built only for two names
     QList<QPair<QString, int>> entradas;
-    entradas.reserve(alumnos.size());
-    for (const Alumno* alumno : alumnos)
-        entradas.append({alumno->apellidos() + QStringLiteral(", ") + alumno->nombre(), alumno->id()});
-    qDeleteAll(alumnos);
+    Alumno::readList(int(Alumno::Modo::Todos), [&entradas](const DaoRow& row) {
+        // the columns of Alumno::COLUMNS: id, first name, surnames
+        entradas.append({row.text(2) + QStringLiteral(", ") + row.text(1), int(row.integer(0))});
+    });
     // by the shown text, as the language reads it ("Álvarez" among the A's)
     ACollation::sortBy(entradas, [](const QPair<QString, int>& e) { return e.first; });
     const QSignalBlocker blocker(ui->timetableSelCmb);

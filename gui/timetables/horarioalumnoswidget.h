@@ -19,6 +19,7 @@ public slots:
     QString getHeaderForPrint() override;
 
 protected:
+    QStringList chooserTables() const override { return {QStringLiteral("alumno")}; }
     bool loadShown(int id) override;
     bool showsSession(const SesionDeClase& sesion) const override;
     HorarioEntryBuilder::Lines toolTipLines() const override;

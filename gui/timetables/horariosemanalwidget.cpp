@@ -36,7 +36,7 @@ void HorarioSemanalWidget::setUp(const QString& title, const QString& cornerText
     ui->lbTipoHorario->setText(title);
     canvas()->setHeaders(weekdayHeaders());
     checkLastSessionDatabase();
-    refreshCmb();
+    fillChooser();
     refresh();
     QSettings settings;
     settings.beginGroup(QStringLiteral("LASTSESSIONSTATUS"));

@@ -90,11 +90,21 @@ void HorariosWidget::activateOn(int id)
 {
     // one refresh, after the chooser holds what is stored now
     disconnect(ui->timetableSelCmb, &QComboBox::currentIndexChanged, this, &HorariosWidget::refresh);
-    refreshCmb();
+    fillChooser();
     setCurrentId(id);
     connect(ui->timetableSelCmb, &QComboBox::currentIndexChanged, this, &HorariosWidget::refresh);
     m_activated = true;
     refresh();
+}
+
+void HorariosWidget::fillChooser()
+{
+    const QStringList tables = chooserTables();
+    if (!tables.isEmpty() && m_chooserFilled.isCurrent())
+        return;
+    refreshCmb();
+    m_chooserFilled = TableStamp(tables);
+    m_chooserFilled.take();
 }
 
 bool HorariosWidget::isValidState()

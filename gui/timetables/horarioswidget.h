@@ -2,6 +2,7 @@
 #define HORARIOSWIDGET_H
 
 #include "centralwidget.h"
+#include "tablestamp.h"
 
 #include <QList>
 #include <QPointer>
@@ -65,6 +66,11 @@ public slots:
     void removeSesion();
 
 protected:
+    // The tables the chooser's entries are read from; none: the chooser is
+    // refilled at every activation.
+    virtual QStringList chooserTables() const { return {}; }
+    // Refills the chooser unless its tables are unchanged since its last fill.
+    void fillChooser();
     void checkLastSessionDatabase();
     // Whether any shown session lies outside the hours the canvas draws.
     bool sessionsOutsideRange() const;
@@ -100,6 +106,8 @@ private:
     QList<QPointer<QDialog>> m_dialogs;
     QPointer<PageSession> m_session;
     bool m_activated = false;
+    // what the chooser's tables held at its last fill
+    TableStamp m_chooserFilled;
 };
 
 #endif // HORARIOSWIDGET_H

@@ -189,11 +189,22 @@ QList<Alumno*> Alumno::list(int modo, const QString& orden, const QString& filtr
     return sql.isEmpty() ? QList<Alumno*>() : listFromSql(sql, values);
 }
 
-bool Alumno::readList(int modo, const std::function<void(const DaoRow&)>& onRow)
+bool Alumno::readList(int modo, const std::function<void(const DaoRow&)>& onRow, const QString& filtro)
+{
+    QList<QVariant> values;
+    const QString sql = listSql(modo, QString(), filtro, &values);
+    return !sql.isEmpty() && Dao::getInstance()->readRows(sql, values, onRow);
+}
+
+QList<int> Alumno::ids(int modo)
 {
     QList<QVariant> values;
     const QString sql = listSql(modo, QString(), QString(), &values);
-    return !sql.isEmpty() && Dao::getInstance()->readRows(sql, values, onRow);
+    QList<int> ids;
+    if (!sql.isEmpty())
+        Dao::getInstance()->readRows(QStringLiteral("SELECT id FROM (%1)").arg(sql), values,
+                                     [&ids](const DaoRow& row) { ids << int(row.integer(0)); });
+    return ids;
 }
 
 QStringList Alumno::buscarNombre(const QString& apellidos)

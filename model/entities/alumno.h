@@ -81,7 +81,11 @@ public:
     static QList<Alumno*> list(int modo, const QString& orden, const QString& filtro);
     // The rows of list(modo) read straight from SQLite, every column of
     // COLUMNS in order, without building objects; false when the read fails.
-    static bool readList(int modo, const std::function<void(const DaoRow&)>& onRow);
+    // filtro: as in list().
+    static bool readList(int modo, const std::function<void(const DaoRow&)>& onRow,
+                         const QString& filtro = QString());
+    // The ids of list(modo), in its order.
+    static QList<int> ids(int modo);
     // The phones of these students, read with one query.
     static QHash<int, Telefonos> telefonosDe(const QList<int>& ids);
     // "name surnames" of the students whose surnames equal the given ones

@@ -6,6 +6,7 @@
 
 #include <QDebug>
 #include <QHash>
+#include <QSet>
 
 namespace {
 AlumnoTableModel* s_instance = nullptr;
@@ -32,14 +33,16 @@ AlumnoTableModel::AlumnoTableModel(QObject* parent)
     : EntityTableModel(titles(), parent)
 {
     replaceRows(load());
+    m_rowsLoaded.take();
     followTables({QStringLiteral("alumno"), QStringLiteral("telefonoalumno"), QStringLiteral("alta")});
 }
 
 // The students of the mode as Alumno::list reads them, with their phones.
-QList<AlumnoFila*> AlumnoTableModel::load() const
+QList<AlumnoFila*> AlumnoTableModel::load(const QString& filtro) const
 {
     QList<AlumnoFila*> filas;
-    Alumno::readList(m_modo, [&filas](const DaoRow& row) {
+    const int modo = filtro.isEmpty() ? m_modo : int(Alumno::Modo::Todos);
+    Alumno::readList(modo, [&filas](const DaoRow& row) {
         // the columns of Alumno::COLUMNS, in their order
         auto* f = new AlumnoFila;
         f->id = int(row.integer(0));
@@ -54,7 +57,7 @@ QList<AlumnoFila*> AlumnoTableModel::load() const
         f->descuento = row.real(12);
         f->banco = row.text(13);
         filas << f;
-    });
+    }, filtro);
     QList<int> ids;
     ids.reserve(filas.size());
     for (const AlumnoFila* f : std::as_const(filas))
@@ -95,7 +98,50 @@ void AlumnoTableModel::refresh()
     QList<AlumnoFila*> filas = load();
     beginResetModel();
     replaceRows(filas);
+    m_rowsLoaded.take();
     endResetModel();
+}
+
+// Sign-ups and the date decide only who is listed, never what a row shows:
+// while the students and their phones are as loaded, a change to them moves
+// the few students who come or go (a sign-up saved, a withdrawal) instead of
+// reloading thousands.
+void AlumnoTableModel::catchUp()
+{
+    if (!m_rowsLoaded.isCurrent() || !followMembership())
+        refresh();
+    else
+        noteCurrent();
+}
+
+// False, with nothing changed, when so many come or go that a reload is cheaper.
+bool AlumnoTableModel::followMembership()
+{
+    if (m_modo == int(Alumno::Modo::Todos))
+        return true;
+    const QList<int> listed = Alumno::ids(m_modo);
+    const QSet<int> wanted(listed.cbegin(), listed.cend());
+    QList<int> leaving;
+    QSet<int> shown;
+    for (int row = 0; row < rowCount(); ++row) {
+        const int id = rowObject(row)->id;
+        shown.insert(id);
+        if (!wanted.contains(id))
+            leaving << row;
+    }
+    QStringList coming;
+    for (int id : listed)
+        if (!shown.contains(id))
+            coming << QString::number(id);
+    constexpr int kFew = 200;
+    if (leaving.size() + coming.size() > kFew)
+        return false;
+    // from the last, so that the rows before keep their numbers
+    for (auto it = leaving.crbegin(); it != leaving.crend(); ++it)
+        removeRowAt(*it);
+    if (!coming.isEmpty())
+        appendRows(load(QStringLiteral("id IN (%1)").arg(coming.join(QLatin1Char(',')))));
+    return true;
 }
 
 int AlumnoTableModel::getId(const QModelIndex& index) const

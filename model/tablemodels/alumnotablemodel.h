@@ -61,12 +61,17 @@ public:
 protected:
     QVariant cell(AlumnoFila* a, const QModelIndex& index) const override;
     int rowId(const AlumnoFila* a) const override;
+    void catchUp() override;
 
 private:
     explicit AlumnoTableModel(QObject* parent = nullptr);
-    QList<AlumnoFila*> load() const;
+    // The students of the mode, or those of filtro (an SQL condition) in any mode.
+    QList<AlumnoFila*> load(const QString& filtro = QString()) const;
+    bool followMembership();
 
     int m_modo = 0;
+    // what the rows' own tables held at the last whole load
+    TableStamp m_rowsLoaded{{QStringLiteral("alumno"), QStringLiteral("telefonoalumno")}};
 };
 
 #endif // ALUMNOTABLEMODEL_H

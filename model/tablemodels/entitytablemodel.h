@@ -70,6 +70,29 @@ protected:
         m_ownsRows = false;
     }
 
+    T* rowObject(int row) const { return m_rows.at(row); }
+
+    // Takes one row out, with its object.
+    void removeRowAt(int row)
+    {
+        beginRemoveRows(QModelIndex(), row, row);
+        T* gone = m_rows.takeAt(row);
+        if (m_ownsRows)
+            delete gone;
+        endRemoveRows();
+    }
+
+    // Adds owned rows at the end; only to rows the model owns.
+    void appendRows(const QList<T*>& rows)
+    {
+        Q_ASSERT(m_ownsRows);
+        if (rows.isEmpty())
+            return;
+        beginInsertRows(QModelIndex(), int(m_rows.size()), int(m_rows.size() + rows.size()) - 1);
+        m_rows.append(rows);
+        endInsertRows();
+    }
+
     // The object behind an index of this model or of any proxy stacked on it;
     // null, with a warning naming the model, for any other index.
     T* rowAt(const QModelIndex& index) const

@@ -1,5 +1,6 @@
 #include "readonlytablemodel.h"
 
+#include "adatehelper.h"
 #include "changenotifier.h"
 #include "proxyhelpers.h"
 
@@ -32,9 +33,37 @@ int ReadOnlyTableModel::sourceRow(const QModelIndex& index, int rowCount) const
 
 void ReadOnlyTableModel::followTables(const QSet<QString>& tables)
 {
+    m_loaded = TableStamp(QStringList(tables.cbegin(), tables.cend()));
+    noteCurrent();
+    m_follows = true;
+    // every reload, whoever asks for it, shows what the tables hold then
+    connect(this, &QAbstractItemModel::modelReset, this, &ReadOnlyTableModel::noteCurrent);
     connect(ChangeNotifier::instance(), &ChangeNotifier::tablesChanged, this,
             [this, tables](const QSet<QString>& changed) {
                 if (changed.intersects(tables))
-                    refresh();
+                    refreshIfStale();
             });
+}
+
+bool ReadOnlyTableModel::isStale() const
+{
+    // a model that tells nothing of its tables is reloaded whenever asked
+    return !m_follows || !m_loaded.isCurrent() || m_loadedOn != ADateHelper::today();
+}
+
+void ReadOnlyTableModel::refreshIfStale()
+{
+    if (isStale())
+        catchUp();
+}
+
+void ReadOnlyTableModel::catchUp()
+{
+    refresh();
+}
+
+void ReadOnlyTableModel::noteCurrent()
+{
+    m_loaded.take();
+    m_loadedOn = ADateHelper::today();
 }

@@ -1,7 +1,10 @@
 #ifndef READONLYTABLEMODEL_H
 #define READONLYTABLEMODEL_H
 
+#include "tablestamp.h"
+
 #include <QAbstractTableModel>
+#include <QDate>
 #include <QSet>
 #include <QStringList>
 
@@ -20,6 +23,11 @@ public:
 
     // Reloads the rows with the model's current filter.
     virtual void refresh() = 0;
+    // Reloads only when one of the tables the model shows was written since
+    // it last loaded (or the day changed): what a page does when shown.
+    void refreshIfStale();
+    // Whether what the model shows may differ from what is stored.
+    bool isStale() const;
 
 protected:
     ReadOnlyTableModel(const QStringList& titles, QObject* parent);
@@ -29,11 +37,23 @@ protected:
     int sourceRow(const QModelIndex& index, int rowCount) const;
 
     // Refreshes once per announced change that names one of the tables the
-    // model shows.
+    // model shows, unless it already shows that change. Called by the
+    // constructor once the first rows are loaded.
     void followTables(const QSet<QString>& tables);
+    // Brings stale rows up to what the tables hold: refresh() unless the
+    // model can tell what changed.
+    virtual void catchUp();
+    // The rows show what the tables hold now: a model that changed rows in
+    // place says so (a reset says it by itself).
+    void noteCurrent();
 
 private:
     QStringList m_titles;
+    // what the tables held at the last load; stale until followTables()
+    TableStamp m_loaded;
+    // what counts as today changes who is current and what is active
+    QDate m_loadedOn;
+    bool m_follows = false;
 };
 
 #endif // READONLYTABLEMODEL_H

@@ -40,7 +40,6 @@ void TurnoAsignaturaTableModel::load()
     replaceRows(TurnoAsignatura::listForModel());
     m_cursosPorTurno.clear();
     m_profesoresPorAsignatura.clear();
-    m_altasPorTurno.clear();
     Dao* dao = Dao::getInstance();
 
     QHash<int, QStringList> cursos;
@@ -72,12 +71,20 @@ void TurnoAsignaturaTableModel::load()
     for (auto it = profesores.cbegin(); it != profesores.cend(); ++it)
         m_profesoresPorAsignatura.insert(it.key(), it.value().join(QStringLiteral(", ")));
 
-    // Enrolments active today, counted as TurnoAsignatura::getNumAltas() counts them.
-    query = dao->query(QStringLiteral("SELECT idturnoasignatura, count(*) FROM alta WHERE idturnoasignatura "
-                                      "is not null and idalumno is not null and falta is not null and "
-                                      "julianday(falta) <= julianday(?) and (fbaja is null or "
-                                      "julianday(fbaja) > julianday(?)) GROUP BY idturnoasignatura"),
-                       {ADateHelper::today(), ADateHelper::today()});
+    countAltas();
+    m_rowsLoaded.take();
+}
+
+// Enrolments active today, counted as TurnoAsignatura::getNumAltas() counts them.
+void TurnoAsignaturaTableModel::countAltas()
+{
+    m_altasPorTurno.clear();
+    QSqlQuery query = Dao::getInstance()->query(
+        QStringLiteral("SELECT idturnoasignatura, count(*) FROM alta WHERE idturnoasignatura "
+                       "is not null and idalumno is not null and falta is not null and "
+                       "julianday(falta) <= julianday(?) and (fbaja is null or "
+                       "julianday(fbaja) > julianday(?)) GROUP BY idturnoasignatura"),
+        {ADateHelper::today(), ADateHelper::today()});
     while (query.next())
         m_altasPorTurno.insert(query.value(0).toInt(), query.value(1).toInt());
 }
@@ -87,6 +94,21 @@ void TurnoAsignaturaTableModel::refresh()
     beginResetModel();
     load();
     endResetModel();
+}
+
+// Sign-ups and the date change only the number of students: while the rest
+// is as loaded, that column alone is counted again.
+void TurnoAsignaturaTableModel::catchUp()
+{
+    if (!m_rowsLoaded.isCurrent()) {
+        refresh();
+        return;
+    }
+    countAltas();
+    noteCurrent();
+    const int column = int(Column::NumAlumnos);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DisplayRole});
 }
 
 QVariant TurnoAsignaturaTableModel::cell(TurnoAsignatura* turno, const QModelIndex& index) const

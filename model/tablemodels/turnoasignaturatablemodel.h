@@ -25,15 +25,21 @@ public:
 protected:
     QVariant cell(TurnoAsignatura* turno, const QModelIndex& index) const override;
     int rowId(const TurnoAsignatura* turno) const override;
+    void catchUp() override;
 
 private:
     explicit TurnoAsignaturaTableModel(QObject* parent = nullptr);
     static QStringList titles();
     void load();
+    void countAltas();
 
     QHash<int, QString> m_cursosPorTurno;
     QHash<int, QString> m_profesoresPorAsignatura;
     QHash<int, int> m_altasPorTurno;
+    // what every table but the sign-ups held at the last whole load
+    TableStamp m_rowsLoaded{{QStringLiteral("turnoasignatura"), QStringLiteral("asignatura"), QStringLiteral("curso"),
+                             QStringLiteral("turnocurso"), QStringLiteral("turnocurso_turnoasignatura"),
+                             QStringLiteral("profesor"), QStringLiteral("profesor_asignatura")}};
 };
 
 #endif // TURNOASIGNATURATABLEMODEL_H

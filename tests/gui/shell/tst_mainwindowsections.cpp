@@ -13,6 +13,8 @@
 #include "testmain.h"
 
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
 #include <QTableWidget>
 #include <QToolBar>
 
@@ -45,6 +47,16 @@ void pressWhenShown(PageHarness& h, const char* button)
 int chosenId(HorariosWidget* view)
 {
     return combo(view, "timetableSelCmb")->currentData().toInt();
+}
+
+QAbstractItemModel* listOf(MainWindow& window, const char* view)
+{
+    return window.currentPage()->findChild<QTableView*>(QLatin1String(view))->model();
+}
+
+bool lists(QAbstractItemModel* model, int column, const QString& text)
+{
+    return !model->match(model->index(0, column), Qt::DisplayRole, text, 1, Qt::MatchExactly).isEmpty();
 }
 } // namespace
 
@@ -155,6 +167,45 @@ private slots:
         QCOMPARE(sessionCount(QStringLiteral("id = %1").arg(kept)), 1);
         QCOMPARE(academy::count(QStringLiteral("SELECT aforo FROM aula WHERE nombre = 'Room A'")), 30);
         QCOMPARE(academy::count(QStringLiteral("SELECT count(*) FROM aula WHERE nombre = 'Lab A'")), 1);
+    }
+
+    // A section shown again reloads only when what it lists was written
+    // meanwhile, announced or not yet (a change still inside a transaction);
+    // the timetables' student chooser likewise.
+    void sectionsShownAgainShowWhatChanged()
+    {
+        MainWindow window;
+        action(window, "actionAlumnos")->trigger();
+        QAbstractItemModel* students = listOf(window, "tbvAlumnos");
+        QSignalSpy reloads(students, &QAbstractItemModel::modelReset);
+        action(window, "actionAsignaturas")->trigger();
+        QAbstractItemModel* shifts = listOf(window, "tbvAsignaturas");
+        QSignalSpy shiftReloads(shifts, &QAbstractItemModel::modelReset);
+        action(window, "actionAlumnos")->trigger();
+        action(window, "actionAsignaturas")->trigger();
+        QCOMPARE(reloads.count() + shiftReloads.count(), 0);
+
+        alumno(QStringLiteral("Uxía"));
+        QVERIFY(Dao::getInstance()->transaction());
+        turno(m.ingles, QStringLiteral("Night"));
+        action(window, "actionAlumnos")->trigger();
+        QVERIFY(lists(students, 0, QStringLiteral("Uxía")));
+        action(window, "actionAsignaturas")->trigger();
+        QVERIFY(lists(shifts, 1, QStringLiteral("Night")));
+        QVERIFY(Dao::getInstance()->rollback());
+
+        // the student view's chooser: refilled after a new student only
+        window.showHorarioAlumno(0);
+        auto* view = qobject_cast<HorariosWindowWidget*>(window.currentPage())->currentHorario();
+        QSignalSpy refills(combo(view, "timetableSelCmb")->model(), &QAbstractItemModel::rowsInserted);
+        action(window, "actionAlumnos")->trigger();
+        window.showHorarioAlumno(0);
+        QCOMPARE(refills.count(), 0);
+        action(window, "actionAlumnos")->trigger();
+        const int brais = alumno(QStringLiteral("Brais"));
+        window.showHorarioAlumno(brais);
+        QCOMPARE(chosenId(view), brais);
+        QVERIFY(refills.count() > 0);
     }
 
     void studentsPageJumpsToTheStudentsTimetable()

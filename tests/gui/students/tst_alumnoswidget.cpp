@@ -110,7 +110,8 @@ private slots:
         QVERIFY(h.trigger("actionVerHorario"));
         QCOMPARE(timetable.size(), 1);
         QCOMPARE(timetable.first().first().toInt(), b);
-        m_page->refreshModel();
+        // a student stored elsewhere reloads the list
+        student(QStringLiteral("Carme"), QStringLiteral("Souto"));
         for (const char* name : selectionActions)
             QVERIFY2(!action(name)->isEnabled(), name);
         QVERIFY2(h.ok(), qPrintable(h.report()));
@@ -247,7 +248,8 @@ private slots:
         h.answerNext(QStringLiteral("the following students"), QMessageBox::Ok);
         QSignalSpy resets(m_page->findChild<QTableView*>("tbvAlumnos")->model(), &QAbstractItemModel::modelReset);
         QVERIFY(h.trigger("actionDrop_asignaturas"));
-        QCOMPARE(resets.size(), 1); // every student in one transaction: one reload
+        // sign-ups change who is listed, not the rows: no whole reload
+        QCOMPARE(resets.size(), 0);
         QVERIFY(question.contains(QStringLiteral("withdraw 3 student(s)")));
         QCOMPARE(altaField(anaAlta, "fbaja").toDate(), date);
         QCOMPARE(altaField(early, "fbaja").toDate(), date);

@@ -8,6 +8,7 @@
 #include "testmain.h"
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 
@@ -47,6 +48,58 @@ private slots:
         QCOMPARE(model->rowCount(), 4);
         QVERIFY(Alumno::remove(nueva));
         QCOMPARE(model->rowCount(), 3);
+    }
+
+    // Asked to reload, the model does so only when its tables were written
+    // since it last loaded, announced or not yet (an open transaction), or
+    // when the day changed; never for a write to another table.
+    void reloadsOnRequestOnlyAfterAChange()
+    {
+        QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+        QVERIFY(exec(QStringLiteral("UPDATE profesor SET nombre = 'Otro'")));
+        model->refreshIfStale();
+        QCOMPARE(resets.count(), 0);
+
+        QVERIFY(Dao::getInstance()->transaction());
+        QVERIFY(alumno(QStringLiteral("Sabela"), QStringLiteral("Mouriño")) > 0);
+        QCOMPARE(model->rowCount(), 2);
+        model->refreshIfStale();
+        QCOMPARE(model->rowCount(), 3);
+        model->refreshIfStale();
+        QCOMPARE(resets.count(), 1);
+        // the rollback is announced: the student goes at once
+        QVERIFY(Dao::getInstance()->rollback());
+        QCOMPARE(model->rowCount(), 2);
+        QCOMPARE(resets.count(), 2);
+        model->refreshIfStale();
+        QCOMPARE(resets.count(), 2);
+    }
+
+    // A sign-up saved or a new day moves only the students who come or go,
+    // the newcomer with all its cells; the other rows stay.
+    void signUpsAndTheDayMoveOnlyWhoComesOrGoes()
+    {
+        QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+        QSignalSpy inserted(model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(model, &QAbstractItemModel::rowsRemoved);
+        const QDate hoy = ADateHelper::today();
+        QVERIFY(alta(a.eva, a.turnoTarde, hoy.addDays(-3), hoy.addDays(1)));
+        QCOMPARE(model->rowCount(), 3);
+        QCOMPARE(inserted.count(), 1);
+        const QModelIndex eva = model->index(2, int(AlumnoTableModel::Column::Apellidos));
+        QCOMPARE(model->getId(eva), a.eva);
+        QCOMPARE(eva.data().toString(), QStringLiteral("Rial"));
+
+        // the day her sign-up ends she is a former student
+        ADateHelper::setToday(hoy.addDays(1));
+        model->refreshIfStale();
+        ADateHelper::setToday(QDate());
+        QCOMPARE(removed.count(), 1);
+        QList<int> actuales;
+        for (int row = 0; row < model->rowCount(); ++row)
+            actuales << model->getId(model->index(row, 0));
+        QCOMPARE(actuales, (QList<int>{a.luis, a.nuevo}));
+        QCOMPARE(resets.count(), 0);
     }
 
     void idsThroughTheFilterProxy()

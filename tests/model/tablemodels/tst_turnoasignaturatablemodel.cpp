@@ -7,6 +7,7 @@
 #include "turnoasignaturatablemodel.h"
 
 #include <QAbstractItemModelTester>
+#include <QSignalSpy>
 #include <QSortFilterProxyModel>
 
 using namespace academy;
@@ -78,6 +79,24 @@ private slots:
         MessageCapture capture;
         QCOMPARE(model->getId(QModelIndex()), -1);
         QVERIFY(capture.contains(QtWarningMsg, "invalid qModelIndex for get an id on TurnoAsignaturaTableModel"));
+    }
+
+    // A sign-up saved counts the students again and reloads nothing else; a
+    // shift renamed reloads the rows.
+    void signUpsCountAgainWithoutAReload()
+    {
+        TurnoAsignaturaTableModel* model = TurnoAsignaturaTableModel::instance();
+        const int turno = academy::turno(asignatura(QStringLiteral("Piano")), QStringLiteral("P1"));
+        model->refresh();
+        QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+        QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+        QVERIFY(alta(alumno("a", "a"), turno, QDate::currentDate().addDays(-1)));
+        QCOMPARE(cell(model, 0, int(TurnoAsignaturaTableModel::Column::NumAlumnos)).toInt(), 1);
+        QCOMPARE(resets.count(), 0);
+        QCOMPARE(changed.count(), 1);
+        QVERIFY(exec(QStringLiteral("UPDATE turnoasignatura SET nombre = 'P2' WHERE id = ?"), {turno}));
+        QCOMPARE(cell(model, 0, int(TurnoAsignaturaTableModel::Column::Turno)).toString(), QStringLiteral("P2"));
+        QCOMPARE(resets.count(), 1);
     }
 
 };
