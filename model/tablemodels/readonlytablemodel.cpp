@@ -33,16 +33,21 @@ int ReadOnlyTableModel::sourceRow(const QModelIndex& index, int rowCount) const
 
 void ReadOnlyTableModel::followTables(const QSet<QString>& tables)
 {
-    m_loaded = TableStamp(QStringList(tables.cbegin(), tables.cend()));
-    noteCurrent();
-    m_follows = true;
-    // every reload, whoever asks for it, shows what the tables hold then
-    connect(this, &QAbstractItemModel::modelReset, this, &ReadOnlyTableModel::noteCurrent);
+    stampTables(tables);
     connect(ChangeNotifier::instance(), &ChangeNotifier::tablesChanged, this,
             [this, tables](const QSet<QString>& changed) {
                 if (changed.intersects(tables))
                     refreshIfStale();
             });
+}
+
+void ReadOnlyTableModel::stampTables(const QSet<QString>& tables)
+{
+    m_loaded = TableStamp(QStringList(tables.cbegin(), tables.cend()));
+    noteCurrent();
+    m_follows = true;
+    // every reload, whoever asks for it, shows what the tables hold then
+    connect(this, &QAbstractItemModel::modelReset, this, &ReadOnlyTableModel::noteCurrent);
 }
 
 bool ReadOnlyTableModel::isStale() const

@@ -40,6 +40,9 @@ protected:
     // model shows, unless it already shows that change. Called by the
     // constructor once the first rows are loaded.
     void followTables(const QSet<QString>& tables);
+    // Only notes which tables the rows come from, for refreshIfStale(): for a
+    // model that follows the announcements in its own way.
+    void stampTables(const QSet<QString>& tables);
     // Brings stale rows up to what the tables hold: refresh() unless the
     // model can tell what changed.
     virtual void catchUp();

@@ -65,6 +65,8 @@ ReciboTableModel::ReciboTableModel(QDate dateIni, QDate dateEnd, Recibo::pagados
 {
     cargar(m_dateIni, m_dateEnd);
     mostrar();
+    // a section visit reloads only after a write the model has not taken in
+    stampTables({QStringLiteral("recibo")});
     connect(ChangeNotifier::instance(), &ChangeNotifier::tablesChanged, this, [this](const QSet<QString>& tablas) {
         if (tablas.contains(QStringLiteral("recibo")))
             alCambiarTabla();
@@ -398,8 +400,10 @@ void ReciboTableModel::releerDias(QDate ini, QDate fin)
     }
     ini = std::max(ini, m_cargadoIni);
     fin = std::min(fin, m_cargadoFin);
-    if (!(ini < fin))
-        return; // none of the days held changed
+    if (!(ini < fin)) {
+        noteCurrent(); // none of the days held changed
+        return;
+    }
     Registros leidos = leer(ini, fin);
     beginResetModel();
     m_filas = {};

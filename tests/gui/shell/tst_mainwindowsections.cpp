@@ -10,6 +10,8 @@
 #include "mainwindow.h"
 #include "pageharness.h"
 #include "profesoreswidget.h"
+#include "proxyhelpers.h"
+#include "recibo.h"
 #include "testmain.h"
 
 #include <QPushButton>
@@ -206,6 +208,30 @@ private slots:
         window.showHorarioAlumno(brais);
         QCOMPARE(chosenId(view), brais);
         QVERIFY(refills.count() > 0);
+    }
+
+    // The bills section, which follows its table in its own way, is also
+    // reloaded on a visit only after a bill was written meanwhile.
+    void billsShownAgainReloadOnlyAfterABillWasWritten()
+    {
+        MainWindow window;
+        action(window, "actionRecibos")->trigger();
+        QAbstractItemModel* bills = listOf(window, "tbvRecibos");
+        QSignalSpy reloads(bills, &QAbstractItemModel::modelReset);
+        action(window, "actionAlumnos")->trigger();
+        action(window, "actionRecibos")->trigger();
+        QCOMPARE(reloads.count(), 0);
+
+        Recibo bill(alumno(QStringLiteral("Uxía")));
+        bill.setFecha(QDate::currentDate());
+        bill.setImporte(12);
+        bill.setConcepto(QStringLiteral("Extra lesson"));
+        bill.setDatosAlumno(QStringLiteral("Uxía Souto"));
+        action(window, "actionAlumnos")->trigger();
+        QVERIFY(bill.persist());
+        action(window, "actionRecibos")->trigger();
+        QVERIFY(reloads.count() > 0);
+        QVERIFY(!bills->match(bills->index(0, 0), ARole::Id, bill.id(), 1, Qt::MatchExactly).isEmpty());
     }
 
     void studentsPageJumpsToTheStudentsTimetable()
