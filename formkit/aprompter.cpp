@@ -1,5 +1,7 @@
 #include "aprompter.h"
 
+#include <QTextDocument>
+
 #include <QInputDialog>
 #include <QPushButton>
 
@@ -48,6 +50,11 @@ QString APrompter::getText(const QString& title, const QString& label,
                            QWidget* parent)
 {
     return QInputDialog::getText(parent, title, label, mode, text, ok);
+}
+
+QString APrompter::asText(const QString& text)
+{
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text) : text;
 }
 
 APrompter* APrompter::instance()

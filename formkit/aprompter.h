@@ -43,6 +43,10 @@ public:
                             QLineEdit::EchoMode mode, const QString& text, bool* ok,
                             QWidget* parent = nullptr);
 
+    // A message that carries typed values (names, file names), shown as the
+    // text it is even when a value looks like markup: a box would render it.
+    static QString asText(const QString& text);
+
     static APrompter* instance();
     // Takes no ownership; nullptr restores the real dialogs.
     static void setInstance(APrompter* prompter);

@@ -490,7 +490,7 @@ void RecibosWidget::guardarLibro(const QString& temporal)
     if (!escrito) {
         qWarning() << "Unable to override file " << destino;
         preguntar(QMessageBox::Critical, tr("Save report"),
-                                       tr("The report could not be saved as %1.").arg(destino),
+                                       APrompter::asText(tr("The report could not be saved as %1.").arg(destino)),
                                        QMessageBox::Ok, QMessageBox::NoButton, salida.errorString());
     }
 }

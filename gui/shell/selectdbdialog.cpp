@@ -91,13 +91,13 @@ void SelectDBDialog::delDB()
     // Deleting a database loses every record in it: ask first, as for every other deletion.
     const QMessageBox::StandardButton answer = APrompter::question(
         QApplication::applicationName(),
-        tr("Do you really want to delete the database %1?\nAll its data will be lost.").arg(name),
+        APrompter::asText(tr("Do you really want to delete the database %1?\nAll its data will be lost.").arg(name)),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No, this);
     if (answer != QMessageBox::Yes)
         return;
     if (!DBManager::deleteDB(name, false))
         APrompter::critical(QApplication::applicationName(),
-                            tr("It has been impossible to delete the database %1.").arg(name), this);
+                            APrompter::asText(tr("It has been impossible to delete the database %1.").arg(name)), this);
     fillList();
 }
 
@@ -115,6 +115,7 @@ bool SelectDBDialog::connectToCurrent()
     QApplication::restoreOverrideCursor();
     if (!opened)
         APrompter::critical(QApplication::applicationName(),
-                            tr("The database %1 can't be opened.").arg(DBManager::currentDB(false)), this);
+                            APrompter::asText(tr("The database %1 can't be opened.").arg(DBManager::currentDB(false))),
+                            this);
     return opened;
 }

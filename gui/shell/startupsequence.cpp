@@ -141,7 +141,7 @@ StartupSequence::Step StartupSequence::corrupted(int* exitStatus)
 // A file no restore can mend: the user chooses another database or stops.
 StartupSequence::Step StartupSequence::cannotUse(const QString& text, int* exitStatus)
 {
-    const int answer = askWhatToDo(text.arg(DBManager::currentDB(false), DBManager::problemText()), QString(),
+    const int answer = askWhatToDo(APrompter::asText(text.arg(DBManager::currentDB(false), DBManager::problemText())), QString(),
                                    {QObject::tr("Change database (or create new one)"), QObject::tr("Stop execution")});
     return changeOrStop(answer == 0, exitStatus);
 }

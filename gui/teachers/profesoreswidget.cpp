@@ -154,8 +154,8 @@ void ProfesoresWidget::removeAll(const QList<int>& ids)
         APrompter::instance()->message(QMessageBox::Critical, tr("Error deleting teacher"),
                                        tr("Internal error deleting teacher with id %1.").arg(id), QMessageBox::Ok,
                                        QMessageBox::NoButton,
-                                       tr("%1 has not been deleted; the other selected teachers are.")
-                                           .arg(nombre));
+                                       APrompter::asText(tr("%1 has not been deleted; the other selected teachers are.")
+                                                             .arg(nombre)));
         qWarning() << "No se pudo borrar el profesor con id = " << id;
     }
 }

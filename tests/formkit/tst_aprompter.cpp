@@ -4,6 +4,7 @@
 #include "testmain.h"
 
 #include <QApplication>
+#include <QTextDocument>
 #include <QTimer>
 
 class TestAPrompter : public QObject
@@ -69,6 +70,21 @@ private slots:
         });
         APrompter::information(QStringLiteral("t"), QStringLiteral("Over the window"), &window);
         QCOMPARE(parentSeen, &window);
+    }
+
+    // A box guesses whether its text is markup: a typed name that looks like
+    // markup would be rendered (bold, a table, a local image) instead of shown.
+    void typedValuesInAMessageShowAsTheyWereTyped()
+    {
+        const QString typed = QStringLiteral("Could not delete <b>Ana</b> <img src=\"file:///etc/hostname\"> & co.\nTry again.");
+        QVERIFY(Qt::mightBeRichText(typed));
+        QTextDocument shown;
+        shown.setHtml(APrompter::asText(typed));
+        QCOMPARE(shown.toPlainText(), typed);
+        QVERIFY(!APrompter::asText(typed).contains(QStringLiteral("<img")));
+        // plain messages reach the box, and the tests that answer it, unchanged
+        const QString plain = QStringLiteral("Do you really want to delete the database Ana & Co?\nAll its data will be lost.");
+        QCOMPARE(APrompter::asText(plain), plain);
     }
 
     void realMessageBoxAnsweredAndUnexpectedOneRejected()
