@@ -1,5 +1,6 @@
 #include "asaveashelper.h"
 
+#include "afilebeside.h"
 #include "aprompter.h"
 #include "listado.h"
 #include "printutils.h"
@@ -19,12 +20,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTemporaryFile>
 #include <QTextStream>
 
 #include <xlsxwriter.h>
-
-#include <cstdio>
 
 namespace {
 const char* const kGroup = "listing";
@@ -77,35 +75,6 @@ QString cellText(QTableView* view, int row, int column)
 QString htmlCell(const QString& text)
 {
     return text.isEmpty() ? QStringLiteral("&nbsp;") : text.toHtmlEscaped();
-}
-
-// Moves a completed file over the target in one step, so a failure never
-// leaves a half-written target behind.
-bool replaceFile(const QString& written, const QString& target)
-{
-    if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(target).constData()) != 0) {
-        qWarning() << "Couldn't move the written file to" << target;
-        QFile::remove(written);
-        return false;
-    }
-    return true;
-}
-
-// A free file name beside the target, in the same folder so the final rename stays on one disk.
-QString besideTarget(const QString& target)
-{
-    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
-    temporary.setAutoRemove(false);
-    if (!temporary.open()) {
-        qWarning() << "Error opening the file " << target << " in write only mode" << temporary.error()
-                   << temporary.errorString();
-        return QString();
-    }
-    // Only the name is kept: the writer creates the file anew, with the
-    // permissions any new file of the user gets.
-    const QString name = temporary.fileName();
-    temporary.remove();
-    return name;
 }
 
 // Writes a whole text file in UTF-8 through a save file, so a failure leaves
@@ -326,9 +295,10 @@ bool ASaveAsHelper::saveAsHtml(const QString& fileName, const QString& title, QT
 
 bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTableView* view)
 {
-    const QString temporary = besideTarget(fileName);
-    if (temporary.isEmpty())
+    AFileBeside beside(fileName);
+    if (!beside.isValid())
         return false;
+    const QString temporary = beside.fileName();
 
     lxw_workbook* workbook = nullptr;
     lxw_worksheet* sheet = nullptr;
@@ -356,14 +326,15 @@ bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTa
 
     if (!Listado::cierraLibro(workbook, temporary))
         return false;
-    return replaceFile(temporary, fileName);
+    return beside.commit();
 }
 
 bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTableView* view, bool* cancelled)
 {
-    const QString temporary = besideTarget(fileName);
-    if (temporary.isEmpty())
+    AFileBeside beside(fileName);
+    if (!beside.isValid())
         return false;
+    const QString temporary = beside.fileName();
     const QString html = tableViewToHtml(title, view);
     PrintUtils printer(kBlankBand, html, documentsFooter());
     {
@@ -376,20 +347,16 @@ bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTa
     }  // the PDF is complete once its printer is gone
     if (cancelled)
         *cancelled = printer.cancelled();
-    if (printer.cancelled()) {
-        QFile::remove(temporary);
+    if (printer.cancelled())
         return false;
-    }
 
     QFile check(temporary);
     if (!check.open(QIODevice::ReadOnly) || !check.read(5).startsWith("%PDF-") || check.size() < 64) {
         qWarning() << "Error writting the pdf file" << fileName;
-        check.close();
-        QFile::remove(temporary);
         return false;
     }
     check.close();
-    return replaceFile(temporary, fileName);
+    return beside.commit();
 }
 
 bool ASaveAsHelper::printTableView(const QString& title, QTableView* view)

@@ -12,6 +12,9 @@
 #include <vector>
 
 class AProgress;
+namespace ATablePages {
+struct Pages;
+}
 class QGraphicsScene;
 class QPaintEngine;
 class QPrinter;
@@ -88,9 +91,7 @@ public slots:
 
 private:
     struct Job;
-    struct Paginated;
-    using Parts = std::vector<std::unique_ptr<QTextDocument>>;
-    struct WorkerSheet;
+    using Paginated = ATablePages::Pages;
 
     QTextDocument* createDocument(const QString& html) const;
     QWidget* parentWidget() const;
@@ -99,11 +100,9 @@ private:
     std::unique_ptr<Job> prepare(QPrinter* printer, bool designMetrics, AProgress& progress);
     // The document laid out at the job's sheet and cut into pages.
     Paginated paginate(std::unique_ptr<QTextDocument> content, const std::function<bool(int, int)>& progress) const;
-    static Paginated layOut(Parts parts, const std::function<bool(int, int)>& progress);
     // Runs `each` on every batch in turn, laid out and cut into pages ahead
     // on worker threads; stops when it answers false.
     void forEachBatch(const Job& job, const std::function<bool(int first, int count, Paginated batch)>& each) const;
-    static Paginated layOutOnWorker(const QString& html, const WorkerSheet& sheet);
     // Pages a preview would have; -1 when cancelled.
     int expectedPages(Job& job, AProgress& progress);
     int countBatchPages(Job& job, AProgress& progress);
