@@ -90,18 +90,24 @@ void ABatchPipeline::forEachBatch(const PrintUtils::Batches& batches, const Shee
     AWorkAhead<ATablePages::Pages> ahead(workers, 2 * workers);
     const int items = batches.items;
     int read = 0;
-    for (int first = 0; first < items; first += batches.perBatch) {
-        while (!ahead.full() && read < items) {
-            const int count = std::min(batches.perBatch, items - read);
-            ahead.add([compose = batches.read(read, count), worker] { return layOutOnWorker(compose(), worker); });
-            read += count;
+    try {
+        for (int first = 0; first < items; first += batches.perBatch) {
+            while (!ahead.full() && read < items) {
+                const int count = std::min(batches.perBatch, items - read);
+                ahead.add([compose = batches.read(read, count), worker] { return layOutOnWorker(compose(), worker); });
+                read += count;
+            }
+            ATablePages::Pages batch = ahead.take();
+            for (const auto& part : batch.parts)
+                addImages(part.get(), sheet.resources);
+            if (!each(first, std::min(batches.perBatch, items - first), std::move(batch))) {
+                worker.stop->store(true);
+                return;
+            }
         }
-        ATablePages::Pages batch = ahead.take();
-        for (const auto& part : batch.parts)
-            addImages(part.get(), sheet.resources);
-        if (!each(first, std::min(batches.perBatch, items - first), std::move(batch))) {
-            worker.stop->store(true);
-            return;
-        }
+    } catch (...) {
+        // The batches laid out ahead are of no use any more.
+        worker.stop->store(true);
+        throw;
     }
 }

@@ -25,7 +25,8 @@ struct Sheet
 };
 
 // Runs `each` on every batch in turn, laid out and cut into pages; stops
-// when it answers false.
+// when it answers false. What a reading or a worker's job throws stops it
+// too and comes out here, on the printing thread.
 void forEachBatch(const PrintUtils::Batches& batches, const Sheet& sheet,
                   const std::function<bool(int first, int count, ATablePages::Pages batch)>& each);
 } // namespace ABatchPipeline

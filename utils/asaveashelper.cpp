@@ -16,7 +16,6 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
@@ -77,28 +76,19 @@ QString htmlCell(const QString& text)
     return text.isEmpty() ? QStringLiteral("&nbsp;") : text.toHtmlEscaped();
 }
 
-// Writes a whole text file in UTF-8 through a save file, so a failure leaves
+// Writes a whole text file in UTF-8 beside its name, so a failure leaves
 // any earlier file as it was. The warnings name what failed.
-bool writeUtf8(const QString& fileName, const QString& text, bool openErrorDetails, const char* writeWarning)
+bool writeUtf8(const QString& fileName, const QString& text, const char* writeWarning)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (openErrorDetails)
-            qWarning() << "Error opening the file " << fileName << " in write only mode" << file.error()
-                       << file.errorString();
-        else
-            qWarning() << "Error opening the file " << fileName << " in write only mode";
+    AFileBeside file(fileName);
+    if (!file.isValid())
+        return false;
+    const QByteArray bytes = text.toUtf8();
+    if (file.file().write(bytes) != bytes.size()) {
+        qWarning() << writeWarning << file.file().error() << file.file().errorString();
         return false;
     }
-    QTextStream out(&file);
-    out.setEncoding(QStringConverter::Utf8);
-    out << text;
-    out.flush();
-    if (out.status() != QTextStream::Ok || file.error() != QFileDevice::NoError || !file.commit()) {
-        qWarning() << writeWarning << file.error() << file.errorString();
-        return false;
-    }
-    return true;
+    return file.commit([size = bytes.size()](QFile& written) { return written.size() == size; });
 }
 
 QString documentsFooter()
@@ -285,12 +275,12 @@ bool ASaveAsHelper::saveAsCsv(const QString& fileName, const QString& title, QTa
             fields << quoted(cellText(view, row, column));
         csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
-    return writeUtf8(fileName, csv, true, "Error writting to file.");
+    return writeUtf8(fileName, csv, "Error writting to file.");
 }
 
 bool ASaveAsHelper::saveAsHtml(const QString& fileName, const QString& title, QTableView* view)
 {
-    return writeUtf8(fileName, tableViewToHtml(title, view), false, "Error writing html data: ");
+    return writeUtf8(fileName, tableViewToHtml(title, view), "Error writing html data: ");
 }
 
 bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTableView* view)
@@ -298,12 +288,15 @@ bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTa
     AFileBeside beside(fileName);
     if (!beside.isValid())
         return false;
-    const QString temporary = beside.fileName();
-
-    lxw_workbook* workbook = nullptr;
-    lxw_worksheet* sheet = nullptr;
-    if (!Listado::abreLibro(temporary, title, &workbook, &sheet)) {
+    // The writer opens the file made beside the target by its name, and so
+    // writes into it: it must not be removed and made anew.
+    lxw_workbook* workbook = workbook_new(QFile::encodeName(beside.fileName()).constData());
+    lxw_worksheet* sheet = workbook ? workbook_add_worksheet(workbook, Listado::nombreHoja(title).toUtf8().constData())
+                                    : nullptr;
+    if (!sheet) {
         qWarning("Error writting excel file");
+        if (workbook)
+            workbook_close(workbook);
         return false;
     }
     auto text = [sheet](int row, int column, const QString& value, lxw_format* format) {
@@ -324,39 +317,34 @@ bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTa
         for (int c = 0; c < table.columns.size(); ++c)
             text(3 + r, c, cellText(view, table.rows.at(r), table.columns.at(c)), nullptr);
 
-    if (!Listado::cierraLibro(workbook, temporary))
+    const lxw_error closed = workbook_close(workbook);
+    if (closed != LXW_NO_ERROR) {
+        qWarning("Error writting excel file \"%s\": %s", qPrintable(fileName), lxw_strerror(closed));
         return false;
-    return beside.commit();
+    }
+    return beside.commit(&AFileBeside::isWholeZip);
 }
 
 bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTableView* view, bool* cancelled)
 {
-    AFileBeside beside(fileName);
-    if (!beside.isValid())
-        return false;
-    const QString temporary = beside.fileName();
     const QString html = tableViewToHtml(title, view);
     PrintUtils printer(kBlankBand, html, documentsFooter());
-    {
-        QPrinter pdf(QPrinter::ScreenResolution);
-        pdf.setOutputFileName(temporary);
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        fitList(printer, pdf, html);
-        printer.print(&pdf);
-    }  // the PDF is complete once its printer is gone
+    // The print writes beside the name and takes it only when whole; the
+    // failure is told here, as for the other formats.
+    printer.setTellsFailure(false);
+    QPrinter pdf(QPrinter::ScreenResolution);
+    pdf.setOutputFileName(fileName);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    fitList(printer, pdf, html);
+    printer.print(&pdf);
     if (cancelled)
         *cancelled = printer.cancelled();
-    if (printer.cancelled())
-        return false;
-
-    QFile check(temporary);
-    if (!check.open(QIODevice::ReadOnly) || !check.read(5).startsWith("%PDF-") || check.size() < 64) {
+    if (printer.cancelled() || printer.failed()) {
         qWarning() << "Error writting the pdf file" << fileName;
         return false;
     }
-    check.close();
-    return beside.commit();
+    return true;
 }
 
 bool ASaveAsHelper::printTableView(const QString& title, QTableView* view)

@@ -7,6 +7,7 @@
 #include "atablepages.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QPrintDialog>
@@ -18,7 +19,9 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <exception>
 #include <memory>
+#include <optional>
 
 using namespace ATablePages;
 
@@ -38,22 +41,24 @@ public:
         if (!printer || printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty())
             return;
         m_file = std::make_unique<AFileBeside>(printer->outputFileName());
-        if (!m_file->isValid()) {
-            m_file.reset();
-            return;  // then straight under its name, as asked
-        }
-        printer->setOutputFileName(m_file->fileName());
+        if (m_file->isValid())
+            printer->setOutputFileName(m_file->fileName());
     }
 
-    void finish(bool complete)
+    // False when no file could be made beside the target: then nothing is
+    // written, rather than straight over the earlier file.
+    bool isReady() const { return !m_file || m_file->isValid(); }
+
+    // Whether the print took its name, when it is to a file; else `whole`.
+    bool finish(bool whole)
     {
         if (!m_file)
-            return;
+            return whole;
         m_printer->setOutputFileName(m_file->target());
-        if (complete)
-            m_file->commit();
-        else
-            m_file->discard();
+        if (whole)
+            return m_file->commit(&AFileBeside::isWholePdf);
+        m_file->discard();
+        return false;
     }
 
 private:
@@ -180,12 +185,24 @@ void PrintUtils::preview(QPrinter* printer)
     // The pages are prepared here, to be counted, and the first paint uses them.
     int pages = 0;
     bool show = true;
+    std::optional<QString> failure;
     {
         AProgress progress(parentWidget());
         m_prepared = prepare(printer, false, progress);
-        if (m_prepared)
-            pages = expectedPages(*m_prepared, progress);
-        show = !progress.cancelled();
+        try {
+            if (m_prepared)
+                pages = expectedPages(*m_prepared, progress);
+        } catch (const std::exception& error) {
+            failure = QString::fromUtf8(error.what());
+        }
+        show = !progress.cancelled() && !failure;
+    }
+    if (failure) {
+        m_prepared.reset();
+        m_previewing = false;
+        if (m_tellsFailure)
+            tellFailure(*failure, QString());
+        return;
     }
     if (show && pages > kPreviewPageLimit)
         show = !askPrintDirectly(pages, printer);
@@ -346,7 +363,16 @@ void PrintUtils::print(QPrinter* printer)
     std::unique_ptr<QPrinter> own;
     printer = givenOrOwn(printer, own);
     m_cancelled = false;
+    m_failed = false;
+    const bool toFile = printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty();
+    const std::optional<QString> failure = printOn(printer);
+    m_failed = !m_cancelled && failure.has_value();
+    if (m_failed && m_tellsFailure)
+        tellFailure(*failure, toFile && !m_previewing ? printer->outputFileName() : QString());
+}
 
+std::optional<QString> PrintUtils::printOn(QPrinter* printer)
+{
     // Printing from the preview dialog hands us a printer with another engine.
     if (m_previewing && !m_previewEngine)
         m_previewEngine = printer->paintEngine();
@@ -366,15 +392,17 @@ void PrintUtils::print(QPrinter* printer)
         job = prepare(printer, !m_previewing, progress);
     if (!job || progress.cancelled()) {
         m_cancelled = progress.cancelled();
-        return;
+        return std::nullopt;
     }
 
     PdfBeside pdf(m_previewing ? nullptr : printer);
+    if (!pdf.isReady())
+        return QString();
     QPainter painter;
     if (!painter.begin(printer)) {
         qWarning("Couldn't start painting on the printer");
         pdf.finish(false);
-        return;
+        return QString();
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -384,17 +412,43 @@ void PrintUtils::print(QPrinter* printer)
     qDebug() << "scalefactor = " << scale;
     painter.scale(scale, scale);
 
-    if (m_sceneMode)
-        printScene(painter, *job);
-    else if (m_batchMode)
-        printBatches(painter, *job, printer, progress);
-    else
-        printHtml(painter, *job, printer, progress);
-    m_cancelled = progress.cancelled();
-    if (m_cancelled)
+    std::optional<QString> failure;
+    // A job that throws (a bill that can no longer be read, a worker that
+    // failed) stops the print: nothing of it may pass for whole.
+    try {
+        if (m_sceneMode)
+            printScene(painter, *job);
+        else if (m_batchMode)
+            printBatches(painter, *job, printer, progress);
+        else
+            printHtml(painter, *job, printer, progress);
+    } catch (const std::exception& error) {
+        qWarning() << "The print stopped:" << error.what();
+        failure = QString::fromUtf8(error.what());
+    } catch (...) {
+        qWarning() << "The print stopped on an unknown error";
+        failure = QString();
+    }
+    m_cancelled = progress.cancelled() && !failure;
+    if (m_cancelled || failure.has_value())
         printer->abort();
-    painter.end();
-    pdf.finish(!m_cancelled);
+    const bool ended = painter.end();
+    const bool whole = !m_cancelled && !failure && ended && printer->printerState() != QPrinter::Error;
+    if (!pdf.finish(whole) && !failure && !m_cancelled)
+        failure = QString();
+    return failure;
+}
+
+void PrintUtils::tellFailure(const QString& detail, const QString& file) const
+{
+    QString text = tr("The print could not be completed.");
+    if (!file.isEmpty())
+        text += QLatin1Char('\n')
+                + tr("The file %1 could not be written whole; an earlier file of that name is left as it was.")
+                      .arg(QDir::toNativeSeparators(file));
+    if (!detail.isEmpty())
+        text += QLatin1Char('\n') + detail;
+    APrompter::warning(tr("Print"), text, parentWidget());
 }
 
 void PrintUtils::printHtml(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress)

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class AProgress;
@@ -42,7 +43,9 @@ public:
         // Reads the items from first on, count of them, on the printing
         // thread, and answers what writes their HTML from what was read. That
         // runs on a worker thread while earlier pages print, so it may use
-        // nothing but what it holds.
+        // nothing but what it holds. Either may throw a std::exception when
+        // items cannot be read or written: the print then stops, writes no
+        // file and tells the user its what().
         std::function<std::function<QString()>(int first, int count)> read;
         // The pages every item takes when that is fixed; 0 when it varies.
         int pagesPerItem = 0;
@@ -84,6 +87,11 @@ public:
     static bool tablesFit(const QString& html, double sheetWidth);
     // Whether the user stopped the last print before its end.
     bool cancelled() const { return m_cancelled; }
+    // Whether the last print failed: a job of it stopped, the printer took
+    // it in error or its PDF file could not be written whole.
+    bool failed() const { return m_failed; }
+    // A failed print tells the user so unless the caller tells in its own words.
+    void setTellsFailure(bool tell) { m_tellsFailure = tell; }
 
 public slots:
     void print(QPrinter* printer = nullptr);
@@ -107,6 +115,10 @@ private:
     int expectedPages(Job& job, AProgress& progress);
     int countBatchPages(Job& job, AProgress& progress);
     bool askPrintDirectly(int pages, QPrinter* printer);
+    // Prints the whole job; answers nothing when it printed or was
+    // cancelled, else what stopped it (empty when there is no more to say).
+    std::optional<QString> printOn(QPrinter* printer);
+    void tellFailure(const QString& detail, const QString& file) const;
     void printHtml(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress);
     void printBatches(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress);
     // Paints the pages of one paginated document from page number `page` on;
@@ -129,6 +141,8 @@ private:
     Batches m_batches;
     bool m_batchMode = false;
     bool m_cancelled = false;
+    bool m_failed = false;
+    bool m_tellsFailure = true;
     bool m_fitTables = false;
     // What a preview prepared to count its pages, for its first paint.
     std::unique_ptr<Job> m_prepared;

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <stdexcept>
 
 namespace {
 // Enough bills to lay out at once for speed, few enough to keep memory low.
@@ -26,8 +27,13 @@ PrintUtils::Batches DocumentosRecibos::lotesRecibos(const QList<int>& ids)
         QList<QList<QPair<QString, QString>>> paginas;
         for (int id : ids.mid(primero, cuantos)) {
             std::unique_ptr<Recibo> recibo(Recibo::getFromDB(id));
-            if (recibo)
-                paginas << recibo->camposHtml(academia);
+            // A bill left out would shift every later one and the page count.
+            if (!recibo)
+                throw std::runtime_error(QCoreApplication::translate("DocumentosRecibos",
+                                                                     "A bill chosen for printing can no longer be "
+                                                                     "read; it may have been deleted meanwhile.")
+                                             .toStdString());
+            paginas << recibo->camposHtml(academia);
         }
         return std::function<QString()>([paginas] {
             QString html;
@@ -105,7 +111,8 @@ QString DocumentosRecibos::tablaDeudas(const QList<Recibo*>& deudas, const QLoca
 
 QString DocumentosRecibos::sinUltimoSalto(QString documento)
 {
-    static const QRegularExpression salto(QStringLiteral("page-break-after:\\s*always;"));
+    // Not shared: the bills' batches are composed on several threads at once.
+    const QRegularExpression salto(QStringLiteral("page-break-after:\\s*always;"));
     qsizetype ultimo = -1;
     qsizetype largo = 0;
     for (auto it = salto.globalMatch(documento); it.hasNext();) {

@@ -20,7 +20,7 @@ public:
     DocumentosRecibos() = delete;
 
     // The bills with these ids, in this order, for printing a batch at a
-    // time, one page each.
+    // time, one page each. A bill that can no longer be read stops the print.
     static PrintUtils::Batches lotesRecibos(const QList<int>& ids);
 
     // One letter per debtor, in the order in which the debtors first appear;
