@@ -43,7 +43,23 @@ struct WorkerSheet
     QList<QPair<QUrl, QImage>> images;
     QThread* printing = nullptr;
     std::shared_ptr<std::atomic<bool>> stop;
+    // Each part is an item that takes one page whatever the length of its texts.
+    bool onePagePerPart = false;
 };
+
+// Lays an item that runs over its one page out on a larger sheet, to be
+// painted smaller, until it fits; answers how much smaller.
+double fitOnOnePage(QTextDocument* part, const QSizeF& pageSize)
+{
+    constexpr double kStep = 0.9;
+    constexpr double kSmallest = 0.2;
+    double scale = 1.0;
+    while (part->pageCount() > 1 && scale * kStep >= kSmallest) {
+        scale *= kStep;
+        part->setPageSize(pageSize / scale);
+    }
+    return scale;
+}
 
 ATablePages::Pages layOutOnWorker(const QString& html, const WorkerSheet& sheet)
 {
@@ -59,7 +75,12 @@ ATablePages::Pages layOutOnWorker(const QString& html, const WorkerSheet& sheet)
         part->setUseDesignMetrics(sheet.designMetrics);
         part->setPageSize(sheet.pageSize);
     }
+    std::vector<double> scales;
+    if (sheet.onePagePerPart)
+        for (const auto& part : parts)
+            scales.push_back(fitOnOnePage(part.get(), sheet.pageSize));
     ATablePages::Pages batch = ATablePages::layOut(std::move(parts), [&sheet](int, int) { return !sheet.stop->load(); });
+    batch.scales = std::move(scales);
     for (const auto& part : batch.parts) {
         releaseFontEngines(part.get());
         part->moveToThread(sheet.printing);
@@ -85,6 +106,7 @@ void ABatchPipeline::forEachBatch(const PrintUtils::Batches& batches, const Shee
         worker.images << qMakePair(QUrl(url), pixmap.toImage());
     worker.printing = QThread::currentThread();
     worker.stop = std::make_shared<std::atomic<bool>>(false);
+    worker.onePagePerPart = batches.pagesPerItem == 1;
 
     const int workers = AWorkAhead<ATablePages::Pages>::spareThreads(kBatchWorkers);
     AWorkAhead<ATablePages::Pages> ahead(workers, 2 * workers);

@@ -23,6 +23,10 @@ struct Pages
 {
     Parts parts;
     int pages = 0;
+    // How much smaller than laid out each part is painted; 1 for a part
+    // not listed.
+    std::vector<double> scales;
+    double scaleOf(std::size_t part) const { return part < scales.size() ? scales.at(part) : 1.0; }
 };
 
 // A document of this HTML without margins, undo or layout.

@@ -489,9 +489,10 @@ int PrintUtils::printPages(QPainter& painter, Job& job, const Paginated& pages, 
                            const std::function<bool(int)>& progress)
 {
     const double pageWidth = job.sheet.width();
-    for (const auto& part : pages.parts) {
-        QTextDocument* document = part.get();
-        QRectF slice(0, 0, pageWidth / job.scale, job.contentHeight / job.scale);
+    for (std::size_t i = 0; i < pages.parts.size(); ++i) {
+        QTextDocument* document = pages.parts.at(i).get();
+        const double scale = job.scale * pages.scaleOf(i);
+        QRectF slice(0, 0, pageWidth / scale, job.contentHeight / scale);
         for (int inPart = 1; inPart <= document->pageCount(); ++inPart) {
             if (!progress(page + 1))
                 return -1;
@@ -499,7 +500,7 @@ int PrintUtils::printPages(QPainter& painter, Job& job, const Paginated& pages, 
                 printer->newPage();
             painter.save();
             painter.translate(0, job.headerSize.height());
-            painter.scale(job.scale, job.scale);
+            painter.scale(scale, scale);
             painter.translate(0, -slice.top());
             document->drawContents(&painter, slice);
             painter.restore();

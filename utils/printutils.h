@@ -48,6 +48,8 @@ public:
         // file and tells the user its what().
         std::function<std::function<QString()>(int first, int count)> read;
         // The pages every item takes when that is fixed; 0 when it varies.
+        // Items of one page each (every one ending in a page break) are kept
+        // to it: one whose texts run longer prints smaller.
         int pagesPerItem = 0;
         // The progress text, with "%1" the item being printed and "%2" the items.
         QString progressText;
