@@ -1848,6 +1848,10 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
         <source>Printing bill %1 of %2</source>
         <translation>Imprimiendo el recibo %1 de %2</translation>
     </message>
+    <message>
+        <source>A bill chosen for printing can no longer be read; it may have been deleted meanwhile.</source>
+        <translation>Ya no se puede leer un recibo elegido para imprimir; puede que se haya borrado entretanto.</translation>
+    </message>
 </context>
 <context>
     <name>EditSesionDeClaseDialog</name>
@@ -2446,6 +2450,18 @@ La base de datos los ha deshecho.</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>The print could not be completed.</source>
+        <translation>No se pudo completar la impresión.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written whole; an earlier file of that name is left as it was.</source>
+        <translation>No se pudo escribir el archivo %1 completo; el archivo anterior con ese nombre queda como estaba.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
     </message>
 </context>
 <context>

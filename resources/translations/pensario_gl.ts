@@ -1848,6 +1848,10 @@ Un nome non pode conter &quot;/&quot;, &quot;\&quot;, &quot;..&quot; nin &quot;.
         <source>Printing bill %1 of %2</source>
         <translation>Imprimindo o recibo %1 de %2</translation>
     </message>
+    <message>
+        <source>A bill chosen for printing can no longer be read; it may have been deleted meanwhile.</source>
+        <translation>Xa non se pode ler un recibo escollido para imprimir; pode que se borrase mentres tanto.</translation>
+    </message>
 </context>
 <context>
     <name>EditSesionDeClaseDialog</name>
@@ -2446,6 +2450,18 @@ A base de datos desfíxoos.</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Páxina %1 de %2</translation>
+    </message>
+    <message>
+        <source>The print could not be completed.</source>
+        <translation>Non se puido completar a impresión.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written whole; an earlier file of that name is left as it was.</source>
+        <translation>Non se puido escribir o ficheiro %1 completo; o ficheiro anterior con ese nome queda como estaba.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
     </message>
 </context>
 <context>
