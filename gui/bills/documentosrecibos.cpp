@@ -48,6 +48,9 @@ PrintUtils::Batches DocumentosRecibos::lotesRecibos(const QList<int>& ids)
 }
 
 namespace {
+// Letters take about a page each, as bills do.
+constexpr int kCartasPorLote = 20;
+
 // Debtors are told apart by student id; bills of removed students (id 0)
 // by the name copied onto them.
 QString claveDeudor(const Recibo* recibo)
@@ -57,51 +60,107 @@ QString claveDeudor(const Recibo* recibo)
     return QStringLiteral("-") + recibo->nombreAlumno() + QLatin1Char('\n') + recibo->apellidosAlumno();
 }
 
-QString nombreDeudor(const Recibo* recibo)
+struct Deudor
 {
-    if (recibo->idAlumno() > 0) {
-        std::unique_ptr<Alumno> alumno(Alumno::getFromDB(recibo->idAlumno()));
+    int idAlumno = 0;
+    QString nombreCopiado;  // the name on the first bill, for a removed student
+    QList<DocumentosRecibos::Deuda> deudas;
+};
+
+QString nombreDeudor(const Deudor& deudor)
+{
+    if (deudor.idAlumno > 0) {
+        std::unique_ptr<Alumno> alumno(Alumno::getFromDB(deudor.idAlumno));
         if (alumno)
             return alumno->nombre() + QLatin1Char(' ') + alumno->apellidos();
     }
-    return recibo->nombreAlumno() + QLatin1Char(' ') + recibo->apellidosAlumno();
+    return deudor.nombreCopiado;
 }
-} // namespace
 
-QString DocumentosRecibos::cartasImpagos(const QList<Recibo*>& recibos, const QLocale& locale)
+QList<Deudor> agruparDeudores(const QList<Recibo*>& recibos)
 {
-    QStringList orden;
-    QHash<QString, QList<Recibo*>> grupos;
-    for (Recibo* recibo : recibos) {
+    QList<Deudor> deudores;
+    QHash<QString, qsizetype> indice;
+    for (const Recibo* recibo : recibos) {
         if (recibo->isPagado()) {
             qWarning() << "Trying to generate a impaid document for a paid receipt";
             continue;
         }
         const QString clave = claveDeudor(recibo);
-        if (!grupos.contains(clave))
-            orden << clave;
-        grupos[clave] << recibo;
+        auto it = indice.find(clave);
+        if (it == indice.end()) {
+            it = indice.insert(clave, deudores.size());
+            deudores.append({recibo->idAlumno(),
+                             recibo->nombreAlumno() + QLatin1Char(' ') + recibo->apellidosAlumno(), {}});
+        }
+        // in cents, so that the total keeps every cent of its rows
+        deudores[*it].deudas.append({recibo->fecha().month(), Moneda::aCentimos(recibo->importe())
+                                                                  - Moneda::aCentimos(recibo->importePagado())});
     }
-
-    QString cartas;
-    for (const QString& clave : orden) {
-        const QList<Recibo*>& deudas = grupos.value(clave);
-        cartas += Academia::escritoImpagos(nombreDeudor(deudas.first()),
-                                           tablaDeudas(deudas, locale), locale, QString());
-    }
-    return sinUltimoSalto(cartas);
+    return deudores;
 }
 
-QString DocumentosRecibos::tablaDeudas(const QList<Recibo*>& deudas, const QLocale& locale)
+// The letter of the chosen language filled once for a whole print, cut where
+// the greeting's name and the table of debts go. Characters of the private
+// use area stand for them, as no setting holds them.
+const QString kMarcaNombre = QStringLiteral(u"\uE000nombre\uE000");
+const QString kMarcaTabla = QStringLiteral(u"\uE000tabla\uE000");
+
+QStringList plantillaCarta(const QLocale& locale)
+{
+    const QString carta = Academia::escritoImpagos(kMarcaNombre, kMarcaTabla, locale, QString());
+    QStringList trozos;
+    static const QRegularExpression marca(QRegularExpression::escape(kMarcaNombre) + QLatin1Char('|')
+                                          + QRegularExpression::escape(kMarcaTabla));
+    qsizetype desde = 0;
+    for (auto it = marca.globalMatch(carta); it.hasNext();) {
+        const auto m = it.next();
+        trozos << carta.mid(desde, m.capturedStart() - desde) << m.captured();
+        desde = m.capturedEnd();
+    }
+    trozos << carta.mid(desde);
+    return trozos;
+}
+
+// Uses nothing but what it is given, so that it may run on any thread.
+QString carta(const QStringList& plantilla, const QString& nombre, const QString& tabla)
+{
+    QString texto;
+    for (const QString& trozo : plantilla)
+        texto += trozo == kMarcaNombre ? nombre.toHtmlEscaped() : trozo == kMarcaTabla ? tabla : trozo;
+    return texto;
+}
+} // namespace
+
+PrintUtils::Batches DocumentosRecibos::lotesCartas(const QList<Recibo*>& recibos, const QLocale& locale)
+{
+    const QList<Deudor> deudores = agruparDeudores(recibos);
+    PrintUtils::Batches lotes;
+    lotes.items = int(deudores.size());
+    lotes.perBatch = kCartasPorLote;
+    lotes.read = [deudores, locale, plantilla = plantillaCarta(locale)](int primero, int cuantos) {
+        QList<QPair<QString, QList<Deuda>>> cartas;
+        for (const Deudor& deudor : deudores.mid(primero, cuantos))
+            cartas.append({nombreDeudor(deudor), deudor.deudas});
+        return std::function<QString()>([cartas, locale, plantilla] {
+            QString html;
+            for (const auto& [nombre, deudas] : cartas)
+                html += carta(plantilla, nombre, tablaDeudas(deudas, locale));
+            return sinUltimoSalto(html);
+        });
+    };
+    lotes.progressText = QCoreApplication::translate("DocumentosRecibos", "Printing letter %1 of %2");
+    return lotes;
+}
+
+QString DocumentosRecibos::tablaDeudas(const QList<Deuda>& deudas, const QLocale& locale)
 {
     QString tabla = QStringLiteral("<tbody>");
     qint64 totalCentimos = 0;
-    for (const Recibo* recibo : deudas) {
-        // in cents, so that the total keeps every cent of its rows
-        const qint64 debe = Moneda::aCentimos(recibo->importe()) - Moneda::aCentimos(recibo->importePagado());
-        totalCentimos += debe;
-        tabla += QStringLiteral("<tr><td>") + locale.monthName(recibo->fecha().month(), QLocale::LongFormat)
-                 + QStringLiteral("</td><td>") + Moneda::formatearListado(Moneda::deCentimos(debe))
+    for (const Deuda& deuda : deudas) {
+        totalCentimos += deuda.centimos;
+        tabla += QStringLiteral("<tr><td>") + locale.monthName(deuda.mes, QLocale::LongFormat)
+                 + QStringLiteral("</td><td>") + Moneda::formatearListado(Moneda::deCentimos(deuda.centimos))
                  + QStringLiteral("</td></tr>");
     }
     tabla += QStringLiteral("</tbody><tfoot style=\"font-weight:bold;\"><tr><td>TOTAL:</td><td>%1</td></tr></tfoot>")

@@ -352,7 +352,10 @@ void RecibosWidget::generaEscritoImpagos()
     const QLocale locale = respuesta == 0 ? QLocale(QLocale::Galician, QLocale::Spain)
                                           : QLocale(QLocale::Spanish, QLocale::Spain);
 
-    empezarTrabajo(tr("Preparing the unpaid bill letters..."));
+    // The letters are written and laid out a batch at a time while they
+    // print, with their progress shown; only what they say of the bills is kept.
+    m_ocupado = true;
+    updateActions();
     QList<Recibo*> recibos;
     const QList<int> ids = idsSeleccionados();
     if (ids.isEmpty()) {
@@ -362,10 +365,12 @@ void RecibosWidget::generaEscritoImpagos()
             if (Recibo* recibo = Recibo::getFromDB(id))
                 recibos << recibo;
     }
-    const QString cartas = DocumentosRecibos::cartasImpagos(recibos, locale);
+    PrintUtils documento(Academia::cabeceraListado(), DocumentosRecibos::lotesCartas(recibos, locale), QString(),
+                         nullptr, DocumentosRecibos::imagenes());
     qDeleteAll(recibos);
-    terminarTrabajo();
-    previsualizar(Academia::cabeceraListado(), cartas, QString());
+    previsualizar(documento);
+    m_ocupado = false;
+    updateActions();
 }
 
 // ---- Economic summary ----------------------------------------------------------

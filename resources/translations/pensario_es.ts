@@ -1852,6 +1852,10 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
         <source>A bill chosen for printing can no longer be read; it may have been deleted meanwhile.</source>
         <translation>Ya no se puede leer un recibo elegido para imprimir; puede que se haya borrado entretanto.</translation>
     </message>
+    <message>
+        <source>Printing letter %1 of %2</source>
+        <translation>Imprimiendo la carta %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>EditSesionDeClaseDialog</name>
@@ -3381,10 +3385,6 @@ Esta aplicación hace una copia de seguridad de la base de datos cada vez que se
     <message>
         <source>Spanish</source>
         <translation>Castellano</translation>
-    </message>
-    <message>
-        <source>Preparing the unpaid bill letters...</source>
-        <translation>Preparando los escritos de impagos...</translation>
     </message>
     <message>
         <source>Do you want to get economic summary in excel format or do you want to preview it in screen and be able to print it?</source>

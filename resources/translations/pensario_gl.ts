@@ -1852,6 +1852,10 @@ Un nome non pode conter &quot;/&quot;, &quot;\&quot;, &quot;..&quot; nin &quot;.
         <source>A bill chosen for printing can no longer be read; it may have been deleted meanwhile.</source>
         <translation>Xa non se pode ler un recibo escollido para imprimir; pode que se borrase mentres tanto.</translation>
     </message>
+    <message>
+        <source>Printing letter %1 of %2</source>
+        <translation>Imprimindo a carta %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>EditSesionDeClaseDialog</name>
@@ -3381,10 +3385,6 @@ Esta aplicación fai unha copia de seguranza da base de datos cada vez que se in
     <message>
         <source>Spanish</source>
         <translation>Castelán</translation>
-    </message>
-    <message>
-        <source>Preparing the unpaid bill letters...</source>
-        <translation>Preparando os escritos de impagos...</translation>
     </message>
     <message>
         <source>Do you want to get economic summary in excel format or do you want to preview it in screen and be able to print it?</source>
