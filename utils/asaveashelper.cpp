@@ -99,13 +99,11 @@ QString documentsFooter()
 const QString kBlankBand = QStringLiteral("<p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p>");
 
 // A list prints in landscape when portrait would break a word of its table,
-// and smaller when even landscape would.
-void fitList(PrintUtils& document, QPrinter& printer, const QString& html)
+// and smaller when even landscape would; the print measures it once.
+void fitList(PrintUtils& document)
 {
     document.setFitTables(true);
-    const double portraitWidth = printer.pageLayout().pageSize().sizePoints().width() * 96.0 / 72.0;
-    printer.setPageOrientation(PrintUtils::tablesFit(html, portraitWidth) ? QPageLayout::Portrait
-                                                                          : QPageLayout::Landscape);
+    document.setTurnToFit(true);
 }
 }
 
@@ -336,7 +334,7 @@ bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTa
     pdf.setOutputFileName(fileName);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-    fitList(printer, pdf, html);
+    fitList(printer);
     printer.print(&pdf);
     if (cancelled)
         *cancelled = printer.cancelled();
@@ -352,7 +350,7 @@ bool ASaveAsHelper::printTableView(const QString& title, QTableView* view)
     const QString html = tableViewToHtml(title, view);
     PrintUtils printer(kBlankBand, html, documentsFooter());
     QPrinter device(QPrinter::ScreenResolution);
-    fitList(printer, device, html);
+    fitList(printer);
     printer.preview(&device);
     return true;
 }

@@ -1,5 +1,7 @@
 #include "atablepages.h"
 
+#include "aimagesizes.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QDebug>
 #include <QFontMetricsF>
@@ -13,8 +15,14 @@
 #include <QTextFrame>
 #include <QTextLayout>
 #include <QTextTable>
+#include <QThread>
+#include <QThreadPool>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <mutex>
 #include <cmath>
 
 namespace {
@@ -788,3 +796,134 @@ void fixTableFrames(QTextDocument* document, const std::function<bool()>& keepGo
     }
 }
 } // namespace ATablePages
+
+namespace {
+// Each line layout keeps the last font engine it used, and engines belong
+// to the thread that loaded them: setting the font again lets it go.
+void releaseFontEngines(QTextDocument* document)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        block.layout()->setFont(block.layout()->font());
+}
+
+// Waits for a worker's result, doing `waiting` every few milliseconds.
+template <typename T>
+bool waitFor(std::future<T>& result, const std::function<bool()>& waiting)
+{
+    while (result.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+        if (!waiting())
+            return false;
+    return true;
+}
+} // namespace
+
+struct ATablePages::Worker::State
+{
+    QString html;
+    bool fitTables = false;
+    QList<QPair<QUrl, QImage>> images;
+    QThread* asking = nullptr;
+    std::atomic<bool> stop{false};
+    std::atomic<int> done{0};
+    std::atomic<int> total{0};
+    std::promise<double> width;
+    std::future<double> widthTaken = width.get_future();
+    std::promise<Sheet> sheet;
+    std::future<Sheet> sheetTaken = sheet.get_future();
+    bool sheetGiven = false;
+    std::promise<Pages> pages;
+    std::future<Pages> pagesTaken = pages.get_future();
+    std::mutex mutex;
+    bool abandoned = false;
+};
+
+ATablePages::Worker::Worker(const QString& html, bool fitTables, const QList<QPair<QUrl, QImage>>& images)
+    : m_state(std::make_shared<State>())
+{
+    m_state->html = html;
+    m_state->fitTables = fitTables;
+    m_state->images = images;
+    m_state->asking = QThread::currentThread();
+    QThreadPool::globalInstance()->start([state = m_state] { run(state); });
+}
+
+ATablePages::Worker::~Worker()
+{
+    Pages taken;
+    {
+        std::lock_guard<std::mutex> lock(m_state->mutex);
+        m_state->stop = true;
+        m_state->abandoned = true;
+        if (!m_state->sheetGiven)
+            m_state->sheet.set_value(Sheet{});
+        // Pages already handed over belong to this thread: they go here.
+        if (m_state->pagesTaken.valid()
+            && m_state->pagesTaken.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+            taken = m_state->pagesTaken.get();
+    }
+}
+
+void ATablePages::Worker::run(const std::shared_ptr<State>& state)
+{
+    std::unique_ptr<QTextDocument> content = bareDocument(state->html);
+    double needed = 0.0;
+    if (state->fitTables) {
+        // Lines break between words only, and every column gets its widest word.
+        QTextOption wrap = content->defaultTextOption();
+        wrap.setWrapMode(QTextOption::WordWrap);
+        content->setDefaultTextOption(wrap);
+        for (QTextTable* table : tablesOf(content.get()))
+            narrowEmptyColumns(table);
+        needed = wholeWordsWidth(content.get());
+    }
+    state->width.set_value(needed);
+    const Sheet sheet = state->sheetTaken.get();
+    Pages pages;
+    if (!sheet.pageSize.isEmpty() && !state->stop) {
+        Parts parts = splitAtPageBreaks(std::move(content));
+        for (const auto& part : parts) {
+            for (const auto& [url, image] : state->images)
+                part->addResource(QTextDocument::ImageResource, url, image);
+            // An empty page keeps the layout from working before its image
+            // sizes are in place; the real page then lays it out once.
+            part->setPageSize(QSizeF(0, 0));
+            AImageSizes::install(part.get());
+            part->setUseDesignMetrics(sheet.designMetrics);
+            part->setPageSize(sheet.pageSize);
+        }
+        pages = layOut(std::move(parts), [&state](int done, int total) {
+            state->done = done;
+            state->total = total;
+            return !state->stop;
+        });
+    }
+    std::lock_guard<std::mutex> lock(state->mutex);
+    if (state->abandoned)
+        return;  // nobody waits: the documents go here, on their own thread
+    for (const auto& part : pages.parts) {
+        releaseFontEngines(part.get());
+        part->moveToThread(state->asking);
+    }
+    state->pages.set_value(std::move(pages));
+}
+
+bool ATablePages::Worker::widthNeeded(double* width, const Waiting& waiting)
+{
+    if (!waitFor(m_state->widthTaken, [&waiting] { return waiting(0, 0); }))
+        return false;
+    *width = m_state->widthTaken.get();
+    return true;
+}
+
+bool ATablePages::Worker::pages(const Sheet& sheet, Pages* pages, const Waiting& waiting)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_state->mutex);
+        m_state->sheet.set_value(sheet);
+        m_state->sheetGiven = true;
+    }
+    if (!waitFor(m_state->pagesTaken, [this, &waiting] { return waiting(m_state->done, m_state->total); }))
+        return false;
+    *pages = m_state->pagesTaken.get();
+    return true;
+}

@@ -1,8 +1,12 @@
 #ifndef ATABLEPAGES_H
 #define ATABLEPAGES_H
 
+#include <QImage>
 #include <QList>
+#include <QPair>
+#include <QSizeF>
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -43,6 +47,40 @@ Pages layOut(Parts parts, const std::function<bool(int, int)>& progress);
 // boundaries, repeating their head rows. Always ends; keeps every row.
 // keepGoing is asked now and then; false stops it half done.
 void fixTableFrames(QTextDocument* document, const std::function<bool()>& keepGoing = {});
+
+// A document's HTML parsed, measured and cut into pages on a worker thread,
+// in two steps: first the width its tables need, so that the thread that
+// asked can choose the sheet, and then the pages. The asking thread keeps its
+// windows painted and its Cancel working meanwhile, and may leave at any
+// moment: what the worker made is then freed on the worker, however long
+// the step it is in takes to end.
+class Worker
+{
+public:
+    struct Sheet
+    {
+        QSizeF pageSize;  // empty: the job is given up
+        bool designMetrics = false;
+    };
+    // What the asking thread does while it waits; false gives the job up.
+    using Waiting = std::function<bool(int done, int total)>;
+
+    Worker(const QString& html, bool fitTables, const QList<QPair<QUrl, QImage>>& images);
+    ~Worker();
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
+
+    // The width no table breaks a word at (0 unless fitting tables); false
+    // when the waiting gave up.
+    bool widthNeeded(double* width, const Waiting& waiting);
+    // The pages at this sheet, on the asking thread; false when the waiting gave up.
+    bool pages(const Sheet& sheet, Pages* pages, const Waiting& waiting);
+
+private:
+    struct State;
+    static void run(const std::shared_ptr<State>& state);
+    std::shared_ptr<State> m_state;
+};
 
 // The top-level tables of a document.
 QList<QTextTable*> tablesOf(QTextDocument* document);

@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QImage>
 #include <QUrl>
 #include <QWidget>
 
@@ -252,10 +253,28 @@ void PrintUtils::printWithDialog(QPrinter* printer)
 
 std::unique_ptr<PrintUtils::Job> PrintUtils::prepare(QPrinter* printer, bool designMetrics, AProgress& progress)
 {
+    // The content is parsed, measured and cut into pages on a worker thread,
+    // so that the progress shows from the start and Cancel acts at once.
+    std::unique_ptr<Worker> content;
+    if (!m_sceneMode && !m_batchMode) {
+        QList<QPair<QUrl, QImage>> images;
+        for (const auto& [url, pixmap] : m_resources)
+            images << qMakePair(QUrl(url), pixmap.toImage());
+        content = std::make_unique<Worker>(m_content, m_fitTables, images);
+    }
+    const Worker::Waiting waiting = [&progress](int done, int parts) {
+        return progress.update(tr("Preparing the pages..."), done, parts);
+    };
+    double needed = 0.0;
+    if (content && !content->widthNeeded(&needed, waiting))
+        return nullptr;
+    if (content && m_turnToFit) {
+        m_turnToFit = false;
+        const double portraitWidth = printer->pageLayout().pageSize().sizePoints().width() * kPageUnitsPerInch / 72.0;
+        printer->setPageOrientation(needed <= portraitWidth ? QPageLayout::Portrait : QPageLayout::Landscape);
+    }
+
     auto job = std::make_unique<Job>();
-    std::unique_ptr<QTextDocument> content;
-    if (!m_sceneMode && !m_batchMode)
-        content.reset(createDocument(m_content));
     job->header.reset(createDocument(m_header));
     job->footer.reset(createDocument(m_footer));
 
@@ -281,21 +300,11 @@ std::unique_ptr<PrintUtils::Job> PrintUtils::prepare(QPrinter* printer, bool des
         return nullptr;
     }
     qDebug() << "centralSize = " << QSizeF(job->sheet.width(), job->contentHeight);
-    if (content)
-        content->setPageSize(QSizeF(job->sheet.width(), job->contentHeight));
-    if (content && m_fitTables) {
-        // Lines break between words only, and every column gets its widest word.
-        QTextOption wrap = content->defaultTextOption();
-        wrap.setWrapMode(QTextOption::WordWrap);
-        content->setDefaultTextOption(wrap);
-        for (QTextTable* table : tablesOf(content.get()))
-            narrowEmptyColumns(table);
-        // Smaller rather than a word broken: laid out wider, painted scaled down.
-        const double needed = wholeWordsWidth(content.get());
-        if (needed > job->sheet.width()) {
-            job->scale = job->sheet.width() / needed;
-            content->setPageSize(QSizeF(needed, job->contentHeight / job->scale));
-        }
+    Worker::Sheet sheet{QSizeF(job->sheet.width(), job->contentHeight), designMetrics};
+    // Smaller rather than a word broken: laid out wider, painted scaled down.
+    if (m_fitTables && needed > job->sheet.width()) {
+        job->scale = job->sheet.width() / needed;
+        sheet.pageSize = QSizeF(needed, job->contentHeight / job->scale);
     }
 
     job->designMetrics = designMetrics;
@@ -303,27 +312,20 @@ std::unique_ptr<PrintUtils::Job> PrintUtils::prepare(QPrinter* printer, bool des
         qDebug() << "usando design metrics";
         job->header->setUseDesignMetrics(true);
         job->footer->setUseDesignMetrics(true);
-        if (content)
-            content->setUseDesignMetrics(true);
     }
     job->headerRect = QRectF(QPointF(0, 0), job->headerSize);
     job->footerRect = QRectF(QPointF(0, 0), job->footer->size());
     job->headerHtml = m_header;
     job->footerHtml = m_footer;
-    if (content)
-        job->content = std::make_unique<Paginated>(paginate(std::move(content), [&progress](int done, int parts) {
-            return progress.update(tr("Preparing the pages..."), done, parts);
-        }));
+    if (content) {
+        job->content = std::make_unique<Paginated>();
+        if (!content->pages(sheet, job->content.get(), waiting))
+            return nullptr;
+        // Pixmaps again for painting: a PDF then holds each image once.
+        for (const auto& part : job->content->parts)
+            addImages(part.get());
+    }
     return job;
-}
-
-PrintUtils::Paginated PrintUtils::paginate(std::unique_ptr<QTextDocument> content,
-                                           const std::function<bool(int, int)>& progress) const
-{
-    Parts parts = splitAtPageBreaks(std::move(content));
-    for (const auto& part : parts)
-        addImages(part.get());
-    return layOut(std::move(parts), progress);
 }
 
 void PrintUtils::forEachBatch(const Job& job, const std::function<bool(int, int, Paginated)>& each) const

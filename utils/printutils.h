@@ -84,6 +84,9 @@ public:
     // a column with nothing in it no wider than its title. When even so the
     // tables need more than the sheet's width, the content prints smaller.
     void setFitTables(bool fit) { m_fitTables = fit; }
+    // A portrait sheet that the tables would not fit whole turns to
+    // landscape when the pages are first prepared.
+    void setTurnToFit(bool turn) { m_turnToFit = turn; }
     // Whether the tables of this HTML keep every word whole on a sheet this
     // many page units wide.
     static bool tablesFit(const QString& html, double sheetWidth);
@@ -108,8 +111,6 @@ private:
     // Header, footer, sheet and, in HTML mode, the content cut into pages.
     // Null when header and footer leave no room for content.
     std::unique_ptr<Job> prepare(QPrinter* printer, bool designMetrics, AProgress& progress);
-    // The document laid out at the job's sheet and cut into pages.
-    Paginated paginate(std::unique_ptr<QTextDocument> content, const std::function<bool(int, int)>& progress) const;
     // Runs `each` on every batch in turn, laid out and cut into pages ahead
     // on worker threads; stops when it answers false.
     void forEachBatch(const Job& job, const std::function<bool(int first, int count, Paginated batch)>& each) const;
@@ -146,6 +147,7 @@ private:
     bool m_failed = false;
     bool m_tellsFailure = true;
     bool m_fitTables = false;
+    bool m_turnToFit = false;
     // What a preview prepared to count its pages, for its first paint.
     std::unique_ptr<Job> m_prepared;
 };

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QTimer>
@@ -260,6 +261,45 @@ private slots:
         QVERIFY(!ASaveAsHelper::saveTo(path(QStringLiteral("missing/list.pdf")), QStringLiteral("T"), &m_view));
         QVERIFY(prompter.allAnswered());
         QCOMPARE(prompter.asked().constFirst().text, listingFailure);
+    }
+
+    // A long list shows its progress while it is still being measured and
+    // cut into pages, long before any page is painted, and Cancel there ends
+    // the job at once instead of after the table is laid out.
+    void longListShowsProgressFromTheStartAndStopsAtOnce()
+    {
+        m_model.clear();
+        m_model.setHorizontalHeaderLabels({"Name", "Amount", "Note"});
+        for (int i = 1; i <= 6000; ++i)
+            m_model.appendRow(row({QStringLiteral("Row%1").arg(i), i * 1.25, QStringLiteral("some words to wrap")}));
+        m_view.setModel(&m_model);
+        QElapsedTimer job;
+        qint64 shownAt = -1;
+        qint64 cancelledAt = -1;
+        QString label;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QProgressDialog*>(top); box && box->isVisible() && shownAt < 0) {
+                    shownAt = job.elapsed();
+                    label = box->labelText();
+                    cancelledAt = job.elapsed();
+                    box->cancel();
+                }
+        });
+        watcher.start(10);
+        ScriptedPrompter prompter;
+        const QString file = path(QStringLiteral("long.pdf"));
+        bool cancelled = false;
+        job.start();
+        QVERIFY(!ASaveAsHelper::saveAsPdf(file, QStringLiteral("Student list"), &m_view, &cancelled));
+        const qint64 endedAt = job.elapsed();
+        watcher.stop();
+        QVERIFY(cancelled);
+        QVERIFY2(shownAt >= 0 && shownAt < 800, qPrintable(QString::number(shownAt)));
+        QCOMPARE(label, QStringLiteral("Preparing the pages..."));
+        QVERIFY2(endedAt - cancelledAt < 1000, qPrintable(QStringLiteral("%1 ms after Cancel").arg(endedAt - cancelledAt)));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
     }
 
     void formatByEndingAndRememberedChoice()
