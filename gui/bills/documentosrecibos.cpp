@@ -122,6 +122,13 @@ QStringList plantillaCarta(const QLocale& locale)
     return trozos;
 }
 
+// Each batch begins a page of its own. Joined in one document, a letter
+// after another began lower, by the margin the page break carried over from
+// the last line of the letter before: the batches after the first keep it.
+const QString kEspacioTrasSalto = QStringLiteral(
+    "<table width=\"100%\" cellspacing=\"0\" cellpadding=\"0\" border=\"0\"><tr><td height=\"12\">"
+    "<img src=\"\" width=\"0\" height=\"12\" /></td></tr></table>");
+
 // Uses nothing but what it is given, so that it may run on any thread.
 QString carta(const QStringList& plantilla, const QString& nombre, const QString& tabla)
 {
@@ -142,8 +149,8 @@ PrintUtils::Batches DocumentosRecibos::lotesCartas(const QList<Recibo*>& recibos
         QList<QPair<QString, QList<Deuda>>> cartas;
         for (const Deudor& deudor : deudores.mid(primero, cuantos))
             cartas.append({nombreDeudor(deudor), deudor.deudas});
-        return std::function<QString()>([cartas, locale, plantilla] {
-            QString html;
+        return std::function<QString()>([cartas, locale, plantilla, primero] {
+            QString html = primero > 0 ? kEspacioTrasSalto : QString();
             for (const auto& [nombre, deudas] : cartas)
                 html += carta(plantilla, nombre, tablaDeudas(deudas, locale));
             return sinUltimoSalto(html);
