@@ -5,11 +5,10 @@
 #include "asaveashelper.h"
 #include "benchreport.h"
 #include "dao.h"
-#include "eventgap.h"
 #include "documentosrecibos.h"
+#include "eventgap.h"
 #include "printutils.h"
 #include "processfacts.h"
-#include "recibo.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -125,11 +124,9 @@ void benchLetters(BenchReport& report, int runs, const QString& pdf)
 
 bool printLettersToPdf(const QString& pdf)
 {
-    const QList<Recibo*> recibos = Recibo::list(Recibo::SOLOIMPAGADOS, QDate(), QDate());
     PrintUtils documento(Academia::cabeceraListado(),
-                         DocumentosRecibos::lotesCartas(recibos, QLocale(QLocale::Spanish, QLocale::Spain)),
+                         DocumentosRecibos::lotesCartasImpagadas(QLocale(QLocale::Spanish, QLocale::Spain)),
                          QString(), nullptr, DocumentosRecibos::imagenes());
-    qDeleteAll(recibos);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);

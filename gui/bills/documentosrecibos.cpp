@@ -1,6 +1,8 @@
 #include "documentosrecibos.h"
 
 #include "academia.h"
+#include "dao.h"
+#include "daorow.h"
 #include "alumno.h"
 #include "moneda.h"
 #include "recibo.h"
@@ -48,16 +50,17 @@ PrintUtils::Batches DocumentosRecibos::lotesRecibos(const QList<int>& ids)
 }
 
 namespace {
-// Letters take about a page each, as bills do.
-constexpr int kCartasPorLote = 20;
+// A page or so each; few, since the first batch is laid out before anything
+// else shows.
+constexpr int kCartasPorLote = 10;
 
 // Debtors are told apart by student id; bills of removed students (id 0)
 // by the name copied onto them.
-QString claveDeudor(const Recibo* recibo)
+QString claveDeudor(int idAlumno, const QString& nombre, const QString& apellidos)
 {
-    if (recibo->idAlumno() > 0)
-        return QString::number(recibo->idAlumno());
-    return QStringLiteral("-") + recibo->nombreAlumno() + QLatin1Char('\n') + recibo->apellidosAlumno();
+    if (idAlumno > 0)
+        return QString::number(idAlumno);
+    return QStringLiteral("-") + nombre + QLatin1Char('\n') + apellidos;
 }
 
 struct Deudor
@@ -77,27 +80,62 @@ QString nombreDeudor(const Deudor& deudor)
     return deudor.nombreCopiado;
 }
 
+// Groups the unpaid bills by debtor as they come, debtors in the order of
+// their first bill.
+class Deudores
+{
+public:
+    void anadir(int idAlumno, const QString& nombre, const QString& apellidos, QDate fecha, qint64 debeCentimos)
+    {
+        const QString clave = claveDeudor(idAlumno, nombre, apellidos);
+        auto it = m_indice.find(clave);
+        if (it == m_indice.end()) {
+            it = m_indice.insert(clave, m_deudores.size());
+            m_deudores.append({idAlumno, nombre + QLatin1Char(' ') + apellidos, {}});
+        }
+        m_deudores[*it].deudas.append({fecha.month(), debeCentimos});
+    }
+    const QList<Deudor>& lista() const { return m_deudores; }
+
+private:
+    QList<Deudor> m_deudores;
+    QHash<QString, qsizetype> m_indice;
+};
+
 QList<Deudor> agruparDeudores(const QList<Recibo*>& recibos)
 {
-    QList<Deudor> deudores;
-    QHash<QString, qsizetype> indice;
+    Deudores deudores;
     for (const Recibo* recibo : recibos) {
         if (recibo->isPagado()) {
             qWarning() << "Trying to generate a impaid document for a paid receipt";
             continue;
         }
-        const QString clave = claveDeudor(recibo);
-        auto it = indice.find(clave);
-        if (it == indice.end()) {
-            it = indice.insert(clave, deudores.size());
-            deudores.append({recibo->idAlumno(),
-                             recibo->nombreAlumno() + QLatin1Char(' ') + recibo->apellidosAlumno(), {}});
-        }
         // in cents, so that the total keeps every cent of its rows
-        deudores[*it].deudas.append({recibo->fecha().month(), Moneda::aCentimos(recibo->importe())
-                                                                  - Moneda::aCentimos(recibo->importePagado())});
+        deudores.anadir(recibo->idAlumno(), recibo->nombreAlumno(), recibo->apellidosAlumno(),
+                        recibo->fecha(),
+                        Moneda::aCentimos(recibo->importe()) - Moneda::aCentimos(recibo->importePagado()));
     }
-    return deudores;
+    return deudores.lista();
+}
+
+// Every unpaid bill, read as Recibo::list() reads them and in its order, but
+// only what a letter tells of them: tens of thousands of bill objects would
+// keep the window from painting before the progress could show.
+QList<Deudor> todosLosDeudores()
+{
+    Deudores deudores;
+    Dao::getInstance()->readRows(
+        QStringLiteral("SELECT idalumno, nombrealumno, apellidosalumno, fecha, importe, importepagado FROM %1 "
+                       "WHERE pagado == 'false'")
+            .arg(Recibo::TABLE),
+        {}, [&deudores](const DaoRow& fila) {
+            const auto centimos = [&fila](int columna) {
+                return Moneda::aCentimos(Moneda::deCentimos(fila.value(columna)));
+            };
+            deudores.anadir(int(fila.integer(0)), fila.text(1), fila.text(2),
+                            QDate::fromString(fila.text(3), Qt::ISODate), centimos(4) - centimos(5));
+        });
+    return deudores.lista();
 }
 
 // The letter of the chosen language filled once for a whole print, cut where
@@ -139,9 +177,10 @@ QString carta(const QStringList& plantilla, const QString& nombre, const QString
 }
 } // namespace
 
-PrintUtils::Batches DocumentosRecibos::lotesCartas(const QList<Recibo*>& recibos, const QLocale& locale)
+namespace {
+PrintUtils::Batches lotesDe(const QList<Deudor>& deudores, const QLocale& locale)
 {
-    const QList<Deudor> deudores = agruparDeudores(recibos);
+    using Deuda = DocumentosRecibos::Deuda;
     PrintUtils::Batches lotes;
     lotes.items = int(deudores.size());
     lotes.perBatch = kCartasPorLote;
@@ -152,12 +191,23 @@ PrintUtils::Batches DocumentosRecibos::lotesCartas(const QList<Recibo*>& recibos
         return std::function<QString()>([cartas, locale, plantilla, primero] {
             QString html = primero > 0 ? kEspacioTrasSalto : QString();
             for (const auto& [nombre, deudas] : cartas)
-                html += carta(plantilla, nombre, tablaDeudas(deudas, locale));
-            return sinUltimoSalto(html);
+                html += carta(plantilla, nombre, DocumentosRecibos::tablaDeudas(deudas, locale));
+            return DocumentosRecibos::sinUltimoSalto(html);
         });
     };
     lotes.progressText = QCoreApplication::translate("DocumentosRecibos", "Printing letter %1 of %2");
     return lotes;
+}
+} // namespace
+
+PrintUtils::Batches DocumentosRecibos::lotesCartas(const QList<Recibo*>& recibos, const QLocale& locale)
+{
+    return lotesDe(agruparDeudores(recibos), locale);
+}
+
+PrintUtils::Batches DocumentosRecibos::lotesCartasImpagadas(const QLocale& locale)
+{
+    return lotesDe(todosLosDeudores(), locale);
 }
 
 QString DocumentosRecibos::tablaDeudas(const QList<Deuda>& deudas, const QLocale& locale)

@@ -35,6 +35,9 @@ public:
     // bill whose student is gone is addressed with the name copied onto it.
     // Only what the letters need is kept of the bills.
     static PrintUtils::Batches lotesCartas(const QList<Recibo*>& recibos, const QLocale& locale);
+    // The letters of every unpaid bill of any date, as lotesCartas() of
+    // Recibo::list() of the unpaid bills would write them.
+    static PrintUtils::Batches lotesCartasImpagadas(const QLocale& locale);
     // The body and total row of one letter's table of debts.
     static QString tablaDeudas(const QList<Deuda>& deudas, const QLocale& locale);
 

@@ -358,15 +358,13 @@ void RecibosWidget::generaEscritoImpagos()
     updateActions();
     QList<Recibo*> recibos;
     const QList<int> ids = idsSeleccionados();
-    if (ids.isEmpty()) {
-        recibos = Recibo::list(Recibo::SOLOIMPAGADOS, QDate(), QDate());
-    } else {
-        for (int id : ids)
-            if (Recibo* recibo = Recibo::getFromDB(id))
-                recibos << recibo;
-    }
-    PrintUtils documento(Academia::cabeceraListado(), DocumentosRecibos::lotesCartas(recibos, locale), QString(),
-                         nullptr, DocumentosRecibos::imagenes());
+    for (int id : ids)
+        if (Recibo* recibo = Recibo::getFromDB(id))
+            recibos << recibo;
+    PrintUtils documento(Academia::cabeceraListado(),
+                         ids.isEmpty() ? DocumentosRecibos::lotesCartasImpagadas(locale)
+                                       : DocumentosRecibos::lotesCartas(recibos, locale),
+                         QString(), nullptr, DocumentosRecibos::imagenes());
     qDeleteAll(recibos);
     previsualizar(documento);
     m_ocupado = false;

@@ -436,6 +436,18 @@ private slots:
             QCOMPARE(before.isEmpty(), first == 0);
             QVERIFY(QTextDocumentFragment::fromHtml(before).toPlainText().remove(QChar::ObjectReplacementCharacter).trimmed().isEmpty());
         }
+
+        // every unpaid bill, read without bill objects: the letters of the bills' own list
+        QList<Recibo*> unpaid = Recibo::list(Recibo::SOLOIMPAGADOS, QDate(), QDate());
+        const PrintUtils::Batches fromObjects = DocumentosRecibos::lotesCartas(unpaid, gl);
+        qDeleteAll(unpaid);
+        const PrintUtils::Batches read = DocumentosRecibos::lotesCartasImpagadas(gl);
+        QCOMPARE(read.items, fromObjects.items);
+        QCOMPARE(read.items, batches.items);
+        for (int first = 0; first < read.items; first += read.perBatch) {
+            const int count = std::min(read.perBatch, read.items - first);
+            QCOMPARE(read.read(first, count)(), fromObjects.read(first, count)());
+        }
     }
 
     // Letters the user stops while they print leave the file named as it
