@@ -109,7 +109,8 @@ private:
     QTextDocument* createDocument(const QString& html) const;
     QWidget* parentWidget() const;
     // Header, footer, sheet and, in HTML mode, the content cut into pages.
-    // Null when header and footer leave no room for content.
+    // Null when header and footer leave no room for content, or when the
+    // user stopped the job while the content was prepared.
     std::unique_ptr<Job> prepare(QPrinter* printer, bool designMetrics, AProgress& progress);
     // Runs `each` on every batch in turn, laid out and cut into pages ahead
     // on worker threads; stops when it answers false.
