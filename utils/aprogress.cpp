@@ -4,7 +4,8 @@
 #include <QProgressDialog>
 
 namespace {
-constexpr qint64 kShowAfterMs = 1000;
+// Progress is seen within half a second of the start.
+constexpr qint64 kShowAfterMs = 400;
 // Often enough for Cancel to be felt at once and the windows to stay painted.
 constexpr qint64 kEventsEveryMs = 100;
 }

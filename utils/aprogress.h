@@ -10,7 +10,7 @@ class QProgressDialog;
 class QWidget;
 
 // The progress of a long job run on the GUI thread, with a Cancel button.
-// The box appears only once the job has lasted about a second; until then
+// The box appears only once the job has lasted almost half a second; until then
 // and afterwards the windows are kept painted. While the box is up it takes
 // every input, so no other command can start in the middle of the job.
 class AProgress

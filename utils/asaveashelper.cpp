@@ -1,5 +1,6 @@
 #include "asaveashelper.h"
 
+#include "afilebeside.h"
 #include "aprompter.h"
 #include "listado.h"
 #include "printutils.h"
@@ -15,16 +16,12 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTableView>
-#include <QTemporaryFile>
 #include <QTextStream>
 
 #include <xlsxwriter.h>
-
-#include <cstdio>
 
 namespace {
 const char* const kGroup = "listing";
@@ -79,57 +76,19 @@ QString htmlCell(const QString& text)
     return text.isEmpty() ? QStringLiteral("&nbsp;") : text.toHtmlEscaped();
 }
 
-// Moves a completed file over the target in one step, so a failure never
-// leaves a half-written target behind.
-bool replaceFile(const QString& written, const QString& target)
-{
-    if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(target).constData()) != 0) {
-        qWarning() << "Couldn't move the written file to" << target;
-        QFile::remove(written);
-        return false;
-    }
-    return true;
-}
-
-// A free file name beside the target, in the same folder so the final rename stays on one disk.
-QString besideTarget(const QString& target)
-{
-    QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));
-    temporary.setAutoRemove(false);
-    if (!temporary.open()) {
-        qWarning() << "Error opening the file " << target << " in write only mode" << temporary.error()
-                   << temporary.errorString();
-        return QString();
-    }
-    // Only the name is kept: the writer creates the file anew, with the
-    // permissions any new file of the user gets.
-    const QString name = temporary.fileName();
-    temporary.remove();
-    return name;
-}
-
-// Writes a whole text file in UTF-8 through a save file, so a failure leaves
+// Writes a whole text file in UTF-8 beside its name, so a failure leaves
 // any earlier file as it was. The warnings name what failed.
-bool writeUtf8(const QString& fileName, const QString& text, bool openErrorDetails, const char* writeWarning)
+bool writeUtf8(const QString& fileName, const QString& text, const char* writeWarning)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (openErrorDetails)
-            qWarning() << "Error opening the file " << fileName << " in write only mode" << file.error()
-                       << file.errorString();
-        else
-            qWarning() << "Error opening the file " << fileName << " in write only mode";
+    AFileBeside file(fileName);
+    if (!file.isValid())
+        return false;
+    const QByteArray bytes = text.toUtf8();
+    if (file.file().write(bytes) != bytes.size()) {
+        qWarning() << writeWarning << file.file().error() << file.file().errorString();
         return false;
     }
-    QTextStream out(&file);
-    out.setEncoding(QStringConverter::Utf8);
-    out << text;
-    out.flush();
-    if (out.status() != QTextStream::Ok || file.error() != QFileDevice::NoError || !file.commit()) {
-        qWarning() << writeWarning << file.error() << file.errorString();
-        return false;
-    }
-    return true;
+    return file.commit([size = bytes.size()](QFile& written) { return written.size() == size; });
 }
 
 QString documentsFooter()
@@ -140,13 +99,11 @@ QString documentsFooter()
 const QString kBlankBand = QStringLiteral("<p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p>");
 
 // A list prints in landscape when portrait would break a word of its table,
-// and smaller when even landscape would.
-void fitList(PrintUtils& document, QPrinter& printer, const QString& html)
+// and smaller when even landscape would; the print measures it once.
+void fitList(PrintUtils& document)
 {
     document.setFitTables(true);
-    const double portraitWidth = printer.pageLayout().pageSize().sizePoints().width() * 96.0 / 72.0;
-    printer.setPageOrientation(PrintUtils::tablesFit(html, portraitWidth) ? QPageLayout::Portrait
-                                                                          : QPageLayout::Landscape);
+    document.setTurnToFit(true);
 }
 }
 
@@ -316,24 +273,28 @@ bool ASaveAsHelper::saveAsCsv(const QString& fileName, const QString& title, QTa
             fields << quoted(cellText(view, row, column));
         csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
     }
-    return writeUtf8(fileName, csv, true, "Error writting to file.");
+    return writeUtf8(fileName, csv, "Error writting to file.");
 }
 
 bool ASaveAsHelper::saveAsHtml(const QString& fileName, const QString& title, QTableView* view)
 {
-    return writeUtf8(fileName, tableViewToHtml(title, view), false, "Error writing html data: ");
+    return writeUtf8(fileName, tableViewToHtml(title, view), "Error writing html data: ");
 }
 
 bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTableView* view)
 {
-    const QString temporary = besideTarget(fileName);
-    if (temporary.isEmpty())
+    AFileBeside beside(fileName);
+    if (!beside.isValid())
         return false;
-
-    lxw_workbook* workbook = nullptr;
-    lxw_worksheet* sheet = nullptr;
-    if (!Listado::abreLibro(temporary, title, &workbook, &sheet)) {
+    // The writer opens the file made beside the target by its name, and so
+    // writes into it: it must not be removed and made anew.
+    lxw_workbook* workbook = workbook_new(QFile::encodeName(beside.fileName()).constData());
+    lxw_worksheet* sheet = workbook ? workbook_add_worksheet(workbook, Listado::nombreHoja(title).toUtf8().constData())
+                                    : nullptr;
+    if (!sheet) {
         qWarning("Error writting excel file");
+        if (workbook)
+            workbook_close(workbook);
         return false;
     }
     auto text = [sheet](int row, int column, const QString& value, lxw_format* format) {
@@ -354,42 +315,34 @@ bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTa
         for (int c = 0; c < table.columns.size(); ++c)
             text(3 + r, c, cellText(view, table.rows.at(r), table.columns.at(c)), nullptr);
 
-    if (!Listado::cierraLibro(workbook, temporary))
+    const lxw_error closed = workbook_close(workbook);
+    if (closed != LXW_NO_ERROR) {
+        qWarning("Error writting excel file \"%s\": %s", qPrintable(fileName), lxw_strerror(closed));
         return false;
-    return replaceFile(temporary, fileName);
+    }
+    return beside.commit(&AFileBeside::isWholeZip);
 }
 
 bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTableView* view, bool* cancelled)
 {
-    const QString temporary = besideTarget(fileName);
-    if (temporary.isEmpty())
-        return false;
     const QString html = tableViewToHtml(title, view);
     PrintUtils printer(kBlankBand, html, documentsFooter());
-    {
-        QPrinter pdf(QPrinter::ScreenResolution);
-        pdf.setOutputFileName(temporary);
-        pdf.setOutputFormat(QPrinter::PdfFormat);
-        pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
-        fitList(printer, pdf, html);
-        printer.print(&pdf);
-    }  // the PDF is complete once its printer is gone
+    // The print writes beside the name and takes it only when whole; the
+    // failure is told here, as for the other formats.
+    printer.setTellsFailure(false);
+    QPrinter pdf(QPrinter::ScreenResolution);
+    pdf.setOutputFileName(fileName);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    fitList(printer);
+    printer.print(&pdf);
     if (cancelled)
         *cancelled = printer.cancelled();
-    if (printer.cancelled()) {
-        QFile::remove(temporary);
-        return false;
-    }
-
-    QFile check(temporary);
-    if (!check.open(QIODevice::ReadOnly) || !check.read(5).startsWith("%PDF-") || check.size() < 64) {
+    if (printer.cancelled() || printer.failed()) {
         qWarning() << "Error writting the pdf file" << fileName;
-        check.close();
-        QFile::remove(temporary);
         return false;
     }
-    check.close();
-    return replaceFile(temporary, fileName);
+    return true;
 }
 
 bool ASaveAsHelper::printTableView(const QString& title, QTableView* view)
@@ -397,7 +350,7 @@ bool ASaveAsHelper::printTableView(const QString& title, QTableView* view)
     const QString html = tableViewToHtml(title, view);
     PrintUtils printer(kBlankBand, html, documentsFooter());
     QPrinter device(QPrinter::ScreenResolution);
-    fitList(printer, device, html);
+    fitList(printer);
     printer.preview(&device);
     return true;
 }

@@ -47,12 +47,14 @@ public:
         m_pool.start([task] { (*task)(); });
     }
 
-    // The result of the oldest job not taken yet, waited for.
+    // The result of the oldest job not taken yet, waited for. What the job
+    // threw is thrown here instead, on the thread that takes the results:
+    // on a worker it would end the program.
     T take()
     {
-        T result = m_pending.front().get();
+        std::future<T> oldest = std::move(m_pending.front());
         m_pending.pop_front();
-        return result;
+        return oldest.get();
     }
 
 private:

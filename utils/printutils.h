@@ -9,9 +9,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class AProgress;
+namespace ATablePages {
+struct Pages;
+}
 class QGraphicsScene;
 class QPaintEngine;
 class QPrinter;
@@ -39,9 +43,13 @@ public:
         // Reads the items from first on, count of them, on the printing
         // thread, and answers what writes their HTML from what was read. That
         // runs on a worker thread while earlier pages print, so it may use
-        // nothing but what it holds.
+        // nothing but what it holds. Either may throw a std::exception when
+        // items cannot be read or written: the print then stops, writes no
+        // file and tells the user its what().
         std::function<std::function<QString()>(int first, int count)> read;
         // The pages every item takes when that is fixed; 0 when it varies.
+        // Items of one page each (every one ending in a page break) are kept
+        // to it: one whose texts run longer prints smaller.
         int pagesPerItem = 0;
         // The progress text, with "%1" the item being printed and "%2" the items.
         QString progressText;
@@ -76,11 +84,19 @@ public:
     // a column with nothing in it no wider than its title. When even so the
     // tables need more than the sheet's width, the content prints smaller.
     void setFitTables(bool fit) { m_fitTables = fit; }
+    // A portrait sheet that the tables would not fit whole turns to
+    // landscape when the pages are first prepared.
+    void setTurnToFit(bool turn) { m_turnToFit = turn; }
     // Whether the tables of this HTML keep every word whole on a sheet this
     // many page units wide.
     static bool tablesFit(const QString& html, double sheetWidth);
     // Whether the user stopped the last print before its end.
     bool cancelled() const { return m_cancelled; }
+    // Whether the last print failed: a job of it stopped, the printer took
+    // it in error or its PDF file could not be written whole.
+    bool failed() const { return m_failed; }
+    // A failed print tells the user so unless the caller tells in its own words.
+    void setTellsFailure(bool tell) { m_tellsFailure = tell; }
 
 public slots:
     void print(QPrinter* printer = nullptr);
@@ -88,26 +104,25 @@ public slots:
 
 private:
     struct Job;
-    struct Paginated;
-    using Parts = std::vector<std::unique_ptr<QTextDocument>>;
-    struct WorkerSheet;
+    using Paginated = ATablePages::Pages;
 
     QTextDocument* createDocument(const QString& html) const;
     QWidget* parentWidget() const;
     // Header, footer, sheet and, in HTML mode, the content cut into pages.
-    // Null when header and footer leave no room for content.
+    // Null when header and footer leave no room for content, or when the
+    // user stopped the job while the content was prepared.
     std::unique_ptr<Job> prepare(QPrinter* printer, bool designMetrics, AProgress& progress);
-    // The document laid out at the job's sheet and cut into pages.
-    Paginated paginate(std::unique_ptr<QTextDocument> content, const std::function<bool(int, int)>& progress) const;
-    static Paginated layOut(Parts parts, const std::function<bool(int, int)>& progress);
     // Runs `each` on every batch in turn, laid out and cut into pages ahead
     // on worker threads; stops when it answers false.
     void forEachBatch(const Job& job, const std::function<bool(int first, int count, Paginated batch)>& each) const;
-    static Paginated layOutOnWorker(const QString& html, const WorkerSheet& sheet);
     // Pages a preview would have; -1 when cancelled.
     int expectedPages(Job& job, AProgress& progress);
     int countBatchPages(Job& job, AProgress& progress);
     bool askPrintDirectly(int pages, QPrinter* printer);
+    // Prints the whole job; answers nothing when it printed or was
+    // cancelled, else what stopped it (empty when there is no more to say).
+    std::optional<QString> printOn(QPrinter* printer);
+    void tellFailure(const QString& detail, const QString& file) const;
     void printHtml(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress);
     void printBatches(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress);
     // Paints the pages of one paginated document from page number `page` on;
@@ -130,7 +145,10 @@ private:
     Batches m_batches;
     bool m_batchMode = false;
     bool m_cancelled = false;
+    bool m_failed = false;
+    bool m_tellsFailure = true;
     bool m_fitTables = false;
+    bool m_turnToFit = false;
     // What a preview prepared to count its pages, for its first paint.
     std::unique_ptr<Job> m_prepared;
 };

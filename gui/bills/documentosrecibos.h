@@ -20,15 +20,26 @@ public:
     DocumentosRecibos() = delete;
 
     // The bills with these ids, in this order, for printing a batch at a
-    // time, one page each.
+    // time, one page each. A bill that can no longer be read stops the print.
     static PrintUtils::Batches lotesRecibos(const QList<int>& ids);
 
-    // One letter per debtor, in the order in which the debtors first appear;
-    // paid bills are skipped. A bill whose student is gone is addressed with
-    // the name copied onto the bill.
-    static QString cartasImpagos(const QList<Recibo*>& recibos, const QLocale& locale);
+    // What a letter tells of one unpaid bill: its month and what is owed, in cents.
+    struct Deuda
+    {
+        int mes = 0;
+        qint64 centimos = 0;
+    };
+
+    // One letter per debtor, in the order in which the debtors first appear,
+    // for printing a batch of letters at a time; paid bills are skipped. A
+    // bill whose student is gone is addressed with the name copied onto it.
+    // Only what the letters need is kept of the bills.
+    static PrintUtils::Batches lotesCartas(const QList<Recibo*>& recibos, const QLocale& locale);
+    // The letters of every unpaid bill of any date, as lotesCartas() of
+    // Recibo::list() of the unpaid bills would write them.
+    static PrintUtils::Batches lotesCartasImpagadas(const QLocale& locale);
     // The body and total row of one letter's table of debts.
-    static QString tablaDeudas(const QList<Recibo*>& deudas, const QLocale& locale);
+    static QString tablaDeudas(const QList<Deuda>& deudas, const QLocale& locale);
 
     // Every fragment ends with a page break: the last one would leave an empty
     // page behind, so it goes, whichever of the two spellings it uses.

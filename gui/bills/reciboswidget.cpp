@@ -388,20 +388,23 @@ void RecibosWidget::generaEscritoImpagos()
     const QLocale locale = respuesta == 0 ? QLocale(QLocale::Galician, QLocale::Spain)
                                           : QLocale(QLocale::Spanish, QLocale::Spain);
 
-    empezarTrabajo(tr("Preparing the unpaid bill letters..."));
+    // The letters are written and laid out a batch at a time while they
+    // print, with their progress shown; only what they say of the bills is kept.
+    m_ocupado = true;
+    updateActions();
     QList<Recibo*> recibos;
     const QList<int> ids = idsSeleccionados();
-    if (ids.isEmpty()) {
-        recibos = Recibo::list(Recibo::SOLOIMPAGADOS, QDate(), QDate());
-    } else {
-        for (int id : ids)
-            if (Recibo* recibo = Recibo::getFromDB(id))
-                recibos << recibo;
-    }
-    const QString cartas = DocumentosRecibos::cartasImpagos(recibos, locale);
+    for (int id : ids)
+        if (Recibo* recibo = Recibo::getFromDB(id))
+            recibos << recibo;
+    PrintUtils documento(Academia::cabeceraListado(),
+                         ids.isEmpty() ? DocumentosRecibos::lotesCartasImpagadas(locale)
+                                       : DocumentosRecibos::lotesCartas(recibos, locale),
+                         QString(), nullptr, DocumentosRecibos::imagenes());
     qDeleteAll(recibos);
-    terminarTrabajo();
-    previsualizar(Academia::cabeceraListado(), cartas, QString());
+    previsualizar(documento);
+    m_ocupado = false;
+    updateActions();
 }
 
 // ---- Economic summary ----------------------------------------------------------

@@ -1876,6 +1876,14 @@ Un nombre no puede contener &quot;/&quot;, &quot;\&quot;, &quot;..&quot; ni &quo
         <source>Printing bill %1 of %2</source>
         <translation>Imprimiendo el recibo %1 de %2</translation>
     </message>
+    <message>
+        <source>A bill chosen for printing can no longer be read; it may have been deleted meanwhile.</source>
+        <translation>Ya no se puede leer un recibo elegido para imprimir; puede que se haya borrado entretanto.</translation>
+    </message>
+    <message>
+        <source>Printing letter %1 of %2</source>
+        <translation>Imprimiendo la carta %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>EditSesionDeClaseDialog</name>
@@ -2494,6 +2502,18 @@ La base de datos los ha deshecho.</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>The print could not be completed.</source>
+        <translation>No se pudo completar la impresión.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written whole; an earlier file of that name is left as it was.</source>
+        <translation>No se pudo escribir el archivo %1 completo; el archivo anterior con ese nombre queda como estaba.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
     </message>
 </context>
 <context>
@@ -3433,10 +3453,6 @@ Nada de lo que haga se podría guardar en ella. Elija otra base de datos, o perm
     <message>
         <source>Spanish</source>
         <translation>Castellano</translation>
-    </message>
-    <message>
-        <source>Preparing the unpaid bill letters...</source>
-        <translation>Preparando los escritos de impagos...</translation>
     </message>
     <message>
         <source>Do you want to get economic summary in excel format or do you want to preview it in screen and be able to print it?</source>

@@ -1876,6 +1876,14 @@ Un nome non pode conter &quot;/&quot;, &quot;\&quot;, &quot;..&quot; nin &quot;.
         <source>Printing bill %1 of %2</source>
         <translation>Imprimindo o recibo %1 de %2</translation>
     </message>
+    <message>
+        <source>A bill chosen for printing can no longer be read; it may have been deleted meanwhile.</source>
+        <translation>Xa non se pode ler un recibo escollido para imprimir; pode que se borrase mentres tanto.</translation>
+    </message>
+    <message>
+        <source>Printing letter %1 of %2</source>
+        <translation>Imprimindo a carta %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>EditSesionDeClaseDialog</name>
@@ -2494,6 +2502,18 @@ A base de datos desfíxoos.</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Páxina %1 de %2</translation>
+    </message>
+    <message>
+        <source>The print could not be completed.</source>
+        <translation>Non se puido completar a impresión.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written whole; an earlier file of that name is left as it was.</source>
+        <translation>Non se puido escribir o ficheiro %1 completo; o ficheiro anterior con ese nome queda como estaba.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
     </message>
 </context>
 <context>
@@ -3433,10 +3453,6 @@ Nada do que faga se podería gardar nela. Escolla outra base de datos, ou permit
     <message>
         <source>Spanish</source>
         <translation>Castelán</translation>
-    </message>
-    <message>
-        <source>Preparing the unpaid bill letters...</source>
-        <translation>Preparando os escritos de impagos...</translation>
     </message>
     <message>
         <source>Do you want to get economic summary in excel format or do you want to preview it in screen and be able to print it?</source>

@@ -1,4 +1,6 @@
+#include "afilebeside.h"
 #include "asaveashelper.h"
+#include "filesizelimit.h"
 #include "outputfiles.h"
 #include "messagecapture.h"
 #include "scriptedprompter.h"
@@ -6,6 +8,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QTimer>
@@ -153,6 +156,80 @@ private slots:
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
     }
 
+    // On a full disk no format replaces the earlier file with a part of the
+    // new one: the failure is told, the old file stays byte for byte and
+    // nothing is left beside it.
+    void fullDiskKeepsTheEarlierFile_data()
+    {
+        QTest::addColumn<QString>("ending");
+        for (const char* ending : {".xlsx", ".csv", ".html", ".pdf"})
+            QTest::newRow(ending) << QString::fromLatin1(ending);
+    }
+    void fullDiskKeepsTheEarlierFile()
+    {
+        QFETCH(QString, ending);
+        m_model.clear();
+        m_model.setHorizontalHeaderLabels({"Name", "Amount"});
+        for (int i = 1; i <= 3000; ++i)
+            m_model.appendRow(row({QStringLiteral("Student number %1").arg(i), i * 1.25}));
+        m_view.setModel(&m_model);
+        const QString file = path(QStringLiteral("list") + ending);
+        const QByteArray earlier = QByteArray("earlier good file ").repeated(40);
+        {
+            QFile old(file);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write(earlier) == earlier.size());
+        }
+        const int told = withFileSizeLimit(3 * 1024, [&] {
+            ScriptedPrompter prompter;
+            prompter.button(QMessageBox::Ok);
+            const bool written = ASaveAsHelper::saveTo(file, QStringLiteral("Student list"), &m_view);
+            return !written && prompter.allAnswered() && prompter.asked().constFirst().text == listingFailure ? 0 : 1;
+        });
+        QCOMPARE(told, 0);
+        QCOMPARE(readAll(file), earlier);
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(file).fileName()});
+    }
+
+    // The file beside the target is made by the job itself: a link planted
+    // under the name pattern is removed, never written through, and so is a
+    // file a killed job left; a file the writer finds swapped for a link
+    // never takes the target's name.
+    void plantedLinksAndLeftoversAreNeverFollowed()
+    {
+        const QString victim = path(QStringLiteral("victim.txt"));
+        {
+            QFile file(victim);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("keep me") == 7);
+        }
+        const QString target = path(QStringLiteral("list.csv"));
+        QVERIFY(QFile::link(victim, path(QStringLiteral(".list.csv.AbCd12.part"))));
+        {
+            QFile leftover(path(QStringLiteral(".list.csv.Zz9876.part")));
+            QVERIFY(leftover.open(QIODevice::WriteOnly) && leftover.write("half a list") == 11);
+        }
+        // A job still running keeps its file.
+        AFileBeside running(path(QStringLiteral("list.csv")));
+        QVERIFY(running.isValid());
+        QVERIFY(QFileInfo(running.fileName()).fileName().startsWith(QStringLiteral(".list.csv.")));
+
+        QVERIFY(ASaveAsHelper::saveAsCsv(target, QStringLiteral("T"), &m_view));
+        QVERIFY(readAll(target).startsWith("\"T\""));
+        QCOMPARE(readAll(victim), QByteArray("keep me"));
+        QStringList expected{QStringLiteral("list.csv"), QStringLiteral("victim.txt"),
+                             QFileInfo(running.fileName()).fileName()};
+        expected.sort();
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name), expected);
+
+        // The running job's file swapped for a link to the victim.
+        QVERIFY(running.file().write("new") == 3);
+        QVERIFY(QFile::remove(running.fileName()));
+        QVERIFY(QFile::link(victim, running.fileName()));
+        const QByteArray before = readAll(target);
+        QVERIFY(!running.commit());
+        QCOMPARE(readAll(target), before);
+        QCOMPARE(readAll(victim), QByteArray("keep me"));
+    }
+
     // A PDF list the user stopped tells of no error, leaves no file, and
     // leaves nothing behind that would keep a later failure from being told.
     void stoppedPdfIsNoFailureButTheNextFailureIsTold()
@@ -184,6 +261,45 @@ private slots:
         QVERIFY(!ASaveAsHelper::saveTo(path(QStringLiteral("missing/list.pdf")), QStringLiteral("T"), &m_view));
         QVERIFY(prompter.allAnswered());
         QCOMPARE(prompter.asked().constFirst().text, listingFailure);
+    }
+
+    // A long list shows its progress while it is still being measured and
+    // cut into pages, long before any page is painted, and Cancel there ends
+    // the job at once instead of after the table is laid out.
+    void longListShowsProgressFromTheStartAndStopsAtOnce()
+    {
+        m_model.clear();
+        m_model.setHorizontalHeaderLabels({"Name", "Amount", "Note"});
+        for (int i = 1; i <= 6000; ++i)
+            m_model.appendRow(row({QStringLiteral("Row%1").arg(i), i * 1.25, QStringLiteral("some words to wrap")}));
+        m_view.setModel(&m_model);
+        QElapsedTimer job;
+        qint64 shownAt = -1;
+        qint64 cancelledAt = -1;
+        QString label;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QProgressDialog*>(top); box && box->isVisible() && shownAt < 0) {
+                    shownAt = job.elapsed();
+                    label = box->labelText();
+                    cancelledAt = job.elapsed();
+                    box->cancel();
+                }
+        });
+        watcher.start(10);
+        ScriptedPrompter prompter;
+        const QString file = path(QStringLiteral("long.pdf"));
+        bool cancelled = false;
+        job.start();
+        QVERIFY(!ASaveAsHelper::saveAsPdf(file, QStringLiteral("Student list"), &m_view, &cancelled));
+        const qint64 endedAt = job.elapsed();
+        watcher.stop();
+        QVERIFY(cancelled);
+        QVERIFY2(shownAt >= 0 && shownAt < 800, qPrintable(QString::number(shownAt)));
+        QCOMPARE(label, QStringLiteral("Preparing the pages..."));
+        QVERIFY2(endedAt - cancelledAt < 1000, qPrintable(QStringLiteral("%1 ms after Cancel").arg(endedAt - cancelledAt)));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void formatByEndingAndRememberedChoice()

@@ -29,7 +29,7 @@ class TestBillPrinting : public QObject
 private:
     QTemporaryDir m_tmp;
 
-    static QString bills(int count, int conceptLines, int first = 1)
+    static QString bills(int count, int conceptLines, int first = 1, const QString& payer = QString())
     {
         QSettings().setValue(u"CONFIGURATION/academia_nombre"_s, u"Academia Miño"_s);
         QSettings().setValue(u"CONFIGURATION/academia_direccion"_s, u"Rúa do Sol 4"_s);
@@ -43,7 +43,7 @@ private:
             r.setDescuento(5);
             r.setImportePagado(10);
             r.setPagaderoEn(u"ES76 2100 0418 4502 0005 1332"_s);
-            r.setDatosAlumno(u"Ana Pena \nRúa Nova 3 \nLugo 27001 (Lugo)"_s);
+            r.setDatosAlumno(payer.isEmpty() ? u"Ana Pena \nRúa Nova 3 \nLugo 27001 (Lugo)"_s : payer);
             for (int l = 1; l <= conceptLines; ++l)
                 r.addLineaConcepto(Recibo::lineaConcepto(u"Subject %1"_s.arg(l), 10 * l));
             pages += r.toHtmlPage();
@@ -122,6 +122,44 @@ private slots:
             if (!footer.isEmpty())
                 QVERIFY2(text.contains(QRegularExpression(u"\\b%1\\s*/\\s*%2\\b"_s.arg(page).arg(count))), qPrintable(text));
         }
+    }
+
+    // However long a bill's payer block, its address or its concept, the
+    // bill keeps to its page, smaller, and so the pages counted are the
+    // bills; a normal bill among them keeps its size.
+    void longTextsKeepEachBillOnItsPage()
+    {
+        QString payer = u"María del Carmen Fernández de la Torre y Villanueva de los Ríos "_s.repeated(6);
+        for (int line = 1; line <= 25; ++line)
+            payer += u"\nRúa da Raíña, número %1, portal B, escaleira dereita, cuarto andar"_s.arg(line);
+        payer += u"\nLast line of the address"_s;
+        const int count = 7;
+        const QString footer = u"<p align=\"center\">%%PAGENUM%% / %%PAGECOUNT%%</p>"_s;
+        PrintUtils::Batches batches;
+        batches.items = count;
+        batches.perBatch = 3;
+        batches.pagesPerItem = 1;
+        batches.progressText = u"Bill %1 of %2"_s;
+        batches.read = [payer](int first, int n) {
+            QString html;
+            for (int i = first; i < first + n; ++i)
+                html += bills(1, i == 3 ? 2 : 30, i + 1, i == 3 ? QString() : payer);
+            return std::function<QString()>([html] { return html; });
+        };
+        PrintUtils pu(QString(), batches, footer, nullptr, logo());
+        const QString pdf = printA4(pu, u"long.pdf"_s);
+        QCOMPARE(pdfPages(pdf), count);
+        for (int page = 1; page <= count; ++page) {
+            const QString text = pdfText(pdf, page);
+            QVERIFY2(text.count(u" - %1"_s.arg(900 + page)) == 2, qPrintable(text));
+            QVERIFY2(text.contains(QRegularExpression(u"\\b%1\\s*/\\s*%2\\b"_s.arg(page).arg(count))), qPrintable(text));
+            if (page != 4)
+                QVERIFY2(text.count(u"Last line of the address"_s) == 2, qPrintable(text));
+        }
+        // the normal bill prints as it would alone
+        const QString alone = printA4(bills(1, 2, 4), u"alone.pdf"_s, QString(), footer);
+        QCOMPARE(pdfText(pdf, 4).count(u"Lugo 27001 (Lugo)"_s), 2);
+        QCOMPARE(pdfText(alone, 1).section(u'\n', 0, 5), pdfText(pdf, 4).section(u'\n', 0, 5));
     }
 
     // Bills printed a batch at a time give the very pages of one document

@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "messagecapture.h"
 #include "outputfiles.h"
 #include "printutils.h"
@@ -28,6 +29,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 using namespace outputfiles;
 
@@ -404,6 +406,76 @@ private slots:
             QVERIFY2(text.contains(QStringLiteral("Sheet number %1\n").arg(page)), qPrintable(text));
         }
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheets.pdf")});
+    }
+
+    // A print to a PDF file on a full disk is told as not completed, and
+    // the earlier file of that name stays byte for byte, with nothing beside it.
+    void fullDiskKeepsTheEarlierPdf()
+    {
+        QTemporaryDir dir;
+        const QString pdf = earlierFile(dir);
+        QVERIFY(!pdf.isEmpty());
+        const int told = withFileSizeLimit(16 * 1024, [&] {
+            ScriptedPrompter prompter;
+            prompter.buttonFor(QStringLiteral("The print could not be completed."), QMessageBox::Ok);
+            PrintUtils pu(QString(), slowPages(60, 0), QString());
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            pu.print(&printer);
+            return pu.failed() && !pu.cancelled() && prompter.allAnswered()
+                           && prompter.asked().constFirst().text.contains(pdf)
+                       ? 0
+                       : 1;
+        });
+        QCOMPARE(told, 0);
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("earlier file"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("sheets.pdf")});
+    }
+
+    // What a batch's reading or a worker's job throws stops the print with
+    // the reason, writes no file and leaves the program running.
+    void throwingJobStopsThePrint_data()
+    {
+        QTest::addColumn<bool>("onWorker");
+        QTest::newRow("reading") << false;
+        QTest::newRow("worker") << true;
+    }
+    void throwingJobStopsThePrint()
+    {
+        QFETCH(bool, onWorker);
+        QTemporaryDir dir;
+        const QString pdf = earlierFile(dir);
+        QVERIFY(!pdf.isEmpty());
+        PrintUtils::Batches pages = slowPages(40, 0);
+        pages.read = [onWorker, read = pages.read](int first, int count) {
+            if (first >= 20 && !onWorker)
+                throw std::runtime_error("Item 21 is gone");
+            std::function<QString()> compose = read(first, count);
+            return std::function<QString()>([first, onWorker, compose] {
+                if (first >= 20 && onWorker)
+                    throw std::runtime_error("Item 21 is gone");
+                return compose();
+            });
+        };
+        ScriptedPrompter prompter;
+        prompter.buttonFor(QStringLiteral("Item 21 is gone"), QMessageBox::Ok);
+        PrintUtils pu(QString(), pages, QString());
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        pu.print(&printer);
+        QVERIFY(pu.failed());
+        QVERIFY(!pu.cancelled());
+        QVERIFY(prompter.allAnswered());
+        QVERIFY(prompter.asked().constFirst().text.startsWith(QStringLiteral("The print could not be completed.")));
+        QCOMPARE(printer.outputFileName(), pdf);
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("earlier file"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("sheets.pdf")});
     }
 
     // A preview of more pages than a preview should hold asks first, saying

@@ -1,6 +1,10 @@
 #include "recibofixture.h"
 
+#include "academia.h"
 #include "adatehelper.h"
+#include "documentosrecibos.h"
+#include "moneda.h"
+#include "printutils.h"
 #include "billstesthelpers.h"
 #include "guitest.h"
 #include "messagecapture.h"
@@ -12,7 +16,12 @@
 #include "scriptedprompter.h"
 #include "testmain.h"
 
+#include <QApplication>
 #include <QDateEdit>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QThread>
+#include <QTimer>
 #include <QDir>
 #include <QStandardPaths>
 #include <QFileDialog>
@@ -23,6 +32,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextDocumentFragment>
 
 using namespace ReciboFixture;
 using namespace BillsTest;
@@ -400,6 +410,116 @@ private slots:
         QVERIFY(galego.contains(QRegularExpression(QStringLiteral("TOTAL:\\s+45.55"))));
         QVERIFY(!galego.contains(QStringLiteral("outubro")));
         QVERIFY2(h.ok(), qPrintable(h.report()));
+    }
+
+    // Written a batch at a time, the letters are those of one letter per
+    // debtor filled by the academy's template: the same debtors in the same
+    // order, names as markup-safe as the template makes them, the owed cents
+    // and their total, and no page break after the last letter of a batch.
+    void letterBatchesAreTheAcademysLetters()
+    {
+        QList<int> debtors;
+        for (int i = 0; i < 45; ++i)
+            debtors << alumno(QStringLiteral("N%1 <b>&").arg(i), QStringLiteral("S%1").arg(i));
+        const int removed = alumno(QStringLiteral("Gone"), QStringLiteral("Away"));
+        QList<int> ids;
+        for (int i = 44; i >= 0; --i)
+            ids << reciboDe(debtors.at(i), QDate(2024, 3, 1), 10 + i, i % 2 ? 0.35 : 0);
+        ids << reciboDe(m_brais, QDate(2024, 3, 1), 30, 30);  // fully paid: no letter
+        QVERIFY(academy::exec(QStringLiteral("UPDATE recibo SET pagado = 'true' WHERE id = ?"), {ids.last()}));
+        const int ofRemoved = reciboDe(removed, QDate(2024, 4, 1), 12.5);
+        QVERIFY(Alumno::remove(removed));
+        ids << ofRemoved << reciboDe(debtors.at(44), QDate(2024, 5, 1), 7.25);
+
+        QList<Recibo*> bills;
+        for (int id : ids)
+            bills << Recibo::getFromDB(id);
+        QCOMPARE(bills.count(nullptr), 0);
+        const QLocale gl(QLocale::Galician, QLocale::Spain);
+        const PrintUtils::Batches batches = DocumentosRecibos::lotesCartas(bills, gl);
+        qDeleteAll(bills);
+
+        const auto row = [&gl](int month, const QString& amount) {
+            return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>").arg(gl.monthName(month), amount);
+        };
+        const auto table = [](const QString& rows, const QString& total) {
+            return QStringLiteral("<tbody>") + rows
+                   + QStringLiteral("</tbody><tfoot style=\"font-weight:bold;\"><tr><td>TOTAL:</td><td>%1</td></tr></tfoot>")
+                         .arg(total);
+        };
+        QStringList expected;
+        expected << Academia::escritoImpagos(QStringLiteral("N44 <b>& S44"), table(row(3, u"54"_s) + row(5, u"7.25"_s), u"61.25"_s),
+                                             gl, QString());
+        for (int i = 43; i >= 0; --i)
+            expected << Academia::escritoImpagos(QStringLiteral("N%1 <b>& S%1").arg(i),
+                                                 table(row(3, Moneda::formatearListado(10 + i - (i % 2 ? 0.35 : 0))),
+                                                       Moneda::formatearListado(10 + i - (i % 2 ? 0.35 : 0))),
+                                                 gl, QString());
+        expected << Academia::escritoImpagos(u"Gone Away"_s, table(row(4, u"12.5"_s), u"12.5"_s), gl, QString());
+
+        QCOMPARE(batches.items, int(expected.size()));
+        QVERIFY(batches.perBatch > 1 && batches.perBatch < batches.items);
+        for (int first = 0; first < batches.items; first += batches.perBatch) {
+            const int count = std::min(batches.perBatch, batches.items - first);
+            const QString html = batches.read(first, count)();
+            const QString letters = DocumentosRecibos::sinUltimoSalto(expected.mid(first, count).join(QString()));
+            QVERIFY(html.endsWith(letters));
+            // later batches begin where a letter after another began: a blank space, no text
+            const QString before = html.chopped(letters.size());
+            QCOMPARE(before.isEmpty(), first == 0);
+            QVERIFY(QTextDocumentFragment::fromHtml(before).toPlainText().remove(QChar::ObjectReplacementCharacter).trimmed().isEmpty());
+        }
+
+        // every unpaid bill, read without bill objects: the letters of the bills' own list
+        QList<Recibo*> unpaid = Recibo::list(Recibo::SOLOIMPAGADOS, QDate(), QDate());
+        const PrintUtils::Batches fromObjects = DocumentosRecibos::lotesCartas(unpaid, gl);
+        qDeleteAll(unpaid);
+        const PrintUtils::Batches read = DocumentosRecibos::lotesCartasImpagadas(gl);
+        QCOMPARE(read.items, fromObjects.items);
+        QCOMPARE(read.items, batches.items);
+        for (int first = 0; first < read.items; first += read.perBatch) {
+            const int count = std::min(read.perBatch, read.items - first);
+            QCOMPARE(read.read(first, count)(), fromObjects.read(first, count)());
+        }
+    }
+
+    // Letters the user stops while they print leave the file named as it
+    // was, and nothing beside it.
+    void stoppedLettersLeaveNoFile()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("cartas.pdf"));
+        QList<Recibo*> bills;
+        for (int i = 0; i < 30; ++i)
+            bills << Recibo::getFromDB(reciboDe(alumno(QStringLiteral("N%1").arg(i), u"S"_s), QDate(2024, 3, 1), 10));
+        PrintUtils::Batches batches = DocumentosRecibos::lotesCartas(bills, QLocale(QLocale::Spanish, QLocale::Spain));
+        qDeleteAll(bills);
+        // one letter at a time, each slow to read, so that the job lasts
+        batches.perBatch = 1;
+        batches.read = [read = batches.read](int first, int count) {
+            QThread::msleep(80);
+            return read(first, count);
+        };
+        PrintUtils letters(Academia::cabeceraListado(), batches, QString(), nullptr, DocumentosRecibos::imagenes());
+        bool stopped = false;
+        QTimer stopper;
+        connect(&stopper, &QTimer::timeout, [&stopped] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QProgressDialog*>(top); box && box->isVisible() && !stopped) {
+                    stopped = true;
+                    QVERIFY(box->labelText().startsWith(QStringLiteral("Printing letter ")));
+                    box->cancel();
+                }
+        });
+        stopper.start(20);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        letters.print(&printer);
+        stopper.stop();
+        QVERIFY(stopped);
+        QVERIFY(letters.cancelled());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     // The workbook replaces an existing file, complete, and reads back.

@@ -1,0 +1,34 @@
+#ifndef ABATCHPIPELINE_H
+#define ABATCHPIPELINE_H
+
+#include "atablepages.h"
+#include "printutils.h"
+
+#include <QList>
+#include <QPair>
+#include <QPixmap>
+#include <QSizeF>
+#include <QString>
+
+#include <functional>
+
+// Lays the batches of a print out ahead on worker threads while the printing
+// thread paints earlier ones, so that neither waits long for the other and
+// memory stays bounded however many items there are.
+namespace ABatchPipeline {
+// What every batch is laid out on.
+struct Sheet
+{
+    QSizeF pageSize;
+    bool designMetrics = false;
+    QList<QPair<QString, QPixmap>> resources;
+};
+
+// Runs `each` on every batch in turn, laid out and cut into pages; stops
+// when it answers false. What a reading or a worker's job throws stops it
+// too and comes out here, on the printing thread.
+void forEachBatch(const PrintUtils::Batches& batches, const Sheet& sheet,
+                  const std::function<bool(int first, int count, ATablePages::Pages batch)>& each);
+} // namespace ABatchPipeline
+
+#endif // ABATCHPIPELINE_H
