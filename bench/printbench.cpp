@@ -131,7 +131,7 @@ bool printLettersToPdf(const QString& pdf)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     documento.print(&printer);
-    return !documento.cancelled();
+    return !documento.cancelled() && !documento.failed();
 }
 
 bool printBillsToPdf(const QList<int>& ids, const QString& pdf)
@@ -142,7 +142,7 @@ bool printBillsToPdf(const QList<int>& ids, const QString& pdf)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     documento.print(&printer);
-    return !documento.cancelled();
+    return !documento.cancelled() && !documento.failed();
 }
 
 void benchPrinting(BenchReport& report, int students, int runs, const QString& workDir)

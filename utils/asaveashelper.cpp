@@ -187,8 +187,8 @@ void ASaveAsHelper::saveAs(QWidget* parent, const QString& title, const QString&
     // the type's ending added here.
     if (target != fileName && QFileInfo::exists(target)
         && APrompter::question(tr("Save listing"),
-                               tr("%1 already exists.\nDo you want to replace it?")
-                                   .arg(QFileInfo(target).fileName()),
+                               APrompter::asText(tr("%1 already exists.\nDo you want to replace it?")
+                                                     .arg(QFileInfo(target).fileName())),
                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
                != QMessageBox::Yes)
         return;
@@ -220,8 +220,9 @@ bool ASaveAsHelper::saveTo(const QString& fileName, const QString& title, QTable
         break;
     case FormatoInvalido: {
         const int point = fileName.lastIndexOf(QLatin1Char('.'));
-        APrompter::warning(tr("Format is not valid"), tr("Can't generate listings in selected format: ")
-                                                          + (point < 0 ? fileName : fileName.mid(point)));
+        APrompter::warning(tr("Format is not valid"),
+                           APrompter::asText(tr("Can't generate listings in selected format: ")
+                                             + (point < 0 ? fileName : fileName.mid(point))));
         return false;
     }
     }

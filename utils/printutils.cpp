@@ -450,7 +450,7 @@ void PrintUtils::tellFailure(const QString& detail, const QString& file) const
                       .arg(QDir::toNativeSeparators(file));
     if (!detail.isEmpty())
         text += QLatin1Char('\n') + detail;
-    APrompter::warning(tr("Print"), text, parentWidget());
+    APrompter::warning(tr("Print"), APrompter::asText(text), parentWidget());
 }
 
 void PrintUtils::printHtml(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress)
