@@ -470,8 +470,15 @@ void ATimeTableWidget::moveVerticalHeader()
 std::vector<std::unique_ptr<ATimeTableWidget>> ATimeTableWidget::printPages(const QSizeF& pageSize,
                                                                             double minPointSize) const
 {
-    const int columns = std::max(1, int((pageSize.width() - HourColumnWidth - 1) / ColumnWidth));
-    const int hours = std::max(1, int((pageSize.height() - HeaderHeight - 1) / HourHeight));
+    // as many pages as needed, shared out evenly
+    const auto evenShare = [](int items, int perPage) {
+        const int pages = (items + perPage - 1) / perPage;
+        return (items + pages - 1) / pages;
+    };
+    const int columns = evenShare(std::max<int>(1, m_headers.size()),
+                                  std::max(1, int((pageSize.width() - HourColumnWidth - 1) / ColumnWidth)));
+    const int hours = evenShare(std::max(1, m_endHour - m_firstHour),
+                                std::max(1, int((pageSize.height() - HeaderHeight - 1) / HourHeight)));
     std::vector<std::unique_ptr<ATimeTableWidget>> pages;
     for (int first = m_firstHour; first < m_endHour; first += hours) {
         const int end = std::min(m_endHour, first + hours);
