@@ -365,7 +365,9 @@ namespace {
 // What one line holds of the label's text.
 bool elideToOneLine(QGraphicsTextItem* label, double allowedHeight)
 {
-    const double width = label->textWidth() - 2 * label->document()->documentMargin();
+    // the box's outline is margin enough
+    label->document()->setDocumentMargin(0);
+    const double width = label->textWidth();
     label->setPlainText(
         QFontMetricsF(label->font()).elidedText(label->toPlainText().simplified(), Qt::ElideRight, width));
     return label->boundingRect().height() <= allowedHeight;
