@@ -1,6 +1,7 @@
 #include "atimetablewidget.h"
 
 #include <QBrush>
+#include <QFontMetricsF>
 #include <QDebug>
 #include <QFont>
 #include <QGraphicsItemGroup>
@@ -161,8 +162,9 @@ void ATimeTableWidget::refresh()
     addSessions();
     qDeleteAll(m_spareLabels);
     m_spareLabels.clear();
-    m_scene->setSceneRect(0, m_firstHour * HourHeight, ColumnWidth * m_headers.size() + HourColumnWidth + 1,
-                          (m_endHour - m_firstHour) * HourHeight + HeaderHeight + 1);
+    const QRectF grid(0, m_firstHour * HourHeight, ColumnWidth * m_headers.size() + HourColumnWidth + 1,
+                      (m_endHour - m_firstHour) * HourHeight + HeaderHeight + 1);
+    m_scene->setSceneRect(m_pageSize.isEmpty() ? grid : QRectF(grid.topLeft(), m_pageSize));
     moveHeader();
     moveVerticalHeader();
 }
@@ -213,7 +215,8 @@ void ATimeTableWidget::addCorner()
     // Laid out as wide as the hour column, a text it cannot break ("Classroom/hour")
     // still runs over its edge: the font shrinks until it fits.
     label->setTextWidth(HourColumnWidth);
-    while (label->document()->idealWidth() > HourColumnWidth && label->font().pointSizeF() >= 2) {
+    while (label->document()->idealWidth() > HourColumnWidth
+           && label->font().pointSizeF() >= std::max(2.0, m_minPointSize + 0.5)) {
         QFont font = label->font();
         font.setPointSizeF(font.pointSizeF() - 0.5);
         label->setFont(font);
@@ -226,7 +229,8 @@ void ATimeTableWidget::addHourColumn()
 {
     const QPen linePen = hourLinePen();
     const int right = xOfColumn(m_headers.size());
-    for (int hour = 0; hour < m_endHour; ++hour) {
+    // rows above the first hour would lie outside the scene, yet a print would carry their text
+    for (int hour = m_firstHour; hour < m_endHour; ++hour) {
         const int top = yOfMinute(hour * HourHeight);
         addCell(QRectF(0, top, HourColumnWidth, HourHeight), m_hourGroup);
         m_hourGroup->addToGroup(addLabel(QStringLiteral("%1:00 h.").arg(hour), QPointF(0, top), true));
@@ -357,12 +361,28 @@ QGraphicsTextItem* ATimeTableWidget::addLabel(const QString& text, const QPointF
     return label;
 }
 
-bool ATimeTableWidget::fitLabel(QGraphicsTextItem* label, double allowedHeight, bool dropWhenTooSmall)
+namespace {
+// What one line holds of the label's text.
+bool elideToOneLine(QGraphicsTextItem* label, double allowedHeight)
+{
+    // the box's outline is margin enough
+    label->document()->setDocumentMargin(0);
+    const double width = label->textWidth();
+    label->setPlainText(
+        QFontMetricsF(label->font()).elidedText(label->toPlainText().simplified(), Qt::ElideRight, width));
+    return label->boundingRect().height() <= allowedHeight;
+}
+} // namespace
+
+bool ATimeTableWidget::fitLabel(QGraphicsTextItem* label, double allowedHeight, bool dropWhenTooSmall) const
 {
     while (label->boundingRect().height() > allowedHeight) {
         QFont font = label->font();
-        if (font.pointSizeF() < 2) {
+        if (font.pointSizeF() - 1 < m_minPointSize) {
             if (!dropWhenTooSmall)
+                return true;
+            // a printed box keeps a line it can be told by
+            if (!m_pageSize.isEmpty() && elideToOneLine(label, allowedHeight))
                 return true;
             delete label;
             return false;
@@ -447,6 +467,57 @@ void ATimeTableWidget::moveVerticalHeader()
     const QPointF origin = viewportOriginInScene();
     m_hourGroup->setPos(qMax(0.0, origin.x()), m_hourGroup->y());
     m_cornerGroup->setPos(origin);
+}
+
+std::vector<std::unique_ptr<ATimeTableWidget>> ATimeTableWidget::printPages(const QSizeF& pageSize,
+                                                                            double minPointSize) const
+{
+    // as many pages as needed, shared out evenly
+    const auto evenShare = [](int items, int perPage) {
+        const int pages = (items + perPage - 1) / perPage;
+        return (items + pages - 1) / pages;
+    };
+    const int columns = evenShare(std::max<int>(1, m_headers.size()),
+                                  std::max(1, int((pageSize.width() - HourColumnWidth - 1) / ColumnWidth)));
+    const int hours = evenShare(std::max(1, m_endHour - m_firstHour),
+                                std::max(1, int((pageSize.height() - HeaderHeight - 1) / HourHeight)));
+    std::vector<std::unique_ptr<ATimeTableWidget>> pages;
+    for (int first = m_firstHour; first < m_endHour; first += hours) {
+        const int end = std::min(m_endHour, first + hours);
+        int column = 0;
+        do {
+            auto page = std::make_unique<ATimeTableWidget>();
+            page->m_minPointSize = minPointSize;
+            page->m_pageSize = pageSize;
+            page->m_headers = m_headers.mid(column, columns);
+            page->m_cornerText = m_cornerText;
+            page->m_infoText = m_infoText;
+            page->m_firstHour = first;
+            page->m_endHour = end;
+            // boxes out of the page's hours would print as text nobody sees
+            for (const ATimeTableSession& session : m_sessions) {
+                if (page->columnIndex(session.columnId) >= 0 && session.startMinute < end * HourHeight
+                    && session.endMinute > first * HourHeight)
+                    page->m_sessions.append(session);
+            }
+            page->refresh();
+            page->pinToEdges();
+            pages.push_back(std::move(page));
+            column += columns;
+        } while (column < m_headers.size());
+    }
+    return pages;
+}
+
+void ATimeTableWidget::pinToEdges()
+{
+    if (!m_headerGroup)
+        return;
+    const QRectF rect = m_scene->sceneRect();
+    m_headerGroup->setPos(m_headerGroup->x(), rect.top());
+    m_hourGroup->setPos(rect.left(), m_hourGroup->y());
+    m_cornerGroup->setPos(rect.topLeft());
+    m_infoItem->setPos(rect.center() - m_infoItem->boundingRect().center());
 }
 
 void ATimeTableWidget::setPointer(const QPoint& pos)

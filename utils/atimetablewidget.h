@@ -5,7 +5,11 @@
 #include <QList>
 #include <QMultiHash>
 #include <QPoint>
+#include <QSizeF>
 #include <QString>
+
+#include <memory>
+#include <vector>
 
 #include "atimetableheader.h"
 #include "atimetablesession.h"
@@ -47,6 +51,12 @@ public:
 
     void refresh();
 
+    // The grid cut for print into canvases of pageSize scene pixels each:
+    // as many columns and hour rows as fit, every one with the corner, the
+    // hour column and the header row at its edges and nothing drawn outside.
+    // Their texts keep at least minPointSize.
+    std::vector<std::unique_ptr<ATimeTableWidget>> printPages(const QSizeF& pageSize, double minPointSize) const;
+
     // What lies under the position of the last context-menu request.
     int getMinutoPointer() const;
     int getSessionIdAtPointer() const;
@@ -83,7 +93,9 @@ private:
     // A box label fitted into the height, reusing one of the last refresh when it fits the same.
     QGraphicsTextItem* addSessionLabel(const QString& text, const QPointF& pos, double allowedHeight);
     // False when the label was dropped (and deleted).
-    static bool fitLabel(QGraphicsTextItem* label, double allowedHeight, bool dropWhenTooSmall);
+    bool fitLabel(QGraphicsTextItem* label, double allowedHeight, bool dropWhenTooSmall) const;
+    // Puts the header row, the hour column and the corner at the scene's edges.
+    void pinToEdges();
     int columnIndex(int columnId) const;
     QPointF pointerInScene() const;
     QPointF viewportOriginInScene() const;
@@ -112,6 +124,10 @@ private:
     QPoint m_pointer;
     int m_firstHour = 0;
     int m_endHour = 23;
+    // labels shrink to fit, never below this size
+    double m_minPointSize = 1;
+    // a print page's own extent; empty: the grid's
+    QSizeF m_pageSize;
 };
 
 #endif // ATIMETABLEWIDGET_H

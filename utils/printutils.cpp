@@ -103,9 +103,19 @@ PrintUtils::PrintUtils(const QString& header, QGraphicsScene* scene, const QStri
                        QList<QPair<QString, QPixmap>> resources)
     : QObject(parent)
     , m_header(header)
-    , m_scene(scene)
+    , m_scenes({scene})
     , m_footer(footer)
     , m_resources(resources)
+    , m_sceneMode(true)
+{
+}
+
+PrintUtils::PrintUtils(const QString& header, const QList<QGraphicsScene*>& scenes, const QString& footer,
+                       QObject* parent)
+    : QObject(parent)
+    , m_header(header)
+    , m_scenes(scenes)
+    , m_footer(footer)
     , m_sceneMode(true)
 {
 }
@@ -352,7 +362,7 @@ int PrintUtils::countBatchPages(Job& job, AProgress& progress)
 int PrintUtils::expectedPages(Job& job, AProgress& progress)
 {
     if (m_sceneMode)
-        return 1;
+        return std::max<int>(1, m_scenes.size());
     if (!m_batchMode)
         return job.content->pages;
     if (m_batches.pagesPerItem > 0)
@@ -419,7 +429,7 @@ std::optional<QString> PrintUtils::printOn(QPrinter* printer)
     // failed) stops the print: nothing of it may pass for whole.
     try {
         if (m_sceneMode)
-            printScene(painter, *job);
+            printScene(painter, *job, printer);
         else if (m_batchMode)
             printBatches(painter, *job, printer, progress);
         else
@@ -529,21 +539,34 @@ void PrintUtils::printFrame(QPainter& painter, Job& job, int page)
     painter.restore();
 }
 
-void PrintUtils::printScene(QPainter& painter, Job& job)
+QSizeF PrintUtils::sceneArea(QPrinter* printer) const
 {
-    job.header->drawContents(&painter, job.headerRect);
+    const QSizeF sheet = printer->paperRect(QPrinter::DevicePixel).size() / printer->resolution() * kPageUnitsPerInch;
+    const std::unique_ptr<QTextDocument> header(createDocument(m_header));
+    const std::unique_ptr<QTextDocument> footer(createDocument(m_footer));
+    header->setPageSize(sheet);
+    footer->setPageSize(sheet);
+    return QSizeF(sheet.width() - 2 * kPageUnitsPerInch * cmToInch(1.0),
+                  sheet.height() - header->size().height() - footer->size().height());
+}
 
+void PrintUtils::printScene(QPainter& painter, Job& job, QPrinter* printer)
+{
     const double margin = kPageUnitsPerInch * cmToInch(1.0);
-    if (m_scene) {
-        m_scene->render(&painter,
-                        QRectF(margin, job.headerSize.height(), job.sheet.width() - 2 * margin, job.contentHeight),
-                        QRectF(), Qt::KeepAspectRatio);
+    for (int page = 0; page < m_scenes.size(); ++page) {
+        if (page > 0)
+            printer->newPage();
+        job.header->drawContents(&painter, job.headerRect);
+        if (QGraphicsScene* scene = m_scenes.at(page)) {
+            scene->render(&painter,
+                          QRectF(margin, job.headerSize.height(), job.sheet.width() - 2 * margin, job.contentHeight),
+                          QRectF(), Qt::KeepAspectRatio);
+        }
+        painter.save();
+        painter.translate(0, job.contentHeight + job.headerSize.height());
+        job.footer->drawContents(&painter, QRectF(QPointF(0, 0), job.footerSize));
+        painter.restore();
     }
-
-    painter.save();
-    painter.translate(0, job.contentHeight + job.headerSize.height());
-    job.footer->drawContents(&painter, QRectF(QPointF(0, 0), job.footerSize));
-    painter.restore();
 }
 
 void PrintUtils::fixTableFrames(QTextDocument* document, const std::function<bool()>& keepGoing)

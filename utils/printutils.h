@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPair>
 #include <QPixmap>
+#include <QSizeF>
 #include <QString>
 
 #include <functional>
@@ -24,8 +25,8 @@ class QWidget;
 
 // Prints a document page by page with an HTML header and footer on every
 // page, and runs its print preview. The content is either HTML, cut into
-// pages with tables split between rows, or a graphics scene fitted to one
-// page. Geometry is in page units of 1/96 inch at any printer resolution.
+// pages with tables split between rows, or graphics scenes fitted to one
+// page each. Geometry is in page units of 1/96 inch at any printer resolution.
 // Headers and footers may carry "%%PAGENUM%%" and "%%PAGECOUNT%%".
 // A job that lasts shows its progress and can be cancelled; a PDF file is
 // written beside its name and takes it only once complete.
@@ -61,6 +62,9 @@ public:
     PrintUtils(const QString& header, QGraphicsScene* scene, const QString& footer,
                QObject* parent = nullptr,
                QList<QPair<QString, QPixmap>> resources = QList<QPair<QString, QPixmap>>());
+    // One page per scene, in order.
+    PrintUtils(const QString& header, const QList<QGraphicsScene*>& scenes, const QString& footer,
+               QObject* parent = nullptr);
     PrintUtils(const QString& header, const Batches& content, const QString& footer, QObject* parent = nullptr,
                QList<QPair<QString, QPixmap>> resources = QList<QPair<QString, QPixmap>>());
     ~PrintUtils() override;
@@ -90,6 +94,8 @@ public:
     // Whether the tables of this HTML keep every word whole on a sheet this
     // many page units wide.
     static bool tablesFit(const QString& html, double sheetWidth);
+    // The room a scene gets on a sheet of this printer, in page units.
+    QSizeF sceneArea(QPrinter* printer) const;
     // Whether the user stopped the last print before its end.
     bool cancelled() const { return m_cancelled; }
     // Whether the last print failed: a job of it stopped, the printer took
@@ -132,11 +138,11 @@ private:
     void addImages(QTextDocument* document) const;
     // The header and footer of one page, numbered.
     void printFrame(QPainter& painter, Job& job, int page);
-    void printScene(QPainter& painter, Job& job);
+    void printScene(QPainter& painter, Job& job, QPrinter* printer);
 
     QString m_header;
     QString m_content;
-    QGraphicsScene* m_scene = nullptr;
+    QList<QGraphicsScene*> m_scenes;
     QString m_footer;
     QList<QPair<QString, QPixmap>> m_resources;
     bool m_previewing = false;

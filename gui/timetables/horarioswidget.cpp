@@ -16,9 +16,10 @@
 #include "sesiondeclase.h"
 
 #include <QApplication>
+#include <QFont>
+#include <QGraphicsScene>
 #include <QMenu>
 #include <QPrinter>
-#include <QScrollBar>
 #include <QSettings>
 
 namespace {
@@ -27,6 +28,10 @@ const QString kLastSession = QStringLiteral("LASTSESSIONSTATUS");
 const QString kShowAll = QStringLiteral("mostrar_todas_horas");
 const QString kOpening = QStringLiteral("hora_apertura");
 const QString kClosing = QStringLiteral("hora_cierre");
+// the smallest printed text, in points
+constexpr double kReadablePoints = 7.0;
+// how far below the usual size a label may shrink on paper to fit its box
+constexpr double kPrintShrink = 1.0;
 } // namespace
 
 HorariosWidget::HorariosWidget(QWidget* parent, Qt::WindowFlags f)
@@ -340,17 +345,35 @@ void HorariosWidget::printTo(QPrinter* printer)
     printWith(printer, false);
 }
 
+std::vector<std::unique_ptr<ATimeTableWidget>> HorariosWidget::printPages(QPrinter* printer, const QString& header,
+                                                                          const QString& footer) const
+{
+    const ATimeTableWidget* grid = ui->graphicsView;
+    const double smallest = QFont().pointSizeF() - kPrintShrink;
+    // A label of p points is p * dpi / 72 scene pixels; a page unit is 1/96 inch.
+    const double scale = kReadablePoints * 96.0 / (smallest * grid->logicalDpiY());
+    const QSizeF whole = grid->scene()->sceneRect().size();
+    printer->setPageOrientation(whole.width() > whole.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    const PrintUtils measure(header, QList<QGraphicsScene*>(), footer);
+    QSizeF area = measure.sceneArea(printer);
+    if (std::min(area.width() / whole.width(), area.height() / whole.height()) >= scale)
+        return grid->printPages(whole, smallest);
+    printer->setPageOrientation(QPageLayout::Landscape);
+    area = measure.sceneArea(printer);
+    return grid->printPages(area / scale, smallest);
+}
+
 void HorariosWidget::printWith(QPrinter* printer, bool preview)
 {
-    // the sticky header row and hour column back at the scene's edges
-    ui->graphicsView->horizontalScrollBar()->setValue(0);
-    ui->graphicsView->verticalScrollBar()->setValue(0);
-    const QRectF rect = ui->graphicsView->scene()->sceneRect();
-    printer->setPageOrientation(rect.width() > rect.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     const QString header = QStringLiteral("<html><body style=\"margin-left:56px;margin-right:56px;\"><p>&nbsp;</p>"
                                           "<h1>%1</h1>")
                                .arg(getHeaderForPrint().toHtmlEscaped());
-    PrintUtils printUtils(header, ui->graphicsView->scene(), QStringLiteral("<p>&nbsp;</p><p>&nbsp;</p>"));
+    const QString footer = QStringLiteral("<p>&nbsp;</p><p>&nbsp;</p>");
+    const std::vector<std::unique_ptr<ATimeTableWidget>> pages = printPages(printer, header, footer);
+    QList<QGraphicsScene*> scenes;
+    for (const auto& page : pages)
+        scenes.append(page->scene());
+    PrintUtils printUtils(header, scenes, footer);
     if (preview)
         printUtils.preview(printer);
     else

@@ -8,6 +8,9 @@
 #include <QPointer>
 #include <QSet>
 
+#include <memory>
+#include <vector>
+
 class ATimeTableWidget;
 class PageSession;
 class QDialog;
@@ -103,6 +106,11 @@ protected:
 private:
     bool outsideRange(int firstHour, int endHour) const;
     void printWith(QPrinter* printer, bool preview);
+    // The grid as printed with that header and footer, no text smaller than
+    // a readable size: on one sheet when it fits so, else cut over landscape
+    // sheets, each with the hour column and the header row.
+    std::vector<std::unique_ptr<ATimeTableWidget>> printPages(QPrinter* printer, const QString& header,
+                                                              const QString& footer) const;
     QList<QPointer<QDialog>> m_dialogs;
     QPointer<PageSession> m_session;
     bool m_activated = false;

@@ -28,6 +28,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -105,6 +106,29 @@ void pressWhenShown(PageHarness& h, const char* button, StatusSeen* seen)
         seen->text = dialog->findChild<QTextBrowser*>(QStringLiteral("tbErrors"))->toPlainText();
         dialog->findChild<QPushButton*>(QLatin1String(button))->click();
     });
+}
+
+// The hours whose rows a printed page names ("9:00 h.").
+QSet<int> printedHours(const QString& text)
+{
+    QSet<int> hours;
+    static const QRegularExpression row(QStringLiteral("(?<!\\d)(\\d{1,2}):00 h\\."));
+    for (auto it = row.globalMatch(text); it.hasNext();)
+        hours.insert(it.next().captured(1).toInt());
+    return hours;
+}
+
+// The height in points of the smallest word of a PDF's text layer, as poppler boxes it.
+double smallestWordHeight(const QString& pdf)
+{
+    const QString boxes = outputfiles::run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    static const QRegularExpression word(QStringLiteral("yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"([\\d.]+)\""));
+    double smallest = 1000;
+    for (auto it = word.globalMatch(boxes); it.hasNext();) {
+        const auto m = it.next();
+        smallest = std::min(smallest, m.captured(2).toDouble() - m.captured(1).toDouble());
+    }
+    return smallest;
 }
 
 } // namespace
@@ -818,6 +842,59 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("Timetable for ") + QLocale().dayName(1)), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("English - Morning")));
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+    }
+
+    void printsADayOfManyClassroomsOverReadableLandscapePages()
+    {
+        QStringList rooms{QStringLiteral("Room A"), QStringLiteral("Room B")};
+        for (int k = 1; k <= 27; ++k) {
+            rooms.append(QStringLiteral("Room %1").arg(k, 2, 10, QLatin1Char('0')));
+            const int room = aula(rooms.last());
+            // one session in the morning, one at closing time
+            sesion(m.manana, room, 1, 9 * 60, 10 * 60, m.marta);
+            sesion(m.tarde, room, 1, 21 * 60, 21 * 60 + 45, 0);
+        }
+        // too short for its label at a readable size: it keeps one line
+        sesion(m.manana, m.aula1, 1, 12 * 60, 12 * 60 + 15, m.marta);
+        open();
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("day.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        m_window->currentHorario()->printTo(&printer);
+
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+        const int pages = outputfiles::pdfPages(file);
+        QVERIFY2(pages > 1, qPrintable(QString::number(pages)));
+        QMap<QString, int> roomPages;
+        QMap<int, int> hourPages;
+        int morning = 0;
+        int evening = 0;
+        for (int page = 1; page <= pages; ++page) {
+            const QString text = outputfiles::pdfText(file, page);
+            QVERIFY2(text.contains(QStringLiteral("Classroom/")), qPrintable(text));
+            const QSet<int> hours = printedHours(text);
+            QVERIFY2(!hours.isEmpty(), qPrintable(text));
+            for (int hour : hours)
+                ++hourPages[hour];
+            for (const QString& room : rooms)
+                roomPages[room] += text.count(room);
+            morning += text.count(QStringLiteral("English - Morning"));
+            evening += text.count(QStringLiteral("English - Evening"));
+        }
+        // every room under every hour band, every shown hour and none above the opening
+        QList<int> shown;
+        for (int hour = 8; hour <= 22; ++hour)
+            shown.append(hour);
+        QCOMPARE(hourPages.keys(), shown);
+        const int bands = pages / hourPages.value(8);
+        for (const QString& room : rooms)
+            QCOMPARE(roomPages.value(room), bands);
+        QCOMPARE(morning, 28);
+        QCOMPARE(evening, 27);
+        // 7 points: a sans font boxes its words about 1.15 times their size
+        QVERIFY2(smallestWordHeight(file) >= 8.0, qPrintable(QString::number(smallestWordHeight(file))));
     }
 
 private:
