@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QLayout>
 #include <QScreen>
 #include <QScrollArea>
@@ -39,6 +40,26 @@ bool takeWidget(QLayout* layout, QWidget* widget)
     }
     return false;
 }
+
+// Fits its dialog at every show the program asks for.
+class ScreenFitter : public QObject
+{
+public:
+    explicit ScreenFitter(QDialog* dialog) : QObject(dialog), m_dialog(dialog) { dialog->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_dialog && event->type() == QEvent::Show && !event->spontaneous()) {
+            const QRect area = availableScreenArea(m_dialog);
+            scrollFormToFit(m_dialog, area);
+            keepWithinArea(m_dialog, area);
+        }
+        return false;
+    }
+
+private:
+    QDialog* m_dialog;
+};
 
 int clampedStart(int start, int length, int areaStart, int areaLength)
 {
@@ -102,4 +123,9 @@ bool scrollFormToFit(QDialog* dialog, const QRect& area)
                                      + (buttons ? buttons->sizeHint().height() : 0));
     dialog->resize(wanted.expandedTo(dialog->size()).boundedTo(room));
     return true;
+}
+
+void keepDialogOnScreen(QDialog* dialog)
+{
+    new ScreenFitter(dialog);
 }

@@ -22,4 +22,8 @@ void keepWithinArea(QWidget* window, const QRect& area);
 // Done once: a form already scrolling is left as it is.
 bool scrollFormToFit(QDialog* dialog, const QRect& area);
 
+// Fits the dialog (scrollFormToFit, then keepWithinArea) whenever the program
+// shows it: for dialogs not derived from the dialog base, which does so itself.
+void keepDialogOnScreen(QDialog* dialog);
+
 #endif // SCREENFIT_H
