@@ -1,6 +1,7 @@
 #include "recibofixture.h"
 
 #include "alumnodialog.h"
+#include "atextviewerbox.h"
 #include "asignaturadialog.h"
 #include "configurationdialog.h"
 #include "guitest.h"
@@ -71,6 +72,8 @@ private slots:
         QCOMPARE(outOfReach(configuration), QString());
         HelpDialog manual;
         QCOMPARE(outOfReach(manual), QString());
+        ATextViewerBox licence(QStringLiteral(":/legal/gpl-3.txt"));
+        QCOMPARE(outOfReach(licence), QString());
     }
 
     void mainWindowFitsTheScreen()
