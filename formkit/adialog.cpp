@@ -1,4 +1,5 @@
 #include "adialog.h"
+#include "screenfit.h"
 #include "widgetstate.h"
 
 #include <QHideEvent>
@@ -54,6 +55,15 @@ void ADialog::showEvent(QShowEvent* event)
     if (!event->spontaneous())
         loadGeometry();
     QDialog::showEvent(event);
+    if (!event->spontaneous())
+        fitToScreen();
+}
+
+void ADialog::fitToScreen()
+{
+    const QRect area = availableScreenArea(this);
+    scrollFormToFit(this, area);
+    keepWithinArea(this, area);
 }
 
 void ADialog::hideEvent(QHideEvent* event)

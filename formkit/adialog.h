@@ -3,8 +3,9 @@
 
 #include <QDialog>
 
-// Dialog base: geometry remembered under the object name, line edits checked
-// in one call with the invalid ones painted.
+// Dialog base: geometry remembered under the object name (kept within the
+// screen when shown), line edits checked in one call with the invalid ones
+// painted.
 class ADialog : public QDialog
 {
     Q_OBJECT
@@ -19,6 +20,8 @@ public:
     void loadGeometry();
 
 protected:
+    // Within the screen's available area, the form scrolling when it must.
+    void fitToScreen();
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 };

@@ -1,5 +1,6 @@
 #include "amainwindow.h"
 #include "atextviewerbox.h"
+#include "screenfit.h"
 #include "widgetstate.h"
 
 #include <QApplication>
@@ -50,6 +51,8 @@ void AMainWindow::showEvent(QShowEvent* event)
         loadGeometry();
         loadStatus();
         restored = true;
+        // a geometry saved on a larger screen, or the form's own size
+        keepWithinArea(this, availableScreenArea(this));
     }
     QMainWindow::showEvent(event);
 }

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSettings>
 #include <QStandardItemModel>
@@ -281,4 +282,19 @@ void ATableView::advancedColumnSelection()
             showColumn(0);
     }
     syncColumnActions();
+}
+
+void ATableView::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QModelIndex current = currentIndex();
+    if (!enter || state() == EditingState || !current.isValid()) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    // a double click selects the row it opens; the pages open the selection
+    if (selectionModel() && !selectionModel()->isSelected(current))
+        setCurrentIndex(current); // selects as a click would
+    event->accept();
+    emit doubleClicked(current);
 }

@@ -9,6 +9,8 @@ class QMenu;
 // List view with a header menu that shows and hides columns (at least one
 // stays visible) and a header state kept in the settings under the object name.
 // The last visible column takes whatever width the others leave.
+// Return on a row emits doubleClicked(), so that what opens a row on a
+// double click opens it from the keyboard too.
 class ATableView : public QTableView
 {
     Q_OBJECT
@@ -25,6 +27,10 @@ public:
 public slots:
     void toggleAll();
     void toggleNone();
+
+protected:
+    // Return or Enter on a row opens it as a double click does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private slots:
     void addActionColumn(const QModelIndex& parent, int start, int end);

@@ -1,4 +1,5 @@
 #include "atextviewerbox.h"
+#include "screenfit.h"
 #include "ui_atextviewerbox.h"
 
 #include <QFile>
@@ -8,6 +9,7 @@ ATextViewerBox::ATextViewerBox(const QString& fileName, QWidget* parent, Qt::Win
     , ui(new Ui::ATextViewerBox)
 {
     ui->setupUi(this);
+    keepDialogOnScreen(this);
     ui->label->hide();
 
     QFile file(fileName);

@@ -6,6 +6,7 @@
 #include "moneda.h"
 #include "printutils.h"
 #include "recibo.h"
+#include "screenfit.h"
 
 #include <QPrinter>
 #include <QPushButton>
@@ -16,6 +17,7 @@ ReciboDialog::ReciboDialog(QWidget* parent, int idRecibo, Qt::WindowFlags f)
     , m_recibo(Recibo::getFromDB(idRecibo))
 {
     ui->setupUi(this);
+    keepDialogOnScreen(this);
     setAttribute(Qt::WA_DeleteOnClose);
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &ReciboDialog::accept);
     connect(ui->buttonBox, &QDialogButtonBox::rejected, this, &ReciboDialog::reject);

@@ -5,7 +5,9 @@
 
 // Base of the main window's section pages. The main window asks a page
 // whether it may be left and tells it when it has been installed; the page's
-// own tool-bar actions are its QWidget::actions().
+// own tool-bar actions are its QWidget::actions(). Whenever a page is shown,
+// its filter field ("leFiltro"), if it has one, takes the keyboard focus, so
+// that typing at once filters the list.
 class CentralWidget : public QWidget
 {
 public:

@@ -2341,16 +2341,16 @@ Sigue guardada.</translation>
         <translation>Pensario</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Ayuda</translation>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Archivo</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <source>Show</source>
-        <translation>Ver</translation>
+        <source>&amp;Show</source>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Sections</source>
@@ -2405,20 +2405,20 @@ Sigue guardada.</translation>
         <translation>&amp;Configuración</translation>
     </message>
     <message>
-        <source>Pensario manual</source>
-        <translation>Manual de Pensario</translation>
+        <source>Pensario &amp;manual</source>
+        <translation>&amp;Manual de Pensario</translation>
     </message>
     <message>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
-        <source>What&apos;s this?</source>
-        <translation>¿Qué es esto?</translation>
+        <source>&amp;What&apos;s this?</source>
+        <translation>¿&amp;Qué es esto?</translation>
     </message>
     <message>
-        <source>Errors</source>
-        <translation>Errores</translation>
+        <source>&amp;Errors</source>
+        <translation>&amp;Errores</translation>
     </message>
     <message>
         <source>First run</source>

@@ -2341,16 +2341,16 @@ Segue gardada.</translation>
         <translation>Pensario</translation>
     </message>
     <message>
-        <source>Help</source>
-        <translation>Axuda</translation>
+        <source>&amp;Help</source>
+        <translation>&amp;Axuda</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Ficheiro</translation>
+        <source>&amp;File</source>
+        <translation>&amp;Ficheiro</translation>
     </message>
     <message>
-        <source>Show</source>
-        <translation>Ver</translation>
+        <source>&amp;Show</source>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Sections</source>
@@ -2405,20 +2405,20 @@ Segue gardada.</translation>
         <translation>&amp;Configuración</translation>
     </message>
     <message>
-        <source>Pensario manual</source>
-        <translation>Manual de Pensario</translation>
+        <source>Pensario &amp;manual</source>
+        <translation>&amp;Manual de Pensario</translation>
     </message>
     <message>
         <source>F1</source>
         <translation>F1</translation>
     </message>
     <message>
-        <source>What&apos;s this?</source>
-        <translation>Que é isto?</translation>
+        <source>&amp;What&apos;s this?</source>
+        <translation>&amp;Que é isto?</translation>
     </message>
     <message>
-        <source>Errors</source>
-        <translation>Erros</translation>
+        <source>&amp;Errors</source>
+        <translation>&amp;Erros</translation>
     </message>
     <message>
         <source>First run</source>

@@ -4,7 +4,10 @@
 #include "testmain.h"
 
 #include <QIntValidator>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -106,6 +109,53 @@ private slots:
         QCOMPARE(dialog.nested->styleSheet(), QString());
     }
 
+    // A form taller than the screen scrolls; OK and Cancel stay within reach.
+    void tallFormScrollsWithinTheScreen()
+    {
+        FormDialog dialog(QStringLiteral("dlgTall"));
+        const QRect area = dialog.screen()->availableGeometry();
+        auto* tall = new QWidget;
+        tall->setMinimumSize(200, area.height() + 300);
+        dialog.layout()->addWidget(tall);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        dialog.layout()->addWidget(buttons);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY2(area.contains(dialog.frameGeometry()), qPrintable(QDebug::toString(dialog.frameGeometry())));
+
+        auto* scroll = dialog.findChild<QScrollArea*>();
+        QVERIFY(scroll);
+        QVERIFY(scroll->isAncestorOf(dialog.first) && scroll->isAncestorOf(tall));
+        QVERIFY(!scroll->isAncestorOf(buttons));
+        QVERIFY(buttons->isVisible());
+        QVERIFY(dialog.rect().contains(buttons->geometry()));
+        // the fields are still the dialog's to validate
+        dialog.first->setText(QStringLiteral("0"));
+        QVERIFY(!dialog.validateLineEdits());
+
+        dialog.hide();
+        dialog.show();
+        QCOMPARE(dialog.findChildren<QScrollArea*>().size(), 1);
+        QVERIFY(area.contains(dialog.frameGeometry()));
+    }
+
+    void savedGeometryLargerThanTheScreenIsBroughtWithin()
+    {
+        QRect area;
+        {
+            FormDialog dialog(QStringLiteral("dlgBig"));
+            area = dialog.screen()->availableGeometry();
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+            dialog.setGeometry(area.x() + 300, area.y() + 200, area.width() + 400, area.height() + 400);
+            dialog.accept();
+        }
+        FormDialog again(QStringLiteral("dlgBig"));
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QVERIFY2(area.contains(again.frameGeometry()), qPrintable(QDebug::toString(again.frameGeometry())));
+        QVERIFY(!again.findChild<QScrollArea*>()); // its form fits
+    }
 };
 
 PENSARIO_TEST_MAIN(TestADialog)

@@ -9,6 +9,7 @@
 #include <QDockWidget>
 #include <QFile>
 #include <QPixmap>
+#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 #include <QToolBar>
@@ -91,6 +92,22 @@ private slots:
         QCOMPARE(again.geometry(), placed);
         QCOMPARE(again.toolBarArea(again.toolBar), Qt::LeftToolBarArea);
         QVERIFY(!capture.contains(QtWarningMsg, QStringLiteral("Couldn't restore")));
+    }
+
+    void savedGeometryLargerThanTheScreenIsBroughtWithin()
+    {
+        QRect area;
+        {
+            TestWindow window;
+            area = window.screen()->availableGeometry();
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            window.setGeometry(area.x() + 200, area.y() + 100, area.width() + 300, area.height() + 300);
+        }
+        TestWindow again;
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QVERIFY2(area.contains(again.frameGeometry()), qPrintable(QDebug::toString(again.frameGeometry())));
     }
 
     void unreadableStoredStateWarnsAndKeepsTheLayout()

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QListView>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTimer>
 
@@ -244,6 +245,26 @@ private slots:
         QVERIFY(columnAction(view, "Col 10")->isChecked());
     }
 
+
+    // Return opens the current row as a double click does, selecting it first.
+    void returnOpensTheCurrentRow()
+    {
+        ListModel model(3, 2);
+        ATableView view;
+        view.setModel(&model);
+        view.setSelectionBehavior(QAbstractItemView::SelectRows);
+        QSignalSpy opened(&view, &QAbstractItemView::doubleClicked);
+        QTest::keyClick(&view, Qt::Key_Return); // no current row
+        QCOMPARE(opened.count(), 0);
+
+        view.selectionModel()->setCurrentIndex(model.index(2, 1), QItemSelectionModel::NoUpdate);
+        QTest::keyClick(&view, Qt::Key_Return);
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(opened.at(0).at(0).toModelIndex(), model.index(2, 1));
+        QCOMPARE(view.selectionModel()->selectedRows(), QModelIndexList{model.index(2, 0)});
+        QTest::keyClick(&view, Qt::Key_Enter);
+        QCOMPARE(opened.count(), 2);
+    }
 };
 
 PENSARIO_TEST_MAIN(TestATableView)
