@@ -21,6 +21,7 @@ public:
 
 public slots:
     void refresh() override;
+    bool printsOverSheets() const override { return true; }
     void refreshCmb() override;
     void showContextMenu() override;
     void addAula();

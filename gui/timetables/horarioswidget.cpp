@@ -356,7 +356,7 @@ std::vector<std::unique_ptr<ATimeTableWidget>> HorariosWidget::printPages(QPrint
     printer->setPageOrientation(whole.width() > whole.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     const PrintUtils measure(header, QList<QGraphicsScene*>(), footer);
     QSizeF area = measure.sceneArea(printer);
-    if (std::min(area.width() / whole.width(), area.height() / whole.height()) >= scale)
+    if (!printsOverSheets() || std::min(area.width() / whole.width(), area.height() / whole.height()) >= scale)
         return grid->printPages(whole, smallest);
     printer->setPageOrientation(QPageLayout::Landscape);
     area = measure.sceneArea(printer);

@@ -72,6 +72,10 @@ protected:
     // The tables the chooser's entries are read from; none: the chooser is
     // refilled at every activation.
     virtual QStringList chooserTables() const { return {}; }
+    // Whether the grid is cut over several sheets rather than printed smaller
+    // than a readable size: a day has a column per classroom, as many as the
+    // academy has; a week always has seven and prints on one sheet.
+    virtual bool printsOverSheets() const { return false; }
     // Refills the chooser unless its tables are unchanged since its last fill.
     void fillChooser();
     void checkLastSessionDatabase();
@@ -108,7 +112,8 @@ private:
     void printWith(QPrinter* printer, bool preview);
     // The grid as printed with that header and footer, no text smaller than
     // a readable size: on one sheet when it fits so, else cut over landscape
-    // sheets, each with the hour column and the header row.
+    // sheets, each with the hour column and the header row (a week always on
+    // one sheet).
     std::vector<std::unique_ptr<ATimeTableWidget>> printPages(QPrinter* printer, const QString& header,
                                                               const QString& footer) const;
     QList<QPointer<QDialog>> m_dialogs;

@@ -844,6 +844,25 @@ private slots:
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
     }
 
+    // A week has seven columns whatever the academy's size: the teacher's
+    // week with every hour of the day still prints on one sheet.
+    void printsATeachersWeekOnOneSheet()
+    {
+        sesion(m.manana, m.aula1, 1, 8 * 60, 9 * 60, m.marta);
+        sesion(m.tarde, m.aula1, 5, 21 * 60, 22 * 60, m.marta);
+        open();
+        m_window->selectHorario(3, m.marta);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("week.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        m_window->currentHorario()->printTo(&printer);
+        QCOMPARE(outputfiles::pdfPages(file), 1);
+        const QString text = outputfiles::pdfText(file, 1);
+        QVERIFY2(text.contains(QStringLiteral("8:00")) && text.contains(QStringLiteral("21:00")), qPrintable(text));
+    }
+
     void printsADayOfManyClassroomsOverReadableLandscapePages()
     {
         QStringList rooms{QStringLiteral("Room A"), QStringLiteral("Room B")};
