@@ -494,28 +494,43 @@ void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& s
     }
 }
 
+// Each part of the table between the given rows copied into a document of
+// its own laid out like the table's; every row is copied once. Empty when
+// a copy failed, or when the job stopped (then `stopped` tells).
+ATablePages::Parts copiesOfParts(QTextTable* table, const QList<int>& splits, int headRows, const std::function<bool()>& goOn,
+                    bool* stopped)
+{
+    ATablePages::Parts built;
+    int from = 0;
+    for (int i = 0; i <= splits.size(); ++i) {
+        if (i % 32 == 31 && !goOn()) {
+            *stopped = true;
+            return {};
+        }
+        const int to = i < splits.size() ? splits.at(i) : table->rows();
+        std::unique_ptr<QTextDocument> alone = emptyLike(table->document());
+        if (!copyRowsAt(QTextCursor(alone.get()), table, from, to, headRows))
+            return {};
+        built.push_back(std::move(alone));
+        from = std::max(to, headRows);
+    }
+    return built;
+}
+
 // Copies the parts of the table between the given rows before it and
-// removes it whole: every row is copied once. Each part is built in a
-// document of its own, and all go in within one edit, since every table put
-// into a document makes it scan all its frames again.
+// removes it whole. All go in within one edit, since every table put into a
+// document makes it scan all its frames again.
 QList<QTextTable*> copyParts(QTextTable* table, const QList<int>& splits, int headRows,
                              const std::function<bool()>& goOn)
 {
     QTextDocument* document = table->document();
     const qsizetype index = document->rootFrame()->childFrames().indexOf(table);
-    std::vector<std::unique_ptr<QTextDocument>> built;
-    int from = 0;
-    for (int i = 0; i <= splits.size(); ++i) {
-        if (i % 32 == 31 && !goOn())
-            return {table};  // a stopped job: the document is thrown away
-        const int to = i < splits.size() ? splits.at(i) : table->rows();
-        std::unique_ptr<QTextDocument> alone = emptyLike(document);
-        QTextTable* part = copyRowsAt(QTextCursor(alone.get()), table, from, to, headRows);
-        if (!part)
-            return {};
-        built.push_back(std::move(alone));
-        from = std::max(to, headRows);
-    }
+    bool stopped = false;
+    const ATablePages::Parts built = copiesOfParts(table, splits, headRows, goOn, &stopped);
+    if (stopped)
+        return {table};  // a stopped job: the document is thrown away
+    if (built.empty())
+        return {};
     QTextCursor at = table->firstCursorPosition();
     at.movePosition(QTextCursor::PreviousBlock);
     at.movePosition(QTextCursor::EndOfBlock);
@@ -561,6 +576,152 @@ QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits, bool 
     }
     document->documentLayout();  // a new layout, of the whole document at once
     return parts;
+}
+
+// Whether nothing but the empty block every table leaves after it
+// follows the table.
+bool endsDocument(QTextTable* table)
+{
+    const QTextBlock after = table->document()->findBlock(table->lastPosition() + 1);
+    return after.isValid() && !after.next().isValid() && after.length() <= 1;
+}
+
+// Whether the document shows an image: copies of it would lack its resources.
+bool hasImages(QTextDocument* document)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                return true;
+    return false;
+}
+
+bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATablePages::Parts* apart,
+               bool beginsPage = false, bool isRest = false);
+
+// Cuts a table that ends its document at the given rows into documents of
+// their own, in `apart` in page order, each followed by what its own pages
+// cut off it; the first one begins with what comes before the table. The
+// document itself is left whole: taking rows out of a long table costs far
+// more than copying them. Each document ends its page, so no part keeps a
+// break after it but the last, as the table had. False when the parts could
+// not be copied.
+bool splitApart(QTextTable* table, const QList<int>& splits, const std::function<bool()>& goOn,
+                ATablePages::Parts& apart)
+{
+    const QTextFormat::PageBreakFlags policy = table->format().pageBreakPolicy();
+    bool stopped = false;
+    ATablePages::Parts copies = copiesOfParts(table, splits, table->format().headerRowCount(), goOn, &stopped);
+    if (stopped)
+        return true;  // a stopped job: the documents are thrown away
+    if (copies.size() < 2)
+        return false;
+    QTextCursor before = table->firstCursorPosition();
+    before.movePosition(QTextCursor::PreviousBlock);
+    before.movePosition(QTextCursor::EndOfBlock);
+    before.setPosition(0, QTextCursor::KeepAnchor);
+    std::unique_ptr<QTextDocument> first = emptyLike(table->document());
+    QTextCursor at(first.get());
+    at.insertFragment(before.selection());
+    for (std::size_t i = 0; i < copies.size() && goOn(); ++i) {
+        const bool last = i + 1 == copies.size();
+        QTextDocument* copy = copies.at(i).get();
+        auto* part = qobject_cast<QTextTable*>(copy->rootFrame()->childFrames().constFirst());
+        QTextFormat::PageBreakFlags partPolicy = i == 0 ? policy : policy & ~QTextFormat::PageBreak_AlwaysBefore;
+        if (!last)
+            partPolicy &= ~QTextFormat::PageBreak_AlwaysAfter;
+        setBreakPolicy(part, partPolicy);
+        if (i == 0) {
+            QTextCursor whole(copy);
+            whole.setPosition(part->lastPosition() + 1, QTextCursor::KeepAnchor);
+            at.insertFragment(whole.selection());
+            apart.push_back(std::move(first));
+            continue;  // as the table was laid out in its document
+        }
+        ATablePages::Parts more;
+        if (!fixFrames(copy, goOn, &more, true, last))
+            apart.push_back(std::move(copies.at(i)));
+        std::move(more.begin(), more.end(), std::back_inserter(apart));
+    }
+    return true;
+}
+
+bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATablePages::Parts* apart,
+               bool beginsPage, bool isRest)
+{
+    const double pageHeight = document->pageSize().height();
+    if (!(pageHeight > 0))
+        return false;
+    document->setUndoRedoEnabled(false);
+    // Tables known to begin at the top of a page: moving or splitting them
+    // again could never make a row fit better, so they are never split at
+    // their first body row.
+    QSet<QTextFrame*> atPageTop;
+    QSet<QTextFrame*> splitRests;
+    const QList<QTextFrame*> first = document->rootFrame()->childFrames();
+    if (beginsPage && !first.isEmpty())
+        atPageTop.insert(first.constFirst());
+    if (isRest && !first.isEmpty())
+        splitRests.insert(first.constFirst());
+    double pageTop = 0.0;
+    int index = 0;
+    for (;;) {
+        const QList<QTextFrame*> frames = document->rootFrame()->childFrames();
+        if (index >= frames.size() || !goOn())
+            break;
+        auto* table = qobject_cast<QTextTable*>(frames.at(index));
+        if (!table) {
+            ++index;
+            continue;
+        }
+
+        document->size();  // completes the layout after earlier splits
+        const QRectF box = document->documentLayout()->frameBoundingRect(table);
+        const double top = box.top();
+        double pageBottom = pageTop + pageHeight;
+        while (top > pageBottom) {
+            pageTop = pageBottom;
+            pageBottom = pageTop + pageHeight;
+        }
+        // A table that ends on the page it starts on needs no split, however
+        // little room it leaves below it.
+        if (box.bottom() <= pageBottom) {
+            ++index;
+            continue;
+        }
+
+        const TableRows rows(table);
+        const PageFit fit = fitOnPage(rows, rows.heights, top, pageHeight, pageTop, pageBottom,
+                                      atPageTop.contains(table));
+        if (fit.moveTable) {
+            setBreakPolicy(table, table->format().pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+            atPageTop.insert(table);
+            continue;  // measure the same table again on its new page
+        }
+        if (fit.splitRow < 0) {
+            ++index;
+            continue;
+        }
+
+        // The rest of a split table begins a page with the head rows, and so
+        // does every later part of it, at the same height and with the same
+        // rows: where the rest breaks its pages follows from its own measures,
+        // and it is cut once for all of them.
+        QList<int> splits = splitRests.contains(table) ? predictSplits(rows, fit.splitRow, top - pageTop, pageHeight)
+                                                       : QList<int>{fit.splitRow};
+        if (rows.plainGrid())
+            predictOnCopies(table, rows, splits, pageHeight, goOn);
+        if (apart && rows.plainGrid() && endsDocument(table) && !hasImages(document)
+            && splitApart(table, splits, goOn, *apart))
+            return true;
+        const QList<QTextTable*> parts = splitTable(table, splits, rows.plainGrid(), goOn);
+        for (int i = 1; i < parts.size(); ++i)
+            atPageTop.insert(parts.at(i));
+        if (parts.size() > 1)
+            splitRests.insert(parts.last());
+        ++index;
+    }
+    return false;
 }
 
 // The widest word of a block: where its lines may break, and where not.
@@ -713,87 +874,29 @@ double wholeWordsWidth(QTextDocument* document)
     return needed + root.leftMargin() + root.rightMargin();
 }
 
-Pages layOut(Parts parts, const std::function<bool(int, int)>& progress)
+Pages layOut(Parts parts, const std::function<bool(int, int)>& progress, bool cutApart)
 {
     Pages result;
     const int count = int(parts.size());
     for (int i = 0; i < count; ++i) {
-        fixTableFrames(parts.at(i).get(), [&] { return progress(i, count); });
-        result.pages += parts.at(i)->pageCount();
+        Parts apart;
+        if (!fixFrames(parts.at(i).get(), [&] { return progress(i, count); }, cutApart ? &apart : nullptr)) {
+            result.pages += parts.at(i)->pageCount();
+            result.parts.push_back(std::move(parts.at(i)));
+        }
+        for (auto& part : apart) {
+            result.pages += part->pageCount();
+            result.parts.push_back(std::move(part));
+        }
         if (!progress(i + 1, count))
             break;
     }
-    result.parts = std::move(parts);
     return result;
 }
 
 void fixTableFrames(QTextDocument* document, const std::function<bool()>& keepGoing)
 {
-    const std::function<bool()> goOn = keepGoing ? keepGoing : [] { return true; };
-    const double pageHeight = document->pageSize().height();
-    if (!(pageHeight > 0))
-        return;
-    document->setUndoRedoEnabled(false);
-    // Tables known to begin at the top of a page: moving or splitting them
-    // again could never make a row fit better, so they are never split at
-    // their first body row.
-    QSet<QTextFrame*> atPageTop;
-    QSet<QTextFrame*> splitRests;
-    double pageTop = 0.0;
-    int index = 0;
-    for (;;) {
-        const QList<QTextFrame*> frames = document->rootFrame()->childFrames();
-        if (index >= frames.size() || !goOn())
-            break;
-        auto* table = qobject_cast<QTextTable*>(frames.at(index));
-        if (!table) {
-            ++index;
-            continue;
-        }
-
-        document->size();  // completes the layout after earlier splits
-        const QRectF box = document->documentLayout()->frameBoundingRect(table);
-        const double top = box.top();
-        double pageBottom = pageTop + pageHeight;
-        while (top > pageBottom) {
-            pageTop = pageBottom;
-            pageBottom = pageTop + pageHeight;
-        }
-        // A table that ends on the page it starts on needs no split, however
-        // little room it leaves below it.
-        if (box.bottom() <= pageBottom) {
-            ++index;
-            continue;
-        }
-
-        const TableRows rows(table);
-        const PageFit fit = fitOnPage(rows, rows.heights, top, pageHeight, pageTop, pageBottom,
-                                      atPageTop.contains(table));
-        if (fit.moveTable) {
-            setBreakPolicy(table, table->format().pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
-            atPageTop.insert(table);
-            continue;  // measure the same table again on its new page
-        }
-        if (fit.splitRow < 0) {
-            ++index;
-            continue;
-        }
-
-        // The rest of a split table begins a page with the head rows, and so
-        // does every later part of it, at the same height and with the same
-        // rows: where the rest breaks its pages follows from its own measures,
-        // and it is cut once for all of them.
-        QList<int> splits = splitRests.contains(table) ? predictSplits(rows, fit.splitRow, top - pageTop, pageHeight)
-                                                       : QList<int>{fit.splitRow};
-        if (rows.plainGrid())
-            predictOnCopies(table, rows, splits, pageHeight, goOn);
-        const QList<QTextTable*> parts = splitTable(table, splits, rows.plainGrid(), goOn);
-        for (int i = 1; i < parts.size(); ++i)
-            atPageTop.insert(parts.at(i));
-        if (parts.size() > 1)
-            splitRests.insert(parts.last());
-        ++index;
-    }
+    fixFrames(document, keepGoing ? keepGoing : [] { return true; }, nullptr);
 }
 } // namespace ATablePages
 
@@ -891,11 +994,14 @@ void ATablePages::Worker::run(const std::shared_ptr<State>& state)
             part->setUseDesignMetrics(sheet.designMetrics);
             part->setPageSize(sheet.pageSize);
         }
-        pages = layOut(std::move(parts), [&state](int done, int total) {
-            state->done = done;
-            state->total = total;
-            return !state->stop;
-        });
+        pages = layOut(
+            std::move(parts),
+            [&state](int done, int total) {
+                state->done = done;
+                state->total = total;
+                return !state->stop;
+            },
+            true);
     }
     std::lock_guard<std::mutex> lock(state->mutex);
     if (state->abandoned)
