@@ -5,7 +5,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QDebug>
 #include <QFontMetricsF>
-#include <QRegularExpression>
 #include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -23,6 +22,7 @@
 #include <chrono>
 #include <future>
 #include <mutex>
+#include <unordered_map>
 #include <cmath>
 
 namespace {
@@ -724,31 +724,54 @@ bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATabl
     return false;
 }
 
-// The widest word of a block: where its lines may break, and where not.
-double widestWord(const QTextBlock& block)
+// The metrics of each character format of a document, taken once: every
+// cell of a long list is measured, nearly all in the same few formats.
+class FormatMetrics
 {
-    // Compiled once: every cell of a long list is measured.
-    static const QRegularExpression spaces(QStringLiteral("[ \\t\\x2028]"));
+public:
+    const QFontMetricsF& of(int formatIndex, const std::function<QTextCharFormat()>& format)
+    {
+        auto found = m_metrics.find(formatIndex);
+        if (found == m_metrics.end())
+            found = m_metrics.emplace(formatIndex, QFontMetricsF(format().font())).first;
+        return found->second;
+    }
+
+private:
+    std::unordered_map<int, QFontMetricsF> m_metrics;
+};
+
+// The widest word of a block: its lines break at spaces, tabs and line
+// separators only.
+double widestWord(const QTextBlock& block, FormatMetrics& metrics)
+{
     double widest = 0.0;
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        const QFontMetricsF metrics(fragment.charFormat().font());
-        const QStringList words = fragment.text().split(spaces, Qt::SkipEmptyParts);
-        for (const QString& word : words)
-            widest = std::max(widest, metrics.horizontalAdvance(word));
+        const QFontMetricsF& font = metrics.of(fragment.charFormatIndex(), [&fragment] { return fragment.charFormat(); });
+        const QString text = fragment.text();
+        qsizetype start = 0;
+        for (qsizetype i = 0; i <= text.size(); ++i) {
+            if (i < text.size() && text.at(i) != QLatin1Char(' ') && text.at(i) != QLatin1Char('\t')
+                && text.at(i) != QChar(0x2028))
+                continue;
+            if (i > start)
+                widest = std::max(widest, font.horizontalAdvance(text.mid(start, i - start)));
+            start = i + 1;
+        }
     }
     return widest;
 }
 
-double cellWidth(const QTextTableCell& cell, bool whole)
+double cellWidth(const QTextTableCell& cell, bool whole, FormatMetrics& metrics)
 {
     double width = 0.0;
     for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it) {
         const QTextBlock block = it.currentBlock();
         if (!block.isValid())
             continue;
-        width = std::max(width, whole ? QFontMetricsF(block.charFormat().font()).horizontalAdvance(block.text())
-                                      : widestWord(block));
+        width = std::max(width, whole ? metrics.of(block.charFormatIndex(), [&block] { return block.charFormat(); }).horizontalAdvance(block.text())
+                                      : widestWord(block, metrics));
     }
     return width;
 }
@@ -833,13 +856,14 @@ void narrowEmptyColumns(QTextTable* table)
     QTextTableFormat format = table->format();
     QList<QTextLength> widths = format.columnWidthConstraints();
     const double frame = 2 * format.cellPadding() + 2 * format.border();
+    FormatMetrics metrics;
     bool narrowed = false;
     for (int column = 0; column < table->columns(); ++column) {
         if (!emptyColumn(table, column))
             continue;
         while (widths.size() < table->columns())
             widths << QTextLength();
-        widths[column] = QTextLength(QTextLength::FixedLength, std::ceil(cellWidth(table->cellAt(0, column), true)) + frame);
+        widths[column] = QTextLength(QTextLength::FixedLength, std::ceil(cellWidth(table->cellAt(0, column), true, metrics)) + frame);
         narrowed = true;
     }
     if (!narrowed)
@@ -853,6 +877,7 @@ void narrowEmptyColumns(QTextTable* table)
 double wholeWordsWidth(QTextDocument* document)
 {
     const QTextFrameFormat root = document->rootFrame()->frameFormat();
+    FormatMetrics metrics;
     double needed = 0.0;
     for (QTextTable* table : tablesOf(document)) {
         const QTextTableFormat format = table->format();
@@ -866,7 +891,7 @@ double wholeWordsWidth(QTextDocument* document)
             }
             double widest = 0.0;
             for (int row = 0; row < table->rows(); ++row)
-                widest = std::max(widest, cellWidth(table->cellAt(row, column), false));
+                widest = std::max(widest, cellWidth(table->cellAt(row, column), false, metrics));
             width += std::ceil(widest) + 1 + frame;
         }
         needed = std::max(needed, width);

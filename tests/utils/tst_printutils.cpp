@@ -642,6 +642,13 @@ private slots:
         html += QStringLiteral("</table></body>");
         QVERIFY(!PrintUtils::tablesFit(html, 816));
         QVERIFY(PrintUtils::tablesFit(html, 4000));
+        // digits are letters of a word like any other
+        QString numbers = QStringLiteral("<table border=\"1\" cellpadding=\"4\"><tr>");
+        for (int column = 0; column < 6; ++column)
+            numbers += QStringLiteral("<td>ref2828282828282828282828%1</td>").arg(column);
+        numbers += QStringLiteral("</tr></table>");
+        QVERIFY(!PrintUtils::tablesFit(numbers, 816));
+        QVERIFY(PrintUtils::tablesFit(numbers, 4000));
 
         PrintUtils pu(QString(), html, QString());
         pu.setFitTables(true);
