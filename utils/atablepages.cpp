@@ -646,6 +646,12 @@ bool splitApart(QTextTable* table, const QList<int>& splits, const std::function
     return true;
 }
 
+// Splits the tables of the document at its page edges. With `apart`, a
+// plain table that ends the document is cut into documents of their own
+// there, in page order, the first with what comes before the table; the
+// document is then left unprinted and answers true, and the whole of it is
+// never laid out again. A document that beginsPage holds a part of a split
+// table from the top of a page on; isRest, its last part.
 bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATablePages::Parts* apart,
                bool beginsPage, bool isRest)
 {
@@ -908,6 +914,8 @@ Pages layOut(Parts parts, const std::function<bool(int, int)>& progress, bool cu
         if (!fixFrames(parts.at(i).get(), [&] { return progress(i, count); }, cutApart ? &apart : nullptr)) {
             result.pages += parts.at(i)->pageCount();
             result.parts.push_back(std::move(parts.at(i)));
+        } else {
+            parts.at(i).reset();  // cut apart: its copies hold all it prints
         }
         for (auto& part : apart) {
             result.pages += part->pageCount();
