@@ -6,7 +6,6 @@
 #include <QAbstractTextDocumentLayout>
 #include <QDebug>
 #include <QFontMetricsF>
-#include <QRegularExpression>
 #include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -24,6 +23,7 @@
 #include <chrono>
 #include <future>
 #include <mutex>
+#include <unordered_map>
 #include <cmath>
 
 namespace {
@@ -495,28 +495,43 @@ void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& s
     }
 }
 
+// Each part of the table between the given rows copied into a document of
+// its own laid out like the table's; every row is copied once. Empty when
+// a copy failed, or when the job stopped (then `stopped` tells).
+ATablePages::Parts copiesOfParts(QTextTable* table, const QList<int>& splits, int headRows, const std::function<bool()>& goOn,
+                    bool* stopped)
+{
+    ATablePages::Parts built;
+    int from = 0;
+    for (int i = 0; i <= splits.size(); ++i) {
+        if (i % 32 == 31 && !goOn()) {
+            *stopped = true;
+            return {};
+        }
+        const int to = i < splits.size() ? splits.at(i) : table->rows();
+        std::unique_ptr<QTextDocument> alone = emptyLike(table->document());
+        if (!copyRowsAt(QTextCursor(alone.get()), table, from, to, headRows))
+            return {};
+        built.push_back(std::move(alone));
+        from = std::max(to, headRows);
+    }
+    return built;
+}
+
 // Copies the parts of the table between the given rows before it and
-// removes it whole: every row is copied once. Each part is built in a
-// document of its own, and all go in within one edit, since every table put
-// into a document makes it scan all its frames again.
+// removes it whole. All go in within one edit, since every table put into a
+// document makes it scan all its frames again.
 QList<QTextTable*> copyParts(QTextTable* table, const QList<int>& splits, int headRows,
                              const std::function<bool()>& goOn)
 {
     QTextDocument* document = table->document();
     const qsizetype index = document->rootFrame()->childFrames().indexOf(table);
-    std::vector<std::unique_ptr<QTextDocument>> built;
-    int from = 0;
-    for (int i = 0; i <= splits.size(); ++i) {
-        if (i % 32 == 31 && !goOn())
-            return {table};  // a stopped job: the document is thrown away
-        const int to = i < splits.size() ? splits.at(i) : table->rows();
-        std::unique_ptr<QTextDocument> alone = emptyLike(document);
-        QTextTable* part = copyRowsAt(QTextCursor(alone.get()), table, from, to, headRows);
-        if (!part)
-            return {};
-        built.push_back(std::move(alone));
-        from = std::max(to, headRows);
-    }
+    bool stopped = false;
+    const ATablePages::Parts built = copiesOfParts(table, splits, headRows, goOn, &stopped);
+    if (stopped)
+        return {table};  // a stopped job: the document is thrown away
+    if (built.empty())
+        return {};
     QTextCursor at = table->firstCursorPosition();
     at.movePosition(QTextCursor::PreviousBlock);
     at.movePosition(QTextCursor::EndOfBlock);
@@ -564,31 +579,206 @@ QList<QTextTable*> splitTable(QTextTable* table, const QList<int>& splits, bool 
     return parts;
 }
 
-// The widest word of a block: where its lines may break, and where not.
-double widestWord(const QTextBlock& block)
+// Whether nothing but the empty block every table leaves after it
+// follows the table.
+bool endsDocument(QTextTable* table)
 {
-    // Compiled once: every cell of a long list is measured.
-    static const QRegularExpression spaces(QStringLiteral("[ \\t\\x2028]"));
+    const QTextBlock after = table->document()->findBlock(table->lastPosition() + 1);
+    return after.isValid() && !after.next().isValid() && after.length() <= 1;
+}
+
+// Whether the document shows an image: copies of it would lack its resources.
+bool hasImages(QTextDocument* document)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                return true;
+    return false;
+}
+
+bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATablePages::Parts* apart,
+               bool beginsPage = false, bool isRest = false);
+
+// Cuts a table that ends its document at the given rows into documents of
+// their own, in `apart` in page order, each followed by what its own pages
+// cut off it; the first one begins with what comes before the table. The
+// document itself is left whole: taking rows out of a long table costs far
+// more than copying them. Each document ends its page, so no part keeps a
+// break after it but the last, as the table had. False when the parts could
+// not be copied.
+bool splitApart(QTextTable* table, const QList<int>& splits, const std::function<bool()>& goOn,
+                ATablePages::Parts& apart)
+{
+    const QTextFormat::PageBreakFlags policy = table->format().pageBreakPolicy();
+    bool stopped = false;
+    ATablePages::Parts copies = copiesOfParts(table, splits, table->format().headerRowCount(), goOn, &stopped);
+    if (stopped)
+        return true;  // a stopped job: the documents are thrown away
+    if (copies.size() < 2)
+        return false;
+    QTextCursor before = table->firstCursorPosition();
+    before.movePosition(QTextCursor::PreviousBlock);
+    before.movePosition(QTextCursor::EndOfBlock);
+    before.setPosition(0, QTextCursor::KeepAnchor);
+    std::unique_ptr<QTextDocument> first = emptyLike(table->document());
+    QTextCursor at(first.get());
+    at.insertFragment(before.selection());
+    for (std::size_t i = 0; i < copies.size() && goOn(); ++i) {
+        const bool last = i + 1 == copies.size();
+        QTextDocument* copy = copies.at(i).get();
+        auto* part = qobject_cast<QTextTable*>(copy->rootFrame()->childFrames().constFirst());
+        QTextFormat::PageBreakFlags partPolicy = i == 0 ? policy : policy & ~QTextFormat::PageBreak_AlwaysBefore;
+        if (!last)
+            partPolicy &= ~QTextFormat::PageBreak_AlwaysAfter;
+        setBreakPolicy(part, partPolicy);
+        if (i == 0) {
+            QTextCursor whole(copy);
+            whole.setPosition(part->lastPosition() + 1, QTextCursor::KeepAnchor);
+            at.insertFragment(whole.selection());
+            apart.push_back(std::move(first));
+            continue;  // as the table was laid out in its document
+        }
+        ATablePages::Parts more;
+        if (!fixFrames(copy, goOn, &more, true, last))
+            apart.push_back(std::move(copies.at(i)));
+        std::move(more.begin(), more.end(), std::back_inserter(apart));
+    }
+    return true;
+}
+
+// Splits the tables of the document at its page edges. With `apart`, a
+// plain table that ends the document is cut into documents of their own
+// there, in page order, the first with what comes before the table; the
+// document is then left unprinted and answers true, and the whole of it is
+// never laid out again. A document that beginsPage holds a part of a split
+// table from the top of a page on; isRest, its last part.
+bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATablePages::Parts* apart,
+               bool beginsPage, bool isRest)
+{
+    const double pageHeight = document->pageSize().height();
+    if (!(pageHeight > 0))
+        return false;
+    document->setUndoRedoEnabled(false);
+    // Tables known to begin at the top of a page: moving or splitting them
+    // again could never make a row fit better, so they are never split at
+    // their first body row.
+    QSet<QTextFrame*> atPageTop;
+    QSet<QTextFrame*> splitRests;
+    const QList<QTextFrame*> first = document->rootFrame()->childFrames();
+    if (beginsPage && !first.isEmpty())
+        atPageTop.insert(first.constFirst());
+    if (isRest && !first.isEmpty())
+        splitRests.insert(first.constFirst());
+    double pageTop = 0.0;
+    int index = 0;
+    for (;;) {
+        const QList<QTextFrame*> frames = document->rootFrame()->childFrames();
+        if (index >= frames.size() || !goOn())
+            break;
+        auto* table = qobject_cast<QTextTable*>(frames.at(index));
+        if (!table) {
+            ++index;
+            continue;
+        }
+
+        document->size();  // completes the layout after earlier splits
+        const QRectF box = document->documentLayout()->frameBoundingRect(table);
+        const double top = box.top();
+        double pageBottom = pageTop + pageHeight;
+        while (top > pageBottom) {
+            pageTop = pageBottom;
+            pageBottom = pageTop + pageHeight;
+        }
+        // A table that ends on the page it starts on needs no split, however
+        // little room it leaves below it.
+        if (box.bottom() <= pageBottom) {
+            ++index;
+            continue;
+        }
+
+        const TableRows rows(table);
+        const PageFit fit = fitOnPage(rows, rows.heights, top, pageHeight, pageTop, pageBottom,
+                                      atPageTop.contains(table));
+        if (fit.moveTable) {
+            setBreakPolicy(table, table->format().pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
+            atPageTop.insert(table);
+            continue;  // measure the same table again on its new page
+        }
+        if (fit.splitRow < 0) {
+            ++index;
+            continue;
+        }
+
+        // The rest of a split table begins a page with the head rows, and so
+        // does every later part of it, at the same height and with the same
+        // rows: where the rest breaks its pages follows from its own measures,
+        // and it is cut once for all of them.
+        QList<int> splits = splitRests.contains(table) ? predictSplits(rows, fit.splitRow, top - pageTop, pageHeight)
+                                                       : QList<int>{fit.splitRow};
+        if (rows.plainGrid())
+            predictOnCopies(table, rows, splits, pageHeight, goOn);
+        if (apart && rows.plainGrid() && endsDocument(table) && !hasImages(document)
+            && splitApart(table, splits, goOn, *apart))
+            return true;
+        const QList<QTextTable*> parts = splitTable(table, splits, rows.plainGrid(), goOn);
+        for (int i = 1; i < parts.size(); ++i)
+            atPageTop.insert(parts.at(i));
+        if (parts.size() > 1)
+            splitRests.insert(parts.last());
+        ++index;
+    }
+    return false;
+}
+
+// The metrics of each character format of a document, taken once: every
+// cell of a long list is measured, nearly all in the same few formats.
+class FormatMetrics
+{
+public:
+    const QFontMetricsF& of(int formatIndex, const std::function<QTextCharFormat()>& format)
+    {
+        auto found = m_metrics.find(formatIndex);
+        if (found == m_metrics.end())
+            found = m_metrics.emplace(formatIndex, QFontMetricsF(format().font())).first;
+        return found->second;
+    }
+
+private:
+    std::unordered_map<int, QFontMetricsF> m_metrics;
+};
+
+// The widest word of a block: its lines break at spaces, tabs and line
+// separators only.
+double widestWord(const QTextBlock& block, FormatMetrics& metrics)
+{
     double widest = 0.0;
     for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
-        const QFontMetricsF metrics(fragment.charFormat().font());
-        const QStringList words = fragment.text().split(spaces, Qt::SkipEmptyParts);
-        for (const QString& word : words)
-            widest = std::max(widest, metrics.horizontalAdvance(word));
+        const QFontMetricsF& font = metrics.of(fragment.charFormatIndex(), [&fragment] { return fragment.charFormat(); });
+        const QString text = fragment.text();
+        qsizetype start = 0;
+        for (qsizetype i = 0; i <= text.size(); ++i) {
+            if (i < text.size() && text.at(i) != QLatin1Char(' ') && text.at(i) != QLatin1Char('\t')
+                && text.at(i) != QChar(0x2028))
+                continue;
+            if (i > start)
+                widest = std::max(widest, font.horizontalAdvance(text.mid(start, i - start)));
+            start = i + 1;
+        }
     }
     return widest;
 }
 
-double cellWidth(const QTextTableCell& cell, bool whole)
+double cellWidth(const QTextTableCell& cell, bool whole, FormatMetrics& metrics)
 {
     double width = 0.0;
     for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it) {
         const QTextBlock block = it.currentBlock();
         if (!block.isValid())
             continue;
-        width = std::max(width, whole ? QFontMetricsF(block.charFormat().font()).horizontalAdvance(block.text())
-                                      : widestWord(block));
+        width = std::max(width, whole ? metrics.of(block.charFormatIndex(), [&block] { return block.charFormat(); }).horizontalAdvance(block.text())
+                                      : widestWord(block, metrics));
     }
     return width;
 }
@@ -673,13 +863,14 @@ void narrowEmptyColumns(QTextTable* table)
     QTextTableFormat format = table->format();
     QList<QTextLength> widths = format.columnWidthConstraints();
     const double frame = 2 * format.cellPadding() + 2 * format.border();
+    FormatMetrics metrics;
     bool narrowed = false;
     for (int column = 0; column < table->columns(); ++column) {
         if (!emptyColumn(table, column))
             continue;
         while (widths.size() < table->columns())
             widths << QTextLength();
-        widths[column] = QTextLength(QTextLength::FixedLength, std::ceil(cellWidth(table->cellAt(0, column), true)) + frame);
+        widths[column] = QTextLength(QTextLength::FixedLength, std::ceil(cellWidth(table->cellAt(0, column), true, metrics)) + frame);
         narrowed = true;
     }
     if (!narrowed)
@@ -693,6 +884,7 @@ void narrowEmptyColumns(QTextTable* table)
 double wholeWordsWidth(QTextDocument* document)
 {
     const QTextFrameFormat root = document->rootFrame()->frameFormat();
+    FormatMetrics metrics;
     double needed = 0.0;
     for (QTextTable* table : tablesOf(document)) {
         const QTextTableFormat format = table->format();
@@ -706,7 +898,7 @@ double wholeWordsWidth(QTextDocument* document)
             }
             double widest = 0.0;
             for (int row = 0; row < table->rows(); ++row)
-                widest = std::max(widest, cellWidth(table->cellAt(row, column), false));
+                widest = std::max(widest, cellWidth(table->cellAt(row, column), false, metrics));
             width += std::ceil(widest) + 1 + frame;
         }
         needed = std::max(needed, width);
@@ -714,87 +906,31 @@ double wholeWordsWidth(QTextDocument* document)
     return needed + root.leftMargin() + root.rightMargin();
 }
 
-Pages layOut(Parts parts, const std::function<bool(int, int)>& progress)
+Pages layOut(Parts parts, const std::function<bool(int, int)>& progress, bool cutApart)
 {
     Pages result;
     const int count = int(parts.size());
     for (int i = 0; i < count; ++i) {
-        fixTableFrames(parts.at(i).get(), [&] { return progress(i, count); });
-        result.pages += parts.at(i)->pageCount();
+        Parts apart;
+        if (!fixFrames(parts.at(i).get(), [&] { return progress(i, count); }, cutApart ? &apart : nullptr)) {
+            result.pages += parts.at(i)->pageCount();
+            result.parts.push_back(std::move(parts.at(i)));
+        } else {
+            parts.at(i).reset();  // cut apart: its copies hold all it prints
+        }
+        for (auto& part : apart) {
+            result.pages += part->pageCount();
+            result.parts.push_back(std::move(part));
+        }
         if (!progress(i + 1, count))
             break;
     }
-    result.parts = std::move(parts);
     return result;
 }
 
 void fixTableFrames(QTextDocument* document, const std::function<bool()>& keepGoing)
 {
-    const std::function<bool()> goOn = keepGoing ? keepGoing : [] { return true; };
-    const double pageHeight = document->pageSize().height();
-    if (!(pageHeight > 0))
-        return;
-    document->setUndoRedoEnabled(false);
-    // Tables known to begin at the top of a page: moving or splitting them
-    // again could never make a row fit better, so they are never split at
-    // their first body row.
-    QSet<QTextFrame*> atPageTop;
-    QSet<QTextFrame*> splitRests;
-    double pageTop = 0.0;
-    int index = 0;
-    for (;;) {
-        const QList<QTextFrame*> frames = document->rootFrame()->childFrames();
-        if (index >= frames.size() || !goOn())
-            break;
-        auto* table = qobject_cast<QTextTable*>(frames.at(index));
-        if (!table) {
-            ++index;
-            continue;
-        }
-
-        document->size();  // completes the layout after earlier splits
-        const QRectF box = document->documentLayout()->frameBoundingRect(table);
-        const double top = box.top();
-        double pageBottom = pageTop + pageHeight;
-        while (top > pageBottom) {
-            pageTop = pageBottom;
-            pageBottom = pageTop + pageHeight;
-        }
-        // A table that ends on the page it starts on needs no split, however
-        // little room it leaves below it.
-        if (box.bottom() <= pageBottom) {
-            ++index;
-            continue;
-        }
-
-        const TableRows rows(table);
-        const PageFit fit = fitOnPage(rows, rows.heights, top, pageHeight, pageTop, pageBottom,
-                                      atPageTop.contains(table));
-        if (fit.moveTable) {
-            setBreakPolicy(table, table->format().pageBreakPolicy() | QTextFormat::PageBreak_AlwaysBefore);
-            atPageTop.insert(table);
-            continue;  // measure the same table again on its new page
-        }
-        if (fit.splitRow < 0) {
-            ++index;
-            continue;
-        }
-
-        // The rest of a split table begins a page with the head rows, and so
-        // does every later part of it, at the same height and with the same
-        // rows: where the rest breaks its pages follows from its own measures,
-        // and it is cut once for all of them.
-        QList<int> splits = splitRests.contains(table) ? predictSplits(rows, fit.splitRow, top - pageTop, pageHeight)
-                                                       : QList<int>{fit.splitRow};
-        if (rows.plainGrid())
-            predictOnCopies(table, rows, splits, pageHeight, goOn);
-        const QList<QTextTable*> parts = splitTable(table, splits, rows.plainGrid(), goOn);
-        for (int i = 1; i < parts.size(); ++i)
-            atPageTop.insert(parts.at(i));
-        if (parts.size() > 1)
-            splitRests.insert(parts.last());
-        ++index;
-    }
+    fixFrames(document, keepGoing ? keepGoing : [] { return true; }, nullptr);
 }
 } // namespace ATablePages
 
@@ -892,11 +1028,14 @@ void ATablePages::Worker::run(const std::shared_ptr<State>& state)
             part->setUseDesignMetrics(sheet.designMetrics);
             part->setPageSize(sheet.pageSize);
         }
-        pages = layOut(std::move(parts), [&state](int done, int total) {
-            state->done = done;
-            state->total = total;
-            return !state->stop;
-        });
+        pages = layOut(
+            std::move(parts),
+            [&state](int done, int total) {
+                state->done = done;
+                state->total = total;
+                return !state->stop;
+            },
+            true);
     }
     std::lock_guard<std::mutex> lock(state->mutex);
     if (state->abandoned)

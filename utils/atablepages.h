@@ -41,8 +41,11 @@ std::unique_ptr<QTextDocument> bareDocument(const QString& html);
 // one than the whole document at once.
 Parts splitAtPageBreaks(std::unique_ptr<QTextDocument> content);
 // Lays each part out at its page size and splits its tables; stops early
-// when progress(done, parts) answers false.
-Pages layOut(Parts parts, const std::function<bool(int, int)>& progress);
+// when progress(done, parts) answers false. With cutApart, a long plain table
+// that ends its part is cut into parts of its own instead of within it (the
+// same pages, without laying the whole part out again); the parts answered
+// may then outnumber those given.
+Pages layOut(Parts parts, const std::function<bool(int, int)>& progress, bool cutApart = false);
 // Splits the tables of a paginated document between rows at page
 // boundaries, repeating their head rows. Always ends; keeps every row.
 // keepGoing is asked now and then; false stops it half done.

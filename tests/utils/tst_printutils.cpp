@@ -1,3 +1,4 @@
+#include "atablepages.h"
 #include "filesizelimit.h"
 #include "messagecapture.h"
 #include "outputfiles.h"
@@ -88,6 +89,36 @@ QTextDocument* paginated(const QString& html)
     doc->setDocumentMargin(0);
     doc->setPageSize(QSizeF(816, 906));
     return doc;
+}
+// The texts on each page of a print's parts, page after page.
+QStringList pageTexts(const ATablePages::Pages& pages)
+{
+    QStringList texts;
+    for (const auto& part : pages.parts) {
+        const double height = part->pageSize().height();
+        const qsizetype first = texts.size();
+        QAbstractTextDocumentLayout* layout = part->documentLayout();
+        for (QTextBlock block = part->begin(); block.isValid(); block = block.next()) {
+            if (block.text().isEmpty())
+                continue;  // prints nothing: the block every table leaves after it
+            const qsizetype page = first + qsizetype(layout->blockBoundingRect(block).top() / height);
+            while (texts.size() <= page)
+                texts << QString();
+            texts[page] += block.text() + QLatin1Char('|');
+        }
+        while (texts.size() < first + part->pageCount())
+            texts << QString();
+    }
+    return texts;
+}
+
+// A list laid out as a print lays it out, its tables cut in place or apart.
+ATablePages::Pages laidOutList(const QString& html, bool apart)
+{
+    ATablePages::Parts parts = ATablePages::splitAtPageBreaks(ATablePages::bareDocument(html));
+    for (const auto& part : parts)
+        part->setPageSize(QSizeF(816, 906));
+    return ATablePages::layOut(std::move(parts), [](int, int) { return true; }, apart);
 }
 // Items that print one page each, slowly enough for a job to last.
 PrintUtils::Batches slowPages(int items, int msPerBatch, int* produced = nullptr)
@@ -349,6 +380,41 @@ private slots:
         QVERIFY2(int(after / 906) > int(last.bottom() / 906), qPrintable(QStringLiteral("%1 %2").arg(after).arg(last.bottom())));
     }
 
+    // Long lists cut into documents of their own print the very pages that
+    // cutting them within one document prints.
+    void listCutApartKeepsThePages_data()
+    {
+        QTest::addColumn<QString>("html");
+        const QString title = QStringLiteral("<body style=\"margin-left:56px;margin-right:56px;\"><h1>Students</h1><p></p>");
+        QString varied = tableHtml(400);
+        for (int i = 5; i <= 400; i += 11)
+            varied.replace(QStringLiteral("<td>Row%1</td>").arg(i, 3, 10, QLatin1Char('0')),
+                           QStringLiteral("<td>Row%1 %2</td>").arg(i, 3, 10, QLatin1Char('0'))
+                               .arg(QStringLiteral("wrapping words ").repeated(i % 30)));
+        // a wider word far down changes the widths of the parts before it
+        varied.replace(QStringLiteral("<td>Row350</td>"), QStringLiteral("<td>Row350 Unbreakablewordthatwidensitscolumn</td>"));
+        QTest::newRow("rows of several heights and widths") << title + varied + QStringLiteral("</body>");
+        QString tall = tableHtml(300);
+        tall.replace(QStringLiteral("Row200</td>"), QStringLiteral("Row200") + QStringLiteral("<br/>tall").repeated(90)
+                                                        + QStringLiteral("</td>"));
+        QTest::newRow("a row taller than a page") << title + tall;
+        QString breakAfter = tableHtml(200);
+        breakAfter.replace(QStringLiteral("<table "), QStringLiteral("<table style=\"page-break-after:always\" "));
+        QTest::newRow("two lists, a break after each")
+            << QStringLiteral("<p>First</p>") + breakAfter + QStringLiteral("<p>Second</p>") + breakAfter;
+    }
+
+    void listCutApartKeepsThePages()
+    {
+        QFETCH(QString, html);
+        const ATablePages::Pages inPlace = laidOutList(html, false);
+        const ATablePages::Pages apart = laidOutList(html, true);
+        QVERIFY(apart.parts.size() > inPlace.parts.size());
+        QVERIFY(inPlace.pages > 4);
+        QCOMPARE(apart.pages, inPlace.pages);
+        QCOMPARE(pageTexts(apart), pageTexts(inPlace));
+    }
+
     // A job that lasts shows its progress with Cancel; Cancel stops it at
     // once, and the file the user named keeps what it held before.
     void longJobCancelledLeavesNoFile()
@@ -576,6 +642,13 @@ private slots:
         html += QStringLiteral("</table></body>");
         QVERIFY(!PrintUtils::tablesFit(html, 816));
         QVERIFY(PrintUtils::tablesFit(html, 4000));
+        // digits are letters of a word like any other
+        QString numbers = QStringLiteral("<table border=\"1\" cellpadding=\"4\"><tr>");
+        for (int column = 0; column < 6; ++column)
+            numbers += QStringLiteral("<td>ref2828282828282828282828%1</td>").arg(column);
+        numbers += QStringLiteral("</tr></table>");
+        QVERIFY(!PrintUtils::tablesFit(numbers, 816));
+        QVERIFY(PrintUtils::tablesFit(numbers, 4000));
 
         PrintUtils pu(QString(), html, QString());
         pu.setFitTables(true);
