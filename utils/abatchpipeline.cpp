@@ -25,15 +25,6 @@ void keepShapes(QTextDocument* document)
         block.layout()->setCacheEnabled(true);
 }
 
-// Each line layout keeps the last font engine it used, and engines belong
-// to the thread that loaded them: setting the font again lets it go, so
-// that the printing thread paints with engines of its own.
-void releaseFontEngines(QTextDocument* document)
-{
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
-        block.layout()->setFont(block.layout()->font());
-}
-
 // What a worker thread needs to lay a batch out as the printing thread would.
 // Images go in as QImage, the kind a worker may use.
 struct WorkerSheet
@@ -81,10 +72,8 @@ ATablePages::Pages layOutOnWorker(const QString& html, const WorkerSheet& sheet)
             scales.push_back(fitOnOnePage(part.get(), sheet.pageSize));
     ATablePages::Pages batch = ATablePages::layOut(std::move(parts), [&sheet](int, int) { return !sheet.stop->load(); });
     batch.scales = std::move(scales);
-    for (const auto& part : batch.parts) {
-        releaseFontEngines(part.get());
-        part->moveToThread(sheet.printing);
-    }
+    for (const auto& part : batch.parts)
+        ATablePages::handOver(part.get(), sheet.printing);
     return batch;
 }
 

@@ -3,7 +3,9 @@
 #include "aimagesizes.h"
 #include "asealeddocument.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QDebug>
 #include <QFontMetricsF>
 #include <QSet>
@@ -17,6 +19,7 @@
 #include <QTextTable>
 #include <QThread>
 #include <QThreadPool>
+#include <QTimerEvent>
 
 #include <algorithm>
 #include <atomic>
@@ -943,6 +946,25 @@ void releaseFontEngines(QTextDocument* document)
         block.layout()->setFont(block.layout()->font());
 }
 
+// A layout finished outside an event loop leaves a timer running (its size
+// report). Moved so, the timer would be re-registered by a queued call that
+// is lost, with what it holds, when the document goes first; fired here,
+// where it belongs, it stops.
+void settleTimers(QObject* object)
+{
+    QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+    if (!dispatcher)
+        return;
+    QList<QObject*> objects = object->findChildren<QObject*>();
+    objects.prepend(object);
+    for (QObject* each : std::as_const(objects)) {
+        for (const QAbstractEventDispatcher::TimerInfo& timer : dispatcher->registeredTimers(each)) {
+            QTimerEvent event(timer.timerId);
+            QCoreApplication::sendEvent(each, &event);
+        }
+    }
+}
+
 // Waits for a worker's result, doing `waiting` every few milliseconds.
 template <typename T>
 bool waitFor(std::future<T>& result, const std::function<bool()>& waiting)
@@ -1040,10 +1062,8 @@ void ATablePages::Worker::run(const std::shared_ptr<State>& state)
     std::lock_guard<std::mutex> lock(state->mutex);
     if (state->abandoned)
         return;  // nobody waits: the documents go here, on their own thread
-    for (const auto& part : pages.parts) {
-        releaseFontEngines(part.get());
-        part->moveToThread(state->asking);
-    }
+    for (const auto& part : pages.parts)
+        handOver(part.get(), state->asking);
     state->pages.set_value(std::move(pages));
 }
 
@@ -1066,4 +1086,11 @@ bool ATablePages::Worker::pages(const Sheet& sheet, Pages* pages, const Waiting&
         return false;
     *pages = m_state->pagesTaken.get();
     return true;
+}
+
+void ATablePages::handOver(QTextDocument* document, QThread* painting)
+{
+    releaseFontEngines(document);
+    settleTimers(document);
+    document->moveToThread(painting);
 }

@@ -19,6 +19,8 @@ class QTextTable;
 // edges with their head rows repeated, list tables fitted to the sheet.
 // Nothing here ties a document to a thread unless it is laid out, so worker
 // threads may use it on documents of their own.
+class QThread;
+
 namespace ATablePages {
 using Parts = std::vector<std::unique_ptr<QTextDocument>>;
 
@@ -91,6 +93,9 @@ QList<QTextTable*> tablesOf(QTextDocument* document);
 void narrowEmptyColumns(QTextTable* table);
 // The width the document needs so that no table breaks a word.
 double wholeWordsWidth(QTextDocument* document);
+// Gives a document laid out on this thread to the thread that paints it:
+// its font engines let go and its layout's pending timers settled here.
+void handOver(QTextDocument* document, QThread* painting);
 } // namespace ATablePages
 
 #endif // ATABLEPAGES_H
