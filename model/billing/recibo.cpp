@@ -157,19 +157,6 @@ double Recibo::importeAlta(Alta* alta)
     return alta->precioBase() - alta->precio();
 }
 
-namespace {
-// A flag stored as text ("true"/"false") or a number, read as QVariant::toBool()
-// reads it, without a conversion through the meta-type system per row.
-bool flag(const DaoRow& row, int column)
-{
-    const QVariant value = row.value(column);
-    if (value.typeId() != QMetaType::QString)
-        return value.toBool();
-    const QString text = value.toString();
-    return !(text.isEmpty() || text == QLatin1String("0") || text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0);
-}
-}
-
 // The columns of COLUMNS, converted as the driver converts them.
 Recibo* Recibo::fromRow(const DaoRow& row)
 {
@@ -183,8 +170,8 @@ Recibo* Recibo::fromRow(const DaoRow& row)
     r->m_descuento = row.value(6).toDouble();
     r->m_concepto = row.text(7);
     r->m_datosalumno = row.text(8);
-    r->m_pagado = flag(row, 9);
-    r->m_automatico = flag(row, 10);
+    r->m_pagado = row.flag(9);
+    r->m_automatico = row.flag(10);
     r->m_pagaderoen = row.text(11);
     r->m_idalumno = int(row.integer(12));
     r->m_nombrealumno = row.text(13);

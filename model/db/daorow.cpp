@@ -40,3 +40,12 @@ double DaoRow::real(int column) const
 {
     return sqlite3_column_double(m_statement, column);
 }
+
+bool DaoRow::flag(int column) const
+{
+    const QVariant stored = value(column);
+    if (stored.typeId() != QMetaType::QString)
+        return stored.toBool();
+    const QString text = stored.toString();
+    return !(text.isEmpty() || text == QLatin1String("0") || text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0);
+}

@@ -25,6 +25,9 @@ public:
     QByteArrayView utf8(int column) const;
     qlonglong integer(int column) const;
     double real(int column) const;
+    // A flag stored as text ("true"/"false") or a number, read as
+    // QVariant::toBool() reads it.
+    bool flag(int column) const;
 
 private:
     sqlite3_stmt* m_statement;

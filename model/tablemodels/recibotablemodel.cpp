@@ -23,17 +23,6 @@ ReciboTableModel* s_instance = nullptr;
 // How often a long reading tells how it goes.
 constexpr int kFilasPorAvance = 4096;
 
-// A flag stored as text ("true"/"false") or a number, read as QVariant::toBool()
-// reads it, as a bill read by itself is.
-bool flag(const DaoRow& row, int column)
-{
-    const QVariant value = row.value(column);
-    if (value.typeId() != QMetaType::QString)
-        return value.toBool();
-    const QString text = value.toString();
-    return !(text.isEmpty() || text == QLatin1String("0") || text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0);
-}
-
 qint64 bitsDe(double value)
 {
     qint64 bits = 0;
@@ -213,7 +202,7 @@ ReciboTableModel::Registro ReciboTableModel::registroDeFila(const DaoRow& row)
     r.descuento = row.value(6).toDouble();
     r.concepto = texto(row, 7);
     r.datosAlumno = texto(row, 8);
-    r.pagado = flag(row, 9);
+    r.pagado = row.flag(9);
     r.nombre = texto(row, 13);
     r.apellidos = texto(row, 14);
     return r;
