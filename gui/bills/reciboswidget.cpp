@@ -409,20 +409,10 @@ void RecibosWidget::generaEscritoImpagos()
 
 // ---- Economic summary ----------------------------------------------------------
 
-QString RecibosWidget::leerRecurso(const QString& nombre)
-{
-    QFile f(nombre);
-    if (!f.open(QIODevice::ReadOnly)) {
-        qDebug() << "Error opening resource file" << nombre;
-        return QString();
-    }
-    return QString::fromUtf8(f.readAll());
-}
-
 QString RecibosWidget::paginaResumenEconomico(const QString& contenido)
 {
-    return leerRecurso(QStringLiteral(":/html/pageResumenEconomico.html")).replace(QStringLiteral("%%CONTENT%%"),
-                                                                                   contenido);
+    return Academia::rellenarPlantilla(QStringLiteral(":/html/pageResumenEconomico.html"),
+                                       {{QStringLiteral("%%CONTENT%%"), contenido}});
 }
 
 void RecibosWidget::resumenEconomico()
@@ -440,7 +430,7 @@ void RecibosWidget::resumenEconomico()
     if (respuesta == 1) {
         const QString cabecera = Academia::cabeceraListado();
         qDebug() << "Cabecera processed";
-        const QString pie = leerRecurso(QStringLiteral(":/html/pieListado.html"));
+        const QString pie = Academia::pieListado();
         qDebug() << "Pie processed";
         previsualizar(cabecera, paginaResumenEconomico(resumen->toHtml(true)), pie);
     } else if (respuesta == 0) {

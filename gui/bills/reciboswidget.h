@@ -59,7 +59,6 @@ private:
     QList<int> idsSeleccionados() const;
     QList<int> idsVisibles() const;
     QString paginaResumenEconomico(const QString& contenido);
-    static QString leerRecurso(const QString& nombre);
     void previsualizar(const QString& cabecera, const QString& contenido, const QString& pie);
     void previsualizar(PrintUtils& documento);
     void guardarLibro(const QString& temporal);

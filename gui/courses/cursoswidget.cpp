@@ -31,16 +31,6 @@ QString titulo()
 {
     return QApplication::applicationName();
 }
-
-QString leerPlantilla(const QString& recurso)
-{
-    QFile f(recurso);
-    if (!f.open(QIODevice::ReadOnly)) {
-        qDebug() << "Error opening resource file" << recurso;
-        return QString();
-    }
-    return QString::fromUtf8(f.readAll());
-}
 }
 
 CursosWidget::CursosWidget(QWidget* parent, Qt::WindowFlags f)
@@ -234,7 +224,7 @@ PrintUtils* CursosWidget::documentoListados(const QList<Listado*>& listados)
             html.replace(QLatin1String("page-break-after:auto;"), QLatin1String("page-break-after:always;"));
         contenido += html;
     }
-    const QString pie = leerPlantilla(QStringLiteral(":/html/pieListado.html"));
+    const QString pie = Academia::pieListado();
     return new PrintUtils(Academia::cabeceraListado(), htmlPage(contenido), pie, nullptr,
                           {{QStringLiteral("resources://logo"), Academia::logo()}});
 }

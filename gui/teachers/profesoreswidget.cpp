@@ -26,16 +26,6 @@ ProfesorTableModel* sharedModel()
 {
     return ProfesorTableModel::instance();
 }
-
-QString resourceText(const QString& fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug().noquote() << "Error opening resource file" << ('"' + fileName + '"');
-        return QString();
-    }
-    return QString::fromUtf8(file.readAll());
-}
 } // namespace
 
 ProfesoresWidget::ProfesoresWidget(QWidget* parent, Qt::WindowFlags f)
@@ -227,8 +217,8 @@ void ProfesoresWidget::preview(const QList<Listado*>& listados)
         content += listado->toHtml(true);
     qDeleteAll(listados);
     const QString page =
-        resourceText(QStringLiteral(":/html/pageListado.html")).replace(QStringLiteral("%%CONTENT%%"), content);
-    PrintUtils printing(Academia::cabeceraListado(), page, resourceText(QStringLiteral(":/html/pieListado.html")),
+        Academia::rellenarPlantilla(QStringLiteral(":/html/pageListado.html"), {{QStringLiteral("%%CONTENT%%"), content}});
+    PrintUtils printing(Academia::cabeceraListado(), page, Academia::pieListado(),
                         nullptr, {{QStringLiteral("resources://logo"), Academia::logo()}});
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageOrientation(QPageLayout::Portrait);

@@ -269,6 +269,12 @@ QString Academia::cabeceraListado()
                              {{QStringLiteral("%%DATOSACADEMIA%%"), datosAcademiaHtml()}});
 }
 
+QString Academia::pieListado()
+{
+    return rellenarPlantilla(QStringLiteral(":/html/pieListado.html"),
+                             {{QStringLiteral("%%PAGINA%%"), tr("Page %%PAGENUM%% of %%PAGECOUNT%%")}});
+}
+
 QString Academia::horarioSecretaria(const QLocale& locale)
 {
     QTranslator traductor;

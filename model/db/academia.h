@@ -55,6 +55,8 @@ public:
 
     static QString datosAcademiaHtml();
     static QString cabeceraListado();
+    // The page footer of printed listings, numbered as the lists number theirs.
+    static QString pieListado();
     static QString horarioSecretaria(const QLocale& locale);
     static QString escritoImpagos(const QString& nombreAlumno, const QString& tablaDeudas, const QLocale& locale,
                                   const QString& lugar);

@@ -88,6 +88,10 @@ Do you want to replace it?</source>
         <source>The consistency check could not read the database (%1): what it shows may be incomplete.</source>
         <translation>La comprobación de la academia no pudo leer la base de datos (%1): lo que muestra puede estar incompleto.</translation>
     </message>
+    <message>
+        <source>Page %%PAGENUM%% of %%PAGECOUNT%%</source>
+        <translation>Página %%PAGENUM%% de %%PAGECOUNT%%</translation>
+    </message>
 </context>
 <context>
     <name>AlumnoDialog</name>

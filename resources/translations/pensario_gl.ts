@@ -88,6 +88,10 @@ Quere substituílo?</translation>
         <source>The consistency check could not read the database (%1): what it shows may be incomplete.</source>
         <translation>A comprobación da academia non puido ler a base de datos (%1): o que amosa pode estar incompleto.</translation>
     </message>
+    <message>
+        <source>Page %%PAGENUM%% of %%PAGECOUNT%%</source>
+        <translation>Páxina %%PAGENUM%% de %%PAGECOUNT%%</translation>
+    </message>
 </context>
 <context>
     <name>AlumnoDialog</name>

@@ -172,22 +172,19 @@ private slots:
     }
     void pageFootersInOneForm()
     {
-        QFETCH(QLocale, locale);
         QFETCH(QString, catalogue);
         const QString source = QStringLiteral("<p align=\"center\">Page %%PAGENUM%% of %%PAGECOUNT%%</p><p>&nbsp;</p>");
         const QString lists = catalogue.isEmpty() ? source : translation(catalogue, "ASaveAsHelper", source);
         static const QRegularExpression paragraph(QStringLiteral("<p align=\"center\">[^<]*</p>"));
         const QString words = paragraph.match(lists).captured();
         QVERIFY(words.contains(QLatin1String("%%PAGECOUNT%%")));
-        // the footer as the printing pages read it
-        const QLocale before;
-        QLocale::setDefault(locale);
+        // the footer of printed listings, in its catalogue's words
+        const QString footerSource = QStringLiteral("Page %%PAGENUM%% of %%PAGECOUNT%%");
+        const QString footer = catalogue.isEmpty() ? footerSource : translation(catalogue, "Academia", footerSource);
         QFile file(QStringLiteral(":/html/pieListado.html"));
-        const bool opened = file.open(QIODevice::ReadOnly);
-        const QString footer = QString::fromUtf8(file.readAll());
-        QLocale::setDefault(before);
-        QVERIFY(opened);
-        QVERIFY2(footer.contains(words), qPrintable(words + " / " + footer));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(file.readAll()).contains(QLatin1String("%%PAGINA%%")));
+        QCOMPARE(QStringLiteral("<p align=\"center\">%1</p>").arg(footer), words);
     }
 };
 
