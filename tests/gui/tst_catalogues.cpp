@@ -13,13 +13,18 @@ class TestCatalogues : public QObject
 {
     Q_OBJECT
 private:
-    // "context: source" of each message that would show untranslated.
-    static QStringList unfinished(const QString& path)
+    struct Message
+    {
+        QString context, source, type, text;
+    };
+    // Every message of a catalogue; a read or parse error comes as a message
+    // whose context says so.
+    static QList<Message> messages(const QString& path)
     {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            return {"cannot read " + path};
-        QStringList result;
+            return {{"cannot read " + path, {}, {}, {}}};
+        QList<Message> result;
         QXmlStreamReader xml(&file);
         QString context, source;
         while (!xml.atEnd()) {
@@ -32,61 +37,42 @@ private:
                 source = xml.readElementText();
             } else if (xml.name() == QLatin1String("translation")) {
                 const QString type = xml.attributes().value("type").toString();
-                if (type == QLatin1String("obsolete") || type == QLatin1String("vanished"))
-                    continue;
-                const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-                if (type == QLatin1String("unfinished") || text.trimmed().isEmpty())
-                    result << context + ": " + source;
+                result.append({context, source, type, xml.readElementText(QXmlStreamReader::IncludeChildElements)});
             }
         }
         if (xml.hasError())
-            result << path + ": " + xml.errorString();
+            result.append({path + ": " + xml.errorString(), {}, {}, {}});
+        return result;
+    }
+
+    // "context: source" of each message that would show untranslated.
+    static QStringList unfinished(const QString& path)
+    {
+        QStringList result;
+        for (const Message& m : messages(path)) {
+            if (m.type == QLatin1String("obsolete") || m.type == QLatin1String("vanished"))
+                continue;
+            if (m.type == QLatin1String("unfinished") || m.text.trimmed().isEmpty())
+                result << m.context + ": " + m.source;
+        }
         return result;
     }
 
     // The translation of one message, as the catalogue gives it.
     static QString translation(const QString& path, const QString& context, const QString& source)
     {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return {};
-        QXmlStreamReader xml(&file);
-        QString currentContext, currentSource;
-        while (!xml.atEnd()) {
-            xml.readNext();
-            if (!xml.isStartElement())
-                continue;
-            if (xml.name() == QLatin1String("name"))
-                currentContext = xml.readElementText();
-            else if (xml.name() == QLatin1String("source"))
-                currentSource = xml.readElementText();
-            else if (xml.name() == QLatin1String("translation") && currentContext == context && currentSource == source)
-                return xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        }
+        for (const Message& m : messages(path))
+            if (m.context == context && m.source == source)
+                return m.text;
         return {};
     }
 
     // "context: source => translation" of every translated message.
     static QStringList translations(const QString& path)
     {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return {"cannot read " + path};
         QStringList result;
-        QXmlStreamReader xml(&file);
-        QString context, source;
-        while (!xml.atEnd()) {
-            xml.readNext();
-            if (!xml.isStartElement())
-                continue;
-            if (xml.name() == QLatin1String("name"))
-                context = xml.readElementText();
-            else if (xml.name() == QLatin1String("source"))
-                source = xml.readElementText();
-            else if (xml.name() == QLatin1String("translation"))
-                result << context + ": " + source + " => "
-                              + xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        }
+        for (const Message& m : messages(path))
+            result << m.context + ": " + m.source + " => " + m.text;
         return result;
     }
 
