@@ -299,10 +299,7 @@ private slots:
         const int second = sesion(m.tarde, m.aula2, 2, 720, 780, m.marta);
         alta(alumno(QStringLiteral("Iria")), m.manana, QStringLiteral("Iria Souto"), QStringLiteral("English"),
              QStringLiteral("Morning"));
-        open();
-        m_window->showHorario(3);
-        HorariosWidget* teacher = m_window->currentHorario();
-        teacher->setCurrentId(m.marta);
+        HorariosWidget* teacher = martasWeek();
         QCOMPARE(statusOf(boxes(teacher).value(first)), 0);
         QCOMPARE(statusOf(boxes(teacher).value(second)), 0);
 
@@ -368,10 +365,7 @@ private slots:
         alta(sabela, m.manana, QStringLiteral("Sabela Souto"), QStringLiteral("English"), QStringLiteral("Morning"));
         const QString stored = QStringLiteral("Student Sabela Souto has already signed up in subject English, "
                                               "shift Morning");
-        open();
-        m_window->showHorario(3);
-        HorariosWidget* teacher = m_window->currentHorario();
-        teacher->setCurrentId(m.marta);
+        HorariosWidget* teacher = martasWeek();
 
         // OK with no change still writes the session
         rightClick(teacher, cellPoint(1, 630));
@@ -411,10 +405,7 @@ private slots:
 
     void sessionsCreatedOnThreeWeekdaysFromTheGrid()
     {
-        open();
-        m_window->showHorario(3);
-        HorariosWidget* teacher = m_window->currentHorario();
-        teacher->setCurrentId(m.marta);
+        HorariosWidget* teacher = martasWeek();
         rightClick(teacher, cellPoint(1, 615)); // Tuesday, 10:15
         PageHarness h(teacher);
         QVERIFY(h.trigger("actionAdd_session"));
@@ -515,14 +506,9 @@ private slots:
     void oneEditorPerSessionThatNeverOverwrites()
     {
         const int id = sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
-        open();
-        m_window->showHorario(3);
-        HorariosWidget* teacher = m_window->currentHorario();
-        teacher->setCurrentId(m.marta);
+        HorariosWidget* teacher = martasWeek();
         PageHarness h(teacher);
-        rightClick(teacher, cellPoint(1, 630));
-        QVERIFY(h.trigger("actionEdit_session"));
-        QPointer<EditSesionDeClaseDialog> first = h.waitForWindow<EditSesionDeClaseDialog>();
+        QPointer<EditSesionDeClaseDialog> first = editAt(h, teacher, 1, 630);
         QVERIFY(first);
         QVERIFY(h.trigger("actionEdit_session"));
         QCOMPARE(m_window->findChildren<EditSesionDeClaseDialog*>().size(), 1);
@@ -540,9 +526,7 @@ private slots:
         teacher->refresh();
 
         // removed meanwhile: the editor says so and stays
-        rightClick(teacher, cellPoint(3, 630));
-        QVERIFY(h.trigger("actionEdit_session"));
-        QPointer<EditSesionDeClaseDialog> editor = h.waitForWindow<EditSesionDeClaseDialog>();
+        QPointer<EditSesionDeClaseDialog> editor = editAt(h, teacher, 3, 630);
         QVERIFY(editor);
         QVERIFY(h.trigger("actionRemove_session"));
         QCOMPARE(sessionCount(), 0);
@@ -559,17 +543,9 @@ private slots:
     void typedEditorChangesAreAskedAboutOnLeaving()
     {
         const int id = sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
-        open();
-        m_window->showHorario(3);
-        HorariosWidget* teacher = m_window->currentHorario();
-        teacher->setCurrentId(m.marta);
+        HorariosWidget* teacher = martasWeek();
         PageHarness h(teacher);
-        const auto edit = [&] {
-            rightClick(teacher, cellPoint(1, 630));
-            if (!h.trigger("actionEdit_session"))
-                return QPointer<EditSesionDeClaseDialog>();
-            return QPointer<EditSesionDeClaseDialog>(h.waitForWindow<EditSesionDeClaseDialog>());
-        };
+        const auto edit = [&] { return editAt(h, teacher, 1, 630); };
         const QString asked = QStringLiteral("Some class session windows hold changes that have not been stored.");
 
         // untouched: nothing to ask
@@ -924,6 +900,22 @@ private:
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
         m_window->activateWidget();
+    }
+    // The timetables opened on Marta's week.
+    HorariosWidget* martasWeek()
+    {
+        open();
+        m_window->showHorario(3);
+        m_window->currentHorario()->setCurrentId(m.marta);
+        return m_window->currentHorario();
+    }
+    // The editor of the session in that cell of the view; null when none opens.
+    static QPointer<EditSesionDeClaseDialog> editAt(PageHarness& h, HorariosWidget* view, int day, int minute)
+    {
+        rightClick(view, cellPoint(day, minute));
+        if (!h.trigger("actionEdit_session"))
+            return {};
+        return h.waitForWindow<EditSesionDeClaseDialog>();
     }
 
     Academy m;
