@@ -156,7 +156,12 @@ int main(int argc, char** argv)
     QCommandLineOption saveOption(QStringLiteral("save"),
                                   QStringLiteral("Keep a copy of the generated academy (and the bills' PDF as <file>.pdf)."),
                                   QStringLiteral("file"));
-    parser.addOptions({sizeOption, runsOption, jsonOption, saveOption});
+    QCommandLineOption onlyOption(QStringLiteral("only"),
+                                  QStringLiteral("Only these groups after the opening and generation, comma separated: "
+                                                 "check, models, listings, bills, students, billspage, billsyear, "
+                                                 "checkreuse, timetables, mainwindow, subjects, courses, studentlist, printing."),
+                                  QStringLiteral("groups"));
+    parser.addOptions({sizeOption, runsOption, jsonOption, saveOption, onlyOption});
     parser.process(app);
 
     const QString size = parser.value(sizeOption);
@@ -167,6 +172,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const int runs = std::max(1, parser.value(runsOption).toInt());
+    const QStringList only = parser.value(onlyOption).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    const auto wanted = [&only](const char* group) { return only.isEmpty() || only.contains(QLatin1String(group)); };
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -283,166 +290,185 @@ int main(int argc, char** argv)
         generacion.sane = false;
     }
 
-    // The consistency check on the academy with this month's bills.
-    BenchReport::Measure& check = report.add(QStringLiteral("consistency check"));
-    check.targetMs = 100;
-    const int apertura = AcademyGenerator::kHoraApertura * 60;
-    const int cierre = AcademyGenerator::kHoraCierre * 60;
-    for (int r = 0; r < runs; ++r) {
-        QList<EstadoAcademia*> estado;
-        // the whole check, as after a change to every table it reads
-        ChangeNotifier::instance()->changeAll();
-        check.samples << cronometra([&] { estado = Academia::comprobarEstado(); });
-        int hallazgos = 0;
-        for (EstadoAcademia* e : estado) {
-            if (e->tipo() != EstadoAcademia::Ok)
-                ++hallazgos;
-            if (e->tipo() != EstadoAcademia::Fallo)
-                delete e; // faults stay with the current-faults list
-        }
-        const SqlFloor::Result piso = SqlFloor::comprobarEstado(dbPath(), apertura, cierre);
-        if (!piso.ok)
-            err << "plain-SQL check failed: " << piso.error << '\n';
-        check.floorSamples << piso.ms;
-        check.sane = check.sane && piso.ok && hallazgos == piso.rows;
-        check.detail = QStringLiteral("%1 findings (plain SQL %2)").arg(hallazgos).arg(piso.rows);
-    }
-
-    // Table models, each refreshed as its page does when shown.
-    auto medirModelo = [&](const QString& nombre, QAbstractItemModel* modelo, const std::function<void()>& refresh,
-                           int esperadas) {
-        BenchReport::Measure& m = report.add(nombre);
-        m.targetMs = 50;
-        for (int r = 0; r < runs; ++r)
-            m.samples << cronometra(refresh);
-        m.detail = QStringLiteral("%1 rows").arg(modelo->rowCount());
-        m.sane = esperadas < 0 ? modelo->rowCount() > 0 : modelo->rowCount() == esperadas;
-    };
-    AlumnoTableModel* alumnosModel = AlumnoTableModel::instance();
-    medirModelo(QStringLiteral("refresh student model"), alumnosModel, [&] { alumnosModel->refresh(); }, alumnos);
-    ProfesorTableModel* profesModel = ProfesorTableModel::instance();
-    medirModelo(QStringLiteral("refresh teacher model"), profesModel, [&] { profesModel->refresh(); },
-                counts.profesores);
-    TurnoAsignaturaTableModel* turnosModel = TurnoAsignaturaTableModel::instance();
-    medirModelo(QStringLiteral("refresh subject-shift model"), turnosModel, [&] { turnosModel->refresh(); },
-                counts.turnos);
-    TurnoCursoTableModel* turnosCursoModel = TurnoCursoTableModel::instance();
-    medirModelo(QStringLiteral("refresh course-shift model"), turnosCursoModel, [&] { turnosCursoModel->refresh(); },
-                counts.turnosCurso);
-    ReciboTableModel* recibosModel = ReciboTableModel::instance();
-    medirModelo(QStringLiteral("refresh bill model (this month)"), recibosModel, [&] { recibosModel->refresh(); },
-                alumnos);
-    {
-        Alumno* alumno = Alumno::getFromDB(escalar(QStringLiteral("SELECT idalumno FROM alta GROUP BY idalumno "
-                                                                  "ORDER BY count(*) DESC, idalumno LIMIT 1")));
-        if (alumno) {
-            AsignaturasAlumnoTableModel* asignaturasModel = alumno->getAsignaturasModel();
-            medirModelo(QStringLiteral("refresh one student's sign-ups model"), asignaturasModel,
-                        [&] { asignaturasModel->refresh(); }, -1);
-            delete alumno;
-        } else {
-            report.add(QStringLiteral("refresh one student's sign-ups model")).sane = false;
-        }
-    }
-
-    // Listings.
-    {
-        BenchReport::Measure& m = report.add(QStringLiteral("course-shift listing (current students, amounts)"));
-        const int id = escalar(QStringLiteral("SELECT min(id) FROM turnocurso"));
-        TurnoCurso* turno = TurnoCurso::getFromDB(id);
-        int filas = 0;
-        qsizetype html = 0;
-        for (int r = 0; r < runs && turno; ++r) {
-            m.samples << cronometra([&] {
-                Listado* listado = turno->listado(true, 0);
-                filas = listado ? listado->rowCount() : -1;
-                html = listado ? listado->toHtml(true).size() : 0;
-                delete listado;
-            });
-        }
-        m.detail = QStringLiteral("%1 rows, %2 characters of HTML").arg(filas).arg(html);
-        m.sane = turno && filas > 0 && html > 0;
-        delete turno;
-    }
-    {
-        BenchReport::Measure& m = report.add(QStringLiteral("one teacher's salary settlement"));
-        // the busiest teacher paid in all three ways: every part computed
-        Profesor* profesor = Profesor::getFromDB(escalar(QStringLiteral(
-            "SELECT p.id FROM profesor p JOIN sesiondeclase s ON s.idprofesor = p.id WHERE p.sueldofijo > 0 "
-            "AND p.sueldoporhora > 0 AND p.sueldoporcentaje > 0 GROUP BY p.id ORDER BY count(*) DESC, p.id LIMIT 1")));
-        int listados = 0;
-        bool ok = profesor != nullptr;
-        for (int r = 0; r < runs && profesor; ++r) {
-            m.samples << cronometra([&] {
-                bool leido = true;
-                const QList<Listado*> partes = profesor->liquidacion(QDate(), QDate(), &leido);
-                QString html;
-                for (Listado* l : partes)
-                    html += l->toHtml(true);
-                listados = int(partes.size());
-                qDeleteAll(partes);
-                ok = ok && leido && !html.isEmpty();
-            });
-        }
-        m.detail = QStringLiteral("%1 listings").arg(listados);
-        m.sane = ok && listados == 4; // fixed, hourly, percentage, total
-        delete profesor;
-    }
-    {
-        BenchReport::Measure& m = report.add(QStringLiteral("economic summary of the month"));
-        m.targetMs = 500;
-        int filas = 0;
-        bool ok = true;
+    if (wanted("check")) {
+        // The consistency check on the academy with this month's bills.
+        BenchReport::Measure& check = report.add(QStringLiteral("consistency check"));
+        check.targetMs = 100;
+        const int apertura = AcademyGenerator::kHoraApertura * 60;
+        const int cierre = AcademyGenerator::kHoraCierre * 60;
         for (int r = 0; r < runs; ++r) {
-            m.samples << cronometra([&] {
-                bool leido = true;
-                ListadoResEcon* resumen = Profesor::resumenEconomico(QDate(), QDate(), &leido);
-                filas = resumen->rowCount();
-                ok = ok && leido && !resumen->toHtml(true).isEmpty();
-                delete resumen;
-            });
+            QList<EstadoAcademia*> estado;
+            // the whole check, as after a change to every table it reads
+            ChangeNotifier::instance()->changeAll();
+            check.samples << cronometra([&] { estado = Academia::comprobarEstado(); });
+            int hallazgos = 0;
+            for (EstadoAcademia* e : estado) {
+                if (e->tipo() != EstadoAcademia::Ok)
+                    ++hallazgos;
+                if (e->tipo() != EstadoAcademia::Fallo)
+                    delete e; // faults stay with the current-faults list
+            }
+            const SqlFloor::Result piso = SqlFloor::comprobarEstado(dbPath(), apertura, cierre);
+            if (!piso.ok)
+                err << "plain-SQL check failed: " << piso.error << '\n';
+            check.floorSamples << piso.ms;
+            check.sane = check.sane && piso.ok && hallazgos == piso.rows;
+            check.detail = QStringLiteral("%1 findings (plain SQL %2)").arg(hallazgos).arg(piso.rows);
         }
-        m.detail = QStringLiteral("%1 rows").arg(filas);
-        m.sane = ok && filas == counts.profesores + 1;
     }
 
-    // 100 bills of the month rendered and printed to PDF.
-    {
-        BenchReport::Measure& m = report.add(QStringLiteral("render 100 bills to PDF"));
-        QList<Recibo*> todos = Recibo::list(Recibo::PAGADOS_E_IMPAGADOS, mes, mes.addMonths(1));
-        const QList<Recibo*> cien = todos.mid(0, 100);
-        const QString pdf = trabajo.filePath(QStringLiteral("bills.pdf"));
-        for (int r = 0; r < runs; ++r) {
-            QFile::remove(pdf);
-            m.samples << cronometra([&] {
-                QString paginas;
-                for (const Recibo* recibo : cien)
-                    paginas += recibo->toHtmlPage();
-                PrintUtils impresion(QString(), Recibo::toHtmlBody(paginas), QString(), nullptr,
-                                     {{QStringLiteral("resources://logo"), Academia::logo()}});
-                QPrinter printer(QPrinter::HighResolution);
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(pdf);
-                impresion.print(&printer);
-            });
+    if (wanted("models")) {
+        // Table models, each refreshed as its page does when shown.
+        auto medirModelo = [&](const QString& nombre, QAbstractItemModel* modelo, const std::function<void()>& refresh,
+                               int esperadas) {
+            BenchReport::Measure& m = report.add(nombre);
+            m.targetMs = 50;
+            for (int r = 0; r < runs; ++r)
+                m.samples << cronometra(refresh);
+            m.detail = QStringLiteral("%1 rows").arg(modelo->rowCount());
+            m.sane = esperadas < 0 ? modelo->rowCount() > 0 : modelo->rowCount() == esperadas;
+        };
+        AlumnoTableModel* alumnosModel = AlumnoTableModel::instance();
+        medirModelo(QStringLiteral("refresh student model"), alumnosModel, [&] { alumnosModel->refresh(); }, alumnos);
+        ProfesorTableModel* profesModel = ProfesorTableModel::instance();
+        medirModelo(QStringLiteral("refresh teacher model"), profesModel, [&] { profesModel->refresh(); },
+                    counts.profesores);
+        TurnoAsignaturaTableModel* turnosModel = TurnoAsignaturaTableModel::instance();
+        medirModelo(QStringLiteral("refresh subject-shift model"), turnosModel, [&] { turnosModel->refresh(); },
+                    counts.turnos);
+        TurnoCursoTableModel* turnosCursoModel = TurnoCursoTableModel::instance();
+        medirModelo(QStringLiteral("refresh course-shift model"), turnosCursoModel, [&] { turnosCursoModel->refresh(); },
+                    counts.turnosCurso);
+        ReciboTableModel* recibosModel = ReciboTableModel::instance();
+        medirModelo(QStringLiteral("refresh bill model (this month)"), recibosModel, [&] { recibosModel->refresh(); },
+                    alumnos);
+        {
+            Alumno* alumno = Alumno::getFromDB(escalar(QStringLiteral("SELECT idalumno FROM alta GROUP BY idalumno "
+                                                                      "ORDER BY count(*) DESC, idalumno LIMIT 1")));
+            if (alumno) {
+                AsignaturasAlumnoTableModel* asignaturasModel = alumno->getAsignaturasModel();
+                medirModelo(QStringLiteral("refresh one student's sign-ups model"), asignaturasModel,
+                            [&] { asignaturasModel->refresh(); }, -1);
+                delete alumno;
+            } else {
+                report.add(QStringLiteral("refresh one student's sign-ups model")).sane = false;
+            }
         }
-        const int paginas = ProcessFacts::pdfPages(pdf);
-        if (parser.isSet(saveOption))
-            copia(pdf, parser.value(saveOption) + QStringLiteral(".pdf"));
-        m.detail = QStringLiteral("%1 bills, %2 pages, %3 kB").arg(cien.size()).arg(paginas).arg(QFileInfo(pdf).size() / 1024);
-        m.sane = cien.size() == std::min(100, alumnos) && paginas == cien.size();
-        qDeleteAll(todos);
     }
 
-    medirPaginaAlumnos(report, runs);
-    billsPageBench(report, alumnos, runs, trabajo.path());
-    billsYearBench(report, runs);
-    benchCheckReuse(report, runs);
-    benchTimetablesPage(report, runs, trabajo.path());
-    benchMainWindow(report, pristine, runs);
-    benchSubjectsAndTeachersPages(report, runs);
-    medirPaginaCursos(report, runs, trabajo.path());
-    benchPrinting(report, alumnos, runs, trabajo.path());
+    if (wanted("listings")) {
+        // Listings.
+        {
+            BenchReport::Measure& m = report.add(QStringLiteral("course-shift listing (current students, amounts)"));
+            const int id = escalar(QStringLiteral("SELECT min(id) FROM turnocurso"));
+            TurnoCurso* turno = TurnoCurso::getFromDB(id);
+            int filas = 0;
+            qsizetype html = 0;
+            for (int r = 0; r < runs && turno; ++r) {
+                m.samples << cronometra([&] {
+                    Listado* listado = turno->listado(true, 0);
+                    filas = listado ? listado->rowCount() : -1;
+                    html = listado ? listado->toHtml(true).size() : 0;
+                    delete listado;
+                });
+            }
+            m.detail = QStringLiteral("%1 rows, %2 characters of HTML").arg(filas).arg(html);
+            m.sane = turno && filas > 0 && html > 0;
+            delete turno;
+        }
+        {
+            BenchReport::Measure& m = report.add(QStringLiteral("one teacher's salary settlement"));
+            // the busiest teacher paid in all three ways: every part computed
+            Profesor* profesor = Profesor::getFromDB(escalar(QStringLiteral(
+                "SELECT p.id FROM profesor p JOIN sesiondeclase s ON s.idprofesor = p.id WHERE p.sueldofijo > 0 "
+                "AND p.sueldoporhora > 0 AND p.sueldoporcentaje > 0 GROUP BY p.id ORDER BY count(*) DESC, p.id LIMIT 1")));
+            int listados = 0;
+            bool ok = profesor != nullptr;
+            for (int r = 0; r < runs && profesor; ++r) {
+                m.samples << cronometra([&] {
+                    bool leido = true;
+                    const QList<Listado*> partes = profesor->liquidacion(QDate(), QDate(), &leido);
+                    QString html;
+                    for (Listado* l : partes)
+                        html += l->toHtml(true);
+                    listados = int(partes.size());
+                    qDeleteAll(partes);
+                    ok = ok && leido && !html.isEmpty();
+                });
+            }
+            m.detail = QStringLiteral("%1 listings").arg(listados);
+            m.sane = ok && listados == 4; // fixed, hourly, percentage, total
+            delete profesor;
+        }
+        {
+            BenchReport::Measure& m = report.add(QStringLiteral("economic summary of the month"));
+            m.targetMs = 500;
+            int filas = 0;
+            bool ok = true;
+            for (int r = 0; r < runs; ++r) {
+                m.samples << cronometra([&] {
+                    bool leido = true;
+                    ListadoResEcon* resumen = Profesor::resumenEconomico(QDate(), QDate(), &leido);
+                    filas = resumen->rowCount();
+                    ok = ok && leido && !resumen->toHtml(true).isEmpty();
+                    delete resumen;
+                });
+            }
+            m.detail = QStringLiteral("%1 rows").arg(filas);
+            m.sane = ok && filas == counts.profesores + 1;
+        }
+    }
+
+    if (wanted("bills")) {
+        // 100 bills of the month rendered and printed to PDF.
+        {
+            BenchReport::Measure& m = report.add(QStringLiteral("render 100 bills to PDF"));
+            QList<Recibo*> todos = Recibo::list(Recibo::PAGADOS_E_IMPAGADOS, mes, mes.addMonths(1));
+            const QList<Recibo*> cien = todos.mid(0, 100);
+            const QString pdf = trabajo.filePath(QStringLiteral("bills.pdf"));
+            for (int r = 0; r < runs; ++r) {
+                QFile::remove(pdf);
+                m.samples << cronometra([&] {
+                    QString paginas;
+                    for (const Recibo* recibo : cien)
+                        paginas += recibo->toHtmlPage();
+                    PrintUtils impresion(QString(), Recibo::toHtmlBody(paginas), QString(), nullptr,
+                                         {{QStringLiteral("resources://logo"), Academia::logo()}});
+                    QPrinter printer(QPrinter::HighResolution);
+                    printer.setOutputFormat(QPrinter::PdfFormat);
+                    printer.setOutputFileName(pdf);
+                    impresion.print(&printer);
+                });
+            }
+            const int paginas = ProcessFacts::pdfPages(pdf);
+            if (parser.isSet(saveOption))
+                copia(pdf, parser.value(saveOption) + QStringLiteral(".pdf"));
+            m.detail = QStringLiteral("%1 bills, %2 pages, %3 kB").arg(cien.size()).arg(paginas).arg(QFileInfo(pdf).size() / 1024);
+            m.sane = cien.size() == std::min(100, alumnos) && paginas == cien.size();
+            qDeleteAll(todos);
+        }
+    }
+
+    if (wanted("students"))
+        medirPaginaAlumnos(report, runs);
+    if (wanted("billspage"))
+        billsPageBench(report, alumnos, runs, trabajo.path());
+    if (wanted("billsyear"))
+        billsYearBench(report, runs);
+    if (wanted("checkreuse"))
+        benchCheckReuse(report, runs);
+    if (wanted("timetables"))
+        benchTimetablesPage(report, runs, trabajo.path());
+    if (wanted("mainwindow"))
+        benchMainWindow(report, pristine, runs);
+    if (wanted("subjects"))
+        benchSubjectsAndTeachersPages(report, runs);
+    if (wanted("courses"))
+        medirPaginaCursos(report, runs, trabajo.path());
+    if (wanted("studentlist"))
+        benchStudentList(report, runs, trabajo.filePath(QStringLiteral("students.pdf")));
+    if (wanted("printing"))
+        benchPrinting(report, alumnos, runs, trabajo.path());
 
     dao->close();
     if (parser.isSet(jsonOption))

@@ -30,6 +30,8 @@ constexpr int kSmallYearOfBills = 300;
 // Cancel must act within this while a long job runs.
 constexpr double kEventsEveryMs = 250;
 
+} // namespace
+
 void benchStudentList(BenchReport& report, int runs, const QString& pdf)
 {
     BenchReport::Measure& lista = report.add(QStringLiteral("print the current students' list to PDF"));
@@ -52,6 +54,8 @@ void benchStudentList(BenchReport& report, int runs, const QString& pdf)
     lista.detail = QStringLiteral("%1 students, %2 pages").arg(vista->model()->rowCount()).arg(paginas);
     lista.sane = escrito && paginas > vista->model()->rowCount() / 60;
 }
+
+namespace {
 
 // Bills printed to PDF a batch at a time: the time, and the peak memory over
 // what the process held before, with the target in megabytes in its detail.
@@ -148,7 +152,6 @@ bool printBillsToPdf(const QList<int>& ids, const QString& pdf)
 void benchPrinting(BenchReport& report, int students, int runs, const QString& workDir)
 {
     const bool small = students < kSmallAcademy;
-    benchStudentList(report, runs, workDir + QStringLiteral("/students.pdf"));
     benchBills(report, small ? kSmallBills : kBills, runs, 10000, 400, workDir + QStringLiteral("/bills-batches.pdf"));
     benchLetters(report, runs, workDir + QStringLiteral("/letters.pdf"));
     // A year of the large academy's bills, once: it takes a minute or two.
