@@ -2,6 +2,7 @@
 
 #include "acollation.h"
 #include "avaluekeys.h"
+#include "proxyhelpers.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -406,6 +407,12 @@ const QList<double>& ASortFilterProxyModel::keyedSortKeys(int column) const
     if (c.sortReady)
         return c.rowSort;
     const qsizetype distinct = c.slotRow.size();
+    if (sortRole() == ARole::Sort && m_keys->sortsByNumber(column)) {
+        QList<double> slotKey(distinct);
+        for (qsizetype s = 0; s < distinct; ++s)
+            slotKey[s] = m_keys->sortNumber(c.slotRow.at(s), column);
+        return setRowSort(c, slotKey);
+    }
     QList<QVariant> values;
     values.reserve(distinct);
     bool asText = false;
@@ -445,6 +452,11 @@ const QList<double>& ASortFilterProxyModel::keyedSortKeys(int column) const
             slotKey[order.at(i)] = rank;
         }
     }
+    return setRowSort(c, slotKey);
+}
+
+const QList<double>& ASortFilterProxyModel::setRowSort(KeyedColumn& c, const QList<double>& slotKey)
+{
     c.rowSort.resize(c.rowSlot.size());
     for (qsizetype row = 0; row < c.rowSlot.size(); ++row)
         c.rowSort[row] = slotKey.at(c.rowSlot.at(row));

@@ -68,6 +68,8 @@ private:
     void prepareKeyedFilter() const;
     bool keyedRowMatches(int sourceRow) const;
     const QList<double>& keyedSortKeys(int column) const;
+    // Each row's key from the key of its distinct value.
+    static const QList<double>& setRowSort(KeyedColumn& column, const QList<double>& slotKey);
     void updatePreparedRows(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     QVariant sortValue(const QModelIndex& index) const;
     QString filterKey(int sourceRow, const QModelIndex& sourceParent = QModelIndex()) const;

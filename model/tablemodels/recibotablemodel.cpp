@@ -159,6 +159,33 @@ qint64 ReciboTableModel::valueKey(int row, int column) const
     return -1;
 }
 
+bool ReciboTableModel::sortsByNumber(int column) const
+{
+    switch (Column(column)) {
+    case Column::NRecibo:
+    case Column::Fecha:
+    case Column::Importe:
+    case Column::Descuento:
+    case Column::Pagado: return true;
+    default: return false;
+    }
+}
+
+double ReciboTableModel::sortNumber(int row, int column) const
+{
+    if (row < 0 || size_t(row) >= m_filas.size())
+        return 0;
+    const Registro& r = m_cargados[size_t(m_filas[size_t(row)])];
+    switch (Column(column)) {
+    case Column::NRecibo: return r.nRecibo;
+    case Column::Fecha: return double(r.fecha.toJulianDay());
+    case Column::Importe: return r.importe;
+    case Column::Descuento: return r.descuento;
+    case Column::Pagado: return r.pagado ? 1 : 0;
+    default: return 0;
+    }
+}
+
 int ReciboTableModel::getId(const QModelIndex& index) const
 {
     const int row = sourceRow(index, rowCount());

@@ -55,6 +55,8 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     qint64 valueKey(int row, int column) const override;
+    bool sortsByNumber(int column) const override;
+    double sortNumber(int row, int column) const override;
 
     void refresh() override;
     int getId(const QModelIndex& index) const;

@@ -59,6 +59,13 @@ public:
         // small keys for some columns, large ones for the others
         return column % 2 ? id : id * 1000003 + 7;
     }
+    // amounts and dates, never empty, by their number
+    bool sortsByNumber(int column) const override { return column == 1 || column == 2; }
+    double sortNumber(int row, int column) const override
+    {
+        const QVariant value = index(row, column).data();
+        return column == 2 ? double(value.toDate().toJulianDay()) : value.toDouble();
+    }
 
 private:
     mutable QHash<QString, qint64> m_keys;

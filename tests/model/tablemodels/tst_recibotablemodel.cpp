@@ -239,6 +239,35 @@ private slots:
         }
     }
 
+    // Numbers, dates, amounts, discounts and the paid flag sort through the
+    // pages' proxy as their values do, each way.
+    void numberColumnsSortByTheirValues()
+    {
+        insertarRecibos(primeroDeMes().addMonths(-3), 400, 1, false);
+        ReciboTableModel model(primeroDeMes().addMonths(-3), primeroDeMes().addMonths(1), Recibo::PAGADOS_E_IMPAGADOS);
+        QObject owner;
+        QSortFilterProxyModel* pagina = createFilterProxy(&model, &owner);
+        QSortFilterProxyModel plano;
+        plano.setSourceModel(&model);
+        plano.setSortRole(ARole::Sort);
+        const auto valores = [](const QAbstractItemModel* m, int c) {
+            QVariantList v;
+            for (int row = 0; row < m->rowCount(); ++row)
+                v << m->index(row, c).data(ARole::Sort);
+            return v;
+        };
+        using C = ReciboTableModel::Column;
+        for (const C c : {C::NRecibo, C::Fecha, C::Importe, C::Descuento, C::Pagado}) {
+            QVERIFY(model.sortsByNumber(int(c)));
+            for (const Qt::SortOrder orden : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+                pagina->sort(int(c), orden);
+                plano.sort(int(c), orden);
+                QCOMPARE(valores(pagina, int(c)), valores(&plano, int(c)));
+            }
+        }
+        QVERIFY(!model.sortsByNumber(int(C::Concepto)));
+    }
+
     // A long reading that is given up leaves the period as it was; texts no
     // longer held are let go without changing what the rows show.
     void aReadingGivenUpChangesNothing()
