@@ -54,8 +54,6 @@ void borrarRecibosDesde(const QDate& desde)
 void billsPageBench(BenchReport& report, int alumnos, int runs, const QString& workDir)
 {
     const QDate mes = ADateHelper::firstDayOfMonth();
-    // the page's icons, as the application object finds them
-    QDir::setSearchPaths(QStringLiteral("icons"), {QStringLiteral(":/icons")});
     AnswerAll answers;
     ReciboTableModel* modelo = ReciboTableModel::instance();
 

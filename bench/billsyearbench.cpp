@@ -380,8 +380,6 @@ void medirPasos(BenchReport& report, int runs, PaginaDelAnio& pagina, const Peri
 
 void billsYearBench(BenchReport& report, int runs)
 {
-    if (QDir::searchPaths(QStringLiteral("icons")).isEmpty())
-        QDir::addSearchPath(QStringLiteral("icons"), QStringLiteral(":/icons"));
     const Periodo periodo = periodoCompleto();
     medirApertura(report, runs, periodo);
     medirPrimeros(report, runs, periodo);

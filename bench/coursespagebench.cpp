@@ -46,12 +46,6 @@ private:
 
 void medirPaginaCursos(BenchReport& report, int runs, const QString& carpeta)
 {
-    // The forms name their icons through the search path the application sets.
-    if (QDir::searchPaths(QStringLiteral("icons")).isEmpty())
-        QDir::setSearchPaths(QStringLiteral("icons"), {QStringLiteral(":/icons")});
-    // The forms name their icons through the search path the application sets.
-    if (QDir::searchPaths(QStringLiteral("icons")).isEmpty())
-        QDir::setSearchPaths(QStringLiteral("icons"), {QStringLiteral(":/icons")});
     const QString pdf = QDir(carpeta).filePath(QStringLiteral("cursos.pdf"));
     BenchReport::Measure& abrir = report.add(QStringLiteral("open the courses page (refresh, build, show)"));
     abrir.targetMs = 50;

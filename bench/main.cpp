@@ -141,6 +141,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setIdentity();
+    // The pages name their icons through the search path the program sets.
+    QDir::setSearchPaths(QStringLiteral("icons"), {QStringLiteral(":/icons")});
     qInstallMessageHandler(messageHandler);
 
     QCommandLineParser parser;

@@ -173,8 +173,6 @@ void medirGuardarAltas(BenchReport& report, int runs)
 void medirPaginaAlumnos(BenchReport& report, int runs)
 {
     // the forms name their icons as the program finds them
-    if (QDir::searchPaths(QStringLiteral("icons")).isEmpty())
-        QDir::addSearchPath(QStringLiteral("icons"), QStringLiteral(":/icons"));
     medirApertura(report, runs);
     medirFiltro(report, runs);
     medirAltas(report, runs);

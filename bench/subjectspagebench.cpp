@@ -140,8 +140,6 @@ void medirLiquidacion(BenchReport& report, int runs)
 
 void benchSubjectsAndTeachersPages(BenchReport& report, int runs)
 {
-    if (QDir::searchPaths(QStringLiteral("icons")).isEmpty())
-        QDir::addSearchPath(QStringLiteral("icons"), QStringLiteral(":/icons"));
     medirApertura<AsignaturasWidget>(report, runs, QStringLiteral("open the subjects page (model loaded, first paint)"),
                                      "tbvAsignaturas", [] { TurnoAsignaturaTableModel::instance()->refresh(); });
     medirApertura<ProfesoresWidget>(report, runs, QStringLiteral("open the teachers page (model loaded, first paint)"),
