@@ -11,12 +11,15 @@
 #include <QUrl>
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 
 namespace {
 // Enough workers to keep the printing thread fed: laying a page out costs
 // less than painting it.
 constexpr int kBatchWorkers = 3;
+// How long the printing thread waits for a batch between two calls of `waiting`.
+constexpr std::chrono::milliseconds kWaitStep{20};
 
 // Painting takes the glyphs the layout shaped instead of shaping every line again.
 void keepShapes(QTextDocument* document)
@@ -86,7 +89,8 @@ void addImages(QTextDocument* document, const QList<QPair<QString, QPixmap>>& re
 } // namespace
 
 void ABatchPipeline::forEachBatch(const PrintUtils::Batches& batches, const Sheet& sheet,
-                                  const std::function<bool(int, int, ATablePages::Pages)>& each)
+                                  const std::function<bool(int, int, ATablePages::Pages)>& each,
+                                  const std::function<bool(int)>& waiting)
 {
     WorkerSheet worker;
     worker.pageSize = sheet.pageSize;
@@ -108,6 +112,11 @@ void ABatchPipeline::forEachBatch(const PrintUtils::Batches& batches, const Shee
                 ahead.add([compose = batches.read(read, count), worker] { return layOutOnWorker(compose(), worker); });
                 read += count;
             }
+            while (!ahead.oldestReady(kWaitStep))
+                if (!waiting(first)) {
+                    worker.stop->store(true);
+                    return;
+                }
             ATablePages::Pages batch = ahead.take();
             for (const auto& part : batch.parts)
                 addImages(part.get(), sheet.resources);

@@ -25,10 +25,14 @@ struct Sheet
 };
 
 // Runs `each` on every batch in turn, laid out and cut into pages; stops
-// when it answers false. What a reading or a worker's job throws stops it
-// too and comes out here, on the printing thread.
+// when it answers false. While a batch is still being laid out, `waiting`
+// is called every few milliseconds with the batch's first item, so that the
+// printing thread goes on answering; it stops the job too when it answers
+// false. What a reading or a worker's job throws stops it as well and comes
+// out here, on the printing thread.
 void forEachBatch(const PrintUtils::Batches& batches, const Sheet& sheet,
-                  const std::function<bool(int first, int count, ATablePages::Pages batch)>& each);
+                  const std::function<bool(int first, int count, ATablePages::Pages batch)>& each,
+                  const std::function<bool(int first)>& waiting);
 } // namespace ABatchPipeline
 
 #endif // ABATCHPIPELINE_H

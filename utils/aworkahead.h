@@ -5,6 +5,7 @@
 #include <QThreadPool>
 
 #include <algorithm>
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <future>
@@ -45,6 +46,12 @@ public:
         auto task = std::make_shared<std::packaged_task<T()>>(std::move(job));
         m_pending.push_back(task->get_future());
         m_pool.start([task] { (*task)(); });
+    }
+
+    // Whether the oldest job not taken yet has its result, waited for at most `wait`.
+    bool oldestReady(std::chrono::milliseconds wait) const
+    {
+        return m_pending.front().wait_for(wait) == std::future_status::ready;
     }
 
     // The result of the oldest job not taken yet, waited for. What the job

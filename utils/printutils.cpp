@@ -338,24 +338,31 @@ std::unique_ptr<PrintUtils::Job> PrintUtils::prepare(QPrinter* printer, bool des
     return job;
 }
 
-void PrintUtils::forEachBatch(const Job& job, const std::function<bool(int, int, Paginated)>& each) const
+void PrintUtils::forEachBatch(const Job& job, const std::function<bool(int, int, Paginated)>& each,
+                              const std::function<bool(int)>& waiting) const
 {
     ABatchPipeline::Sheet sheet;
     sheet.pageSize = QSizeF(job.sheet.width(), job.contentHeight);
     sheet.designMetrics = job.designMetrics;
     sheet.resources = m_resources;
-    ABatchPipeline::forEachBatch(m_batches, sheet, each);
+    ABatchPipeline::forEachBatch(m_batches, sheet, each, waiting);
 }
 
 int PrintUtils::countBatchPages(Job& job, AProgress& progress)
 {
     int pages = 0;
     bool whole = true;
-    forEachBatch(job, [&](int first, int count, Paginated batch) {
-        pages += batch.pages;
-        whole = progress.update(tr("Preparing the pages..."), first + count, m_batches.items);
+    const auto preparing = [&](int done) {
+        whole = progress.update(tr("Preparing the pages..."), done, m_batches.items);
         return whole;
-    });
+    };
+    forEachBatch(
+        job,
+        [&](int first, int count, Paginated batch) {
+            pages += batch.pages;
+            return preparing(first + count);
+        },
+        preparing);
     return whole ? pages : -1;
 }
 
@@ -487,14 +494,17 @@ void PrintUtils::printBatches(QPainter& painter, Job& job, QPrinter* printer, AP
     }
     const int items = m_batches.items;
     int page = 0;
-    forEachBatch(job, [&](int first, int count, Paginated batch) {
-        const int before = page;
-        page = printPages(painter, job, batch, page, printer, [&](int at) {
-            const int item = first + std::min(count - 1, (at - before - 1) * count / std::max(1, batch.pages)) + 1;
-            return progress.update(m_batches.progressText.arg(item).arg(items), item, items);
-        });
-        return page >= 0;
-    });
+    const auto printing = [&](int item) { return progress.update(m_batches.progressText.arg(item).arg(items), item, items); };
+    forEachBatch(
+        job,
+        [&](int first, int count, Paginated batch) {
+            const int before = page;
+            page = printPages(painter, job, batch, page, printer, [&](int at) {
+                return printing(first + std::min(count - 1, (at - before - 1) * count / std::max(1, batch.pages)) + 1);
+            });
+            return page >= 0;
+        },
+        [&](int first) { return printing(first + 1); });
 }
 
 int PrintUtils::printPages(QPainter& painter, Job& job, const Paginated& pages, int page, QPrinter* printer,

@@ -119,8 +119,10 @@ private:
     // user stopped the job while the content was prepared.
     std::unique_ptr<Job> prepare(QPrinter* printer, bool designMetrics, AProgress& progress);
     // Runs `each` on every batch in turn, laid out and cut into pages ahead
-    // on worker threads; stops when it answers false.
-    void forEachBatch(const Job& job, const std::function<bool(int first, int count, Paginated batch)>& each) const;
+    // on worker threads; stops when it answers false. While a batch is
+    // awaited, `waiting` keeps the windows answering and tells of Cancel.
+    void forEachBatch(const Job& job, const std::function<bool(int first, int count, Paginated batch)>& each,
+                      const std::function<bool(int first)>& waiting) const;
     // Pages a preview would have; -1 when cancelled.
     int expectedPages(Job& job, AProgress& progress);
     int countBatchPages(Job& job, AProgress& progress);

@@ -28,6 +28,7 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -451,6 +452,36 @@ private slots:
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("earlier file"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("sheets.pdf")});
+    }
+
+    // A first batch slow to lay out keeps the windows answering meanwhile:
+    // the box with Cancel shows, and acts, before that batch is done.
+    void slowFirstBatchShowsProgressMeanwhile()
+    {
+        auto firstLaidOut = std::make_shared<std::atomic<bool>>(false);
+        PrintUtils::Batches pages = slowPages(40, 0);
+        pages.read = [read = pages.read, firstLaidOut](int first, int count) {
+            std::function<QString()> compose = read(first, count);
+            if (first > 0)
+                return compose;
+            return std::function<QString()>([compose, firstLaidOut] {
+                QThread::msleep(1500);
+                firstLaidOut->store(true);
+                return compose();
+            });
+        };
+        PrintUtils pu(QString(), pages, QString());
+        QObject watching;
+        bool shownBeforeFirst = false;
+        const auto seen = whenShown<QProgressDialog>(&watching, [&](QProgressDialog* box) {
+            shownBeforeFirst = !firstLaidOut->load();
+            if (auto* cancel = box->findChild<QPushButton*>())
+                cancel->click();
+        });
+        printToPdf(pu, QStringLiteral("slow-first.pdf"));
+        QVERIFY(*seen);
+        QVERIFY(shownBeforeFirst);
+        QVERIFY(pu.cancelled());
     }
 
     // A complete job takes the name only at its end, over what was there.
