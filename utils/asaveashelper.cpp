@@ -1,6 +1,7 @@
 #include "asaveashelper.h"
 
 #include "afilebeside.h"
+#include "aprogress.h"
 #include "aprompter.h"
 #include "listado.h"
 #include "printutils.h"
@@ -22,6 +23,11 @@
 #include <QTextStream>
 
 #include <xlsxwriter.h>
+
+#include <chrono>
+#include <functional>
+#include <future>
+#include <optional>
 
 namespace {
 const char* const kGroup = "listing";
@@ -69,6 +75,35 @@ QString cellText(QTableView* view, int row, int column)
 {
     QAbstractItemModel* model = view->model();
     return displayText(model->data(model->index(row, column), Qt::DisplayRole));
+}
+
+// Rows between two looks at the progress: telling it of every row would cost
+// more than reading the row.
+constexpr int kRowsPerStep = 64;
+
+// Goes through the visible rows in the view's order, from the start of a long
+// list with progress and Cancel when given; false when the user stopped it.
+bool forEachRow(const VisibleTable& table, AProgress* progress, const std::function<void(int index, int row)>& each)
+{
+    const int rows = int(table.rows.size());
+    for (int i = 0; i < rows; ++i) {
+        if (progress && i % kRowsPerStep == 0
+            && !progress->update(ASaveAsHelper::tr("Row %1 of %2").arg(i + 1).arg(rows), i, rows))
+            return false;
+        each(i, table.rows.at(i));
+    }
+    return true;
+}
+
+// Closes a workbook, which packs the whole file, on a worker thread while the
+// windows go on being painted. Cancel can no longer stop it: the file is
+// thrown away afterwards instead.
+lxw_error closeWorkbook(lxw_workbook* workbook, AProgress& progress)
+{
+    std::future<lxw_error> closed = std::async(std::launch::async, [workbook] { return workbook_close(workbook); });
+    while (closed.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+        progress.update(ASaveAsHelper::tr("Writing the file..."), 0, 0);
+    return closed.get();
 }
 
 QString htmlCell(const QString& text)
@@ -204,16 +239,16 @@ bool ASaveAsHelper::saveTo(const QString& fileName, const QString& title, QTable
 
     const Formato formato = formatOf(fileName);
     bool written = false;
-    bool cancelled = false; // a PDF the user stopped is no failure to tell about
+    bool cancelled = false; // a file the user stopped is no failure to tell about
     switch (formato) {
     case Xls:
-        written = saveAsXls(fileName, title, view);
+        written = saveAsXls(fileName, title, view, &cancelled);
         break;
     case Csv:
-        written = saveAsCsv(fileName, title, view);
+        written = saveAsCsv(fileName, title, view, &cancelled);
         break;
     case Html:
-        written = saveAsHtml(fileName, title, view);
+        written = saveAsHtml(fileName, title, view, &cancelled);
         break;
     case Pdf:
         written = saveAsPdf(fileName, title, view, &cancelled);
@@ -235,7 +270,9 @@ bool ASaveAsHelper::saveTo(const QString& fileName, const QString& title, QTable
     return written;
 }
 
-QString ASaveAsHelper::tableViewToHtml(const QString& title, QTableView* view)
+namespace {
+// The list as an HTML page; nothing when the user stopped it.
+std::optional<QString> htmlOf(const QString& title, QTableView* view, AProgress* progress)
 {
     const VisibleTable table = visibleTable(view);
     QString html = QLatin1String("<html><head><meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\" />"
@@ -248,18 +285,27 @@ QString ASaveAsHelper::tableViewToHtml(const QString& title, QTableView* view)
     for (int column : table.columns)
         html += QLatin1String("<th>") + htmlCell(headerText(view, column)) + QLatin1String("</th>");
     html += QLatin1String("</tr></thead>");
-    for (int row : table.rows) {
+    const bool whole = forEachRow(table, progress, [&](int, int row) {
         html += QLatin1String("<tr>");
         for (int column : table.columns)
             html += QLatin1String("<td>") + htmlCell(cellText(view, row, column)) + QLatin1String("</td>");
         html += QLatin1String("</tr>");
-    }
+    });
+    if (!whole)
+        return std::nullopt;
     html += QLatin1String("</table></body></html>");
     return html;
 }
+} // namespace
 
-bool ASaveAsHelper::saveAsCsv(const QString& fileName, const QString& title, QTableView* view)
+QString ASaveAsHelper::tableViewToHtml(const QString& title, QTableView* view)
 {
+    return htmlOf(title, view, nullptr).value_or(QString());
+}
+
+bool ASaveAsHelper::saveAsCsv(const QString& fileName, const QString& title, QTableView* view, bool* cancelled)
+{
+    AProgress progress(view->window());
     const VisibleTable table = visibleTable(view);
     auto quoted = [](const QString& text) { return QLatin1Char('"') + escapeCsv(text) + QLatin1Char('"'); };
 
@@ -268,22 +314,29 @@ bool ASaveAsHelper::saveAsCsv(const QString& fileName, const QString& title, QTa
     for (int column : table.columns)
         fields << quoted(headerText(view, column));
     csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
-    for (int row : table.rows) {
+    const bool whole = forEachRow(table, &progress, [&](int, int row) {
         fields.clear();
         for (int column : table.columns)
             fields << quoted(cellText(view, row, column));
         csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
-    }
-    return writeUtf8(fileName, csv, "Error writting to file.");
+    });
+    if (cancelled)
+        *cancelled = !whole;
+    return whole && writeUtf8(fileName, csv, "Error writting to file.");
 }
 
-bool ASaveAsHelper::saveAsHtml(const QString& fileName, const QString& title, QTableView* view)
+bool ASaveAsHelper::saveAsHtml(const QString& fileName, const QString& title, QTableView* view, bool* cancelled)
 {
-    return writeUtf8(fileName, tableViewToHtml(title, view), "Error writing html data: ");
+    AProgress progress(view->window());
+    const std::optional<QString> html = htmlOf(title, view, &progress);
+    if (cancelled)
+        *cancelled = !html;
+    return html && writeUtf8(fileName, *html, "Error writing html data: ");
 }
 
-bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTableView* view)
+bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTableView* view, bool* cancelled)
 {
+    AProgress progress(view->window());
     AFileBeside beside(fileName);
     if (!beside.isValid())
         return false;
@@ -312,11 +365,15 @@ bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTa
     const VisibleTable table = visibleTable(view);
     for (int i = 0; i < table.columns.size(); ++i)
         text(2, i, headerText(view, table.columns.at(i)), bold);
-    for (int r = 0; r < table.rows.size(); ++r)
+    const bool whole = forEachRow(table, &progress, [&](int index, int row) {
         for (int c = 0; c < table.columns.size(); ++c)
-            text(3 + r, c, cellText(view, table.rows.at(r), table.columns.at(c)), nullptr);
-
-    const lxw_error closed = workbook_close(workbook);
+            text(3 + index, c, cellText(view, row, table.columns.at(c)), nullptr);
+    });
+    if (cancelled)
+        *cancelled = !whole;
+    const lxw_error closed = closeWorkbook(workbook, progress);
+    if (!whole)
+        return false;  // the file made beside goes with `beside`
     if (closed != LXW_NO_ERROR) {
         qWarning("Error writting excel file \"%s\": %s", qPrintable(fileName), lxw_strerror(closed));
         return false;

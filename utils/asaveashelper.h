@@ -25,10 +25,10 @@ public:
     // Print preview of the list; the user prints from it.
     static bool printTableView(const QString& title, QTableView* view);
 
-    static bool saveAsXls(const QString& fileName, const QString& title, QTableView* view);
-    static bool saveAsCsv(const QString& fileName, const QString& title, QTableView* view);
-    static bool saveAsHtml(const QString& fileName, const QString& title, QTableView* view);
-    // False too when the user stops it; *cancelled, when given, tells which.
+    // Each is false too when the user stops it; *cancelled, when given, tells which.
+    static bool saveAsXls(const QString& fileName, const QString& title, QTableView* view, bool* cancelled = nullptr);
+    static bool saveAsCsv(const QString& fileName, const QString& title, QTableView* view, bool* cancelled = nullptr);
+    static bool saveAsHtml(const QString& fileName, const QString& title, QTableView* view, bool* cancelled = nullptr);
     static bool saveAsPdf(const QString& fileName, const QString& title, QTableView* view, bool* cancelled = nullptr);
 
     static QString tableViewToHtml(const QString& title, QTableView* view);

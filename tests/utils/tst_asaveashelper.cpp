@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QFile>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSettings>
@@ -22,6 +23,7 @@
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QThread>
 
 namespace {
 QByteArray readAll(const QString& path)
@@ -39,6 +41,18 @@ QList<QStandardItem*> row(const QVariantList& values)
     }
     return items;
 }
+
+// A model as slow to read as a long list of a large academy.
+class SlowModel : public QIdentityProxyModel
+{
+public:
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role == Qt::DisplayRole)
+            QThread::usleep(300);
+        return QIdentityProxyModel::data(index, role);
+    }
+};
 
 const QString listingFailure = QStringLiteral("<html>An error happened while creating listing file<br/>Check the "
                                               "file's name, you have write permission and enough disk space.");
@@ -300,6 +314,49 @@ private slots:
         QCOMPARE(label, QStringLiteral("Preparing the pages..."));
         QVERIFY2(endedAt - cancelledAt < 1000, qPrintable(QStringLiteral("%1 ms after Cancel").arg(endedAt - cancelledAt)));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // A long list written to a spreadsheet, CSV or HTML file shows its
+    // progress while its rows are read; Cancel leaves the earlier file alone.
+    void longListExportShowsProgressAndCancels_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("spreadsheet") << QStringLiteral("long.xlsx");
+        QTest::newRow("csv") << QStringLiteral("long.csv");
+        QTest::newRow("html") << QStringLiteral("long.html");
+    }
+    void longListExportShowsProgressAndCancels()
+    {
+        QFETCH(QString, name);
+        SlowModel slow;
+        slow.setSourceModel(&m_model);
+        m_model.clear();
+        m_model.setHorizontalHeaderLabels({"Name", "Amount"});
+        for (int i = 1; i <= 3000; ++i)
+            m_model.appendRow(row({QStringLiteral("Row%1").arg(i), i * 1.25}));
+        m_view.setModel(&slow);
+        const QString file = path(name);
+        QFile earlier(file);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+        earlier.close();
+        QString label;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QProgressDialog*>(top); box && box->isVisible() && label.isEmpty()) {
+                    label = box->labelText();
+                    box->cancel();
+                }
+        });
+        watcher.start(10);
+        ScriptedPrompter prompter;
+        QVERIFY(!ASaveAsHelper::saveTo(file, QStringLiteral("Student list"), &m_view));
+        watcher.stop();
+        m_view.setModel(nullptr);
+        QVERIFY2(QRegularExpression(QStringLiteral("^Row \\d+ of 3000$")).match(label).hasMatch(), qPrintable(label));
+        QVERIFY(prompter.asked().isEmpty());  // a stopped job is no failure to tell about
+        QCOMPARE(readAll(file), QByteArray("earlier"));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
     }
 
     void formatByEndingAndRememberedChoice()
