@@ -229,6 +229,32 @@ private slots:
         QCOMPARE(checks.count(), 2);
     }
 
+    // The section is built without its weekly choosers: each is filled when
+    // its view is first shown, on the entry the last run left; a run that
+    // never showed it keeps that entry. The day is laid out in the idle time.
+    void choosersFilledWhenFirstShownOnTheRememberedEntry()
+    {
+        alumno(QStringLiteral("Ana"));
+        const int bea = alumno(QStringLiteral("Bea"));
+        const int monday = sesion(m.manana, m.aula1, 1, 600, 660, m.marta);
+        QSettings settings;
+        settings.setValue(QStringLiteral("LASTSESSIONSTATUS/database"), DBManager::currentDB(false));
+        settings.setValue(QStringLiteral("LASTSESSIONSTATUS/IndStudentTT"), bea);
+        CheckCounter checks;
+        m_window = new HorariosWindowWidget;
+        auto* students = m_window->findChild<HorarioAlumnosWidget*>();
+        QCOMPARE(combo(students, "timetableSelCmb")->count(), 0);
+        QTRY_COMPARE(boxes(m_window->currentHorario()).keys(), QList<int>{monday});
+        QCOMPARE(checks.count(), 0);
+        delete m_window;
+        QCOMPARE(QSettings().value(QStringLiteral("LASTSESSIONSTATUS/IndStudentTT")).toInt(), bea);
+
+        open();
+        m_window->showHorario(0);
+        QCOMPARE(m_window->currentHorario()->currentId(), bea);
+        QCOMPARE(combo(m_window->currentHorario(), "timetableSelCmb")->count(), 2);
+    }
+
     void chosenViewAndEntryDrawnOnceOnActivation()
     {
         const int marta = sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
