@@ -155,7 +155,7 @@ QList<ATimeTableSession> HorarioDiasWidget::entriesOfTheDay()
     lines.students = tr("<b>Number of students:</b> %4");
     const QSet<int> overlaps = overlapIds();
     setShownSessions(SesionDeClase::listByDiaSemana(getDayForNewSession()));
-    HorarioEntryBuilder builder(lines, overlaps, m_sesiones);
+    HorarioEntryBuilder builder(lines, overlaps);
     QList<ATimeTableSession> entries;
     for (const SesionDeClase* sesion : std::as_const(m_sesiones))
         entries.append(builder.build(*sesion, sesion->getIdAula()));

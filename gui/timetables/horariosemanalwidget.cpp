@@ -82,7 +82,7 @@ void HorarioSemanalWidget::refresh()
             delete sesion;
     }
     setShownSessions(shown);
-    HorarioEntryBuilder builder(toolTipLines(), overlaps, m_sesiones);
+    HorarioEntryBuilder builder(toolTipLines(), overlaps);
     QList<ATimeTableSession> entries;
     for (const SesionDeClase* sesion : std::as_const(m_sesiones))
         entries.append(builder.build(*sesion, sesion->getDiaSemana()));

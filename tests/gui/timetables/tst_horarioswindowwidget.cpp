@@ -316,6 +316,34 @@ private slots:
         QCOMPARE(shown.value(noTeacher)->path().boundingRect().left(), double(ATimeTableWidget::xOfColumn(1)));
     }
 
+    // The names and counts in the boxes, kept between redraws, follow what
+    // other sections change: subjects, shifts, teachers, classrooms, sign-ups.
+    void boxesFollowNamesAndSignUpsChangedElsewhere()
+    {
+        const int s = sesion(m.manana, m.aula1, 1, 600, 660, m.marta);
+        const int ana = alumno(QStringLiteral("Ana"));
+        alta(ana, m.manana, QStringLiteral("Souto, Ana"), QStringLiteral("English"), QStringLiteral("Morning"));
+        open();
+        HorariosWidget* day = m_window->currentHorario();
+        QVERIFY(boxes(day).value(s)->toolTip().contains(QStringLiteral("<b>Number of students:</b> 1<")));
+        m_window->showHorario(0);
+        m_window->currentHorario()->setCurrentId(ana);
+        QVERIFY(boxes(m_window->currentHorario()).value(s)->toolTip().contains(QStringLiteral("Room A")));
+
+        QVERIFY(academy::exec(QStringLiteral("UPDATE asignatura SET nombre = 'Inglés' WHERE id = ?"), {m.ingles}));
+        QVERIFY(academy::exec(QStringLiteral("UPDATE turnoasignatura SET nombre = 'Mañá' WHERE id = ?"), {m.manana}));
+        QVERIFY(academy::exec(QStringLiteral("UPDATE profesor SET apodo = 'Martiña' WHERE id = ?"), {m.marta}));
+        QVERIFY(academy::exec(QStringLiteral("UPDATE aula SET nombre = 'Aula Norte' WHERE id = ?"), {m.aula1}));
+        alta(alumno(QStringLiteral("Bea")), m.manana, QStringLiteral("Souto, Bea"), QStringLiteral("English"),
+             QStringLiteral("Morning"));
+        m_window->currentHorario()->refresh();
+        QVERIFY(boxes(m_window->currentHorario()).value(s)->toolTip().contains(QStringLiteral("Aula Norte")));
+        m_window->showHorario(2);
+        QCOMPARE(boxes(day).value(s)->toolTip(),
+                 QStringLiteral("<html><p><b>Teacher:</b> Martiña<br/><b>Subject:</b> Inglés<br/>"
+                                "<b>Shift: </b> Mañá<br/><b>Number of students:</b> 2</p></html>"));
+    }
+
     // The colours are never stale: they follow a write through the Dao, a
     // change the database makes on its own (a deleted teacher leaves his
     // sessions), and an edit in the section's own dialog.
