@@ -656,11 +656,26 @@ qint64 leerVersionDatos()
 }
 } // namespace
 
-QList<EstadoAcademia*> Comprobacion::hallar()
+namespace {
+void empezarRonda()
 {
     g_ronda = {};
     g_ronda.versionDatos = leerVersionDatos();
     g_ronda.circunstancias = circunstancias();
+}
+} // namespace
+
+void Comprobacion::leerAntes()
+{
+    // a read that fails here is kept for nobody: hallar() reads again
+    empezarRonda();
+    altasActivas();
+    sesionesGuardadas();
+}
+
+QList<EstadoAcademia*> Comprobacion::hallar()
+{
+    empezarRonda();
     const QList<Consulta>& lista = consultas();
     QList<EstadoAcademia*> resultado;
     for (qsizetype i = 0; i < lista.size(); ++i) {

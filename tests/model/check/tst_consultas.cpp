@@ -1,6 +1,7 @@
 // The eleven queries of the consistency check: each case first builds near
 // misses that must not be reported, then the row that makes the finding.
 
+#include "comprobacion.h"
 #include "estadoacademiafalloaforo.h"
 #include "estadoacademiafalloasignaturadoble.h"
 #include "estadoacademiafallohorario.h"
@@ -252,6 +253,19 @@ private slots:
         QCOMPARE(r.dobles().first()->descripcion(), u"Student Souto, Ana has already signed up in subject Matemáticas, shift Mañana"_s);
         // twice in one shift is not "two shifts of the subject"
         QVERIFY(r.fallos(EstadoAcademiaFallo::AsignaturaDoble).isEmpty());
+    }
+
+    // What is read ahead serves the next check only while the enrolments
+    // hold the same: a sign-up written in between is found.
+    void lecturaAnticipadaNoOcultaLoEscritoDespues()
+    {
+        const int ana = alumno(u"Ana"_s);
+        altaMates(ana);
+        Comprobacion::leerAntes();
+        QVERIFY(Resultado{Academia::comprobarEstado()}.dobles().isEmpty());
+        Comprobacion::leerAntes();
+        altaMates(ana);
+        QCOMPARE(Resultado{Academia::comprobarEstado()}.dobles().size(), 1);
     }
 
     void dobleAltaEnAsignatura()
