@@ -322,20 +322,20 @@ AltasActivas leerAltasActivas()
         });
     // as SQL compares: a comparison with null is not true
     const auto antes = [](const std::optional<double>& a, const std::optional<double>& b) { return a && *a < *b; };
-    QList<std::pair<int, AltasActivas::Par>> pares;
-    for (const QList<Fila>& delAlumno : std::as_const(porAlumno)) {
+    // a1 in id order and a2 in its student's, as the stored query gives
+    // them, with no sort of every pair
+    for (const AltasActivas::DeAlumno& de : std::as_const(altas.deAlumnos)) {
+        const QList<Fila>& delAlumno = porAlumno[de.alumno];
         for (const Fila& a1 : delAlumno) {
+            if (a1.id != de.id)
+                continue;
             for (const Fila& a2 : delAlumno) {
                 if (a1.id != a2.id && (!a2.hasta || antes(a1.desde, a2.hasta))
                     && (!a1.hasta || antes(a2.desde, a1.hasta)))
-                    pares.append({a1.id, {a1.nombre, a1.turno, a2.turno}});
+                    altas.pares.append({a1.nombre, a1.turno, a2.turno});
             }
         }
     }
-    std::stable_sort(pares.begin(), pares.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    altas.pares.reserve(pares.size());
-    for (const auto& par : std::as_const(pares))
-        altas.pares.append(par.second);
     return altas;
 }
 
