@@ -106,13 +106,14 @@ void HorarioDiasWidget::layOutAhead()
 {
     m_ahead.clear();
     m_aheadLaidOut = -1;
+    m_layingOutAhead = true;
     QTimer::singleShot(0, this, &HorarioDiasWidget::layOutMoreAhead);
 }
 
 void HorarioDiasWidget::layOutMoreAhead()
 {
-    // an activation has drawn the day itself
-    if (wasActivated()) {
+    // an activation or a refresh has drawn the whole day itself
+    if (!m_layingOutAhead || wasActivated()) {
         m_ahead.clear();
         return;
     }
@@ -136,6 +137,7 @@ void HorarioDiasWidget::layOutMoreAhead()
 
 void HorarioDiasWidget::refresh()
 {
+    m_layingOutAhead = false;
     HorariosWidget::refresh();
     loadAulas();
     canvas()->setSessions(entriesOfTheDay());

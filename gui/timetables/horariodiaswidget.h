@@ -48,6 +48,7 @@ private:
     QList<Aula*> m_aulas;
     QList<ATimeTableSession> m_ahead;
     qsizetype m_aheadLaidOut = 0;
+    bool m_layingOutAhead = false;
 };
 
 #endif // HORARIODIASWIDGET_H
