@@ -7,6 +7,7 @@
 #include "aprompter.h"
 #include "asignaturaswidget.h"
 #include "centralwidget.h"
+#include "comprobacion.h"
 #include "configurationdialog.h"
 #include "cursoswidget.h"
 #include "dao.h"
@@ -128,7 +129,11 @@ void MainWindow::connectPage(ProfesoresWidget* page)
 void MainWindow::buildNextPage()
 {
     const auto buildFirstMissing = [this](auto*&... pages) { return ((!pages && page(pages)) || ...); };
-    if (!m_academyInitialized)
+    if (!m_checkReadAhead && !m_academyInitialized) {
+        // the first check's dearest reads, in a turn of their own
+        Comprobacion::leerAntes();
+        m_checkReadAhead = true;
+    } else if (!m_academyInitialized)
         initializeAcademy();
     else if (!buildFirstMissing(m_alumnos, m_asignaturas, m_profesores, m_horarios, m_cursos, m_recibos))
         return;

@@ -85,6 +85,7 @@ private:
     CentralWidget* m_current = nullptr;
     bool m_pagesScheduled = false;
     bool m_academyInitialized = false;
+    bool m_checkReadAhead = false;
 };
 
 #endif // MAINWINDOW_H

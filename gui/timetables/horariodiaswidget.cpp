@@ -13,9 +13,12 @@
 #include <QMenu>
 #include <QSettings>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace {
 const QString kDayKey = QStringLiteral("IndDiasTT");
+// boxes laid out ahead per idle turn: each turn well under a tenth of a second
+constexpr qsizetype kBoxesPerTurn = 200;
 }
 
 HorarioDiasWidget::HorarioDiasWidget()
@@ -99,10 +102,53 @@ void HorarioDiasWidget::loadAulas()
     canvas()->setInfoText(m_aulas.isEmpty() ? tr("Please, add a classroom in order to add sessions") : QString());
 }
 
+void HorarioDiasWidget::layOutAhead()
+{
+    m_ahead.clear();
+    m_aheadLaidOut = -1;
+    m_layingOutAhead = true;
+    QTimer::singleShot(0, this, &HorarioDiasWidget::layOutMoreAhead);
+}
+
+void HorarioDiasWidget::layOutMoreAhead()
+{
+    // an activation or a refresh has drawn the whole day itself
+    if (!m_layingOutAhead || wasActivated()) {
+        m_ahead.clear();
+        return;
+    }
+    // the first turn reads the sessions, the next ones lay their boxes out
+    if (m_aheadLaidOut < 0) {
+        loadAulas();
+        m_ahead = entriesOfTheDay();
+        m_aheadLaidOut = 0;
+        if (!m_ahead.isEmpty())
+            QTimer::singleShot(0, this, &HorarioDiasWidget::layOutMoreAhead);
+        return;
+    }
+    m_aheadLaidOut = std::min(m_ahead.size(), m_aheadLaidOut + kBoxesPerTurn);
+    canvas()->setSessions(m_ahead.first(m_aheadLaidOut));
+    canvas()->refresh();
+    if (m_aheadLaidOut < m_ahead.size())
+        QTimer::singleShot(0, this, &HorarioDiasWidget::layOutMoreAhead);
+    else
+        m_ahead.clear();
+}
+
 void HorarioDiasWidget::refresh()
 {
+    m_layingOutAhead = false;
     HorariosWidget::refresh();
     loadAulas();
+    canvas()->setSessions(entriesOfTheDay());
+    canvas()->refresh();
+    showOutsideWarning();
+    updateActions();
+}
+
+// The boxes of the shown day's sessions, which become the shown ones.
+QList<ATimeTableSession> HorarioDiasWidget::entriesOfTheDay()
+{
     HorarioEntryBuilder::Lines lines;
     lines.noTeacher = tr("<b>NO TEACHER ASSIGNED</b><br/>");
     lines.teacher = tr("<b>Teacher:</b> %1<br/>");
@@ -111,14 +157,11 @@ void HorarioDiasWidget::refresh()
     lines.students = tr("<b>Number of students:</b> %4");
     const QSet<int> overlaps = overlapIds();
     setShownSessions(SesionDeClase::listByDiaSemana(getDayForNewSession()));
-    HorarioEntryBuilder builder(lines, overlaps, m_sesiones);
+    HorarioEntryBuilder builder(lines, overlaps);
     QList<ATimeTableSession> entries;
     for (const SesionDeClase* sesion : std::as_const(m_sesiones))
         entries.append(builder.build(*sesion, sesion->getIdAula()));
-    canvas()->setSessions(entries);
-    canvas()->refresh();
-    showOutsideWarning();
-    updateActions();
+    return entries;
 }
 
 void HorarioDiasWidget::updateActions()

@@ -3,6 +3,8 @@
 
 #include "horarioswidget.h"
 
+#include "atimetablesession.h"
+
 #include <QList>
 
 class Aula;
@@ -18,6 +20,10 @@ public:
 
     int getDayForNewSession() override;
     int getAulaForNewSession() override;
+    // Lays the day's boxes out unseen, a few in each idle turn of the event
+    // loop: their labels are the dear part of drawing, and the canvas keeps
+    // them for the first activation. Stops once the view is activated.
+    void layOutAhead();
 
 public slots:
     void refresh() override;
@@ -34,10 +40,15 @@ protected:
     void updateActions() override;
 
 private:
+    void layOutMoreAhead();
+    QList<ATimeTableSession> entriesOfTheDay();
     void loadAulas();
     QString sessionsList(const QList<SesionDeClase*>& sesiones) const;
 
     QList<Aula*> m_aulas;
+    QList<ATimeTableSession> m_ahead;
+    qsizetype m_aheadLaidOut = 0;
+    bool m_layingOutAhead = false;
 };
 
 #endif // HORARIODIASWIDGET_H

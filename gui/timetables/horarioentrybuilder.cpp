@@ -1,12 +1,37 @@
 #include "horarioentrybuilder.h"
 
+#include "adatehelper.h"
 #include "asignatura.h"
 #include "aula.h"
 #include "profesor.h"
 #include "sesiondeclase.h"
+#include "tablestamp.h"
 #include "turnoasignatura.h"
 
+#include <QDate>
+
 namespace {
+// What an earlier refresh read, kept while its tables hold the same: the
+// views redraw at every visit and choice, and these tables seldom change.
+template<class T> class Kept
+{
+public:
+    explicit Kept(const QStringList& tables) : m_stamp(tables) {}
+
+    template<class F> const T& value(F read, bool stillValid = true)
+    {
+        if (!m_value || !stillValid || !m_stamp.isCurrent()) {
+            m_stamp.take();
+            m_value = read();
+        }
+        return *m_value;
+    }
+
+private:
+    TableStamp m_stamp;
+    std::optional<T> m_value;
+};
+
 // Takes the list and deletes it.
 template<class T> QHash<int, QString> namesById(const QList<T*>& list, QString (T::*name)() const)
 {
@@ -18,15 +43,10 @@ template<class T> QHash<int, QString> namesById(const QList<T*>& list, QString (
 }
 } // namespace
 
-HorarioEntryBuilder::HorarioEntryBuilder(const Lines& lines, const QSet<int>& overlapIds,
-                                         const QList<SesionDeClase*>& sesiones)
+HorarioEntryBuilder::HorarioEntryBuilder(const Lines& lines, const QSet<int>& overlapIds)
     : m_lines(lines)
     , m_overlapIds(overlapIds)
 {
-    QSet<int> turnos;
-    for (const SesionDeClase* sesion : sesiones)
-        turnos.insert(sesion->getIdTurnoAsignatura());
-    m_idsTurnos = turnos.values();
 }
 
 ATimeTableSession HorarioEntryBuilder::build(const SesionDeClase& sesion, int columnId)
@@ -69,36 +89,55 @@ QString HorarioEntryBuilder::toolTip(const SesionDeClase& sesion, const QString&
     return text + QStringLiteral("</p></html>");
 }
 
+const QHash<int, HorarioEntryBuilder::Turno>& HorarioEntryBuilder::turnos()
+{
+    static Kept<QHash<int, Turno>> kept({QStringLiteral("turnoasignatura"), QStringLiteral("asignatura")});
+    return kept.value([] {
+        QHash<int, Turno> byId;
+        const QList<TurnoAsignatura*> list = TurnoAsignatura::listForModel();
+        for (TurnoAsignatura* t : list)
+            byId.insert(t->getId(), {t->getNombre(), t->getAsignatura()->nombre()});
+        qDeleteAll(list);
+        return byId;
+    });
+}
+
 const HorarioEntryBuilder::Turno* HorarioEntryBuilder::turno(int id)
 {
-    if (!m_turnos) {
-        m_turnos.emplace();
-        const QList<TurnoAsignatura*> turnos = TurnoAsignatura::listForModel();
-        for (TurnoAsignatura* t : turnos)
-            m_turnos->insert(t->getId(), {t->getNombre(), t->getAsignatura()->nombre()});
-        qDeleteAll(turnos);
-    }
+    if (!m_turnos)
+        m_turnos = turnos();
     const auto it = m_turnos->constFind(id);
     return it == m_turnos->constEnd() ? nullptr : &it.value();
 }
 
 int HorarioEntryBuilder::numAltas(int idTurno)
 {
-    if (!m_altas)
-        m_altas = TurnoAsignatura::numAltasPorTurno(m_idsTurnos);
+    if (!m_altas) {
+        // every shift's, so that any view's next refresh finds its own
+        static Kept<QHash<int, int>> kept(
+            {QStringLiteral("alta"), QStringLiteral("turnoasignatura"), QStringLiteral("asignatura")});
+        // the active sign-ups of today: counted again on another day
+        static QDate countedOn;
+        const QDate today = ADateHelper::today();
+        m_altas = kept.value([today] { return TurnoAsignatura::numAltasPorTurno(turnos().keys(), today); },
+                             countedOn == today);
+        countedOn = today;
+    }
     return m_altas->value(idTurno);
 }
 
 QString HorarioEntryBuilder::nombreAula(int id)
 {
+    static Kept<QHash<int, QString>> kept({QStringLiteral("aula")});
     if (!m_aulas)
-        m_aulas = namesById(Aula::list(), &Aula::nombre);
+        m_aulas = kept.value([] { return namesById(Aula::list(), &Aula::nombre); });
     return m_aulas->value(id);
 }
 
 QString HorarioEntryBuilder::apodoProfesor(int id)
 {
+    static Kept<QHash<int, QString>> kept({QStringLiteral("profesor")});
     if (!m_profesores)
-        m_profesores = namesById(Profesor::getAll(), &Profesor::apodo);
+        m_profesores = kept.value([] { return namesById(Profesor::getAll(), &Profesor::apodo); });
     return m_profesores->value(id);
 }

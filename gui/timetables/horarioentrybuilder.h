@@ -14,8 +14,9 @@ class SesionDeClase;
 
 // Turns the class sessions of one timetable refresh into canvas boxes: label,
 // rich-text tooltip and colour status. Shifts with their subjects, student
-// counts, classrooms and teachers are each read in one query per refresh,
-// and only when a box needs them.
+// counts, classrooms and teachers are each read in one query, only when a
+// box needs them, and kept for later refreshes while their tables hold the
+// same (the counts also while the date does).
 class HorarioEntryBuilder
 {
 public:
@@ -31,8 +32,7 @@ public:
         QString classroom;
     };
 
-    // The sessions are the ones the refresh will build boxes for.
-    HorarioEntryBuilder(const Lines& lines, const QSet<int>& overlapIds, const QList<SesionDeClase*>& sesiones);
+    HorarioEntryBuilder(const Lines& lines, const QSet<int>& overlapIds);
 
     ATimeTableSession build(const SesionDeClase& sesion, int columnId);
 
@@ -44,6 +44,7 @@ private:
     };
 
     QString toolTip(const SesionDeClase& sesion, const QString& asignatura, const QString& turno, int alumnos);
+    static const QHash<int, Turno>& turnos();
     const Turno* turno(int id);
     int numAltas(int idTurno);
     QString nombreAula(int id);
@@ -51,7 +52,6 @@ private:
 
     Lines m_lines;
     QSet<int> m_overlapIds;
-    QList<int> m_idsTurnos;
     std::optional<QHash<int, Turno>> m_turnos;
     std::optional<QHash<int, int>> m_altas;
     std::optional<QHash<int, QString>> m_aulas;

@@ -35,16 +35,13 @@ void HorarioSemanalWidget::setUp(const QString& title, const QString& cornerText
 {
     ui->lbTipoHorario->setText(title);
     canvas()->setHeaders(weekdayHeaders());
+    canvas()->setCornerText(cornerText);
+    // The chooser (every student, say) is filled and the week drawn when the
+    // view is first activated: the section is built without them.
     checkLastSessionDatabase();
-    fillChooser();
-    refresh();
     QSettings settings;
     settings.beginGroup(QStringLiteral("LASTSESSIONSTATUS"));
-    if (settings.contains(m_settingsKey))
-        setCurrentId(settings.value(m_settingsKey).toInt());
-    else
-        ui->timetableSelCmb->setCurrentIndex(0);
-    canvas()->setCornerText(cornerText);
+    m_rememberedId = settings.value(m_settingsKey, 0).toInt();
     canvas()->refresh();
 }
 
@@ -85,7 +82,7 @@ void HorarioSemanalWidget::refresh()
             delete sesion;
     }
     setShownSessions(shown);
-    HorarioEntryBuilder builder(toolTipLines(), overlaps, m_sesiones);
+    HorarioEntryBuilder builder(toolTipLines(), overlaps);
     QList<ATimeTableSession> entries;
     for (const SesionDeClase* sesion : std::as_const(m_sesiones))
         entries.append(builder.build(*sesion, sesion->getDiaSemana()));

@@ -27,11 +27,14 @@ protected:
     virtual bool loadShown(int id) = 0;
     virtual bool showsSession(const SesionDeClase& sesion) const = 0;
     virtual HorarioEntryBuilder::Lines toolTipLines() const = 0;
+    int firstShownId() const override { return m_rememberedId; }
 
 private:
     void showEmptyGrid();
 
     QString m_settingsKey;
+    // the entry shown when the last run ended; 0: none, the first entry
+    int m_rememberedId = 0;
     bool m_fallingBack = false;
 };
 

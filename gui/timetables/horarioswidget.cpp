@@ -88,7 +88,7 @@ void HorariosWidget::setPageSession(PageSession* session)
 
 void HorariosWidget::activateWidget()
 {
-    activateOn(currentId());
+    activateOn(m_chooserFilledOnce ? currentId() : firstShownId());
 }
 
 void HorariosWidget::activateOn(int id)
@@ -110,6 +110,7 @@ void HorariosWidget::fillChooser()
     refreshCmb();
     m_chooserFilled = TableStamp(tables);
     m_chooserFilled.take();
+    m_chooserFilledOnce = true;
 }
 
 bool HorariosWidget::isValidState()
@@ -144,7 +145,9 @@ int HorariosWidget::currentId() const
 
 void HorariosWidget::storeSelection()
 {
-    saveCurrentIndex(currentId());
+    // a chooser never filled has nothing chosen: the remembered entry stays
+    if (m_chooserFilledOnce)
+        saveCurrentIndex(currentId());
 }
 
 void HorariosWidget::checkLastSessionDatabase()

@@ -72,6 +72,8 @@ protected:
     // The tables the chooser's entries are read from; none: the chooser is
     // refilled at every activation.
     virtual QStringList chooserTables() const { return {}; }
+    // The entry the first activation shows, before the chooser holds any.
+    virtual int firstShownId() const { return currentId(); }
     // Whether the grid is cut over several sheets rather than printed smaller
     // than a readable size: a day has a column per classroom, as many as the
     // academy has; a week always has seven and prints on one sheet.
@@ -121,6 +123,7 @@ private:
     bool m_activated = false;
     // what the chooser's tables held at its last fill
     TableStamp m_chooserFilled;
+    bool m_chooserFilledOnce = false;
 };
 
 #endif // HORARIOSWIDGET_H

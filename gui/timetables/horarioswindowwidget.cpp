@@ -49,11 +49,10 @@ HorariosWindowWidget::HorariosWindowWidget(QWidget* parent, Qt::WindowFlags f)
     // whatever a visit left open in a dialog goes with the visit's transaction
     connect(m_session, &PageSession::committed, this, &HorariosWindowWidget::closeDialogs);
     connect(m_session, &PageSession::reverted, this, &HorariosWindowWidget::closeDialogs);
-    // Shown and checked when the section is first activated. The day view's
-    // boxes are laid out ahead, unchecked and unseen: their labels are the
-    // dear part of drawing, and the canvas keeps them for the activation.
+    // Shown and checked when the section is first activated; its boxes are
+    // laid out ahead in the idle time after the section is built.
     selectView(m_dias, ui->actionShowDias);
-    m_dias->refresh();
+    m_dias->layOutAhead();
 }
 
 HorariosWindowWidget::~HorariosWindowWidget()

@@ -18,12 +18,14 @@
 #include <QDebug>
 #include <QHash>
 #include <QLocale>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -198,31 +200,6 @@ void asignaturasSinTurno(QList<EstadoAcademia*>& resultado)
     }
 }
 
-void dobleAltaTurno(QList<EstadoAcademia*>& resultado)
-{
-    const QList<int> ids = columnaInt(filas(consulta(QStringLiteral("consulta_doble_alta_turno")), 1), 0);
-    const QHash<int, QVariantList> a = altas(ids);
-    const QString texto = QCoreApplication::translate("Academia", kDobleAlta);
-    for (int id : ids) {
-        const QVariantList alta = a.value(id);
-        if (!alta.isEmpty())
-            resultado << new EstadoAcademiaInconsistencia(
-                EstadoAcademia::rellenar(texto, {alta.at(1).toString(), alta.at(2).toString(), alta.at(3).toString()}), false);
-    }
-}
-
-void dobleAltaAsignatura(QList<EstadoAcademia*>& resultado)
-{
-    const QList<int> ids = columnaInt(filas(consulta(QStringLiteral("consulta_doble_alta_asignatura")), 1), 0);
-    const QHash<int, QVariantList> a = altas(ids);
-    for (int id : ids) {
-        const QVariantList alta = a.value(id);
-        if (!alta.isEmpty())
-            resultado << new EstadoAcademiaFalloAsignaturaDoble(id, alta.at(4).toInt(), alta.at(5).toInt(),
-                                                                alta.at(1).toString(), alta.at(2).toString());
-    }
-}
-
 // What a query's findings depend on besides its tables: today's date (the
 // queries compare with julianday('now'), a UTC date), the opening hours, and
 // the language of the texts.
@@ -306,6 +283,13 @@ struct AltasActivas {
     // the names of the enrolments of each shift whose period is not empty
     QHash<int, QStringList> nombresPorTurno;
     QHash<int, int> numeroPorTurno;
+    // the enrolments that name a student, by id
+    struct DeAlumno {
+        int id;
+        int alumno;
+        int turno;
+    };
+    QList<DeAlumno> deAlumnos;
 };
 
 AltasActivas leerAltasActivas()
@@ -331,25 +315,27 @@ AltasActivas leerAltasActivas()
             ++altas.numeroPorTurno[fila.turno];
             if (!fila.hasta || (fila.desde && *fila.desde < *fila.hasta))
                 altas.nombresPorTurno[fila.turno] << fila.nombre;
-            if (!r.value(1).isNull())
+            if (!r.value(1).isNull()) {
                 porAlumno[r.integer(1)] << fila;
+                altas.deAlumnos.append({fila.id, int(r.integer(1)), fila.turno});
+            }
         });
     // as SQL compares: a comparison with null is not true
     const auto antes = [](const std::optional<double>& a, const std::optional<double>& b) { return a && *a < *b; };
-    QList<std::pair<int, AltasActivas::Par>> pares;
-    for (const QList<Fila>& delAlumno : std::as_const(porAlumno)) {
+    // a1 in id order and a2 in its student's, as the stored query gives
+    // them, with no sort of every pair
+    for (const AltasActivas::DeAlumno& de : std::as_const(altas.deAlumnos)) {
+        const QList<Fila>& delAlumno = porAlumno[de.alumno];
         for (const Fila& a1 : delAlumno) {
+            if (a1.id != de.id)
+                continue;
             for (const Fila& a2 : delAlumno) {
                 if (a1.id != a2.id && (!a2.hasta || antes(a1.desde, a2.hasta))
                     && (!a1.hasta || antes(a2.desde, a1.hasta)))
-                    pares.append({a1.id, {a1.nombre, a1.turno, a2.turno}});
+                    altas.pares.append({a1.nombre, a1.turno, a2.turno});
             }
         }
     }
-    std::stable_sort(pares.begin(), pares.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-    altas.pares.reserve(pares.size());
-    for (const auto& par : std::as_const(pares))
-        altas.pares.append(par.second);
     return altas;
 }
 
@@ -497,6 +483,92 @@ void solapamientosPor(QList<EstadoAcademia*>& resultado, int Sesion::*clave, con
     solapamientos(resultado, filasSolapadas, texto, tipo);
 }
 
+// The shift's subject of every shift, null for one without it: what the
+// double sign-ups in a subject group by.
+const QHash<int, std::optional<int>>& asignaturaIdDeTurno()
+{
+    static Reutilizable<QHash<int, std::optional<int>>> recordado;
+    return recordado.valor({QStringLiteral("turnoasignatura")}, [] {
+        QHash<int, std::optional<int>> ids;
+        leer(QStringLiteral("SELECT id, idasignatura FROM turnoasignatura"), {}, [&](const DaoRow& r) {
+            ids.insert(int(r.integer(0)), r.value(1).isNull() ? std::optional<int>() : int(r.integer(1)));
+        });
+        return ids;
+    });
+}
+
+// A group of the double sign-up queries: its keys in their GROUP BY order
+// (null first), one enrolment of it and the shifts it holds.
+struct Grupo {
+    std::optional<int> clave;
+    int alumno;
+    int id;
+    int turno;
+
+    bool operator<(const Grupo& o) const
+    {
+        return std::tie(clave, alumno, id) < std::tie(o.clave, o.alumno, o.id);
+    }
+};
+
+// The smallest enrolment id of each group, in the groups' order, of the
+// groups holding more than one enrolment (porTurno) or more than one shift.
+QList<int> dobles(QList<Grupo> grupos, bool porTurno)
+{
+    std::sort(grupos.begin(), grupos.end());
+    QList<int> ids;
+    for (qsizetype i = 0; i < grupos.size();) {
+        qsizetype fin = i + 1;
+        QSet<int> turnos{grupos.at(i).turno};
+        for (; fin < grupos.size() && grupos.at(fin).clave == grupos.at(i).clave
+               && grupos.at(fin).alumno == grupos.at(i).alumno;
+             ++fin)
+            turnos.insert(grupos.at(fin).turno);
+        if (porTurno ? fin - i > 1 : turnos.size() > 1)
+            ids << grupos.at(i).id;
+        i = fin;
+    }
+    return ids;
+}
+
+// The rows of "consulta_doble_alta_turno" from the active enrolments read once.
+void dobleAltaTurno(QList<EstadoAcademia*>& resultado)
+{
+    QList<Grupo> grupos;
+    for (const AltasActivas::DeAlumno& alta : altasActivas().deAlumnos)
+        grupos.append({alta.turno, alta.alumno, alta.id, alta.turno});
+    const QList<int> ids = dobles(grupos, true);
+    const QHash<int, QVariantList> a = altas(ids);
+    const QString texto = QCoreApplication::translate("Academia", kDobleAlta);
+    for (int id : ids) {
+        const QVariantList alta = a.value(id);
+        if (!alta.isEmpty())
+            resultado << new EstadoAcademiaInconsistencia(
+                EstadoAcademia::rellenar(texto, {alta.at(1).toString(), alta.at(2).toString(), alta.at(3).toString()}), false);
+    }
+}
+
+// The rows of "consulta_doble_alta_asignatura" likewise: the enrolments of
+// existing shifts, by the shift's subject.
+void dobleAltaAsignatura(QList<EstadoAcademia*>& resultado)
+{
+    const QHash<int, std::optional<int>>& asignaturas = asignaturaIdDeTurno();
+    QList<Grupo> grupos;
+    for (const AltasActivas::DeAlumno& alta : altasActivas().deAlumnos) {
+        const auto asignatura = asignaturas.constFind(alta.turno);
+        if (asignatura != asignaturas.cend())
+            grupos.append({asignatura.value(), alta.alumno, alta.id, alta.turno});
+    }
+    const QList<int> ids = dobles(grupos, false);
+    const QHash<int, QVariantList> a = altas(ids);
+    for (int id : ids) {
+        const QVariantList alta = a.value(id);
+        if (!alta.isEmpty())
+            resultado << new EstadoAcademiaFalloAsignaturaDoble(id, alta.at(4).toInt(), alta.at(5).toInt(),
+                                                                alta.at(1).toString(), alta.at(2).toString());
+    }
+}
+
 // The findings of "consulta_aforo_aulas", with the count of each shift's
 // active enrolments kept between checks.
 void aforo(QList<EstadoAcademia*>& resultado)
@@ -584,11 +656,26 @@ qint64 leerVersionDatos()
 }
 } // namespace
 
-QList<EstadoAcademia*> Comprobacion::hallar()
+namespace {
+void empezarRonda()
 {
     g_ronda = {};
     g_ronda.versionDatos = leerVersionDatos();
     g_ronda.circunstancias = circunstancias();
+}
+} // namespace
+
+void Comprobacion::leerAntes()
+{
+    // a read that fails here is kept for nobody: hallar() reads again
+    empezarRonda();
+    altasActivas();
+    sesionesGuardadas();
+}
+
+QList<EstadoAcademia*> Comprobacion::hallar()
+{
+    empezarRonda();
     const QList<Consulta>& lista = consultas();
     QList<EstadoAcademia*> resultado;
     for (qsizetype i = 0; i < lista.size(); ++i) {

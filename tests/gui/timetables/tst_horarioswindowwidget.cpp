@@ -229,6 +229,32 @@ private slots:
         QCOMPARE(checks.count(), 2);
     }
 
+    // The section is built without its weekly choosers: each is filled when
+    // its view is first shown, on the entry the last run left; a run that
+    // never showed it keeps that entry. The day is laid out in the idle time.
+    void choosersFilledWhenFirstShownOnTheRememberedEntry()
+    {
+        alumno(QStringLiteral("Ana"));
+        const int bea = alumno(QStringLiteral("Bea"));
+        const int monday = sesion(m.manana, m.aula1, 1, 600, 660, m.marta);
+        QSettings settings;
+        settings.setValue(QStringLiteral("LASTSESSIONSTATUS/database"), DBManager::currentDB(false));
+        settings.setValue(QStringLiteral("LASTSESSIONSTATUS/IndStudentTT"), bea);
+        CheckCounter checks;
+        m_window = new HorariosWindowWidget;
+        auto* students = m_window->findChild<HorarioAlumnosWidget*>();
+        QCOMPARE(combo(students, "timetableSelCmb")->count(), 0);
+        QTRY_COMPARE(boxes(m_window->currentHorario()).keys(), QList<int>{monday});
+        QCOMPARE(checks.count(), 0);
+        delete m_window;
+        QCOMPARE(QSettings().value(QStringLiteral("LASTSESSIONSTATUS/IndStudentTT")).toInt(), bea);
+
+        open();
+        m_window->showHorario(0);
+        QCOMPARE(m_window->currentHorario()->currentId(), bea);
+        QCOMPARE(combo(m_window->currentHorario(), "timetableSelCmb")->count(), 2);
+    }
+
     void chosenViewAndEntryDrawnOnceOnActivation()
     {
         const int marta = sesion(m.manana, m.aula1, 2, 600, 660, m.marta);
@@ -288,6 +314,34 @@ private slots:
                                 "<b>Shift: </b> Morning<br/><b>Number of students:</b> 0</p></html>"));
         // classrooms by name: Room A is the first column
         QCOMPARE(shown.value(noTeacher)->path().boundingRect().left(), double(ATimeTableWidget::xOfColumn(1)));
+    }
+
+    // The names and counts in the boxes, kept between redraws, follow what
+    // other sections change: subjects, shifts, teachers, classrooms, sign-ups.
+    void boxesFollowNamesAndSignUpsChangedElsewhere()
+    {
+        const int s = sesion(m.manana, m.aula1, 1, 600, 660, m.marta);
+        const int ana = alumno(QStringLiteral("Ana"));
+        alta(ana, m.manana, QStringLiteral("Souto, Ana"), QStringLiteral("English"), QStringLiteral("Morning"));
+        open();
+        HorariosWidget* day = m_window->currentHorario();
+        QVERIFY(boxes(day).value(s)->toolTip().contains(QStringLiteral("<b>Number of students:</b> 1<")));
+        m_window->showHorario(0);
+        m_window->currentHorario()->setCurrentId(ana);
+        QVERIFY(boxes(m_window->currentHorario()).value(s)->toolTip().contains(QStringLiteral("Room A")));
+
+        QVERIFY(academy::exec(QStringLiteral("UPDATE asignatura SET nombre = 'Inglés' WHERE id = ?"), {m.ingles}));
+        QVERIFY(academy::exec(QStringLiteral("UPDATE turnoasignatura SET nombre = 'Mañá' WHERE id = ?"), {m.manana}));
+        QVERIFY(academy::exec(QStringLiteral("UPDATE profesor SET apodo = 'Martiña' WHERE id = ?"), {m.marta}));
+        QVERIFY(academy::exec(QStringLiteral("UPDATE aula SET nombre = 'Aula Norte' WHERE id = ?"), {m.aula1}));
+        alta(alumno(QStringLiteral("Bea")), m.manana, QStringLiteral("Souto, Bea"), QStringLiteral("English"),
+             QStringLiteral("Morning"));
+        m_window->currentHorario()->refresh();
+        QVERIFY(boxes(m_window->currentHorario()).value(s)->toolTip().contains(QStringLiteral("Aula Norte")));
+        m_window->showHorario(2);
+        QCOMPARE(boxes(day).value(s)->toolTip(),
+                 QStringLiteral("<html><p><b>Teacher:</b> Martiña<br/><b>Subject:</b> Inglés<br/>"
+                                "<b>Shift: </b> Mañá<br/><b>Number of students:</b> 2</p></html>"));
     }
 
     // The colours are never stale: they follow a write through the Dao, a

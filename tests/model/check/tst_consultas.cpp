@@ -1,6 +1,7 @@
 // The eleven queries of the consistency check: each case first builds near
 // misses that must not be reported, then the row that makes the finding.
 
+#include "comprobacion.h"
 #include "estadoacademiafalloaforo.h"
 #include "estadoacademiafalloasignaturadoble.h"
 #include "estadoacademiafallohorario.h"
@@ -254,6 +255,19 @@ private slots:
         QVERIFY(r.fallos(EstadoAcademiaFallo::AsignaturaDoble).isEmpty());
     }
 
+    // What is read ahead serves the next check only while the enrolments
+    // hold the same: a sign-up written in between is found.
+    void lecturaAnticipadaNoOcultaLoEscritoDespues()
+    {
+        const int ana = alumno(u"Ana"_s);
+        altaMates(ana);
+        Comprobacion::leerAntes();
+        QVERIFY(Resultado{Academia::comprobarEstado()}.dobles().isEmpty());
+        Comprobacion::leerAntes();
+        altaMates(ana);
+        QCOMPARE(Resultado{Academia::comprobarEstado()}.dobles().size(), 1);
+    }
+
     void dobleAltaEnAsignatura()
     {
         const int tarde = turno(m_mates, u"Tarde"_s);
@@ -276,9 +290,9 @@ private slots:
         QCOMPARE(d->descripcion(), u"Student Souto, Ana is signed up in two shifts of subject Matemáticas"_s);
     }
 
-    // The overlaps and capacities are worked out in memory from the sessions
-    // and the enrolments: on a seeded random academy they are exactly what
-    // the stored query texts give.
+    // The overlaps, capacities and double sign-ups are worked out in memory
+    // from the sessions and the enrolments: on a seeded random academy they
+    // are exactly what the stored query texts give, in their order.
     void hallazgosIgualesALasConsultasGuardadas()
     {
         QRandomGenerator azar(20261209);
@@ -293,6 +307,8 @@ private slots:
                    1 + int(azar.bounded(2)), inicio, inicio + 30 + 15 * int(azar.bounded(4)),
                    profes.at(int(azar.bounded(profes.size()))));
         }
+        // a second shift of a subject, for double sign-ups in a subject
+        turnos << turno(m_mates, u"Tarde"_s);
         const QList<QDate> fechas{QDate(), hoy().addDays(-10), hoy(), hoy().addDays(20), hoy().addMonths(-6)};
         for (int a = 0; a < 8; ++a) {
             const int id = alumno(u"Alumno %1"_s.arg(a));
@@ -301,6 +317,15 @@ private slots:
                 alta(id, turnos.at(int(azar.bounded(turnos.size()))), u"Alumno %1"_s.arg(a), u"X"_s, u"Y"_s, falta,
                      fechas.at(int(azar.bounded(fechas.size()))));
             }
+        }
+        // the last student in both shifts of a subject, twice in the first
+        // shift of all; and the same sign-ups of no student
+        const int otro = alumno(u"Otro"_s);
+        for (const QVariant& estudiante : {QVariant(otro), QVariant()}) {
+            for (int t : {turnos.last(), m_turnoMates, m_turnoMates})
+                QVERIFY(insertar(u"alta"_s, {"falta", "precio", "nombrealumno", "nombreturnoasignatura", "idalumno",
+                                             "idturnoasignatura"},
+                                 {hoy().addMonths(-1), 4000, u"Otro"_s, u"Y"_s, estudiante, t}) > 0);
         }
 
         // "id|text" of every row of a stored query, written with the check's text
@@ -362,6 +387,33 @@ private slots:
         esperados.sort();
         QVERIFY(!esperados.isEmpty());
         QCOMPARE(excesos, esperados);
+
+        const auto idsDe = [](const QString& consulta) {
+            QList<int> ids;
+            for (QSqlQuery q = Dao::getInstance()->query(Academia::leerFichero(u":/consultas/"_s + consulta)); q.next();)
+                ids << q.value(0).toInt();
+            return ids;
+        };
+        QStringList doblesEsperados;
+        for (int id : idsDe(u"consulta_doble_alta_turno"_s)) {
+            QSqlQuery q = Dao::getInstance()->query(
+                u"SELECT nombrealumno, nombreasignatura, nombreturnoasignatura FROM alta WHERE id = ?"_s, {id});
+            QVERIFY(q.next());
+            doblesEsperados << u"Student %1 has already signed up in subject %2, shift %3"_s.arg(
+                q.value(0).toString(), q.value(1).toString(), q.value(2).toString());
+        }
+        QStringList doblesHallados;
+        for (EstadoAcademiaInconsistencia* e : r.dobles())
+            doblesHallados << e->descripcion();
+        QVERIFY(doblesEsperados.size() > 1);
+        QCOMPARE(doblesHallados, doblesEsperados);
+
+        QList<int> enAsignatura;
+        for (EstadoAcademiaFallo* f : r.fallos(EstadoAcademiaFallo::AsignaturaDoble))
+            enAsignatura << static_cast<EstadoAcademiaFalloAsignaturaDoble*>(f)->idAlta();
+        const QList<int> enAsignaturaEsperados = idsDe(u"consulta_doble_alta_asignatura"_s);
+        QVERIFY(enAsignaturaEsperados.size() > 1);
+        QCOMPARE(enAsignatura, enAsignaturaEsperados);
     }
 };
 
