@@ -1,6 +1,7 @@
 #include "asaveashelper.h"
 
 #include "afilebeside.h"
+#include "aprogress.h"
 #include "aprompter.h"
 #include "listado.h"
 #include "printutils.h"
@@ -97,6 +98,21 @@ QString documentsFooter()
 }
 
 const QString kBlankBand = QStringLiteral("<p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p>");
+
+// Rows of a list written between two looks at the windows: a few milliseconds.
+constexpr int kRowsPerStep = 256;
+
+// The list's HTML, written with the windows kept painted and Cancel at hand
+// once it lasts; empty, with *cancelled set, when the user stops it.
+QString listHtml(const QString& title, QTableView* view, bool* cancelled)
+{
+    AProgress progress(view);
+    const QString html = ASaveAsHelper::tableViewToHtml(title, view, [&progress](int done, int rows) {
+        return progress.update(PrintUtils::tr("Preparing the pages..."), done, rows);
+    });
+    *cancelled = progress.cancelled();
+    return html;
+}
 
 // A list prints in landscape when portrait would break a word of its table,
 // and smaller when even landscape would; the print measures it once.
@@ -235,7 +251,8 @@ bool ASaveAsHelper::saveTo(const QString& fileName, const QString& title, QTable
     return written;
 }
 
-QString ASaveAsHelper::tableViewToHtml(const QString& title, QTableView* view)
+QString ASaveAsHelper::tableViewToHtml(const QString& title, QTableView* view,
+                                       const std::function<bool(int, int)>& step)
 {
     const VisibleTable table = visibleTable(view);
     QString html = QLatin1String("<html><head><meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\" />"
@@ -248,7 +265,10 @@ QString ASaveAsHelper::tableViewToHtml(const QString& title, QTableView* view)
     for (int column : table.columns)
         html += QLatin1String("<th>") + htmlCell(headerText(view, column)) + QLatin1String("</th>");
     html += QLatin1String("</tr></thead>");
-    for (int row : table.rows) {
+    for (qsizetype done = 0; done < table.rows.size(); ++done) {
+        if (step && done % kRowsPerStep == 0 && !step(int(done), int(table.rows.size())))
+            return QString();
+        const int row = table.rows.at(done);
         html += QLatin1String("<tr>");
         for (int column : table.columns)
             html += QLatin1String("<td>") + htmlCell(cellText(view, row, column)) + QLatin1String("</td>");
@@ -326,7 +346,12 @@ bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTa
 
 bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTableView* view, bool* cancelled)
 {
-    const QString html = tableViewToHtml(title, view);
+    bool stopped = false;
+    const QString html = listHtml(title, view, &stopped);
+    if (cancelled)
+        *cancelled = stopped;
+    if (stopped)
+        return false;
     PrintUtils printer(kBlankBand, html, documentsFooter());
     // The print writes beside the name and takes it only when whole; the
     // failure is told here, as for the other formats.
@@ -348,7 +373,10 @@ bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTa
 
 bool ASaveAsHelper::printTableView(const QString& title, QTableView* view)
 {
-    const QString html = tableViewToHtml(title, view);
+    bool stopped = false;
+    const QString html = listHtml(title, view, &stopped);
+    if (stopped)
+        return true;
     PrintUtils printer(kBlankBand, html, documentsFooter());
     QPrinter device(QPrinter::ScreenResolution);
     fitList(printer);
