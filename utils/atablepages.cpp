@@ -532,7 +532,6 @@ struct RestLayout
     double top = 0.0;
     TableRows rows;
 };
-using RestMeasure = std::function<std::optional<RestLayout>(int bodyStart, int end)>;
 
 // The rest from bodyStart to end copied into a document of its own and laid out there.
 std::optional<RestLayout> restLaidOutAlone(QTextTable* table, const TableRows& measured, int bodyStart, int end)
@@ -551,12 +550,11 @@ std::optional<RestLayout> restLaidOutAlone(QTextTable* table, const TableRows& m
 
 // Where the rest of a table after the given splits breaks its pages, as far
 // as it can be told without the document: each time the column widths change,
-// a copy of the rest laid out alone tells (or what measureRest answers for
-// it). Only the rows up to a page past the next change of widths are copied,
-// with a row that gives the columns the rest's widths. The layout of the
-// document after the cut checks it all.
+// a copy of the rest laid out alone tells. Only the rows up to a page past
+// the next change of widths are copied, with a row that gives the columns
+// the rest's widths. The layout of the document after the cut checks it all.
 void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& splits, double pageHeight,
-                     const std::function<bool()>& goOn, const RestMeasure& measureRest = {})
+                     const std::function<bool()>& goOn)
 {
     const int headRows = table->format().headerRowCount();
     const int tableRows = table->rows();
@@ -578,8 +576,7 @@ void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& s
         QList<int> more;
         for (int extra = rowsFilling(measured, change, 2 * pageHeight);; extra *= 2) {
             const int end = std::min(tableRows, change + extra);
-            const std::optional<RestLayout> rest = measureRest ? measureRest(bodyStart, end)
-                                                               : restLaidOutAlone(table, measured, bodyStart, end);
+            const std::optional<RestLayout> rest = restLaidOutAlone(table, measured, bodyStart, end);
             if (!rest)
                 return;
             const double top = rest->top;
@@ -784,6 +781,31 @@ std::unique_ptr<QTextDocument> afterWhatComesBefore(QTextTable* table, QTextDocu
     return first;
 }
 
+// Where a long table that ends its document begins, read without finishing
+// the document's layout: its first step lays such a table out whole, and
+// finishing it would lay the table out all over again. The top is that of a
+// copy of what comes before the table with its first rows. Nothing when the
+// table is short enough that the layout had better tell.
+std::optional<double> topOfLongTable(QTextTable* table, double pageHeight)
+{
+    QAbstractTextDocumentLayout* layout = table->document()->documentLayout();
+    const QTextBlock lastRow = table->cellAt(table->rows() - 1, 0).firstCursorPosition().block();
+    const double lastRowTop = layout->blockBoundingRect(lastRow).top();
+    const int headRows = table->format().headerRowCount();
+    std::unique_ptr<QTextDocument> copy = emptyLike(table->document());
+    QTextTable* firstRows = copyRowsAt(QTextCursor(copy.get()), table, 0, std::min(table->rows(), headRows + 1), headRows);
+    if (!firstRows)
+        return std::nullopt;
+    const std::unique_ptr<QTextDocument> start = afterWhatComesBefore(table, copy.get(), firstRows);
+    const QList<QTextFrame*> frames = start->rootFrame()->childFrames();
+    if (frames.isEmpty())
+        return std::nullopt;
+    const double top = start->documentLayout()->frameBoundingRect(frames.constLast()).top();
+    if (lastRowTop < top + 2 * pageHeight)
+        return std::nullopt;
+    return top;
+}
+
 // Cuts a table that ends its document at the given rows into documents of
 // their own, in `apart` in page order, each followed by what its own pages
 // cut off it; the first one begins with what comes before the table. The
@@ -895,9 +917,16 @@ bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATabl
             continue;
         }
 
-        document->size();  // completes the layout after earlier splits
-        const QRectF box = document->documentLayout()->frameBoundingRect(table);
-        const double top = box.top();
+        // A long list that is to be cut apart is measured as the layout's
+        // first step left it: the document itself is never printed.
+        const bool cutApart = apart && index == 0 && endsDocument(table) && !hasImages(document) && plainGridOf(table);
+        const std::optional<double> longTop = cutApart ? topOfLongTable(table, pageHeight) : std::nullopt;
+        QRectF box;
+        if (!longTop) {
+            document->size();  // completes the layout after earlier splits
+            box = document->documentLayout()->frameBoundingRect(table);
+        }
+        const double top = longTop ? *longTop : box.top();
         double pageBottom = pageTop + pageHeight;
         while (top > pageBottom) {
             pageTop = pageBottom;
@@ -905,7 +934,7 @@ bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATabl
         }
         // A table that ends on the page it starts on needs no split, however
         // little room it leaves below it.
-        if (box.bottom() <= pageBottom) {
+        if (!longTop && box.bottom() <= pageBottom) {
             ++index;
             continue;
         }
