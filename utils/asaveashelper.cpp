@@ -27,7 +27,6 @@
 #include <chrono>
 #include <functional>
 #include <future>
-#include <optional>
 
 namespace {
 const char* const kGroup = "listing";
@@ -77,22 +76,29 @@ QString cellText(QTableView* view, int row, int column)
     return displayText(model->data(model->index(row, column), Qt::DisplayRole));
 }
 
-// Rows between two looks at the progress: telling it of every row would cost
-// more than reading the row.
-constexpr int kRowsPerStep = 64;
+// Rows of a list between two looks at the windows: a few milliseconds.
+constexpr int kRowsPerStep = 256;
 
-// Goes through the visible rows in the view's order, from the start of a long
-// list with progress and Cancel when given; false when the user stopped it.
-bool forEachRow(const VisibleTable& table, AProgress* progress, const std::function<void(int index, int row)>& each)
+// Goes through the visible rows in the view's order; `step`, when given,
+// hears now and then how many are done, and its false stops the walk.
+bool forEachRow(const VisibleTable& table, const std::function<bool(int done, int rows)>& step,
+                const std::function<void(int index, int row)>& each)
 {
     const int rows = int(table.rows.size());
     for (int i = 0; i < rows; ++i) {
-        if (progress && i % kRowsPerStep == 0
-            && !progress->update(ASaveAsHelper::tr("Row %1 of %2").arg(i + 1).arg(rows), i, rows))
+        if (step && i % kRowsPerStep == 0 && !step(i, rows))
             return false;
         each(i, table.rows.at(i));
     }
     return true;
+}
+
+// The progress of a file written row by row.
+std::function<bool(int, int)> rowsWritten(AProgress& progress)
+{
+    return [&progress](int done, int rows) {
+        return progress.update(ASaveAsHelper::tr("Row %1 of %2").arg(done + 1).arg(rows), done, rows);
+    };
 }
 
 // Closes a workbook, which packs the whole file, on a worker thread while the
@@ -132,6 +138,18 @@ QString documentsFooter()
 }
 
 const QString kBlankBand = QStringLiteral("<p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</p>");
+
+// The list's HTML, written with the windows kept painted and Cancel at hand
+// once it lasts; empty, with *cancelled set, when the user stops it.
+QString listHtml(const QString& title, QTableView* view, bool* cancelled)
+{
+    AProgress progress(view);
+    const QString html = ASaveAsHelper::tableViewToHtml(title, view, [&progress](int done, int rows) {
+        return progress.update(PrintUtils::tr("Preparing the pages..."), done, rows);
+    });
+    *cancelled = progress.cancelled();
+    return html;
+}
 
 // A list prints in landscape when portrait would break a word of its table,
 // and smaller when even landscape would; the print measures it once.
@@ -270,9 +288,8 @@ bool ASaveAsHelper::saveTo(const QString& fileName, const QString& title, QTable
     return written;
 }
 
-namespace {
-// The list as an HTML page; nothing when the user stopped it.
-std::optional<QString> htmlOf(const QString& title, QTableView* view, AProgress* progress)
+QString ASaveAsHelper::tableViewToHtml(const QString& title, QTableView* view,
+                                       const std::function<bool(int, int)>& step)
 {
     const VisibleTable table = visibleTable(view);
     QString html = QLatin1String("<html><head><meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\" />"
@@ -285,22 +302,16 @@ std::optional<QString> htmlOf(const QString& title, QTableView* view, AProgress*
     for (int column : table.columns)
         html += QLatin1String("<th>") + htmlCell(headerText(view, column)) + QLatin1String("</th>");
     html += QLatin1String("</tr></thead>");
-    const bool whole = forEachRow(table, progress, [&](int, int row) {
+    const bool whole = forEachRow(table, step, [&](int, int row) {
         html += QLatin1String("<tr>");
         for (int column : table.columns)
             html += QLatin1String("<td>") + htmlCell(cellText(view, row, column)) + QLatin1String("</td>");
         html += QLatin1String("</tr>");
     });
     if (!whole)
-        return std::nullopt;
+        return QString();
     html += QLatin1String("</table></body></html>");
     return html;
-}
-} // namespace
-
-QString ASaveAsHelper::tableViewToHtml(const QString& title, QTableView* view)
-{
-    return htmlOf(title, view, nullptr).value_or(QString());
 }
 
 bool ASaveAsHelper::saveAsCsv(const QString& fileName, const QString& title, QTableView* view, bool* cancelled)
@@ -314,7 +325,7 @@ bool ASaveAsHelper::saveAsCsv(const QString& fileName, const QString& title, QTa
     for (int column : table.columns)
         fields << quoted(headerText(view, column));
     csv += fields.join(QLatin1Char(',')) + QLatin1Char('\n');
-    const bool whole = forEachRow(table, &progress, [&](int, int row) {
+    const bool whole = forEachRow(table, rowsWritten(progress), [&](int, int row) {
         fields.clear();
         for (int column : table.columns)
             fields << quoted(cellText(view, row, column));
@@ -328,10 +339,10 @@ bool ASaveAsHelper::saveAsCsv(const QString& fileName, const QString& title, QTa
 bool ASaveAsHelper::saveAsHtml(const QString& fileName, const QString& title, QTableView* view, bool* cancelled)
 {
     AProgress progress(view->window());
-    const std::optional<QString> html = htmlOf(title, view, &progress);
+    const QString html = tableViewToHtml(title, view, rowsWritten(progress));
     if (cancelled)
-        *cancelled = !html;
-    return html && writeUtf8(fileName, *html, "Error writing html data: ");
+        *cancelled = progress.cancelled();
+    return !progress.cancelled() && writeUtf8(fileName, html, "Error writing html data: ");
 }
 
 bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTableView* view, bool* cancelled)
@@ -365,7 +376,7 @@ bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTa
     const VisibleTable table = visibleTable(view);
     for (int i = 0; i < table.columns.size(); ++i)
         text(2, i, headerText(view, table.columns.at(i)), bold);
-    const bool whole = forEachRow(table, &progress, [&](int index, int row) {
+    const bool whole = forEachRow(table, rowsWritten(progress), [&](int index, int row) {
         for (int c = 0; c < table.columns.size(); ++c)
             text(3 + index, c, cellText(view, row, table.columns.at(c)), nullptr);
     });
@@ -383,7 +394,12 @@ bool ASaveAsHelper::saveAsXls(const QString& fileName, const QString& title, QTa
 
 bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTableView* view, bool* cancelled)
 {
-    const QString html = tableViewToHtml(title, view);
+    bool stopped = false;
+    const QString html = listHtml(title, view, &stopped);
+    if (cancelled)
+        *cancelled = stopped;
+    if (stopped)
+        return false;
     PrintUtils printer(kBlankBand, html, documentsFooter());
     // The print writes beside the name and takes it only when whole; the
     // failure is told here, as for the other formats.
@@ -405,7 +421,10 @@ bool ASaveAsHelper::saveAsPdf(const QString& fileName, const QString& title, QTa
 
 bool ASaveAsHelper::printTableView(const QString& title, QTableView* view)
 {
-    const QString html = tableViewToHtml(title, view);
+    bool stopped = false;
+    const QString html = listHtml(title, view, &stopped);
+    if (stopped)
+        return true;
     PrintUtils printer(kBlankBand, html, documentsFooter());
     QPrinter device(QPrinter::ScreenResolution);
     fitList(printer);

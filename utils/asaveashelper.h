@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QTableView;
 class QWidget;
 
@@ -31,7 +33,10 @@ public:
     static bool saveAsHtml(const QString& fileName, const QString& title, QTableView* view, bool* cancelled = nullptr);
     static bool saveAsPdf(const QString& fileName, const QString& title, QTableView* view, bool* cancelled = nullptr);
 
-    static QString tableViewToHtml(const QString& title, QTableView* view);
+    // The list as an HTML table. `step`, when given, hears now and then how
+    // many rows are written of how many; its false gives up, with nothing.
+    static QString tableViewToHtml(const QString& title, QTableView* view,
+                                   const std::function<bool(int done, int rows)>& step = {});
     static QString escapeCsv(QString text);
 
     // The path the save dialog proposes: the remembered folder, else the

@@ -2,6 +2,7 @@
 
 #include "aimagesizes.h"
 #include "asealeddocument.h"
+#include "aworkahead.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAbstractTextDocumentLayout>
@@ -25,13 +26,19 @@
 #include <atomic>
 #include <chrono>
 #include <future>
+#include <iterator>
 #include <mutex>
+#include <optional>
 #include <unordered_map>
 #include <cmath>
 
 namespace {
 // Space kept free above a page bottom when a table is split there.
 constexpr double kSplitSlack = 20.0;
+// A table cut into more parts than this has them laid out on helper threads.
+constexpr int kPartsAlone = 8;
+// At most so many helpers lay a list out beside the thread that cuts it.
+constexpr int kListHelpers = 4;
 
 // What the layout put between the lines of a block to move its lower lines
 // past a page edge.
@@ -124,14 +131,78 @@ QTextTable* duplicateAfter(QTextTable* table)
     return cursor.currentTable();
 }
 
+using Widths = std::pair<double, double>;  // the narrowest and the natural width of a cell's text
+
+Widths cellWidths(const QTextTableCell& cell)
+{
+    Widths widths{0.0, 0.0};
+    for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it) {
+        const QTextBlock block = it.currentBlock();
+        if (!block.isValid() || !block.layout())
+            continue;
+        widths.first = std::max(widths.first, block.layout()->minimumWidth());
+        widths.second = std::max(widths.second, block.layout()->maximumWidth());
+    }
+    return widths;
+}
+
+// What the layout of some rows of a table tells of them, row by row.
+struct RowMeasures
+{
+    std::vector<double> heights;  // each with the spacing above it
+    std::vector<double> naturalHeights;  // without the gaps of page edges
+    std::vector<std::vector<Widths>> widths;  // of each cell's text
+
+    void append(RowMeasures&& more)
+    {
+        std::move(more.heights.begin(), more.heights.end(), std::back_inserter(heights));
+        std::move(more.naturalHeights.begin(), more.naturalHeights.end(), std::back_inserter(naturalHeights));
+        std::move(more.widths.begin(), more.widths.end(), std::back_inserter(widths));
+    }
+};
+
+RowMeasures measureRows(QTextTable* table, int from, int to)
+{
+    const QTextTableFormat format = table->format();
+    const double border = format.border();
+    const double padding = format.cellPadding();
+    RowMeasures measures;
+    for (int row = from; row < to; ++row) {
+        measures.heights.push_back(format.cellSpacing() + rowHeight(table, row, border, padding));
+        measures.naturalHeights.push_back(format.cellSpacing() + rowHeight(table, row, border, padding, true));
+        std::vector<Widths> cells;
+        for (int column = 0; column < table->columns(); ++column)
+            cells.push_back(cellWidths(table->cellAt(row, column)));
+        measures.widths.push_back(std::move(cells));
+    }
+    return measures;
+}
+
+// Whether every cell of the table covers one row and one column.
+bool plainGridOf(QTextTable* table)
+{
+    for (int row = 0; row < table->rows(); ++row)
+        for (int column = 0; column < table->columns(); ++column) {
+            const QTextTableCell cell = table->cellAt(row, column);
+            if (!cell.isValid() || cell.rowSpan() != 1 || cell.columnSpan() != 1)
+                return false;
+        }
+    return true;
+}
+
 // The measures of a laid-out table that decide where pages cut it. Row
 // heights are taken once: measuring them is what the layout is paid for.
 class TableRows
 {
 public:
     explicit TableRows(QTextTable* table)
+        : TableRows(table->format(), measureRows(table, 0, table->rows()), plainGridOf(table))
     {
-        const QTextTableFormat format = table->format();
+    }
+
+    // The rows of a table of this format as its layout measured them.
+    TableRows(const QTextTableFormat& format, RowMeasures measures, bool plain)
+    {
         border = format.border();
         spacing = format.cellSpacing();
         headRows = format.headerRowCount();
@@ -139,11 +210,11 @@ public:
         above = 2 * border + spacing + padding + border + format.topMargin();
         below = spacing + border + format.bottomMargin() + kSplitSlack;
         topToFirstRow = 2 * border + spacing + padding;
-        for (int row = 0; row < table->rows(); ++row) {
-            heights.push_back(spacing + rowHeight(table, row, border, padding));
-            naturalHeights.push_back(spacing + rowHeight(table, row, border, padding, true));
-        }
-        measureWidths(table);
+        heights = std::move(measures.heights);
+        naturalHeights = std::move(measures.naturalHeights);
+        simpleGrid = plain;
+        if (simpleGrid)
+            measureWidths(measures.widths);
     }
 
     // Whether every cell of the table covers one row and one column.
@@ -207,38 +278,18 @@ public:
     std::vector<double> naturalHeights;
 
 private:
-    using Widths = std::pair<double, double>;  // the narrowest and the natural width of a cell's text
-
-    static Widths cellWidths(const QTextTableCell& cell)
-    {
-        Widths widths{0.0, 0.0};
-        for (QTextFrame::iterator it = cell.begin(); !it.atEnd(); ++it) {
-            const QTextBlock block = it.currentBlock();
-            if (!block.isValid() || !block.layout())
-                continue;
-            widths.first = std::max(widths.first, block.layout()->minimumWidth());
-            widths.second = std::max(widths.second, block.layout()->maximumWidth());
-        }
-        return widths;
-    }
-
     // Column widths follow from the widest texts of each column; spans
     // would mix columns, and such tables are measured part by part.
-    void measureWidths(QTextTable* table)
+    void measureWidths(const std::vector<std::vector<Widths>>& cells)
     {
-        const int columns = table->columns();
-        const int rows = table->rows();
+        const int rows = int(cells.size());
+        const int columns = rows > 0 ? int(cells.front().size()) : 0;
         headWidths.assign(columns, Widths{0.0, 0.0});
         suffixWidths.assign(rows + 1, std::vector<Widths>(columns, Widths{0.0, 0.0}));
         suffixSources.assign(rows + 1, std::vector<std::pair<int, int>>(columns, {rows, rows}));
         for (int row = rows - 1; row >= 0; --row) {
             for (int column = 0; column < columns; ++column) {
-                const QTextTableCell cell = table->cellAt(row, column);
-                if (!cell.isValid() || cell.rowSpan() != 1 || cell.columnSpan() != 1) {
-                    simpleGrid = false;
-                    return;
-                }
-                const Widths w = cellWidths(cell);
+                const Widths& w = cells.at(row).at(column);
                 Widths& suffix = suffixWidths[row][column];
                 const Widths& below = suffixWidths[row + 1][column];
                 suffix = {std::max(w.first, below.first), std::max(w.second, below.second)};
@@ -408,6 +459,49 @@ QTextTable* copyRowsAt(QTextCursor at, QTextTable* table, int from, int to, int 
     return part;
 }
 
+// For each column, the rows whose cells have its narrowest and its natural width.
+using WidestCells = std::vector<std::pair<int, int>>;
+
+WidestCells widestAfter(const TableRows& measured, int from, int columns)
+{
+    WidestCells widest;
+    for (int column = 0; column < columns; ++column)
+        widest.push_back(measured.widestRows(from, column));
+    return widest;
+}
+
+// Adds a last row to a part of the table holding the texts of the given
+// cells of each column, so that the part's columns get the widths those
+// texts ask for: a cell is as wide as the widest of its blocks.
+void appendWidestRow(QTextTable* part, QTextTable* table, const WidestCells& widest)
+{
+    part->appendRows(1);
+    const int last = part->rows() - 1;
+    for (int column = 0; column < table->columns(); ++column) {
+        const auto [narrowest, natural] = widest.at(column);
+        const QTextTableCell into = part->cellAt(last, column);
+        copyCell(table->cellAt(narrowest, column), into);
+        if (natural != narrowest)
+            appendCellText(table->cellAt(natural, column), into);
+    }
+}
+
+// The head rows and the rows from bodyStart to end, alone in a document laid
+// out like the table's, with a last row of the widest cells when given: the
+// part of the table as it lies once it begins a page.
+std::unique_ptr<QTextDocument> partAlone(QTextTable* table, int headRows, int bodyStart, int end,
+                                         const WidestCells* widest, QTextTable** part)
+{
+    std::unique_ptr<QTextDocument> alone = emptyLike(table->document());
+    *part = copyRowsAt(QTextCursor(alone.get()), table, bodyStart, end, headRows);
+    if (!*part)
+        return alone;
+    setBreakPolicy(*part, (*part)->format().pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
+    if (widest)
+        appendWidestRow(*part, table, *widest);
+    return alone;
+}
+
 // The head rows and the rows from bodyStart to end, alone in a document laid
 // out like the table's: the rest of the table as it lies once it begins a
 // page. When rows are left out after end, a last row holds the widest texts
@@ -415,23 +509,10 @@ QTextTable* copyRowsAt(QTextCursor at, QTextTable* table, int from, int to, int 
 std::unique_ptr<QTextDocument> restAlone(QTextTable* table, const TableRows& measured, int bodyStart, int end,
                                          QTextTable** rest)
 {
-    std::unique_ptr<QTextDocument> alone = emptyLike(table->document());
-    *rest = copyRowsAt(QTextCursor(alone.get()), table, bodyStart, end, measured.headRows);
-    if (!*rest)
-        return alone;
-    setBreakPolicy(*rest, (*rest)->format().pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysBefore);
-    if (end < table->rows()) {
-        (*rest)->appendRows(1);
-        const int last = (*rest)->rows() - 1;
-        for (int column = 0; column < table->columns(); ++column) {
-            const auto [narrowest, natural] = measured.widestRows(end, column);
-            const QTextTableCell into = (*rest)->cellAt(last, column);
-            copyCell(table->cellAt(narrowest, column), into);
-            if (natural != narrowest)
-                appendCellText(table->cellAt(natural, column), into);
-        }
-    }
-    return alone;
+    if (end >= table->rows())
+        return partAlone(table, measured.headRows, bodyStart, end, nullptr, rest);
+    const WidestCells widest = widestAfter(measured, end, table->columns());
+    return partAlone(table, measured.headRows, bodyStart, end, &widest, rest);
 }
 
 // How many rows from `from` on it takes to fill the given height, as measured.
@@ -443,11 +524,35 @@ int rowsFilling(const TableRows& measured, int from, double height)
     return row - from + 1;
 }
 
+// The rest of a table from a row to another as it lies once it begins a
+// page: where its box begins on the page, and its rows (the head rows, then
+// the rest's) as a copy of them laid out alone measures them.
+struct RestLayout
+{
+    double top = 0.0;
+    TableRows rows;
+};
+
+// The rest from bodyStart to end copied into a document of its own and laid out there.
+std::optional<RestLayout> restLaidOutAlone(QTextTable* table, const TableRows& measured, int bodyStart, int end)
+{
+    QTextTable* rest = nullptr;
+    const std::unique_ptr<QTextDocument> alone = restAlone(table, measured, bodyStart, end, &rest);
+    if (!rest)
+        return std::nullopt;
+    RestLayout laid{alone->documentLayout()->frameBoundingRect(rest).top(), TableRows(rest)};
+    if (end < table->rows()) {
+        laid.rows.heights.pop_back();  // the row of the widest texts
+        laid.rows.naturalHeights.pop_back();
+    }
+    return laid;
+}
+
 // Where the rest of a table after the given splits breaks its pages, as far
 // as it can be told without the document: each time the column widths change,
-// a copy of the rest laid out alone tells. Only the rows up to a page past the
-// next change of widths are copied, with a row that gives the columns the
-// rest's widths. The layout of the document after the cut checks it all.
+// a copy of the rest laid out alone tells. Only the rows up to a page past
+// the next change of widths are copied, with a row that gives the columns
+// the rest's widths. The layout of the document after the cut checks it all.
 void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& splits, double pageHeight,
                      const std::function<bool()>& goOn)
 {
@@ -471,16 +576,11 @@ void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& s
         QList<int> more;
         for (int extra = rowsFilling(measured, change, 2 * pageHeight);; extra *= 2) {
             const int end = std::min(tableRows, change + extra);
-            QTextTable* rest = nullptr;
-            const std::unique_ptr<QTextDocument> alone = restAlone(table, measured, bodyStart, end, &rest);
+            const std::optional<RestLayout> rest = restLaidOutAlone(table, measured, bodyStart, end);
             if (!rest)
                 return;
-            const double top = alone->documentLayout()->frameBoundingRect(rest).top();
-            TableRows rows(rest);
-            if (end < tableRows) {
-                rows.heights.pop_back();
-                rows.naturalHeights.pop_back();
-            }
+            const double top = rest->top;
+            const TableRows& rows = rest->rows;
             double pageTop = 0.0;
             double pageBottom = pageHeight;
             const PageFit fit = fitOnPage(rows, rows.heights, top, pageHeight, pageTop, pageBottom, true);
@@ -600,26 +700,74 @@ bool hasImages(QTextDocument* document)
     return false;
 }
 
-bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATablePages::Parts* apart,
-               bool beginsPage = false, bool isRest = false);
+// Hears, while a table is cut apart, how many of its parts are done.
+using PartsMade = std::function<void(int done, int parts)>;
 
-// Cuts a table that ends its document at the given rows into documents of
-// their own, in `apart` in page order, each followed by what its own pages
-// cut off it; the first one begins with what comes before the table. The
-// document itself is left whole: taking rows out of a long table costs far
-// more than copying them. Each document ends its page, so no part keeps a
-// break after it but the last, as the table had. False when the parts could
-// not be copied.
-bool splitApart(QTextTable* table, const QList<int>& splits, const std::function<bool()>& goOn,
-                ATablePages::Parts& apart)
+bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATablePages::Parts* apart,
+               bool beginsPage = false, bool isRest = false, const PartsMade& made = {});
+
+// A document made on one thread for a helper thread to take over; it goes
+// with the job that holds it when no helper took it.
+class Handed
 {
-    const QTextFormat::PageBreakFlags policy = table->format().pageBreakPolicy();
-    bool stopped = false;
-    ATablePages::Parts copies = copiesOfParts(table, splits, table->format().headerRowCount(), goOn, &stopped);
-    if (stopped)
-        return true;  // a stopped job: the documents are thrown away
-    if (copies.size() < 2)
-        return false;
+public:
+    explicit Handed(std::unique_ptr<QTextDocument> document)
+        : m_document(std::move(document))
+    {
+        m_document->moveToThread(nullptr);
+    }
+    Handed(const Handed&) = delete;
+    Handed& operator=(const Handed&) = delete;
+
+    std::unique_ptr<QTextDocument> take()
+    {
+        m_document->moveToThread(QThread::currentThread());
+        return std::move(m_document);
+    }
+
+private:
+    std::unique_ptr<QTextDocument> m_document;
+};
+
+using StopFlag = std::shared_ptr<std::atomic<bool>>;
+
+// Takes documents a helper thread laid out and let go of.
+void takeLaidOut(ATablePages::Parts& laid, ATablePages::Parts& into)
+{
+    for (auto& part : laid) {
+        part->moveToThread(QThread::currentThread());
+        into.push_back(std::move(part));
+    }
+}
+
+// Threads that lay a list's parts out beside the thread that cuts them.
+int listHelpers()
+{
+    return AWorkAhead<int>::spareThreads(kListHelpers);
+}
+
+// One page's part of a split table laid out on a helper thread: the part,
+// or the parts its own pages cut it into, let go of for the thread that
+// takes them.
+ATablePages::Parts layOutPart(Handed& handed, bool last, const StopFlag& stop)
+{
+    std::unique_ptr<QTextDocument> copy = handed.take();
+    ATablePages::Parts more;
+    ATablePages::Parts laid;
+    if (!fixFrames(copy.get(), [&stop] { return !stop->load(); }, &more, true, last))
+        laid.push_back(std::move(copy));
+    std::move(more.begin(), more.end(), std::back_inserter(laid));
+    for (const auto& part : laid) {
+        part->pageCount();  // laid out here, with this thread's fonts
+        ATablePages::handOver(part.get(), nullptr);
+    }
+    return laid;
+}
+
+// What comes before the table in its document followed by a copy of the
+// part of it in `copy`, in a document of its own.
+std::unique_ptr<QTextDocument> afterWhatComesBefore(QTextTable* table, QTextDocument* copy, QTextTable* part)
+{
     QTextCursor before = table->firstCursorPosition();
     before.movePosition(QTextCursor::PreviousBlock);
     before.movePosition(QTextCursor::EndOfBlock);
@@ -627,26 +775,109 @@ bool splitApart(QTextTable* table, const QList<int>& splits, const std::function
     std::unique_ptr<QTextDocument> first = emptyLike(table->document());
     QTextCursor at(first.get());
     at.insertFragment(before.selection());
-    for (std::size_t i = 0; i < copies.size() && goOn(); ++i) {
-        const bool last = i + 1 == copies.size();
-        QTextDocument* copy = copies.at(i).get();
-        auto* part = qobject_cast<QTextTable*>(copy->rootFrame()->childFrames().constFirst());
+    QTextCursor whole(copy);
+    whole.setPosition(part->lastPosition() + 1, QTextCursor::KeepAnchor);
+    at.insertFragment(whole.selection());
+    return first;
+}
+
+// Where a long table that ends its document begins, read without finishing
+// the document's layout: its first step lays such a table out whole, and
+// finishing it would lay the table out all over again. The top is that of a
+// copy of what comes before the table with its first rows. Nothing when the
+// table is short enough that the layout had better tell.
+std::optional<double> topOfLongTable(QTextTable* table, double pageHeight)
+{
+    QAbstractTextDocumentLayout* layout = table->document()->documentLayout();
+    const QTextBlock lastRow = table->cellAt(table->rows() - 1, 0).firstCursorPosition().block();
+    const double lastRowTop = layout->blockBoundingRect(lastRow).top();
+    const int headRows = table->format().headerRowCount();
+    std::unique_ptr<QTextDocument> copy = emptyLike(table->document());
+    QTextTable* firstRows = copyRowsAt(QTextCursor(copy.get()), table, 0, std::min(table->rows(), headRows + 1), headRows);
+    if (!firstRows)
+        return std::nullopt;
+    const std::unique_ptr<QTextDocument> start = afterWhatComesBefore(table, copy.get(), firstRows);
+    const QList<QTextFrame*> frames = start->rootFrame()->childFrames();
+    if (frames.isEmpty())
+        return std::nullopt;
+    const double top = start->documentLayout()->frameBoundingRect(frames.constLast()).top();
+    if (lastRowTop < top + 2 * pageHeight)
+        return std::nullopt;
+    return top;
+}
+
+// Cuts a table that ends its document at the given rows into documents of
+// their own, in `apart` in page order, each followed by what its own pages
+// cut off it; the first one begins with what comes before the table. The
+// document itself is left whole: taking rows out of a long table costs far
+// more than copying them. Each document ends its page, so no part keeps a
+// break after it but the last, as the table had. Many parts are laid out on
+// helper threads while the next ones are copied; `made` hears of each part
+// done. False, with `apart` as it was, when the parts could not be copied.
+bool splitApart(QTextTable* table, const QList<int>& splits, const std::function<bool()>& goOn,
+                ATablePages::Parts& apart, const PartsMade& made)
+{
+    const QTextFormat::PageBreakFlags policy = table->format().pageBreakPolicy();
+    const int headRows = table->format().headerRowCount();
+    const int count = int(splits.size()) + 1;
+    if (count < 2)
+        return false;
+    const std::size_t given = apart.size();
+    const StopFlag stop = std::make_shared<std::atomic<bool>>(false);
+    std::optional<AWorkAhead<ATablePages::Parts>> ahead;
+    if (count > kPartsAlone)
+        ahead.emplace(listHelpers(), 3 * listHelpers());
+    int pending = 0;
+    int done = 0;
+    const auto takeOne = [&] {
+        ATablePages::Parts laid = ahead->take();
+        --pending;
+        takeLaidOut(laid, apart);
+        if (made)
+            made(++done, count);
+    };
+    int from = 0;
+    for (int i = 0; i < count; ++i) {
+        if (!goOn()) {
+            stop->store(true);
+            return true;  // a stopped job: the documents are thrown away
+        }
+        const bool last = i + 1 == count;
+        const int to = last ? table->rows() : splits.at(i);
+        std::unique_ptr<QTextDocument> copy = emptyLike(table->document());
+        QTextTable* part = copyRowsAt(QTextCursor(copy.get()), table, from, to, headRows);
+        if (!part) {
+            stop->store(true);
+            apart.resize(given);
+            return false;
+        }
+        from = std::max(to, headRows);
         QTextFormat::PageBreakFlags partPolicy = i == 0 ? policy : policy & ~QTextFormat::PageBreak_AlwaysBefore;
         if (!last)
             partPolicy &= ~QTextFormat::PageBreak_AlwaysAfter;
         setBreakPolicy(part, partPolicy);
         if (i == 0) {
-            QTextCursor whole(copy);
-            whole.setPosition(part->lastPosition() + 1, QTextCursor::KeepAnchor);
-            at.insertFragment(whole.selection());
-            apart.push_back(std::move(first));
-            continue;  // as the table was laid out in its document
+            apart.push_back(afterWhatComesBefore(table, copy.get(), part));  // as the table was laid out in its document
+        } else if (ahead) {
+            while (ahead->full())
+                takeOne();
+            ahead->add([handed = std::make_shared<Handed>(std::move(copy)), last, stop] {
+                return layOutPart(*handed, last, stop);
+            });
+            ++pending;
+            continue;
+        } else {
+            ATablePages::Parts more;
+            if (!fixFrames(copy.get(), goOn, &more, true, last))
+                apart.push_back(std::move(copy));
+            std::move(more.begin(), more.end(), std::back_inserter(apart));
         }
-        ATablePages::Parts more;
-        if (!fixFrames(copy, goOn, &more, true, last))
-            apart.push_back(std::move(copies.at(i)));
-        std::move(more.begin(), more.end(), std::back_inserter(apart));
+        if (made)
+            made(++done, count);
     }
+    while (pending > 0 && goOn())
+        takeOne();
+    stop->store(pending > 0);
     return true;
 }
 
@@ -655,9 +886,10 @@ bool splitApart(QTextTable* table, const QList<int>& splits, const std::function
 // there, in page order, the first with what comes before the table; the
 // document is then left unprinted and answers true, and the whole of it is
 // never laid out again. A document that beginsPage holds a part of a split
-// table from the top of a page on; isRest, its last part.
+// table from the top of a page on; isRest, its last part. `made` hears of
+// the parts of a table cut apart as they are done.
 bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATablePages::Parts* apart,
-               bool beginsPage, bool isRest)
+               bool beginsPage, bool isRest, const PartsMade& made)
 {
     const double pageHeight = document->pageSize().height();
     if (!(pageHeight > 0))
@@ -685,9 +917,16 @@ bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATabl
             continue;
         }
 
-        document->size();  // completes the layout after earlier splits
-        const QRectF box = document->documentLayout()->frameBoundingRect(table);
-        const double top = box.top();
+        // A long list that is to be cut apart is measured as the layout's
+        // first step left it: the document itself is never printed.
+        const bool cutApart = apart && index == 0 && endsDocument(table) && !hasImages(document) && plainGridOf(table);
+        const std::optional<double> longTop = cutApart ? topOfLongTable(table, pageHeight) : std::nullopt;
+        QRectF box;
+        if (!longTop) {
+            document->size();  // completes the layout after earlier splits
+            box = document->documentLayout()->frameBoundingRect(table);
+        }
+        const double top = longTop ? *longTop : box.top();
         double pageBottom = pageTop + pageHeight;
         while (top > pageBottom) {
             pageTop = pageBottom;
@@ -695,7 +934,7 @@ bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATabl
         }
         // A table that ends on the page it starts on needs no split, however
         // little room it leaves below it.
-        if (box.bottom() <= pageBottom) {
+        if (!longTop && box.bottom() <= pageBottom) {
             ++index;
             continue;
         }
@@ -722,7 +961,7 @@ bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATabl
         if (rows.plainGrid())
             predictOnCopies(table, rows, splits, pageHeight, goOn);
         if (apart && rows.plainGrid() && endsDocument(table) && !hasImages(document)
-            && splitApart(table, splits, goOn, *apart))
+            && splitApart(table, splits, goOn, *apart, made))
             return true;
         const QList<QTextTable*> parts = splitTable(table, splits, rows.plainGrid(), goOn);
         for (int i = 1; i < parts.size(); ++i)
@@ -915,7 +1154,15 @@ Pages layOut(Parts parts, const std::function<bool(int, int)>& progress, bool cu
     const int count = int(parts.size());
     for (int i = 0; i < count; ++i) {
         Parts apart;
-        if (!fixFrames(parts.at(i).get(), [&] { return progress(i, count); }, cutApart ? &apart : nullptr)) {
+        // A part cut apart counts as many steps as its own parts.
+        int done = i;
+        int total = count;
+        const PartsMade made = [&](int piecesDone, int pieces) {
+            done = i * pieces + piecesDone;
+            total = count * pieces;
+        };
+        if (!fixFrames(parts.at(i).get(), [&] { return progress(done, total); }, cutApart ? &apart : nullptr, false,
+                       false, made)) {
             result.pages += parts.at(i)->pageCount();
             result.parts.push_back(std::move(parts.at(i)));
         } else {

@@ -87,6 +87,10 @@ struct PrintUtils::Job
     std::unique_ptr<Paginated> content;
     QString headerHtml;  // with the page count in place
     QString footerHtml;
+    // What the header and footer documents hold now: a page that would set
+    // the same HTML again keeps them as laid out.
+    std::optional<QString> headerShown;
+    std::optional<QString> footerShown;
 };
 
 PrintUtils::PrintUtils(const QString& header, const QString& content, const QString& footer, QObject* parent,
@@ -507,7 +511,7 @@ void PrintUtils::printBatches(QPainter& painter, Job& job, QPrinter* printer, AP
         [&](int first) { return printing(first + 1); });
 }
 
-int PrintUtils::printPages(QPainter& painter, Job& job, const Paginated& pages, int page, QPrinter* printer,
+int PrintUtils::printPages(QPainter& painter, Job& job, Paginated& pages, int page, QPrinter* printer,
                            const std::function<bool(int)>& progress)
 {
     const double pageWidth = job.sheet.width();
@@ -529,9 +533,24 @@ int PrintUtils::printPages(QPainter& painter, Job& job, const Paginated& pages, 
             printFrame(painter, job, page);
             slice.translate(0, slice.height());
         }
+        // Freed one by one between pages rather than all at once at the end,
+        // which for a long list would hold up the window.
+        pages.parts.at(i).reset();
     }
     return page;
 }
+
+namespace {
+// Parsing and laying out the same header again for every page of a long
+// list costs more than painting it.
+void showHtml(QTextDocument* document, std::optional<QString>& shown, const QString& html)
+{
+    if (shown == html)
+        return;
+    document->setHtml(html);
+    shown = html;
+}
+} // namespace
 
 void PrintUtils::printFrame(QPainter& painter, Job& job, int page)
 {
@@ -540,11 +559,11 @@ void PrintUtils::printFrame(QPainter& painter, Job& job, int page)
         return;
     const QString number = QString::number(page);
     painter.save();
-    job.header->setHtml(QString(job.headerHtml).replace(kPageNumber, number));
+    showHtml(job.header.get(), job.headerShown, QString(job.headerHtml).replace(kPageNumber, number));
     job.header->drawContents(&painter, job.headerRect);
     painter.translate(0, job.headerSize.height());
     painter.translate(0, job.contentHeight);
-    job.footer->setHtml(QString(job.footerHtml).replace(kPageNumber, number));
+    showHtml(job.footer.get(), job.footerShown, QString(job.footerHtml).replace(kPageNumber, number));
     job.footer->drawContents(&painter, job.footerRect);
     painter.restore();
 }

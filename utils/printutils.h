@@ -133,9 +133,10 @@ private:
     void tellFailure(const QString& detail, const QString& file) const;
     void printHtml(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress);
     void printBatches(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress);
-    // Paints the pages of one paginated document from page number `page` on;
-    // answers the page number of its last page, or -1 when cancelled.
-    int printPages(QPainter& painter, Job& job, const Paginated& pages, int page, QPrinter* printer,
+    // Paints the pages of one paginated document from page number `page` on,
+    // freeing each part once painted; answers the page number of its last
+    // page, or -1 when cancelled.
+    int printPages(QPainter& painter, Job& job, Paginated& pages, int page, QPrinter* printer,
                    const std::function<bool(int)>& progress);
     void addImages(QTextDocument* document) const;
     // The header and footer of one page, numbered.

@@ -7,6 +7,7 @@
 #include "testmain.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -275,6 +276,29 @@ private slots:
         QVERIFY(!ASaveAsHelper::saveTo(path(QStringLiteral("missing/list.pdf")), QStringLiteral("T"), &m_view));
         QVERIFY(prompter.allAnswered());
         QCOMPARE(prompter.asked().constFirst().text, listingFailure);
+    }
+
+    // A long list's HTML tells how far it got as it is written, so that the
+    // windows stay painted, and writes nothing when told to stop.
+    void listHtmlInStepsStopsWhenTold()
+    {
+        m_model.clear();
+        m_model.setHorizontalHeaderLabels({"Name"});
+        for (int i = 1; i <= 1000; ++i)
+            m_model.appendRow(row({QStringLiteral("Row%1").arg(i)}));
+        m_view.setModel(&m_model);
+        const QString whole = ASaveAsHelper::tableViewToHtml(QStringLiteral("T"), &m_view);
+        QList<int> seen;
+        const auto told = [&seen](int done, int rows) {
+            seen << done;
+            return rows == 1000;
+        };
+        QCOMPARE(ASaveAsHelper::tableViewToHtml(QStringLiteral("T"), &m_view, told), whole);
+        QVERIFY2(seen.size() >= 3 && seen.first() == 0 && std::is_sorted(seen.cbegin(), seen.cend())
+                     && seen.last() < 1000,
+                 qPrintable(QString::number(seen.size())));
+        const auto stop = [](int done, int) { return done == 0; };
+        QVERIFY(ASaveAsHelper::tableViewToHtml(QStringLiteral("T"), &m_view, stop).isEmpty());
     }
 
     // A long list shows its progress while it is still being measured and

@@ -416,6 +416,34 @@ private slots:
         QCOMPARE(pageTexts(apart), pageTexts(inPlace));
     }
 
+    // A long list cut apart tells its progress part by part; stopped while
+    // its parts are laid out on helper threads, it ends at once, and the
+    // parts it answers belong to the thread that asked.
+    void listCutApartStopsAtOnce()
+    {
+        ATablePages::Parts parts = ATablePages::splitAtPageBreaks(
+            ATablePages::bareDocument(QStringLiteral("<h1>Students</h1>") + tableHtml(3000)));
+        for (const auto& part : parts)
+            part->setPageSize(QSizeF(816, 906));
+        int steps = 0;
+        QElapsedTimer sinceStop;
+        const auto progress = [&](int done, int total) {
+            if (total > 1 && done > 0)
+                ++steps;
+            if (steps < 10)
+                return true;
+            if (!sinceStop.isValid())
+                sinceStop.start();
+            return false;
+        };
+        const ATablePages::Pages pages = ATablePages::layOut(std::move(parts), progress, true);
+        QVERIFY2(sinceStop.isValid(), "no progress while the parts were laid out");
+        QVERIFY2(sinceStop.elapsed() < 250, qPrintable(QString::number(sinceStop.elapsed())));
+        QVERIFY(pages.pages < 3000 / 40);
+        for (const auto& part : pages.parts)
+            QCOMPARE(part->thread(), QThread::currentThread());
+    }
+
     // A job that lasts shows its progress with Cancel; Cancel stops it at
     // once, and the file the user named keeps what it held before.
     void longJobCancelledLeavesNoFile()
