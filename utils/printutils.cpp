@@ -1,6 +1,7 @@
 #include "printutils.h"
 
 #include "abatchpipeline.h"
+#include "amemory.h"
 #include "afilebeside.h"
 #include "aprogress.h"
 #include "aprompter.h"
@@ -136,7 +137,12 @@ PrintUtils::PrintUtils(const QString& header, const Batches& content, const QStr
     m_batches.perBatch = std::max(1, m_batches.perBatch);
 }
 
-PrintUtils::~PrintUtils() = default;
+// A long print's documents are gone with it: so is the memory they took.
+PrintUtils::~PrintUtils()
+{
+    m_prepared.reset();
+    AMemory::giveBack();
+}
 
 double PrintUtils::inchToCm(double inches)
 {

@@ -1,6 +1,7 @@
 #include "recibotablemodel.h"
 
 #include "adatehelper.h"
+#include "amemory.h"
 #include "changenotifier.h"
 #include "dao.h"
 #include "daorow.h"
@@ -12,10 +13,6 @@
 
 #include <algorithm>
 #include <cstring>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 ReciboTableModel* s_instance = nullptr;
@@ -30,13 +27,6 @@ qint64 bitsDe(double value)
     return bits;
 }
 
-// Gives memory the period no longer needs back to the system.
-void devolverMemoria()
-{
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
-}
 } // namespace
 
 ReciboTableModel* ReciboTableModel::instance()
@@ -363,7 +353,7 @@ void ReciboTableModel::cambiarPeriodoLeido(QDate ini, QDate fin, bool seToca, Re
         despues = {};
         compactarTextos();
         if (antesDe > m_cargados.size() + 10000)
-            devolverMemoria();
+            AMemory::giveBack();
     }
     mostrar();
     endResetModel();
@@ -383,7 +373,7 @@ void ReciboTableModel::refresh()
     m_cargadoFin = m_dateEnd;
     compactarTextos();
     if (antesDe > 10000)
-        devolverMemoria();
+        AMemory::giveBack();
     mostrar();
     endResetModel();
 }
