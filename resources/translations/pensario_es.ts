@@ -53,6 +53,14 @@ Do you want to replace it?</source>
         <translation>%1 ya existe.
 ¿Quiere reemplazarlo?</translation>
     </message>
+    <message>
+        <source>Row %1 of %2</source>
+        <translation>Fila %1 de %2</translation>
+    </message>
+    <message>
+        <source>Writing the file...</source>
+        <translation>Escribiendo el archivo...</translation>
+    </message>
 </context>
 <context>
     <name>Academia</name>
