@@ -2,6 +2,7 @@
 
 #include "adatehelper.h"
 #include "aprompter.h"
+#include "asaveashelper.h"
 #include "benchreport.h"
 #include "dao.h"
 #include "processfacts.h"
@@ -16,7 +17,9 @@
 #include <QRadioButton>
 #include <QSqlQuery>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <memory>
@@ -376,6 +379,27 @@ void medirPasos(BenchReport& report, int runs, PaginaDelAnio& pagina, const Peri
     pagados.sane = bien;
 }
 
+// The year's list written to a spreadsheet, as "Export listing" writes it.
+void medirExportacion(BenchReport& report, int runs, PaginaDelAnio& pagina, int todas)
+{
+    BenchReport::Measure& m = report.add(QStringLiteral("bills page over a year: export the list to a spreadsheet"));
+    BenchReport::Measure& pausa =
+        report.add(QStringLiteral("bills page over a year: longest stretch without events, export"));
+    pausa.targetMs = 250;
+    QTemporaryDir carpeta;
+    const QString fichero = carpeta.filePath(QStringLiteral("bills.xlsx"));
+    bool escrito = carpeta.isValid();
+    for (int r = 0; r < runs; ++r) {
+        SinEventos sin;
+        m.samples << BenchReport::timeMs(
+            [&] { escrito = ASaveAsHelper::saveAsXls(fichero, QStringLiteral("Bill listing"), pagina.vista()) && escrito; });
+        pausa.samples << sin.maximoMs();
+    }
+    m.detail = QStringLiteral("%1 rows, %2 kB").arg(todas).arg(QFileInfo(fichero).size() / 1024);
+    m.sane = escrito && pagina.filas() == todas;
+    pausa.detail = QStringLiteral("while the list above is written");
+}
+
 } // namespace
 
 void billsYearBench(BenchReport& report, int runs)
@@ -389,6 +413,7 @@ void billsYearBench(BenchReport& report, int runs)
         medirTeclas(report, runs, pagina, todas);
         medirOrden(report, runs, pagina, todas);
         medirPasos(report, runs, pagina, periodo);
+        medirExportacion(report, runs, pagina, todas);
     }
     medirGeneracion(report, runs, periodo);
     // the page's model back on the month, as the other jobs expect it
