@@ -1,6 +1,8 @@
 #ifndef FILESIZELIMIT_H
 #define FILESIZELIMIT_H
 
+#include <QThreadPool>
+
 #include <cstdio>
 #include <functional>
 
@@ -15,6 +17,9 @@
 // itself. The child shares nothing written in memory with the test.
 inline int withFileSizeLimit(long limit, const std::function<int()>& job)
 {
+    // The child gets only this thread: idle threads the shared pool kept from
+    // earlier jobs would be waited for there for ever (painting uses them).
+    QThreadPool::globalInstance()->waitForDone();
     std::fflush(nullptr);
     const pid_t child = ::fork();
     if (child < 0)
