@@ -11,15 +11,12 @@
 #include <QUrl>
 
 #include <atomic>
-#include <chrono>
 #include <memory>
 
 namespace {
 // Enough workers to keep the printing thread fed: laying a page out costs
 // less than painting it.
 constexpr int kBatchWorkers = 3;
-// How long the printing thread waits for a batch between two calls of `waiting`.
-constexpr std::chrono::milliseconds kWaitStep{20};
 
 // Painting takes the glyphs the layout shaped instead of shaping every line again.
 void keepShapes(QTextDocument* document)
@@ -112,11 +109,10 @@ void ABatchPipeline::forEachBatch(const PrintUtils::Batches& batches, const Shee
                 ahead.add([compose = batches.read(read, count), worker] { return layOutOnWorker(compose(), worker); });
                 read += count;
             }
-            while (!ahead.oldestReady(kWaitStep))
-                if (!waiting(first)) {
-                    worker.stop->store(true);
-                    return;
-                }
+            if (!ahead.waitForOldest([&] { return waiting(first); })) {
+                worker.stop->store(true);
+                return;
+            }
             ATablePages::Pages batch = ahead.take();
             for (const auto& part : batch.parts)
                 addImages(part.get(), sheet.resources);

@@ -3,6 +3,7 @@
 #include "afilebeside.h"
 #include "aprogress.h"
 #include "aprompter.h"
+#include "awaitfor.h"
 #include "listado.h"
 #include "printutils.h"
 
@@ -24,7 +25,6 @@
 
 #include <xlsxwriter.h>
 
-#include <chrono>
 #include <functional>
 #include <future>
 
@@ -107,8 +107,10 @@ std::function<bool(int, int)> rowsWritten(AProgress& progress)
 lxw_error closeWorkbook(lxw_workbook* workbook, AProgress& progress)
 {
     std::future<lxw_error> closed = std::async(std::launch::async, [workbook] { return workbook_close(workbook); });
-    while (closed.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+    aWaitFor(closed, [&progress] {
         progress.update(ASaveAsHelper::tr("Writing the file..."), 0, 0);
+        return true;
+    });
     return closed.get();
 }
 
@@ -143,7 +145,7 @@ const QString kBlankBand = QStringLiteral("<p>&nbsp;</p><p>&nbsp;</p><p>&nbsp;</
 // once it lasts; empty, with *cancelled set, when the user stops it.
 QString listHtml(const QString& title, QTableView* view, bool* cancelled)
 {
-    AProgress progress(view);
+    AProgress progress(view->window());
     const QString html = ASaveAsHelper::tableViewToHtml(title, view, [&progress](int done, int rows) {
         return progress.update(PrintUtils::tr("Preparing the pages..."), done, rows);
     });

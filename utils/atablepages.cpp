@@ -2,6 +2,7 @@
 
 #include "aimagesizes.h"
 #include "asealeddocument.h"
+#include "awaitfor.h"
 #include "aworkahead.h"
 
 #include <QAbstractEventDispatcher>
@@ -1212,15 +1213,6 @@ void settleTimers(QObject* object)
     }
 }
 
-// Waits for a worker's result, doing `waiting` every few milliseconds.
-template <typename T>
-bool waitFor(std::future<T>& result, const std::function<bool()>& waiting)
-{
-    while (result.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
-        if (!waiting())
-            return false;
-    return true;
-}
 } // namespace
 
 struct ATablePages::Worker::State
@@ -1316,7 +1308,7 @@ void ATablePages::Worker::run(const std::shared_ptr<State>& state)
 
 bool ATablePages::Worker::widthNeeded(double* width, const Waiting& waiting)
 {
-    if (!waitFor(m_state->widthTaken, [&waiting] { return waiting(0, 0); }))
+    if (!aWaitFor(m_state->widthTaken, [&waiting] { return waiting(0, 0); }))
         return false;
     *width = m_state->widthTaken.get();
     return true;
@@ -1329,7 +1321,7 @@ bool ATablePages::Worker::pages(const Sheet& sheet, Pages* pages, const Waiting&
         m_state->sheet.set_value(sheet);
         m_state->sheetGiven = true;
     }
-    if (!waitFor(m_state->pagesTaken, [this, &waiting] { return waiting(m_state->done, m_state->total); }))
+    if (!aWaitFor(m_state->pagesTaken, [this, &waiting] { return waiting(m_state->done, m_state->total); }))
         return false;
     *pages = m_state->pagesTaken.get();
     return true;

@@ -1,11 +1,12 @@
 #ifndef AWORKAHEAD_H
 #define AWORKAHEAD_H
 
+#include "awaitfor.h"
+
 #include <QThread>
 #include <QThreadPool>
 
 #include <algorithm>
-#include <chrono>
 #include <deque>
 #include <functional>
 #include <future>
@@ -48,11 +49,9 @@ public:
         m_pool.start([task] { (*task)(); });
     }
 
-    // Whether the oldest job not taken yet has its result, waited for at most `wait`.
-    bool oldestReady(std::chrono::milliseconds wait) const
-    {
-        return m_pending.front().wait_for(wait) == std::future_status::ready;
-    }
+    // Waits for the oldest job not taken yet, doing `waiting` meanwhile;
+    // false as soon as `waiting` is.
+    bool waitForOldest(const std::function<bool()>& waiting) const { return aWaitFor(m_pending.front(), waiting); }
 
     // The result of the oldest job not taken yet, waited for. What the job
     // threw is thrown here instead, on the thread that takes the results:
