@@ -1,10 +1,12 @@
 #include "billsyearbench.h"
 
 #include "adatehelper.h"
+#include "amemory.h"
 #include "aprompter.h"
 #include "asaveashelper.h"
 #include "benchreport.h"
 #include "dao.h"
+#include "eventgap.h"
 #include "processfacts.h"
 #include "recibotablemodel.h"
 #include "reciboswidget.h"
@@ -24,10 +26,6 @@
 
 #include <memory>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace {
 
 // Answers the generation's question by keeping every bill, OK to the rest.
@@ -45,43 +43,9 @@ public:
     int choose(const Choice&) override { return 2; }
 };
 
-// The longest time without processed events while it lives: a timer ticks as
-// often as the event loop lets it.
-class SinEventos
-{
-public:
-    SinEventos()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(1);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { marcar(); });
-        m_reloj.start();
-        m_timer.start();
-    }
-    double maximoMs()
-    {
-        marcar();
-        return double(m_maximo);
-    }
-
-private:
-    void marcar()
-    {
-        const qint64 ahora = m_reloj.elapsed();
-        m_maximo = std::max(m_maximo, ahora - m_ultimo);
-        m_ultimo = ahora;
-    }
-    QTimer m_timer;
-    QElapsedTimer m_reloj;
-    qint64 m_ultimo = 0;
-    qint64 m_maximo = 0;
-};
-
 double memoriaMb()
 {
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
+    AMemory::giveBack();
     return ProcessFacts::statusMb("VmRSS:");
 }
 
@@ -172,12 +136,12 @@ void medirApertura(BenchReport& report, int runs, const Periodo& periodo)
         const double antes = memoriaMb();
         {
             std::unique_ptr<PaginaDelAnio> pagina;
-            SinEventos eventos;
+            const EventGap eventos;
             m.samples << BenchReport::timeMs([&] {
                 pagina = std::make_unique<PaginaDelAnio>(periodo);
                 filas = pagina->filas();
             });
-            pausa.samples << eventos.maximoMs();
+            pausa.samples << eventos.longestMs();
             anio.samples << memoriaMb() - antes;
         }
         alMes();
@@ -331,12 +295,12 @@ void medirGeneracion(BenchReport& report, int runs, const Periodo& periodo)
         PaginaDelAnio pagina(periodo);
         Dao::getInstance()->execute(QStringLiteral("DELETE FROM recibo WHERE fecha >= ?"), {mes});
         pagina.pintar();
-        SinEventos eventos;
+        const EventGap eventos;
         m.samples << BenchReport::timeMs([&] {
             pagina.pagina()->generarRecibos();
             pagina.pintar();
         });
-        pausa.samples << eventos.maximoMs();
+        pausa.samples << eventos.longestMs();
         bien = bien && recibosDesde(mes) == delMes && pagina.filas() == periodo.recibos;
     }
     m.detail = QStringLiteral("%1 bills made over %2 shown; floor = the same with the month shown").arg(delMes).arg(periodo.recibos);
@@ -390,10 +354,10 @@ void medirExportacion(BenchReport& report, int runs, PaginaDelAnio& pagina, int 
     const QString fichero = carpeta.filePath(QStringLiteral("bills.xlsx"));
     bool escrito = carpeta.isValid();
     for (int r = 0; r < runs; ++r) {
-        SinEventos sin;
+        const EventGap sin;
         m.samples << BenchReport::timeMs(
             [&] { escrito = ASaveAsHelper::saveAsXls(fichero, QStringLiteral("Bill listing"), pagina.vista()) && escrito; });
-        pausa.samples << sin.maximoMs();
+        pausa.samples << sin.longestMs();
     }
     m.detail = QStringLiteral("%1 rows, %2 kB").arg(todas).arg(QFileInfo(fichero).size() / 1024);
     m.sane = escrito && pagina.filas() == todas;

@@ -2,6 +2,7 @@
 
 #include "academia.h"
 #include "alumnoswidget.h"
+#include "amemory.h"
 #include "asaveashelper.h"
 #include "benchreport.h"
 #include "dao.h"
@@ -17,7 +18,6 @@
 #include <QSqlQuery>
 #include <QTableView>
 
-#include <malloc.h>
 
 namespace {
 constexpr int kBills = 5000;
@@ -81,7 +81,7 @@ void benchBills(BenchReport& report, int bills, int runs, double targetMs, int t
     for (int r = 0; r < runs; ++r) {
         QFile::remove(pdf);
         // What earlier jobs freed goes back first, so that reusing it does not hide growth.
-        malloc_trim(0);
+        AMemory::giveBack();
         const bool medible = ProcessFacts::resetPeak();
         const double antes = ProcessFacts::statusMb("VmRSS:");
         const EventGap gap;
@@ -115,7 +115,7 @@ void benchLetters(BenchReport& report, int runs, const QString& pdf)
     bool completo = true;
     for (int r = 0; r < runs; ++r) {
         QFile::remove(pdf);
-        malloc_trim(0);
+        AMemory::giveBack();
         const bool medible = ProcessFacts::resetPeak();
         const double antes = ProcessFacts::statusMb("VmRSS:");
         const EventGap gap;
