@@ -1,6 +1,7 @@
 #include "asortfilterproxymodel.h"
 
 #include "acollation.h"
+#include "aparallel.h"
 #include "avaluekeys.h"
 #include "proxyhelpers.h"
 
@@ -316,8 +317,14 @@ ASortFilterProxyModel::KeyedColumn& ASortFilterProxyModel::keyedColumn(int colum
         m_hotSortKeys = nullptr;
     }
     KeyedColumn& c = m_keyed[size_t(column)];
-    if (c.built)
-        return c;
+    if (!c.built)
+        buildKeyedColumn(c, column);
+    return c;
+}
+
+// Touches the one column only, so that several are read at once.
+void ASortFilterProxyModel::buildKeyedColumn(KeyedColumn& c, int column) const
+{
     const int rows = sourceModel()->rowCount();
     c.rowSlot.reserve(rows);
     // small keys (indexes, days, counts) are looked up in a table, others hashed
@@ -344,33 +351,69 @@ ASortFilterProxyModel::KeyedColumn& ASortFilterProxyModel::keyedColumn(int colum
     }
     c.byKey = {}; // only needed while the column is read
     c.built = true;
-    return c;
+}
+
+QList<int> ASortFilterProxyModel::filteredColumns() const
+{
+    const int only = filterKeyColumn();
+    QList<int> columns;
+    for (int column = 0; column < sourceModel()->columnCount(); ++column) {
+        if (only < 0 || column == only)
+            columns << column;
+    }
+    return columns;
 }
 
 // Each distinct value of the filtered columns is folded once and matched once
-// per filter text.
+// per filter text, the columns and long runs of values on several cores.
 void ASortFilterProxyModel::prepareKeyedFilter() const
 {
-    const QAbstractItemModel* source = sourceModel();
+    const QList<int> columns = filteredColumns();
+    if (!columns.isEmpty())
+        keyedColumn(columns.first()); // sizes the columns before they are read at once
+    AParallel::forEach(int(columns.size()), [&](int i) {
+        KeyedColumn& c = m_keyed[size_t(columns.at(i))];
+        if (!c.built)
+            buildKeyedColumn(c, columns.at(i));
+    });
     const int role = filterRole();
-    const int only = filterKeyColumn();
-    for (int column = 0; column < source->columnCount(); ++column) {
-        if (only >= 0 && column != only)
-            continue;
-        KeyedColumn& c = keyedColumn(column);
-        if (c.foldedRole != role || c.folded.size() != c.slotRow.size()) {
-            c.folded.clear();
-            c.folded.reserve(c.slotRow.size());
-            for (int row : std::as_const(c.slotRow))
-                c.folded.append(ATextFilter::fold(source->index(row, column).data(role).toString()));
+    struct Piece
+    {
+        int column;
+        qsizetype from;
+        qsizetype to;
+        bool fold;
+    };
+    constexpr qsizetype kPiece = 16384;
+    std::vector<Piece> pieces;
+    for (int column : columns) {
+        KeyedColumn& c = m_keyed[size_t(column)];
+        const bool fold = c.foldedRole != role || c.folded.size() != c.slotRow.size();
+        if (fold) {
+            c.folded = QList<QString>(c.slotRow.size());
             c.foldedRole = role;
         }
-        c.matched.resize(c.folded.size());
-        for (qsizetype slot = 0; slot < c.folded.size(); ++slot)
-            c.matched[slot] = m_filter.matches(c.folded.at(slot));
+        c.matched = QList<bool>(c.slotRow.size());
+        // written by several threads at once, each its own values: detached first
+        c.folded.data();
+        c.matched.data();
+        for (qsizetype from = 0; from < c.slotRow.size(); from += kPiece)
+            pieces.push_back({column, from, std::min(from + kPiece, c.slotRow.size()), fold});
     }
+    const QAbstractItemModel* source = sourceModel();
+    AParallel::forEach(int(pieces.size()), [&](int i) {
+        const Piece& p = pieces.at(size_t(i));
+        KeyedColumn& c = m_keyed[size_t(p.column)];
+        QString* folded = c.folded.data();
+        bool* matched = c.matched.data();
+        for (qsizetype slot = p.from; slot < p.to; ++slot) {
+            if (p.fold)
+                folded[slot] = ATextFilter::fold(source->index(c.slotRow.at(slot), p.column).data(role).toString());
+            matched[slot] = m_filter.matches(folded[slot]);
+        }
+    });
     m_keyedFilterRole = role;
-    m_keyedFilterColumn = only;
+    m_keyedFilterColumn = filterKeyColumn();
     m_keyedFilterReady = true;
 }
 

@@ -65,6 +65,8 @@ private:
 
     void forgetPrepared();
     KeyedColumn& keyedColumn(int column) const;
+    void buildKeyedColumn(KeyedColumn& column, int index) const;
+    QList<int> filteredColumns() const;
     void prepareKeyedFilter() const;
     bool keyedRowMatches(int sourceRow) const;
     const QList<double>& keyedSortKeys(int column) const;

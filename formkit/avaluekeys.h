@@ -7,6 +7,9 @@
 // the proxy converts, folds and collates each distinct value of a column
 // once rather than once per row: a model of a year of bills holds the same
 // student, concept and date thousands of times.
+// The proxy reads valueKey() and data() from several threads at once, while
+// the GUI thread waits and the model is unchanged: neither may change the
+// model, not even a cache of its own.
 class AValueKeys
 {
 public:

@@ -12,6 +12,7 @@
 #include <QItemSelectionModel>
 #include <QRandomGenerator>
 #include <QLocale>
+#include <QMutex>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 
@@ -43,12 +44,14 @@ void fill(QStandardItemModel& model, const QStringList& names)
     }
 }
 
-// The same cells, telling which hold equal values.
+// The same cells, telling which hold equal values. The proxy asks from
+// several threads at once: the keys handed out so far are shared under a lock.
 class KeyedModel : public QStandardItemModel, public AValueKeys
 {
 public:
     qint64 valueKey(int row, int column) const override
     {
+        const QMutexLocker lock(&m_keysLock);
         const QModelIndex i = index(row, column);
         const QVariant display = i.data(Qt::DisplayRole);
         const QVariant sort = i.data(ARole::Sort);
@@ -68,6 +71,7 @@ public:
     }
 
 private:
+    mutable QMutex m_keysLock;
     mutable QHash<QString, qint64> m_keys;
 };
 
@@ -339,6 +343,29 @@ private slots:
         QVERIFY(bothSortedThen(4, [](ASortFilterProxyModel* p) { p->setSortRole(Qt::DisplayRole); }));
         QVERIFY(bothSortedThen(0, [](ASortFilterProxyModel* p) { p->setSortLocaleAware(false); }));
         QVERIFY(bothSortedThen(0, [](ASortFilterProxyModel* p) { p->setSortCaseSensitivity(Qt::CaseInsensitive); }));
+    }
+
+    // A column of more distinct values than one thread folds: every value is
+    // matched, those at the ends of each thread's share too.
+    void keyedFilterReadsLongColumnsWhole()
+    {
+        QStandardItemModel plain;
+        KeyedModel keyed;
+        for (int row = 0; row < 40000; ++row) {
+            for (QStandardItemModel* model : {&plain, static_cast<QStandardItemModel*>(&keyed)})
+                model->appendRow({new QStandardItem(QStringLiteral("Núm %1").arg(row)),
+                                  new QStandardItem(QString::number(row % 7))});
+        }
+        QObject owner;
+        ASortFilterProxyModel* expected = createFilterProxy(&plain, &owner);
+        ASortFilterProxyModel* actual = createFilterProxy(&keyed, &owner);
+        for (const QString& filter : {QStringLiteral("num 1638"), QStringLiteral("num 32767"), QStringLiteral("999"),
+                                      QStringLiteral("6"), QStringLiteral("num 3999?")}) {
+            expected->setFilterText(filter);
+            actual->setFilterText(filter);
+            QVERIFY2(expected->rowCount() > 0, qPrintable(filter));
+            QCOMPARE(column(actual), column(expected));
+        }
     }
 
     // Empty cells go last whatever the column holds.
