@@ -125,7 +125,8 @@ void MainWindow::connectPage(ProfesoresWidget* page)
 }
 
 // One page per turn of the event loop, in the sections' order, so that the
-// window stays responsive while the rest are built.
+// window stays responsive while the rest are built. The timetables' day is
+// laid out ahead last: every section can be reached before.
 void MainWindow::buildNextPage()
 {
     const auto buildFirstMissing = [this](auto*&... pages) { return ((!pages && page(pages)) || ...); };
@@ -135,8 +136,10 @@ void MainWindow::buildNextPage()
         m_checkReadAhead = true;
     } else if (!m_academyInitialized)
         initializeAcademy();
-    else if (!buildFirstMissing(m_alumnos, m_asignaturas, m_profesores, m_horarios, m_cursos, m_recibos))
+    else if (!buildFirstMissing(m_alumnos, m_asignaturas, m_profesores, m_horarios, m_cursos, m_recibos)) {
+        m_horarios->layOutAhead();
         return;
+    }
     QTimer::singleShot(0, this, &MainWindow::buildNextPage);
 }
 

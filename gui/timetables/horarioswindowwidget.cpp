@@ -49,9 +49,12 @@ HorariosWindowWidget::HorariosWindowWidget(QWidget* parent, Qt::WindowFlags f)
     // whatever a visit left open in a dialog goes with the visit's transaction
     connect(m_session, &PageSession::committed, this, &HorariosWindowWidget::closeDialogs);
     connect(m_session, &PageSession::reverted, this, &HorariosWindowWidget::closeDialogs);
-    // Shown and checked when the section is first activated; its boxes are
-    // laid out ahead in the idle time after the section is built.
+    // shown and checked when the section is first activated
     selectView(m_dias, ui->actionShowDias);
+}
+
+void HorariosWindowWidget::layOutAhead()
+{
     m_dias->layOutAhead();
 }
 

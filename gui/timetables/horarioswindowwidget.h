@@ -34,6 +34,8 @@ public:
     void selectHorario(int horario, int id);
     HorariosWidget* currentHorario() const;
     PageSession* pageSession() const { return m_session; }
+    // Lays the day view's boxes out in idle turns, ahead of a first visit.
+    void layOutAhead();
 
 public slots:
     void refresh();

@@ -231,7 +231,7 @@ private slots:
 
     // The section is built without its weekly choosers: each is filled when
     // its view is first shown, on the entry the last run left; a run that
-    // never showed it keeps that entry. The day is laid out in the idle time.
+    // never showed it keeps that entry. The day is laid out in idle turns.
     void choosersFilledWhenFirstShownOnTheRememberedEntry()
     {
         alumno(QStringLiteral("Ana"));
@@ -244,6 +244,7 @@ private slots:
         m_window = new HorariosWindowWidget;
         auto* students = m_window->findChild<HorarioAlumnosWidget*>();
         QCOMPARE(combo(students, "timetableSelCmb")->count(), 0);
+        m_window->layOutAhead();
         QTRY_COMPARE(boxes(m_window->currentHorario()).keys(), QList<int>{monday});
         QCOMPARE(checks.count(), 0);
         delete m_window;
