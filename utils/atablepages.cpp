@@ -40,6 +40,10 @@ constexpr double kSplitSlack = 20.0;
 constexpr int kPartsAlone = 8;
 // At most so many helpers lay a list out beside the thread that cuts it.
 constexpr int kListHelpers = 4;
+// A rest of a list longer than so many chunks of rows is measured chunk by
+// chunk on helper threads; a chunk holds several pages.
+constexpr int kRowsPerChunk = 300;
+constexpr int kChunksFrom = 4;
 
 // What the layout put between the lines of a block to move its lower lines
 // past a page edge.
@@ -534,8 +538,37 @@ struct RestLayout
     TableRows rows;
 };
 
+// A document made on one thread for a helper thread to take over; it goes
+// with the job that holds it when no helper took it.
+class Handed
+{
+public:
+    explicit Handed(std::unique_ptr<QTextDocument> document)
+        : m_document(std::move(document))
+    {
+        m_document->moveToThread(nullptr);
+    }
+    Handed(const Handed&) = delete;
+    Handed& operator=(const Handed&) = delete;
+
+    std::unique_ptr<QTextDocument> take()
+    {
+        m_document->moveToThread(QThread::currentThread());
+        return std::move(m_document);
+    }
+
+private:
+    std::unique_ptr<QTextDocument> m_document;
+};
+
+// Threads that lay a list's parts out beside the thread that cuts them.
+int listHelpers()
+{
+    return AWorkAhead<int>::spareThreads(kListHelpers);
+}
+
 // The rest from bodyStart to end copied into a document of its own and laid out there.
-std::optional<RestLayout> restLaidOutAlone(QTextTable* table, const TableRows& measured, int bodyStart, int end)
+std::optional<RestLayout> restLaidOutWhole(QTextTable* table, const TableRows& measured, int bodyStart, int end)
 {
     QTextTable* rest = nullptr;
     const std::unique_ptr<QTextDocument> alone = restAlone(table, measured, bodyStart, end, &rest);
@@ -547,6 +580,72 @@ std::optional<RestLayout> restLaidOutAlone(QTextTable* table, const TableRows& m
         laid.rows.naturalHeights.pop_back();
     }
     return laid;
+}
+
+// A copy laid out where it is taken: its top and its rows, without the row of
+// the widest texts that gave its columns their widths.
+RestLayout laidOutCopy(Handed& handed, bool widestRow)
+{
+    const std::unique_ptr<QTextDocument> alone = handed.take();
+    auto* rest = qobject_cast<QTextTable*>(alone->rootFrame()->childFrames().constFirst());
+    RestLayout laid{alone->documentLayout()->frameBoundingRect(rest).top(), TableRows(rest)};
+    if (widestRow) {
+        laid.rows.heights.pop_back();
+        laid.rows.naturalHeights.pop_back();
+    }
+    return laid;
+}
+
+// The rest from bodyStart to end laid out in chunks of rows on helper
+// threads, each with the head rows and a row of the widest texts after it:
+// every chunk gets the columns of the whole rest, and so its row heights,
+// while a long rest laid out at once would cost far more on one thread.
+std::optional<RestLayout> restLaidOutInChunks(QTextTable* table, const TableRows& measured, int bodyStart, int end,
+                                              const std::function<bool()>& goOn)
+{
+    const int helpers = listHelpers();
+    AWorkAhead<RestLayout> ahead(helpers, 2 * helpers);
+    std::optional<RestLayout> whole;
+    const auto takeOne = [&] {
+        RestLayout chunk = ahead.take();
+        if (!whole) {
+            whole = std::move(chunk);
+            return;
+        }
+        const auto body = [&](std::vector<double>& rows) { return rows.begin() + std::min<int>(measured.headRows, rows.size()); };
+        whole->rows.heights.insert(whole->rows.heights.end(), body(chunk.rows.heights), chunk.rows.heights.end());
+        whole->rows.naturalHeights.insert(whole->rows.naturalHeights.end(), body(chunk.rows.naturalHeights),
+                                          chunk.rows.naturalHeights.end());
+    };
+    for (int from = bodyStart; from < end; from += kRowsPerChunk) {
+        const int to = std::min(end, from + kRowsPerChunk);
+        QTextTable* chunk = nullptr;
+        std::unique_ptr<QTextDocument> alone = restAlone(table, measured, from, to, &chunk);
+        if (!chunk)
+            return std::nullopt;
+        while (ahead.full()) {
+            if (!ahead.waitForOldest(goOn))
+                return std::nullopt;
+            takeOne();
+        }
+        ahead.add([handed = std::make_shared<Handed>(std::move(alone)), widestRow = to < table->rows()] {
+            return laidOutCopy(*handed, widestRow);
+        });
+    }
+    while (ahead.pending() > 0) {
+        if (!ahead.waitForOldest(goOn))
+            return std::nullopt;
+        takeOne();
+    }
+    return whole;
+}
+
+std::optional<RestLayout> restLaidOutAlone(QTextTable* table, const TableRows& measured, int bodyStart, int end,
+                                           const std::function<bool()>& goOn)
+{
+    if (end - bodyStart > kChunksFrom * kRowsPerChunk)
+        return restLaidOutInChunks(table, measured, bodyStart, end, goOn);
+    return restLaidOutWhole(table, measured, bodyStart, end);
 }
 
 // Where the rest of a table after the given splits breaks its pages, as far
@@ -577,7 +676,7 @@ void predictOnCopies(QTextTable* table, const TableRows& measured, QList<int>& s
         QList<int> more;
         for (int extra = rowsFilling(measured, change, 2 * pageHeight);; extra *= 2) {
             const int end = std::min(tableRows, change + extra);
-            const std::optional<RestLayout> rest = restLaidOutAlone(table, measured, bodyStart, end);
+            const std::optional<RestLayout> rest = restLaidOutAlone(table, measured, bodyStart, end, goOn);
             if (!rest)
                 return;
             const double top = rest->top;
@@ -707,29 +806,6 @@ using PartsMade = std::function<void(int done, int parts)>;
 bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATablePages::Parts* apart,
                bool beginsPage = false, bool isRest = false, const PartsMade& made = {});
 
-// A document made on one thread for a helper thread to take over; it goes
-// with the job that holds it when no helper took it.
-class Handed
-{
-public:
-    explicit Handed(std::unique_ptr<QTextDocument> document)
-        : m_document(std::move(document))
-    {
-        m_document->moveToThread(nullptr);
-    }
-    Handed(const Handed&) = delete;
-    Handed& operator=(const Handed&) = delete;
-
-    std::unique_ptr<QTextDocument> take()
-    {
-        m_document->moveToThread(QThread::currentThread());
-        return std::move(m_document);
-    }
-
-private:
-    std::unique_ptr<QTextDocument> m_document;
-};
-
 using StopFlag = std::shared_ptr<std::atomic<bool>>;
 
 // Takes documents a helper thread laid out and let go of.
@@ -741,11 +817,6 @@ void takeLaidOut(ATablePages::Parts& laid, ATablePages::Parts& into)
     }
 }
 
-// Threads that lay a list's parts out beside the thread that cuts them.
-int listHelpers()
-{
-    return AWorkAhead<int>::spareThreads(kListHelpers);
-}
 
 // One page's part of a split table laid out on a helper thread: the part,
 // or the parts its own pages cut it into, let go of for the thread that

@@ -41,6 +41,7 @@ public:
     static int spareThreads(int most) { return std::clamp(QThread::idealThreadCount() - 1, 1, most); }
 
     bool full() const { return int(m_pending.size()) >= m_ahead; }
+    int pending() const { return int(m_pending.size()); }
 
     void add(std::function<T()> job)
     {
