@@ -584,21 +584,20 @@ std::optional<RestLayout> restLaidOutWhole(QTextTable* table, const TableRows& m
 
 // A copy laid out where it is taken: its top and its rows, without the row of
 // the widest texts that gave its columns their widths.
-RestLayout laidOutCopy(Handed& handed, bool widestRow)
+RestLayout laidOutCopy(Handed& handed)
 {
     const std::unique_ptr<QTextDocument> alone = handed.take();
     auto* rest = qobject_cast<QTextTable*>(alone->rootFrame()->childFrames().constFirst());
     RestLayout laid{alone->documentLayout()->frameBoundingRect(rest).top(), TableRows(rest)};
-    if (widestRow) {
-        laid.rows.heights.pop_back();
-        laid.rows.naturalHeights.pop_back();
-    }
+    laid.rows.heights.pop_back();
+    laid.rows.naturalHeights.pop_back();
     return laid;
 }
 
 // The rest from bodyStart to end laid out in chunks of rows on helper
-// threads, each with the head rows and a row of the widest texts after it:
-// every chunk gets the columns of the whole rest, and so its row heights,
+// threads, each with the head rows and a row of the widest texts of the
+// whole rest, those before the chunk too: every chunk gets the columns of
+// the whole rest, and so its row heights,
 // while a long rest laid out at once would cost far more on one thread.
 std::optional<RestLayout> restLaidOutInChunks(QTextTable* table, const TableRows& measured, int bodyStart, int end,
                                               const std::function<bool()>& goOn)
@@ -617,10 +616,11 @@ std::optional<RestLayout> restLaidOutInChunks(QTextTable* table, const TableRows
         whole->rows.naturalHeights.insert(whole->rows.naturalHeights.end(), body(chunk.rows.naturalHeights),
                                           chunk.rows.naturalHeights.end());
     };
+    const WidestCells widest = widestAfter(measured, bodyStart, table->columns());
     for (int from = bodyStart; from < end; from += kRowsPerChunk) {
         const int to = std::min(end, from + kRowsPerChunk);
         QTextTable* chunk = nullptr;
-        std::unique_ptr<QTextDocument> alone = restAlone(table, measured, from, to, &chunk);
+        std::unique_ptr<QTextDocument> alone = partAlone(table, measured.headRows, from, to, &widest, &chunk);
         if (!chunk)
             return std::nullopt;
         while (ahead.full()) {
@@ -628,9 +628,7 @@ std::optional<RestLayout> restLaidOutInChunks(QTextTable* table, const TableRows
                 return std::nullopt;
             takeOne();
         }
-        ahead.add([handed = std::make_shared<Handed>(std::move(alone)), widestRow = to < table->rows()] {
-            return laidOutCopy(*handed, widestRow);
-        });
+        ahead.add([handed = std::make_shared<Handed>(std::move(alone))] { return laidOutCopy(*handed); });
     }
     while (ahead.pending() > 0) {
         if (!ahead.waitForOldest(goOn))
