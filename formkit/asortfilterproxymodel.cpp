@@ -309,13 +309,18 @@ bool ASortFilterProxyModel::lessThan(const QModelIndex& left, const QModelIndex&
 
 // ---- Sources with value keys ---------------------------------------------------
 
-ASortFilterProxyModel::KeyedColumn& ASortFilterProxyModel::keyedColumn(int column) const
+void ASortFilterProxyModel::sizeKeyedColumns() const
 {
     const int columns = sourceModel()->columnCount();
     if (m_keyed.size() != size_t(columns)) {
         m_keyed.resize(size_t(columns));
         m_hotSortKeys = nullptr;
     }
+}
+
+ASortFilterProxyModel::KeyedColumn& ASortFilterProxyModel::keyedColumn(int column) const
+{
+    sizeKeyedColumns();
     KeyedColumn& c = m_keyed[size_t(column)];
     if (!c.built)
         buildKeyedColumn(c, column);
@@ -369,17 +374,20 @@ QList<int> ASortFilterProxyModel::filteredColumns() const
 void ASortFilterProxyModel::prepareKeyedFilter() const
 {
     const QList<int> columns = filteredColumns();
-    if (!columns.isEmpty())
-        keyedColumn(columns.first()); // sizes the columns before they are read at once
+    sizeKeyedColumns(); // before the columns are read at once
     AParallel::forEach(int(columns.size()), [&](int i) {
         KeyedColumn& c = m_keyed[size_t(columns.at(i))];
         if (!c.built)
             buildKeyedColumn(c, columns.at(i));
     });
     const int role = filterRole();
+    // a run of one column's distinct values, written by one thread
     struct Piece
     {
         int column;
+        const int* rows;
+        QString* folded;
+        bool* matched;
         qsizetype from;
         qsizetype to;
         bool fold;
@@ -394,22 +402,17 @@ void ASortFilterProxyModel::prepareKeyedFilter() const
             c.foldedRole = role;
         }
         c.matched = QList<bool>(c.slotRow.size());
-        // written by several threads at once, each its own values: detached first
-        c.folded.data();
-        c.matched.data();
         for (qsizetype from = 0; from < c.slotRow.size(); from += kPiece)
-            pieces.push_back({column, from, std::min(from + kPiece, c.slotRow.size()), fold});
+            pieces.push_back({column, c.slotRow.constData(), c.folded.data(), c.matched.data(), from,
+                              std::min(from + kPiece, c.slotRow.size()), fold});
     }
     const QAbstractItemModel* source = sourceModel();
     AParallel::forEach(int(pieces.size()), [&](int i) {
         const Piece& p = pieces.at(size_t(i));
-        KeyedColumn& c = m_keyed[size_t(p.column)];
-        QString* folded = c.folded.data();
-        bool* matched = c.matched.data();
         for (qsizetype slot = p.from; slot < p.to; ++slot) {
             if (p.fold)
-                folded[slot] = ATextFilter::fold(source->index(c.slotRow.at(slot), p.column).data(role).toString());
-            matched[slot] = m_filter.matches(folded[slot]);
+                p.folded[slot] = ATextFilter::fold(source->index(p.rows[slot], p.column).data(role).toString());
+            p.matched[slot] = m_filter.matches(p.folded[slot]);
         }
     });
     m_keyedFilterRole = role;

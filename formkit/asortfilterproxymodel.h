@@ -64,6 +64,7 @@ private:
     };
 
     void forgetPrepared();
+    void sizeKeyedColumns() const;
     KeyedColumn& keyedColumn(int column) const;
     void buildKeyedColumn(KeyedColumn& column, int index) const;
     QList<int> filteredColumns() const;

@@ -34,7 +34,8 @@ public:
     void selectHorario(int horario, int id);
     HorariosWidget* currentHorario() const;
     PageSession* pageSession() const { return m_session; }
-    // Lays the day view's boxes out in idle turns, ahead of a first visit.
+    // Lays the day view's boxes out in idle turns, ahead of a first visit:
+    // their labels are the dear part of drawing, and the canvas keeps them.
     void layOutAhead();
 
 public slots:
