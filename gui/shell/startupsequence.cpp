@@ -1,6 +1,8 @@
 #include "startupsequence.h"
 
+#include "alumnotablemodel.h"
 #include "aprompter.h"
+#include "comprobacion.h"
 #include "dbmanager.h"
 #include "mainwindow.h"
 #include "selectdbdialog.h"
@@ -93,7 +95,14 @@ StartupSequence::Step StartupSequence::lockTest(int* exitStatus)
 
 StartupSequence::Step StartupSequence::open(int* exitStatus)
 {
-    switch (DBManager::checkPassword(QString(), true)) {
+    // The dearest reads of the start-up's work after the window shows (the
+    // first consistency check's, the students list) are made while the
+    // password is verified.
+    const auto readAhead = [] {
+        Comprobacion::leerAntes();
+        AlumnoTableModel::instance();
+    };
+    switch (DBManager::checkPassword(QString(), true, readAhead)) {
     case DBManager::Cancelled:
         return Step::Choose;
     case DBManager::WrongPassword:

@@ -23,7 +23,10 @@
 #include <QSqlRecord>
 #include <QVarLengthArray>
 
+#include <functional>
+#include <future>
 #include <memory>
+#include <system_error>
 
 #include <sodium.h>
 #include <sqlite3.h>
@@ -57,6 +60,20 @@ bool sodiumReady()
 {
     static const bool ready = sodium_init() >= 0;
     return ready;
+}
+
+bool isHashed(const QString& stored)
+{
+    return stored.startsWith(QLatin1String("$argon2"));
+}
+
+// Reads no database: any thread may verify.
+bool verifyHashed(const QString& stored, const QString& password)
+{
+    const QByteArray plain = password.toUtf8();
+    return sodiumReady()
+           && crypto_pwhash_str_verify(stored.toLatin1().constData(), plain.constData(),
+                                       static_cast<unsigned long long>(plain.size())) == 0;
 }
 
 QByteArray cutAtZero(const QByteArray& bytes)
@@ -1006,24 +1023,54 @@ bool Dao::updateDatabase(int fromVersion)
     }
 }
 
-void Dao::backup(const QString& fileName)
+namespace {
+// A copy whose program died half way is named like this, so that the next
+// backup removes it.
+QString unfinishedCopyOf(const QString& fileName)
 {
-    QDir dir(DBManager::dataDir());
+    return fileName + QStringLiteral("_backup");
+}
+
+void removeLeftoverCopies(QDir dir, const QString& keep = QString())
+{
     const QStringList leftovers = dir.entryList({QStringLiteral("*.db_*")}, QDir::Files);
     for (const QString& leftover : leftovers) {
-        if (!dir.remove(leftover))
+        if (leftover != keep && !dir.remove(leftover))
             qWarning().noquote() << "Unable to delete " + leftover;
     }
-    // The new copy is made before any old one goes, and an empty file is
-    // never copied: a failed backup leaves the good ones as they were.
-    const QString source = dir.filePath(fileName);
-    if (QFileInfo(source).size() == 0) {
-        qWarning().noquote() << "The database " + fileName + " is empty: no backup was made";
+}
+
+// job on a thread of its own when one can be had, else when its result is asked.
+std::future<bool> inBackground(const std::function<bool()>& job)
+{
+    try {
+        return std::async(std::launch::async, job);
+    } catch (const std::system_error&) {
+        return std::async(std::launch::deferred, job);
+    }
+}
+
+bool isEmptyDatabase(const QDir& dir, const QString& fileName)
+{
+    if (QFileInfo(dir.filePath(fileName)).size() != 0)
+        return false;
+    qWarning().noquote() << "The database " + fileName + " is empty: no backup was made";
+    return true;
+}
+
+// The finished copy becomes the newest backup, and no more than ten remain.
+// A copy that failed, or an empty file's, leaves the good ones as they were.
+void keepCopyAsBackup(QDir dir, const QString& fileName, bool copied)
+{
+    const QString copy = dir.filePath(unfinishedCopyOf(fileName));
+    if (isEmptyDatabase(dir, fileName)) {
+        QFile::remove(copy);
         return;
     }
     const QString target = dir.filePath(QStringLiteral("backup_") + fileName + QStringLiteral(".at.")
                                         + QDateTime::currentDateTime().toString(QStringLiteral("yy.MM.dd_hh.mm.ss")));
-    if (!QFile::copy(source, target)) {
+    if (!copied || !QFile::rename(copy, target)) {
+        QFile::remove(copy);
         qWarning().noquote() << "Unable to back up the database to " + target;
         return;
     }
@@ -1039,6 +1086,16 @@ void Dao::backup(const QString& fileName)
             break;
         }
     }
+}
+} // namespace
+
+void Dao::backup(const QString& fileName)
+{
+    const QDir dir(DBManager::dataDir());
+    removeLeftoverCopies(dir);
+    const bool copied = QFileInfo(dir.filePath(fileName)).size() != 0
+                        && QFile::copy(dir.filePath(fileName), dir.filePath(unfinishedCopyOf(fileName)));
+    keepCopyAsBackup(dir, fileName, copied);
 }
 
 // ---- password ----
@@ -1077,20 +1134,21 @@ bool Dao::setPassword(const QString& password)
     return ok;
 }
 
+QString Dao::storedPassword()
+{
+    QSqlQuery q = query(QStringLiteral("SELECT value from property where key=?"), {QStringLiteral("password")});
+    return q.next() ? q.value(0).toString() : QString();
+}
+
 bool Dao::checkPassword(const QString& password)
 {
     DaoTransaction tx;
-    QSqlQuery q = query(QStringLiteral("SELECT value from property where key=?"), {QStringLiteral("password")});
-    const QString stored = q.next() ? q.value(0).toString() : QString();
-    q.finish();
+    const QString stored = storedPassword();
 
     bool accepted = false;
     bool upgraded = true;
-    if (stored.startsWith(QLatin1String("$argon2"))) {
-        const QByteArray plain = password.toUtf8();
-        accepted = sodiumReady()
-                   && crypto_pwhash_str_verify(stored.toLatin1().constData(), plain.constData(),
-                                               static_cast<unsigned long long>(plain.size())) == 0;
+    if (isHashed(stored)) {
+        accepted = verifyHashed(stored, password);
     } else if (!stored.isEmpty()) {
         accepted = cutAtZero(stored.toLatin1()) == legacyDigest(password).toLatin1();
         if (accepted)
@@ -1101,7 +1159,7 @@ bool Dao::checkPassword(const QString& password)
     return accepted;
 }
 
-bool Dao::openAndCheckPassword(const QString& password)
+bool Dao::openAndCheckPassword(const QString& password, const std::function<void()>& meanwhile)
 {
     // The password dialogue has just opened, checked and migrated this very
     // file: opening it again would only repeat the integrity check, which
@@ -1109,10 +1167,37 @@ bool Dao::openAndCheckPassword(const QString& password)
     const QString path = DBManager::dataDir() + QDir::separator() + DBManager::currentDB(true);
     if (!m_open || m_inTransaction || connection().databaseName() != path)
         open(QString(), false);
-    const bool ok = checkPassword(password);
-    if (ok)
-        backup(DBManager::currentDB(true));
-    return ok;
+    const QString fileName = DBManager::currentDB(true);
+    const QString stored = storedPassword();
+    if (!isHashed(stored)) {
+        // an older digest is upgraded as it is checked: the copy waits for that write
+        if (meanwhile)
+            meanwhile();
+        const bool ok = checkPassword(password);
+        if (ok)
+            backup(fileName);
+        return ok;
+    }
+    // A password takes a good part of a second to verify, by design: the
+    // backup it earns is copied and the caller's reads are made meanwhile.
+    // The copy is kept only when the password is right.
+    const QDir dir(DBManager::dataDir());
+    const QString source = dir.filePath(fileName);
+    const QString copy = dir.filePath(unfinishedCopyOf(fileName));
+    QFile::remove(copy);
+    std::future<bool> copied = inBackground([source, copy] { return QFile::copy(source, copy); });
+    std::future<bool> verified = inBackground([stored, password] { return verifyHashed(stored, password); });
+    if (meanwhile)
+        meanwhile();
+    const bool ok = verified.get();
+    const bool whole = copied.get();
+    if (!ok) {
+        QFile::remove(copy);
+        return false;
+    }
+    removeLeftoverCopies(dir, unfinishedCopyOf(fileName));
+    keepCopyAsBackup(dir, fileName, whole);
+    return true;
 }
 
 bool Dao::checkPasswordStatic(const QString& password)

@@ -88,7 +88,8 @@ public:
     bool hasPassword();
     bool setPassword(const QString& password);
     bool checkPassword(const QString& password);
-    bool openAndCheckPassword(const QString& password);
+    // meanwhile: reads to make while the password is verified, whatever the answer.
+    bool openAndCheckPassword(const QString& password, const std::function<void()>& meanwhile = {});
     static bool checkPasswordStatic(const QString& password);
     static bool setPasswordStatic(const QString& password);
     // The digest text older files hold under "password".
@@ -104,6 +105,8 @@ public:
 
 private:
     Dao();
+    // The digest under "password", empty when there is none.
+    QString storedPassword();
     // The prepared insert or update for this text, kept until the connection
     // closes or changes, or the application ends; null if preparing fails.
     QSqlQuery* writeStatement(const QString& sql);

@@ -402,7 +402,7 @@ bool DBManager::isDBLocked(const QString& name, bool hasExtension)
     return locked;
 }
 
-int DBManager::checkPassword(const QString& name, bool ask)
+int DBManager::checkPassword(const QString& name, bool ask, const std::function<void()>& whileVerifying)
 {
     g_problem.clear();
     if (!name.isEmpty() && !setCurrentDB(name))
@@ -460,7 +460,7 @@ int DBManager::checkPassword(const QString& name, bool ask)
         if (!ok)
             return Cancelled;
     }
-    if (!dao->openAndCheckPassword(password))
+    if (!dao->openAndCheckPassword(password, whileVerifying))
         return WrongPassword;
     dao->lock();
     return Opened;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The academy database files in the user's data folder: names, listing,
 // creation from the template, deletion, the current one, restoring the newest
 // backup and the opening with password at start-up.
@@ -50,7 +52,8 @@ public:
     // own, leaving the program's connection where it is. A file that can't be
     // read counts as not in use.
     static bool isDBLocked(const QString& name, bool hasExtension);
-    static int checkPassword(const QString& name, bool ask);
+    // whileVerifying: reads worth making while a typed password is verified.
+    static int checkPassword(const QString& name, bool ask, const std::function<void()>& whileVerifying = {});
 
     // A database file name must stay a plain name inside the data folder and
     // must not look like a leftover ("*.db_*") that backups clean up.

@@ -94,10 +94,23 @@ private slots:
         dao->close();
         QVERIFY(storedPassword().startsWith(u"$argon2id$"_s));
         QVERIFY(DBManager::unlockDB());
+        for (const QString& backup : DBManager::listDBs(true, true))
+            QVERIFY(QFile::remove(dataFile(backup)));
+        // the backup copied while the password is verified is kept only when
+        // it is right, and a copy a killed program left behind is no obstacle
+        const QStringList copies = {u"*.db_*"_s};
         ScriptedPrompter again;
         again.text(u"wrong"_s).text(u"S3cret-pass"_s);
         QCOMPARE(DBManager::checkPassword(QString(), true), int(DBManager::WrongPassword));
+        QCOMPARE(DBManager::listDBs(true, true), QStringList());
+        QCOMPARE(QDir(DBManager::dataDir()).entryList(copies), QStringList());
+        touch(u"database.db_backup"_s);
         QCOMPARE(DBManager::checkPassword(QString(), true), int(DBManager::Opened));
+        const QStringList kept = DBManager::listDBs(true, true);
+        QCOMPARE(kept.size(), 1);
+        QCOMPARE(QDir(DBManager::dataDir()).entryList(copies), QStringList());
+        QVERIFY(DaoRawDb(dataFile(kept.first())).value(u"SELECT value FROM property WHERE key = 'password'"_s)
+                    .toString().startsWith(u"$argon2id$"_s));
     }
 
     void legacyDigestLogsInAndIsUpgraded()
