@@ -68,7 +68,6 @@ MainWindow::MainWindow(QWidget* parent, Qt::WindowFlags flags)
     updateLogo();
     m_home = centralWidget();
     m_home->installEventFilter(this);
-    m_help = new HelpDialog(this);
     m_current = nullptr;
     setIconfileNames(iconFileNames());
     connectActions();
@@ -125,8 +124,8 @@ void MainWindow::connectPage(ProfesoresWidget* page)
 }
 
 // One page per turn of the event loop, in the sections' order, so that the
-// window stays responsive while the rest are built. The timetables' day is
-// laid out ahead last: every section can be reached before.
+// window stays responsive while the rest are built. The manual and the
+// timetables' day come last: every section can be reached before.
 void MainWindow::buildNextPage()
 {
     const auto buildFirstMissing = [this](auto*&... pages) { return ((!pages && page(pages)) || ...); };
@@ -137,6 +136,7 @@ void MainWindow::buildNextPage()
     } else if (!m_academyInitialized)
         initializeAcademy();
     else if (!buildFirstMissing(m_alumnos, m_asignaturas, m_profesores, m_horarios, m_cursos, m_recibos)) {
+        manual();
         m_horarios->layOutAhead();
         return;
     }
@@ -305,9 +305,17 @@ void MainWindow::showSettings()
         m_current->activateWidget();
 }
 
+// Built once every section is, or when first asked for.
+HelpDialog* MainWindow::manual()
+{
+    if (!m_help)
+        m_help = new HelpDialog(this);
+    return m_help;
+}
+
 void MainWindow::showHelp()
 {
-    m_help->show();
+    manual()->show();
 }
 
 void MainWindow::showErrors()

@@ -64,6 +64,7 @@ private:
     void connectPage(ProfesoresWidget* page);
     void connectPage(QWidget*) {}
     void buildNextPage();
+    HelpDialog* manual();
     void initializeAcademy();
     void connectActions();
     void showFirstRunGreeting();
