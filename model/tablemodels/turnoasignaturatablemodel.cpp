@@ -80,7 +80,7 @@ void TurnoAsignaturaTableModel::countAltas()
 {
     m_altasPorTurno.clear();
     QSqlQuery query = Dao::getInstance()->query(
-        QStringLiteral("SELECT idturnoasignatura, count(*) FROM alta WHERE idturnoasignatura "
+        QStringLiteral("SELECT idturnoasignatura, count(*) FROM alta NOT INDEXED WHERE idturnoasignatura "
                        "is not null and idalumno is not null and falta is not null and "
                        "julianday(falta) <= julianday(?) and (fbaja is null or "
                        "julianday(fbaja) > julianday(?)) GROUP BY idturnoasignatura"),
