@@ -24,9 +24,11 @@
 
 #include <algorithm>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -300,40 +302,53 @@ AltasActivas leerAltasActivas()
         QString nombre;
         std::optional<double> desde;
         std::optional<double> hasta;
+        qlonglong alumno = 0;
     };
     const auto opcional = [](const DaoRow& r, int c) {
         return r.value(c).isNull() ? std::optional<double>() : std::optional<double>(r.real(c));
     };
-    QHash<qlonglong, QList<Fila>> porAlumno;
+    // the enrolments that name a student, in id order
+    std::vector<Fila> conAlumno;
     AltasActivas altas;
     leer(
         QStringLiteral("SELECT id, idalumno, idturnoasignatura, nombrealumno, julianday(falta), julianday(fbaja) "
                        "FROM alta WHERE idturnoasignatura IS NOT NULL "
                        "AND (fbaja IS NULL OR julianday(fbaja) > julianday('now')) ORDER BY id"),
         {}, [&](const DaoRow& r) {
-            const Fila fila{int(r.integer(0)), int(r.integer(2)), r.text(3), opcional(r, 4), opcional(r, 5)};
+            Fila fila{int(r.integer(0)), int(r.integer(2)), r.text(3), opcional(r, 4), opcional(r, 5)};
             ++altas.numeroPorTurno[fila.turno];
             if (!fila.hasta || (fila.desde && *fila.desde < *fila.hasta))
                 altas.nombresPorTurno[fila.turno] << fila.nombre;
             if (!r.value(1).isNull()) {
-                porAlumno[r.integer(1)] << fila;
-                altas.deAlumnos.append({fila.id, int(r.integer(1)), fila.turno});
+                fila.alumno = r.integer(1);
+                altas.deAlumnos.append({fila.id, int(fila.alumno), fila.turno});
+                conAlumno.push_back(std::move(fila));
             }
         });
+    // Each student's enrolments side by side, in id order within each
+    // student: the pairs come out as the stored query gives them, a1 in id
+    // order and a2 in its student's, with no sort of every pair.
+    std::vector<int> porAlumno(conAlumno.size());
+    std::iota(porAlumno.begin(), porAlumno.end(), 0);
+    std::stable_sort(porAlumno.begin(), porAlumno.end(),
+                     [&conAlumno](int a, int b) { return conAlumno[a].alumno < conAlumno[b].alumno; });
+    std::vector<std::pair<int, int>> suyas(conAlumno.size());
+    for (std::size_t desde = 0; desde < porAlumno.size();) {
+        std::size_t hasta = desde;
+        while (hasta < porAlumno.size() && conAlumno[porAlumno[hasta]].alumno == conAlumno[porAlumno[desde]].alumno)
+            ++hasta;
+        for (std::size_t k = desde; k < hasta; ++k)
+            suyas[porAlumno[k]] = {int(desde), int(hasta)};
+        desde = hasta;
+    }
     // as SQL compares: a comparison with null is not true
     const auto antes = [](const std::optional<double>& a, const std::optional<double>& b) { return a && *a < *b; };
-    // a1 in id order and a2 in its student's, as the stored query gives
-    // them, with no sort of every pair
-    for (const AltasActivas::DeAlumno& de : std::as_const(altas.deAlumnos)) {
-        const QList<Fila>& delAlumno = porAlumno[de.alumno];
-        for (const Fila& a1 : delAlumno) {
-            if (a1.id != de.id)
-                continue;
-            for (const Fila& a2 : delAlumno) {
-                if (a1.id != a2.id && (!a2.hasta || antes(a1.desde, a2.hasta))
-                    && (!a1.hasta || antes(a2.desde, a1.hasta)))
-                    altas.pares.append({a1.nombre, a1.turno, a2.turno});
-            }
+    for (std::size_t i = 0; i < conAlumno.size(); ++i) {
+        const Fila& a1 = conAlumno[i];
+        for (int k = suyas[i].first; k < suyas[i].second; ++k) {
+            const Fila& a2 = conAlumno[porAlumno[k]];
+            if (a1.id != a2.id && (!a2.hasta || antes(a1.desde, a2.hasta)) && (!a1.hasta || antes(a2.desde, a1.hasta)))
+                altas.pares.append({a1.nombre, a1.turno, a2.turno});
         }
     }
     return altas;
