@@ -1,6 +1,5 @@
 #include "startupsequence.h"
 
-#include "alumnotablemodel.h"
 #include "aprompter.h"
 #include "comprobacion.h"
 #include "dbmanager.h"
@@ -8,6 +7,7 @@
 #include "selectdbdialog.h"
 
 #include <QCoreApplication>
+#include <QtAlgorithms>
 #include <QObject>
 #include <QSettings>
 #include <QTextStream>
@@ -95,12 +95,12 @@ StartupSequence::Step StartupSequence::lockTest(int* exitStatus)
 
 StartupSequence::Step StartupSequence::open(int* exitStatus)
 {
-    // The dearest reads of the start-up's work after the window shows (the
-    // first consistency check's, the students list) are made while the
-    // password is verified.
+    // The first consistency check, the dearest of the start-up's work after
+    // the window shows, is made while the password is verified: the window's
+    // own check then finds it made, while the tables stay as they are.
     const auto readAhead = [] {
         Comprobacion::leerAntes();
-        AlumnoTableModel::instance();
+        qDeleteAll(Comprobacion::hallar());
     };
     switch (DBManager::checkPassword(QString(), true, readAhead)) {
     case DBManager::Cancelled:
