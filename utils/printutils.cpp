@@ -600,7 +600,7 @@ bool PrintUtils::printHtmlAsCut(QPainter& painter, Job& job, QPrinter* printer, 
     }
     if (!paintKept())
         return true;
-    freeOneByOne(kept, [&] { return pageDone(count); });
+    freeOneByOne(kept, [&] { pageDone(count); });
     return true;
 }
 
@@ -637,9 +637,8 @@ int PrintUtils::printPages(QPainter& painter, Job& job, Paginated& pages, int pa
     return page;
 }
 
-void PrintUtils::freeOneByOne(Paginated& pages, const std::function<bool()>& between)
+void PrintUtils::freeOneByOne(Paginated& pages, const std::function<void()>& between)
 {
-    // All at once, the parts of a long list would hold up the window.
     for (auto& part : pages.parts) {
         part.reset();
         between();

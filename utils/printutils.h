@@ -152,7 +152,8 @@ private:
     // page number of its last page, or -1 when cancelled.
     int printPart(QPainter& painter, Job& job, QTextDocument* document, double scale, int page, QPrinter* printer,
                   const std::function<bool(int)>& progress);
-    static void freeOneByOne(Paginated& pages, const std::function<bool()>& between);
+    // All at once, the parts of a long list would hold up the window.
+    static void freeOneByOne(Paginated& pages, const std::function<void()>& between);
     void addImages(QTextDocument* document) const;
     // The header and footer of one page, numbered.
     void printFrame(QPainter& painter, Job& job, int page);

@@ -455,6 +455,35 @@ private slots:
                  QStringList{QStringLiteral("foretold.pdf")});
     }
 
+    // A list cut apart hands its parts on as they are done, after the page
+    // count its breaks foretell: the same pages as the list cut in place.
+    void listCutApartHandsItsPartsOn()
+    {
+        const QString html = QStringLiteral("<h1>Students</h1>") + tableHtml(600);
+        const ATablePages::Pages inPlace = laidOutList(html, false);
+        ATablePages::Parts parts = ATablePages::splitAtPageBreaks(ATablePages::bareDocument(html));
+        for (const auto& part : parts)
+            part->setPageSize(QSizeF(816, 906));
+        ATablePages::Pages handed;
+        int foretold = -1;
+        bool foretoldFirst = true;
+        const ATablePages::Stream stream{[&](int pages) { foretold = pages; },
+                                         [&](std::unique_ptr<QTextDocument> part) {
+                                             foretoldFirst = foretoldFirst && foretold > 0;
+                                             handed.pages += part->pageCount();
+                                             handed.parts.push_back(std::move(part));
+                                         },
+                                         [&] { handed = ATablePages::Pages(); }};
+        ATablePages::Pages rest = ATablePages::layOut(std::move(parts), [](int, int) { return true; }, true, &stream);
+        QVERIFY(rest.parts.empty());
+        QVERIFY(handed.parts.size() > 8);
+        QVERIFY(foretoldFirst);
+        QCOMPARE(foretold, inPlace.pages);
+        QCOMPARE(rest.pages, inPlace.pages);
+        QCOMPARE(handed.pages, inPlace.pages);
+        QCOMPARE(pageTexts(handed), pageTexts(inPlace));
+    }
+
     // A long list cut apart tells its progress part by part; stopped while
     // its parts are laid out on helper threads, it ends at once, and the
     // parts it answers belong to the thread that asked.
