@@ -42,13 +42,9 @@ std::unique_ptr<QTextDocument> bareDocument(const QString& html);
 // such table. Parts that begin pages of their own lay out far faster one by
 // one than the whole document at once.
 Parts splitAtPageBreaks(std::unique_ptr<QTextDocument> content);
-// Lays each part out at its page size and splits its tables; stops early
-// when progress(done, parts) answers false. With cutApart, a long plain table
-// that ends its part is cut into parts of its own instead of within it (the
-// same pages, without laying the whole part out again); the parts answered
-// may then outnumber those given.
-// Hears of a cut while it goes on, on the thread that cuts: every part
-// handed on is laid out, and none of them is in the pages answered.
+// Hears of a cut while it goes on, on the thread that cuts. The parts
+// handed on are laid out, and left out of the pages answered, which still
+// count their pages.
 struct Stream
 {
     // The page count that the breaks foretell, once they are known.
@@ -58,6 +54,12 @@ struct Stream
     // The parts handed on are void: the pages answered hold them all.
     std::function<void()> withdrawn;
 };
+
+// Lays each part out at its page size and splits its tables; stops early
+// when progress(done, parts) answers false. With cutApart, a long plain table
+// that ends its part is cut into parts of its own instead of within it (the
+// same pages, without laying the whole part out again); the parts answered
+// may then outnumber those given.
 // With a stream, a single part cut apart hands its parts on as they are done.
 Pages layOut(Parts parts, const std::function<bool(int, int)>& progress, bool cutApart = false,
              const Stream* stream = nullptr);
@@ -68,10 +70,10 @@ void fixTableFrames(QTextDocument* document, const std::function<bool()>& keepGo
 
 // A document's HTML parsed, measured and cut into pages on a worker thread,
 // in two steps: first the width its tables need, so that the thread that
-// asked can choose the sheet, and then the pages. The asking thread keeps its
-// windows painted and its Cancel working meanwhile, and may leave at any
-// moment: what the worker made is then freed on the worker, however long
-// the step it is in takes to end.
+// asked can choose the sheet, and then the pages, whole or part by part as
+// they are done. The asking thread keeps its windows painted and its Cancel
+// working meanwhile, and may leave at any moment: what the worker made is
+// then freed on the worker, however long the step it is in takes to end.
 class Worker
 {
 public:
