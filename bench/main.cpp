@@ -156,7 +156,8 @@ int main(int argc, char** argv)
                                   QStringLiteral("runs"), QStringLiteral("5"));
     QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("One JSON object per measurement and line."));
     QCommandLineOption saveOption(QStringLiteral("save"),
-                                  QStringLiteral("Keep a copy of the generated academy (and the bills' PDF as <file>.pdf)."),
+                                  QStringLiteral("Keep a copy of the generated academy (and the bills' PDF as <file>.pdf, "
+                                                 "the students' list as <file>.students.pdf)."),
                                   QStringLiteral("file"));
     QCommandLineOption onlyOption(QStringLiteral("only"),
                                   QStringLiteral("Only these groups after the opening and generation, comma separated: "
@@ -467,8 +468,12 @@ int main(int argc, char** argv)
         benchSubjectsAndTeachersPages(report, runs);
     if (wanted("courses"))
         medirPaginaCursos(report, runs, trabajo.path());
-    if (wanted("studentlist"))
-        benchStudentList(report, runs, trabajo.filePath(QStringLiteral("students.pdf")));
+    if (wanted("studentlist")) {
+        const QString pdf = trabajo.filePath(QStringLiteral("students.pdf"));
+        benchStudentList(report, runs, pdf);
+        if (parser.isSet(saveOption))
+            copia(pdf, parser.value(saveOption) + QStringLiteral(".students.pdf"));
+    }
     if (wanted("printing"))
         benchPrinting(report, alumnos, runs, trabajo.path());
 

@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <future>
 #include <iterator>
 #include <mutex>
@@ -801,8 +802,12 @@ bool hasImages(QTextDocument* document)
 // Hears, while a table is cut apart, how many of its parts are done.
 using PartsMade = std::function<void(int done, int parts)>;
 
+// Hears, before a table is cut apart, how many pages its document is to have.
+using PagesForetold = std::function<void(int pages)>;
+
 bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATablePages::Parts* apart,
-               bool beginsPage = false, bool isRest = false, const PartsMade& made = {});
+               bool beginsPage = false, bool isRest = false, const PartsMade& made = {},
+               const PagesForetold& foretold = {});
 
 using StopFlag = std::shared_ptr<std::atomic<bool>>;
 
@@ -959,7 +964,7 @@ bool splitApart(QTextTable* table, const QList<int>& splits, const std::function
 // table from the top of a page on; isRest, its last part. `made` hears of
 // the parts of a table cut apart as they are done.
 bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATablePages::Parts* apart,
-               bool beginsPage, bool isRest, const PartsMade& made)
+               bool beginsPage, bool isRest, const PartsMade& made, const PagesForetold& foretold)
 {
     const double pageHeight = document->pageSize().height();
     if (!(pageHeight > 0))
@@ -1030,9 +1035,13 @@ bool fixFrames(QTextDocument* document, const std::function<bool()>& goOn, ATabl
                                                        : QList<int>{fit.splitRow};
         if (rows.plainGrid())
             predictOnCopies(table, rows, splits, pageHeight, goOn);
-        if (apart && rows.plainGrid() && endsDocument(table) && !hasImages(document)
-            && splitApart(table, splits, goOn, *apart, made))
-            return true;
+        if (apart && rows.plainGrid() && endsDocument(table) && !hasImages(document)) {
+            // Each part is to fill one page, the first one after the pages above it.
+            if (foretold)
+                foretold(int(std::lround(pageTop / pageHeight)) + int(splits.size()) + 1);
+            if (splitApart(table, splits, goOn, *apart, made))
+                return true;
+        }
         const QList<QTextTable*> parts = splitTable(table, splits, rows.plainGrid(), goOn);
         for (int i = 1; i < parts.size(); ++i)
             atPageTop.insert(parts.at(i));
@@ -1218,21 +1227,47 @@ double wholeWordsWidth(QTextDocument* document)
     return needed + root.leftMargin() + root.rightMargin();
 }
 
-Pages layOut(Parts parts, const std::function<bool(int, int)>& progress, bool cutApart)
+Pages layOut(Parts parts, const std::function<bool(int, int)>& progress, bool cutApart, const Stream* stream)
 {
     Pages result;
     const int count = int(parts.size());
+    // Pages foretold before the end need the pages of all the parts after
+    // the one cut apart: a single part has none.
+    if (count != 1)
+        stream = nullptr;
     for (int i = 0; i < count; ++i) {
         Parts apart;
         // A part cut apart counts as many steps as its own parts.
         int done = i;
         int total = count;
+        int passed = 0;
+        const int pagesBefore = result.pages;
+        const auto passOn = [&] {
+            for (auto& part : apart) {
+                const int pages = part->pageCount();
+                result.pages += pages;
+                ++passed;
+                stream->part(std::move(part));
+            }
+            apart.clear();
+        };
         const PartsMade made = [&](int piecesDone, int pieces) {
             done = i * pieces + piecesDone;
             total = count * pieces;
+            if (stream)
+                passOn();
+        };
+        const PagesForetold foretold = [&](int pages) {
+            if (stream)
+                stream->foretold(result.pages + pages);
         };
         if (!fixFrames(parts.at(i).get(), [&] { return progress(done, total); }, cutApart ? &apart : nullptr, false,
-                       false, made)) {
+                       false, made, foretold)) {
+            if (passed > 0) {
+                // The cut apart failed half way: the document is cut within itself instead.
+                result.pages = pagesBefore;
+                stream->withdrawn();
+            }
             result.pages += parts.at(i)->pageCount();
             result.parts.push_back(std::move(parts.at(i)));
         } else {
@@ -1298,10 +1333,27 @@ struct ATablePages::Worker::State
     std::promise<Sheet> sheet;
     std::future<Sheet> sheetTaken = sheet.get_future();
     bool sheetGiven = false;
-    std::promise<Pages> pages;
-    std::future<Pages> pagesTaken = pages.get_future();
     std::mutex mutex;
+    std::condition_variable changed;
+    // What the asking thread has not taken yet: parts already its own, a
+    // null one voiding those before it.
+    Parts made;
+    int foretold = -1;
+    bool ended = false;
+    int pages = 0;
     bool abandoned = false;
+
+    // Gives a part laid out here to the asking thread, unless it left.
+    void hand(std::unique_ptr<QTextDocument> part)
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        if (abandoned)
+            return;  // nobody waits: the part goes here, on its own thread
+        if (part)
+            handOver(part.get(), asking);
+        made.push_back(std::move(part));
+        changed.notify_all();
+    }
 };
 
 ATablePages::Worker::Worker(const QString& html, bool fitTables, const QList<QPair<QUrl, QImage>>& images)
@@ -1316,17 +1368,15 @@ ATablePages::Worker::Worker(const QString& html, bool fitTables, const QList<QPa
 
 ATablePages::Worker::~Worker()
 {
-    Pages taken;
+    Parts taken;
     {
         std::lock_guard<std::mutex> lock(m_state->mutex);
         m_state->stop = true;
         m_state->abandoned = true;
         if (!m_state->sheetGiven)
             m_state->sheet.set_value(Sheet{});
-        // Pages already handed over belong to this thread: they go here.
-        if (m_state->pagesTaken.valid()
-            && m_state->pagesTaken.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
-            taken = m_state->pagesTaken.get();
+        // Parts already handed over belong to this thread: they go here.
+        taken = std::move(m_state->made);
     }
 }
 
@@ -1358,6 +1408,13 @@ void ATablePages::Worker::run(const std::shared_ptr<State>& state)
             part->setUseDesignMetrics(sheet.designMetrics);
             part->setPageSize(sheet.pageSize);
         }
+        const Stream stream{[&state](int foretold) {
+                                std::lock_guard<std::mutex> lock(state->mutex);
+                                state->foretold = foretold;
+                                state->changed.notify_all();
+                            },
+                            [&state](std::unique_ptr<QTextDocument> part) { state->hand(std::move(part)); },
+                            [&state] { state->hand(nullptr); }};
         pages = layOut(
             std::move(parts),
             [&state](int done, int total) {
@@ -1365,14 +1422,14 @@ void ATablePages::Worker::run(const std::shared_ptr<State>& state)
                 state->total = total;
                 return !state->stop;
             },
-            true);
+            true, &stream);
     }
+    for (auto& part : pages.parts)
+        state->hand(std::move(part));
     std::lock_guard<std::mutex> lock(state->mutex);
-    if (state->abandoned)
-        return;  // nobody waits: the documents go here, on their own thread
-    for (const auto& part : pages.parts)
-        handOver(part.get(), state->asking);
-    state->pages.set_value(std::move(pages));
+    state->pages = pages.pages;
+    state->ended = true;
+    state->changed.notify_all();
 }
 
 bool ATablePages::Worker::widthNeeded(double* width, const Waiting& waiting)
@@ -1383,16 +1440,53 @@ bool ATablePages::Worker::widthNeeded(double* width, const Waiting& waiting)
     return true;
 }
 
+void ATablePages::Worker::start(const Sheet& sheet)
+{
+    std::lock_guard<std::mutex> lock(m_state->mutex);
+    if (m_state->sheetGiven)
+        return;
+    m_state->sheet.set_value(sheet);
+    m_state->sheetGiven = true;
+}
+
+bool ATablePages::Worker::more(Made* made, const Waiting& waiting)
+{
+    made->parts.clear();
+    State& state = *m_state;
+    // Parts may come faster than the waiting is asked for: it is asked each time.
+    if (!waiting(state.done, state.total))
+        return false;
+    std::unique_lock<std::mutex> lock(state.mutex);
+    const auto news = [&] { return !state.made.empty() || state.ended || state.foretold != made->foretold; };
+    while (!state.changed.wait_for(lock, std::chrono::milliseconds(20), news)) {
+        lock.unlock();
+        if (!waiting(state.done, state.total))
+            return false;
+        lock.lock();
+    }
+    made->parts = std::move(state.made);
+    state.made.clear();
+    made->foretold = state.foretold;
+    made->ended = state.ended;
+    made->pages = state.pages;
+    return true;
+}
+
 bool ATablePages::Worker::pages(const Sheet& sheet, Pages* pages, const Waiting& waiting)
 {
-    {
-        std::lock_guard<std::mutex> lock(m_state->mutex);
-        m_state->sheet.set_value(sheet);
-        m_state->sheetGiven = true;
+    start(sheet);
+    Made made;
+    while (!made.ended) {
+        if (!more(&made, waiting))
+            return false;
+        for (auto& part : made.parts) {
+            if (!part)
+                pages->parts.clear();
+            else
+                pages->parts.push_back(std::move(part));
+        }
     }
-    if (!aWaitFor(m_state->pagesTaken, [this, &waiting] { return waiting(m_state->done, m_state->total); }))
-        return false;
-    *pages = m_state->pagesTaken.get();
+    pages->pages = made.pages;
     return true;
 }
 

@@ -86,6 +86,9 @@ struct PrintUtils::Job
     double scale = 1.0;  // of the content on the sheet
     bool designMetrics = false;
     std::unique_ptr<Paginated> content;
+    // The worker still cutting the content, when its pages are painted as
+    // they come.
+    std::unique_ptr<Worker> cutting;
     QString headerHtml;  // with the page count in place
     QString footerHtml;
     // What the header and footer documents hold now: a page that would set
@@ -271,7 +274,8 @@ void PrintUtils::printWithDialog(QPrinter* printer)
         print(printer);
 }
 
-std::unique_ptr<PrintUtils::Job> PrintUtils::prepare(QPrinter* printer, bool designMetrics, AProgress& progress)
+std::unique_ptr<PrintUtils::Job> PrintUtils::prepare(QPrinter* printer, bool designMetrics, AProgress& progress,
+                                                     bool asCut)
 {
     // The content is parsed, measured and cut into pages on a worker thread,
     // so that the progress shows from the start and Cancel acts at once.
@@ -337,7 +341,10 @@ std::unique_ptr<PrintUtils::Job> PrintUtils::prepare(QPrinter* printer, bool des
     job->footerRect = QRectF(QPointF(0, 0), job->footer->size());
     job->headerHtml = m_header;
     job->footerHtml = m_footer;
-    if (content) {
+    if (content && asCut) {
+        content->start(sheet);
+        job->cutting = std::move(content);
+    } else if (content) {
         job->content = std::make_unique<Paginated>();
         if (!content->pages(sheet, job->content.get(), waiting))
             return nullptr;
@@ -417,29 +424,32 @@ std::optional<QString> PrintUtils::printOn(QPrinter* printer)
             || !qFuzzyCompare(sheet.height(), job->sheet.height()))
             job.reset();
     }
+    // Only a file can start over, should the pages come out more or fewer
+    // than foretold: the pages are then painted while they are cut.
+    const bool toFile = !m_previewing && printer->outputFormat() == QPrinter::PdfFormat
+                        && !printer->outputFileName().isEmpty();
     if (!job)
-        job = prepare(printer, !m_previewing, progress);
+        job = prepare(printer, !m_previewing, progress, toFile && !m_sceneMode && !m_batchMode);
     if (!job || progress.cancelled()) {
         m_cancelled = progress.cancelled();
         return std::nullopt;
     }
 
-    PdfBeside pdf(m_previewing ? nullptr : printer);
-    if (!pdf.isReady())
+    std::optional<PdfBeside> pdf(std::in_place, m_previewing ? nullptr : printer);
+    if (!pdf->isReady())
         return QString();
     QPainter painter;
-    if (!painter.begin(printer)) {
-        qWarning("Couldn't start painting on the printer");
-        pdf.finish(false);
+    if (!beginPainting(painter, printer)) {
+        pdf->finish(false);
         return QString();
     }
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setRenderHint(QPainter::TextAntialiasing, true);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const double scale = printer->resolution() / kPageUnitsPerInch;
-    qDebug() << "printer->resolution() = " << printer->resolution();
-    qDebug() << "scalefactor = " << scale;
-    painter.scale(scale, scale);
+    // What was painted goes, and the file is written again from its start.
+    const auto startOver = [&] {
+        painter.end();
+        pdf->finish(false);
+        pdf.emplace(printer);
+        return pdf->isReady() && beginPainting(painter, printer);
+    };
 
     std::optional<QString> failure;
     // A job that throws (a bill that can no longer be read, a worker that
@@ -449,7 +459,9 @@ std::optional<QString> PrintUtils::printOn(QPrinter* printer)
             printScene(painter, *job, printer);
         else if (m_batchMode)
             printBatches(painter, *job, printer, progress);
-        else
+        else if (job->cutting && !printHtmlAsCut(painter, *job, printer, progress, startOver))
+            failure = QString();
+        else if (!job->cutting)
             printHtml(painter, *job, printer, progress);
     } catch (const std::exception& error) {
         qWarning() << "The print stopped:" << error.what();
@@ -461,9 +473,9 @@ std::optional<QString> PrintUtils::printOn(QPrinter* printer)
     m_cancelled = progress.cancelled() && !failure;
     if (m_cancelled || failure.has_value())
         printer->abort();
-    const bool ended = painter.end();
+    const bool ended = painter.isActive() && painter.end();
     const bool whole = !m_cancelled && !failure && ended && printer->printerState() != QPrinter::Error;
-    if (!pdf.finish(whole) && !failure && !m_cancelled)
+    if (!pdf->finish(whole) && !failure && !m_cancelled)
         failure = QString();
     return failure;
 }
@@ -480,13 +492,34 @@ void PrintUtils::tellFailure(const QString& detail, const QString& file) const
     APrompter::warning(tr("Print"), APrompter::asText(text), parentWidget());
 }
 
+bool PrintUtils::beginPainting(QPainter& painter, QPrinter* printer) const
+{
+    if (!painter.begin(printer)) {
+        qWarning("Couldn't start painting on the printer");
+        return false;
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    const double scale = printer->resolution() / kPageUnitsPerInch;
+    qDebug() << "printer->resolution() = " << printer->resolution();
+    qDebug() << "scalefactor = " << scale;
+    painter.scale(scale, scale);
+    return true;
+}
+
+void PrintUtils::setPageCount(Job& job, int pages) const
+{
+    job.headerHtml = QString(m_header).replace(kPageCount, QString::number(pages));
+    job.footerHtml = QString(m_footer).replace(kPageCount, QString::number(pages));
+}
+
 void PrintUtils::printHtml(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress)
 {
     // One page per content page of the layout, so the count in the footer is
     // always the number of pages printed.
     const int pages = job.content->pages;
-    job.headerHtml.replace(kPageCount, QString::number(pages));
-    job.footerHtml.replace(kPageCount, QString::number(pages));
+    setPageCount(job, pages);
     printPages(painter, job, *job.content, 0, printer, [&](int page) {
         return progress.update(tr("Page %1 of %2").arg(page).arg(pages), page, pages);
     });
@@ -517,33 +550,100 @@ void PrintUtils::printBatches(QPainter& painter, Job& job, QPrinter* printer, AP
         [&](int first) { return printing(first + 1); });
 }
 
+bool PrintUtils::printHtmlAsCut(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress,
+                                const std::function<bool()>& startOver)
+{
+    // Every part is kept until the page count is sure: should the pages come
+    // out more or fewer than foretold, all of them are painted again.
+    Paginated kept;
+    std::size_t painted = 0;
+    int page = 0;
+    int count = -1;  // in the footers of the pages painted
+    bool voided = false;
+    const Worker::Waiting preparing = [&progress](int done, int parts) {
+        return progress.update(tr("Preparing the pages..."), done, parts);
+    };
+    const auto pageDone = [&](int at) { return progress.update(tr("Page %1 of %2").arg(at).arg(count), at, count); };
+    const auto paintKept = [&] {
+        for (; painted < kept.parts.size() && page >= 0; ++painted)
+            page = printPart(painter, job, kept.parts.at(painted).get(), job.scale, page, printer, pageDone);
+        return page >= 0;
+    };
+    Worker::Made made;
+    while (!made.ended) {
+        if (!job.cutting->more(&made, preparing))
+            return true;  // cancelled
+        for (auto& part : made.parts) {
+            voided = voided || !part;
+            if (!part) {
+                kept.parts.clear();
+                painted = 0;
+                continue;
+            }
+            addImages(part.get());
+            kept.parts.push_back(std::move(part));
+        }
+        if (count < 0 && made.foretold > 0 && !voided) {
+            count = made.foretold;
+            setPageCount(job, count);
+        }
+        if (count >= 0 && !voided && !paintKept())
+            return true;
+    }
+    if (made.pages != count || voided) {
+        if (page > 0 && !startOver())
+            return false;
+        page = 0;
+        painted = 0;
+        count = made.pages;
+        setPageCount(job, count);
+    }
+    if (!paintKept())
+        return true;
+    freeOneByOne(kept, [&] { pageDone(count); });
+    return true;
+}
+
+int PrintUtils::printPart(QPainter& painter, Job& job, QTextDocument* document, double scale, int page,
+                          QPrinter* printer, const std::function<bool(int)>& progress)
+{
+    QRectF slice(0, 0, job.sheet.width() / scale, job.contentHeight / scale);
+    for (int inPart = 1; inPart <= document->pageCount(); ++inPart) {
+        if (!progress(page + 1))
+            return -1;
+        if (++page > 1)
+            printer->newPage();
+        painter.save();
+        painter.translate(0, job.headerSize.height());
+        painter.scale(scale, scale);
+        painter.translate(0, -slice.top());
+        document->drawContents(&painter, slice);
+        painter.restore();
+        printFrame(painter, job, page);
+        slice.translate(0, slice.height());
+    }
+    return page;
+}
+
 int PrintUtils::printPages(QPainter& painter, Job& job, Paginated& pages, int page, QPrinter* printer,
                            const std::function<bool(int)>& progress)
 {
-    const double pageWidth = job.sheet.width();
-    for (std::size_t i = 0; i < pages.parts.size(); ++i) {
-        QTextDocument* document = pages.parts.at(i).get();
-        const double scale = job.scale * pages.scaleOf(i);
-        QRectF slice(0, 0, pageWidth / scale, job.contentHeight / scale);
-        for (int inPart = 1; inPart <= document->pageCount(); ++inPart) {
-            if (!progress(page + 1))
-                return -1;
-            if (++page > 1)
-                printer->newPage();
-            painter.save();
-            painter.translate(0, job.headerSize.height());
-            painter.scale(scale, scale);
-            painter.translate(0, -slice.top());
-            document->drawContents(&painter, slice);
-            painter.restore();
-            printFrame(painter, job, page);
-            slice.translate(0, slice.height());
-        }
+    for (std::size_t i = 0; i < pages.parts.size() && page >= 0; ++i) {
+        page = printPart(painter, job, pages.parts.at(i).get(), job.scale * pages.scaleOf(i), page, printer, progress);
         // Freed one by one between pages rather than all at once at the end,
         // which for a long list would hold up the window.
         pages.parts.at(i).reset();
     }
     return page;
+}
+
+void PrintUtils::freeOneByOne(Paginated& pages, const std::function<void()>& between)
+{
+    for (auto& part : pages.parts) {
+        part.reset();
+        between();
+    }
+    pages.parts.clear();
 }
 
 namespace {

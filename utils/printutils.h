@@ -117,7 +117,9 @@ private:
     // Header, footer, sheet and, in HTML mode, the content cut into pages.
     // Null when header and footer leave no room for content, or when the
     // user stopped the job while the content was prepared.
-    std::unique_ptr<Job> prepare(QPrinter* printer, bool designMetrics, AProgress& progress);
+    // With asCut, HTML content is left to the job's worker to cut while its
+    // pages are painted.
+    std::unique_ptr<Job> prepare(QPrinter* printer, bool designMetrics, AProgress& progress, bool asCut = false);
     // Runs `each` on every batch in turn, laid out and cut into pages ahead
     // on worker threads; stops when it answers false. While a batch is
     // awaited, `waiting` keeps the windows answering and tells of Cancel.
@@ -131,13 +133,27 @@ private:
     // cancelled, else what stopped it (empty when there is no more to say).
     std::optional<QString> printOn(QPrinter* printer);
     void tellFailure(const QString& detail, const QString& file) const;
+    bool beginPainting(QPainter& painter, QPrinter* printer) const;
+    // The header and footer HTML with this page count in place.
+    void setPageCount(Job& job, int pages) const;
     void printHtml(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress);
+    // Paints the pages as the worker cuts them, from the page count its
+    // breaks foretell on; startOver discards what was painted when the
+    // count comes out otherwise. False when the print could not go on.
+    bool printHtmlAsCut(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress,
+                        const std::function<bool()>& startOver);
     void printBatches(QPainter& painter, Job& job, QPrinter* printer, AProgress& progress);
     // Paints the pages of one paginated document from page number `page` on,
     // freeing each part once painted; answers the page number of its last
     // page, or -1 when cancelled.
     int printPages(QPainter& painter, Job& job, Paginated& pages, int page, QPrinter* printer,
                    const std::function<bool(int)>& progress);
+    // Paints the pages of one part from page number `page` on; answers the
+    // page number of its last page, or -1 when cancelled.
+    int printPart(QPainter& painter, Job& job, QTextDocument* document, double scale, int page, QPrinter* printer,
+                  const std::function<bool(int)>& progress);
+    // All at once, the parts of a long list would hold up the window.
+    static void freeOneByOne(Paginated& pages, const std::function<void()>& between);
     void addImages(QTextDocument* document) const;
     // The header and footer of one page, numbered.
     void printFrame(QPainter& painter, Job& job, int page);

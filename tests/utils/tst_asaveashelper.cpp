@@ -340,6 +340,44 @@ private slots:
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
+    // A long list's pages are painted from the moment their count is
+    // foretold, while its last parts may still be cut; Cancel among them
+    // ends the job at once and leaves no file.
+    void longListCancelledWhilePaintedLeavesNoFile()
+    {
+        m_model.clear();
+        m_model.setHorizontalHeaderLabels({"Name", "Amount", "Note"});
+        for (int i = 1; i <= 6000; ++i)
+            m_model.appendRow(row({QStringLiteral("Row%1").arg(i), i * 1.25, QStringLiteral("some words to wrap")}));
+        m_view.setModel(&m_model);
+        QElapsedTimer job;
+        qint64 cancelledAt = -1;
+        QString label;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QProgressDialog*>(top);
+                    box && box->isVisible() && cancelledAt < 0 && box->labelText().startsWith(QStringLiteral("Page "))) {
+                    label = box->labelText();
+                    cancelledAt = job.elapsed();
+                    box->cancel();
+                }
+        });
+        watcher.start(5);
+        ScriptedPrompter prompter;
+        const QString file = path(QStringLiteral("long.pdf"));
+        bool cancelled = false;
+        job.start();
+        QVERIFY(!ASaveAsHelper::saveAsPdf(file, QStringLiteral("Student list"), &m_view, &cancelled));
+        const qint64 endedAt = job.elapsed();
+        watcher.stop();
+        QVERIFY(cancelled);
+        QVERIFY2(cancelledAt >= 0, "no page was painted before the end");
+        QVERIFY2(endedAt - cancelledAt < 1000, qPrintable(QStringLiteral("%1 ms after Cancel").arg(endedAt - cancelledAt)));
+        QVERIFY(prompter.asked().isEmpty());
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    }
+
     // A long list written to a spreadsheet, CSV or HTML file shows its
     // progress while its rows are read; Cancel leaves the earlier file alone.
     void longListExportShowsProgressAndCancels_data()

@@ -416,6 +416,74 @@ private slots:
         QCOMPARE(pageTexts(apart), pageTexts(inPlace));
     }
 
+    // A list is painted while it is cut, numbered with the pages its breaks
+    // foretell; where a row taller than a page makes more pages than
+    // foretold, the file is painted again, every page numbered of the pages
+    // it holds.
+    void listOfMorePagesThanForetoldNumbersThemAll_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::newRow("rows of one height") << tableHtml(400);
+        QString tall = tableHtml(300);
+        tall.replace(QStringLiteral("Row200</td>"), QStringLiteral("Row200") + QStringLiteral("<br/>tall").repeated(90)
+                                                        + QStringLiteral("</td>"));
+        QTest::newRow("a row taller than a page") << tall;
+    }
+
+    void listOfMorePagesThanForetoldNumbersThemAll()
+    {
+        QFETCH(QString, table);
+        PrintUtils pu(QString(), QStringLiteral("<h1>Students</h1>") + table,
+                      QStringLiteral("<p>page %%PAGENUM%% of %%PAGECOUNT%%</p>"));
+        const QString pdf = printToPdf(pu, QStringLiteral("foretold.pdf"));
+        QVERIFY(!pu.failed());
+        const int pages = pdfPages(pdf);
+        QVERIFY(pages > 8);
+        QList<int> seen;
+        const QRegularExpression rowRe(QStringLiteral("Row(\\d{3})"));
+        for (int page = 1; page <= pages; ++page) {
+            const QString text = pdfText(pdf, page);
+            QVERIFY2(text.contains(QStringLiteral("page %1 of %2").arg(page).arg(pages)), qPrintable(text));
+            for (auto it = rowRe.globalMatch(text); it.hasNext();)
+                seen << it.next().captured(1).toInt();
+        }
+        QCOMPARE(seen.size(), table.count(QStringLiteral("<tr>")) - 1);
+        for (int i = 0; i < seen.size(); ++i)
+            QCOMPARE(seen.at(i), i + 1);
+        // nothing is left of a file painted before it started over
+        QCOMPARE(QDir(m_tmp.path()).entryList({QStringLiteral("*foretold*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("foretold.pdf")});
+    }
+
+    // A list cut apart hands its parts on as they are done, after the page
+    // count its breaks foretell: the same pages as the list cut in place.
+    void listCutApartHandsItsPartsOn()
+    {
+        const QString html = QStringLiteral("<h1>Students</h1>") + tableHtml(600);
+        const ATablePages::Pages inPlace = laidOutList(html, false);
+        ATablePages::Parts parts = ATablePages::splitAtPageBreaks(ATablePages::bareDocument(html));
+        for (const auto& part : parts)
+            part->setPageSize(QSizeF(816, 906));
+        ATablePages::Pages handed;
+        int foretold = -1;
+        bool foretoldFirst = true;
+        const ATablePages::Stream stream{[&](int pages) { foretold = pages; },
+                                         [&](std::unique_ptr<QTextDocument> part) {
+                                             foretoldFirst = foretoldFirst && foretold > 0;
+                                             handed.pages += part->pageCount();
+                                             handed.parts.push_back(std::move(part));
+                                         },
+                                         [&] { handed = ATablePages::Pages(); }};
+        ATablePages::Pages rest = ATablePages::layOut(std::move(parts), [](int, int) { return true; }, true, &stream);
+        QVERIFY(rest.parts.empty());
+        QVERIFY(handed.parts.size() > 8);
+        QVERIFY(foretoldFirst);
+        QCOMPARE(foretold, inPlace.pages);
+        QCOMPARE(rest.pages, inPlace.pages);
+        QCOMPARE(handed.pages, inPlace.pages);
+        QCOMPARE(pageTexts(handed), pageTexts(inPlace));
+    }
+
     // A long list cut apart tells its progress part by part; stopped while
     // its parts are laid out on helper threads, it ends at once, and the
     // parts it answers belong to the thread that asked.
