@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <algorithm>
+#include <functional>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
@@ -66,6 +67,52 @@ class TestASaveAsHelper : public QObject
     Q_OBJECT
 private:
     QString path(const QString& name) const { return m_dir->filePath(name); }
+
+    void fillLongList()
+    {
+        m_model.clear();
+        m_model.setHorizontalHeaderLabels({"Name", "Amount", "Note"});
+        for (int i = 1; i <= 6000; ++i)
+            m_model.appendRow(row({QStringLiteral("Row%1").arg(i), i * 1.25, QStringLiteral("some words to wrap")}));
+        m_view.setModel(&m_model);
+    }
+
+    struct CancelledSave
+    {
+        qint64 cancelledAt = -1; // ms from the start, -1: never
+        qint64 endedAt = -1;
+        QString label;           // of the box when Cancel was pressed
+        bool answered = false;   // saveAsPdf answered true
+        bool cancelled = false;
+        QStringList asked;
+    };
+
+    // Saves the list as a PDF, pressing Cancel on the first progress box
+    // that `now` accepts.
+    CancelledSave saveCancelling(const std::function<bool(const QProgressDialog*)>& now)
+    {
+        CancelledSave save;
+        QElapsedTimer job;
+        QTimer watcher;
+        connect(&watcher, &QTimer::timeout, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* box = qobject_cast<QProgressDialog*>(top);
+                    box && box->isVisible() && save.cancelledAt < 0 && now(box)) {
+                    save.label = box->labelText();
+                    save.cancelledAt = job.elapsed();
+                    box->cancel();
+                }
+        });
+        watcher.start(5);
+        ScriptedPrompter prompter;
+        job.start();
+        save.answered = ASaveAsHelper::saveAsPdf(path(QStringLiteral("long.pdf")), QStringLiteral("Student list"),
+                                                 &m_view, &save.cancelled);
+        save.endedAt = job.elapsed();
+        for (const auto& question : prompter.asked())
+            save.asked << question.text;
+        return save;
+    }
 
     QStandardItemModel m_model;
     QSortFilterProxyModel m_proxy;
@@ -306,37 +353,14 @@ private slots:
     // the job at once instead of after the table is laid out.
     void longListShowsProgressFromTheStartAndStopsAtOnce()
     {
-        m_model.clear();
-        m_model.setHorizontalHeaderLabels({"Name", "Amount", "Note"});
-        for (int i = 1; i <= 6000; ++i)
-            m_model.appendRow(row({QStringLiteral("Row%1").arg(i), i * 1.25, QStringLiteral("some words to wrap")}));
-        m_view.setModel(&m_model);
-        QElapsedTimer job;
-        qint64 shownAt = -1;
-        qint64 cancelledAt = -1;
-        QString label;
-        QTimer watcher;
-        connect(&watcher, &QTimer::timeout, [&] {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QProgressDialog*>(top); box && box->isVisible() && shownAt < 0) {
-                    shownAt = job.elapsed();
-                    label = box->labelText();
-                    cancelledAt = job.elapsed();
-                    box->cancel();
-                }
-        });
-        watcher.start(10);
-        ScriptedPrompter prompter;
-        const QString file = path(QStringLiteral("long.pdf"));
-        bool cancelled = false;
-        job.start();
-        QVERIFY(!ASaveAsHelper::saveAsPdf(file, QStringLiteral("Student list"), &m_view, &cancelled));
-        const qint64 endedAt = job.elapsed();
-        watcher.stop();
-        QVERIFY(cancelled);
-        QVERIFY2(shownAt >= 0 && shownAt < 800, qPrintable(QString::number(shownAt)));
-        QCOMPARE(label, QStringLiteral("Preparing the pages..."));
-        QVERIFY2(endedAt - cancelledAt < 1000, qPrintable(QStringLiteral("%1 ms after Cancel").arg(endedAt - cancelledAt)));
+        fillLongList();
+        const CancelledSave save = saveCancelling([](const QProgressDialog*) { return true; });
+        QVERIFY(!save.answered);
+        QVERIFY(save.cancelled);
+        QVERIFY2(save.cancelledAt >= 0 && save.cancelledAt < 800, qPrintable(QString::number(save.cancelledAt)));
+        QCOMPARE(save.label, QStringLiteral("Preparing the pages..."));
+        QVERIFY2(save.endedAt - save.cancelledAt < 1000,
+                 qPrintable(QStringLiteral("%1 ms after Cancel").arg(save.endedAt - save.cancelledAt)));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
@@ -345,36 +369,15 @@ private slots:
     // ends the job at once and leaves no file.
     void longListCancelledWhilePaintedLeavesNoFile()
     {
-        m_model.clear();
-        m_model.setHorizontalHeaderLabels({"Name", "Amount", "Note"});
-        for (int i = 1; i <= 6000; ++i)
-            m_model.appendRow(row({QStringLiteral("Row%1").arg(i), i * 1.25, QStringLiteral("some words to wrap")}));
-        m_view.setModel(&m_model);
-        QElapsedTimer job;
-        qint64 cancelledAt = -1;
-        QString label;
-        QTimer watcher;
-        connect(&watcher, &QTimer::timeout, [&] {
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* box = qobject_cast<QProgressDialog*>(top);
-                    box && box->isVisible() && cancelledAt < 0 && box->labelText().startsWith(QStringLiteral("Page "))) {
-                    label = box->labelText();
-                    cancelledAt = job.elapsed();
-                    box->cancel();
-                }
-        });
-        watcher.start(5);
-        ScriptedPrompter prompter;
-        const QString file = path(QStringLiteral("long.pdf"));
-        bool cancelled = false;
-        job.start();
-        QVERIFY(!ASaveAsHelper::saveAsPdf(file, QStringLiteral("Student list"), &m_view, &cancelled));
-        const qint64 endedAt = job.elapsed();
-        watcher.stop();
-        QVERIFY(cancelled);
-        QVERIFY2(cancelledAt >= 0, "no page was painted before the end");
-        QVERIFY2(endedAt - cancelledAt < 1000, qPrintable(QStringLiteral("%1 ms after Cancel").arg(endedAt - cancelledAt)));
-        QVERIFY(prompter.asked().isEmpty());
+        fillLongList();
+        const CancelledSave save = saveCancelling(
+            [](const QProgressDialog* box) { return box->labelText().startsWith(QStringLiteral("Page ")); });
+        QVERIFY(!save.answered);
+        QVERIFY(save.cancelled);
+        QVERIFY2(save.cancelledAt >= 0, "no page was painted before the end");
+        QVERIFY2(save.endedAt - save.cancelledAt < 1000,
+                 qPrintable(QStringLiteral("%1 ms after Cancel").arg(save.endedAt - save.cancelledAt)));
+        QVERIFY(save.asked.isEmpty());
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 

@@ -172,6 +172,16 @@ std::shared_ptr<bool> whenShown(QObject* owner, std::function<void(T*)> act, int
     timer->start(20);
     return seen;
 }
+
+// The numbers of the "RowNNN" cells a page shows, in order.
+QList<int> rowNumbers(const QString& pageText)
+{
+    static const QRegularExpression rowRe(QStringLiteral("Row(\\d{3})"));
+    QList<int> numbers;
+    for (auto it = rowRe.globalMatch(pageText); it.hasNext();)
+        numbers << it.next().captured(1).toInt();
+    return numbers;
+}
 } // namespace
 
 class TestPrintUtils : public QObject
@@ -231,14 +241,12 @@ private slots:
         QCOMPARE(pdfPages(pdf), 3);
 
         QList<int> seen;
-        const QRegularExpression rowRe(QStringLiteral("Row(\\d{3})"));
         for (int page = 1; page <= 3; ++page) {
             const QString text = pdfText(pdf, page);
             QVERIFY2(text.contains(QStringLiteral("Academy listing, sheet %1").arg(page)), qPrintable(text));
             QVERIFY2(text.contains(QStringLiteral("page %1 of 3").arg(page)), qPrintable(text));
             QCOMPARE(text.count(QStringLiteral("Name")), 1); // the head row starts every page
-            for (auto it = rowRe.globalMatch(text); it.hasNext();)
-                seen << it.next().captured(1).toInt();
+            seen << rowNumbers(text);
         }
         // a row cut by a page edge would be drawn on two pages
         QCOMPARE(seen.size(), 120);
@@ -310,14 +318,12 @@ private slots:
         const int pages = pdfPages(pdf);
         QVERIFY(pages > 8);
         QList<int> seen;
-        const QRegularExpression rowRe(QStringLiteral("Row(\\d{3})"));
         for (int page = 1; page <= pages; ++page) {
             const QString text = pdfText(pdf, page);
             QVERIFY2(text.contains(QStringLiteral("Listing sheet %1 of %2").arg(page).arg(pages)), qPrintable(text));
             QVERIFY2(text.contains(QStringLiteral("end of sheet %1").arg(page)), qPrintable(text));
             QCOMPARE(text.count(QStringLiteral("Name")), 1);
-            for (auto it = rowRe.globalMatch(text); it.hasNext();)
-                seen << it.next().captured(1).toInt();
+            seen << rowNumbers(text);
         }
         QCOMPARE(seen.size(), 300);
         for (int i = 0; i < seen.size(); ++i)
@@ -440,12 +446,10 @@ private slots:
         const int pages = pdfPages(pdf);
         QVERIFY(pages > 8);
         QList<int> seen;
-        const QRegularExpression rowRe(QStringLiteral("Row(\\d{3})"));
         for (int page = 1; page <= pages; ++page) {
             const QString text = pdfText(pdf, page);
             QVERIFY2(text.contains(QStringLiteral("page %1 of %2").arg(page).arg(pages)), qPrintable(text));
-            for (auto it = rowRe.globalMatch(text); it.hasNext();)
-                seen << it.next().captured(1).toInt();
+            seen << rowNumbers(text);
         }
         QCOMPARE(seen.size(), table.count(QStringLiteral("<tr>")) - 1);
         for (int i = 0; i < seen.size(); ++i)
