@@ -7,7 +7,6 @@
 #include "selectdbdialog.h"
 
 #include <QCoreApplication>
-#include <QtAlgorithms>
 #include <QObject>
 #include <QSettings>
 #include <QTextStream>
@@ -95,14 +94,9 @@ StartupSequence::Step StartupSequence::lockTest(int* exitStatus)
 
 StartupSequence::Step StartupSequence::open(int* exitStatus)
 {
-    // The first consistency check, the dearest of the start-up's work after
-    // the window shows, is made while the password is verified: the window's
-    // own check then finds it made, while the tables stay as they are.
-    const auto readAhead = [] {
-        Comprobacion::leerAntes();
-        qDeleteAll(Comprobacion::hallar());
-    };
-    switch (DBManager::checkPassword(QString(), true, readAhead)) {
+    // The first consistency check's reads, the dearest of the start-up's
+    // work after the window shows, are made while the password is verified.
+    switch (DBManager::checkPassword(QString(), true, [] { Comprobacion::leerAntes(); })) {
     case DBManager::Cancelled:
         return Step::Choose;
     case DBManager::WrongPassword:

@@ -24,6 +24,16 @@ public:
     // language locale ("es_ES"): the C library's locale of that name (compiled
     // for the tests), LANG and LC_ALL, and the offscreen platform.
     static QProcessEnvironment localeEnvironment(const QString& locale);
+    // How many times a timed step may take what it takes in the release
+    // build: under the sanitizers everything runs a few times slower.
+    static constexpr int slowdown()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        return 2;
+#else
+        return 1;
+#endif
+    }
 };
 
 #endif // TESTENV_H
