@@ -1,10 +1,12 @@
 #include "startupsequence.h"
 
+#include "alumnotablemodel.h"
 #include "aprompter.h"
 #include "comprobacion.h"
 #include "dbmanager.h"
 #include "mainwindow.h"
 #include "selectdbdialog.h"
+#include "turnoasignaturatablemodel.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -28,6 +30,16 @@ int askWhatToDo(const QString& text, const QString& detail, const QStringList& b
     choice.defaultIndex = int(buttons.size()) - 1;
     choice.escapeIndex = choice.defaultIndex;
     return APrompter::instance()->choose(choice);
+}
+
+// What the window's first idle turns would read: read while the start-up
+// waits on the file's integrity check or on a password's verification,
+// whichever comes first; the second time it finds them read.
+void readAhead()
+{
+    qDeleteAll(Comprobacion::hallar());
+    AlumnoTableModel::instance();
+    TurnoAsignaturaTableModel::instance();
 }
 
 void say(const QString& text)
@@ -76,7 +88,7 @@ bool StartupSequence::openDatabase(int* exitStatus)
 
 StartupSequence::Step StartupSequence::lockTest(int* exitStatus)
 {
-    if (!DBManager::isDBLocked())
+    if (!DBManager::isDBLocked(readAhead))
         return Step::Open;
     const int answer = askWhatToDo(
         QObject::tr("Looks like selected database is being used by another application instance.\n"),
@@ -94,9 +106,7 @@ StartupSequence::Step StartupSequence::lockTest(int* exitStatus)
 
 StartupSequence::Step StartupSequence::open(int* exitStatus)
 {
-    // The first consistency check's reads, the dearest of the start-up's
-    // work after the window shows, are made while the password is verified.
-    switch (DBManager::checkPassword(QString(), true, [] { Comprobacion::leerAntes(); })) {
+    switch (DBManager::checkPassword(QString(), true, readAhead)) {
     case DBManager::Cancelled:
         return Step::Choose;
     case DBManager::WrongPassword:

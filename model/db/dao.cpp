@@ -27,11 +27,24 @@
 #include <future>
 #include <memory>
 #include <system_error>
+#include <type_traits>
 
 #include <sodium.h>
 #include <sqlite3.h>
 
 namespace {
+
+// job on a thread of its own when one can be had, else when its result is asked.
+template <typename Job>
+std::future<std::invoke_result_t<Job>> inBackground(Job job)
+{
+    try {
+        return std::async(std::launch::async, job);
+    } catch (const std::system_error&) {
+        return std::async(std::launch::deferred, job);
+    }
+}
+
 bool debugFlag = false;
 Dao* instance = nullptr;
 
@@ -829,7 +842,7 @@ void Dao::close()
     ChangeNotifier::instance()->forget();
 }
 
-bool Dao::open(const QString& dbName, bool withExtension)
+bool Dao::open(const QString& dbName, bool withExtension, const std::function<void()>& whileChecking)
 {
     const QString dir = DBManager::dataDir();
     const QString fileName = dbName.isEmpty()
@@ -855,8 +868,9 @@ bool Dao::open(const QString& dbName, bool withExtension)
     close();
     QSqlDatabase db = connection();
     db.setDatabaseName(path);
-    m_open = db.open() && integrityCheck();
-    if (m_open && !SqlCollation::registerOn(nativeHandle()))
+    bool openedEarly = false;
+    m_open = db.open() && checkIntegrityWhile(path, whileChecking, &openedEarly);
+    if (m_open && !openedEarly && !SqlCollation::registerOn(nativeHandle()))
         qWarning() << "The collation of names could not be registered on the connection";
     if (debugFlag)
         qDebug().noquote() << "Path de la base de datos :" + path;
@@ -870,12 +884,90 @@ bool Dao::open(const QString& dbName, bool withExtension)
         close();
         return false;
     }
+    if (!openedEarly)
+        becomeOpen();
+    return true;
+}
+
+void Dao::becomeOpen()
+{
+    m_open = true;
     m_inTransaction = false;
     m_handle = nativeHandle();
     // another file, or the same one migrated: nothing known about it holds
     forgetWriteStatements();
     ChangeNotifier::instance()->changeAll();
-    return true;
+}
+
+namespace {
+struct IntegrityRows {
+    QStringList rows;
+    QString error;
+};
+
+// "PRAGMA integrity_check(10)" on a connection of its own, which waits for
+// a writer as long as the program's connection does.
+IntegrityRows integrityRowsOf(const QString& path)
+{
+    IntegrityRows found;
+    sqlite3* handle = nullptr;
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &handle, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
+        && sqlite3_busy_timeout(handle, 5000) == SQLITE_OK
+        && sqlite3_prepare_v2(handle, "PRAGMA integrity_check(10)", -1, &statement, nullptr) == SQLITE_OK) {
+        int step = SQLITE_ROW;
+        while ((step = sqlite3_step(statement)) == SQLITE_ROW)
+            found.rows << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+        if (step != SQLITE_DONE)
+            found.rows.clear();
+    }
+    if (found.rows.isEmpty())
+        found.error = handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QStringLiteral("no connection");
+    sqlite3_finalize(statement);
+    sqlite3_close(handle);
+    return found;
+}
+
+// The integrity check's verdict on its rows, each row that is not "ok" warned of.
+bool integrityHolds(const QStringList& rows)
+{
+    if (rows.isEmpty())
+        return false;
+    if (rows.first() == QLatin1String("ok"))
+        return true;
+    for (const QString& row : rows)
+        qWarning().noquote() << row;
+    return false;
+}
+} // namespace
+
+// The integrity check reads the whole file. With work to do meanwhile, and
+// nothing to migrate first, it runs on a connection of its own while the
+// work reads through this one, which counts as open for that time. A check
+// that could not run there is made here.
+bool Dao::checkIntegrityWhile(const QString& path, const std::function<void()>& whileChecking, bool* openedEarly)
+{
+    if (!whileChecking || !isUpToDate())
+        return integrityCheck();
+    std::future<IntegrityRows> found = inBackground([path] { return integrityRowsOf(path); });
+    if (!SqlCollation::registerOn(nativeHandle()))
+        qWarning() << "The collation of names could not be registered on the connection";
+    becomeOpen();
+    *openedEarly = true;
+    whileChecking();
+    const IntegrityRows checked = found.get();
+    if (!checked.error.isEmpty()) {
+        qWarning().noquote() << "The integrity check could not run on a connection of its own: " + checked.error;
+        m_open = integrityCheck();
+    } else {
+        m_open = integrityHolds(checked.rows);
+    }
+    return m_open;
+}
+
+bool Dao::isUpToDate()
+{
+    return !QFile::exists(scriptFolder() + QStringLiteral("%1.sql").arg(getDBVersion()));
 }
 
 bool Dao::integrityCheck()
@@ -886,15 +978,10 @@ bool Dao::integrityCheck()
         logQuery(true, q);
         return false;
     }
-    if (!q.next())
-        return false;
-    const QString first = q.value(0).toString();
-    if (first == QLatin1String("ok"))
-        return true;
-    qWarning().noquote() << first;
+    QStringList rows;
     while (q.next())
-        qWarning().noquote() << q.value(0).toString();
-    return false;
+        rows << q.value(0).toString();
+    return integrityHolds(rows);
 }
 
 int Dao::getDBVersion()
@@ -1037,16 +1124,6 @@ void removeLeftoverCopies(QDir dir, const QString& keep = QString())
     for (const QString& leftover : leftovers) {
         if (leftover != keep && !dir.remove(leftover))
             qWarning().noquote() << "Unable to delete " + leftover;
-    }
-}
-
-// job on a thread of its own when one can be had, else when its result is asked.
-std::future<bool> inBackground(const std::function<bool()>& job)
-{
-    try {
-        return std::async(std::launch::async, job);
-    } catch (const std::system_error&) {
-        return std::async(std::launch::deferred, job);
     }
 }
 

@@ -78,7 +78,7 @@ public:
     static void bind(QSqlQuery& query, const QList<QVariant>& values);
 
     // Files. name empty: the current database.
-    bool open(const QString& dbName, bool withExtension);
+    bool open(const QString& dbName, bool withExtension, const std::function<void()>& whileChecking = {});
     void close();
     bool integrityCheck();
     int getDBVersion();
@@ -127,6 +127,9 @@ private:
     void noteWrite(const QString& table, bool deletes, bool updates, sqlite3* handle);
     void noteWriteOf(const QString& sql);
     bool runScript(const QString& text);
+    bool checkIntegrityWhile(const QString& path, const std::function<void()>& whileChecking, bool* openedEarly);
+    bool isUpToDate();
+    void becomeOpen();
     int foreignKeyViolations();
 
     bool m_open = false;

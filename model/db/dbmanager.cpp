@@ -374,10 +374,10 @@ bool DBManager::unlockDB()
     return dao->open(QString(), false) && dao->unlock();
 }
 
-bool DBManager::isDBLocked()
+bool DBManager::isDBLocked(const std::function<void()>& whileOpening)
 {
     Dao* dao = Dao::getInstance();
-    return dao->open(QString(), false) && dao->isLocked();
+    return dao->open(QString(), false, whileOpening) && dao->isLocked();
 }
 
 bool DBManager::isDBLocked(const QString& name, bool hasExtension)

@@ -47,7 +47,8 @@ public:
     // Why the last checkPassword() answered Unreadable or ReadOnly.
     static QString problemText();
     static bool unlockDB();
-    static bool isDBLocked();
+    // whileOpening: reads worth making while the opened file's integrity is checked.
+    static bool isDBLocked(const std::function<void()>& whileOpening = {});
     // Reads the lock flag of another database file on a connection of its
     // own, leaving the program's connection where it is. A file that can't be
     // read counts as not in use.

@@ -8,6 +8,7 @@
 #include "selectdbdialog.h"
 #include "startupsequence.h"
 #include "testmain.h"
+#include "turnoasignaturatablemodel.h"
 
 #include <QDir>
 #include <QFile>
@@ -312,6 +313,41 @@ private slots:
         QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
         QCOMPARE(countKind(prompter, "choice"), 1);
         QVERIFY(Dao::getInstance()->checkPassword(password));
+    }
+
+    // A file that reads well but fails the check is read while it is
+    // checked: after the restore, the lists show the backup's rows only.
+    void readableDamagedFileLeavesNothingReadFromIt()
+    {
+        makeDatabase(false);
+        Dao* dao = Dao::getInstance();
+        QCOMPARE(DBManager::checkPassword(QString(), false), int(DBManager::Opened));
+        QVERIFY(dao->transaction());
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(dao->execute("INSERT INTO asignatura (nombre, descripcion) VALUES (?, ?)",
+                                 {QStringLiteral("S%1").arg(i), QString(200, 'd')}));
+        QVERIFY(dao->execute("INSERT INTO turnoasignatura (nombre, idasignatura) VALUES ('only here', 1)"));
+        QVERIFY(dao->commit());
+        dao->close();
+        // a subject renamed behind its index's back
+        QFile file(dbFile());
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QByteArray bytes = file.readAll();
+        const qsizetype row = bytes.indexOf("S150ddd");
+        QVERIFY(row > 0);
+        QVERIFY(file.seek(row));
+        QCOMPARE(file.write("T"), 1);
+        file.close();
+
+        ScriptedPrompter prompter;
+        prompter.choice("Restore last backup").text(password);
+        int status = 99;
+        QVERIFY(StartupSequence::openDatabase(&status));
+        QVERIFY2(prompter.allAnswered(), qPrintable(prompter.problems().join('\n')));
+        QCOMPARE(prompter.asked().first().buttons, corruptButtons);
+        // as a visit to the section does
+        TurnoAsignaturaTableModel::instance()->refreshIfStale();
+        QCOMPARE(TurnoAsignaturaTableModel::instance()->rowCount(), 0);
     }
 
     // An emptied file beside its backups is offered a restore, never made a

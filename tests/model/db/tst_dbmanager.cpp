@@ -203,6 +203,55 @@ private slots:
         QCOMPARE(daoValue(u"SELECT count(*) FROM aula"_s).toInt(), 300);
     }
 
+    // Work given to the open runs on the file while its integrity is checked
+    // on a connection of its own: the verdict is the one the check gives, and
+    // a file that has a migration to come is never read before it.
+    void workWhileTheFileIsCheckedKeepsTheVerdict()
+    {
+        QVERIFY(dao->open(QString(), false));
+        QVERIFY(dao->transaction());
+        for (int i = 0; i < 300; ++i)
+            QVERIFY(dao->insert(u"asignatura"_s, {"nombre", "descripcion"}, {u"S%1"_s.arg(i), QString(200, QLatin1Char('d'))}).isValid());
+        QVERIFY(dao->commit());
+        dao->close();
+        int counted = -1;
+        const auto count = [&counted] { counted = daoValue(u"SELECT count(*) FROM asignatura"_s).toInt(); };
+        QVERIFY(!DBManager::isDBLocked(count));
+        QCOMPARE(counted, 300);
+        QVERIFY(dao->isOpen());
+        dao->close();
+
+        // one subject's name changed behind its index's back: the file reads
+        // well, and only the check finds it
+        const QString path = daoDbPath(u"database"_s);
+        QByteArray bytes = contents(path);
+        const qsizetype row = bytes.indexOf("S150ddd");
+        QVERIFY(row > 0);
+        bytes[row] = 'T';
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QCOMPARE(file.write(bytes), bytes.size());
+        }
+        counted = -1;
+        {
+            MessageCapture capture;
+            QVERIFY(!DBManager::isDBLocked(count));
+            QVERIFY(capture.contains(QtWarningMsg, u"missing from index sqlite_autoindex_asignatura_1"_s));
+        }
+        QCOMPARE(counted, 300);
+        QVERIFY(!dao->isOpen());
+        QCOMPARE(DBManager::checkPassword(QString(), false), int(DBManager::Corrupted));
+
+        QVERIFY(DBManager::setCurrentDB(u"older"_s));
+        QVERIFY(QFile::copy(u":/DB/database.db"_s, daoDbPath(u"older"_s)));
+        QVERIFY(QFile::setPermissions(daoDbPath(u"older"_s), QFile::ReadOwner | QFile::WriteOwner));
+        int levelSeen = 0;
+        QVERIFY(!DBManager::isDBLocked([&levelSeen] { levelSeen = Dao::getInstance()->getDBVersion(); }));
+        QCOMPARE(dao->getDBVersion(), 16);
+        QVERIFY(levelSeen == 0 || levelSeen == 16);
+    }
+
     void restoreTakesOnlyThisDatabasesBackupsAndAFailedCopyLosesNothing()
     {
         QVERIFY(DBManager::setCurrentDB(u"data"_s));
