@@ -37,7 +37,7 @@ int askWhatToDo(const QString& text, const QString& detail, const QStringList& b
 // whichever comes first; the second time it finds them read.
 void readAhead()
 {
-    qDeleteAll(Comprobacion::hallar());
+    Comprobacion::leerAntes();
     AlumnoTableModel::instance();
     TurnoAsignaturaTableModel::instance();
 }
