@@ -41,6 +41,12 @@ QString idsEntreParentesis(const QList<int>& ids)
         textos << QString::number(id);
     return QStringLiteral("(") + textos.join(QStringLiteral(", ")) + QStringLiteral(")");
 }
+
+// A job's turn to paint the window; its modal progress box keeps input out.
+void pintarEntrePasos()
+{
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
 } // namespace
 
 RecibosWidget::RecibosWidget(QWidget* parent, Qt::WindowFlags f)
@@ -253,9 +259,9 @@ void RecibosWidget::generarRecibos()
     empezarTrabajo(tr("Generating the bills of the month..."));
     // Only the month's bills are written: the list reads again only those.
     m_model->soloCambianDias(ADateHelper::firstDayOfMonth(), ADateHelper::firstDayOfNextMonth());
-    const QList<int> cuentas = Recibo::generarRecibos(modo, 0, QList<Alumno*>());
+    const QList<int> cuentas = Recibo::generarRecibos(modo, 0, QList<Alumno*>(), 0, pintarEntrePasos);
     // painted between the writing and the reading
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    pintarEntrePasos();
     m_model->soloCambianDias(QDate(), QDate());
     terminarTrabajo();
 
@@ -292,8 +298,8 @@ void RecibosWidget::regenerarRecibos()
         if (Recibo* recibo = Recibo::getFromDB(id))
             recibos << recibo;
     m_model->soloCambianDias(ADateHelper::firstDayOfMonth(), ADateHelper::firstDayOfNextMonth());
-    const int regenerados = Recibo::regenerarRecibos(recibos, 0);
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const int regenerados = Recibo::regenerarRecibos(recibos, 0, 0, pintarEntrePasos);
+    pintarEntrePasos();
     m_model->soloCambianDias(QDate(), QDate());
     qDeleteAll(recibos);
     terminarTrabajo();

@@ -14,6 +14,15 @@
 
 #include <bit>
 
+namespace {
+// The caller's turn between a run's steps, so that its window is painted.
+void pausa(const std::function<void()>& entrePasos)
+{
+    if (entrePasos)
+        entrePasos();
+}
+} // namespace
+
 GeneracionRecibos::GeneracionRecibos(int mes, int anio)
     : m_dao(Dao::getInstance())
 {
@@ -271,8 +280,10 @@ void GeneracionRecibos::deshacer()
     m_tx.reset();
 }
 
-QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& alumnos, int anio)
+QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& alumnos, int anio,
+                                      const std::function<void()>& entrePasos)
 {
+
     GeneracionRecibos run(mes, anio);
     if (!run.empezar())
         return {};
@@ -290,6 +301,7 @@ QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& a
         almacenados.insert(r->idAlumno(), r);
 
     run.construir(altas);
+    pausa(entrePasos);
 
     QList<Recibo*> nuevos;
     QList<Sobrescritura> sobrescritos;
@@ -308,6 +320,7 @@ QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& a
     }
     const bool ok = run.crear(nuevos) && run.sobrescribir(sobrescritos);
     qDeleteAll(delMes);
+    pausa(entrePasos);
 
     if (!ok) {
         qWarning() << "Recibo::generarRecibos: a bill could not be written; nothing of the run is kept";
@@ -321,7 +334,8 @@ QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& a
     return {int(nuevos.size()), int(sobrescritos.size()), sinCambios};
 }
 
-int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes, int anio)
+int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes, int anio,
+                                 const std::function<void()>& entrePasos)
 {
     GeneracionRecibos run(mes, anio);
     QHash<int, Recibo*> dados;
@@ -340,6 +354,7 @@ int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes, int ani
     if (!run.empezar())
         return -1;
     run.construir(run.altasActivas(orden));
+    pausa(entrePasos);
 
     QList<Sobrescritura> regenerados;
     for (int idAlumno : run.alumnos()) {
@@ -352,6 +367,7 @@ int GeneracionRecibos::regenerar(const QList<Recibo*>& recibos, int mes, int ani
         run.deshacer();
         return -1;
     }
+    pausa(entrePasos);
     if (!run.terminar()) {
         qWarning() << "Recibo::regenerarRecibos: the bills could not be committed";
         return -1;

@@ -25,8 +25,10 @@ class GeneracionRecibos
 {
 public:
     // Recibo::generarRecibos and Recibo::regenerarRecibos.
-    static QList<int> generar(int modo, int mes, const QList<Alumno*>& alumnos, int anio);
-    static int regenerar(const QList<Recibo*>& recibos, int mes, int anio);
+    static QList<int> generar(int modo, int mes, const QList<Alumno*>& alumnos, int anio,
+                              const std::function<void()>& entrePasos = {});
+    static int regenerar(const QList<Recibo*>& recibos, int mes, int anio,
+                         const std::function<void()>& entrePasos = {});
 
     ~GeneracionRecibos();
     GeneracionRecibos(const GeneracionRecibos&) = delete;

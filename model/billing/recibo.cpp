@@ -457,14 +457,15 @@ bool Recibo::marcarSerieElegida()
 
 // ---- Monthly generation ----------------------------------------------------
 
-QList<int> Recibo::generarRecibos(int modo, int mes, QList<Alumno*> alumnos, int anio)
+QList<int> Recibo::generarRecibos(int modo, int mes, QList<Alumno*> alumnos, int anio,
+                                  const std::function<void()>& entrePasos)
 {
-    return GeneracionRecibos::generar(modo, mes, alumnos, anio);
+    return GeneracionRecibos::generar(modo, mes, alumnos, anio, entrePasos);
 }
 
-int Recibo::regenerarRecibos(QList<Recibo*> recibos, int mes, int anio)
+int Recibo::regenerarRecibos(QList<Recibo*> recibos, int mes, int anio, const std::function<void()>& entrePasos)
 {
-    return GeneracionRecibos::regenerar(recibos, mes, anio);
+    return GeneracionRecibos::regenerar(recibos, mes, anio, entrePasos);
 }
 
 // ---- Rendering -------------------------------------------------------------

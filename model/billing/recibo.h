@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
+
 class Alta;
 class Alumno;
 class DaoRow;
@@ -100,10 +102,13 @@ public:
 
     // Monthly generation
     // Monthly generation: mes 0 is the current month, anio 0 the current
-    // year. The run opens no event loop: the page keeps its window painted
-    // and refuses input meanwhile.
-    static QList<int> generarRecibos(int modo, int mes, QList<Alumno*> alumnos, int anio = 0);
-    static int regenerarRecibos(QList<Recibo*> recibos, int mes, int anio = 0);
+    // year. The run opens no event loop of its own: between its steps it
+    // calls entrePasos, where the page keeps its window painted (refusing
+    // input meanwhile).
+    static QList<int> generarRecibos(int modo, int mes, QList<Alumno*> alumnos, int anio = 0,
+                                     const std::function<void()>& entrePasos = {});
+    static int regenerarRecibos(QList<Recibo*> recibos, int mes, int anio = 0,
+                                const std::function<void()>& entrePasos = {});
 
     // Rendering
     static QString lineaConcepto(QString texto, double importe);

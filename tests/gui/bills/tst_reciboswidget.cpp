@@ -191,8 +191,15 @@ private slots:
             vistoOcupado = page.ocupado() && !action(page, "actionGenerar_recibos")->isEnabled();
             page.generarRecibos(); // would ask a question if it ran
         });
+        // the window is painted between the run's steps, inside its transaction
+        int turnosEnLaEscritura = 0;
+        QTimer latido;
+        connect(&latido, &QTimer::timeout, [&] { turnosEnLaEscritura += Dao::getInstance()->inTransaction(); });
+        latido.start(0);
         QVERIFY(h.trigger("actionGenerar_recibos"));
+        latido.stop();
         disconnect(conexion);
+        QVERIFY(turnosEnLaEscritura > 0);
         QVERIFY(vistoOcupado);
         QVERIFY(!page.ocupado());
         QVERIFY(action(page, "actionGenerar_recibos")->isEnabled());
