@@ -1,42 +1,34 @@
 #ifndef FILESIZELIMIT_H
 #define FILESIZELIMIT_H
 
-#include <QThreadPool>
-
-#include <cstdio>
 #include <functional>
 
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-// Runs `job` in a child process whose files cannot grow past `limit` bytes,
-// as if the disk were full there: writes beyond it fail instead of ending the
-// process. Answers the job's result, or -1 when the child did not end by
-// itself. The child shares nothing written in memory with the test.
+// Runs `job` with this process's files unable to grow past `limit` bytes, as
+// if the disk were full there: writes beyond it fail instead of ending the
+// process. Answers the job's result, or -1 when the limit could not be set.
+// Not in a child process: one forked while another thread holds a lock (the
+// allocator's, say) waits for that lock for ever.
 inline int withFileSizeLimit(long limit, const std::function<int()>& job)
 {
-    // The child gets only this thread: idle threads the shared pool kept from
-    // earlier jobs would be waited for there for ever (painting uses them).
-    QThreadPool::globalInstance()->waitForDone();
-    std::fflush(nullptr);
-    const pid_t child = ::fork();
-    if (child < 0)
+    rlimit before{};
+    if (::getrlimit(RLIMIT_FSIZE, &before) != 0 || (before.rlim_max != RLIM_INFINITY && before.rlim_max < rlim_t(limit)))
         return -1;
-    if (child == 0) {
-        ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit size{rlim_t(limit), rlim_t(limit)};
-        if (::setrlimit(RLIMIT_FSIZE, &size) != 0)
-            ::_exit(120);
-        const int result = job();
-        std::fflush(nullptr);
-        ::_exit(result);
+    struct sigaction ignore{};
+    struct sigaction previous{};
+    ignore.sa_handler = SIG_IGN;
+    if (::sigaction(SIGXFSZ, &ignore, &previous) != 0)
+        return -1;
+    const rlimit limited{rlim_t(limit), before.rlim_max};
+    int result = -1;
+    if (::setrlimit(RLIMIT_FSIZE, &limited) == 0) {
+        result = job();
+        ::setrlimit(RLIMIT_FSIZE, &before);
     }
-    int status = 0;
-    if (::waitpid(child, &status, 0) != child)
-        return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    ::sigaction(SIGXFSZ, &previous, nullptr);
+    return result;
 }
 
 #endif // FILESIZELIMIT_H

@@ -1,3 +1,4 @@
+#include "damagedacademy.h"
 #include "dao.h"
 #include "daotesthelpers.h"
 #include "dbmanager.h"
@@ -209,30 +210,14 @@ private slots:
     void workWhileTheFileIsCheckedKeepsTheVerdict()
     {
         QVERIFY(dao->open(QString(), false));
-        QVERIFY(dao->transaction());
-        for (int i = 0; i < 300; ++i)
-            QVERIFY(dao->insert(u"asignatura"_s, {"nombre", "descripcion"}, {u"S%1"_s.arg(i), QString(200, QLatin1Char('d'))}).isValid());
-        QVERIFY(dao->commit());
         dao->close();
         int counted = -1;
         const auto count = [&counted] { counted = daoValue(u"SELECT count(*) FROM asignatura"_s).toInt(); };
         QVERIFY(!DBManager::isDBLocked(count));
-        QCOMPARE(counted, 300);
+        QCOMPARE(counted, 0);
         QVERIFY(dao->isOpen());
-        dao->close();
 
-        // one subject's name changed behind its index's back: the file reads
-        // well, and only the check finds it
-        const QString path = daoDbPath(u"database"_s);
-        QByteArray bytes = contents(path);
-        const qsizetype row = bytes.indexOf("S150ddd");
-        QVERIFY(row > 0);
-        bytes[row] = 'T';
-        {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            QCOMPARE(file.write(bytes), bytes.size());
-        }
+        QVERIFY(damageBehindAnIndex(daoDbPath(u"database"_s)));
         counted = -1;
         {
             MessageCapture capture;
