@@ -293,10 +293,7 @@ void RecibosWidget::regenerarRecibos()
         return;
 
     empezarTrabajo(tr("Regenerating the selected bills..."));
-    QList<Recibo*> recibos;
-    for (int id : ids)
-        if (Recibo* recibo = Recibo::getFromDB(id))
-            recibos << recibo;
+    const QList<Recibo*> recibos = Recibo::getFromDB(ids);
     m_model->soloCambianDias(ADateHelper::firstDayOfMonth(), ADateHelper::firstDayOfNextMonth());
     const int regenerados = Recibo::regenerarRecibos(recibos, 0, 0, pintarEntrePasos);
     pintarEntrePasos();
@@ -398,11 +395,8 @@ void RecibosWidget::generaEscritoImpagos()
     // print, with their progress shown; only what they say of the bills is kept.
     m_ocupado = true;
     updateActions();
-    QList<Recibo*> recibos;
     const QList<int> ids = idsSeleccionados();
-    for (int id : ids)
-        if (Recibo* recibo = Recibo::getFromDB(id))
-            recibos << recibo;
+    const QList<Recibo*> recibos = Recibo::getFromDB(ids);
     PrintUtils documento(Academia::cabeceraListado(),
                          ids.isEmpty() ? DocumentosRecibos::lotesCartasImpagadas(locale)
                                        : DocumentosRecibos::lotesCartas(recibos, locale),

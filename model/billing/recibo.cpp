@@ -12,6 +12,7 @@
 #include "recibotablemodel.h"
 
 #include <QDebug>
+#include <QHash>
 #include <QSet>
 #include <QSettings>
 #include <QSqlError>
@@ -186,6 +187,29 @@ Recibo* Recibo::getFromDB(int id)
     const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE id = ?").arg(COLUMNS.join(QLatin1Char(',')), TABLE);
     Dao::getInstance()->readRows(sql, {id}, [&recibo](const DaoRow& row) { recibo = fromRow(row); });
     return recibo;
+}
+
+QList<Recibo*> Recibo::getFromDB(const QList<int>& ids)
+{
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE id IN (%3)").arg(COLUMNS.join(QLatin1Char(',')), TABLE);
+    QHash<int, Recibo*> leidos;
+    constexpr qsizetype kTrozo = 500;
+    for (qsizetype i = 0; i < ids.size(); i += kTrozo) {
+        QStringList trozo;
+        for (int id : ids.mid(i, kTrozo))
+            trozo << QString::number(id);
+        Dao::getInstance()->readRows(sql.arg(trozo.join(QLatin1Char(','))), {},
+                                     [&leidos](const DaoRow& row) {
+                                         Recibo* r = fromRow(row);
+                                         leidos.insert(r->id(), r);
+                                     });
+    }
+    QList<Recibo*> recibos;
+    recibos.reserve(leidos.size());
+    for (int id : ids)
+        if (Recibo* r = leidos.take(id))
+            recibos << r;
+    return recibos;
 }
 
 QList<Recibo*> Recibo::list(Recibo::pagadosImpagados pagados, QDate ini, QDate fin)

@@ -76,6 +76,9 @@ public:
 
     static Recibo* fromRow(const DaoRow& row);
     static Recibo* getFromDB(int id);
+    // The bills of these ids that exist, in the order given: a few reads
+    // however many ids.
+    static QList<Recibo*> getFromDB(const QList<int>& ids);
     static QList<Recibo*> list(Recibo::pagadosImpagados pagados, QDate ini, QDate fin);
     // mes 0: the current month; anio 0: the current year.
     static bool existenRecibosMes(int mes, int anio = 0);

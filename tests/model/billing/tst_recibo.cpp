@@ -3,6 +3,7 @@
 #include "messagecapture.h"
 #include "testmain.h"
 
+#include <QSqlQuery>
 #include <QTest>
 
 #include <algorithm>
@@ -90,6 +91,22 @@ private slots:
         QCOMPARE(lista.at(0)->isAutomatico() + lista.at(1)->isAutomatico(), 1);
         QVERIFY(!Recibo::getFromDB(guardados.back()->id() + 1));
         qDeleteAll(lista);
+
+        // many at once, across the reads' chunks: in the order asked, the missing left out
+        QVERIFY(Dao::getInstance()->execute(
+            u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 600) INSERT INTO recibo "
+            "(nrecibo, fecha, importe, importepagado, concepto, datosalumno) SELECT 100 + i, '2024-05-01', 0, 0, 'c', 'd' FROM n"_s));
+        QList<int> pedidos;
+        for (QSqlQuery q = Dao::getInstance()->query(u"SELECT id FROM recibo ORDER BY id DESC"_s); q.next();)
+            pedidos << q.value(0).toInt();
+        QList<int> esperados = pedidos;
+        pedidos.insert(300, pedidos.first() + 1);
+        QList<int> leidos;
+        const QList<Recibo*> muchos = Recibo::getFromDB(pedidos);
+        for (const Recibo* r : muchos)
+            leidos << r->id();
+        qDeleteAll(muchos);
+        QCOMPARE(leidos, esperados);
     }
 
     void numberingSkipsUsedNumbersAndFollowsTheSeries()
