@@ -209,7 +209,7 @@ void RecibosWidget::empezarTrabajo(const QString& texto)
     m_progreso->setMinimumDuration(0);
     m_progreso->setAutoClose(false);
     m_progreso->show();
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    pintarEntrePasos();
 }
 
 void RecibosWidget::terminarTrabajo()

@@ -283,7 +283,6 @@ void GeneracionRecibos::deshacer()
 QList<int> GeneracionRecibos::generar(int modo, int mes, const QList<Alumno*>& alumnos, int anio,
                                       const std::function<void()>& entrePasos)
 {
-
     GeneracionRecibos run(mes, anio);
     if (!run.empezar())
         return {};

@@ -868,10 +868,15 @@ bool Dao::open(const QString& dbName, bool withExtension, const std::function<vo
     close();
     QSqlDatabase db = connection();
     db.setDatabaseName(path);
-    bool openedEarly = false;
-    m_open = db.open() && checkIntegrityWhile(path, whileChecking, &openedEarly);
-    if (m_open && !openedEarly && !SqlCollation::registerOn(nativeHandle()))
+    m_open = db.open();
+    if (m_open && !SqlCollation::registerOn(nativeHandle()))
         qWarning() << "The collation of names could not be registered on the connection";
+    // Work to do while the file is checked reads it as opened: only when
+    // nothing is to migrate first.
+    const bool readWhileChecking = m_open && whileChecking && isUpToDate();
+    if (readWhileChecking)
+        becomeOpen();
+    m_open = m_open && (readWhileChecking ? checkIntegrityWhile(path, whileChecking) : integrityCheck());
     if (debugFlag)
         qDebug().noquote() << "Path de la base de datos :" + path;
     if (!m_open) {
@@ -884,7 +889,7 @@ bool Dao::open(const QString& dbName, bool withExtension, const std::function<vo
         close();
         return false;
     }
-    if (!openedEarly)
+    if (!readWhileChecking)
         becomeOpen();
     return true;
 }
@@ -941,28 +946,18 @@ bool integrityHolds(const QStringList& rows)
 }
 } // namespace
 
-// The integrity check reads the whole file. With work to do meanwhile, and
-// nothing to migrate first, it runs on a connection of its own while the
-// work reads through this one, which counts as open for that time. A check
-// that could not run there is made here.
-bool Dao::checkIntegrityWhile(const QString& path, const std::function<void()>& whileChecking, bool* openedEarly)
+// The integrity check reads the whole file: it runs on a connection of its
+// own while the work reads through this one. A check that could not run
+// there is made here.
+bool Dao::checkIntegrityWhile(const QString& path, const std::function<void()>& whileChecking)
 {
-    if (!whileChecking || !isUpToDate())
-        return integrityCheck();
     std::future<IntegrityRows> found = inBackground([path] { return integrityRowsOf(path); });
-    if (!SqlCollation::registerOn(nativeHandle()))
-        qWarning() << "The collation of names could not be registered on the connection";
-    becomeOpen();
-    *openedEarly = true;
     whileChecking();
     const IntegrityRows checked = found.get();
-    if (!checked.error.isEmpty()) {
-        qWarning().noquote() << "The integrity check could not run on a connection of its own: " + checked.error;
-        m_open = integrityCheck();
-    } else {
-        m_open = integrityHolds(checked.rows);
-    }
-    return m_open;
+    if (checked.error.isEmpty())
+        return integrityHolds(checked.rows);
+    qWarning().noquote() << "The integrity check could not run on a connection of its own: " + checked.error;
+    return integrityCheck();
 }
 
 bool Dao::isUpToDate()

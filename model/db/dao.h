@@ -127,7 +127,7 @@ private:
     void noteWrite(const QString& table, bool deletes, bool updates, sqlite3* handle);
     void noteWriteOf(const QString& sql);
     bool runScript(const QString& text);
-    bool checkIntegrityWhile(const QString& path, const std::function<void()>& whileChecking, bool* openedEarly);
+    bool checkIntegrityWhile(const QString& path, const std::function<void()>& whileChecking);
     bool isUpToDate();
     void becomeOpen();
     int foreignKeyViolations();
