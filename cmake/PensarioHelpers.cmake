@@ -62,7 +62,9 @@ function(pensario_add_tests)
         add_executable(${target} ${test_source})
         target_link_libraries(${target} PRIVATE testsupport ${ARG_LIBS} Qt6::Test)
         target_include_directories(${target} PRIVATE ${dirs} ${ARG_INCLUDES})
-        add_test(NAME ${path} COMMAND ${target})
+        # Only failures are printed, so that a failing test's own lines are
+        # not lost among every passing test's debug output.
+        add_test(NAME ${path} COMMAND ${target} -silent)
         set_tests_properties(${path} PROPERTIES
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
             TIMEOUT 300)
@@ -115,7 +117,7 @@ endfunction()
 # NAME:es_ES and NAME:gl_ES.
 function(pensario_add_locale_runs name target)
     foreach(locale es_ES gl_ES)
-        add_test(NAME ${name}:${locale} COMMAND ${target} ${ARGN})
+        add_test(NAME ${name}:${locale} COMMAND ${target} -silent ${ARGN})
         set_tests_properties(${name}:${locale} PROPERTIES
             ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LOCPATH=${PENSARIO_TEST_LOCALES};LC_ALL=${locale}.UTF-8;LANG=${locale}.UTF-8;LANGUAGE="
             TIMEOUT 300)
