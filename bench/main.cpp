@@ -30,12 +30,14 @@
 #include "sqlfloor.h"
 #include "studentspagebench.h"
 #include "subjectspagebench.h"
+#include "threadsatexit.h"
 #include "timetablespagebench.h"
 #include "turnoasignatura.h"
 #include "turnoasignaturatablemodel.h"
 #include "turnocurso.h"
 #include "turnocursotablemodel.h"
 
+#include <cstdlib>
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -129,6 +131,7 @@ int escalar(const QString& sql, const QList<QVariant>& values = {})
 
 int main(int argc, char** argv)
 {
+    std::atexit(ThreadsAtExit::awaitOthersGone);
     if (const int child = mainWindowBenchChild(argc, argv); child >= 0)
         return child;
     std::unique_ptr<QTemporaryDir> home(privateHome());

@@ -1,6 +1,7 @@
 #include "testenv.h"
 
 #include "amainwindow.h"
+#include "threadsatexit.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,6 +36,7 @@ void TestEnv::initProcess()
     if (!home) {
         home = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/pensario-test-XXXXXX"));
         std::atexit(removeHome);
+        std::atexit(ThreadsAtExit::awaitOthersGone);
         qputenv("HOME", home->path().toLocal8Bit());
         qputenv("XDG_DATA_HOME", (home->path() + QStringLiteral("/.local/share")).toLocal8Bit());
         qputenv("XDG_CONFIG_HOME", (home->path() + QStringLiteral("/.config")).toLocal8Bit());
