@@ -193,17 +193,11 @@ QList<Recibo*> Recibo::getFromDB(const QList<int>& ids)
 {
     const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE id IN (%3)").arg(COLUMNS.join(QLatin1Char(',')), TABLE);
     QHash<int, Recibo*> leidos;
-    constexpr qsizetype kTrozo = 500;
-    for (qsizetype i = 0; i < ids.size(); i += kTrozo) {
-        QStringList trozo;
-        for (int id : ids.mid(i, kTrozo))
-            trozo << QString::number(id);
-        Dao::getInstance()->readRows(sql.arg(trozo.join(QLatin1Char(','))), {},
-                                     [&leidos](const DaoRow& row) {
-                                         Recibo* r = fromRow(row);
-                                         leidos.insert(r->id(), r);
-                                     });
-    }
+    for (const QString& lista : Dao::idLists(ids))
+        Dao::getInstance()->readRows(sql.arg(lista), {}, [&leidos](const DaoRow& row) {
+            Recibo* r = fromRow(row);
+            leidos.insert(r->id(), r);
+        });
     QList<Recibo*> recibos;
     recibos.reserve(leidos.size());
     for (int id : ids)

@@ -93,15 +93,9 @@ QList<QVariantList> filas(const QString& sql, int columnas)
 QHash<int, QVariantList> porId(const QString& sql, const QList<int>& ids, int columnas)
 {
     QHash<int, QVariantList> resultado;
-    const int trozo = 500;
-    for (int i = 0; i < ids.size(); i += trozo) {
-        QStringList lista;
-        for (int id : ids.mid(i, trozo))
-            lista << QString::number(id);
-        for (const QVariantList& fila : filas(QString(sql).replace(QLatin1String("%1"), lista.join(QLatin1Char(','))),
-                                              columnas))
+    for (const QString& lista : Dao::idLists(ids))
+        for (const QVariantList& fila : filas(QString(sql).replace(QLatin1String("%1"), lista), columnas))
             resultado.insert(fila.at(0).toInt(), fila);
-    }
     return resultado;
 }
 

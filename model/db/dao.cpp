@@ -337,6 +337,19 @@ QString Dao::placeholders(int count)
     return text;
 }
 
+QStringList Dao::idLists(const QList<int>& ids)
+{
+    constexpr qsizetype kIdsPerList = 500;
+    QStringList lists;
+    for (qsizetype i = 0; i < ids.size(); i += kIdsPerList) {
+        QStringList list;
+        for (int id : ids.mid(i, kIdsPerList))
+            list << QString::number(id);
+        lists << list.join(QLatin1Char(','));
+    }
+    return lists;
+}
+
 QVariant Dao::idOrNull(int id)
 {
     return id <= 0 ? QVariant(QMetaType(QMetaType::Int)) : QVariant(id);

@@ -71,6 +71,9 @@ public:
     QPair<int, QString> lastError() const { return {m_lastErrorNumber, m_lastErrorText}; }
 
     static QString placeholders(int count);
+    // The ids as comma-separated lists of a few hundred each, for "IN (...)":
+    // a few statements however many ids, none too long for SQLite.
+    static QStringList idLists(const QList<int>& ids);
     // Nullable foreign keys: id <= 0 means "none" and is bound as NULL.
     static QVariant idOrNull(int id);
     // Binds values by position the way every builder does (bools as text),
